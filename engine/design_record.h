@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace pfc {
+
+// Calculator types held in DesignRecord::CalcType.
+inline constexpr std::int16_t CalcSelects = 1;    // the calculator selects the core
+inline constexpr std::int16_t DesignerPicks = 2;  // the designer picks it from the list
+
+// The one design of the process: the converted inputs, the calculator mode, the chosen core
+// and every computed quantity. Owned by the application, handed out by reference, never
+// cleared: each run overwrites it field by field, so a run that stops part-way leaves the
+// fields it did not reach at the previous run's values.
+struct DesignRecord {
+  // Inputs, written by initValues before validation.
+  double Frequency = 0;    // Hz
+  double Inductance = 0;   // H, full-load (full-bias) inductance
+  double OutputPower = 0;  // W
+  double Efficiency = 0;   // fraction (entered percent / 100)
+  double VinMin = 0;       // V RMS, the line the design is made for
+  double VinMax = 0;       // V RMS, shown and reported only
+  double Vout = 0;         // V DC
+  double AmbientTemp = 0;  // °C
+
+  // Mode and selection.
+  std::int16_t CalcType = 0;      // 0 until a calculator-type box was ticked
+  std::int16_t CoresToStack = 0;  // valid 1 to 9
+  std::string SelectedCoreSize;   // catalogue part number
+  std::int16_t CoreIndex = 0;     // catalogue row, 1 to the row count
+  double MaxAreaProduct = 0;      // cm⁴, largest WaAc of the catalogue
+  double FillFactorLimit = 0;     // fraction, Ku of the area product
+
+  // Operating point at VinMin.
+  double InputPower = 0;   // W
+  double IinRms = 0;       // A
+  double IinPeakLine = 0;  // A, without ripple
+  double Iripple = 0;      // A peak-to-peak
+  double IinPeak = 0;      // A, with half the ripple
+  double Energy = 0;       // J
+  double AreaProduct = 0;  // cm⁴: the requirement until a core is loaded, then the stack's
+
+  // Chosen core; stack values where the comment says so.
+  double CoreOD = 0;       // cm, one core
+  double CoreID = 0;       // cm, one core
+  double CoreHT = 0;       // cm, whole stack
+  double CoreArea = 0;     // cm², stack
+  double WindowArea = 0;   // cm², one core
+  double PathLength = 0;   // cm, one core
+  double AlValue = 0;      // nH/turn², stack
+  double CoreMass = 0;     // g, stack
+  double SurfaceArea = 0;  // cm², outer surface of the stack
+
+  // Winding, magnetics and losses.
+  double Tstep = 0;              // µs
+  double Turns = 0;              // whole number, 1 to 32000
+  double HMax = 0;               // Oe
+  double ZeroBiasL = 0;          // µH
+  double ConductorArea = 0;      // cm²
+  double WireGauge = 0;          // AWG
+  double WireArea = 0;           // cm²
+  double WireDia = 0;            // cm
+  double WireResistance = 0;     // Ω/cm
+  double MLT = 0;                // cm
+  double ActualFillFactor = 0;   // fraction of one core's window
+  double ConductorLength = 0;    // cm
+  double MarginLength = 0;       // cm
+  double WindingResistance = 0;  // Ω
+  double CopperLoss = 0;         // W
+  double Vpeak = 0;              // V
+  double Dmax = 0;               // fraction
+  double DeltaB = 0;             // G
+  double DeltaBavg = 0;          // G
+  double Bac = 0;                // G
+  double CoreLossDensity = 0;    // W/kg
+  double CoreLoss = 0;           // W
+  double TotalLoss = 0;          // W
+  double TempRise = 0;           // °C
+
+  // The user's temporary folder (environment variable TEMP).
+  std::string TempFolder;
+};
+
+}  // namespace pfc

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/catalogue.h"
+#include "engine/design_record.h"
+#include "engine/result_summary.h"
+
+namespace pfc {
+
+// The title of plain message boxes, which show the application's own title.
+inline constexpr const char* kApplicationTitle = "PFC Core Designer";
+inline constexpr const char* kCautionTitle = "Caution";
+
+enum class MessageIcon { Information, None };
+
+struct Message {
+  std::string title;  // kCautionTitle or kApplicationTitle
+  MessageIcon icon = MessageIcon::Information;
+  std::string text;   // lines separated by CR LF
+};
+
+// The input form's texts as the user left them; the defaults are the form's own.
+struct EntryTexts {
+  std::string txtFrequency = "100000";
+  std::string cmbfrequency = "Hz";
+  std::string txtInductance = "0.00015";
+  std::string cmbinductance = "Henry";
+  std::string txtOutputPower = "1500";
+  std::string cmboutputpower = "Watts";
+  std::string txtEfficiency = "95";
+  std::string txtVinMin = "85";
+  std::string txtVinMax = "264";
+  std::string txtVout = "380";
+  std::string txtAmbientTemp = "50";
+  std::string txtStack = "1";
+  std::string txtFill_Factor = ".4";
+  std::string txtCoreSize;   // text of the chosen pick-list entry
+  bool chkPickCore = false;  // "Pick From List" ticked
+};
+
+enum class RunEnding {
+  Published,      // the summary is shown (warnings may have been shown first)
+  Rejected,       // an input check failed
+  AreaProduct,    // the requirement exceeds the stacked largest core
+  Vpeak,          // the output voltage is below the line peak
+  FieldStrength,  // HMax above 115 Oe after the refinement loop
+  UnknownCore,    // the picked part number matches no catalogue row
+};
+
+// Everything one press of "&Show Results" does, as data: the window layer, the command line
+// and the tests each play it back their own way.
+struct RunOutcome {
+  RunEnding ending = RunEnding::Rejected;
+  std::string check;              // which check ended the run ("1a" ... "12", or the ending)
+  std::vector<Message> messages;  // in the order they are shown
+  std::string focus;              // control to receive the focus; empty for none
+  bool stackTextSetToOne = false;           // txtStack was empty and now reads "1"
+  bool busyPointerSet = false;              // validation passed; the pointer is restored
+  bool coreListEmptiedAndDisabled = false;  // txtCoreSize emptied and disabled
+  ResultSummary summary;                    // output group and fill factor when published
+};
+
+}  // namespace pfc

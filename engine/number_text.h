@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The one implementation of reading numbers from entry texts and of turning numbers into
+// the texts users see. Reading is locale-free (the full stop is always the separator);
+// writing takes the decimal separator so that on-screen texts may follow the locale while
+// reports and the command line stay byte-stable.
+namespace pfc {
+
+// The value of a text: the leading decimal number, blanks anywhere ignored, an optional
+// sign, digits with one full stop; 0 when the text starts with no number ("12abc" gives 12,
+// "abc" gives 0). Never throws; a run of digits too long for a double gives infinity.
+double ValueOfText(std::string_view text);
+
+// The zero test: the text, trimmed of blanks at both ends, read as a whole number equals 0
+// ("0", "0.0", ".0", "00"). A text that is not a whole well-formed number is not zero.
+bool IsZeroText(std::string_view text);
+
+// True when the text, trimmed of blanks at both ends, is one plain decimal number: an
+// optional sign, digits with at most one full stop, at least one digit, nothing else, and
+// a finite value. Lone ".", "1.2.3", "1e5", "NaN" and letters are not well formed.
+bool IsWellFormedNumber(std::string_view text);
+
+// Blanks (spaces and tabs) removed from both ends.
+std::string_view TrimBlanks(std::string_view text);
+
+// Rounds to the given number of decimal places, halves going to the even neighbour
+// (2.5 gives 2, 3.5 gives 4). Ties are judged on the exact binary value, so 2.675 (stored
+// just below the half) gives 2.67.
+double RoundHalfEven(double value, int places);
+
+// The general number format: shortest decimal form with up to 15 significant digits, no
+// trailing zeros, no separator for whole numbers, no thousands separators, "0" before the
+// separator below one, "-" for negatives; exponent form ("1E-05", "1E+15") outside the
+// plain range.
+std::string FormatGeneral(double value, char decimalSeparator = '.');
+
+// "n places": RoundHalfEven to n places, then the general format (95.00 shows as 95).
+std::string FormatPlaces(double value, int places, char decimalSeparator = '.');
+
+}  // namespace pfc

@@ -1,0 +1,135 @@
+#include "engine/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <string>
+
+namespace pfc {
+namespace {
+
+struct ValueCase {
+  const char* text;
+  double value;
+};
+
+class ValueOfTextTest : public testing::TestWithParam<ValueCase> {};
+
+TEST_P(ValueOfTextTest, ReadsTheLeadingDecimalNumber) {
+  EXPECT_DOUBLE_EQ(ValueOfText(GetParam().text), GetParam().value) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ValueOfTextTest,
+    testing::Values(ValueCase{"100000", 100000}, ValueCase{"0.00015", 0.00015},
+                    ValueCase{".4", 0.4}, ValueCase{"3.140", 3.14}, ValueCase{"0.080", 0.08},
+                    ValueCase{"666", 666}, ValueCase{"  85  ", 85}, ValueCase{"1 2", 12},
+                    ValueCase{"12abc", 12}, ValueCase{"abc", 0}, ValueCase{"", 0},
+                    ValueCase{"   ", 0}, ValueCase{".", 0}, ValueCase{"1.2.3", 1.2},
+                    ValueCase{"-5", -5}, ValueCase{"+7", 7}, ValueCase{"1e5", 1},
+                    ValueCase{"5.", 5}, ValueCase{"00", 0}, ValueCase{"NaN", 0},
+                    ValueCase{"inf", 0}, ValueCase{"\t9\t", 9}));
+
+TEST(ValueOfText, IgnoresTheUsersLocale) {
+  const char* previous = std::setlocale(LC_NUMERIC, nullptr);
+  const std::string saved = previous ? previous : "C";
+  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
+    std::setlocale(LC_NUMERIC, "C");
+  }
+  EXPECT_DOUBLE_EQ(ValueOfText("3.140"), 3.14);
+  EXPECT_DOUBLE_EQ(ValueOfText("3,140"), 3.0);
+  std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+TEST(ValueOfText, HugeDigitRunsSaturateInsteadOfFailing) {
+  EXPECT_TRUE(std::isinf(ValueOfText(std::string(10000, '9'))));
+  EXPECT_EQ(ValueOfText("0." + std::string(10000, '0') + "1"), 0.0);
+  EXPECT_DOUBLE_EQ(ValueOfText(std::string(5000, '0') + "42"), 42.0);
+}
+
+TEST(ZeroTest, CountsEveryWrittenFormOfZero) {
+  for (const char* zero : {"0", "0.0", ".0", "00", " 0 ", "-0", "0."}) {
+    EXPECT_TRUE(IsZeroText(zero)) << zero;
+  }
+  for (const char* notZero : {"", "1", "0.001", ".", "abc", "0 0x", "0a"}) {
+    EXPECT_FALSE(IsZeroText(notZero)) << notZero;
+  }
+}
+
+TEST(WellFormedNumber, AcceptsPlainDecimalsOnly) {
+  for (const char* good : {"1", "1.5", ".4", "5.", " 12 ", "-5", "+3", "0"}) {
+    EXPECT_TRUE(IsWellFormedNumber(good)) << good;
+  }
+  for (const char* bad : {"", " ", ".", "..", "1.2.3", "1e5", "NaN", "inf", "abc", "1 2",
+                          "--1", "-", "1-", "\x01", "\xd9\xa1\xd9\xa2"}) {
+    EXPECT_FALSE(IsWellFormedNumber(bad)) << bad;
+  }
+  EXPECT_FALSE(IsWellFormedNumber(std::string(10000, '9'))) << "infinite value";
+  EXPECT_TRUE(IsWellFormedNumber(std::string(300, '9')));
+}
+
+struct RoundCase {
+  double value;
+  int places;
+  double rounded;
+};
+
+class RoundHalfEvenTest : public testing::TestWithParam<RoundCase> {};
+
+TEST_P(RoundHalfEvenTest, RoundsHalvesToTheEvenNeighbour) {
+  EXPECT_EQ(RoundHalfEven(GetParam().value, GetParam().places), GetParam().rounded)
+      << GetParam().value << " to " << GetParam().places;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, RoundHalfEvenTest,
+    testing::Values(RoundCase{2.5, 0, 2}, RoundCase{3.5, 0, 4}, RoundCase{96.5, 0, 96},
+                    RoundCase{97.5, 0, 98}, RoundCase{41.5, 0, 42}, RoundCase{40.5, 0, 40},
+                    RoundCase{38.49, 0, 38}, RoundCase{-2.5, 0, -2}, RoundCase{0.125, 2, 0.12},
+                    RoundCase{0.375, 2, 0.38}, RoundCase{2.675, 2, 2.67},
+                    RoundCase{1.005, 2, 1.0}, RoundCase{0.0123456, 6, 0.012346},
+                    RoundCase{86.4192, 2, 86.42}, RoundCase{-0.001, 2, 0.0},
+                    RoundCase{30.93, 0, 31}, RoundCase{1e300, 2, 1e300}));
+
+TEST(RoundHalfEven, NeverReturnsNegativeZero) {
+  EXPECT_FALSE(std::signbit(RoundHalfEven(-0.001, 2)));
+}
+
+struct FormatCase {
+  double value;
+  const char* text;
+};
+
+class FormatGeneralTest : public testing::TestWithParam<FormatCase> {};
+
+TEST_P(FormatGeneralTest, WritesTheShortestForm) {
+  EXPECT_EQ(FormatGeneral(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, FormatGeneralTest,
+    testing::Values(FormatCase{95.0, "95"}, FormatCase{0.00015, "0.00015"},
+                    FormatCase{150, "150"}, FormatCase{1.5, "1.5"}, FormatCase{-0.5, "-0.5"},
+                    FormatCase{0.0, "0"}, FormatCase{-0.0, "0"}, FormatCase{0.1 + 0.2, "0.3"},
+                    FormatCase{101.852884171423, "101.852884171423"},
+                    FormatCase{123456789012345.0, "123456789012345"},
+                    FormatCase{1e15, "1E+15"}, FormatCase{0.00001, "1E-05"},
+                    FormatCase{0.0001, "0.0001"}, FormatCase{1.0 / 3.0, "0.333333333333333"}));
+
+TEST(FormatGeneral, UsesTheGivenDecimalSeparator) {
+  EXPECT_EQ(FormatGeneral(0.4, ','), "0,4");
+  EXPECT_EQ(FormatGeneral(12.0, ','), "12");
+}
+
+TEST(FormatPlaces, RoundsThenFormats) {
+  EXPECT_EQ(FormatPlaces(95.0, 2), "95");
+  EXPECT_EQ(FormatPlaces(3.5596, 2), "3.56");
+  EXPECT_EQ(FormatPlaces(1.50, 2), "1.5");
+  EXPECT_EQ(FormatPlaces(0.0004, 2), "0");
+  EXPECT_EQ(FormatPlaces(0.35, 3), "0.35");
+  EXPECT_EQ(FormatPlaces(6.12 * 10, 2), "61.2");
+}
+
+}  // namespace
+}  // namespace pfc
