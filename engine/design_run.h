@@ -63,3 +63,15 @@ struct RunOutcome {
 };
 
 }  // namespace pfc
+
+namespace pfc {
+
+// One press of "&Show Results": reads and checks the entries, designs, and decides how the
+// run ends. Writes the record as it goes (a run that stops keeps the fields it did not reach
+// at their previous values); touches no window. The summary texts are written with the given
+// decimal separator.
+RunOutcome RunDesign(const EntryTexts& entries, DesignRecord& record,
+                     const CoreCatalogue& catalogue, const WireTable& wires,
+                     char decimalSeparator = '.');
+
+}  // namespace pfc
