@@ -129,4 +129,20 @@ std::string FormatPlaces(double value, int places, char decimalSeparator) {
   return FormatGeneral(RoundHalfEven(value, places), decimalSeparator);
 }
 
+std::string FormatFixed(double value, int places, char decimalSeparator) {
+  if (!std::isfinite(value)) return FormatGeneral(value, decimalSeparator);
+  char buffer[400];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, RoundHalfEven(value, places),
+                    std::chars_format::fixed, places);
+  std::string text(buffer, result.ptr);
+  if (text.find_first_not_of("-0.") == std::string::npos && text.front() == '-') {
+    text.erase(0, 1);  // no "-0.00"
+  }
+  for (char& c : text) {
+    if (c == '.') c = decimalSeparator;
+  }
+  return text;
+}
+
 }  // namespace pfc

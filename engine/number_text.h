@@ -40,4 +40,8 @@ std::string FormatGeneral(double value, char decimalSeparator = '.');
 // "n places": RoundHalfEven to n places, then the general format (95.00 shows as 95).
 std::string FormatPlaces(double value, int places, char decimalSeparator = '.');
 
+// Fixed decimals, always written out ("#.00" with 2 places: 4.7 shows as 4.70), "0" before
+// the separator below one.
+std::string FormatFixed(double value, int places, char decimalSeparator = '.');
+
 }  // namespace pfc

@@ -131,5 +131,13 @@ TEST(FormatPlaces, RoundsThenFormats) {
   EXPECT_EQ(FormatPlaces(6.12 * 10, 2), "61.2");
 }
 
+TEST(FormatFixed, AlwaysWritesTheDecimals) {
+  EXPECT_EQ(FormatFixed(4.7, 2), "4.70");
+  EXPECT_EQ(FormatFixed(17.03, 2), "17.03");
+  EXPECT_EQ(FormatFixed(0.5, 2, ','), "0,50");
+  EXPECT_EQ(FormatFixed(-0.001, 2), "0.00");
+  EXPECT_EQ(FormatFixed(142.3, 2), "142.30");
+}
+
 }  // namespace
 }  // namespace pfc
