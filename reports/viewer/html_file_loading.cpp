@@ -18,8 +18,7 @@ const QString kWindows1252Html = QStringLiteral("text/html;charset=windows-1252"
 
 bool IsUnreservedUrlByte(unsigned char byte) {
   return (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
-         (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' || byte == '_' ||
-         byte == '~';
+         (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' || byte == '_' || byte == '~';
 }
 
 }  // namespace

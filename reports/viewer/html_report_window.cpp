@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
@@ -21,7 +22,9 @@ namespace {
 
 // Twips per pixel at 96 dots per inch.
 constexpr int kTwipsPerPixel = 15;
-constexpr int Pixels(int twips) { return twips / kTwipsPerPixel; }
+constexpr int Pixels(int twips) {
+  return twips / kTwipsPerPixel;
+}
 
 constexpr int kClientWidth = 11445;
 constexpr int kClientHeight = 7995;
@@ -43,7 +46,9 @@ const QString kClickPrintElement = QStringLiteral(
 const char* const kPrintFailure =
     "UNABLE TO PRINT THE FILE AS IT IS NOT SAVED OR GENERATED FROM CORE DESIGN";
 
-std::string ToStd(const QString& text) { return text.toStdString(); }
+std::string ToStd(const QString& text) {
+  return text.toStdString();
+}
 
 }  // namespace
 
@@ -88,14 +93,13 @@ frmHtmlReport::frmHtmlReport(ui::Toolkit& toolkit, const DesignRecord& record,
   connect(cmdBack_, &QPushButton::clicked, this, &frmHtmlReport::cmdBack_Click);
   connect(cmdPdf_, &QPushButton::clicked, this, &frmHtmlReport::cmdPdf_Click);
 
-  setTabOrder(cmdSave_, cmdPrint_);
-  setTabOrder(cmdPrint_, cmdExit_);
-  setTabOrder(cmdExit_, cmdBack_);
-  setTabOrder(cmdBack_, wb_);
-  setTabOrder(wb_, cmdOpen_);
-  setTabOrder(cmdOpen_, cmdPdf_);
+  ApplyTabOrder();
+  // The view takes the focus through a widget it creates once a page is on the way; the
+  // tab order is set again when that widget arrives.
+  wb_->installEventFilter(this);
 
   resize(Pixels(kClientWidth), Pixels(kClientHeight));
+  LayOut(size());
 }
 
 frmHtmlReport::~frmHtmlReport() = default;
@@ -110,15 +114,42 @@ QPushButton* frmHtmlReport::AddButton(const char* name, const QString& caption, 
   return button;
 }
 
-void frmHtmlReport::resizeEvent(QResizeEvent* event) {
+void frmHtmlReport::ApplyTabOrder() {
+  // The view itself takes no focus, so the order goes through its focus widget, once it
+  // has one.
+  QWidget* view = wb_->focusProxy() != nullptr ? wb_->focusProxy() : wb_;
+  setTabOrder(cmdSave_, cmdPrint_);
+  setTabOrder(cmdPrint_, cmdExit_);
+  setTabOrder(cmdExit_, cmdBack_);
+  if (view->focusPolicy() != Qt::NoFocus) {
+    setTabOrder(cmdBack_, view);
+    setTabOrder(view, cmdOpen_);
+  } else {
+    setTabOrder(cmdBack_, cmdOpen_);
+  }
+  setTabOrder(cmdOpen_, cmdPdf_);
+}
+
+bool frmHtmlReport::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == wb_ && event->type() == QEvent::ChildAdded) {
+    QTimer::singleShot(0, this, &frmHtmlReport::ApplyTabOrder);
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void frmHtmlReport::LayOut(const QSize& client) {
   // The view takes whatever the window gains; the buttons keep their row at the bottom.
-  const int viewHeight = event->size().height() - Pixels(kClientHeight - kViewHeight);
-  const int viewWidth = event->size().width() + Pixels(kViewWidth - kClientWidth);
+  const int viewHeight = client.height() - Pixels(kClientHeight - kViewHeight);
+  const int viewWidth = client.width() + Pixels(kViewWidth - kClientWidth);
   wb_->setGeometry(0, 0, viewWidth, viewHeight);
-  const int buttonTop = event->size().height() - Pixels(kClientHeight - kButtonTop);
+  const int buttonTop = client.height() - Pixels(kClientHeight - kButtonTop);
   for (QPushButton* button : {cmdSave_, cmdOpen_, cmdPrint_, cmdExit_, cmdBack_, cmdPdf_}) {
     button->move(button->x(), buttonTop);
   }
+}
+
+void frmHtmlReport::resizeEvent(QResizeEvent* event) {
+  LayOut(event->size());
   QWidget::resizeEvent(event);
 }
 

@@ -38,6 +38,7 @@ class frmHtmlReport final : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void cmdSave_Click();
@@ -49,6 +50,8 @@ class frmHtmlReport final : public QWidget {
   void wb_PrintRequested();
   void wb_PrintFinished(bool printed);
 
+  void ApplyTabOrder();
+  void LayOut(const QSize& client);
   QPushButton* AddButton(const char* name, const QString& caption, int xTwips, int widthTwips,
                          const QString& toolTip);
   void Caution(const std::string& text);

@@ -22,9 +22,9 @@ std::optional<Message> ReportViewerHost::ShowReport(const std::string& reportPat
     const auto create =
         reinterpret_cast<CreateReportViewerFunction>(module.resolve(kCreateReportViewerSymbol));
     if (create == nullptr) {
-      return Message{kCautionTitle, MessageIcon::Information,
-                     "The report viewer could not be started.\r\n\r\n" +
-                         module.errorString().toStdString()};
+      return Message{
+          kCautionTitle, MessageIcon::Information,
+          "The report viewer could not be started.\r\n\r\n" + module.errorString().toStdString()};
     }
     viewer_.reset(create(toolkit_, record_));
   }
@@ -32,7 +32,9 @@ std::optional<Message> ReportViewerHost::ShowReport(const std::string& reportPat
   return std::nullopt;
 }
 
-bool ReportViewerHost::IsViewerLoaded() const { return viewer_ && viewer_->IsLoaded(); }
+bool ReportViewerHost::IsViewerLoaded() const {
+  return viewer_ && viewer_->IsLoaded();
+}
 
 void ReportViewerHost::UnloadViewer() {
   if (viewer_) {

@@ -48,7 +48,9 @@ std::variant<std::string, int> ReadWholeFile(const std::string& path) {
 
 }  // namespace
 
-std::string SavedCopyPath(const std::string& chosenName) { return chosenName + ".html"; }
+std::string SavedCopyPath(const std::string& chosenName) {
+  return chosenName + ".html";
+}
 
 std::optional<Message> SaveReportCopy(const std::string& reportPath,
                                       const std::string& chosenName) {

@@ -22,9 +22,9 @@ std::optional<QString> Chosen(const QString& name, QString& lastName) {
 std::optional<QString> DesktopViewerDialogs::AskSaveName() {
   // The name goes on exactly as typed (".html" is added afterwards), so the dialog adds no
   // extension and asks nothing about a file of that name: it is not the one written.
-  const QString name = QFileDialog::getSaveFileName(
-      parent_, QStringLiteral("Save As"), lastHtmlName_, kHtmlPattern, nullptr,
-      QFileDialog::DontConfirmOverwrite);
+  const QString name =
+      QFileDialog::getSaveFileName(parent_, QStringLiteral("Save As"), lastHtmlName_, kHtmlPattern,
+                                   nullptr, QFileDialog::DontConfirmOverwrite);
   return Chosen(name, lastHtmlName_);
 }
 
@@ -37,8 +37,7 @@ std::optional<QString> DesktopViewerDialogs::AskOpenName() {
 std::optional<QString> DesktopViewerDialogs::AskPdfName() {
   // Here the dialog adds the extension itself, so its overwrite question is about the file
   // that is actually written.
-  QFileDialog dialog(parent_, QStringLiteral("Save as PDF"), lastPdfName_,
-                     QStringLiteral("*.pdf"));
+  QFileDialog dialog(parent_, QStringLiteral("Save as PDF"), lastPdfName_, QStringLiteral("*.pdf"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {

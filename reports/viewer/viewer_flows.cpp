@@ -12,6 +12,8 @@ void ResetDesignFromViewer(ui::Toolkit& toolkit, const DesignRecord& record) {
   toolkit.Unload("frmResult");
 }
 
-void ReturnToSummary(ui::Toolkit& toolkit) { toolkit.Show("frmResult"); }
+void ReturnToSummary(ui::Toolkit& toolkit) {
+  toolkit.Show("frmResult");
+}
 
 }  // namespace pfc

@@ -56,6 +56,10 @@ struct XdgMimeCase {
   int expected;
 };
 
+void PrintTo(const XdgMimeCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class HandlerLookup : public ::testing::TestWithParam<XdgMimeCase> {};
 
 TEST_P(HandlerLookup, MapsTheDesktopsAnswerToAResultCode) {
@@ -73,13 +77,13 @@ TEST_P(HandlerLookup, MapsTheDesktopsAnswerToAResultCode) {
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, HandlerLookup,
-    ::testing::Values(
-        XdgMimeCase{"HandlerRegistered",
-                    "[ \"$*\" = 'query default text/html' ] && echo browser.desktop", 33},
-        XdgMimeCase{"NothingRegistered", "exit 0", 31},
-        XdgMimeCase{"OnlyBlanksPrinted", "echo '   '", 31},
-        XdgMimeCase{"QueryFails", "echo browser.desktop; exit 4", 31},
-        XdgMimeCase{"NoXdgMimeOnPath", nullptr, 31}),
+    ::testing::Values(XdgMimeCase{"HandlerRegistered",
+                                  "[ \"$*\" = 'query default text/html' ] && echo browser.desktop",
+                                  33},
+                      XdgMimeCase{"NothingRegistered", "exit 0", 31},
+                      XdgMimeCase{"OnlyBlanksPrinted", "echo '   '", 31},
+                      XdgMimeCase{"QueryFails", "echo browser.desktop; exit 4", 31},
+                      XdgMimeCase{"NoXdgMimeOnPath", nullptr, 31}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HandlerLookup, MissingFileAndMissingFolderAreTheirOwnFailures) {
@@ -106,8 +110,9 @@ bool WaitForFile(const std::string& path) {
 TEST(OpenUrl, HandsTheAddressToXdgOpen) {
   ScratchFolder tools;
   const std::string record = tools.File("opened");
-  WriteScript(tools, "xdg-open", "printf '%s' \"$1\" > '" + record + ".part' && /bin/mv '" + record +
-                                     ".part' '" + record + "'");
+  WriteScript(tools, "xdg-open",
+              "printf '%s' \"$1\" > '" + record + ".part' && /bin/mv '" + record + ".part' '" +
+                  record + "'");
   PathOverride path(tools.File("bin"));
   DesktopBrowserPlatform platform;
 
@@ -146,8 +151,9 @@ TEST(LaunchWebSiteOnTheDesktop, WithABrowserOpensTheMakersAddress) {
   LookupSetting setting;
   const std::string record = setting.tools.File("opened");
   WriteScript(setting.tools, "xdg-mime", "echo browser.desktop");
-  WriteScript(setting.tools, "xdg-open", "printf '%s' \"$1\" > '" + record + ".part' && /bin/mv '" +
-                                             record + ".part' '" + record + "'");
+  WriteScript(setting.tools, "xdg-open",
+              "printf '%s' \"$1\" > '" + record + ".part' && /bin/mv '" + record + ".part' '" +
+                  record + "'");
   PathOverride path(setting.Bin());
   DesktopBrowserPlatform platform;
   fs::remove(setting.temp.File(kScratchFileName));

@@ -58,6 +58,10 @@ struct LookupCase {
   bool expectsLaunch;
 };
 
+void PrintTo(const LookupCase& c, std::ostream* out) {
+  *out << "look-up " << c.lookup << ", open " << c.open;
+}
+
 class LaunchOutcome : public ::testing::TestWithParam<LookupCase> {};
 
 TEST_P(LaunchOutcome, MessageAndLaunchFollowTheResultCodes) {
@@ -129,6 +133,10 @@ struct UnusableFolderCase {
   const char* description;
 };
 
+void PrintTo(const UnusableFolderCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class UnusableTempFolder : public ::testing::TestWithParam<UnusableFolderCase> {};
 
 TEST_P(UnusableTempFolder, TakesTheErrorPathWithoutLookingUp) {
@@ -196,6 +204,10 @@ struct ThrowingCase {
   const char* description;
 };
 
+void PrintTo(const ThrowingCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class FailingLookup : public ::testing::TestWithParam<ThrowingCase> {};
 
 TEST_P(FailingLookup, IsReportedAndTheScratchFileRemoved) {
@@ -217,8 +229,7 @@ INSTANTIATE_TEST_SUITE_P(
         ThrowingCase{"SystemError",
                      [] { throw std::system_error(13, std::generic_category(), "lookup"); }, 13,
                      "lookup: Permission denied"},
-        ThrowingCase{"OutOfMemory", [] { throw std::bad_alloc(); }, 12,
-                     "Cannot allocate memory"}),
+        ThrowingCase{"OutOfMemory", [] { throw std::bad_alloc(); }, 12, "Cannot allocate memory"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ScratchFilePath, JoinsTheFolderAndTheNameWithOneSlash) {

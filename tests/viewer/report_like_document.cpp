@@ -29,9 +29,17 @@ std::string ReportLikeDocument(const std::string& imageUrl, const std::string& m
   document += "<table cellpadding=0 cellspacing=0 width=650 align=center border=1><tr>" +
               Cell(kHeadFont, "Ambient Temp.") + Cell(kHeadFont, "Zero Bias Ind") +
               Cell(kHeadFont, "Total Temp") + "</tr><tr align=center>" +
-              Cell(kBodyFont, "\xB0" "C") + Cell(kBodyFont, "\xB5H") +
-              Cell(kBodyFont, "\xB0" "C") + "</tr><tr align=center>" + Cell(kBodyFont, "50") +
-              Cell(kBodyFont, marker) + Cell(kBodyFont, " > 155\xB0" "C") +
+              Cell(kBodyFont,
+                   "\xB0"
+                   "C") +
+              Cell(kBodyFont, "\xB5H") +
+              Cell(kBodyFont,
+                   "\xB0"
+                   "C") +
+              "</tr><tr align=center>" + Cell(kBodyFont, "50") + Cell(kBodyFont, marker) +
+              Cell(kBodyFont,
+                   " > 155\xB0"
+                   "C") +
               "</tr></table><br>";
   if (withPrintHook) {
     document +=

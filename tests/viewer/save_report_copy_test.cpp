@@ -18,7 +18,8 @@ using test::WriteBytes;
 
 // Bytes as the report writer leaves them: one line, Windows-1252 ("°" is 0xB0, "µ" 0xB5).
 const std::string kReportBytes =
-    "<table><tr><td>50\xB0" "C</td><td>150\xB5H</td></tr></table>"
+    "<table><tr><td>50\xB0"
+    "C</td><td>150\xB5H</td></tr></table>"
     "<table><tr><td align=center><input type=hidden name=print value=prt "
     "onclick='window.print()'></td></tr></table>";
 
@@ -26,6 +27,10 @@ struct NameCase {
   const char* typed;
   const char* written;
 };
+
+void PrintTo(const NameCase& c, std::ostream* out) {
+  *out << c.typed;
+}
 
 class SavedName : public ::testing::TestWithParam<NameCase> {};
 
@@ -66,6 +71,10 @@ struct FailureCase {
   const char* detail;  // expected after the first paragraph, with "<dir>" for the folder
 };
 
+void PrintTo(const FailureCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class FailedSave : public ::testing::TestWithParam<FailureCase> {};
 
 TEST_P(FailedSave, NamesThePathAndTheReasonAndKeepsTheOldFile) {
@@ -88,14 +97,14 @@ TEST_P(FailedSave, NamesThePathAndTheReasonAndKeepsTheOldFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, FailedSave,
-    ::testing::Values(
-        FailureCase{"ReportMissing", "gone.htm", "old",
-                    "Cannot read <dir>/gone.htm: No such file or directory"},
-        FailureCase{"TargetBelowARegularFile", "temp.htm", "plain/old",
-                    "Cannot write <dir>/plain/old.html: Not a directory"},
-        FailureCase{"TargetFolderMissing", "temp.htm", "absent/old",
-                    "Cannot write <dir>/absent/old.html: No such file or directory"},
-        FailureCase{"ReportIsAFolder", ".", "old", "Cannot read <dir>/.: Is a directory"}),
+    ::testing::Values(FailureCase{"ReportMissing", "gone.htm", "old",
+                                  "Cannot read <dir>/gone.htm: No such file or directory"},
+                      FailureCase{"TargetBelowARegularFile", "temp.htm", "plain/old",
+                                  "Cannot write <dir>/plain/old.html: Not a directory"},
+                      FailureCase{"TargetFolderMissing", "temp.htm", "absent/old",
+                                  "Cannot write <dir>/absent/old.html: No such file or directory"},
+                      FailureCase{"ReportIsAFolder", ".", "old",
+                                  "Cannot read <dir>/.: Is a directory"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Lowers the largest file this process may write, so that even root's writes fail part-way.

@@ -6,9 +6,9 @@
 #include <iterator>
 
 #include "reports/viewer/report_viewer_host.h"
+#include "tests/viewer/report_like_document.h"
 #include "tests/viewer/scratch_folder.h"
 #include "tests/viewer/stand_in_forms.h"
-#include "tests/viewer/report_like_document.h"
 #include "ui/recording_toolkit.h"
 
 namespace pfc {
@@ -39,7 +39,7 @@ TEST(ReportViewerModule, BrowserIsLoadedOnlyWhenTheFirstReportIsShown) {
   ui::FormRegistry registry = test::StandInForms();
   ui::RecordingToolkit toolkit(registry);
 
-  ReportViewerHost missing(toolkit, record, temp.File("libabsent.so"));
+  ReportViewerHost missing(toolkit, record, QString::fromStdString(temp.File("libabsent.so")));
   const std::optional<Message> failure = missing.ShowReport(report);
   ASSERT_TRUE(failure.has_value());
   EXPECT_EQ(failure->title, "Caution");

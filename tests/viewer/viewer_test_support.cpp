@@ -15,14 +15,14 @@ constexpr int kBrowserWaitMilliseconds = 20000;
 QString PlainTextOf(QWebEngineView& view) {
   auto text = std::make_shared<std::optional<QString>>();
   view.page()->toPlainText([text](const QString& result) { *text = result; });
-  QTest::qWaitFor([&] { return text->has_value(); }, kBrowserWaitMilliseconds);
+  static_cast<void>(QTest::qWaitFor([&] { return text->has_value(); }, kBrowserWaitMilliseconds));
   return text->value_or(QString());
 }
 
 QVariant EvaluateIn(QWebEngineView& view, const QString& script) {
   auto value = std::make_shared<std::optional<QVariant>>();
   view.page()->runJavaScript(script, [value](const QVariant& result) { *value = result; });
-  QTest::qWaitFor([&] { return value->has_value(); }, kBrowserWaitMilliseconds);
+  static_cast<void>(QTest::qWaitFor([&] { return value->has_value(); }, kBrowserWaitMilliseconds));
   return value->value_or(QVariant());
 }
 

@@ -13,7 +13,9 @@ namespace {
 // having no browser rather than freezing the window.
 constexpr int kQueryWaitMilliseconds = 10000;
 
-QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), text.size()); }
+QString FromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), text.size());
+}
 
 }  // namespace
 
@@ -40,8 +42,7 @@ int DesktopBrowserPlatform::FindHtmlHandler(const std::string& fileName,
     query.waitForFinished();
     return kLookupNoAssociation;
   }
-  const bool answered =
-      query.exitStatus() == QProcess::NormalExit && query.exitCode() == 0;
+  const bool answered = query.exitStatus() == QProcess::NormalExit && query.exitCode() == 0;
   if (!answered || query.readAllStandardOutput().trimmed().isEmpty()) {
     return kLookupNoAssociation;
   }

@@ -21,7 +21,9 @@ struct SystemFailure {
   std::string description;
 };
 
-SystemFailure FailureFromErrno(int number) { return {number, std::strerror(number)}; }
+SystemFailure FailureFromErrno(int number) {
+  return {number, std::strerror(number)};
+}
 
 Message PlainMessage(std::string text) {
   return Message{kApplicationTitle, MessageIcon::None, std::move(text)};
@@ -55,10 +57,10 @@ void RemoveLeftoverScratchFile(const std::string& path) {
 }
 
 Message ErrorPathMessage(const SystemFailure& failure) {
-  return PlainMessage("An error has occured, please report this to you lowly programmer\r\n"
-                      "Error Number: " +
-                      std::to_string(failure.number) + "\r\nError description: " +
-                      failure.description);
+  return PlainMessage(
+      "An error has occured, please report this to you lowly programmer\r\n"
+      "Error Number: " +
+      std::to_string(failure.number) + "\r\nError description: " + failure.description);
 }
 
 // What the look-up's number means for the user; launches the browser when one was found.
