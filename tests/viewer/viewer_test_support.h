@@ -36,11 +36,11 @@ class ScriptedDialogs final : public ViewerDialogs {
 
  private:
   static std::optional<QString> Next(std::deque<std::optional<QString>>& answers) {
-    if (answers.empty()) {
-      return std::nullopt;
+    std::optional<QString> answer;
+    if (!answers.empty()) {
+      answer.swap(answers.front());
+      answers.pop_front();
     }
-    std::optional<QString> answer = answers.front();
-    answers.pop_front();
     return answer;
   }
 };
