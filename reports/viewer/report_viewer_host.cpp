@@ -16,15 +16,13 @@ ReportViewerHost::ReportViewerHost(ui::Toolkit& toolkit, const DesignRecord& rec
 // The module itself stays loaded: the browser's threads may outlive the last window.
 ReportViewerHost::~ReportViewerHost() = default;
 
-std::optional<Message> ReportViewerHost::ShowReport(const std::string& reportPath) {
+std::optional<std::string> ReportViewerHost::ShowReport(const std::string& reportPath) {
   if (!viewer_) {
     QLibrary module(modulePath_);
     const auto create =
         reinterpret_cast<CreateReportViewerFunction>(module.resolve(kCreateReportViewerSymbol));
     if (create == nullptr) {
-      return Message{
-          kCautionTitle, MessageIcon::Information,
-          "The report viewer could not be started.\r\n\r\n" + module.errorString().toStdString()};
+      return "The report viewer could not be started: " + module.errorString().toStdString();
     }
     viewer_.reset(create(toolkit_, record_));
   }

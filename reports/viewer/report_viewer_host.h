@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 
-#include "engine/design_run.h"
 #include "reports/viewer/report_viewer.h"
 
 namespace pfc {
@@ -21,9 +20,9 @@ class ReportViewerHost {
                    QString modulePath = DefaultReportViewerModulePath());
   ~ReportViewerHost();
 
-  // Shows the report file in the viewer. Returns the "Caution" message to show when the
-  // module cannot be loaded; the caller stays as it is then.
-  std::optional<Message> ShowReport(const std::string& reportPath);
+  // Shows the report file in the viewer. Returns the reason when the module cannot be
+  // loaded; nothing is shown then.
+  std::optional<std::string> ShowReport(const std::string& reportPath);
   bool IsViewerLoaded() const;
   void UnloadViewer();
 

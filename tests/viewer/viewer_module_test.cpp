@@ -40,10 +40,9 @@ TEST(ReportViewerModule, BrowserIsLoadedOnlyWhenTheFirstReportIsShown) {
   ui::RecordingToolkit toolkit(registry);
 
   ReportViewerHost missing(toolkit, record, QString::fromStdString(temp.File("libabsent.so")));
-  const std::optional<Message> failure = missing.ShowReport(report);
+  const std::optional<std::string> failure = missing.ShowReport(report);
   ASSERT_TRUE(failure.has_value());
-  EXPECT_EQ(failure->title, "Caution");
-  EXPECT_EQ(failure->text.rfind("The report viewer could not be started.\r\n\r\n", 0), 0u);
+  EXPECT_NE(failure->find("libabsent.so"), std::string::npos) << *failure;
   EXPECT_FALSE(missing.IsViewerLoaded());
 
   ReportViewerHost host(toolkit, record);
