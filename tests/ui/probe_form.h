@@ -1,0 +1,22 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/form_registry.h"
+#include "ui/toolkit.h"
+
+namespace pfc::ui::testing {
+
+// A small form for toolkit tests: one control of each kind, with logic that writes every
+// handler it runs into a shared log ("Load", "Click cmdGo", ...). Typing "x" into txtDigits
+// is discarded; losing the focus from cmdBounce sends it to txtDigits.
+struct ProbeLog {
+  std::vector<std::string> events;
+};
+
+FormDescription ProbeDesign(const std::string& name);
+void RegisterProbe(FormRegistry& registry, const std::string& name, ProbeLog& log);
+
+}  // namespace pfc::ui::testing

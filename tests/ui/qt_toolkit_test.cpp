@@ -1,0 +1,117 @@
+#include "ui/qt/qt_toolkit.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "tests/ui/probe_form.h"
+#include "tests/ui/toolkit_conformance.h"
+
+namespace pfc::ui::testing {
+namespace {
+
+struct QtHarness {
+  FormRegistry registry;
+  ProbeLog log;
+  std::vector<Message> messages;
+  std::unique_ptr<QtToolkit> toolkit;
+
+  QtHarness() {
+    RegisterProbe(registry, "frmA", log);
+    RegisterProbe(registry, "frmB", log);
+    toolkit = std::make_unique<QtToolkit>(registry, QString());
+    toolkit->SetMessagePresenter([this](const Message& m) { messages.push_back(m); });
+  }
+  Toolkit& Kit() { return *toolkit; }
+  bool Ended() const { return toolkit->Ended(); }
+};
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Qt, ToolkitConformance, QtHarness);
+
+class QtToolkitTest : public ::testing::Test {
+ protected:
+  QtHarness h;
+  QtToolkit& kit = *h.toolkit;
+
+  // Shows frmA as the active window, as the user would see it.
+  QWidget* ShowActive() {
+    kit.Show("frmA");
+    QWidget* window = kit.Window("frmA");
+    QApplication::setActiveWindow(window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    return window;
+  }
+  QLineEdit* Box(const char* name) { return qobject_cast<QLineEdit*>(kit.Widget("frmA", name)); }
+  long Count(const std::string& event) const {
+    return std::count(h.log.events.begin(), h.log.events.end(), event);
+  }
+};
+
+TEST_F(QtToolkitTest, BuildsWidgetsFromTheDescriptionInPixels) {
+  kit.Load("frmA");
+  QWidget* window = kit.Window("frmA");
+  EXPECT_EQ(window->windowTitle(), "Probe frmA");
+  EXPECT_EQ(window->size(), QSize(400, 200));  // 6000 x 3000 twips
+  QWidget* digits = window->findChild<QWidget*>("txtDigits");
+  ASSERT_NE(digits, nullptr);
+  EXPECT_EQ(digits->geometry(), QRect(10, 10, 100, 20));
+  auto* go = window->findChild<QPushButton*>("cmdGo");
+  ASSERT_NE(go, nullptr);
+  EXPECT_EQ(go->shortcut(), QKeySequence::mnemonic("&Go"));
+  EXPECT_EQ(window->findChild<QWidget*>("lblNote")->toolTip(), "A note");
+}
+
+TEST_F(QtToolkitTest, KeyHandlerSeesTypedAndControlCharacters) {
+  ShowActive();
+  QLineEdit* digits = Box("txtDigits");
+  kit.SetFocus("frmA", "txtDigits");
+  digits->setCursorPosition(3);
+  QTest::keyClicks(digits, "1x2");
+  EXPECT_EQ(digits->text(), "38012");
+  digits->selectAll();
+  QTest::keyClick(digits, Qt::Key_X, Qt::ControlModifier);  // cut reaches the handler as 24
+  EXPECT_EQ(digits->text(), "");                            // the probe keeps everything but "x"
+  QTest::keyClick(digits, Qt::Key_Backspace);
+  EXPECT_EQ(digits->text(), "");
+}
+
+TEST_F(QtToolkitTest, MouseFocusKeepsTheWholeTextSelected) {
+  ShowActive();
+  kit.SetFocus("frmA", "txtFree");
+  QLineEdit* digits = Box("txtDigits");
+  QTest::mouseClick(digits, Qt::LeftButton, {}, QPoint(5, 10));
+  EXPECT_TRUE(digits->hasFocus());
+  EXPECT_EQ(digits->selectedText(), "380");
+  QTest::keyClicks(digits, "4");
+  EXPECT_EQ(digits->text(), "4");
+}
+
+TEST_F(QtToolkitTest, ALostFocusHandlerMayRedirectTheTabKey) {
+  ShowActive();
+  kit.SetFocus("frmA", "cmdBounce");
+  QTest::keyClick(kit.Widget("frmA", "cmdBounce"), Qt::Key_Tab);
+  EXPECT_TRUE(kit.Widget("frmA", "txtDigits")->hasFocus());
+  EXPECT_EQ(Count("frmA: GotFocus cmdClose"), 0);
+}
+
+TEST_F(QtToolkitTest, TitleBarCloseUnloadsAndButtonsClick) {
+  QWidget* window = ShowActive();
+  QTest::mouseClick(kit.Widget("frmA", "cmdGo"), Qt::LeftButton);
+  EXPECT_EQ(Count("frmA: Click cmdGo"), 1);
+  window->close();
+  EXPECT_FALSE(kit.IsLoaded("frmA"));
+  EXPECT_EQ(Count("frmA: Unload"), 1);
+}
+
+TEST_F(QtToolkitTest, MessagesGoToThePresenter) {
+  kit.ShowMessage(Message{"Caution", MessageIcon::Information, "a\r\nb"});
+  ASSERT_EQ(h.messages.size(), 1u);
+  EXPECT_EQ(h.messages[0].title, "Caution");
+}
+
+}  // namespace
+}  // namespace pfc::ui::testing

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string_view>
+
+namespace pfc::ui {
+
+// The code behind one form. The toolkit creates one object per loaded form, runs its
+// handlers and destroys it when the form unloads; a handler may unload its own form.
+class FormLogic {
+ public:
+  virtual ~FormLogic() = default;
+
+  virtual void Form_Load() {}
+  virtual void Form_Activate() {}  // the form became the program's active window
+  virtual void Form_Unload() {}
+
+  virtual void Click(std::string_view /*control*/) {}
+  virtual void GotFocus(std::string_view /*control*/) {}
+  virtual void LostFocus(std::string_view /*control*/) {}
+  // A typed character (Backspace is 8, Ctrl+C is 3); returns the character to insert, or 0
+  // to discard it.
+  virtual char32_t KeyPress(std::string_view /*control*/, char32_t key) { return key; }
+  virtual void MouseDown(std::string_view /*control*/) {}
+  virtual void MouseUp(std::string_view /*control*/) {}
+};
+
+}  // namespace pfc::ui

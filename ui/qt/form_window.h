@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+#include <map>
+#include <string>
+
+namespace pfc::ui {
+
+class QtToolkit;
+
+// The top-level window of one loaded form. Reports activation, the title bar's close button
+// and its first painting to the toolkit; the toolkit decides what they mean.
+class FormWindow : public QWidget {
+ public:
+  FormWindow(QtToolkit& toolkit, std::string formName);
+
+  const std::string& FormName() const { return formName_; }
+  std::map<std::string, QWidget*, std::less<>> controls;
+
+ protected:
+  bool event(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QtToolkit& toolkit_;
+  std::string formName_;
+};
+
+}  // namespace pfc::ui

@@ -1,0 +1,175 @@
+#include "ui/qt/qt_controls.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace pfc::ui {
+
+namespace {
+
+void Call(const std::function<void()>& handler) {
+  if (handler) {
+    handler();
+  }
+}
+
+}  // namespace
+
+bool IsControlFocusChange(Qt::FocusReason reason) {
+  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+char32_t TypedCharacter(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+  switch (key) {
+    case Qt::Key_Backspace:
+      return U'\b';
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return U'\r';
+    case Qt::Key_Escape:
+      return 27;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+      return 0;
+    default:
+      break;
+  }
+  const bool control = modifiers.testFlag(Qt::ControlModifier);
+  const bool alt = modifiers.testFlag(Qt::AltModifier);
+  if (control && !alt && key >= Qt::Key_A && key <= Qt::Key_Z) {
+    return static_cast<char32_t>(key - Qt::Key_A + 1);
+  }
+  if (control || alt || text.isEmpty()) {
+    return 0;
+  }
+  const QList<uint> points = text.toUcs4();
+  if (points.isEmpty() || points.front() == 0x7F) {
+    return 0;
+  }
+  return static_cast<char32_t>(points.front());
+}
+
+void EntryBox::SelectWholeText() {
+  setSelection(0, static_cast<int>(text().size()));
+  if (focusByMouse_) {
+    selectAfterPress_ = true;
+  }
+}
+
+void EntryBox::focusInEvent(QFocusEvent* event) {
+  focusByMouse_ = event->reason() == Qt::MouseFocusReason;
+  QLineEdit::focusInEvent(event);
+  if (IsControlFocusChange(event->reason())) {
+    Call(events.gotFocus);
+  }
+  focusByMouse_ = false;
+}
+
+void EntryBox::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  if (IsControlFocusChange(event->reason())) {
+    Call(events.lostFocus);
+  }
+}
+
+void EntryBox::mousePressEvent(QMouseEvent* event) {
+  QLineEdit::mousePressEvent(event);
+  if (selectAfterPress_) {
+    setSelection(0, static_cast<int>(text().size()));
+  }
+}
+
+void EntryBox::mouseReleaseEvent(QMouseEvent* event) {
+  QLineEdit::mouseReleaseEvent(event);
+  if (selectAfterPress_) {
+    selectAfterPress_ = false;
+    setSelection(0, static_cast<int>(text().size()));
+  }
+}
+
+void EntryBox::keyPressEvent(QKeyEvent* event) {
+  const char32_t typed = TypedCharacter(event->key(), event->modifiers(), event->text());
+  if (typed == 0 || !events.keyPress) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  const char32_t kept = events.keyPress(typed);
+  if (kept == 0) {
+    event->accept();
+    return;
+  }
+  if (kept == typed) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  const char32_t replacement[] = {kept};
+  insert(QString::fromUcs4(replacement, 1));
+}
+
+void TextArea::focusInEvent(QFocusEvent* event) {
+  QPlainTextEdit::focusInEvent(event);
+  if (IsControlFocusChange(event->reason())) {
+    Call(events.gotFocus);
+  }
+}
+
+void TextArea::focusOutEvent(QFocusEvent* event) {
+  QPlainTextEdit::focusOutEvent(event);
+  if (IsControlFocusChange(event->reason())) {
+    Call(events.lostFocus);
+  }
+}
+
+void CommandButton::focusInEvent(QFocusEvent* event) {
+  QPushButton::focusInEvent(event);
+  if (IsControlFocusChange(event->reason())) {
+    Call(events.gotFocus);
+  }
+}
+
+void CommandButton::focusOutEvent(QFocusEvent* event) {
+  QPushButton::focusOutEvent(event);
+  if (IsControlFocusChange(event->reason())) {
+    Call(events.lostFocus);
+  }
+}
+
+void TickBox::focusInEvent(QFocusEvent* event) {
+  QCheckBox::focusInEvent(event);
+  if (IsControlFocusChange(event->reason())) {
+    Call(events.gotFocus);
+  }
+}
+
+void TickBox::focusOutEvent(QFocusEvent* event) {
+  QCheckBox::focusOutEvent(event);
+  if (IsControlFocusChange(event->reason())) {
+    Call(events.lostFocus);
+  }
+}
+
+void CaptionLabel::mousePressEvent(QMouseEvent* event) {
+  QLabel::mousePressEvent(event);
+  Call(events.mouseDown);
+}
+
+void CaptionLabel::mouseReleaseEvent(QMouseEvent* event) {
+  QLabel::mouseReleaseEvent(event);
+  Call(events.mouseUp);
+}
+
+void LineShape::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setPen(QPen(colour, 1));
+  const QRect r = rect().adjusted(0, 0, -1, -1);
+  if (descending_) {
+    painter.drawLine(r.topLeft(), r.bottomRight());
+  } else {
+    painter.drawLine(r.bottomLeft(), r.topRight());
+  }
+}
+
+}  // namespace pfc::ui

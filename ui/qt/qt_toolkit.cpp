@@ -1,0 +1,564 @@
+#include "ui/qt/qt_toolkit.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFrame>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+#include "ui/qt/form_window.h"
+#include "ui/qt/qt_controls.h"
+
+namespace pfc::ui {
+
+namespace {
+
+constexpr double kTwipsPerPixel = 15.0;
+
+int Pixels(int twips) {
+  return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+
+QString ToQt(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string FromQt(const QString& text) {
+  return text.toStdString();
+}
+
+QColor ToQColor(Rgb colour) {
+  return QColor(colour.red, colour.green, colour.blue);
+}
+
+// Multi-line boxes hold CR LF line ends; the widgets work with LF.
+QString WithLineFeeds(std::string_view text) {
+  QString converted = ToQt(text);
+  converted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return converted;
+}
+
+Qt::Alignment AlignmentOf(TextAlignment alignment) {
+  switch (alignment) {
+    case TextAlignment::Centre:
+      return Qt::AlignHCenter;
+    case TextAlignment::Right:
+      return Qt::AlignRight;
+    case TextAlignment::Left:
+      break;
+  }
+  return Qt::AlignLeft;
+}
+
+QFont FontOf(const FontDescription& description) {
+  QFont font(ToQt(description.family));
+  font.setPointSizeF(description.points);
+  font.setBold(description.bold);
+  font.setUnderline(description.underline);
+  return font;
+}
+
+void PaintText(QWidget* widget, Rgb colour) {
+  QPalette palette = widget->palette();
+  for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+    palette.setColor(group, QPalette::WindowText, ToQColor(colour));
+    palette.setColor(group, QPalette::Text, ToQColor(colour));
+    palette.setColor(group, QPalette::ButtonText, ToQColor(colour));
+  }
+  widget->setPalette(palette);
+  widget->setProperty("pfcForeColour", ToQColor(colour));
+}
+
+void PaintBackground(QWidget* widget, Rgb colour) {
+  QPalette palette = widget->palette();
+  for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+    palette.setColor(role, ToQColor(colour));
+  }
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+QtToolkit::QtToolkit(const FormRegistry& registry, QString pictureFolder)
+    : FormHost(registry), pictureFolder_(std::move(pictureFolder)) {}
+
+QtToolkit::~QtToolkit() {
+  for (auto& [name, window] : windows_) {
+    delete window.data();
+  }
+}
+
+void QtToolkit::AddWidgetFactory(std::string customKind, WidgetFactory factory) {
+  factories_[std::move(customKind)] = std::move(factory);
+}
+
+void QtToolkit::SetMessagePresenter(MessagePresenter presenter) {
+  presenter_ = std::move(presenter);
+}
+
+void QtToolkit::SetFirstShownHandler(std::function<void()> handler) {
+  firstShown_ = std::move(handler);
+}
+
+QWidget* QtToolkit::Window(std::string_view form) const {
+  const auto found = windows_.find(form);
+  return found == windows_.end() ? nullptr : found->second.data();
+}
+
+QWidget* QtToolkit::Widget(std::string_view form, std::string_view control) {
+  FormWindow* window = static_cast<FormWindow*>(Window(form));
+  if (window == nullptr) {
+    return nullptr;
+  }
+  const auto found = window->controls.find(control);
+  return found == window->controls.end() ? nullptr : found->second;
+}
+
+QWidget* QtToolkit::Require(std::string_view form, std::string_view control) {
+  Load(form);
+  QWidget* widget = Widget(form, control);
+  if (widget == nullptr) {
+    throw std::logic_error("no control named " + std::string(control) + " on " + std::string(form));
+  }
+  return widget;
+}
+
+bool QtToolkit::IsCurrent(const std::string& form, const FormWindow* window) const {
+  return Window(form) == window;
+}
+
+void QtToolkit::CreateWindow(const FormDescription& description) {
+  auto* window = new FormWindow(*this, description.name);
+  window->setWindowTitle(ToQt(description.caption));
+  window->setFixedSize(Pixels(description.clientWidth), Pixels(description.clientHeight));
+  PaintBackground(window, description.backColour);
+  window->setFont(FontOf(description.font));
+  std::vector<std::pair<int, QWidget*>> tabOrder;
+  for (const ControlDescription& control : description.controls) {
+    QWidget* widget = Build(control, description, window);
+    if (widget == nullptr) {
+      continue;
+    }
+    widget->setObjectName(ToQt(control.name));
+    window->controls[control.name] = widget;
+    if (control.tabIndex >= 0) {
+      tabOrder.emplace_back(control.tabIndex, widget);
+    } else if (control.kind == ControlKind::Button || control.kind == ControlKind::CheckBox) {
+      widget->setFocusPolicy(Qt::NoFocus);
+    }
+  }
+  std::stable_sort(tabOrder.begin(), tabOrder.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < tabOrder.size(); ++i) {
+    QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+  }
+  windows_[description.name] = window;
+}
+
+QWidget* QtToolkit::Build(const ControlDescription& control, const FormDescription& form,
+                          FormWindow* window) {
+  const std::string formName = form.name;
+  auto current = [this, formName, window] { return IsCurrent(formName, window); };
+  const std::string name = control.name;
+  ControlEvents events;
+  events.gotFocus = [this, current, formName, name] {
+    if (current()) {
+      FireGotFocus(formName, name);
+    }
+  };
+  events.lostFocus = [this, current, formName, name] {
+    if (current()) {
+      FireLostFocus(formName, name);
+    }
+  };
+  events.mouseDown = [this, current, formName, name] {
+    if (current()) {
+      FireMouseDown(formName, name);
+    }
+  };
+  events.mouseUp = [this, current, formName, name] {
+    if (current()) {
+      FireMouseUp(formName, name);
+    }
+  };
+  events.keyPress = [this, current, formName, name](char32_t key) {
+    return current() ? FireKeyPress(formName, name, key) : key;
+  };
+  auto click = [this, current, formName, name] {
+    if (current()) {
+      FireClick(formName, name);
+    }
+  };
+
+  QWidget* widget = nullptr;
+  switch (control.kind) {
+    case ControlKind::TextBox:
+      if (control.multiLine) {
+        auto* area = new TextArea(window);
+        area->events = events;
+        area->setPlainText(WithLineFeeds(control.text));
+        area->setReadOnly(control.readOnly);
+        area->setFrameShape(control.border ? QFrame::StyledPanel : QFrame::NoFrame);
+        area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        widget = area;
+      } else {
+        auto* box = new EntryBox(window);
+        box->events = events;
+        box->setText(ToQt(control.text));
+        box->setReadOnly(control.readOnly);
+        box->setFrame(control.border);
+        box->setAlignment(AlignmentOf(control.alignment) | Qt::AlignVCenter);
+        widget = box;
+      }
+      break;
+    case ControlKind::ListBox: {
+      auto* list = new QComboBox(window);
+      list->setEditable(false);
+      for (const std::string& item : control.items) {
+        list->addItem(ToQt(item));
+      }
+      list->setCurrentIndex(control.chosenItem);
+      QObject::connect(list, QOverload<int>::of(&QComboBox::activated), list,
+                       [click](int) { click(); });
+      widget = list;
+      break;
+    }
+    case ControlKind::CheckBox: {
+      auto* box = new TickBox(window);
+      box->events = events;
+      box->setText(ToQt(control.text));
+      box->setChecked(control.ticked);
+      QObject::connect(box, &QCheckBox::clicked, box, [click](bool) { click(); });
+      widget = box;
+      break;
+    }
+    case ControlKind::Button: {
+      auto* button = new CommandButton(window);
+      button->events = events;
+      button->setText(ToQt(control.text));
+      button->setAutoDefault(false);
+      QObject::connect(button, &QPushButton::clicked, button, [click](bool) { click(); });
+      widget = button;
+      break;
+    }
+    case ControlKind::Label: {
+      auto* label = new CaptionLabel(window);
+      label->events = events;
+      label->setTextFormat(Qt::PlainText);
+      label->setText(ToQt(control.text));
+      label->setWordWrap(control.wordWrap);
+      label->setAlignment(AlignmentOf(control.alignment) | Qt::AlignTop);
+      label->setFrameShape(control.border ? QFrame::Box : QFrame::NoFrame);
+      widget = label;
+      break;
+    }
+    case ControlKind::Frame: {
+      auto* frame = new QFrame(window);
+      frame->setFrameShape(control.border ? QFrame::Box : QFrame::NoFrame);
+      widget = frame;
+      break;
+    }
+    case ControlKind::Picture: {
+      const QString path = pictureFolder_ + QStringLiteral("/") + ToQt(control.picture);
+      if (!QFile::exists(path)) {
+        return nullptr;  // no art is drawn rather than a placeholder
+      }
+      auto* picture = new QLabel(window);
+      picture->setPixmap(QPixmap(path));
+      picture->setScaledContents(true);
+      widget = picture;
+      break;
+    }
+    case ControlKind::Line: {
+      const TwipRect& r = control.rect;
+      auto* line = new LineShape(window, (r.width >= 0) == (r.height >= 0));
+      line->colour = ToQColor(control.foreColour.value_or(kBlack));
+      const int x = Pixels(std::min(r.x, r.x + r.width));
+      const int y = Pixels(std::min(r.y, r.y + r.height));
+      line->setGeometry(x, y, std::max(1, Pixels(std::abs(r.width)) + 1),
+                        std::max(1, Pixels(std::abs(r.height)) + 1));
+      line->setAttribute(Qt::WA_TransparentForMouseEvents);
+      return line;
+    }
+    case ControlKind::Custom: {
+      const auto factory = factories_.find(control.customKind);
+      if (factory == factories_.end()) {
+        return nullptr;
+      }
+      widget = factory->second(control, window);
+      if (widget == nullptr) {
+        return nullptr;
+      }
+      break;
+    }
+  }
+
+  widget->setGeometry(Pixels(control.rect.x), Pixels(control.rect.y), Pixels(control.rect.width),
+                      Pixels(control.rect.height));
+  widget->setFont(FontOf(control.font));
+  widget->setToolTip(ToQt(control.toolTip));
+  widget->setEnabled(control.enabled);
+  if (control.backColour) {
+    PaintBackground(widget, *control.backColour);
+  }
+  PaintText(widget, control.foreColour.value_or(kBlack));
+  return widget;
+}
+
+void QtToolkit::DestroyWindow(std::string_view form) {
+  const auto found = windows_.find(form);
+  if (found == windows_.end()) {
+    return;
+  }
+  QPointer<FormWindow> window = found->second;
+  windows_.erase(found);
+  if (window) {
+    window->hide();
+    window->deleteLater();
+  }
+}
+
+void QtToolkit::ShowWindow(std::string_view form) {
+  QWidget* window = Window(form);
+  window->show();
+  if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+    window->raise();  // the offscreen platform has no stacking order to change
+  }
+  window->activateWindow();
+}
+
+void QtToolkit::HideWindow(std::string_view form) {
+  Window(form)->hide();
+}
+
+void QtToolkit::OnNoFormLoaded() {
+  // Judged once the current event has been handled: a handler may unload its form and then
+  // show another one.
+  std::weak_ptr<int> alive = lifetime_;
+  QTimer::singleShot(0, qApp, [this, alive] {
+    if (!alive.expired() && Ended()) {
+      QCoreApplication::quit();
+    }
+  });
+}
+
+void QtToolkit::WindowActivated(FormWindow* window) {
+  if (IsCurrent(window->FormName(), window)) {
+    FireActivated(window->FormName());
+  }
+}
+
+void QtToolkit::WindowClosedByUser(FormWindow* window) {
+  if (IsCurrent(window->FormName(), window)) {
+    Unload(window->FormName());
+  }
+}
+
+void QtToolkit::WindowPainted() {
+  if (firstShown_) {
+    auto handler = std::move(firstShown_);
+    firstShown_ = nullptr;
+    handler();
+  }
+}
+
+void QtToolkit::Move(std::string_view form, int leftTwips, int topTwips) {
+  Load(form);
+  Window(form)->move(Pixels(leftTwips), Pixels(topTwips));
+}
+
+void QtToolkit::SetMousePointer(std::string_view form, MousePointer pointer) {
+  Load(form);
+  if (pointer == MousePointer::Busy) {
+    Window(form)->setCursor(Qt::WaitCursor);
+  } else {
+    Window(form)->unsetCursor();
+  }
+}
+
+void QtToolkit::ShowMessage(const Message& message) {
+  if (presenter_) {
+    presenter_(message);
+    return;
+  }
+  QWidget* parent = ActiveForm().empty() ? nullptr : Window(ActiveForm());
+  QMessageBox box(parent);
+  box.setWindowTitle(ToQt(message.title));
+  box.setTextFormat(Qt::PlainText);
+  box.setText(WithLineFeeds(message.text));
+  box.setIcon(message.icon == MessageIcon::Information ? QMessageBox::Information
+                                                       : QMessageBox::NoIcon);
+  box.setStandardButtons(QMessageBox::Ok);
+  box.exec();
+}
+
+bool QtToolkit::IsVisible(std::string_view form) const {
+  const QWidget* window = Window(form);
+  return window != nullptr && window->isVisible();
+}
+
+std::string QtToolkit::Text(std::string_view form, std::string_view control) {
+  QWidget* widget = Require(form, control);
+  if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+    return FromQt(box->text());
+  }
+  if (auto* area = qobject_cast<QPlainTextEdit*>(widget)) {
+    QString text = area->toPlainText();
+    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return FromQt(text);
+  }
+  if (auto* list = qobject_cast<QComboBox*>(widget)) {
+    return FromQt(list->currentText());
+  }
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    return FromQt(button->text());
+  }
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    return FromQt(label->text());
+  }
+  return {};
+}
+
+void QtToolkit::SetText(std::string_view form, std::string_view control, std::string_view text) {
+  QWidget* widget = Require(form, control);
+  if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+    box->setText(ToQt(text));
+    box->setCursorPosition(0);
+  } else if (auto* area = qobject_cast<QPlainTextEdit*>(widget)) {
+    area->setPlainText(WithLineFeeds(text));
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    button->setText(ToQt(text));
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(ToQt(text));
+  }
+}
+
+void QtToolkit::SetFocus(std::string_view form, std::string_view control) {
+  QWidget* widget = Require(form, control);
+  widget->setFocus(Qt::OtherFocusReason);
+  if (!widget->hasFocus()) {
+    // The window is not active (a message box has just closed, or it is hidden): Qt moves
+    // the focus only when the window is activated again, so the handler runs now.
+    FireGotFocus(form, control);
+  }
+}
+
+void QtToolkit::SelectAll(std::string_view form, std::string_view control) {
+  QWidget* widget = Require(form, control);
+  if (auto* box = dynamic_cast<EntryBox*>(widget)) {
+    box->SelectWholeText();
+  } else if (auto* area = qobject_cast<QPlainTextEdit*>(widget)) {
+    area->selectAll();
+  }
+}
+
+void QtToolkit::SetBold(std::string_view form, std::string_view control, bool bold) {
+  QWidget* widget = Require(form, control);
+  QFont font = widget->font();
+  font.setBold(bold);
+  widget->setFont(font);
+}
+
+bool QtToolkit::IsBold(std::string_view form, std::string_view control) {
+  return Require(form, control)->font().bold();
+}
+
+void QtToolkit::SetForeColor(std::string_view form, std::string_view control, Rgb colour) {
+  QWidget* widget = Require(form, control);
+  PaintText(widget, colour);
+  if (auto* line = dynamic_cast<LineShape*>(widget)) {
+    line->colour = ToQColor(colour);
+    line->update();
+  }
+}
+
+Rgb QtToolkit::ForeColor(std::string_view form, std::string_view control) {
+  const QColor colour = Require(form, control)->property("pfcForeColour").value<QColor>();
+  return Rgb{colour.red(), colour.green(), colour.blue()};
+}
+
+void QtToolkit::SetToolTip(std::string_view form, std::string_view control, std::string_view tip) {
+  Require(form, control)->setToolTip(ToQt(tip));
+}
+
+void QtToolkit::SetEnabled(std::string_view form, std::string_view control, bool enabled) {
+  Require(form, control)->setEnabled(enabled);
+}
+
+bool QtToolkit::IsEnabled(std::string_view form, std::string_view control) {
+  return Require(form, control)->isEnabled();
+}
+
+namespace {
+
+QComboBox* ListOf(QWidget* widget) {
+  auto* list = qobject_cast<QComboBox*>(widget);
+  if (list == nullptr) {
+    throw std::logic_error("not a list: " + widget->objectName().toStdString());
+  }
+  return list;
+}
+
+QCheckBox* CheckBoxOf(QWidget* widget) {
+  auto* box = qobject_cast<QCheckBox*>(widget);
+  if (box == nullptr) {
+    throw std::logic_error("not a check box: " + widget->objectName().toStdString());
+  }
+  return box;
+}
+
+}  // namespace
+
+void QtToolkit::ClearItems(std::string_view form, std::string_view control) {
+  ListOf(Require(form, control))->clear();
+}
+
+void QtToolkit::AddItem(std::string_view form, std::string_view control, std::string_view item) {
+  QComboBox* list = ListOf(Require(form, control));
+  const int chosen = list->currentIndex();
+  list->addItem(ToQt(item));
+  // Qt chooses the first item added to an empty list; appending chooses nothing here.
+  list->setCurrentIndex(chosen);
+}
+
+int QtToolkit::ItemCount(std::string_view form, std::string_view control) {
+  return ListOf(Require(form, control))->count();
+}
+
+std::string QtToolkit::ItemText(std::string_view form, std::string_view control, int position) {
+  QComboBox* list = ListOf(Require(form, control));
+  return position >= 0 && position < list->count() ? FromQt(list->itemText(position))
+                                                   : std::string();
+}
+
+void QtToolkit::Choose(std::string_view form, std::string_view control, int position) {
+  QComboBox* list = ListOf(Require(form, control));
+  list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
+}
+
+int QtToolkit::ChosenPosition(std::string_view form, std::string_view control) {
+  return ListOf(Require(form, control))->currentIndex();
+}
+
+void QtToolkit::SetTicked(std::string_view form, std::string_view control, bool ticked) {
+  QCheckBox* box = CheckBoxOf(Require(form, control));
+  if (box->isChecked() != ticked) {
+    box->setChecked(ticked);
+    FireClick(form, control);
+  }
+}
+
+bool QtToolkit::IsTicked(std::string_view form, std::string_view control) {
+  return CheckBoxOf(Require(form, control))->isChecked();
+}
+
+}  // namespace pfc::ui
