@@ -1,0 +1,24 @@
+// One press of "&Show Results" on arbitrary entry texts, unit texts, calculator type, pick
+// text and pick box: the run ends in a published design or a clear message, never with a
+// number that is not one.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string_view>
+
+#include "engine/design_run.h"
+#include "fuzz/fuzz_check.h"
+#include "fuzz/fuzz_tables.h"
+#include "fuzz/run_input.h"
+#include "fuzz/run_properties.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const pfc::FuzzTables& tables = pfc::LoadedFuzzTables();
+  const pfc::FuzzRun run =
+      pfc::DecodeFuzzRun(std::string_view(reinterpret_cast<const char*>(data), size));
+  pfc::DesignRecord record = pfc::StartingRecord(tables, run);
+  const pfc::RunOutcome outcome =
+      pfc::RunDesign(run.entries, record, tables.catalogue, tables.wires, run.decimalSeparator);
+  FUZZ_CHECK_NONE(pfc::RunOutcomeProblems(outcome, record, tables.catalogue, tables.wires));
+  return 0;
+}

@@ -1,0 +1,345 @@
+#include "fuzz/run_properties.h"
+
+#include <cctype>
+#include <cmath>
+#include <set>
+#include <type_traits>
+
+#include "engine/core_design.h"
+#include "engine/core_selection.h"
+#include "engine/engine_messages.h"
+#include "engine/record_fields.h"
+#include "reports/windows1252.h"
+
+namespace pfc {
+namespace {
+
+constexpr std::string_view kPrintHook =
+    "<input type=hidden name=print value=prt onclick='window.print()'>";
+constexpr std::string_view kHotTotal = " > 155°C";
+constexpr std::string_view kFieldStrengthLead = "Field at max current is too high, ";
+
+class Problems {
+ public:
+  void Expect(bool holds, std::string what) {
+    if (!holds)
+      list_.push_back(std::move(what));
+  }
+  std::vector<std::string> Take() { return std::move(list_); }
+
+ private:
+  std::vector<std::string> list_;
+};
+
+bool SameMessage(const Message& a, const Message& b) {
+  return a.title == b.title && a.icon == b.icon && a.text == b.text;
+}
+
+// A message quotes what the user typed between double quotes, which the typed text may itself
+// contain; only the text outside the outermost quotes is the program's own.
+std::string WithoutQuotedText(std::string_view text) {
+  const std::size_t open = text.find('"');
+  const std::size_t close = text.rfind('"');
+  if (open == std::string_view::npos || open == close)
+    return std::string(text);
+  return std::string(text.substr(0, open)).append(text.substr(close + 1));
+}
+
+bool IsWholeNumber(double value) {
+  return std::isfinite(value) && std::floor(value) == value;
+}
+
+std::string EndingName(RunEnding ending) {
+  switch (ending) {
+    case RunEnding::Published:
+      return "published";
+    case RunEnding::Rejected:
+      return "rejected";
+    case RunEnding::AreaProduct:
+      return "area product";
+    case RunEnding::Vpeak:
+      return "Vpeak";
+    case RunEnding::FieldStrength:
+      return "field strength";
+    case RunEnding::UnknownCore:
+      return "unknown core";
+  }
+  return "unknown ending";
+}
+
+std::vector<std::pair<const char*, const std::string*>> SummaryTexts(const ResultSummary& s) {
+  return {{"txtFrequency", &s.txtFrequency},
+          {"txtInductance", &s.txtInductance},
+          {"txtOutputPower", &s.txtOutputPower},
+          {"txtEfficiency", &s.txtEfficiency},
+          {"txtVinMin", &s.txtVinMin},
+          {"txtVinMax", &s.txtVinMax},
+          {"txtVout", &s.txtVout},
+          {"txtAmbientTemp", &s.txtAmbientTemp},
+          {"txtFillFactor", &s.txtFillFactor},
+          {"txtOutCoreSize", &s.txtOutCoreSize},
+          {"txtStackout", &s.txtStackout},
+          {"txtNoOfTurns", &s.txtNoOfTurns},
+          {"txtWireGuage", &s.txtWireGuage},
+          {"txtZeroInductance", &s.txtZeroInductance},
+          {"txtFullInductance", &s.txtFullInductance},
+          {"txtCoreLoss", &s.txtCoreLoss},
+          {"txtCopperLoss", &s.txtCopperLoss},
+          {"txtTotalLosses", &s.txtTotalLosses},
+          {"txtTotalTemp", &s.txtTotalTemp}};
+}
+
+bool Accepted(const DesignRecord& r) {
+  return r.TempRise <= kTemperatureCeiling - r.AmbientTemp && r.HMax <= kFieldStrengthLimit;
+}
+
+// The calculator stops on the first acceptable row from its first candidate upwards: redo
+// the selection on a copy and evaluate every row it passed over.
+void CheckNoSmallerRowWasAcceptable(const DesignRecord& record, const CoreCatalogue& catalogue,
+                                    const WireTable& wires, Problems& problems) {
+  DesignRecord copy = record;
+  ComputeOperatingPoint(copy);
+  const std::int16_t last = catalogue.RowCount();
+  std::int16_t first = last;
+  for (std::int16_t row = last; row >= 1; --row) {
+    if (copy.CoresToStack * catalogue.WaAc[static_cast<std::size_t>(row)] > copy.AreaProduct) {
+      first = row;
+    }
+  }
+  problems.Expect(record.CoreIndex >= first,
+                  "the chosen row lies below the first candidate " + std::to_string(first));
+  for (std::int16_t row = first; row < record.CoreIndex; ++row) {
+    LoadCore(copy, catalogue, row);
+    const bool evaluated = EvaluateCore(copy, wires) == Evaluation::Completed;
+    problems.Expect(evaluated && !Accepted(copy),
+                    "row " + std::to_string(row) + " was acceptable but row " +
+                        std::to_string(record.CoreIndex) + " was published");
+  }
+}
+
+void CheckPublished(const RunOutcome& outcome, const DesignRecord& r,
+                    const CoreCatalogue& catalogue, const WireTable& wires, bool sawTempRise,
+                    bool sawTotalTemp, Problems& problems) {
+  const ResultSummary& s = outcome.summary;
+  const std::int16_t last = catalogue.RowCount();
+  const bool rowValid = r.CoreIndex >= 1 && r.CoreIndex <= last;
+  problems.Expect(rowValid, "CoreIndex " + std::to_string(r.CoreIndex) + " is not a row");
+  if (rowValid) {
+    problems.Expect(r.SelectedCoreSize == catalogue.PartNo[static_cast<std::size_t>(r.CoreIndex)],
+                    "SelectedCoreSize \"" + r.SelectedCoreSize +
+                        "\" is not the part number of row " + std::to_string(r.CoreIndex));
+  }
+  problems.Expect(s.txtOutCoreSize == r.SelectedCoreSize, "txtOutCoreSize differs from the record");
+  problems.Expect(IsWholeNumber(r.Turns) && r.Turns >= 1 && r.Turns <= 32000,
+                  "Turns " + std::to_string(r.Turns) + " is not a whole number from 1 to 32000");
+  problems.Expect(r.CoresToStack >= 1 && r.CoresToStack <= 9, "CoresToStack out of 1 to 9");
+  problems.Expect(r.HMax <= kFieldStrengthLimit, "published with HMax above 115 Oe");
+  problems.Expect(r.Vout >= r.Vpeak, "published with Vout below Vpeak");
+  VisitRecordFields(r, [&problems](const char* name, const auto& field) {
+    if constexpr (std::is_floating_point_v<std::decay_t<decltype(field)>>) {
+      problems.Expect(std::isfinite(field), std::string("record field ") + name + " is not finite");
+    }
+  });
+
+  for (const auto& [name, text] : SummaryTexts(s)) {
+    problems.Expect(!ShowsNonFiniteNumber(*text),
+                    std::string("summary text ") + name + " reads \"" + *text + "\"");
+  }
+  for (const std::string* text : {&s.txtNoOfTurns, &s.txtWireGuage, &s.txtFillFactor,
+                                  &s.txtZeroInductance, &s.txtFullInductance, &s.txtCoreLoss,
+                                  &s.txtCopperLoss, &s.txtTotalLosses, &s.txtTotalTemp}) {
+    problems.Expect(!text->empty(), "an output text of the summary is empty");
+  }
+  problems.Expect(s.txtStackout.empty() == (r.CoresToStack == 1),
+                  "txtStackout does not follow the stack count");
+
+  const bool hot = r.AmbientTemp + r.TempRise >= kTemperatureCeiling;
+  problems.Expect(sawTotalTemp == hot, "total-temperature warning does not follow the total");
+  problems.Expect((s.txtTotalTemp == kHotTotal) == sawTotalTemp,
+                  "txtTotalTemp \"" + s.txtTotalTemp + "\" does not follow the warning");
+  problems.Expect((s.txtTotalTempStyle == TotalTempStyle::BoldRed) == sawTotalTemp,
+                  "total-temperature emphasis does not follow the warning");
+  problems.Expect(s.totaltemp.empty() == sawTotalTemp, "unit label does not follow the warning");
+
+  problems.Expect(outcome.busyPointerSet, "published without the busy pointer");
+  problems.Expect(outcome.focus.empty(), "published with a focus change");
+  problems.Expect(!outcome.coreListEmptiedAndDisabled, "published and emptied the core list");
+
+  if (r.CalcType != DesignerPicks && rowValid) {
+    const bool lastTooHot = r.CoreIndex == last && r.TempRise > kTemperatureCeiling - r.AmbientTemp;
+    problems.Expect(sawTempRise == lastTooHot,
+                    "temperature-rise warning does not follow the last row's rise");
+    if (!sawTempRise)
+      problems.Expect(Accepted(r), "the calculator published a rejected core");
+    CheckNoSmallerRowWasAcceptable(r, catalogue, wires, problems);
+  }
+}
+
+void CheckStopped(const RunOutcome& outcome, const DesignRecord& r, Problems& problems) {
+  if (outcome.messages.empty())
+    return;  // reported by the caller
+  const Message& ending = outcome.messages.back();
+  switch (outcome.ending) {
+    case RunEnding::Published:
+      break;
+    case RunEnding::Rejected:
+      problems.Expect(IsEntryControl(outcome.focus),
+                      "rejected with the focus on \"" + outcome.focus + "\"");
+      problems.Expect(!outcome.check.empty(), "rejected without naming the check");
+      problems.Expect(ending.title == kCautionTitle && ending.icon == MessageIcon::Information,
+                      "a rejection is not a caution");
+      problems.Expect(!outcome.coreListEmptiedAndDisabled, "a rejection emptied the core list");
+      break;
+    case RunEnding::AreaProduct:
+      problems.Expect(SameMessage(ending, AreaProductMessage()), "not the area-product message");
+      problems.Expect(r.CalcType != DesignerPicks, "area-product stop for a picked core");
+      problems.Expect(outcome.coreListEmptiedAndDisabled, "core list not emptied");
+      break;
+    case RunEnding::Vpeak:
+      problems.Expect(SameMessage(ending, VpeakMessage()), "not the Vpeak message");
+      problems.Expect(r.Vout < r.Vpeak, "Vpeak stop with Vout at or above Vpeak");
+      problems.Expect(outcome.coreListEmptiedAndDisabled, "core list not emptied");
+      break;
+    case RunEnding::FieldStrength:
+      problems.Expect(ending.text.rfind(kFieldStrengthLead, 0) == 0,
+                      "not the field-strength message");
+      problems.Expect(ending.title == kApplicationTitle && ending.icon == MessageIcon::None,
+                      "the field-strength message is not a plain box");
+      problems.Expect(r.HMax > kFieldStrengthLimit, "field-strength stop within 115 Oe");
+      break;
+    case RunEnding::UnknownCore:
+      problems.Expect(r.CalcType == DesignerPicks, "unknown core while the calculator selects");
+      problems.Expect(outcome.focus == "txtCoreSize", "unknown core without focus on the list");
+      break;
+  }
+}
+
+}  // namespace
+
+bool IsEntryControl(std::string_view name) {
+  static constexpr std::array<std::string_view, 11> kControls = {
+      "txtFrequency", "txtInductance",  "txtOutputPower", "txtEfficiency",
+      "txtVinMin",    "txtVinMax",      "txtVout",        "txtAmbientTemp",
+      "txtStack",     "txtFill_Factor", "txtCoreSize"};
+  for (std::string_view control : kControls) {
+    if (control == name)
+      return true;
+  }
+  return false;
+}
+
+bool ShowsNonFiniteNumber(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (!std::isalpha(static_cast<unsigned char>(text[i]))) {
+      ++i;
+      continue;
+    }
+    std::string word;
+    for (; i < text.size() && std::isalpha(static_cast<unsigned char>(text[i])); ++i) {
+      word.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(text[i]))));
+    }
+    if (word == "nan" || word == "inf" || word == "infinity")
+      return true;
+  }
+  return false;
+}
+
+std::vector<std::string> RunOutcomeProblems(const RunOutcome& outcome, const DesignRecord& record,
+                                            const CoreCatalogue& catalogue,
+                                            const WireTable& wires) {
+  Problems problems;
+  const std::vector<Message>& messages = outcome.messages;
+  std::size_t next = 0;
+  bool sawTempRise = false;
+  bool sawTotalTemp = false;
+  if (next < messages.size() && SameMessage(messages[next], TemperatureRiseMessage())) {
+    sawTempRise = true;
+    ++next;
+  }
+  if (next < messages.size() && SameMessage(messages[next], TotalTemperatureMessage())) {
+    sawTotalTemp = true;
+    ++next;
+  }
+  const std::size_t endingMessages = messages.size() - next;
+  const std::string ending = EndingName(outcome.ending);
+  if (outcome.ending == RunEnding::Published) {
+    problems.Expect(endingMessages == 0,
+                    "published after a message other than the two warnings in their order");
+  } else {
+    problems.Expect(endingMessages == 1, "the " + ending + " ending shows " +
+                                             std::to_string(endingMessages) +
+                                             " messages after the warnings, not one");
+    problems.Expect(!sawTotalTemp, "total-temperature warning before a " + ending + " stop");
+    problems.Expect(!sawTempRise || outcome.ending == RunEnding::FieldStrength,
+                    "temperature-rise warning before a " + ending + " stop");
+  }
+  problems.Expect(!sawTempRise || record.CalcType != DesignerPicks,
+                  "temperature-rise warning for a picked core");
+  for (const Message& message : messages) {
+    problems.Expect(!message.text.empty(), "an empty message");
+    problems.Expect(!ShowsNonFiniteNumber(WithoutQuotedText(message.text)),
+                    "a message shows a number that is not finite: " + message.text);
+  }
+  if (outcome.ending == RunEnding::Published) {
+    CheckPublished(outcome, record, catalogue, wires, sawTempRise, sawTotalTemp, problems);
+  } else {
+    CheckStopped(outcome, record, problems);
+  }
+  return problems.Take();
+}
+
+std::vector<std::string> ReportProblems(std::string_view reportBytes,
+                                        const ResultSummary& summary) {
+  Problems problems;
+  for (const unsigned char byte : reportBytes) {
+    const bool undefined =
+        byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
+    if (undefined || byte == 0) {
+      problems.Expect(false, "byte " + std::to_string(byte) + " has no Windows-1252 character");
+      break;
+    }
+  }
+  problems.Expect(reportBytes.find_first_of("\r\n") == std::string_view::npos,
+                  "the report is more than one line");
+  const std::size_t hook = reportBytes.find(kPrintHook);
+  problems.Expect(hook != std::string_view::npos &&
+                      reportBytes.find(kPrintHook, hook + 1) == std::string_view::npos,
+                  "the print hook is not there exactly once");
+  problems.Expect(!ShowsNonFiniteNumber(reportBytes), "the report shows NaN or Infinity");
+  problems.Expect(reportBytes.find("&#65533;") == std::string_view::npos,
+                  "the report carries a replacement character");
+  for (const std::string* text : {&summary.txtOutCoreSize, &summary.txtNoOfTurns,
+                                  &summary.txtTotalTemp, &summary.txtFrequency}) {
+    problems.Expect(reportBytes.find(EncodeWindows1252(*text)) != std::string_view::npos,
+                    "the report lacks the summary text \"" + *text + "\"");
+  }
+  return problems.Take();
+}
+
+std::vector<std::string> ListingProblems(const std::array<ListingLine, kListingLineCount>& lines,
+                                         const DesignRecord& record) {
+  Problems problems;
+  std::set<std::string> names;
+  for (const ListingLine& line : lines) {
+    names.insert(line.line);
+    problems.Expect(!line.caption.empty() && !line.value.empty(),
+                    "listing line " + line.line + " is blank");
+    problems.Expect(!ShowsNonFiniteNumber(line.value),
+                    "listing line " + line.line + " reads \"" + line.value + "\"");
+  }
+  problems.Expect(names.size() == kListingLineCount, "listing lines are not 38 distinct lines");
+  const bool red = lines[1].colour == ListingColour::Red;
+  problems.Expect(red == (record.ActualFillFactor > record.FillFactorLimit),
+                  "the fill factor's colour does not follow the limit");
+  return problems.Take();
+}
+
+std::string JoinProblems(const std::vector<std::string>& problems) {
+  std::string joined;
+  for (const std::string& problem : problems)
+    joined.append(problem).append("\n");
+  return joined;
+}
+
+}  // namespace pfc

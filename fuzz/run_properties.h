@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/catalogue.h"
+#include "engine/design_record.h"
+#include "engine/design_run.h"
+#include "reports/listing.h"
+
+// What must hold after any design run, whatever the user typed, and of the report and the
+// listing made from a published run. The fuzz targets and the bad-input sweep share these
+// checks; each returns the broken properties in words (empty when all hold), so a fuzzer can
+// abort on them and a test can print them.
+namespace pfc {
+
+// The controls a failed input check may put the focus on.
+bool IsEntryControl(std::string_view name);
+
+// True when the text shows a number that is not one: "NaN", "Infinity", "inf", "nan".
+bool ShowsNonFiniteNumber(std::string_view text);
+
+// The outcome of one run against the record it left:
+// - the messages are the warnings that do not end a run (temperature rise beyond the last
+//   core, then total temperature at 155 °C or more), each at most once and in that order,
+//   followed, unless the design was published, by exactly one message that ends the run;
+// - a published design names a catalogue row (1 to the row count) whose part number is the
+//   selected size, has whole turns from 1 to 32000, a field within 115 Oe, only finite
+//   numbers in the record, and summary texts free of "NaN" or "Infinity";
+// - no message shows a number that is not finite (user text quoted in a message aside).
+std::vector<std::string> RunOutcomeProblems(const RunOutcome& outcome, const DesignRecord& record,
+                                            const CoreCatalogue& catalogue, const WireTable& wires);
+
+// The report file's bytes: every byte defined in Windows-1252, one line, the print hook
+// exactly once, no "NaN" or "Infinity", no replacement character, the part number present.
+std::vector<std::string> ReportProblems(std::string_view reportBytes, const ResultSummary& summary);
+
+// The listing: 38 lines with captions and values, no "NaN" or "Infinity", the fill factor red
+// exactly when it is above the limit.
+std::vector<std::string> ListingProblems(const std::array<ListingLine, kListingLineCount>& lines,
+                                         const DesignRecord& record);
+
+// All problems joined, one per line, for a failure message.
+std::string JoinProblems(const std::vector<std::string>& problems);
+
+}  // namespace pfc

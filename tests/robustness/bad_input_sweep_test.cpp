@@ -1,0 +1,308 @@
+// Every entry box given every kind of bad text, in both calculator modes: each run ends in a
+// clear message on the right box or in a published design with only finite numbers, and the
+// report and listing of a published one stay sound.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "engine/design_run.h"
+#include "fuzz/fuzz_tables.h"
+#include "fuzz/run_properties.h"
+#include "reports/listing.h"
+#include "reports/report_writer.h"
+#include "reports/summary_texts.h"
+
+namespace pfc {
+namespace {
+
+// The checks that stop a run for an entry left empty, for one that is not a number, and for a
+// zero or negative one ("Published" where the entry has no such check, "Vpeak" where the
+// engine catches it later).
+struct Box {
+  const char* name;
+  std::string EntryTexts::*text;
+  const char* emptyCheck;
+  const char* malformedCheck;
+  const char* zeroOrNegativeCheck;
+};
+
+const Box kBoxes[] = {
+    {"txtFrequency", &EntryTexts::txtFrequency, "1a", "1n", "1b"},
+    {"txtInductance", &EntryTexts::txtInductance, "2a", "2n", "2b"},
+    {"txtOutputPower", &EntryTexts::txtOutputPower, "3a", "3n", "3b"},
+    {"txtEfficiency", &EntryTexts::txtEfficiency, "4a", "4n", "4b"},
+    {"txtVinMin", &EntryTexts::txtVinMin, "5a", "5n", "5b"},
+    {"txtVinMax", &EntryTexts::txtVinMax, "6", "6n", "Published"},
+    {"txtVout", &EntryTexts::txtVout, "7a", "7n", "Vpeak"},
+    {"txtAmbientTemp", &EntryTexts::txtAmbientTemp, "8a", "8n", "Published"},
+    {"txtStack", &EntryTexts::txtStack, "Published", "12n", "12"},
+    {"txtFill_Factor", &EntryTexts::txtFill_Factor, "9", "9n", "9"},
+};
+
+enum class Kind { Empty, Malformed, ZeroOrNegative };
+
+struct BadText {
+  const char* label;
+  std::string text;
+  Kind kind;
+};
+
+const std::vector<BadText>& BadTexts() {
+  static const std::vector<BadText> texts = {
+      {"empty", "", Kind::Empty},
+      {"blanks", "  \t ", Kind::Empty},
+      {"zero", "0", Kind::ZeroOrNegative},
+      {"zero_with_blanks", " 0.0 ", Kind::ZeroOrNegative},
+      {"negative", "-5", Kind::ZeroOrNegative},
+      {"lone_point", ".", Kind::Malformed},
+      {"two_points", "..", Kind::Malformed},
+      {"three_parts", "1.2.3", Kind::Malformed},
+      {"exponent", "1e5", Kind::Malformed},
+      {"arabic_indic_digits", "\xD9\xA1\xD9\xA2\xD9\xA3", Kind::Malformed},
+      {"ten_thousand_nines", std::string(10000, '9'), Kind::Malformed},
+      {"ten_thousand_digit_fraction", "0." + std::string(9997, '0') + "1", Kind::ZeroOrNegative},
+      {"nan", "NaN", Kind::Malformed},
+      {"inf", "inf", Kind::Malformed},
+      {"negative_infinity", "-Infinity", Kind::Malformed},
+      {"control_characters", "\x01\x02\x1b[2J", Kind::Malformed},
+      {"digits_then_bell", "5\a", Kind::Malformed},
+      {"embedded_nul",
+       std::string("5\0"
+                   "5",
+                   3),
+       Kind::Malformed},
+      {"line_break", "5\r\n", Kind::Malformed},
+  };
+  return texts;
+}
+
+const char* kPickedCore = "TD-26 (OD 46.73mm, ID 21.69mm, HT 20.57mm)";
+
+struct RunResult {
+  RunOutcome outcome;
+  DesignRecord record;
+};
+
+RunResult RunWith(const EntryTexts& entries, std::int16_t calcType) {
+  const FuzzTables& tables = LoadedFuzzTables();
+  RunResult result{{}, tables.loadedRecord};
+  result.record.CalcType = calcType;
+  result.outcome = RunDesign(entries, result.record, tables.catalogue, tables.wires);
+  return result;
+}
+
+EntryTexts ForMode(std::int16_t calcType) {
+  EntryTexts entries;
+  if (calcType == DesignerPicks) {
+    entries.chkPickCore = true;
+    entries.txtCoreSize = kPickedCore;
+  }
+  return entries;
+}
+
+// The run's own properties, then those of the report and the listing when it was published.
+void ExpectSound(const RunResult& run) {
+  const FuzzTables& tables = LoadedFuzzTables();
+  const std::vector<std::string> problems =
+      RunOutcomeProblems(run.outcome, run.record, tables.catalogue, tables.wires);
+  EXPECT_TRUE(problems.empty()) << JoinProblems(problems);
+  if (run.outcome.ending != RunEnding::Published)
+    return;
+  ResultSummary summary = run.outcome.summary;
+  EchoInputs(run.record, summary);
+  const std::string report = ReportBytes(summary, run.record, {"logo.gif", "core.gif"});
+  const std::vector<std::string> reportProblems = ReportProblems(report, summary);
+  EXPECT_TRUE(reportProblems.empty()) << JoinProblems(reportProblems);
+  const std::vector<std::string> listingProblems =
+      ListingProblems(BuildListing(run.record), run.record);
+  EXPECT_TRUE(listingProblems.empty()) << JoinProblems(listingProblems);
+}
+
+const char* ExpectedCheck(const Box& box, Kind kind) {
+  switch (kind) {
+    case Kind::Empty:
+      return box.emptyCheck;
+    case Kind::Malformed:
+      return box.malformedCheck;
+    case Kind::ZeroOrNegative:
+      return box.zeroOrNegativeCheck;
+  }
+  return "";
+}
+
+class OneBadBox : public testing::TestWithParam<std::tuple<std::size_t, std::size_t>> {};
+
+TEST_P(OneBadBox, EndsOnItsOwnCheckOrPublishesSoundly) {
+  const Box& box = kBoxes[std::get<0>(GetParam())];
+  const BadText& bad = BadTexts()[std::get<1>(GetParam())];
+  for (const std::int16_t calcType : {CalcSelects, DesignerPicks}) {
+    SCOPED_TRACE(calcType == CalcSelects ? "calculator selects" : "designer picks");
+    EntryTexts entries = ForMode(calcType);
+    entries.*box.text = bad.text;
+    const RunResult run = RunWith(entries, calcType);
+    ExpectSound(run);
+
+    const std::string expected = ExpectedCheck(box, bad.kind);
+    EXPECT_EQ(run.outcome.check, expected);
+    if (run.outcome.ending == RunEnding::Rejected) {
+      EXPECT_EQ(run.outcome.focus, box.name);
+      ASSERT_EQ(run.outcome.messages.size(), 1u);
+      EXPECT_EQ(run.outcome.messages[0].title, kCautionTitle);
+    }
+  }
+}
+
+std::string SweepName(const testing::TestParamInfo<std::tuple<std::size_t, std::size_t>>& info) {
+  return std::string(kBoxes[std::get<0>(info.param)].name) + "_" +
+         BadTexts()[std::get<1>(info.param)].label;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryBoxEveryText, OneBadBox,
+                         testing::Combine(testing::Range<std::size_t>(0, std::size(kBoxes)),
+                                          testing::Range<std::size_t>(0, BadTexts().size())),
+                         SweepName);
+
+// An empty stack box is no error: it reads "1" again and the design is made for one core.
+TEST(BadInputSweep, AnEmptyStackBoxDesignsForOneCore) {
+  for (const char* text : {"", "   "}) {
+    EntryTexts entries;
+    entries.txtStack = text;
+    const RunResult run = RunWith(entries, CalcSelects);
+    EXPECT_EQ(run.outcome.ending, RunEnding::Published);
+    EXPECT_TRUE(run.outcome.stackTextSetToOne);
+    EXPECT_EQ(run.record.CoresToStack, 1);
+  }
+}
+
+// Several boxes wrong at once: the first check in the form's order speaks, alone.
+struct Combination {
+  const char* label;
+  std::vector<std::pair<std::string EntryTexts::*, std::string>> texts;
+  std::int16_t calcType;
+  const char* check;
+  const char* focus;
+};
+
+std::string Tiny(int zeros) {
+  return "0." + std::string(static_cast<std::size_t>(zeros), '0') + "1";
+}
+
+const std::vector<Combination>& Combinations() {
+  static const std::vector<Combination> combinations = {
+      {"every_box_empty",
+       {{&EntryTexts::txtFrequency, ""},
+        {&EntryTexts::txtInductance, ""},
+        {&EntryTexts::txtOutputPower, ""},
+        {&EntryTexts::txtEfficiency, ""},
+        {&EntryTexts::txtVinMin, ""},
+        {&EntryTexts::txtVinMax, ""},
+        {&EntryTexts::txtVout, ""},
+        {&EntryTexts::txtAmbientTemp, ""},
+        {&EntryTexts::txtStack, ""},
+        {&EntryTexts::txtFill_Factor, ""}},
+       CalcSelects,
+       "1a",
+       "txtFrequency"},
+      {"every_box_malformed_but_frequency",
+       {{&EntryTexts::txtInductance, "1.2.3"},
+        {&EntryTexts::txtOutputPower, "NaN"},
+        {&EntryTexts::txtEfficiency, "."},
+        {&EntryTexts::txtVinMin, "inf"},
+        {&EntryTexts::txtVout, "1e5"}},
+       CalcSelects,
+       "2n",
+       "txtInductance"},
+      {"zero_efficiency_and_zero_line",
+       {{&EntryTexts::txtEfficiency, "0"}, {&EntryTexts::txtVinMin, "0"}},
+       DesignerPicks,
+       "4b",
+       "txtEfficiency"},
+      {"zero_line_and_zero_fill",
+       {{&EntryTexts::txtVinMin, "0"}, {&EntryTexts::txtFill_Factor, "0"}},
+       CalcSelects,
+       "5b",
+       "txtVinMin"},
+      {"zero_output_and_negative_stack",
+       {{&EntryTexts::txtVout, "0"}, {&EntryTexts::txtStack, "-5"}},
+       CalcSelects,
+       "12",
+       "txtStack"},
+      {"line_of_1e_minus_310_volts_selected",
+       {{&EntryTexts::txtVinMin, Tiny(309)}},
+       CalcSelects,
+       "AreaProduct",
+       ""},
+      // Absurd but computable: published, with finite numbers only.
+      {"frequency_of_a_millihertz_picked",
+       {{&EntryTexts::txtFrequency, "0.001"}},
+       DesignerPicks,
+       "Published",
+       ""},
+      {"output_on_the_line_peak",
+       {{&EntryTexts::txtVinMin, "100"}, {&EntryTexts::txtVout, "141.4"}},
+       DesignerPicks,
+       "Published",
+       ""},
+      {"ambient_of_minus_1e300",
+       {{&EntryTexts::txtAmbientTemp, "-1" + std::string(300, '0')}},
+       CalcSelects,
+       "Published",
+       ""},
+      {"fill_factor_of_1e_minus_300_picked",
+       {{&EntryTexts::txtFill_Factor, Tiny(299)}},
+       DesignerPicks,
+       "Published",
+       ""},
+      {"fill_factor_of_1e_minus_300_selected",
+       {{&EntryTexts::txtFill_Factor, Tiny(299)}},
+       CalcSelects,
+       "AreaProduct",
+       ""},
+      {"inductance_underflowing_in_microhenry",
+       {{&EntryTexts::txtInductance, Tiny(320)}, {&EntryTexts::cmbinductance, "microhenry"}},
+       CalcSelects,
+       "2b",
+       "txtInductance"},
+      {"stack_beyond_sixteen_bits",
+       {{&EntryTexts::txtStack, "99999999"}},
+       CalcSelects,
+       "12",
+       "txtStack"},
+      {"unit_texts_unknown",
+       {{&EntryTexts::cmbfrequency, "\xD9\xA1kHz"},
+        {&EntryTexts::cmbinductance, ""},
+        {&EntryTexts::cmboutputpower, "\x01"},
+        {&EntryTexts::txtInductance, "0.00015"}},
+       CalcSelects,
+       "Published",
+       ""},
+  };
+  return combinations;
+}
+
+class SeveralBadBoxes : public testing::TestWithParam<std::size_t> {};
+
+TEST_P(SeveralBadBoxes, EndAtTheFirstCheckOrPublishSoundly) {
+  const Combination& combination = Combinations()[GetParam()];
+  EntryTexts entries = ForMode(combination.calcType);
+  for (const auto& [member, text] : combination.texts)
+    entries.*member = text;
+  const RunResult run = RunWith(entries, combination.calcType);
+  ExpectSound(run);
+  EXPECT_EQ(run.outcome.check, combination.check);
+  EXPECT_EQ(run.outcome.focus, combination.focus);
+  if (run.outcome.ending != RunEnding::Published) {
+    EXPECT_EQ(run.outcome.messages.size(), 1u);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Combinations, SeveralBadBoxes,
+                         testing::Range<std::size_t>(0, Combinations().size()),
+                         [](const testing::TestParamInfo<std::size_t>& info) {
+                           return std::string(Combinations()[info.param].label);
+                         });
+
+}  // namespace
+}  // namespace pfc

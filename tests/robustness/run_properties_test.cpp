@@ -1,0 +1,163 @@
+// The shared property checks must see the faults they exist for: each row spoils one thing in
+// an otherwise sound published run, report or listing.
+#include "fuzz/run_properties.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
+#include <string>
+
+#include "engine/engine_messages.h"
+#include "fuzz/fuzz_tables.h"
+#include "reports/report_writer.h"
+#include "reports/summary_texts.h"
+
+namespace pfc {
+namespace {
+
+struct SoundRun {
+  RunOutcome outcome;
+  DesignRecord record;
+  std::string report;
+  std::array<ListingLine, kListingLineCount> listing;
+};
+
+SoundRun DefaultRun() {
+  const FuzzTables& tables = LoadedFuzzTables();
+  SoundRun run{{}, tables.loadedRecord, {}, {}};
+  run.record.CalcType = CalcSelects;
+  run.outcome = RunDesign(EntryTexts{}, run.record, tables.catalogue, tables.wires);
+  EchoInputs(run.record, run.outcome.summary);
+  run.report = ReportBytes(run.outcome.summary, run.record, {"logo.gif", "core.gif"});
+  run.listing = BuildListing(run.record);
+  return run;
+}
+
+std::vector<std::string> AllProblems(const SoundRun& run) {
+  const FuzzTables& tables = LoadedFuzzTables();
+  std::vector<std::string> problems =
+      RunOutcomeProblems(run.outcome, run.record, tables.catalogue, tables.wires);
+  for (auto& p : ReportProblems(run.report, run.outcome.summary))
+    problems.push_back(p);
+  for (auto& p : ListingProblems(run.listing, run.record))
+    problems.push_back(p);
+  return problems;
+}
+
+TEST(RunProperties, HoldForTheDefaultDesign) {
+  const SoundRun run = DefaultRun();
+  EXPECT_TRUE(AllProblems(run).empty()) << JoinProblems(AllProblems(run));
+}
+
+// One fault, and the words of the problem that must name it.
+struct Spoiler {
+  const char* label;
+  std::function<void(SoundRun&)> spoil;
+  const char* problem;
+};
+
+class SpoiledRun : public testing::TestWithParam<Spoiler> {};
+
+TEST_P(SpoiledRun, IsNamed) {
+  SoundRun run = DefaultRun();
+  GetParam().spoil(run);
+  const std::string problems = JoinProblems(AllProblems(run));
+  EXPECT_NE(problems.find(GetParam().problem), std::string::npos) << problems;
+}
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+void MoveToRow27(SoundRun& r) {
+  r.record.CoreIndex = 27;
+  r.record.SelectedCoreSize = "TD-27";
+  r.outcome.summary.txtOutCoreSize = "TD-27";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OneFaultEach, SpoiledRun,
+    testing::Values(
+        Spoiler{"NaNCoreLossText", [](SoundRun& r) { r.outcome.summary.txtCoreLoss = "NaN"; },
+                "summary text txtCoreLoss"},
+        Spoiler{"InfinityTotalText",
+                [](SoundRun& r) { r.outcome.summary.txtTotalLosses = "-Infinity"; },
+                "summary text txtTotalLosses"},
+        Spoiler{"InfiniteFluxInTheRecord", [](SoundRun& r) { r.record.Bac = kInfinity; },
+                "record field Bac is not finite"},
+        Spoiler{"NaNInTheRecord",
+                [](SoundRun& r) { r.record.MLT = std::numeric_limits<double>::quiet_NaN(); },
+                "record field MLT is not finite"},
+        Spoiler{"RowZero", [](SoundRun& r) { r.record.CoreIndex = 0; }, "is not a row"},
+        Spoiler{"RowBeyondTheCatalogue", [](SoundRun& r) { r.record.CoreIndex = 32; },
+                "is not a row"},
+        Spoiler{"PartNumberOfAnotherRow", [](SoundRun& r) { r.record.SelectedCoreSize = "TD-25"; },
+                "is not the part number of row 26"},
+        Spoiler{"HalfATurn", [](SoundRun& r) { r.record.Turns = 30.5; }, "Turns"},
+        Spoiler{"TooManyTurns", [](SoundRun& r) { r.record.Turns = 32001; }, "Turns"},
+        Spoiler{"AStopMessageBeforePublication",
+                [](SoundRun& r) { r.outcome.messages.push_back(VpeakMessage()); },
+                "published after a message"},
+        Spoiler{"WarningsOutOfOrder",
+                [](SoundRun& r) {
+                  r.outcome.messages = {TotalTemperatureMessage(), TemperatureRiseMessage()};
+                },
+                "published after a message"},
+        Spoiler{"StopWithoutMessage",
+                [](SoundRun& r) {
+                  r.outcome.ending = RunEnding::Vpeak;
+                  r.outcome.messages.clear();
+                },
+                "shows 0 messages"},
+        Spoiler{"StopWithTwoMessages",
+                [](SoundRun& r) {
+                  r.outcome.ending = RunEnding::Vpeak;
+                  r.outcome.messages = {VpeakMessage(), VpeakMessage()};
+                },
+                "shows 2 messages"},
+        Spoiler{"RejectionFocusedNowhere",
+                [](SoundRun& r) {
+                  r.outcome.ending = RunEnding::Rejected;
+                  r.outcome.messages = {VpeakMessage()};
+                },
+                "rejected with the focus on"},
+        Spoiler{"HotTotalWithoutWarning",
+                [](SoundRun& r) { r.outcome.summary.txtTotalTemp = " > 155°C"; },
+                "does not follow the warning"},
+        Spoiler{"FieldStopWithinTheLimit",
+                [](SoundRun& r) {
+                  r.outcome.ending = RunEnding::FieldStrength;
+                  r.outcome.messages = {FieldStrengthMessage(CalcSelects, 101.85, '.')};
+                },
+                "field-strength stop within 115 Oe"},
+        Spoiler{"AcceptableSmallerRowSkipped", MoveToRow27,
+                "row 26 was acceptable but row 27 was published"},
+        Spoiler{"UndefinedWindows1252Byte", [](SoundRun& r) { r.report[100] = '\x8D'; },
+                "byte 141 has no Windows-1252 character"},
+        Spoiler{"TwoLines", [](SoundRun& r) { r.report.insert(200, "\r\n"); },
+                "more than one line"},
+        Spoiler{"PrintHookTwice",
+                [](SoundRun& r) {
+                  r.report += "<input type=hidden name=print value=prt onclick='window.print()'>";
+                },
+                "print hook"},
+        Spoiler{"PrintHookMissing", [](SoundRun& r) { r.report.resize(r.report.size() / 2); },
+                "print hook"},
+        Spoiler{"ListingNaN", [](SoundRun& r) { r.listing[20].value = "nan cm"; },
+                "listing line B8 reads"},
+        Spoiler{"ListingBlankValue", [](SoundRun& r) { r.listing[5].value.clear(); },
+                "listing line A6 is blank"},
+        Spoiler{"FillFactorBlackAboveTheLimit", [](SoundRun& r) { r.record.FillFactorLimit = 0.1; },
+                "fill factor's colour"}),
+    [](const testing::TestParamInfo<Spoiler>& info) { return std::string(info.param.label); });
+
+TEST(ShowsNonFiniteNumber, FindsTheWordsNotTheLettersInsideWords) {
+  EXPECT_TRUE(ShowsNonFiniteNumber("NaN"));
+  EXPECT_TRUE(ShowsNonFiniteNumber("-Infinity W"));
+  EXPECT_TRUE(ShowsNonFiniteNumber("x=inf;"));
+  EXPECT_FALSE(ShowsNonFiniteNumber("the information provided"));
+  EXPECT_FALSE(ShowsNonFiniteNumber("financial nanohenry"));
+  EXPECT_FALSE(ShowsNonFiniteNumber("1E+300"));
+}
+
+}  // namespace
+}  // namespace pfc
