@@ -1,12 +1,47 @@
 #include "engine/design_run.h"
 
+#include <cmath>
+#include <type_traits>
+
 #include "engine/core_selection.h"
 #include "engine/engine_messages.h"
 #include "engine/inputs.h"
 #include "engine/publication.h"
+#include "engine/record_fields.h"
 
 namespace pfc {
 namespace {
+
+bool AllNumbersFinite(const DesignRecord& record) {
+  bool finite = true;
+  VisitRecordFields(record, [&finite](const char*, const auto& field) {
+    if constexpr (std::is_floating_point_v<std::decay_t<decltype(field)>>) {
+      finite = finite && std::isfinite(field);
+    }
+  });
+  return finite;
+}
+
+// The checks pass any positive value, but a line voltage or a frequency a few hundred orders of
+// magnitude below the usual overflows the currents or the flux swing, and the summary would
+// show "Infinity" or "NaN" as a loss. Such a design is refused as an input error, naming the
+// entry that caused it: the line current (and everything it drives) comes from Vin Min, the
+// rest of the overflow from the switching period.
+bool RefuseUncomputable(const DesignRecord& r, RunOutcome& outcome) {
+  if (AllNumbersFinite(r))
+    return false;
+  const bool fromCurrent = !std::isfinite(r.IinPeak) || !std::isfinite(r.Energy) ||
+                           !std::isfinite(r.HMax) || !std::isfinite(r.CopperLoss);
+  const char* field = fromCurrent ? "Minimum Voltage" : "Frequency";
+  std::string text = "The ";
+  text.append(field).append(" value is too small for the design to be calculated. Enter a larger ");
+  text.append(field).append(" value.");
+  outcome.ending = RunEnding::Rejected;
+  outcome.check = fromCurrent ? "5r" : "1r";
+  outcome.focus = fromCurrent ? "txtVinMin" : "txtFrequency";
+  outcome.messages.push_back(Message{kCautionTitle, MessageIcon::Information, std::move(text)});
+  return true;
+}
 
 RunOutcome Stop(RunOutcome outcome, RunEnding ending, const char* check, Message message) {
   outcome.ending = ending;
@@ -46,15 +81,15 @@ RunOutcome RunDesign(const EntryTexts& entries, DesignRecord& record,
                   UnknownCoreMessage(record.SelectedCoreSize));
   }
 
-  switch (RefineCore(record, catalogue, wires)) {
-    case Refinement::Completed:
-      break;
-    case Refinement::LastRowTooHot:
-      outcome.messages.push_back(TemperatureRiseMessage());
-      break;
-    case Refinement::VpeakStop:
-      outcome.coreListEmptiedAndDisabled = true;
-      return Stop(std::move(outcome), RunEnding::Vpeak, "Vpeak", VpeakMessage());
+  const Refinement refinement = RefineCore(record, catalogue, wires);
+  if (refinement == Refinement::VpeakStop) {
+    outcome.coreListEmptiedAndDisabled = true;
+    return Stop(std::move(outcome), RunEnding::Vpeak, "Vpeak", VpeakMessage());
+  }
+  if (RefuseUncomputable(record, outcome))
+    return outcome;
+  if (refinement == Refinement::LastRowTooHot) {
+    outcome.messages.push_back(TemperatureRiseMessage());
   }
   // The designer's part number already names this row; the calculator's choice is named
   // here, so the name and the row always agree.
