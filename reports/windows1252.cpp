@@ -83,6 +83,15 @@ std::string EncodeWindows1252(std::string_view utf8) {
   std::string bytes;
   bytes.reserve(utf8.size());
   while (!utf8.empty()) {
+    // The report is almost all ASCII, which is the same in both: copy it a run at a time.
+    std::size_t ascii = 0;
+    while (ascii < utf8.size() && static_cast<unsigned char>(utf8[ascii]) < 0x80)
+      ++ascii;
+    if (ascii > 0) {
+      bytes.append(utf8.data(), ascii);
+      utf8.remove_prefix(ascii);
+      continue;
+    }
     const Decoded decoded = DecodeOne(utf8);
     utf8.remove_prefix(decoded.length);
     if (const auto byte = ByteOf(decoded.codePoint)) {
