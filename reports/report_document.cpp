@@ -1,8 +1,5 @@
 #include "reports/report_document.h"
 
-#include <string>
-#include <utility>
-
 #include "engine/number_text.h"
 
 namespace pfc {

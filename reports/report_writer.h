@@ -12,12 +12,6 @@
 
 namespace pfc {
 
-// The report declares no character set. Chromium-based views guess one for such a file and
-// take its few "°" and "µ" bytes for an East Asian encoding, so the viewer should hand the
-// bytes over with this content type (and the file's URL as base, for the images) rather than
-// navigate to the file.
-inline constexpr const char* kReportContentType = "text/html;charset=windows-1252";
-
 // Where the writer looks for its surroundings; tests replace both.
 struct ReportSurroundings {
   EnvironmentLookup environment = SystemEnvironment;
