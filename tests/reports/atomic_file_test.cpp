@@ -1,0 +1,94 @@
+#include "reports/atomic_file.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "tests/reports/test_files.h"
+
+namespace pfc {
+namespace {
+
+using testing::FolderEntries;
+using testing::ReadFile;
+using testing::ScratchFolder;
+using testing::WriteFile;
+
+TEST(WriteFileAtomically, CreatesThenReplacesWithoutLeavingScratchFiles) {
+  ScratchFolder folder;
+  const std::string path = (folder.path() / "temp.htm").string();
+  const std::string first(70000, 'a');
+  const std::string second = "short";
+
+  FileWriteResult result = WriteFileAtomically(path, first);
+  EXPECT_TRUE(result.written) << result.Message();
+  EXPECT_EQ(result.path, path);
+  EXPECT_EQ(ReadFile(path), first);
+
+  result = WriteFileAtomically(path, second);
+  EXPECT_TRUE(result.written) << result.Message();
+  EXPECT_EQ(ReadFile(path), second) << "a shorter report leaves no tail of the longer one";
+  EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"temp.htm"});
+}
+
+TEST(WriteFileAtomically, ReportsAFolderThatIsAFileWithPathAndReason) {
+  ScratchFolder folder;
+  WriteFile(folder.path() / "plain", "not a folder");
+  const std::string path = (folder.path() / "plain" / "temp.htm").string();
+  const FileWriteResult result = WriteFileAtomically(path, "report");
+  EXPECT_FALSE(result.written);
+  EXPECT_EQ(result.path, path);
+  EXPECT_EQ(result.reason, "Not a directory");
+  EXPECT_EQ(result.Message(), "Cannot write " + path + ": Not a directory");
+  EXPECT_EQ(ReadFile(folder.path() / "plain"), "not a folder");
+}
+
+TEST(WriteFileAtomically, LeavesAFolderInTheWayUntouched) {
+  ScratchFolder folder;
+  std::filesystem::create_directory(folder.path() / "temp.htm");
+  WriteFile(folder.path() / "temp.htm" / "inside", "kept");
+  const FileWriteResult result = WriteFileAtomically((folder.path() / "temp.htm").string(), "x");
+  EXPECT_FALSE(result.written);
+  EXPECT_FALSE(result.reason.empty());
+  EXPECT_EQ(ReadFile(folder.path() / "temp.htm" / "inside"), "kept");
+  EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"temp.htm"});
+}
+
+TEST(WriteFileAtomically, AVeryLongNameStillGetsAScratchFileBesideIt) {
+  ScratchFolder folder;
+  const std::string path = (folder.path() / std::string(250, 'r')).string();
+  const FileWriteResult result = WriteFileAtomically(path, "report");
+  EXPECT_TRUE(result.written) << result.Message();
+  EXPECT_EQ(ReadFile(path), "report");
+}
+
+// A write that fails half-way (here: the file-size limit is hit after 4 KiB) must leave the
+// old report whole and no scratch file behind. Limits belong to the process, so the write
+// runs in a child.
+TEST(WriteFileAtomically, AWriteThatFailsHalfWayKeepsTheOldFile) {
+  ScratchFolder folder;
+  const std::string path = (folder.path() / "temp.htm").string();
+  const std::string old = "the previous report";
+  WriteFile(path, old);
+
+  const pid_t child = ::fork();
+  ASSERT_NE(child, -1);
+  if (child == 0) {
+    ::signal(SIGXFSZ, SIG_IGN);  // get EFBIG from write instead of a signal
+    const rlimit limit{4096, 4096};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const FileWriteResult result = WriteFileAtomically(path, std::string(100000, 'n'));
+    ::_exit(result.written ? 1 : result.reason == "File too large" ? 0 : 2);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "1: reported success, 2: wrong reason";
+  EXPECT_EQ(ReadFile(path), old);
+  EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"temp.htm"});
+}
+
+}  // namespace
+}  // namespace pfc

@@ -1,0 +1,102 @@
+#include "reports/report_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "tests/reports/report_fixtures.h"
+#include "tests/reports/test_files.h"
+
+namespace pfc {
+namespace {
+
+using testing::ExpectedDocument;
+using testing::FirstDifference;
+using testing::FolderEntries;
+using testing::Latin1Bytes;
+using testing::ReadFile;
+using testing::ScratchFolder;
+using testing::WriteFile;
+
+class WriteReportTest : public ::testing::Test {
+ protected:
+  WriteReportTest() {
+    testing::DefaultDesign(summary, record);
+    std::filesystem::create_directory(temp());
+    std::filesystem::create_directory(program());
+  }
+  std::filesystem::path temp() const { return root.path() / "temp"; }
+  std::filesystem::path program() const { return root.path() / "bin"; }
+
+  ReportSurroundings With(std::map<std::string, std::string> variables) const {
+    ReportSurroundings surroundings;
+    surroundings.environment = [variables](const std::string& name) -> std::optional<std::string> {
+      const auto found = variables.find(name);
+      if (found == variables.end())
+        return std::nullopt;
+      return found->second;
+    };
+    surroundings.programFolder = program();
+    return surroundings;
+  }
+
+  std::string ExpectedBytes() const {
+    const ReportContact contact = SupportContact();
+    std::string expected = ExpectedDocument(
+        "default_design.htm", {{"file:///opt/pfc/bin/", "file://" + program().string() + "/"},
+                               {"{support telephone}", contact.telephone},
+                               {"{support e-mail}", contact.email}});
+    return Latin1Bytes(expected);
+  }
+
+  ScratchFolder root;
+  ResultSummary summary;
+  DesignRecord record;
+};
+
+TEST_F(WriteReportTest, WritesTheReportIntoTempWithImagesBesideTheProgram) {
+  WriteFile(program() / "toridyne_logo.gif", "GIF89a");
+  WriteFile(program() / "gapcore.gif", "GIF89a");
+  record.TempFolder = "stale";
+
+  const FileWriteResult result = WriteReport(summary, record, With({{"TEMP", temp().string()}}));
+
+  ASSERT_TRUE(result.written) << result.Message();
+  EXPECT_EQ(record.TempFolder, temp().string());
+  EXPECT_EQ(result.path, (temp() / "temp.htm").string());
+  const std::string expected = ExpectedBytes();
+  const std::string bytes = ReadFile(temp() / "temp.htm");
+  EXPECT_EQ(bytes, expected) << FirstDifference(expected, bytes);
+}
+
+TEST_F(WriteReportTest, WritingTwiceGivesTheSameFile) {
+  const ReportSurroundings surroundings = With({{"TEMP", temp().string()}});
+  ASSERT_TRUE(WriteReport(summary, record, surroundings).written);
+  const std::string first = ReadFile(temp() / "temp.htm");
+  ASSERT_TRUE(WriteReport(summary, record, surroundings).written);
+  EXPECT_EQ(ReadFile(temp() / "temp.htm"), first);
+  EXPECT_EQ(FolderEntries(temp()), std::vector<std::string>{"temp.htm"});
+}
+
+TEST_F(WriteReportTest, ReReadsTheFolderForEveryReport) {
+  std::filesystem::create_directory(root.path() / "other");
+  ASSERT_TRUE(WriteReport(summary, record, With({{"TEMP", temp().string()}})).written);
+  ASSERT_TRUE(
+      WriteReport(summary, record, With({{"TMPDIR", (root.path() / "other").string()}})).written);
+  EXPECT_EQ(record.TempFolder, (root.path() / "other").string());
+  EXPECT_TRUE(std::filesystem::exists(root.path() / "other" / "temp.htm"));
+}
+
+TEST_F(WriteReportTest, AnUnwritableFolderIsReportedAndTheOldReportKept) {
+  WriteFile(temp() / "temp.htm", "old report");
+  const std::string missing = (root.path() / "no such folder").string();
+  const FileWriteResult result = WriteReport(summary, record, With({{"TEMP", missing}}));
+  EXPECT_FALSE(result.written);
+  EXPECT_EQ(result.path, missing + "/temp.htm");
+  EXPECT_EQ(result.reason, "No such file or directory");
+  EXPECT_EQ(record.TempFolder, missing);
+  EXPECT_EQ(ReadFile(temp() / "temp.htm"), "old report");
+}
+
+}  // namespace
+}  // namespace pfc
