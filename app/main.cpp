@@ -50,8 +50,8 @@ int main(int argc, char** argv) {
       const auto inMain = std::chrono::duration_cast<std::chrono::milliseconds>(
           std::chrono::steady_clock::now() - enteredMain);
       std::printf("disclaimer shown: %ld ms after process start (%lld ms after main), VmRSS %s\n",
-                  pfc::app::MillisecondsSinceProcessStart(),
-                  static_cast<long long>(inMain.count()), pfc::app::ResidentMemory().c_str());
+                  pfc::app::MillisecondsSinceProcessStart(), static_cast<long long>(inMain.count()),
+                  pfc::app::ResidentMemory().c_str());
       std::fflush(stdout);
       QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     });

@@ -18,8 +18,7 @@ std::string TempVariable() {
 DesktopServices StandardServices() {
   DesktopServices services;
   services.runDesign = [](const EntryTexts& entries, DesignRecord& record,
-                          const CoreCatalogue& catalogue, const WireTable& wires,
-                          char separator) {
+                          const CoreCatalogue& catalogue, const WireTable& wires, char separator) {
     return RunDesign(entries, record, catalogue, wires, separator);
   };
   services.readTempFolder = TempVariable;

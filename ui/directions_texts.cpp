@@ -54,8 +54,7 @@ std::string HelpText() {
 std::string ContactText() {
   return "To contact us send an e-mail to " + std::string(kSupportEmail) +
          " or call one of the following:\r\n" + "  USA  " + std::string(kPhoneUsa) +
-         "       Europe " + std::string(kPhoneEurope) + "       Asia   " +
-         std::string(kPhoneAsia);
+         "       Europe " + std::string(kPhoneEurope) + "       Asia   " + std::string(kPhoneAsia);
 }
 
 }  // namespace pfc::ui

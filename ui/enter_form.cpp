@@ -22,6 +22,8 @@ void EnterForm::cmdProcess_Click() {
   toolkit_.Unload(kEnterForm);
 }
 
-void EnterForm::cmdExit_Click() { toolkit_.Unload(kEnterForm); }
+void EnterForm::cmdExit_Click() {
+  toolkit_.Unload(kEnterForm);
+}
 
 }  // namespace pfc::ui

@@ -145,7 +145,9 @@ void InputForm::cmdExit_Click() {
   toolkit_.Show(kEnterForm);
 }
 
-void InputForm::cmdExit_LostFocus() { toolkit_.SetFocus(kInputForm, "txtFrequency"); }
+void InputForm::cmdExit_LostFocus() {
+  toolkit_.SetFocus(kInputForm, "txtFrequency");
+}
 
 void InputForm::cmdHelp_Click() {
   toolkit_.SetText(kDirectionsForm, "txtHelp", HelpText());

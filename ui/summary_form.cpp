@@ -11,7 +11,9 @@ void SummaryForm::Form_Load() {
   EchoInputs();
 }
 
-void SummaryForm::Form_Activate() { EchoInputs(); }
+void SummaryForm::Form_Activate() {
+  EchoInputs();
+}
 
 void SummaryForm::EchoInputs() {
   ResultSummary echo;
@@ -50,7 +52,9 @@ void SummaryForm::MouseUp(std::string_view control) {
   }
 }
 
-void SummaryForm::cmdIinterOutput_Click() { toolkit_.Show(kListingForm); }
+void SummaryForm::cmdIinterOutput_Click() {
+  toolkit_.Show(kListingForm);
+}
 
 void SummaryForm::cmdReport_Click() {
   const FileWriteResult written =
@@ -61,9 +65,9 @@ void SummaryForm::cmdReport_Click() {
   }
   if (services_.showReport) {
     if (const auto failure = services_.showReport(written.path)) {
-      toolkit_.ShowMessage(Message{kCautionTitle, MessageIcon::Information,
-                                   "The report was written to " + written.path +
-                                       " but could not be shown.\r\n" + *failure});
+      toolkit_.ShowMessage(Message{
+          kCautionTitle, MessageIcon::Information,
+          "The report was written to " + written.path + " but could not be shown.\r\n" + *failure});
     }
   }
 }

@@ -44,8 +44,8 @@ FormDescription EnterFormDesign() {
                      {960, 2280, 6975, 375}, Arial(14.25, true), kDarkBlue);
   title.alignment = TextAlignment::Centre;
   c.push_back(title);
-  auto subtitle = Label("lblSubtitle", " (Continuous Boost Configuration)",
-                        {2520, 2760, 3675, 270}, Arial(11.25, true), kDarkBlue);
+  auto subtitle = Label("lblSubtitle", " (Continuous Boost Configuration)", {2490, 2760, 3735, 270},
+                        Arial(11.25, true), kDarkBlue);
   subtitle.alignment = TextAlignment::Centre;
   c.push_back(subtitle);
   auto terms = Label("lblTerms", kTermsOfUse, {840, 3240, 7290, 1215}, Arial(9.75), kDarkBlue);

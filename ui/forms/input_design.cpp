@@ -18,10 +18,16 @@ constexpr int kEntryHeight = 330;
 
 constexpr Rgb kGreyText{192, 192, 192};
 
-int RowY(int row) { return kFirstRowY + (row - 1) * kRowPitch; }
+int RowY(int row) {
+  return kFirstRowY + (row - 1) * kRowPitch;
+}
 
-FontDescription LabelFont() { return Arial(12, true); }
-FontDescription EntryFont() { return Arial(9.75); }
+FontDescription LabelFont() {
+  return Arial(12, true);
+}
+FontDescription EntryFont() {
+  return Arial(9.75);
+}
 
 ControlDescription RowLabel(std::string name, std::string caption, int row) {
   return Label(std::move(name), std::move(caption),
@@ -38,8 +44,7 @@ ControlDescription Entry(std::string name, std::string text, int row, int tab,
   return box;
 }
 
-ControlDescription UnitList(std::string name, std::vector<std::string> items, int row,
-                            int tab) {
+ControlDescription UnitList(std::string name, std::vector<std::string> items, int row, int tab) {
   auto list = List(std::move(name), {kUnitX, RowY(row), 1620, kEntryHeight}, EntryFont(), tab);
   list.items = std::move(items);
   list.chosenItem = 0;
@@ -71,20 +76,19 @@ FormDescription InputFormDesign() {
                     Arial(14.25, true, true), kNavy));
 
   c.push_back(RowLabel("lblFrequency", "Frequency", 1));
-  c.push_back(Entry("txtFrequency", "100000", 1, 0,
-                    " Frequency should not be greater than 1000000 Hz."));
+  c.push_back(
+      Entry("txtFrequency", "100000", 1, 0, " Frequency should not be greater than 1000000 Hz."));
   c.push_back(UnitList("cmbfrequency", {"Hz", "kHz"}, 1, 1));
   c.push_back(RowLabel("lblInductance", "Inductance", 2));
-  c.push_back(Entry("txtInductance", "0.00015", 2, 2,
-                    "Inductance should not be greater than 0.1 Henries"));
+  c.push_back(
+      Entry("txtInductance", "0.00015", 2, 2, "Inductance should not be greater than 0.1 Henries"));
   c.push_back(UnitList("cmbinductance", {"Henry", "millihenry", "microhenry"}, 2, 3));
   c.push_back(RowLabel("lblOutputPower", "0utput Power", 3));
-  c.push_back(Entry("txtOutputPower", "1500", 3, 4,
-                    "Output Power should not be greater than 5000 watts"));
+  c.push_back(
+      Entry("txtOutputPower", "1500", 3, 4, "Output Power should not be greater than 5000 watts"));
   c.push_back(UnitList("cmboutputpower", {"Watts", "Kilo Watts"}, 3, 5));
   c.push_back(RowLabel("lblEfficiency", "Efficiency", 4));
-  c.push_back(
-      Entry("txtEfficiency", "95", 4, 6, "Efficiency should be between 90% to 100 %."));
+  c.push_back(Entry("txtEfficiency", "95", 4, 6, "Efficiency should be between 90% to 100 %."));
   c.push_back(UnitLabel("lblPercent", "%", 4));
   c.push_back(RowLabel("lblVinMin", "Vin Min", 5));
   c.push_back(Entry("txtVinMin", "85", 5, 7));
@@ -93,8 +97,8 @@ FormDescription InputFormDesign() {
   c.push_back(Entry("txtVinMax", "264", 6, 8));
   c.push_back(UnitLabel("lblVinMaxUnit", "Volts", 6));
   c.push_back(RowLabel("lblVout", "Vout", 7));
-  c.push_back(Entry("txtVout", "380", 7, 9,
-                    "Out Voltage (Vout) should not be greater than 380 volts."));
+  c.push_back(
+      Entry("txtVout", "380", 7, 9, "Out Voltage (Vout) should not be greater than 380 volts."));
   c.push_back(UnitLabel("lblVoutUnit", "Volts", 7));
   c.push_back(RowLabel("lblAmbientTemp", "Ambient Temperature", 8));
   c.push_back(Entry("txtAmbientTemp", "50", 8, 10,

@@ -31,8 +31,12 @@ constexpr int kGap = 60;
 
 }  // namespace
 
-std::string ListingCaptionControl(const std::string& line) { return "lblCaption" + line; }
-std::string ListingValueControl(const std::string& line) { return "lblValue" + line; }
+std::string ListingCaptionControl(const std::string& line) {
+  return "lblCaption" + line;
+}
+std::string ListingValueControl(const std::string& line) {
+  return "lblValue" + line;
+}
 
 FormDescription ListingFormDesign() {
   FormDescription form;
@@ -54,9 +58,13 @@ FormDescription ListingFormDesign() {
       const std::string line = group.letter + std::to_string(row);
       const int y = kFirstRowY + (row - 1) * kRowPitch;
       const bool fixedCaption = line == "A1";
-      c.push_back(Label(ListingCaptionControl(line), fixedCaption ? "Input power" : "",
-                        {group.captionX, y, group.valueX - group.captionX - kGap, kLabelHeight},
-                        Arial(9.75, !fixedCaption)));
+      auto caption = Label(ListingCaptionControl(line), fixedCaption ? "Input power" : "",
+                           {group.captionX, y, group.valueX - group.captionX - kGap, kLabelHeight},
+                           Arial(9.75, !fixedCaption));
+      // The grid is fixed; the few captions wider than their column are drawn smaller
+      // rather than cut off or run into their values.
+      caption.shrinkToFit = true;
+      c.push_back(caption);
       c.push_back(Label(ListingValueControl(line), "",
                         {group.valueX, y, group.rightEdge - group.valueX - kGap, kLabelHeight},
                         Arial(9.75)));

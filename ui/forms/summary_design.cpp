@@ -14,7 +14,22 @@ constexpr int kFirstRowY = 1500;
 constexpr int kRowPitch = 345;
 constexpr int kFieldHeight = 285;
 
-int RowY(int row) { return kFirstRowY + (row - 1) * kRowPitch; }
+// The web address as the link shows it: without the scheme and the closing "/", which do
+// not fit the field and tell the reader nothing.
+std::string DisplayedWebAddress() {
+  std::string_view address = kWebAddress;
+  if (const auto scheme = address.find("://"); scheme != std::string_view::npos) {
+    address.remove_prefix(scheme + 3);
+  }
+  if (address.ends_with('/')) {
+    address.remove_suffix(1);
+  }
+  return std::string(address);
+}
+
+int RowY(int row) {
+  return kFirstRowY + (row - 1) * kRowPitch;
+}
 
 struct Column {
   int captionX;
@@ -27,10 +42,10 @@ constexpr Column kOutputColumn{5280, 7440, 8700};
 void AddRow(std::vector<ControlDescription>& c, const Column& column, int row,
             const std::string& field, const std::string& caption, const std::string& unitName,
             const std::string& unit) {
-  c.push_back(Label("lbl" + field.substr(3), caption,
-                    {column.captionX, RowY(row) + 30, column.fieldX - column.captionX - 60,
-                     kFieldHeight},
-                    Arial(8.25, true), kNavy));
+  c.push_back(
+      Label("lbl" + field.substr(3), caption,
+            {column.captionX, RowY(row) + 30, column.fieldX - column.captionX - 60, kFieldHeight},
+            Arial(8.25, true), kNavy));
   auto box = TextBox(field, "", {column.fieldX, RowY(row), 1200, kFieldHeight}, Arial(8.25), -1);
   box.readOnly = true;
   box.backColour = kLightGrey;
@@ -76,7 +91,8 @@ FormDescription SummaryFormDesign() {
   c.push_back(Label("lblSummaryOutput", "Summary Output", {5280, 1080, 3000, 300},
                     Arial(9.75, true, true), kNavy));
   AddRow(c, kOutputColumn, 1, "txtOutCoreSize", "Core Size", "", "");
-  auto stackMarker = TextBox("txtStackout", "", {8700, RowY(1), 840, kFieldHeight}, Arial(8.25), -1);
+  auto stackMarker =
+      TextBox("txtStackout", "", {8700, RowY(1), 840, kFieldHeight}, Arial(8.25), -1);
   stackMarker.readOnly = true;
   stackMarker.border = false;
   c.push_back(stackMarker);
@@ -98,7 +114,7 @@ FormDescription SummaryFormDesign() {
   c.push_back(Label("lblNoteRipple", "Ripple current is assumed to be 10% of the Iin peak.",
                     {840, 5910, 6960, 255}, Arial(8.25), kNavy));
 
-  auto link = TextBox("cmdWebLink", std::string(kWebAddress), {8040, 6120, 2175, 285},
+  auto link = TextBox("cmdWebLink", DisplayedWebAddress(), {8040, 6120, 2175, 285},
                       Arial(8.25, true, true), -1);
   link.readOnly = true;
   link.border = false;
@@ -106,11 +122,9 @@ FormDescription SummaryFormDesign() {
   link.backColour = kWhite;
   c.push_back(link);
 
-  c.push_back(
-      Button("cmdIinterOutput", "&Calculations", {840, 6540, 1800, 420}, Arial(9.75), 0));
+  c.push_back(Button("cmdIinterOutput", "&Calculations", {840, 6540, 1800, 420}, Arial(9.75), 0));
   c.push_back(Button("cmdReport", "&View Report", {2880, 6540, 1800, 420}, Arial(9.75), 1));
-  c.push_back(
-      Button("cmdExit", "R&eset Design Inputs", {8040, 6540, 2175, 420}, Arial(9.75), 2));
+  c.push_back(Button("cmdExit", "R&eset Design Inputs", {8040, 6540, 2175, 420}, Arial(9.75), 2));
   return form;
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QMessageBox>
 #include <QPixmap>
@@ -74,6 +75,23 @@ void PaintText(QWidget* widget, Rgb colour) {
   }
   widget->setPalette(palette);
   widget->setProperty("pfcForeColour", ToQColor(colour));
+}
+
+// Labels marked to shrink keep their designed size when the caption fits, and otherwise
+// take the largest size in quarter points at which it does.
+void FitCaption(QLabel* label) {
+  const QVariant designed = label->property("pfcDesignPoints");
+  if (!designed.isValid()) {
+    return;
+  }
+  QFont font = label->font();
+  for (double points = designed.toDouble(); points > 4; points -= 0.25) {
+    font.setPointSizeF(points);
+    if (QFontMetrics(font).horizontalAdvance(label->text()) <= label->width()) {
+      break;
+    }
+  }
+  label->setFont(font);
 }
 
 void PaintBackground(QWidget* widget, Rgb colour) {
@@ -169,13 +187,17 @@ QWidget* QtToolkit::Build(const ControlDescription& control, const FormDescripti
   auto current = [this, formName, window] { return IsCurrent(formName, window); };
   const std::string name = control.name;
   ControlEvents events;
-  events.gotFocus = [this, current, formName, name] {
-    if (current()) {
+  events.gotFocus = [this, current, formName, name, window](Qt::FocusReason reason) {
+    const bool regained = reason == Qt::ActiveWindowFocusReason && window->focusedControl == name;
+    if (current() && !regained && reason != Qt::PopupFocusReason) {
+      window->focusedControl = name;
       FireGotFocus(formName, name);
     }
   };
-  events.lostFocus = [this, current, formName, name] {
-    if (current()) {
+  events.lostFocus = [this, current, formName, name, window](Qt::FocusReason reason) {
+    // Another window taking the keyboard, or a list popping up, moves no focus in the form.
+    if (current() && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+      window->focusedControl.clear();
       FireLostFocus(formName, name);
     }
   };
@@ -197,6 +219,7 @@ QWidget* QtToolkit::Build(const ControlDescription& control, const FormDescripti
       FireClick(formName, name);
     }
   };
+  events.click = click;
 
   QWidget* widget = nullptr;
   switch (control.kind) {
@@ -311,6 +334,10 @@ QWidget* QtToolkit::Build(const ControlDescription& control, const FormDescripti
     PaintBackground(widget, *control.backColour);
   }
   PaintText(widget, control.foreColour.value_or(kBlack));
+  if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && control.shrinkToFit) {
+    label->setProperty("pfcDesignPoints", control.font.points);
+    FitCaption(label);
+  }
   return widget;
 }
 
@@ -439,15 +466,18 @@ void QtToolkit::SetText(std::string_view form, std::string_view control, std::st
     button->setText(ToQt(text));
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setText(ToQt(text));
+    FitCaption(label);
   }
 }
 
 void QtToolkit::SetFocus(std::string_view form, std::string_view control) {
   QWidget* widget = Require(form, control);
   widget->setFocus(Qt::OtherFocusReason);
-  if (!widget->hasFocus()) {
+  auto* window = static_cast<FormWindow*>(Window(form));
+  if (!widget->hasFocus() && window->focusedControl != control) {
     // The window is not active (a message box has just closed, or it is hidden): Qt moves
     // the focus only when the window is activated again, so the handler runs now.
+    window->focusedControl = std::string(control);
     FireGotFocus(form, control);
   }
 }
