@@ -1,0 +1,434 @@
+#include "reports/viewer/html_report_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QPointer>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWebEngineView>
+#include <filesystem>
+
+#include "tests/viewer/scratch_folder.h"
+#include "tests/viewer/stand_in_forms.h"
+#include "tests/viewer/viewer_test_support.h"
+#include "ui/recording_toolkit.h"
+
+namespace pfc {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadBytes;
+using test::ScratchFolder;
+using test::ScriptedDialogs;
+using test::WriteBytes;
+
+constexpr int kWaitMilliseconds = 20000;
+
+const char* const kPrintFailure =
+    "UNABLE TO PRINT THE FILE AS IT IS NOT SAVED OR GENERATED FROM CORE DESIGN";
+
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+// The viewer over the summary, with the generated report in TempFolder/temp.htm.
+class ReportViewerWindow : public ::testing::Test {
+ protected:
+  ReportViewerWindow() : toolkit_(registry_) {
+    record_.TempFolder = temp_.Path().string();
+    record_.CalcType = CalcSelects;
+    pictureUrl_ = test::WritePicture(temp_.File("logo.png"));
+    reportBytes_ = test::ReportLikeDocument(pictureUrl_, "150");
+    WriteBytes(ReportPath(), reportBytes_);
+    toolkit_.Show("frmXls");
+    toolkit_.Hide("frmXls");
+    toolkit_.Show("frmResult");
+
+    auto dialogs = std::make_unique<ScriptedDialogs>();
+    dialogs_ = dialogs.get();
+    window_ = new frmHtmlReport(toolkit_, record_, std::move(dialogs));
+  }
+  ~ReportViewerWindow() override { delete window_.data(); }
+
+  std::string ReportPath() const { return temp_.File("temp.htm"); }
+
+  // Shows the file and waits until the browser has it on display.
+  bool ShowAndWait(const std::string& path) {
+    QSignalSpy loaded(&window_->wb(), &QWebEngineView::loadFinished);
+    window_->ShowFile(Q(path));
+    return loaded.wait(kWaitMilliseconds) && loaded.constFirst().constFirst().toBool();
+  }
+
+  bool OpenAndWait(const std::string& path) {
+    dialogs_->openAnswers.push_back(Q(path));
+    QSignalSpy loaded(&window_->wb(), &QWebEngineView::loadFinished);
+    Button("cmdOpen")->click();
+    return loaded.wait(kWaitMilliseconds) && loaded.constFirst().constFirst().toBool();
+  }
+
+  QPushButton* Button(const char* name) {
+    return window_->findChild<QPushButton*>(QString::fromLatin1(name));
+  }
+
+  QString Text() { return test::PlainTextOf(window_->wb()); }
+
+  bool WaitForMessages(std::size_t count) {
+    return QTest::qWaitFor([&] { return toolkit_.Messages().size() >= count; }, kWaitMilliseconds);
+  }
+
+  ScratchFolder temp_;
+  DesignRecord record_;
+  std::string pictureUrl_;
+  std::string reportBytes_;
+  ui::FormRegistry registry_ = test::StandInForms();
+  ui::RecordingToolkit toolkit_;
+  ScriptedDialogs* dialogs_ = nullptr;
+  QPointer<frmHtmlReport> window_;
+};
+
+TEST_F(ReportViewerWindow, ShowsTheReportsDegreeAndMicroSignsAndItsPicture) {
+  ASSERT_TRUE(ShowAndWait(ReportPath()));
+
+  const QString text = Text();
+  EXPECT_TRUE(text.contains(QString::fromUtf8("50\t150\t> 155°C"))) << text.toStdString();
+  EXPECT_EQ(text.count(QString::fromUtf8("°C")), 3) << text.toStdString();
+  EXPECT_TRUE(text.contains(QString::fromUtf8("µH"))) << text.toStdString();
+  EXPECT_EQ(test::EvaluateIn(window_->wb(), "document.images[0].naturalWidth").toInt(), 40);
+  EXPECT_TRUE(window_->isVisible());
+  EXPECT_TRUE(toolkit_.Messages().empty());
+}
+
+TEST_F(ReportViewerWindow, PrintOnTheReportAsksForAPrinterAndPrintsNothingWhenCancelled) {
+  ASSERT_TRUE(ShowAndWait(ReportPath()));
+  QSignalSpy requested(&window_->wb(), &QWebEngineView::printRequested);
+
+  Button("cmdPrint")->click();
+
+  ASSERT_TRUE(requested.wait(kWaitMilliseconds));
+  EXPECT_EQ(dialogs_->printerQuestions, 1);
+  QTest::qWait(200);
+  EXPECT_TRUE(toolkit_.Messages().empty());
+}
+
+TEST_F(ReportViewerWindow, PrintOnTheReportPrintsToTheChosenPrinter) {
+  ASSERT_TRUE(ShowAndWait(ReportPath()));
+  const std::string pdf = temp_.File("printed.pdf");
+  dialogs_->setUpPrinter = [&](QPrinter& printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(Q(pdf));
+    return true;
+  };
+  QSignalSpy finished(&window_->wb(), &QWebEngineView::printFinished);
+
+  Button("cmdPrint")->click();
+
+  ASSERT_TRUE(finished.wait(kWaitMilliseconds));
+  EXPECT_TRUE(finished.constFirst().constFirst().toBool());
+  EXPECT_EQ(ReadBytes(pdf).substr(0, 5), "%PDF-");
+  EXPECT_TRUE(toolkit_.Messages().empty());
+}
+
+TEST_F(ReportViewerWindow, PrintOnAForeignPageFailsWithTheMessage) {
+  const std::string foreign = temp_.File("foreign.html");
+  WriteBytes(foreign, test::ReportLikeDocument(pictureUrl_, "foreign", false));
+  ASSERT_TRUE(OpenAndWait(foreign));
+
+  Button("cmdPrint")->click();
+
+  ASSERT_TRUE(WaitForMessages(1));
+  const Message& message = toolkit_.Messages().front();
+  EXPECT_EQ(message.text, kPrintFailure);
+  EXPECT_EQ(message.title, "Caution");
+  EXPECT_EQ(message.icon, MessageIcon::Information);
+  EXPECT_EQ(dialogs_->printerQuestions, 0);
+}
+
+TEST_F(ReportViewerWindow, PrintWithNoDocumentFailsWithTheMessage) {
+  window_->show();
+
+  Button("cmdPrint")->click();
+
+  ASSERT_TRUE(WaitForMessages(1));
+  EXPECT_EQ(toolkit_.Messages().front().text, kPrintFailure);
+  EXPECT_EQ(dialogs_->printerQuestions, 0);
+}
+
+struct SaveCase {
+  const char* typed;
+  const char* written;
+};
+
+void PrintTo(const SaveCase& c, std::ostream* out) {
+  *out << c.typed;
+}
+
+class SavingTheReport : public ReportViewerWindow,
+                        public ::testing::WithParamInterface<SaveCase> {};
+
+TEST_P(SavingTheReport, WritesAByteCopyOfTheGeneratedReportUnderTheTypedNamePlusHtml) {
+  ASSERT_TRUE(ShowAndWait(ReportPath()));
+  dialogs_->saveAnswers.push_back(Q(temp_.File(GetParam().typed)));
+
+  Button("cmdSave")->click();
+
+  EXPECT_EQ(ReadBytes(temp_.File(GetParam().written)), reportBytes_);
+  EXPECT_TRUE(toolkit_.Messages().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, SavingTheReport,
+                         ::testing::Values(SaveCase{"design1", "design1.html"},
+                                           SaveCase{"design1.html", "design1.html.html"}));
+
+TEST_F(ReportViewerWindow, CancelledSaveWritesNothing) {
+  ASSERT_TRUE(ShowAndWait(ReportPath()));
+  dialogs_->saveAnswers.push_back(std::nullopt);
+
+  Button("cmdSave")->click();
+
+  std::size_t entries = 0;
+  for ([[maybe_unused]] const auto& entry : fs::directory_iterator(temp_.Path())) {
+    ++entries;
+  }
+  EXPECT_EQ(entries, 2u);  // temp.htm and the picture
+  EXPECT_FALSE(fs::exists(temp_.Path() / ".html"));
+  EXPECT_TRUE(toolkit_.Messages().empty());
+}
+
+TEST_F(ReportViewerWindow, SaveToAnUnwritablePlaceSaysWhereAndWhyAndStaysOpen) {
+  ASSERT_TRUE(ShowAndWait(ReportPath()));
+  WriteBytes(temp_.File("plain"), "a regular file");
+  dialogs_->saveAnswers.push_back(Q(temp_.File("plain/design1")));
+
+  Button("cmdSave")->click();
+
+  ASSERT_EQ(toolkit_.Messages().size(), 1u);
+  const Message& message = toolkit_.Messages().front();
+  EXPECT_EQ(message.text, "The report could not be saved.\r\n\r\nCannot write " +
+                              temp_.File("plain/design1.html") + ": Not a directory");
+  EXPECT_EQ(message.title, "Caution");
+  EXPECT_EQ(message.icon, MessageIcon::Information);
+  EXPECT_TRUE(window_->isVisible());
+}
+
+TEST_F(ReportViewerWindow, FailedSaveKeepsTheOldFile) {
+  ASSERT_TRUE(ShowAndWait(ReportPath()));
+  WriteBytes(temp_.File("design1.html"), "old report");
+  fs::remove(ReportPath());
+  dialogs_->saveAnswers.push_back(Q(temp_.File("design1")));
+
+  Button("cmdSave")->click();
+
+  ASSERT_EQ(toolkit_.Messages().size(), 1u);
+  EXPECT_EQ(toolkit_.Messages().front().text, "The report could not be saved.\r\n\r\nCannot read " +
+                                                  ReportPath() + ": No such file or directory");
+  EXPECT_EQ(ReadBytes(temp_.File("design1.html")), "old report");
+}
+
+TEST_F(ReportViewerWindow, ReopenedSavedCopyRendersLikeTheReport) {
+  ASSERT_TRUE(ShowAndWait(ReportPath()));
+  const QString generated = Text();
+  dialogs_->saveAnswers.push_back(Q(temp_.File("design1")));
+  Button("cmdSave")->click();
+  // The generated report changes; the saved copy keeps the old design.
+  WriteBytes(ReportPath(), test::ReportLikeDocument(pictureUrl_, "220"));
+
+  ASSERT_TRUE(OpenAndWait(temp_.File("design1.html")));
+
+  EXPECT_EQ(Text(), generated);
+  EXPECT_EQ(test::EvaluateIn(window_->wb(), "document.images[0].naturalWidth").toInt(), 40);
+}
+
+TEST_F(ReportViewerWindow, SaveAfterOpenStillCopiesTheGeneratedReport) {
+  ASSERT_TRUE(ShowAndWait(ReportPath()));
+  const std::string older = test::ReportLikeDocument(pictureUrl_, "99");
+  WriteBytes(temp_.File("older.html"), older);
+  ASSERT_TRUE(OpenAndWait(temp_.File("older.html")));
+  ASSERT_TRUE(Text().contains(QStringLiteral("\t99\t")));
+  dialogs_->saveAnswers.push_back(Q(temp_.File("latest")));
+
+  Button("cmdSave")->click();
+
+  EXPECT_EQ(ReadBytes(temp_.File("latest.html")), reportBytes_);
+  EXPECT_TRUE(Text().contains(QStringLiteral("\t99\t")));  // the view is left as it was
+}
+
+TEST_F(ReportViewerWindow, CancelledOpenLeavesTheViewAsItWas) {
+  ASSERT_TRUE(ShowAndWait(ReportPath()));
+  const QString before = Text();
+  QSignalSpy started(&window_->wb(), &QWebEngineView::loadStarted);
+  dialogs_->openAnswers.push_back(std::nullopt);
+
+  Button("cmdOpen")->click();
+
+  QTest::qWait(300);
+  EXPECT_EQ(started.count(), 0);
+  EXPECT_EQ(Text(), before);
+  EXPECT_TRUE(toolkit_.Messages().empty());
+}
+
+TEST_F(ReportViewerWindow, OpenOfAnUnreadableFileApologisesAndKeepsTheView) {
+  ASSERT_TRUE(ShowAndWait(ReportPath()));
+  const QString before = Text();
+  dialogs_->openAnswers.push_back(Q(temp_.File("missing.html")));
+
+  Button("cmdOpen")->click();
+
+  ASSERT_EQ(toolkit_.Messages().size(), 1u);
+  const Message& message = toolkit_.Messages().front();
+  EXPECT_EQ(message.text, "Sorry for the inconvenience\r\n\r\nNo such file or directory");
+  EXPECT_EQ(message.title, "Caution");
+  EXPECT_EQ(message.icon, MessageIcon::Information);
+  EXPECT_EQ(Text(), before);
+  EXPECT_TRUE(window_->isVisible());
+}
+
+TEST_F(ReportViewerWindow, PageThatNamesItsCharacterSetKeepsIt) {
+  const std::string page = temp_.File("utf8.html");
+  WriteBytes(page,
+             "<html><head><meta charset=\"utf-8\"></head><body>caf\xC3\xA9 50\xC2\xB0"
+             "C</body></html>");
+
+  ASSERT_TRUE(OpenAndWait(page));
+
+  EXPECT_EQ(Text().trimmed(), QString::fromUtf8("café 50°C"));
+}
+
+TEST_F(ReportViewerWindow, PageTooLargeToHandOverAsContentIsStillShown) {
+  // Over 2 MiB: the browser refuses such content, so the file is navigated to instead.
+  std::string page = "<p>start</p>" + std::string(3 * 1024 * 1024, 'x') + "<p>the end</p>";
+  WriteBytes(temp_.File("large.html"), page);
+
+  ASSERT_TRUE(OpenAndWait(temp_.File("large.html")));
+
+  EXPECT_TRUE(Text().endsWith(QStringLiteral("the end")));
+}
+
+TEST_F(ReportViewerWindow, SavesTheShownPageAsPdf) {
+  ASSERT_TRUE(ShowAndWait(ReportPath()));
+  dialogs_->pdfAnswers.push_back(Q(temp_.File("report.pdf")));
+  QSignalSpy finished(window_.data(), &frmHtmlReport::pdfExportFinished);
+
+  Button("cmdPdf")->click();
+
+  ASSERT_TRUE(finished.wait(kWaitMilliseconds));
+  EXPECT_TRUE(finished.constFirst().constFirst().toBool());
+  EXPECT_EQ(ReadBytes(temp_.File("report.pdf")).substr(0, 5), "%PDF-");
+  EXPECT_TRUE(toolkit_.Messages().empty());
+}
+
+TEST_F(ReportViewerWindow, PdfToAnUnwritablePlaceIsReported) {
+  ASSERT_TRUE(ShowAndWait(ReportPath()));
+  WriteBytes(temp_.File("plain"), "a regular file");
+  dialogs_->pdfAnswers.push_back(Q(temp_.File("plain/report.pdf")));
+  QSignalSpy finished(window_.data(), &frmHtmlReport::pdfExportFinished);
+
+  Button("cmdPdf")->click();
+
+  ASSERT_TRUE(finished.wait(kWaitMilliseconds));
+  EXPECT_FALSE(finished.constFirst().constFirst().toBool());
+  ASSERT_EQ(toolkit_.Messages().size(), 1u);
+  EXPECT_EQ(toolkit_.Messages().front().text, "The PDF could not be saved.\r\n\r\nCannot write " +
+                                                  temp_.File("plain/report.pdf") +
+                                                  ": Not a directory");
+}
+
+TEST_F(ReportViewerWindow, BackReturnsToTheSummaryAndUnloadsTheViewer) {
+  ASSERT_TRUE(ShowAndWait(ReportPath()));
+
+  Button("cmdBack")->click();
+
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window_.isNull(); }, kWaitMilliseconds));
+  EXPECT_TRUE(toolkit_.IsVisible("frmResult"));
+  EXPECT_FALSE(toolkit_.IsVisible("frmXls"));
+}
+
+struct ResetCase {
+  std::int16_t calcType;
+  int items;
+  int chosen;
+};
+
+void PrintTo(const ResetCase& c, std::ostream* out) {
+  *out << "CalcType " << c.calcType;
+}
+
+class ResettingTheDesign : public ReportViewerWindow,
+                           public ::testing::WithParamInterface<ResetCase> {};
+
+TEST_P(ResettingTheDesign, ClosesViewerAndSummaryAndReturnsToTheInputForm) {
+  record_.CalcType = GetParam().calcType;
+  ASSERT_TRUE(ShowAndWait(ReportPath()));
+
+  Button("cmdExit")->click();
+
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window_.isNull(); }, kWaitMilliseconds));
+  EXPECT_FALSE(toolkit_.IsLoaded("frmResult"));
+  EXPECT_TRUE(toolkit_.IsVisible("frmXls"));
+  EXPECT_EQ(toolkit_.ItemCount("frmXls", "txtCoreSize"), GetParam().items);
+  EXPECT_EQ(toolkit_.ChosenPosition("frmXls", "txtCoreSize"), GetParam().chosen);
+}
+
+INSTANTIATE_TEST_SUITE_P(CalcTypes, ResettingTheDesign,
+                         ::testing::Values(ResetCase{CalcSelects, 0, -1},
+                                           ResetCase{DesignerPicks, 3, 0}));
+
+struct ButtonCase {
+  const char* name;
+  const char* caption;
+  int x;  // pixels at 96 dpi
+  int width;
+  const char* toolTip;
+};
+
+void PrintTo(const ButtonCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class ButtonRow : public ReportViewerWindow, public ::testing::WithParamInterface<ButtonCase> {};
+
+TEST_P(ButtonRow, HasItsCaptionPlaceAndToolTip) {
+  const QPushButton* button = Button(GetParam().name);
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->text(), QString::fromUtf8(GetParam().caption));
+  EXPECT_EQ(button->geometry(), QRect(GetParam().x, 504, GetParam().width, 25));
+  EXPECT_EQ(button->toolTip(), QString::fromUtf8(GetParam().toolTip));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, ButtonRow,
+    ::testing::Values(ButtonCase{"cmdSave", "&Save as HTML  File", 104, 137,
+                                 "Save the Report in html format. "},
+                      ButtonCase{"cmdOpen", "&Open", 264, 81,
+                                 "Click here if you want to open already saved design."},
+                      ButtonCase{"cmdPrint", "&Print", 368, 81, "Print the report"},
+                      ButtonCase{"cmdExit", "&Reset Design", 472, 105, "Choose the next design"},
+                      ButtonCase{"cmdBack", "&Back", 592, 73, "Choose the next design"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ReportViewerWindow, WindowLayoutAndTabOrder) {
+  EXPECT_EQ(window_->windowTitle(), QStringLiteral("PFC Core Design  Report"));
+  EXPECT_EQ(window_->size(), QSize(763, 533));
+  EXPECT_EQ(window_->wb().geometry(), QRect(0, 0, 764, 497));
+
+  ASSERT_TRUE(ShowAndWait(ReportPath()));
+  // The view takes the focus through a widget of its own inside it.
+  std::vector<QString> order;
+  QWidget* widget = Button("cmdSave");
+  for (int step = 0; step < 100 && order.size() < 6; ++step) {
+    const bool inView = &window_->wb() == widget || window_->wb().isAncestorOf(widget);
+    const QString name = inView ? QStringLiteral("wb") : widget->objectName();
+    if (window_->isAncestorOf(widget) && widget->focusPolicy() != Qt::NoFocus &&
+        (order.empty() || order.back() != name)) {
+      order.push_back(name);
+    }
+    widget = widget->nextInFocusChain();
+  }
+  const std::vector<QString> expected = {"cmdSave", "cmdPrint", "cmdExit",
+                                         "cmdBack", "wb",       "cmdOpen"};
+  EXPECT_EQ(order, expected);
+}
+
+}  // namespace
+}  // namespace pfc
