@@ -6,9 +6,11 @@
 #include <cstdlib>
 
 #include "app/startup_report.h"
+#include "reports/viewer/report_viewer_host.h"
 #include "ui/design_session.h"
 #include "ui/form_names.h"
-#include "ui/qt/browser_report.h"
+#include "ui/launcher/desktop_browser_platform.h"
+#include "ui/launcher/launch_web_site.h"
 #include "ui/qt/qt_toolkit.h"
 #include "ui/standard_forms.h"
 
@@ -37,11 +39,17 @@ int main(int argc, char** argv) {
   pfc::ui::DesignSession session;
   session.decimalSeparator = LocaleDecimalSeparator();
   pfc::ui::DesktopServices services = pfc::ui::StandardServices();
-  services.showReport = pfc::ui::OpenReportInBrowser;
 
   pfc::ui::FormRegistry registry;
   pfc::ui::RegisterStandardForms(registry, session, services);
   pfc::ui::QtToolkit toolkit(registry, QCoreApplication::applicationDirPath());
+  // The viewer module, and with it the embedded browser, is loaded by the first report.
+  pfc::ReportViewerHost viewer(toolkit, session.record);
+  services.showReport = [&viewer](const std::string& path) { return viewer.ShowReport(path); };
+  services.launchWebSite = [](const std::string& tempFolder) {
+    pfc::ui::DesktopBrowserPlatform platform;
+    return pfc::ui::LaunchWebSite(tempFolder, platform);
+  };
 
   // PFC_STARTUP_REPORT=1: print how long the disclaimer took to appear and the memory in
   // use at that moment, then quit.

@@ -32,8 +32,9 @@ struct DesktopServices {
   std::function<FileWriteResult(const ResultSummary&, DesignRecord&)> writeReport;
   // Shows a written report; returns the reason when it could not be shown.
   std::function<std::optional<std::string>(const std::string& reportPath)> showReport;
-  // Opens the maker's web site. Empty until the launcher exists: the link then does nothing.
-  std::function<void()> launchWebSite;
+  // Opens the maker's web site, using the given folder for its scratch file; returns the
+  // message to show when that failed.
+  std::function<std::optional<Message>(const std::string& tempFolder)> launchWebSite;
 };
 
 // The engine, the report writer and the process environment.

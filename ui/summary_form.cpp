@@ -83,9 +83,11 @@ void SummaryForm::cmdExit_Click() {
 }
 
 void SummaryForm::cmdWebLink_Click() {
-  // The launcher of the maker's web site; until it exists the link opens nothing.
-  if (services_.launchWebSite) {
-    services_.launchWebSite();
+  if (!services_.launchWebSite) {
+    return;
+  }
+  if (const auto failure = services_.launchWebSite(session_.record.TempFolder)) {
+    toolkit_.ShowMessage(*failure);
   }
 }
 

@@ -43,7 +43,10 @@ class FlowTest : public ::testing::Test {
       shownReports.push_back(path);
       return std::nullopt;
     };
-    services.launchWebSite = [this] { ++webLaunches; };
+    services.launchWebSite = [this](const std::string& folder) -> std::optional<Message> {
+      webLaunchFolders.push_back(folder);
+      return webLaunchFailure;
+    };
     RegisterStandardForms(registry, session, services);
   }
 
@@ -102,7 +105,8 @@ class FlowTest : public ::testing::Test {
   FileWriteResult reportResult{true, "", ""};
   std::vector<ResultSummary> reportedSummaries;
   std::vector<std::string> shownReports;
-  int webLaunches = 0;
+  std::vector<std::string> webLaunchFolders;
+  std::optional<Message> webLaunchFailure;
 };
 
 }  // namespace pfc::ui::testing

@@ -258,8 +258,11 @@ TEST_F(FlowTest, PressingTheExplanatoryLineRecoloursTheWebLink) {
   EXPECT_EQ(kit.ForeColor(kSummaryForm, "cmdWebLink"), kYellow);
   kit.UserMouseUp(kSummaryForm, "Label2");
   EXPECT_EQ(kit.ForeColor(kSummaryForm, "cmdWebLink"), kRed);
+  webLaunchFailure = Plain("Unable to find Web Browser.");
   kit.UserClick(kSummaryForm, "cmdWebLink");
-  EXPECT_EQ(webLaunches, 1);
+  EXPECT_EQ(webLaunchFolders, (std::vector<std::string>{"/home/user/tmp"}));
+  ASSERT_EQ(kit.Messages().size(), 1u);
+  EXPECT_EQ(kit.Messages()[0].text, "Unable to find Web Browser.");
   EXPECT_EQ(kit.ForeColor(kSummaryForm, "cmdWebLink"), kRed);
   kit.UserClick(kSummaryForm, "cmdExit");
   kit.UserClick(kInputForm, "cmdProcess");

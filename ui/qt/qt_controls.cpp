@@ -166,7 +166,7 @@ void CaptionLabel::mouseReleaseEvent(QMouseEvent* event) {
 void LineShape::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setPen(QPen(colour, 1));
-  const QRect r = rect().adjusted(0, 0, -1, -1);
+  const QRect r = rect();  // right() and bottom() are the last pixels inside
   if (descending_) {
     painter.drawLine(r.topLeft(), r.bottomRight());
   } else {

@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -106,9 +108,26 @@ void PaintBackground(QWidget* widget, Rgb colour) {
 }  // namespace
 
 QtToolkit::QtToolkit(const FormRegistry& registry, QString pictureFolder)
-    : FormHost(registry), pictureFolder_(std::move(pictureFolder)) {}
+    : FormHost(registry), pictureFolder_(std::move(pictureFolder)) {
+  // A window of the program that is no form (the report viewer) taking the keyboard is a
+  // switch away from the active form, so coming back activates the form again. Message
+  // boxes and other dialogs are no such switch.
+  focusWatch_ =
+      QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, [this](QWindow* focused) {
+        QWidget* widget = QApplication::activeWindow();
+        if (focused == nullptr || widget == nullptr ||
+            dynamic_cast<FormWindow*>(widget) != nullptr ||
+            qobject_cast<QDialog*>(widget) != nullptr) {
+          return;
+        }
+        if (!ActiveForm().empty()) {
+          ForgetActiveForm(ActiveForm());
+        }
+      });
+}
 
 QtToolkit::~QtToolkit() {
+  QObject::disconnect(focusWatch_);
   for (auto& [name, window] : windows_) {
     delete window.data();
   }
@@ -154,6 +173,8 @@ bool QtToolkit::IsCurrent(const std::string& form, const FormWindow* window) con
 }
 
 void QtToolkit::CreateWindow(const FormDescription& description) {
+  // Hidden forms count as loaded: the toolkit, not the last visible window, ends the program.
+  QGuiApplication::setQuitOnLastWindowClosed(false);
   auto* window = new FormWindow(*this, description.name);
   window->setWindowTitle(ToQt(description.caption));
   window->setFixedSize(Pixels(description.clientWidth), Pixels(description.clientHeight));
@@ -372,9 +393,18 @@ void QtToolkit::OnNoFormLoaded() {
   // show another one.
   std::weak_ptr<int> alive = lifetime_;
   QTimer::singleShot(0, qApp, [this, alive] {
-    if (!alive.expired() && Ended()) {
-      QCoreApplication::quit();
+    if (alive.expired() || !Ended()) {
+      return;
     }
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+      if (window->isVisible()) {
+        // A window that is no form (the report viewer) is still open: the program ends
+        // when it closes.
+        QGuiApplication::setQuitOnLastWindowClosed(true);
+        return;
+      }
+    }
+    QCoreApplication::quit();
   });
 }
 
