@@ -145,4 +145,10 @@ std::string FormatFixed(double value, int places, char decimalSeparator) {
   return text;
 }
 
+std::string FormatShortest(double value) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
 }  // namespace pfc

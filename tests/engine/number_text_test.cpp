@@ -139,5 +139,16 @@ TEST(FormatFixed, AlwaysWritesTheDecimals) {
   EXPECT_EQ(FormatFixed(142.3, 2), "142.30");
 }
 
+TEST(FormatShortest, ReadsBackExactly) {
+  EXPECT_EQ(FormatShortest(0.1), "0.1");
+  EXPECT_EQ(FormatShortest(31.0), "31");
+  EXPECT_EQ(FormatShortest(0.1 + 0.2), "0.30000000000000004");
+  EXPECT_EQ(FormatShortest(1e-05), "1e-05");
+  EXPECT_EQ(FormatShortest(-2.5), "-2.5");
+  for (const double value : {101.85260120411928, 1.0 / 3.0, 6.02214076e23, 1e300}) {
+    EXPECT_EQ(std::stod(FormatShortest(value)), value) << FormatShortest(value);
+  }
+}
+
 }  // namespace
 }  // namespace pfc

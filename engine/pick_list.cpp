@@ -1,0 +1,17 @@
+#include "engine/pick_list.h"
+
+#include "engine/number_text.h"
+
+namespace pfc {
+
+std::string PickListEntry(const CoreCatalogue& catalogue, std::int16_t row, char decimalSeparator) {
+  const auto i = static_cast<std::size_t>(row);
+  std::string entry = catalogue.PartNo[i];
+  entry.append(" (OD ").append(FormatFixed(catalogue.OD[i], 2, decimalSeparator));
+  entry.append("mm, ID ").append(FormatFixed(catalogue.ID[i], 2, decimalSeparator));
+  entry.append("mm, HT ").append(FormatFixed(catalogue.HT[i], 2, decimalSeparator));
+  entry.append("mm)");
+  return entry;
+}
+
+}  // namespace pfc
