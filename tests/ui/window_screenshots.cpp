@@ -61,12 +61,6 @@ int main(int argc, char** argv) {
   QTest::mouseClick(kit.Widget(kSummaryForm, "cmdExit"), Qt::LeftButton);
   QTest::mouseClick(kit.Widget(kInputForm, "cmdHelp"), Qt::LeftButton);
   Save(kit, kDirectionsForm, folder, "6-directions");
-  // A hot design: ambient 75 °C on a stack of small cores.
-  kit.SetText(kInputForm, "txtAmbientTemp", "75");
-  kit.SetText(kInputForm, "txtOutputPower", "3000");
-  kit.SetText(kInputForm, "txtStack", "2");
-  QTest::mouseClick(kit.Widget(kInputForm, "cmdProcess"), Qt::LeftButton);
-  Save(kit, kSummaryForm, folder, "7-summary-second-design");
   for (const pfc::Message& m : messages) {
     std::printf("message [%s]: %s\n", m.title.c_str(), m.text.c_str());
   }
