@@ -86,6 +86,7 @@ class QtToolkit final : public FormHost {
   std::function<void()> firstShown_;
   // Lets a deferred end-of-program check know whether the toolkit still exists.
   std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
+  QMetaObject::Connection focusWatch_;
 };
 
 }  // namespace pfc::ui
