@@ -1,0 +1,104 @@
+#include "cli/pfc_core_app.h"
+
+#include <CLI/CLI.hpp>
+#include <string>
+
+#include "cli/design_json.h"
+#include "cli/design_options.h"
+#include "cli/design_text.h"
+#include "cli/json_text.h"
+#include "engine/catalogue.h"
+#include "engine/design_run.h"
+#include "reports/summary_texts.h"
+
+namespace pfc {
+namespace {
+
+constexpr const char* kDesignFooter =
+    "Output: the messages the run shows (title, then text), the control that would get the\n"
+    "focus after a rejected entry, then the result summary: the input values and the\n"
+    "headline outputs with their units.\n"
+    "With --json one JSON object instead: \"status\" (published, rejected or stopped),\n"
+    "\"ending\", \"check\", \"messages\" (objects with \"title\", \"icon\" and \"text\"),\n"
+    "\"focus\" (control name or null), \"record\" (every design-record field under its own\n"
+    "name, numbers in shortest round-trip form) and, when published, \"summary\" (every\n"
+    "summary text under its control's name, \"totaltemp\" the unit label and\n"
+    "\"txtTotalTempStyle\" bold-red or normal-black).\n"
+    "Exit status: 0 published (warnings included), 1 rejected by an input check or stopped\n"
+    "by the design, 2 usage error.";
+
+// The tables and the record as the input form holds them once it has loaded.
+struct Session {
+  CoreCatalogue catalogue;
+  WireTable wires;
+  DesignRecord record;
+
+  Session() {
+    DataLoad(wires);
+    ArrayData_PFC_Load(catalogue, record);
+  }
+};
+
+int RunDesignCommand(const DesignOptions& options, bool json, Session& session, std::ostream& out) {
+  const EntryTexts entries = FormEntries(options, session.catalogue, session.record);
+  RunOutcome outcome = RunDesign(entries, session.record, session.catalogue, session.wires, '.');
+  if (outcome.ending == RunEnding::Published) {
+    // The summary window echoes the inputs from the record when it appears.
+    EchoInputs(session.record, outcome.summary, '.');
+  }
+  out << (json ? JsonText(DesignJson(outcome, session.record)) : DesignText(outcome));
+  return outcome.ending == RunEnding::Published ? 0 : 1;
+}
+
+bool IsCommand(CLI::App& app, const std::string& name) {
+  for (const CLI::App* command : app.get_subcommands([](CLI::App*) { return true; })) {
+    if (command->get_name() == name)
+      return true;
+  }
+  return false;
+}
+
+// CLI11's explanation on one line.
+std::string OneLine(std::string text) {
+  for (char& c : text) {
+    if (c == '\n' || c == '\r')
+      c = ' ';
+  }
+  return text;
+}
+
+}  // namespace
+
+int RunPfcCore(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  Session session;
+  CLI::App app{"Designs the boost inductor of a PFC stage on Toridyne toroidal cores.", "pfc-core"};
+  app.require_subcommand(1);
+
+  DesignOptions designOptions;
+  bool designJson = false;
+  CLI::App* design = app.add_subcommand(
+      "design", "Run the design exactly as \"Show Results\" does, from the form's texts");
+  AddDesignOptions(*design, designOptions, session.catalogue, true);
+  design->add_flag("--json", designJson, "Print one JSON object instead of text");
+  design->footer(kDesignFooter);
+
+  if (argc > 1 && argv[1][0] != '-' && !IsCommand(app, argv[1])) {
+    err << "pfc-core: unknown command \"" << argv[1] << "\"; run pfc-core --help\n";
+    return 2;
+  }
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    out << app.help();
+    return 0;
+  } catch (const CLI::CallForAllHelp&) {
+    out << app.help("", CLI::AppFormatMode::All);
+    return 0;
+  } catch (const CLI::ParseError& error) {
+    err << "pfc-core: " << OneLine(error.what()) << "\n";
+    return 2;
+  }
+  return RunDesignCommand(designOptions, designJson, session, out);
+}
+
+}  // namespace pfc
