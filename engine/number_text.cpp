@@ -78,16 +78,20 @@ bool IsWellFormedNumber(std::string_view text) {
   if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
   bool seenPoint = false;
   bool seenDigit = false;
+  std::size_t wholeDigits = 0;  // significant digits before the point
   for (const char c : text) {
     if (IsDigit(c)) {
       seenDigit = true;
+      if (!seenPoint && (wholeDigits > 0 || c != '0')) ++wholeDigits;
     } else if (c == '.' && !seenPoint) {
       seenPoint = true;
     } else {
       return false;
     }
   }
-  return seenDigit && std::isfinite(ValueOfText(text));
+  if (!seenDigit) return false;
+  // Up to 308 whole digits stay below 1e308 and so are finite; only longer runs are read.
+  return wholeDigits <= 308 || std::isfinite(ValueOfText(text));
 }
 
 bool IsZeroText(std::string_view text) {
@@ -115,6 +119,13 @@ std::string FormatGeneral(double value, char decimalSeparator) {
   if (std::isnan(value)) return "NaN";
   if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
   char buffer[64];
+  if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+    // A whole number of at most 15 digits prints all its digits and no separator either
+    // way; the integer conversion just gets there faster.
+    const auto whole = std::to_chars(buffer, buffer + sizeof buffer,
+                                     static_cast<long long>(value));
+    return std::string(buffer, whole.ptr);
+  }
   const auto result =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
   std::string text(buffer, result.ptr);
@@ -146,8 +157,13 @@ std::string FormatFixed(double value, int places, char decimalSeparator) {
 }
 
 std::string FormatShortest(double value) {
+  // Plain notation in the range people read without counting digits, exponent outside it.
+  const double magnitude = std::fabs(value);
+  const auto format = magnitude == 0.0 || (magnitude >= 1e-5 && magnitude < 1e17)
+                          ? std::chars_format::fixed
+                          : std::chars_format::scientific;
   char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format);
   return std::string(buffer, result.ptr);
 }
 

@@ -44,9 +44,10 @@ std::string FormatPlaces(double value, int places, char decimalSeparator = '.');
 // the separator below one.
 std::string FormatFixed(double value, int places, char decimalSeparator = '.');
 
-// The shortest text that reads back as exactly the same double ("0.1", "101.85260120411928",
-// "1e-05"), full stop as separator, for files and machine-read output; "nan", "inf" and
-// "-inf" for values that are not finite.
+// The fewest digits that read back as exactly the same double, full stop as separator, for
+// files and machine-read output: plain from 1e-5 up to 1e17 ("100000", "0.1",
+// "101.85260120411928", "0.00001"), exponent form outside ("1e-06", "1e+20"); "nan", "inf"
+// and "-inf" for values that are not finite.
 std::string FormatShortest(double value);
 
 }  // namespace pfc

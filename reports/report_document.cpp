@@ -1,5 +1,8 @@
 #include "reports/report_document.h"
 
+#include <string>
+#include <utility>
+
 #include "engine/number_text.h"
 
 namespace pfc {

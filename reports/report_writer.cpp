@@ -1,18 +1,13 @@
 #include "reports/report_writer.h"
 
+#include "engine/contact_block.h"
 #include "reports/windows1252.h"
 
 namespace pfc {
-namespace {
 
-// Stand-ins until the engine's shared contact data are on main.
-constexpr const char* kPendingSupportTelephone = "+1 (555) 555-0142";
-constexpr const char* kPendingSupportEmail = "applications@toridyne.example";
-
-}  // namespace
-
+// The disclaimer names one number: the applications group's own, in the USA.
 ReportContact SupportContact() {
-  return ReportContact{kPendingSupportTelephone, kPendingSupportEmail};
+  return ReportContact{std::string(kPhoneUsa), std::string(kSupportEmail)};
 }
 
 std::string ReportBytes(const ResultSummary& summary, const DesignRecord& record,

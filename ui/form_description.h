@@ -58,8 +58,9 @@ struct ControlDescription {
   bool readOnly = false;
   bool border = false;  // a sunken frame around a text box, a box around a label
   bool wordWrap = false;
-  std::string picture;     // file name of a Picture
-  std::string customKind;  // of a Custom control
+  bool shrinkToFit = false;  // a label whose caption is too wide is drawn in a smaller size
+  std::string picture;       // file name of a Picture
+  std::string customKind;    // of a Custom control
 };
 
 struct FormDescription {

@@ -66,6 +66,9 @@ TEST(WellFormedNumber, AcceptsPlainDecimalsOnly) {
     EXPECT_FALSE(IsWellFormedNumber(bad)) << bad;
   }
   EXPECT_FALSE(IsWellFormedNumber(std::string(10000, '9'))) << "infinite value";
+  EXPECT_FALSE(IsWellFormedNumber(std::string(309, '9'))) << "1e309 is past the largest double";
+  EXPECT_TRUE(IsWellFormedNumber("17" + std::string(307, '0'))) << "1.7e308 still fits";
+  EXPECT_TRUE(IsWellFormedNumber(std::string(5000, '0') + "1." + std::string(5000, '9')));
   EXPECT_TRUE(IsWellFormedNumber(std::string(300, '9')));
 }
 
@@ -114,6 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{0.0, "0"}, FormatCase{-0.0, "0"}, FormatCase{0.1 + 0.2, "0.3"},
                     FormatCase{101.852884171423, "101.852884171423"},
                     FormatCase{123456789012345.0, "123456789012345"},
+                    FormatCase{-987654321.0, "-987654321"}, FormatCase{31.0, "31"},
                     FormatCase{1e15, "1E+15"}, FormatCase{0.00001, "1E-05"},
                     FormatCase{0.0001, "0.0001"}, FormatCase{1.0 / 3.0, "0.333333333333333"}));
 
@@ -143,9 +147,14 @@ TEST(FormatShortest, ReadsBackExactly) {
   EXPECT_EQ(FormatShortest(0.1), "0.1");
   EXPECT_EQ(FormatShortest(31.0), "31");
   EXPECT_EQ(FormatShortest(0.1 + 0.2), "0.30000000000000004");
-  EXPECT_EQ(FormatShortest(1e-05), "1e-05");
+  EXPECT_EQ(FormatShortest(100000.0), "100000");
+  EXPECT_EQ(FormatShortest(1e-05), "0.00001");
+  EXPECT_EQ(FormatShortest(1e-06), "1e-06");
+  EXPECT_EQ(FormatShortest(1e17), "1e+17");
   EXPECT_EQ(FormatShortest(-2.5), "-2.5");
-  for (const double value : {101.85260120411928, 1.0 / 3.0, 6.02214076e23, 1e300}) {
+  EXPECT_EQ(FormatShortest(0.0), "0");
+  for (const double value : {101.85260120411928, 1.0 / 3.0, 6.02214076e23, 1e300, 2.5e-300,
+                             99999999999999984.0, 0.000012345678901234567}) {
     EXPECT_EQ(std::stod(FormatShortest(value)), value) << FormatShortest(value);
   }
 }

@@ -46,7 +46,7 @@ TEST_P(ReportDocument, MatchesTheHandWrittenDocument) {
 
 TEST_P(ReportDocument, FileBytesAreTheDocumentInWindows1252WithTheMakersContact) {
   const std::string expected =
-      Latin1Bytes(ExpectedDocument(GetParam().expectedFile, FilledWith(SupportContact())));
+      Latin1Bytes(ExpectedDocument(GetParam().expectedFile, FilledWith(testing::MakersContact())));
   const std::string bytes = ReportBytes(summary, record, GetParam().images);
   EXPECT_EQ(bytes, expected) << FirstDifference(expected, bytes);
 }

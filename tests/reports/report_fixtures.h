@@ -1,9 +1,19 @@
 #pragma once
 
+#include <string>
+
+#include "engine/contact_block.h"
 #include "engine/design_record.h"
 #include "engine/result_summary.h"
+#include "reports/report_document.h"
 
 namespace pfc::testing {
+
+// The disclaimer's contact: the applications group's number in the USA and the support
+// address, from the maker's shared contact data.
+inline ReportContact MakersContact() {
+  return ReportContact{std::string(kPhoneUsa), std::string(kSupportEmail)};
+}
 
 // The default design: the calculator selected row 26 (TD-26), one core.
 inline void DefaultDesign(ResultSummary& s, DesignRecord& r) {

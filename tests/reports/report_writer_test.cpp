@@ -41,7 +41,7 @@ class WriteReportTest : public ::testing::Test {
   }
 
   std::string ExpectedBytes() const {
-    const ReportContact contact = SupportContact();
+    const ReportContact contact = testing::MakersContact();
     std::string expected = ExpectedDocument(
         "default_design.htm", {{"file:///opt/pfc/bin/", "file://" + program().string() + "/"},
                                {"{support telephone}", contact.telephone},

@@ -16,6 +16,9 @@ class FormWindow : public QWidget {
 
   const std::string& FormName() const { return formName_; }
   std::map<std::string, QWidget*, std::less<>> controls;
+  // The control whose focus-gained event ran last and that has not lost the focus since;
+  // the window giving the focus back to it after a switch of windows is no new event.
+  std::string focusedControl;
 
  protected:
   bool event(QEvent* event) override;

@@ -17,10 +17,6 @@ void Call(const std::function<void()>& handler) {
 
 }  // namespace
 
-bool IsControlFocusChange(Qt::FocusReason reason) {
-  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-}
-
 char32_t TypedCharacter(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
   switch (key) {
     case Qt::Key_Backspace:
@@ -62,16 +58,16 @@ void EntryBox::SelectWholeText() {
 void EntryBox::focusInEvent(QFocusEvent* event) {
   focusByMouse_ = event->reason() == Qt::MouseFocusReason;
   QLineEdit::focusInEvent(event);
-  if (IsControlFocusChange(event->reason())) {
-    Call(events.gotFocus);
+  if (events.gotFocus) {
+    events.gotFocus(event->reason());
   }
   focusByMouse_ = false;
 }
 
 void EntryBox::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
-  if (IsControlFocusChange(event->reason())) {
-    Call(events.lostFocus);
+  if (events.lostFocus) {
+    events.lostFocus(event->reason());
   }
 }
 
@@ -87,6 +83,9 @@ void EntryBox::mouseReleaseEvent(QMouseEvent* event) {
   if (selectAfterPress_) {
     selectAfterPress_ = false;
     setSelection(0, static_cast<int>(text().size()));
+  }
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    Call(events.click);
   }
 }
 
@@ -111,43 +110,43 @@ void EntryBox::keyPressEvent(QKeyEvent* event) {
 
 void TextArea::focusInEvent(QFocusEvent* event) {
   QPlainTextEdit::focusInEvent(event);
-  if (IsControlFocusChange(event->reason())) {
-    Call(events.gotFocus);
+  if (events.gotFocus) {
+    events.gotFocus(event->reason());
   }
 }
 
 void TextArea::focusOutEvent(QFocusEvent* event) {
   QPlainTextEdit::focusOutEvent(event);
-  if (IsControlFocusChange(event->reason())) {
-    Call(events.lostFocus);
+  if (events.lostFocus) {
+    events.lostFocus(event->reason());
   }
 }
 
 void CommandButton::focusInEvent(QFocusEvent* event) {
   QPushButton::focusInEvent(event);
-  if (IsControlFocusChange(event->reason())) {
-    Call(events.gotFocus);
+  if (events.gotFocus) {
+    events.gotFocus(event->reason());
   }
 }
 
 void CommandButton::focusOutEvent(QFocusEvent* event) {
   QPushButton::focusOutEvent(event);
-  if (IsControlFocusChange(event->reason())) {
-    Call(events.lostFocus);
+  if (events.lostFocus) {
+    events.lostFocus(event->reason());
   }
 }
 
 void TickBox::focusInEvent(QFocusEvent* event) {
   QCheckBox::focusInEvent(event);
-  if (IsControlFocusChange(event->reason())) {
-    Call(events.gotFocus);
+  if (events.gotFocus) {
+    events.gotFocus(event->reason());
   }
 }
 
 void TickBox::focusOutEvent(QFocusEvent* event) {
   QCheckBox::focusOutEvent(event);
-  if (IsControlFocusChange(event->reason())) {
-    Call(events.lostFocus);
+  if (events.lostFocus) {
+    events.lostFocus(event->reason());
   }
 }
 
@@ -159,12 +158,15 @@ void CaptionLabel::mousePressEvent(QMouseEvent* event) {
 void CaptionLabel::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
   Call(events.mouseUp);
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    Call(events.click);
+  }
 }
 
 void LineShape::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setPen(QPen(colour, 1));
-  const QRect r = rect().adjusted(0, 0, -1, -1);
+  const QRect r = rect();  // right() and bottom() are the last pixels inside
   if (descending_) {
     painter.drawLine(r.topLeft(), r.bottomRight());
   } else {

@@ -12,10 +12,11 @@ namespace pfc::ui {
 
 // What a control reports to the toolkit. Unset callbacks are skipped.
 struct ControlEvents {
-  std::function<void()> gotFocus;
-  std::function<void()> lostFocus;
+  std::function<void(Qt::FocusReason)> gotFocus;
+  std::function<void(Qt::FocusReason)> lostFocus;
   std::function<void()> mouseDown;
   std::function<void()> mouseUp;
+  std::function<void()> click;  // a text box or label clicked with the mouse
   // Returns the character to insert or 0 to discard it.
   std::function<char32_t(char32_t)> keyPress;
 };
@@ -99,9 +100,5 @@ class LineShape : public QWidget {
  private:
   bool descending_;
 };
-
-// Focus changes that count as events of the control: those caused by the user or the
-// program, not by another window taking or giving back the keyboard.
-bool IsControlFocusChange(Qt::FocusReason reason);
 
 }  // namespace pfc::ui

@@ -2,11 +2,14 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -76,6 +79,23 @@ void PaintText(QWidget* widget, Rgb colour) {
   widget->setProperty("pfcForeColour", ToQColor(colour));
 }
 
+// Labels marked to shrink keep their designed size when the caption fits, and otherwise
+// take the largest size in quarter points at which it does.
+void FitCaption(QLabel* label) {
+  const QVariant designed = label->property("pfcDesignPoints");
+  if (!designed.isValid()) {
+    return;
+  }
+  QFont font = label->font();
+  for (double points = designed.toDouble(); points > 4; points -= 0.25) {
+    font.setPointSizeF(points);
+    if (QFontMetrics(font).horizontalAdvance(label->text()) <= label->width()) {
+      break;
+    }
+  }
+  label->setFont(font);
+}
+
 void PaintBackground(QWidget* widget, Rgb colour) {
   QPalette palette = widget->palette();
   for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
@@ -88,10 +108,32 @@ void PaintBackground(QWidget* widget, Rgb colour) {
 }  // namespace
 
 QtToolkit::QtToolkit(const FormRegistry& registry, QString pictureFolder)
-    : FormHost(registry), pictureFolder_(std::move(pictureFolder)) {}
+    : FormHost(registry), pictureFolder_(std::move(pictureFolder)) {
+  // A window of the program that is no form (the report viewer) taking the keyboard is a
+  // switch away from the active form, so coming back activates the form again. Message
+  // boxes and other dialogs are no such switch.
+  focusWatch_ =
+      QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, [this](QWindow* focused) {
+        QWidget* widget = QApplication::activeWindow();
+        if (focused == nullptr || widget == nullptr ||
+            dynamic_cast<FormWindow*>(widget) != nullptr ||
+            qobject_cast<QDialog*>(widget) != nullptr) {
+          return;
+        }
+        if (!ActiveForm().empty()) {
+          ForgetActiveForm(ActiveForm());
+        }
+      });
+}
 
 QtToolkit::~QtToolkit() {
-  for (auto& [name, window] : windows_) {
+  QObject::disconnect(focusWatch_);
+  // Unloaded windows waiting for their deferred deletion go too: they must not report to a
+  // toolkit that is gone.
+  // Forgotten first, so that events sent while they close find no form.
+  windows_.clear();
+  const std::vector<QPointer<FormWindow>> windows = std::move(createdWindows_);
+  for (const QPointer<FormWindow>& window : windows) {
     delete window.data();
   }
 }
@@ -136,6 +178,8 @@ bool QtToolkit::IsCurrent(const std::string& form, const FormWindow* window) con
 }
 
 void QtToolkit::CreateWindow(const FormDescription& description) {
+  // Hidden forms count as loaded: the toolkit, not the last visible window, ends the program.
+  QGuiApplication::setQuitOnLastWindowClosed(false);
   auto* window = new FormWindow(*this, description.name);
   window->setWindowTitle(ToQt(description.caption));
   window->setFixedSize(Pixels(description.clientWidth), Pixels(description.clientHeight));
@@ -161,6 +205,8 @@ void QtToolkit::CreateWindow(const FormDescription& description) {
     QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
   }
   windows_[description.name] = window;
+  std::erase_if(createdWindows_, [](const QPointer<FormWindow>& w) { return w.isNull(); });
+  createdWindows_.emplace_back(window);
 }
 
 QWidget* QtToolkit::Build(const ControlDescription& control, const FormDescription& form,
@@ -169,13 +215,17 @@ QWidget* QtToolkit::Build(const ControlDescription& control, const FormDescripti
   auto current = [this, formName, window] { return IsCurrent(formName, window); };
   const std::string name = control.name;
   ControlEvents events;
-  events.gotFocus = [this, current, formName, name] {
-    if (current()) {
+  events.gotFocus = [this, current, formName, name, window](Qt::FocusReason reason) {
+    const bool regained = reason == Qt::ActiveWindowFocusReason && window->focusedControl == name;
+    if (current() && !regained && reason != Qt::PopupFocusReason) {
+      window->focusedControl = name;
       FireGotFocus(formName, name);
     }
   };
-  events.lostFocus = [this, current, formName, name] {
-    if (current()) {
+  events.lostFocus = [this, current, formName, name, window](Qt::FocusReason reason) {
+    // Another window taking the keyboard, or a list popping up, moves no focus in the form.
+    if (current() && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+      window->focusedControl.clear();
       FireLostFocus(formName, name);
     }
   };
@@ -197,6 +247,7 @@ QWidget* QtToolkit::Build(const ControlDescription& control, const FormDescripti
       FireClick(formName, name);
     }
   };
+  events.click = click;
 
   QWidget* widget = nullptr;
   switch (control.kind) {
@@ -311,6 +362,10 @@ QWidget* QtToolkit::Build(const ControlDescription& control, const FormDescripti
     PaintBackground(widget, *control.backColour);
   }
   PaintText(widget, control.foreColour.value_or(kBlack));
+  if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && control.shrinkToFit) {
+    label->setProperty("pfcDesignPoints", control.font.points);
+    FitCaption(label);
+  }
   return widget;
 }
 
@@ -345,9 +400,18 @@ void QtToolkit::OnNoFormLoaded() {
   // show another one.
   std::weak_ptr<int> alive = lifetime_;
   QTimer::singleShot(0, qApp, [this, alive] {
-    if (!alive.expired() && Ended()) {
-      QCoreApplication::quit();
+    if (alive.expired() || !Ended()) {
+      return;
     }
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+      if (window->isVisible()) {
+        // A window that is no form (the report viewer) is still open: the program ends
+        // when it closes.
+        QGuiApplication::setQuitOnLastWindowClosed(true);
+        return;
+      }
+    }
+    QCoreApplication::quit();
   });
 }
 
@@ -439,15 +503,18 @@ void QtToolkit::SetText(std::string_view form, std::string_view control, std::st
     button->setText(ToQt(text));
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setText(ToQt(text));
+    FitCaption(label);
   }
 }
 
 void QtToolkit::SetFocus(std::string_view form, std::string_view control) {
   QWidget* widget = Require(form, control);
   widget->setFocus(Qt::OtherFocusReason);
-  if (!widget->hasFocus()) {
+  auto* window = static_cast<FormWindow*>(Window(form));
+  if (!widget->hasFocus() && window->focusedControl != control) {
     // The window is not active (a message box has just closed, or it is hidden): Qt moves
     // the focus only when the window is activated again, so the handler runs now.
+    window->focusedControl = std::string(control);
     FireGotFocus(form, control);
   }
 }

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/form_host.h"
 
@@ -81,11 +82,13 @@ class QtToolkit final : public FormHost {
 
   QString pictureFolder_;
   std::map<std::string, QPointer<FormWindow>, std::less<>> windows_;
+  std::vector<QPointer<FormWindow>> createdWindows_;  // also the unloaded, not yet deleted
   std::map<std::string, WidgetFactory, std::less<>> factories_;
   MessagePresenter presenter_;
   std::function<void()> firstShown_;
   // Lets a deferred end-of-program check know whether the toolkit still exists.
   std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
+  QMetaObject::Connection focusWatch_;
 };
 
 }  // namespace pfc::ui

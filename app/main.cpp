@@ -1,0 +1,73 @@
+#include <QApplication>
+#include <QLocale>
+#include <QStyleFactory>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/startup_report.h"
+#include "reports/viewer/report_viewer_host.h"
+#include "ui/design_session.h"
+#include "ui/form_names.h"
+#include "ui/launcher/desktop_browser_platform.h"
+#include "ui/launcher/launch_web_site.h"
+#include "ui/qt/qt_toolkit.h"
+#include "ui/standard_forms.h"
+
+namespace {
+
+// The decimal separator of the user's locale when it is a single plain character.
+char LocaleDecimalSeparator() {
+  const QString point = QLocale::system().decimalPoint();
+  return point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode())
+                                                        : '.';
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const auto enteredMain = std::chrono::steady_clock::now();
+  // The report viewer's browser shares OpenGL contexts with the windows; Qt needs to know
+  // before the application object exists, even though the browser is loaded much later.
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QString::fromUtf8(pfc::kApplicationTitle));
+  QApplication::setApplicationDisplayName(QString::fromUtf8(pfc::kApplicationTitle));
+  // Hidden windows still count as loaded; the toolkit ends the program itself.
+  QApplication::setQuitOnLastWindowClosed(false);
+  if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
+    QApplication::setStyle(style);  // honours the windows' colours on every desktop
+  }
+
+  pfc::ui::DesignSession session;
+  session.decimalSeparator = LocaleDecimalSeparator();
+  pfc::ui::DesktopServices services = pfc::ui::StandardServices();
+
+  pfc::ui::FormRegistry registry;
+  pfc::ui::RegisterStandardForms(registry, session, services);
+  pfc::ui::QtToolkit toolkit(registry, QCoreApplication::applicationDirPath());
+  // The viewer module, and with it the embedded browser, is loaded by the first report.
+  pfc::ReportViewerHost viewer(toolkit, session.record);
+  services.showReport = [&viewer](const std::string& path) { return viewer.ShowReport(path); };
+  services.launchWebSite = [](const std::string& tempFolder) {
+    pfc::ui::DesktopBrowserPlatform platform;
+    return pfc::ui::LaunchWebSite(tempFolder, platform);
+  };
+
+  // PFC_STARTUP_REPORT=1: print how long the disclaimer took to appear and the memory in
+  // use at that moment, then quit.
+  if (const char* probe = std::getenv("PFC_STARTUP_REPORT"); probe != nullptr && *probe != '\0') {
+    toolkit.SetFirstShownHandler([enteredMain] {
+      const auto inMain = std::chrono::duration_cast<std::chrono::milliseconds>(
+          std::chrono::steady_clock::now() - enteredMain);
+      std::printf("disclaimer shown: %ld ms after process start (%lld ms after main), VmRSS %s\n",
+                  pfc::app::MillisecondsSinceProcessStart(), static_cast<long long>(inMain.count()),
+                  pfc::app::ResidentMemory().c_str());
+      std::fflush(stdout);
+      QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    });
+  }
+
+  toolkit.Show(pfc::ui::kEnterForm);
+  return QApplication::exec();
+}

@@ -1,0 +1,112 @@
+#include "cli/design_json.h"
+
+#include <string>
+#include <type_traits>
+
+#include "cli/listing_json.h"
+#include "engine/record_fields.h"
+
+namespace pfc {
+namespace {
+
+const char* EndingName(RunEnding ending) {
+  switch (ending) {
+    case RunEnding::Published:
+      return "published";
+    case RunEnding::Rejected:
+      return "rejected";
+    case RunEnding::AreaProduct:
+      return "area-product";
+    case RunEnding::Vpeak:
+      return "vpeak";
+    case RunEnding::FieldStrength:
+      return "field-strength";
+    case RunEnding::UnknownCore:
+      return "unknown-core";
+  }
+  return "unknown";
+}
+
+nlohmann::ordered_json MessageJson(const Message& message) {
+  nlohmann::ordered_json json;
+  json["title"] = message.title;
+  json["icon"] = message.icon == MessageIcon::Information ? "information" : "none";
+  json["text"] = message.text;
+  return json;
+}
+
+}  // namespace
+
+const char* StatusOf(RunEnding ending) {
+  switch (ending) {
+    case RunEnding::Published:
+      return "published";
+    case RunEnding::Rejected:
+      return "rejected";
+    default:
+      return "stopped";
+  }
+}
+
+nlohmann::ordered_json RecordJson(const DesignRecord& record) {
+  nlohmann::ordered_json json = nlohmann::ordered_json::object();
+  VisitRecordFields(record, [&json](const char* name, const auto& field) {
+    using T = std::decay_t<decltype(field)>;
+    if constexpr (std::is_same_v<T, double>) {
+      json[name] = field;  // stays a floating-point number, written in shortest form
+    } else if constexpr (std::is_same_v<T, std::string>) {
+      json[name] = field;
+    } else {
+      json[name] = static_cast<int>(field);
+    }
+  });
+  return json;
+}
+
+nlohmann::ordered_json SummaryJson(const ResultSummary& s) {
+  nlohmann::ordered_json json;
+  json["txtFrequency"] = s.txtFrequency;
+  json["txtInductance"] = s.txtInductance;
+  json["txtOutputPower"] = s.txtOutputPower;
+  json["txtEfficiency"] = s.txtEfficiency;
+  json["txtVinMin"] = s.txtVinMin;
+  json["txtVinMax"] = s.txtVinMax;
+  json["txtVout"] = s.txtVout;
+  json["txtAmbientTemp"] = s.txtAmbientTemp;
+  json["txtFillFactor"] = s.txtFillFactor;
+  json["txtcore"] = s.txtcore;
+  json["txtOutCoreSize"] = s.txtOutCoreSize;
+  json["txtStackout"] = s.txtStackout;
+  json["txtNoOfTurns"] = s.txtNoOfTurns;
+  json["txtWireGuage"] = s.txtWireGuage;
+  json["txtZeroInductance"] = s.txtZeroInductance;
+  json["txtFullInductance"] = s.txtFullInductance;
+  json["txtCoreLoss"] = s.txtCoreLoss;
+  json["txtCopperLoss"] = s.txtCopperLoss;
+  json["txtTotalLosses"] = s.txtTotalLosses;
+  json["txtTotalTemp"] = s.txtTotalTemp;
+  json["totaltemp"] = s.totaltemp;
+  json["txtTotalTempStyle"] =
+      s.txtTotalTempStyle == TotalTempStyle::BoldRed ? "bold-red" : "normal-black";
+  return json;
+}
+
+nlohmann::ordered_json DesignJson(const RunOutcome& outcome, const DesignRecord& record) {
+  nlohmann::ordered_json json;
+  json["status"] = StatusOf(outcome.ending);
+  json["ending"] = EndingName(outcome.ending);
+  json["check"] = outcome.check;
+  json["messages"] = nlohmann::ordered_json::array();
+  for (const Message& message : outcome.messages)
+    json["messages"].push_back(MessageJson(message));
+  json["focus"] = outcome.focus.empty() ? nlohmann::ordered_json(nullptr)
+                                        : nlohmann::ordered_json(outcome.focus);
+  json["record"] = RecordJson(record);
+  if (outcome.ending == RunEnding::Published) {
+    json["summary"] = SummaryJson(outcome.summary);
+    json["listing"] = ListingJson(record);
+  }
+  return json;
+}
+
+}  // namespace pfc

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "engine/design_record.h"
+#include "engine/design_run.h"
+#include "engine/result_summary.h"
+
+namespace pfc {
+
+// "published", "rejected" (an input check failed) or "stopped" (the engine ended the run).
+const char* StatusOf(RunEnding ending);
+
+// Every record field under its own name, in declared order.
+nlohmann::ordered_json RecordJson(const DesignRecord& record);
+
+// Every summary text under its control's name, the unit label as "totaltemp" and the
+// emphasis as "txtTotalTempStyle" ("bold-red" or "normal-black").
+nlohmann::ordered_json SummaryJson(const ResultSummary& summary);
+
+// The whole outcome of a design run: status, ending, messages, focus, record and, when
+// published, the summary and the intermediate listing.
+nlohmann::ordered_json DesignJson(const RunOutcome& outcome, const DesignRecord& record);
+
+}  // namespace pfc

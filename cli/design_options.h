@@ -1,0 +1,30 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <string>
+
+#include "engine/catalogue.h"
+#include "engine/design_record.h"
+#include "engine/design_run.h"
+
+namespace pfc {
+
+// The input form's entries as command-line options, each defaulting to the form's own text.
+struct DesignOptions {
+  EntryTexts entries;
+  std::string pick;  // part number; empty: the calculator selects
+};
+
+// Adds the operating-point options (and --pick when asked) to a command. Unit options accept
+// only their list items and --pick only a catalogue part number; the numeric texts are taken
+// as they stand and judged by the run's checks, like the form's.
+void AddDesignOptions(CLI::App& command, DesignOptions& options, const CoreCatalogue& catalogue,
+                      bool withPick);
+
+// The entries the form would hold, with the pick-list entry of the picked core chosen and
+// "Pick From List" ticked when a part is picked; sets the record's calculator type as the
+// form's boxes would.
+EntryTexts FormEntries(const DesignOptions& options, const CoreCatalogue& catalogue,
+                       DesignRecord& record);
+
+}  // namespace pfc

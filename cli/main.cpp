@@ -1,0 +1,7 @@
+#include <iostream>
+
+#include "cli/pfc_core_app.h"
+
+int main(int argc, char** argv) {
+  return pfc::RunPfcCore(argc, argv, std::cout, std::cerr);
+}

@@ -1,0 +1,145 @@
+#include "cli/pfc_core_app.h"
+
+#include <CLI/CLI.hpp>
+#include <optional>
+#include <string>
+
+#include "cli/design_json.h"
+#include "cli/design_options.h"
+#include "cli/design_text.h"
+#include "cli/json_text.h"
+#include "engine/catalogue.h"
+#include "engine/design_run.h"
+#include "reports/atomic_file.h"
+#include "reports/image_sources.h"
+#include "reports/report_writer.h"
+#include "reports/summary_texts.h"
+
+namespace pfc {
+namespace {
+
+constexpr const char* kDesignFooter =
+    "Output: the messages the run shows (title, then text), the control that would get the\n"
+    "focus after a rejected entry, then the result summary: the input values and the\n"
+    "headline outputs with their units.\n"
+    "With --json one JSON object instead: \"status\" (published, rejected or stopped),\n"
+    "\"ending\", \"check\", \"messages\" (objects with \"title\", \"icon\" and \"text\"),\n"
+    "\"focus\" (control name or null), \"record\" (every design-record field under its own\n"
+    "name, numbers in shortest round-trip form) and, when published, \"summary\" (every\n"
+    "summary text under its control's name, \"totaltemp\" the unit label and\n"
+    "\"txtTotalTempStyle\" bold-red or normal-black) and \"listing\" (the 38 lines of the\n"
+    "calculations window in screen order: \"line\", \"caption\", \"value\" with its unit,\n"
+    "\"colour\" red or black).\n"
+    "--report FILE writes the HTML design report of a published run to FILE, in\n"
+    "Windows-1252, replacing FILE only once the whole report is written.\n"
+    "Exit status: 0 published (warnings included), 1 rejected by an input check, stopped\n"
+    "by the design or the report not written, 2 usage error.";
+
+// The tables and the record as the input form holds them once it has loaded.
+struct Session {
+  CoreCatalogue catalogue;
+  WireTable wires;
+  DesignRecord record;
+
+  Session() {
+    DataLoad(wires);
+    ArrayData_PFC_Load(catalogue, record);
+  }
+};
+
+// --report: the report "View Report" would write, to the named file instead of the
+// temporary folder. Only a published design has a summary to report.
+int WriteReportOption(const std::string& path, const RunOutcome& outcome,
+                      const DesignRecord& record, std::ostream& err) {
+  if (path.empty()) {
+    err << "pfc-core: --report needs a file name\n";
+    return 1;
+  }
+  if (outcome.ending != RunEnding::Published) {
+    err << "pfc-core: no report written to " << path << ": the design was not published\n";
+    return 1;
+  }
+  const FileWriteResult written = WriteFileAtomically(
+      path, ReportBytes(outcome.summary, record, FindReportImages(ExecutableFolder())));
+  if (!written.written) {
+    err << "pfc-core: " << written.Message() << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+int RunDesignCommand(const DesignOptions& options, bool json,
+                     const std::optional<std::string>& reportPath, Session& session,
+                     std::ostream& out, std::ostream& err) {
+  const EntryTexts entries = FormEntries(options, session.catalogue, session.record);
+  RunOutcome outcome = RunDesign(entries, session.record, session.catalogue, session.wires, '.');
+  if (outcome.ending == RunEnding::Published) {
+    // The summary window echoes the inputs from the record when it appears.
+    EchoInputs(session.record, outcome.summary, '.');
+  }
+  out << (json ? JsonText(DesignJson(outcome, session.record)) : DesignText(outcome));
+  const int status = outcome.ending == RunEnding::Published ? 0 : 1;
+  if (!reportPath)
+    return status;
+  const int reportStatus = WriteReportOption(*reportPath, outcome, session.record, err);
+  return status != 0 ? status : reportStatus;
+}
+
+bool IsCommand(CLI::App& app, const std::string& name) {
+  for (const CLI::App* command : app.get_subcommands([](CLI::App*) { return true; })) {
+    if (command->get_name() == name)
+      return true;
+  }
+  return false;
+}
+
+// CLI11's explanation on one line.
+std::string OneLine(std::string text) {
+  for (char& c : text) {
+    if (c == '\n' || c == '\r')
+      c = ' ';
+  }
+  return text;
+}
+
+}  // namespace
+
+int RunPfcCore(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  Session session;
+  CLI::App app{"Designs the boost inductor of a PFC stage on Toridyne toroidal cores.", "pfc-core"};
+  app.require_subcommand(1);
+
+  DesignOptions designOptions;
+  bool designJson = false;
+  CLI::App* design = app.add_subcommand(
+      "design", "Run the design exactly as \"Show Results\" does, from the form's texts");
+  AddDesignOptions(*design, designOptions, session.catalogue, true);
+  design->add_flag("--json", designJson, "Print one JSON object instead of text");
+  std::string reportPath;
+  CLI::Option* reportOption =
+      design->add_option("--report", reportPath, "Write the HTML design report to this file")
+          ->type_name("FILE");
+  design->footer(kDesignFooter);
+
+  if (argc > 1 && argv[1][0] != '-' && !IsCommand(app, argv[1])) {
+    err << "pfc-core: unknown command \"" << argv[1] << "\"; run pfc-core --help\n";
+    return 2;
+  }
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    out << app.help();
+    return 0;
+  } catch (const CLI::CallForAllHelp&) {
+    out << app.help("", CLI::AppFormatMode::All);
+    return 0;
+  } catch (const CLI::ParseError& error) {
+    err << "pfc-core: " << OneLine(error.what()) << "\n";
+    return 2;
+  }
+  const std::optional<std::string> report =
+      reportOption->count() > 0 ? std::optional<std::string>(reportPath) : std::nullopt;
+  return RunDesignCommand(designOptions, designJson, report, session, out, err);
+}
+
+}  // namespace pfc

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/design_session.h"
+#include "ui/form_names.h"
+#include "ui/recording_toolkit.h"
+#include "ui/standard_forms.h"
+
+namespace pfc::ui::testing {
+
+// The application's windows on the recording toolkit, with the outside world replaced:
+// the design run returns the outcome a test scripts, the report writer and the viewer are
+// recorded, and TEMP is whatever the test says.
+class FlowTest : public ::testing::Test {
+ protected:
+  FlowTest() {
+    services.runDesign = [this](const EntryTexts& entries, DesignRecord& record,
+                                const CoreCatalogue& catalogue, const WireTable&, char) {
+      runEntries.push_back(entries);
+      catalogueRowsSeen = catalogue.RowCount();
+      if (scriptedRecord) {
+        const std::string tempFolder = record.TempFolder;
+        const std::int16_t calcType = record.CalcType;
+        record = *scriptedRecord;
+        record.TempFolder = tempFolder;
+        record.CalcType = calcType;
+      }
+      return scripted;
+    };
+    services.readTempFolder = [this] { return tempVariable; };
+    services.writeReport = [this](const ResultSummary& summary, DesignRecord& record) {
+      reportedSummaries.push_back(summary);
+      FileWriteResult result = reportResult;
+      result.path = record.TempFolder + "/temp.htm";
+      return result;
+    };
+    services.showReport = [this](const std::string& path) -> std::optional<std::string> {
+      shownReports.push_back(path);
+      return std::nullopt;
+    };
+    services.launchWebSite = [this](const std::string& folder) -> std::optional<Message> {
+      webLaunchFolders.push_back(folder);
+      return webLaunchFailure;
+    };
+    RegisterStandardForms(registry, session, services);
+  }
+
+  // Starts the program and accepts the disclaimer.
+  void StartAndAccept() {
+    kit.Show(kEnterForm);
+    kit.UserClick(kEnterForm, "cmdProcess");
+  }
+
+  // A published run of the default design with the given total temperature text.
+  void ScriptPublished(const std::string& totalTemp = "120", bool hot = false) {
+    DesignRecord record;
+    record.Frequency = 100000;
+    record.Inductance = 0.00015;
+    record.OutputPower = 1500;
+    record.Efficiency = 0.95;
+    record.VinMin = 85;
+    record.VinMax = 264;
+    record.Vout = 380;
+    record.AmbientTemp = 50;
+    record.CoresToStack = 1;
+    scriptedRecord = record;
+    scripted = RunOutcome{};
+    scripted.ending = RunEnding::Published;
+    scripted.busyPointerSet = true;
+    scripted.summary.txtOutCoreSize = "TD-07";
+    scripted.summary.txtNoOfTurns = "31";
+    scripted.summary.txtWireGuage = "12";
+    scripted.summary.txtFillFactor = "0.4";
+    scripted.summary.txtZeroInductance = "215";
+    scripted.summary.txtFullInductance = "150";
+    scripted.summary.txtCoreLoss = "3.56";
+    scripted.summary.txtCopperLoss = "4.06";
+    scripted.summary.txtTotalLosses = "7.62";
+    scripted.summary.txtTotalTemp = totalTemp;
+    if (hot) {
+      scripted.summary.txtTotalTempStyle = TotalTempStyle::BoldRed;
+      scripted.summary.totaltemp = "";
+      scripted.messages.push_back(
+          Message{kCautionTitle, MessageIcon::Information, "Total temperature ..."});
+    }
+  }
+
+  std::string Text(const char* form, const char* control) { return kit.Text(form, control); }
+
+  DesignSession session;
+  DesktopServices services;
+  FormRegistry registry;
+  RecordingToolkit kit{registry};
+
+  RunOutcome scripted;
+  std::optional<DesignRecord> scriptedRecord;
+  std::vector<EntryTexts> runEntries;
+  int catalogueRowsSeen = 0;
+  std::string tempVariable = "/home/user/tmp";
+  FileWriteResult reportResult{true, "", ""};
+  std::vector<ResultSummary> reportedSummaries;
+  std::vector<std::string> shownReports;
+  std::vector<std::string> webLaunchFolders;
+  std::optional<Message> webLaunchFailure;
+};
+
+}  // namespace pfc::ui::testing

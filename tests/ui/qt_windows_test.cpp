@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "ui/design_session.h"
+#include "ui/directions_texts.h"
+#include "ui/form_names.h"
+#include "ui/qt/qt_toolkit.h"
+#include "ui/run_playback.h"
+#include "ui/standard_forms.h"
+
+namespace pfc::ui::testing {
+namespace {
+
+class QtWindowsTest : public ::testing::Test {
+ protected:
+  QtWindowsTest() {
+    services.readTempFolder = [] { return std::string("/tmp"); };
+    RegisterStandardForms(registry, session, services);
+    kit.SetMessagePresenter([this](const Message& m) { messages.push_back(m); });
+  }
+  ~QtWindowsTest() override {
+    for (const char* form : {kDirectionsForm, kListingForm, kSummaryForm, kInputForm, kEnterForm}) {
+      kit.Unload(form);
+    }
+  }
+
+  QWidget* ShowActive(const char* form) {
+    kit.Show(form);
+    QWidget* window = kit.Window(form);
+    QApplication::setActiveWindow(window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    return window;
+  }
+  template <class W>
+  W* Widget(const char* form, const char* control) {
+    return qobject_cast<W*>(kit.Widget(form, control));
+  }
+
+  DesignSession session;
+  DesktopServices services;
+  FormRegistry registry;
+  QtToolkit kit{registry, QString()};
+  std::vector<Message> messages;
+};
+
+TEST_F(QtWindowsTest, NumericBoxesDiscardForeignKeysAndClipboardShortcuts) {
+  ShowActive(kInputForm);
+  QApplication::clipboard()->setText("77");
+  auto* frequency = Widget<QLineEdit>(kInputForm, "txtFrequency");
+  kit.SetFocus(kInputForm, "txtFrequency");
+  QTest::keyClicks(frequency, "1e3,- ");
+  EXPECT_EQ(frequency->text(), "13");
+  QTest::keyClick(frequency, Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(frequency, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(frequency, Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(frequency->text(), "13");
+  QTest::keyClick(frequency, Qt::Key_Backspace);
+  QTest::keyClicks(frequency, ".5.");
+  EXPECT_EQ(frequency->text(), "1.5.");
+
+  auto* fill = Widget<QLineEdit>(kInputForm, "txtFill_Factor");
+  kit.SetFocus(kInputForm, "txtFill_Factor");
+  EXPECT_EQ(fill->selectedText(), "");
+  fill->setCursorPosition(2);
+  QTest::keyClick(fill, Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClicks(fill, "x");
+  EXPECT_EQ(fill->text(), ".477x");
+}
+
+TEST_F(QtWindowsTest, ClickingIntoANumericBoxSelectsItAll) {
+  ShowActive(kInputForm);
+  kit.SetFocus(kInputForm, "txtFill_Factor");
+  auto* vout = Widget<QLineEdit>(kInputForm, "txtVout");
+  QTest::mouseClick(vout, Qt::LeftButton, {}, QPoint(vout->width() - 8, vout->height() / 2));
+  ASSERT_TRUE(vout->hasFocus());
+  EXPECT_EQ(vout->selectedText(), "380");
+  QTest::keyClicks(vout, "4");
+  EXPECT_EQ(vout->text(), "4");
+  QTest::keyClick(vout, Qt::Key_Tab);
+  auto* ambient = Widget<QLineEdit>(kInputForm, "txtAmbientTemp");
+  EXPECT_TRUE(ambient->hasFocus());
+  EXPECT_EQ(ambient->selectedText(), "50");
+}
+
+TEST_F(QtWindowsTest, PickFromListOffersTheBlankEntryAndEveryCore) {
+  ShowActive(kInputForm);
+  auto* pick = Widget<QAbstractButton>(kInputForm, "chkPickCore");
+  QTest::mouseClick(pick, Qt::LeftButton, {}, QPoint(8, pick->height() / 2));
+  auto* list = Widget<QComboBox>(kInputForm, "txtCoreSize");
+  ASSERT_EQ(list->count(), 32);
+  EXPECT_EQ(list->itemText(0), "");
+  EXPECT_EQ(list->itemText(3), "TD-03 (OD 17.03mm, ID 8.99mm, HT 4.70mm)");
+  EXPECT_EQ(list->currentIndex(), -1);
+  EXPECT_TRUE(list->isEnabled());
+  EXPECT_FALSE(Widget<QAbstractButton>(kInputForm, "chkCalcCore")->isChecked());
+  EXPECT_EQ(session.record.CalcType, DesignerPicks);
+  // The longest entry is readable in full.
+  int widest = 0;
+  for (int i = 0; i < list->count(); ++i) {
+    widest = std::max(widest, QFontMetrics(list->font()).horizontalAdvance(list->itemText(i)));
+  }
+  EXPECT_LT(widest + 30, list->width());
+}
+
+TEST_F(QtWindowsTest, HotTotalTemperatureIsBoldRedWithoutItsUnit) {
+  kit.Show(kInputForm);
+  RunOutcome outcome;
+  outcome.ending = RunEnding::Published;
+  outcome.summary.txtTotalTemp = " > 155°C";
+  outcome.summary.totaltemp = "";
+  outcome.summary.txtTotalTempStyle = TotalTempStyle::BoldRed;
+  PlayRunOutcome(kit, outcome);
+  auto* total = Widget<QLineEdit>(kSummaryForm, "txtTotalTemp");
+  EXPECT_EQ(total->text(), " > 155°C");
+  EXPECT_TRUE(total->font().bold());
+  EXPECT_EQ(total->palette().color(QPalette::Active, QPalette::Text), QColor(255, 0, 0));
+  EXPECT_EQ(Widget<QLabel>(kSummaryForm, "totaltemp")->text(), "");
+  EXPECT_TRUE(kit.IsVisible(kSummaryForm));
+  EXPECT_FALSE(kit.IsVisible(kInputForm));
+
+  outcome.summary.txtTotalTemp = "120";
+  outcome.summary.totaltemp = "°C";
+  outcome.summary.txtTotalTempStyle = TotalTempStyle::NormalBlack;
+  PlayRunOutcome(kit, outcome);
+  EXPECT_FALSE(total->font().bold());
+  EXPECT_EQ(total->palette().color(QPalette::Active, QPalette::Text), QColor(0, 0, 0));
+}
+
+TEST_F(QtWindowsTest, WebLinkSitsWhereDesignedInBoldUnderlinedBlue) {
+  kit.Load(kSummaryForm);
+  auto* link = Widget<QLineEdit>(kSummaryForm, "cmdWebLink");
+  EXPECT_EQ(link->geometry(), QRect(536, 408, 145, 19));
+  EXPECT_TRUE(link->font().bold());
+  EXPECT_TRUE(link->font().underline());
+  EXPECT_DOUBLE_EQ(link->font().pointSizeF(), 8.25);
+  EXPECT_EQ(link->palette().color(QPalette::Active, QPalette::Text), QColor(0, 0, 255));
+}
+
+// Every caption is readable in full inside its own box, and no two boxes that show text
+// overlap: the layout problems a screenshot would show.
+class WindowLayoutTest : public QtWindowsTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(WindowLayoutTest, NothingIsClippedOrOverlapping) {
+  const char* form = GetParam();
+  kit.Load(form);
+  if (std::string(form) == kDirectionsForm) {
+    kit.SetText(form, "txtHelp", HelpText());
+    kit.SetText(form, "TxtHelp2", ContactText());
+  }
+  QWidget* window = kit.Window(form);
+  std::vector<QWidget*> texts;
+  for (QWidget* child : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    EXPECT_TRUE(window->rect().contains(child->geometry()) || child->objectName() == "imgSideStrip")
+        << child->objectName().toStdString();
+    const QFontMetrics metrics(child->font());
+    if (auto* label = qobject_cast<QLabel*>(child); label != nullptr && !label->text().isEmpty()) {
+      const QRect needed =
+          metrics.boundingRect(QRect(0, 0, label->width(), 10000),
+                               label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
+      EXPECT_LE(needed.width(), label->width()) << label->objectName().toStdString();
+      EXPECT_LE(needed.height(), label->height()) << label->objectName().toStdString();
+      texts.push_back(child);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(child)) {
+      const int textWidth = metrics.horizontalAdvance(QString(button->text()).remove('&'));
+      EXPECT_LE(textWidth + (qobject_cast<QPushButton*>(button) ? 12 : 24), button->width())
+          << button->objectName().toStdString();
+      texts.push_back(child);
+    } else if (auto* box = qobject_cast<QLineEdit*>(child)) {
+      EXPECT_LE(metrics.horizontalAdvance(box->text()) + 6, box->width())
+          << box->objectName().toStdString();
+      EXPECT_LE(metrics.height(), box->height()) << box->objectName().toStdString();
+      texts.push_back(child);
+    } else if (auto* area = qobject_cast<QPlainTextEdit*>(child)) {
+      const QStringList lines = area->toPlainText().split('\n');
+      for (const QString& line : lines) {
+        if (area->objectName() == "txtHelp") {
+          EXPECT_LE(metrics.horizontalAdvance(line) + 12, area->width()) << line.toStdString();
+        }
+      }
+      if (area->objectName() == "txtHelp") {
+        EXPECT_LE(metrics.lineSpacing() * lines.size() + 8, area->height());
+      }
+      texts.push_back(child);
+    } else if (qobject_cast<QComboBox*>(child) != nullptr) {
+      texts.push_back(child);
+    }
+  }
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    for (std::size_t j = i + 1; j < texts.size(); ++j) {
+      EXPECT_FALSE(texts[i]->geometry().intersects(texts[j]->geometry()))
+          << texts[i]->objectName().toStdString() << " overlaps "
+          << texts[j]->objectName().toStdString();
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWindow, WindowLayoutTest,
+                         ::testing::Values(kEnterForm, kInputForm, kSummaryForm, kListingForm,
+                                           kDirectionsForm));
+
+}  // namespace
+}  // namespace pfc::ui::testing

@@ -1,0 +1,85 @@
+#include <array>
+#include <string>
+
+#include "ui/forms/design_helpers.h"
+#include "ui/forms/form_designs.h"
+
+namespace pfc::ui {
+
+using namespace design;
+
+namespace {
+
+struct ColumnGroup {
+  char letter;
+  int rows;
+  int captionX;
+  int valueX;
+  int rightEdge;  // the next divider
+};
+
+constexpr std::array<ColumnGroup, 3> kGroups{{
+    {'A', 13, 840, 2160, 3840},
+    {'B', 13, 3960, 5880, 7680},
+    {'C', 12, 7800, 9480, 11040},
+}};
+
+constexpr int kFirstRowY = 1560;
+constexpr int kRowPitch = 375;
+constexpr int kLabelHeight = 255;
+constexpr int kGap = 60;
+
+}  // namespace
+
+std::string ListingCaptionControl(const std::string& line) {
+  return "lblCaption" + line;
+}
+std::string ListingValueControl(const std::string& line) {
+  return "lblValue" + line;
+}
+
+FormDescription ListingFormDesign() {
+  FormDescription form;
+  form.name = "frmIntermediateOutput";
+  form.caption = "PFC Intermediate Output";
+  form.clientWidth = 11580;
+  form.clientHeight = 7815;
+  form.backColour = kWhite;
+  form.font = Arial(9.75);
+
+  auto& c = form.controls;
+  auto frame = Frame("fraListing", {120, 0, 11055, 7695});
+  c.push_back(frame);
+  c.push_back(Picture("imgHeader", kWindowHeaderPicture, {7800, 240, 3030, 810}));
+  c.push_back(Picture("imgSideStrip", kSideStripPicture, {70, 960, 400, 6000}));
+
+  for (const ColumnGroup& group : kGroups) {
+    for (int row = 1; row <= group.rows; ++row) {
+      const std::string line = group.letter + std::to_string(row);
+      const int y = kFirstRowY + (row - 1) * kRowPitch;
+      const bool fixedCaption = line == "A1";
+      auto caption = Label(ListingCaptionControl(line), fixedCaption ? "Input power" : "",
+                           {group.captionX, y, group.valueX - group.captionX - kGap, kLabelHeight},
+                           Arial(9.75, !fixedCaption));
+      // The grid is fixed; the few captions wider than their column are drawn smaller
+      // rather than cut off or run into their values.
+      caption.shrinkToFit = true;
+      c.push_back(caption);
+      c.push_back(Label(ListingValueControl(line), "",
+                        {group.valueX, y, group.rightEdge - group.valueX - kGap, kLabelHeight},
+                        Arial(9.75)));
+    }
+  }
+
+  c.push_back(Line("linBoxTop", 720, 1320, 11040, 1320));
+  c.push_back(Line("linBoxBottom", 720, 6720, 11040, 6720));
+  c.push_back(Line("linBoxLeft", 720, 1320, 720, 6720));
+  c.push_back(Line("linBoxRight", 11040, 1320, 11040, 6720));
+  c.push_back(Line("linDividerAB", 3840, 1320, 3840, 6720));
+  c.push_back(Line("linDividerBC", 7680, 1320, 7680, 6720));
+
+  c.push_back(Button("cmdExit", "&Close", {4800, 6960, 1185, 420}, Arial(9.75), 0));
+  return form;
+}
+
+}  // namespace pfc::ui

@@ -1,0 +1,131 @@
+#include <string>
+
+#include "engine/contact_block.h"
+#include "ui/forms/design_helpers.h"
+#include "ui/forms/form_designs.h"
+
+namespace pfc::ui {
+
+using namespace design;
+
+namespace {
+
+constexpr int kFirstRowY = 1500;
+constexpr int kRowPitch = 345;
+constexpr int kFieldHeight = 285;
+
+// The web address as the link shows it: without the scheme and the closing "/", which do
+// not fit the field and tell the reader nothing.
+std::string DisplayedWebAddress() {
+  std::string_view address = kWebAddress;
+  if (const auto scheme = address.find("://"); scheme != std::string_view::npos) {
+    address.remove_prefix(scheme + 3);
+  }
+  if (address.ends_with('/')) {
+    address.remove_suffix(1);
+  }
+  return std::string(address);
+}
+
+int RowY(int row) {
+  return kFirstRowY + (row - 1) * kRowPitch;
+}
+
+struct Column {
+  int captionX;
+  int fieldX;
+  int unitX;
+};
+constexpr Column kInputColumn{840, 2880, 4140};
+constexpr Column kOutputColumn{5280, 7440, 8700};
+
+void AddRow(std::vector<ControlDescription>& c, const Column& column, int row,
+            const std::string& field, const std::string& caption, const std::string& unitName,
+            const std::string& unit) {
+  c.push_back(
+      Label("lbl" + field.substr(3), caption,
+            {column.captionX, RowY(row) + 30, column.fieldX - column.captionX - 60, kFieldHeight},
+            Arial(8.25, true), kNavy));
+  auto box = TextBox(field, "", {column.fieldX, RowY(row), 1200, kFieldHeight}, Arial(8.25), -1);
+  box.readOnly = true;
+  box.backColour = kLightGrey;
+  c.push_back(box);
+  if (!unitName.empty()) {
+    c.push_back(Label(unitName, unit, {column.unitX, RowY(row) + 30, 840, kFieldHeight},
+                      Arial(8.25, true), kNavy));
+  }
+}
+
+}  // namespace
+
+FormDescription SummaryFormDesign() {
+  FormDescription form;
+  form.name = "frmResult";
+  form.caption = "PFC Summary Core Design";
+  form.clientWidth = 10440;
+  form.clientHeight = 7260;
+  form.backColour = kWhite;
+  form.font = Arial(8.25);
+
+  auto& c = form.controls;
+  auto panel = Frame("fraMain", {600, 960, 9720, 3960});
+  panel.border = true;
+  panel.toolTip = "Display calculations used to derive summary and detail outputs.";
+  c.push_back(panel);
+  c.push_back(Picture("imgSideStrip", kSideStripPicture, {0, 600, 525, 6000}));
+  c.push_back(Picture("imgHeader", kWindowHeaderPicture, {7290, 90, 3030, 810}));
+
+  c.push_back(Label("lblInputValues", "Input Values", {840, 1080, 3000, 300},
+                    Arial(9.75, true, true), kNavy));
+  AddRow(c, kInputColumn, 1, "txtFrequency", "Frequency", "lblFrequencyUnit", "Hz");
+  AddRow(c, kInputColumn, 2, "txtInductance", "Inductance", "lblInductanceUnit", "Henries");
+  AddRow(c, kInputColumn, 3, "txtOutputPower", "Output Power", "lblOutputPowerUnit", "Watts");
+  AddRow(c, kInputColumn, 4, "txtEfficiency", "Efficiency", "lblEfficiencyUnit", "%");
+  AddRow(c, kInputColumn, 5, "txtVinMin", "Vin Min", "lblVinMinUnit", "Volts");
+  AddRow(c, kInputColumn, 6, "txtVinMax", "Vin Max", "lblVinMaxUnit", "Volts");
+  AddRow(c, kInputColumn, 7, "txtVout", "Vout", "lblVoutUnit", "Volts");
+  AddRow(c, kInputColumn, 8, "txtAmbientTemp", "Ambient Temperature", "lblAmbientUnit", "°C");
+  AddRow(c, kInputColumn, 9, "txtFillFactor", "Fill Factor", "", "");
+  AddRow(c, kInputColumn, 10, "txtcore", "Core Size", "", "");
+
+  c.push_back(Label("lblSummaryOutput", "Summary Output", {5280, 1080, 3000, 300},
+                    Arial(9.75, true, true), kNavy));
+  AddRow(c, kOutputColumn, 1, "txtOutCoreSize", "Core Size", "", "");
+  auto stackMarker =
+      TextBox("txtStackout", "", {8700, RowY(1), 840, kFieldHeight}, Arial(8.25), -1);
+  stackMarker.readOnly = true;
+  stackMarker.border = false;
+  c.push_back(stackMarker);
+  AddRow(c, kOutputColumn, 2, "txtNoOfTurns", "No. of Turns", "", "");
+  AddRow(c, kOutputColumn, 3, "txtWireGuage", "Wire Gauge", "lblWireGaugeUnit", "AWG");
+  AddRow(c, kOutputColumn, 4, "txtZeroInductance", "Zero Bias Inductance", "lblZeroUnit", "µH");
+  AddRow(c, kOutputColumn, 5, "txtFullInductance", "Full Bias Inductance", "lblFullUnit", "µH");
+  AddRow(c, kOutputColumn, 6, "txtCoreLoss", "Core Loss", "lblCoreLossUnit", "Watts");
+  AddRow(c, kOutputColumn, 7, "txtCopperLoss", "Copper Loss", "lblCopperLossUnit", "Watts");
+  AddRow(c, kOutputColumn, 8, "txtTotalLosses", "Total Losses", "lblTotalLossesUnit", "Watts");
+  AddRow(c, kOutputColumn, 9, "txtTotalTemp", "Total Temperature ", "totaltemp", "°C");
+
+  c.push_back(Label("lblNote", "Note:", {840, 5100, 1200, 255}, Arial(8.25, true), kNavy));
+  c.push_back(Label("Label2", "These are the summary design outputs based on defined inputs.",
+                    {840, 5370, 6960, 255}, Arial(8.25), kNavy));
+  c.push_back(Label("lblNoteReport",
+                    "To view and print detailed core data and output summary click View Report.",
+                    {840, 5640, 6960, 255}, Arial(8.25), kNavy));
+  c.push_back(Label("lblNoteRipple", "Ripple current is assumed to be 10% of the Iin peak.",
+                    {840, 5910, 6960, 255}, Arial(8.25), kNavy));
+
+  auto link = TextBox("cmdWebLink", DisplayedWebAddress(), {8040, 6120, 2175, 285},
+                      Arial(8.25, true, true), -1);
+  link.readOnly = true;
+  link.border = false;
+  link.foreColour = kBlue;
+  link.backColour = kWhite;
+  c.push_back(link);
+
+  c.push_back(Button("cmdIinterOutput", "&Calculations", {840, 6540, 1800, 420}, Arial(9.75), 0));
+  c.push_back(Button("cmdReport", "&View Report", {2880, 6540, 1800, 420}, Arial(9.75), 1));
+  c.push_back(Button("cmdExit", "R&eset Design Inputs", {8040, 6540, 2175, 420}, Arial(9.75), 2));
+  return form;
+}
+
+}  // namespace pfc::ui

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ui/design_session.h"
+#include "ui/form_logic.h"
+#include "ui/toolkit.h"
+
+namespace pfc::ui {
+
+// frmIntermediateOutput: the 38 quantities of the last design, read once when it loads.
+class ListingForm final : public FormLogic {
+ public:
+  ListingForm(Toolkit& toolkit, const DesignSession& session)
+      : toolkit_(toolkit), session_(session) {}
+
+  void Form_Load() override;
+  void Click(std::string_view control) override;
+
+ private:
+  Toolkit& toolkit_;
+  const DesignSession& session_;
+};
+
+}  // namespace pfc::ui

@@ -1,0 +1,32 @@
+#include "ui/standard_forms.h"
+
+#include <memory>
+
+#include "ui/directions_form.h"
+#include "ui/enter_form.h"
+#include "ui/forms/form_designs.h"
+#include "ui/input_form.h"
+#include "ui/listing_form.h"
+#include "ui/summary_form.h"
+
+namespace pfc::ui {
+
+void RegisterStandardForms(FormRegistry& registry, DesignSession& session,
+                           const DesktopServices& services) {
+  registry.Add(EnterFormDesign(), [&session, &services](Toolkit& toolkit) {
+    return std::make_unique<EnterForm>(toolkit, session, services);
+  });
+  registry.Add(InputFormDesign(), [&session, &services](Toolkit& toolkit) {
+    return std::make_unique<InputForm>(toolkit, session, services);
+  });
+  registry.Add(SummaryFormDesign(), [&session, &services](Toolkit& toolkit) {
+    return std::make_unique<SummaryForm>(toolkit, session, services);
+  });
+  registry.Add(ListingFormDesign(), [&session](Toolkit& toolkit) {
+    return std::make_unique<ListingForm>(toolkit, session);
+  });
+  registry.Add(DirectionsFormDesign(),
+               [](Toolkit& toolkit) { return std::make_unique<DirectionsForm>(toolkit); });
+}
+
+}  // namespace pfc::ui

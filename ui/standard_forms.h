@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ui/design_session.h"
+#include "ui/form_registry.h"
+
+namespace pfc::ui {
+
+// Registers the disclaimer, the input form, the summary, the listing and the directions.
+// The session and the services must outlive every toolkit that uses the registry.
+void RegisterStandardForms(FormRegistry& registry, DesignSession& session,
+                           const DesktopServices& services);
+
+}  // namespace pfc::ui
