@@ -27,6 +27,9 @@ char LocaleDecimalSeparator() {
 
 int main(int argc, char** argv) {
   const auto enteredMain = std::chrono::steady_clock::now();
+  // The report viewer's browser shares OpenGL contexts with the windows; Qt needs to know
+  // before the application object exists, even though the browser is loaded much later.
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(pfc::kApplicationTitle));
   QApplication::setApplicationDisplayName(QString::fromUtf8(pfc::kApplicationTitle));

@@ -1,6 +1,7 @@
 #include "cli/pfc_core_app.h"
 
 #include <CLI/CLI.hpp>
+#include <optional>
 #include <string>
 
 #include "cli/design_json.h"
@@ -12,6 +13,9 @@
 #include "engine/design_run.h"
 #include "engine/explorer.h"
 #include "engine/explorer_csv.h"
+#include "reports/atomic_file.h"
+#include "reports/image_sources.h"
+#include "reports/report_writer.h"
 #include "reports/summary_texts.h"
 
 namespace pfc {
@@ -26,9 +30,13 @@ constexpr const char* kDesignFooter =
     "\"focus\" (control name or null), \"record\" (every design-record field under its own\n"
     "name, numbers in shortest round-trip form) and, when published, \"summary\" (every\n"
     "summary text under its control's name, \"totaltemp\" the unit label and\n"
-    "\"txtTotalTempStyle\" bold-red or normal-black).\n"
-    "Exit status: 0 published (warnings included), 1 rejected by an input check or stopped\n"
-    "by the design, 2 usage error.";
+    "\"txtTotalTempStyle\" bold-red or normal-black) and \"listing\" (the 38 lines of the\n"
+    "calculations window in screen order: \"line\", \"caption\", \"value\" with its unit,\n"
+    "\"colour\" red or black).\n"
+    "--report FILE writes the HTML design report of a published run to FILE, in\n"
+    "Windows-1252, replacing FILE only once the whole report is written.\n"
+    "Exit status: 0 published (warnings included), 1 rejected by an input check, stopped\n"
+    "by the design or the report not written, 2 usage error.";
 
 constexpr const char* kExploreFooter =
     "Evaluates every catalogue core with every stack count from 1 to 9 (279 designs) at the\n"
@@ -56,7 +64,30 @@ struct Session {
   }
 };
 
-int RunDesignCommand(const DesignOptions& options, bool json, Session& session, std::ostream& out) {
+// --report: the report "View Report" would write, to the named file instead of the
+// temporary folder. Only a published design has a summary to report.
+int WriteReportOption(const std::string& path, const RunOutcome& outcome,
+                      const DesignRecord& record, std::ostream& err) {
+  if (path.empty()) {
+    err << "pfc-core: --report needs a file name\n";
+    return 1;
+  }
+  if (outcome.ending != RunEnding::Published) {
+    err << "pfc-core: no report written to " << path << ": the design was not published\n";
+    return 1;
+  }
+  const FileWriteResult written = WriteFileAtomically(
+      path, ReportBytes(outcome.summary, record, FindReportImages(ExecutableFolder())));
+  if (!written.written) {
+    err << "pfc-core: " << written.Message() << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+int RunDesignCommand(const DesignOptions& options, bool json,
+                     const std::optional<std::string>& reportPath, Session& session,
+                     std::ostream& out, std::ostream& err) {
   const EntryTexts entries = FormEntries(options, session.catalogue, session.record);
   RunOutcome outcome = RunDesign(entries, session.record, session.catalogue, session.wires, '.');
   if (outcome.ending == RunEnding::Published) {
@@ -64,7 +95,11 @@ int RunDesignCommand(const DesignOptions& options, bool json, Session& session, 
     EchoInputs(session.record, outcome.summary, '.');
   }
   out << (json ? JsonText(DesignJson(outcome, session.record)) : DesignText(outcome));
-  return outcome.ending == RunEnding::Published ? 0 : 1;
+  const int status = outcome.ending == RunEnding::Published ? 0 : 1;
+  if (!reportPath)
+    return status;
+  const int reportStatus = WriteReportOption(*reportPath, outcome, session.record, err);
+  return status != 0 ? status : reportStatus;
 }
 
 bool IsCommand(CLI::App& app, const std::string& name) {
@@ -112,6 +147,10 @@ int RunPfcCore(int argc, const char* const* argv, std::ostream& out, std::ostrea
       "design", "Run the design exactly as \"Show Results\" does, from the form's texts");
   AddDesignOptions(*design, designOptions, session.catalogue, true);
   design->add_flag("--json", designJson, "Print one JSON object instead of text");
+  std::string reportPath;
+  CLI::Option* reportOption =
+      design->add_option("--report", reportPath, "Write the HTML design report to this file")
+          ->type_name("FILE");
   design->footer(kDesignFooter);
 
   DesignOptions exploreOptions;
@@ -148,7 +187,9 @@ int RunPfcCore(int argc, const char* const* argv, std::ostream& out, std::ostrea
     }
     return RunExploreCommand(exploreOptions, exploreJson, session, out, err);
   }
-  return RunDesignCommand(designOptions, designJson, session, out);
+  const std::optional<std::string> report =
+      reportOption->count() > 0 ? std::optional<std::string>(reportPath) : std::nullopt;
+  return RunDesignCommand(designOptions, designJson, report, session, out, err);
 }
 
 }  // namespace pfc
