@@ -76,7 +76,7 @@ void ExploredDesigns::Pick(std::optional<std::size_t> design) {
   Notify(Change::Pick);
 }
 
-ExploredDesigns::Subscription ExploredDesigns::Listen(Listener listener) {
+ExploredDesigns::Subscription ExploredDesigns::Listen(Listener listener) const {
   const int id = nextId_++;
   listeners_.emplace(id, std::move(listener));
   return Subscription(*this, id);
@@ -99,7 +99,7 @@ void ExploredDesigns::Notify(Change change) {
   }
 }
 
-void ExploredDesigns::Forget(int id) {
+void ExploredDesigns::Forget(int id) const {
   listeners_.erase(id);
 }
 

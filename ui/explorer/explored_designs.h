@@ -25,7 +25,7 @@ class ExploredDesigns {
   class Subscription {
    public:
     Subscription() = default;
-    Subscription(ExploredDesigns& designs, int id) : designs_(&designs), id_(id) {}
+    Subscription(const ExploredDesigns& designs, int id) : designs_(&designs), id_(id) {}
     Subscription(Subscription&& other) noexcept;
     Subscription& operator=(Subscription&& other) noexcept;
     Subscription(const Subscription&) = delete;
@@ -33,7 +33,7 @@ class ExploredDesigns {
     ~Subscription();
 
    private:
-    ExploredDesigns* designs_ = nullptr;
+    const ExploredDesigns* designs_ = nullptr;
     int id_ = 0;
   };
 
@@ -57,17 +57,18 @@ class ExploredDesigns {
   void Pick(std::optional<std::size_t> design);
   std::optional<std::size_t> Picked() const { return picked_; }
 
-  [[nodiscard]] Subscription Listen(Listener listener);
+  // Watching changes nothing in the designs, so views that only read them may listen.
+  [[nodiscard]] Subscription Listen(Listener listener) const;
 
  private:
   void Notify(Change change);
-  void Forget(int id);
+  void Forget(int id) const;
 
   Exploration exploration_;
   bool passingOnly_ = false;
   std::optional<std::size_t> picked_;
-  std::map<int, Listener> listeners_;
-  int nextId_ = 1;
+  mutable std::map<int, Listener> listeners_;
+  mutable int nextId_ = 1;
 };
 
 }  // namespace pfc::ui
