@@ -39,6 +39,8 @@ DesignTable::DesignTable(ExploredDesigns& designs, char decimalSeparator, QWidge
 }
 
 void DesignTable::Changed(ExploredDesigns::Change change) {
+  // Rows that vanish under the view move its selection; only the user picks a design.
+  showingPick_ = true;
   switch (change) {
     case ExploredDesigns::Change::Designs:
       model_->Reload();
@@ -51,6 +53,7 @@ void DesignTable::Changed(ExploredDesigns::Change change) {
     case ExploredDesigns::Change::Pick:
       break;
   }
+  showingPick_ = false;
   ShowPick();
 }
 
