@@ -3,6 +3,7 @@
 #include <string>
 #include <type_traits>
 
+#include "cli/listing_json.h"
 #include "engine/record_fields.h"
 
 namespace pfc {
@@ -101,8 +102,10 @@ nlohmann::ordered_json DesignJson(const RunOutcome& outcome, const DesignRecord&
   json["focus"] = outcome.focus.empty() ? nlohmann::ordered_json(nullptr)
                                         : nlohmann::ordered_json(outcome.focus);
   json["record"] = RecordJson(record);
-  if (outcome.ending == RunEnding::Published)
+  if (outcome.ending == RunEnding::Published) {
     json["summary"] = SummaryJson(outcome.summary);
+    json["listing"] = ListingJson(record);
+  }
   return json;
 }
 

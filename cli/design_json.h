@@ -19,7 +19,7 @@ nlohmann::ordered_json RecordJson(const DesignRecord& record);
 nlohmann::ordered_json SummaryJson(const ResultSummary& summary);
 
 // The whole outcome of a design run: status, ending, messages, focus, record and, when
-// published, the summary.
+// published, the summary and the intermediate listing.
 nlohmann::ordered_json DesignJson(const RunOutcome& outcome, const DesignRecord& record);
 
 }  // namespace pfc

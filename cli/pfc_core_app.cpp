@@ -1,14 +1,21 @@
 #include "cli/pfc_core_app.h"
 
 #include <CLI/CLI.hpp>
+#include <optional>
 #include <string>
 
 #include "cli/design_json.h"
 #include "cli/design_options.h"
 #include "cli/design_text.h"
+#include "cli/explore_json.h"
 #include "cli/json_text.h"
 #include "engine/catalogue.h"
 #include "engine/design_run.h"
+#include "engine/explorer.h"
+#include "engine/explorer_csv.h"
+#include "reports/atomic_file.h"
+#include "reports/image_sources.h"
+#include "reports/report_writer.h"
 #include "reports/summary_texts.h"
 
 namespace pfc {
@@ -23,9 +30,27 @@ constexpr const char* kDesignFooter =
     "\"focus\" (control name or null), \"record\" (every design-record field under its own\n"
     "name, numbers in shortest round-trip form) and, when published, \"summary\" (every\n"
     "summary text under its control's name, \"totaltemp\" the unit label and\n"
-    "\"txtTotalTempStyle\" bold-red or normal-black).\n"
-    "Exit status: 0 published (warnings included), 1 rejected by an input check or stopped\n"
-    "by the design, 2 usage error.";
+    "\"txtTotalTempStyle\" bold-red or normal-black) and \"listing\" (the 38 lines of the\n"
+    "calculations window in screen order: \"line\", \"caption\", \"value\" with its unit,\n"
+    "\"colour\" red or black).\n"
+    "--report FILE writes the HTML design report of a published run to FILE, in\n"
+    "Windows-1252, replacing FILE only once the whole report is written.\n"
+    "Exit status: 0 published (warnings included), 1 rejected by an input check, stopped\n"
+    "by the design or the report not written, 2 usage error.";
+
+constexpr const char* kExploreFooter =
+    "Evaluates every catalogue core with every stack count from 1 to 9 (279 designs) at the\n"
+    "entered operating point, each exactly as picking that core and stack would, after the\n"
+    "same input checks. Per design: part number, stack, catalogue row, turns, wire gauge,\n"
+    "HMax, ActualFillFactor, core, copper and total loss, temperature rise, total\n"
+    "temperature, outer diameter, stack height, boxed volume (OD² × height), mass, the\n"
+    "limit flags (HMax <= 115 Oe, total below 155 °C, fill within the entered fill factor,\n"
+    "Vout >= Vpeak), all of them, and the core and stack the calculator itself chooses.\n"
+    "--csv: RFC 4180 with units in the header. --json: an array of objects keyed by the\n"
+    "design-record names. A value that does not exist (past a failed Vpeak check) is empty\n"
+    "or null.\n"
+    "Exit status: 0 explored, 1 rejected by an input check (the message goes to standard\n"
+    "error), 2 usage error.";
 
 // The tables and the record as the input form holds them once it has loaded.
 struct Session {
@@ -39,7 +64,30 @@ struct Session {
   }
 };
 
-int RunDesignCommand(const DesignOptions& options, bool json, Session& session, std::ostream& out) {
+// --report: the report "View Report" would write, to the named file instead of the
+// temporary folder. Only a published design has a summary to report.
+int WriteReportOption(const std::string& path, const RunOutcome& outcome,
+                      const DesignRecord& record, std::ostream& err) {
+  if (path.empty()) {
+    err << "pfc-core: --report needs a file name\n";
+    return 1;
+  }
+  if (outcome.ending != RunEnding::Published) {
+    err << "pfc-core: no report written to " << path << ": the design was not published\n";
+    return 1;
+  }
+  const FileWriteResult written = WriteFileAtomically(
+      path, ReportBytes(outcome.summary, record, FindReportImages(ExecutableFolder())));
+  if (!written.written) {
+    err << "pfc-core: " << written.Message() << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+int RunDesignCommand(const DesignOptions& options, bool json,
+                     const std::optional<std::string>& reportPath, Session& session,
+                     std::ostream& out, std::ostream& err) {
   const EntryTexts entries = FormEntries(options, session.catalogue, session.record);
   RunOutcome outcome = RunDesign(entries, session.record, session.catalogue, session.wires, '.');
   if (outcome.ending == RunEnding::Published) {
@@ -47,7 +95,11 @@ int RunDesignCommand(const DesignOptions& options, bool json, Session& session, 
     EchoInputs(session.record, outcome.summary, '.');
   }
   out << (json ? JsonText(DesignJson(outcome, session.record)) : DesignText(outcome));
-  return outcome.ending == RunEnding::Published ? 0 : 1;
+  const int status = outcome.ending == RunEnding::Published ? 0 : 1;
+  if (!reportPath)
+    return status;
+  const int reportStatus = WriteReportOption(*reportPath, outcome, session.record, err);
+  return status != 0 ? status : reportStatus;
 }
 
 bool IsCommand(CLI::App& app, const std::string& name) {
@@ -56,6 +108,21 @@ bool IsCommand(CLI::App& app, const std::string& name) {
       return true;
   }
   return false;
+}
+
+int RunExploreCommand(const DesignOptions& options, bool json, Session& session, std::ostream& out,
+                      std::ostream& err) {
+  const Exploration exploration =
+      ExploreDesigns(options.entries, session.record, session.catalogue, session.wires);
+  if (exploration.rejected) {
+    RunOutcome rejection;
+    rejection.messages.push_back(exploration.message);
+    rejection.focus = exploration.focus;
+    err << DesignText(rejection);
+    return 1;
+  }
+  out << (json ? JsonText(ExplorationJson(exploration)) : ExplorationCsv(exploration));
+  return 0;
 }
 
 // CLI11's explanation on one line.
@@ -80,7 +147,22 @@ int RunPfcCore(int argc, const char* const* argv, std::ostream& out, std::ostrea
       "design", "Run the design exactly as \"Show Results\" does, from the form's texts");
   AddDesignOptions(*design, designOptions, session.catalogue, true);
   design->add_flag("--json", designJson, "Print one JSON object instead of text");
+  std::string reportPath;
+  CLI::Option* reportOption =
+      design->add_option("--report", reportPath, "Write the HTML design report to this file")
+          ->type_name("FILE");
   design->footer(kDesignFooter);
+
+  DesignOptions exploreOptions;
+  bool exploreCsv = false;
+  bool exploreJson = false;
+  CLI::App* explore = app.add_subcommand(
+      "explore", "Evaluate every core with every stack count at the entered operating point");
+  AddDesignOptions(*explore, exploreOptions, session.catalogue, false);
+  CLI::Option* csvFlag = explore->add_flag("--csv", exploreCsv, "Print CSV");
+  CLI::Option* jsonFlag = explore->add_flag("--json", exploreJson, "Print a JSON array");
+  csvFlag->excludes(jsonFlag);
+  explore->footer(kExploreFooter);
 
   if (argc > 1 && argv[1][0] != '-' && !IsCommand(app, argv[1])) {
     err << "pfc-core: unknown command \"" << argv[1] << "\"; run pfc-core --help\n";
@@ -98,7 +180,16 @@ int RunPfcCore(int argc, const char* const* argv, std::ostream& out, std::ostrea
     err << "pfc-core: " << OneLine(error.what()) << "\n";
     return 2;
   }
-  return RunDesignCommand(designOptions, designJson, session, out);
+  if (explore->parsed()) {
+    if (!exploreCsv && !exploreJson) {
+      err << "pfc-core: explore needs --csv or --json\n";
+      return 2;
+    }
+    return RunExploreCommand(exploreOptions, exploreJson, session, out, err);
+  }
+  const std::optional<std::string> report =
+      reportOption->count() > 0 ? std::optional<std::string>(reportPath) : std::nullopt;
+  return RunDesignCommand(designOptions, designJson, report, session, out, err);
 }
 
 }  // namespace pfc

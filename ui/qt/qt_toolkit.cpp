@@ -128,7 +128,12 @@ QtToolkit::QtToolkit(const FormRegistry& registry, QString pictureFolder)
 
 QtToolkit::~QtToolkit() {
   QObject::disconnect(focusWatch_);
-  for (auto& [name, window] : windows_) {
+  // Unloaded windows waiting for their deferred deletion go too: they must not report to a
+  // toolkit that is gone.
+  // Forgotten first, so that events sent while they close find no form.
+  windows_.clear();
+  const std::vector<QPointer<FormWindow>> windows = std::move(createdWindows_);
+  for (const QPointer<FormWindow>& window : windows) {
     delete window.data();
   }
 }
@@ -200,6 +205,8 @@ void QtToolkit::CreateWindow(const FormDescription& description) {
     QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
   }
   windows_[description.name] = window;
+  std::erase_if(createdWindows_, [](const QPointer<FormWindow>& w) { return w.isNull(); });
+  createdWindows_.emplace_back(window);
 }
 
 QWidget* QtToolkit::Build(const ControlDescription& control, const FormDescription& form,

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/form_host.h"
 
@@ -81,6 +82,7 @@ class QtToolkit final : public FormHost {
 
   QString pictureFolder_;
   std::map<std::string, QPointer<FormWindow>, std::less<>> windows_;
+  std::vector<QPointer<FormWindow>> createdWindows_;  // also the unloaded, not yet deleted
   std::map<std::string, WidgetFactory, std::less<>> factories_;
   MessagePresenter presenter_;
   std::function<void()> firstShown_;

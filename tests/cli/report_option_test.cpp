@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+
+#include "engine/catalogue.h"
+#include "engine/design_run.h"
+#include "reports/image_sources.h"
+#include "reports/report_writer.h"
+#include "reports/summary_texts.h"
+#include "tests/cli/cli_run.h"
+
+namespace pfc {
+namespace {
+
+std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+class ReportOption : public ::testing::Test {
+ protected:
+  ReportOption() {
+    folder =
+        std::filesystem::temp_directory_path() /
+        ("pfc-cli-report-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+  }
+  ~ReportOption() override { std::filesystem::remove_all(folder); }
+
+  std::filesystem::path folder;
+};
+
+// What "View Report" writes for the form's defaults, built from the library directly.
+std::string DefaultReportBytes() {
+  CoreCatalogue catalogue;
+  WireTable wires;
+  DesignRecord record;
+  DataLoad(wires);
+  ArrayData_PFC_Load(catalogue, record);
+  record.CalcType = CalcSelects;
+  RunOutcome outcome = RunDesign(EntryTexts{}, record, catalogue, wires);
+  EchoInputs(record, outcome.summary);
+  const std::filesystem::path programFolder = std::filesystem::path(PFC_CORE_PATH).parent_path();
+  return ReportBytes(outcome.summary, record, FindReportImages(programFolder));
+}
+
+TEST_F(ReportOption, WritesTheReportOfAPublishedDesign) {
+  const std::filesystem::path report = folder / "design report.htm";
+  const CliResult result = RunCli({"design", "--report", report.string()});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.err, "");
+  EXPECT_NE(result.out.find("TD-26"), std::string::npos) << "the summary is still printed";
+  const std::string bytes = ReadBytes(report);
+  EXPECT_EQ(bytes, DefaultReportBytes());
+  const std::string logo = "<img src=file://" +
+                           std::filesystem::path(PFC_CORE_PATH).parent_path().string() +
+                           "/toridyne_logo.gif>";
+  EXPECT_NE(bytes.find(logo), std::string::npos) << "images come from beside the program";
+  EXPECT_NE(bytes.find(">\xB0"
+                       "C</font>"),
+            std::string::npos);
+  EXPECT_EQ(bytes.find('\n'), std::string::npos);
+}
+
+TEST_F(ReportOption, AnUnpublishedRunWritesNoReportAndSaysSo) {
+  const std::filesystem::path report = folder / "kept.htm";
+  { std::ofstream(report) << "earlier report"; }
+  const CliResult result = RunCli({"design", "--efficiency", "80", "--report", report.string()});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "pfc-core: no report written to " + report.string() +
+                            ": the design was not published\n");
+  EXPECT_EQ(ReadBytes(report), "earlier report");
+}
+
+TEST_F(ReportOption, AFailedWriteIsAClearMessageAndStatusOne) {
+  { std::ofstream(folder / "plain") << "a file, not a folder"; }
+  const std::string report = (folder / "plain" / "report.htm").string();
+  const CliResult result = RunCli({"design", "--json", "--report", report});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "pfc-core: Cannot write " + report + ": Not a directory\n");
+  EXPECT_EQ(nlohmann::json::parse(result.out)["status"], "published");
+
+  const CliResult unnamed = RunCli({"design", "--report", ""});
+  EXPECT_EQ(unnamed.status, 1);
+  EXPECT_EQ(unnamed.err, "pfc-core: --report needs a file name\n");
+}
+
+TEST(ListingJson, HoldsTheThirtyEightLinesInScreenOrder) {
+  const CliResult result = RunCli({"design", "--json"});
+  ASSERT_EQ(result.status, 0);
+  const nlohmann::json listing = nlohmann::json::parse(result.out)["listing"];
+  ASSERT_EQ(listing.size(), 38u);
+  std::vector<std::string> ids;
+  for (const auto& line : listing)
+    ids.push_back(line["line"]);
+  EXPECT_EQ(ids.front(), "A1");
+  EXPECT_EQ(ids[12], "A13");
+  EXPECT_EQ(ids[13], "B1");
+  EXPECT_EQ(ids[25], "B13");
+  EXPECT_EQ(ids.back(), "C12");
+  EXPECT_EQ(listing[0], (nlohmann::json{{"line", "A1"},
+                                        {"caption", "Input power"},
+                                        {"value", "1578.95 Watt"},
+                                        {"colour", "black"}}));
+  EXPECT_EQ(listing[16]["value"], "156.8 nH/turn²");
+  EXPECT_EQ(listing[25]["value"], "70 °C");
+  EXPECT_EQ(listing[37]["caption"], "Core Loss");
+  EXPECT_EQ(listing[37]["value"], "3.56 W");
+}
+
+TEST(ListingJson, FillAboveTheLimitIsRedAndOnlyPublishedRunsHaveAListing) {
+  const nlohmann::json tight =
+      nlohmann::json::parse(RunCli({"design", "--fill-factor", ".29", "--json"}).out);
+  EXPECT_EQ(tight["listing"][1]["value"], "0.299");
+  EXPECT_EQ(tight["listing"][1]["colour"], "red");
+  const nlohmann::json rejected =
+      nlohmann::json::parse(RunCli({"design", "--efficiency", "80", "--json"}).out);
+  EXPECT_FALSE(rejected.contains("listing"));
+}
+
+}  // namespace
+}  // namespace pfc
