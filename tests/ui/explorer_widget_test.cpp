@@ -111,6 +111,7 @@ struct SortCase {
   const char* name;
   int column;
   std::function<double(const ExploredDesign&)> value;
+  friend void PrintTo(const SortCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class SortingTest : public ExplorerWidgetTest, public ::testing::WithParamInterface<SortCase> {};
@@ -125,7 +126,6 @@ TEST_P(SortingTest, FollowsTheUnroundedValuesWithMissingOnesAfterwards) {
     ClickHeader(c.column);
     ASSERT_EQ(Table().horizontalHeader()->sortIndicatorSection(), c.column);
     ASSERT_EQ(Table().horizontalHeader()->sortIndicatorOrder(), order);
-    int missingSeen = 0;
     for (int row = 1; row < rows; ++row) {
       const double before = c.value(DesignAtRow(row - 1));
       const double here = c.value(DesignAtRow(row));
@@ -135,7 +135,6 @@ TEST_P(SortingTest, FollowsTheUnroundedValuesWithMissingOnesAfterwards) {
                                    ? std::isnan(before) && !std::isnan(here)
                                    : !std::isnan(before) && std::isnan(here);
         EXPECT_FALSE(wrongSide) << "row " << row;
-        ++missingSeen;
         continue;
       }
       if (order == Qt::AscendingOrder) {
@@ -166,16 +165,6 @@ INSTANTIATE_TEST_SUITE_P(
                                }}),
     [](const ::testing::TestParamInfo<SortCase>& info) { return std::string(info.param.name); });
 
-TEST_F(ExplorerWidgetTest, MissingValuesReadNotAvailable) {
-  OpenWithMissingValues();
-  const QModelIndex missing = Table().Model().index(0, DesignTableModel::kTotalLoss);
-  const QModelIndex present = Table().Model().index(1, DesignTableModel::kTotalLoss);
-  EXPECT_EQ(missing.data().toString(), "n/a");
-  EXPECT_FALSE(missing.data(DesignTableModel::kSortRole).isValid());
-  EXPECT_EQ(present.data(DesignTableModel::kSortRole).toDouble(),
-            session.explored.Designs()[1].TotalLoss);
-}
-
 TEST_F(ExplorerWidgetTest, PassingOnlyListsTheDesignsThatMeetEveryLimit) {
   OpenFromInputForm();
   const auto& designs = session.explored.Designs();
@@ -189,11 +178,6 @@ TEST_F(ExplorerWidgetTest, PassingOnlyListsTheDesignsThatMeetEveryLimit) {
   for (int row = 0; row < Table().Proxy().rowCount(); ++row) {
     EXPECT_TRUE(DesignAtRow(row).PassesAll()) << row;
     EXPECT_EQ(Table().Proxy().index(row, DesignTableModel::kLimits).data().toString(), "pass");
-  }
-  // Sorting works on the filtered rows too.
-  ClickHeader(DesignTableModel::kTotalTemp);
-  for (int row = 1; row < Table().Proxy().rowCount(); ++row) {
-    EXPECT_LE(DesignAtRow(row - 1).TotalTemp, DesignAtRow(row).TotalTemp);
   }
   ClickPassingOnly();
   EXPECT_EQ(Table().Proxy().rowCount(), static_cast<int>(designs.size()));
@@ -219,23 +203,6 @@ TEST_F(ExplorerWidgetTest, TheCalculatorsChoiceIsHighlightedWhereverItSorts) {
       EXPECT_EQ(DesignAtRow(row).CoresToStack, 1);  // the entered stack count
     }
     EXPECT_EQ(highlighted, 1) << "column " << column;
-  }
-}
-
-TEST_F(ExplorerWidgetTest, ValuesOutsideTheirLimitAreRed) {
-  OpenFromInputForm();
-  const auto& designs = session.explored.Designs();
-  for (std::size_t i = 0; i < designs.size(); ++i) {
-    const int row = static_cast<int>(i);
-    const auto red = [&](int column) {
-      const QVariant colour = Table().Model().index(row, column).data(Qt::ForegroundRole);
-      return colour.isValid() && colour.value<QBrush>().color() == QColor(255, 0, 0);
-    };
-    EXPECT_EQ(red(DesignTableModel::kHMax), !designs[i].PassesFieldStrength) << i;
-    EXPECT_EQ(red(DesignTableModel::kTotalTemp), !designs[i].PassesTemperature) << i;
-    EXPECT_EQ(red(DesignTableModel::kFillFactor), !designs[i].PassesFillFactor) << i;
-    EXPECT_EQ(red(DesignTableModel::kLimits), !designs[i].PassesAll()) << i;
-    EXPECT_FALSE(red(DesignTableModel::kMass)) << i;
   }
 }
 
@@ -318,26 +285,11 @@ TEST_F(ExplorerWidgetTest, ChartsMarkTheCalculatorsChoiceAndThePickedRow) {
   EXPECT_EQ(pick->count(), 0);
 }
 
-TEST_F(ExplorerWidgetTest, UseThisDesignRunsThePickedRow) {
-  OpenFromInputForm();
-  ClickHeader(DesignTableModel::kBoxedVolume);
-  int row = 0;
-  while (!DesignAtRow(row).PassesAll()) {
-    ++row;
-  }
-  const ExploredDesign smallest = DesignAtRow(row);
-  ClickRow(row);
-  QTest::mouseClick(kit.Widget(kCompareCoresForm, "cmdUseDesign"), Qt::LeftButton);
-  ASSERT_TRUE(kit.IsVisible(kSummaryForm)) << (messages.empty() ? "" : messages[0].text);
-  EXPECT_EQ(kit.Text(kSummaryForm, "txtOutCoreSize"), smallest.SelectedCoreSize);
-  EXPECT_TRUE(kit.IsTicked(kInputForm, "chkPickCore"));
-  EXPECT_EQ(kit.Text(kInputForm, "txtStack"), std::to_string(smallest.CoresToStack));
-}
-
 TEST_F(ExplorerWidgetTest, ExploringAgainRefreshesTheOpenWindow) {
   OpenFromInputForm();
   const QString before = Table().Model().index(0, DesignTableModel::kTotalLoss).data().toString();
   ClickRow(3);
+  ASSERT_TRUE(session.explored.Picked().has_value());
   kit.SetText(kInputForm, "txtOutputPower", "1000");
   OpenFromInputForm();
   const QString after = Table().Model().index(0, DesignTableModel::kTotalLoss).data().toString();
@@ -345,9 +297,6 @@ TEST_F(ExplorerWidgetTest, ExploringAgainRefreshesTheOpenWindow) {
   EXPECT_EQ(after.toStdString(),
             FormatPlaces(session.explored.Designs()[0].TotalLoss, 2, session.decimalSeparator));
   EXPECT_TRUE(Table().selectionModel()->selectedRows().isEmpty());
-  auto* line = SeriesNamed<QLineSeries>(Chart("chtTotalLoss"), DesignChart::StackSeriesName(1));
-  ASSERT_NE(line, nullptr);
-  EXPECT_EQ(line->at(0).y(), session.explored.Designs()[0].TotalLoss);
 }
 
 }  // namespace
