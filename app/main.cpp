@@ -8,6 +8,7 @@
 #include "app/startup_report.h"
 #include "reports/viewer/report_viewer_host.h"
 #include "ui/design_session.h"
+#include "ui/explorer/qt/explorer_widgets.h"
 #include "ui/form_names.h"
 #include "ui/launcher/desktop_browser_platform.h"
 #include "ui/launcher/launch_web_site.h"
@@ -46,6 +47,8 @@ int main(int argc, char** argv) {
   pfc::ui::FormRegistry registry;
   pfc::ui::RegisterStandardForms(registry, session, services);
   pfc::ui::QtToolkit toolkit(registry, QCoreApplication::applicationDirPath());
+  pfc::ui::AddExplorerWidgets(toolkit, session);
+  services.chooseSaveFile = pfc::ui::ChooseSaveFileWithDialog;
   // The viewer module, and with it the embedded browser, is loaded by the first report.
   pfc::ReportViewerHost viewer(toolkit, session.record);
   services.showReport = [&viewer](const std::string& path) { return viewer.ShowReport(path); };

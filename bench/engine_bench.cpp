@@ -3,6 +3,7 @@
 #include "engine/core_design.h"
 #include "engine/core_selection.h"
 #include "engine/design_run.h"
+#include "engine/explorer.h"
 #include "engine/inputs.h"
 
 namespace pfc {
@@ -45,6 +46,19 @@ void BM_EvaluateCore(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_EvaluateCore);
+
+// The whole design space of the default operating point: checks, the calculator's own run
+// and 31 rows × 9 stacks.
+void BM_ExploreDefault(benchmark::State& state) {
+  Tables tables;
+  const EntryTexts entries;
+  for (auto _ : state) {
+    Exploration exploration =
+        ExploreDesigns(entries, tables.record, tables.catalogue, tables.wires);
+    benchmark::DoNotOptimize(exploration);
+  }
+}
+BENCHMARK(BM_ExploreDefault);
 
 }  // namespace
 }  // namespace pfc

@@ -9,8 +9,12 @@
 namespace pfc {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Powers of ten for the rounding fast path; beyond 15 places a double holds no more digits.
 constexpr std::array<double, 16> kPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
@@ -26,8 +30,10 @@ double RoundExactly(double value, int places) {
 }  // namespace
 
 std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  while (!text.empty() && IsBlank(text.front()))
+    text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back()))
+    text.remove_suffix(1);
   return text;
 }
 
@@ -37,7 +43,8 @@ double ValueOfText(std::string_view text) {
   number.reserve(text.size() < 64 ? text.size() : 64);
   std::size_t i = 0;
   auto skipBlanks = [&] {
-    while (i < text.size() && IsBlank(text[i])) ++i;
+    while (i < text.size() && IsBlank(text[i]))
+      ++i;
   };
   skipBlanks();
   bool negative = false;
@@ -49,7 +56,8 @@ double ValueOfText(std::string_view text) {
   bool seenDigit = false;
   for (; i < text.size(); ++i) {
     const char c = text[i];
-    if (IsBlank(c)) continue;
+    if (IsBlank(c))
+      continue;
     if (IsDigit(c)) {
       seenDigit = true;
       number.push_back(c);
@@ -60,7 +68,8 @@ double ValueOfText(std::string_view text) {
       break;
     }
   }
-  if (!seenDigit) return 0.0;
+  if (!seenDigit)
+    return 0.0;
   double value = 0.0;
   const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
                                       std::chars_format::fixed);
@@ -75,21 +84,24 @@ double ValueOfText(std::string_view text) {
 
 bool IsWellFormedNumber(std::string_view text) {
   text = TrimBlanks(text);
-  if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+  if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+    text.remove_prefix(1);
   bool seenPoint = false;
   bool seenDigit = false;
   std::size_t wholeDigits = 0;  // significant digits before the point
   for (const char c : text) {
     if (IsDigit(c)) {
       seenDigit = true;
-      if (!seenPoint && (wholeDigits > 0 || c != '0')) ++wholeDigits;
+      if (!seenPoint && (wholeDigits > 0 || c != '0'))
+        ++wholeDigits;
     } else if (c == '.' && !seenPoint) {
       seenPoint = true;
     } else {
       return false;
     }
   }
-  if (!seenDigit) return false;
+  if (!seenDigit)
+    return false;
   // Up to 308 whole digits stay below 1e308 and so are finite; only longer runs are read.
   return wholeDigits <= 308 || std::isfinite(ValueOfText(text));
 }
@@ -99,12 +111,15 @@ bool IsZeroText(std::string_view text) {
 }
 
 double RoundHalfEven(double value, int places) {
-  if (!std::isfinite(value) || places < 0) return value;
-  if (places >= static_cast<int>(kPowersOfTen.size())) return RoundExactly(value, places);
+  if (!std::isfinite(value) || places < 0)
+    return value;
+  if (places >= static_cast<int>(kPowersOfTen.size()))
+    return RoundExactly(value, places);
   const double scale = kPowersOfTen[static_cast<std::size_t>(places)];
   const double scaled = value * scale;
-  if (std::fabs(scaled) >= 4503599627370496.0) return value;  // 2^52: already whole there
-  const double whole = std::nearbyint(scaled);                 // ties to even
+  if (std::fabs(scaled) >= 4503599627370496.0)
+    return value;                               // 2^52: already whole there
+  const double whole = std::nearbyint(scaled);  // ties to even
   // The product itself is rounded, so a value just beside a half can land on it; only
   // then is the exact decimal expansion consulted.
   if (std::fabs(scaled - whole) == 0.5 || std::fabs(std::fabs(scaled - whole) - 0.5) < 1e-9) {
@@ -115,43 +130,70 @@ double RoundHalfEven(double value, int places) {
 }
 
 std::string FormatGeneral(double value, char decimalSeparator) {
-  if (value == 0.0) return "0";  // also turns -0 into 0
-  if (std::isnan(value)) return "NaN";
-  if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
+  if (value == 0.0)
+    return "0";  // also turns -0 into 0
+  if (std::isnan(value))
+    return "NaN";
+  if (std::isinf(value))
+    return value < 0 ? "-Infinity" : "Infinity";
   char buffer[64];
   if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
     // A whole number of at most 15 digits prints all its digits and no separator either
     // way; the integer conversion just gets there faster.
-    const auto whole = std::to_chars(buffer, buffer + sizeof buffer,
-                                     static_cast<long long>(value));
+    const auto whole = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value));
     return std::string(buffer, whole.ptr);
   }
   const auto result =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
   std::string text(buffer, result.ptr);
   for (char& c : text) {
-    if (c == '.') c = decimalSeparator;
-    if (c == 'e') c = 'E';
+    if (c == '.')
+      c = decimalSeparator;
+    if (c == 'e')
+      c = 'E';
   }
   return text;
 }
 
 std::string FormatPlaces(double value, int places, char decimalSeparator) {
-  return FormatGeneral(RoundHalfEven(value, places), decimalSeparator);
+  const double rounded = RoundHalfEven(value, places);
+  if (rounded == 0.0 || !std::isfinite(rounded) || places < 0 || places > 15) {
+    return FormatGeneral(rounded, decimalSeparator);
+  }
+  char buffer[400];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, places);
+  std::string text(buffer, result.ptr);
+  if (text.find('.') != std::string::npos) {
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.')
+      text.pop_back();
+  }
+  const auto significant = text.find_first_not_of("-0.");
+  const auto digits = text.substr(significant == std::string::npos ? text.size() : significant);
+  const auto digitCount = digits.size() - (digits.find('.') != std::string::npos ? 1 : 0);
+  if (digitCount > 15)
+    return FormatGeneral(rounded, decimalSeparator);
+  for (char& c : text) {
+    if (c == '.')
+      c = decimalSeparator;
+  }
+  return text;
 }
 
 std::string FormatFixed(double value, int places, char decimalSeparator) {
-  if (!std::isfinite(value)) return FormatGeneral(value, decimalSeparator);
+  if (!std::isfinite(value))
+    return FormatGeneral(value, decimalSeparator);
   char buffer[400];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, RoundHalfEven(value, places),
-                    std::chars_format::fixed, places);
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, RoundHalfEven(value, places),
+                                    std::chars_format::fixed, places);
   std::string text(buffer, result.ptr);
   if (text.find_first_not_of("-0.") == std::string::npos && text.front() == '-') {
     text.erase(0, 1);  // no "-0.00"
   }
   for (char& c : text) {
-    if (c == '.') c = decimalSeparator;
+    if (c == '.')
+      c = decimalSeparator;
   }
   return text;
 }

@@ -37,7 +37,9 @@ double RoundHalfEven(double value, int places);
 // plain range.
 std::string FormatGeneral(double value, char decimalSeparator = '.');
 
-// "n places": RoundHalfEven to n places, then the general format (95.00 shows as 95).
+// "n places": RoundHalfEven to n places, then the general format (95.00 shows as 95). A
+// rounded value has at most n decimals, so it is written out in plain decimals (a wire
+// resistance of 0.000052 ohm/cm, not 5.2E-05) while it fits in 15 significant digits.
 std::string FormatPlaces(double value, int places, char decimalSeparator = '.');
 
 // Fixed decimals, always written out ("#.00" with 2 places: 4.7 shows as 4.70), "0" before

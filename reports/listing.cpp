@@ -82,6 +82,8 @@ std::array<ListingLine, kListingLineCount> BuildListing(const DesignRecord& reco
     lines[i].line = layout.line;
     lines[i].caption = layout.caption;
     lines[i].value = ValueText(layout, record, decimalSeparator);
+    lines[i].number = layout.value(record);
+    lines[i].unit = layout.unit;
     lines[i].captionBold = i != 0;  // the first caption belongs to the layout, in plain weight
   }
   // A fill exactly at the limit is within it.

@@ -15,6 +15,8 @@ struct ListingLine {
   std::string line;     // "A1" ... "C12": column group, then row from the top
   std::string caption;  // exactly as the window shows it
   std::string value;    // rounded number, then one blank and the unit where there is one
+  double number = 0;    // the value before rounding
+  std::string unit;     // empty when the line has none
   bool captionBold = true;
   ListingColour colour = ListingColour::Black;  // of the value text
 };

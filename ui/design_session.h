@@ -9,6 +9,7 @@
 #include "engine/design_run.h"
 #include "engine/result_summary.h"
 #include "reports/atomic_file.h"
+#include "ui/explorer/explored_designs.h"
 
 namespace pfc::ui {
 
@@ -18,6 +19,15 @@ struct DesignSession {
   CoreCatalogue catalogue;
   WireTable wires;
   char decimalSeparator = '.';  // of the numbers the windows show
+  ExploredDesigns explored;     // what "Compare Cores" shows
+};
+
+// What a save dialog asks for: a title, the name it suggests and the one file type it offers.
+struct SaveFileRequest {
+  std::string title;
+  std::string suggestedName;
+  std::string fileTypeName;  // "CSV files"
+  std::string extension;     // "csv", appended when the user types a name without one
 };
 
 // What the windows ask of the world outside the toolkit. The application fills these in;
@@ -35,6 +45,8 @@ struct DesktopServices {
   // Opens the maker's web site, using the given folder for its scratch file; returns the
   // message to show when that failed.
   std::function<std::optional<Message>(const std::string& tempFolder)> launchWebSite;
+  // Asks where to save a file; nothing when the user cancelled.
+  std::function<std::optional<std::string>(const SaveFileRequest&)> chooseSaveFile;
 };
 
 // The engine, the report writer and the process environment.

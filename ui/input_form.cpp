@@ -3,6 +3,7 @@
 #include <array>
 
 #include "ui/directions_texts.h"
+#include "ui/explorer/compare_cores.h"
 #include "ui/form_names.h"
 #include "ui/pick_list.h"
 #include "ui/run_playback.h"
@@ -44,6 +45,8 @@ void InputForm::Form_Unload() {
   if (toolkit_.IsLoaded(kSummaryForm) && !toolkit_.IsVisible(kSummaryForm)) {
     toolkit_.Unload(kSummaryForm);
   }
+  // The comparison belongs to these entries and its designs are used through them.
+  toolkit_.Unload(kCompareCoresForm);
 }
 
 void InputForm::Click(std::string_view control) {
@@ -59,6 +62,8 @@ void InputForm::Click(std::string_view control) {
     cmdExit_Click();
   } else if (control == "cmdHelp") {
     cmdHelp_Click();
+  } else if (control == "cmdCompareCores") {
+    OpenCompareCores(toolkit_, session_);
   }
 }
 
@@ -107,31 +112,35 @@ void InputForm::chkPickCore_Click() {
   toolkit_.SetEnabled(kInputForm, "txtCoreSize", true);
 }
 
-EntryTexts InputForm::ReadEntries() {
+EntryTexts ReadInputEntries(Toolkit& toolkit) {
   EntryTexts entries;
-  entries.txtFrequency = toolkit_.Text(kInputForm, "txtFrequency");
-  entries.cmbfrequency = toolkit_.ChosenText(kInputForm, "cmbfrequency");
-  entries.txtInductance = toolkit_.Text(kInputForm, "txtInductance");
-  entries.cmbinductance = toolkit_.ChosenText(kInputForm, "cmbinductance");
-  entries.txtOutputPower = toolkit_.Text(kInputForm, "txtOutputPower");
-  entries.cmboutputpower = toolkit_.ChosenText(kInputForm, "cmboutputpower");
-  entries.txtEfficiency = toolkit_.Text(kInputForm, "txtEfficiency");
-  entries.txtVinMin = toolkit_.Text(kInputForm, "txtVinMin");
-  entries.txtVinMax = toolkit_.Text(kInputForm, "txtVinMax");
-  entries.txtVout = toolkit_.Text(kInputForm, "txtVout");
-  entries.txtAmbientTemp = toolkit_.Text(kInputForm, "txtAmbientTemp");
-  entries.txtStack = toolkit_.Text(kInputForm, "txtStack");
-  entries.txtFill_Factor = toolkit_.Text(kInputForm, "txtFill_Factor");
-  entries.txtCoreSize = toolkit_.ChosenText(kInputForm, "txtCoreSize");
-  entries.chkPickCore = toolkit_.IsTicked(kInputForm, "chkPickCore");
+  entries.txtFrequency = toolkit.Text(kInputForm, "txtFrequency");
+  entries.cmbfrequency = toolkit.ChosenText(kInputForm, "cmbfrequency");
+  entries.txtInductance = toolkit.Text(kInputForm, "txtInductance");
+  entries.cmbinductance = toolkit.ChosenText(kInputForm, "cmbinductance");
+  entries.txtOutputPower = toolkit.Text(kInputForm, "txtOutputPower");
+  entries.cmboutputpower = toolkit.ChosenText(kInputForm, "cmboutputpower");
+  entries.txtEfficiency = toolkit.Text(kInputForm, "txtEfficiency");
+  entries.txtVinMin = toolkit.Text(kInputForm, "txtVinMin");
+  entries.txtVinMax = toolkit.Text(kInputForm, "txtVinMax");
+  entries.txtVout = toolkit.Text(kInputForm, "txtVout");
+  entries.txtAmbientTemp = toolkit.Text(kInputForm, "txtAmbientTemp");
+  entries.txtStack = toolkit.Text(kInputForm, "txtStack");
+  entries.txtFill_Factor = toolkit.Text(kInputForm, "txtFill_Factor");
+  entries.txtCoreSize = toolkit.ChosenText(kInputForm, "txtCoreSize");
+  entries.chkPickCore = toolkit.IsTicked(kInputForm, "chkPickCore");
   return entries;
 }
 
+void RunInputForm(Toolkit& toolkit, DesignSession& session, const DesktopServices& services) {
+  const EntryTexts entries = ReadInputEntries(toolkit);
+  const RunOutcome outcome = services.runDesign(entries, session.record, session.catalogue,
+                                                session.wires, session.decimalSeparator);
+  PlayRunOutcome(toolkit, outcome);
+}
+
 void InputForm::cmdProcess_Click() {
-  const EntryTexts entries = ReadEntries();
-  const RunOutcome outcome = services_.runDesign(entries, session_.record, session_.catalogue,
-                                                 session_.wires, session_.decimalSeparator);
-  PlayRunOutcome(toolkit_, outcome);
+  RunInputForm(toolkit_, session_, services_);
 }
 
 void InputForm::cmdQuit_Click() {

@@ -31,11 +31,17 @@ class InputForm final : public FormLogic {
   void cmdExit_Click();
   void cmdExit_LostFocus();
   void cmdHelp_Click();
-  EntryTexts ReadEntries();
 
   Toolkit& toolkit_;
   DesignSession& session_;
   const DesktopServices& services_;
 };
+
+// The input form's entries and choices as they stand.
+EntryTexts ReadInputEntries(Toolkit& toolkit);
+
+// One press of "&Show Results": runs the design on the input form's entries and shows how
+// the run ended.
+void RunInputForm(Toolkit& toolkit, DesignSession& session, const DesktopServices& services);
 
 }  // namespace pfc::ui

@@ -1,6 +1,8 @@
 #include "ui/listing_form.h"
 
 #include "reports/listing.h"
+#include "reports/listing_csv.h"
+#include "ui/explorer/file_export.h"
 #include "ui/form_names.h"
 #include "ui/forms/form_designs.h"
 
@@ -8,7 +10,8 @@ namespace pfc::ui {
 
 void ListingForm::Form_Load() {
   toolkit_.Move(kListingForm, 250, 500);
-  const auto lines = BuildListing(session_.record, session_.decimalSeparator);
+  shown_ = session_.record;
+  const auto lines = BuildListing(shown_, session_.decimalSeparator);
   // Captions first (A1's is part of the design), then the values in the window's own order.
   for (const ListingLine& line : lines) {
     if (line.line != "A1") {
@@ -29,6 +32,10 @@ void ListingForm::Form_Load() {
 void ListingForm::Click(std::string_view control) {
   if (control == "cmdExit") {
     toolkit_.Unload(kListingForm);
+  } else if (control == "cmdExportCsv") {
+    // The values the window shows, at full precision, even after a later run.
+    ExportFile(toolkit_, services_, CsvFileRequest("Export Calculations", "calculations.csv"),
+               ListingCsv(shown_));
   }
 }
 

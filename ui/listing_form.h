@@ -9,8 +9,8 @@ namespace pfc::ui {
 // frmIntermediateOutput: the 38 quantities of the last design, read once when it loads.
 class ListingForm final : public FormLogic {
  public:
-  ListingForm(Toolkit& toolkit, const DesignSession& session)
-      : toolkit_(toolkit), session_(session) {}
+  ListingForm(Toolkit& toolkit, const DesignSession& session, const DesktopServices& services)
+      : toolkit_(toolkit), session_(session), services_(services) {}
 
   void Form_Load() override;
   void Click(std::string_view control) override;
@@ -18,6 +18,8 @@ class ListingForm final : public FormLogic {
  private:
   Toolkit& toolkit_;
   const DesignSession& session_;
+  const DesktopServices& services_;
+  DesignRecord shown_;  // the record as it was when the window loaded
 };
 
 }  // namespace pfc::ui

@@ -4,6 +4,7 @@
 
 #include "ui/directions_form.h"
 #include "ui/enter_form.h"
+#include "ui/explorer/compare_cores_form.h"
 #include "ui/forms/form_designs.h"
 #include "ui/input_form.h"
 #include "ui/listing_form.h"
@@ -22,11 +23,14 @@ void RegisterStandardForms(FormRegistry& registry, DesignSession& session,
   registry.Add(SummaryFormDesign(), [&session, &services](Toolkit& toolkit) {
     return std::make_unique<SummaryForm>(toolkit, session, services);
   });
-  registry.Add(ListingFormDesign(), [&session](Toolkit& toolkit) {
-    return std::make_unique<ListingForm>(toolkit, session);
+  registry.Add(ListingFormDesign(), [&session, &services](Toolkit& toolkit) {
+    return std::make_unique<ListingForm>(toolkit, session, services);
   });
   registry.Add(DirectionsFormDesign(),
                [](Toolkit& toolkit) { return std::make_unique<DirectionsForm>(toolkit); });
+  registry.Add(CompareCoresFormDesign(), [&session, &services](Toolkit& toolkit) {
+    return std::make_unique<CompareCoresForm>(toolkit, session, services);
+  });
 }
 
 }  // namespace pfc::ui

@@ -1,6 +1,7 @@
 #include "ui/summary_form.h"
 
 #include "reports/summary_texts.h"
+#include "ui/explorer/compare_cores.h"
 #include "ui/form_names.h"
 #include "ui/summary_window.h"
 
@@ -37,6 +38,8 @@ void SummaryForm::Click(std::string_view control) {
     cmdExit_Click();
   } else if (control == "cmdWebLink") {
     cmdWebLink_Click();
+  } else if (control == "cmdCompareCores") {
+    OpenCompareCores(toolkit_, session_);
   }
 }
 

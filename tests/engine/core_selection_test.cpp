@@ -152,28 +152,5 @@ TEST(RefineCore, EvaluatesAPickedCoreOnceWhateverItGives) {
   EXPECT_FALSE(CoreAccepted(record));
 }
 
-TEST(RefineCore, ReportsALastRowThatRunsTooHot) {
-  LoadedTables tables;
-  EntryTexts entries;
-  entries.txtFrequency = "20000";
-  entries.txtInductance = "0.00005";
-  entries.txtOutputPower = "100";
-  DesignRecord record = OperatingPoint(tables, entries);
-  ASSERT_EQ(SelectCore(record, tables.catalogue), Selection::Selected);
-  EXPECT_EQ(RefineCore(record, tables.catalogue, tables.wires), Refinement::LastRowTooHot);
-  EXPECT_EQ(record.CoreIndex, 31);
-  EXPECT_GT(record.TempRise, 155 - record.AmbientTemp);
-}
-
-TEST(RefineCore, AVpeakStopEndsOnTheFirstCandidate) {
-  LoadedTables tables;
-  EntryTexts entries;
-  entries.txtVout = "100";
-  DesignRecord record = OperatingPoint(tables, entries);
-  ASSERT_EQ(SelectCore(record, tables.catalogue), Selection::Selected);
-  EXPECT_EQ(RefineCore(record, tables.catalogue, tables.wires), Refinement::VpeakStop);
-  EXPECT_EQ(record.CoreIndex, 25);
-}
-
 }  // namespace
 }  // namespace pfc

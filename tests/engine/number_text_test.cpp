@@ -133,6 +133,11 @@ TEST(FormatPlaces, RoundsThenFormats) {
   EXPECT_EQ(FormatPlaces(0.0004, 2), "0");
   EXPECT_EQ(FormatPlaces(0.35, 3), "0.35");
   EXPECT_EQ(FormatPlaces(6.12 * 10, 2), "61.2");
+  EXPECT_EQ(FormatPlaces(52.09e-6, 6), "0.000052");
+  EXPECT_EQ(FormatPlaces(0.00015, 6, ','), "0,00015");
+  EXPECT_EQ(FormatPlaces(-0.0000049, 6), "-0.000005");
+  EXPECT_EQ(FormatPlaces(1e20, 2), "1E+20");
+  EXPECT_EQ(FormatPlaces(123456789012.3456, 4), "123456789012.346");
 }
 
 TEST(FormatFixed, AlwaysWritesTheDecimals) {

@@ -92,7 +92,7 @@ TEST(Listing, ShowsTheWorkedExampleLineByLineInScreenOrder) {
       {"B9", "Wire Size", "12 AWG"},
       {"B10", "Wire Area", "0.04 cm²"},
       {"B11", "Wire Dia", "0.21 cm"},
-      {"B12", "Wire Resistance", "5.2E-05 ohm/cm"},  // the general format goes to exponents here
+      {"B12", "Wire Resistance", "0.000052 ohm/cm"},
       {"B13", "Temp Rise", "70 °C"},
       {"C1", "MLT", "6.62"},
       {"C2", "Conductor Length", "205.16 cm"},

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -134,6 +135,33 @@ TEST_F(QtWindowsTest, HotTotalTemperatureIsBoldRedWithoutItsUnit) {
   PlayRunOutcome(kit, outcome);
   EXPECT_FALSE(total->font().bold());
   EXPECT_EQ(total->palette().color(QPalette::Active, QPalette::Text), QColor(0, 0, 0));
+}
+
+TEST_F(QtWindowsTest, ComingBackFromAnotherProgramWindowEchoesTheInputsAgain) {
+  kit.Show(kInputForm);
+  RunOutcome published;
+  published.ending = RunEnding::Published;
+  PlayRunOutcome(kit, published);
+  QWidget* summary = ShowActive(kSummaryForm);
+  auto* vinMin = Widget<QLineEdit>(kSummaryForm, "txtVinMin");
+
+  session.record.VinMin = 91;
+  QDialog dialog(summary);  // a message box or file dialog is no switch of windows
+  dialog.show();
+  QApplication::setActiveWindow(&dialog);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  dialog.hide();
+  QApplication::setActiveWindow(summary);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(summary));
+  EXPECT_EQ(vinMin->text(), "0");
+
+  QWidget viewer;  // a window of the program that is no form, as the report viewer
+  viewer.show();
+  QApplication::setActiveWindow(&viewer);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));
+  QApplication::setActiveWindow(summary);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(summary));
+  EXPECT_EQ(vinMin->text(), "91");
 }
 
 TEST_F(QtWindowsTest, WebLinkSitsWhereDesignedInBoldUnderlinedBlue) {

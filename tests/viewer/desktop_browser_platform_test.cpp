@@ -147,23 +147,5 @@ TEST(LaunchWebSiteOnTheDesktop, WithoutARegisteredBrowserSaysSoAndOpensNothing) 
   EXPECT_FALSE(fs::exists(setting.temp.File(kScratchFileName)));
 }
 
-TEST(LaunchWebSiteOnTheDesktop, WithABrowserOpensTheMakersAddress) {
-  LookupSetting setting;
-  const std::string record = setting.tools.File("opened");
-  WriteScript(setting.tools, "xdg-mime", "echo browser.desktop");
-  WriteScript(setting.tools, "xdg-open",
-              "printf '%s' \"$1\" > '" + record + ".part' && /bin/mv '" + record + ".part' '" +
-                  record + "'");
-  PathOverride path(setting.Bin());
-  DesktopBrowserPlatform platform;
-  fs::remove(setting.temp.File(kScratchFileName));
-
-  EXPECT_FALSE(LaunchWebSite(setting.temp.Path().string(), platform).has_value());
-
-  ASSERT_TRUE(WaitForFile(record));
-  EXPECT_EQ(ReadBytes(record), std::string(kWebAddress));
-  EXPECT_FALSE(fs::exists(setting.temp.File(kScratchFileName)));
-}
-
 }  // namespace
 }  // namespace pfc::ui

@@ -100,18 +100,6 @@ TEST_F(ReportViewerWindow, ShowsTheReportsDegreeAndMicroSignsAndItsPicture) {
   EXPECT_TRUE(toolkit_.Messages().empty());
 }
 
-TEST_F(ReportViewerWindow, PrintOnTheReportAsksForAPrinterAndPrintsNothingWhenCancelled) {
-  ASSERT_TRUE(ShowAndWait(ReportPath()));
-  QSignalSpy requested(&window_->wb(), &QWebEngineView::printRequested);
-
-  Button("cmdPrint")->click();
-
-  ASSERT_TRUE(requested.wait(kWaitMilliseconds));
-  EXPECT_EQ(dialogs_->printerQuestions, 1);
-  QTest::qWait(200);
-  EXPECT_TRUE(toolkit_.Messages().empty());
-}
-
 TEST_F(ReportViewerWindow, PrintOnTheReportPrintsToTheChosenPrinter) {
   ASSERT_TRUE(ShowAndWait(ReportPath()));
   const std::string pdf = temp_.File("printed.pdf");
@@ -155,32 +143,6 @@ TEST_F(ReportViewerWindow, PrintWithNoDocumentFailsWithTheMessage) {
   EXPECT_EQ(dialogs_->printerQuestions, 0);
 }
 
-struct SaveCase {
-  const char* typed;
-  const char* written;
-};
-
-void PrintTo(const SaveCase& c, std::ostream* out) {
-  *out << c.typed;
-}
-
-class SavingTheReport : public ReportViewerWindow,
-                        public ::testing::WithParamInterface<SaveCase> {};
-
-TEST_P(SavingTheReport, WritesAByteCopyOfTheGeneratedReportUnderTheTypedNamePlusHtml) {
-  ASSERT_TRUE(ShowAndWait(ReportPath()));
-  dialogs_->saveAnswers.push_back(Q(temp_.File(GetParam().typed)));
-
-  Button("cmdSave")->click();
-
-  EXPECT_EQ(ReadBytes(temp_.File(GetParam().written)), reportBytes_);
-  EXPECT_TRUE(toolkit_.Messages().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Names, SavingTheReport,
-                         ::testing::Values(SaveCase{"design1", "design1.html"},
-                                           SaveCase{"design1.html", "design1.html.html"}));
-
 TEST_F(ReportViewerWindow, CancelledSaveWritesNothing) {
   ASSERT_TRUE(ShowAndWait(ReportPath()));
   dialogs_->saveAnswers.push_back(std::nullopt);
@@ -210,34 +172,6 @@ TEST_F(ReportViewerWindow, SaveToAnUnwritablePlaceSaysWhereAndWhyAndStaysOpen) {
   EXPECT_EQ(message.title, "Caution");
   EXPECT_EQ(message.icon, MessageIcon::Information);
   EXPECT_TRUE(window_->isVisible());
-}
-
-TEST_F(ReportViewerWindow, FailedSaveKeepsTheOldFile) {
-  ASSERT_TRUE(ShowAndWait(ReportPath()));
-  WriteBytes(temp_.File("design1.html"), "old report");
-  fs::remove(ReportPath());
-  dialogs_->saveAnswers.push_back(Q(temp_.File("design1")));
-
-  Button("cmdSave")->click();
-
-  ASSERT_EQ(toolkit_.Messages().size(), 1u);
-  EXPECT_EQ(toolkit_.Messages().front().text, "The report could not be saved.\r\n\r\nCannot read " +
-                                                  ReportPath() + ": No such file or directory");
-  EXPECT_EQ(ReadBytes(temp_.File("design1.html")), "old report");
-}
-
-TEST_F(ReportViewerWindow, ReopenedSavedCopyRendersLikeTheReport) {
-  ASSERT_TRUE(ShowAndWait(ReportPath()));
-  const QString generated = Text();
-  dialogs_->saveAnswers.push_back(Q(temp_.File("design1")));
-  Button("cmdSave")->click();
-  // The generated report changes; the saved copy keeps the old design.
-  WriteBytes(ReportPath(), test::ReportLikeDocument(pictureUrl_, "220"));
-
-  ASSERT_TRUE(OpenAndWait(temp_.File("design1.html")));
-
-  EXPECT_EQ(Text(), generated);
-  EXPECT_EQ(test::EvaluateIn(window_->wb(), "document.images[0].naturalWidth").toInt(), 40);
 }
 
 TEST_F(ReportViewerWindow, SaveAfterOpenStillCopiesTheGeneratedReport) {

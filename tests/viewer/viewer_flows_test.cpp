@@ -65,15 +65,6 @@ TEST_F(ViewerFlows, ResetPreparesAndShowsTheInputFormBeforeClosingTheSummary) {
   EXPECT_EQ(order, expected);
 }
 
-TEST_F(ViewerFlows, BackBringsTheSummaryForward) {
-  toolkit_.Show("frmXls");  // another window in front
-
-  ReturnToSummary(toolkit_);
-
-  EXPECT_TRUE(toolkit_.IsVisible("frmResult"));
-  EXPECT_EQ(toolkit_.ActiveForm(), "frmResult");
-}
-
 TEST_F(ViewerFlows, BackLoadsTheSummaryAnewWhenItWasClosed) {
   toolkit_.UserClose("frmResult");
   ASSERT_FALSE(toolkit_.IsLoaded("frmResult"));

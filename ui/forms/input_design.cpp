@@ -134,6 +134,9 @@ FormDescription InputFormDesign() {
   c.push_back(Button("cmdProcess", "&Show Results", {1800, buttonY, 1800, 420}, Arial(9.75), 15));
   c.push_back(Button("cmdQuit", "Clear &Results", {3900, buttonY, 1800, 420}, Arial(9.75), 16));
   c.push_back(Button("cmdExit", "&Cancel", {6000, buttonY, 1800, 420}, Arial(9.75), 17));
+  // In the free end of the button row; after every designed control in tab order.
+  c.push_back(
+      Button("cmdCompareCores", "Co&mpare Cores", {8040, buttonY, 1560, 420}, Arial(9.75), 20));
   auto help = Button("cmdHelp", "Help", {8400, RowY(1), 1080, 375}, Arial(9.75), 18);
   help.toolTip = "Directions on how to use this product.";
   c.push_back(help);

@@ -125,6 +125,8 @@ FormDescription SummaryFormDesign() {
   c.push_back(Button("cmdIinterOutput", "&Calculations", {840, 6540, 1800, 420}, Arial(9.75), 0));
   c.push_back(Button("cmdReport", "&View Report", {2880, 6540, 1800, 420}, Arial(9.75), 1));
   c.push_back(Button("cmdExit", "R&eset Design Inputs", {8040, 6540, 2175, 420}, Arial(9.75), 2));
+  // In the gap of the button row; after the designed buttons in tab order.
+  c.push_back(Button("cmdCompareCores", "Co&mpare Cores", {4920, 6540, 1800, 420}, Arial(9.75), 3));
   return form;
 }
 

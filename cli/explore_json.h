@@ -1,0 +1,13 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "engine/explorer.h"
+
+namespace pfc {
+
+// The explored designs as a JSON array of objects; the record quantities keep their
+// design-record names, a value that does not exist is null.
+nlohmann::ordered_json ExplorationJson(const Exploration& exploration);
+
+}  // namespace pfc

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/catalogue.h"
+#include "engine/design_record.h"
+#include "engine/design_run.h"
+
+// The design space of one operating point: every catalogue core with every stack count, each
+// evaluated exactly as a designer's pick of that core and stack would be.
+namespace pfc {
+
+inline constexpr std::int16_t kMostCoresToStack = 9;
+
+struct ExploredDesign {
+  std::string SelectedCoreSize;  // part number
+  std::int16_t CoresToStack = 0;
+  std::int16_t CoreIndex = 0;  // catalogue row
+  double Turns = 0;
+  double WireGauge = 0;         // AWG
+  double HMax = 0;              // Oe
+  double ActualFillFactor = 0;  // fraction of one core's window
+  double CoreLoss = 0;          // W
+  double CopperLoss = 0;        // W
+  double TotalLoss = 0;         // W
+  double TempRise = 0;          // °C
+  double TotalTemp = 0;         // °C, ambient plus rise
+  double CoreOD = 0;            // cm, one core
+  double CoreHT = 0;            // cm, stack height
+  double BoxedVolume = 0;       // cm³, OD² × stack height
+  double CoreMass = 0;          // g, stack
+  // A design whose output voltage is below the line peak is not evaluated past the copper
+  // loss: its core loss, total loss and temperatures are NaN, as no value exists for them.
+  bool PassesFieldStrength = false;  // HMax ≤ 115 Oe
+  bool PassesTemperature = false;    // total temperature below 155 °C
+  bool PassesFillFactor = false;     // ActualFillFactor ≤ the entered fill factor
+  bool PassesVpeak = false;          // Vout ≥ Vpeak
+  bool CalculatorChoice = false;     // the core and stack the calculator itself publishes
+
+  bool PassesAll() const {
+    return PassesFieldStrength && PassesTemperature && PassesFillFactor && PassesVpeak;
+  }
+};
+
+struct Exploration {
+  bool rejected = false;  // an input check failed: no design was evaluated
+  std::string check;      // the failed check
+  Message message;        // its caution
+  std::string focus;      // its control
+  // How the calculator's own run for the entered stack count ends; a row is marked only when
+  // that run publishes.
+  RunEnding calculatorEnding = RunEnding::Rejected;
+  std::vector<ExploredDesign> designs;  // rows 1 to the last, stacks 1 to 9 within each row
+};
+
+// The design summary of a record that LoadCore and EvaluateCore have just filled; `completed`
+// is false when the evaluation stopped at the line-peak check.
+ExploredDesign DescribeDesign(const DesignRecord& record, const CoreCatalogue& catalogue,
+                              bool completed);
+
+// Checks the entries as a run would (with the calculator selecting, whatever the form's
+// calculator type), then evaluates every row with every stack count on a copy of the record.
+// The record itself is not changed.
+Exploration ExploreDesigns(const EntryTexts& entries, const DesignRecord& record,
+                           const CoreCatalogue& catalogue, const WireTable& wires);
+
+}  // namespace pfc

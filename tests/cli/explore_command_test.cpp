@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "engine/explorer.h"
+#include "tests/cli/cli_run.h"
+
+namespace pfc {
+namespace {
+
+Exploration InProcess(const EntryTexts& entries) {
+  CoreCatalogue catalogue;
+  WireTable wires;
+  DesignRecord record;
+  DataLoad(wires);
+  ArrayData_PFC_Load(catalogue, record);
+  record.CalcType = CalcSelects;
+  return ExploreDesigns(entries, record, catalogue, wires);
+}
+
+TEST(ExploreCommand, JsonListsEveryDesignAtFullPrecision) {
+  const CliResult result = RunCli({"explore", "--json", "--stack", "3"});
+  ASSERT_EQ(result.status, 0);
+  EXPECT_EQ(result.err, "");
+  const nlohmann::ordered_json designs = nlohmann::ordered_json::parse(result.out);
+  ASSERT_TRUE(designs.is_array());
+  ASSERT_EQ(designs.size(), 279u);
+  std::vector<std::string> keys;
+  for (const auto& item : designs[0].items())
+    keys.push_back(item.key());
+  EXPECT_EQ(keys, (std::vector<std::string>{"SelectedCoreSize",
+                                            "CoresToStack",
+                                            "CoreIndex",
+                                            "Turns",
+                                            "WireGauge",
+                                            "HMax",
+                                            "ActualFillFactor",
+                                            "CoreLoss",
+                                            "CopperLoss",
+                                            "TotalLoss",
+                                            "TempRise",
+                                            "TotalTemp",
+                                            "CoreOD",
+                                            "CoreHT",
+                                            "BoxedVolume",
+                                            "CoreMass",
+                                            "PassesFieldStrength",
+                                            "PassesTemperature",
+                                            "PassesFillFactor",
+                                            "PassesVpeak",
+                                            "PassesAll",
+                                            "CalculatorChoice"}));
+
+  EntryTexts entries;
+  entries.txtStack = "3";
+  const Exploration expected = InProcess(entries);
+  int marked = 0;
+  for (std::size_t i = 0; i < designs.size(); ++i) {
+    const ExploredDesign& d = expected.designs[i];
+    const nlohmann::ordered_json& json = designs[i];
+    EXPECT_EQ(json["SelectedCoreSize"], d.SelectedCoreSize);
+    EXPECT_EQ(json["CoresToStack"], d.CoresToStack);
+    EXPECT_EQ(json["HMax"].get<double>(), d.HMax);
+    EXPECT_EQ(json["TempRise"].get<double>(), d.TempRise);
+    EXPECT_EQ(json["BoxedVolume"].get<double>(), d.BoxedVolume);
+    EXPECT_EQ(json["PassesAll"], d.PassesAll());
+    if (json["CalculatorChoice"] == true) {
+      ++marked;
+      EXPECT_EQ(json["SelectedCoreSize"], "TD-20");
+      EXPECT_EQ(json["CoresToStack"], 3);
+    }
+  }
+  EXPECT_EQ(marked, 1);
+}
+
+TEST(ExploreCommand, JsonWritesMissingValuesAsNull) {
+  const CliResult result = RunCli({"explore", "--json", "--vout", "100"});
+  ASSERT_EQ(result.status, 0);
+  const nlohmann::json designs = nlohmann::json::parse(result.out);
+  for (const nlohmann::json& design : designs) {
+    EXPECT_TRUE(design["CoreLoss"].is_null());
+    EXPECT_TRUE(design["TotalTemp"].is_null());
+    EXPECT_TRUE(design["CopperLoss"].is_number());
+    EXPECT_EQ(design["PassesVpeak"], false);
+  }
+}
+
+TEST(ExploreCommand, CsvHasAHeaderAndOneLinePerDesign) {
+  const CliResult result =
+      RunCli({"explore", "--csv", "--output-power", "1.5", "--output-power-unit", "Kilo Watts"});
+  ASSERT_EQ(result.status, 0);
+  std::vector<std::string> lines;
+  for (std::size_t start = 0, end; (end = result.out.find("\r\n", start)) != std::string::npos;
+       start = end + 2) {
+    lines.push_back(result.out.substr(start, end - start));
+  }
+  ASSERT_EQ(lines.size(), 280u);
+  EXPECT_EQ(result.out.size(), result.out.rfind("\r\n") + 2) << "ends with a line break";
+  EXPECT_TRUE(lines[0].starts_with("SelectedCoreSize,CoresToStack,CoreIndex,Turns,"));
+  EXPECT_TRUE(lines[1].starts_with("TD-01,1,1,"));
+  EXPECT_TRUE(lines[226].starts_with("TD-26,1,26,31,12,101.8526"));
+  EXPECT_TRUE(lines[226].ends_with(",true,true,true,true,true,true"));
+}
+
+TEST(ExploreCommand, ARejectedEntryExplainsOnStandardError) {
+  const CliResult result = RunCli({"explore", "--csv", "--fill-factor", "0,4"});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err,
+            "Caution:\n  The Window Fill Factor value is not a valid number. Enter digits with "
+            "at most one decimal point.\n\nFocus: txtFill_Factor\n");
+}
+
+TEST(ExploreCommand, NeedsExactlyOneFormat) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"explore"},
+                                               {"explore", "--csv", "--json"},
+                                               {"explore", "--csv", "--pick", "TD-26"},
+                                               {"explore", "--json", "--stack"}}) {
+    const CliResult result = RunCli(args);
+    EXPECT_EQ(result.status, 2) << args.size();
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
+  }
+}
+
+TEST(ExploreCommand, HelpDescribesTheOutput) {
+  const CliResult result = RunCli({"explore", "--help"});
+  EXPECT_EQ(result.status, 0);
+  for (const char* text :
+       {"--csv", "--json", "--stack", "--fill-factor", "279", "RFC 4180", "Exit status"}) {
+    EXPECT_NE(result.out.find(text), std::string::npos) << text;
+  }
+}
+
+}  // namespace
+}  // namespace pfc

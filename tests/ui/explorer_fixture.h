@@ -1,0 +1,83 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ui/design_session.h"
+#include "ui/form_names.h"
+#include "ui/recording_toolkit.h"
+#include "ui/standard_forms.h"
+
+namespace pfc::ui::testing {
+
+// The application's windows on the recording toolkit and the real design engine, with the
+// save dialog answered by the test and a scratch folder for the files it names.
+class ExplorerFlowTest : public ::testing::Test {
+ protected:
+  ExplorerFlowTest() {
+    services.runDesign = StandardServices().runDesign;
+    services.readTempFolder = [] { return std::string("/tmp"); };
+    services.chooseSaveFile = [this](const SaveFileRequest& request) {
+      saveRequests.push_back(request);
+      return savePath;
+    };
+    RegisterStandardForms(registry, session, services);
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "explorer-test-XXXXXX").string();
+    folder = mkdtemp(pattern.data());
+    kit.Show(kEnterForm);
+    kit.UserClick(kEnterForm, "cmdProcess");
+  }
+  ~ExplorerFlowTest() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+  }
+
+  // Ticks "Pick From List", chooses the core's entry, types the stack count and runs.
+  void RunPickedByHand(const std::string& partNo, int stack) {
+    kit.UserClick(kInputForm, "chkPickCore");
+    if (!kit.IsTicked(kInputForm, "chkPickCore")) {
+      kit.UserClick(kInputForm, "chkPickCore");
+    }
+    kit.UserChoose(kInputForm, "txtCoreSize", session.catalogue.FindPartNo(partNo));
+    kit.SetText(kInputForm, "txtStack", std::to_string(stack));
+    kit.UserClick(kInputForm, "cmdProcess");
+  }
+
+  // The first explored design that satisfies the predicate.
+  template <class Predicate>
+  std::size_t FindDesign(Predicate predicate) const {
+    const auto& designs = session.explored.Designs();
+    for (std::size_t i = 0; i < designs.size(); ++i) {
+      if (predicate(designs[i])) {
+        return i;
+      }
+    }
+    ADD_FAILURE() << "no explored design fits";
+    return 0;
+  }
+
+  static std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+  }
+
+  DesignSession session;
+  DesktopServices services;
+  FormRegistry registry;
+  RecordingToolkit kit{registry};
+  std::filesystem::path folder;
+  std::optional<std::string> savePath;
+  std::vector<SaveFileRequest> saveRequests;
+};
+
+}  // namespace pfc::ui::testing
