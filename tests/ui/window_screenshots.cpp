@@ -7,6 +7,8 @@
 #include <cstdio>
 
 #include "ui/design_session.h"
+#include "ui/explorer/qt/design_table.h"
+#include "ui/explorer/qt/explorer_widgets.h"
 #include "ui/form_names.h"
 #include "ui/qt/qt_toolkit.h"
 #include "ui/standard_forms.h"
@@ -15,7 +17,7 @@ namespace {
 
 void Save(pfc::ui::QtToolkit& kit, const char* form, const QString& folder, const char* name) {
   QWidget* window = kit.Window(form);
-  QTest::qWait(50);
+  QTest::qWait(100);
   const QString path = folder + "/" + name + ".png";
   if (window == nullptr || !window->grab().save(path)) {
     std::fprintf(stderr, "could not save %s\n", qPrintable(path));
@@ -42,6 +44,7 @@ int main(int argc, char** argv) {
   pfc::ui::FormRegistry registry;
   pfc::ui::RegisterStandardForms(registry, session, services);
   pfc::ui::QtToolkit kit(registry, QCoreApplication::applicationDirPath());
+  pfc::ui::AddExplorerWidgets(kit, session);
   kit.SetMessagePresenter([&messages](const pfc::Message& m) { messages.push_back(m); });
 
   using namespace pfc::ui;
@@ -58,9 +61,17 @@ int main(int argc, char** argv) {
   QTest::mouseClick(kit.Widget(kSummaryForm, "cmdIinterOutput"), Qt::LeftButton);
   Save(kit, kListingForm, folder, "5-calculations");
   QTest::mouseClick(kit.Widget(kListingForm, "cmdExit"), Qt::LeftButton);
+  QTest::mouseClick(kit.Widget(kSummaryForm, "cmdCompareCores"), Qt::LeftButton);
+  if (auto* table = dynamic_cast<DesignTable*>(kit.Widget(kCompareCoresForm, "grdDesigns"))) {
+    table->sortByColumn(8, Qt::AscendingOrder);  // total loss, lowest first
+    table->selectRow(2);
+    table->scrollToTop();
+  }
+  Save(kit, kCompareCoresForm, folder, "6-compare-cores");
+  kit.Unload(kCompareCoresForm);
   QTest::mouseClick(kit.Widget(kSummaryForm, "cmdExit"), Qt::LeftButton);
   QTest::mouseClick(kit.Widget(kInputForm, "cmdHelp"), Qt::LeftButton);
-  Save(kit, kDirectionsForm, folder, "6-directions");
+  Save(kit, kDirectionsForm, folder, "7-directions");
   for (const pfc::Message& m : messages) {
     std::printf("message [%s]: %s\n", m.title.c_str(), m.text.c_str());
   }

@@ -31,7 +31,7 @@ FormDescription CompareCoresFormDesign() {
   form.name = "frmCompareCores";
   form.caption = "Compare Cores";
   form.clientWidth = 1200 * kPixel;
-  form.clientHeight = 812 * kPixel;
+  form.clientHeight = 722 * kPixel;  // fits a 768-pixel screen with its title bar
   form.backColour = kWhite;
   form.font = Arial(8.25);
 
@@ -48,15 +48,15 @@ FormDescription CompareCoresFormDesign() {
                     "peak. Values outside a limit are red.",
                     Pixels(12, 56, 1176, 18), Arial(8.25), kNavy));
 
-  c.push_back(Custom("grdDesigns", kDesignTableKind, Pixels(12, 80, 1176, 340), 0));
-  c.push_back(Custom("chtTotalLoss", kTotalLossChartKind, Pixels(12, 428, 582, 334), -1));
-  c.push_back(Custom("chtTotalTemp", kTotalTempChartKind, Pixels(606, 428, 582, 334), -1));
+  c.push_back(Custom("grdDesigns", kDesignTableKind, Pixels(12, 80, 1176, 282), 0));
+  c.push_back(Custom("chtTotalLoss", kTotalLossChartKind, Pixels(12, 370, 582, 306), -1));
+  c.push_back(Custom("chtTotalTemp", kTotalTempChartKind, Pixels(606, 370, 582, 306), -1));
 
-  auto use = Button("cmdUseDesign", "&Use this design", Pixels(12, 774, 150, 28), Arial(9.75), 2);
+  auto use = Button("cmdUseDesign", "&Use this design", Pixels(12, 684, 150, 28), Arial(9.75), 2);
   use.enabled = false;
   c.push_back(use);
-  c.push_back(Button("cmdExportCsv", "&Export CSV…", Pixels(174, 774, 150, 28), Arial(9.75), 3));
-  c.push_back(Button("cmdClose", "&Close", Pixels(1078, 774, 110, 28), Arial(9.75), 4));
+  c.push_back(Button("cmdExportCsv", "&Export CSV…", Pixels(174, 684, 150, 28), Arial(9.75), 3));
+  c.push_back(Button("cmdClose", "&Close", Pixels(1078, 684, 110, 28), Arial(9.75), 4));
   return form;
 }
 

@@ -55,6 +55,9 @@ DesignChart::DesignChart(Quantity quantity, const ExploredDesigns& designs,
   c->setTitle(quantity_ == Quantity::TotalLoss ? QStringLiteral("Total loss")
                                                : QStringLiteral("Total temperature"));
   c->legend()->setAlignment(Qt::AlignRight);
+  QFont legendFont = c->legend()->font();
+  legendFont.setPointSizeF(7.5);  // twelve entries beside a chart of half the window's width
+  c->legend()->setFont(legendFont);
   c->setMargins(QMargins(4, 4, 4, 4));
   c->setBackgroundRoundness(0);
   subscription_ = designs_.Listen([this](ExploredDesigns::Change change) { Changed(change); });
