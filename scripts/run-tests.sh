@@ -6,11 +6,14 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
 export QTWEBENGINE_DISABLE_SANDBOX=1
 jobs="$(nproc)"
+# xvfb-run -a takes the first free display from its start number; starting at a random one
+# keeps two runs on one machine from racing for the same display.
+xvfb() { xvfb-run -a -n "$((100 + RANDOM % 800))" "$@"; }
 
 echo "== Build =="
 "$root/scripts/build.sh" "$root/build"
 echo "== Tests =="
-xvfb-run -a ctest --test-dir "$root/build" --output-on-failure -j "$jobs" \
+xvfb ctest --test-dir "$root/build" --output-on-failure -j "$jobs" \
   | tee "$root/build/ctest-summary.log"
 
 echo "== Sanitizer build (ASan + UBSan) =="
@@ -20,7 +23,7 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export LSAN_OPTIONS="suppressions=$root/scripts/lsan-suppressions.txt:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 # The embedded browser runs Chromium, which does not run under ASan; its tests run above.
-xvfb-run -a ctest --test-dir "$root/build-asan" --output-on-failure -j "$jobs" -LE webengine \
+xvfb ctest --test-dir "$root/build-asan" --output-on-failure -j "$jobs" -LE webengine \
   | tee "$root/build-asan/ctest-summary.log"
 
 echo "== Fuzzing =="
