@@ -9,24 +9,6 @@
 namespace pfc {
 namespace {
 
-const char* EndingName(RunEnding ending) {
-  switch (ending) {
-    case RunEnding::Published:
-      return "published";
-    case RunEnding::Rejected:
-      return "rejected";
-    case RunEnding::AreaProduct:
-      return "area-product";
-    case RunEnding::Vpeak:
-      return "vpeak";
-    case RunEnding::FieldStrength:
-      return "field-strength";
-    case RunEnding::UnknownCore:
-      return "unknown-core";
-  }
-  return "unknown";
-}
-
 nlohmann::ordered_json MessageJson(const Message& message) {
   nlohmann::ordered_json json;
   json["title"] = message.title;
@@ -65,27 +47,7 @@ nlohmann::ordered_json RecordJson(const DesignRecord& record) {
 
 nlohmann::ordered_json SummaryJson(const ResultSummary& s) {
   nlohmann::ordered_json json;
-  json["txtFrequency"] = s.txtFrequency;
-  json["txtInductance"] = s.txtInductance;
-  json["txtOutputPower"] = s.txtOutputPower;
-  json["txtEfficiency"] = s.txtEfficiency;
-  json["txtVinMin"] = s.txtVinMin;
-  json["txtVinMax"] = s.txtVinMax;
-  json["txtVout"] = s.txtVout;
-  json["txtAmbientTemp"] = s.txtAmbientTemp;
-  json["txtFillFactor"] = s.txtFillFactor;
-  json["txtcore"] = s.txtcore;
-  json["txtOutCoreSize"] = s.txtOutCoreSize;
-  json["txtStackout"] = s.txtStackout;
-  json["txtNoOfTurns"] = s.txtNoOfTurns;
-  json["txtWireGuage"] = s.txtWireGuage;
-  json["txtZeroInductance"] = s.txtZeroInductance;
-  json["txtFullInductance"] = s.txtFullInductance;
-  json["txtCoreLoss"] = s.txtCoreLoss;
-  json["txtCopperLoss"] = s.txtCopperLoss;
-  json["txtTotalLosses"] = s.txtTotalLosses;
-  json["txtTotalTemp"] = s.txtTotalTemp;
-  json["totaltemp"] = s.totaltemp;
+  VisitSummaryTexts(s, [&json](const char* name, const std::string& text) { json[name] = text; });
   json["txtTotalTempStyle"] =
       s.txtTotalTempStyle == TotalTempStyle::BoldRed ? "bold-red" : "normal-black";
   return json;
@@ -94,7 +56,7 @@ nlohmann::ordered_json SummaryJson(const ResultSummary& s) {
 nlohmann::ordered_json DesignJson(const RunOutcome& outcome, const DesignRecord& record) {
   nlohmann::ordered_json json;
   json["status"] = StatusOf(outcome.ending);
-  json["ending"] = EndingName(outcome.ending);
+  json["ending"] = RunEndingName(outcome.ending);
   json["check"] = outcome.check;
   json["messages"] = nlohmann::ordered_json::array();
   for (const Message& message : outcome.messages)

@@ -106,4 +106,22 @@ RunOutcome RunDesign(const EntryTexts& entries, DesignRecord& record,
   return outcome;
 }
 
+const char* RunEndingName(RunEnding ending) {
+  switch (ending) {
+    case RunEnding::Published:
+      return "published";
+    case RunEnding::Rejected:
+      return "rejected";
+    case RunEnding::AreaProduct:
+      return "area-product";
+    case RunEnding::Vpeak:
+      return "vpeak";
+    case RunEnding::FieldStrength:
+      return "field-strength";
+    case RunEnding::UnknownCore:
+      return "unknown-core";
+  }
+  return "unknown";
+}
+
 }  // namespace pfc

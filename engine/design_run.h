@@ -18,7 +18,7 @@ enum class MessageIcon { Information, None };
 struct Message {
   std::string title;  // kCautionTitle or kApplicationTitle
   MessageIcon icon = MessageIcon::Information;
-  std::string text;   // lines separated by CR LF
+  std::string text;  // lines separated by CR LF
 };
 
 // The input form's texts as the user left them; the defaults are the form's own.
@@ -53,11 +53,11 @@ enum class RunEnding {
 // and the tests each play it back their own way.
 struct RunOutcome {
   RunEnding ending = RunEnding::Rejected;
-  std::string check;              // which check ended the run ("1a" ... "12", or the ending)
-  std::vector<Message> messages;  // in the order they are shown
-  std::string focus;              // control to receive the focus; empty for none
-  bool stackTextSetToOne = false;           // txtStack was empty and now reads "1"
-  bool busyPointerSet = false;              // validation passed; the pointer is restored
+  std::string check;               // which check ended the run ("1a" ... "12", or the ending)
+  std::vector<Message> messages;   // in the order they are shown
+  std::string focus;               // control to receive the focus; empty for none
+  bool stackTextSetToOne = false;  // txtStack was empty and now reads "1"
+  bool busyPointerSet = false;     // validation passed; the pointer is restored
   bool coreListEmptiedAndDisabled = false;  // txtCoreSize emptied and disabled
   ResultSummary summary;                    // output group and fill factor when published
 };
@@ -65,6 +65,10 @@ struct RunOutcome {
 }  // namespace pfc
 
 namespace pfc {
+
+// A stable lower-case name of the ending ("published", "area-product", ...), for exports
+// and diagnostics.
+const char* RunEndingName(RunEnding ending);
 
 // One press of "&Show Results": reads and checks the entries, designs, and decides how the
 // run ends. Writes the record as it goes (a run that stops keeps the fields it did not reach

@@ -37,4 +37,32 @@ struct ResultSummary {
   TotalTempStyle txtTotalTempStyle = TotalTempStyle::NormalBlack;
 };
 
+// Calls visit(controlName, text) for every text of the summary, the input group first, the
+// unit label "totaltemp" last; works on a const or a mutable summary. Exports and checks go
+// through this one list, so a text added to the summary is added here once.
+template <typename Summary, typename Visitor>
+void VisitSummaryTexts(Summary& s, Visitor&& visit) {
+  visit("txtFrequency", s.txtFrequency);
+  visit("txtInductance", s.txtInductance);
+  visit("txtOutputPower", s.txtOutputPower);
+  visit("txtEfficiency", s.txtEfficiency);
+  visit("txtVinMin", s.txtVinMin);
+  visit("txtVinMax", s.txtVinMax);
+  visit("txtVout", s.txtVout);
+  visit("txtAmbientTemp", s.txtAmbientTemp);
+  visit("txtFillFactor", s.txtFillFactor);
+  visit("txtcore", s.txtcore);
+  visit("txtOutCoreSize", s.txtOutCoreSize);
+  visit("txtStackout", s.txtStackout);
+  visit("txtNoOfTurns", s.txtNoOfTurns);
+  visit("txtWireGuage", s.txtWireGuage);
+  visit("txtZeroInductance", s.txtZeroInductance);
+  visit("txtFullInductance", s.txtFullInductance);
+  visit("txtCoreLoss", s.txtCoreLoss);
+  visit("txtCopperLoss", s.txtCopperLoss);
+  visit("txtTotalLosses", s.txtTotalLosses);
+  visit("txtTotalTemp", s.txtTotalTemp);
+  visit("totaltemp", s.totaltemp);
+}
+
 }  // namespace pfc

@@ -49,46 +49,6 @@ bool IsWholeNumber(double value) {
   return std::isfinite(value) && std::floor(value) == value;
 }
 
-std::string EndingName(RunEnding ending) {
-  switch (ending) {
-    case RunEnding::Published:
-      return "published";
-    case RunEnding::Rejected:
-      return "rejected";
-    case RunEnding::AreaProduct:
-      return "area product";
-    case RunEnding::Vpeak:
-      return "Vpeak";
-    case RunEnding::FieldStrength:
-      return "field strength";
-    case RunEnding::UnknownCore:
-      return "unknown core";
-  }
-  return "unknown ending";
-}
-
-std::vector<std::pair<const char*, const std::string*>> SummaryTexts(const ResultSummary& s) {
-  return {{"txtFrequency", &s.txtFrequency},
-          {"txtInductance", &s.txtInductance},
-          {"txtOutputPower", &s.txtOutputPower},
-          {"txtEfficiency", &s.txtEfficiency},
-          {"txtVinMin", &s.txtVinMin},
-          {"txtVinMax", &s.txtVinMax},
-          {"txtVout", &s.txtVout},
-          {"txtAmbientTemp", &s.txtAmbientTemp},
-          {"txtFillFactor", &s.txtFillFactor},
-          {"txtOutCoreSize", &s.txtOutCoreSize},
-          {"txtStackout", &s.txtStackout},
-          {"txtNoOfTurns", &s.txtNoOfTurns},
-          {"txtWireGuage", &s.txtWireGuage},
-          {"txtZeroInductance", &s.txtZeroInductance},
-          {"txtFullInductance", &s.txtFullInductance},
-          {"txtCoreLoss", &s.txtCoreLoss},
-          {"txtCopperLoss", &s.txtCopperLoss},
-          {"txtTotalLosses", &s.txtTotalLosses},
-          {"txtTotalTemp", &s.txtTotalTemp}};
-}
-
 bool Accepted(const DesignRecord& r) {
   return r.TempRise <= kTemperatureCeiling - r.AmbientTemp && r.HMax <= kFieldStrengthLimit;
 }
@@ -141,10 +101,10 @@ void CheckPublished(const RunOutcome& outcome, const DesignRecord& r,
     }
   });
 
-  for (const auto& [name, text] : SummaryTexts(s)) {
-    problems.Expect(!ShowsNonFiniteNumber(*text),
-                    std::string("summary text ") + name + " reads \"" + *text + "\"");
-  }
+  VisitSummaryTexts(s, [&problems](const char* name, const std::string& text) {
+    problems.Expect(!ShowsNonFiniteNumber(text),
+                    std::string("summary text ") + name + " reads \"" + text + "\"");
+  });
   for (const std::string* text : {&s.txtNoOfTurns, &s.txtWireGuage, &s.txtFillFactor,
                                   &s.txtZeroInductance, &s.txtFullInductance, &s.txtCoreLoss,
                                   &s.txtCopperLoss, &s.txtTotalLosses, &s.txtTotalTemp}) {
@@ -262,7 +222,7 @@ std::vector<std::string> RunOutcomeProblems(const RunOutcome& outcome, const Des
     ++next;
   }
   const std::size_t endingMessages = messages.size() - next;
-  const std::string ending = EndingName(outcome.ending);
+  const std::string ending = RunEndingName(outcome.ending);
   if (outcome.ending == RunEnding::Published) {
     problems.Expect(endingMessages == 0,
                     "published after a message other than the two warnings in their order");
