@@ -1,15 +1,21 @@
 #include <QApplication>
+#include <QIcon>
 #include <QLocale>
 #include <QStyleFactory>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 
+#include "app/information_options.h"
 #include "app/startup_report.h"
+#include "engine/version.h"
+#include "reports/image_sources.h"
 #include "reports/viewer/report_viewer_host.h"
 #include "ui/design_session.h"
 #include "ui/explorer/qt/explorer_widgets.h"
 #include "ui/form_names.h"
+#include "ui/forms/form_designs.h"
 #include "ui/launcher/desktop_browser_platform.h"
 #include "ui/launcher/launch_web_site.h"
 #include "ui/qt/qt_toolkit.h"
@@ -24,16 +30,31 @@ char LocaleDecimalSeparator() {
                                                         : '.';
 }
 
+// Where the windows' pictures are: beside the executable in a build tree, in the data
+// folder once installed.
+QString PictureFolder() {
+  const std::filesystem::path sideStrip =
+      pfc::FindDataFile(pfc::ExecutableFolder(), pfc::ui::kSideStripPicture);
+  return sideStrip.empty() ? QCoreApplication::applicationDirPath()
+                           : QString::fromStdString(sideStrip.parent_path().string());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const auto enteredMain = std::chrono::steady_clock::now();
+  if (const std::optional<int> status = pfc::app::AnswerInformationOptions(argc, argv, std::cout))
+    return *status;
   // The report viewer's browser shares OpenGL contexts with the windows; Qt needs to know
   // before the application object exists, even though the browser is loaded much later.
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(pfc::kApplicationTitle));
   QApplication::setApplicationDisplayName(QString::fromUtf8(pfc::kApplicationTitle));
+  QApplication::setApplicationVersion(
+      QString::fromUtf8(pfc::kVersion.data(), pfc::kVersion.size()));
+  // Lets the desktop match the windows to the menu entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("pfc-core-designer"));
   // Hidden windows still count as loaded; the toolkit ends the program itself.
   QApplication::setQuitOnLastWindowClosed(false);
   if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
@@ -46,7 +67,9 @@ int main(int argc, char** argv) {
 
   pfc::ui::FormRegistry registry;
   pfc::ui::RegisterStandardForms(registry, session, services);
-  pfc::ui::QtToolkit toolkit(registry, QCoreApplication::applicationDirPath());
+  const QString pictureFolder = PictureFolder();
+  QApplication::setWindowIcon(QIcon(pictureFolder + QStringLiteral("/pfc-core-designer.png")));
+  pfc::ui::QtToolkit toolkit(registry, pictureFolder);
   pfc::ui::AddExplorerWidgets(toolkit, session);
   services.chooseSaveFile = pfc::ui::ChooseSaveFileWithDialog;
   // The viewer module, and with it the embedded browser, is loaded by the first report.
@@ -57,15 +80,18 @@ int main(int argc, char** argv) {
     return pfc::ui::LaunchWebSite(tempFolder, platform);
   };
 
-  // PFC_STARTUP_REPORT=1: print how long the disclaimer took to appear and the memory in
-  // use at that moment, then quit.
+  // PFC_STARTUP_REPORT=1: print how long the disclaimer took to appear, the memory in use at
+  // that moment and where the program's files were found, then quit.
   if (const char* probe = std::getenv("PFC_STARTUP_REPORT"); probe != nullptr && *probe != '\0') {
-    toolkit.SetFirstShownHandler([enteredMain] {
+    toolkit.SetFirstShownHandler([enteredMain, pictureFolder] {
       const auto inMain = std::chrono::duration_cast<std::chrono::milliseconds>(
           std::chrono::steady_clock::now() - enteredMain);
       std::printf("disclaimer shown: %ld ms after process start (%lld ms after main), VmRSS %s\n",
                   pfc::app::MillisecondsSinceProcessStart(), static_cast<long long>(inMain.count()),
                   pfc::app::ResidentMemory().c_str());
+      // Where the program found its files, so that an installed copy can be checked.
+      std::printf("pictures: %s\nviewer module: %s\n", qPrintable(pictureFolder),
+                  qPrintable(pfc::DefaultReportViewerModulePath()));
       std::fflush(stdout);
       QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     });

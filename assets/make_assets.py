@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """Draws the program's pictures: the maker's logo and the core drawing used by the design
-report, and the header images and side strip of the windows.
+report, the header images and side strip of the windows, and the desktop icon.
 
 The images are committed; run this only to change them:
 
@@ -238,6 +238,22 @@ def side_strip(folder):
     canvas.finished().save(os.path.join(folder, "side_strip.png"), optimize=True)
 
 
+def icon(folder):
+    """The desktop icon: a wound toroid on a rounded blue tile, at 256 and 48 pixels."""
+    size = 256
+    canvas = Canvas(size, size, MIDNIGHT_BLUE)
+    canvas.vertical_gradient(STEEL, MIDNIGHT_BLUE)
+    toroid(canvas, 128, 112, 100, 42, 0.5, 38, EPOXY, EPOXY_SHINE, windings=13)
+    tile = canvas.finished().convert("RGBA")
+    mask = Image.new("L", (size * SCALE, size * SCALE), 0)
+    ImageDraw.Draw(mask).rounded_rectangle([0, 0, size * SCALE - 1, size * SCALE - 1],
+                                           radius=44 * SCALE, fill=255)
+    tile.putalpha(mask.resize((size, size), Image.LANCZOS))
+    tile.save(os.path.join(folder, "pfc-core-designer.png"), optimize=True)
+    tile.resize((48, 48), Image.LANCZOS).save(os.path.join(folder, "pfc-core-designer-48.png"),
+                                              optimize=True)
+
+
 def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
     os.makedirs(folder, exist_ok=True)
@@ -246,6 +262,7 @@ def main():
     disclaimer_header(folder)
     window_header(folder)
     side_strip(folder)
+    icon(folder)
 
 
 if __name__ == "__main__":

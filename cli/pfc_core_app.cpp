@@ -13,6 +13,7 @@
 #include "engine/design_run.h"
 #include "engine/explorer.h"
 #include "engine/explorer_csv.h"
+#include "engine/version.h"
 #include "reports/atomic_file.h"
 #include "reports/image_sources.h"
 #include "reports/report_writer.h"
@@ -140,6 +141,7 @@ int RunPfcCore(int argc, const char* const* argv, std::ostream& out, std::ostrea
   Session session;
   CLI::App app{"Designs the boost inductor of a PFC stage on Toridyne toroidal cores.", "pfc-core"};
   app.require_subcommand(1);
+  app.set_version_flag("--version", VersionLine("pfc-core"), "Print the version and exit");
 
   DesignOptions designOptions;
   bool designJson = false;
@@ -175,6 +177,9 @@ int RunPfcCore(int argc, const char* const* argv, std::ostream& out, std::ostrea
     return 0;
   } catch (const CLI::CallForAllHelp&) {
     out << app.help("", CLI::AppFormatMode::All);
+    return 0;
+  } catch (const CLI::CallForVersion& version) {
+    out << version.what() << "\n";
     return 0;
   } catch (const CLI::ParseError& error) {
     err << "pfc-core: " << OneLine(error.what()) << "\n";

@@ -41,7 +41,8 @@ std::string FileUrl(const std::filesystem::path& absolutePath) {
   return url;
 }
 
-std::string ImageSource(const std::filesystem::path& programFolder, std::string_view fileName) {
+std::filesystem::path FindDataFile(const std::filesystem::path& programFolder,
+                                   std::string_view fileName) {
   if (programFolder.empty())
     return {};
   std::error_code error;
@@ -54,9 +55,14 @@ std::string ImageSource(const std::filesystem::path& programFolder, std::string_
   };
   for (const std::filesystem::path& candidate : candidates) {
     if (IsFile(candidate))
-      return FileUrl(candidate);
+      return candidate;
   }
   return {};
+}
+
+std::string ImageSource(const std::filesystem::path& programFolder, std::string_view fileName) {
+  const std::filesystem::path file = FindDataFile(programFolder, fileName);
+  return file.empty() ? std::string() : FileUrl(file);
 }
 
 ReportImages FindReportImages(const std::filesystem::path& programFolder) {

@@ -19,9 +19,14 @@ std::filesystem::path ExecutableFolder();
 // and keeps the path's letter case.
 std::string FileUrl(const std::filesystem::path& absolutePath);
 
-// The image source for one of the report's images: the file beside the executable, else
-// the one in ../share/<data folder>/ relative to it; empty when neither exists, so that
-// the report still opens, without the picture.
+// One of the program's data files (its images): the file beside the executable, as in a
+// build tree, else the one in ../share/<data folder>/ relative to it, as installed; the
+// absolute path, empty when neither exists.
+std::filesystem::path FindDataFile(const std::filesystem::path& programFolder,
+                                   std::string_view fileName);
+
+// The image source for one of the report's images, found as FindDataFile finds it; empty
+// when there is none, so that the report still opens, without the picture.
 std::string ImageSource(const std::filesystem::path& programFolder, std::string_view fileName);
 
 // Both image sources of the report ("toridyne_logo.gif" and "gapcore.gif").

@@ -1,12 +1,19 @@
 #include "reports/viewer/report_viewer_host.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLibrary>
 
 namespace pfc {
 
 QString DefaultReportViewerModulePath() {
-  return QCoreApplication::applicationDirPath() + QStringLiteral("/libpfc_report_viewer.so");
+  const QString programFolder = QCoreApplication::applicationDirPath();
+  const QString besideProgram = programFolder + QStringLiteral("/libpfc_report_viewer.so");
+  if (QFileInfo::exists(besideProgram))
+    return besideProgram;  // a build tree
+  return QDir::cleanPath(
+      programFolder + QStringLiteral("/" PFC_INSTALLED_MODULE_FOLDER "/libpfc_report_viewer.so"));
 }
 
 ReportViewerHost::ReportViewerHost(ui::Toolkit& toolkit, const DesignRecord& record,

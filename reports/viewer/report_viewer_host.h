@@ -9,7 +9,8 @@
 
 namespace pfc {
 
-// Where the application finds the viewer module: beside its executable.
+// Where the application finds the viewer module: beside its executable in a build tree,
+// in its private library folder once installed.
 QString DefaultReportViewerModulePath();
 
 // Loads the viewer module the first time a report is shown and keeps it for the rest of

@@ -9,6 +9,7 @@
 
 #include "engine/design_run.h"
 #include "engine/pick_list.h"
+#include "engine/version.h"
 #include "tests/cli/cli_run.h"
 
 namespace pfc {
@@ -271,6 +272,13 @@ TEST(DesignCommand, HelpDescribesEveryOptionAndTheOutput) {
         "microhenry"}) {
     EXPECT_NE(result.out.find(option), std::string::npos) << option;
   }
+}
+
+TEST(DesignCommand, VersionNamesTheProgramAndItsRelease) {
+  const CliResult result = RunCli({"--version"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.out, "pfc-core (PFC Core Designer) " + std::string(kVersion) + "\n");
+  EXPECT_EQ(result.err, "");
 }
 
 TEST(PfcCoreBinary, DesignJsonOnTheDefaultsPublishes) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/version.h"
 #include "tests/ui/flow_fixture.h"
 
 namespace pfc::ui::testing {
@@ -267,6 +268,15 @@ TEST_F(FlowTest, PressingTheExplanatoryLineRecoloursTheWebLink) {
   kit.UserClick(kSummaryForm, "cmdExit");
   kit.UserClick(kInputForm, "cmdProcess");
   EXPECT_EQ(kit.ForeColor(kSummaryForm, "cmdWebLink"), kBlue);
+}
+
+// The disclaimer's box and both programs' --version name one release.
+TEST_F(FlowTest, TheDisclaimerShowsTheReleaseTheProgramsReport) {
+  kit.Show(kEnterForm);
+  const std::string box = kit.Text(kEnterForm, "lblVersion");
+  EXPECT_EQ(box, "  (Ver.  3.0.0)");
+  const std::string release = box.substr(box.rfind(' ') + 1, box.size() - box.rfind(' ') - 2);
+  EXPECT_EQ(VersionLine("pfc-core-designer"), "pfc-core-designer (PFC Core Designer) " + release);
 }
 
 TEST_F(FlowTest, AStoppedRunDoesNotKeepTheProgramAliveAfterCancel) {

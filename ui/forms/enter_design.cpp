@@ -1,6 +1,7 @@
 #include <string>
 
 #include "engine/contact_block.h"
+#include "engine/version.h"
 #include "ui/forms/design_helpers.h"
 #include "ui/forms/form_designs.h"
 
@@ -58,7 +59,7 @@ FormDescription EnterFormDesign() {
 
   c.push_back(Button("cmdProcess", "I &Accept", {2760, 6000, 1305, 420}, Arial(9.75), 0));
   c.push_back(Button("cmdExit", "E&xit", {4680, 6000, 1185, 420}, Arial(9.75), 1));
-  auto version = Label("lblVersion", "  (Ver.  3.0.0)", {6960, 6000, 1095, 255}, Arial(8.25));
+  auto version = Label("lblVersion", DisclaimerVersionText(), {6960, 6000, 1095, 255}, Arial(8.25));
   version.backColour = kSilver;
   c.push_back(version);
   return form;
