@@ -34,6 +34,7 @@ installed_files=(
   share/icons/hicolor/256x256/apps/pfc-core-designer.png
   share/man/man1/pfc-core.1.gz
   share/man/man1/pfc-core-designer.1.gz
+  share/doc/pfc-core-designer/copyright
 )
 
 check_tree() {
