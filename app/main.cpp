@@ -1,3 +1,4 @@
+#include <unistd.h>
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
@@ -45,6 +46,10 @@ int main(int argc, char** argv) {
   const auto enteredMain = std::chrono::steady_clock::now();
   if (const std::optional<int> status = pfc::app::AnswerInformationOptions(argc, argv, std::cout))
     return *status;
+  // The embedded browser refuses to start as root with its sandbox on, which would leave a
+  // root session without reports; an explicit setting of the variable is left alone.
+  if (geteuid() == 0)
+    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
   // The report viewer's browser shares OpenGL contexts with the windows; Qt needs to know
   // before the application object exists, even though the browser is loaded much later.
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
