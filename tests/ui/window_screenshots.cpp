@@ -1,11 +1,14 @@
 // Walks through the windows of a design session on the Qt toolkit and saves a picture of
-// each one: window_screenshots <folder>. Used to look at the layouts, not run by CTest.
+// each one: window_screenshots <folder>. Used to look at the layouts and to draw the
+// pictures of the documentation, not run by CTest. The report viewer's browser needs a real
+// display: run it under xvfb-run, not on the offscreen platform.
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
 #include <QTest>
 #include <cstdio>
 
+#include "reports/viewer/report_viewer_host.h"
 #include "ui/design_session.h"
 #include "ui/explorer/qt/design_table.h"
 #include "ui/explorer/qt/explorer_widgets.h"
@@ -15,8 +18,10 @@
 
 namespace {
 
-void Save(pfc::ui::QtToolkit& kit, const char* form, const QString& folder, const char* name) {
-  QWidget* window = kit.Window(form);
+// The browser draws the report a while after the window appears.
+constexpr int kReportLoadMilliseconds = 3000;
+
+void SaveWidget(QWidget* window, const QString& folder, const char* name) {
   QTest::qWait(100);
   const QString path = folder + "/" + name + ".png";
   if (window == nullptr || !window->grab().save(path)) {
@@ -26,9 +31,24 @@ void Save(pfc::ui::QtToolkit& kit, const char* form, const QString& folder, cons
   std::printf("%s\n", qPrintable(path));
 }
 
+void Save(pfc::ui::QtToolkit& kit, const char* form, const QString& folder, const char* name) {
+  SaveWidget(kit.Window(form), folder, name);
+}
+
+// The viewer is not a toolkit form: it lives in its own module and is found by its name.
+QWidget* ReportViewerWindow() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->objectName() == QLatin1String("frmHtmlReport") && widget->isVisible())
+      return widget;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  // As in the application: the report viewer's browser shares OpenGL contexts with the windows.
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication application(argc, argv);
   if (argc < 2) {
     std::fprintf(stderr, "usage: window_screenshots <folder>\n");
@@ -45,21 +65,23 @@ int main(int argc, char** argv) {
   pfc::ui::RegisterStandardForms(registry, session, services);
   pfc::ui::QtToolkit kit(registry, QCoreApplication::applicationDirPath());
   pfc::ui::AddExplorerWidgets(kit, session);
+  pfc::ReportViewerHost viewer(kit, session.record);
+  services.showReport = [&viewer](const std::string& path) { return viewer.ShowReport(path); };
   kit.SetMessagePresenter([&messages](const pfc::Message& m) { messages.push_back(m); });
 
   using namespace pfc::ui;
   kit.Show(kEnterForm);
-  Save(kit, kEnterForm, folder, "1-disclaimer");
+  Save(kit, kEnterForm, folder, "disclaimer");
   QTest::mouseClick(kit.Widget(kEnterForm, "cmdProcess"), Qt::LeftButton);
-  Save(kit, kInputForm, folder, "2-inputs");
+  Save(kit, kInputForm, folder, "input-form");
   QTest::mouseClick(kit.Widget(kInputForm, "chkPickCore"), Qt::LeftButton, {}, QPoint(8, 10));
   kit.Choose(kInputForm, "txtCoreSize", 31);
-  Save(kit, kInputForm, folder, "3-inputs-pick-list");
+  Save(kit, kInputForm, folder, "input-form-pick-list");
   QTest::mouseClick(kit.Widget(kInputForm, "chkCalcCore"), Qt::LeftButton, {}, QPoint(8, 10));
   QTest::mouseClick(kit.Widget(kInputForm, "cmdProcess"), Qt::LeftButton);
-  Save(kit, kSummaryForm, folder, "4-summary");
+  Save(kit, kSummaryForm, folder, "summary");
   QTest::mouseClick(kit.Widget(kSummaryForm, "cmdIinterOutput"), Qt::LeftButton);
-  Save(kit, kListingForm, folder, "5-calculations");
+  Save(kit, kListingForm, folder, "calculations");
   QTest::mouseClick(kit.Widget(kListingForm, "cmdExit"), Qt::LeftButton);
   QTest::mouseClick(kit.Widget(kSummaryForm, "cmdCompareCores"), Qt::LeftButton);
   if (auto* table = dynamic_cast<DesignTable*>(kit.Widget(kCompareCoresForm, "grdDesigns"))) {
@@ -67,11 +89,15 @@ int main(int argc, char** argv) {
     table->selectRow(2);
     table->scrollToTop();
   }
-  Save(kit, kCompareCoresForm, folder, "6-compare-cores");
+  Save(kit, kCompareCoresForm, folder, "compare-cores");
   kit.Unload(kCompareCoresForm);
+  QTest::mouseClick(kit.Widget(kSummaryForm, "cmdReport"), Qt::LeftButton);
+  QTest::qWait(kReportLoadMilliseconds);
+  SaveWidget(ReportViewerWindow(), folder, "report-viewer");
+  viewer.UnloadViewer();
   QTest::mouseClick(kit.Widget(kSummaryForm, "cmdExit"), Qt::LeftButton);
   QTest::mouseClick(kit.Widget(kInputForm, "cmdHelp"), Qt::LeftButton);
-  Save(kit, kDirectionsForm, folder, "7-directions");
+  Save(kit, kDirectionsForm, folder, "directions");
   for (const pfc::Message& m : messages) {
     std::printf("message [%s]: %s\n", m.title.c_str(), m.text.c_str());
   }
