@@ -51,7 +51,7 @@ std::filesystem::path FindDataFile(const std::filesystem::path& programFolder,
     return {};
   const std::filesystem::path candidates[] = {
       folder / fileName,
-      (folder / ".." / "share" / kDataFolderName / fileName).lexically_normal(),
+      (folder / PFC_INSTALLED_DATA_FOLDER / fileName).lexically_normal(),
   };
   for (const std::filesystem::path& candidate : candidates) {
     if (IsFile(candidate))

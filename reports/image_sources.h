@@ -8,9 +8,6 @@
 
 namespace pfc {
 
-// Name of the installed data folder, share/<name>/ beside the bin/ folder.
-inline constexpr std::string_view kDataFolderName = "pfc-core-designer";
-
 // The folder that holds the running executable; empty when it cannot be told.
 std::filesystem::path ExecutableFolder();
 
@@ -20,8 +17,8 @@ std::filesystem::path ExecutableFolder();
 std::string FileUrl(const std::filesystem::path& absolutePath);
 
 // One of the program's data files (its images): the file beside the executable, as in a
-// build tree, else the one in ../share/<data folder>/ relative to it, as installed; the
-// absolute path, empty when neither exists.
+// build tree, else the one in the installed data folder relative to it
+// (../share/pfc-core-designer); the absolute path, empty when neither exists.
 std::filesystem::path FindDataFile(const std::filesystem::path& programFolder,
                                    std::string_view fileName);
 
