@@ -12,15 +12,15 @@
 #include "app/startup_report.h"
 #include "engine/version.h"
 #include "reports/image_sources.h"
-#include "reports/viewer/report_viewer_host.h"
-#include "ui/design_session.h"
-#include "ui/explorer/qt/explorer_widgets.h"
-#include "ui/form_names.h"
+#include "ui/qt/report_viewer_host.h"
+#include "ui/forms/design_session.h"
+#include "ui/qt/explorer_widgets.h"
+#include "ui/forms/form_names.h"
 #include "ui/forms/form_designs.h"
-#include "ui/launcher/desktop_browser_platform.h"
-#include "ui/launcher/launch_web_site.h"
+#include "app/desktop_browser_platform.h"
+#include "app/launch_web_site.h"
 #include "ui/qt/qt_toolkit.h"
-#include "ui/standard_forms.h"
+#include "ui/forms/standard_forms.h"
 
 namespace {
 

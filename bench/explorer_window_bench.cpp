@@ -8,11 +8,11 @@
 #include <QTableView>
 #include <QTest>
 
-#include "ui/design_session.h"
-#include "ui/explorer/qt/explorer_widgets.h"
-#include "ui/form_names.h"
+#include "ui/forms/design_session.h"
+#include "ui/qt/explorer_widgets.h"
+#include "ui/forms/form_names.h"
 #include "ui/qt/qt_toolkit.h"
-#include "ui/standard_forms.h"
+#include "ui/forms/standard_forms.h"
 
 namespace {
 

@@ -14,4 +14,12 @@ std::string PickListEntry(const CoreCatalogue& catalogue, std::int16_t row, char
   return entry;
 }
 
+std::vector<std::string> PickListEntries(const CoreCatalogue& catalogue, char decimalSeparator) {
+  std::vector<std::string> entries{std::string()};
+  for (std::int16_t row = 1; row <= catalogue.RowCount(); ++row) {
+    entries.push_back(PickListEntry(catalogue, row, decimalSeparator));
+  }
+  return entries;
+}
+
 }  // namespace pfc

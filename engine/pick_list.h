@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/catalogue.h"
 
@@ -12,5 +13,9 @@ namespace pfc {
 // reads the part number back as the text before the first blank.
 std::string PickListEntry(const CoreCatalogue& catalogue, std::int16_t row,
                           char decimalSeparator = '.');
+
+// The entries of the input form's core list: a blank one, then one per catalogue row in
+// catalogue order.
+std::vector<std::string> PickListEntries(const CoreCatalogue& catalogue, char decimalSeparator);
 
 }  // namespace pfc

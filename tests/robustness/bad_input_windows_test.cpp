@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "fuzz/run_properties.h"
-#include "ui/design_session.h"
-#include "ui/form_names.h"
+#include "ui/forms/design_session.h"
+#include "ui/forms/form_names.h"
 #include "ui/qt/qt_toolkit.h"
-#include "ui/standard_forms.h"
+#include "ui/forms/standard_forms.h"
 
 namespace pfc::ui {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "ui/design_session.h"
-#include "ui/form_names.h"
-#include "ui/recording_toolkit.h"
-#include "ui/standard_forms.h"
+#include "ui/forms/design_session.h"
+#include "ui/forms/form_names.h"
+#include "tests/support/recording_toolkit.h"
+#include "ui/forms/standard_forms.h"
 
 namespace pfc::ui::testing {
 namespace {

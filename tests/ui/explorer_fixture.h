@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "ui/design_session.h"
-#include "ui/form_names.h"
-#include "ui/recording_toolkit.h"
-#include "ui/standard_forms.h"
+#include "ui/forms/design_session.h"
+#include "ui/forms/form_names.h"
+#include "tests/support/recording_toolkit.h"
+#include "ui/forms/standard_forms.h"
 
 namespace pfc::ui::testing {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/explorer_fixture.h"
-#include "ui/summary_window.h"
+#include "ui/forms/summary_window.h"
 
 namespace pfc::ui::testing {
 namespace {

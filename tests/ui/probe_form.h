@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/form_registry.h"
-#include "ui/toolkit.h"
+#include "ui/toolkit/form_registry.h"
+#include "ui/toolkit/toolkit.h"
 
 namespace pfc::ui::testing {
 

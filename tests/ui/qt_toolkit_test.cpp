@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "tests/ui/probe_form.h"
-#include "tests/ui/toolkit_conformance.h"
+#include "tests/support/toolkit_conformance.h"
 
 namespace pfc::ui::testing {
 namespace {

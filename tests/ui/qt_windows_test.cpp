@@ -12,12 +12,12 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/design_session.h"
-#include "ui/directions_texts.h"
-#include "ui/form_names.h"
+#include "ui/forms/design_session.h"
+#include "ui/forms/directions_texts.h"
+#include "ui/forms/form_names.h"
 #include "ui/qt/qt_toolkit.h"
-#include "ui/run_playback.h"
-#include "ui/standard_forms.h"
+#include "ui/forms/run_playback.h"
+#include "ui/forms/standard_forms.h"
 
 namespace pfc::ui::testing {
 namespace {

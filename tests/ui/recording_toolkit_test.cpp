@@ -1,9 +1,9 @@
-#include "ui/recording_toolkit.h"
+#include "tests/support/recording_toolkit.h"
 
 #include <gtest/gtest.h>
 
 #include "tests/ui/probe_form.h"
-#include "tests/ui/toolkit_conformance.h"
+#include "tests/support/toolkit_conformance.h"
 
 namespace pfc::ui::testing {
 namespace {

@@ -8,13 +8,13 @@
 #include <QTest>
 #include <cstdio>
 
-#include "reports/viewer/report_viewer_host.h"
-#include "ui/design_session.h"
-#include "ui/explorer/qt/design_table.h"
-#include "ui/explorer/qt/explorer_widgets.h"
-#include "ui/form_names.h"
+#include "ui/qt/report_viewer_host.h"
+#include "ui/forms/design_session.h"
+#include "ui/qt/design_table.h"
+#include "ui/qt/explorer_widgets.h"
+#include "ui/forms/form_names.h"
 #include "ui/qt/qt_toolkit.h"
-#include "ui/standard_forms.h"
+#include "ui/forms/standard_forms.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "reports/viewer/viewer_dialogs.h"
+#include "ui/qt/viewer_dialogs.h"
 #include "tests/viewer/scratch_folder.h"
 
 namespace pfc {

@@ -8,11 +8,11 @@
 #include <QWebEngineView>
 
 #include "reports/report_writer.h"
-#include "reports/viewer/html_report_window.h"
+#include "ui/qt/html_report_window.h"
 #include "tests/viewer/scratch_folder.h"
 #include "tests/viewer/stand_in_forms.h"
 #include "tests/viewer/viewer_test_support.h"
-#include "ui/recording_toolkit.h"
+#include "tests/support/recording_toolkit.h"
 
 namespace pfc {
 namespace {

@@ -1,4 +1,4 @@
-#include "reports/viewer/html_report_window.h"
+#include "ui/qt/html_report_window.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include "tests/viewer/scratch_folder.h"
 #include "tests/viewer/stand_in_forms.h"
 #include "tests/viewer/viewer_test_support.h"
-#include "ui/recording_toolkit.h"
+#include "tests/support/recording_toolkit.h"
 
 namespace pfc {
 namespace {

@@ -1,6 +1,6 @@
 #include "tests/viewer/stand_in_forms.h"
 
-#include "ui/toolkit.h"
+#include "ui/toolkit/toolkit.h"
 
 namespace pfc::test {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/form_registry.h"
+#include "ui/toolkit/form_registry.h"
 
 namespace pfc::test {
 

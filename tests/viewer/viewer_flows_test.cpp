@@ -1,9 +1,9 @@
-#include "reports/viewer/viewer_flows.h"
+#include "ui/forms/viewer_flows.h"
 
 #include <gtest/gtest.h>
 
 #include "tests/viewer/stand_in_forms.h"
-#include "ui/recording_toolkit.h"
+#include "tests/support/recording_toolkit.h"
 
 namespace pfc {
 namespace {

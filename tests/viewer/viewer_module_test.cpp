@@ -5,11 +5,11 @@
 #include <fstream>
 #include <iterator>
 
-#include "reports/viewer/report_viewer_host.h"
+#include "ui/qt/report_viewer_host.h"
 #include "tests/viewer/report_like_document.h"
 #include "tests/viewer/scratch_folder.h"
 #include "tests/viewer/stand_in_forms.h"
-#include "ui/recording_toolkit.h"
+#include "tests/support/recording_toolkit.h"
 
 namespace pfc {
 namespace {

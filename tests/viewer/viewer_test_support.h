@@ -9,7 +9,7 @@
 
 #include "tests/viewer/report_like_document.h"
 
-#include "reports/viewer/viewer_dialogs.h"
+#include "ui/qt/viewer_dialogs.h"
 
 class QWebEngineView;
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/form_description.h"
+#include "ui/toolkit/form_description.h"
 
 // Short-hands for writing form designs: each returns a control with the kind's usual
 // settings, which the design then adjusts.

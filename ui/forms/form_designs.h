@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/form_description.h"
+#include "ui/toolkit/form_description.h"
 
 // The design of each window: captions, controls, texts, tab order, tooltips, colours, fonts
 // and geometry in twips.

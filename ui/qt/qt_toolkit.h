@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/form_host.h"
+#include "ui/toolkit/form_host.h"
 
 namespace pfc::ui {
 

@@ -1,0 +1,124 @@
+#include "ui/forms/compare_cores_form.h"
+
+#include <string>
+
+#include "engine/explorer_csv.h"
+#include "ui/forms/compare_cores.h"
+#include "ui/forms/file_export.h"
+#include "ui/forms/form_names.h"
+
+namespace pfc::ui {
+
+namespace {
+
+// "TD-26" for one core, "TD-26 * 2" for a stack, as the summary writes a stacked core.
+std::string DesignName(const ExploredDesign& design) {
+  std::string name = design.SelectedCoreSize;
+  if (design.CoresToStack != 1) {
+    name += " * " + std::to_string(design.CoresToStack);
+  }
+  return name;
+}
+
+std::string NoChoiceReason(RunEnding ending) {
+  switch (ending) {
+    case RunEnding::AreaProduct:
+      return "the required area product exceeds the largest core of the stack";
+    case RunEnding::Vpeak:
+      return "the output voltage is below the line peak";
+    case RunEnding::FieldStrength:
+      return "no core of the stack keeps H at max current within 115 Oe";
+    case RunEnding::UnknownCore:
+    case RunEnding::Rejected:
+    case RunEnding::Published:
+      break;
+  }
+  return "its run ends without a design";
+}
+
+}  // namespace
+
+void CompareCoresForm::Form_Load() {
+  toolkit_.Move(kCompareCoresForm, 450, 300);
+  // A window loads with its design-time choices: every design listed, none picked.
+  session_.explored.SetPassingOnly(false);
+  session_.explored.Pick(std::nullopt);
+  subscription_ = session_.explored.Listen([this](ExploredDesigns::Change c) { Changed(c); });
+  ShowCounts();
+  ShowPickState();
+}
+
+void CompareCoresForm::Changed(ExploredDesigns::Change change) {
+  if (!toolkit_.IsLoaded(kCompareCoresForm)) {
+    return;  // unloading: a control touched now would load the window again
+  }
+  if (change == ExploredDesigns::Change::Designs) {
+    ShowCounts();
+  }
+  ShowPickState();
+}
+
+void CompareCoresForm::ShowCounts() {
+  const ExploredDesigns& explored = session_.explored;
+  toolkit_.SetText(kCompareCoresForm, "lblCount",
+                   std::to_string(explored.PassingCount()) + " of " +
+                       std::to_string(explored.Designs().size()) + " designs pass every limit.");
+  std::string choice;
+  if (const auto chosen = explored.CalculatorChoice()) {
+    const ExploredDesign& design = explored.Designs()[*chosen];
+    choice = "Highlighted: " + DesignName(design) +
+             ", the core the calculator chooses for this stack count.";
+  } else {
+    choice =
+        "No design is highlighted: the calculator's own run for this stack count finds "
+        "none, as " +
+        NoChoiceReason(explored.Current().calculatorEnding) + ".";
+  }
+  toolkit_.SetText(kCompareCoresForm, "lblChoice", choice);
+}
+
+void CompareCoresForm::ShowPickState() {
+  toolkit_.SetEnabled(kCompareCoresForm, "cmdUseDesign", session_.explored.Picked().has_value());
+}
+
+void CompareCoresForm::Click(std::string_view control) {
+  if (control == "chkPassingOnly") {
+    chkPassingOnly_Click();
+  } else if (control == "cmdUseDesign") {
+    cmdUseDesign_Click();
+  } else if (control == "cmdExportCsv") {
+    cmdExportCsv_Click();
+  } else if (control == "cmdClose") {
+    toolkit_.Unload(kCompareCoresForm);
+  }
+}
+
+void CompareCoresForm::chkPassingOnly_Click() {
+  session_.explored.SetPassingOnly(toolkit_.IsTicked(kCompareCoresForm, "chkPassingOnly"));
+}
+
+void CompareCoresForm::cmdUseDesign_Click() {
+  const auto picked = session_.explored.Picked();
+  if (!picked) {
+    return;
+  }
+  // A copy: the run may replace what the window shows.
+  const ExploredDesign design = session_.explored.Designs()[*picked];
+  UseExploredDesign(toolkit_, session_, services_, design);
+}
+
+void CompareCoresForm::cmdExportCsv_Click() {
+  // The designs as the table lists them, in catalogue order.
+  const ExploredDesigns& explored = session_.explored;
+  Exploration listed = explored.Current();
+  listed.designs.clear();
+  for (std::size_t i = 0; i < explored.Designs().size(); ++i) {
+    if (explored.Listed(i)) {
+      listed.designs.push_back(explored.Designs()[i]);
+    }
+  }
+  ExportFile(toolkit_, services_, CsvFileRequest("Export Designs", "compare-cores.csv"),
+             ExplorationCsv(listed));
+}
+
+}  // namespace pfc::ui

@@ -1,0 +1,13 @@
+#include "ui/forms/directions_form.h"
+
+#include "ui/forms/form_names.h"
+
+namespace pfc::ui {
+
+void DirectionsForm::Click(std::string_view control) {
+  if (control == "cmdExit") {
+    toolkit_.Unload(kDirectionsForm);
+  }
+}
+
+}  // namespace pfc::ui

@@ -1,0 +1,29 @@
+#include "ui/forms/enter_form.h"
+
+#include "ui/forms/form_names.h"
+
+namespace pfc::ui {
+
+void EnterForm::Form_Load() {
+  toolkit_.Move(kEnterForm, 700, 600);
+  session_.record.TempFolder = services_.readTempFolder ? services_.readTempFolder() : "";
+}
+
+void EnterForm::Click(std::string_view control) {
+  if (control == "cmdProcess") {
+    cmdProcess_Click();
+  } else if (control == "cmdExit") {
+    cmdExit_Click();
+  }
+}
+
+void EnterForm::cmdProcess_Click() {
+  toolkit_.Show(kInputForm);
+  toolkit_.Unload(kEnterForm);
+}
+
+void EnterForm::cmdExit_Click() {
+  toolkit_.Unload(kEnterForm);
+}
+
+}  // namespace pfc::ui

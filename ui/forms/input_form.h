@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ui/forms/design_session.h"
+#include "ui/toolkit/form_logic.h"
+#include "ui/toolkit/toolkit.h"
+
+namespace pfc::ui {
+
+// frmXls, the design inputs: the entry boxes with their key filter, the calculator-type
+// boxes and the core list, and the buttons that run the design, clear, cancel and help.
+class InputForm final : public FormLogic {
+ public:
+  InputForm(Toolkit& toolkit, DesignSession& session, const DesktopServices& services)
+      : toolkit_(toolkit), session_(session), services_(services) {}
+
+  void Form_Load() override;
+  void Form_Unload() override;
+  void Click(std::string_view control) override;
+  void GotFocus(std::string_view control) override;
+  void LostFocus(std::string_view control) override;
+  char32_t KeyPress(std::string_view control, char32_t key) override;
+
+  // The nine boxes with the key filter and select-all on focus (not the fill factor).
+  static bool IsNumericEntry(std::string_view control);
+
+ private:
+  void chkCalcCore_Click();
+  void chkPickCore_Click();
+  void cmdProcess_Click();
+  void cmdQuit_Click();
+  void cmdExit_Click();
+  void cmdExit_LostFocus();
+  void cmdHelp_Click();
+
+  Toolkit& toolkit_;
+  DesignSession& session_;
+  const DesktopServices& services_;
+};
+
+// The input form's entries and choices as they stand.
+EntryTexts ReadInputEntries(Toolkit& toolkit);
+
+// One press of "&Show Results": runs the design on the input form's entries and shows how
+// the run ended.
+void RunInputForm(Toolkit& toolkit, DesignSession& session, const DesktopServices& services);
+
+}  // namespace pfc::ui

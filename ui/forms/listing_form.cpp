@@ -1,0 +1,42 @@
+#include "ui/forms/listing_form.h"
+
+#include "reports/listing.h"
+#include "reports/listing_csv.h"
+#include "ui/forms/file_export.h"
+#include "ui/forms/form_names.h"
+#include "ui/forms/form_designs.h"
+
+namespace pfc::ui {
+
+void ListingForm::Form_Load() {
+  toolkit_.Move(kListingForm, 250, 500);
+  shown_ = session_.record;
+  const auto lines = BuildListing(shown_, session_.decimalSeparator);
+  // Captions first (A1's is part of the design), then the values in the window's own order.
+  for (const ListingLine& line : lines) {
+    if (line.line != "A1") {
+      toolkit_.SetText(kListingForm, ListingCaptionControl(line.line), line.caption);
+    }
+  }
+  for (const std::size_t index : ListingFillOrder()) {
+    const ListingLine& line = lines[index];
+    const std::string control = ListingValueControl(line.line);
+    if (line.line == "A2") {
+      toolkit_.SetForeColor(kListingForm, control,
+                            line.colour == ListingColour::Red ? kRed : kBlack);
+    }
+    toolkit_.SetText(kListingForm, control, line.value);
+  }
+}
+
+void ListingForm::Click(std::string_view control) {
+  if (control == "cmdExit") {
+    toolkit_.Unload(kListingForm);
+  } else if (control == "cmdExportCsv") {
+    // The values the window shows, at full precision, even after a later run.
+    ExportFile(toolkit_, services_, CsvFileRequest("Export Calculations", "calculations.csv"),
+               ListingCsv(shown_));
+  }
+}
+
+}  // namespace pfc::ui

@@ -1,0 +1,52 @@
+#include "ui/forms/run_playback.h"
+
+#include "ui/forms/form_names.h"
+#include "ui/forms/summary_window.h"
+
+namespace pfc::ui {
+
+void PlayRunOutcome(Toolkit& toolkit, const RunOutcome& outcome) {
+  // The run starts by resetting the summary's emphasis, which loads the summary window.
+  toolkit.Load(kSummaryForm);
+  ResetTotalTempEmphasis(toolkit);
+
+  if (outcome.stackTextSetToOne) {
+    toolkit.SetText(kInputForm, "txtStack", "1");
+  }
+  bool busy = false;
+  if (outcome.busyPointerSet) {
+    toolkit.SetMousePointer(kInputForm, MousePointer::Busy);
+    busy = true;
+  }
+  const auto restorePointer = [&] {
+    if (busy) {
+      toolkit.SetMousePointer(kInputForm, MousePointer::Normal);
+      busy = false;
+    }
+  };
+
+  for (std::size_t i = 0; i < outcome.messages.size(); ++i) {
+    // The field-strength stop restores the pointer before its own message; a temperature
+    // warning before it is still shown with the busy pointer.
+    const bool last = i + 1 == outcome.messages.size();
+    if (last && outcome.ending == RunEnding::FieldStrength) {
+      restorePointer();
+    }
+    toolkit.ShowMessage(outcome.messages[i]);
+  }
+  if (outcome.coreListEmptiedAndDisabled) {
+    toolkit.ClearItems(kInputForm, "txtCoreSize");
+    toolkit.SetEnabled(kInputForm, "txtCoreSize", false);
+  }
+  if (!outcome.focus.empty()) {
+    toolkit.SetFocus(kInputForm, outcome.focus);
+  }
+  if (outcome.ending == RunEnding::Published) {
+    ShowPublishedSummary(toolkit, outcome.summary);
+    toolkit.Hide(kInputForm);
+    toolkit.Show(kSummaryForm);
+  }
+  restorePointer();
+}
+
+}  // namespace pfc::ui

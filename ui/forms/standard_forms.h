@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ui/forms/design_session.h"
+#include "ui/toolkit/form_registry.h"
+
+namespace pfc::ui {
+
+// Registers the disclaimer, the input form, the summary, the listing, the directions and
+// the core comparison.
+// The session and the services must outlive every toolkit that uses the registry.
+void RegisterStandardForms(FormRegistry& registry, DesignSession& session,
+                           const DesktopServices& services);
+
+}  // namespace pfc::ui

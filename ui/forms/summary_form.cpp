@@ -1,0 +1,97 @@
+#include "ui/forms/summary_form.h"
+
+#include "reports/summary_texts.h"
+#include "ui/forms/compare_cores.h"
+#include "ui/forms/form_names.h"
+#include "ui/forms/summary_window.h"
+
+namespace pfc::ui {
+
+void SummaryForm::Form_Load() {
+  toolkit_.Move(kSummaryForm, 250, 500);
+  EchoInputs();
+}
+
+void SummaryForm::Form_Activate() {
+  EchoInputs();
+}
+
+void SummaryForm::EchoInputs() {
+  ResultSummary echo;
+  pfc::EchoInputs(session_.record, echo, session_.decimalSeparator);
+  ShowInputEcho(toolkit_, echo);
+}
+
+void SummaryForm::Form_Unload() {
+  // A summary that was never shown (its run stopped) leaves without showing anything.
+  if (toolkit_.IsVisible(kSummaryForm)) {
+    toolkit_.Show(kInputForm);
+  }
+}
+
+void SummaryForm::Click(std::string_view control) {
+  if (control == "cmdIinterOutput") {
+    cmdIinterOutput_Click();
+  } else if (control == "cmdReport") {
+    cmdReport_Click();
+  } else if (control == "cmdExit") {
+    cmdExit_Click();
+  } else if (control == "cmdWebLink") {
+    cmdWebLink_Click();
+  } else if (control == "cmdCompareCores") {
+    OpenCompareCores(toolkit_, session_);
+  }
+}
+
+void SummaryForm::MouseDown(std::string_view control) {
+  if (control == "Label2") {
+    toolkit_.SetForeColor(kSummaryForm, "cmdWebLink", kYellow);
+  }
+}
+
+void SummaryForm::MouseUp(std::string_view control) {
+  if (control == "Label2") {
+    toolkit_.SetForeColor(kSummaryForm, "cmdWebLink", kRed);
+  }
+}
+
+void SummaryForm::cmdIinterOutput_Click() {
+  toolkit_.Show(kListingForm);
+}
+
+void SummaryForm::cmdReport_Click() {
+  const FileWriteResult written =
+      services_.writeReport(ReadSummaryWindow(toolkit_), session_.record);
+  if (!written.written) {
+    toolkit_.ShowMessage(Message{kCautionTitle, MessageIcon::Information, written.Message()});
+    return;
+  }
+  if (services_.showReport) {
+    if (const auto failure = services_.showReport(written.path)) {
+      toolkit_.ShowMessage(Message{
+          kCautionTitle, MessageIcon::Information,
+          "The report was written to " + written.path + " but could not be shown.\r\n" + *failure});
+    }
+  }
+}
+
+void SummaryForm::cmdExit_Click() {
+  if (session_.record.CalcType == CalcSelects) {
+    toolkit_.ClearItems(kInputForm, "txtCoreSize");
+    toolkit_.SetEnabled(kInputForm, "txtCoreSize", false);
+  } else {
+    toolkit_.Choose(kInputForm, "txtCoreSize", 0);
+  }
+  toolkit_.Unload(kSummaryForm);
+}
+
+void SummaryForm::cmdWebLink_Click() {
+  if (!services_.launchWebSite) {
+    return;
+  }
+  if (const auto failure = services_.launchWebSite(session_.record.TempFolder)) {
+    toolkit_.ShowMessage(*failure);
+  }
+}
+
+}  // namespace pfc::ui

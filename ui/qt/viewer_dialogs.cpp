@@ -1,0 +1,54 @@
+#include "ui/qt/viewer_dialogs.h"
+
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace pfc {
+namespace {
+
+const QString kHtmlPattern = QStringLiteral("*.html");
+
+std::optional<QString> Chosen(const QString& name, QString& lastName) {
+  if (name.isEmpty()) {
+    return std::nullopt;
+  }
+  lastName = name;
+  return name;
+}
+
+}  // namespace
+
+std::optional<QString> DesktopViewerDialogs::AskSaveName() {
+  // The name goes on exactly as typed (".html" is added afterwards), so the dialog adds no
+  // extension and asks nothing about a file of that name: it is not the one written.
+  const QString name =
+      QFileDialog::getSaveFileName(parent_, QStringLiteral("Save As"), lastHtmlName_, kHtmlPattern,
+                                   nullptr, QFileDialog::DontConfirmOverwrite);
+  return Chosen(name, lastHtmlName_);
+}
+
+std::optional<QString> DesktopViewerDialogs::AskOpenName() {
+  const QString name =
+      QFileDialog::getOpenFileName(parent_, QStringLiteral("Open"), lastHtmlName_, kHtmlPattern);
+  return Chosen(name, lastHtmlName_);
+}
+
+std::optional<QString> DesktopViewerDialogs::AskPdfName() {
+  // Here the dialog adds the extension itself, so its overwrite question is about the file
+  // that is actually written.
+  QFileDialog dialog(parent_, QStringLiteral("Save as PDF"), lastPdfName_, QStringLiteral("*.pdf"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    return std::nullopt;
+  }
+  return Chosen(dialog.selectedFiles().constFirst(), lastPdfName_);
+}
+
+bool DesktopViewerDialogs::SetUpPrinter(QPrinter& printer) {
+  QPrintDialog dialog(&printer, parent_);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace pfc

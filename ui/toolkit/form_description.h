@@ -1,0 +1,85 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/toolkit/colour.h"
+
+namespace pfc::ui {
+
+enum class ControlKind {
+  TextBox,  // single or multi-line entry
+  ListBox,  // drop-down list that only allows choosing
+  CheckBox,
+  Button,
+  Label,
+  Frame,    // a plain panel drawn behind the controls
+  Picture,  // an image file from beside the executable; nothing is drawn without it
+  Line,     // a straight line from (x, y) to (x + width, y + height)
+  Custom,   // built by a factory the toolkit was given for ControlDescription::customKind
+};
+
+enum class TextAlignment { Left, Centre, Right };
+
+struct FontDescription {
+  std::string family = "Arial";
+  double points = 8.25;
+  bool bold = false;
+  bool underline = false;
+};
+
+// Position and size in twips (1/1440 inch) within the form's client area.
+struct TwipRect {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+};
+
+// One control as the form is designed: everything a toolkit needs to build it.
+struct ControlDescription {
+  ControlKind kind = ControlKind::Label;
+  std::string name;
+  std::string text;  // text or caption; "&" marks the access letter of captions
+  std::vector<std::string> items;
+  int chosenItem = -1;
+  std::string toolTip;
+  int tabIndex = -1;  // -1 takes no keyboard focus
+  TwipRect rect;
+  FontDescription font;
+  std::optional<Rgb> foreColour;
+  std::optional<Rgb> backColour;
+  TextAlignment alignment = TextAlignment::Left;
+  bool enabled = true;
+  bool ticked = false;
+  bool multiLine = false;
+  bool readOnly = false;
+  bool border = false;  // a sunken frame around a text box, a box around a label
+  bool wordWrap = false;
+  bool shrinkToFit = false;  // a label whose caption is too wide is drawn in a smaller size
+  std::string picture;       // file name of a Picture
+  std::string customKind;    // of a Custom control
+};
+
+struct FormDescription {
+  std::string name;
+  std::string caption;
+  int clientWidth = 0;  // twips
+  int clientHeight = 0;
+  Rgb backColour = kLightGrey;
+  FontDescription font;                      // of controls that bring none of their own
+  std::vector<ControlDescription> controls;  // drawn in this order, later ones on top
+
+  const ControlDescription* Find(std::string_view control) const {
+    for (const auto& c : controls) {
+      if (c.name == control) {
+        return &c;
+      }
+    }
+    return nullptr;
+  }
+};
+
+}  // namespace pfc::ui
