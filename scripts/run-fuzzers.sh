@@ -21,7 +21,8 @@ esac
 
 if [ "$step" != run ]; then
   "$root/scripts/build.sh" "$build" -DCMAKE_CXX_COMPILER=clang++-14 -DPFC_BUILD_GUI=OFF \
-    -DPFC_BUILD_TESTS=OFF -DPFC_BUILD_BENCHMARKS=OFF -DPFC_BUILD_FUZZERS=ON
+    -DPFC_BUILD_TESTS=OFF -DPFC_BUILD_BENCHMARKS=OFF -DPFC_BUILD_FUZZERS=ON \
+    -- fuzzers
 fi
 if [ "$step" = build ]; then
   exit 0

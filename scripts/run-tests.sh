@@ -21,16 +21,32 @@ stage_lines=()
 stage_name=""
 stage_note=""
 stage_start=0
+stage_cpu_start=0
 run_start="${EPOCHREALTIME//[!0-9]/}"
 
-# Elapsed time since a start in microseconds, as minutes:seconds.tenths.
-elapsed_since() {
-  local tenths=$(((${EPOCHREALTIME//[!0-9]/} - $1) / 100000))
-  printf '%d:%02d.%d' $((tenths / 600)) $((tenths / 10 % 60)) $((tenths % 10))
+# Tenths of a second as minutes:seconds.tenths.
+as_minutes() {
+  printf '%d:%02d.%d' $(($1 / 600)) $(($1 / 10 % 60)) $(($1 % 10))
+}
+
+# Wall time since a start in microseconds, in tenths of a second.
+tenths_since() {
+  echo $(((${EPOCHREALTIME//[!0-9]/} - $1) / 100000))
+}
+
+# Processor time (user and system) of every finished process this script started, with
+# their children, in tenths of a second. Unlike the wall time it does not grow when other
+# work shares the machine.
+cpu_tenths() {
+  local fields
+  read -ra fields < /proc/$$/stat
+  echo $(((fields[15] + fields[16]) * 10 / $(getconf CLK_TCK)))
 }
 
 end_stage() {
-  stage_lines+=("$(printf '  %-18s %9s  %s' "$stage_name" "$(elapsed_since "$stage_start")" "$1")")
+  stage_lines+=("$(printf '  %-18s %9s %9s  %s' "$stage_name" \
+    "$(as_minutes "$(tenths_since "$stage_start")")" \
+    "$(as_minutes $(($(cpu_tenths) - stage_cpu_start)))" "$1")")
   stage_name=""
 }
 
@@ -41,6 +57,7 @@ run_stage() {
   shift
   echo "== $stage_name =="
   stage_start="${EPOCHREALTIME//[!0-9]/}"
+  stage_cpu_start="$(cpu_tenths)"
   "$@"
   end_stage "${stage_note:-}"
   stage_note=""
@@ -60,9 +77,10 @@ print_summary() {
   fi
   echo
   echo "== Summary =="
-  printf '  %-18s %9s\n' stage "m:ss.s"
+  printf '  %-18s %9s %9s\n' stage wall cpu
   printf '%s\n' "${stage_lines[@]}"
-  printf '  %-18s %9s\n' total "$(elapsed_since "$run_start")"
+  printf '  %-18s %9s %9s\n' total "$(as_minutes "$(tenths_since "$run_start")")" \
+    "$(as_minutes "$(cpu_tenths)")"
   if [ -f "$root/build/ctest-summary.log" ]; then
     echo "normal build:    $(grep -E 'tests passed' "$root/build/ctest-summary.log" || echo 'no result')"
   fi
