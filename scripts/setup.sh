@@ -10,6 +10,7 @@ packages=(
   xvfb xauth fonts-liberation2 xdg-utils
   dpkg-dev file desktop-file-utils
   clang-14 libclang-rt-14-dev
+  ccache clang-format openbox
 )
 
 missing=()
