@@ -32,7 +32,6 @@ struct Angles {
   std::array<double, kCheckedAngles> current{};
   std::array<double, kCheckedAngles> duty{};
   std::array<double, kCheckedAngles> ripple{};
-  std::array<double, kCheckedAngles> fluxSwing{};
 };
 
 // The mean over the line of In²/2 for each harmonic n of the triangular ripple, of amplitude
@@ -224,15 +223,17 @@ LineCheck CheckLine(const DesignRecord& r, const RolloffGrade& grade, LineVoltag
   out.peakAboveVout = vpeak >= r.Vout;
   for (int k = 0; k < kCheckedAngles; ++k)
     out.angles[static_cast<std::size_t>(k)].deg = k;
-  out.usable = vrms > 0 && std::isfinite(vpeak) && std::isfinite(iinRms) && std::isfinite(ipkLine);
-  if (!out.usable)
+  const RolloffInductor inductor(r.Turns, r.AlValue, r.PathLength, grade);
+  out.atIpkLine = InductanceAt(inductor, ipkLine, r.Inductance);
+  out.usable = vrms > 0 && std::isfinite(vpeak) && std::isfinite(iinRms) &&
+               std::isfinite(ipkLine) && out.atIpkLine.hOe.has_value();
+  if (!out.usable) {
+    out.atIpkLine = {};
     return out;
+  }
   out.iinRms = iinRms;
   out.ipkLine = ipkLine;
-
-  const RolloffInductor inductor(r.Turns, r.AlValue, r.PathLength, grade);
   const double turnsArea = r.Turns * (r.CoreArea / 1e4);  // m²
-  out.atIpkLine = InductanceAt(inductor, ipkLine, r.Inductance);
 
   Angles angles;
   std::array<double, kCheckedAngles> lossDensity{};     // W/kg
@@ -256,7 +257,6 @@ LineCheck CheckLine(const DesignRecord& r, const RolloffGrade& grade, LineVoltag
     angles.current[i] = current;
     angles.duty[i] = duty;
     angles.ripple[i] = ripple.value_or(kNoValue);
-    angles.fluxSwing[i] = swing;
     lossDensity[i] = std::pow(swing / 2, kCoreLossFluxExponent) * frequencyFactor;
     largestSwing = std::max(largestSwing, swing);
 

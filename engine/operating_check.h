@@ -49,7 +49,8 @@ enum class ThermalEnding {
 };
 
 struct LineCheck {
-  // A positive line voltage with finite currents; false: nothing past vrms and vpeak exists.
+  // A positive line voltage with finite currents and field; false: nothing past vrms and
+  // vpeak exists.
   bool usable = false;
   bool peakAboveVout = false;  // Vpk ≥ Vout: the stage cannot boost at the crest
   bool saturates = false;      // some angle's on-time needs more than 2·λ(∞)
@@ -94,6 +95,53 @@ enum class LineVoltage { Low, High };
 // Cores candidate) with one roll-off grade. The record is read only.
 OperatingCheck CheckOperation(const DesignRecord& record, const RolloffGrade& grade);
 LineCheck CheckLine(const DesignRecord& record, const RolloffGrade& grade, LineVoltage line);
+
+// Calls visit(name, figure) for the figures of a line in their export order, with their
+// export names; the two InductanceAtCurrent groups are visited whole ("at_ipk_line",
+// "at_ipk"), every other figure is a CheckedNumber. Works on a const or a mutable line.
+template <typename Line, typename Visitor>
+void VisitLineFigures(Line& l, Visitor&& visit) {
+  visit("vrms", l.vrms);
+  visit("vpeak", l.vpeak);
+  visit("iin_rms", l.iinRms);
+  visit("ipk_line", l.ipkLine);
+  visit("at_ipk_line", l.atIpkLine);
+  visit("at_ipk", l.atIpk);
+  visit("ipk", l.ipk);
+  visit("ipk_angle_deg", l.ipkAngleDeg);
+  visit("ripple_max_pp", l.rippleMaxPp);
+  visit("ripple_max_angle_deg", l.rippleMaxAngleDeg);
+  visit("ripple_max_percent_of_ipk_line", l.rippleMaxPercentOfIpkLine);
+  visit("ripple_at_crest_pp", l.rippleAtCrestPp);
+  visit("dcm_below_angle_deg", l.dcmBelowAngleDeg);
+  visit("flux_swing_max_mt", l.fluxSwingMaxMt);
+  visit("b_at_ipk_t", l.bAtIpkT);
+  visit("core_loss_w", l.coreLossW);
+  visit("copper_dc_loss_w", l.copperDcLossW);
+  visit("copper_ac_loss_w", l.copperAcLossW);
+  visit("total_loss_w", l.totalLossW);
+  visit("temperature_rise_c", l.temperatureRiseC);
+  visit("winding_temperature_c", l.windingTemperatureC);
+}
+
+template <typename At, typename Visitor>
+void VisitInductanceFigures(At& a, Visitor&& visit) {
+  visit("h_oe", a.hOe);
+  visit("permeability_percent", a.permeabilityPercent);
+  visit("l_uh", a.lUh);
+  visit("l_percent_of_target", a.lPercentOfTarget);
+}
+
+// The figures of an angle row after its "deg".
+template <typename Angle, typename Visitor>
+void VisitAngleFigures(Angle& a, Visitor&& visit) {
+  visit("vin", a.vin);
+  visit("i_avg", a.iAvg);
+  visit("duty", a.duty);
+  visit("ripple_pp", a.ripplePp);
+  visit("i_max", a.iMax);
+  visit("flux_swing_t", a.fluxSwingT);
+}
 
 // The line-cycle mean of 91 values at 0°…90° by the trapezoid rule (ends weighted ½).
 double LineCycleMean(const std::array<double, kCheckedAngles>& values);

@@ -242,6 +242,9 @@ TEST(ExplorationCsv, WritesHeaderUnitsAndShortestNumbers) {
   a.CoreMass = 142.3;
   a.PassesFieldStrength = a.PassesTemperature = a.PassesFillFactor = a.PassesVpeak = true;
   a.CalculatorChoice = true;
+  a.CheckLAtIpkPercent = 62.5;
+  a.CheckRipplePercent = 0.1 + 0.2;
+  a.CheckWindingTemperature = 140.75;
   ExploredDesign b;
   b.SelectedCoreSize = "TD-31";
   b.CoresToStack = 9;
@@ -275,6 +278,8 @@ TEST(ExplorationCsv, WritesHeaderUnitsAndShortestNumbers) {
   c.BoxedVolume = 2.7262;
   c.CoreMass = 4.95;
   c.PassesFieldStrength = c.PassesFillFactor = true;
+  c.CheckLAtIpkPercent = 150.5;
+  c.CheckRipplePercent = 1e-6;
   exploration.designs = {a, b, c};
   EXPECT_EQ(ExplorationCsv(exploration), ExpectedFile("explore_three_designs.csv"));
 }
