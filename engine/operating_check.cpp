@@ -205,11 +205,17 @@ double RippleEstimate(const std::array<double, kCheckedAngles>& meanInductance, 
 
 }  // namespace
 
+// Neumaier's compensated sum, so that the mean of a constant is that constant.
 double LineCycleMean(const std::array<double, kCheckedAngles>& values) {
-  double sum = (values.front() + values.back()) / 2;
-  for (std::size_t k = 1; k + 1 < values.size(); ++k)
-    sum += values[k];
-  return sum / (kCheckedAngles - 1);
+  double sum = 0;
+  double lost = 0;  // the low-order parts the running sum could not hold
+  for (std::size_t k = 0; k < values.size(); ++k) {
+    const double value = (k == 0 || k + 1 == values.size()) ? values[k] / 2 : values[k];
+    const double next = sum + value;
+    lost += std::fabs(sum) >= std::fabs(value) ? (sum - next) + value : (value - next) + sum;
+    sum = next;
+  }
+  return (sum + lost) / (kCheckedAngles - 1);
 }
 
 LineCheck CheckLine(const DesignRecord& r, const RolloffGrade& grade, LineVoltage line) {

@@ -145,17 +145,20 @@ bool RolloffInductor::IsNarrow(double from, double to) {
 // interval narrow beside its distance from zero (where the inductance is analytic well beyond
 // it) four Gauss–Legendre points give the integral to rounding.
 double RolloffInductor::FluxLinkageBetween(double from, double to) const {
-  if (IsNarrow(from, to)) {
-    const double half = (to - from) / 2;
-    const double middle = from + half;
-    double sum = 0;
-    for (int k = 0; k < 2; ++k) {
-      sum += kWeights[k] *
-             (Inductance(middle - half * kNodes[k]) + Inductance(middle + half * kNodes[k]));
-    }
-    return half * sum;
-  }
+  if (IsNarrow(from, to))
+    return FluxLinkageAround(from + (to - from) / 2, (to - from) / 2);
   return FluxLinkage(to) - FluxLinkage(from);
+}
+
+// The nodes are placed from the centre, so that a half width far below the centre's last
+// digit still counts whole.
+double RolloffInductor::FluxLinkageAround(double centre, double half) const {
+  double sum = 0;
+  for (int k = 0; k < 2; ++k) {
+    sum += kWeights[k] *
+           (Inductance(centre - half * kNodes[k]) + Inductance(centre + half * kNodes[k]));
+  }
+  return half * sum;
 }
 
 // Halley's method on f(h) = λ(i + h) − λ(i − h) − VS, h = Δ/2, kept inside a bracket that
@@ -180,7 +183,7 @@ std::optional<double> RolloffInductor::Ripple(double current, double voltSeconds
     double f;
     double tolerance;  // the step below which f is no longer resolved
     if (IsNarrow(current - half, current + half)) {
-      f = FluxLinkageBetween(current - half, current + half) - voltSeconds;
+      f = FluxLinkageAround(current, half) - voltSeconds;
       up = At(current + half);
       down = At(current - half);
       tolerance = 4 * kEpsilon * half;

@@ -51,6 +51,7 @@ class RolloffInductor {
   double Normalised(double s, double t) const;  // NormalisedFluxLinkage with t = s^c
   // The interval is narrow beside its distance from zero: its flux linkage is integrated.
   static bool IsNarrow(double from, double to);
+  double FluxLinkageAround(double centre, double half) const;  // over centre ± half, narrow
 
   double zeroBias_ = 0;        // H
   double fieldPerAmpere_ = 0;  // A/m per A
