@@ -28,6 +28,9 @@ nlohmann::ordered_json ExplorationJson(const Exploration& exploration) {
     json["PassesVpeak"] = d.PassesVpeak;
     json["PassesAll"] = d.PassesAll();
     json["CalculatorChoice"] = d.CalculatorChoice;
+    json["check_l_at_ipk_percent"] = d.CheckLAtIpkPercent;
+    json["check_ripple_percent"] = d.CheckRipplePercent;
+    json["check_winding_temperature_c"] = d.CheckWindingTemperature;
     designs.push_back(std::move(json));
   }
   return designs;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/check_command.h"
 #include "cli/design_json.h"
 #include "cli/design_options.h"
 #include "cli/design_text.h"
@@ -166,6 +167,9 @@ int RunPfcCore(int argc, const char* const* argv, std::ostream& out, std::ostrea
   csvFlag->excludes(jsonFlag);
   explore->footer(kExploreFooter);
 
+  CheckOptions checkOptions;
+  CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue);
+
   if (argc > 1 && argv[1][0] != '-' && !IsCommand(app, argv[1])) {
     err << "pfc-core: unknown command \"" << argv[1] << "\"; run pfc-core --help\n";
     return 2;
@@ -184,6 +188,10 @@ int RunPfcCore(int argc, const char* const* argv, std::ostream& out, std::ostrea
   } catch (const CLI::ParseError& error) {
     err << "pfc-core: " << OneLine(error.what()) << "\n";
     return 2;
+  }
+  if (check->parsed()) {
+    return RunCheckCommand(checkOptions, session.catalogue, session.wires, session.record, out,
+                           err);
   }
   if (explore->parsed()) {
     if (!exploreCsv && !exploreJson) {

@@ -5,6 +5,8 @@
 #include "engine/core_design.h"
 #include "engine/core_selection.h"
 #include "engine/inputs.h"
+#include "engine/operating_check.h"
+#include "engine/rolloff_grades.h"
 
 namespace pfc {
 namespace {
@@ -47,6 +49,15 @@ ExploredDesign DescribeDesign(const DesignRecord& r, const CoreCatalogue& catalo
   return d;
 }
 
+void AddOperatingCheck(ExploredDesign& design, const DesignRecord& record) {
+  const LineCheck low =
+      CheckLine(record, *FindRolloffGrade(kDefaultRolloffGrade), LineVoltage::Low);
+  design.CheckLAtIpkPercent = low.atIpk.lPercentOfTarget.value_or(kNotEvaluated);
+  design.CheckRipplePercent = low.rippleMaxPercentOfIpkLine.value_or(kNotEvaluated);
+  design.CheckWindingTemperature =
+      low.Steady() ? low.windingTemperatureC.value_or(kNotEvaluated) : kNotEvaluated;
+}
+
 Exploration ExploreDesigns(const EntryTexts& entries, const DesignRecord& record,
                            const CoreCatalogue& catalogue, const WireTable& wires) {
   Exploration exploration;
@@ -84,6 +95,8 @@ Exploration ExploreDesigns(const EntryTexts& entries, const DesignRecord& record
           exploration.designs.emplace_back(DescribeDesign(scratch, catalogue, completed));
       design.CalculatorChoice = outcome.ending == RunEnding::Published &&
                                 row == calculator.CoreIndex && stack == calculator.CoresToStack;
+      if (completed)
+        AddOperatingCheck(design, scratch);
     }
   }
   return exploration;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 namespace pfc {
 
 inline constexpr std::int16_t kMostCoresToStack = 9;
+inline constexpr double kNoCheck = std::numeric_limits<double>::quiet_NaN();
 
 struct ExploredDesign {
   std::string SelectedCoreSize;  // part number
@@ -39,6 +41,14 @@ struct ExploredDesign {
   bool PassesVpeak = false;          // Vout ≥ Vpeak
   bool CalculatorChoice = false;     // the core and stack the calculator itself publishes
 
+  // The operating check at the low line with the default roll-off grade. NaN where it has no
+  // number: the evaluation stopped at the line-peak check; the core saturates at some angle
+  // (no ripple, so none of the three); the temperature has no steady state (runaway above
+  // 2000 °C, unsettled, or below the copper law's range: the temperature only).
+  double CheckLAtIpkPercent = kNoCheck;       // L at the peak current Ipk, % of the entered L
+  double CheckRipplePercent = kNoCheck;       // worst ripple, % of the line-peak current
+  double CheckWindingTemperature = kNoCheck;  // °C, steady
+
   bool PassesAll() const {
     return PassesFieldStrength && PassesTemperature && PassesFillFactor && PassesVpeak;
   }
@@ -56,9 +66,12 @@ struct Exploration {
 };
 
 // The design summary of a record that LoadCore and EvaluateCore have just filled; `completed`
-// is false when the evaluation stopped at the line-peak check.
+// is false when the evaluation stopped at the line-peak check. The check columns stay NaN.
 ExploredDesign DescribeDesign(const DesignRecord& record, const CoreCatalogue& catalogue,
                               bool completed);
+
+// Fills the check columns from the low-line operating check of a completed evaluation.
+void AddOperatingCheck(ExploredDesign& design, const DesignRecord& record);
 
 // Checks the entries as a run would (with the calculator selecting, whatever the form's
 // calculator type), then evaluates every row with every stack count on a copy of the record.

@@ -12,7 +12,7 @@ constexpr std::string_view kHeader =
     "ActualFillFactor,CoreLoss (W),CopperLoss (W),TotalLoss (W),TempRise (°C),"
     "TotalTemp (°C),CoreOD (cm),CoreHT (cm),BoxedVolume (cm³),CoreMass (g),"
     "PassesFieldStrength,PassesTemperature,PassesFillFactor,PassesVpeak,PassesAll,"
-    "CalculatorChoice\r\n";
+    "CalculatorChoice,check_l_at_ipk_percent,check_ripple_percent,check_winding_temperature_c\r\n";
 
 void AppendNumber(std::string& line, double value) {
   if (std::isfinite(value))
@@ -56,7 +56,12 @@ std::string ExplorationCsv(const Exploration& exploration) {
     AppendFlag(csv, d.PassesFillFactor, ',');
     AppendFlag(csv, d.PassesVpeak, ',');
     AppendFlag(csv, d.PassesAll(), ',');
-    AppendFlag(csv, d.CalculatorChoice, '\r');
+    AppendFlag(csv, d.CalculatorChoice, ',');
+    for (const double value :
+         {d.CheckLAtIpkPercent, d.CheckRipplePercent, d.CheckWindingTemperature}) {
+      AppendNumber(csv, value);
+    }
+    csv.back() = '\r';  // the last number's comma
     csv.push_back('\n');
   }
   return csv;

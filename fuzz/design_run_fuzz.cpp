@@ -1,12 +1,15 @@
 // One press of "&Show Results" on arbitrary entry texts, unit texts, calculator type, pick
 // text and pick box: the run ends in a published design or a clear message, never with a
-// number that is not one.
+// number that is not one; the operating check of a published design, with a grade the input
+// chooses, has finite figures or none, each absence explained by its flags.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string_view>
 
 #include "engine/design_run.h"
+#include "engine/operating_check.h"
+#include "engine/rolloff_grades.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/fuzz_tables.h"
 #include "fuzz/run_input.h"
@@ -20,5 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const pfc::RunOutcome outcome =
       pfc::RunDesign(run.entries, record, tables.catalogue, tables.wires, run.decimalSeparator);
   FUZZ_CHECK_NONE(pfc::RunOutcomeProblems(outcome, record, tables.catalogue, tables.wires));
+  if (outcome.ending == pfc::RunEnding::Published) {
+    const auto grades = pfc::RolloffGrades();
+    const pfc::RolloffGrade& grade = grades[size % grades.size()];
+    FUZZ_CHECK_NONE(pfc::OperatingCheckProblems(pfc::CheckOperation(record, grade), record));
+  }
   return 0;
 }

@@ -1,5 +1,6 @@
 #include "fuzz/run_properties.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <set>
@@ -174,6 +175,93 @@ void CheckStopped(const RunOutcome& outcome, const DesignRecord& r, Problems& pr
   }
 }
 
+// Relative agreement to a few units in the last place of the larger.
+bool Agrees(double a, double b) {
+  return std::fabs(a - b) <= 1e-12 * std::max(std::fabs(a), std::fabs(b));
+}
+
+void CheckLineFigures(const LineCheck& line, double vrms, const DesignRecord& r,
+                      const std::string& name, Problems& problems) {
+  std::vector<std::string> present;
+  std::vector<std::string> missing;
+  const auto sort = [&](const std::string& figure, const CheckedNumber& number) {
+    (number ? present : missing).push_back(figure);
+    problems.Expect(!number || std::isfinite(*number), name + " " + figure + " is not finite");
+  };
+  VisitLineFigures(line, [&](const char* figure, const auto& value) {
+    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, InductanceAtCurrent>) {
+      VisitInductanceFigures(value, [&](const char* part, const CheckedNumber& number) {
+        sort(std::string(figure) + "." + part, number);
+      });
+    } else {
+      sort(figure, value);
+    }
+  });
+  const auto has = [&](const char* figure) {
+    return std::find(present.begin(), present.end(), figure) != present.end();
+  };
+  bool rowsInOrder = true;
+  bool rippleOnEveryRow = true;
+  bool rowsComplete = true;
+  double largestRipple = 0;
+  for (std::size_t k = 0; k < line.angles.size(); ++k) {
+    const CheckedAngle& row = line.angles[k];
+    rowsInOrder = rowsInOrder && row.deg == static_cast<int>(k);
+    VisitAngleFigures(row, [&](const char* figure, const CheckedNumber& number) {
+      problems.Expect(!number || std::isfinite(*number),
+                      name + " row " + std::to_string(k) + " " + figure + " is not finite");
+    });
+    rippleOnEveryRow = rippleOnEveryRow && row.ripplePp && row.iMax;
+    rowsComplete = rowsComplete && row.vin && row.iAvg && row.duty;
+    largestRipple = std::max(largestRipple, row.ripplePp.value_or(0));
+  }
+  problems.Expect(rowsInOrder, name + " rows do not run from 0 to 90 degrees");
+  problems.Expect(line.vrms == vrms, name + " vrms is not the record's line voltage");
+  if (line.vpeak)
+    problems.Expect(line.peakAboveVout == (*line.vpeak >= r.Vout), name + " crest flag is wrong");
+  if (!line.usable) {
+    problems.Expect(
+        present.size() <= 2 && !line.saturates && line.thermal == ThermalEnding::NotComputed,
+        name + " has figures without a usable line voltage");
+    return;
+  }
+  problems.Expect(rowsComplete, name + " has a row without voltage, current or duty");
+  for (const char* figure : {"iin_rms", "ipk_line", "at_ipk_line.h_oe", "at_ipk_line.l_uh",
+                             "at_ipk_line.permeability_percent", "at_ipk_line.l_percent_of_target"})
+    problems.Expect(has(figure), name + " lacks " + figure);
+  problems.Expect(line.saturates == !rippleOnEveryRow,
+                  name + " saturation flag does not follow the rows' ripple");
+  if (line.saturates) {
+    problems.Expect(!line.ipk && !line.atIpk.lUh && !line.rippleMaxPp && !line.dcmBelowAngleDeg &&
+                        !line.bAtIpkT && !line.copperDcLossW && !line.windingTemperatureC &&
+                        line.thermal == ThermalEnding::NotComputed,
+                    name + " saturates but has ripple figures or a temperature");
+    return;
+  }
+  for (const char* figure :
+       {"core_loss_w", "flux_swing_max_mt", "ipk", "ipk_angle_deg", "ripple_max_pp",
+        "ripple_max_angle_deg", "ripple_at_crest_pp", "dcm_below_angle_deg", "at_ipk.l_uh"})
+    problems.Expect(has(figure), name + " lacks " + figure);
+  if (line.ipk && line.ipkLine)
+    problems.Expect(*line.ipk >= *line.ipkLine, name + " peak current below the line peak");
+  if (line.rippleMaxPp)
+    problems.Expect(*line.rippleMaxPp == largestRipple, name + " worst ripple is not the largest");
+  problems.Expect(line.thermal != ThermalEnding::NotComputed,
+                  name + " has no temperature iteration");
+  if (line.thermal == ThermalEnding::Steady || line.thermal == ThermalEnding::Unsettled) {
+    const bool all = line.coreLossW && line.copperDcLossW && line.copperAcLossW &&
+                     line.totalLossW && line.temperatureRiseC && line.windingTemperatureC;
+    problems.Expect(all, name + " lacks a loss or temperature");
+    if (all) {
+      problems.Expect(
+          Agrees(*line.totalLossW, *line.coreLossW + *line.copperDcLossW + *line.copperAcLossW),
+          name + " total loss is not core + DC + AC");
+      problems.Expect(Agrees(*line.windingTemperatureC, r.AmbientTemp + *line.temperatureRiseC),
+                      name + " winding temperature is not ambient + rise");
+    }
+  }
+}
+
 }  // namespace
 
 bool IsEntryControl(std::string_view name) {
@@ -292,6 +380,15 @@ std::vector<std::string> ListingProblems(const std::array<ListingLine, kListingL
   const bool red = lines[1].colour == ListingColour::Red;
   problems.Expect(red == (record.ActualFillFactor > record.FillFactorLimit),
                   "the fill factor's colour does not follow the limit");
+  return problems.Take();
+}
+
+std::vector<std::string> OperatingCheckProblems(const OperatingCheck& check,
+                                                const DesignRecord& record) {
+  Problems problems;
+  problems.Expect(check.zeroBiasUh.has_value(), "no zero-bias inductance");
+  CheckLineFigures(check.lowLine, record.VinMin, record, "low line", problems);
+  CheckLineFigures(check.highLine, record.VinMax, record, "high line", problems);
   return problems.Take();
 }
 

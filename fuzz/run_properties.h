@@ -8,6 +8,7 @@
 #include "engine/catalogue.h"
 #include "engine/design_record.h"
 #include "engine/design_run.h"
+#include "engine/operating_check.h"
 #include "reports/listing.h"
 
 // What must hold after any design run, whatever the user typed, and of the report and the
@@ -41,6 +42,20 @@ std::vector<std::string> ReportProblems(std::string_view reportBytes, const Resu
 // exactly when it is above the limit.
 std::vector<std::string> ListingProblems(const std::array<ListingLine, kListingLineCount>& lines,
                                          const DesignRecord& record);
+
+// The operating check of a published design, at each line voltage:
+// - every figure present is finite, the 91 rows run from 0° to 90°, the crest flag follows
+//   Vpk ≥ Vout;
+// - a line without a usable voltage has nothing past vrms and vpeak;
+// - otherwise the figures at the line-peak current, the core loss, the flux swing and the
+//   rows' voltages, currents and duties exist (the core loss and swings only unless the core
+//   saturates); the line saturates exactly when some row has no ripple, and then has no
+//   ripple figure, copper loss or temperature;
+// - a line that does not saturate has a ripple on every row, a peak current not below the
+//   line-peak current, a worst ripple no row exceeds, and a temperature iteration that ran;
+//   steady or unsettled, its total is core + DC + AC and its temperature ambient + rise.
+std::vector<std::string> OperatingCheckProblems(const OperatingCheck& check,
+                                                const DesignRecord& record);
 
 // All problems joined, one per line, for a failure message.
 std::string JoinProblems(const std::vector<std::string>& problems);

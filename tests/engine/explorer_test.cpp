@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/explorer_csv.h"
+#include "engine/operating_check.h"
 #include "engine/pick_list.h"
 #include "tests/engine/loaded_tables.h"
 #include "tests/engine/record_values.h"
@@ -24,6 +25,14 @@ EntryTexts Entries(std::initializer_list<std::pair<std::string EntryTexts::*, co
 }
 
 using E = EntryTexts;
+
+// A check column holds the figure, or NaN where the figure does not exist.
+void ExpectColumn(double column, const CheckedNumber& figure, const char* name) {
+  if (figure)
+    EXPECT_EQ(column, *figure) << name;
+  else
+    EXPECT_TRUE(std::isnan(column)) << name;
+}
 
 class ExplorerTest : public testing::TestWithParam<EntryTexts> {};
 
@@ -75,6 +84,13 @@ TEST_P(ExplorerTest, EveryDesignEqualsTheDesignersPickOfThatCoreAndStack) {
       }
       EXPECT_EQ(d.PassesFillFactor, picked.ActualFillFactor <= picked.FillFactorLimit);
       EXPECT_TRUE(d.PassesVpeak);
+
+      const LineCheck low =
+          CheckLine(picked, *FindRolloffGrade(kDefaultRolloffGrade), LineVoltage::Low);
+      ExpectColumn(d.CheckLAtIpkPercent, low.atIpk.lPercentOfTarget, "L at Ipk");
+      ExpectColumn(d.CheckRipplePercent, low.rippleMaxPercentOfIpkLine, "ripple");
+      ExpectColumn(d.CheckWindingTemperature, low.Steady() ? low.windingTemperatureC : std::nullopt,
+                   "temperature");
     }
   }
 }
@@ -166,6 +182,8 @@ TEST(Explorer, AnOutputBelowTheLinePeakLeavesTheLaterQuantitiesEmpty) {
     EXPECT_FALSE(d.CalculatorChoice);
     EXPECT_TRUE(std::isnan(d.CoreLoss) && std::isnan(d.TotalLoss) && std::isnan(d.TempRise) &&
                 std::isnan(d.TotalTemp));
+    EXPECT_TRUE(std::isnan(d.CheckLAtIpkPercent) && std::isnan(d.CheckRipplePercent) &&
+                std::isnan(d.CheckWindingTemperature));
     EXPECT_GT(d.CopperLoss, 0);
     EXPECT_GE(d.Turns, 1);
   }
@@ -242,6 +260,9 @@ TEST(ExplorationCsv, WritesHeaderUnitsAndShortestNumbers) {
   a.CoreMass = 142.3;
   a.PassesFieldStrength = a.PassesTemperature = a.PassesFillFactor = a.PassesVpeak = true;
   a.CalculatorChoice = true;
+  a.CheckLAtIpkPercent = 62.5;
+  a.CheckRipplePercent = 0.1 + 0.2;
+  a.CheckWindingTemperature = 140.75;
   ExploredDesign b;
   b.SelectedCoreSize = "TD-31";
   b.CoresToStack = 9;
@@ -275,6 +296,8 @@ TEST(ExplorationCsv, WritesHeaderUnitsAndShortestNumbers) {
   c.BoxedVolume = 2.7262;
   c.CoreMass = 4.95;
   c.PassesFieldStrength = c.PassesFillFactor = true;
+  c.CheckLAtIpkPercent = 150.5;
+  c.CheckRipplePercent = 1e-6;
   exploration.designs = {a, b, c};
   EXPECT_EQ(ExplorationCsv(exploration), ExpectedFile("explore_three_designs.csv"));
 }

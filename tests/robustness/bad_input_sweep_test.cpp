@@ -1,6 +1,6 @@
 // Every entry box given every kind of bad text, in both calculator modes: each run ends in a
 // clear message on the right box or in a published design with only finite numbers, and the
-// report and listing of a published one stay sound.
+// report, listing and operating check of a published one stay sound.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "engine/design_run.h"
+#include "engine/operating_check.h"
+#include "engine/rolloff_grades.h"
 #include "fuzz/fuzz_tables.h"
 #include "fuzz/run_properties.h"
 #include "reports/listing.h"
@@ -118,6 +120,12 @@ void ExpectSound(const RunResult& run) {
   const std::vector<std::string> listingProblems =
       ListingProblems(BuildListing(run.record), run.record);
   EXPECT_TRUE(listingProblems.empty()) << JoinProblems(listingProblems);
+  for (const RolloffGrade& grade : RolloffGrades()) {
+    const std::vector<std::string> checkProblems =
+        OperatingCheckProblems(CheckOperation(run.record, grade), run.record);
+    EXPECT_TRUE(checkProblems.empty()) << "grade " << grade.permeability << "\n"
+                                       << JoinProblems(checkProblems);
+  }
 }
 
 const char* ExpectedCheck(const Box& box, Kind kind) {
@@ -274,6 +282,29 @@ const std::vector<Combination>& Combinations() {
       {"ambient_of_minus_1e300",
        {{&EntryTexts::txtAmbientTemp, "-1" + std::string(300, '0')}},
        CalcSelects,
+       "Published",
+       ""},
+      // The operating check's edges: a winding of one turn, the thinnest wire, the highest
+      // frequency, a high line below the low one or with its crest above the output, no loss.
+      {"one_turn", {{&EntryTexts::txtInductance, "0.000000001"}}, CalcSelects, "Published", ""},
+      {"thinnest_wire_at_a_megahertz",
+       {{&EntryTexts::txtOutputPower, "0.01"}, {&EntryTexts::txtFrequency, "1000000"}},
+       DesignerPicks,
+       "Published",
+       ""},
+      {"high_line_below_the_low_line",
+       {{&EntryTexts::txtVinMax, "80"}},
+       CalcSelects,
+       "Published",
+       ""},
+      {"high_line_crest_above_the_output",
+       {{&EntryTexts::txtVinMax, "300"}, {&EntryTexts::txtEfficiency, "100"}},
+       CalcSelects,
+       "Published",
+       ""},
+      {"high_line_of_1e300_volts",
+       {{&EntryTexts::txtVinMax, "1" + std::string(300, '0')}},
+       DesignerPicks,
        "Published",
        ""},
       {"fill_factor_of_1e_minus_300_picked",

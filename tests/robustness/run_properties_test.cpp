@@ -9,6 +9,8 @@
 #include <string>
 
 #include "engine/engine_messages.h"
+#include "engine/operating_check.h"
+#include "engine/rolloff_grades.h"
 #include "fuzz/fuzz_tables.h"
 #include "reports/report_writer.h"
 #include "reports/summary_texts.h"
@@ -149,6 +151,63 @@ INSTANTIATE_TEST_SUITE_P(
         Spoiler{"FillFactorBlackAboveTheLimit", [](SoundRun& r) { r.record.FillFactorLimit = 0.1; },
                 "fill factor's colour"}),
     [](const testing::TestParamInfo<Spoiler>& info) { return std::string(info.param.label); });
+
+// The operating check of the default design, one fault at a time.
+struct CheckSpoiler {
+  const char* label;
+  std::function<void(OperatingCheck&)> spoil;
+  const char* problem;
+};
+
+class SpoiledCheck : public testing::TestWithParam<CheckSpoiler> {};
+
+TEST_P(SpoiledCheck, IsNamed) {
+  const SoundRun run = DefaultRun();
+  OperatingCheck check = CheckOperation(run.record, *FindRolloffGrade(kDefaultRolloffGrade));
+  ASSERT_TRUE(OperatingCheckProblems(check, run.record).empty())
+      << JoinProblems(OperatingCheckProblems(check, run.record));
+  GetParam().spoil(check);
+  const std::string problems = JoinProblems(OperatingCheckProblems(check, run.record));
+  EXPECT_NE(problems.find(GetParam().problem), std::string::npos) << problems;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OneFaultEach, SpoiledCheck,
+    testing::Values(
+        CheckSpoiler{"InfiniteCoreLoss", [](OperatingCheck& c) { c.lowLine.coreLossW = kInfinity; },
+                     "low line core_loss_w is not finite"},
+        CheckSpoiler{"NaNInARow",
+                     [](OperatingCheck& c) {
+                       c.highLine.angles[7].duty = std::numeric_limits<double>::quiet_NaN();
+                     },
+                     "high line row 7 duty is not finite"},
+        CheckSpoiler{"RowsOutOfOrder", [](OperatingCheck& c) { c.lowLine.angles[3].deg = 4; },
+                     "rows do not run"},
+        CheckSpoiler{"RippleMissingUnflagged",
+                     [](OperatingCheck& c) { c.lowLine.angles[40].ripplePp.reset(); },
+                     "saturation flag"},
+        CheckSpoiler{"SaturatedWithATemperature",
+                     [](OperatingCheck& c) {
+                       c.highLine.saturates = true;
+                       c.highLine.angles[40].ripplePp.reset();
+                     },
+                     "saturates but has"},
+        CheckSpoiler{"SteadyWithoutTemperature",
+                     [](OperatingCheck& c) { c.lowLine.windingTemperatureC.reset(); },
+                     "lacks a loss or temperature"},
+        CheckSpoiler{"TotalNotTheSum", [](OperatingCheck& c) { *c.highLine.totalLossW += 1e-6; },
+                     "total loss is not core + DC + AC"},
+        CheckSpoiler{"PeakBelowTheLinePeak", [](OperatingCheck& c) { c.lowLine.ipk = 20.0; },
+                     "peak current below the line peak"},
+        CheckSpoiler{"WorstRippleNotTheLargest",
+                     [](OperatingCheck& c) { *c.highLine.angles[50].ripplePp += 10; },
+                     "worst ripple is not the largest"},
+        CheckSpoiler{"CrestFlagWrong", [](OperatingCheck& c) { c.highLine.peakAboveVout = true; },
+                     "crest flag"},
+        CheckSpoiler{"FiguresWithoutALineVoltage",
+                     [](OperatingCheck& c) { c.highLine.usable = false; },
+                     "has figures without a usable line voltage"}),
+    [](const testing::TestParamInfo<CheckSpoiler>& info) { return std::string(info.param.label); });
 
 TEST(ShowsNonFiniteNumber, FindsTheWordsNotTheLettersInsideWords) {
   EXPECT_TRUE(ShowsNonFiniteNumber("NaN"));

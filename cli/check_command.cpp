@@ -1,0 +1,88 @@
+#include "cli/check_command.h"
+
+#include <vector>
+
+#include "cli/check_json.h"
+#include "cli/check_text.h"
+#include "cli/design_text.h"
+#include "cli/json_text.h"
+#include "engine/design_run.h"
+#include "engine/operating_check.h"
+#include "engine/operating_check_csv.h"
+#include "engine/rolloff_grades.h"
+#include "reports/summary_texts.h"
+
+namespace pfc {
+namespace {
+
+constexpr const char* kCheckFooter =
+    "Designs exactly as \"design\" does, then checks what the published winding does over the\n"
+    "line cycle at both line voltages (Vin Min and Vin Max) once the powder core's\n"
+    "permeability falls with the current, as the roll-off grade --grade assumes: the\n"
+    "inductance at the line-peak and peak currents, the ripple at every degree of a quarter\n"
+    "cycle, the line-averaged core loss, the copper loss with Dowell's AC factor, and the\n"
+    "winding temperature from the method's thermal law. The method's own figures stand beside\n"
+    "them.\n"
+    "--json: one object with \"status\" (checked or not-published), \"grade\",\n"
+    "\"zero_bias_uh\", \"design\" (what design --json prints), \"low_line\" and \"high_line\"\n"
+    "(the figures, \"steady\", \"peak_above_vout\", \"saturates\" and 91 \"angles\"); a figure\n"
+    "that does not exist is null.\n"
+    "--csv: the angle rows of both line voltages, led by a \"line\" column (low or high).\n"
+    "Numbers in JSON and CSV are unrounded.\n"
+    "Exit status: 0 checked, 1 not published (rejected or stopped), 2 usage error.";
+
+std::vector<int> GradeNumbers() {
+  std::vector<int> numbers;
+  for (const RolloffGrade& grade : RolloffGrades())
+    numbers.push_back(grade.permeability);
+  return numbers;
+}
+
+}  // namespace
+
+CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalogue& catalogue) {
+  CLI::App* check = app.add_subcommand(
+      "check", "Design as \"design\" does, then check the winding over the line cycle");
+  AddDesignOptions(*check, options.design, catalogue, true);
+  check
+      ->add_option(
+          "--grade", options.grade,
+          "Roll-off grade: the alloy powder's initial permeability (" + RolloffGradeNames() + ")")
+      ->check(CLI::IsMember(GradeNumbers()))
+      ->capture_default_str();
+  CLI::Option* json = check->add_flag("--json", options.json, "Print one JSON object");
+  CLI::Option* csv = check->add_flag("--csv", options.csv, "Print the angle rows as CSV");
+  json->excludes(csv);
+  check->footer(kCheckFooter);
+  return check;
+}
+
+int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
+                    const WireTable& wires, DesignRecord& record, std::ostream& out,
+                    std::ostream& err) {
+  const RolloffGrade& grade = *FindRolloffGrade(options.grade);  // the option admits no other
+  const EntryTexts entries = FormEntries(options.design, catalogue, record);
+  RunOutcome outcome = RunDesign(entries, record, catalogue, wires, '.');
+  if (outcome.ending != RunEnding::Published) {
+    if (options.json)
+      out << JsonText(CheckJson(outcome, record, grade, nullptr));
+    else
+      (options.csv ? err : out) << DesignText(outcome);
+    return 1;
+  }
+  EchoInputs(record, outcome.summary, '.');  // as the summary window shows them
+  const OperatingCheck check = CheckOperation(record, grade);
+  if (options.json) {
+    out << JsonText(CheckJson(outcome, record, grade, &check));
+  } else if (options.csv) {
+    out << OperatingCheckCsv(check);
+  } else {
+    // The run's warnings, as "design" shows them, without its summary.
+    RunOutcome warnings;
+    warnings.messages = outcome.messages;
+    out << DesignText(warnings) << CheckText(check, record);
+  }
+  return 0;
+}
+
+}  // namespace pfc

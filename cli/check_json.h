@@ -1,0 +1,19 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "engine/design_record.h"
+#include "engine/design_run.h"
+#include "engine/operating_check.h"
+
+namespace pfc {
+
+// One object: "status" ("checked" or "not-published"), "grade", "zero_bias_uh", "design"
+// (the design run exactly as `design --json` gives it), "low_line" and "high_line" (each its
+// figures, "steady", "peak_above_vout", "saturates" and the 91 "angles"). Without a check
+// (the run did not publish) the check's members are null. A number that does not exist is
+// null, and so is a group of them.
+nlohmann::ordered_json CheckJson(const RunOutcome& outcome, const DesignRecord& record,
+                                 const RolloffGrade& grade, const OperatingCheck* check);
+
+}  // namespace pfc

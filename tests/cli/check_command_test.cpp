@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "engine/design_run.h"
+#include "engine/number_text.h"
+#include "engine/operating_check.h"
+#include "engine/rolloff_grades.h"
+#include "tests/cli/cli_run.h"
+
+namespace pfc {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::vector<std::string> Keys(const Json& object) {
+  std::vector<std::string> keys;
+  for (const auto& item : object.items())
+    keys.push_back(item.key());
+  return keys;
+}
+
+// The check the engine makes of the design the same options publish.
+OperatingCheck InProcess(const EntryTexts& entries, int grade) {
+  CoreCatalogue catalogue;
+  WireTable wires;
+  DesignRecord record;
+  DataLoad(wires);
+  ArrayData_PFC_Load(catalogue, record);
+  record.CalcType = CalcSelects;
+  RunDesign(entries, record, catalogue, wires);
+  return CheckOperation(record, *FindRolloffGrade(grade));
+}
+
+double Number(const Json& json) {
+  return json.get<double>();
+}
+
+TEST(CheckCommand, JsonHasTheFixedNamesAndTheDesignOfDesignJson) {
+  const CliResult result = RunCli({"check", "--json", "--grade", "90", "--vin-max", "250"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  const Json json = Json::parse(result.out);
+  EXPECT_EQ(Keys(json), (std::vector<std::string>{"status", "grade", "zero_bias_uh", "design",
+                                                  "low_line", "high_line"}));
+  EXPECT_EQ(json["status"], "checked");
+  EXPECT_EQ(json["grade"], 90);
+  EXPECT_EQ(json["design"], Json::parse(RunCli({"design", "--json", "--vin-max", "250"}).out));
+
+  const std::vector<std::string> lineKeys = {"vrms",
+                                             "vpeak",
+                                             "iin_rms",
+                                             "ipk_line",
+                                             "at_ipk_line",
+                                             "at_ipk",
+                                             "ipk",
+                                             "ipk_angle_deg",
+                                             "ripple_max_pp",
+                                             "ripple_max_angle_deg",
+                                             "ripple_max_percent_of_ipk_line",
+                                             "ripple_at_crest_pp",
+                                             "dcm_below_angle_deg",
+                                             "flux_swing_max_mt",
+                                             "b_at_ipk_t",
+                                             "core_loss_w",
+                                             "copper_dc_loss_w",
+                                             "copper_ac_loss_w",
+                                             "total_loss_w",
+                                             "temperature_rise_c",
+                                             "winding_temperature_c",
+                                             "steady",
+                                             "peak_above_vout",
+                                             "saturates",
+                                             "angles"};
+  const std::vector<std::string> atKeys = {"h_oe", "permeability_percent", "l_uh",
+                                           "l_percent_of_target"};
+  const std::vector<std::string> angleKeys = {"deg",       "vin",   "i_avg",       "duty",
+                                              "ripple_pp", "i_max", "flux_swing_t"};
+  EntryTexts entries;
+  entries.txtVinMax = "250";
+  const OperatingCheck expected = InProcess(entries, 90);
+  for (const auto& [name, line] :
+       {std::pair{"low_line", &expected.lowLine}, std::pair{"high_line", &expected.highLine}}) {
+    SCOPED_TRACE(name);
+    const Json& out = json[name];
+    EXPECT_EQ(Keys(out), lineKeys);
+    EXPECT_EQ(Keys(out["at_ipk_line"]), atKeys);
+    EXPECT_EQ(Keys(out["at_ipk"]), atKeys);
+    ASSERT_EQ(out["angles"].size(), 91u);
+    EXPECT_EQ(Keys(out["angles"][45]), angleKeys);
+    // Unrounded: the numbers read back as the engine's own.
+    EXPECT_EQ(Number(out["winding_temperature_c"]), *line->windingTemperatureC);
+    EXPECT_EQ(Number(out["at_ipk"]["l_uh"]), *line->atIpk.lUh);
+    EXPECT_EQ(Number(out["angles"][17]["ripple_pp"]), *line->angles[17].ripplePp);
+    EXPECT_EQ(out["steady"], line->Steady());
+  }
+}
+
+TEST(CheckCommand, JsonWritesWhatDoesNotExistAsNull) {
+  // A millihertz: both line voltages saturate the picked core.
+  const CliResult result =
+      RunCli({"check", "--json", "--pick", "TD-26", "--frequency", "0.001", "--vin-max", "0"});
+  ASSERT_EQ(result.status, 0);
+  const Json json = Json::parse(result.out);
+  const Json& low = json["low_line"];
+  EXPECT_EQ(low["saturates"], true);
+  EXPECT_EQ(low["steady"], false);
+  for (const char* name : {"ipk", "at_ipk", "ripple_max_pp", "dcm_below_angle_deg", "b_at_ipk_t",
+                           "copper_dc_loss_w", "total_loss_w", "winding_temperature_c"})
+    EXPECT_TRUE(low[name].is_null()) << name;
+  EXPECT_TRUE(low["core_loss_w"].is_number());
+  EXPECT_TRUE(low["at_ipk_line"]["l_uh"].is_number());
+  EXPECT_TRUE(low["angles"][90]["ripple_pp"].is_null());
+  EXPECT_TRUE(low["angles"][0]["ripple_pp"].is_number()) << "no volt-seconds at 0°";
+  // No high line to check at 0 V.
+  EXPECT_TRUE(json["high_line"]["iin_rms"].is_null());
+  EXPECT_TRUE(json["high_line"]["at_ipk_line"].is_null());
+}
+
+TEST(CheckCommand, ANotPublishedDesignPrintsItsMessagesAsDesignDoes) {
+  const std::vector<std::string> options = {"--efficiency", "89.9"};
+  std::vector<std::string> check = {"check"};
+  std::vector<std::string> design = {"design"};
+  check.insert(check.end(), options.begin(), options.end());
+  design.insert(design.end(), options.begin(), options.end());
+  const CliResult text = RunCli(check);
+  EXPECT_EQ(text.status, 1);
+  EXPECT_EQ(text.out, RunCli(design).out);
+
+  check.push_back("--json");
+  design.push_back("--json");
+  const CliResult json = RunCli(check);
+  EXPECT_EQ(json.status, 1);
+  const Json object = Json::parse(json.out);
+  EXPECT_EQ(object["status"], "not-published");
+  EXPECT_EQ(object["design"], Json::parse(RunCli(design).out));
+  EXPECT_TRUE(object["low_line"].is_null() && object["high_line"].is_null());
+
+  check.back() = "--csv";
+  const CliResult csv = RunCli(check);
+  EXPECT_EQ(csv.status, 1);
+  EXPECT_EQ(csv.out, "");
+  EXPECT_EQ(csv.err, text.out);
+}
+
+TEST(CheckCommand, CsvHoldsTheAngleRowsOfBothLines) {
+  const CliResult result = RunCli({"check", "--csv", "--grade", "26"});
+  ASSERT_EQ(result.status, 0);
+  std::vector<std::string> lines;
+  for (std::size_t start = 0, end; (end = result.out.find("\r\n", start)) != std::string::npos;
+       start = end + 2) {
+    lines.push_back(result.out.substr(start, end - start));
+  }
+  ASSERT_EQ(lines.size(), 1u + 2 * 91);
+  EXPECT_EQ(lines[0], "line,deg,vin,i_avg,duty,ripple_pp,i_max,flux_swing_t");
+  const OperatingCheck expected = InProcess(EntryTexts{}, 26);
+  for (int k = 0; k < 91; ++k) {
+    for (const auto& [lead, line, offset] :
+         {std::tuple{"low,", &expected.lowLine, 1}, std::tuple{"high,", &expected.highLine, 92}}) {
+      const CheckedAngle& row = line->angles[static_cast<std::size_t>(k)];
+      const std::string wanted = lead + std::to_string(k) + "," + FormatShortest(*row.vin) + "," +
+                                 FormatShortest(*row.iAvg) + "," + FormatShortest(*row.duty) + "," +
+                                 FormatShortest(*row.ripplePp) + "," + FormatShortest(*row.iMax) +
+                                 "," + FormatShortest(*row.fluxSwingT);
+      EXPECT_EQ(lines[static_cast<std::size_t>(offset + k)], wanted);
+    }
+  }
+}
+
+TEST(CheckCommand, TableShowsTheGradeAndRoundedFigures) {
+  const CliResult result = RunCli({"check", "--grade", "125"});
+  ASSERT_EQ(result.status, 0);
+  EXPECT_EQ(result.err, "");
+  EXPECT_NE(result.out.find("grade 125"), std::string::npos);
+  const OperatingCheck expected = InProcess(EntryTexts{}, 125);
+  // Four significant digits, halves to even.
+  for (const CheckedNumber& figure :
+       {expected.lowLine.windingTemperatureC, expected.highLine.windingTemperatureC,
+        expected.lowLine.atIpkLine.lUh, expected.highLine.coreLossW}) {
+    const int places = 3 - static_cast<int>(std::floor(std::log10(*figure)));
+    EXPECT_NE(result.out.find(" " + FormatPlaces(*figure, places) + " "), std::string::npos)
+        << *figure;
+  }
+}
+
+TEST(CheckCommand, RefusesUnknownGradesAndTwoFormats) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"check", "--grade", "61"},
+                                               {"check", "--grade", "sixty"},
+                                               {"check", "--grade"},
+                                               {"check", "--json", "--csv"},
+                                               {"check", "--pick", "TD-99"}}) {
+    const CliResult result = RunCli(args);
+    EXPECT_EQ(result.status, 2) << args.back();
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
+  }
+}
+
+TEST(CheckCommand, HelpNamesTheGradesAndTheExitStatus) {
+  const CliResult result = RunCli({"check", "--help"});
+  EXPECT_EQ(result.status, 0);
+  for (const std::string& text : {std::string("--grade"), RolloffGradeNames(),
+                                  std::string("--vin-max"), std::string("Exit status")}) {
+    EXPECT_NE(result.out.find(text), std::string::npos) << text;
+  }
+}
+
+}  // namespace
+}  // namespace pfc
