@@ -37,13 +37,13 @@ std::size_t RecordColumnCount() {
   return count;
 }
 
-void AppendNumber(std::string& line, double value) {
+void AppendNumber(std::string& line, NumberTextCache& numbers, double value) {
   // A value past what a double holds exists only in a rejected run; no number is written.
   if (std::isfinite(value))
-    line.append(FormatShortest(value));
+    numbers.AppendShortest(line, value);
 }
 
-void AppendNumber(std::string& line, std::int16_t value) {
+void AppendNumber(std::string& line, NumberTextCache&, std::int16_t value) {
   line.append(std::to_string(value));
 }
 
@@ -110,7 +110,7 @@ bool BatchLayout::AppendBadRow(const CsvRecord& input, const std::string& why,
 }
 
 bool BatchLayout::AppendRow(const CsvRecord& input, const DesignTables& tables,
-                            std::string& out) const {
+                            NumberTextCache& numbers, std::string& out) const {
   if (!input.problem.empty())
     return AppendBadRow(input, input.problem, out);
   if (input.fields.size() != columns_.size()) {
@@ -152,9 +152,9 @@ bool BatchLayout::AppendRow(const CsvRecord& input, const DesignTables& tables,
     if (published)
       AppendCsvField(out, text);
   });
-  VisitRecordNumbers(record, [&out](const char*, auto value) {
+  VisitRecordNumbers(record, [&out, &numbers](const char*, auto value) {
     out.push_back(',');
-    AppendNumber(out, value);
+    AppendNumber(out, numbers, value);
   });
   out.append(kLineEnd);
   return published;

@@ -7,6 +7,7 @@
 
 #include "cli/csv_reader.h"
 #include "cli/design_entry_names.h"
+#include "cli/number_text_cache.h"
 #include "engine/catalogue.h"
 #include "engine/design_record.h"
 
@@ -38,8 +39,9 @@ class BatchLayout {
   std::string HeaderLine() const;
 
   // Appends the output line of one input record; true when its design was published.
-  // Safe to call from several threads at once.
-  bool AppendRow(const CsvRecord& input, const DesignTables& tables, std::string& out) const;
+  // Safe to call from several threads at once, each with its own number cache.
+  bool AppendRow(const CsvRecord& input, const DesignTables& tables, NumberTextCache& numbers,
+                 std::string& out) const;
 
  private:
   struct Column {

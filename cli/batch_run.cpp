@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <condition_variable>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -76,11 +77,12 @@ class BlockQueue {
 };
 
 void Work(BlockQueue& queue, const BatchLayout& layout, const DesignTables& tables) {
+  const auto numbers = std::make_unique<NumberTextCache>();
   while (Block* block = queue.Take()) {
     block->output.clear();
     block->published = 0;
     for (std::size_t i = 0; i < block->count; ++i)
-      block->published += layout.AppendRow(block->records[i], tables, block->output);
+      block->published += layout.AppendRow(block->records[i], tables, *numbers, block->output);
     queue.Finish(*block);
   }
 }
