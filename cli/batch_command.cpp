@@ -26,14 +26,19 @@ constexpr const char* kFooter =
     "CSV as RFC 4180: quotes, commas and line breaks inside quoted fields; lines end in CR LF\n"
     "or LF.\n"
     "Output, one row per input row in the same order: the input columns, \"ending\" (as in\n"
-    "design --json, or bad-row for a row with broken quoting, the wrong number of fields or a\n"
-    "unit or part number that does not exist), \"message\" (the first message's text), the\n"
-    "summary texts under the \"summary\" keys of design --json (empty unless published) and\n"
-    "the record's numbers under its \"record\" keys, unrounded, in the shortest form that\n"
-    "reads back to the same number. A row that fails never stops the batch. -o replaces\n"
-    "OUT.csv only once every row is written. On a terminal, progress goes to standard error.\n"
+    "design --json, or bad-row for a row with broken quoting, the wrong number of fields, a\n"
+    "unit or part number that does not exist or over 64 KiB), \"message\" (the first\n"
+    "message's text), the summary texts under the \"summary\" keys of design --json (empty\n"
+    "unless published) and the record's numbers under its \"record\" keys, unrounded, in the\n"
+    "shortest form that reads back to the same number. A row that fails never stops the\n"
+    "batch. -o replaces OUT.csv only once every row is written. On a terminal, progress goes\n"
+    "to standard error.\n"
     "Exit status: 0 every row published, 1 a row did not publish or a file could not be\n"
     "read or written to the end, 2 usage error (an unknown or repeated column included).";
+
+// A row of every column holds a few hundred bytes; a longer one is cut and reported, which
+// bounds the memory of the rows in flight.
+constexpr std::size_t kLongestRow = 64 * 1024;
 
 // The operating check's key numbers join the output with --check. The check is not part of
 // the engine yet: until it is, --check is refused here and only here.
@@ -102,7 +107,7 @@ int RunBatchCommand(const BatchOptions& options, const DesignTables& tables, std
     err << "pfc-core: cannot read " << options.input << ": " << SystemReason(errno) << "\n";
     return 2;
   }
-  CsvReader reader(in);
+  CsvReader reader(in, kLongestRow);
   CsvRecord header;
   if (!reader.Next(header)) {
     err << "pfc-core: " << options.input << " has no header line\n";

@@ -15,6 +15,9 @@ namespace {
 // A block is a few hundred microseconds of work: long enough that handing it over costs
 // nothing by comparison, short enough that the output flows steadily.
 constexpr std::size_t kRowsPerBlock = 512;
+// Long rows end a block early, so that the blocks in flight hold a few MiB at most whatever
+// the rows hold.
+constexpr std::uint64_t kInputBytesPerBlock = 256 * 1024;
 constexpr std::size_t kBlocksPerWorker = 4;
 
 struct Block {
@@ -91,7 +94,9 @@ std::size_t Fill(CsvReader& reader, Block& block) {
   if (block.records.size() < kRowsPerBlock)
     block.records.resize(kRowsPerBlock);
   block.count = 0;
-  while (block.count < kRowsPerBlock && reader.Next(block.records[block.count]))
+  const std::uint64_t start = reader.bytesRead();
+  while (block.count < kRowsPerBlock && reader.bytesRead() - start < kInputBytesPerBlock &&
+         reader.Next(block.records[block.count]))
     ++block.count;
   return block.count;
 }

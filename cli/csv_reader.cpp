@@ -72,7 +72,10 @@ bool CsvReader::Next(CsvRecord& record) {
     Skip();
     const char c = static_cast<char>(next);
     if (++length > maxRecordBytes_) {
-      Problem(record, "the record is too long (a quoted field not closed?)");
+      if (record.problem.empty()) {
+        record.problem = "the record is longer than " + std::to_string(maxRecordBytes_) +
+                         " bytes (a quoted field not closed?)";
+      }
       if (c != '\n') {
         while (Peek() >= 0 && Peek() != '\n')
           Skip();

@@ -210,6 +210,16 @@ TEST_F(BatchCommand, APickNotInTheCatalogueIsABadRowNamingIt) {
   ExpectRowIsTheDesignRun(table, 1, {{"pick", "TD-05"}});
 }
 
+TEST_F(BatchCommand, ARowTooLongForAnyDesignIsCutAndReported) {
+  const CliResult result = Batch("vout\n\"" + std::string(200000, '4') + "\"\n400\n");
+  EXPECT_EQ(result.status, 1);
+  const Table table = ParseCsv(result.out);
+  ASSERT_EQ(table.rows.size(), 2u);
+  EXPECT_EQ(table.Cell(0, "ending"), "bad-row");
+  EXPECT_LT(result.out.size(), 100000u) << "the row is not echoed whole";
+  EXPECT_EQ(table.Cell(1, "ending"), "published");
+}
+
 struct UsageCase {
   const char* label;
   std::string input;  // the file's text; nullptr-like "<none>" for no file
