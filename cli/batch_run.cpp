@@ -25,6 +25,7 @@ struct Block {
   std::size_t count = 0;  // records in use; the rest keep their storage for the next fill
   std::string output;
   std::uint64_t published = 0;
+  std::uint64_t inputEnd = 0;  // input consumed up to the block's last row
   bool done = false;
 };
 
@@ -98,6 +99,7 @@ std::size_t Fill(CsvReader& reader, Block& block) {
   while (block.count < kRowsPerBlock && reader.bytesRead() - start < kInputBytesPerBlock &&
          reader.Next(block.records[block.count]))
     ++block.count;
+  block.inputEnd = reader.bytesRead();
   return block.count;
 }
 
@@ -123,7 +125,7 @@ BatchTotals RunBatchRows(CsvReader& reader, const BatchLayout& layout, const Des
       return;
     totals.rows += block.count;
     totals.published += block.published;
-    totals.bytesRead = reader.bytesRead();
+    totals.bytesRead = block.inputEnd;
     totals.stopped = !sink(block.output);
     if (progress)
       progress(totals);

@@ -12,7 +12,7 @@ namespace pfc {
 struct BatchTotals {
   std::uint64_t rows = 0;       // rows written
   std::uint64_t published = 0;  // of them, designs published
-  std::uint64_t bytesRead = 0;  // input consumed
+  std::uint64_t bytesRead = 0;  // input consumed by the rows written
   bool stopped = false;         // the sink refused more output
 };
 
