@@ -46,7 +46,7 @@ DesignFile UnusualDesign() {
   e.txtAmbientTemp = "50 °C";
   e.txtStack = "2";
   e.txtFill_Factor = "0.35";
-  e.txtCoreSize = "TD-26 (OD 33.02mm, ID 19.94mm, HT 10.67mm)";
+  e.txtCoreSize = "TD-26 (OD 46.73mm, ID 21.69mm, HT 20.57mm)";
   e.chkPickCore = true;
   design.rolloffGrade = 147;
   return design;
