@@ -45,11 +45,13 @@ nlohmann::ordered_json RecordJson(const DesignRecord& record) {
   return json;
 }
 
+const char* TotalTempStyleName(TotalTempStyle style) {
+  return style == TotalTempStyle::BoldRed ? "bold-red" : "normal-black";
+}
+
 nlohmann::ordered_json SummaryJson(const ResultSummary& s) {
   nlohmann::ordered_json json;
-  VisitSummaryTexts(s, [&json](const char* name, const std::string& text) { json[name] = text; });
-  json["txtTotalTempStyle"] =
-      s.txtTotalTempStyle == TotalTempStyle::BoldRed ? "bold-red" : "normal-black";
+  VisitSummaryJsonTexts(s, [&json](const char* name, std::string_view text) { json[name] = text; });
   return json;
 }
 

@@ -54,9 +54,9 @@ EntryTexts FormEntries(const DesignOptions& options, const CoreCatalogue& catalo
                        DesignRecord& record) {
   EntryTexts entries = options.entries;
   if (options.pick.empty()) {
-    record.CalcType = CalcSelects;
-    entries.chkPickCore = false;
-    entries.txtCoreSize.clear();
+    // The calculator type and pick the entries hold already: the form's default (the
+    // calculator selects), or what a design file left.
+    record.CalcType = entries.chkPickCore ? DesignerPicks : CalcSelects;
     return entries;
   }
   record.CalcType = DesignerPicks;

@@ -22,8 +22,8 @@ void AddDesignOptions(CLI::App& command, DesignOptions& options, const CoreCatal
                       bool withPick);
 
 // The entries the form would hold, with the pick-list entry of the picked core chosen and
-// "Pick From List" ticked when a part is picked; sets the record's calculator type as the
-// form's boxes would.
+// "Pick From List" ticked when a part is picked (without --pick the entries' own calculator
+// type and pick stand); sets the record's calculator type as the form's boxes would.
 EntryTexts FormEntries(const DesignOptions& options, const CoreCatalogue& catalogue,
                        DesignRecord& record);
 

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "cli/check_command.h"
+#include "cli/batch_command.h"
+#include "cli/design_inputs_file.h"
 #include "cli/design_json.h"
 #include "cli/design_options.h"
 #include "cli/design_text.h"
@@ -155,6 +157,7 @@ int RunPfcCore(int argc, const char* const* argv, std::ostream& out, std::ostrea
       design->add_option("--report", reportPath, "Write the HTML design report to this file")
           ->type_name("FILE");
   design->footer(kDesignFooter);
+  AddInputsFileOptions(*design, designOptions, session.catalogue);
 
   DesignOptions exploreOptions;
   bool exploreCsv = false;
@@ -166,9 +169,14 @@ int RunPfcCore(int argc, const char* const* argv, std::ostream& out, std::ostrea
   CLI::Option* jsonFlag = explore->add_flag("--json", exploreJson, "Print a JSON array");
   csvFlag->excludes(jsonFlag);
   explore->footer(kExploreFooter);
+  AddInputsFileOptions(*explore, exploreOptions, session.catalogue);
+
+  BatchOptions batchOptions;
+  CLI::App* batch = AddBatchCommand(app, batchOptions);
 
   CheckOptions checkOptions;
   CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue);
+  AddInputsFileOptions(*check, checkOptions.design, session.catalogue, &checkOptions.grade);
 
   if (argc > 1 && argv[1][0] != '-' && !IsCommand(app, argv[1])) {
     err << "pfc-core: unknown command \"" << argv[1] << "\"; run pfc-core --help\n";
@@ -185,9 +193,16 @@ int RunPfcCore(int argc, const char* const* argv, std::ostream& out, std::ostrea
   } catch (const CLI::CallForVersion& version) {
     out << version.what() << "\n";
     return 0;
+  } catch (const InputsFileNotSaved& error) {
+    err << "pfc-core: " << error.what() << "\n";
+    return 1;
   } catch (const CLI::ParseError& error) {
     err << "pfc-core: " << OneLine(error.what()) << "\n";
     return 2;
+  }
+  if (batch->parsed()) {
+    return RunBatchCommand(
+        batchOptions, DesignTables{session.catalogue, session.wires, session.record}, out, err);
   }
   if (check->parsed()) {
     return RunCheckCommand(checkOptions, session.catalogue, session.wires, session.record, out,

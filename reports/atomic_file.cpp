@@ -43,10 +43,6 @@ bool WriteAll(int descriptor, std::string_view bytes) {
   return true;
 }
 
-FileWriteResult Failed(const std::string& path, int error) {
-  return FileWriteResult{false, path, SystemReason(error)};
-}
-
 }  // namespace
 
 std::string FileWriteResult::Message() const {
@@ -56,35 +52,70 @@ std::string FileWriteResult::Message() const {
 }
 
 FileWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  if (path.empty())
-    return Failed(path, ENOENT);
+  AtomicFileWriter file(path);
+  file.Write(bytes);
+  return file.Commit();
+}
+
+AtomicFileWriter::AtomicFileWriter(std::string path) {
+  status_.path = std::move(path);
+  if (status_.path.empty()) {
+    Fail(ENOENT);
+    return;
+  }
   std::random_device seed;
   std::mt19937_64 random((static_cast<std::uint64_t>(seed()) << 32) ^ seed() ^
                          static_cast<std::uint64_t>(::getpid()));
-  std::string scratch;
-  int descriptor = -1;
-  for (int attempt = 0; attempt < 16 && descriptor < 0; ++attempt) {
-    scratch = ScratchPathFor(path, random);
+  for (int attempt = 0; attempt < 16 && descriptor_ < 0; ++attempt) {
+    scratch_ = ScratchPathFor(status_.path, random);
     // 0666 lets the user's umask decide, as for any file the user creates.
-    descriptor = ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (descriptor < 0 && errno != EEXIST)
-      return Failed(path, errno);
+    descriptor_ = ::open(scratch_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (descriptor_ < 0 && errno != EEXIST) {
+      scratch_.clear();
+      Fail(errno);
+      return;
+    }
   }
-  if (descriptor < 0)
-    return Failed(path, EEXIST);
+  if (descriptor_ < 0) {
+    scratch_.clear();
+    Fail(EEXIST);
+  }
+}
 
-  int error = 0;
-  if (!WriteAll(descriptor, bytes) || ::fsync(descriptor) != 0)
-    error = errno;
-  if (::close(descriptor) != 0 && error == 0)
-    error = errno;
-  if (error == 0 && std::rename(scratch.c_str(), path.c_str()) != 0)
-    error = errno;
-  if (error != 0) {
-    ::unlink(scratch.c_str());
-    return Failed(path, error);
-  }
-  return FileWriteResult{true, path, {}};
+AtomicFileWriter::~AtomicFileWriter() {
+  if (descriptor_ >= 0)
+    ::close(descriptor_);
+  if (!scratch_.empty())
+    ::unlink(scratch_.c_str());
+}
+
+void AtomicFileWriter::Fail(int error) {
+  if (ok())
+    status_.reason = SystemReason(error);
+}
+
+void AtomicFileWriter::Write(std::string_view bytes) {
+  if (ok() && !WriteAll(descriptor_, bytes))
+    Fail(errno);
+}
+
+FileWriteResult AtomicFileWriter::Commit() {
+  if (descriptor_ < 0)  // never opened, or committed already
+    return status_;
+  if (ok() && ::fsync(descriptor_) != 0)
+    Fail(errno);
+  if (descriptor_ >= 0 && ::close(descriptor_) != 0)
+    Fail(errno);
+  descriptor_ = -1;
+  if (ok() && std::rename(scratch_.c_str(), status_.path.c_str()) != 0)
+    Fail(errno);
+  if (ok())
+    scratch_.clear();  // it is the file now
+  else if (!scratch_.empty())
+    ::unlink(scratch_.c_str());
+  scratch_.clear();
+  status_.written = ok();
+  return status_;
 }
 
 }  // namespace pfc

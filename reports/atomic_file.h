@@ -22,4 +22,32 @@ struct FileWriteResult {
 // failed write leaves neither a half-written file nor the scratch file behind.
 FileWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// The same contract for a file written piece by piece, when the bytes are too many to hold:
+// the pieces go to the scratch file, and only Commit puts it under its name. A writer that
+// goes without Commit, or fails, removes its scratch file and leaves the old file as it was.
+class AtomicFileWriter {
+ public:
+  explicit AtomicFileWriter(std::string path);  // creates the scratch file
+  ~AtomicFileWriter();
+  AtomicFileWriter(const AtomicFileWriter&) = delete;
+  AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+  // False once creating or writing the scratch file failed; status() tells why.
+  bool ok() const { return status_.reason.empty(); }
+  const FileWriteResult& status() const { return status_; }
+
+  // Appends to the scratch file; does nothing once a write failed.
+  void Write(std::string_view bytes);
+
+  // Flushes the scratch file to disk and renames it over the file at the path.
+  FileWriteResult Commit();
+
+ private:
+  void Fail(int error);
+
+  FileWriteResult status_;
+  std::string scratch_;
+  int descriptor_ = -1;
+};
+
 }  // namespace pfc

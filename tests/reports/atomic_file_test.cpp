@@ -90,5 +90,45 @@ TEST(WriteFileAtomically, AWriteThatFailsHalfWayKeepsTheOldFile) {
   EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"temp.htm"});
 }
 
+TEST(AtomicFileWriter, ThePiecesReplaceTheFileOnlyAtCommit) {
+  ScratchFolder folder;
+  const std::string path = (folder.path() / "rows.csv").string();
+  WriteFile(path, "old rows");
+  AtomicFileWriter file(path);
+  ASSERT_TRUE(file.ok()) << file.status().Message();
+  file.Write("a,b\r\n");
+  file.Write(std::string(100000, 'x'));
+  EXPECT_EQ(ReadFile(path), "old rows") << "nothing shows before the commit";
+  const FileWriteResult result = file.Commit();
+  EXPECT_TRUE(result.written) << result.Message();
+  EXPECT_EQ(ReadFile(path), "a,b\r\n" + std::string(100000, 'x'));
+  EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"rows.csv"});
+}
+
+TEST(AtomicFileWriter, AWriterLeftWithoutCommitKeepsTheOldFileAndNoScratch) {
+  ScratchFolder folder;
+  const std::string path = (folder.path() / "rows.csv").string();
+  WriteFile(path, "old rows");
+  {
+    AtomicFileWriter file(path);
+    file.Write("half of the new rows");
+  }
+  EXPECT_EQ(ReadFile(path), "old rows");
+  EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"rows.csv"});
+}
+
+TEST(AtomicFileWriter, AFolderThatCannotBeWrittenFailsAtOnceWithPathAndReason) {
+  ScratchFolder folder;
+  const std::string path = (folder.path() / "missing" / "rows.csv").string();
+  AtomicFileWriter file(path);
+  EXPECT_FALSE(file.ok());
+  file.Write("ignored");
+  const FileWriteResult result = file.Commit();
+  EXPECT_FALSE(result.written);
+  EXPECT_EQ(result.path, path);
+  EXPECT_EQ(result.reason, "No such file or directory");
+  EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{});
+}
+
 }  // namespace
 }  // namespace pfc

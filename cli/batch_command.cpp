@@ -1,0 +1,178 @@
+#include "cli/batch_command.h"
+
+#include <cerrno>
+#include <charconv>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <system_error>
+
+#include "cli/batch_progress.h"
+#include "cli/batch_run.h"
+#include "cli/csv_reader.h"
+#include "cli/design_entry_names.h"
+#include "cli/design_options.h"
+#include "reports/atomic_file.h"
+
+namespace pfc {
+namespace {
+
+constexpr const char* kColumnsFooter =
+    "One design per row of IN.csv, exactly as \"design\" runs it. The header names the columns\n"
+    "by the long options of design, in any order:\n";
+
+constexpr const char* kFooter =
+    "A column left out takes the form's default; an empty pick lets the calculator select.\n"
+    "CSV as RFC 4180: quotes, commas and line breaks inside quoted fields; lines end in CR LF\n"
+    "or LF.\n"
+    "Output, one row per input row in the same order: the input columns, \"ending\" (as in\n"
+    "design --json, or bad-row for a row with broken quoting, the wrong number of fields, a\n"
+    "unit or part number that does not exist or over 64 KiB), \"message\" (the first\n"
+    "message's text), the summary texts under the \"summary\" keys of design --json (empty\n"
+    "unless published) and the record's numbers under its \"record\" keys, unrounded, in the\n"
+    "shortest form that reads back to the same number. A row that fails never stops the\n"
+    "batch. -o replaces OUT.csv only once every row is written. On a terminal, progress goes\n"
+    "to standard error.\n"
+    "Exit status: 0 every row published, 1 a row did not publish or a file could not be\n"
+    "read or written to the end, 2 usage error (an unknown or repeated column included).";
+
+// A row of every column holds a few hundred bytes; a longer one is cut and reported, which
+// bounds the memory of the rows in flight.
+constexpr std::size_t kLongestRow = 64 * 1024;
+
+// The operating check's key numbers join the output with --check. The check is not part of
+// the engine yet: until it is, --check is refused here and only here.
+std::optional<std::string> CheckColumnsUnavailable() {
+  return std::string("batch --check: the operating check is not available in this version");
+}
+
+std::string SystemReason(int error) {
+  return std::generic_category().message(error);
+}
+
+// The input's size when it is a regular file, for the progress bar; 0 for a pipe.
+std::uint64_t RegularFileSize(const std::string& path) {
+  std::error_code error;
+  const auto size = std::filesystem::file_size(path, error);
+  return error ? 0 : static_cast<std::uint64_t>(size);
+}
+
+}  // namespace
+
+CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& options) {
+  CLI::App* batch = app.add_subcommand("batch", "Run one design per row of a CSV file");
+  batch->add_option("IN.csv", options.input, "The rows to design")->required();
+  CLI::Option* check =
+      batch->add_flag("--check", options.check, "Add the operating check's key numbers");
+  const CLI::Validator knownGrade(
+      [](std::string& text) -> std::string {
+        int grade = 0;
+        const auto end = text.data() + text.size();
+        const auto parsed = std::from_chars(text.data(), end, grade);
+        if (parsed.ec == std::errc() && parsed.ptr == end && IsKnownRolloffGrade(grade))
+          return {};
+        return text + " is not a roll-off grade (" + KnownRolloffGradesText() + ")";
+      },
+      "GRADE");
+  batch
+      ->add_option("--grade", options.grade,
+                   "Roll-off grade of the operating check (needs --check)")
+      ->check(knownGrade)
+      ->capture_default_str()
+      ->needs(check);
+  batch->add_option("-o,--output", options.output, "Write the rows to this file, not stdout")
+      ->type_name("OUT.csv");
+  std::string columns = "  ";
+  for (const DesignEntryName& entry : DesignEntryNames())
+    columns.append(entry.name).append(" ");
+  columns.back() = '\n';
+  batch->footer(kColumnsFooter + columns + kFooter);
+  return batch;
+}
+
+int RunBatchCommand(const BatchOptions& options, const DesignTables& tables, std::ostream& out,
+                    std::ostream& err) {
+  if (options.check) {
+    if (const std::optional<std::string> unavailable = CheckColumnsUnavailable()) {
+      err << "pfc-core: " << *unavailable << "\n";
+      return 2;
+    }
+  }
+  if (std::filesystem::is_directory(options.input)) {
+    err << "pfc-core: cannot read " << options.input << ": it is a folder\n";
+    return 2;
+  }
+  std::ifstream in(options.input, std::ios::binary);
+  if (!in) {
+    err << "pfc-core: cannot read " << options.input << ": " << SystemReason(errno) << "\n";
+    return 2;
+  }
+  CsvReader reader(in, kLongestRow);
+  CsvRecord header;
+  if (!reader.Next(header)) {
+    err << "pfc-core: " << options.input << " has no header line\n";
+    return 2;
+  }
+  if (!header.problem.empty()) {
+    err << "pfc-core: " << options.input << ", header: " << header.problem << "\n";
+    return 2;
+  }
+  // The design command's own options judge the cells: the same units and part numbers.
+  CLI::App design;
+  DesignOptions designOptions;
+  AddDesignOptions(design, designOptions, tables.catalogue, true);
+  std::string refusal;
+  const std::optional<BatchLayout> layout = BatchLayout::FromHeader(header.fields, design, refusal);
+  if (!layout) {
+    err << "pfc-core: " << options.input << ": " << refusal << "\n";
+    return 2;
+  }
+
+  std::optional<AtomicFileWriter> file;
+  if (!options.output.empty()) {
+    file.emplace(options.output);
+    if (!file->ok()) {
+      err << "pfc-core: " << file->status().Message() << "\n";
+      return 1;
+    }
+  }
+  const BatchSink sink = [&file, &out](std::string_view lines) {
+    if (file) {
+      file->Write(lines);
+      return file->ok();
+    }
+    out.write(lines.data(), static_cast<std::streamsize>(lines.size()));
+    return out.good();
+  };
+  std::optional<BatchProgressBar> bar;
+  if (IsTerminalStandardError(err))
+    bar.emplace(err, RegularFileSize(options.input));
+  const BatchProgress progress = [&bar](const BatchTotals& totals) {
+    if (bar)
+      bar->Update(totals);
+  };
+
+  BatchTotals totals;
+  totals.stopped = !sink(layout->HeaderLine());
+  if (!totals.stopped)
+    totals = RunBatchRows(reader, *layout, tables, sink, progress);
+  if (bar)
+    bar->Finish(totals);
+  if (reader.failed()) {
+    err << "pfc-core: cannot read " << options.input << " to the end\n";
+    return 1;
+  }
+  if (file) {
+    const FileWriteResult written = file->Commit();
+    if (!written.written) {
+      err << "pfc-core: " << written.Message() << "\n";
+      return 1;
+    }
+  } else if (totals.stopped) {
+    err << "pfc-core: cannot write the rows to standard output\n";
+    return 1;
+  }
+  return totals.published == totals.rows ? 0 : 1;
+}
+
+}  // namespace pfc

@@ -1,0 +1,134 @@
+#include "cli/csv_reader.h"
+
+namespace pfc {
+namespace {
+
+constexpr std::size_t kBufferBytes = 64 * 1024;
+
+enum class State { FieldStart, Unquoted, Quoted, AfterQuote };
+
+std::string& AddField(CsvRecord& record) {
+  return record.fields.emplace_back();
+}
+
+// The first problem of a record is the one reported: later ones often follow from it.
+void Problem(CsvRecord& record, const char* text) {
+  if (record.problem.empty())
+    record.problem = text;
+}
+
+}  // namespace
+
+CsvReader::CsvReader(std::istream& in, std::size_t maxRecordBytes)
+    : in_(in), maxRecordBytes_(maxRecordBytes), buffer_(kBufferBytes) {}
+
+bool CsvReader::Fill() {
+  if (position_ < size_)
+    return true;
+  in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+  size_ = static_cast<std::size_t>(in_.gcount());
+  position_ = 0;
+  return size_ > 0;
+}
+
+int CsvReader::Peek() {
+  if (position_ == size_ && !Fill())
+    return -1;
+  return static_cast<unsigned char>(buffer_[position_]);
+}
+
+bool CsvReader::Next(CsvRecord& record) {
+  record.fields.clear();
+  record.problem.clear();
+  if (!started_) {
+    started_ = true;
+    if (Fill() && size_ >= 3 && buffer_[0] == '\xEF' && buffer_[1] == '\xBB' &&
+        buffer_[2] == '\xBF') {
+      Skip();
+      Skip();
+      Skip();
+    }
+  }
+  for (int c = Peek(); c == '\n' || c == '\r'; c = Peek()) {
+    Skip();
+    if (c == '\n')
+      ++line_;
+    else if (Peek() != '\n')
+      break;  // a lone CR is text, the start of the record; it was taken as a line end here
+  }
+  if (Peek() < 0)
+    return false;
+  record.line = line_;
+  std::string* field = &AddField(record);
+  State state = State::FieldStart;
+  std::size_t length = 0;
+  for (;;) {
+    const int next = Peek();
+    if (next < 0) {
+      if (state == State::Quoted)
+        Problem(record, "a quoted field is not closed before the end of the input");
+      return true;
+    }
+    Skip();
+    const char c = static_cast<char>(next);
+    if (++length > maxRecordBytes_) {
+      if (record.problem.empty()) {
+        record.problem = "the record is longer than " + std::to_string(maxRecordBytes_) +
+                         " bytes (a quoted field not closed?)";
+      }
+      if (c != '\n') {
+        while (Peek() >= 0 && Peek() != '\n')
+          Skip();
+        if (Peek() == '\n')
+          Skip();
+      }
+      ++line_;
+      return true;
+    }
+    const bool lineEnd = c == '\n' || (c == '\r' && Peek() == '\n');
+    switch (state) {
+      case State::Quoted:
+        if (c == '"') {
+          state = State::AfterQuote;
+        } else {
+          line_ += c == '\n';
+          field->push_back(c);
+        }
+        break;
+      case State::AfterQuote:
+        if (c == '"') {
+          field->push_back('"');
+          state = State::Quoted;
+          break;
+        }
+        if (c != ',' && !lineEnd) {
+          Problem(record, "text after the closing double quote of a field");
+          field->push_back(c);
+          state = State::Unquoted;
+          break;
+        }
+        [[fallthrough]];
+      case State::FieldStart:
+      case State::Unquoted:
+        if (c == ',') {
+          field = &AddField(record);
+          state = State::FieldStart;
+        } else if (lineEnd) {
+          if (c == '\r')
+            Skip();
+          ++line_;
+          return true;
+        } else if (c == '"' && state == State::FieldStart) {
+          state = State::Quoted;
+        } else {
+          if (c == '"')
+            Problem(record, "a double quote inside a field that does not start with one");
+          field->push_back(c);
+          state = State::Unquoted;
+        }
+        break;
+    }
+  }
+}
+
+}  // namespace pfc

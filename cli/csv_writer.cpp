@@ -1,0 +1,32 @@
+#include "cli/csv_writer.h"
+
+namespace pfc {
+
+namespace {
+
+bool NeedsQuotes(std::string_view text) {
+  // A plain loop: find_first_of searches the four characters once per character of text.
+  for (const char c : text) {
+    if (c == ',' || c == '"' || c == '\r' || c == '\n')
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void AppendCsvField(std::string& line, std::string_view text) {
+  if (!NeedsQuotes(text)) {
+    line.append(text);
+    return;
+  }
+  line.push_back('"');
+  for (const char c : text) {
+    if (c == '"')
+      line.push_back('"');
+    line.push_back(c);
+  }
+  line.push_back('"');
+}
+
+}  // namespace pfc

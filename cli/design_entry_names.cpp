@@ -1,0 +1,68 @@
+#include "cli/design_entry_names.h"
+
+namespace pfc {
+namespace {
+
+constexpr DesignEntryName kNames[] = {
+    {"frequency", &EntryTexts::txtFrequency},
+    {"frequency-unit", &EntryTexts::cmbfrequency},
+    {"inductance", &EntryTexts::txtInductance},
+    {"inductance-unit", &EntryTexts::cmbinductance},
+    {"output-power", &EntryTexts::txtOutputPower},
+    {"output-power-unit", &EntryTexts::cmboutputpower},
+    {"efficiency", &EntryTexts::txtEfficiency},
+    {"vin-min", &EntryTexts::txtVinMin},
+    {"vin-max", &EntryTexts::txtVinMax},
+    {"vout", &EntryTexts::txtVout},
+    {"ambient", &EntryTexts::txtAmbientTemp},
+    {"stack", &EntryTexts::txtStack},
+    {"fill-factor", &EntryTexts::txtFill_Factor},
+    {"pick", nullptr},
+};
+
+}  // namespace
+
+std::span<const DesignEntryName> DesignEntryNames() {
+  return kNames;
+}
+
+const DesignEntryName* FindDesignEntryName(std::string_view name) {
+  for (const DesignEntryName& entry : kNames) {
+    if (name == entry.name)
+      return &entry;
+  }
+  return nullptr;
+}
+
+void SetDesignEntry(const DesignEntryName& entry, std::string_view text, DesignOptions& options) {
+  if (entry.text == nullptr) {
+    options.pick = text;
+  } else {
+    options.entries.*entry.text = text;
+  }
+}
+
+EntryOptionChecks::EntryOptionChecks(CLI::App& command, const DesignEntryName& entry)
+    : entry_(&entry) {
+  CLI::Option* option = command.get_option_no_throw(std::string("--") + entry.name);
+  // CLI11 tells how many checks an option has only by running out of them.
+  for (int index = 0; option != nullptr; ++index) {
+    try {
+      checks_.push_back(option->get_validator(index));
+    } catch (const CLI::OptionNotFound&) {
+      break;
+    }
+  }
+}
+
+std::string EntryOptionChecks::Refusal(std::string_view text) const {
+  for (const CLI::Validator* check : checks_) {
+    std::string value(text);
+    std::string refusal = (*check)(value);
+    if (!refusal.empty())
+      return std::string(entry_->name) + ": " + refusal;
+  }
+  return {};
+}
+
+}  // namespace pfc

@@ -1,0 +1,82 @@
+#include "cli/design_inputs_file.h"
+
+#include <memory>
+#include <string>
+
+#include "cli/design_entry_names.h"
+#include "reports/design_file.h"
+
+namespace pfc {
+namespace {
+
+constexpr const char* kFooter =
+    "--inputs FILE starts from the entries of a design file (.pfcdesign); an option given on\n"
+    "the command line overrides its entry. --save-inputs FILE writes the entries the command\n"
+    "runs with, replacing FILE only once it is whole. A design file that cannot be read is a\n"
+    "usage error (status 2); one that cannot be saved ends with status 1 before the run.";
+
+struct InputsFile {
+  std::string inputsPath;
+  std::string savePath;
+  int grade = kDefaultRolloffGrade;
+};
+
+bool Given(CLI::App& command, const std::string& option) {
+  const CLI::Option* found = command.get_option_no_throw(option);
+  return found != nullptr && found->count() > 0;
+}
+
+void TakeFileEntries(CLI::App& command, const DesignFile& file, DesignOptions& options,
+                     const std::string& path) {
+  for (const DesignEntryName& entry : DesignEntryNames()) {
+    if (entry.text == nullptr || Given(command, std::string("--") + entry.name))
+      continue;
+    const std::string& text = file.entries.*entry.text;
+    const std::string refusal = EntryOptionChecks(command, entry).Refusal(text);
+    if (!refusal.empty())
+      throw CLI::ValidationError("--inputs", path + ": " + refusal);
+    options.entries.*entry.text = text;
+  }
+  if (!Given(command, "--pick")) {
+    options.entries.chkPickCore = file.entries.chkPickCore;
+    options.entries.txtCoreSize = file.entries.txtCoreSize;
+  }
+}
+
+}  // namespace
+
+void AddInputsFileOptions(CLI::App& command, DesignOptions& options, const CoreCatalogue& catalogue,
+                          int* grade) {
+  auto state = std::make_shared<InputsFile>();
+  command
+      .add_option("--inputs", state->inputsPath,
+                  "Start from the entries of this design file; options given override them")
+      ->type_name("FILE");
+  command
+      .add_option("--save-inputs", state->savePath,
+                  "Save the entries the command runs with to this design file")
+      ->type_name("FILE");
+  const std::string footer = command.get_footer();
+  command.footer(footer.empty() ? kFooter : footer + "\n" + kFooter);
+  command.final_callback([&command, &options, &catalogue, grade, state] {
+    if (Given(command, "--inputs")) {
+      const DesignFileRead read = ReadDesignFile(state->inputsPath);
+      if (!read.read)
+        throw CLI::ValidationError("--inputs", read.Message());
+      TakeFileEntries(command, read.design, options, state->inputsPath);
+      state->grade = read.design.rolloffGrade;
+      if (grade != nullptr && !Given(command, "--grade"))
+        *grade = read.design.rolloffGrade;
+    }
+    if (!Given(command, "--save-inputs"))
+      return;
+    DesignRecord scratch;
+    const DesignFile used{FormEntries(options, catalogue, scratch),
+                          grade != nullptr ? *grade : state->grade};
+    const FileWriteResult saved = WriteDesignFile(state->savePath, used);
+    if (!saved.written)
+      throw InputsFileNotSaved(saved.Message());
+  });
+}
+
+}  // namespace pfc

@@ -1,0 +1,27 @@
+#include "cli/number_text_cache.h"
+
+#include <cstring>
+
+#include "engine/number_text.h"
+
+namespace pfc {
+
+void NumberTextCache::AppendShortest(std::string& text, double value) {
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &value, sizeof bits);
+  // Fibonacci hashing spreads the bits that differ between nearby doubles over the slots.
+  Slot& slot = slots_[(bits * 0x9E3779B97F4A7C15ull) >> (64 - kSlotBits)];
+  if (slot.length == 0 || slot.bits != bits) {
+    const std::string written = FormatShortest(value);
+    if (written.size() > kLongest) {
+      text.append(written);
+      return;
+    }
+    slot.bits = bits;
+    slot.length = static_cast<std::uint8_t>(written.size());
+    std::memcpy(slot.text.data(), written.data(), written.size());
+  }
+  text.append(slot.text.data(), slot.length);
+}
+
+}  // namespace pfc

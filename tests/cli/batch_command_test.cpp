@@ -1,0 +1,282 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cli/csv_reader.h"
+#include "tests/cli/cli_run.h"
+#include "tests/reports/test_files.h"
+
+namespace pfc {
+namespace {
+
+using testing::ReadFile;
+using testing::ScratchFolder;
+using testing::WriteFile;
+
+struct Table {
+  std::vector<std::string> header;
+  std::vector<std::vector<std::string>> rows;
+
+  std::string Cell(std::size_t row, const std::string& column) const {
+    for (std::size_t i = 0; i < header.size(); ++i) {
+      if (header[i] == column)
+        return rows.at(row).at(i);
+    }
+    ADD_FAILURE() << "no column " << column;
+    return {};
+  }
+};
+
+Table ParseCsv(const std::string& text) {
+  std::istringstream in(text);
+  CsvReader reader(in);
+  CsvRecord record;
+  Table table;
+  if (reader.Next(record))
+    table.header = record.fields;
+  while (reader.Next(record)) {
+    EXPECT_EQ(record.problem, "") << "output line " << record.line;
+    EXPECT_EQ(record.fields.size(), table.header.size()) << "output line " << record.line;
+    table.rows.push_back(record.fields);
+  }
+  return table;
+}
+
+class BatchCommand : public ::testing::Test {
+ protected:
+  CliResult Batch(const std::string& input, std::vector<std::string> options = {}) {
+    WriteFile(folder.path() / "in.csv", input);
+    options.insert(options.begin(), {"batch", InputPath()});
+    return RunCli(options);
+  }
+  std::string InputPath() const { return (folder.path() / "in.csv").string(); }
+
+  ScratchFolder folder;
+};
+
+using Options = std::vector<std::pair<std::string, std::string>>;
+
+nlohmann::ordered_json DesignJson(const Options& options) {
+  std::vector<std::string> args = {"design", "--json"};
+  for (const auto& [name, value] : options) {
+    if (name == "pick" && value.empty())
+      continue;
+    args.push_back("--" + name);
+    args.push_back(value);
+  }
+  return nlohmann::ordered_json::parse(RunCli(args).out);
+}
+
+// The row's results, checked against design --json with the same options: the same
+// ending and first message, the summary texts when published, every record number bit for
+// bit. The output's result columns are the keys of design --json, in its order.
+void ExpectRowIsTheDesignRun(const Table& table, std::size_t row, const Options& options) {
+  SCOPED_TRACE("row " + std::to_string(row));
+  const nlohmann::ordered_json json = DesignJson(options);
+  EXPECT_EQ(table.Cell(row, "ending"), json["ending"]);
+  EXPECT_EQ(table.Cell(row, "message"),
+            json["messages"].empty() ? "" : json["messages"][0]["text"].get<std::string>());
+  const bool published = json["ending"] == "published";
+  const nlohmann::ordered_json summaryKeys = DesignJson({})["summary"];
+  for (const auto& [key, text] : summaryKeys.items())
+    EXPECT_EQ(table.Cell(row, key), published ? json["summary"][key] : "") << key;
+  for (const auto& [key, value] : json["record"].items()) {
+    if (!value.is_number())
+      continue;
+    const std::string cell = table.Cell(row, key);
+    EXPECT_EQ(std::strtod(cell.c_str(), nullptr), value.get<double>()) << key << " " << cell;
+  }
+}
+
+const std::vector<Options> kRows = {
+    {{"frequency", "100000"}, {"output-power", "1500"}, {"stack", "1"}, {"pick", ""}},
+    {{"frequency", "100000"}, {"output-power", "1000"}, {"stack", "2"}, {"pick", ""}},
+    {{"frequency", "100"}, {"output-power", "1.2"}, {"stack", ""}, {"pick", ""}},
+    {{"frequency", "100000"}, {"output-power", "800"}, {"stack", "1"}, {"pick", "TD-26"}},
+    {{"frequency", "20000"}, {"output-power", "100"}, {"stack", "1"}, {"pick", ""}},
+    {{"frequency", "100000"}, {"output-power", "500"}, {"stack", "1"}, {"pick", ""}},
+    {{"frequency", "100000"}, {"output-power", "4999"}, {"stack", "1"}, {"pick", "TD-01"}},
+    {{"frequency", "1e5"}, {"output-power", "1500"}, {"stack", "1"}, {"pick", ""}},
+};
+
+TEST_F(BatchCommand, EachRowIsTheDesignRunOfItsOptions) {
+  // Units and voltages that differ per row come in the columns of the first rows.
+  std::string input = "frequency,output-power,stack,pick,frequency-unit,output-power-unit,vout\n";
+  std::vector<Options> rows = kRows;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const bool kilo = i == 2;
+    const bool belowPeak = i == 5;
+    rows[i].push_back({"frequency-unit", kilo ? "kHz" : "Hz"});
+    rows[i].push_back({"output-power-unit", kilo ? "Kilo Watts" : "Watts"});
+    rows[i].push_back({"vout", belowPeak ? "100" : "380"});
+    for (std::size_t c = 0; c < rows[i].size(); ++c)
+      input += (c > 0 ? "," : "") + rows[i][c].second;
+    input += "\n";
+  }
+  const CliResult result = Batch(input);
+  EXPECT_EQ(result.status, 1) << "the output below the line peak and 1e5 do not publish";
+  EXPECT_EQ(result.err, "") << "no progress when standard error is not a terminal";
+  const Table table = ParseCsv(result.out);
+  ASSERT_EQ(table.rows.size(), rows.size());
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    ExpectRowIsTheDesignRun(table, i, rows[i]);
+
+  std::vector<std::string> expectedHeader = {"frequency", "output-power",   "stack",
+                                             "pick",      "frequency-unit", "output-power-unit",
+                                             "vout",      "ending",         "message"};
+  const nlohmann::ordered_json json = DesignJson({});
+  for (const auto& [key, value] : json["summary"].items())
+    expectedHeader.push_back(key);
+  for (const auto& [key, value] : json["record"].items()) {
+    if (value.is_number())
+      expectedHeader.push_back(key);
+  }
+  EXPECT_EQ(table.header, expectedHeader);
+}
+
+TEST_F(BatchCommand, AColumnLeftOutTakesTheFormsDefault) {
+  const CliResult result = Batch("vout\r\n400\r\n");
+  EXPECT_EQ(result.status, 0);
+  const Table table = ParseCsv(result.out);
+  ASSERT_EQ(table.rows.size(), 1u);
+  ExpectRowIsTheDesignRun(table, 0, {{"vout", "400"}});
+}
+
+TEST_F(BatchCommand, RowsKeepTheirOrderAcrossBlocksAndWorkers) {
+  std::string input = "output-power,vin-min\n";
+  constexpr int kCount = 5000;
+  for (int i = 0; i < kCount; ++i)
+    input += std::to_string(500 + i % 1000) + "," + std::to_string(85 + i / 1000) + "\n";
+  const CliResult result = Batch(input);
+  EXPECT_EQ(result.status, 0);
+  const Table table = ParseCsv(result.out);
+  ASSERT_EQ(table.rows.size(), static_cast<std::size_t>(kCount));
+  for (int i = 0; i < kCount; ++i) {
+    ASSERT_EQ(table.rows[i][0], std::to_string(500 + i % 1000)) << "row " << i;
+    ASSERT_EQ(table.rows[i][1], std::to_string(85 + i / 1000)) << "row " << i;
+  }
+  ExpectRowIsTheDesignRun(table, 4321, {{"output-power", "821"}, {"vin-min", "89"}});
+}
+
+TEST_F(BatchCommand, ABadRowGetsItsEndingAndMessageAndTheBatchGoesOn) {
+  struct Row {
+    const char* text;                 // as in the file
+    const char* ending;               // expected
+    const char* named;                // the message names it
+    std::vector<std::string> echoed;  // the input columns of the output
+  };
+  const std::vector<Row> rows = {
+      {"1000,Hz", "published", "", {"1000", "Hz"}},
+      {"1000", "bad-row", "line 3", {"1000", ""}},
+      {"1000,Hz,3", "bad-row", "line 4", {"1000", "Hz"}},
+      {"1000,\"Hz\"x", "bad-row", "line 5", {"1000", "Hzx"}},
+      {"1000,MHz", "bad-row", "MHz", {"1000", "MHz"}},
+      {"\"1,000\",Hz", "rejected", "Output Power", {"1,000", "Hz"}},
+      {"\"10\n00\",Hz", "rejected", "Output Power", {"10\n00", "Hz"}},
+      {"1000,hz", "bad-row", "line 10", {"1000", "hz"}},
+      {"1000,Hz", "published", "", {"1000", "Hz"}},
+      {"1000,\"Hz", "bad-row", "line 12", {"1000", "Hz\n"}},
+  };
+  std::string input = "output-power,frequency-unit\n";
+  for (const Row& row : rows)
+    input += std::string(row.text) + "\n";
+  const CliResult result = Batch(input);
+  EXPECT_EQ(result.status, 1);
+  const Table table = ParseCsv(result.out);
+  ASSERT_EQ(table.rows.size(), rows.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    SCOPED_TRACE(rows[i].text);
+    EXPECT_EQ(table.Cell(i, "ending"), rows[i].ending);
+    EXPECT_NE(table.Cell(i, "message").find(rows[i].named), std::string::npos)
+        << table.Cell(i, "message");
+    EXPECT_EQ(std::vector<std::string>(table.rows[i].begin(), table.rows[i].begin() + 2),
+              rows[i].echoed);
+  }
+}
+
+TEST_F(BatchCommand, APickNotInTheCatalogueIsABadRowNamingIt) {
+  const CliResult result = Batch("pick\nTD-99\n\nTD-05\n");
+  EXPECT_EQ(result.status, 1);
+  const Table table = ParseCsv(result.out);
+  ASSERT_EQ(table.rows.size(), 2u);
+  EXPECT_EQ(table.Cell(0, "ending"), "bad-row");
+  EXPECT_NE(table.Cell(0, "message").find("TD-99"), std::string::npos);
+  EXPECT_EQ(table.Cell(0, "TotalLoss"), "") << "a row that never ran has no numbers";
+  ExpectRowIsTheDesignRun(table, 1, {{"pick", "TD-05"}});
+}
+
+TEST_F(BatchCommand, ARowTooLongForAnyDesignIsCutAndReported) {
+  const CliResult result = Batch("vout\n\"" + std::string(200000, '4') + "\"\n400\n");
+  EXPECT_EQ(result.status, 1);
+  const Table table = ParseCsv(result.out);
+  ASSERT_EQ(table.rows.size(), 2u);
+  EXPECT_EQ(table.Cell(0, "ending"), "bad-row");
+  EXPECT_LT(result.out.size(), 100000u) << "the row is not echoed whole";
+  EXPECT_EQ(table.Cell(1, "ending"), "published");
+}
+
+struct UsageCase {
+  const char* label;
+  std::string input;  // the file's text; nullptr-like "<none>" for no file
+  std::vector<std::string> options;
+  const char* named;  // the message names it
+};
+
+void PrintTo(const UsageCase& c, std::ostream* os) {
+  *os << c.label;
+}
+
+class BatchUsage : public BatchCommand, public ::testing::WithParamInterface<UsageCase> {};
+
+TEST_P(BatchUsage, IsRefusedWithStatusTwoAndNoRows) {
+  const CliResult result = Batch(GetParam().input, GetParam().options);
+  EXPECT_EQ(result.status, 2);
+  EXPECT_EQ(result.out, "");
+  EXPECT_NE(result.err.find(GetParam().named), std::string::npos) << result.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BatchUsage,
+    ::testing::ValuesIn(std::vector<UsageCase>{
+        {"an unknown column", "vout,freq\n1,2\n", {}, "\"freq\""},
+        {"a column named twice", "vout,stack,vout\n1,2,3\n", {}, "\"vout\""},
+        {"an option that is no column", "json\n1\n", {}, "\"json\""},
+        {"an empty file", "", {}, "no header"},
+        {"a header with broken quoting", "\"vout\"x\n1\n", {}, "header"},
+        {"a grade that does not exist", "vout\n1\n", {"--check", "--grade", "61"}, "61"},
+        {"a grade without the check", "vout\n1\n", {"--grade", "60"}, "--check"},
+        {"the check, not yet available", "vout\n1\n", {"--check"}, "not available"},
+    }));
+
+TEST_F(BatchCommand, AnInputThatCannotBeReadIsAUsageError) {
+  const CliResult missing = RunCli({"batch", (folder.path() / "none.csv").string()});
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos) << missing.err;
+  const CliResult folderGiven = RunCli({"batch", folder.path().string()});
+  EXPECT_EQ(folderGiven.status, 2);
+  EXPECT_NE(folderGiven.err.find(folder.path().string()), std::string::npos) << folderGiven.err;
+}
+
+TEST_F(BatchCommand, OutputFileHoldsTheSameRowsAndIsReplacedWhole) {
+  const std::string input = "output-power\n1000\n900\n";
+  const std::string printed = Batch(input).out;
+  const std::string path = (folder.path() / "out.csv").string();
+  WriteFile(path, "old rows");
+  const CliResult result = Batch(input, {"-o", path});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(ReadFile(path), printed);
+
+  const std::string nowhere = (folder.path() / "missing" / "out.csv").string();
+  const CliResult failed = Batch(input, {"-o", nowhere});
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_NE(failed.err.find(nowhere), std::string::npos) << failed.err;
+}
+
+}  // namespace
+}  // namespace pfc

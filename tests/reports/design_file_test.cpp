@@ -1,0 +1,313 @@
+#include "reports/design_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tests/reports/test_files.h"
+
+namespace pfc {
+namespace {
+
+using testing::FolderEntries;
+using testing::ReadFile;
+using testing::ScratchFolder;
+using testing::WriteFile;
+
+std::vector<std::string> Texts(const EntryTexts& e) {
+  return {e.txtFrequency,   e.cmbfrequency,   e.txtInductance,
+          e.cmbinductance,  e.txtOutputPower, e.cmboutputpower,
+          e.txtEfficiency,  e.txtVinMin,      e.txtVinMax,
+          e.txtVout,        e.txtAmbientTemp, e.txtStack,
+          e.txtFill_Factor, e.txtCoreSize,    e.chkPickCore ? "picks" : "selects"};
+}
+
+// Every field away from the form's default, each different, with the texts a user can leave
+// in a form: blanks, a lone point, nothing, characters beyond ASCII, quotes.
+DesignFile UnusualDesign() {
+  DesignFile design;
+  EntryTexts& e = design.entries;
+  e.txtFrequency = " 20 ";
+  e.cmbfrequency = "kHz";
+  e.txtInductance = "150";
+  e.cmbinductance = "microhenry";
+  e.txtOutputPower = "1.5";
+  e.cmboutputpower = "Kilo Watts";
+  e.txtEfficiency = "";
+  e.txtVinMin = ".";
+  e.txtVinMax = "26\"4";
+  e.txtVout = "380\\n";
+  e.txtAmbientTemp = "50 °C";
+  e.txtStack = "2";
+  e.txtFill_Factor = "0.35";
+  e.txtCoreSize = "TD-26 (OD 46.73mm, ID 21.69mm, HT 20.57mm)";
+  e.chkPickCore = true;
+  design.rolloffGrade = 147;
+  return design;
+}
+
+TEST(DesignFile, KeepsEveryTextExactlyAsTyped) {
+  const DesignFile design = UnusualDesign();
+  const DesignFileRead read = DesignFileFromText(DesignFileText(design));
+  ASSERT_TRUE(read.read) << read.reason;
+  EXPECT_EQ(Texts(read.design.entries), Texts(design.entries));
+  EXPECT_EQ(read.design.rolloffGrade, 147);
+}
+
+// The format as documented, written by hand: what other programs and people write.
+TEST(DesignFile, ReadsTheDocumentedFormat) {
+  const DesignFileRead read = DesignFileFromText(R"json({
+    "format": "pfc-design", "version": "1.0",
+    "entries": {"frequency": "100", "frequency-unit": "kHz", "inductance": "0.15",
+                "inductance-unit": "millihenry", "output-power": "2",
+                "output-power-unit": "Kilo Watts", "efficiency": "96", "vin-min": "90",
+                "vin-max": "265", "vout": "390", "ambient": "40", "stack": "3",
+                "fill-factor": ".3"},
+    "calculator": "picks", "pick": "TD-30 (x)", "rolloff-grade": 26})json");
+  ASSERT_TRUE(read.read) << read.reason;
+  EXPECT_EQ(Texts(read.design.entries),
+            (std::vector<std::string>{"100", "kHz", "0.15", "millihenry", "2", "Kilo Watts", "96",
+                                      "90", "265", "390", "40", "3", ".3", "TD-30 (x)", "picks"}));
+  EXPECT_EQ(read.design.rolloffGrade, 26);
+}
+
+struct AcceptedCase {
+  const char* label;
+  std::string text;
+  std::vector<std::string> texts;  // the entries read
+  int grade;
+};
+
+void PrintTo(const AcceptedCase& c, std::ostream* os) {
+  *os << c.label;
+}
+
+class DesignFileAccepts : public ::testing::TestWithParam<AcceptedCase> {};
+
+TEST_P(DesignFileAccepts, ReadsWhatItKnowsAndDefaultsTheRest) {
+  const DesignFileRead read = DesignFileFromText(GetParam().text);
+  ASSERT_TRUE(read.read) << read.reason;
+  EXPECT_EQ(Texts(read.design.entries), GetParam().texts);
+  EXPECT_EQ(read.design.rolloffGrade, GetParam().grade);
+}
+
+const std::vector<std::string> kDefaultTexts = Texts(EntryTexts{});
+
+std::vector<std::string> DefaultsWith(std::size_t index, std::string text) {
+  std::vector<std::string> texts = kDefaultTexts;
+  texts[index] = std::move(text);
+  return texts;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DesignFileAccepts,
+    ::testing::ValuesIn(std::vector<AcceptedCase>{
+        {"only format and version", R"({"format":"pfc-design","version":"1.0"})", kDefaultTexts,
+         60},
+        {"a later minor version with fields it does not know",
+         R"({"format":"pfc-design","version":"1.7","notes":"x","entries":{"vout":"400",
+             "colour":{"deep":[1,2,{"a":null}]}},"window":[0,0]})",
+         DefaultsWith(9, "400"), 60},
+        {"a byte-order mark first", "\xEF\xBB\xBF{\"format\":\"pfc-design\",\"version\":\"1.0\"}",
+         kDefaultTexts, 60},
+        {"a grade written as a whole number with a point",
+         R"({"format":"pfc-design","version":"1.0","rolloff-grade":90.0})", kDefaultTexts, 90},
+        {"the calculator selecting with a pick left over",
+         R"json({"format":"pfc-design","version":"1.0","calculator":"selects","pick":"TD-01 (y)"})json",
+         DefaultsWith(13, "TD-01 (y)"), 60},
+    }));
+
+struct RefusedCase {
+  const char* label;
+  std::string text;
+  const char* named;  // what the message must name to tell the user what is wrong
+};
+
+void PrintTo(const RefusedCase& c, std::ostream* os) {
+  *os << c.label;
+}
+
+class DesignFileRefuses : public ::testing::TestWithParam<RefusedCase> {};
+
+TEST_P(DesignFileRefuses, SaysWhatIsWrongAndGivesNoDesign) {
+  const DesignFileRead read = DesignFileFromText(GetParam().text);
+  EXPECT_FALSE(read.read);
+  EXPECT_NE(read.reason.find(GetParam().named), std::string::npos) << read.reason;
+  EXPECT_EQ(Texts(read.design.entries), kDefaultTexts) << "nothing of the file is taken";
+  EXPECT_EQ(read.design.rolloffGrade, kDefaultRolloffGrade);
+}
+
+std::string Head(const std::string& rest) {
+  return R"({"format":"pfc-design","version":"1.0",)" + rest + "}";
+}
+
+const std::string kSaved = DesignFileText(UnusualDesign());
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DesignFileRefuses,
+    ::testing::ValuesIn(std::vector<RefusedCase>{
+        {"empty", "", "empty"},
+        {"only blanks", " \r\n\t ", "empty"},
+        {"binary", std::string("PK\x03\x04\0\0\x01", 7), "binary"},
+        {"plain text", "frequency = 100000\n", "line 1,"},
+        {"a syntax error on line 3", "{\n  \"format\": \"pfc-design\",\n  \"version\" \"1.0\"\n}",
+         "line 3,"},
+        {"cut short", kSaved.substr(0, kSaved.size() / 2), "cut short"},
+        {"cut short after the last brace", kSaved.substr(0, kSaved.rfind('}')), "cut short"},
+        {"text that is not UTF-8",
+         Head(R"("entries":{"vout":"38)"
+              "\xFF\xFE"
+              R"("})"),
+         "not JSON"},
+        {"a list, not an object", "[\"pfc-design\", \"1.0\"]", "not an object"},
+        {"a number", "42", "not an object"},
+        {"no format", R"({"version":"1.0"})", "pfc-design"},
+        {"another format", R"({"format":"pfc-report","version":"1.0"})", "pfc-design"},
+        {"the format as a number", R"({"format":1,"version":"1.0"})", "pfc-design"},
+        {"no version", R"({"format":"pfc-design"})", "version"},
+        {"the version as a number", R"({"format":"pfc-design","version":1.0})", "version"},
+        {"a version without a minor number", R"({"format":"pfc-design","version":"1"})", "\"1\""},
+        {"a version with letters", R"({"format":"pfc-design","version":"1.0b"})", "1.0b"},
+        {"a newer major version", R"({"format":"pfc-design","version":"2.0"})", "2.0"},
+        {"a much newer major version", R"({"format":"pfc-design","version":"12.3"})", "12.3"},
+        {"a major version beyond any integer",
+         R"({"format":"pfc-design","version":"123456789012345678901234.0"})",
+         "123456789012345678901234.0"},
+        {"an older major version", R"({"format":"pfc-design","version":"0.9"})", "0.9"},
+        {"entries as a list", Head(R"("entries":["100000"])"), "entries"},
+        {"an entry as a number", Head(R"("entries":{"vout":380})"), "entries.vout"},
+        {"an entry as null", Head(R"("entries":{"stack":null})"), "entries.stack"},
+        {"a unit as true", Head(R"("entries":{"frequency-unit":true})"), "entries.frequency-unit"},
+        {"an entry nested deep",
+         Head(R"("entries":{"ambient":)" + std::string(100000, '[') + std::string(100000, ']') +
+              "}"),
+         "entries.ambient"},
+        {"the calculator as a number", Head(R"("calculator":2)"), "calculator"},
+        {"an unknown calculator", Head(R"("calculator":"Picks")"), "Picks"},
+        {"the pick as a number", Head(R"("pick":26)"), "pick"},
+        {"the grade as a text", Head(R"("rolloff-grade":"60")"), "rolloff-grade"},
+        {"a grade that does not exist", Head(R"("rolloff-grade":61)"), "61"},
+        {"a negative grade", Head(R"("rolloff-grade":-60)"), "-60"},
+        {"a grade with a fraction", Head(R"("rolloff-grade":60.5)"), "60.5"},
+        {"a grade beyond any integer", Head(R"("rolloff-grade":18446744073709551675)"),
+         "rolloff-grade"},
+        {"a grade beyond any double", Head(R"("rolloff-grade":1e999)"), "too large"},
+    }));
+
+TEST(ReadDesignFile, OpensWhatWasSaved) {
+  ScratchFolder folder;
+  const std::string path = (folder.path() / "boost.pfcdesign").string();
+  const FileWriteResult written = WriteDesignFile(path, UnusualDesign());
+  ASSERT_TRUE(written.written) << written.Message();
+  const DesignFileRead read = ReadDesignFile(path);
+  ASSERT_TRUE(read.read) << read.Message();
+  EXPECT_EQ(read.path, path);
+  EXPECT_EQ(Texts(read.design.entries), Texts(UnusualDesign().entries));
+}
+
+TEST(ReadDesignFile, ASaveThatFailsKeepsTheOldFileAndTellsPathAndReason) {
+  ScratchFolder folder;
+  const std::string path = (folder.path() / "boost.pfcdesign").string();
+  ASSERT_TRUE(WriteDesignFile(path, DesignFile{}).written);
+  const std::string saved = ReadFile(path);
+  ::chmod(folder.path().c_str(), 0500);
+  const FileWriteResult written = WriteDesignFile(path, UnusualDesign());
+  ::chmod(folder.path().c_str(), 0700);
+  if (::geteuid() == 0)
+    GTEST_SKIP() << "root writes into read-only folders";
+  EXPECT_FALSE(written.written);
+  EXPECT_EQ(written.Message(), "Cannot write " + path + ": Permission denied");
+  EXPECT_EQ(ReadFile(path), saved);
+}
+
+struct FileCase {
+  const char* label;
+  std::function<std::string(const std::filesystem::path& folder)> make;  // gives the path
+  const char* named;
+};
+
+void PrintTo(const FileCase& c, std::ostream* os) {
+  *os << c.label;
+}
+
+class ReadDesignFileRefuses : public ::testing::TestWithParam<FileCase> {};
+
+TEST_P(ReadDesignFileRefuses, NamesThePathAndWhyAndReadsNothingLarge) {
+  ScratchFolder folder;
+  const std::string path = GetParam().make(folder.path());
+  const auto start = std::chrono::steady_clock::now();
+  const DesignFileRead read = ReadDesignFile(path);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << "no waiting";
+  EXPECT_FALSE(read.read);
+  EXPECT_EQ(read.path, path);
+  EXPECT_EQ(read.Message().rfind("Cannot open " + path + ": ", 0), 0u) << read.Message();
+  EXPECT_NE(read.reason.find(GetParam().named), std::string::npos) << read.reason;
+}
+
+// A valid design file padded with blanks to the given size.
+std::string PaddedDesign(std::size_t size) {
+  std::string text = DesignFileText(DesignFile{});
+  text.resize(size, ' ');
+  return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ReadDesignFileRefuses,
+    ::testing::ValuesIn(std::vector<FileCase>{
+        {"missing", [](const auto& f) { return (f / "none.pfcdesign").string(); }, "No such file"},
+        {"a folder",
+         [](const auto& f) {
+           std::filesystem::create_directory(f / "dir.pfcdesign");
+           return (f / "dir.pfcdesign").string();
+         },
+         "folder"},
+        {"a pipe nobody writes to",
+         [](const auto& f) {
+           ::mkfifo((f / "pipe.pfcdesign").c_str(), 0600);
+           return (f / "pipe.pfcdesign").string();
+         },
+         "not a regular file"},
+        {"one byte over 1 MiB",
+         [](const auto& f) {
+           WriteFile(f / "big.pfcdesign", PaddedDesign(kDesignFileMaxBytes + 1));
+           return (f / "big.pfcdesign").string();
+         },
+         "1 MiB"},
+        {"a sparse file of a terabyte",
+         [](const auto& f) {
+           std::filesystem::path path = f / "huge.pfcdesign";
+           WriteFile(path, "{");
+           std::filesystem::resize_file(path, std::uintmax_t{1} << 40);
+           return path.string();
+         },
+         "1 MiB"},
+        {"a device", [](const auto&) { return std::string("/dev/zero"); }, "not a regular file"},
+    }));
+
+TEST(ReadDesignFile, OpensAFileOfExactlyTheLargestSize) {
+  ScratchFolder folder;
+  WriteFile(folder.path() / "full.pfcdesign", PaddedDesign(kDesignFileMaxBytes));
+  const DesignFileRead read = ReadDesignFile((folder.path() / "full.pfcdesign").string());
+  EXPECT_TRUE(read.read) << read.Message();
+}
+
+TEST(ReadDesignFile, AFileItMayNotReadIsRefusedWithTheSystemsReason) {
+  if (::geteuid() == 0)
+    GTEST_SKIP() << "root reads every file";
+  ScratchFolder folder;
+  const std::filesystem::path path = folder.path() / "locked.pfcdesign";
+  WriteFile(path, DesignFileText(DesignFile{}));
+  ::chmod(path.c_str(), 0);
+  const DesignFileRead read = ReadDesignFile(path.string());
+  EXPECT_FALSE(read.read);
+  EXPECT_EQ(read.reason, "Permission denied");
+}
+
+}  // namespace
+}  // namespace pfc
