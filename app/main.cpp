@@ -55,7 +55,8 @@ int main(int argc, char** argv) {
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(pfc::kApplicationTitle));
-  QApplication::setApplicationDisplayName(QString::fromUtf8(pfc::kApplicationTitle));
+  // No display name: the platform would append it to every window and message title, and
+  // the titles are the windows' own captions.
   QApplication::setApplicationVersion(
       QString::fromUtf8(pfc::kVersion.data(), pfc::kVersion.size()));
   // Lets the desktop match the windows to the menu entry and its icon.
