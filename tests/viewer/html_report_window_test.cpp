@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
@@ -9,11 +10,12 @@
 #include <QTest>
 #include <QWebEngineView>
 #include <filesystem>
+#include <set>
 
+#include "tests/support/recording_toolkit.h"
 #include "tests/viewer/scratch_folder.h"
 #include "tests/viewer/stand_in_forms.h"
 #include "tests/viewer/viewer_test_support.h"
-#include "tests/support/recording_toolkit.h"
 
 namespace pfc {
 namespace {
@@ -341,27 +343,54 @@ INSTANTIATE_TEST_SUITE_P(
                       ButtonCase{"cmdBack", "&Back", 592, 73, "Choose the next design"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ReportViewerWindow, WindowLayoutAndTabOrder) {
+TEST_F(ReportViewerWindow, WindowLayout) {
   EXPECT_EQ(window_->windowTitle(), QStringLiteral("PFC Core Design  Report"));
   EXPECT_EQ(window_->size(), QSize(763, 533));
   EXPECT_EQ(window_->wb().geometry(), QRect(0, 0, 764, 497));
+}
 
-  ASSERT_TRUE(ShowAndWait(ReportPath()));
-  // The view takes the focus through a widget of its own inside it.
-  std::vector<QString> order;
-  QWidget* widget = Button("cmdSave");
-  for (int step = 0; step < 100 && order.size() < 6; ++step) {
-    const bool inView = &window_->wb() == widget || window_->wb().isAncestorOf(widget);
-    const QString name = inView ? QStringLiteral("wb") : widget->objectName();
-    if (window_->isAncestorOf(widget) && widget->focusPolicy() != Qt::NoFocus &&
-        (order.empty() || order.back() != name)) {
-      order.push_back(name);
-    }
-    widget = widget->nextInFocusChain();
+// The stop that has the keyboard: "wb" for anything inside the view.
+QString FocusStop(frmHtmlReport& window) {
+  QWidget* focused = QApplication::focusWidget();
+  if (focused == nullptr || !window.isAncestorOf(focused)) {
+    return QStringLiteral("outside");
   }
-  const std::vector<QString> expected = {"cmdSave", "cmdPrint", "cmdExit",
-                                         "cmdBack", "wb",       "cmdOpen"};
-  EXPECT_EQ(order, expected);
+  const bool inView = &window.wb() == focused || window.wb().isAncestorOf(focused);
+  return inView ? QStringLiteral("wb") : focused->objectName();
+}
+
+// The stops the keyboard reaches, from the "Save" button on, over `count` changes of stop.
+std::vector<QString> WalkWithKey(frmHtmlReport& window, Qt::Key key, std::size_t count) {
+  std::vector<QString> visited{FocusStop(window)};
+  for (int press = 0; press < 4 * static_cast<int>(count) && visited.size() <= count; ++press) {
+    QTest::keyClick(QApplication::focusWidget(), key);
+    // The page answers a key inside the view a while later.
+    if (QTest::qWaitFor([&] { return FocusStop(window) != visited.back(); }, 1000)) {
+      visited.push_back(FocusStop(window));
+    }
+  }
+  return visited;
+}
+
+TEST_F(ReportViewerWindow, TabCyclesOnceThroughEveryButtonAndTheView) {
+  ASSERT_TRUE(ShowAndWait(ReportPath()));
+  QApplication::setActiveWindow(window_);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_));
+  std::set<QString> stops{QStringLiteral("wb")};
+  for (const QPushButton* button : window_->findChildren<QPushButton*>()) {
+    stops.insert(button->objectName());
+  }
+
+  for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+    Button("cmdSave")->setFocus(Qt::OtherFocusReason);
+    const std::vector<QString> visited = WalkWithKey(*window_, key, 2 * stops.size());
+    ASSERT_EQ(visited.size(), 2 * stops.size() + 1) << key;
+    // One round reaches every stop once, and the next round repeats it.
+    EXPECT_EQ(std::set<QString>(visited.begin(), visited.begin() + stops.size()), stops) << key;
+    for (std::size_t i = stops.size(); i < visited.size(); ++i) {
+      EXPECT_EQ(visited[i], visited[i - stops.size()]) << key << " step " << i;
+    }
+  }
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+#include <algorithm>
+#include <array>
 
 #include "reports/atomic_file.h"
 #include "reports/temp_folder.h"
@@ -128,6 +130,34 @@ void frmHtmlReport::ApplyTabOrder() {
     setTabOrder(cmdBack_, cmdOpen_);
   }
   setTabOrder(cmdOpen_, cmdPdf_);
+}
+
+bool frmHtmlReport::focusNextPrevChild(bool next) {
+  // One cycle through all of them, whatever order the browser's own widgets were created
+  // in: Qt's focus chain would lead from the last button back into the view, never to the
+  // first. Tab inside the page moves among the page's elements; the view hands the focus on
+  // to here when it leaves the page.
+  const std::array<QWidget*, 7> cycle{cmdSave_, cmdPrint_, cmdExit_, cmdBack_,
+                                      wb_,      cmdOpen_,  cmdPdf_};
+  QWidget* focused = focusWidget();
+  const auto holds = [focused](QWidget* stop) {
+    return focused != nullptr && (stop == focused || stop->isAncestorOf(focused));
+  };
+  const auto at = std::find_if(cycle.begin(), cycle.end(), holds);
+  if (at == cycle.end()) {
+    return QWidget::focusNextPrevChild(next);
+  }
+  const int count = static_cast<int>(cycle.size());
+  const int from = static_cast<int>(at - cycle.begin());
+  for (int step = 1; step < count; ++step) {
+    QWidget* stop = cycle[(from + (next ? step : count - step)) % count];
+    QWidget* target = stop->focusProxy() != nullptr ? stop->focusProxy() : stop;
+    if (target->isEnabled() && target->isVisible() && target->focusPolicy() != Qt::NoFocus) {
+      target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  }
+  return true;
 }
 
 bool frmHtmlReport::eventFilter(QObject* watched, QEvent* event) {

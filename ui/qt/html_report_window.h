@@ -39,6 +39,7 @@ class frmHtmlReport final : public QWidget {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void cmdSave_Click();
