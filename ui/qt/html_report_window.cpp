@@ -233,6 +233,15 @@ void frmHtmlReport::wb_PrintRequested() {
     printer_.reset();
     return;
   }
+  if (printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty()) {
+    // Printed to a file, the page would arrive as one picture per sheet; the browser's own
+    // PDF keeps the text, as "Save as PDF" does.
+    const std::string path = ToStd(printer_->outputFileName());
+    const QPageLayout layout = printer_->pageLayout();
+    printer_.reset();
+    WritePdf(path, layout);
+    return;
+  }
   wb_->print(printer_.get());
 }
 
@@ -250,8 +259,11 @@ void frmHtmlReport::cmdPdf_Click() {
   }
   const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                            QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+  WritePdf(ToStd(*name), layout);
+}
+
+void frmHtmlReport::WritePdf(const std::string& path, const QPageLayout& layout) {
   QPointer<frmHtmlReport> self(this);
-  const std::string path = ToStd(*name);
   wb_->page()->printToPdf(
       [self, path](const QByteArray& pdf) {
         if (!self) {
