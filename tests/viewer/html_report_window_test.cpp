@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEngineView>
+#include <deque>
 #include <filesystem>
 #include <set>
 
@@ -180,6 +181,54 @@ TEST_F(ReportViewerWindow, SaveToAnUnwritablePlaceSaysWhereAndWhyAndStaysOpen) {
   EXPECT_EQ(message.title, "Caution");
   EXPECT_EQ(message.icon, MessageIcon::Information);
   EXPECT_TRUE(window_->isVisible());
+}
+
+// Saving over a file asks first, about the file that is written (the name as typed with
+// ".html"); declining asks for another name, and a file of the typed name is never asked
+// about.
+struct ReplaceCase {
+  const char* name;
+  std::deque<bool> answers;
+  bool replaced;
+};
+
+void PrintTo(const ReplaceCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class SavingOverAFile : public ReportViewerWindow,
+                        public ::testing::WithParamInterface<ReplaceCase> {};
+
+TEST_P(SavingOverAFile, AsksAboutTheFileWritten) {
+  ASSERT_TRUE(ShowAndWait(ReportPath()));
+  WriteBytes(temp_.File("design2.html.html"), "older copy");
+  WriteBytes(temp_.File("design2.html"), "not the file written");
+  dialogs_->saveAnswers = {Q(temp_.File("design2.html")), std::nullopt};
+  dialogs_->replaceAnswers = GetParam().answers;
+
+  Button("cmdSave")->click();
+
+  ASSERT_EQ(dialogs_->replaceQuestions.size(), 1u);
+  EXPECT_EQ(dialogs_->replaceQuestions[0], Q(temp_.File("design2.html.html")));
+  EXPECT_EQ(ReadBytes(temp_.File("design2.html.html")),
+            GetParam().replaced ? reportBytes_ : "older copy");
+  EXPECT_EQ(ReadBytes(temp_.File("design2.html")), "not the file written");
+  EXPECT_EQ(dialogs_->saveAnswers.size(), GetParam().replaced ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, SavingOverAFile,
+                         ::testing::Values(ReplaceCase{"Replace", {true}, true},
+                                           ReplaceCase{"Decline", {false}, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ReportViewerWindow, SavingUnderANewNameAsksNothing) {
+  ASSERT_TRUE(ShowAndWait(ReportPath()));
+  dialogs_->saveAnswers.push_back(Q(temp_.File("design3")));
+
+  Button("cmdSave")->click();
+
+  EXPECT_TRUE(dialogs_->replaceQuestions.empty());
+  EXPECT_EQ(ReadBytes(temp_.File("design3.html")), reportBytes_);
 }
 
 TEST_F(ReportViewerWindow, SaveAfterOpenStillCopiesTheGeneratedReport) {

@@ -1,5 +1,7 @@
 #include "ui/qt/html_report_window.h"
 
+#include <QApplication>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPointer>
@@ -197,9 +199,18 @@ void frmHtmlReport::ShowFile(const QString& path) {
 }
 
 void frmHtmlReport::cmdSave_Click() {
-  const std::optional<QString> name = dialogs_->AskSaveName();
-  if (!name) {
-    return;
+  std::optional<QString> name;
+  for (;;) {
+    name = dialogs_->AskSaveName();
+    if (!name) {
+      return;
+    }
+    // The question is about the file written, which the dialog cannot know: ".html" is
+    // added to the name as typed. Declining it asks for another name.
+    const QString target = QString::fromStdString(SavedCopyPath(ToStd(*name)));
+    if (!QFileInfo::exists(target) || dialogs_->ConfirmReplace(target)) {
+      break;
+    }
   }
   // Always the generated report, whatever the view shows.
   if (auto message = SaveReportCopy(ReportFilePath(record_.TempFolder), ToStd(*name))) {

@@ -1,6 +1,8 @@
 #include "ui/qt/viewer_dialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -26,6 +28,15 @@ std::optional<QString> DesktopViewerDialogs::AskSaveName() {
       QFileDialog::getSaveFileName(parent_, QStringLiteral("Save As"), lastHtmlName_, kHtmlPattern,
                                    nullptr, QFileDialog::DontConfirmOverwrite);
   return Chosen(name, lastHtmlName_);
+}
+
+bool DesktopViewerDialogs::ConfirmReplace(const QString& path) {
+  QMessageBox box(
+      QMessageBox::Warning, QStringLiteral("Save As"),
+      QFileInfo(path).fileName() + QStringLiteral(" already exists.\nDo you want to replace it?"),
+      QMessageBox::Yes | QMessageBox::No, parent_);
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<QString> DesktopViewerDialogs::AskOpenName() {
