@@ -128,6 +128,13 @@ void RecordingToolkit::Move(std::string_view form, int leftTwips, int topTwips) 
   FormState& state = forms_.find(form)->second;
   state.left = leftTwips;
   state.top = topTwips;
+  state.centred = false;
+}
+
+void RecordingToolkit::Centre(std::string_view form) {
+  Load(form);
+  Record("Centre", form);
+  forms_.find(form)->second.centred = true;
 }
 
 void RecordingToolkit::SetMousePointer(std::string_view form, MousePointer pointer) {
@@ -282,6 +289,11 @@ MousePointer RecordingToolkit::Pointer(std::string_view form) const {
 std::pair<int, int> RecordingToolkit::Position(std::string_view form) const {
   const auto found = forms_.find(form);
   return found == forms_.end() ? std::pair{0, 0} : std::pair{found->second.left, found->second.top};
+}
+
+bool RecordingToolkit::IsCentred(std::string_view form) const {
+  const auto found = forms_.find(form);
+  return found != forms_.end() && found->second.centred;
 }
 
 std::string RecordingToolkit::ToolTip(std::string_view form, std::string_view control) const {

@@ -10,14 +10,15 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include "ui/forms/design_session.h"
 #include "ui/forms/directions_texts.h"
 #include "ui/forms/form_names.h"
-#include "ui/qt/qt_toolkit.h"
 #include "ui/forms/run_playback.h"
 #include "ui/forms/standard_forms.h"
+#include "ui/qt/qt_toolkit.h"
 
 namespace pfc::ui::testing {
 namespace {
@@ -30,7 +31,8 @@ class QtWindowsTest : public ::testing::Test {
     kit.SetMessagePresenter([this](const Message& m) { messages.push_back(m); });
   }
   ~QtWindowsTest() override {
-    for (const char* form : {kDirectionsForm, kListingForm, kSummaryForm, kInputForm, kEnterForm}) {
+    for (const char* form :
+         {kCompareCoresForm, kDirectionsForm, kListingForm, kSummaryForm, kInputForm, kEnterForm}) {
       kit.Unload(form);
     }
   }
@@ -173,6 +175,33 @@ TEST_F(QtWindowsTest, WebLinkSitsWhereDesignedInBoldUnderlinedBlue) {
   EXPECT_DOUBLE_EQ(link->font().pointSizeF(), 8.25);
   EXPECT_EQ(link->palette().color(QPalette::Active, QPalette::Text), QColor(0, 0, 255));
 }
+
+// Each window is centred on the screen, wholly on it in each direction it fits, and from its
+// top left corner in a direction it does not.
+class WindowPlacementTest : public QtWindowsTest,
+                            public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(WindowPlacementTest, CentredWhollyOnTheScreen) {
+  kit.Show(GetParam());
+  const QWidget* window = kit.Window(GetParam());
+  const QRect area = window->screen()->availableGeometry();
+  const QRect frame = window->frameGeometry();
+  const auto check = [](int areaStart, int areaLength, int start, int length) {
+    if (length > areaLength) {
+      EXPECT_EQ(start, areaStart);
+      return;
+    }
+    EXPECT_GE(start, areaStart);
+    EXPECT_LE(start + length, areaStart + areaLength);
+    EXPECT_LE(std::abs(2 * (start - areaStart) + length - areaLength), 1);
+  };
+  check(area.left(), area.width(), frame.left(), frame.width());
+  check(area.top(), area.height(), frame.top(), frame.height());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWindow, WindowPlacementTest,
+                         ::testing::Values(kEnterForm, kInputForm, kSummaryForm, kListingForm,
+                                           kDirectionsForm, kCompareCoresForm));
 
 // Every caption is readable in full inside its own box, and no two boxes that show text
 // overlap: the layout problems a screenshot would show.

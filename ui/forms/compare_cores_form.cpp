@@ -39,7 +39,7 @@ std::string NoChoiceReason(RunEnding ending) {
 }  // namespace
 
 void CompareCoresForm::Form_Load() {
-  toolkit_.Move(kCompareCoresForm, 450, 300);
+  toolkit_.Centre(kCompareCoresForm);
   // A window loads with its design-time choices: every design listed, none picked.
   session_.explored.SetPassingOnly(false);
   session_.explored.Pick(std::nullopt);

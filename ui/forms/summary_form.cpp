@@ -8,7 +8,7 @@
 namespace pfc::ui {
 
 void SummaryForm::Form_Load() {
-  toolkit_.Move(kSummaryForm, 250, 500);
+  toolkit_.Centre(kSummaryForm);
   EchoInputs();
 }
 

@@ -17,9 +17,10 @@
 
 #include "reports/atomic_file.h"
 #include "reports/temp_folder.h"
-#include "ui/qt/html_file_loading.h"
 #include "ui/forms/save_report_copy.h"
 #include "ui/forms/viewer_flows.h"
+#include "ui/qt/html_file_loading.h"
+#include "ui/qt/window_placement.h"
 
 namespace pfc {
 namespace {
@@ -190,7 +191,13 @@ void frmHtmlReport::Caution(const std::string& text) {
 }
 
 void frmHtmlReport::ShowFile(const QString& path) {
+  if (!placed_) {
+    // Like every window of the program, it places itself once, when it first appears.
+    placed_ = true;
+    ui::CentreOnParentScreen(*this, QApplication::activeWindow());
+  }
   show();
+  ui::SettleCentring(*this);
   raise();
   activateWindow();
   if (const auto reason = ShowHtmlFile(*wb_, path)) {

@@ -72,6 +72,7 @@ class frmHtmlReport final : public QWidget {
   QPushButton* cmdBack_;
   QPushButton* cmdPdf_;
   std::unique_ptr<QPrinter> printer_;  // alive while a print job runs
+  bool placed_ = false;
 };
 
 }  // namespace pfc

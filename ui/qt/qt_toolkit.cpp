@@ -18,6 +18,7 @@
 
 #include "ui/qt/form_window.h"
 #include "ui/qt/qt_controls.h"
+#include "ui/qt/window_placement.h"
 
 namespace pfc::ui {
 
@@ -385,6 +386,7 @@ void QtToolkit::DestroyWindow(std::string_view form) {
 void QtToolkit::ShowWindow(std::string_view form) {
   QWidget* window = Window(form);
   window->show();
+  SettleCentring(*window);
   if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
     window->raise();  // the offscreen platform has no stacking order to change
   }
@@ -438,6 +440,13 @@ void QtToolkit::WindowPainted() {
 void QtToolkit::Move(std::string_view form, int leftTwips, int topTwips) {
   Load(form);
   Window(form)->move(Pixels(leftTwips), Pixels(topTwips));
+}
+
+void QtToolkit::Centre(std::string_view form) {
+  Load(form);
+  QWidget* window = Window(form);
+  const QWidget* parent = QApplication::activeWindow();
+  CentreOnParentScreen(*window, parent == window ? nullptr : parent);
 }
 
 void QtToolkit::SetMousePointer(std::string_view form, MousePointer pointer) {

@@ -29,6 +29,9 @@ class Toolkit {
   // ends once no form is loaded (a hidden form counts as loaded).
   virtual void Unload(std::string_view form) = 0;
   virtual void Move(std::string_view form, int leftTwips, int topTwips) = 0;
+  // Centres the window on the screen of the program's active window (the screen under the
+  // mouse when there is none), wholly on that screen, title bar included.
+  virtual void Centre(std::string_view form) = 0;
   virtual void SetMousePointer(std::string_view form, MousePointer pointer) = 0;
 
   // Modal; returns when the box is closed. Lines of the text are separated by CR LF.
