@@ -164,6 +164,10 @@ void RecordingToolkit::SetText(std::string_view form, std::string_view control,
 void RecordingToolkit::SetFocus(std::string_view form, std::string_view control) {
   ControlOf(form, control);
   Record("SetFocus", form, control);
+  if (focusForm_ == form && focusControl_ == control) {
+    FireGotFocus(form, control);  // put there again by the program
+    return;
+  }
   MoveFocus(form, control);
 }
 
@@ -304,6 +308,12 @@ std::string RecordingToolkit::ToolTip(std::string_view form, std::string_view co
 std::string RecordingToolkit::SelectedText(std::string_view form, std::string_view control) const {
   const ControlState* c = PeekControl(form, control);
   return c == nullptr ? std::string() : c->text.substr(c->selectionStart, c->selectionLength);
+}
+
+void RecordingToolkit::UserAccessKey(std::string_view form, std::string_view control) {
+  if (ControlOf(form, control).enabled) {
+    FireClick(form, control);
+  }
 }
 
 void RecordingToolkit::UserClick(std::string_view form, std::string_view control) {

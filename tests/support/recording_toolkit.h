@@ -75,6 +75,8 @@ class RecordingToolkit final : public FormHost {
 
   // Acting as the user. Events on a disabled control do nothing.
   void UserClick(std::string_view form, std::string_view control);
+  // Alt with the button's access letter: clicks it, and the focus stays where it is.
+  void UserAccessKey(std::string_view form, std::string_view control);
   void UserFocus(std::string_view form, std::string_view control);
   // Types each character of the UTF-8 text into the box ("\b" is Backspace), focusing it
   // first when it has not the focus.

@@ -95,6 +95,25 @@ TEST_F(QtWindowsTest, ClickingIntoANumericBoxSelectsItAll) {
   EXPECT_EQ(ambient->selectedText(), "50");
 }
 
+// Alt+S runs the design with the focus left in the box being typed in; the box the run
+// refuses is selected again, so that typing replaces the refused value.
+TEST_F(QtWindowsTest, BoxRefusedByAKeyboardRunIsSelectedAgain) {
+  services.runDesign = StandardServices().runDesign;
+  QWidget* window = ShowActive(kInputForm);
+  auto* efficiency = Widget<QLineEdit>(kInputForm, "txtEfficiency");
+  kit.SetFocus(kInputForm, "txtEfficiency");
+  QTest::keyClicks(efficiency, "80");
+  ASSERT_EQ(efficiency->text(), "80");
+
+  QTest::keyClick(window, Qt::Key_S, Qt::AltModifier);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.empty(); }, 2000));
+
+  ASSERT_TRUE(efficiency->hasFocus());
+  EXPECT_EQ(efficiency->selectedText(), "80");
+  QTest::keyClicks(efficiency, "95");
+  EXPECT_EQ(efficiency->text(), "95");
+}
+
 TEST_F(QtWindowsTest, PickFromListOffersTheBlankEntryAndEveryCore) {
   ShowActive(kInputForm);
   auto* pick = Widget<QAbstractButton>(kInputForm, "chkPickCore");

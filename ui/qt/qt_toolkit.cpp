@@ -518,11 +518,14 @@ void QtToolkit::SetText(std::string_view form, std::string_view control, std::st
 
 void QtToolkit::SetFocus(std::string_view form, std::string_view control) {
   QWidget* widget = Require(form, control);
-  widget->setFocus(Qt::OtherFocusReason);
   auto* window = static_cast<FormWindow*>(Window(form));
-  if (!widget->hasFocus() && window->focusedControl != control) {
-    // The window is not active (a message box has just closed, or it is hidden): Qt moves
-    // the focus only when the window is activated again, so the handler runs now.
+  // A run started from the keyboard (Alt with an access letter) leaves the focus in its
+  // box, and Qt sends no event for a focus that does not move.
+  const bool held = widget->hasFocus();
+  widget->setFocus(Qt::OtherFocusReason);
+  if (held || !widget->hasFocus()) {
+    // Otherwise the window is not active (a message box has just closed, or it is hidden):
+    // Qt moves the focus only when the window is activated again, so the handler runs now.
     window->focusedControl = std::string(control);
     FireGotFocus(form, control);
   }

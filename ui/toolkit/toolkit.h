@@ -40,6 +40,8 @@ class Toolkit {
   // Text of a text box, caption of a label, button or check box.
   virtual std::string Text(std::string_view form, std::string_view control) = 0;
   virtual void SetText(std::string_view form, std::string_view control, std::string_view text) = 0;
+  // Moves the keyboard focus to the control. Its focus-gained handler runs even when the
+  // control held the focus already: the program put it there.
   virtual void SetFocus(std::string_view form, std::string_view control) = 0;
   // Caret to the start, selection extended to the end.
   virtual void SelectAll(std::string_view form, std::string_view control) = 0;
