@@ -195,6 +195,31 @@ TEST_F(QtWindowsTest, WebLinkSitsWhereDesignedInBoldUnderlinedBlue) {
   EXPECT_EQ(link->palette().color(QPalette::Active, QPalette::Text), QColor(0, 0, 255));
 }
 
+// Every caption of the listing is drawn at the size of the values beside it, on their
+// baseline, and whole: none shrinks to fit its column.
+TEST_F(QtWindowsTest, ListingCaptionsKeepTheValuesSizeAndBaseline) {
+  kit.Load(kListingForm);
+  int captions = 0;
+  for (const QLabel* caption : kit.Window(kListingForm)->findChildren<QLabel*>()) {
+    const QString name = caption->objectName();
+    if (!name.startsWith("lblCaption")) {
+      continue;
+    }
+    ++captions;
+    const QString line = name.mid(QStringLiteral("lblCaption").size());
+    const auto* value = Widget<QLabel>(kListingForm, ("lblValue" + line).toUtf8().constData());
+    ASSERT_NE(value, nullptr) << line.toStdString();
+    EXPECT_DOUBLE_EQ(caption->font().pointSizeF(), value->font().pointSizeF())
+        << line.toStdString();
+    EXPECT_EQ(caption->y(), value->y()) << line.toStdString();
+    EXPECT_EQ(caption->height(), value->height()) << line.toStdString();
+    EXPECT_LE(QFontMetrics(caption->font()).horizontalAdvance(caption->text()), caption->width())
+        << line.toStdString();
+    EXPECT_LT(caption->geometry().right(), value->x()) << line.toStdString();
+  }
+  EXPECT_EQ(captions, 38);
+}
+
 // Each window is centred on the screen, wholly on it in each direction it fits, and from its
 // top left corner in a direction it does not.
 class WindowPlacementTest : public QtWindowsTest,
