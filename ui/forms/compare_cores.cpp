@@ -1,6 +1,7 @@
 #include "ui/forms/compare_cores.h"
 
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "ui/forms/form_names.h"
@@ -23,6 +24,14 @@ int PickListPosition(Toolkit& toolkit, const std::string& partNo) {
   return -1;
 }
 
+// The caution and focus move of a run that refuses the entries.
+void ShowRefusal(Toolkit& toolkit, const Exploration& exploration) {
+  toolkit.ShowMessage(exploration.message);
+  if (!exploration.focus.empty() && toolkit.IsVisible(kInputForm)) {
+    toolkit.SetFocus(kInputForm, exploration.focus);
+  }
+}
+
 }  // namespace
 
 void OpenCompareCores(Toolkit& toolkit, DesignSession& session) {
@@ -30,14 +39,48 @@ void OpenCompareCores(Toolkit& toolkit, DesignSession& session) {
   Exploration exploration =
       ExploreDesigns(entries, session.record, session.catalogue, session.wires);
   if (exploration.rejected) {
-    toolkit.ShowMessage(exploration.message);
-    if (!exploration.focus.empty() && toolkit.IsVisible(kInputForm)) {
-      toolkit.SetFocus(kInputForm, exploration.focus);
-    }
+    ShowRefusal(toolkit, exploration);
     return;
   }
-  session.explored.Replace(std::move(exploration));
+  session.explored.Replace(std::move(exploration), entries);
   toolkit.Show(kCompareCoresForm);
+}
+
+bool SameComparison(const EntryTexts& a, const EntryTexts& b) {
+  const auto compared = [](const EntryTexts& e) {
+    return std::tie(e.txtFrequency, e.cmbfrequency, e.txtInductance, e.cmbinductance,
+                    e.txtOutputPower, e.cmboutputpower, e.txtEfficiency, e.txtVinMin, e.txtVinMax,
+                    e.txtVout, e.txtAmbientTemp, e.txtStack, e.txtFill_Factor);
+  };
+  return compared(a) == compared(b);
+}
+
+bool FollowInputEntries(Toolkit& toolkit, DesignSession& session) {
+  if (!toolkit.IsLoaded(kInputForm)) {
+    return true;  // the window goes with the form; nothing else can have changed
+  }
+  const EntryTexts entries = ReadInputEntries(toolkit);
+  if (SameComparison(entries, session.explored.Entries())) {
+    return true;
+  }
+  Exploration exploration =
+      ExploreDesigns(entries, session.record, session.catalogue, session.wires);
+  if (exploration.rejected) {
+    toolkit.Unload(kCompareCoresForm);
+    ShowRefusal(toolkit, exploration);
+    return false;
+  }
+  session.explored.Replace(std::move(exploration), entries);
+  return false;
+}
+
+std::string ComputedForText(const EntryTexts& e) {
+  return "For the entries: Frequency " + e.txtFrequency + " " + e.cmbfrequency + ", Inductance " +
+         e.txtInductance + " " + e.cmbinductance + ", Output Power " + e.txtOutputPower + " " +
+         e.cmboutputpower + ", Efficiency " + e.txtEfficiency + " %, Vin Min " + e.txtVinMin +
+         " Volts, Vin Max " + e.txtVinMax + " Volts, Vout " + e.txtVout +
+         " Volts, Ambient Temperature " + e.txtAmbientTemp + " °C, Window Fill Factor " +
+         e.txtFill_Factor + ", Cores to Stack " + e.txtStack + ".";
 }
 
 void UseExploredDesign(Toolkit& toolkit, DesignSession& session, const DesktopServices& services,

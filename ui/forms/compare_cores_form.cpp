@@ -48,6 +48,11 @@ void CompareCoresForm::Form_Load() {
   ShowPickState();
 }
 
+void CompareCoresForm::Form_Activate() {
+  // Back from the input form, whose entries may have changed meanwhile.
+  FollowInputEntries(toolkit_, session_);
+}
+
 void CompareCoresForm::Changed(ExploredDesigns::Change change) {
   if (!toolkit_.IsLoaded(kCompareCoresForm)) {
     return;  // unloading: a control touched now would load the window again
@@ -60,6 +65,7 @@ void CompareCoresForm::Changed(ExploredDesigns::Change change) {
 
 void CompareCoresForm::ShowCounts() {
   const ExploredDesigns& explored = session_.explored;
+  toolkit_.SetText(kCompareCoresForm, "lblInputs", ComputedForText(explored.Entries()));
   toolkit_.SetText(kCompareCoresForm, "lblCount",
                    std::to_string(explored.PassingCount()) + " of " +
                        std::to_string(explored.Designs().size()) + " designs pass every limit.");
@@ -98,8 +104,10 @@ void CompareCoresForm::chkPassingOnly_Click() {
 }
 
 void CompareCoresForm::cmdUseDesign_Click() {
+  // A pick among designs of other entries than the form's would run a design other than
+  // the row shows: the window follows the form instead, and the pick is gone.
   const auto picked = session_.explored.Picked();
-  if (!picked) {
+  if (!picked || !FollowInputEntries(toolkit_, session_)) {
     return;
   }
   // A copy: the run may replace what the window shows.
