@@ -81,6 +81,7 @@ int main(int argc, char** argv) {
   // The viewer module, and with it the embedded browser, is loaded by the first report.
   pfc::ReportViewerHost viewer(toolkit, session.record);
   services.showReport = [&viewer](const std::string& path) { return viewer.ShowReport(path); };
+  services.closeReport = [&viewer] { viewer.UnloadViewer(); };
   services.launchWebSite = [](const std::string& tempFolder) {
     pfc::ui::DesktopBrowserPlatform platform;
     return pfc::ui::LaunchWebSite(tempFolder, platform);

@@ -6,6 +6,7 @@
 
 #include "ui/forms/form_names.h"
 #include "ui/forms/input_form.h"
+#include "ui/forms/summary_children.h"
 
 namespace pfc::ui {
 
@@ -85,10 +86,12 @@ std::string ComputedForText(const EntryTexts& e) {
 
 void UseExploredDesign(Toolkit& toolkit, DesignSession& session, const DesktopServices& services,
                        const ExploredDesign& design) {
-  // A run from a hidden input form would leave its messages without the form they speak of;
-  // leaving the summary shows the form again, as "R&eset Design Inputs" does.
+  // A run from a hidden input form would leave its messages without the form they speak of:
+  // back to the form, as "R&eset Design Inputs" goes, the views of the summary's design
+  // closed. This window stays, for the next choice.
   if (toolkit.IsVisible(kSummaryForm)) {
-    toolkit.Unload(kSummaryForm);
+    CloseDesignViews(toolkit, services);
+    toolkit.Hide(kSummaryForm);
   }
   toolkit.Show(kInputForm);
   // Ticking the box again rebuilds the list, which an earlier run may have emptied.

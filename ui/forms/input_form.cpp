@@ -47,6 +47,7 @@ void InputForm::Form_Unload() {
   }
   // The comparison belongs to these entries and its designs are used through them.
   toolkit_.Unload(kCompareCoresForm);
+  toolkit_.Unload(kDirectionsForm);  // the help on this form
 }
 
 void InputForm::Click(std::string_view control) {
