@@ -30,10 +30,11 @@ class ViewerDialogs {
 };
 
 // The desktop's own file and print dialogs, modal over `parent`. The file dialogs start at
-// the last file chosen in them, for as long as this object lives.
+// the last file chosen in them, for as long as this object lives, and refuse the kernel's
+// folders.
 class DesktopViewerDialogs final : public ViewerDialogs {
  public:
-  explicit DesktopViewerDialogs(QWidget* parent) : parent_(parent) {}
+  explicit DesktopViewerDialogs(QWidget* parent);
 
   std::optional<QString> AskSaveName() override;
   bool ConfirmReplace(const QString& path) override;
