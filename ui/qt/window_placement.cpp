@@ -66,21 +66,27 @@ class CentringKeeper final : public QObject {
         window.findChild<QObject*>(QString::fromLatin1(kName), Qt::FindDirectChildrenOnly));
   }
 
-  void Settle() {
+  // True once the real frame is known and the window centred with it.
+  bool Settle() {
     if (!window_.isVisible() || centring_.screen.isNull()) {
-      return;
+      return false;
     }
     const QMargins frame = FrameMargins(window_);
+    if (frame.isNull()) {
+      return false;  // not framed yet: a window manager frames a window after it is mapped
+    }
     if (frame != centring_.assumedFrame) {
       centring_.assumedFrame = frame;
       Place(window_, *centring_.screen, frame);
     }
+    return true;
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == &window_ && event->type() == QEvent::WindowActivate) {
-      Settle();
+    const bool framedMaybe = event->type() == QEvent::WindowActivate ||
+                             event->type() == QEvent::Move || event->type() == QEvent::Show;
+    if (watched == &window_ && framedMaybe && Settle()) {
       // From now on the window stays where it is, or where the user puts it.
       window_.removeEventFilter(this);
       setObjectName(QString());
