@@ -76,12 +76,11 @@ bool FollowInputEntries(Toolkit& toolkit, DesignSession& session) {
 }
 
 std::string ComputedForText(const EntryTexts& e) {
-  return "For the entries: Frequency " + e.txtFrequency + " " + e.cmbfrequency + ", Inductance " +
-         e.txtInductance + " " + e.cmbinductance + ", Output Power " + e.txtOutputPower + " " +
-         e.cmboutputpower + ", Efficiency " + e.txtEfficiency + " %, Vin Min " + e.txtVinMin +
-         " Volts, Vin Max " + e.txtVinMax + " Volts, Vout " + e.txtVout +
-         " Volts, Ambient Temperature " + e.txtAmbientTemp + " °C, Window Fill Factor " +
-         e.txtFill_Factor + ", Cores to Stack " + e.txtStack + ".";
+  return "Designs for: " + e.txtFrequency + " " + e.cmbfrequency + ", " + e.txtInductance + " " +
+         e.cmbinductance + ", " + e.txtOutputPower + " " + e.cmboutputpower + ", efficiency " +
+         e.txtEfficiency + " %, Vin Min " + e.txtVinMin + " Volts, Vin Max " + e.txtVinMax +
+         " Volts, Vout " + e.txtVout + " Volts, ambient " + e.txtAmbientTemp + " °C, fill factor " +
+         e.txtFill_Factor + ", cores to stack " + e.txtStack + ".";
 }
 
 void UseExploredDesign(Toolkit& toolkit, DesignSession& session, const DesktopServices& services,
