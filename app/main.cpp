@@ -8,19 +8,20 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "app/desktop_browser_platform.h"
 #include "app/information_options.h"
+#include "app/launch_web_site.h"
 #include "app/startup_report.h"
 #include "engine/version.h"
 #include "reports/image_sources.h"
-#include "ui/qt/report_viewer_host.h"
 #include "ui/forms/design_session.h"
-#include "ui/qt/explorer_widgets.h"
-#include "ui/forms/form_names.h"
 #include "ui/forms/form_designs.h"
-#include "app/desktop_browser_platform.h"
-#include "app/launch_web_site.h"
-#include "ui/qt/qt_toolkit.h"
+#include "ui/forms/form_names.h"
 #include "ui/forms/standard_forms.h"
+#include "ui/qt/explorer_widgets.h"
+#include "ui/qt/file_dialog_guard.h"
+#include "ui/qt/qt_toolkit.h"
+#include "ui/qt/report_viewer_host.h"
 
 namespace {
 
@@ -55,7 +56,8 @@ int main(int argc, char** argv) {
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(pfc::kApplicationTitle));
-  QApplication::setApplicationDisplayName(QString::fromUtf8(pfc::kApplicationTitle));
+  // No display name: the platform would append it to every window and message title, and
+  // the titles are the windows' own captions.
   QApplication::setApplicationVersion(
       QString::fromUtf8(pfc::kVersion.data(), pfc::kVersion.size()));
   // Lets the desktop match the windows to the menu entry and its icon.
@@ -65,6 +67,7 @@ int main(int argc, char** argv) {
   if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
     QApplication::setStyle(style);  // honours the windows' colours on every desktop
   }
+  pfc::ui::GuardFileDialogs();
 
   pfc::ui::DesignSession session;
   session.decimalSeparator = LocaleDecimalSeparator();
@@ -80,6 +83,7 @@ int main(int argc, char** argv) {
   // The viewer module, and with it the embedded browser, is loaded by the first report.
   pfc::ReportViewerHost viewer(toolkit, session.record);
   services.showReport = [&viewer](const std::string& path) { return viewer.ShowReport(path); };
+  services.closeReport = [&viewer] { viewer.UnloadViewer(); };
   services.launchWebSite = [](const std::string& tempFolder) {
     pfc::ui::DesktopBrowserPlatform platform;
     return pfc::ui::LaunchWebSite(tempFolder, platform);

@@ -200,8 +200,11 @@ std::string FormatFixed(double value, int places, char decimalSeparator) {
 
 std::string FormatShortest(double value) {
   // Plain notation in the range people read without counting digits, exponent outside it.
+  // From 2^53 on, plain notation would spell out every digit of the whole number, more than
+  // it takes to read it back.
   const double magnitude = std::fabs(value);
-  const auto format = magnitude == 0.0 || (magnitude >= 1e-5 && magnitude < 1e17)
+  constexpr double kWholeNumbersExact = 9007199254740992.0;  // 2^53
+  const auto format = magnitude == 0.0 || (magnitude >= 1e-5 && magnitude < kWholeNumbersExact)
                           ? std::chars_format::fixed
                           : std::chars_format::scientific;
   char buffer[64];

@@ -47,7 +47,7 @@ std::string FormatPlaces(double value, int places, char decimalSeparator = '.');
 std::string FormatFixed(double value, int places, char decimalSeparator = '.');
 
 // The fewest digits that read back as exactly the same double, full stop as separator, for
-// files and machine-read output: plain from 1e-5 up to 1e17 ("100000", "0.1",
+// files and machine-read output: plain from 1e-5 up to 2^53 ("100000", "0.1",
 // "101.85260120411928", "0.00001"), exponent form outside ("1e-06", "1e+20"); "nan", "inf"
 // and "-inf" for values that are not finite.
 std::string FormatShortest(double value);

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
+#include <random>
 #include <string>
 
 namespace pfc {
@@ -61,8 +65,8 @@ TEST(WellFormedNumber, AcceptsPlainDecimalsOnly) {
   for (const char* good : {"1", "1.5", ".4", "5.", " 12 ", "-5", "+3", "0"}) {
     EXPECT_TRUE(IsWellFormedNumber(good)) << good;
   }
-  for (const char* bad : {"", " ", ".", "..", "1.2.3", "1e5", "NaN", "inf", "abc", "1 2",
-                          "--1", "-", "1-", "\x01", "\xd9\xa1\xd9\xa2"}) {
+  for (const char* bad : {"", " ", ".", "..", "1.2.3", "1e5", "NaN", "inf", "abc", "1 2", "--1",
+                          "-", "1-", "\x01", "\xd9\xa1\xd9\xa2"}) {
     EXPECT_FALSE(IsWellFormedNumber(bad)) << bad;
   }
   EXPECT_FALSE(IsWellFormedNumber(std::string(10000, '9'))) << "infinite value";
@@ -85,15 +89,16 @@ TEST_P(RoundHalfEvenTest, RoundsHalvesToTheEvenNeighbour) {
       << GetParam().value << " to " << GetParam().places;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, RoundHalfEvenTest,
-    testing::Values(RoundCase{2.5, 0, 2}, RoundCase{3.5, 0, 4}, RoundCase{96.5, 0, 96},
-                    RoundCase{97.5, 0, 98}, RoundCase{41.5, 0, 42}, RoundCase{40.5, 0, 40},
-                    RoundCase{38.49, 0, 38}, RoundCase{-2.5, 0, -2}, RoundCase{0.125, 2, 0.12},
-                    RoundCase{0.375, 2, 0.38}, RoundCase{2.675, 2, 2.67},
-                    RoundCase{1.005, 2, 1.0}, RoundCase{0.0123456, 6, 0.012346},
-                    RoundCase{86.4192, 2, 86.42}, RoundCase{-0.001, 2, 0.0},
-                    RoundCase{30.93, 0, 31}, RoundCase{1e300, 2, 1e300}));
+INSTANTIATE_TEST_SUITE_P(Values, RoundHalfEvenTest,
+                         testing::Values(RoundCase{2.5, 0, 2}, RoundCase{3.5, 0, 4},
+                                         RoundCase{96.5, 0, 96}, RoundCase{97.5, 0, 98},
+                                         RoundCase{41.5, 0, 42}, RoundCase{40.5, 0, 40},
+                                         RoundCase{38.49, 0, 38}, RoundCase{-2.5, 0, -2},
+                                         RoundCase{0.125, 2, 0.12}, RoundCase{0.375, 2, 0.38},
+                                         RoundCase{2.675, 2, 2.67}, RoundCase{1.005, 2, 1.0},
+                                         RoundCase{0.0123456, 6, 0.012346},
+                                         RoundCase{86.4192, 2, 86.42}, RoundCase{-0.001, 2, 0.0},
+                                         RoundCase{30.93, 0, 31}, RoundCase{1e300, 2, 1e300}));
 
 TEST(RoundHalfEven, NeverReturnsNegativeZero) {
   EXPECT_FALSE(std::signbit(RoundHalfEven(-0.001, 2)));
@@ -110,16 +115,17 @@ TEST_P(FormatGeneralTest, WritesTheShortestForm) {
   EXPECT_EQ(FormatGeneral(GetParam().value), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, FormatGeneralTest,
-    testing::Values(FormatCase{95.0, "95"}, FormatCase{0.00015, "0.00015"},
-                    FormatCase{150, "150"}, FormatCase{1.5, "1.5"}, FormatCase{-0.5, "-0.5"},
-                    FormatCase{0.0, "0"}, FormatCase{-0.0, "0"}, FormatCase{0.1 + 0.2, "0.3"},
-                    FormatCase{101.852884171423, "101.852884171423"},
-                    FormatCase{123456789012345.0, "123456789012345"},
-                    FormatCase{-987654321.0, "-987654321"}, FormatCase{31.0, "31"},
-                    FormatCase{1e15, "1E+15"}, FormatCase{0.00001, "1E-05"},
-                    FormatCase{0.0001, "0.0001"}, FormatCase{1.0 / 3.0, "0.333333333333333"}));
+INSTANTIATE_TEST_SUITE_P(Values, FormatGeneralTest,
+                         testing::Values(FormatCase{95.0, "95"}, FormatCase{0.00015, "0.00015"},
+                                         FormatCase{150, "150"}, FormatCase{1.5, "1.5"},
+                                         FormatCase{-0.5, "-0.5"}, FormatCase{0.0, "0"},
+                                         FormatCase{-0.0, "0"}, FormatCase{0.1 + 0.2, "0.3"},
+                                         FormatCase{101.852884171423, "101.852884171423"},
+                                         FormatCase{123456789012345.0, "123456789012345"},
+                                         FormatCase{-987654321.0, "-987654321"},
+                                         FormatCase{31.0, "31"}, FormatCase{1e15, "1E+15"},
+                                         FormatCase{0.00001, "1E-05"}, FormatCase{0.0001, "0.0001"},
+                                         FormatCase{1.0 / 3.0, "0.333333333333333"}));
 
 TEST(FormatGeneral, UsesTheGivenDecimalSeparator) {
   EXPECT_EQ(FormatGeneral(0.4, ','), "0,4");
@@ -161,6 +167,43 @@ TEST(FormatShortest, ReadsBackExactly) {
   for (const double value : {101.85260120411928, 1.0 / 3.0, 6.02214076e23, 1e300, 2.5e-300,
                              99999999999999984.0, 0.000012345678901234567}) {
     EXPECT_EQ(std::stod(FormatShortest(value)), value) << FormatShortest(value);
+  }
+}
+
+// The significant digits of a number's text: no sign, separator, exponent or padding zeros.
+std::string SignificantDigits(std::string text) {
+  text = text.substr(0, text.find_first_of("eE"));
+  std::erase_if(text, [](char c) { return c == '-' || c == '.'; });
+  const auto first = text.find_first_not_of('0');
+  if (first == std::string::npos) {
+    return "0";
+  }
+  text.erase(0, first);
+  text.erase(text.find_last_not_of('0') + 1);
+  return text;
+}
+
+// Every finite double, of any size, is written with the fewest digits that read back to it
+// bit for bit: exactly the shortest round-trip digits.
+TEST(FormatShortest, EveryDoubleReadsBackFromTheShortestDigits) {
+  std::mt19937_64 bits(20240615);
+  std::uniform_real_distribution<double> engineering(-1e6, 1e6);
+  for (int i = 0; i < 200000; ++i) {
+    const std::uint64_t pattern = bits();
+    double value = i % 2 == 0 ? engineering(bits) : std::bit_cast<double>(pattern);
+    if (!std::isfinite(value)) {
+      continue;
+    }
+    const std::string text = FormatShortest(value);
+    double back = 0;
+    const auto read = std::from_chars(text.data(), text.data() + text.size(), back);
+    ASSERT_EQ(read.ec, std::errc()) << text;
+    ASSERT_EQ(read.ptr, text.data() + text.size()) << text;
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(back), std::bit_cast<std::uint64_t>(value)) << text;
+    char shortest[64];
+    const auto end =
+        std::to_chars(shortest, shortest + sizeof shortest, value, std::chars_format::scientific);
+    ASSERT_EQ(SignificantDigits(text), SignificantDigits(std::string(shortest, end.ptr))) << text;
   }
 }
 

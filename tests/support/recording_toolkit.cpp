@@ -128,6 +128,13 @@ void RecordingToolkit::Move(std::string_view form, int leftTwips, int topTwips) 
   FormState& state = forms_.find(form)->second;
   state.left = leftTwips;
   state.top = topTwips;
+  state.centred = false;
+}
+
+void RecordingToolkit::Centre(std::string_view form) {
+  Load(form);
+  Record("Centre", form);
+  forms_.find(form)->second.centred = true;
 }
 
 void RecordingToolkit::SetMousePointer(std::string_view form, MousePointer pointer) {
@@ -157,6 +164,10 @@ void RecordingToolkit::SetText(std::string_view form, std::string_view control,
 void RecordingToolkit::SetFocus(std::string_view form, std::string_view control) {
   ControlOf(form, control);
   Record("SetFocus", form, control);
+  if (focusForm_ == form && focusControl_ == control) {
+    FireGotFocus(form, control);  // put there again by the program
+    return;
+  }
   MoveFocus(form, control);
 }
 
@@ -284,6 +295,11 @@ std::pair<int, int> RecordingToolkit::Position(std::string_view form) const {
   return found == forms_.end() ? std::pair{0, 0} : std::pair{found->second.left, found->second.top};
 }
 
+bool RecordingToolkit::IsCentred(std::string_view form) const {
+  const auto found = forms_.find(form);
+  return found != forms_.end() && found->second.centred;
+}
+
 std::string RecordingToolkit::ToolTip(std::string_view form, std::string_view control) const {
   const ControlState* c = PeekControl(form, control);
   return c == nullptr ? std::string() : c->toolTip;
@@ -292,6 +308,12 @@ std::string RecordingToolkit::ToolTip(std::string_view form, std::string_view co
 std::string RecordingToolkit::SelectedText(std::string_view form, std::string_view control) const {
   const ControlState* c = PeekControl(form, control);
   return c == nullptr ? std::string() : c->text.substr(c->selectionStart, c->selectionLength);
+}
+
+void RecordingToolkit::UserAccessKey(std::string_view form, std::string_view control) {
+  if (ControlOf(form, control).enabled) {
+    FireClick(form, control);
+  }
 }
 
 void RecordingToolkit::UserClick(std::string_view form, std::string_view control) {

@@ -12,7 +12,8 @@ namespace pfc::ui {
 
 // One toolkit call as the recording toolkit saw it.
 struct RecordedCall {
-  std::string operation;  // "Load", "Show", "Hide", "Unload", "Move", "Pointer", "Message",
+  std::string operation;  // "Load", "Show", "Hide", "Unload", "Move", "Centre", "Pointer",
+                          // "Message",
                           // "SetText", "SetFocus", "SelectAll", "SetBold", "SetForeColor",
                           // "SetToolTip", "SetEnabled", "ClearItems", "AddItem", "Choose",
                           // "SetTicked"
@@ -33,6 +34,7 @@ class RecordingToolkit final : public FormHost {
 
   // Toolkit.
   void Move(std::string_view form, int leftTwips, int topTwips) override;
+  void Centre(std::string_view form) override;
   void SetMousePointer(std::string_view form, MousePointer pointer) override;
   void ShowMessage(const Message& message) override;
   bool IsVisible(std::string_view form) const override;
@@ -66,12 +68,15 @@ class RecordingToolkit final : public FormHost {
   std::pair<std::string, std::string> Focus() const { return {focusForm_, focusControl_}; }
   MousePointer Pointer(std::string_view form) const;
   std::pair<int, int> Position(std::string_view form) const;  // left, top in twips
+  bool IsCentred(std::string_view form) const;                // since the last Move
   std::string ToolTip(std::string_view form, std::string_view control) const;
   // Selected part of a text box's text.
   std::string SelectedText(std::string_view form, std::string_view control) const;
 
   // Acting as the user. Events on a disabled control do nothing.
   void UserClick(std::string_view form, std::string_view control);
+  // Alt with the button's access letter: clicks it, and the focus stays where it is.
+  void UserAccessKey(std::string_view form, std::string_view control);
   void UserFocus(std::string_view form, std::string_view control);
   // Types each character of the UTF-8 text into the box ("\b" is Backspace), focusing it
   // first when it has not the focus.
@@ -108,6 +113,7 @@ class RecordingToolkit final : public FormHost {
     bool visible = false;
     int left = 0;
     int top = 0;
+    bool centred = false;
     MousePointer pointer = MousePointer::Normal;
     std::map<std::string, ControlState, std::less<>> controls;
   };

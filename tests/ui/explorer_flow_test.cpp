@@ -113,6 +113,7 @@ TEST_F(ExplorerFlowTest, UsingADesignAfterARunEmptiedTheCoreListFindsItsCoreAgai
   ASSERT_EQ(kit.ItemCount(kInputForm, "txtCoreSize"), 0);  // the line-peak stop emptied it
   ASSERT_TRUE(kit.IsTicked(kInputForm, "chkPickCore"));
   kit.SetText(kInputForm, "txtVout", "380");
+  kit.UserActivate(kCompareCoresForm);  // back in the window, which follows the form
   kit.ClearRecord();
 
   // The last core passes every limit at the default operating point.

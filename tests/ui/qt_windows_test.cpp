@@ -10,14 +10,15 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include "ui/forms/design_session.h"
 #include "ui/forms/directions_texts.h"
 #include "ui/forms/form_names.h"
-#include "ui/qt/qt_toolkit.h"
 #include "ui/forms/run_playback.h"
 #include "ui/forms/standard_forms.h"
+#include "ui/qt/qt_toolkit.h"
 
 namespace pfc::ui::testing {
 namespace {
@@ -30,7 +31,8 @@ class QtWindowsTest : public ::testing::Test {
     kit.SetMessagePresenter([this](const Message& m) { messages.push_back(m); });
   }
   ~QtWindowsTest() override {
-    for (const char* form : {kDirectionsForm, kListingForm, kSummaryForm, kInputForm, kEnterForm}) {
+    for (const char* form :
+         {kCompareCoresForm, kDirectionsForm, kListingForm, kSummaryForm, kInputForm, kEnterForm}) {
       kit.Unload(form);
     }
   }
@@ -91,6 +93,25 @@ TEST_F(QtWindowsTest, ClickingIntoANumericBoxSelectsItAll) {
   auto* ambient = Widget<QLineEdit>(kInputForm, "txtAmbientTemp");
   EXPECT_TRUE(ambient->hasFocus());
   EXPECT_EQ(ambient->selectedText(), "50");
+}
+
+// Alt+S runs the design with the focus left in the box being typed in; the box the run
+// refuses is selected again, so that typing replaces the refused value.
+TEST_F(QtWindowsTest, BoxRefusedByAKeyboardRunIsSelectedAgain) {
+  services.runDesign = StandardServices().runDesign;
+  QWidget* window = ShowActive(kInputForm);
+  auto* efficiency = Widget<QLineEdit>(kInputForm, "txtEfficiency");
+  kit.SetFocus(kInputForm, "txtEfficiency");
+  QTest::keyClicks(efficiency, "80");
+  ASSERT_EQ(efficiency->text(), "80");
+
+  QTest::keyClick(window, Qt::Key_S, Qt::AltModifier);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.empty(); }, 2000));
+
+  ASSERT_TRUE(efficiency->hasFocus());
+  EXPECT_EQ(efficiency->selectedText(), "80");
+  QTest::keyClicks(efficiency, "95");
+  EXPECT_EQ(efficiency->text(), "95");
 }
 
 TEST_F(QtWindowsTest, PickFromListOffersTheBlankEntryAndEveryCore) {
@@ -173,6 +194,58 @@ TEST_F(QtWindowsTest, WebLinkSitsWhereDesignedInBoldUnderlinedBlue) {
   EXPECT_DOUBLE_EQ(link->font().pointSizeF(), 8.25);
   EXPECT_EQ(link->palette().color(QPalette::Active, QPalette::Text), QColor(0, 0, 255));
 }
+
+// Every caption of the listing is drawn at the size of the values beside it, on their
+// baseline, and whole: none shrinks to fit its column.
+TEST_F(QtWindowsTest, ListingCaptionsKeepTheValuesSizeAndBaseline) {
+  kit.Load(kListingForm);
+  int captions = 0;
+  for (const QLabel* caption : kit.Window(kListingForm)->findChildren<QLabel*>()) {
+    const QString name = caption->objectName();
+    if (!name.startsWith("lblCaption")) {
+      continue;
+    }
+    ++captions;
+    const QString line = name.mid(QStringLiteral("lblCaption").size());
+    const auto* value = Widget<QLabel>(kListingForm, ("lblValue" + line).toUtf8().constData());
+    ASSERT_NE(value, nullptr) << line.toStdString();
+    EXPECT_DOUBLE_EQ(caption->font().pointSizeF(), value->font().pointSizeF())
+        << line.toStdString();
+    EXPECT_EQ(caption->y(), value->y()) << line.toStdString();
+    EXPECT_EQ(caption->height(), value->height()) << line.toStdString();
+    EXPECT_LE(QFontMetrics(caption->font()).horizontalAdvance(caption->text()), caption->width())
+        << line.toStdString();
+    EXPECT_LT(caption->geometry().right(), value->x()) << line.toStdString();
+  }
+  EXPECT_EQ(captions, 38);
+}
+
+// Each window is centred on the screen, wholly on it in each direction it fits, and from its
+// top left corner in a direction it does not.
+class WindowPlacementTest : public QtWindowsTest,
+                            public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(WindowPlacementTest, CentredWhollyOnTheScreen) {
+  kit.Show(GetParam());
+  const QWidget* window = kit.Window(GetParam());
+  const QRect area = window->screen()->availableGeometry();
+  const QRect frame = window->frameGeometry();
+  const auto check = [](int areaStart, int areaLength, int start, int length) {
+    if (length > areaLength) {
+      EXPECT_EQ(start, areaStart);
+      return;
+    }
+    EXPECT_GE(start, areaStart);
+    EXPECT_LE(start + length, areaStart + areaLength);
+    EXPECT_LE(std::abs(2 * (start - areaStart) + length - areaLength), 1);
+  };
+  check(area.left(), area.width(), frame.left(), frame.width());
+  check(area.top(), area.height(), frame.top(), frame.height());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWindow, WindowPlacementTest,
+                         ::testing::Values(kEnterForm, kInputForm, kSummaryForm, kListingForm,
+                                           kDirectionsForm, kCompareCoresForm));
 
 // Every caption is readable in full inside its own box, and no two boxes that show text
 // overlap: the layout problems a screenshot would show.

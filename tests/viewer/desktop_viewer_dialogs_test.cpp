@@ -5,13 +5,18 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTimer>
 #include <functional>
+#include <memory>
+#include <vector>
 
-#include "ui/qt/viewer_dialogs.h"
 #include "tests/viewer/scratch_folder.h"
+#include "ui/qt/file_dialog_guard.h"
+#include "ui/qt/viewer_dialogs.h"
 
 namespace pfc {
 namespace {
@@ -106,6 +111,105 @@ TEST_F(DesktopDialogs, PrinterChoiceOffersAPdfFile) {
   EXPECT_TRUE(printers.join('|').contains(QStringLiteral("PDF")))
       << printers.join('|').toStdString();
 }
+
+// Acts on the modal dialogs as they come up, one step each: a step for a message box waits
+// for one, a step for a file dialog for a file dialog that is new or came back after another.
+struct DialogStep {
+  bool messageBox;
+  std::function<void(QDialog&)> act;
+};
+
+void ForEachDialog(std::vector<DialogStep> steps) {
+  struct State {
+    std::size_t next = 0;
+    QPointer<QDialog> last;
+    bool otherSince = false;
+  };
+  auto* poll = new QTimer(qApp);
+  auto state = std::make_shared<State>();
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, steps, state] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) {
+      return;
+    }
+    if (dialog != state->last) {
+      state->otherSince = true;
+    }
+    const DialogStep& step = steps[state->next];
+    const bool isBox = qobject_cast<QMessageBox*>(dialog) != nullptr;
+    if (isBox != step.messageBox || (dialog == state->last && !state->otherSince)) {
+      return;
+    }
+    state->last = dialog;
+    state->otherSince = false;
+    ++state->next;
+    step.act(*dialog);
+    if (state->next == steps.size()) {
+      poll->stop();
+      poll->deleteLater();
+    }
+  });
+  poll->start(20);
+}
+
+// Typing a kernel folder, or a file in one, into a file dialog: the dialog stays where it
+// was and says why; nothing is chosen. Qt's own dialog would read /proc/kmsg to tell its
+// type, and the program would wait for it for good.
+TEST_F(DesktopDialogs, KernelFoldersAreRefusedWithoutAWait) {
+  const std::vector<std::pair<QString, QString>> cases{
+      {"/proc", "/proc/kmsg"}, {"/sys", "/sys/kernel/notes"}, {"/dev", "/dev/zero"}};
+  for (const auto& [folder, file] : cases) {
+    QStringList refusals;
+    QString stayedIn;
+    const auto refusal = [&](QDialog& box) {
+      refusals << static_cast<QMessageBox&>(box).text();
+      box.accept();
+    };
+    ForEachDialog({
+        {false,
+         [&](QDialog& dialog) {
+           static_cast<QFileDialog&>(dialog).setDirectory(Folder());
+           TypeAndAccept(dialog, folder);
+         }},
+        {true, refusal},
+        {false,
+         [&](QDialog& dialog) {
+           stayedIn = static_cast<QFileDialog&>(dialog).directory().absolutePath();
+           TypeAndAccept(dialog, file);
+         }},
+        {true, refusal},
+        {false, [](QDialog& dialog) { dialog.reject(); }},
+    });
+
+    EXPECT_FALSE(dialogs_.AskOpenName().has_value()) << folder.toStdString();
+
+    EXPECT_EQ(stayedIn, Folder()) << folder.toStdString();
+    ASSERT_EQ(refusals.size(), 2) << folder.toStdString();
+    EXPECT_TRUE(refusals[0].startsWith(folder)) << refusals[0].toStdString();
+    EXPECT_TRUE(refusals[1].startsWith(file)) << refusals[1].toStdString();
+  }
+}
+
+struct PathCase {
+  const char* path;
+  bool system;
+};
+
+class SystemFolderTest : public ::testing::TestWithParam<PathCase> {};
+
+TEST_P(SystemFolderTest, TellsTheKernelsFoldersThroughLinksToo) {
+  EXPECT_EQ(ui::IsInSystemFolder(QString::fromUtf8(GetParam().path)), GetParam().system);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, SystemFolderTest,
+    ::testing::Values(PathCase{"/proc", true}, PathCase{"/proc/kmsg", true},
+                      PathCase{"/sys/kernel", true}, PathCase{"/dev/null", true},
+                      PathCase{"/tmp/../dev/zero", true}, PathCase{"/dev/fd/0", true},
+                      PathCase{"/proc/new-folder/report", true},
+                      PathCase{"/etc/mtab", true},  // a link into /proc
+                      PathCase{"/process", false}, PathCase{"/tmp/dev", false},
+                      PathCase{"/tmp/no-such-folder/report", false}, PathCase{"", false}));
 
 }  // namespace
 }  // namespace pfc

@@ -2,18 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEngineView>
+#include <deque>
 #include <filesystem>
+#include <set>
 
+#include "tests/support/recording_toolkit.h"
 #include "tests/viewer/scratch_folder.h"
 #include "tests/viewer/stand_in_forms.h"
 #include "tests/viewer/viewer_test_support.h"
-#include "tests/support/recording_toolkit.h"
 
 namespace pfc {
 namespace {
@@ -100,7 +103,13 @@ TEST_F(ReportViewerWindow, ShowsTheReportsDegreeAndMicroSignsAndItsPicture) {
   EXPECT_TRUE(toolkit_.Messages().empty());
 }
 
-TEST_F(ReportViewerWindow, PrintOnTheReportPrintsToTheChosenPrinter) {
+// A page printed to a PDF file keeps its text: fonts, no picture of the whole sheet.
+bool IsTextPdf(const std::string& pdf) {
+  return pdf.substr(0, 5) == "%PDF-" && pdf.find("/FontFile") != std::string::npos &&
+         pdf.size() < 1024 * 1024;
+}
+
+TEST_F(ReportViewerWindow, PrintToAPdfFileWritesTheTextAsSaveAsPdfDoes) {
   ASSERT_TRUE(ShowAndWait(ReportPath()));
   const std::string pdf = temp_.File("printed.pdf");
   dialogs_->setUpPrinter = [&](QPrinter& printer) {
@@ -108,13 +117,13 @@ TEST_F(ReportViewerWindow, PrintOnTheReportPrintsToTheChosenPrinter) {
     printer.setOutputFileName(Q(pdf));
     return true;
   };
-  QSignalSpy finished(&window_->wb(), &QWebEngineView::printFinished);
+  QSignalSpy finished(window_.data(), &frmHtmlReport::pdfExportFinished);
 
   Button("cmdPrint")->click();
 
   ASSERT_TRUE(finished.wait(kWaitMilliseconds));
   EXPECT_TRUE(finished.constFirst().constFirst().toBool());
-  EXPECT_EQ(ReadBytes(pdf).substr(0, 5), "%PDF-");
+  EXPECT_TRUE(IsTextPdf(ReadBytes(pdf))) << ReadBytes(pdf).size() << " bytes";
   EXPECT_TRUE(toolkit_.Messages().empty());
 }
 
@@ -172,6 +181,54 @@ TEST_F(ReportViewerWindow, SaveToAnUnwritablePlaceSaysWhereAndWhyAndStaysOpen) {
   EXPECT_EQ(message.title, "Caution");
   EXPECT_EQ(message.icon, MessageIcon::Information);
   EXPECT_TRUE(window_->isVisible());
+}
+
+// Saving over a file asks first, about the file that is written (the name as typed with
+// ".html"); declining asks for another name, and a file of the typed name is never asked
+// about.
+struct ReplaceCase {
+  const char* name;
+  std::deque<bool> answers;
+  bool replaced;
+};
+
+void PrintTo(const ReplaceCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class SavingOverAFile : public ReportViewerWindow,
+                        public ::testing::WithParamInterface<ReplaceCase> {};
+
+TEST_P(SavingOverAFile, AsksAboutTheFileWritten) {
+  ASSERT_TRUE(ShowAndWait(ReportPath()));
+  WriteBytes(temp_.File("design2.html.html"), "older copy");
+  WriteBytes(temp_.File("design2.html"), "not the file written");
+  dialogs_->saveAnswers = {Q(temp_.File("design2.html")), std::nullopt};
+  dialogs_->replaceAnswers = GetParam().answers;
+
+  Button("cmdSave")->click();
+
+  ASSERT_EQ(dialogs_->replaceQuestions.size(), 1u);
+  EXPECT_EQ(dialogs_->replaceQuestions[0], Q(temp_.File("design2.html.html")));
+  EXPECT_EQ(ReadBytes(temp_.File("design2.html.html")),
+            GetParam().replaced ? reportBytes_ : "older copy");
+  EXPECT_EQ(ReadBytes(temp_.File("design2.html")), "not the file written");
+  EXPECT_EQ(dialogs_->saveAnswers.size(), GetParam().replaced ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, SavingOverAFile,
+                         ::testing::Values(ReplaceCase{"Replace", {true}, true},
+                                           ReplaceCase{"Decline", {false}, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ReportViewerWindow, SavingUnderANewNameAsksNothing) {
+  ASSERT_TRUE(ShowAndWait(ReportPath()));
+  dialogs_->saveAnswers.push_back(Q(temp_.File("design3")));
+
+  Button("cmdSave")->click();
+
+  EXPECT_TRUE(dialogs_->replaceQuestions.empty());
+  EXPECT_EQ(ReadBytes(temp_.File("design3.html")), reportBytes_);
 }
 
 TEST_F(ReportViewerWindow, SaveAfterOpenStillCopiesTheGeneratedReport) {
@@ -248,7 +305,7 @@ TEST_F(ReportViewerWindow, SavesTheShownPageAsPdf) {
 
   ASSERT_TRUE(finished.wait(kWaitMilliseconds));
   EXPECT_TRUE(finished.constFirst().constFirst().toBool());
-  EXPECT_EQ(ReadBytes(temp_.File("report.pdf")).substr(0, 5), "%PDF-");
+  EXPECT_TRUE(IsTextPdf(ReadBytes(temp_.File("report.pdf"))));
   EXPECT_TRUE(toolkit_.Messages().empty());
 }
 
@@ -341,27 +398,58 @@ INSTANTIATE_TEST_SUITE_P(
                       ButtonCase{"cmdBack", "&Back", 592, 73, "Choose the next design"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ReportViewerWindow, WindowLayoutAndTabOrder) {
+TEST_F(ReportViewerWindow, WindowLayout) {
   EXPECT_EQ(window_->windowTitle(), QStringLiteral("PFC Core Design  Report"));
   EXPECT_EQ(window_->size(), QSize(763, 533));
   EXPECT_EQ(window_->wb().geometry(), QRect(0, 0, 764, 497));
+}
 
-  ASSERT_TRUE(ShowAndWait(ReportPath()));
-  // The view takes the focus through a widget of its own inside it.
-  std::vector<QString> order;
-  QWidget* widget = Button("cmdSave");
-  for (int step = 0; step < 100 && order.size() < 6; ++step) {
-    const bool inView = &window_->wb() == widget || window_->wb().isAncestorOf(widget);
-    const QString name = inView ? QStringLiteral("wb") : widget->objectName();
-    if (window_->isAncestorOf(widget) && widget->focusPolicy() != Qt::NoFocus &&
-        (order.empty() || order.back() != name)) {
-      order.push_back(name);
-    }
-    widget = widget->nextInFocusChain();
+// The stop that has the keyboard: "wb" for anything inside the view.
+QString FocusStop(frmHtmlReport& window) {
+  QWidget* focused = QApplication::focusWidget();
+  if (focused == nullptr || !window.isAncestorOf(focused)) {
+    return QStringLiteral("outside");
   }
-  const std::vector<QString> expected = {"cmdSave", "cmdPrint", "cmdExit",
-                                         "cmdBack", "wb",       "cmdOpen"};
-  EXPECT_EQ(order, expected);
+  const bool inView = &window.wb() == focused || window.wb().isAncestorOf(focused);
+  return inView ? QStringLiteral("wb") : focused->objectName();
+}
+
+// The stops Tab (with the modifiers) reaches from where the focus is, over `count` changes
+// of stop.
+std::vector<QString> WalkWithTab(frmHtmlReport& window, Qt::KeyboardModifiers modifiers,
+                                 std::size_t count) {
+  std::vector<QString> visited{FocusStop(window)};
+  for (int press = 0; press < 4 * static_cast<int>(count) && visited.size() <= count; ++press) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+    // The page answers a key inside the view a while later.
+    if (QTest::qWaitFor([&] { return FocusStop(window) != visited.back(); }, 1000)) {
+      visited.push_back(FocusStop(window));
+    }
+  }
+  return visited;
+}
+
+TEST_F(ReportViewerWindow, TabCyclesOnceThroughEveryButtonAndTheView) {
+  ASSERT_TRUE(ShowAndWait(ReportPath()));
+  QApplication::setActiveWindow(window_);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_));
+  std::set<QString> stops{QStringLiteral("wb")};
+  for (const QPushButton* button : window_->findChildren<QPushButton*>()) {
+    stops.insert(button->objectName());
+  }
+
+  for (const bool shift : {false, true}) {
+    const char* key = shift ? "Shift+Tab" : "Tab";
+    Button("cmdSave")->setFocus(Qt::OtherFocusReason);
+    const std::vector<QString> visited =
+        WalkWithTab(*window_, shift ? Qt::ShiftModifier : Qt::NoModifier, 2 * stops.size());
+    ASSERT_EQ(visited.size(), 2 * stops.size() + 1) << key;
+    // One round reaches every stop once, and the next round repeats it.
+    EXPECT_EQ(std::set<QString>(visited.begin(), visited.begin() + stops.size()), stops) << key;
+    for (std::size_t i = stops.size(); i < visited.size(); ++i) {
+      EXPECT_EQ(visited[i], visited[i - stops.size()]) << key << " step " << i;
+    }
+  }
 }
 
 }  // namespace

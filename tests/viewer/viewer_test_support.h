@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "tests/viewer/report_like_document.h"
 
@@ -25,8 +26,18 @@ class ScriptedDialogs final : public ViewerDialogs {
   std::deque<std::optional<QString>> pdfAnswers;
   std::function<bool(QPrinter&)> setUpPrinter = [](QPrinter&) { return false; };
   int printerQuestions = 0;
+  std::deque<bool> replaceAnswers;  // an empty queue declines
+  std::vector<QString> replaceQuestions;
 
   std::optional<QString> AskSaveName() override { return Next(saveAnswers); }
+  bool ConfirmReplace(const QString& path) override {
+    replaceQuestions.push_back(path);
+    const bool answer = !replaceAnswers.empty() && replaceAnswers.front();
+    if (!replaceAnswers.empty()) {
+      replaceAnswers.pop_front();
+    }
+    return answer;
+  }
   std::optional<QString> AskOpenName() override { return Next(openAnswers); }
   std::optional<QString> AskPdfName() override { return Next(pdfAnswers); }
   bool SetUpPrinter(QPrinter& printer) override {

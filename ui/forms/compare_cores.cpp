@@ -1,10 +1,12 @@
 #include "ui/forms/compare_cores.h"
 
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "ui/forms/form_names.h"
 #include "ui/forms/input_form.h"
+#include "ui/forms/summary_children.h"
 
 namespace pfc::ui {
 
@@ -23,6 +25,14 @@ int PickListPosition(Toolkit& toolkit, const std::string& partNo) {
   return -1;
 }
 
+// The caution and focus move of a run that refuses the entries.
+void ShowRefusal(Toolkit& toolkit, const Exploration& exploration) {
+  toolkit.ShowMessage(exploration.message);
+  if (!exploration.focus.empty() && toolkit.IsVisible(kInputForm)) {
+    toolkit.SetFocus(kInputForm, exploration.focus);
+  }
+}
+
 }  // namespace
 
 void OpenCompareCores(Toolkit& toolkit, DesignSession& session) {
@@ -30,22 +40,57 @@ void OpenCompareCores(Toolkit& toolkit, DesignSession& session) {
   Exploration exploration =
       ExploreDesigns(entries, session.record, session.catalogue, session.wires);
   if (exploration.rejected) {
-    toolkit.ShowMessage(exploration.message);
-    if (!exploration.focus.empty() && toolkit.IsVisible(kInputForm)) {
-      toolkit.SetFocus(kInputForm, exploration.focus);
-    }
+    ShowRefusal(toolkit, exploration);
     return;
   }
-  session.explored.Replace(std::move(exploration));
+  session.explored.Replace(std::move(exploration), entries);
   toolkit.Show(kCompareCoresForm);
+}
+
+bool SameComparison(const EntryTexts& a, const EntryTexts& b) {
+  const auto compared = [](const EntryTexts& e) {
+    return std::tie(e.txtFrequency, e.cmbfrequency, e.txtInductance, e.cmbinductance,
+                    e.txtOutputPower, e.cmboutputpower, e.txtEfficiency, e.txtVinMin, e.txtVinMax,
+                    e.txtVout, e.txtAmbientTemp, e.txtStack, e.txtFill_Factor);
+  };
+  return compared(a) == compared(b);
+}
+
+bool FollowInputEntries(Toolkit& toolkit, DesignSession& session) {
+  if (!toolkit.IsLoaded(kInputForm)) {
+    return true;  // the window goes with the form; nothing else can have changed
+  }
+  const EntryTexts entries = ReadInputEntries(toolkit);
+  if (SameComparison(entries, session.explored.Entries())) {
+    return true;
+  }
+  Exploration exploration =
+      ExploreDesigns(entries, session.record, session.catalogue, session.wires);
+  if (exploration.rejected) {
+    toolkit.Unload(kCompareCoresForm);
+    ShowRefusal(toolkit, exploration);
+    return false;
+  }
+  session.explored.Replace(std::move(exploration), entries);
+  return false;
+}
+
+std::string ComputedForText(const EntryTexts& e) {
+  return "Designs for: " + e.txtFrequency + " " + e.cmbfrequency + ", " + e.txtInductance + " " +
+         e.cmbinductance + ", " + e.txtOutputPower + " " + e.cmboutputpower + ", efficiency " +
+         e.txtEfficiency + " %, Vin Min " + e.txtVinMin + " Volts, Vin Max " + e.txtVinMax +
+         " Volts, Vout " + e.txtVout + " Volts, ambient " + e.txtAmbientTemp + " °C, fill factor " +
+         e.txtFill_Factor + ", cores to stack " + e.txtStack + ".";
 }
 
 void UseExploredDesign(Toolkit& toolkit, DesignSession& session, const DesktopServices& services,
                        const ExploredDesign& design) {
-  // A run from a hidden input form would leave its messages without the form they speak of;
-  // leaving the summary shows the form again, as "R&eset Design Inputs" does.
+  // A run from a hidden input form would leave its messages without the form they speak of:
+  // back to the form, as "R&eset Design Inputs" goes, the views of the summary's design
+  // closed. This window stays, for the next choice.
   if (toolkit.IsVisible(kSummaryForm)) {
-    toolkit.Unload(kSummaryForm);
+    CloseDesignViews(toolkit, services);
+    toolkit.Hide(kSummaryForm);
   }
   toolkit.Show(kInputForm);
   // Ticking the box again rebuilds the list, which an earlier run may have emptied.

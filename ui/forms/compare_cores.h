@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "engine/explorer.h"
 #include "ui/forms/design_session.h"
 #include "ui/toolkit/toolkit.h"
@@ -11,6 +13,19 @@ namespace pfc::ui {
 // the window (bringing it to the front when it is open). Entries that "&Show Results" would
 // refuse get the same caution and focus move, and no window opens.
 void OpenCompareCores(Toolkit& toolkit, DesignSession& session);
+
+// The window shows the designs of the entries it was computed for, never others: when the
+// input form's entries have changed since, it explores them again, or, when a run would
+// refuse them, closes with that run's caution and focus move. Returns whether the designs
+// shown were those of the form's entries already.
+bool FollowInputEntries(Toolkit& toolkit, DesignSession& session);
+
+// Whether two sets of the input form's entries give the same comparison: every entry counts
+// but the picked core, which the comparison does not use.
+bool SameComparison(const EntryTexts& a, const EntryTexts& b);
+
+// The window's header line: the entries its designs were computed for.
+std::string ComputedForText(const EntryTexts& entries);
 
 // Returns to the input form, sets it to pick this design's core from the list with its stack
 // count, and runs it as "&Show Results" does.

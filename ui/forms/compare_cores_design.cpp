@@ -41,14 +41,15 @@ FormDescription CompareCoresFormDesign() {
                               Arial(9.75), 1, false);
   passingOnly.backColour = kWhite;
   c.push_back(passingOnly);
-  c.push_back(Label("lblChoice", "", Pixels(12, 36, 1176, 18), Arial(8.25), kNavy));
+  c.push_back(Label("lblInputs", "", Pixels(12, 36, 1176, 18), Arial(8.25, true), kNavy));
+  c.push_back(Label("lblChoice", "", Pixels(12, 56, 1176, 18), Arial(8.25), kNavy));
   c.push_back(Label("lblLimits",
                     "Limits: H at max current at most 115 Oe, total temperature below 155 °C, "
                     "actual fill factor within the entered fill factor, Vout above the line "
                     "peak. Values outside a limit are red.",
-                    Pixels(12, 56, 1176, 18), Arial(8.25), kNavy));
+                    Pixels(12, 76, 1176, 18), Arial(8.25), kNavy));
 
-  c.push_back(Custom("grdDesigns", kDesignTableKind, Pixels(12, 80, 1176, 282), 0));
+  c.push_back(Custom("grdDesigns", kDesignTableKind, Pixels(12, 100, 1176, 262), 0));
   c.push_back(Custom("chtTotalLoss", kTotalLossChartKind, Pixels(12, 370, 582, 306), -1));
   c.push_back(Custom("chtTotalTemp", kTotalTempChartKind, Pixels(606, 370, 582, 306), -1));
 

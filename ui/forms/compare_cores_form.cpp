@@ -39,13 +39,18 @@ std::string NoChoiceReason(RunEnding ending) {
 }  // namespace
 
 void CompareCoresForm::Form_Load() {
-  toolkit_.Move(kCompareCoresForm, 450, 300);
+  toolkit_.Centre(kCompareCoresForm);
   // A window loads with its design-time choices: every design listed, none picked.
   session_.explored.SetPassingOnly(false);
   session_.explored.Pick(std::nullopt);
   subscription_ = session_.explored.Listen([this](ExploredDesigns::Change c) { Changed(c); });
   ShowCounts();
   ShowPickState();
+}
+
+void CompareCoresForm::Form_Activate() {
+  // Back from the input form, whose entries may have changed meanwhile.
+  FollowInputEntries(toolkit_, session_);
 }
 
 void CompareCoresForm::Changed(ExploredDesigns::Change change) {
@@ -60,6 +65,7 @@ void CompareCoresForm::Changed(ExploredDesigns::Change change) {
 
 void CompareCoresForm::ShowCounts() {
   const ExploredDesigns& explored = session_.explored;
+  toolkit_.SetText(kCompareCoresForm, "lblInputs", ComputedForText(explored.Entries()));
   toolkit_.SetText(kCompareCoresForm, "lblCount",
                    std::to_string(explored.PassingCount()) + " of " +
                        std::to_string(explored.Designs().size()) + " designs pass every limit.");
@@ -98,8 +104,10 @@ void CompareCoresForm::chkPassingOnly_Click() {
 }
 
 void CompareCoresForm::cmdUseDesign_Click() {
+  // A pick among designs of other entries than the form's would run a design other than
+  // the row shows: the window follows the form instead, and the pick is gone.
   const auto picked = session_.explored.Picked();
-  if (!picked) {
+  if (!picked || !FollowInputEntries(toolkit_, session_)) {
     return;
   }
   // A copy: the run may replace what the window shows.

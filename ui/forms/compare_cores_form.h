@@ -24,6 +24,7 @@ class CompareCoresForm final : public FormLogic {
       : toolkit_(toolkit), session_(session), services_(services) {}
 
   void Form_Load() override;
+  void Form_Activate() override;
   void Click(std::string_view control) override;
 
  private:

@@ -42,6 +42,8 @@ struct DesktopServices {
   std::function<FileWriteResult(const ResultSummary&, DesignRecord&)> writeReport;
   // Shows a written report; returns the reason when it could not be shown.
   std::function<std::optional<std::string>(const std::string& reportPath)> showReport;
+  // Closes the report viewer; nothing when it is not open.
+  std::function<void()> closeReport;
   // Opens the maker's web site, using the given folder for its scratch file; returns the
   // message to show when that failed.
   std::function<std::optional<Message>(const std::string& tempFolder)> launchWebSite;

@@ -4,6 +4,10 @@
 
 namespace pfc::ui {
 
+void DirectionsForm::Form_Load() {
+  toolkit_.Centre(kDirectionsForm);
+}
+
 void DirectionsForm::Click(std::string_view control) {
   if (control == "cmdExit") {
     toolkit_.Unload(kDirectionsForm);

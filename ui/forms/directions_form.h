@@ -10,6 +10,7 @@ class DirectionsForm final : public FormLogic {
  public:
   explicit DirectionsForm(Toolkit& toolkit) : toolkit_(toolkit) {}
 
+  void Form_Load() override;
   void Click(std::string_view control) override;
 
  private:

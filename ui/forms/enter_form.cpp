@@ -5,7 +5,7 @@
 namespace pfc::ui {
 
 void EnterForm::Form_Load() {
-  toolkit_.Move(kEnterForm, 700, 600);
+  toolkit_.Centre(kEnterForm);
   session_.record.TempFolder = services_.readTempFolder ? services_.readTempFolder() : "";
 }
 

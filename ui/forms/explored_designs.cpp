@@ -27,8 +27,9 @@ ExploredDesigns::Subscription::~Subscription() {
   }
 }
 
-void ExploredDesigns::Replace(Exploration exploration) {
+void ExploredDesigns::Replace(Exploration exploration, EntryTexts entries) {
   exploration_ = std::move(exploration);
+  entries_ = std::move(entries);
   picked_.reset();
   Notify(Change::Designs);
 }

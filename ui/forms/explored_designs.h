@@ -41,8 +41,10 @@ class ExploredDesigns {
   ExploredDesigns(const ExploredDesigns&) = delete;
   ExploredDesigns& operator=(const ExploredDesigns&) = delete;
 
-  void Replace(Exploration exploration);
+  // `entries` are the input form's entries the designs were computed for.
+  void Replace(Exploration exploration, EntryTexts entries = {});
   const Exploration& Current() const { return exploration_; }
+  const EntryTexts& Entries() const { return entries_; }
   const std::vector<ExploredDesign>& Designs() const { return exploration_.designs; }
   // The design the calculator itself publishes for the entered stack count.
   std::optional<std::size_t> CalculatorChoice() const;
@@ -65,6 +67,7 @@ class ExploredDesigns {
   void Forget(int id) const;
 
   Exploration exploration_;
+  EntryTexts entries_;
   bool passingOnly_ = false;
   std::optional<std::size_t> picked_;
   mutable std::map<int, Listener> listeners_;

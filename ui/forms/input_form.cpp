@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "ui/forms/directions_texts.h"
-#include "ui/forms/compare_cores.h"
-#include "ui/forms/form_names.h"
 #include "engine/pick_list.h"
+#include "ui/forms/compare_cores.h"
+#include "ui/forms/directions_texts.h"
+#include "ui/forms/form_names.h"
 #include "ui/forms/run_playback.h"
 
 namespace pfc::ui {
@@ -30,7 +30,7 @@ bool InputForm::IsNumericEntry(std::string_view control) {
 }
 
 void InputForm::Form_Load() {
-  toolkit_.Move(kInputForm, 700, 600);
+  toolkit_.Centre(kInputForm);
   toolkit_.Choose(kInputForm, "cmbfrequency", 0);
   toolkit_.Choose(kInputForm, "cmbinductance", 0);
   toolkit_.Choose(kInputForm, "cmboutputpower", 0);
@@ -47,6 +47,7 @@ void InputForm::Form_Unload() {
   }
   // The comparison belongs to these entries and its designs are used through them.
   toolkit_.Unload(kCompareCoresForm);
+  toolkit_.Unload(kDirectionsForm);  // the help on this form
 }
 
 void InputForm::Click(std::string_view control) {

@@ -24,6 +24,30 @@ constexpr std::array<ColumnGroup, 3> kGroups{{
     {'C', 12, 7800, 9480, 11040},
 }};
 
+// Two captions are wider than their column at the window's size. Each box grows where its
+// row has room: "Conductor Length" into the gaps beside it, "Actual Fill Factor" also into
+// its own value column, whose value (a fraction to 3 places) then starts a little later.
+struct WideCaption {
+  const char* line;
+  int captionX;
+  int captionRight;
+  int valueX;
+};
+
+constexpr std::array<WideCaption, 2> kWideCaptions{{
+    {"A2", 735, 2340, 2400},
+    {"C2", 7740, 9450, 9480},
+}};
+
+const WideCaption* FindWideCaption(const std::string& line) {
+  for (const WideCaption& wide : kWideCaptions) {
+    if (line == wide.line) {
+      return &wide;
+    }
+  }
+  return nullptr;
+}
+
 constexpr int kFirstRowY = 1560;
 constexpr int kRowPitch = 375;
 constexpr int kLabelHeight = 255;
@@ -58,16 +82,15 @@ FormDescription ListingFormDesign() {
       const std::string line = group.letter + std::to_string(row);
       const int y = kFirstRowY + (row - 1) * kRowPitch;
       const bool fixedCaption = line == "A1";
-      auto caption = Label(ListingCaptionControl(line), fixedCaption ? "Input power" : "",
-                           {group.captionX, y, group.valueX - group.captionX - kGap, kLabelHeight},
-                           Arial(9.75, !fixedCaption));
-      // The grid is fixed; the few captions wider than their column are drawn smaller
-      // rather than cut off or run into their values.
-      caption.shrinkToFit = true;
-      c.push_back(caption);
+      const WideCaption* wide = FindWideCaption(line);
+      const int captionX = wide != nullptr ? wide->captionX : group.captionX;
+      const int captionRight = wide != nullptr ? wide->captionRight : group.valueX - kGap;
+      const int valueX = wide != nullptr ? wide->valueX : group.valueX;
+      c.push_back(Label(ListingCaptionControl(line), fixedCaption ? "Input power" : "",
+                        {captionX, y, captionRight - captionX, kLabelHeight},
+                        Arial(9.75, !fixedCaption)));
       c.push_back(Label(ListingValueControl(line), "",
-                        {group.valueX, y, group.rightEdge - group.valueX - kGap, kLabelHeight},
-                        Arial(9.75)));
+                        {valueX, y, group.rightEdge - valueX - kGap, kLabelHeight}, Arial(9.75)));
     }
   }
 

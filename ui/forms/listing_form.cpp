@@ -3,13 +3,13 @@
 #include "reports/listing.h"
 #include "reports/listing_csv.h"
 #include "ui/forms/file_export.h"
-#include "ui/forms/form_names.h"
 #include "ui/forms/form_designs.h"
+#include "ui/forms/form_names.h"
 
 namespace pfc::ui {
 
 void ListingForm::Form_Load() {
-  toolkit_.Move(kListingForm, 250, 500);
+  toolkit_.Centre(kListingForm);
   shown_ = session_.record;
   const auto lines = BuildListing(shown_, session_.decimalSeparator);
   // Captions first (A1's is part of the design), then the values in the window's own order.

@@ -3,12 +3,13 @@
 #include "reports/summary_texts.h"
 #include "ui/forms/compare_cores.h"
 #include "ui/forms/form_names.h"
+#include "ui/forms/summary_children.h"
 #include "ui/forms/summary_window.h"
 
 namespace pfc::ui {
 
 void SummaryForm::Form_Load() {
-  toolkit_.Move(kSummaryForm, 250, 500);
+  toolkit_.Centre(kSummaryForm);
   EchoInputs();
 }
 
@@ -23,6 +24,7 @@ void SummaryForm::EchoInputs() {
 }
 
 void SummaryForm::Form_Unload() {
+  CloseSummaryChildren(toolkit_, services_);
   // A summary that was never shown (its run stopped) leaves without showing anything.
   if (toolkit_.IsVisible(kSummaryForm)) {
     toolkit_.Show(kInputForm);
@@ -60,6 +62,10 @@ void SummaryForm::cmdIinterOutput_Click() {
 }
 
 void SummaryForm::cmdReport_Click() {
+  if (!SummaryShowsADesign(toolkit_)) {
+    toolkit_.ShowMessage(NoDesignToReport());
+    return;
+  }
   const FileWriteResult written =
       services_.writeReport(ReadSummaryWindow(toolkit_), session_.record);
   if (!written.written) {

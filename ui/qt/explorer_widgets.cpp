@@ -6,6 +6,7 @@
 #include "ui/forms/compare_cores_form.h"
 #include "ui/qt/design_chart.h"
 #include "ui/qt/design_table.h"
+#include "ui/qt/file_dialog_guard.h"
 
 namespace pfc::ui {
 
@@ -27,18 +28,27 @@ void AddExplorerWidgets(QtToolkit& toolkit, DesignSession& session) {
 }
 
 std::optional<std::string> ChooseSaveFileWithDialog(const SaveFileRequest& request) {
-  QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(request.title));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  const QString extension = QString::fromStdString(request.extension);
-  dialog.setNameFilter(QString::fromStdString(request.fileTypeName) + QStringLiteral(" (*.") +
-                       extension + QStringLiteral(")"));
-  dialog.setDefaultSuffix(extension);
-  dialog.selectFile(QString::fromStdString(request.suggestedName));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-    return std::nullopt;
+  GuardFileDialogs();
+  QString chosen = QString::fromStdString(request.suggestedName);
+  for (;;) {
+    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(request.title));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    const QString extension = QString::fromStdString(request.extension);
+    dialog.setNameFilter(QString::fromStdString(request.fileTypeName) + QStringLiteral(" (*.") +
+                         extension + QStringLiteral(")"));
+    dialog.setDefaultSuffix(extension);
+    dialog.selectFile(chosen);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+      return std::nullopt;
+    }
+    chosen = dialog.selectedFiles().front();
+    if (!IsInSystemFolder(chosen)) {
+      return chosen.toStdString();
+    }
+    RefuseSystemPath(dialog.parentWidget(), dialog.windowTitle(), chosen);
+    chosen = QString::fromStdString(request.suggestedName);
   }
-  return dialog.selectedFiles().front().toStdString();
 }
 
 }  // namespace pfc::ui

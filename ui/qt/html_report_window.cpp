@@ -1,5 +1,7 @@
 #include "ui/qt/html_report_window.h"
 
+#include <QApplication>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPointer>
@@ -10,12 +12,15 @@
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+#include <algorithm>
+#include <array>
 
 #include "reports/atomic_file.h"
 #include "reports/temp_folder.h"
-#include "ui/qt/html_file_loading.h"
 #include "ui/forms/save_report_copy.h"
 #include "ui/forms/viewer_flows.h"
+#include "ui/qt/html_file_loading.h"
+#include "ui/qt/window_placement.h"
 
 namespace pfc {
 namespace {
@@ -130,6 +135,34 @@ void frmHtmlReport::ApplyTabOrder() {
   setTabOrder(cmdOpen_, cmdPdf_);
 }
 
+bool frmHtmlReport::focusNextPrevChild(bool next) {
+  // One cycle through all of them, whatever order the browser's own widgets were created
+  // in: Qt's focus chain would lead from the last button back into the view, never to the
+  // first. Tab inside the page moves among the page's elements; the view hands the focus on
+  // to here when it leaves the page.
+  const std::array<QWidget*, 7> cycle{cmdSave_, cmdPrint_, cmdExit_, cmdBack_,
+                                      wb_,      cmdOpen_,  cmdPdf_};
+  QWidget* focused = focusWidget();
+  const auto holds = [focused](QWidget* stop) {
+    return focused != nullptr && (stop == focused || stop->isAncestorOf(focused));
+  };
+  const auto at = std::find_if(cycle.begin(), cycle.end(), holds);
+  if (at == cycle.end()) {
+    return QWidget::focusNextPrevChild(next);
+  }
+  const int count = static_cast<int>(cycle.size());
+  const int from = static_cast<int>(at - cycle.begin());
+  for (int step = 1; step < count; ++step) {
+    QWidget* stop = cycle[(from + (next ? step : count - step)) % count];
+    QWidget* target = stop->focusProxy() != nullptr ? stop->focusProxy() : stop;
+    if (target->isEnabled() && target->isVisible() && target->focusPolicy() != Qt::NoFocus) {
+      target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  }
+  return true;
+}
+
 bool frmHtmlReport::eventFilter(QObject* watched, QEvent* event) {
   if (watched == wb_ && event->type() == QEvent::ChildAdded) {
     QTimer::singleShot(0, this, &frmHtmlReport::ApplyTabOrder);
@@ -158,7 +191,13 @@ void frmHtmlReport::Caution(const std::string& text) {
 }
 
 void frmHtmlReport::ShowFile(const QString& path) {
+  if (!placed_) {
+    // Like every window of the program, it places itself once, when it first appears.
+    placed_ = true;
+    ui::CentreOnParentScreen(*this, QApplication::activeWindow());
+  }
   show();
+  ui::SettleCentring(*this);
   raise();
   activateWindow();
   if (const auto reason = ShowHtmlFile(*wb_, path)) {
@@ -167,9 +206,18 @@ void frmHtmlReport::ShowFile(const QString& path) {
 }
 
 void frmHtmlReport::cmdSave_Click() {
-  const std::optional<QString> name = dialogs_->AskSaveName();
-  if (!name) {
-    return;
+  std::optional<QString> name;
+  for (;;) {
+    name = dialogs_->AskSaveName();
+    if (!name) {
+      return;
+    }
+    // The question is about the file written, which the dialog cannot know: ".html" is
+    // added to the name as typed. Declining it asks for another name.
+    const QString target = QString::fromStdString(SavedCopyPath(ToStd(*name)));
+    if (!QFileInfo::exists(target) || dialogs_->ConfirmReplace(target)) {
+      break;
+    }
   }
   // Always the generated report, whatever the view shows.
   if (auto message = SaveReportCopy(ReportFilePath(record_.TempFolder), ToStd(*name))) {
@@ -203,6 +251,15 @@ void frmHtmlReport::wb_PrintRequested() {
     printer_.reset();
     return;
   }
+  if (printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty()) {
+    // Printed to a file, the page would arrive as one picture per sheet; the browser's own
+    // PDF keeps the text, as "Save as PDF" does.
+    const std::string path = ToStd(printer_->outputFileName());
+    const QPageLayout layout = printer_->pageLayout();
+    printer_.reset();
+    WritePdf(path, layout);
+    return;
+  }
   wb_->print(printer_.get());
 }
 
@@ -220,8 +277,11 @@ void frmHtmlReport::cmdPdf_Click() {
   }
   const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                            QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+  WritePdf(ToStd(*name), layout);
+}
+
+void frmHtmlReport::WritePdf(const std::string& path, const QPageLayout& layout) {
   QPointer<frmHtmlReport> self(this);
-  const std::string path = ToStd(*name);
   wb_->page()->printToPdf(
       [self, path](const QByteArray& pdf) {
         if (!self) {

@@ -7,6 +7,7 @@
 #include "ui/qt/viewer_dialogs.h"
 #include "ui/toolkit/toolkit.h"
 
+class QPageLayout;
 class QPrinter;
 class QPushButton;
 class QWebEngineView;
@@ -33,12 +34,14 @@ class frmHtmlReport final : public QWidget {
   QWebEngineView& wb() { return *wb_; }
 
  signals:
-  // A "Save as PDF" ended; `saved` tells whether the file was written.
+  // A "Save as PDF", or a print to a PDF file, ended; `saved` tells whether the file was
+  // written.
   void pdfExportFinished(bool saved);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void cmdSave_Click();
@@ -49,6 +52,8 @@ class frmHtmlReport final : public QWidget {
   void cmdPdf_Click();
   void wb_PrintRequested();
   void wb_PrintFinished(bool printed);
+  // Writes the shown page as a text PDF; reports a failure and signals the end.
+  void WritePdf(const std::string& path, const QPageLayout& layout);
 
   void ApplyTabOrder();
   void LayOut(const QSize& client);
@@ -67,6 +72,7 @@ class frmHtmlReport final : public QWidget {
   QPushButton* cmdBack_;
   QPushButton* cmdPdf_;
   std::unique_ptr<QPrinter> printer_;  // alive while a print job runs
+  bool placed_ = false;
 };
 
 }  // namespace pfc

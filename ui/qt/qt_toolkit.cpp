@@ -18,6 +18,7 @@
 
 #include "ui/qt/form_window.h"
 #include "ui/qt/qt_controls.h"
+#include "ui/qt/window_placement.h"
 
 namespace pfc::ui {
 
@@ -385,6 +386,7 @@ void QtToolkit::DestroyWindow(std::string_view form) {
 void QtToolkit::ShowWindow(std::string_view form) {
   QWidget* window = Window(form);
   window->show();
+  SettleCentring(*window);
   if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
     window->raise();  // the offscreen platform has no stacking order to change
   }
@@ -438,6 +440,13 @@ void QtToolkit::WindowPainted() {
 void QtToolkit::Move(std::string_view form, int leftTwips, int topTwips) {
   Load(form);
   Window(form)->move(Pixels(leftTwips), Pixels(topTwips));
+}
+
+void QtToolkit::Centre(std::string_view form) {
+  Load(form);
+  QWidget* window = Window(form);
+  const QWidget* parent = QApplication::activeWindow();
+  CentreOnParentScreen(*window, parent == window ? nullptr : parent);
 }
 
 void QtToolkit::SetMousePointer(std::string_view form, MousePointer pointer) {
@@ -509,11 +518,14 @@ void QtToolkit::SetText(std::string_view form, std::string_view control, std::st
 
 void QtToolkit::SetFocus(std::string_view form, std::string_view control) {
   QWidget* widget = Require(form, control);
-  widget->setFocus(Qt::OtherFocusReason);
   auto* window = static_cast<FormWindow*>(Window(form));
-  if (!widget->hasFocus() && window->focusedControl != control) {
-    // The window is not active (a message box has just closed, or it is hidden): Qt moves
-    // the focus only when the window is activated again, so the handler runs now.
+  // A run started from the keyboard (Alt with an access letter) leaves the focus in its
+  // box, and Qt sends no event for a focus that does not move.
+  const bool held = widget->hasFocus();
+  widget->setFocus(Qt::OtherFocusReason);
+  if (held || !widget->hasFocus()) {
+    // Otherwise the window is not active (a message box has just closed, or it is hidden):
+    // Qt moves the focus only when the window is activated again, so the handler runs now.
     window->focusedControl = std::string(control);
     FireGotFocus(form, control);
   }

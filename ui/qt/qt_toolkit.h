@@ -39,6 +39,7 @@ class QtToolkit final : public FormHost {
   void SetFirstShownHandler(std::function<void()> handler);
 
   void Move(std::string_view form, int leftTwips, int topTwips) override;
+  void Centre(std::string_view form) override;
   void SetMousePointer(std::string_view form, MousePointer pointer) override;
   void ShowMessage(const Message& message) override;
   bool IsVisible(std::string_view form) const override;

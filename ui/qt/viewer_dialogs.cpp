@@ -1,8 +1,12 @@
 #include "ui/qt/viewer_dialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+
+#include "ui/qt/file_dialog_guard.h"
 
 namespace pfc {
 namespace {
@@ -19,31 +23,62 @@ std::optional<QString> Chosen(const QString& name, QString& lastName) {
 
 }  // namespace
 
+DesktopViewerDialogs::DesktopViewerDialogs(QWidget* parent) : parent_(parent) {
+  ui::GuardFileDialogs();
+}
+
 std::optional<QString> DesktopViewerDialogs::AskSaveName() {
   // The name goes on exactly as typed (".html" is added afterwards), so the dialog adds no
   // extension and asks nothing about a file of that name: it is not the one written.
-  const QString name =
-      QFileDialog::getSaveFileName(parent_, QStringLiteral("Save As"), lastHtmlName_, kHtmlPattern,
-                                   nullptr, QFileDialog::DontConfirmOverwrite);
-  return Chosen(name, lastHtmlName_);
+  for (;;) {
+    const QString name =
+        QFileDialog::getSaveFileName(parent_, QStringLiteral("Save As"), lastHtmlName_,
+                                     kHtmlPattern, nullptr, QFileDialog::DontConfirmOverwrite);
+    if (!ui::IsInSystemFolder(name)) {
+      return Chosen(name, lastHtmlName_);
+    }
+    ui::RefuseSystemPath(parent_, QStringLiteral("Save As"), name);
+  }
+}
+
+bool DesktopViewerDialogs::ConfirmReplace(const QString& path) {
+  QMessageBox box(
+      QMessageBox::Warning, QStringLiteral("Save As"),
+      QFileInfo(path).fileName() + QStringLiteral(" already exists.\nDo you want to replace it?"),
+      QMessageBox::Yes | QMessageBox::No, parent_);
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<QString> DesktopViewerDialogs::AskOpenName() {
-  const QString name =
-      QFileDialog::getOpenFileName(parent_, QStringLiteral("Open"), lastHtmlName_, kHtmlPattern);
-  return Chosen(name, lastHtmlName_);
+  // A file there may never end, or keep its reader waiting for good.
+  for (;;) {
+    const QString name =
+        QFileDialog::getOpenFileName(parent_, QStringLiteral("Open"), lastHtmlName_, kHtmlPattern);
+    if (!ui::IsInSystemFolder(name)) {
+      return Chosen(name, lastHtmlName_);
+    }
+    ui::RefuseSystemPath(parent_, QStringLiteral("Open"), name);
+  }
 }
 
 std::optional<QString> DesktopViewerDialogs::AskPdfName() {
   // Here the dialog adds the extension itself, so its overwrite question is about the file
   // that is actually written.
-  QFileDialog dialog(parent_, QStringLiteral("Save as PDF"), lastPdfName_, QStringLiteral("*.pdf"));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(QStringLiteral("pdf"));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-    return std::nullopt;
+  for (;;) {
+    QFileDialog dialog(parent_, QStringLiteral("Save as PDF"), lastPdfName_,
+                       QStringLiteral("*.pdf"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+      return std::nullopt;
+    }
+    const QString name = dialog.selectedFiles().constFirst();
+    if (!ui::IsInSystemFolder(name)) {
+      return Chosen(name, lastPdfName_);
+    }
+    ui::RefuseSystemPath(parent_, dialog.windowTitle(), name);
   }
-  return Chosen(dialog.selectedFiles().constFirst(), lastPdfName_);
 }
 
 bool DesktopViewerDialogs::SetUpPrinter(QPrinter& printer) {

@@ -18,6 +18,9 @@ class ViewerDialogs {
   // The file name typed or chosen in the save dialog (pattern "*.html"), as it stands;
   // nothing when the dialog was cancelled.
   virtual std::optional<QString> AskSaveName() = 0;
+  // Whether the existing file of that path may be replaced: the usual question, about the
+  // file that would be written rather than the name typed.
+  virtual bool ConfirmReplace(const QString& path) = 0;
   // The file chosen in the open dialog (pattern "*.html"); nothing when cancelled.
   virtual std::optional<QString> AskOpenName() = 0;
   // The file name for a PDF copy of the shown page; nothing when cancelled.
@@ -27,12 +30,14 @@ class ViewerDialogs {
 };
 
 // The desktop's own file and print dialogs, modal over `parent`. The file dialogs start at
-// the last file chosen in them, for as long as this object lives.
+// the last file chosen in them, for as long as this object lives, and refuse the kernel's
+// folders.
 class DesktopViewerDialogs final : public ViewerDialogs {
  public:
-  explicit DesktopViewerDialogs(QWidget* parent) : parent_(parent) {}
+  explicit DesktopViewerDialogs(QWidget* parent);
 
   std::optional<QString> AskSaveName() override;
+  bool ConfirmReplace(const QString& path) override;
   std::optional<QString> AskOpenName() override;
   std::optional<QString> AskPdfName() override;
   bool SetUpPrinter(QPrinter& printer) override;

@@ -29,6 +29,9 @@ class Toolkit {
   // ends once no form is loaded (a hidden form counts as loaded).
   virtual void Unload(std::string_view form) = 0;
   virtual void Move(std::string_view form, int leftTwips, int topTwips) = 0;
+  // Centres the window on the screen of the program's active window (the screen under the
+  // mouse when there is none), wholly on that screen, title bar included.
+  virtual void Centre(std::string_view form) = 0;
   virtual void SetMousePointer(std::string_view form, MousePointer pointer) = 0;
 
   // Modal; returns when the box is closed. Lines of the text are separated by CR LF.
@@ -37,6 +40,8 @@ class Toolkit {
   // Text of a text box, caption of a label, button or check box.
   virtual std::string Text(std::string_view form, std::string_view control) = 0;
   virtual void SetText(std::string_view form, std::string_view control, std::string_view text) = 0;
+  // Moves the keyboard focus to the control. Its focus-gained handler runs even when the
+  // control held the focus already: the program put it there.
   virtual void SetFocus(std::string_view form, std::string_view control) = 0;
   // Caret to the start, selection extended to the end.
   virtual void SelectAll(std::string_view form, std::string_view control) = 0;

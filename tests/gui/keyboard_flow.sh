@@ -1,0 +1,251 @@
+#!/usr/bin/env bash
+# The desktop program as a user at the keyboard meets it under a real window manager:
+# disclaimer, input form, a refused entry and its correction, the summary, the calculations,
+# the report viewer and each of its buttons, Compare Cores, both ways back to the input form,
+# and the end of the program. Checks the titles, where each window appears, which window has
+# the keyboard, and the files written.
+#   keyboard_flow.sh <pfc-core-designer>
+# Starts its own X server and openbox, so that other tests on the suite's display are left
+# alone.
+set -euo pipefail
+
+if [ "${PFC_KEYBOARD_FLOW_DISPLAY:-}" = "" ]; then
+  export PFC_KEYBOARD_FLOW_DISPLAY=started
+  exec xvfb-run -a -n "$((1000 + RANDOM % 800))" -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+
+app="$1"
+scratch="$(mktemp -d)"
+app_pid=""
+wm_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+step=""
+fail() {
+  echo "FAILED at: $step: $*" >&2
+  echo "windows on screen:" >&2
+  xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null | sed 's/^/  /' >&2 || true
+  exit 1
+}
+
+# The title as a pattern that matches it alone.
+exactly() { printf '^%s$' "$(printf '%s' "$1" | sed 's/[][\.*^$()+?{}|]/\\&/g')"; }
+
+# The visible window of exactly this title; fails after a while without one.
+window() {
+  local id
+  for _ in $(seq 100); do
+    id="$(xdotool search --onlyvisible --name "$(exactly "$1")" 2>/dev/null | head -n 1 || true)"
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  fail "no window titled \"$1\""
+}
+
+gone() {
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --name "$(exactly "$1")" > /dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "the window \"$1\" is still open"
+}
+
+# Waits until the window of this title has the keyboard.
+active() {
+  local title=""
+  for _ in $(seq 100); do
+    title="$(xdotool getactivewindow getwindowname 2>/dev/null || true)"
+    [ "$title" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "\"$1\" should have the keyboard, \"$title\" has"
+}
+
+key() { xdotool key --clearmodifiers "$@"; sleep 0.3; }
+type_text() { xdotool type --delay 60 "$1"; sleep 0.2; }
+
+# The window's frame lies wholly on the 1280x1024 screen, centred on it.
+placed() {
+  local id left top width height frame
+  id="$(window "$1")"
+  sleep 0.3
+  eval "$(xwininfo -id "$id" | awk -F: '
+    /Absolute upper-left X/ {print "left=" $2+0}
+    /Absolute upper-left Y/ {print "top=" $2+0}
+    /Width/ {print "width=" $2+0}
+    /Height/ {print "height=" $2+0}')"
+  frame="$(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
+  read -r fl fr ft fb <<< "${frame:-0 0 0 0}"
+  left=$((left - fl)); top=$((top - ft))
+  width=$((width + fl + fr)); height=$((height + ft + fb))
+  if ((left < 0 || top < 0 || left + width > 1280 || top + height > 1024)); then
+    fail "\"$1\" is not wholly on the screen: ${width}x${height} at $left,$top"
+  fi
+  if ((${left} * 2 + width - 1280 > 2 || 1280 - width - 2 * left > 2 ||
+       top * 2 + height - 1024 > 2 || 1024 - height - 2 * top > 2)); then
+    fail "\"$1\" is not centred: ${width}x${height} at $left,$top"
+  fi
+}
+
+file_appears() {
+  for _ in $(seq 100); do
+    [ -s "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "$1 was not written"
+}
+
+openbox --sm-disable > "$scratch/openbox.log" 2>&1 &
+wm_pid=$!
+for _ in $(seq 50); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
+
+export TEMP="$scratch" HOME="$scratch" XDG_CONFIG_HOME="$scratch/config"
+export QTWEBENGINE_DISABLE_SANDBOX=1
+"$app" > "$scratch/app.log" 2>&1 &
+app_pid=$!
+
+readonly disclaimer="Power Factor Correction Core Selection"
+readonly inputs="Power factor Correction (PFC) Inputs"
+readonly summary="PFC Summary Core Design"
+readonly listing="PFC Intermediate Output"
+readonly viewer="PFC Core Design  Report"
+
+step="the disclaimer"
+placed "$disclaimer"
+active "$disclaimer"
+key alt+a
+
+step="the input form"
+placed "$inputs"
+active "$inputs"
+
+step="a refused efficiency, corrected from the keyboard"
+key Tab Tab Tab Tab Tab Tab  # to Efficiency, all of it selected
+type_text 80
+key alt+s
+window "Caution" > /dev/null  # the exact title, nothing appended
+active "Caution"
+key Return
+active "$inputs"
+type_text 95  # replaces the whole text again
+key alt+s
+placed "$summary"
+active "$summary"
+
+step="the calculations and back"
+key alt+c
+placed "$listing"
+active "$listing"
+key alt+c
+gone "$listing"
+active "$summary"
+
+step="the report viewer"
+key alt+v
+placed "$viewer"
+active "$viewer"
+sleep 2  # the browser draws the report
+
+step="Save as HTML File"
+key alt+s
+active "Save As"
+type_text "$scratch/design1"
+key Return
+file_appears "$scratch/design1.html"
+active "$viewer"
+
+step="saving over the same file asks first"
+cp "$scratch/design1.html" "$scratch/design1.before"
+echo "older" > "$scratch/design1.html"
+key alt+s
+active "Save As"
+type_text "$scratch/design1"
+key Return
+active "Save As"  # the question
+key Return        # "No" is the default
+active "Save As"  # the dialog again
+key Escape
+active "$viewer"
+[ "$(cat "$scratch/design1.html")" = "older" ] || fail "the file was replaced without a yes"
+
+step="Print"
+key alt+p
+active "Print"
+key Escape
+active "$viewer"
+
+step="Open"
+key alt+o
+active "Open"
+type_text "$scratch/design1.before"
+key Return
+active "$viewer"
+
+step="Save as PDF"
+key alt+d
+active "Save as PDF"
+type_text "$scratch/report"
+key Return
+file_appears "$scratch/report.pdf"
+active "$viewer"
+
+step="Back"
+key alt+b
+gone "$viewer"
+active "$summary"
+
+step="Compare Cores"
+key alt+m
+placed "Compare Cores"
+active "Compare Cores"
+key alt+c
+gone "Compare Cores"
+active "$summary"
+
+step="Reset Design Inputs with the calculations and the report open"
+key alt+c
+active "$listing"
+key alt+Tab
+active "$summary"
+key alt+v
+active "$viewer"
+key alt+Tab
+active "$summary"
+key alt+e
+active "$inputs"
+gone "$listing"
+gone "$viewer"
+gone "$summary"
+
+step="the viewer's Reset Design"
+key alt+s
+active "$summary"
+key alt+v
+active "$viewer"
+key alt+r
+active "$inputs"
+gone "$viewer"
+gone "$summary"
+
+step="closing the input form ends the program"
+key alt+m
+active "Compare Cores"
+key alt+c
+active "$inputs"
+key alt+F4
+for _ in $(seq 100); do
+  kill -0 "$app_pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$app_pid" 2>/dev/null && fail "the program is still running"
+wait "$app_pid" || fail "the program ended with status $?"
+app_pid=""
+echo "keyboard flow: every step passed"

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/explorer.h"
+#include "tests/ui/explorer_fixture.h"
+#include "ui/forms/input_form.h"
+
+namespace pfc::ui::testing {
+namespace {
+
+bool SameNumber(double a, double b) {
+  return a == b || (std::isnan(a) && std::isnan(b));
+}
+
+// Whether the window holds exactly the designs of the entries as they stand.
+bool ShowsDesignsOf(const DesignSession& session, const EntryTexts& entries) {
+  const Exploration fresh =
+      ExploreDesigns(entries, session.record, session.catalogue, session.wires);
+  const auto& shown = session.explored.Designs();
+  if (fresh.designs.size() != shown.size()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    if (!SameNumber(fresh.designs[i].TotalLoss, shown[i].TotalLoss) ||
+        fresh.designs[i].CalculatorChoice != shown[i].CalculatorChoice) {
+      return false;
+    }
+  }
+  return true;
+}
+
+class CompareCoresFollowTest : public ExplorerFlowTest {
+ protected:
+  // Opens the window on the default entries, then changes one on the input form.
+  void OpenAndChange(const char* control, const char* text) {
+    kit.UserClick(kInputForm, "cmdCompareCores");
+    ASSERT_TRUE(kit.IsVisible(kCompareCoresForm));
+    kit.UserActivate(kInputForm);
+    kit.SetText(kInputForm, control, text);
+    kit.ClearRecord();
+  }
+};
+
+TEST_F(CompareCoresFollowTest, ComingBackShowsTheDesignsOfTheChangedEntries) {
+  OpenAndChange("txtOutputPower", "1000");
+  ASSERT_FALSE(ShowsDesignsOf(session, ReadInputEntries(kit)));
+
+  kit.UserActivate(kCompareCoresForm);
+
+  EXPECT_TRUE(ShowsDesignsOf(session, ReadInputEntries(kit)));
+  EXPECT_NE(kit.Text(kCompareCoresForm, "lblInputs").find(", 1000 Watts,"), std::string::npos)
+      << kit.Text(kCompareCoresForm, "lblInputs");
+  EXPECT_TRUE(kit.Messages().empty());
+}
+
+// "Use this design" runs the row's own numbers, whatever happened to the form meanwhile.
+TEST_F(CompareCoresFollowTest, UseAfterComingBackRunsTheChosenRow) {
+  OpenAndChange("txtOutputPower", "1000");
+  kit.UserActivate(kCompareCoresForm);
+  const std::size_t index = FindDesign([](const ExploredDesign& d) {
+    return d.PassesAll() && d.CoresToStack == 2 && !d.CalculatorChoice;
+  });
+  const ExploredDesign row = session.explored.Designs()[index];
+  session.explored.Pick(index);
+
+  kit.UserClick(kCompareCoresForm, "cmdUseDesign");
+
+  ASSERT_TRUE(kit.IsVisible(kSummaryForm));
+  EXPECT_EQ(session.record.SelectedCoreSize, row.SelectedCoreSize);
+  EXPECT_EQ(session.record.CoresToStack, row.CoresToStack);
+  EXPECT_EQ(session.record.TotalLoss, row.TotalLoss);
+  EXPECT_EQ(session.record.Turns, row.Turns);
+  EXPECT_EQ(session.record.TempRise, row.TempRise);
+}
+
+TEST_F(CompareCoresFollowTest, UseOfAPickAmongOtherEntriesRunsNothing) {
+  kit.UserClick(kInputForm, "cmdCompareCores");
+  session.explored.Pick(FindDesign([](const ExploredDesign& d) { return d.PassesAll(); }));
+  kit.SetText(kInputForm, "txtOutputPower", "1000");  // the window never came forward since
+
+  kit.UserClick(kCompareCoresForm, "cmdUseDesign");
+
+  EXPECT_FALSE(kit.IsLoaded(kSummaryForm));
+  EXPECT_TRUE(ShowsDesignsOf(session, ReadInputEntries(kit)));
+  EXPECT_FALSE(session.explored.Picked().has_value());
+  EXPECT_FALSE(kit.IsEnabled(kCompareCoresForm, "cmdUseDesign"));
+}
+
+TEST_F(CompareCoresFollowTest, EntriesARunRefusesCloseTheWindowWithTheRunsCaution) {
+  OpenAndChange("txtOutputPower", "");
+
+  kit.UserActivate(kCompareCoresForm);
+
+  EXPECT_FALSE(kit.IsLoaded(kCompareCoresForm));
+  ASSERT_EQ(kit.Messages().size(), 1u);
+  EXPECT_EQ(kit.Messages()[0].title, kCautionTitle);
+  EXPECT_EQ(kit.Focus(), (std::pair<std::string, std::string>{kInputForm, "txtOutputPower"}));
+}
+
+TEST_F(CompareCoresFollowTest, ThePickedCoreAloneChangesNothing) {
+  OpenAndChange("txtFill_Factor", ".4");
+  kit.UserClick(kInputForm, "chkPickCore");
+  kit.UserChoose(kInputForm, "txtCoreSize", 3);
+  session.explored.Pick(0);
+
+  kit.UserActivate(kCompareCoresForm);
+
+  EXPECT_EQ(session.explored.Picked(), std::optional<std::size_t>(0));
+}
+
+}  // namespace
+}  // namespace pfc::ui::testing

@@ -1,0 +1,22 @@
+#include <gtest/gtest.h>
+
+#include "tests/ui/flow_fixture.h"
+
+namespace pfc::ui::testing {
+namespace {
+
+// Every window places itself when it loads, wherever it is loaded from.
+class EveryWindow : public FlowTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(EveryWindow, CentresItselfWhenItLoads) {
+  StartAndAccept();
+  kit.Load(GetParam());
+  EXPECT_TRUE(kit.IsCentred(GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, EveryWindow,
+                         ::testing::Values(kEnterForm, kInputForm, kSummaryForm, kListingForm,
+                                           kDirectionsForm, kCompareCoresForm));
+
+}  // namespace
+}  // namespace pfc::ui::testing

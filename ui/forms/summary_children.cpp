@@ -1,0 +1,30 @@
+#include "ui/forms/summary_children.h"
+
+#include "ui/forms/form_names.h"
+
+namespace pfc::ui {
+
+void CloseDesignViews(Toolkit& toolkit, const DesktopServices& services) {
+  toolkit.Unload(kListingForm);
+  if (services.closeReport) {
+    services.closeReport();
+  }
+}
+
+void CloseSummaryChildren(Toolkit& toolkit, const DesktopServices& services) {
+  CloseDesignViews(toolkit, services);
+  toolkit.Unload(kCompareCoresForm);
+}
+
+bool SummaryShowsADesign(Toolkit& toolkit) {
+  // Publication always names the core.
+  return toolkit.IsLoaded(kSummaryForm) && !toolkit.Text(kSummaryForm, "txtOutCoreSize").empty();
+}
+
+Message NoDesignToReport() {
+  return Message{kCautionTitle, MessageIcon::Information,
+                 "There is no design to report.\r\n\r\nEnter the design inputs and press "
+                 "\"Show Results\" first."};
+}
+
+}  // namespace pfc::ui
