@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "engine/core_design.h"
+#include "engine/method_constants.h"
 #include "engine/number_text.h"
 
 namespace pfc {
@@ -65,11 +66,14 @@ Evaluation EvaluateCore(DesignRecord& r, const WireTable& wires) {
   r.DeltaBavg = 0.723 * r.DeltaB;  // averaged over the line cycle
   r.Bac = r.DeltaBavg / 2;
   // Loss density in W/kg from the flux in tesla and the frequency in kHz.
-  r.CoreLossDensity = std::pow(r.Bac / 10000, 2.17) * (50.5 * std::pow(r.Frequency / 1000, 1.25));
+  r.CoreLossDensity =
+      std::pow(r.Bac / 10000, kCoreLossFluxExponent) *
+      (kCoreLossCoefficient * std::pow(r.Frequency / 1000, kCoreLossFrequencyExponent));
   r.CoreLoss = r.CoreLossDensity * r.CoreMass / 1000;  // W, mass in g
   r.TotalLoss = r.CoreLoss + r.CopperLoss;
   // Temperature rise from the loss per cm² of the stack's outer surface, °C.
-  r.TempRise = std::pow(r.TotalLoss / r.SurfaceArea, 0.833) * 450;
+  r.TempRise =
+      std::pow(r.TotalLoss / r.SurfaceArea, kThermalRiseExponent) * kThermalRiseCoefficient;
   return Evaluation::Completed;
 }
 

@@ -1,0 +1,291 @@
+#include "engine/operating_check.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+#include "engine/dowell.h"
+#include "engine/method_constants.h"
+#include "engine/rolloff_inductor.h"
+
+namespace pfc {
+namespace {
+
+using std::numbers::pi;
+constexpr double kSqrt2 = std::numbers::sqrt2;
+constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+
+CheckedNumber Known(double value) {
+  return std::isfinite(value) ? CheckedNumber(value) : std::nullopt;
+}
+
+InductanceAtCurrent InductanceAt(const RolloffInductor& inductor, double current, double target) {
+  const double inductance = inductor.Inductance(current);
+  return {Known(inductor.FieldStrength(current) * 4 * pi / 1000),
+          Known(inductor.PermeabilityFraction(current) * 100), Known(inductance * 1e6),
+          Known(inductance / target * 100)};
+}
+
+// What the line cycle gives each angle; ripple NaN where the core cannot carry the on-time.
+struct Angles {
+  std::array<double, kCheckedAngles> current{};
+  std::array<double, kCheckedAngles> duty{};
+  std::array<double, kCheckedAngles> ripple{};
+  std::array<double, kCheckedAngles> fluxSwing{};
+};
+
+// The mean over the line of In²/2 for each harmonic n of the triangular ripple, of amplitude
+// In = Δ·|sin(nπD)| / (π²·n²·D·(1 − D)). sin(nπD) is carried from the smaller of πD and
+// π(1 − D) by rotation, which keeps it accurate relative to its size where D nears 0 or 1.
+// The angles are the inner loop, padded to an even count, so that their rotations run two
+// at a time.
+std::array<double, kCheckedHarmonics> HarmonicPowers(const Angles& angles) {
+  constexpr std::size_t kLanes = kCheckedAngles + 1;
+  std::array<double, kLanes> weight{};  // trapezoid weight · (Δ / (π²·D·(1 − D)))²
+  std::array<double, kLanes> stepSin{};
+  std::array<double, kLanes> stepCos{};
+  std::array<double, kLanes> sine{};
+  std::array<double, kLanes> cosine{};
+  for (std::size_t k = 0; k < kCheckedAngles; ++k) {
+    const double d = angles.duty[k];
+    if (d <= 0 || d >= 1)
+      continue;  // no switching: no ripple harmonics
+    const double base = angles.ripple[k] / (pi * pi * d * (1 - d));
+    const double ends = (k == 0 || k == kCheckedAngles - 1) ? 0.5 : 1.0;
+    weight[k] = ends * base * base;
+    const double y = pi * std::min(d, 1 - d);
+    stepSin[k] = sine[k] = std::sin(y);
+    stepCos[k] = cosine[k] = std::cos(y);
+  }
+  std::array<double, kCheckedHarmonics> powers{};
+  for (std::size_t n = 0; n < kCheckedHarmonics; ++n) {
+    double even = 0;
+    double odd = 0;
+    for (std::size_t k = 0; k < kLanes; k += 2) {
+      even += weight[k] * sine[k] * sine[k];
+      odd += weight[k + 1] * sine[k + 1] * sine[k + 1];
+    }
+    for (std::size_t k = 0; k < kLanes; ++k) {
+      const double nextSine = sine[k] * stepCos[k] + cosine[k] * stepSin[k];
+      cosine[k] = cosine[k] * stepCos[k] - sine[k] * stepSin[k];
+      sine[k] = nextSine;
+    }
+    const double order = static_cast<double>(n + 1);
+    powers[n] = (even + odd) / (order * order * order * order) / (kCheckedAngles - 1) / 2;
+  }
+  return powers;
+}
+
+// The winding's copper: the DC resistance and Dowell's factor per harmonic at a temperature.
+class Winding {
+ public:
+  Winding(const DesignRecord& r) : r20_(r.WindingResistance), frequency_(r.Frequency) {
+    const double bare = std::sqrt(4 * (r.WireArea / 1e4) / pi);  // m
+    const double pitch = r.WireDia / 100;                        // m
+    shape_ = std::pow(pi / 4, 0.75) * bare * std::sqrt(bare / pitch);
+    const double perLayer = pi * (r.CoreID - r.WireDia) / r.WireDia;
+    layers_ = perLayer > 0 ? std::max(1.0, r.Turns / perLayer) : r.Turns;
+    for (int n = 1; n <= kCheckedHarmonics; ++n)
+      rootOf_[static_cast<std::size_t>(n - 1)] = std::sqrt(static_cast<double>(n));
+  }
+
+  // 1 + α·(T − 20 °C): the copper's resistance and resistivity relative to 20 °C.
+  static double Rise(double temperature) {
+    return 1 + kCopperTemperatureCoefficient * (temperature - kCopperReferenceTemperature);
+  }
+
+  double Resistance(double rise) const { return r20_ * rise; }
+
+  // Σ Fr(n)·R(T)·powerₙ.
+  double AcLoss(double rise, const std::array<double, kCheckedHarmonics>& powers) const {
+    const double resistivity = kCopperResistivity20C * rise;
+    const double skinDepth = std::sqrt(resistivity / (pi * frequency_ * kVacuumPermeability));
+    const double a1 = shape_ / skinDepth;  // δn = δ1/√n
+    double sum = 0;
+    for (std::size_t n = 0; n < powers.size(); ++n) {
+      if (powers[n] > 0)
+        sum += DowellFactor(a1 * rootOf_[n], layers_) * powers[n];
+    }
+    return Resistance(rise) * sum;
+  }
+
+ private:
+  double r20_;
+  double frequency_;
+  double shape_;   // (π/4)^(3/4)·d·√(d/p), m
+  double layers_;  // m
+  std::array<double, kCheckedHarmonics> rootOf_{};
+};
+
+void CheckTemperature(const DesignRecord& r, double iinRms, double coreLoss,
+                      const std::array<double, kCheckedHarmonics>& powers, LineCheck& out) {
+  const Winding winding(r);
+  double temperature = r.AmbientTemp + r.TempRise;
+  double dc = kNoValue;
+  double ac = kNoValue;
+  double total = kNoValue;
+  out.thermal = ThermalEnding::Unsettled;
+  for (out.thermalSteps = 0; out.thermalSteps < kMostThermalSteps;) {
+    const double rise = Winding::Rise(temperature);
+    if (!(rise > 0)) {
+      out.thermal = ThermalEnding::BelowCopperLaw;
+      return;
+    }
+    dc = iinRms * iinRms * winding.Resistance(rise);
+    ac = winding.AcLoss(rise, powers);
+    total = coreLoss + dc + ac;
+    const double next = r.AmbientTemp + kThermalRiseCoefficient *
+                                            std::pow(total / r.SurfaceArea, kThermalRiseExponent);
+    const double moved = std::fabs(next - temperature);
+    temperature = next;
+    ++out.thermalSteps;
+    if (!(temperature <= kRunawayTemperature)) {
+      out.thermal = ThermalEnding::Runaway;
+      break;
+    }
+    if (moved < kSteadyMove) {
+      out.thermal = ThermalEnding::Steady;
+      break;
+    }
+  }
+  out.copperDcLossW = Known(dc);
+  out.copperAcLossW = Known(ac);
+  out.totalLossW = Known(total);
+  out.temperatureRiseC = Known(temperature - r.AmbientTemp);
+  out.windingTemperatureC = Known(temperature);
+}
+
+// Peak current, ripple figures, DCM angle and flux at the peak, for a line with a ripple at
+// every angle.
+void CheckPeaks(const RolloffInductor& inductor, const DesignRecord& r, double ipkLine,
+                double turnsArea, const Angles& angles, LineCheck& out) {
+  int peakAt = 0;
+  int worstAt = 0;
+  int dcmBelow = 0;
+  double peak = -std::numeric_limits<double>::infinity();
+  for (int k = 0; k < kCheckedAngles; ++k) {
+    const auto i = static_cast<std::size_t>(k);
+    const double top = angles.current[i] + angles.ripple[i] / 2;
+    if (top > peak) {
+      peak = top;
+      peakAt = k;
+    }
+    if (angles.ripple[i] > angles.ripple[static_cast<std::size_t>(worstAt)])
+      worstAt = k;
+    if (k >= 1 && angles.current[i] < angles.ripple[i] / 2)
+      dcmBelow = k;
+  }
+  const double worst = angles.ripple[static_cast<std::size_t>(worstAt)];
+  out.ipk = Known(peak);
+  out.ipkAngleDeg = peakAt;
+  out.rippleMaxPp = Known(worst);
+  out.rippleMaxAngleDeg = worstAt;
+  out.rippleMaxPercentOfIpkLine = Known(worst / ipkLine * 100);
+  out.rippleAtCrestPp = Known(angles.ripple[kCheckedAngles - 1]);
+  out.dcmBelowAngleDeg = dcmBelow;
+  out.atIpk = InductanceAt(inductor, peak, r.Inductance);
+  out.bAtIpkT = Known(inductor.FluxLinkage(peak) / turnsArea);
+}
+
+// The ripple at angle k from the mean inductance VS/Δ of the angles before it, extrapolated
+// (it varies smoothly along the line, also where the duty and with it Δ reach zero), as the
+// root finder's starting point; 0 (none) where an earlier angle has no such mean.
+double RippleEstimate(const std::array<double, kCheckedAngles>& meanInductance, int k,
+                      double voltSeconds) {
+  const auto at = [&meanInductance, k](int back) {
+    return meanInductance[static_cast<std::size_t>(k - back)];
+  };
+  double mean = 0;
+  if (k >= 5)
+    mean = 4 * at(1) - 6 * at(2) + 4 * at(3) - at(4);
+  else if (k >= 2)
+    mean = at(1);
+  return mean > 0 ? voltSeconds / mean : 0;  // NaN compares false
+}
+
+}  // namespace
+
+double LineCycleMean(const std::array<double, kCheckedAngles>& values) {
+  double sum = (values.front() + values.back()) / 2;
+  for (std::size_t k = 1; k + 1 < values.size(); ++k)
+    sum += values[k];
+  return sum / (kCheckedAngles - 1);
+}
+
+LineCheck CheckLine(const DesignRecord& r, const RolloffGrade& grade, LineVoltage line) {
+  LineCheck out;
+  const double vrms = line == LineVoltage::Low ? r.VinMin : r.VinMax;
+  const double vpeak = kSqrt2 * vrms;
+  const double iinRms = r.InputPower / vrms;
+  const double ipkLine = kSqrt2 * iinRms;
+  out.vrms = Known(vrms);
+  out.vpeak = Known(vpeak);
+  out.peakAboveVout = vpeak >= r.Vout;
+  for (int k = 0; k < kCheckedAngles; ++k)
+    out.angles[static_cast<std::size_t>(k)].deg = k;
+  out.usable = vrms > 0 && std::isfinite(vpeak) && std::isfinite(iinRms) && std::isfinite(ipkLine);
+  if (!out.usable)
+    return out;
+  out.iinRms = iinRms;
+  out.ipkLine = ipkLine;
+
+  const RolloffInductor inductor(r.Turns, r.AlValue, r.PathLength, grade);
+  const double turnsArea = r.Turns * (r.CoreArea / 1e4);  // m²
+  out.atIpkLine = InductanceAt(inductor, ipkLine, r.Inductance);
+
+  Angles angles;
+  std::array<double, kCheckedAngles> lossDensity{};     // W/kg
+  std::array<double, kCheckedAngles> meanInductance{};  // H, VS/Δ
+  const double frequencyFactor =
+      kCoreLossCoefficient * std::pow(r.Frequency / 1000, kCoreLossFrequencyExponent);
+  double largestSwing = 0;
+  for (int k = 0; k < kCheckedAngles; ++k) {
+    const auto i = static_cast<std::size_t>(k);
+    const double theta = k * (pi / 2) / (kCheckedAngles - 1);
+    const double sine = std::sin(theta);
+    const double v = vpeak * sine;
+    const double current = ipkLine * sine;
+    const double duty = std::max(0.0, 1 - v / r.Vout);
+    const double voltSeconds = v * duty / r.Frequency;
+    const double swing = voltSeconds / turnsArea;
+    const std::optional<double> ripple =
+        inductor.Ripple(current, voltSeconds, RippleEstimate(meanInductance, k, voltSeconds));
+    meanInductance[i] = ripple && *ripple > 0 ? voltSeconds / *ripple : kNoValue;
+    out.saturates = out.saturates || !ripple;
+    angles.current[i] = current;
+    angles.duty[i] = duty;
+    angles.ripple[i] = ripple.value_or(kNoValue);
+    angles.fluxSwing[i] = swing;
+    lossDensity[i] = std::pow(swing / 2, kCoreLossFluxExponent) * frequencyFactor;
+    largestSwing = std::max(largestSwing, swing);
+
+    CheckedAngle& row = out.angles[i];
+    row.vin = Known(v);
+    row.iAvg = Known(current);
+    row.duty = Known(duty);
+    row.ripplePp = Known(angles.ripple[i]);
+    row.iMax = Known(current + angles.ripple[i] / 2);
+    row.fluxSwingT = Known(swing);
+  }
+  const double coreLoss = LineCycleMean(lossDensity) * r.CoreMass / 1000;
+  out.coreLossW = Known(coreLoss);
+  out.fluxSwingMaxMt = Known(largestSwing * 1000);
+  if (out.saturates)
+    return out;
+
+  CheckPeaks(inductor, r, ipkLine, turnsArea, angles, out);
+  CheckTemperature(r, iinRms, coreLoss, HarmonicPowers(angles), out);
+  return out;
+}
+
+OperatingCheck CheckOperation(const DesignRecord& record, const RolloffGrade& grade) {
+  OperatingCheck check;
+  check.grade = grade;
+  check.zeroBiasUh = Known(record.Turns * record.Turns * record.AlValue * 1e-9 * 1e6);
+  check.lowLine = CheckLine(record, grade, LineVoltage::Low);
+  check.highLine = CheckLine(record, grade, LineVoltage::High);
+  return check;
+}
+
+}  // namespace pfc
