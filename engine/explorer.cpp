@@ -5,6 +5,7 @@
 #include "engine/core_design.h"
 #include "engine/core_selection.h"
 #include "engine/inputs.h"
+#include "engine/operating_check.h"
 
 namespace pfc {
 namespace {
@@ -17,6 +18,14 @@ EntryTexts CalculatorEntries(const EntryTexts& entries) {
   selecting.chkPickCore = false;
   selecting.txtCoreSize.clear();
   return selecting;
+}
+
+void AddCheckFigures(const DesignRecord& evaluated, ExploredDesign& design) {
+  const LineCheck low =
+      CheckLine(evaluated, *FindRolloffGrade(kDefaultRolloffGrade), LineVoltage::Low);
+  design.CheckLAtIpkPercent = low.atIpk.lPercentOfTarget.value_or(kNotEvaluated);
+  design.CheckRipplePercent = low.rippleMaxPercentOfIpkLine.value_or(kNotEvaluated);
+  design.CheckWindingTemperatureC = low.windingTemperatureC.value_or(kNotEvaluated);
 }
 
 }  // namespace
@@ -82,6 +91,9 @@ Exploration ExploreDesigns(const EntryTexts& entries, const DesignRecord& record
       const bool completed = EvaluateCore(scratch, wires) == Evaluation::Completed;
       ExploredDesign& design =
           exploration.designs.emplace_back(DescribeDesign(scratch, catalogue, completed));
+      if (completed) {
+        AddCheckFigures(scratch, design);
+      }
       design.CalculatorChoice = outcome.ending == RunEnding::Published &&
                                 row == calculator.CoreIndex && stack == calculator.CoresToStack;
     }

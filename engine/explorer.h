@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,11 @@ struct ExploredDesign {
   double CoreHT = 0;            // cm, stack height
   double BoxedVolume = 0;       // cm³, OD² × stack height
   double CoreMass = 0;          // g, stack
+  // The operating check at the low line with the default roll-off grade; NaN where the
+  // evaluation stopped at the line peak or the check has no such number.
+  double CheckLAtIpkPercent = std::numeric_limits<double>::quiet_NaN();  // L at Ipk, % of target
+  double CheckRipplePercent = std::numeric_limits<double>::quiet_NaN();  // % of line peak
+  double CheckWindingTemperatureC = std::numeric_limits<double>::quiet_NaN();  // °C
   // A design whose output voltage is below the line peak is not evaluated past the copper
   // loss: its core loss, total loss and temperatures are NaN, as no value exists for them.
   bool PassesFieldStrength = false;  // HMax ≤ 115 Oe
