@@ -9,6 +9,7 @@
 #include "reports/listing.h"
 #include "reports/listing_csv.h"
 #include "tests/ui/explorer_fixture.h"
+#include "ui/forms/compare_cores_csv.h"
 
 namespace pfc::ui::testing {
 namespace {
@@ -35,10 +36,10 @@ TEST_F(ExplorerFlowTest, ExportWritesTheListedDesignsToTheChosenFile) {
   EXPECT_TRUE(kit.Messages().empty());
   const std::vector<std::string> lines = Lines(ReadFile(*savePath));
   ASSERT_EQ(lines.size(), session.explored.PassingCount() + 1);
-  // Only passing designs, each line the engine's own CSV line of that design.
+  // Only passing designs, each line the window's CSV line of that design.
   Exploration passing = session.explored.Current();
   std::erase_if(passing.designs, [](const ExploredDesign& d) { return !d.PassesAll(); });
-  EXPECT_EQ(ReadFile(*savePath), ExplorationCsv(passing));
+  EXPECT_EQ(ReadFile(*savePath), CompareCoresCsv(passing));
   for (std::size_t i = 1; i < lines.size(); ++i) {
     EXPECT_NE(lines[i].find(",true,true,true,true,true,"), std::string::npos) << lines[i];
   }

@@ -3,6 +3,8 @@
 #include "reports/summary_texts.h"
 #include "ui/forms/compare_cores.h"
 #include "ui/forms/form_names.h"
+#include "ui/forms/operating_check.h"
+#include "ui/forms/operating_check_controls.h"
 #include "ui/forms/summary_window.h"
 
 namespace pfc::ui {
@@ -40,6 +42,8 @@ void SummaryForm::Click(std::string_view control) {
     cmdWebLink_Click();
   } else if (control == "cmdCompareCores") {
     OpenCompareCores(toolkit_, session_);
+  } else if (control == kOpenOperatingCheckButton) {
+    CheckPublishedDesign(toolkit_, session_);
   }
 }
 
