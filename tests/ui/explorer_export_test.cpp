@@ -36,7 +36,7 @@ TEST_F(ExplorerFlowTest, ExportWritesTheListedDesignsToTheChosenFile) {
   EXPECT_TRUE(kit.Messages().empty());
   const std::vector<std::string> lines = Lines(ReadFile(*savePath));
   ASSERT_EQ(lines.size(), session.explored.PassingCount() + 1);
-  // Only passing designs, each line the engine's own CSV line of that design.
+  // Only passing designs, each line the window's CSV line of that design.
   Exploration passing = session.explored.Current();
   std::erase_if(passing.designs, [](const ExploredDesign& d) { return !d.PassesAll(); });
   EXPECT_EQ(ReadFile(*savePath), ExplorationCsv(passing));

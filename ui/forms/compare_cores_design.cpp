@@ -1,5 +1,6 @@
 #include "ui/forms/compare_cores_form.h"
 #include "ui/forms/design_helpers.h"
+#include "ui/forms/operating_check_controls.h"
 
 namespace pfc::ui {
 
@@ -57,6 +58,10 @@ FormDescription CompareCoresFormDesign() {
   use.enabled = false;
   c.push_back(use);
   c.push_back(Button("cmdExportCsv", "&Export CSV…", Pixels(174, 684, 150, 28), Arial(9.75), 3));
+  auto check = Button(kOpenOperatingCheckButton, "&Operating Check…", Pixels(336, 684, 150, 28),
+                      Arial(9.75), 3);
+  check.enabled = false;
+  c.push_back(check);
   c.push_back(Button("cmdClose", "&Close", Pixels(1078, 684, 110, 28), Arial(9.75), 4));
   return form;
 }

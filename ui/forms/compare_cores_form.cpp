@@ -2,10 +2,12 @@
 
 #include <string>
 
-#include "engine/explorer_csv.h"
 #include "ui/forms/compare_cores.h"
+#include "engine/explorer_csv.h"
 #include "ui/forms/file_export.h"
 #include "ui/forms/form_names.h"
+#include "ui/forms/operating_check.h"
+#include "ui/forms/operating_check_controls.h"
 
 namespace pfc::ui {
 
@@ -85,6 +87,8 @@ void CompareCoresForm::ShowCounts() {
 
 void CompareCoresForm::ShowPickState() {
   toolkit_.SetEnabled(kCompareCoresForm, "cmdUseDesign", session_.explored.Picked().has_value());
+  toolkit_.SetEnabled(kCompareCoresForm, kOpenOperatingCheckButton,
+                      session_.explored.Picked().has_value());
 }
 
 void CompareCoresForm::Click(std::string_view control) {
@@ -96,6 +100,12 @@ void CompareCoresForm::Click(std::string_view control) {
     cmdExportCsv_Click();
   } else if (control == "cmdClose") {
     toolkit_.Unload(kCompareCoresForm);
+  } else if (control == kOpenOperatingCheckButton) {
+    if (const auto picked = session_.explored.Picked()) {
+      // A copy: the pick's run may show a message, during which the designs may change.
+      const ExploredDesign design = session_.explored.Designs()[*picked];
+      CheckExploredDesign(toolkit_, session_, services_, design);
+    }
   }
 }
 

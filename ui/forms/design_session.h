@@ -3,12 +3,14 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/catalogue.h"
 #include "engine/design_record.h"
 #include "engine/design_run.h"
 #include "engine/result_summary.h"
 #include "reports/atomic_file.h"
+#include "ui/forms/checked_design.h"
 #include "ui/forms/explored_designs.h"
 
 namespace pfc::ui {
@@ -20,6 +22,7 @@ struct DesignSession {
   WireTable wires;
   char decimalSeparator = '.';  // of the numbers the windows show
   ExploredDesigns explored;     // what "Compare Cores" shows
+  CheckedDesign checked;        // what "Operating Check" shows
 };
 
 // What a save dialog asks for: a title, the name it suggests and the one file type it offers.
@@ -49,6 +52,8 @@ struct DesktopServices {
   std::function<std::optional<Message>(const std::string& tempFolder)> launchWebSite;
   // Asks where to save a file; nothing when the user cancelled.
   std::function<std::optional<std::string>(const SaveFileRequest&)> chooseSaveFile;
+  // A window's contents drawn as a PDF document, text as text; nothing when it cannot be.
+  std::function<std::optional<std::string>(std::string_view form)> drawFormAsPdf;
 };
 
 // The engine, the report writer and the process environment.

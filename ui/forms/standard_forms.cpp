@@ -8,6 +8,7 @@
 #include "ui/forms/form_designs.h"
 #include "ui/forms/input_form.h"
 #include "ui/forms/listing_form.h"
+#include "ui/forms/operating_check_form.h"
 #include "ui/forms/summary_form.h"
 
 namespace pfc::ui {
@@ -30,6 +31,9 @@ void RegisterStandardForms(FormRegistry& registry, DesignSession& session,
                [](Toolkit& toolkit) { return std::make_unique<DirectionsForm>(toolkit); });
   registry.Add(CompareCoresFormDesign(), [&session, &services](Toolkit& toolkit) {
     return std::make_unique<CompareCoresForm>(toolkit, session, services);
+  });
+  registry.Add(OperatingCheckFormDesign(), [&session, &services](Toolkit& toolkit) {
+    return std::make_unique<OperatingCheckForm>(toolkit, session, services);
   });
 }
 

@@ -5,8 +5,8 @@
 
 namespace pfc::ui {
 
-// Registers the disclaimer, the input form, the summary, the listing, the directions and
-// the core comparison.
+// Registers the disclaimer, the input form, the summary, the listing, the directions, the
+// core comparison and the operating check.
 // The session and the services must outlive every toolkit that uses the registry.
 void RegisterStandardForms(FormRegistry& registry, DesignSession& session,
                            const DesktopServices& services);

@@ -3,6 +3,7 @@
 #include "engine/contact_block.h"
 #include "ui/forms/design_helpers.h"
 #include "ui/forms/form_designs.h"
+#include "ui/forms/operating_check_controls.h"
 
 namespace pfc::ui {
 
@@ -127,6 +128,9 @@ FormDescription SummaryFormDesign() {
   c.push_back(Button("cmdExit", "R&eset Design Inputs", {8040, 6540, 2175, 420}, Arial(9.75), 2));
   // In the gap of the button row; after the designed buttons in tab order.
   c.push_back(Button("cmdCompareCores", "Co&mpare Cores", {4920, 6540, 1800, 420}, Arial(9.75), 3));
+  // Beside the note on the ripple the check questions, above the web link.
+  c.push_back(Button(kOpenOperatingCheckButton, "&Operating Check", {8040, 5430, 2175, 420},
+                     Arial(9.75), 4));
   return form;
 }
 

@@ -4,6 +4,8 @@
 #include "ui/forms/compare_cores.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/summary_children.h"
+#include "ui/forms/operating_check.h"
+#include "ui/forms/operating_check_controls.h"
 #include "ui/forms/summary_window.h"
 
 namespace pfc::ui {
@@ -42,6 +44,8 @@ void SummaryForm::Click(std::string_view control) {
     cmdWebLink_Click();
   } else if (control == "cmdCompareCores") {
     OpenCompareCores(toolkit_, session_);
+  } else if (control == kOpenOperatingCheckButton) {
+    CheckPublishedDesign(toolkit_, session_);
   }
 }
 

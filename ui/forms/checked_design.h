@@ -1,0 +1,67 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "engine/design_record.h"
+#include "engine/operating_check.h"
+#include "engine/rolloff_grades.h"
+
+namespace pfc::ui {
+
+// The design the "Operating Check" window shows, a copy taken when it was opened, and its
+// check at the chosen roll-off grade. The window's logic and its charts read this one object
+// and hear of every change. Owned by the application.
+class CheckedDesign {
+ public:
+  using Listener = std::function<void()>;
+
+  // Unsubscribes when destroyed.
+  class Subscription {
+   public:
+    Subscription() = default;
+    Subscription(const CheckedDesign& design, int id) : design_(&design), id_(id) {}
+    Subscription(Subscription&& other) noexcept;
+    Subscription& operator=(Subscription&& other) noexcept;
+    Subscription(const Subscription&) = delete;
+    Subscription& operator=(const Subscription&) = delete;
+    ~Subscription();
+
+   private:
+    const CheckedDesign* design_ = nullptr;
+    int id_ = 0;
+  };
+
+  CheckedDesign();
+  CheckedDesign(const CheckedDesign&) = delete;
+  CheckedDesign& operator=(const CheckedDesign&) = delete;
+
+  // Checks a published design at the current grade; `origin` says where it was published
+  // ("the summary", "a pick in Compare Cores").
+  void Check(const DesignRecord& record, std::string origin);
+  // Checks the design again at another grade.
+  void SetGrade(const RolloffGrade& grade);
+
+  bool HasDesign() const { return hasDesign_; }
+  const DesignRecord& Record() const { return record_; }
+  const std::string& Origin() const { return origin_; }
+  const RolloffGrade& Grade() const { return grade_; }
+  const OperatingCheck& Result() const { return result_; }
+
+  [[nodiscard]] Subscription Listen(Listener listener) const;
+
+ private:
+  void Notify();
+  void Forget(int id) const;
+
+  bool hasDesign_ = false;
+  DesignRecord record_;
+  std::string origin_;
+  RolloffGrade grade_;
+  OperatingCheck result_;
+  mutable std::map<int, Listener> listeners_;
+  mutable int nextId_ = 1;
+};
+
+}  // namespace pfc::ui

@@ -1,0 +1,139 @@
+#include "ui/forms/operating_check_form.h"
+
+#include <string>
+
+#include "engine/number_text.h"
+#include "reports/atomic_file.h"
+#include "reports/operating_check_csv.h"
+#include "ui/forms/file_export.h"
+#include "ui/forms/operating_check_controls.h"
+#include "ui/forms/operating_check_figures.h"
+
+namespace pfc::ui {
+
+using namespace check_controls;
+
+namespace {
+
+std::string GradeName(const RolloffGrade& grade) {
+  return "grade " + std::to_string(grade.permeability);
+}
+
+std::string LineHeading(const char* line, const CheckedNumber& vrms, const RolloffGrade& grade,
+                        char separator) {
+  const std::string volts = vrms ? FormatGeneral(*vrms, separator) + " V" : "—";
+  return std::string(line) + " " + volts + ", " + GradeName(grade);
+}
+
+}  // namespace
+
+void OperatingCheckForm::Form_Load() {
+  toolkit_.Move(kOperatingCheckForm, 300, 300);
+  int chosen = -1;
+  int position = 0;
+  for (const RolloffGrade& grade : RolloffGrades()) {
+    toolkit_.AddItem(kOperatingCheckForm, kGrade, std::to_string(grade.permeability));
+    if (grade.permeability == kDefaultRolloffGrade) {
+      chosen = position;
+    }
+    ++position;
+  }
+  toolkit_.Choose(kOperatingCheckForm, kGrade, chosen);
+  // A window loads with its design-time grade.
+  subscription_ = session_.checked.Listen([this] { ShowCheck(); });
+  session_.checked.SetGrade(*FindRolloffGrade(kDefaultRolloffGrade));
+}
+
+void OperatingCheckForm::ShowCheck() {
+  if (!toolkit_.IsLoaded(kOperatingCheckForm)) {
+    return;  // unloading: a control touched now would load the window again
+  }
+  const CheckedDesign& checked = session_.checked;
+  const char separator = session_.decimalSeparator;
+  if (!checked.HasDesign()) {
+    toolkit_.SetText(kOperatingCheckForm, kDesign, "No published design to check.");
+    return;
+  }
+  const OperatingCheck& check = checked.Result();
+  toolkit_.SetText(kOperatingCheckForm, kDesign,
+                   CheckedDesignName(checked.Record(), separator) + " (" + checked.Origin() + ")");
+  toolkit_.SetText(kOperatingCheckForm, kLowHeading,
+                   LineHeading("Low line", check.lowLine.vrms, check.grade, separator));
+  toolkit_.SetText(kOperatingCheckForm, kHighHeading,
+                   LineHeading("High line", check.highLine.vrms, check.grade, separator));
+  const auto figures = CheckFigures(checked.Record(), check, separator);
+  for (int row = 0; row < kFigureRows; ++row) {
+    const FigureRow& figure = figures[static_cast<std::size_t>(row)];
+    toolkit_.SetText(kOperatingCheckForm, FigureControl(row, FigureColumn::Caption),
+                     figure.caption);
+    toolkit_.SetText(kOperatingCheckForm, FigureControl(row, FigureColumn::Method), figure.method);
+    toolkit_.SetText(kOperatingCheckForm, FigureControl(row, FigureColumn::Low), figure.low);
+    toolkit_.SetText(kOperatingCheckForm, FigureControl(row, FigureColumn::High), figure.high);
+  }
+  toolkit_.SetText(kOperatingCheckForm, kVerdictHeading, "Verdicts, " + GradeName(check.grade));
+  const auto verdicts = CheckVerdicts(checked.Record(), check, separator);
+  for (int index = 0; index < kVerdicts; ++index) {
+    const Verdict& verdict = verdicts[static_cast<std::size_t>(index)];
+    const std::string control = VerdictControl(index);
+    toolkit_.SetText(kOperatingCheckForm, control, verdict.text);
+    toolkit_.SetForeColor(kOperatingCheckForm, control, verdict.missed ? kRed : kBlack);
+    toolkit_.SetBold(kOperatingCheckForm, control, verdict.missed);
+  }
+}
+
+void OperatingCheckForm::Click(std::string_view control) {
+  if (control == kGrade) {
+    cboGrade_Click();
+  } else if (control == kExportCsv) {
+    cmdExportCsv_Click();
+  } else if (control == kSavePdf) {
+    cmdSavePdf_Click();
+  } else if (control == kClose) {
+    toolkit_.Unload(kOperatingCheckForm);
+  }
+}
+
+void OperatingCheckForm::cboGrade_Click() {
+  const int position = toolkit_.ChosenPosition(kOperatingCheckForm, kGrade);
+  const auto grades = RolloffGrades();
+  if (position < 0 || static_cast<std::size_t>(position) >= grades.size()) {
+    return;
+  }
+  const RolloffGrade& grade = grades[static_cast<std::size_t>(position)];
+  if (grade.permeability != session_.checked.Grade().permeability) {
+    session_.checked.SetGrade(grade);
+  }
+}
+
+void OperatingCheckForm::cmdExportCsv_Click() {
+  const CheckedDesign& checked = session_.checked;
+  if (!checked.HasDesign()) {
+    return;
+  }
+  // The grade shapes every ripple in the file, so the suggested name carries it.
+  ExportFile(toolkit_, services_,
+             CsvFileRequest(
+                 "Export Operating Check",
+                 "operating-check-grade-" + std::to_string(checked.Grade().permeability) + ".csv"),
+             OperatingCheckCsv(checked.Result()));
+}
+
+void OperatingCheckForm::cmdSavePdf_Click() {
+  if (!services_.drawFormAsPdf) {
+    return;
+  }
+  const std::optional<std::string> pdf = services_.drawFormAsPdf(kOperatingCheckForm);
+  if (!pdf) {
+    toolkit_.ShowMessage(Message{kCautionTitle, MessageIcon::Information,
+                                 "The window could not be drawn as a PDF document."});
+    return;
+  }
+  ExportFile(toolkit_, services_,
+             SaveFileRequest{"Save Operating Check as PDF",
+                             "operating-check-grade-" +
+                                 std::to_string(session_.checked.Grade().permeability) + ".pdf",
+                             "PDF files", "pdf"},
+             *pdf);
+}
+
+}  // namespace pfc::ui
