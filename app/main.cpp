@@ -1,4 +1,3 @@
-#include <unistd.h>
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
@@ -8,19 +7,19 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "app/desktop_browser_platform.h"
 #include "app/information_options.h"
+#include "app/launch_web_site.h"
 #include "app/startup_report.h"
 #include "engine/version.h"
 #include "reports/image_sources.h"
-#include "ui/qt/report_viewer_host.h"
 #include "ui/forms/design_session.h"
-#include "ui/qt/explorer_widgets.h"
-#include "ui/forms/form_names.h"
 #include "ui/forms/form_designs.h"
-#include "app/desktop_browser_platform.h"
-#include "app/launch_web_site.h"
-#include "ui/qt/qt_toolkit.h"
+#include "ui/forms/form_names.h"
 #include "ui/forms/standard_forms.h"
+#include "ui/qt/explorer_widgets.h"
+#include "ui/qt/qt_toolkit.h"
+#include "ui/qt/report_viewer_host.h"
 
 namespace {
 
@@ -46,13 +45,6 @@ int main(int argc, char** argv) {
   const auto enteredMain = std::chrono::steady_clock::now();
   if (const std::optional<int> status = pfc::app::AnswerInformationOptions(argc, argv, std::cout))
     return *status;
-  // The embedded browser refuses to start as root with its sandbox on, which would leave a
-  // root session without reports; an explicit setting of the variable is left alone.
-  if (geteuid() == 0)
-    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
-  // The report viewer's browser shares OpenGL contexts with the windows; Qt needs to know
-  // before the application object exists, even though the browser is loaded much later.
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(pfc::kApplicationTitle));
   QApplication::setApplicationDisplayName(QString::fromUtf8(pfc::kApplicationTitle));
@@ -73,12 +65,16 @@ int main(int argc, char** argv) {
   pfc::ui::FormRegistry registry;
   pfc::ui::RegisterStandardForms(registry, session, services);
   const QString pictureFolder = PictureFolder();
-  QApplication::setWindowIcon(QIcon(pictureFolder + QStringLiteral("/pfc-core-designer.png")));
+  const QString windowIcon = pictureFolder + QStringLiteral("/pfc-core-designer.png");
+  QApplication::setWindowIcon(QIcon(windowIcon));
   pfc::ui::QtToolkit toolkit(registry, pictureFolder);
   pfc::ui::AddExplorerWidgets(toolkit, session);
   services.chooseSaveFile = pfc::ui::ChooseSaveFileWithDialog;
-  // The viewer module, and with it the embedded browser, is loaded by the first report.
-  pfc::ReportViewerHost viewer(toolkit, session.record);
+  // The report viewer, and with it the embedded browser, is a program of its own, started by
+  // the first report: the browser needs OpenGL set up before its application object exists,
+  // which would load the OpenGL driver into every session here.
+  pfc::ReportViewerHost viewer(toolkit, session.record, pfc::DefaultReportViewerProgramPath(),
+                               {QStringLiteral("--icon"), windowIcon});
   services.showReport = [&viewer](const std::string& path) { return viewer.ShowReport(path); };
   services.launchWebSite = [](const std::string& tempFolder) {
     pfc::ui::DesktopBrowserPlatform platform;
@@ -95,8 +91,8 @@ int main(int argc, char** argv) {
                   pfc::app::MillisecondsSinceProcessStart(), static_cast<long long>(inMain.count()),
                   pfc::app::ResidentMemory().c_str());
       // Where the program found its files, so that an installed copy can be checked.
-      std::printf("pictures: %s\nviewer module: %s\n", qPrintable(pictureFolder),
-                  qPrintable(pfc::DefaultReportViewerModulePath()));
+      std::printf("pictures: %s\nviewer program: %s\n", qPrintable(pictureFolder),
+                  qPrintable(pfc::DefaultReportViewerProgramPath()));
       std::fflush(stdout);
       QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     });

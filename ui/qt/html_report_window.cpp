@@ -15,7 +15,6 @@
 #include "reports/temp_folder.h"
 #include "ui/qt/html_file_loading.h"
 #include "ui/forms/save_report_copy.h"
-#include "ui/forms/viewer_flows.h"
 
 namespace pfc {
 namespace {
@@ -244,12 +243,12 @@ void frmHtmlReport::cmdPdf_Click() {
 }
 
 void frmHtmlReport::cmdExit_Click() {
-  ResetDesignFromViewer(toolkit_, record_);
+  emit resetDesignChosen();
   close();
 }
 
 void frmHtmlReport::cmdBack_Click() {
-  ReturnToSummary(toolkit_);
+  emit backChosen();
   close();
 }
 
