@@ -88,10 +88,10 @@ void PrintTo(const ExitCase& c, std::ostream* out) {
   *out << c.button;
 }
 
-class LeavingTheViewer : public ViewerRelayWindow,
+class ButtonsThatLeave : public ViewerRelayWindow,
                          public ::testing::WithParamInterface<ExitCase> {};
 
-TEST_P(LeavingTheViewer, TellsTheDesignerAndCloses) {
+TEST_P(ButtonsThatLeave, TellsTheDesignerAndCloses) {
   ASSERT_TRUE(RequestAndWait(GeneratedReport()));
 
   Button(GetParam().button)->click();
@@ -101,7 +101,7 @@ TEST_P(LeavingTheViewer, TellsTheDesignerAndCloses) {
   EXPECT_TRUE(toolkit_.Calls().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Buttons, LeavingTheViewer,
+INSTANTIATE_TEST_SUITE_P(Buttons, ButtonsThatLeave,
                          ::testing::Values(ExitCase{"cmdExit", ViewerEvent::ResetDesign},
                                            ExitCase{"cmdBack", ViewerEvent::Back}),
                          [](const auto& info) { return std::string(info.param.button); });
