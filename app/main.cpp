@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
   // the first report: the browser needs OpenGL set up before its application object exists,
   // which would load the OpenGL driver into every session here.
   pfc::ReportViewerHost viewer(toolkit, session.record, pfc::DefaultReportViewerProgramPath(),
-                               {QStringLiteral("--icon"), windowIcon});
+                               {QStringLiteral("--window-icon"), windowIcon});
   services.showReport = [&viewer](const std::string& path) { return viewer.ShowReport(path); };
   services.launchWebSite = [](const std::string& tempFolder) {
     pfc::ui::DesktopBrowserPlatform platform;

@@ -20,10 +20,13 @@
 
 namespace {
 
-// "--icon <file>": the designer's window icon, so the viewer looks like one of its windows.
+constexpr const char* kIconOption = "--window-icon";
+
+// "--window-icon <file>": the designer's window icon, so the viewer looks like one of its
+// windows. (Qt takes "-icon" for itself on X11.)
 QString IconArgument(int argc, char** argv) {
   for (int i = 1; i + 1 < argc; ++i) {
-    if (std::strcmp(argv[i], "--icon") == 0) {
+    if (std::strcmp(argv[i], kIconOption) == 0) {
       return QString::fromLocal8Bit(argv[i + 1]);
     }
   }
@@ -40,12 +43,13 @@ int main(int argc, char** argv) {
   // The browser shares OpenGL contexts with the windows; Qt needs to know before the
   // application object exists.
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  const QString icon = IconArgument(argc, argv);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(pfc::kApplicationTitle));
   QApplication::setApplicationDisplayName(QString::fromUtf8(pfc::kApplicationTitle));
   // One of the designer's windows to the desktop: the same menu entry and icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("pfc-core-designer"));
-  if (const QString icon = IconArgument(argc, argv); !icon.isEmpty()) {
+  if (!icon.isEmpty()) {
     QApplication::setWindowIcon(QIcon(icon));
   }
   if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
