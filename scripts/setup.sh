@@ -7,7 +7,7 @@ packages=(
   cmake make g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
   qt6-base-dev qt6-webengine-dev qt6-charts-dev qt6-qpa-plugins libgl-dev
-  xvfb xauth fonts-liberation2 xdg-utils
+  xvfb xauth fonts-liberation2 xdg-utils xdotool openbox
   dpkg-dev file desktop-file-utils
   clang-14 libclang-rt-14-dev
 )
