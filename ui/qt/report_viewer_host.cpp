@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <utility>
 
 #include "ui/forms/viewer_protocol.h"
 
@@ -105,10 +106,16 @@ void ReportViewerHost::ReadEvents() {
 void ReportViewerHost::ViewerEnded(int exitCode, QProcess::ExitStatus status) {
   // What the viewer said just before it ended still counts ("Back" closes it at once).
   ReadEvents();
+  // Let go of the process before any message: while the message is up, "View Report" may
+  // start the next viewer.
+  QProcess* ended = std::exchange(process_, nullptr);
+  ended->disconnect(this);
+  ended->deleteLater();
   const bool expected = closing_ || (status == QProcess::NormalExit && exitCode == 0);
+  closing_ = false;
   if (!expected) {
     const std::string reason = status == QProcess::CrashExit
-                                   ? process_->errorString().toStdString()
+                                   ? ended->errorString().toStdString()
                                    : "exit status " + std::to_string(exitCode);
     toolkit_.ShowMessage(ViewerStoppedMessage(reason));
   }
