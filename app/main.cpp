@@ -1,4 +1,3 @@
-#include <unistd.h>
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
@@ -47,13 +46,6 @@ int main(int argc, char** argv) {
   const auto enteredMain = std::chrono::steady_clock::now();
   if (const std::optional<int> status = pfc::app::AnswerInformationOptions(argc, argv, std::cout))
     return *status;
-  // The embedded browser refuses to start as root with its sandbox on, which would leave a
-  // root session without reports; an explicit setting of the variable is left alone.
-  if (geteuid() == 0)
-    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
-  // The report viewer's browser shares OpenGL contexts with the windows; Qt needs to know
-  // before the application object exists, even though the browser is loaded much later.
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(pfc::kApplicationTitle));
   // No display name: the platform would append it to every window and message title, and
@@ -76,12 +68,16 @@ int main(int argc, char** argv) {
   pfc::ui::FormRegistry registry;
   pfc::ui::RegisterStandardForms(registry, session, services);
   const QString pictureFolder = PictureFolder();
-  QApplication::setWindowIcon(QIcon(pictureFolder + QStringLiteral("/pfc-core-designer.png")));
+  const QString windowIcon = pictureFolder + QStringLiteral("/pfc-core-designer.png");
+  QApplication::setWindowIcon(QIcon(windowIcon));
   pfc::ui::QtToolkit toolkit(registry, pictureFolder);
   pfc::ui::AddExplorerWidgets(toolkit, session);
   services.chooseSaveFile = pfc::ui::ChooseSaveFileWithDialog;
-  // The viewer module, and with it the embedded browser, is loaded by the first report.
-  pfc::ReportViewerHost viewer(toolkit, session.record);
+  // The report viewer, and with it the embedded browser, is a program of its own, started by
+  // the first report: the browser needs OpenGL set up before its application object exists,
+  // which would load the OpenGL driver into every session here.
+  pfc::ReportViewerHost viewer(toolkit, session.record, pfc::DefaultReportViewerProgramPath(),
+                               {QStringLiteral("--window-icon"), windowIcon});
   services.showReport = [&viewer](const std::string& path) { return viewer.ShowReport(path); };
   services.closeReport = [&viewer] { viewer.UnloadViewer(); };
   services.launchWebSite = [](const std::string& tempFolder) {
@@ -99,8 +95,8 @@ int main(int argc, char** argv) {
                   pfc::app::MillisecondsSinceProcessStart(), static_cast<long long>(inMain.count()),
                   pfc::app::ResidentMemory().c_str());
       // Where the program found its files, so that an installed copy can be checked.
-      std::printf("pictures: %s\nviewer module: %s\n", qPrintable(pictureFolder),
-                  qPrintable(pfc::DefaultReportViewerModulePath()));
+      std::printf("pictures: %s\nviewer program: %s\n", qPrintable(pictureFolder),
+                  qPrintable(pfc::DefaultReportViewerProgramPath()));
       std::fflush(stdout);
       QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     });

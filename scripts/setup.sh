@@ -10,7 +10,7 @@ packages=(
   xvfb xauth fonts-liberation2 xdg-utils openbox xdotool x11-utils
   dpkg-dev file desktop-file-utils
   clang-14 libclang-rt-14-dev
-  ccache clang-format openbox
+  ccache clang-format
 )
 
 missing=()

@@ -22,7 +22,7 @@ fail() {
 installed_files=(
   bin/pfc-core
   bin/pfc-core-designer
-  lib/pfc-core-designer/libpfc_report_viewer.so
+  lib/pfc-core-designer/pfc-report-viewer
   share/pfc-core-designer/toridyne_logo.gif
   share/pfc-core-designer/gapcore.gif
   share/pfc-core-designer/disclaimer_header.png
@@ -70,12 +70,14 @@ check_tree() {
   grep -q "^disclaimer shown" <<< "$startup" || fail "the disclaimer was not shown: $startup"
   grep -qx "pictures: $prefix/share/pfc-core-designer" <<< "$startup" ||
     fail "the windows' pictures were not taken from the data folder: $startup"
-  grep -qx "viewer module: $prefix/lib/pfc-core-designer/libpfc_report_viewer.so" <<< "$startup" ||
-    fail "the report viewer module was not looked for in its installed folder: $startup"
+  grep -qx "viewer program: $prefix/lib/pfc-core-designer/pfc-report-viewer" <<< "$startup" ||
+    fail "the report viewer program was not looked for in its installed folder: $startup"
+  [ -x "$prefix/lib/pfc-core-designer/pfc-report-viewer" ] ||
+    fail "the report viewer program is not executable"
 
   # Nothing points back into the build tree, and every library the programs need resolves.
   local binary
-  for binary in bin/pfc-core bin/pfc-core-designer lib/pfc-core-designer/libpfc_report_viewer.so; do
+  for binary in bin/pfc-core bin/pfc-core-designer lib/pfc-core-designer/pfc-report-viewer; do
     if readelf -d "$prefix/$binary" | grep -qE 'RPATH|RUNPATH'; then
       fail "$binary keeps a library search path"
     fi

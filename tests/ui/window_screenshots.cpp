@@ -5,16 +5,17 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QPointer>
 #include <QTest>
 #include <cstdio>
 
-#include "ui/qt/report_viewer_host.h"
 #include "ui/forms/design_session.h"
+#include "ui/forms/form_names.h"
+#include "ui/forms/standard_forms.h"
 #include "ui/qt/design_table.h"
 #include "ui/qt/explorer_widgets.h"
-#include "ui/forms/form_names.h"
+#include "ui/qt/html_report_window.h"
 #include "ui/qt/qt_toolkit.h"
-#include "ui/forms/standard_forms.h"
 
 namespace {
 
@@ -35,19 +36,10 @@ void Save(pfc::ui::QtToolkit& kit, const char* form, const QString& folder, cons
   SaveWidget(kit.Window(form), folder, name);
 }
 
-// The viewer is not a toolkit form: it lives in its own module and is found by its name.
-QWidget* ReportViewerWindow() {
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (widget->objectName() == QLatin1String("frmHtmlReport") && widget->isVisible())
-      return widget;
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  // As in the application: the report viewer's browser shares OpenGL contexts with the windows.
+  // As in the report viewer program: the browser shares OpenGL contexts with the windows.
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication application(argc, argv);
   if (argc < 2) {
@@ -65,8 +57,14 @@ int main(int argc, char** argv) {
   pfc::ui::RegisterStandardForms(registry, session, services);
   pfc::ui::QtToolkit kit(registry, QCoreApplication::applicationDirPath());
   pfc::ui::AddExplorerWidgets(kit, session);
-  pfc::ReportViewerHost viewer(kit, session.record);
-  services.showReport = [&viewer](const std::string& path) { return viewer.ShowReport(path); };
+  // The report viewer's window in this process (the designer starts a program for it), so
+  // that its picture can be taken like the others'.
+  QPointer<pfc::frmHtmlReport> viewer;
+  services.showReport = [&](const std::string& path) -> std::optional<std::string> {
+    viewer = new pfc::frmHtmlReport(kit, session.record);
+    viewer->ShowFile(QString::fromStdString(path));
+    return std::nullopt;
+  };
   kit.SetMessagePresenter([&messages](const pfc::Message& m) { messages.push_back(m); });
 
   using namespace pfc::ui;
@@ -93,8 +91,8 @@ int main(int argc, char** argv) {
   kit.Unload(kCompareCoresForm);
   QTest::mouseClick(kit.Widget(kSummaryForm, "cmdReport"), Qt::LeftButton);
   QTest::qWait(kReportLoadMilliseconds);
-  SaveWidget(ReportViewerWindow(), folder, "report-viewer");
-  viewer.UnloadViewer();
+  SaveWidget(viewer, folder, "report-viewer");
+  delete viewer.data();
   QTest::mouseClick(kit.Widget(kSummaryForm, "cmdExit"), Qt::LeftButton);
   QTest::mouseClick(kit.Widget(kInputForm, "cmdHelp"), Qt::LeftButton);
   Save(kit, kDirectionsForm, folder, "directions");

@@ -304,12 +304,12 @@ void frmHtmlReport::WritePdf(const std::string& path, const QPageLayout& layout)
 }
 
 void frmHtmlReport::cmdExit_Click() {
-  ResetDesignFromViewer(toolkit_, record_);
+  emit resetDesignChosen();
   close();
 }
 
 void frmHtmlReport::cmdBack_Click() {
-  ReturnToSummary(toolkit_);
+  emit backChosen();
   close();
 }
 

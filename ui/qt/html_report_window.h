@@ -21,8 +21,8 @@ class frmHtmlReport final : public QWidget {
   Q_OBJECT
 
  public:
-  // Reads TempFolder (where the generated report lies) and CalcType from the record when a
-  // button is pressed. Without `dialogs` the desktop's dialogs are used.
+  // Reads TempFolder (where the generated report lies) from the record when a button is
+  // pressed. Without `dialogs` the desktop's dialogs are used.
   frmHtmlReport(ui::Toolkit& toolkit, const DesignRecord& record,
                 std::unique_ptr<ViewerDialogs> dialogs = nullptr);
   ~frmHtmlReport() override;
@@ -37,6 +37,10 @@ class frmHtmlReport final : public QWidget {
   // A "Save as PDF", or a print to a PDF file, ended; `saved` tells whether the file was
   // written.
   void pdfExportFinished(bool saved);
+  // "&Reset Design" and "&Back": the designer's windows are the designer's to change; the
+  // window closes right after.
+  void resetDesignChosen();
+  void backChosen();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

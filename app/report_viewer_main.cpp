@@ -1,0 +1,81 @@
+// pfc-report-viewer: the designer's report viewer window, in a process of its own so that
+// the embedded browser and the OpenGL driver it needs stay out of the designer. The designer
+// starts it and speaks to it through its standard input and output (ui/forms/viewer_protocol.h);
+// it ends when its window closes or its input ends.
+#include <unistd.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QIcon>
+#include <QSocketNotifier>
+#include <QStyleFactory>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "engine/design_run.h"
+#include "ui/qt/qt_toolkit.h"
+#include "ui/qt/viewer_relay.h"
+#include "ui/toolkit/form_registry.h"
+
+namespace {
+
+constexpr const char* kIconOption = "--window-icon";
+
+// "--window-icon <file>": the designer's window icon, so the viewer looks like one of its
+// windows. (Qt takes "-icon" for itself on X11.)
+QString IconArgument(int argc, char** argv) {
+  for (int i = 1; i + 1 < argc; ++i) {
+    if (std::strcmp(argv[i], kIconOption) == 0) {
+      return QString::fromLocal8Bit(argv[i + 1]);
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The embedded browser refuses to start as root with its sandbox on, which would leave a
+  // root session without reports; an explicit setting of the variable is left alone.
+  if (geteuid() == 0)
+    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
+  // The browser shares OpenGL contexts with the windows; Qt needs to know before the
+  // application object exists.
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  const QString icon = IconArgument(argc, argv);
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QString::fromUtf8(pfc::kApplicationTitle));
+  QApplication::setApplicationDisplayName(QString::fromUtf8(pfc::kApplicationTitle));
+  // One of the designer's windows to the desktop: the same menu entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("pfc-core-designer"));
+  if (!icon.isEmpty()) {
+    QApplication::setWindowIcon(QIcon(icon));
+  }
+  if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
+    QApplication::setStyle(style);
+  }
+
+  // No forms of its own: the toolkit only shows the window's messages.
+  const pfc::ui::FormRegistry noForms;
+  pfc::ui::QtToolkit toolkit(noForms, QString());
+  QFile events;
+  if (!events.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    return EXIT_FAILURE;
+  }
+  pfc::ViewerRelay relay(toolkit, events);
+
+  QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+  QObject::connect(&input, &QSocketNotifier::activated, &relay, [&relay, &input] {
+    char buffer[4096];
+    const ssize_t count = read(STDIN_FILENO, buffer, sizeof buffer);
+    if (count > 0) {
+      relay.Receive(QByteArray(buffer, count));
+    } else if (count == 0 || (errno != EINTR && errno != EAGAIN)) {
+      input.setEnabled(false);
+      relay.InputEnded();
+      QCoreApplication::quit();
+    }
+  });
+  return QApplication::exec();
+}

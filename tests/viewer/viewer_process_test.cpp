@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+
+#include <QApplication>
+#include <QTest>
+#include <fstream>
+#include <iterator>
+
+#include "tests/support/recording_toolkit.h"
+#include "tests/viewer/report_like_document.h"
+#include "tests/viewer/scratch_folder.h"
+#include "tests/viewer/stand_in_forms.h"
+#include "ui/forms/viewer_protocol.h"
+#include "ui/qt/report_viewer_host.h"
+
+namespace pfc {
+namespace {
+
+constexpr int kWaitMilliseconds = 30000;
+
+bool BrowserIsMappedIn(const std::string& process) {
+  std::ifstream maps("/proc/" + process + "/maps");
+  const std::string text{std::istreambuf_iterator<char>(maps), std::istreambuf_iterator<char>()};
+  return text.find("libQt6WebEngineCore") != std::string::npos;
+}
+
+// The designer's windows as after a published run (the input form hidden behind the
+// summary), and a generated report in the temporary folder.
+class ViewerProgram : public ::testing::Test {
+ protected:
+  ViewerProgram() : toolkit_(registry_) {
+    record_.TempFolder = temp_.Path().string();
+    record_.CalcType = CalcSelects;
+    report_ = temp_.File("temp.htm");
+    test::WriteBytes(report_, test::ReportLikeDocument("", "150"));
+    toolkit_.Show("frmXls");
+    toolkit_.Hide("frmXls");
+    toolkit_.Show("frmResult");
+  }
+
+  // A stand-in viewer: a script that keeps the request it read and then runs `then`.
+  QString StandIn(const std::string& then) {
+    const std::string path = temp_.File("stand-in-viewer");
+    test::WriteBytes(path, "#!/bin/sh\nIFS= read -r request\nprintf '%s\\n' \"$request\" > " +
+                               temp_.File("request") + "\n" + then + "\n");
+    ::chmod(path.c_str(), 0755);
+    return QString::fromStdString(path);
+  }
+
+  bool WaitUntilEnded(const ReportViewerHost& host) {
+    return QTest::qWaitFor([&] { return !host.IsViewerLoaded(); }, kWaitMilliseconds);
+  }
+
+  test::ScratchFolder temp_;
+  DesignRecord record_;
+  std::string report_;
+  ui::FormRegistry registry_ = test::StandInForms();
+  ui::RecordingToolkit toolkit_;
+};
+
+TEST_F(ViewerProgram, MissingProgramIsReportedByName) {
+  ReportViewerHost host(toolkit_, record_, QString::fromStdString(temp_.File("absent-viewer")));
+
+  const std::optional<std::string> failure = host.ShowReport(report_);
+
+  ASSERT_TRUE(failure.has_value());
+  EXPECT_NE(failure->find("absent-viewer"), std::string::npos) << *failure;
+  EXPECT_FALSE(host.IsViewerLoaded());
+}
+
+// The browser runs in the viewer's process only, and ends with the designer's host.
+TEST_F(ViewerProgram, BrowserRunsInTheViewerProcessAndEndsWithTheDesigner) {
+  std::string viewerProcess;
+  {
+    ReportViewerHost host(toolkit_, record_);
+    ASSERT_FALSE(host.ShowReport(report_).has_value());
+    viewerProcess = std::to_string(host.ViewerProcessId());
+    ASSERT_NE(viewerProcess, "0");
+
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return BrowserIsMappedIn(viewerProcess); }, kWaitMilliseconds));
+    EXPECT_FALSE(BrowserIsMappedIn("self"));
+  }
+  EXPECT_NE(::kill(std::stoi(viewerProcess), 0), 0);
+  EXPECT_TRUE(toolkit_.Messages().empty());
+}
+
+TEST_F(ViewerProgram, ClosedByTheDesignerWithoutAWord) {
+  ReportViewerHost host(toolkit_, record_);
+  ASSERT_FALSE(host.ShowReport(report_).has_value());
+  const std::string viewerProcess = std::to_string(host.ViewerProcessId());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return BrowserIsMappedIn(viewerProcess); }, kWaitMilliseconds));
+
+  host.UnloadViewer();
+
+  EXPECT_TRUE(WaitUntilEnded(host));
+  EXPECT_TRUE(toolkit_.Messages().empty());
+  EXPECT_TRUE(toolkit_.IsVisible("frmResult"));
+}
+
+TEST_F(ViewerProgram, CrashLeavesTheDesignerWithACautionAndTheNextReportStartsAnew) {
+  ReportViewerHost host(toolkit_, record_);
+  ASSERT_FALSE(host.ShowReport(report_).has_value());
+  const qint64 crashed = host.ViewerProcessId();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return BrowserIsMappedIn(std::to_string(crashed)); },
+                              kWaitMilliseconds));
+
+  ::kill(static_cast<pid_t>(crashed), SIGSEGV);
+
+  ASSERT_TRUE(WaitUntilEnded(host));
+  ASSERT_EQ(toolkit_.Messages().size(), 1u);
+  EXPECT_EQ(toolkit_.Messages().front().title, "Caution");
+  EXPECT_TRUE(toolkit_.IsVisible("frmResult"));
+  ASSERT_FALSE(host.ShowReport(report_).has_value());
+  EXPECT_NE(host.ViewerProcessId(), crashed);
+  EXPECT_NE(host.ViewerProcessId(), 0);
+}
+
+TEST_F(ViewerProgram, HearsTheRequestForTheReportAndTheTemporaryFolder) {
+  ReportViewerHost host(toolkit_, record_, StandIn("exit 0"));
+
+  ASSERT_FALSE(host.ShowReport(report_).has_value());
+
+  ASSERT_TRUE(WaitUntilEnded(host));
+  EXPECT_EQ(test::ReadBytes(temp_.File("request")), RequestLine({report_, record_.TempFolder}));
+  EXPECT_TRUE(toolkit_.Messages().empty());
+}
+
+TEST_F(ViewerProgram, BackBringsTheSummaryForward) {
+  toolkit_.UserClose("frmResult");
+  ReportViewerHost host(toolkit_, record_, StandIn("echo shown; echo back"));
+
+  ASSERT_FALSE(host.ShowReport(report_).has_value());
+
+  ASSERT_TRUE(WaitUntilEnded(host));
+  EXPECT_TRUE(toolkit_.IsVisible("frmResult"));
+  EXPECT_TRUE(toolkit_.Messages().empty());
+}
+
+TEST_F(ViewerProgram, ViewerThatFailsIsReportedWithItsStatus) {
+  ReportViewerHost host(toolkit_, record_, StandIn("exit 3"));
+
+  ASSERT_FALSE(host.ShowReport(report_).has_value());
+
+  ASSERT_TRUE(WaitUntilEnded(host));
+  ASSERT_EQ(toolkit_.Messages().size(), 1u);
+  EXPECT_NE(toolkit_.Messages().front().text.find("exit status 3"), std::string::npos);
+  EXPECT_TRUE(toolkit_.IsVisible("frmResult"));
+}
+
+struct ResetCase {
+  std::int16_t calcType;
+  int items;
+  int chosen;
+};
+
+void PrintTo(const ResetCase& c, std::ostream* out) {
+  *out << "CalcType " << c.calcType;
+}
+
+class ResettingTheDesign : public ViewerProgram, public ::testing::WithParamInterface<ResetCase> {};
+
+// The viewer only says "reset-design"; the designer's record decides what the core list
+// becomes.
+TEST_P(ResettingTheDesign, ClosesTheSummaryAndReturnsToTheInputForm) {
+  record_.CalcType = GetParam().calcType;
+  ReportViewerHost host(toolkit_, record_, StandIn("echo shown; echo reset-design"));
+
+  ASSERT_FALSE(host.ShowReport(report_).has_value());
+
+  ASSERT_TRUE(WaitUntilEnded(host));
+  EXPECT_FALSE(toolkit_.IsLoaded("frmResult"));
+  EXPECT_TRUE(toolkit_.IsVisible("frmXls"));
+  EXPECT_EQ(toolkit_.ItemCount("frmXls", "txtCoreSize"), GetParam().items);
+  EXPECT_EQ(toolkit_.ChosenPosition("frmXls", "txtCoreSize"), GetParam().chosen);
+  EXPECT_TRUE(toolkit_.Messages().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(CalcTypes, ResettingTheDesign,
+                         ::testing::Values(ResetCase{CalcSelects, 0, -1},
+                                           ResetCase{DesignerPicks, 3, 0}));
+
+}  // namespace
+}  // namespace pfc
