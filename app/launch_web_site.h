@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "engine/design_run.h"
 #include "app/browser_platform.h"
+#include "engine/design_run.h"
 
 namespace pfc::ui {
 

@@ -9,10 +9,10 @@
 #include <QTest>
 
 #include "ui/forms/design_session.h"
-#include "ui/qt/explorer_widgets.h"
 #include "ui/forms/form_names.h"
-#include "ui/qt/qt_toolkit.h"
 #include "ui/forms/standard_forms.h"
+#include "ui/qt/explorer_widgets.h"
+#include "ui/qt/qt_toolkit.h"
 
 namespace {
 

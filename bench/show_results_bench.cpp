@@ -14,8 +14,8 @@
 
 #include "ui/forms/design_session.h"
 #include "ui/forms/form_names.h"
-#include "ui/qt/qt_toolkit.h"
 #include "ui/forms/standard_forms.h"
+#include "ui/qt/qt_toolkit.h"
 
 namespace pfc::ui {
 namespace {

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "cli/check_command.h"
 #include "cli/batch_command.h"
+#include "cli/check_command.h"
 #include "cli/design_inputs_file.h"
 #include "cli/design_json.h"
 #include "cli/design_options.h"

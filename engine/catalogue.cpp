@@ -60,7 +60,8 @@ constexpr std::string_view kWireTableText =
 void ForEachField(std::string_view text, int fieldsPerRow,
                   const std::function<void(int, std::string_view)>& onField) {
   std::size_t start = text.find(',');
-  if (start == std::string_view::npos) return;
+  if (start == std::string_view::npos)
+    return;
   int field = 0;
   for (std::size_t next = text.find(',', start + 1); next != std::string_view::npos;
        start = next, next = text.find(',', start + 1)) {
@@ -71,12 +72,17 @@ void ForEachField(std::string_view text, int fieldsPerRow,
 
 }  // namespace
 
-std::string_view CoreCatalogueText() { return kCoreCatalogueText; }
-std::string_view WireTableText() { return kWireTableText; }
+std::string_view CoreCatalogueText() {
+  return kCoreCatalogueText;
+}
+std::string_view WireTableText() {
+  return kWireTableText;
+}
 
 std::int16_t CoreCatalogue::FindPartNo(std::string_view partNo) const {
   for (std::int16_t row = 1; row <= RowCount(); ++row) {
-    if (PartNo[static_cast<std::size_t>(row)] == partNo) return row;
+    if (PartNo[static_cast<std::size_t>(row)] == partNo)
+      return row;
   }
   return 0;
 }
@@ -84,10 +90,12 @@ std::int16_t CoreCatalogue::FindPartNo(std::string_view partNo) const {
 void DataLoad(WireTable& wires) {
   const std::array<std::vector<double>*, 4> columns = {&wires.Gauge, &wires.Resistance,
                                                        &wires.Diameter, &wires.Area};
-  for (auto* column : columns) column->assign(1, 0.0);
+  for (auto* column : columns)
+    column->assign(1, 0.0);
   ForEachField(kWireTableText, 4, [&](int field, std::string_view text) {
     if (field == 1) {
-      for (auto* column : columns) column->push_back(0.0);
+      for (auto* column : columns)
+        column->push_back(0.0);
     }
     columns[static_cast<std::size_t>(field - 1)]->back() = ValueOfText(text);
   });
@@ -98,11 +106,13 @@ void ArrayData_PFC_Load(CoreCatalogue& catalogue, DesignRecord& record) {
       &catalogue.OD, &catalogue.ID, &catalogue.HT, &catalogue.Mass, &catalogue.Lm,
       &catalogue.Ac, &catalogue.Al, &catalogue.Wa, &catalogue.WaAc};
   catalogue.PartNo.assign(1, std::string());
-  for (auto* column : numbers) column->assign(1, 0.0);
+  for (auto* column : numbers)
+    column->assign(1, 0.0);
   ForEachField(kCoreCatalogueText, 10, [&](int field, std::string_view text) {
     if (field == 1) {
       catalogue.PartNo.emplace_back(text);
-      for (auto* column : numbers) column->push_back(0.0);
+      for (auto* column : numbers)
+        column->push_back(0.0);
       return;
     }
     numbers[static_cast<std::size_t>(field - 2)]->back() = ValueOfText(text);

@@ -22,9 +22,8 @@ void AppendRows(std::string& csv, const char* line, const LineCheck& check) {
 std::string OperatingCheckCsv(const OperatingCheck& check) {
   std::string csv = "line,deg";
   const CheckedAngle names;
-  VisitAngleFigures(names, [&csv](const char* name, const CheckedNumber&) {
-    csv.append(",").append(name);
-  });
+  VisitAngleFigures(
+      names, [&csv](const char* name, const CheckedNumber&) { csv.append(",").append(name); });
   csv.append("\r\n");
   AppendRows(csv, "low", check.lowLine);
   AppendRows(csv, "high", check.highLine);

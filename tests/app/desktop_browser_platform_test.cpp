@@ -8,9 +8,9 @@
 #include <QThread>
 #include <filesystem>
 
+#include "app/launch_web_site.h"
 #include "engine/contact_block.h"
 #include "tests/viewer/scratch_folder.h"
-#include "app/launch_web_site.h"
 
 namespace pfc::ui {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/recording_toolkit.h"
 #include "ui/forms/design_session.h"
 #include "ui/forms/form_names.h"
-#include "tests/support/recording_toolkit.h"
 #include "ui/forms/standard_forms.h"
 
 namespace pfc::ui::testing {

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/recording_toolkit.h"
 #include "ui/forms/design_session.h"
 #include "ui/forms/form_names.h"
-#include "tests/support/recording_toolkit.h"
 #include "ui/forms/standard_forms.h"
 
 namespace pfc::ui::testing {

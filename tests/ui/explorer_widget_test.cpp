@@ -15,14 +15,14 @@
 #include "engine/core_selection.h"
 #include "engine/number_text.h"
 #include "ui/forms/design_session.h"
+#include "ui/forms/form_names.h"
+#include "ui/forms/standard_forms.h"
 #include "ui/qt/design_chart.h"
 #include "ui/qt/design_sort_filter.h"
 #include "ui/qt/design_table.h"
 #include "ui/qt/design_table_model.h"
 #include "ui/qt/explorer_widgets.h"
-#include "ui/forms/form_names.h"
 #include "ui/qt/qt_toolkit.h"
-#include "ui/forms/standard_forms.h"
 
 namespace pfc::ui::testing {
 namespace {

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "tests/ui/probe_form.h"
 #include "tests/support/toolkit_conformance.h"
+#include "tests/ui/probe_form.h"
 
 namespace pfc::ui::testing {
 namespace {

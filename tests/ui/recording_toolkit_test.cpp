@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/ui/probe_form.h"
 #include "tests/support/toolkit_conformance.h"
+#include "tests/ui/probe_form.h"
 
 namespace pfc::ui::testing {
 namespace {

@@ -8,11 +8,11 @@
 #include <QWebEngineView>
 
 #include "reports/report_writer.h"
-#include "ui/qt/html_report_window.h"
+#include "tests/support/recording_toolkit.h"
 #include "tests/viewer/scratch_folder.h"
 #include "tests/viewer/stand_in_forms.h"
 #include "tests/viewer/viewer_test_support.h"
-#include "tests/support/recording_toolkit.h"
+#include "ui/qt/html_report_window.h"
 
 namespace pfc {
 namespace {

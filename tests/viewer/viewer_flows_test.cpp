@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/viewer/stand_in_forms.h"
 #include "tests/support/recording_toolkit.h"
+#include "tests/viewer/stand_in_forms.h"
 
 namespace pfc {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "ui/forms/compare_cores.h"
 #include "engine/explorer_csv.h"
+#include "ui/forms/compare_cores.h"
 #include "ui/forms/file_export.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/operating_check.h"

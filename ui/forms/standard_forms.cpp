@@ -2,9 +2,9 @@
 
 #include <memory>
 
+#include "ui/forms/compare_cores_form.h"
 #include "ui/forms/directions_form.h"
 #include "ui/forms/enter_form.h"
-#include "ui/forms/compare_cores_form.h"
 #include "ui/forms/form_designs.h"
 #include "ui/forms/input_form.h"
 #include "ui/forms/listing_form.h"

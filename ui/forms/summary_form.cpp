@@ -3,9 +3,9 @@
 #include "reports/summary_texts.h"
 #include "ui/forms/compare_cores.h"
 #include "ui/forms/form_names.h"
-#include "ui/forms/summary_children.h"
 #include "ui/forms/operating_check.h"
 #include "ui/forms/operating_check_controls.h"
+#include "ui/forms/summary_children.h"
 #include "ui/forms/summary_window.h"
 
 namespace pfc::ui {
