@@ -180,7 +180,7 @@ void CheckPeaks(const RolloffInductor& inductor, const DesignRecord& r, double i
   out.ipkAngleDeg = peakAt;
   out.rippleMaxPp = Known(worst);
   out.rippleMaxAngleDeg = worstAt;
-  out.rippleMaxPercentOfIpkLine = Known(worst / ipkLine * 100);
+  out.rippleMaxPercentOfIpkLine = ipkLine > 0 ? Known(worst / ipkLine * 100) : std::nullopt;
   out.rippleAtCrestPp = Known(angles.ripple[kCheckedAngles - 1]);
   out.dcmBelowAngleDeg = dcmBelow;
   out.atIpk = InductanceAt(inductor, peak, r.Inductance);
@@ -222,7 +222,8 @@ LineCheck CheckLine(const DesignRecord& r, const RolloffGrade& grade, LineVoltag
   LineCheck out;
   const double vrms = line == LineVoltage::Low ? r.VinMin : r.VinMax;
   const double vpeak = kSqrt2 * vrms;
-  const double iinRms = r.InputPower / vrms;
+  // Not divided by a line voltage that is not positive: such a line is not checked.
+  const double iinRms = vrms > 0 ? r.InputPower / vrms : kNoValue;
   const double ipkLine = kSqrt2 * iinRms;
   out.vrms = Known(vrms);
   out.vpeak = Known(vpeak);
