@@ -79,7 +79,7 @@ std::array<double, kCheckedHarmonics> HarmonicPowers(const Angles& angles) {
 // The winding's copper: the DC resistance and Dowell's factor per harmonic at a temperature.
 class Winding {
  public:
-  Winding(const DesignRecord& r) : r20_(r.WindingResistance), frequency_(r.Frequency) {
+  explicit Winding(const DesignRecord& r) : r20_(r.WindingResistance), frequency_(r.Frequency) {
     const double bare = std::sqrt(4 * (r.WireArea / 1e4) / pi);  // m
     const double pitch = r.WireDia / 100;                        // m
     shape_ = std::pow(pi / 4, 0.75) * bare * std::sqrt(bare / pitch);
@@ -90,15 +90,15 @@ class Winding {
   }
 
   // 1 + α·(T − 20 °C): the copper's resistance and resistivity relative to 20 °C.
-  static double Rise(double temperature) {
+  static double ResistanceFactor(double temperature) {
     return 1 + kCopperTemperatureCoefficient * (temperature - kCopperReferenceTemperature);
   }
 
-  double Resistance(double rise) const { return r20_ * rise; }
+  double Resistance(double factor) const { return r20_ * factor; }
 
   // Σ Fr(n)·R(T)·powerₙ.
-  double AcLoss(double rise, const std::array<double, kCheckedHarmonics>& powers) const {
-    const double resistivity = kCopperResistivity20C * rise;
+  double AcLoss(double factor, const std::array<double, kCheckedHarmonics>& powers) const {
+    const double resistivity = kCopperResistivity20C * factor;
     const double skinDepth = std::sqrt(resistivity / (pi * frequency_ * kVacuumPermeability));
     const double a1 = shape_ / skinDepth;  // δn = δ1/√n
     double sum = 0;
@@ -106,7 +106,7 @@ class Winding {
       if (powers[n] > 0)
         sum += DowellFactor(a1 * rootOf_[n], layers_) * powers[n];
     }
-    return Resistance(rise) * sum;
+    return Resistance(factor) * sum;
   }
 
  private:
@@ -126,13 +126,13 @@ void CheckTemperature(const DesignRecord& r, double iinRms, double coreLoss,
   double total = kNoValue;
   out.thermal = ThermalEnding::Unsettled;
   for (out.thermalSteps = 0; out.thermalSteps < kMostThermalSteps;) {
-    const double rise = Winding::Rise(temperature);
-    if (!(rise > 0)) {
+    const double factor = Winding::ResistanceFactor(temperature);
+    if (!(factor > 0)) {
       out.thermal = ThermalEnding::BelowCopperLaw;
       return;
     }
-    dc = iinRms * iinRms * winding.Resistance(rise);
-    ac = winding.AcLoss(rise, powers);
+    dc = iinRms * iinRms * winding.Resistance(factor);
+    ac = winding.AcLoss(factor, powers);
     total = coreLoss + dc + ac;
     const double next = r.AmbientTemp + kThermalRiseCoefficient *
                                             std::pow(total / r.SurfaceArea, kThermalRiseExponent);
@@ -180,7 +180,7 @@ void CheckPeaks(const RolloffInductor& inductor, const DesignRecord& r, double i
   out.ipkAngleDeg = peakAt;
   out.rippleMaxPp = Known(worst);
   out.rippleMaxAngleDeg = worstAt;
-  out.rippleMaxPercentOfIpkLine = Known(worst / ipkLine * 100);
+  out.rippleMaxPercentOfIpkLine = ipkLine > 0 ? Known(worst / ipkLine * 100) : std::nullopt;
   out.rippleAtCrestPp = Known(angles.ripple[kCheckedAngles - 1]);
   out.dcmBelowAngleDeg = dcmBelow;
   out.atIpk = InductanceAt(inductor, peak, r.Inductance);
@@ -222,7 +222,8 @@ LineCheck CheckLine(const DesignRecord& r, const RolloffGrade& grade, LineVoltag
   LineCheck out;
   const double vrms = line == LineVoltage::Low ? r.VinMin : r.VinMax;
   const double vpeak = kSqrt2 * vrms;
-  const double iinRms = r.InputPower / vrms;
+  // Not divided by a line voltage that is not positive: such a line is not checked.
+  const double iinRms = vrms > 0 ? r.InputPower / vrms : kNoValue;
   const double ipkLine = kSqrt2 * iinRms;
   out.vrms = Known(vrms);
   out.vpeak = Known(vpeak);

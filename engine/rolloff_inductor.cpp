@@ -174,9 +174,11 @@ std::optional<double> RolloffInductor::Ripple(double current, double voltSeconds
   double low = 0;   // f(low) < 0
   double high = 0;  // f(high) > 0 once bracketed
   bool bracketed = false;
-  double half = estimate > 0 && estimate < kLargestHalfRipple
-                    ? estimate / 2
-                    : std::min(voltSeconds / (2 * Inductance(current)), kLargestHalfRipple);
+  // Far into the roll-off the inductance underflows to zero; the start is then the largest.
+  const double atCurrent = Inductance(current);
+  double half = estimate > 0 && estimate < kLargestHalfRipple ? estimate / 2
+                : atCurrent > 0 ? std::min(voltSeconds / (2 * atCurrent), kLargestHalfRipple)
+                                : kLargestHalfRipple;
   for (int step = 0; step < kMostRippleSteps; ++step) {
     Point up;
     Point down;
@@ -201,13 +203,14 @@ std::optional<double> RolloffInductor::Ripple(double current, double voltSeconds
     }
     const double slope = up.inductance + down.inductance;
     const double curvature = up.slope - down.slope;
-    double change = -f / slope;
-    const double correction = 1 + change * curvature / (2 * slope);
+    // Where both inductances underflow there is no step: bisect (or double) instead.
+    double change = slope > 0 ? -f / slope : 0;
+    const double correction = slope > 0 ? 1 + change * curvature / (2 * slope) : 0;
     const bool halley = correction > 0.5 && correction < 2;
     if (halley)
       change /= correction;
     double next = half + change;
-    const bool inside = next > low && (!bracketed || next < high);
+    const bool inside = slope > 0 && next > low && (!bracketed || next < high);
     if (!inside)
       next = bracketed ? low + (high - low) / 2 : 2 * half;
     if (!(next <= kLargestHalfRipple))
