@@ -19,5 +19,6 @@ export CCACHE_NOHASHDIR=1
 # The compiler is recognised by its contents, not its time stamp: a reinstalled package of
 # the same compiler keeps the cache; a new compiler version does not reuse it.
 export CCACHE_COMPILERCHECK=content
-# Three build trees (normal, sanitizers, fuzzing) with debug information fill about X GB.
-export CCACHE_MAXSIZE="${CCACHE_MAXSIZE:-6G}"
+# The three build trees (normal, sanitizers, fuzzing) take a few hundred MB compressed (the
+# normal one 61 MB); the room left keeps the objects of earlier versions of the tree.
+export CCACHE_MAXSIZE="${CCACHE_MAXSIZE:-2G}"
