@@ -67,6 +67,17 @@ std::string KindOf(const Json& value) {
   return "an object";
 }
 
+// A text of the file in a message: in quotes, and cut short, since it may be any length.
+std::string Quoted(const std::string& text) {
+  constexpr std::size_t kShown = 40;
+  if (text.size() <= kShown)
+    return "\"" + text + "\"";
+  std::size_t cut = kShown;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+    --cut;  // not inside a UTF-8 character
+  return "\"" + text.substr(0, cut) + "…\"";
+}
+
 std::string WrongType(const std::string& field, const Json& value, const char* wanted) {
   return "\"" + field + "\" is " + KindOf(value) + " where " + wanted + " belongs";
 }
@@ -132,13 +143,13 @@ std::string CheckFormatAndVersion(const Json& document) {
   bool tooLarge = false;
   const std::string text = version->get<std::string>();
   if (!ReadVersion(text, major, tooLarge))
-    return "its version \"" + text + "\" is not a version number such as \"1.0\"";
+    return "its version " + Quoted(text) + " is not a version number such as \"1.0\"";
   if (tooLarge || major > kMajorVersion) {
-    return "it is a design file of version " + text + ", newer than this program reads (" +
+    return "it is a design file of version " + Quoted(text) + ", newer than this program reads (" +
            std::to_string(kMajorVersion) + ".x); open it with a newer PFC Core Designer";
   }
   if (major < kMajorVersion)
-    return "its version " + text + " is not a version of the design file";
+    return "its version " + Quoted(text) + " is not a version of the design file";
   return {};
 }
 
@@ -167,7 +178,7 @@ std::string ReadCalculator(const Json& document, EntryTexts& entries) {
     if (*calculator == kCalculatorPicks) {
       entries.chkPickCore = true;
     } else if (*calculator != kCalculatorSelects) {
-      return "its \"calculator\" is \"" + calculator->get<std::string>() + "\", not \"" +
+      return "its \"calculator\" is " + Quoted(calculator->get<std::string>()) + ", not \"" +
              kCalculatorSelects + "\" or \"" + kCalculatorPicks + "\"";
     }
   }

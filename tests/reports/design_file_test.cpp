@@ -200,6 +200,15 @@ INSTANTIATE_TEST_SUITE_P(
         {"a grade beyond any double", Head(R"("rolloff-grade":1e999)"), "too large"},
     }));
 
+TEST(DesignFile, ALongTextOfTheFileIsCutShortInTheMessage) {
+  const DesignFileRead read =
+      DesignFileFromText(R"({"format":"pfc-design","version":"1.0","calculator":")" +
+                         std::string(100000, 'x') + "\"}");
+  EXPECT_FALSE(read.read);
+  EXPECT_NE(read.reason.find("calculator"), std::string::npos) << read.reason;
+  EXPECT_LT(read.reason.size(), 200u);
+}
+
 TEST(ReadDesignFile, OpensWhatWasSaved) {
   ScratchFolder folder;
   const std::string path = (folder.path() / "boost.pfcdesign").string();
