@@ -46,7 +46,8 @@ int main(int argc, char** argv) {
   const QString icon = IconArgument(argc, argv);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(pfc::kApplicationTitle));
-  QApplication::setApplicationDisplayName(QString::fromUtf8(pfc::kApplicationTitle));
+  // No display name: the platform would append it to the window's title, which is the
+  // window's own caption, as in the designer.
   // One of the designer's windows to the desktop: the same menu entry and icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("pfc-core-designer"));
   if (!icon.isEmpty()) {
