@@ -15,6 +15,7 @@
 #include "ui/qt/report_viewer_host.h"
 #include "ui/forms/design_session.h"
 #include "ui/qt/explorer_widgets.h"
+#include "ui/qt/operating_check_widgets.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/form_designs.h"
 #include "app/desktop_browser_platform.h"
@@ -76,7 +77,11 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon(pictureFolder + QStringLiteral("/pfc-core-designer.png")));
   pfc::ui::QtToolkit toolkit(registry, pictureFolder);
   pfc::ui::AddExplorerWidgets(toolkit, session);
+  pfc::ui::AddOperatingCheckWidgets(toolkit, session);
   services.chooseSaveFile = pfc::ui::ChooseSaveFileWithDialog;
+  services.drawFormAsPdf = [&toolkit](std::string_view form) {
+    return pfc::ui::DrawFormAsPdf(toolkit, form);
+  };
   // The viewer module, and with it the embedded browser, is loaded by the first report.
   pfc::ReportViewerHost viewer(toolkit, session.record);
   services.showReport = [&viewer](const std::string& path) { return viewer.ShowReport(path); };

@@ -13,6 +13,8 @@
 #include "ui/qt/design_table.h"
 #include "ui/qt/explorer_widgets.h"
 #include "ui/forms/form_names.h"
+#include "ui/forms/operating_check_controls.h"
+#include "ui/qt/operating_check_widgets.h"
 #include "ui/qt/qt_toolkit.h"
 #include "ui/forms/standard_forms.h"
 
@@ -65,6 +67,7 @@ int main(int argc, char** argv) {
   pfc::ui::RegisterStandardForms(registry, session, services);
   pfc::ui::QtToolkit kit(registry, QCoreApplication::applicationDirPath());
   pfc::ui::AddExplorerWidgets(kit, session);
+  pfc::ui::AddOperatingCheckWidgets(kit, session);
   pfc::ReportViewerHost viewer(kit, session.record);
   services.showReport = [&viewer](const std::string& path) { return viewer.ShowReport(path); };
   kit.SetMessagePresenter([&messages](const pfc::Message& m) { messages.push_back(m); });
@@ -91,6 +94,9 @@ int main(int argc, char** argv) {
   }
   Save(kit, kCompareCoresForm, folder, "compare-cores");
   kit.Unload(kCompareCoresForm);
+  QTest::mouseClick(kit.Widget(kSummaryForm, kOpenOperatingCheckButton), Qt::LeftButton);
+  Save(kit, kOperatingCheckForm, folder, "operating-check");
+  kit.Unload(kOperatingCheckForm);
   QTest::mouseClick(kit.Widget(kSummaryForm, "cmdReport"), Qt::LeftButton);
   QTest::qWait(kReportLoadMilliseconds);
   SaveWidget(ReportViewerWindow(), folder, "report-viewer");
