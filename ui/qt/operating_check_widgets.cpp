@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QComboBox>
 #include <QFontInfo>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -41,6 +43,9 @@ std::optional<std::string> DrawFormAsPdf(QtToolkit& toolkit, std::string_view fo
     pdf.setCreator(QStringLiteral("PFC Core Designer"));
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                   QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    // Screen resolution: the widgets, the charts' dashes and legends included, are laid out
+    // in screen pixels and draw the same way at about the same scale.
+    pdf.setResolution(96);
     QPainter painter;
     if (!painter.begin(&pdf)) {
       return std::nullopt;
@@ -65,6 +70,12 @@ std::optional<std::string> DrawFormAsPdf(QtToolkit& toolkit, std::string_view fo
         painter.setPen(list->palette().color(QPalette::Text));
         painter.drawText(list->geometry().adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                          list->currentText());
+        continue;
+      }
+      if (auto* view = qobject_cast<QGraphicsView*>(child)) {
+        // The scene itself: through the view, a chart's legend is clipped to its first entry.
+        view->scene()->render(&painter, QRectF(view->geometry()),
+                              view->mapToScene(view->viewport()->rect()).boundingRect());
         continue;
       }
       child->render(&painter, child->pos(), QRegion(), QWidget::DrawChildren);
