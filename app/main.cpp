@@ -19,6 +19,7 @@
 #include "ui/forms/standard_forms.h"
 #include "ui/qt/explorer_widgets.h"
 #include "ui/qt/file_dialog_guard.h"
+#include "ui/qt/operating_check_widgets.h"
 #include "ui/qt/qt_toolkit.h"
 #include "ui/qt/report_viewer_host.h"
 
@@ -72,7 +73,11 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon(windowIcon));
   pfc::ui::QtToolkit toolkit(registry, pictureFolder);
   pfc::ui::AddExplorerWidgets(toolkit, session);
+  pfc::ui::AddOperatingCheckWidgets(toolkit, session);
   services.chooseSaveFile = pfc::ui::ChooseSaveFileWithDialog;
+  services.drawFormAsPdf = [&toolkit](std::string_view form) {
+    return pfc::ui::DrawFormAsPdf(toolkit, form);
+  };
   // The report viewer, and with it the embedded browser, is a program of its own, started by
   // the first report: the browser needs OpenGL set up before its application object exists,
   // which would load the OpenGL driver into every session here.

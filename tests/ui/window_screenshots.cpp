@@ -11,10 +11,12 @@
 
 #include "ui/forms/design_session.h"
 #include "ui/forms/form_names.h"
+#include "ui/forms/operating_check_controls.h"
 #include "ui/forms/standard_forms.h"
 #include "ui/qt/design_table.h"
 #include "ui/qt/explorer_widgets.h"
 #include "ui/qt/html_report_window.h"
+#include "ui/qt/operating_check_widgets.h"
 #include "ui/qt/qt_toolkit.h"
 
 namespace {
@@ -57,6 +59,7 @@ int main(int argc, char** argv) {
   pfc::ui::RegisterStandardForms(registry, session, services);
   pfc::ui::QtToolkit kit(registry, QCoreApplication::applicationDirPath());
   pfc::ui::AddExplorerWidgets(kit, session);
+  pfc::ui::AddOperatingCheckWidgets(kit, session);
   // The report viewer's window in this process (the designer starts a program for it), so
   // that its picture can be taken like the others'.
   QPointer<pfc::frmHtmlReport> viewer;
@@ -89,6 +92,9 @@ int main(int argc, char** argv) {
   }
   Save(kit, kCompareCoresForm, folder, "compare-cores");
   kit.Unload(kCompareCoresForm);
+  QTest::mouseClick(kit.Widget(kSummaryForm, kOpenOperatingCheckButton), Qt::LeftButton);
+  Save(kit, kOperatingCheckForm, folder, "operating-check");
+  kit.Unload(kOperatingCheckForm);
   QTest::mouseClick(kit.Widget(kSummaryForm, "cmdReport"), Qt::LeftButton);
   QTest::qWait(kReportLoadMilliseconds);
   SaveWidget(viewer, folder, "report-viewer");

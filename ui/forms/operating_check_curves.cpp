@@ -62,7 +62,7 @@ LineCurrentCurves CurrentOverHalfCycle(const LineCheck& line) {
     }
     const double x = deg;
     curves.average.push_back({x, *angle.iAvg});
-    if (angle.ripplePp && angle.iMax) {
+    if (!line.saturates && angle.ripplePp && angle.iMax) {
       curves.upper.push_back({x, *angle.iMax});
       // The boost diode stops the inductor current at zero.
       curves.lower.push_back({x, std::max(0.0, *angle.iAvg - *angle.ripplePp / 2)});

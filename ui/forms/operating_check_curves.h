@@ -39,8 +39,9 @@ struct LineCurrentCurves {
   std::vector<CurvePoint> lower;    // average minus half the ripple, not below zero
 };
 
-// One line voltage over the half cycle: the checked quarter cycle and its mirror image. An
-// angle without a ripple (the core saturates there) has no point on the envelopes.
+// One line voltage over the half cycle: the checked quarter cycle and its mirror image. A line
+// where the core saturates has no envelopes: a line drawn across the angles without a ripple
+// would show one that does not exist.
 LineCurrentCurves CurrentOverHalfCycle(const LineCheck& line);
 
 }  // namespace pfc::ui

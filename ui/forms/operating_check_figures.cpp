@@ -281,9 +281,11 @@ std::string CheckedDesignName(const DesignRecord& r, char separator) {
   if (r.CoresToStack != 1) {
     name += " * " + std::to_string(r.CoresToStack);
   }
+  const std::string frequency =
+      r.Frequency >= 1000 ? w.General(r.Frequency / 1000) + " kHz" : w.General(r.Frequency) + " Hz";
   name += ", " + w.General(r.Turns) + " turns, AWG " + w.General(r.WireGauge) + ": " +
           w.General(r.OutputPower) + " W, " + w.General(r.VinMin) + " to " + w.General(r.VinMax) +
-          " V in, " + w.General(r.Vout) + " V out, " + w.General(r.Frequency / 1000) + " kHz, " +
+          " V in, " + w.General(r.Vout) + " V out, " + frequency + ", " +
           w.General(r.Inductance * 1e6) + " µH";
   return name;
 }

@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 
+#include "engine/core_selection.h"
 #include "engine/number_text.h"
 
 namespace pfc::ui {
@@ -33,10 +34,26 @@ bool PassesFill(const ExploredDesign& d) {
 bool PassesTemperature(const ExploredDesign& d) {
   return d.PassesTemperature;
 }
+// The operating check's columns: red where the check finds the design misses, not where it
+// has no number.
+bool KeepsTarget(const ExploredDesign& d) {
+  return !(d.CheckLAtIpkPercent < 100);
+}
+bool KeepsRipple(const ExploredDesign& d) {
+  return !(d.CheckRipplePercent > 10);
+}
+bool KeepsWindingCool(const ExploredDesign& d) {
+  return !(d.CheckWindingTemperature > kTemperatureCeiling);
+}
 
-// Columns kStack to kMass, in their order.
-constexpr std::array<NumberColumn, DesignTableModel::kMass - DesignTableModel::kStack + 1> kNumbers{
-    {
+bool IsCheckColumn(int column) {
+  return column >= DesignTableModel::kCheckLAtIpk && column <= DesignTableModel::kCheckTemperature;
+}
+
+// Columns kStack to kCheckTemperature, in their order.
+constexpr std::array<NumberColumn,
+                     DesignTableModel::kCheckTemperature - DesignTableModel::kStack + 1>
+    kNumbers{{
         {"Stack", "Identical cores stacked",
          [](const ExploredDesign& d) { return double(d.CoresToStack); }, 0, nullptr},
         {"Turns", "Number of turns", [](const ExploredDesign& d) { return d.Turns; }, 2, nullptr},
@@ -63,10 +80,20 @@ constexpr std::array<NumberColumn, DesignTableModel::kMass - DesignTableModel::k
          [](const ExploredDesign& d) { return d.BoxedVolume; }, 2, nullptr},
         {"Mass (g)", "Mass of the stack", [](const ExploredDesign& d) { return d.CoreMass; }, 1,
          nullptr},
+        {"L at Ipk (%)\ncheck, grade 60",
+         "Operating check, low line, grade 60: inductance at the peak current, % of the target",
+         [](const ExploredDesign& d) { return d.CheckLAtIpkPercent; }, 1, KeepsTarget},
+        {"Ripple (%)\ncheck, grade 60",
+         "Operating check, low line, grade 60: worst ripple, % of the line-peak current; the "
+         "method assumes 10 %",
+         [](const ExploredDesign& d) { return d.CheckRipplePercent; }, 1, KeepsRipple},
+        {"Winding (°C)\ncheck, grade 60",
+         "Operating check, low line, grade 60: winding temperature; the limit is 155 °C",
+         [](const ExploredDesign& d) { return d.CheckWindingTemperature; }, 1, KeepsWindingCool},
     }};
 
 const NumberColumn* NumberColumnOf(int column) {
-  if (column < DesignTableModel::kStack || column > DesignTableModel::kMass) {
+  if (column < DesignTableModel::kStack || column > DesignTableModel::kCheckTemperature) {
     return nullptr;
   }
   return &kNumbers[static_cast<std::size_t>(column - DesignTableModel::kStack)];
@@ -175,7 +202,9 @@ QVariant DesignTableModel::data(const QModelIndex& index, int role) const {
       return {};
     case Qt::ToolTipRole:
       if (number != nullptr && !std::isfinite(number->value(d))) {
-        return QStringLiteral("Not evaluated: the output voltage is below the line peak.");
+        return IsCheckColumn(column) && std::isfinite(d.TotalLoss)
+                   ? QStringLiteral("No checked value: the core saturates at the low line.")
+                   : QStringLiteral("Not evaluated: the output voltage is below the line peak.");
       }
       if (d.CalculatorChoice) {
         return QStringLiteral("The core the calculator chooses for the entered stack count.");

@@ -31,6 +31,9 @@ class DesignTableModel final : public QAbstractTableModel {
     kStackHeight,
     kBoxedVolume,
     kMass,
+    kCheckLAtIpk,  // the operating check at the low line, default grade
+    kCheckRipple,
+    kCheckTemperature,
     kLimits,
     kColumnCount
   };
