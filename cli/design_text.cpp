@@ -1,11 +1,34 @@
 #include "cli/design_text.h"
 
 #include <string_view>
+#include <utility>
 
 namespace pfc {
 namespace {
 
 constexpr std::size_t kCaptionWidth = 23;
+
+// People read the entry's caption; the control name stays for machines (--json).
+std::string_view FocusCaption(std::string_view control) {
+  static constexpr std::pair<std::string_view, std::string_view> kCaptions[] = {
+      {"txtFrequency", "Frequency"},
+      {"txtInductance", "Inductance"},
+      {"txtOutputPower", "Output Power"},
+      {"txtEfficiency", "Efficiency"},
+      {"txtVinMin", "Vin Min"},
+      {"txtVinMax", "Vin Max"},
+      {"txtVout", "Vout"},
+      {"txtAmbientTemp", "Ambient Temperature"},
+      {"txtFill_Factor", "Window Fill Factor"},
+      {"txtStack", "Cores To Stack"},
+      {"txtCoreSize", "Core Size List"},
+  };
+  for (const auto& [name, caption] : kCaptions) {
+    if (name == control)
+      return caption;
+  }
+  return control;
+}
 
 // The message with CR LF turned into indented terminal lines.
 void AppendMessage(std::string& out, const Message& message) {
@@ -61,7 +84,7 @@ std::string DesignText(const RunOutcome& outcome) {
   for (const Message& message : outcome.messages)
     AppendMessage(out, message);
   if (!outcome.focus.empty())
-    out.append("Focus: ").append(outcome.focus).append("\n");
+    out.append("Focus: ").append(FocusCaption(outcome.focus)).append("\n");
   if (outcome.ending == RunEnding::Published)
     AppendSummary(out, outcome.summary);
   return out;
