@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/flow_fixture.h"
+#include "ui/forms/operating_check_controls.h"
 
 namespace pfc::ui::testing {
 namespace {
@@ -16,7 +17,8 @@ TEST_P(EveryWindow, CentresItselfWhenItLoads) {
 
 INSTANTIATE_TEST_SUITE_P(Forms, EveryWindow,
                          ::testing::Values(kEnterForm, kInputForm, kSummaryForm, kListingForm,
-                                           kDirectionsForm, kCompareCoresForm));
+                                           kDirectionsForm, kCompareCoresForm,
+                                           kOperatingCheckForm));
 
 }  // namespace
 }  // namespace pfc::ui::testing

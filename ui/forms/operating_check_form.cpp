@@ -28,7 +28,7 @@ std::string LineHeading(const char* line, const CheckedNumber& vrms, const Rollo
 }  // namespace
 
 void OperatingCheckForm::Form_Load() {
-  toolkit_.Move(kOperatingCheckForm, 300, 300);
+  toolkit_.Centre(kOperatingCheckForm);
   int chosen = -1;
   int position = 0;
   for (const RolloffGrade& grade : RolloffGrades()) {
