@@ -169,18 +169,6 @@ INSTANTIATE_TEST_SUITE_P(
          R"({"format":"pfc-design","version":"1.0","entries":{"frequency-unit":"MHz"}})", "MHz"},
     }));
 
-TEST_F(InputsFile, AMissingFileIsAUsageError) {
-  const CliResult run = RunCli({"explore", "--csv", "--inputs", Path("none.pfcdesign")});
-  EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.err.find("No such file or directory"), std::string::npos) << run.err;
-}
-
-TEST_F(InputsFile, AUnitTheFileGetsWrongIsFineWhenTheCommandLineGivesIt) {
-  const std::string path = Path("unit.pfcdesign");
-  WriteFile(path, R"({"format":"pfc-design","version":"1.0","entries":{"frequency-unit":"MHz"}})");
-  EXPECT_EQ(RunCli({"design", "--inputs", path, "--frequency-unit", "Hz"}).status, 0);
-}
-
 TEST_F(InputsFile, ASaveThatFailsEndsWithStatusOneBeforeTheRun) {
   const std::string path = Path("kept.pfcdesign");
   ASSERT_EQ(RunCli({"design", "--save-inputs", path}).status, 0);

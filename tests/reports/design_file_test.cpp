@@ -153,7 +153,6 @@ INSTANTIATE_TEST_SUITE_P(
     Files, DesignFileRefuses,
     ::testing::ValuesIn(std::vector<RefusedCase>{
         {"empty", "", "empty"},
-        {"only blanks", " \r\n\t ", "empty"},
         {"binary", std::string("PK\x03\x04\0\0\x01", 7), "binary"},
         {"plain text", "frequency = 100000\n", "line 1,"},
         {"a syntax error on line 3", "{\n  \"format\": \"pfc-design\",\n  \"version\" \"1.0\"\n}",
@@ -166,10 +165,8 @@ INSTANTIATE_TEST_SUITE_P(
               R"("})"),
          "not JSON"},
         {"a list, not an object", "[\"pfc-design\", \"1.0\"]", "not an object"},
-        {"a number", "42", "not an object"},
         {"no format", R"({"version":"1.0"})", "pfc-design"},
         {"another format", R"({"format":"pfc-report","version":"1.0"})", "pfc-design"},
-        {"the format as a number", R"({"format":1,"version":"1.0"})", "pfc-design"},
         {"no version", R"({"format":"pfc-design"})", "version"},
         {"the version as a number", R"({"format":"pfc-design","version":1.0})", "version"},
         {"a version without a minor number", R"({"format":"pfc-design","version":"1"})", "\"1\""},
@@ -182,7 +179,6 @@ INSTANTIATE_TEST_SUITE_P(
         {"an older major version", R"({"format":"pfc-design","version":"0.9"})", "0.9"},
         {"entries as a list", Head(R"("entries":["100000"])"), "entries"},
         {"an entry as a number", Head(R"("entries":{"vout":380})"), "entries.vout"},
-        {"an entry as null", Head(R"("entries":{"stack":null})"), "entries.stack"},
         {"a unit as true", Head(R"("entries":{"frequency-unit":true})"), "entries.frequency-unit"},
         {"an entry nested deep",
          Head(R"("entries":{"ambient":)" + std::string(100000, '[') + std::string(100000, ']') +
@@ -218,21 +214,6 @@ TEST(ReadDesignFile, OpensWhatWasSaved) {
   ASSERT_TRUE(read.read) << read.Message();
   EXPECT_EQ(read.path, path);
   EXPECT_EQ(Texts(read.design.entries), Texts(UnusualDesign().entries));
-}
-
-TEST(ReadDesignFile, ASaveThatFailsKeepsTheOldFileAndTellsPathAndReason) {
-  ScratchFolder folder;
-  const std::string path = (folder.path() / "boost.pfcdesign").string();
-  ASSERT_TRUE(WriteDesignFile(path, DesignFile{}).written);
-  const std::string saved = ReadFile(path);
-  ::chmod(folder.path().c_str(), 0500);
-  const FileWriteResult written = WriteDesignFile(path, UnusualDesign());
-  ::chmod(folder.path().c_str(), 0700);
-  if (::geteuid() == 0)
-    GTEST_SKIP() << "root writes into read-only folders";
-  EXPECT_FALSE(written.written);
-  EXPECT_EQ(written.Message(), "Cannot write " + path + ": Permission denied");
-  EXPECT_EQ(ReadFile(path), saved);
 }
 
 struct FileCase {
