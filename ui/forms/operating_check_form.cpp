@@ -3,7 +3,6 @@
 #include <string>
 
 #include "engine/number_text.h"
-#include "reports/atomic_file.h"
 #include "reports/operating_check_csv.h"
 #include "ui/forms/file_export.h"
 #include "ui/forms/operating_check_controls.h"
