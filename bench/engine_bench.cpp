@@ -36,8 +36,7 @@ BENCHMARK(BM_DesignRunDefault);
 // Winding, losses and temperature of one loaded core.
 void BM_EvaluateCore(benchmark::State& state) {
   Tables tables;
-  ResultSummary summary;
-  initValues(EntryTexts{}, tables.record, summary);
+  initValues(ReadEntries(EntryTexts{}), tables.record);
   ComputeOperatingPoint(tables.record);
   LoadCore(tables.record, tables.catalogue, 26);
   for (auto _ : state) {

@@ -61,8 +61,8 @@ nlohmann::ordered_json DesignJson(const RunOutcome& outcome, const DesignRecord&
   json["messages"] = nlohmann::ordered_json::array();
   for (const Message& message : outcome.messages)
     json["messages"].push_back(MessageJson(message));
-  json["focus"] = outcome.focus.empty() ? nlohmann::ordered_json(nullptr)
-                                        : nlohmann::ordered_json(outcome.focus);
+  json["focus"] = outcome.focus ? nlohmann::ordered_json(DescriptionOf(*outcome.focus).control)
+                                : nlohmann::ordered_json(nullptr);
   json["record"] = RecordJson(record);
   if (outcome.ending == RunEnding::Published) {
     json["summary"] = SummaryJson(outcome.summary);

@@ -60,8 +60,8 @@ std::string DesignText(const RunOutcome& outcome) {
   std::string out;
   for (const Message& message : outcome.messages)
     AppendMessage(out, message);
-  if (!outcome.focus.empty())
-    out.append("Focus: ").append(outcome.focus).append("\n");
+  if (outcome.focus)
+    out.append("Focus: ").append(DescriptionOf(*outcome.focus).caption).append("\n");
   if (outcome.ending == RunEnding::Published)
     AppendSummary(out, outcome.summary);
   return out;

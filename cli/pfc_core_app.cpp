@@ -23,8 +23,8 @@ namespace pfc {
 namespace {
 
 constexpr const char* kDesignFooter =
-    "Output: the messages the run shows (title, then text), the control that would get the\n"
-    "focus after a rejected entry, then the result summary: the input values and the\n"
+    "Output: the messages the run shows (title, then text), the entry that would get the\n"
+    "focus after a rejected one, then the result summary: the input values and the\n"
     "headline outputs with their units.\n"
     "With --json one JSON object instead: \"status\" (published, rejected or stopped),\n"
     "\"ending\", \"check\", \"messages\" (objects with \"title\", \"icon\" and \"text\"),\n"

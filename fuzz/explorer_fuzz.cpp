@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (exploration.rejected) {
     FUZZ_CHECK(exploration.designs.empty());
     FUZZ_CHECK(!exploration.message.text.empty());
-    FUZZ_CHECK(pfc::IsEntryControl(exploration.focus));
+    FUZZ_CHECK(exploration.focus.has_value());
     return 0;
   }
   const std::int16_t rows = tables.catalogue.RowCount();

@@ -122,7 +122,7 @@ void CheckPublished(const RunOutcome& outcome, const DesignRecord& r,
   problems.Expect(s.totaltemp.empty() == sawTotalTemp, "unit label does not follow the warning");
 
   problems.Expect(outcome.busyPointerSet, "published without the busy pointer");
-  problems.Expect(outcome.focus.empty(), "published with a focus change");
+  problems.Expect(!outcome.focus, "published with a focus change");
   problems.Expect(!outcome.coreListEmptiedAndDisabled, "published and emptied the core list");
 
   if (r.CalcType != DesignerPicks && rowValid) {
@@ -143,8 +143,7 @@ void CheckStopped(const RunOutcome& outcome, const DesignRecord& r, Problems& pr
     case RunEnding::Published:
       break;
     case RunEnding::Rejected:
-      problems.Expect(IsEntryControl(outcome.focus),
-                      "rejected with the focus on \"" + outcome.focus + "\"");
+      problems.Expect(outcome.focus.has_value(), "rejected without a focus");
       problems.Expect(!outcome.check.empty(), "rejected without naming the check");
       problems.Expect(ending.title == kCautionTitle && ending.icon == MessageIcon::Information,
                       "a rejection is not a caution");
@@ -169,24 +168,12 @@ void CheckStopped(const RunOutcome& outcome, const DesignRecord& r, Problems& pr
       break;
     case RunEnding::UnknownCore:
       problems.Expect(r.CalcType == DesignerPicks, "unknown core while the calculator selects");
-      problems.Expect(outcome.focus == "txtCoreSize", "unknown core without focus on the list");
+      problems.Expect(outcome.focus == Entry::CoreSize, "unknown core without focus on the list");
       break;
   }
 }
 
 }  // namespace
-
-bool IsEntryControl(std::string_view name) {
-  static constexpr std::array<std::string_view, 11> kControls = {
-      "txtFrequency", "txtInductance",  "txtOutputPower", "txtEfficiency",
-      "txtVinMin",    "txtVinMax",      "txtVout",        "txtAmbientTemp",
-      "txtStack",     "txtFill_Factor", "txtCoreSize"};
-  for (std::string_view control : kControls) {
-    if (control == name)
-      return true;
-  }
-  return false;
-}
 
 bool ShowsNonFiniteNumber(std::string_view text) {
   std::size_t i = 0;

@@ -16,9 +16,6 @@
 // abort on them and a test can print them.
 namespace pfc {
 
-// The controls a failed input check may put the focus on.
-bool IsEntryControl(std::string_view name);
-
 // True when the text shows a number that is not one: "NaN", "Infinity", "inf", "nan".
 bool ShowsNonFiniteNumber(std::string_view text);
 

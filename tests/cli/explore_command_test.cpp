@@ -111,7 +111,7 @@ TEST(ExploreCommand, ARejectedEntryExplainsOnStandardError) {
   EXPECT_EQ(result.out, "");
   EXPECT_EQ(result.err,
             "Caution:\n  The Window Fill Factor value is not a valid number. Enter digits with "
-            "at most one decimal point.\n\nFocus: txtFill_Factor\n");
+            "at most one decimal point.\n\nFocus: Window Fill Factor\n");
 }
 
 TEST(ExploreCommand, NeedsExactlyOneFormat) {

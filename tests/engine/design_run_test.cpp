@@ -35,7 +35,7 @@ TEST_F(RunDesignTest, PublishesTheDefaultDesign) {
   EXPECT_EQ(outcome.ending, RunEnding::Published);
   EXPECT_EQ(outcome.check, "Published");
   EXPECT_TRUE(outcome.messages.empty());
-  EXPECT_EQ(outcome.focus, "");
+  EXPECT_FALSE(outcome.focus);
   EXPECT_TRUE(outcome.busyPointerSet);
   EXPECT_FALSE(outcome.coreListEmptiedAndDisabled);
   EXPECT_FALSE(outcome.stackTextSetToOne);
@@ -159,8 +159,7 @@ TEST_F(RunDesignTest, EveryRowFailingOnTheFieldStopsInTheCalculatorsWording) {
   entries.txtFrequency = "1000000";
   // Each candidate from the first choice up fails on the field alone.
   DesignRecord probe = record();
-  ResultSummary ignored;
-  initValues(entries, probe, ignored);
+  initValues(ReadEntries(entries), probe);
   ComputeOperatingPoint(probe);
   ASSERT_EQ(SelectCore(probe, tables_.catalogue), Selection::Selected);
   for (std::int16_t row = probe.CoreIndex; row <= tables_.catalogue.RowCount(); ++row) {
@@ -188,7 +187,7 @@ TEST_F(RunDesignTest, AValidationStopKeepsTheNewInputsBesideTheOldResults) {
   const RunOutcome outcome = Run(entries);
   EXPECT_EQ(outcome.ending, RunEnding::Rejected);
   EXPECT_EQ(outcome.check, "7b");
-  EXPECT_EQ(outcome.focus, "txtVout");
+  EXPECT_EQ(outcome.focus, Entry::Vout);
   EXPECT_FALSE(outcome.busyPointerSet);
   ASSERT_EQ(outcome.messages.size(), 1u);
   EXPECT_EQ(outcome.messages[0].text, "Enter the Out Voltage value below 420 volts");
@@ -229,7 +228,7 @@ TEST_F(RunDesignTest, APickMatchingNoRowEndsWithAMessage) {
   EntryTexts entries;  // "Pick From List" cleared again: the list text is empty
   const RunOutcome outcome = Run(entries);
   EXPECT_EQ(outcome.ending, RunEnding::UnknownCore);
-  EXPECT_EQ(outcome.focus, "txtCoreSize");
+  EXPECT_EQ(outcome.focus, Entry::CoreSize);
   ASSERT_EQ(outcome.messages.size(), 1u);
   EXPECT_EQ(outcome.messages[0].title, "Caution");
   EXPECT_EQ(record().CoreIndex, 9);

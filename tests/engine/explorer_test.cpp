@@ -138,7 +138,7 @@ TEST(Explorer, ChecksTheEntriesFirstAndLeavesTheRecordAlone) {
       ExploreDesigns(entries, tables.record, tables.catalogue, tables.wires);
   EXPECT_TRUE(rejected.rejected);
   EXPECT_EQ(rejected.check, "7b");
-  EXPECT_EQ(rejected.focus, "txtVout");
+  EXPECT_EQ(rejected.focus, Entry::Vout);
   EXPECT_EQ(rejected.message.text, "Enter the Out Voltage value below 420 volts");
   EXPECT_TRUE(rejected.designs.empty());
 

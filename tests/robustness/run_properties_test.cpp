@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                   r.outcome.ending = RunEnding::Rejected;
                   r.outcome.messages = {VpeakMessage()};
                 },
-                "rejected with the focus on"},
+                "rejected without a focus"},
         Spoiler{"HotTotalWithoutWarning",
                 [](SoundRun& r) { r.outcome.summary.txtTotalTemp = " > 155°C"; },
                 "does not follow the warning"},

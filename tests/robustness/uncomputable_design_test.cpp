@@ -39,7 +39,7 @@ TEST_F(UncomputableDesign, AFrequencyThatOverflowsThePeriodIsRefusedOnTheFrequen
     const RunOutcome outcome = Run(entries, DesignerPicks);
     EXPECT_EQ(outcome.ending, RunEnding::Rejected) << zeros;
     EXPECT_EQ(outcome.check, "1r");
-    EXPECT_EQ(outcome.focus, "txtFrequency");
+    EXPECT_EQ(outcome.focus, Entry::Frequency);
     ASSERT_EQ(outcome.messages.size(), 1u);
     EXPECT_EQ(outcome.messages[0].title, kCautionTitle);
     EXPECT_EQ(outcome.messages[0].icon, MessageIcon::Information);
@@ -67,7 +67,7 @@ TEST_F(UncomputableDesign, ALineThatOverflowsTheCurrentIsRefusedOnVinMin) {
   entries.txtVinMin = TinyEntry(309);
   const RunOutcome outcome = Run(entries, DesignerPicks);
   EXPECT_EQ(outcome.check, "5r");
-  EXPECT_EQ(outcome.focus, "txtVinMin");
+  EXPECT_EQ(outcome.focus, Entry::VinMin);
   ASSERT_EQ(outcome.messages.size(), 1u);
   EXPECT_EQ(outcome.messages[0].text,
             "The Minimum Voltage value is too small for the design to be calculated. Enter a "

@@ -82,7 +82,7 @@ TEST_F(FlowTest, RejectedInputShowsItsMessageAndFocusesTheBox) {
   StartAndAccept();
   scripted.ending = RunEnding::Rejected;
   scripted.messages = {Caution("Enter the Out Voltage value below 420 volts")};
-  scripted.focus = "txtVout";
+  scripted.focus = Entry::Vout;
   kit.ClearRecord();
   kit.UserClick(kInputForm, "cmdProcess");
   EXPECT_EQ(PointerAndMessages(kit),
@@ -283,7 +283,7 @@ TEST_F(FlowTest, AStoppedRunDoesNotKeepTheProgramAliveAfterCancel) {
   StartAndAccept();
   scripted.ending = RunEnding::Rejected;
   scripted.messages = {Caution("Enter the Frequency Value")};
-  scripted.focus = "txtFrequency";
+  scripted.focus = Entry::Frequency;
   kit.UserClick(kInputForm, "cmdProcess");
   kit.UserClick(kInputForm, "cmdExit");
   EXPECT_FALSE(kit.IsLoaded(kSummaryForm));

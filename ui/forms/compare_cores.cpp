@@ -31,8 +31,8 @@ void OpenCompareCores(Toolkit& toolkit, DesignSession& session) {
       ExploreDesigns(entries, session.record, session.catalogue, session.wires);
   if (exploration.rejected) {
     toolkit.ShowMessage(exploration.message);
-    if (!exploration.focus.empty() && toolkit.IsVisible(kInputForm)) {
-      toolkit.SetFocus(kInputForm, exploration.focus);
+    if (exploration.focus && toolkit.IsVisible(kInputForm)) {
+      toolkit.SetFocus(kInputForm, DescriptionOf(*exploration.focus).control);
     }
     return;
   }

@@ -1,29 +1,28 @@
 #include "ui/forms/input_form.h"
 
-#include <array>
-
-#include "ui/forms/directions_texts.h"
-#include "ui/forms/compare_cores.h"
-#include "ui/forms/form_names.h"
 #include "engine/pick_list.h"
+#include "ui/forms/compare_cores.h"
+#include "ui/forms/directions_texts.h"
+#include "ui/forms/form_names.h"
 #include "ui/forms/run_playback.h"
 
 namespace pfc::ui {
 
 namespace {
 
-constexpr std::array<std::string_view, 9> kNumericEntries{
-    "txtFrequency", "txtInductance", "txtOutputPower", "txtEfficiency", "txtVinMin",
-    "txtVinMax",    "txtVout",       "txtAmbientTemp", "txtStack"};
-
 constexpr Rgb kGreyText{192, 192, 192};
+
+// The form has always left the fill factor without the key filter.
+bool IsNumeric(const EntryDescription& entry) {
+  return entry.kind != EntryKind::CorePick && entry.entry != Entry::FillFactor;
+}
 
 }  // namespace
 
 bool InputForm::IsNumericEntry(std::string_view control) {
-  for (const std::string_view entry : kNumericEntries) {
-    if (entry == control) {
-      return true;
+  for (const EntryDescription& entry : Entries()) {
+    if (entry.control == control) {
+      return IsNumeric(entry);
     }
   }
   return false;
@@ -31,9 +30,11 @@ bool InputForm::IsNumericEntry(std::string_view control) {
 
 void InputForm::Form_Load() {
   toolkit_.Move(kInputForm, 700, 600);
-  toolkit_.Choose(kInputForm, "cmbfrequency", 0);
-  toolkit_.Choose(kInputForm, "cmbinductance", 0);
-  toolkit_.Choose(kInputForm, "cmboutputpower", 0);
+  for (const EntryDescription& entry : Entries()) {
+    if (!entry.unitControl.empty()) {
+      toolkit_.Choose(kInputForm, entry.unitControl, 0);
+    }
+  }
   chkCalcCore_Click();  // the box is ticked by design
   DataLoad(session_.wires);
   ArrayData_PFC_Load(session_.catalogue, session_.record);
@@ -114,20 +115,14 @@ void InputForm::chkPickCore_Click() {
 
 EntryTexts ReadInputEntries(Toolkit& toolkit) {
   EntryTexts entries;
-  entries.txtFrequency = toolkit.Text(kInputForm, "txtFrequency");
-  entries.cmbfrequency = toolkit.ChosenText(kInputForm, "cmbfrequency");
-  entries.txtInductance = toolkit.Text(kInputForm, "txtInductance");
-  entries.cmbinductance = toolkit.ChosenText(kInputForm, "cmbinductance");
-  entries.txtOutputPower = toolkit.Text(kInputForm, "txtOutputPower");
-  entries.cmboutputpower = toolkit.ChosenText(kInputForm, "cmboutputpower");
-  entries.txtEfficiency = toolkit.Text(kInputForm, "txtEfficiency");
-  entries.txtVinMin = toolkit.Text(kInputForm, "txtVinMin");
-  entries.txtVinMax = toolkit.Text(kInputForm, "txtVinMax");
-  entries.txtVout = toolkit.Text(kInputForm, "txtVout");
-  entries.txtAmbientTemp = toolkit.Text(kInputForm, "txtAmbientTemp");
-  entries.txtStack = toolkit.Text(kInputForm, "txtStack");
-  entries.txtFill_Factor = toolkit.Text(kInputForm, "txtFill_Factor");
-  entries.txtCoreSize = toolkit.ChosenText(kInputForm, "txtCoreSize");
+  for (const EntryDescription& entry : Entries()) {
+    entries.*entry.text = entry.kind == EntryKind::CorePick
+                              ? toolkit.ChosenText(kInputForm, entry.control)
+                              : toolkit.Text(kInputForm, entry.control);
+    if (!entry.unitControl.empty()) {
+      entries.*entry.unitText = toolkit.ChosenText(kInputForm, entry.unitControl);
+    }
+  }
   entries.chkPickCore = toolkit.IsTicked(kInputForm, "chkPickCore");
   return entries;
 }
@@ -144,8 +139,10 @@ void InputForm::cmdProcess_Click() {
 }
 
 void InputForm::cmdQuit_Click() {
-  for (const std::string_view entry : kNumericEntries) {
-    toolkit_.SetText(kInputForm, entry, "");
+  for (const EntryDescription& entry : Entries()) {
+    if (IsNumeric(entry)) {
+      toolkit_.SetText(kInputForm, entry.control, "");
+    }
   }
 }
 
@@ -155,7 +152,7 @@ void InputForm::cmdExit_Click() {
 }
 
 void InputForm::cmdExit_LostFocus() {
-  toolkit_.SetFocus(kInputForm, "txtFrequency");
+  toolkit_.SetFocus(kInputForm, DescriptionOf(Entry::Frequency).control);
 }
 
 void InputForm::cmdHelp_Click() {

@@ -38,8 +38,8 @@ void PlayRunOutcome(Toolkit& toolkit, const RunOutcome& outcome) {
     toolkit.ClearItems(kInputForm, "txtCoreSize");
     toolkit.SetEnabled(kInputForm, "txtCoreSize", false);
   }
-  if (!outcome.focus.empty()) {
-    toolkit.SetFocus(kInputForm, outcome.focus);
+  if (outcome.focus) {
+    toolkit.SetFocus(kInputForm, DescriptionOf(*outcome.focus).control);
   }
   if (outcome.ending == RunEnding::Published) {
     ShowPublishedSummary(toolkit, outcome.summary);
