@@ -21,8 +21,8 @@ struct Tables {
   }
 };
 
-// One press of "Show Results" on the form's defaults: checks, selection (two candidates),
-// publication and the summary texts.
+// One press of "Show Results" on the form's defaults: checks, selection (two candidates) and
+// publication; the summary texts are the reports' (report_bench).
 void BM_DesignRunDefault(benchmark::State& state) {
   Tables tables;
   const EntryTexts entries;

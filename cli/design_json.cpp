@@ -53,7 +53,8 @@ nlohmann::ordered_json SummaryJson(const ResultSummary& s) {
   return json;
 }
 
-nlohmann::ordered_json DesignJson(const RunOutcome& outcome, const DesignRecord& record) {
+nlohmann::ordered_json DesignJson(const RunOutcome& outcome, const DesignRecord& record,
+                                  const ResultSummary& summary) {
   nlohmann::ordered_json json;
   json["status"] = StatusOf(outcome.ending);
   json["ending"] = RunEndingName(outcome.ending);
@@ -65,7 +66,7 @@ nlohmann::ordered_json DesignJson(const RunOutcome& outcome, const DesignRecord&
                                 : nlohmann::ordered_json(nullptr);
   json["record"] = RecordJson(record);
   if (outcome.ending == RunEnding::Published) {
-    json["summary"] = SummaryJson(outcome.summary);
+    json["summary"] = SummaryJson(summary);
     json["listing"] = ListingJson(record);
   }
   return json;

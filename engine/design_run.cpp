@@ -96,8 +96,7 @@ RunOutcome RunDesign(const EntryTexts& entries, DesignRecord& record,
   // here, so the name and the row always agree.
   record.SelectedCoreSize = catalogue.PartNo[static_cast<std::size_t>(record.CoreIndex)];
 
-  if (PublishResults(record, outcome.summary, outcome.messages, decimalSeparator) ==
-      PublishEnding::FieldStrength) {
+  if (PublishResults(record, outcome.messages, decimalSeparator) == PublishEnding::FieldStrength) {
     outcome.ending = RunEnding::FieldStrength;
     outcome.check = "FieldStrength";
     return outcome;

@@ -7,7 +7,6 @@
 #include "engine/catalogue.h"
 #include "engine/design_record.h"
 #include "engine/entries.h"
-#include "engine/result_summary.h"
 
 namespace pfc {
 
@@ -42,7 +41,6 @@ struct RunOutcome {
   bool stackTextSetToOne = false;  // txtStack was empty and now reads "1"
   bool busyPointerSet = false;     // validation passed; the pointer is restored
   bool coreListEmptiedAndDisabled = false;  // txtCoreSize emptied and disabled
-  ResultSummary summary;                    // output group and fill factor when published
 };
 
 }  // namespace pfc
@@ -55,8 +53,8 @@ const char* RunEndingName(RunEnding ending);
 
 // One press of "&Show Results": reads and checks the entries, designs, and decides how the
 // run ends. Writes the record as it goes (a run that stops keeps the fields it did not reach
-// at their previous values); touches no window. The summary texts are written with the given
-// decimal separator.
+// at their previous values), and a published design's numbers are the record's. Touches no
+// window. Numbers in messages are written with the given decimal separator.
 RunOutcome RunDesign(const EntryTexts& entries, DesignRecord& record,
                      const CoreCatalogue& catalogue, const WireTable& wires,
                      char decimalSeparator = '.');

@@ -14,6 +14,7 @@
 #include "fuzz/fuzz_tables.h"
 #include "fuzz/run_input.h"
 #include "fuzz/run_properties.h"
+#include "reports/summary_texts.h"
 
 namespace {
 
@@ -52,7 +53,8 @@ void CheckAgainstAPick(const pfc::ExploredDesign& design, const pfc::FuzzRun& ru
   }
   if (outcome.ending == pfc::RunEnding::Published) {
     FUZZ_CHECK(design.PassesFieldStrength);
-    FUZZ_CHECK(design.PassesTemperature == (outcome.summary.txtTotalTemp != " > 155°C"));
+    FUZZ_CHECK(design.PassesTemperature ==
+               (pfc::PublishedSummary(record).txtTotalTemp != " > 155°C"));
   }
 }
 

@@ -77,10 +77,9 @@ void CheckNoSmallerRowWasAcceptable(const DesignRecord& record, const CoreCatalo
   }
 }
 
-void CheckPublished(const RunOutcome& outcome, const DesignRecord& r,
+void CheckPublished(const RunOutcome& outcome, const ResultSummary& s, const DesignRecord& r,
                     const CoreCatalogue& catalogue, const WireTable& wires, bool sawTempRise,
                     bool sawTotalTemp, Problems& problems) {
-  const ResultSummary& s = outcome.summary;
   const std::int16_t last = catalogue.RowCount();
   const bool rowValid = r.CoreIndex >= 1 && r.CoreIndex <= last;
   problems.Expect(rowValid, "CoreIndex " + std::to_string(r.CoreIndex) + " is not a row");
@@ -192,7 +191,8 @@ bool ShowsNonFiniteNumber(std::string_view text) {
   return false;
 }
 
-std::vector<std::string> RunOutcomeProblems(const RunOutcome& outcome, const DesignRecord& record,
+std::vector<std::string> RunOutcomeProblems(const RunOutcome& outcome, const ResultSummary& summary,
+                                            const DesignRecord& record,
                                             const CoreCatalogue& catalogue,
                                             const WireTable& wires) {
   Problems problems;
@@ -229,7 +229,7 @@ std::vector<std::string> RunOutcomeProblems(const RunOutcome& outcome, const Des
                     "a message shows a number that is not finite: " + message.text);
   }
   if (outcome.ending == RunEnding::Published) {
-    CheckPublished(outcome, record, catalogue, wires, sawTempRise, sawTotalTemp, problems);
+    CheckPublished(outcome, summary, record, catalogue, wires, sawTempRise, sawTotalTemp, problems);
   } else {
     CheckStopped(outcome, record, problems);
   }

@@ -4,8 +4,8 @@
 
 #include "engine/contact_block.h"
 #include "engine/design_record.h"
-#include "engine/result_summary.h"
 #include "reports/report_document.h"
+#include "reports/result_summary.h"
 
 namespace pfc::testing {
 

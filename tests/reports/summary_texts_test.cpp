@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+#include <vector>
+
 namespace pfc {
 namespace {
 
@@ -67,6 +71,97 @@ TEST(EchoInputs, LeavesTheFillFactorCoreSizeAndOutputsAlone) {
   EXPECT_EQ(summary.txtcore, "typed");
   EXPECT_EQ(summary.txtTotalTemp, " > 155°C");
   EXPECT_EQ(summary.totaltemp, "");
+}
+
+// The default design's results as the run leaves them.
+DesignRecord DefaultResults() {
+  DesignRecord r = DefaultInputs();
+  r.CalcType = CalcSelects;
+  r.CoresToStack = 1;
+  r.SelectedCoreSize = "TD-26";
+  r.FillFactorLimit = 0.4;
+  r.Turns = 31;
+  r.WireGauge = 12;
+  r.HMax = 101.8526;
+  r.ZeroBiasL = 215.264;
+  r.CoreLoss = 3.5596;
+  r.CopperLoss = 4.0563;
+  r.TotalLoss = 7.6159;
+  r.TempRise = 69.976;
+  return r;
+}
+
+TEST(PublishedSummary, EchoesTheInputsAndWritesTheOutputGroup) {
+  const ResultSummary summary = PublishedSummary(DefaultResults());
+  EXPECT_EQ(InputTexts(summary), (std::vector<std::string>{"100000", "0.00015", "1500", "95", "85",
+                                                           "264", "380", "50"}));
+  EXPECT_EQ(summary.txtOutCoreSize, "TD-26");
+  EXPECT_EQ(summary.txtStackout, "");
+  EXPECT_EQ(summary.txtNoOfTurns, "31");
+  EXPECT_EQ(summary.txtWireGuage, "12");
+  EXPECT_EQ(summary.txtFillFactor, "0.4");
+  EXPECT_EQ(summary.txtZeroInductance, "215");
+  EXPECT_EQ(summary.txtFullInductance, "150");
+  EXPECT_EQ(summary.txtCoreLoss, "3.56");
+  EXPECT_EQ(summary.txtCopperLoss, "4.06");
+  EXPECT_EQ(summary.txtTotalLosses, "7.62");
+  EXPECT_EQ(summary.txtTotalTemp, "120");
+  EXPECT_EQ(summary.totaltemp, "°C");
+  EXPECT_EQ(summary.txtTotalTempStyle, TotalTempStyle::NormalBlack);
+  EXPECT_EQ(summary.txtcore, "");
+}
+
+TEST(PublishedSummary, FollowsTheDecimalSeparatorAndMarksTheStack) {
+  DesignRecord record = DefaultResults();
+  record.CoresToStack = 3;
+  record.Inductance = 0.0001505;
+  const ResultSummary summary = PublishedSummary(record, ',');
+  EXPECT_EQ(summary.txtStackout, "* 3");
+  EXPECT_EQ(summary.txtFillFactor, "0,4");
+  EXPECT_EQ(summary.txtCoreLoss, "3,56");
+  EXPECT_EQ(summary.txtFullInductance, "150,5");
+}
+
+struct TemperatureCase {
+  double ambient;
+  double rise;
+  const char* text;
+  const char* unit;
+  TotalTempStyle style;
+};
+
+class TotalTemperatureTextTest : public testing::TestWithParam<TemperatureCase> {};
+
+TEST_P(TotalTemperatureTextTest, IsBoldRedWithoutItsUnitWhenTooHighAndRoundedBelow) {
+  DesignRecord record = DefaultResults();
+  record.AmbientTemp = GetParam().ambient;
+  record.TempRise = GetParam().rise;
+  const ResultSummary summary = PublishedSummary(record);
+  EXPECT_EQ(summary.txtTotalTemp, GetParam().text);
+  EXPECT_EQ(summary.totaltemp, GetParam().unit);
+  EXPECT_EQ(summary.txtTotalTempStyle, GetParam().style);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Totals, TotalTemperatureTextTest,
+    testing::Values(TemperatureCase{50, 105, " > 155°C", "", TotalTempStyle::BoldRed},
+                    TemperatureCase{50, 104.6, "155", "°C", TotalTempStyle::NormalBlack},
+                    TemperatureCase{50, 46.5, "96", "°C", TotalTempStyle::NormalBlack},
+                    TemperatureCase{50, 47.5, "98", "°C", TotalTempStyle::NormalBlack},
+                    TemperatureCase{-40, 10.5, "-30", "°C", TotalTempStyle::NormalBlack},
+                    TemperatureCase{50, std::nan(""), " > 155°C", "", TotalTempStyle::BoldRed}));
+
+TEST(PublishedSummary, RoundsLossesHalfToEven) {
+  DesignRecord record = DefaultResults();
+  record.CoreLoss = 0.125;
+  record.CopperLoss = 0.375;
+  record.TotalLoss = 0.5;
+  record.ZeroBiasL = 214.5;
+  const ResultSummary summary = PublishedSummary(record);
+  EXPECT_EQ(summary.txtCoreLoss, "0.12");
+  EXPECT_EQ(summary.txtCopperLoss, "0.38");
+  EXPECT_EQ(summary.txtTotalLosses, "0.5");
+  EXPECT_EQ(summary.txtZeroInductance, "214");
 }
 
 }  // namespace

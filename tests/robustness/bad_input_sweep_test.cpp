@@ -83,6 +83,7 @@ const char* kPickedCore = "TD-26 (OD 46.73mm, ID 21.69mm, HT 20.57mm)";
 struct RunResult {
   RunOutcome outcome;
   DesignRecord record;
+  ResultSummary summary{};  // of a published design
 };
 
 RunResult RunWith(const EntryTexts& entries, std::int16_t calcType) {
@@ -90,6 +91,8 @@ RunResult RunWith(const EntryTexts& entries, std::int16_t calcType) {
   RunResult result{{}, tables.loadedRecord};
   result.record.CalcType = calcType;
   result.outcome = RunDesign(entries, result.record, tables.catalogue, tables.wires);
+  if (result.outcome.ending == RunEnding::Published)
+    result.summary = PublishedSummary(result.record);
   return result;
 }
 
@@ -111,14 +114,12 @@ std::string FocusedControl(const RunOutcome& outcome) {
 void ExpectSound(const RunResult& run) {
   const FuzzTables& tables = LoadedFuzzTables();
   const std::vector<std::string> problems =
-      RunOutcomeProblems(run.outcome, run.record, tables.catalogue, tables.wires);
+      RunOutcomeProblems(run.outcome, run.summary, run.record, tables.catalogue, tables.wires);
   EXPECT_TRUE(problems.empty()) << JoinProblems(problems);
   if (run.outcome.ending != RunEnding::Published)
     return;
-  ResultSummary summary = run.outcome.summary;
-  EchoInputs(run.record, summary);
-  const std::string report = ReportBytes(summary, run.record, {"logo.gif", "core.gif"});
-  const std::vector<std::string> reportProblems = ReportProblems(report, summary);
+  const std::string report = ReportBytes(run.summary, run.record, {"logo.gif", "core.gif"});
+  const std::vector<std::string> reportProblems = ReportProblems(report, run.summary);
   EXPECT_TRUE(reportProblems.empty()) << JoinProblems(reportProblems);
   const std::vector<std::string> listingProblems =
       ListingProblems(BuildListing(run.record), run.record);

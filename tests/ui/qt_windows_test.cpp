@@ -15,9 +15,9 @@
 #include "ui/forms/design_session.h"
 #include "ui/forms/directions_texts.h"
 #include "ui/forms/form_names.h"
-#include "ui/qt/qt_toolkit.h"
 #include "ui/forms/run_playback.h"
 #include "ui/forms/standard_forms.h"
+#include "ui/qt/qt_toolkit.h"
 
 namespace pfc::ui::testing {
 namespace {
@@ -117,10 +117,9 @@ TEST_F(QtWindowsTest, HotTotalTemperatureIsBoldRedWithoutItsUnit) {
   kit.Show(kInputForm);
   RunOutcome outcome;
   outcome.ending = RunEnding::Published;
-  outcome.summary.txtTotalTemp = " > 155°C";
-  outcome.summary.totaltemp = "";
-  outcome.summary.txtTotalTempStyle = TotalTempStyle::BoldRed;
-  PlayRunOutcome(kit, outcome);
+  session.record.AmbientTemp = 50;
+  session.record.TempRise = 200;
+  PlayRunOutcome(kit, session, outcome);
   auto* total = Widget<QLineEdit>(kSummaryForm, "txtTotalTemp");
   EXPECT_EQ(total->text(), " > 155°C");
   EXPECT_TRUE(total->font().bold());
@@ -129,10 +128,8 @@ TEST_F(QtWindowsTest, HotTotalTemperatureIsBoldRedWithoutItsUnit) {
   EXPECT_TRUE(kit.IsVisible(kSummaryForm));
   EXPECT_FALSE(kit.IsVisible(kInputForm));
 
-  outcome.summary.txtTotalTemp = "120";
-  outcome.summary.totaltemp = "°C";
-  outcome.summary.txtTotalTempStyle = TotalTempStyle::NormalBlack;
-  PlayRunOutcome(kit, outcome);
+  session.record.TempRise = 70;
+  PlayRunOutcome(kit, session, outcome);
   EXPECT_FALSE(total->font().bold());
   EXPECT_EQ(total->palette().color(QPalette::Active, QPalette::Text), QColor(0, 0, 0));
 }
@@ -141,7 +138,7 @@ TEST_F(QtWindowsTest, ComingBackFromAnotherProgramWindowEchoesTheInputsAgain) {
   kit.Show(kInputForm);
   RunOutcome published;
   published.ending = RunEnding::Published;
-  PlayRunOutcome(kit, published);
+  PlayRunOutcome(kit, session, published);
   QWidget* summary = ShowActive(kSummaryForm);
   auto* vinMin = Widget<QLineEdit>(kSummaryForm, "txtVinMin");
 

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "engine/version.h"
 #include "tests/ui/flow_fixture.h"
+#include "ui/forms/viewer_flows.h"
 
 namespace pfc::ui::testing {
 namespace {
@@ -61,7 +64,7 @@ TEST_F(FlowTest, PublishedRunShowsTheSummaryAndHidesTheInputForm) {
 
 TEST_F(FlowTest, HotDesignIsEmphasisedUntilTheNextRunAfterReset) {
   StartAndAccept();
-  ScriptPublished(" > 155°C", true);
+  ScriptPublished(200);
   kit.UserClick(kInputForm, "cmdProcess");
   EXPECT_EQ(Text(kSummaryForm, "txtTotalTemp"), " > 155°C");
   EXPECT_TRUE(kit.IsBold(kSummaryForm, "txtTotalTemp"));
@@ -70,7 +73,7 @@ TEST_F(FlowTest, HotDesignIsEmphasisedUntilTheNextRunAfterReset) {
   ASSERT_EQ(kit.Messages().size(), 1u);
 
   kit.UserClick(kSummaryForm, "cmdExit");
-  ScriptPublished("96");
+  ScriptPublished(46);
   kit.UserClick(kInputForm, "cmdProcess");
   EXPECT_EQ(Text(kSummaryForm, "txtTotalTemp"), "96");
   EXPECT_FALSE(kit.IsBold(kSummaryForm, "txtTotalTemp"));
@@ -269,6 +272,82 @@ TEST_F(FlowTest, PressingTheExplanatoryLineRecoloursTheWebLink) {
   kit.UserClick(kInputForm, "cmdProcess");
   EXPECT_EQ(kit.ForeColor(kSummaryForm, "cmdWebLink"), kBlue);
 }
+
+// Steps on the way to the summary window.
+enum class Step {
+  Publish,
+  PublishHot,
+  ResetInputs,         // "R&eset Design Inputs"
+  RejectChangedInput,  // a rejected run on a record whose inputs differ from the last design's
+  VisitCalculations,   // there and back, the record's inputs changed meanwhile
+  ResetFromViewerAndGoBack,
+};
+
+struct SummaryPath {
+  const char* name;
+  std::vector<Step> steps;
+};
+
+class SummaryPathTest : public FlowTest, public ::testing::WithParamInterface<SummaryPath> {
+ protected:
+  void Take(Step step) {
+    switch (step) {
+      case Step::Publish:
+      case Step::PublishHot:
+        ScriptPublished(step == Step::Publish ? 70 : 200);
+        kit.UserClick(kInputForm, "cmdProcess");
+        break;
+      case Step::ResetInputs:
+        kit.UserClick(kSummaryForm, "cmdExit");
+        break;
+      case Step::RejectChangedInput:
+        scriptedRecord.reset();
+        session.record.VinMin = 90.456;
+        scripted = RunOutcome{};
+        scripted.messages = {Caution("Enter Out Voltage Value")};
+        kit.UserClick(kInputForm, "cmdProcess");
+        break;
+      case Step::VisitCalculations:
+        kit.UserClick(kSummaryForm, "cmdIinterOutput");
+        session.record.Efficiency = 0.935;
+        kit.UserClick(kListingForm, "cmdExit");
+        break;
+      case Step::ResetFromViewerAndGoBack:
+        ResetDesignFromViewer(kit, session.record);
+        ReturnToSummary(kit);
+        break;
+    }
+  }
+};
+
+// The report is made from the session's summary, never read back from the window, so the two
+// must not part on any way to the window.
+TEST_P(SummaryPathTest, LeavesTheSessionsSummaryAsTheWindowShowsIt) {
+  StartAndAccept();
+  for (const Step step : GetParam().steps) {
+    Take(step);
+  }
+  ASSERT_TRUE(kit.IsLoaded(kSummaryForm));
+  EXPECT_TRUE(ShownSummary() == session.summary);
+  if (kit.IsVisible(kSummaryForm)) {
+    kit.UserClick(kSummaryForm, "cmdReport");
+    ASSERT_EQ(reportedSummaries.size(), 1u);
+    EXPECT_TRUE(reportedSummaries[0] == ShownSummary());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, SummaryPathTest,
+    ::testing::Values(
+        SummaryPath{"Published", {Step::Publish}},
+        SummaryPath{"HotThenCoolAfterReset", {Step::PublishHot, Step::ResetInputs, Step::Publish}},
+        SummaryPath{"StoppedRun", {Step::RejectChangedInput}},
+        SummaryPath{"HotOverAStoppedRun",
+                    {Step::Publish, Step::ResetInputs, Step::RejectChangedInput, Step::PublishHot}},
+        SummaryPath{"BackFromTheCalculations", {Step::Publish, Step::VisitCalculations}},
+        SummaryPath{"BackFromTheViewerAfterReset",
+                    {Step::Publish, Step::ResetFromViewerAndGoBack}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The disclaimer's box and both programs' --version name one release.
 TEST_F(FlowTest, TheDisclaimerShowsTheReleaseTheProgramsReport) {

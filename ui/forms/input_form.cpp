@@ -131,7 +131,7 @@ void RunInputForm(Toolkit& toolkit, DesignSession& session, const DesktopService
   const EntryTexts entries = ReadInputEntries(toolkit);
   const RunOutcome outcome = services.runDesign(entries, session.record, session.catalogue,
                                                 session.wires, session.decimalSeparator);
-  PlayRunOutcome(toolkit, outcome);
+  PlayRunOutcome(toolkit, session, outcome);
 }
 
 void InputForm::cmdProcess_Click() {
