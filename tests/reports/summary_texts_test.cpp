@@ -6,19 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "tests/reports/report_fixtures.h"
+
 namespace pfc {
 namespace {
 
-DesignRecord DefaultInputs() {
+// The default design as the run leaves it.
+DesignRecord DefaultRecord() {
+  ResultSummary unused;
   DesignRecord record;
-  record.Frequency = 100000;
-  record.Inductance = 150 * 0.000001;  // entered as 150 µH
-  record.OutputPower = 1500;
-  record.Efficiency = 95 / 100.0;
-  record.VinMin = 85;
-  record.VinMax = 264;
-  record.Vout = 380;
-  record.AmbientTemp = 50;
+  testing::DefaultDesign(unused, record);
   return record;
 }
 
@@ -29,7 +26,7 @@ std::vector<std::string> InputTexts(const ResultSummary& s) {
 
 TEST(EchoInputs, WritesTheDefaultInputsAsTheSummaryShowsThem) {
   ResultSummary summary;
-  EchoInputs(DefaultInputs(), summary);
+  EchoInputs(DefaultRecord(), summary);
   EXPECT_EQ(InputTexts(summary), (std::vector<std::string>{"100000", "0.00015", "1500", "95", "85",
                                                            "264", "380", "50"}));
 }
@@ -51,7 +48,7 @@ TEST(EchoInputs, RoundsToTwoPlacesWithHalvesToEvenButKeepsTheInductanceWhole) {
 }
 
 TEST(EchoInputs, UsesTheGivenDecimalSeparator) {
-  DesignRecord record = DefaultInputs();
+  DesignRecord record = DefaultRecord();
   record.Efficiency = 0.935;
   ResultSummary summary;
   EchoInputs(record, summary, ',');
@@ -66,53 +63,35 @@ TEST(EchoInputs, LeavesTheFillFactorCoreSizeAndOutputsAlone) {
   summary.txtcore = "typed";
   summary.txtTotalTemp = " > 155°C";
   summary.totaltemp = "";
-  EchoInputs(DefaultInputs(), summary);
+  EchoInputs(DefaultRecord(), summary);
   EXPECT_EQ(summary.txtFillFactor, "0.4");
   EXPECT_EQ(summary.txtcore, "typed");
   EXPECT_EQ(summary.txtTotalTemp, " > 155°C");
   EXPECT_EQ(summary.totaltemp, "");
 }
 
-// The default design's results as the run leaves them.
-DesignRecord DefaultResults() {
-  DesignRecord r = DefaultInputs();
-  r.CalcType = CalcSelects;
-  r.CoresToStack = 1;
-  r.SelectedCoreSize = "TD-26";
-  r.FillFactorLimit = 0.4;
-  r.Turns = 31;
-  r.WireGauge = 12;
-  r.HMax = 101.8526;
-  r.ZeroBiasL = 215.264;
-  r.CoreLoss = 3.5596;
-  r.CopperLoss = 4.0563;
-  r.TotalLoss = 7.6159;
-  r.TempRise = 69.976;
-  return r;
+using Design = void (*)(ResultSummary&, DesignRecord&);
+
+// The reports' fixtures pair a design's record with the summary the window shows of it.
+class FixtureSummaryTest : public ::testing::TestWithParam<Design> {};
+
+TEST_P(FixtureSummaryTest, IsTheSummaryOfTheRecord) {
+  ResultSummary expected;
+  DesignRecord record;
+  GetParam()(expected, record);
+  const ResultSummary summary = PublishedSummary(record);
+  for (const SummaryText& text : kSummaryTexts) {
+    EXPECT_EQ(summary.*text.text, expected.*text.text) << text.control;
+  }
+  EXPECT_EQ(summary.txtTotalTempStyle, expected.txtTotalTempStyle);
 }
 
-TEST(PublishedSummary, EchoesTheInputsAndWritesTheOutputGroup) {
-  const ResultSummary summary = PublishedSummary(DefaultResults());
-  EXPECT_EQ(InputTexts(summary), (std::vector<std::string>{"100000", "0.00015", "1500", "95", "85",
-                                                           "264", "380", "50"}));
-  EXPECT_EQ(summary.txtOutCoreSize, "TD-26");
-  EXPECT_EQ(summary.txtStackout, "");
-  EXPECT_EQ(summary.txtNoOfTurns, "31");
-  EXPECT_EQ(summary.txtWireGuage, "12");
-  EXPECT_EQ(summary.txtFillFactor, "0.4");
-  EXPECT_EQ(summary.txtZeroInductance, "215");
-  EXPECT_EQ(summary.txtFullInductance, "150");
-  EXPECT_EQ(summary.txtCoreLoss, "3.56");
-  EXPECT_EQ(summary.txtCopperLoss, "4.06");
-  EXPECT_EQ(summary.txtTotalLosses, "7.62");
-  EXPECT_EQ(summary.txtTotalTemp, "120");
-  EXPECT_EQ(summary.totaltemp, "°C");
-  EXPECT_EQ(summary.txtTotalTempStyle, TotalTempStyle::NormalBlack);
-  EXPECT_EQ(summary.txtcore, "");
-}
+INSTANTIATE_TEST_SUITE_P(Designs, FixtureSummaryTest,
+                         ::testing::Values(&testing::DefaultDesign,
+                                           &testing::TwoStackedDesignerPicks));
 
 TEST(PublishedSummary, FollowsTheDecimalSeparatorAndMarksTheStack) {
-  DesignRecord record = DefaultResults();
+  DesignRecord record = DefaultRecord();
   record.CoresToStack = 3;
   record.Inductance = 0.0001505;
   const ResultSummary summary = PublishedSummary(record, ',');
@@ -130,10 +109,10 @@ struct TemperatureCase {
   TotalTempStyle style;
 };
 
-class TotalTemperatureTextTest : public testing::TestWithParam<TemperatureCase> {};
+class TotalTemperatureTextTest : public ::testing::TestWithParam<TemperatureCase> {};
 
 TEST_P(TotalTemperatureTextTest, IsBoldRedWithoutItsUnitWhenTooHighAndRoundedBelow) {
-  DesignRecord record = DefaultResults();
+  DesignRecord record = DefaultRecord();
   record.AmbientTemp = GetParam().ambient;
   record.TempRise = GetParam().rise;
   const ResultSummary summary = PublishedSummary(record);
@@ -144,15 +123,15 @@ TEST_P(TotalTemperatureTextTest, IsBoldRedWithoutItsUnitWhenTooHighAndRoundedBel
 
 INSTANTIATE_TEST_SUITE_P(
     Totals, TotalTemperatureTextTest,
-    testing::Values(TemperatureCase{50, 105, " > 155°C", "", TotalTempStyle::BoldRed},
-                    TemperatureCase{50, 104.6, "155", "°C", TotalTempStyle::NormalBlack},
-                    TemperatureCase{50, 46.5, "96", "°C", TotalTempStyle::NormalBlack},
-                    TemperatureCase{50, 47.5, "98", "°C", TotalTempStyle::NormalBlack},
-                    TemperatureCase{-40, 10.5, "-30", "°C", TotalTempStyle::NormalBlack},
-                    TemperatureCase{50, std::nan(""), " > 155°C", "", TotalTempStyle::BoldRed}));
+    ::testing::Values(TemperatureCase{50, 105, " > 155°C", "", TotalTempStyle::BoldRed},
+                      TemperatureCase{50, 104.6, "155", "°C", TotalTempStyle::NormalBlack},
+                      TemperatureCase{50, 46.5, "96", "°C", TotalTempStyle::NormalBlack},
+                      TemperatureCase{50, 47.5, "98", "°C", TotalTempStyle::NormalBlack},
+                      TemperatureCase{-40, 10.5, "-30", "°C", TotalTempStyle::NormalBlack},
+                      TemperatureCase{50, std::nan(""), " > 155°C", "", TotalTempStyle::BoldRed}));
 
 TEST(PublishedSummary, RoundsLossesHalfToEven) {
-  DesignRecord record = DefaultResults();
+  DesignRecord record = DefaultRecord();
   record.CoreLoss = 0.125;
   record.CopperLoss = 0.375;
   record.TotalLoss = 0.5;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/reports/report_fixtures.h"
 #include "tests/support/recording_toolkit.h"
 #include "ui/forms/design_session.h"
 #include "ui/forms/form_names.h"
@@ -59,24 +60,9 @@ class FlowTest : public ::testing::Test {
   // A published run of the default design with the given temperature rise above the ambient
   // 50 °C; from a rise of 105 °C the run warns of the total temperature.
   void ScriptPublished(double tempRise = 70) {
+    ResultSummary shown;
     DesignRecord record;
-    record.Frequency = 100000;
-    record.Inductance = 0.00015;
-    record.OutputPower = 1500;
-    record.Efficiency = 0.95;
-    record.VinMin = 85;
-    record.VinMax = 264;
-    record.Vout = 380;
-    record.AmbientTemp = 50;
-    record.CoresToStack = 1;
-    record.SelectedCoreSize = "TD-07";
-    record.Turns = 31;
-    record.WireGauge = 12;
-    record.FillFactorLimit = 0.4;
-    record.ZeroBiasL = 215;
-    record.CoreLoss = 3.56;
-    record.CopperLoss = 4.06;
-    record.TotalLoss = 7.62;
+    pfc::testing::DefaultDesign(shown, record);
     record.TempRise = tempRise;
     scriptedRecord = record;
     scripted = RunOutcome{};

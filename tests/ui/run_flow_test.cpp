@@ -49,7 +49,7 @@ TEST_F(FlowTest, PublishedRunShowsTheSummaryAndHidesTheInputForm) {
   EXPECT_EQ(PointerAndMessages(kit), (std::vector<std::string>{"Busy", "Normal"}));
   EXPECT_EQ(kit.Pointer(kInputForm), MousePointer::Normal);
   const std::vector<std::pair<const char*, const char*>> shown{
-      {"txtOutCoreSize", "TD-07"},  {"txtStackout", ""},          {"txtNoOfTurns", "31"},
+      {"txtOutCoreSize", "TD-26"},  {"txtStackout", ""},          {"txtNoOfTurns", "31"},
       {"txtWireGuage", "12"},       {"txtFillFactor", "0.4"},     {"txtZeroInductance", "215"},
       {"txtFullInductance", "150"}, {"txtCoreLoss", "3.56"},      {"txtCopperLoss", "4.06"},
       {"txtTotalLosses", "7.62"},   {"txtTotalTemp", "120"},      {"totaltemp", "°C"},
