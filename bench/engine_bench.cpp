@@ -21,8 +21,8 @@ struct Tables {
   }
 };
 
-// One press of "Show Results" on the form's defaults: checks, selection (two candidates),
-// publication and the summary texts.
+// One press of "Show Results" on the form's defaults: checks, selection (two candidates) and
+// publication; the summary texts are the reports' (report_bench).
 void BM_DesignRunDefault(benchmark::State& state) {
   Tables tables;
   const EntryTexts entries;
@@ -36,8 +36,7 @@ BENCHMARK(BM_DesignRunDefault);
 // Winding, losses and temperature of one loaded core.
 void BM_EvaluateCore(benchmark::State& state) {
   Tables tables;
-  ResultSummary summary;
-  initValues(EntryTexts{}, tables.record, summary);
+  initValues(ReadEntries(EntryTexts{}), tables.record);
   ComputeOperatingPoint(tables.record);
   LoadCore(tables.record, tables.catalogue, 26);
   for (auto _ : state) {

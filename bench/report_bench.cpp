@@ -26,8 +26,8 @@ struct PublishedDefault {
   ReportImages images{"file:///opt/pfc/bin/toridyne_logo.gif", "file:///opt/pfc/bin/gapcore.gif"};
 
   PublishedDefault() {
-    summary = RunDesign(EntryTexts{}, form.record, form.catalogue, form.wires).summary;
-    EchoInputs(form.record, summary);
+    RunDesign(EntryTexts{}, form.record, form.catalogue, form.wires);
+    summary = PublishedSummary(form.record);
   }
 };
 

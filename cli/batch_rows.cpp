@@ -135,10 +135,9 @@ bool BatchLayout::AppendRow(const CsvRecord& input, const DesignTables& tables,
 
   DesignRecord record = tables.loaded;
   const EntryTexts entries = FormEntries(options, tables.catalogue, record);
-  RunOutcome outcome = RunDesign(entries, record, tables.catalogue, tables.wires, '.');
+  const RunOutcome outcome = RunDesign(entries, record, tables.catalogue, tables.wires, '.');
   const bool published = outcome.ending == RunEnding::Published;
-  if (published)
-    EchoInputs(record, outcome.summary, '.');  // as the summary window does when it appears
+  const ResultSummary summary = published ? PublishedSummary(record, '.') : ResultSummary{};
 
   for (const std::string& field : input.fields) {
     AppendCsvField(out, field);
@@ -147,7 +146,7 @@ bool BatchLayout::AppendRow(const CsvRecord& input, const DesignTables& tables,
   out.append(RunEndingName(outcome.ending)).push_back(',');
   if (!outcome.messages.empty())
     AppendCsvField(out, outcome.messages.front().text);
-  VisitSummaryJsonTexts(outcome.summary, [&out, published](const char*, std::string_view text) {
+  VisitSummaryJsonTexts(summary, [&out, published](const char*, std::string_view text) {
     out.push_back(',');
     if (published)
       AppendCsvField(out, text);

@@ -62,25 +62,24 @@ int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
                     std::ostream& err) {
   const RolloffGrade& grade = *FindRolloffGrade(options.grade);  // the option admits no other
   const EntryTexts entries = FormEntries(options.design, catalogue, record);
-  RunOutcome outcome = RunDesign(entries, record, catalogue, wires, '.');
+  const RunOutcome outcome = RunDesign(entries, record, catalogue, wires, '.');
   if (outcome.ending != RunEnding::Published) {
     if (options.json)
-      out << JsonText(CheckJson(outcome, record, grade, nullptr));
+      out << JsonText(CheckJson(outcome, record, ResultSummary{}, grade, nullptr));
     else
-      (options.csv ? err : out) << DesignText(outcome);
+      (options.csv ? err : out) << DesignText(outcome, ResultSummary{});
     return 1;
   }
-  EchoInputs(record, outcome.summary, '.');  // as the summary window shows them
   const OperatingCheck check = CheckOperation(record, grade);
   if (options.json) {
-    out << JsonText(CheckJson(outcome, record, grade, &check));
+    out << JsonText(CheckJson(outcome, record, PublishedSummary(record, '.'), grade, &check));
   } else if (options.csv) {
     out << OperatingCheckCsv(check);
   } else {
     // The run's warnings, as "design" shows them, without its summary.
     RunOutcome warnings;
     warnings.messages = outcome.messages;
-    out << DesignText(warnings) << CheckText(check, record);
+    out << DesignText(warnings, ResultSummary{}) << CheckText(check, record);
   }
   return 0;
 }

@@ -52,13 +52,13 @@ Json LineJson(const LineCheck& line) {
 
 }  // namespace
 
-Json CheckJson(const RunOutcome& outcome, const DesignRecord& record, const RolloffGrade& grade,
-               const OperatingCheck* check) {
+Json CheckJson(const RunOutcome& outcome, const DesignRecord& record, const ResultSummary& summary,
+               const RolloffGrade& grade, const OperatingCheck* check) {
   Json json;
   json["status"] = check ? "checked" : "not-published";
   json["grade"] = grade.permeability;
   json["zero_bias_uh"] = check ? NumberJson(check->zeroBiasUh) : Json(nullptr);
-  json["design"] = DesignJson(outcome, record);
+  json["design"] = DesignJson(outcome, record, summary);
   json["low_line"] = check ? LineJson(check->lowLine) : Json(nullptr);
   json["high_line"] = check ? LineJson(check->highLine) : Json(nullptr);
   return json;

@@ -5,6 +5,7 @@
 #include "engine/design_record.h"
 #include "engine/design_run.h"
 #include "engine/operating_check.h"
+#include "reports/result_summary.h"
 
 namespace pfc {
 
@@ -14,6 +15,7 @@ namespace pfc {
 // (the run did not publish) the check's members are null. A number that does not exist is
 // null, and so is a group of them.
 nlohmann::ordered_json CheckJson(const RunOutcome& outcome, const DesignRecord& record,
-                                 const RolloffGrade& grade, const OperatingCheck* check);
+                                 const ResultSummary& summary, const RolloffGrade& grade,
+                                 const OperatingCheck* check);
 
 }  // namespace pfc

@@ -1,33 +1,30 @@
 #include "cli/design_entry_names.h"
 
+#include "engine/entries.h"
+
 namespace pfc {
 namespace {
 
-constexpr DesignEntryName kNames[] = {
-    {"frequency", &EntryTexts::txtFrequency},
-    {"frequency-unit", &EntryTexts::cmbfrequency},
-    {"inductance", &EntryTexts::txtInductance},
-    {"inductance-unit", &EntryTexts::cmbinductance},
-    {"output-power", &EntryTexts::txtOutputPower},
-    {"output-power-unit", &EntryTexts::cmboutputpower},
-    {"efficiency", &EntryTexts::txtEfficiency},
-    {"vin-min", &EntryTexts::txtVinMin},
-    {"vin-max", &EntryTexts::txtVinMax},
-    {"vout", &EntryTexts::txtVout},
-    {"ambient", &EntryTexts::txtAmbientTemp},
-    {"stack", &EntryTexts::txtStack},
-    {"fill-factor", &EntryTexts::txtFill_Factor},
-    {"pick", nullptr},
-};
+// The entries' public names, and the pick beside them.
+const std::vector<DesignEntryName>& Names() {
+  static const std::vector<DesignEntryName> names = [] {
+    std::vector<DesignEntryName> all;
+    for (const NamedEntryText& named : NamedEntryTexts())
+      all.push_back({named.name.c_str(), named.text});
+    all.push_back({"pick", nullptr});
+    return all;
+  }();
+  return names;
+}
 
 }  // namespace
 
 std::span<const DesignEntryName> DesignEntryNames() {
-  return kNames;
+  return Names();
 }
 
 const DesignEntryName* FindDesignEntryName(std::string_view name) {
-  for (const DesignEntryName& entry : kNames) {
+  for (const DesignEntryName& entry : Names()) {
     if (name == entry.name)
       return &entry;
   }

@@ -55,7 +55,8 @@ nlohmann::ordered_json SummaryJson(const ResultSummary& s) {
   return json;
 }
 
-nlohmann::ordered_json DesignJson(const RunOutcome& outcome, const DesignRecord& record) {
+nlohmann::ordered_json DesignJson(const RunOutcome& outcome, const DesignRecord& record,
+                                  const ResultSummary& summary) {
   nlohmann::ordered_json json;
   json["status"] = StatusOf(outcome.ending);
   json["ending"] = RunEndingName(outcome.ending);
@@ -63,11 +64,11 @@ nlohmann::ordered_json DesignJson(const RunOutcome& outcome, const DesignRecord&
   json["messages"] = nlohmann::ordered_json::array();
   for (const Message& message : outcome.messages)
     json["messages"].push_back(MessageJson(message));
-  json["focus"] = outcome.focus.empty() ? nlohmann::ordered_json(nullptr)
-                                        : nlohmann::ordered_json(outcome.focus);
+  json["focus"] = outcome.focus ? nlohmann::ordered_json(DescriptionOf(*outcome.focus).control)
+                                : nlohmann::ordered_json(nullptr);
   json["record"] = RecordJson(record);
   if (outcome.ending == RunEnding::Published) {
-    json["summary"] = SummaryJson(outcome.summary);
+    json["summary"] = SummaryJson(summary);
     json["listing"] = ListingJson(record);
   }
   return json;

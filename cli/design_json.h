@@ -6,7 +6,7 @@
 
 #include "engine/design_record.h"
 #include "engine/design_run.h"
-#include "engine/result_summary.h"
+#include "reports/result_summary.h"
 
 namespace pfc {
 
@@ -34,7 +34,8 @@ void VisitSummaryJsonTexts(const ResultSummary& summary, Visitor&& visit) {
 nlohmann::ordered_json SummaryJson(const ResultSummary& summary);
 
 // The whole outcome of a design run: status, ending, messages, focus, record and, when
-// published, the summary and the intermediate listing.
-nlohmann::ordered_json DesignJson(const RunOutcome& outcome, const DesignRecord& record);
+// published, its summary and the intermediate listing.
+nlohmann::ordered_json DesignJson(const RunOutcome& outcome, const DesignRecord& record,
+                                  const ResultSummary& summary);
 
 }  // namespace pfc

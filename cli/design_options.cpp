@@ -1,38 +1,28 @@
 #include "cli/design_options.h"
 
+#include <vector>
+
+#include "engine/entries.h"
 #include "engine/pick_list.h"
 
 namespace pfc {
 
 void AddDesignOptions(CLI::App& command, DesignOptions& options, const CoreCatalogue& catalogue,
                       bool withPick) {
-  EntryTexts& e = options.entries;
-  command.add_option("--frequency", e.txtFrequency, "Switching frequency")->capture_default_str();
-  command.add_option("--frequency-unit", e.cmbfrequency, "Unit of --frequency")
-      ->check(CLI::IsMember({"Hz", "kHz"}))
-      ->capture_default_str();
-  command.add_option("--inductance", e.txtInductance, "Full-load inductance")
-      ->capture_default_str();
-  command.add_option("--inductance-unit", e.cmbinductance, "Unit of --inductance")
-      ->check(CLI::IsMember({"Henry", "millihenry", "microhenry"}))
-      ->capture_default_str();
-  command.add_option("--output-power", e.txtOutputPower, "Output power")->capture_default_str();
-  command.add_option("--output-power-unit", e.cmboutputpower, "Unit of --output-power")
-      ->check(CLI::IsMember({"Watts", "Kilo Watts"}))
-      ->capture_default_str();
-  command.add_option("--efficiency", e.txtEfficiency, "Efficiency in percent, 90 to 100")
-      ->capture_default_str();
-  command.add_option("--vin-min", e.txtVinMin, "Minimum RMS line voltage; the design line")
-      ->capture_default_str();
-  command.add_option("--vin-max", e.txtVinMax, "Maximum RMS line voltage (shown only)")
-      ->capture_default_str();
-  command.add_option("--vout", e.txtVout, "Output voltage, at most 420")->capture_default_str();
-  command.add_option("--ambient", e.txtAmbientTemp, "Ambient temperature in °C, at most 75")
-      ->capture_default_str();
-  command.add_option("--stack", e.txtStack, "Number of identical cores stacked, 1 to 9")
-      ->capture_default_str();
-  command.add_option("--fill-factor", e.txtFill_Factor, "Window fill factor, above 0 to .9")
-      ->capture_default_str();
+  for (const NamedEntryText& named : NamedEntryTexts()) {
+    const std::string name = "--" + named.name;
+    std::string& text = options.entries.*named.text;
+    if (!named.unit) {
+      command.add_option(name, text, std::string(named.entry->optionHelp))->capture_default_str();
+      continue;
+    }
+    std::vector<std::string> units;
+    for (const UnitChoice& unit : named.entry->units)
+      units.emplace_back(unit.text);
+    command.add_option(name, text, "Unit of --" + std::string(named.entry->option))
+        ->check(CLI::IsMember(units))
+        ->capture_default_str();
+  }
   if (!withPick)
     return;
   const CLI::Validator inCatalogue(

@@ -1,34 +1,11 @@
 #include "cli/design_text.h"
 
 #include <string_view>
-#include <utility>
 
 namespace pfc {
 namespace {
 
 constexpr std::size_t kCaptionWidth = 23;
-
-// People read the entry's caption; the control name stays for machines (--json).
-std::string_view FocusCaption(std::string_view control) {
-  static constexpr std::pair<std::string_view, std::string_view> kCaptions[] = {
-      {"txtFrequency", "Frequency"},
-      {"txtInductance", "Inductance"},
-      {"txtOutputPower", "Output Power"},
-      {"txtEfficiency", "Efficiency"},
-      {"txtVinMin", "Vin Min"},
-      {"txtVinMax", "Vin Max"},
-      {"txtVout", "Vout"},
-      {"txtAmbientTemp", "Ambient Temperature"},
-      {"txtFill_Factor", "Window Fill Factor"},
-      {"txtStack", "Cores To Stack"},
-      {"txtCoreSize", "Core Size List"},
-  };
-  for (const auto& [name, caption] : kCaptions) {
-    if (name == control)
-      return caption;
-  }
-  return control;
-}
 
 // The message with CR LF turned into indented terminal lines.
 void AppendMessage(std::string& out, const Message& message) {
@@ -51,42 +28,37 @@ void AppendRow(std::string& out, std::string_view caption, std::string_view text
   out.append("\n");
 }
 
+// The summary's captioned texts under their group headings; the stack marker follows the core
+// size, the total temperature's unit is the summary's own label, and the input-side core size,
+// which nothing writes, is left out.
 void AppendSummary(std::string& out, const ResultSummary& s) {
   out.append("PFC Summary Core Design\n\nInput Values\n");
-  AppendRow(out, "Frequency", s.txtFrequency, "Hz");
-  AppendRow(out, "Inductance", s.txtInductance, "Henries");
-  AppendRow(out, "Output Power", s.txtOutputPower, "Watts");
-  AppendRow(out, "Efficiency", s.txtEfficiency, "%");
-  AppendRow(out, "Vin Min", s.txtVinMin, "Volts");
-  AppendRow(out, "Vin Max", s.txtVinMax, "Volts");
-  AppendRow(out, "Vout", s.txtVout, "Volts");
-  AppendRow(out, "Ambient Temperature", s.txtAmbientTemp, "°C");
-  AppendRow(out, "Fill Factor", s.txtFillFactor, "");
-  out.append("\nSummary Output\n");
-  std::string core = s.txtOutCoreSize;
-  if (!s.txtStackout.empty())
-    core.append(" ").append(s.txtStackout);
-  AppendRow(out, "Core Size", core, "");
-  AppendRow(out, "No. of Turns", s.txtNoOfTurns, "");
-  AppendRow(out, "Wire Gauge", s.txtWireGuage, "AWG");
-  AppendRow(out, "Zero Bias Inductance", s.txtZeroInductance, "µH");
-  AppendRow(out, "Full Bias Inductance", s.txtFullInductance, "µH");
-  AppendRow(out, "Core Loss", s.txtCoreLoss, "Watts");
-  AppendRow(out, "Copper Loss", s.txtCopperLoss, "Watts");
-  AppendRow(out, "Total Losses", s.txtTotalLosses, "Watts");
-  AppendRow(out, "Total Temperature", s.txtTotalTemp, s.totaltemp);
+  SummaryGroup group = SummaryGroup::Inputs;
+  for (const SummaryText& text : kSummaryTexts) {
+    if (*text.caption == '\0' || text.text == &ResultSummary::txtcore)
+      continue;
+    if (text.group != group) {
+      out.append("\nSummary Output\n");
+      group = text.group;
+    }
+    std::string shown = s.*text.text;
+    if (text.text == &ResultSummary::txtOutCoreSize && !s.txtStackout.empty())
+      shown.append(" ").append(s.txtStackout);
+    const bool total = text.text == &ResultSummary::txtTotalTemp;
+    AppendRow(out, text.caption, shown, total ? s.totaltemp : text.unit);
+  }
 }
 
 }  // namespace
 
-std::string DesignText(const RunOutcome& outcome) {
+std::string DesignText(const RunOutcome& outcome, const ResultSummary& summary) {
   std::string out;
   for (const Message& message : outcome.messages)
     AppendMessage(out, message);
-  if (!outcome.focus.empty())
-    out.append("Focus: ").append(FocusCaption(outcome.focus)).append("\n");
+  if (outcome.focus)
+    out.append("Focus: ").append(DescriptionOf(*outcome.focus).caption).append("\n");
   if (outcome.ending == RunEnding::Published)
-    AppendSummary(out, outcome.summary);
+    AppendSummary(out, summary);
   return out;
 }
 

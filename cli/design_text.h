@@ -3,11 +3,12 @@
 #include <string>
 
 #include "engine/design_run.h"
+#include "reports/result_summary.h"
 
 namespace pfc {
 
-// What the engineer would see, as terminal text: each message under its title, the control
-// that gets the focus after a rejected entry, then the result summary when one is shown.
-std::string DesignText(const RunOutcome& outcome);
+// What the engineer would see, as terminal text: each message under its title, the caption of
+// the entry that gets the focus after a rejected one, then the summary of a published design.
+std::string DesignText(const RunOutcome& outcome, const ResultSummary& summary);
 
 }  // namespace pfc

@@ -72,7 +72,7 @@ struct Session {
 // --report: the report "View Report" would write, to the named file instead of the
 // temporary folder. Only a published design has a summary to report.
 int WriteReportOption(const std::string& path, const RunOutcome& outcome,
-                      const DesignRecord& record, std::ostream& err) {
+                      const ResultSummary& summary, const DesignRecord& record, std::ostream& err) {
   if (path.empty()) {
     err << "pfc-core: --report needs a file name\n";
     return 1;
@@ -81,8 +81,8 @@ int WriteReportOption(const std::string& path, const RunOutcome& outcome,
     err << "pfc-core: no report written to " << path << ": the design was not published\n";
     return 1;
   }
-  const FileWriteResult written = WriteFileAtomically(
-      path, ReportBytes(outcome.summary, record, FindReportImages(ExecutableFolder())));
+  const FileWriteResult written =
+      WriteFileAtomically(path, ReportBytes(summary, record, FindReportImages(ExecutableFolder())));
   if (!written.written) {
     err << "pfc-core: " << written.Message() << "\n";
     return 1;
@@ -94,16 +94,17 @@ int RunDesignCommand(const DesignOptions& options, bool json,
                      const std::optional<std::string>& reportPath, Session& session,
                      std::ostream& out, std::ostream& err) {
   const EntryTexts entries = FormEntries(options, session.catalogue, session.record);
-  RunOutcome outcome = RunDesign(entries, session.record, session.catalogue, session.wires, '.');
-  if (outcome.ending == RunEnding::Published) {
-    // The summary window echoes the inputs from the record when it appears.
-    EchoInputs(session.record, outcome.summary, '.');
-  }
-  out << (json ? JsonText(DesignJson(outcome, session.record)) : DesignText(outcome));
+  const RunOutcome outcome =
+      RunDesign(entries, session.record, session.catalogue, session.wires, '.');
+  const ResultSummary summary = outcome.ending == RunEnding::Published
+                                    ? PublishedSummary(session.record, '.')
+                                    : ResultSummary{};
+  out << (json ? JsonText(DesignJson(outcome, session.record, summary))
+               : DesignText(outcome, summary));
   const int status = outcome.ending == RunEnding::Published ? 0 : 1;
   if (!reportPath)
     return status;
-  const int reportStatus = WriteReportOption(*reportPath, outcome, session.record, err);
+  const int reportStatus = WriteReportOption(*reportPath, outcome, summary, session.record, err);
   return status != 0 ? status : reportStatus;
 }
 
@@ -123,7 +124,7 @@ int RunExploreCommand(const DesignOptions& options, bool json, Session& session,
     RunOutcome rejection;
     rejection.messages.push_back(exploration.message);
     rejection.focus = exploration.focus;
-    err << DesignText(rejection);
+    err << DesignText(rejection, ResultSummary{});
     return 1;
   }
   out << (json ? JsonText(ExplorationJson(exploration)) : ExplorationCsv(exploration));

@@ -38,7 +38,7 @@ bool RefuseUncomputable(const DesignRecord& r, RunOutcome& outcome) {
   text.append(field).append(" value.");
   outcome.ending = RunEnding::Rejected;
   outcome.check = fromCurrent ? "5r" : "1r";
-  outcome.focus = fromCurrent ? "txtVinMin" : "txtFrequency";
+  outcome.focus = fromCurrent ? Entry::VinMin : Entry::Frequency;
   outcome.messages.push_back(Message{kCautionTitle, MessageIcon::Information, std::move(text)});
   return true;
 }
@@ -56,14 +56,15 @@ RunOutcome RunDesign(const EntryTexts& entries, DesignRecord& record,
                      const CoreCatalogue& catalogue, const WireTable& wires,
                      char decimalSeparator) {
   RunOutcome outcome;
-  initValues(entries, record, outcome.summary);
-  ValidationResult validation = ValidateInputs(entries, record, catalogue);
+  const EntryReadings readings = ReadEntries(entries);
+  initValues(readings, record);
+  ValidationResult validation = ValidateInputs(readings, record, catalogue);
   outcome.stackTextSetToOne = validation.stackTextSetToOne;
   if (!validation.passed) {
     outcome.ending = RunEnding::Rejected;
     outcome.check = std::move(validation.check);
     outcome.messages.push_back(std::move(validation.message));
-    outcome.focus = std::move(validation.focus);
+    outcome.focus = validation.focus;
     return outcome;
   }
   outcome.busyPointerSet = true;
@@ -76,7 +77,7 @@ RunOutcome RunDesign(const EntryTexts& entries, DesignRecord& record,
       outcome.coreListEmptiedAndDisabled = true;
       return Stop(std::move(outcome), RunEnding::AreaProduct, "AreaProduct", AreaProductMessage());
     case Selection::UnknownCore:
-      outcome.focus = "txtCoreSize";
+      outcome.focus = Entry::CoreSize;
       return Stop(std::move(outcome), RunEnding::UnknownCore, "UnknownCore",
                   UnknownCoreMessage(record.SelectedCoreSize));
   }
@@ -95,8 +96,7 @@ RunOutcome RunDesign(const EntryTexts& entries, DesignRecord& record,
   // here, so the name and the row always agree.
   record.SelectedCoreSize = catalogue.PartNo[static_cast<std::size_t>(record.CoreIndex)];
 
-  if (PublishResults(record, outcome.summary, outcome.messages, decimalSeparator) ==
-      PublishEnding::FieldStrength) {
+  if (PublishResults(record, outcome.messages, decimalSeparator) == PublishEnding::FieldStrength) {
     outcome.ending = RunEnding::FieldStrength;
     outcome.check = "FieldStrength";
     return outcome;

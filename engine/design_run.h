@@ -1,11 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/catalogue.h"
 #include "engine/design_record.h"
-#include "engine/result_summary.h"
+#include "engine/entries.h"
 
 namespace pfc {
 
@@ -19,25 +20,6 @@ struct Message {
   std::string title;  // kCautionTitle or kApplicationTitle
   MessageIcon icon = MessageIcon::Information;
   std::string text;  // lines separated by CR LF
-};
-
-// The input form's texts as the user left them; the defaults are the form's own.
-struct EntryTexts {
-  std::string txtFrequency = "100000";
-  std::string cmbfrequency = "Hz";
-  std::string txtInductance = "0.00015";
-  std::string cmbinductance = "Henry";
-  std::string txtOutputPower = "1500";
-  std::string cmboutputpower = "Watts";
-  std::string txtEfficiency = "95";
-  std::string txtVinMin = "85";
-  std::string txtVinMax = "264";
-  std::string txtVout = "380";
-  std::string txtAmbientTemp = "50";
-  std::string txtStack = "1";
-  std::string txtFill_Factor = ".4";
-  std::string txtCoreSize;   // text of the chosen pick-list entry
-  bool chkPickCore = false;  // "Pick From List" ticked
 };
 
 enum class RunEnding {
@@ -55,11 +37,10 @@ struct RunOutcome {
   RunEnding ending = RunEnding::Rejected;
   std::string check;               // which check ended the run ("1a" ... "12", or the ending)
   std::vector<Message> messages;   // in the order they are shown
-  std::string focus;               // control to receive the focus; empty for none
+  std::optional<Entry> focus;      // the entry to receive the focus
   bool stackTextSetToOne = false;  // txtStack was empty and now reads "1"
   bool busyPointerSet = false;     // validation passed; the pointer is restored
   bool coreListEmptiedAndDisabled = false;  // txtCoreSize emptied and disabled
-  ResultSummary summary;                    // output group and fill factor when published
 };
 
 }  // namespace pfc
@@ -72,8 +53,8 @@ const char* RunEndingName(RunEnding ending);
 
 // One press of "&Show Results": reads and checks the entries, designs, and decides how the
 // run ends. Writes the record as it goes (a run that stops keeps the fields it did not reach
-// at their previous values); touches no window. The summary texts are written with the given
-// decimal separator.
+// at their previous values), and a published design's numbers are the record's. Touches no
+// window. Numbers in messages are written with the given decimal separator.
 RunOutcome RunDesign(const EntryTexts& entries, DesignRecord& record,
                      const CoreCatalogue& catalogue, const WireTable& wires,
                      char decimalSeparator = '.');

@@ -78,9 +78,9 @@ Exploration ExploreDesigns(const EntryTexts& entries, const DesignRecord& record
 
   DesignRecord scratch = record;
   scratch.CalcType = CalcSelects;
-  ResultSummary unused;
-  initValues(selecting, scratch, unused);
-  ValidateInputs(selecting, scratch, catalogue);  // passed above; sets an empty stack to 1
+  const EntryReadings readings = ReadEntries(selecting);
+  initValues(readings, scratch);
+  ValidateInputs(readings, scratch, catalogue);  // passed above; sets an empty stack to 1
   ComputeOperatingPoint(scratch);
 
   const std::int16_t rows = catalogue.RowCount();

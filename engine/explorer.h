@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,10 +56,10 @@ struct ExploredDesign {
 };
 
 struct Exploration {
-  bool rejected = false;  // an input check failed: no design was evaluated
-  std::string check;      // the failed check
-  Message message;        // its caution
-  std::string focus;      // its control
+  bool rejected = false;       // an input check failed: no design was evaluated
+  std::string check;           // the failed check
+  Message message;             // its caution
+  std::optional<Entry> focus;  // its entry
   // How the calculator's own run for the entered stack count ends; a row is marked only when
   // that run publishes.
   RunEnding calculatorEnding = RunEnding::Rejected;

@@ -4,18 +4,20 @@
 
 #include "engine/design_record.h"
 #include "engine/design_run.h"
-#include "engine/result_summary.h"
 
-// The last step of a run: the field-strength stop, or the output texts of the summary with
-// the total-temperature verdict.
+// The last step of a run: the field-strength stop, or publication with the total-temperature
+// warning. The texts of the published design are the summary's to write (reports/).
 namespace pfc {
 
 enum class PublishEnding { Published, FieldStrength };
 
-// Appends the messages the step shows (the field-strength stop, or the total-temperature
-// warning) and, when published, writes the output group and txtFillFactor of the summary
-// with the given decimal separator. The input group is left alone.
-PublishEnding PublishResults(const DesignRecord& record, ResultSummary& summary,
-                             std::vector<Message>& messages, char decimalSeparator);
+// Appends the message the step shows (the field-strength stop, or the total-temperature
+// warning) and tells whether the design is published.
+PublishEnding PublishResults(const DesignRecord& record, std::vector<Message>& messages,
+                             char decimalSeparator);
+
+// Ambient plus rise at or above 155 °C, or not a number: a temperature that is not a number
+// is never shown as safe. The warning and the summary's emphasis both follow this.
+bool TotalTemperatureTooHigh(const DesignRecord& record);
 
 }  // namespace pfc

@@ -14,6 +14,7 @@
 #include "fuzz/fuzz_tables.h"
 #include "fuzz/run_input.h"
 #include "fuzz/run_properties.h"
+#include "reports/summary_texts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const pfc::FuzzTables& tables = pfc::LoadedFuzzTables();
@@ -22,7 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   pfc::DesignRecord record = pfc::StartingRecord(tables, run);
   const pfc::RunOutcome outcome =
       pfc::RunDesign(run.entries, record, tables.catalogue, tables.wires, run.decimalSeparator);
-  FUZZ_CHECK_NONE(pfc::RunOutcomeProblems(outcome, record, tables.catalogue, tables.wires));
+  const pfc::ResultSummary summary = outcome.ending == pfc::RunEnding::Published
+                                         ? pfc::PublishedSummary(record, run.decimalSeparator)
+                                         : pfc::ResultSummary{};
+  FUZZ_CHECK_NONE(
+      pfc::RunOutcomeProblems(outcome, summary, record, tables.catalogue, tables.wires));
   if (outcome.ending == pfc::RunEnding::Published) {
     const auto grades = pfc::RolloffGrades();
     const pfc::RolloffGrade& grade = grades[size % grades.size()];

@@ -14,6 +14,7 @@
 #include "fuzz/fuzz_tables.h"
 #include "fuzz/run_input.h"
 #include "fuzz/run_properties.h"
+#include "reports/summary_texts.h"
 
 namespace {
 
@@ -52,7 +53,8 @@ void CheckAgainstAPick(const pfc::ExploredDesign& design, const pfc::FuzzRun& ru
   }
   if (outcome.ending == pfc::RunEnding::Published) {
     FUZZ_CHECK(design.PassesFieldStrength);
-    FUZZ_CHECK(design.PassesTemperature == (outcome.summary.txtTotalTemp != " > 155°C"));
+    FUZZ_CHECK(design.PassesTemperature ==
+               (pfc::PublishedSummary(record).txtTotalTemp != " > 155°C"));
   }
 }
 
@@ -69,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (exploration.rejected) {
     FUZZ_CHECK(exploration.designs.empty());
     FUZZ_CHECK(!exploration.message.text.empty());
-    FUZZ_CHECK(pfc::IsEntryControl(exploration.focus));
+    FUZZ_CHECK(exploration.focus.has_value());
     return 0;
   }
   const std::int16_t rows = tables.catalogue.RowCount();

@@ -78,10 +78,9 @@ void CheckNoSmallerRowWasAcceptable(const DesignRecord& record, const CoreCatalo
   }
 }
 
-void CheckPublished(const RunOutcome& outcome, const DesignRecord& r,
+void CheckPublished(const RunOutcome& outcome, const ResultSummary& s, const DesignRecord& r,
                     const CoreCatalogue& catalogue, const WireTable& wires, bool sawTempRise,
                     bool sawTotalTemp, Problems& problems) {
-  const ResultSummary& s = outcome.summary;
   const std::int16_t last = catalogue.RowCount();
   const bool rowValid = r.CoreIndex >= 1 && r.CoreIndex <= last;
   problems.Expect(rowValid, "CoreIndex " + std::to_string(r.CoreIndex) + " is not a row");
@@ -123,7 +122,7 @@ void CheckPublished(const RunOutcome& outcome, const DesignRecord& r,
   problems.Expect(s.totaltemp.empty() == sawTotalTemp, "unit label does not follow the warning");
 
   problems.Expect(outcome.busyPointerSet, "published without the busy pointer");
-  problems.Expect(outcome.focus.empty(), "published with a focus change");
+  problems.Expect(!outcome.focus, "published with a focus change");
   problems.Expect(!outcome.coreListEmptiedAndDisabled, "published and emptied the core list");
 
   if (r.CalcType != DesignerPicks && rowValid) {
@@ -144,8 +143,7 @@ void CheckStopped(const RunOutcome& outcome, const DesignRecord& r, Problems& pr
     case RunEnding::Published:
       break;
     case RunEnding::Rejected:
-      problems.Expect(IsEntryControl(outcome.focus),
-                      "rejected with the focus on \"" + outcome.focus + "\"");
+      problems.Expect(outcome.focus.has_value(), "rejected without a focus");
       problems.Expect(!outcome.check.empty(), "rejected without naming the check");
       problems.Expect(ending.title == kCautionTitle && ending.icon == MessageIcon::Information,
                       "a rejection is not a caution");
@@ -170,7 +168,7 @@ void CheckStopped(const RunOutcome& outcome, const DesignRecord& r, Problems& pr
       break;
     case RunEnding::UnknownCore:
       problems.Expect(r.CalcType == DesignerPicks, "unknown core while the calculator selects");
-      problems.Expect(outcome.focus == "txtCoreSize", "unknown core without focus on the list");
+      problems.Expect(outcome.focus == Entry::CoreSize, "unknown core without focus on the list");
       break;
   }
 }
@@ -264,18 +262,6 @@ void CheckLineFigures(const LineCheck& line, double vrms, const DesignRecord& r,
 
 }  // namespace
 
-bool IsEntryControl(std::string_view name) {
-  static constexpr std::array<std::string_view, 11> kControls = {
-      "txtFrequency", "txtInductance",  "txtOutputPower", "txtEfficiency",
-      "txtVinMin",    "txtVinMax",      "txtVout",        "txtAmbientTemp",
-      "txtStack",     "txtFill_Factor", "txtCoreSize"};
-  for (std::string_view control : kControls) {
-    if (control == name)
-      return true;
-  }
-  return false;
-}
-
 bool ShowsNonFiniteNumber(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size()) {
@@ -293,7 +279,8 @@ bool ShowsNonFiniteNumber(std::string_view text) {
   return false;
 }
 
-std::vector<std::string> RunOutcomeProblems(const RunOutcome& outcome, const DesignRecord& record,
+std::vector<std::string> RunOutcomeProblems(const RunOutcome& outcome, const ResultSummary& summary,
+                                            const DesignRecord& record,
                                             const CoreCatalogue& catalogue,
                                             const WireTable& wires) {
   Problems problems;
@@ -330,7 +317,7 @@ std::vector<std::string> RunOutcomeProblems(const RunOutcome& outcome, const Des
                     "a message shows a number that is not finite: " + message.text);
   }
   if (outcome.ending == RunEnding::Published) {
-    CheckPublished(outcome, record, catalogue, wires, sawTempRise, sawTotalTemp, problems);
+    CheckPublished(outcome, summary, record, catalogue, wires, sawTempRise, sawTotalTemp, problems);
   } else {
     CheckStopped(outcome, record, problems);
   }

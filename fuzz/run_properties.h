@@ -10,6 +10,7 @@
 #include "engine/design_run.h"
 #include "engine/operating_check.h"
 #include "reports/listing.h"
+#include "reports/result_summary.h"
 
 // What must hold after any design run, whatever the user typed, and of the report and the
 // listing made from a published run. The fuzz targets and the bad-input sweep share these
@@ -17,13 +18,11 @@
 // abort on them and a test can print them.
 namespace pfc {
 
-// The controls a failed input check may put the focus on.
-bool IsEntryControl(std::string_view name);
-
 // True when the text shows a number that is not one: "NaN", "Infinity", "inf", "nan".
 bool ShowsNonFiniteNumber(std::string_view text);
 
-// The outcome of one run against the record it left:
+// The outcome of one run against the record it left and, when published, the summary that
+// shows it:
 // - the messages are the warnings that do not end a run (temperature rise beyond the last
 //   core, then total temperature at 155 °C or more), each at most once and in that order,
 //   followed, unless the design was published, by exactly one message that ends the run;
@@ -31,7 +30,8 @@ bool ShowsNonFiniteNumber(std::string_view text);
 //   selected size, has whole turns from 1 to 32000, a field within 115 Oe, only finite
 //   numbers in the record, and summary texts free of "NaN" or "Infinity";
 // - no message shows a number that is not finite (user text quoted in a message aside).
-std::vector<std::string> RunOutcomeProblems(const RunOutcome& outcome, const DesignRecord& record,
+std::vector<std::string> RunOutcomeProblems(const RunOutcome& outcome, const ResultSummary& summary,
+                                            const DesignRecord& record,
                                             const CoreCatalogue& catalogue, const WireTable& wires);
 
 // The report file's bytes: every byte defined in Windows-1252, one line, the print hook

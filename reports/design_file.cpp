@@ -12,6 +12,8 @@
 #include <optional>
 #include <system_error>
 
+#include "engine/entries.h"
+
 namespace pfc {
 namespace {
 
@@ -22,29 +24,6 @@ constexpr int kMajorVersion = 1;
 constexpr const char* kVersionWritten = "1.0";
 constexpr const char* kCalculatorSelects = "selects";
 constexpr const char* kCalculatorPicks = "picks";
-
-// The keys of the "entries" object. They are part of the file format: renaming a control or
-// a command-line option must leave them as they are.
-struct EntryKey {
-  const char* key;
-  std::string EntryTexts::*text;
-};
-
-constexpr EntryKey kEntryKeys[] = {
-    {"frequency", &EntryTexts::txtFrequency},
-    {"frequency-unit", &EntryTexts::cmbfrequency},
-    {"inductance", &EntryTexts::txtInductance},
-    {"inductance-unit", &EntryTexts::cmbinductance},
-    {"output-power", &EntryTexts::txtOutputPower},
-    {"output-power-unit", &EntryTexts::cmboutputpower},
-    {"efficiency", &EntryTexts::txtEfficiency},
-    {"vin-min", &EntryTexts::txtVinMin},
-    {"vin-max", &EntryTexts::txtVinMax},
-    {"vout", &EntryTexts::txtVout},
-    {"ambient", &EntryTexts::txtAmbientTemp},
-    {"stack", &EntryTexts::txtStack},
-    {"fill-factor", &EntryTexts::txtFill_Factor},
-};
 
 DesignFileRead Refused(std::string reason) {
   DesignFileRead result;
@@ -159,12 +138,12 @@ std::string ReadEntries(const Json& document, EntryTexts& entries) {
     return {};
   if (!found->is_object())
     return WrongType("entries", *found, "an object");
-  for (const EntryKey& entry : kEntryKeys) {
-    const auto text = found->find(entry.key);
+  for (const NamedEntryText& entry : NamedEntryTexts()) {
+    const auto text = found->find(entry.name);
     if (text == found->end())
       continue;
     if (!text->is_string())
-      return WrongType(std::string("entries.") + entry.key, *text, "a text");
+      return WrongType("entries." + entry.name, *text, "a text");
     entries.*entry.text = text->get<std::string>();
   }
   return {};
@@ -277,8 +256,9 @@ std::string DesignFileText(const DesignFile& design) {
   json["format"] = kFormatName;
   json["version"] = kVersionWritten;
   Json entries = Json::object();
-  for (const EntryKey& entry : kEntryKeys)
-    entries[entry.key] = design.entries.*entry.text;
+  // The keys of "entries" are the entries' public names, in the form's order.
+  for (const NamedEntryText& entry : NamedEntryTexts())
+    entries[entry.name] = design.entries.*entry.text;
   json["entries"] = std::move(entries);
   json["calculator"] = design.entries.chkPickCore ? kCalculatorPicks : kCalculatorSelects;
   json["pick"] = design.entries.txtCoreSize;

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "engine/design_record.h"
-#include "engine/result_summary.h"
+#include "reports/result_summary.h"
 
 namespace pfc {
 

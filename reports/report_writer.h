@@ -4,10 +4,10 @@
 #include <string>
 
 #include "engine/design_record.h"
-#include "engine/result_summary.h"
 #include "reports/atomic_file.h"
 #include "reports/image_sources.h"
 #include "reports/report_document.h"
+#include "reports/result_summary.h"
 #include "reports/temp_folder.h"
 
 namespace pfc {

@@ -17,8 +17,7 @@ namespace {
 // The record of a run on the form's default entries, up to the operating point.
 DesignRecord DefaultOperatingPoint(const LoadedTables& tables) {
   DesignRecord record = tables.record;
-  ResultSummary summary;
-  initValues(EntryTexts{}, record, summary);
+  initValues(ReadEntries(EntryTexts{}), record);
   ComputeOperatingPoint(record);
   return record;
 }

@@ -14,8 +14,7 @@ namespace {
 
 DesignRecord OperatingPoint(const LoadedTables& tables, const EntryTexts& entries) {
   DesignRecord record = tables.record;
-  ResultSummary summary;
-  initValues(entries, record, summary);
+  initValues(ReadEntries(entries), record);
   ComputeOperatingPoint(record);
   return record;
 }

@@ -8,6 +8,8 @@
 #include "engine/core_selection.h"
 #include "engine/engine_messages.h"
 #include "engine/inputs.h"
+#include "engine/number_text.h"
+#include "engine/publication.h"
 #include "tests/engine/loaded_tables.h"
 #include "tests/engine/record_values.h"
 
@@ -35,7 +37,7 @@ TEST_F(RunDesignTest, PublishesTheDefaultDesign) {
   EXPECT_EQ(outcome.ending, RunEnding::Published);
   EXPECT_EQ(outcome.check, "Published");
   EXPECT_TRUE(outcome.messages.empty());
-  EXPECT_EQ(outcome.focus, "");
+  EXPECT_FALSE(outcome.focus);
   EXPECT_TRUE(outcome.busyPointerSet);
   EXPECT_FALSE(outcome.coreListEmptiedAndDisabled);
   EXPECT_FALSE(outcome.stackTextSetToOne);
@@ -43,20 +45,7 @@ TEST_F(RunDesignTest, PublishesTheDefaultDesign) {
   EXPECT_EQ(record().SelectedCoreSize, "TD-26");
   EXPECT_EQ(record().Turns, 31);
   EXPECT_EQ(record().WireGauge, 12);
-  const ResultSummary& s = outcome.summary;
-  EXPECT_EQ(s.txtOutCoreSize, "TD-26");
-  EXPECT_EQ(s.txtStackout, "");
-  EXPECT_EQ(s.txtNoOfTurns, "31");
-  EXPECT_EQ(s.txtWireGuage, "12");
-  EXPECT_EQ(s.txtFillFactor, "0.4");
-  EXPECT_EQ(s.txtZeroInductance, "215");
-  EXPECT_EQ(s.txtFullInductance, "150");
-  EXPECT_EQ(s.txtCoreLoss, "3.56");
-  EXPECT_EQ(s.txtCopperLoss, "4.06");
-  EXPECT_EQ(s.txtTotalLosses, "7.62");
-  EXPECT_EQ(s.txtTotalTemp, "120");
-  EXPECT_EQ(s.totaltemp, "°C");
-  EXPECT_EQ(s.txtTotalTempStyle, TotalTempStyle::NormalBlack);
+  EXPECT_EQ(record().CoresToStack, 1);
 }
 
 TEST_F(RunDesignTest, StacksThreeCoresOnRow20) {
@@ -66,8 +55,7 @@ TEST_F(RunDesignTest, StacksThreeCoresOnRow20) {
   EXPECT_EQ(outcome.ending, RunEnding::Published);
   EXPECT_EQ(record().CoreIndex, 20);
   EXPECT_EQ(record().SelectedCoreSize, "TD-20");
-  EXPECT_EQ(outcome.summary.txtOutCoreSize, "TD-20");
-  EXPECT_EQ(outcome.summary.txtStackout, "* 3");
+  EXPECT_EQ(record().CoresToStack, 3);
 }
 
 TEST_F(RunDesignTest, AnEmptyStackDesignsForOneCore) {
@@ -132,7 +120,6 @@ TEST_F(RunDesignTest, PickingTheLargestCoreMeetsTheFieldLimitAt116) {
       "Field at max current is too high, 116 is > 115 Oe.\r\nPlease select"));
   EXPECT_NEAR(record().HMax, 116, 0.5);
   EXPECT_EQ(record().CoreIndex, 31);
-  EXPECT_EQ(outcome.summary.txtNoOfTurns, "") << "no result is shown";
 }
 
 TEST_F(RunDesignTest, EveryRowTooHotWarnsTwiceAndShowsTheLastRow) {
@@ -147,10 +134,8 @@ TEST_F(RunDesignTest, EveryRowTooHotWarnsTwiceAndShowsTheLastRow) {
   EXPECT_EQ(outcome.messages[0].title, "PFC Core Designer");
   EXPECT_EQ(outcome.messages[1].text, TotalTemperatureMessage().text);
   EXPECT_EQ(record().CoreIndex, 31);
-  EXPECT_EQ(outcome.summary.txtOutCoreSize, "TD-31");
-  EXPECT_EQ(outcome.summary.txtTotalTemp, " > 155°C");
-  EXPECT_EQ(outcome.summary.totaltemp, "");
-  EXPECT_EQ(outcome.summary.txtTotalTempStyle, TotalTempStyle::BoldRed);
+  EXPECT_EQ(record().SelectedCoreSize, "TD-31");
+  EXPECT_TRUE(TotalTemperatureTooHigh(record()));
 }
 
 TEST_F(RunDesignTest, EveryRowFailingOnTheFieldStopsInTheCalculatorsWording) {
@@ -159,8 +144,7 @@ TEST_F(RunDesignTest, EveryRowFailingOnTheFieldStopsInTheCalculatorsWording) {
   entries.txtFrequency = "1000000";
   // Each candidate from the first choice up fails on the field alone.
   DesignRecord probe = record();
-  ResultSummary ignored;
-  initValues(entries, probe, ignored);
+  initValues(ReadEntries(entries), probe);
   ComputeOperatingPoint(probe);
   ASSERT_EQ(SelectCore(probe, tables_.catalogue), Selection::Selected);
   for (std::int16_t row = probe.CoreIndex; row <= tables_.catalogue.RowCount(); ++row) {
@@ -188,7 +172,7 @@ TEST_F(RunDesignTest, AValidationStopKeepsTheNewInputsBesideTheOldResults) {
   const RunOutcome outcome = Run(entries);
   EXPECT_EQ(outcome.ending, RunEnding::Rejected);
   EXPECT_EQ(outcome.check, "7b");
-  EXPECT_EQ(outcome.focus, "txtVout");
+  EXPECT_EQ(outcome.focus, Entry::Vout);
   EXPECT_FALSE(outcome.busyPointerSet);
   ASSERT_EQ(outcome.messages.size(), 1u);
   EXPECT_EQ(outcome.messages[0].text, "Enter the Out Voltage value below 420 volts");
@@ -229,7 +213,7 @@ TEST_F(RunDesignTest, APickMatchingNoRowEndsWithAMessage) {
   EntryTexts entries;  // "Pick From List" cleared again: the list text is empty
   const RunOutcome outcome = Run(entries);
   EXPECT_EQ(outcome.ending, RunEnding::UnknownCore);
-  EXPECT_EQ(outcome.focus, "txtCoreSize");
+  EXPECT_EQ(outcome.focus, Entry::CoreSize);
   ASSERT_EQ(outcome.messages.size(), 1u);
   EXPECT_EQ(outcome.messages[0].title, "Caution");
   EXPECT_EQ(record().CoreIndex, 9);
@@ -241,7 +225,7 @@ TEST_F(RunDesignTest, ADesignerKeepsThePreviousPickWhenTheListTextIsEmpty) {
   const RunOutcome outcome = Run(EntryTexts{});
   EXPECT_EQ(outcome.ending, RunEnding::Published);
   EXPECT_EQ(record().CoreIndex, 27);
-  EXPECT_EQ(outcome.summary.txtOutCoreSize, "TD-27");
+  EXPECT_EQ(record().SelectedCoreSize, "TD-27");
 }
 
 TEST_F(RunDesignTest, ATinyCurrentGetsTheThinnestWireNotTheLastOne) {
@@ -265,10 +249,15 @@ TEST_F(RunDesignTest, ANeverTickedCalculatorTypeSelectsAndNamesItsCore) {
   EXPECT_EQ(record().SelectedCoreSize, "TD-26");
 }
 
-TEST_F(RunDesignTest, WritesTheSummaryWithTheGivenSeparator) {
-  const RunOutcome outcome = Run(EntryTexts{}, ',');
-  EXPECT_EQ(outcome.summary.txtCoreLoss, "3,56");
-  EXPECT_EQ(outcome.summary.txtFillFactor, "0,4");
+TEST_F(RunDesignTest, WritesNumbersInMessagesWithTheGivenSeparator) {
+  EntryTexts entries;
+  entries.txtOutputPower = "2000";
+  entries.txtFrequency = "1000000";
+  const RunOutcome outcome = Run(entries, ',');
+  ASSERT_EQ(outcome.ending, RunEnding::FieldStrength);
+  const std::string hMax = FormatGeneral(record().HMax, ',');
+  ASSERT_NE(hMax.find(','), std::string::npos);
+  EXPECT_NE(outcome.messages[0].text.find(" " + hMax + " is > 115 Oe."), std::string::npos);
 }
 
 }  // namespace

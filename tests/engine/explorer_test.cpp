@@ -11,6 +11,7 @@
 #include "engine/explorer_csv.h"
 #include "engine/operating_check.h"
 #include "engine/pick_list.h"
+#include "engine/publication.h"
 #include "tests/engine/loaded_tables.h"
 #include "tests/engine/record_values.h"
 
@@ -79,8 +80,7 @@ TEST_P(ExplorerTest, EveryDesignEqualsTheDesignersPickOfThatCoreAndStack) {
       // The flags agree with what the designer's run shows.
       EXPECT_EQ(d.PassesFieldStrength, run.ending == RunEnding::Published);
       if (run.ending == RunEnding::Published) {
-        EXPECT_EQ(d.PassesTemperature,
-                  run.summary.txtTotalTempStyle == TotalTempStyle::NormalBlack);
+        EXPECT_EQ(d.PassesTemperature, !TotalTemperatureTooHigh(picked));
       }
       EXPECT_EQ(d.PassesFillFactor, picked.ActualFillFactor <= picked.FillFactorLimit);
       EXPECT_TRUE(d.PassesVpeak);
@@ -154,7 +154,7 @@ TEST(Explorer, ChecksTheEntriesFirstAndLeavesTheRecordAlone) {
       ExploreDesigns(entries, tables.record, tables.catalogue, tables.wires);
   EXPECT_TRUE(rejected.rejected);
   EXPECT_EQ(rejected.check, "7b");
-  EXPECT_EQ(rejected.focus, "txtVout");
+  EXPECT_EQ(rejected.focus, Entry::Vout);
   EXPECT_EQ(rejected.message.text, "Enter the Out Voltage value below 420 volts");
   EXPECT_TRUE(rejected.designs.empty());
 

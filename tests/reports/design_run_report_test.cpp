@@ -19,8 +19,7 @@ class DefaultRun : public ::testing::Test {
     ArrayData_PFC_Load(catalogue, record);
     record.CalcType = CalcSelects;  // the form opens in this mode
     outcome = RunDesign(EntryTexts{}, record, catalogue, wires);
-    summary = outcome.summary;
-    EchoInputs(record, summary);
+    summary = PublishedSummary(record);
   }
   CoreCatalogue catalogue;
   WireTable wires;

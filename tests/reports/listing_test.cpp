@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "tests/reports/report_fixtures.h"
+
 namespace pfc {
 namespace {
 
@@ -19,45 +21,31 @@ const ListingLine& Line(const std::array<ListingLine, kListingLineCount>& lines,
 
 // The accepted core of the default design (row 26, one core), as the engine leaves it.
 DesignRecord WorkedExample() {
+  ResultSummary summary;
   DesignRecord r;
+  testing::DefaultDesign(summary, r);
   r.InputPower = 1500 / 0.95;
   r.ActualFillFactor = 0.29935;
-  r.FillFactorLimit = 0.4;
   r.IinRms = 18.5759;
   r.Iripple = 2.6270;
   r.IinPeak = 27.5837;
   r.Energy = 0.0570647;
-  r.CoreOD = 46.73 / 10;
-  r.CoreID = 21.69 / 10;
-  r.CoreHT = 20.57 / 10;
-  r.CoreArea = 1.88;
-  r.WindowArea = 3.69;
-  r.PathLength = 10.55;
-  r.TotalLoss = 7.6159;
-  r.AlValue = 224;
-  r.CoreMass = 142.3;
   r.Tstep = 10;
-  r.Turns = 31;
   r.HMax = 101.853;
-  r.ZeroBiasL = 215.264;
   r.ConductorArea = 0.0371517;
-  r.WireGauge = 12;
   r.WireArea = 35.64 / 1000;
   r.WireDia = 0.213;
   r.WireResistance = 52.09 / 1000000;
-  r.TempRise = 69.976;
   r.MLT = 6.618;
   r.ConductorLength = 205.158;
   r.MarginLength = 225.674;
   r.WindingResistance = 0.0117553;
-  r.CopperLoss = 4.0563;
   r.Vpeak = 120.19;
   r.Dmax = 0.683711;
   r.DeltaB = 1410.006;
   r.DeltaBavg = 1019.4354;
   r.Bac = 509.717;
   r.CoreLossDensity = 25.0147;
-  r.CoreLoss = 3.5596;
   return r;
 }
 

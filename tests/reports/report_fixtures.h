@@ -4,8 +4,8 @@
 
 #include "engine/contact_block.h"
 #include "engine/design_record.h"
-#include "engine/result_summary.h"
 #include "reports/report_document.h"
+#include "reports/result_summary.h"
 
 namespace pfc::testing {
 
@@ -15,7 +15,8 @@ inline ReportContact MakersContact() {
   return ReportContact{std::string(kPhoneUsa), std::string(kSupportEmail)};
 }
 
-// The default design: the calculator selected row 26 (TD-26), one core.
+// The default design: the calculator selected row 26 (TD-26), one core. The summary is the
+// one the record's numbers give.
 inline void DefaultDesign(ResultSummary& s, DesignRecord& r) {
   s.txtFrequency = "100000";
   s.txtInductance = "0.00015";
@@ -35,6 +36,22 @@ inline void DefaultDesign(ResultSummary& s, DesignRecord& r) {
   s.txtCopperLoss = "4.06";
   s.txtTotalLosses = "7.62";
   s.txtTotalTemp = "120";
+  r.Frequency = 100000;
+  r.Inductance = 150 / 1000000.0;  // entered as 150 µH
+  r.OutputPower = 1500;
+  r.Efficiency = 95 / 100.0;
+  r.VinMin = 85;
+  r.VinMax = 264;
+  r.Vout = 380;
+  r.AmbientTemp = 50;
+  r.FillFactorLimit = 0.4;
+  r.Turns = 31;
+  r.WireGauge = 12;
+  r.ZeroBiasL = 215.264;
+  r.CoreLoss = 3.5596;
+  r.CopperLoss = 4.0563;
+  r.TotalLoss = 7.6159;
+  r.TempRise = 69.976;
   r.CalcType = CalcSelects;
   r.CoresToStack = 1;
   r.SelectedCoreSize = "TD-26";
@@ -73,6 +90,23 @@ inline void TwoStackedDesignerPicks(ResultSummary& s, DesignRecord& r) {
   s.txtTotalLosses = "4.43";
   s.txtTotalTemp = " > 155°C";
   s.totaltemp = "";
+  s.txtTotalTempStyle = TotalTempStyle::BoldRed;
+  r.Frequency = 65000;
+  r.Inductance = 0.00047;
+  r.OutputPower = 300;
+  r.Efficiency = 0.935;
+  r.VinMin = 90;
+  r.VinMax = 265;
+  r.Vout = 385;
+  r.AmbientTemp = 40;
+  r.FillFactorLimit = 0.4;
+  r.Turns = 66;
+  r.WireGauge = 18;
+  r.ZeroBiasL = 427.2;
+  r.CoreLoss = 2.8311;
+  r.CopperLoss = 1.6004;
+  r.TotalLoss = 4.4315;
+  r.TempRise = 117.5;
   r.CalcType = DesignerPicks;
   r.CoresToStack = 2;
   r.SelectedCoreSize = "TD-09";

@@ -2,19 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "tests/reports/report_fixtures.h"
+
 namespace pfc {
 namespace {
 
-DesignRecord DefaultInputs() {
+// The default design as the run leaves it.
+DesignRecord DefaultRecord() {
+  ResultSummary unused;
   DesignRecord record;
-  record.Frequency = 100000;
-  record.Inductance = 150 * 0.000001;  // entered as 150 µH
-  record.OutputPower = 1500;
-  record.Efficiency = 95 / 100.0;
-  record.VinMin = 85;
-  record.VinMax = 264;
-  record.Vout = 380;
-  record.AmbientTemp = 50;
+  testing::DefaultDesign(unused, record);
   return record;
 }
 
@@ -25,7 +26,7 @@ std::vector<std::string> InputTexts(const ResultSummary& s) {
 
 TEST(EchoInputs, WritesTheDefaultInputsAsTheSummaryShowsThem) {
   ResultSummary summary;
-  EchoInputs(DefaultInputs(), summary);
+  EchoInputs(DefaultRecord(), summary);
   EXPECT_EQ(InputTexts(summary), (std::vector<std::string>{"100000", "0.00015", "1500", "95", "85",
                                                            "264", "380", "50"}));
 }
@@ -47,7 +48,7 @@ TEST(EchoInputs, RoundsToTwoPlacesWithHalvesToEvenButKeepsTheInductanceWhole) {
 }
 
 TEST(EchoInputs, UsesTheGivenDecimalSeparator) {
-  DesignRecord record = DefaultInputs();
+  DesignRecord record = DefaultRecord();
   record.Efficiency = 0.935;
   ResultSummary summary;
   EchoInputs(record, summary, ',');
@@ -62,11 +63,84 @@ TEST(EchoInputs, LeavesTheFillFactorCoreSizeAndOutputsAlone) {
   summary.txtcore = "typed";
   summary.txtTotalTemp = " > 155°C";
   summary.totaltemp = "";
-  EchoInputs(DefaultInputs(), summary);
+  EchoInputs(DefaultRecord(), summary);
   EXPECT_EQ(summary.txtFillFactor, "0.4");
   EXPECT_EQ(summary.txtcore, "typed");
   EXPECT_EQ(summary.txtTotalTemp, " > 155°C");
   EXPECT_EQ(summary.totaltemp, "");
+}
+
+using Design = void (*)(ResultSummary&, DesignRecord&);
+
+// The reports' fixtures pair a design's record with the summary the window shows of it.
+class FixtureSummaryTest : public ::testing::TestWithParam<Design> {};
+
+TEST_P(FixtureSummaryTest, IsTheSummaryOfTheRecord) {
+  ResultSummary expected;
+  DesignRecord record;
+  GetParam()(expected, record);
+  const ResultSummary summary = PublishedSummary(record);
+  for (const SummaryText& text : kSummaryTexts) {
+    EXPECT_EQ(summary.*text.text, expected.*text.text) << text.control;
+  }
+  EXPECT_EQ(summary.txtTotalTempStyle, expected.txtTotalTempStyle);
+}
+
+INSTANTIATE_TEST_SUITE_P(Designs, FixtureSummaryTest,
+                         ::testing::Values(&testing::DefaultDesign,
+                                           &testing::TwoStackedDesignerPicks));
+
+TEST(PublishedSummary, FollowsTheDecimalSeparatorAndMarksTheStack) {
+  DesignRecord record = DefaultRecord();
+  record.CoresToStack = 3;
+  record.Inductance = 0.0001505;
+  const ResultSummary summary = PublishedSummary(record, ',');
+  EXPECT_EQ(summary.txtStackout, "* 3");
+  EXPECT_EQ(summary.txtFillFactor, "0,4");
+  EXPECT_EQ(summary.txtCoreLoss, "3,56");
+  EXPECT_EQ(summary.txtFullInductance, "150,5");
+}
+
+struct TemperatureCase {
+  double ambient;
+  double rise;
+  const char* text;
+  const char* unit;
+  TotalTempStyle style;
+};
+
+class TotalTemperatureTextTest : public ::testing::TestWithParam<TemperatureCase> {};
+
+TEST_P(TotalTemperatureTextTest, IsBoldRedWithoutItsUnitWhenTooHighAndRoundedBelow) {
+  DesignRecord record = DefaultRecord();
+  record.AmbientTemp = GetParam().ambient;
+  record.TempRise = GetParam().rise;
+  const ResultSummary summary = PublishedSummary(record);
+  EXPECT_EQ(summary.txtTotalTemp, GetParam().text);
+  EXPECT_EQ(summary.totaltemp, GetParam().unit);
+  EXPECT_EQ(summary.txtTotalTempStyle, GetParam().style);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Totals, TotalTemperatureTextTest,
+    ::testing::Values(TemperatureCase{50, 105, " > 155°C", "", TotalTempStyle::BoldRed},
+                      TemperatureCase{50, 104.6, "155", "°C", TotalTempStyle::NormalBlack},
+                      TemperatureCase{50, 46.5, "96", "°C", TotalTempStyle::NormalBlack},
+                      TemperatureCase{50, 47.5, "98", "°C", TotalTempStyle::NormalBlack},
+                      TemperatureCase{-40, 10.5, "-30", "°C", TotalTempStyle::NormalBlack},
+                      TemperatureCase{50, std::nan(""), " > 155°C", "", TotalTempStyle::BoldRed}));
+
+TEST(PublishedSummary, RoundsLossesHalfToEven) {
+  DesignRecord record = DefaultRecord();
+  record.CoreLoss = 0.125;
+  record.CopperLoss = 0.375;
+  record.TotalLoss = 0.5;
+  record.ZeroBiasL = 214.5;
+  const ResultSummary summary = PublishedSummary(record);
+  EXPECT_EQ(summary.txtCoreLoss, "0.12");
+  EXPECT_EQ(summary.txtCopperLoss, "0.38");
+  EXPECT_EQ(summary.txtTotalLosses, "0.5");
+  EXPECT_EQ(summary.txtZeroInductance, "214");
 }
 
 }  // namespace

@@ -20,6 +20,7 @@ namespace {
 
 struct SoundRun {
   RunOutcome outcome;
+  ResultSummary summary;
   DesignRecord record;
   std::string report;
   std::array<ListingLine, kListingLineCount> listing;
@@ -27,11 +28,11 @@ struct SoundRun {
 
 SoundRun DefaultRun() {
   const FuzzTables& tables = LoadedFuzzTables();
-  SoundRun run{{}, tables.loadedRecord, {}, {}};
+  SoundRun run{{}, {}, tables.loadedRecord, {}, {}};
   run.record.CalcType = CalcSelects;
   run.outcome = RunDesign(EntryTexts{}, run.record, tables.catalogue, tables.wires);
-  EchoInputs(run.record, run.outcome.summary);
-  run.report = ReportBytes(run.outcome.summary, run.record, {"logo.gif", "core.gif"});
+  run.summary = PublishedSummary(run.record);
+  run.report = ReportBytes(run.summary, run.record, {"logo.gif", "core.gif"});
   run.listing = BuildListing(run.record);
   return run;
 }
@@ -39,8 +40,8 @@ SoundRun DefaultRun() {
 std::vector<std::string> AllProblems(const SoundRun& run) {
   const FuzzTables& tables = LoadedFuzzTables();
   std::vector<std::string> problems =
-      RunOutcomeProblems(run.outcome, run.record, tables.catalogue, tables.wires);
-  for (auto& p : ReportProblems(run.report, run.outcome.summary))
+      RunOutcomeProblems(run.outcome, run.summary, run.record, tables.catalogue, tables.wires);
+  for (auto& p : ReportProblems(run.report, run.summary))
     problems.push_back(p);
   for (auto& p : ListingProblems(run.listing, run.record))
     problems.push_back(p);
@@ -73,16 +74,15 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 void MoveToRow27(SoundRun& r) {
   r.record.CoreIndex = 27;
   r.record.SelectedCoreSize = "TD-27";
-  r.outcome.summary.txtOutCoreSize = "TD-27";
+  r.summary.txtOutCoreSize = "TD-27";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     OneFaultEach, SpoiledRun,
     testing::Values(
-        Spoiler{"NaNCoreLossText", [](SoundRun& r) { r.outcome.summary.txtCoreLoss = "NaN"; },
+        Spoiler{"NaNCoreLossText", [](SoundRun& r) { r.summary.txtCoreLoss = "NaN"; },
                 "summary text txtCoreLoss"},
-        Spoiler{"InfinityTotalText",
-                [](SoundRun& r) { r.outcome.summary.txtTotalLosses = "-Infinity"; },
+        Spoiler{"InfinityTotalText", [](SoundRun& r) { r.summary.txtTotalLosses = "-Infinity"; },
                 "summary text txtTotalLosses"},
         Spoiler{"InfiniteFluxInTheRecord", [](SoundRun& r) { r.record.Bac = kInfinity; },
                 "record field Bac is not finite"},
@@ -121,9 +121,8 @@ INSTANTIATE_TEST_SUITE_P(
                   r.outcome.ending = RunEnding::Rejected;
                   r.outcome.messages = {VpeakMessage()};
                 },
-                "rejected with the focus on"},
-        Spoiler{"HotTotalWithoutWarning",
-                [](SoundRun& r) { r.outcome.summary.txtTotalTemp = " > 155°C"; },
+                "rejected without a focus"},
+        Spoiler{"HotTotalWithoutWarning", [](SoundRun& r) { r.summary.txtTotalTemp = " > 155°C"; },
                 "does not follow the warning"},
         Spoiler{"FieldStopWithinTheLimit",
                 [](SoundRun& r) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+
 #include "tests/support/recording_toolkit.h"
 #include "ui/forms/design_session.h"
 #include "ui/forms/form_names.h"
@@ -62,6 +65,23 @@ TEST_F(EngineFlowTest, EmptyEntriesStopAtTheFrequencyWithItsFocus) {
   EXPECT_EQ(kit.Messages()[0].text, "Enter the Frequency Value");
   EXPECT_EQ(kit.Focus().second, "txtFrequency");
   EXPECT_TRUE(kit.CallsOf("Pointer").empty());
+}
+
+// The summary's inputs are echoed when it loads and its outputs written when the design is
+// published; showing it changes nothing more.
+TEST_F(EngineFlowTest, APublishedRunWritesEachControlOnce) {
+  kit.ClearRecord();
+  kit.UserClick(kInputForm, "cmdProcess");
+  ASSERT_TRUE(kit.IsVisible(kSummaryForm));
+  std::map<std::string, int> writes;
+  for (const RecordedCall& call : kit.Calls()) {
+    if (!call.control.empty()) {
+      EXPECT_EQ(++writes[call.operation + " " + call.form + "." + call.control], 1)
+          << call.operation << " " << call.control;
+    }
+  }
+  EXPECT_EQ(writes.count("SetText frmResult.txtFrequency"), 1u);
+  EXPECT_EQ(writes.count("SetText frmResult.txtTotalTemp"), 1u);
 }
 
 }  // namespace

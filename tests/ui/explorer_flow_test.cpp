@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/explorer_fixture.h"
-#include "ui/forms/summary_window.h"
 
 namespace pfc::ui::testing {
 namespace {
@@ -172,7 +171,7 @@ TEST_P(UseThisDesignTest, EndsAsPickingItByHand) {
     EXPECT_EQ(kit.Text(kSummaryForm, "txtStackout"),
               design.CoresToStack == 1 ? "" : "* " + std::to_string(design.CoresToStack));
   }
-  const ResultSummary shown = published ? ReadSummaryWindow(kit) : ResultSummary{};
+  const ResultSummary shown = published ? session.summary : ResultSummary{};
   EXPECT_TRUE(kit.IsLoaded(kCompareCoresForm));
 
   // The same choice by hand, on a fresh start.
@@ -192,8 +191,8 @@ TEST_P(UseThisDesignTest, EndsAsPickingItByHand) {
   }
   EXPECT_EQ(hand.IsVisible(kSummaryForm), published);
   if (published) {
-    EXPECT_EQ(ReadSummaryWindow(hand).txtTotalLosses, shown.txtTotalLosses);
-    EXPECT_EQ(ReadSummaryWindow(hand).txtNoOfTurns, shown.txtNoOfTurns);
+    EXPECT_EQ(handSession.summary.txtTotalLosses, shown.txtTotalLosses);
+    EXPECT_EQ(handSession.summary.txtNoOfTurns, shown.txtNoOfTurns);
   }
   EXPECT_EQ(handSession.record.TotalLoss, session.record.TotalLoss);
 }

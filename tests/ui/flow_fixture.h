@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/reports/report_fixtures.h"
 #include "tests/support/recording_toolkit.h"
 #include "ui/forms/design_session.h"
 #include "ui/forms/form_names.h"
@@ -56,41 +57,36 @@ class FlowTest : public ::testing::Test {
     kit.UserClick(kEnterForm, "cmdProcess");
   }
 
-  // A published run of the default design with the given total temperature text.
-  void ScriptPublished(const std::string& totalTemp = "120", bool hot = false) {
+  // A published run of the default design with the given temperature rise above the ambient
+  // 50 °C; from a rise of 105 °C the run warns of the total temperature.
+  void ScriptPublished(double tempRise = 70) {
+    ResultSummary shown;
     DesignRecord record;
-    record.Frequency = 100000;
-    record.Inductance = 0.00015;
-    record.OutputPower = 1500;
-    record.Efficiency = 0.95;
-    record.VinMin = 85;
-    record.VinMax = 264;
-    record.Vout = 380;
-    record.AmbientTemp = 50;
-    record.CoresToStack = 1;
+    pfc::testing::DefaultDesign(shown, record);
+    record.TempRise = tempRise;
     scriptedRecord = record;
     scripted = RunOutcome{};
     scripted.ending = RunEnding::Published;
     scripted.busyPointerSet = true;
-    scripted.summary.txtOutCoreSize = "TD-07";
-    scripted.summary.txtNoOfTurns = "31";
-    scripted.summary.txtWireGuage = "12";
-    scripted.summary.txtFillFactor = "0.4";
-    scripted.summary.txtZeroInductance = "215";
-    scripted.summary.txtFullInductance = "150";
-    scripted.summary.txtCoreLoss = "3.56";
-    scripted.summary.txtCopperLoss = "4.06";
-    scripted.summary.txtTotalLosses = "7.62";
-    scripted.summary.txtTotalTemp = totalTemp;
-    if (hot) {
-      scripted.summary.txtTotalTempStyle = TotalTempStyle::BoldRed;
-      scripted.summary.totaltemp = "";
+    if (50 + tempRise >= 155) {
       scripted.messages.push_back(
           Message{kCautionTitle, MessageIcon::Information, "Total temperature ..."});
     }
   }
 
   std::string Text(const char* form, const char* control) { return kit.Text(form, control); }
+
+  // What the summary window shows, read back text by text.
+  ResultSummary ShownSummary() {
+    ResultSummary shown;
+    VisitSummaryTexts(shown, [this](const char* control, std::string& text) {
+      text = kit.Text(kSummaryForm, control);
+    });
+    shown.txtTotalTempStyle = kit.IsBold(kSummaryForm, "txtTotalTemp")
+                                  ? TotalTempStyle::BoldRed
+                                  : TotalTempStyle::NormalBlack;
+    return shown;
+  }
 
   DesignSession session;
   DesktopServices services;

@@ -138,10 +138,9 @@ TEST_F(QtWindowsTest, HotTotalTemperatureIsBoldRedWithoutItsUnit) {
   kit.Show(kInputForm);
   RunOutcome outcome;
   outcome.ending = RunEnding::Published;
-  outcome.summary.txtTotalTemp = " > 155°C";
-  outcome.summary.totaltemp = "";
-  outcome.summary.txtTotalTempStyle = TotalTempStyle::BoldRed;
-  PlayRunOutcome(kit, outcome);
+  session.record.AmbientTemp = 50;
+  session.record.TempRise = 200;
+  PlayRunOutcome(kit, session, outcome);
   auto* total = Widget<QLineEdit>(kSummaryForm, "txtTotalTemp");
   EXPECT_EQ(total->text(), " > 155°C");
   EXPECT_TRUE(total->font().bold());
@@ -150,10 +149,8 @@ TEST_F(QtWindowsTest, HotTotalTemperatureIsBoldRedWithoutItsUnit) {
   EXPECT_TRUE(kit.IsVisible(kSummaryForm));
   EXPECT_FALSE(kit.IsVisible(kInputForm));
 
-  outcome.summary.txtTotalTemp = "120";
-  outcome.summary.totaltemp = "°C";
-  outcome.summary.txtTotalTempStyle = TotalTempStyle::NormalBlack;
-  PlayRunOutcome(kit, outcome);
+  session.record.TempRise = 70;
+  PlayRunOutcome(kit, session, outcome);
   EXPECT_FALSE(total->font().bold());
   EXPECT_EQ(total->palette().color(QPalette::Active, QPalette::Text), QColor(0, 0, 0));
 }
@@ -162,7 +159,7 @@ TEST_F(QtWindowsTest, ComingBackFromAnotherProgramWindowEchoesTheInputsAgain) {
   kit.Show(kInputForm);
   RunOutcome published;
   published.ending = RunEnding::Published;
-  PlayRunOutcome(kit, published);
+  PlayRunOutcome(kit, session, published);
   QWidget* summary = ShowActive(kSummaryForm);
   auto* vinMin = Widget<QLineEdit>(kSummaryForm, "txtVinMin");
 

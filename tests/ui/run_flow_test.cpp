@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "engine/version.h"
 #include "tests/ui/flow_fixture.h"
+#include "ui/forms/viewer_flows.h"
 
 namespace pfc::ui::testing {
 namespace {
@@ -46,7 +49,7 @@ TEST_F(FlowTest, PublishedRunShowsTheSummaryAndHidesTheInputForm) {
   EXPECT_EQ(PointerAndMessages(kit), (std::vector<std::string>{"Busy", "Normal"}));
   EXPECT_EQ(kit.Pointer(kInputForm), MousePointer::Normal);
   const std::vector<std::pair<const char*, const char*>> shown{
-      {"txtOutCoreSize", "TD-07"},  {"txtStackout", ""},          {"txtNoOfTurns", "31"},
+      {"txtOutCoreSize", "TD-26"},  {"txtStackout", ""},          {"txtNoOfTurns", "31"},
       {"txtWireGuage", "12"},       {"txtFillFactor", "0.4"},     {"txtZeroInductance", "215"},
       {"txtFullInductance", "150"}, {"txtCoreLoss", "3.56"},      {"txtCopperLoss", "4.06"},
       {"txtTotalLosses", "7.62"},   {"txtTotalTemp", "120"},      {"totaltemp", "°C"},
@@ -61,7 +64,7 @@ TEST_F(FlowTest, PublishedRunShowsTheSummaryAndHidesTheInputForm) {
 
 TEST_F(FlowTest, HotDesignIsEmphasisedUntilTheNextRunAfterReset) {
   StartAndAccept();
-  ScriptPublished(" > 155°C", true);
+  ScriptPublished(200);
   kit.UserClick(kInputForm, "cmdProcess");
   EXPECT_EQ(Text(kSummaryForm, "txtTotalTemp"), " > 155°C");
   EXPECT_TRUE(kit.IsBold(kSummaryForm, "txtTotalTemp"));
@@ -70,7 +73,7 @@ TEST_F(FlowTest, HotDesignIsEmphasisedUntilTheNextRunAfterReset) {
   ASSERT_EQ(kit.Messages().size(), 1u);
 
   kit.UserClick(kSummaryForm, "cmdExit");
-  ScriptPublished("96");
+  ScriptPublished(46);
   kit.UserClick(kInputForm, "cmdProcess");
   EXPECT_EQ(Text(kSummaryForm, "txtTotalTemp"), "96");
   EXPECT_FALSE(kit.IsBold(kSummaryForm, "txtTotalTemp"));
@@ -82,7 +85,7 @@ TEST_F(FlowTest, RejectedInputShowsItsMessageAndFocusesTheBox) {
   StartAndAccept();
   scripted.ending = RunEnding::Rejected;
   scripted.messages = {Caution("Enter the Out Voltage value below 420 volts")};
-  scripted.focus = "txtVout";
+  scripted.focus = Entry::Vout;
   kit.ClearRecord();
   kit.UserClick(kInputForm, "cmdProcess");
   EXPECT_EQ(PointerAndMessages(kit),
@@ -270,6 +273,86 @@ TEST_F(FlowTest, PressingTheExplanatoryLineRecoloursTheWebLink) {
   EXPECT_EQ(kit.ForeColor(kSummaryForm, "cmdWebLink"), kBlue);
 }
 
+// Steps on the way to the summary window.
+enum class Step {
+  Publish,
+  PublishHot,
+  ResetInputs,         // "R&eset Design Inputs"
+  RejectChangedInput,  // a rejected run on a record whose inputs differ from the last design's
+  VisitCalculations,   // there and back, the record's inputs changed meanwhile
+  ResetFromViewerAndGoBack,
+};
+
+struct SummaryPath {
+  const char* name;
+  std::vector<Step> steps;
+};
+
+class SummaryPathTest : public FlowTest, public ::testing::WithParamInterface<SummaryPath> {
+ protected:
+  void Take(Step step) {
+    switch (step) {
+      case Step::Publish:
+      case Step::PublishHot:
+        ScriptPublished(step == Step::Publish ? 70 : 200);
+        kit.UserClick(kInputForm, "cmdProcess");
+        break;
+      case Step::ResetInputs:
+        kit.UserClick(kSummaryForm, "cmdExit");
+        break;
+      case Step::RejectChangedInput:
+        scriptedRecord.reset();
+        session.record.VinMin = 90.456;
+        scripted = RunOutcome{};
+        scripted.messages = {Caution("Enter Out Voltage Value")};
+        kit.UserClick(kInputForm, "cmdProcess");
+        break;
+      case Step::VisitCalculations:
+        kit.UserClick(kSummaryForm, "cmdIinterOutput");
+        session.record.Efficiency = 0.935;
+        kit.UserClick(kListingForm, "cmdExit");
+        break;
+      case Step::ResetFromViewerAndGoBack:
+        ResetDesignFromViewer(kit, session.record);
+        ReturnToSummary(kit);
+        break;
+    }
+  }
+};
+
+// The report is made from the session's summary, never read back from the window, so the two
+// must not part on any way to the window.
+TEST_P(SummaryPathTest, LeavesTheSessionsSummaryAsTheWindowShowsIt) {
+  StartAndAccept();
+  for (const Step step : GetParam().steps) {
+    Take(step);
+  }
+  ASSERT_TRUE(kit.IsLoaded(kSummaryForm));
+  EXPECT_TRUE(ShownSummary() == session.summary);
+  if (kit.IsVisible(kSummaryForm)) {
+    // A window loaded again after a reset shows no design and refuses to report one.
+    const bool showsADesign = !ShownSummary().txtOutCoreSize.empty();
+    kit.UserClick(kSummaryForm, "cmdReport");
+    ASSERT_EQ(reportedSummaries.size(), showsADesign ? 1u : 0u);
+    if (showsADesign) {
+      EXPECT_TRUE(reportedSummaries[0] == ShownSummary());
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, SummaryPathTest,
+    ::testing::Values(
+        SummaryPath{"Published", {Step::Publish}},
+        SummaryPath{"HotThenCoolAfterReset", {Step::PublishHot, Step::ResetInputs, Step::Publish}},
+        SummaryPath{"StoppedRun", {Step::RejectChangedInput}},
+        SummaryPath{"HotOverAStoppedRun",
+                    {Step::Publish, Step::ResetInputs, Step::RejectChangedInput, Step::PublishHot}},
+        SummaryPath{"BackFromTheCalculations", {Step::Publish, Step::VisitCalculations}},
+        SummaryPath{"BackFromTheViewerAfterReset",
+                    {Step::Publish, Step::ResetFromViewerAndGoBack}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // The disclaimer's box and both programs' --version name one release.
 TEST_F(FlowTest, TheDisclaimerShowsTheReleaseTheProgramsReport) {
   kit.Show(kEnterForm);
@@ -283,7 +366,7 @@ TEST_F(FlowTest, AStoppedRunDoesNotKeepTheProgramAliveAfterCancel) {
   StartAndAccept();
   scripted.ending = RunEnding::Rejected;
   scripted.messages = {Caution("Enter the Frequency Value")};
-  scripted.focus = "txtFrequency";
+  scripted.focus = Entry::Frequency;
   kit.UserClick(kInputForm, "cmdProcess");
   kit.UserClick(kInputForm, "cmdExit");
   EXPECT_FALSE(kit.IsLoaded(kSummaryForm));

@@ -28,8 +28,8 @@ int PickListPosition(Toolkit& toolkit, const std::string& partNo) {
 // The caution and focus move of a run that refuses the entries.
 void ShowRefusal(Toolkit& toolkit, const Exploration& exploration) {
   toolkit.ShowMessage(exploration.message);
-  if (!exploration.focus.empty() && toolkit.IsVisible(kInputForm)) {
-    toolkit.SetFocus(kInputForm, exploration.focus);
+  if (exploration.focus && toolkit.IsVisible(kInputForm)) {
+    toolkit.SetFocus(kInputForm, DescriptionOf(*exploration.focus).control);
   }
 }
 

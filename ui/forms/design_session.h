@@ -8,8 +8,8 @@
 #include "engine/catalogue.h"
 #include "engine/design_record.h"
 #include "engine/design_run.h"
-#include "engine/result_summary.h"
 #include "reports/atomic_file.h"
+#include "reports/result_summary.h"
 #include "ui/forms/checked_design.h"
 #include "ui/forms/explored_designs.h"
 
@@ -23,6 +23,9 @@ struct DesignSession {
   char decimalSeparator = '.';  // of the numbers the windows show
   ExploredDesigns explored;     // what "Compare Cores" shows
   CheckedDesign checked;        // what "Operating Check" shows
+  // What the summary window shows, and so what its report copies: the inputs echoed from the
+  // record, and the outputs of the design published since the window opened.
+  ResultSummary summary;
 };
 
 // What a save dialog asks for: a title, the name it suggests and the one file type it offers.

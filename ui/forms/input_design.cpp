@@ -1,3 +1,4 @@
+#include "engine/entries.h"
 #include "ui/forms/design_helpers.h"
 #include "ui/forms/form_designs.h"
 
@@ -34,19 +35,20 @@ ControlDescription RowLabel(std::string name, std::string caption, int row) {
                {kLabelX, RowY(row) + 15, kLabelWidth, kEntryHeight}, LabelFont(), kNavy);
 }
 
-ControlDescription Entry(std::string name, std::string text, int row, int tab,
-                         std::string toolTip = {}) {
-  auto box = TextBox(std::move(name), std::move(text),
-                     {kEntryX, RowY(row), kEntryWidth, kEntryHeight}, EntryFont(), tab);
+ControlDescription EntryBox(const EntryDescription& entry, int row) {
+  auto box = TextBox(std::string(entry.control), std::string(entry.defaultText),
+                     {kEntryX, RowY(row), kEntryWidth, kEntryHeight}, EntryFont(), entry.tabIndex);
   box.alignment = TextAlignment::Right;
   box.backColour = kLightGrey;
-  box.toolTip = std::move(toolTip);
+  box.toolTip = entry.toolTip;
   return box;
 }
 
-ControlDescription UnitList(std::string name, std::vector<std::string> items, int row, int tab) {
-  auto list = List(std::move(name), {kUnitX, RowY(row), 1620, kEntryHeight}, EntryFont(), tab);
-  list.items = std::move(items);
+ControlDescription UnitList(const EntryDescription& entry, int row) {
+  auto list = List(std::string(entry.unitControl), {kUnitX, RowY(row), 1620, kEntryHeight},
+                   EntryFont(), entry.tabIndex + 1);
+  for (const UnitChoice& unit : entry.units)
+    list.items.emplace_back(unit.text);
   list.chosenItem = 0;
   return list;
 }
@@ -54,6 +56,46 @@ ControlDescription UnitList(std::string name, std::vector<std::string> items, in
 ControlDescription UnitLabel(std::string name, std::string caption, int row, int width = 900) {
   return Label(std::move(name), std::move(caption), {kUnitX, RowY(row) + 15, width, kEntryHeight},
                LabelFont(), kNavy);
+}
+
+// The entries in rows from the top, each with its caption on the left and its unit on the
+// right; the stack and the core list sit elsewhere.
+struct EntryRow {
+  Entry entry;
+  const char* label;      // the caption
+  const char* unitLabel;  // a single unit shown without a list; nullptr for none
+};
+
+constexpr EntryRow kEntryRows[] = {
+    {Entry::Frequency, "lblFrequency", nullptr},
+    {Entry::Inductance, "lblInductance", nullptr},
+    {Entry::OutputPower, "lblOutputPower", nullptr},
+    {Entry::Efficiency, "lblEfficiency", "lblPercent"},
+    {Entry::VinMin, "lblVinMin", "lblVinMinUnit"},
+    {Entry::VinMax, "lblVinMax", "lblVinMaxUnit"},
+    {Entry::Vout, "lblVout", "lblVoutUnit"},
+    {Entry::AmbientTemp, "lblAmbientTemp", "lblAmbientUnit"},
+    {Entry::FillFactor, "lblFillFactor", nullptr},
+};
+
+// The form has always spelt one caption with a zero for its "O"; the messages spell it right.
+std::string RowCaption(const EntryDescription& entry) {
+  return entry.entry == Entry::OutputPower ? "0utput Power" : std::string(entry.caption);
+}
+
+void AddEntryRows(std::vector<ControlDescription>& c) {
+  int row = 0;
+  for (const EntryRow& entryRow : kEntryRows) {
+    const EntryDescription& entry = DescriptionOf(entryRow.entry);
+    ++row;
+    c.push_back(RowLabel(entryRow.label, RowCaption(entry), row));
+    c.push_back(EntryBox(entry, row));
+    if (!entry.unitControl.empty()) {
+      c.push_back(UnitList(entry, row));
+    } else if (entryRow.unitLabel != nullptr) {
+      c.push_back(UnitLabel(entryRow.unitLabel, std::string(entry.units.front().text), row));
+    }
+  }
 }
 
 }  // namespace
@@ -75,46 +117,17 @@ FormDescription InputFormDesign() {
   c.push_back(Label("lblTitle", "Inputs to PFC Core Design Tool", {840, 960, 5400, 420},
                     Arial(14.25, true, true), kNavy));
 
-  c.push_back(RowLabel("lblFrequency", "Frequency", 1));
-  c.push_back(
-      Entry("txtFrequency", "100000", 1, 0, " Frequency should not be greater than 1000000 Hz."));
-  c.push_back(UnitList("cmbfrequency", {"Hz", "kHz"}, 1, 1));
-  c.push_back(RowLabel("lblInductance", "Inductance", 2));
-  c.push_back(
-      Entry("txtInductance", "0.00015", 2, 2, "Inductance should not be greater than 0.1 Henries"));
-  c.push_back(UnitList("cmbinductance", {"Henry", "millihenry", "microhenry"}, 2, 3));
-  c.push_back(RowLabel("lblOutputPower", "0utput Power", 3));
-  c.push_back(
-      Entry("txtOutputPower", "1500", 3, 4, "Output Power should not be greater than 5000 watts"));
-  c.push_back(UnitList("cmboutputpower", {"Watts", "Kilo Watts"}, 3, 5));
-  c.push_back(RowLabel("lblEfficiency", "Efficiency", 4));
-  c.push_back(Entry("txtEfficiency", "95", 4, 6, "Efficiency should be between 90% to 100 %."));
-  c.push_back(UnitLabel("lblPercent", "%", 4));
-  c.push_back(RowLabel("lblVinMin", "Vin Min", 5));
-  c.push_back(Entry("txtVinMin", "85", 5, 7));
-  c.push_back(UnitLabel("lblVinMinUnit", "Volts", 5));
-  c.push_back(RowLabel("lblVinMax", "Vin Max", 6));
-  c.push_back(Entry("txtVinMax", "264", 6, 8));
-  c.push_back(UnitLabel("lblVinMaxUnit", "Volts", 6));
-  c.push_back(RowLabel("lblVout", "Vout", 7));
-  c.push_back(
-      Entry("txtVout", "380", 7, 9, "Out Voltage (Vout) should not be greater than 380 volts."));
-  c.push_back(UnitLabel("lblVoutUnit", "Volts", 7));
-  c.push_back(RowLabel("lblAmbientTemp", "Ambient Temperature", 8));
-  c.push_back(Entry("txtAmbientTemp", "50", 8, 10,
-                    "Ambient Temperature should not be greater than 75 degree centigrade"));
-  c.push_back(UnitLabel("lblAmbientUnit", "°C", 8));
-  c.push_back(RowLabel("lblFillFactor", "Window Fill Factor", 9));
-  c.push_back(Entry("txtFill_Factor", ".4", 9, 19));
+  AddEntryRows(c);
   c.push_back(Label("lblFillFactorNote", "(Fraction Filled by Conductor Only)",
                     {kUnitX, RowY(9) + 45, 3900, 285}, Arial(9.75, true), kNavy));
 
-  auto stackLabel = Label("lblStack", "Cores To Stack", {7560, RowY(7) - 150, 1140, 630},
-                          Arial(9.75, true), kNavy);
+  const EntryDescription& stackEntry = DescriptionOf(Entry::Stack);
+  auto stackLabel = Label("lblStack", std::string(stackEntry.caption),
+                          {7560, RowY(7) - 150, 1140, 630}, Arial(9.75, true), kNavy);
   stackLabel.wordWrap = true;
   stackLabel.alignment = TextAlignment::Right;
   c.push_back(stackLabel);
-  auto stack = Entry("txtStack", "1", 7, 11, "Number of Cores to Stack In Calculations");
+  auto stack = EntryBox(stackEntry, 7);
   stack.rect = {8760, RowY(7), 300, kEntryHeight};
   stack.border = false;
   c.push_back(stack);
@@ -124,8 +137,10 @@ FormDescription InputFormDesign() {
                        EntryFont(), 12, true));
   c.push_back(CheckBox("chkPickCore", "Pick From List", {6300, RowY(10), 1920, kEntryHeight},
                        EntryFont(), 13, false));
-  c.push_back(RowLabel("lblCoreSize", "Core Size List", 11));
-  auto coreList = List("txtCoreSize", {kEntryX, RowY(11), 5400, kEntryHeight}, EntryFont(), 14);
+  const EntryDescription& coreEntry = DescriptionOf(Entry::CoreSize);
+  c.push_back(RowLabel("lblCoreSize", std::string(coreEntry.caption), 11));
+  auto coreList = List(std::string(coreEntry.control), {kEntryX, RowY(11), 5400, kEntryHeight},
+                       EntryFont(), coreEntry.tabIndex);
   coreList.enabled = false;
   coreList.foreColour = kGreyText;
   c.push_back(coreList);

@@ -1,7 +1,5 @@
 #include "ui/forms/input_form.h"
 
-#include <array>
-
 #include "engine/pick_list.h"
 #include "ui/forms/compare_cores.h"
 #include "ui/forms/directions_texts.h"
@@ -12,18 +10,19 @@ namespace pfc::ui {
 
 namespace {
 
-constexpr std::array<std::string_view, 9> kNumericEntries{
-    "txtFrequency", "txtInductance", "txtOutputPower", "txtEfficiency", "txtVinMin",
-    "txtVinMax",    "txtVout",       "txtAmbientTemp", "txtStack"};
-
 constexpr Rgb kGreyText{192, 192, 192};
+
+// The form has always left the fill factor without the key filter.
+bool IsNumeric(const EntryDescription& entry) {
+  return entry.kind != EntryKind::CorePick && entry.entry != Entry::FillFactor;
+}
 
 }  // namespace
 
 bool InputForm::IsNumericEntry(std::string_view control) {
-  for (const std::string_view entry : kNumericEntries) {
-    if (entry == control) {
-      return true;
+  for (const EntryDescription& entry : Entries()) {
+    if (entry.control == control) {
+      return IsNumeric(entry);
     }
   }
   return false;
@@ -31,9 +30,11 @@ bool InputForm::IsNumericEntry(std::string_view control) {
 
 void InputForm::Form_Load() {
   toolkit_.Centre(kInputForm);
-  toolkit_.Choose(kInputForm, "cmbfrequency", 0);
-  toolkit_.Choose(kInputForm, "cmbinductance", 0);
-  toolkit_.Choose(kInputForm, "cmboutputpower", 0);
+  for (const EntryDescription& entry : Entries()) {
+    if (!entry.unitControl.empty()) {
+      toolkit_.Choose(kInputForm, entry.unitControl, 0);
+    }
+  }
   chkCalcCore_Click();  // the box is ticked by design
   DataLoad(session_.wires);
   ArrayData_PFC_Load(session_.catalogue, session_.record);
@@ -115,20 +116,14 @@ void InputForm::chkPickCore_Click() {
 
 EntryTexts ReadInputEntries(Toolkit& toolkit) {
   EntryTexts entries;
-  entries.txtFrequency = toolkit.Text(kInputForm, "txtFrequency");
-  entries.cmbfrequency = toolkit.ChosenText(kInputForm, "cmbfrequency");
-  entries.txtInductance = toolkit.Text(kInputForm, "txtInductance");
-  entries.cmbinductance = toolkit.ChosenText(kInputForm, "cmbinductance");
-  entries.txtOutputPower = toolkit.Text(kInputForm, "txtOutputPower");
-  entries.cmboutputpower = toolkit.ChosenText(kInputForm, "cmboutputpower");
-  entries.txtEfficiency = toolkit.Text(kInputForm, "txtEfficiency");
-  entries.txtVinMin = toolkit.Text(kInputForm, "txtVinMin");
-  entries.txtVinMax = toolkit.Text(kInputForm, "txtVinMax");
-  entries.txtVout = toolkit.Text(kInputForm, "txtVout");
-  entries.txtAmbientTemp = toolkit.Text(kInputForm, "txtAmbientTemp");
-  entries.txtStack = toolkit.Text(kInputForm, "txtStack");
-  entries.txtFill_Factor = toolkit.Text(kInputForm, "txtFill_Factor");
-  entries.txtCoreSize = toolkit.ChosenText(kInputForm, "txtCoreSize");
+  for (const EntryDescription& entry : Entries()) {
+    entries.*entry.text = entry.kind == EntryKind::CorePick
+                              ? toolkit.ChosenText(kInputForm, entry.control)
+                              : toolkit.Text(kInputForm, entry.control);
+    if (!entry.unitControl.empty()) {
+      entries.*entry.unitText = toolkit.ChosenText(kInputForm, entry.unitControl);
+    }
+  }
   entries.chkPickCore = toolkit.IsTicked(kInputForm, "chkPickCore");
   return entries;
 }
@@ -137,7 +132,7 @@ void RunInputForm(Toolkit& toolkit, DesignSession& session, const DesktopService
   const EntryTexts entries = ReadInputEntries(toolkit);
   const RunOutcome outcome = services.runDesign(entries, session.record, session.catalogue,
                                                 session.wires, session.decimalSeparator);
-  PlayRunOutcome(toolkit, outcome);
+  PlayRunOutcome(toolkit, session, outcome);
 }
 
 void InputForm::cmdProcess_Click() {
@@ -145,8 +140,10 @@ void InputForm::cmdProcess_Click() {
 }
 
 void InputForm::cmdQuit_Click() {
-  for (const std::string_view entry : kNumericEntries) {
-    toolkit_.SetText(kInputForm, entry, "");
+  for (const EntryDescription& entry : Entries()) {
+    if (IsNumeric(entry)) {
+      toolkit_.SetText(kInputForm, entry.control, "");
+    }
   }
 }
 
@@ -156,7 +153,7 @@ void InputForm::cmdExit_Click() {
 }
 
 void InputForm::cmdExit_LostFocus() {
-  toolkit_.SetFocus(kInputForm, "txtFrequency");
+  toolkit_.SetFocus(kInputForm, DescriptionOf(Entry::Frequency).control);
 }
 
 void InputForm::cmdHelp_Click() {

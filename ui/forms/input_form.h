@@ -20,7 +20,8 @@ class InputForm final : public FormLogic {
   void LostFocus(std::string_view control) override;
   char32_t KeyPress(std::string_view control, char32_t key) override;
 
-  // The nine boxes with the key filter and select-all on focus (not the fill factor).
+  // The nine boxes with the key filter, select-all on focus and "Clear &Results": every
+  // number entry but the fill factor.
   static bool IsNumericEntry(std::string_view control);
 
  private:

@@ -1,14 +1,14 @@
 #include "ui/forms/run_playback.h"
 
+#include "reports/summary_texts.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/summary_window.h"
 
 namespace pfc::ui {
 
-void PlayRunOutcome(Toolkit& toolkit, const RunOutcome& outcome) {
-  // The run starts by resetting the summary's emphasis, which loads the summary window.
+void PlayRunOutcome(Toolkit& toolkit, DesignSession& session, const RunOutcome& outcome) {
+  // Every run loads the summary window, which echoes the inputs it read, shown or not.
   toolkit.Load(kSummaryForm);
-  ResetTotalTempEmphasis(toolkit);
 
   if (outcome.stackTextSetToOne) {
     toolkit.SetText(kInputForm, "txtStack", "1");
@@ -38,11 +38,12 @@ void PlayRunOutcome(Toolkit& toolkit, const RunOutcome& outcome) {
     toolkit.ClearItems(kInputForm, "txtCoreSize");
     toolkit.SetEnabled(kInputForm, "txtCoreSize", false);
   }
-  if (!outcome.focus.empty()) {
-    toolkit.SetFocus(kInputForm, outcome.focus);
+  if (outcome.focus) {
+    toolkit.SetFocus(kInputForm, DescriptionOf(*outcome.focus).control);
   }
   if (outcome.ending == RunEnding::Published) {
-    ShowPublishedSummary(toolkit, outcome.summary);
+    ShowSummary(toolkit, PublishedSummary(session.record, session.decimalSeparator),
+                session.summary);
     toolkit.Hide(kInputForm);
     toolkit.Show(kSummaryForm);
   }

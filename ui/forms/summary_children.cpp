@@ -16,9 +16,9 @@ void CloseSummaryChildren(Toolkit& toolkit, const DesktopServices& services) {
   toolkit.Unload(kCompareCoresForm);
 }
 
-bool SummaryShowsADesign(Toolkit& toolkit) {
+bool SummaryShowsADesign(Toolkit& toolkit, const DesignSession& session) {
   // Publication always names the core.
-  return toolkit.IsLoaded(kSummaryForm) && !toolkit.Text(kSummaryForm, "txtOutCoreSize").empty();
+  return toolkit.IsLoaded(kSummaryForm) && !session.summary.txtOutCoreSize.empty();
 }
 
 Message NoDesignToReport() {

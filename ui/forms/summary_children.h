@@ -15,7 +15,7 @@ void CloseSummaryChildren(Toolkit& toolkit, const DesktopServices& services);
 
 // Whether the summary window shows a published design; loaded without a run it shows none,
 // and a report of it would have no core and empty results.
-bool SummaryShowsADesign(Toolkit& toolkit);
+bool SummaryShowsADesign(Toolkit& toolkit, const DesignSession& session);
 // The caution for a report asked of a summary without a design.
 Message NoDesignToReport();
 

@@ -1,6 +1,7 @@
 #include <string>
 
 #include "engine/contact_block.h"
+#include "reports/result_summary.h"
 #include "ui/forms/design_helpers.h"
 #include "ui/forms/form_designs.h"
 #include "ui/forms/operating_check_controls.h"
@@ -57,6 +58,42 @@ void AddRow(std::vector<ControlDescription>& c, const Column& column, int row,
   }
 }
 
+// The unit label of a text; the total temperature's is a summary text of its own, blanked
+// when the temperature is too high.
+std::string UnitLabelName(const SummaryText& text) {
+  if (text.text == &ResultSummary::txtTotalTemp) {
+    return "totaltemp";
+  }
+  return "lbl" + std::string(text.control).substr(3) + "Unit";
+}
+
+// A row for each captioned text of the summary, the input group on the left and the output
+// group on the right; the stack marker sits beside the core size.
+void AddSummaryRows(std::vector<ControlDescription>& c) {
+  int inputRow = 0;
+  int outputRow = 0;
+  for (const SummaryText& text : kSummaryTexts) {
+    if (*text.caption == '\0') {
+      continue;  // the stack marker and the unit label, placed with their rows
+    }
+    const bool input = text.group == SummaryGroup::Inputs;
+    if (!input && outputRow == 0) {
+      c.push_back(Label("lblSummaryOutput", "Summary Output", {5280, 1080, 3000, 300},
+                        Arial(9.75, true, true), kNavy));
+    }
+    const int row = input ? ++inputRow : ++outputRow;
+    AddRow(c, input ? kInputColumn : kOutputColumn, row, text.control, text.caption,
+           *text.unit == '\0' ? "" : UnitLabelName(text), text.unit);
+    if (text.text == &ResultSummary::txtOutCoreSize) {
+      auto stackMarker =
+          TextBox("txtStackout", "", {8700, RowY(row), 840, kFieldHeight}, Arial(8.25), -1);
+      stackMarker.readOnly = true;
+      stackMarker.border = false;
+      c.push_back(stackMarker);
+    }
+  }
+}
+
 }  // namespace
 
 FormDescription SummaryFormDesign() {
@@ -78,34 +115,7 @@ FormDescription SummaryFormDesign() {
 
   c.push_back(Label("lblInputValues", "Input Values", {840, 1080, 3000, 300},
                     Arial(9.75, true, true), kNavy));
-  AddRow(c, kInputColumn, 1, "txtFrequency", "Frequency", "lblFrequencyUnit", "Hz");
-  AddRow(c, kInputColumn, 2, "txtInductance", "Inductance", "lblInductanceUnit", "Henries");
-  AddRow(c, kInputColumn, 3, "txtOutputPower", "Output Power", "lblOutputPowerUnit", "Watts");
-  AddRow(c, kInputColumn, 4, "txtEfficiency", "Efficiency", "lblEfficiencyUnit", "%");
-  AddRow(c, kInputColumn, 5, "txtVinMin", "Vin Min", "lblVinMinUnit", "Volts");
-  AddRow(c, kInputColumn, 6, "txtVinMax", "Vin Max", "lblVinMaxUnit", "Volts");
-  AddRow(c, kInputColumn, 7, "txtVout", "Vout", "lblVoutUnit", "Volts");
-  AddRow(c, kInputColumn, 8, "txtAmbientTemp", "Ambient Temperature", "lblAmbientUnit", "°C");
-  AddRow(c, kInputColumn, 9, "txtFillFactor", "Fill Factor", "", "");
-  AddRow(c, kInputColumn, 10, "txtcore", "Core Size", "", "");
-
-  c.push_back(Label("lblSummaryOutput", "Summary Output", {5280, 1080, 3000, 300},
-                    Arial(9.75, true, true), kNavy));
-  AddRow(c, kOutputColumn, 1, "txtOutCoreSize", "Core Size", "", "");
-  auto stackMarker =
-      TextBox("txtStackout", "", {8700, RowY(1), 840, kFieldHeight}, Arial(8.25), -1);
-  stackMarker.readOnly = true;
-  stackMarker.border = false;
-  c.push_back(stackMarker);
-  AddRow(c, kOutputColumn, 2, "txtNoOfTurns", "No. of Turns", "", "");
-  AddRow(c, kOutputColumn, 3, "txtWireGuage", "Wire Gauge", "lblWireGaugeUnit", "AWG");
-  AddRow(c, kOutputColumn, 4, "txtZeroInductance", "Zero Bias Inductance", "lblZeroUnit", "µH");
-  AddRow(c, kOutputColumn, 5, "txtFullInductance", "Full Bias Inductance", "lblFullUnit", "µH");
-  AddRow(c, kOutputColumn, 6, "txtCoreLoss", "Core Loss", "lblCoreLossUnit", "Watts");
-  AddRow(c, kOutputColumn, 7, "txtCopperLoss", "Copper Loss", "lblCopperLossUnit", "Watts");
-  AddRow(c, kOutputColumn, 8, "txtTotalLosses", "Total Losses", "lblTotalLossesUnit", "Watts");
-  AddRow(c, kOutputColumn, 9, "txtTotalTemp", "Total Temperature ", "totaltemp", "°C");
-
+  AddSummaryRows(c);
   c.push_back(Label("lblNote", "Note:", {840, 5100, 1200, 255}, Arial(8.25, true), kNavy));
   c.push_back(Label("Label2", "These are the summary design outputs based on defined inputs.",
                     {840, 5370, 6960, 255}, Arial(8.25), kNavy));

@@ -12,6 +12,7 @@ namespace pfc::ui {
 
 void SummaryForm::Form_Load() {
   toolkit_.Centre(kSummaryForm);
+  session_.summary = ResultSummary{};  // the texts as the window is designed
   EchoInputs();
 }
 
@@ -20,9 +21,9 @@ void SummaryForm::Form_Activate() {
 }
 
 void SummaryForm::EchoInputs() {
-  ResultSummary echo;
-  pfc::EchoInputs(session_.record, echo, session_.decimalSeparator);
-  ShowInputEcho(toolkit_, echo);
+  ResultSummary echoed = session_.summary;
+  pfc::EchoInputs(session_.record, echoed, session_.decimalSeparator);
+  ShowSummary(toolkit_, echoed, session_.summary);
 }
 
 void SummaryForm::Form_Unload() {
@@ -66,12 +67,11 @@ void SummaryForm::cmdIinterOutput_Click() {
 }
 
 void SummaryForm::cmdReport_Click() {
-  if (!SummaryShowsADesign(toolkit_)) {
+  if (!SummaryShowsADesign(toolkit_, session_)) {
     toolkit_.ShowMessage(NoDesignToReport());
     return;
   }
-  const FileWriteResult written =
-      services_.writeReport(ReadSummaryWindow(toolkit_), session_.record);
+  const FileWriteResult written = services_.writeReport(session_.summary, session_.record);
   if (!written.written) {
     toolkit_.ShowMessage(Message{kCautionTitle, MessageIcon::Information, written.Message()});
     return;
