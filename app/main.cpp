@@ -8,19 +8,19 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "app/desktop_browser_platform.h"
 #include "app/information_options.h"
+#include "app/launch_web_site.h"
 #include "app/startup_report.h"
 #include "engine/version.h"
 #include "reports/image_sources.h"
-#include "ui/qt/report_viewer_host.h"
 #include "ui/forms/design_session.h"
-#include "ui/qt/explorer_widgets.h"
 #include "ui/forms/form_names.h"
-#include "ui/forms/form_designs.h"
-#include "app/desktop_browser_platform.h"
-#include "app/launch_web_site.h"
-#include "ui/qt/qt_toolkit.h"
+#include "ui/forms/form_pictures.h"
 #include "ui/forms/standard_forms.h"
+#include "ui/qt/explorer_widgets.h"
+#include "ui/qt/qt_toolkit.h"
+#include "ui/qt/report_viewer_host.h"
 
 namespace {
 

@@ -4,17 +4,20 @@
 #include <utility>
 
 #include "ui/forms/form_names.h"
+#include "ui/forms/input_design.h"
 #include "ui/forms/input_form.h"
 
 namespace pfc::ui {
+
+using namespace input_controls;
 
 namespace {
 
 // The position of the core's entry in the input form's pick list; -1 when it has none.
 int PickListPosition(Toolkit& toolkit, const std::string& partNo) {
-  const int count = toolkit.ItemCount(kInputForm, "txtCoreSize");
+  const int count = toolkit.ItemCount(kInputForm, kTxtCoreSize);
   for (int position = 0; position < count; ++position) {
-    const std::string entry = toolkit.ItemText(kInputForm, "txtCoreSize", position);
+    const std::string entry = toolkit.ItemText(kInputForm, kTxtCoreSize, position);
     // The run reads the part number back as the text before the first blank.
     if (!partNo.empty() && entry.substr(0, entry.find(' ')) == partNo) {
       return position;
@@ -49,10 +52,10 @@ void UseExploredDesign(Toolkit& toolkit, DesignSession& session, const DesktopSe
   }
   toolkit.Show(kInputForm);
   // Ticking the box again rebuilds the list, which an earlier run may have emptied.
-  toolkit.SetTicked(kInputForm, "chkPickCore", false);
-  toolkit.SetTicked(kInputForm, "chkPickCore", true);
-  toolkit.Choose(kInputForm, "txtCoreSize", PickListPosition(toolkit, design.SelectedCoreSize));
-  toolkit.SetText(kInputForm, "txtStack", std::to_string(design.CoresToStack));
+  toolkit.SetTicked(kInputForm, kChkPickCore, false);
+  toolkit.SetTicked(kInputForm, kChkPickCore, true);
+  toolkit.Choose(kInputForm, kTxtCoreSize, PickListPosition(toolkit, design.SelectedCoreSize));
+  toolkit.SetText(kInputForm, kTxtStack, std::to_string(design.CoresToStack));
   RunInputForm(toolkit, session, services);
 }
 

@@ -4,10 +4,13 @@
 
 #include "engine/explorer_csv.h"
 #include "ui/forms/compare_cores.h"
+#include "ui/forms/compare_cores_design.h"
 #include "ui/forms/file_export.h"
 #include "ui/forms/form_names.h"
 
 namespace pfc::ui {
+
+using namespace compare_cores_controls;
 
 namespace {
 
@@ -60,7 +63,7 @@ void CompareCoresForm::Changed(ExploredDesigns::Change change) {
 
 void CompareCoresForm::ShowCounts() {
   const ExploredDesigns& explored = session_.explored;
-  toolkit_.SetText(kCompareCoresForm, "lblCount",
+  toolkit_.SetText(kCompareCoresForm, kLblCount,
                    std::to_string(explored.PassingCount()) + " of " +
                        std::to_string(explored.Designs().size()) + " designs pass every limit.");
   std::string choice;
@@ -74,27 +77,27 @@ void CompareCoresForm::ShowCounts() {
         "none, as " +
         NoChoiceReason(explored.Current().calculatorEnding) + ".";
   }
-  toolkit_.SetText(kCompareCoresForm, "lblChoice", choice);
+  toolkit_.SetText(kCompareCoresForm, kLblChoice, choice);
 }
 
 void CompareCoresForm::ShowPickState() {
-  toolkit_.SetEnabled(kCompareCoresForm, "cmdUseDesign", session_.explored.Picked().has_value());
+  toolkit_.SetEnabled(kCompareCoresForm, kCmdUseDesign, session_.explored.Picked().has_value());
 }
 
 void CompareCoresForm::Click(std::string_view control) {
-  if (control == "chkPassingOnly") {
+  if (control == kChkPassingOnly) {
     chkPassingOnly_Click();
-  } else if (control == "cmdUseDesign") {
+  } else if (control == kCmdUseDesign) {
     cmdUseDesign_Click();
-  } else if (control == "cmdExportCsv") {
+  } else if (control == kCmdExportCsv) {
     cmdExportCsv_Click();
-  } else if (control == "cmdClose") {
+  } else if (control == kCmdClose) {
     toolkit_.Unload(kCompareCoresForm);
   }
 }
 
 void CompareCoresForm::chkPassingOnly_Click() {
-  session_.explored.SetPassingOnly(toolkit_.IsTicked(kCompareCoresForm, "chkPassingOnly"));
+  session_.explored.SetPassingOnly(toolkit_.IsTicked(kCompareCoresForm, kChkPassingOnly));
 }
 
 void CompareCoresForm::cmdUseDesign_Click() {

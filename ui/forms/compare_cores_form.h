@@ -2,22 +2,13 @@
 
 #include "ui/forms/design_session.h"
 #include "ui/forms/explored_designs.h"
-#include "ui/toolkit/form_description.h"
 #include "ui/toolkit/form_logic.h"
 #include "ui/toolkit/toolkit.h"
 
 namespace pfc::ui {
 
-// The kinds of the window's custom controls: the table of designs and the two charts. A
-// toolkit without factories for them shows the window without them.
-inline constexpr const char* kDesignTableKind = "DesignTable";
-inline constexpr const char* kTotalLossChartKind = "TotalLossChart";
-inline constexpr const char* kTotalTempChartKind = "TotalTempChart";
-
-// frmCompareCores, "Compare Cores": every core with every stack count at the entered
-// operating point, in a table and two charts, with the calculator's own choice highlighted.
-FormDescription CompareCoresFormDesign();
-
+// frmCompareCores, "Compare Cores": the pick and the filter go to the designs the window
+// shows; "&Use this design" runs the picked one from the input form.
 class CompareCoresForm final : public FormLogic {
  public:
   CompareCoresForm(Toolkit& toolkit, DesignSession& session, const DesktopServices& services)

@@ -1,5 +1,6 @@
+#include "ui/forms/input_design.h"
+
 #include "ui/forms/design_helpers.h"
-#include "ui/forms/form_designs.h"
 
 namespace pfc::ui {
 

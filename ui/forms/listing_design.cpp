@@ -1,12 +1,15 @@
+#include "ui/forms/listing_design.h"
+
 #include <array>
 #include <string>
 
 #include "ui/forms/design_helpers.h"
-#include "ui/forms/form_designs.h"
+#include "ui/forms/form_names.h"
 
 namespace pfc::ui {
 
 using namespace design;
+using namespace listing_controls;
 
 namespace {
 
@@ -31,16 +34,20 @@ constexpr int kGap = 60;
 
 }  // namespace
 
-std::string ListingCaptionControl(const std::string& line) {
+namespace listing_controls {
+
+std::string CaptionControl(const std::string& line) {
   return "lblCaption" + line;
 }
-std::string ListingValueControl(const std::string& line) {
+std::string ValueControl(const std::string& line) {
   return "lblValue" + line;
 }
 
+}  // namespace listing_controls
+
 FormDescription ListingFormDesign() {
   FormDescription form;
-  form.name = "frmIntermediateOutput";
+  form.name = kListingForm;
   form.caption = "PFC Intermediate Output";
   form.clientWidth = 11580;
   form.clientHeight = 7815;
@@ -58,14 +65,14 @@ FormDescription ListingFormDesign() {
       const std::string line = group.letter + std::to_string(row);
       const int y = kFirstRowY + (row - 1) * kRowPitch;
       const bool fixedCaption = line == "A1";
-      auto caption = Label(ListingCaptionControl(line), fixedCaption ? "Input power" : "",
+      auto caption = Label(CaptionControl(line), fixedCaption ? "Input power" : "",
                            {group.captionX, y, group.valueX - group.captionX - kGap, kLabelHeight},
                            Arial(9.75, !fixedCaption));
       // The grid is fixed; the few captions wider than their column are drawn smaller
       // rather than cut off or run into their values.
       caption.shrinkToFit = true;
       c.push_back(caption);
-      c.push_back(Label(ListingValueControl(line), "",
+      c.push_back(Label(ValueControl(line), "",
                         {group.valueX, y, group.rightEdge - group.valueX - kGap, kLabelHeight},
                         Arial(9.75)));
     }
@@ -78,9 +85,9 @@ FormDescription ListingFormDesign() {
   c.push_back(Line("linDividerAB", 3840, 1320, 3840, 6720));
   c.push_back(Line("linDividerBC", 7680, 1320, 7680, 6720));
 
-  c.push_back(Button("cmdExit", "&Close", {4800, 6960, 1185, 420}, Arial(9.75), 0));
+  c.push_back(Button(kCmdExit, "&Close", {4800, 6960, 1185, 420}, Arial(9.75), 0));
   // Right-aligned with the box, clear of the centred "&Close".
-  c.push_back(Button("cmdExportCsv", "&Export CSV…", {9360, 6960, 1680, 420}, Arial(9.75), 1));
+  c.push_back(Button(kCmdExportCsv, "&Export CSV…", {9360, 6960, 1680, 420}, Arial(9.75), 1));
   return form;
 }
 

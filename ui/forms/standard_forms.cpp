@@ -2,12 +2,17 @@
 
 #include <memory>
 
-#include "ui/forms/directions_form.h"
-#include "ui/forms/enter_form.h"
+#include "ui/forms/compare_cores_design.h"
 #include "ui/forms/compare_cores_form.h"
-#include "ui/forms/form_designs.h"
+#include "ui/forms/directions_design.h"
+#include "ui/forms/directions_form.h"
+#include "ui/forms/enter_design.h"
+#include "ui/forms/enter_form.h"
+#include "ui/forms/input_design.h"
 #include "ui/forms/input_form.h"
+#include "ui/forms/listing_design.h"
 #include "ui/forms/listing_form.h"
+#include "ui/forms/summary_design.h"
 #include "ui/forms/summary_form.h"
 
 namespace pfc::ui {

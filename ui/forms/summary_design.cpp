@@ -1,8 +1,9 @@
+#include "ui/forms/summary_design.h"
+
 #include <string>
 
 #include "engine/contact_block.h"
 #include "ui/forms/design_helpers.h"
-#include "ui/forms/form_designs.h"
 
 namespace pfc::ui {
 

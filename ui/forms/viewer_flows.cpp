@@ -1,19 +1,22 @@
 #include "ui/forms/viewer_flows.h"
 
+#include "ui/forms/form_names.h"
+#include "ui/forms/input_design.h"
+
 namespace pfc {
 
 void ResetDesignFromViewer(ui::Toolkit& toolkit, const DesignRecord& record) {
   if (record.CalcType == CalcSelects) {
-    toolkit.ClearItems("frmXls", "txtCoreSize");
+    toolkit.ClearItems(ui::kInputForm, ui::input_controls::kTxtCoreSize);
   } else {
-    toolkit.Choose("frmXls", "txtCoreSize", 0);
+    toolkit.Choose(ui::kInputForm, ui::input_controls::kTxtCoreSize, 0);
   }
-  toolkit.Show("frmXls");
-  toolkit.Unload("frmResult");
+  toolkit.Show(ui::kInputForm);
+  toolkit.Unload(ui::kSummaryForm);
 }
 
 void ReturnToSummary(ui::Toolkit& toolkit) {
-  toolkit.Show("frmResult");
+  toolkit.Show(ui::kSummaryForm);
 }
 
 }  // namespace pfc

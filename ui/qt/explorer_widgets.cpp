@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 
-#include "ui/forms/compare_cores_form.h"
+#include "ui/forms/compare_cores_design.h"
 #include "ui/qt/design_chart.h"
 #include "ui/qt/design_table.h"
 
