@@ -1,8 +1,9 @@
+#include "ui/qt/report_viewer.h"
+
 #include <QPointer>
 #include <QString>
 
 #include "ui/qt/html_report_window.h"
-#include "ui/qt/report_viewer.h"
 
 namespace pfc {
 namespace {
