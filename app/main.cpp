@@ -14,13 +14,15 @@
 #include "app/startup_report.h"
 #include "engine/version.h"
 #include "reports/image_sources.h"
-#include "ui/forms/design_session.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/form_pictures.h"
 #include "ui/forms/standard_forms.h"
-#include "ui/qt/explorer_widgets.h"
+#include "ui/qt/compare_cores_widgets.h"
 #include "ui/qt/qt_toolkit.h"
 #include "ui/qt/report_viewer_host.h"
+#include "ui/qt/save_file_dialog.h"
 
 namespace {
 
@@ -66,7 +68,7 @@ int main(int argc, char** argv) {
     QApplication::setStyle(style);  // honours the windows' colours on every desktop
   }
 
-  pfc::ui::DesignSession session;
+  pfc::ui::DesktopSession session;
   session.decimalSeparator = LocaleDecimalSeparator();
   pfc::ui::DesktopServices services = pfc::ui::StandardServices();
 
@@ -75,7 +77,7 @@ int main(int argc, char** argv) {
   const QString pictureFolder = PictureFolder();
   QApplication::setWindowIcon(QIcon(pictureFolder + QStringLiteral("/pfc-core-designer.png")));
   pfc::ui::QtToolkit toolkit(registry, pictureFolder);
-  pfc::ui::AddExplorerWidgets(toolkit, session);
+  pfc::ui::AddCompareCoresWidgets(toolkit, session);
   services.chooseSaveFile = pfc::ui::ChooseSaveFileWithDialog;
   // The viewer module, and with it the embedded browser, is loaded by the first report.
   pfc::ReportViewerHost viewer(toolkit, session.record);

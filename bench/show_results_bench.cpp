@@ -12,10 +12,11 @@
 #include <ctime>
 #include <string>
 
-#include "ui/forms/design_session.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/forms/form_names.h"
-#include "ui/qt/qt_toolkit.h"
 #include "ui/forms/standard_forms.h"
+#include "ui/qt/qt_toolkit.h"
 
 namespace pfc::ui {
 namespace {
@@ -61,7 +62,7 @@ bool ProcessUntilPainted(PaintWatcher& watcher) {
 }
 
 void BM_ShowResultsThroughTheWindows(benchmark::State& state) {
-  DesignSession session;
+  DesktopSession session;
   DesktopServices services = StandardServices();
   FormRegistry registry;
   RegisterStandardForms(registry, session, services);

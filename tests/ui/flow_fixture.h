@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "ui/forms/design_session.h"
-#include "ui/forms/form_names.h"
 #include "tests/support/recording_toolkit.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
+#include "ui/forms/form_names.h"
 #include "ui/forms/standard_forms.h"
 
 namespace pfc::ui::testing {
@@ -92,7 +93,7 @@ class FlowTest : public ::testing::Test {
 
   std::string Text(const char* form, const char* control) { return kit.Text(form, control); }
 
-  DesignSession session;
+  DesktopSession session;
   DesktopServices services;
   FormRegistry registry;
   RecordingToolkit kit{registry};

@@ -12,12 +12,13 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/forms/design_session.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/forms/directions_texts.h"
 #include "ui/forms/form_names.h"
-#include "ui/qt/qt_toolkit.h"
 #include "ui/forms/run_playback.h"
 #include "ui/forms/standard_forms.h"
+#include "ui/qt/qt_toolkit.h"
 
 namespace pfc::ui::testing {
 namespace {
@@ -47,7 +48,7 @@ class QtWindowsTest : public ::testing::Test {
     return qobject_cast<W*>(kit.Widget(form, control));
   }
 
-  DesignSession session;
+  DesktopSession session;
   DesktopServices services;
   FormRegistry registry;
   QtToolkit kit{registry, QString()};

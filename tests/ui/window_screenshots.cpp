@@ -8,13 +8,14 @@
 #include <QTest>
 #include <cstdio>
 
-#include "ui/qt/report_viewer_host.h"
-#include "ui/forms/design_session.h"
-#include "ui/qt/design_table.h"
-#include "ui/qt/explorer_widgets.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/forms/form_names.h"
-#include "ui/qt/qt_toolkit.h"
 #include "ui/forms/standard_forms.h"
+#include "ui/qt/compare_cores_table.h"
+#include "ui/qt/compare_cores_widgets.h"
+#include "ui/qt/qt_toolkit.h"
+#include "ui/qt/report_viewer_host.h"
 
 namespace {
 
@@ -58,13 +59,13 @@ int main(int argc, char** argv) {
   QDir().mkpath(folder);
   QApplication::setStyle(QStringLiteral("Fusion"));
 
-  pfc::ui::DesignSession session;
+  pfc::ui::DesktopSession session;
   pfc::ui::DesktopServices services = pfc::ui::StandardServices();
   std::vector<pfc::Message> messages;
   pfc::ui::FormRegistry registry;
   pfc::ui::RegisterStandardForms(registry, session, services);
   pfc::ui::QtToolkit kit(registry, QCoreApplication::applicationDirPath());
-  pfc::ui::AddExplorerWidgets(kit, session);
+  pfc::ui::AddCompareCoresWidgets(kit, session);
   pfc::ReportViewerHost viewer(kit, session.record);
   services.showReport = [&viewer](const std::string& path) { return viewer.ShowReport(path); };
   kit.SetMessagePresenter([&messages](const pfc::Message& m) { messages.push_back(m); });
@@ -84,7 +85,7 @@ int main(int argc, char** argv) {
   Save(kit, kListingForm, folder, "calculations");
   QTest::mouseClick(kit.Widget(kListingForm, "cmdExit"), Qt::LeftButton);
   QTest::mouseClick(kit.Widget(kSummaryForm, "cmdCompareCores"), Qt::LeftButton);
-  if (auto* table = dynamic_cast<DesignTable*>(kit.Widget(kCompareCoresForm, "grdDesigns"))) {
+  if (auto* table = dynamic_cast<CompareCoresTable*>(kit.Widget(kCompareCoresForm, "grdDesigns"))) {
     table->sortByColumn(8, Qt::AscendingOrder);  // total loss, lowest first
     table->selectRow(2);
     table->scrollToTop();

@@ -28,7 +28,7 @@ int PickListPosition(Toolkit& toolkit, const std::string& partNo) {
 
 }  // namespace
 
-void OpenCompareCores(Toolkit& toolkit, DesignSession& session) {
+void OpenCompareCores(Toolkit& toolkit, DesktopSession& session) {
   const EntryTexts entries = ReadInputEntries(toolkit);
   Exploration exploration =
       ExploreDesigns(entries, session.record, session.catalogue, session.wires);
@@ -39,11 +39,11 @@ void OpenCompareCores(Toolkit& toolkit, DesignSession& session) {
     }
     return;
   }
-  session.explored.Replace(std::move(exploration));
+  session.compareCores.Replace(std::move(exploration));
   toolkit.Show(kCompareCoresForm);
 }
 
-void UseExploredDesign(Toolkit& toolkit, DesignSession& session, const DesktopServices& services,
+void UseExploredDesign(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services,
                        const ExploredDesign& design) {
   // A run from a hidden input form would leave its messages without the form they speak of;
   // leaving the summary shows the form again, as "R&eset Design Inputs" does.

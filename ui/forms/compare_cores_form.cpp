@@ -44,25 +44,26 @@ std::string NoChoiceReason(RunEnding ending) {
 void CompareCoresForm::Form_Load() {
   toolkit_.Move(kCompareCoresForm, 450, 300);
   // A window loads with its design-time choices: every design listed, none picked.
-  session_.explored.SetPassingOnly(false);
-  session_.explored.Pick(std::nullopt);
-  subscription_ = session_.explored.Listen([this](ExploredDesigns::Change c) { Changed(c); });
+  session_.compareCores.SetPassingOnly(false);
+  session_.compareCores.Pick(std::nullopt);
+  subscription_ =
+      session_.compareCores.Listen([this](CompareCoresDesigns::Change c) { Changed(c); });
   ShowCounts();
   ShowPickState();
 }
 
-void CompareCoresForm::Changed(ExploredDesigns::Change change) {
+void CompareCoresForm::Changed(CompareCoresDesigns::Change change) {
   if (!toolkit_.IsLoaded(kCompareCoresForm)) {
     return;  // unloading: a control touched now would load the window again
   }
-  if (change == ExploredDesigns::Change::Designs) {
+  if (change == CompareCoresDesigns::Change::Designs) {
     ShowCounts();
   }
   ShowPickState();
 }
 
 void CompareCoresForm::ShowCounts() {
-  const ExploredDesigns& explored = session_.explored;
+  const CompareCoresDesigns& explored = session_.compareCores;
   toolkit_.SetText(kCompareCoresForm, kLblCount,
                    std::to_string(explored.PassingCount()) + " of " +
                        std::to_string(explored.Designs().size()) + " designs pass every limit.");
@@ -81,7 +82,7 @@ void CompareCoresForm::ShowCounts() {
 }
 
 void CompareCoresForm::ShowPickState() {
-  toolkit_.SetEnabled(kCompareCoresForm, kCmdUseDesign, session_.explored.Picked().has_value());
+  toolkit_.SetEnabled(kCompareCoresForm, kCmdUseDesign, session_.compareCores.Picked().has_value());
 }
 
 void CompareCoresForm::Click(std::string_view control) {
@@ -97,22 +98,22 @@ void CompareCoresForm::Click(std::string_view control) {
 }
 
 void CompareCoresForm::chkPassingOnly_Click() {
-  session_.explored.SetPassingOnly(toolkit_.IsTicked(kCompareCoresForm, kChkPassingOnly));
+  session_.compareCores.SetPassingOnly(toolkit_.IsTicked(kCompareCoresForm, kChkPassingOnly));
 }
 
 void CompareCoresForm::cmdUseDesign_Click() {
-  const auto picked = session_.explored.Picked();
+  const auto picked = session_.compareCores.Picked();
   if (!picked) {
     return;
   }
   // A copy: the run may replace what the window shows.
-  const ExploredDesign design = session_.explored.Designs()[*picked];
+  const ExploredDesign design = session_.compareCores.Designs()[*picked];
   UseExploredDesign(toolkit_, session_, services_, design);
 }
 
 void CompareCoresForm::cmdExportCsv_Click() {
   // The designs as the table lists them, in catalogue order.
-  const ExploredDesigns& explored = session_.explored;
+  const CompareCoresDesigns& explored = session_.compareCores;
   Exploration listed = explored.Current();
   listed.designs.clear();
   for (std::size_t i = 0; i < explored.Designs().size(); ++i) {

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "ui/forms/design_session.h"
-#include "ui/forms/explored_designs.h"
+#include "ui/forms/compare_cores_designs.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/toolkit/form_logic.h"
 #include "ui/toolkit/toolkit.h"
 
@@ -11,14 +12,14 @@ namespace pfc::ui {
 // shows; "&Use this design" runs the picked one from the input form.
 class CompareCoresForm final : public FormLogic {
  public:
-  CompareCoresForm(Toolkit& toolkit, DesignSession& session, const DesktopServices& services)
+  CompareCoresForm(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services)
       : toolkit_(toolkit), session_(session), services_(services) {}
 
   void Form_Load() override;
   void Click(std::string_view control) override;
 
  private:
-  void Changed(ExploredDesigns::Change change);
+  void Changed(CompareCoresDesigns::Change change);
   void ShowCounts();
   void ShowPickState();
   void chkPassingOnly_Click();
@@ -26,9 +27,9 @@ class CompareCoresForm final : public FormLogic {
   void cmdExportCsv_Click();
 
   Toolkit& toolkit_;
-  DesignSession& session_;
+  DesktopSession& session_;
   const DesktopServices& services_;
-  ExploredDesigns::Subscription subscription_;
+  CompareCoresDesigns::Subscription subscription_;
 };
 
 }  // namespace pfc::ui

@@ -17,7 +17,7 @@
 
 namespace pfc::ui {
 
-void RegisterStandardForms(FormRegistry& registry, DesignSession& session,
+void RegisterStandardForms(FormRegistry& registry, DesktopSession& session,
                            const DesktopServices& services) {
   registry.Add(EnterFormDesign(), [&session, &services](Toolkit& toolkit) {
     return std::make_unique<EnterForm>(toolkit, session, services);

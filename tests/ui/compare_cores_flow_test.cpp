@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tests/ui/explorer_fixture.h"
+#include "tests/ui/compare_cores_fixture.h"
 #include "ui/forms/summary_window.h"
 
 namespace pfc::ui::testing {
@@ -9,7 +9,7 @@ namespace {
 using Focus = std::pair<std::string, std::string>;
 
 // The highlighted design is the one the calculator publishes, reached from either window.
-class CalculatorChoiceTest : public ExplorerFlowTest,
+class CalculatorChoiceTest : public CompareCoresFlowTest,
                              public ::testing::WithParamInterface<std::tuple<int, bool>> {};
 
 TEST_P(CalculatorChoiceTest, IsTheCoreTheSummaryShows) {
@@ -27,15 +27,15 @@ TEST_P(CalculatorChoiceTest, IsTheCoreTheSummaryShows) {
 
   ASSERT_TRUE(kit.IsVisible(kCompareCoresForm));
   EXPECT_TRUE(kit.Messages().empty());
-  const auto& designs = session.explored.Designs();
+  const auto& designs = session.compareCores.Designs();
   EXPECT_EQ(designs.size(), std::size_t(session.catalogue.RowCount()) * 9);
-  const auto choice = session.explored.CalculatorChoice();
+  const auto choice = session.compareCores.CalculatorChoice();
   ASSERT_TRUE(choice.has_value());
   EXPECT_EQ(designs[*choice].SelectedCoreSize, published);
   EXPECT_EQ(designs[*choice].CoresToStack, stack);
   EXPECT_NE(kit.Text(kCompareCoresForm, "lblChoice").find(published), std::string::npos);
   EXPECT_EQ(kit.Text(kCompareCoresForm, "lblCount"),
-            std::to_string(session.explored.PassingCount()) + " of " +
+            std::to_string(session.compareCores.PassingCount()) + " of " +
                 std::to_string(designs.size()) + " designs pass every limit.");
   // Exploring leaves the design of the summary alone.
   EXPECT_EQ(session.record.SelectedCoreSize, before.SelectedCoreSize);
@@ -55,7 +55,7 @@ struct RefusedEntry {
   }
 };
 
-class RefusedEntriesTest : public ExplorerFlowTest,
+class RefusedEntriesTest : public CompareCoresFlowTest,
                            public ::testing::WithParamInterface<RefusedEntry> {};
 
 TEST_P(RefusedEntriesTest, GetTheRunsCautionAndOpenNothing) {
@@ -75,7 +75,7 @@ TEST_P(RefusedEntriesTest, GetTheRunsCautionAndOpenNothing) {
   EXPECT_EQ(kit.Messages()[0].text, refused.text);
   EXPECT_EQ(kit.Focus(), focus);
   EXPECT_FALSE(kit.IsLoaded(kCompareCoresForm));
-  EXPECT_TRUE(session.explored.Designs().empty());
+  EXPECT_TRUE(session.compareCores.Designs().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, RefusedEntriesTest,
@@ -85,12 +85,12 @@ INSTANTIATE_TEST_SUITE_P(Entries, RefusedEntriesTest,
                                            RefusedEntry{"txtStack", "12"},
                                            RefusedEntry{"txtFill_Factor", "x"}));
 
-TEST_F(ExplorerFlowTest, LoadsWithNothingPickedOrFilteredAndGoesWithTheInputForm) {
+TEST_F(CompareCoresFlowTest, LoadsWithNothingPickedOrFilteredAndGoesWithTheInputForm) {
   kit.UserClick(kInputForm, "cmdCompareCores");
   EXPECT_FALSE(kit.IsEnabled(kCompareCoresForm, "cmdUseDesign"));
   kit.UserClick(kCompareCoresForm, "cmdUseDesign");  // disabled: nothing runs
   EXPECT_FALSE(kit.IsLoaded(kSummaryForm));
-  session.explored.Pick(0);
+  session.compareCores.Pick(0);
   EXPECT_TRUE(kit.IsEnabled(kCompareCoresForm, "cmdUseDesign"));
   kit.UserClick(kInputForm, "cmdCompareCores");  // a new exploration drops the pick
   EXPECT_FALSE(kit.IsEnabled(kCompareCoresForm, "cmdUseDesign"));
@@ -99,16 +99,17 @@ TEST_F(ExplorerFlowTest, LoadsWithNothingPickedOrFilteredAndGoesWithTheInputForm
   kit.UserClick(kCompareCoresForm, "cmdClose");
   kit.UserClick(kInputForm, "cmdCompareCores");
   EXPECT_FALSE(kit.IsTicked(kCompareCoresForm, "chkPassingOnly"));
-  EXPECT_FALSE(session.explored.PassingOnly());
+  EXPECT_FALSE(session.compareCores.PassingOnly());
 
   kit.UserClick(kInputForm, "cmdExit");
   EXPECT_FALSE(kit.IsLoaded(kCompareCoresForm));
 }
 
-TEST_F(ExplorerFlowTest, UsingADesignAfterARunEmptiedTheCoreListFindsItsCoreAgain) {
+TEST_F(CompareCoresFlowTest, UsingADesignAfterARunEmptiedTheCoreListFindsItsCoreAgain) {
   kit.SetText(kInputForm, "txtVout", "100");
   kit.UserClick(kInputForm, "cmdCompareCores");
-  session.explored.Pick(FindDesign([](const ExploredDesign& d) { return d.CoresToStack == 1; }));
+  session.compareCores.Pick(
+      FindDesign([](const ExploredDesign& d) { return d.CoresToStack == 1; }));
   kit.UserClick(kCompareCoresForm, "cmdUseDesign");
   ASSERT_EQ(kit.ItemCount(kInputForm, "txtCoreSize"), 0);  // the line-peak stop emptied it
   ASSERT_TRUE(kit.IsTicked(kInputForm, "chkPickCore"));
@@ -118,12 +119,12 @@ TEST_F(ExplorerFlowTest, UsingADesignAfterARunEmptiedTheCoreListFindsItsCoreAgai
   // The last core passes every limit at the default operating point.
   const std::size_t index =
       FindDesign([](const ExploredDesign& d) { return d.CoreIndex == 31 && d.CoresToStack == 2; });
-  session.explored.Pick(index);
+  session.compareCores.Pick(index);
   kit.UserClick(kCompareCoresForm, "cmdUseDesign");
 
   EXPECT_TRUE(kit.IsEnabled(kInputForm, "txtCoreSize"));
   EXPECT_EQ(kit.ChosenPosition(kInputForm, "txtCoreSize"),
-            session.explored.Designs()[index].CoreIndex);
+            session.compareCores.Designs()[index].CoreIndex);
   EXPECT_TRUE(kit.IsVisible(kSummaryForm))
       << (kit.Messages().empty() ? "" : kit.Messages()[0].text);
 }
@@ -138,7 +139,8 @@ struct UseCase {
   friend void PrintTo(const UseCase& c, std::ostream* out) { *out << c.name; }
 };
 
-class UseThisDesignTest : public ExplorerFlowTest, public ::testing::WithParamInterface<UseCase> {};
+class UseThisDesignTest : public CompareCoresFlowTest,
+                          public ::testing::WithParamInterface<UseCase> {};
 
 TEST_P(UseThisDesignTest, EndsAsPickingItByHand) {
   const UseCase& c = GetParam();
@@ -151,8 +153,8 @@ TEST_P(UseThisDesignTest, EndsAsPickingItByHand) {
     kit.UserClick(kInputForm, "cmdCompareCores");
   }
   const std::size_t index = FindDesign(c.fits);
-  const ExploredDesign design = session.explored.Designs()[index];
-  session.explored.Pick(index);
+  const ExploredDesign design = session.compareCores.Designs()[index];
+  session.compareCores.Pick(index);
   kit.ClearRecord();
 
   kit.UserClick(kCompareCoresForm, "cmdUseDesign");
@@ -175,7 +177,7 @@ TEST_P(UseThisDesignTest, EndsAsPickingItByHand) {
   EXPECT_TRUE(kit.IsLoaded(kCompareCoresForm));
 
   // The same choice by hand, on a fresh start.
-  DesignSession handSession;
+  DesktopSession handSession;
   FormRegistry handRegistry;
   RegisterStandardForms(handRegistry, handSession, services);
   RecordingToolkit hand{handRegistry};

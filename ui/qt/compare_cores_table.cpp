@@ -1,18 +1,19 @@
-#include "ui/qt/design_table.h"
+#include "ui/qt/compare_cores_table.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
 
-#include "ui/qt/design_sort_filter.h"
-#include "ui/qt/design_table_model.h"
+#include "ui/qt/compare_cores_sort_filter.h"
+#include "ui/qt/compare_cores_table_model.h"
 
 namespace pfc::ui {
 
-DesignTable::DesignTable(ExploredDesigns& designs, char decimalSeparator, QWidget* parent)
+CompareCoresTable::CompareCoresTable(CompareCoresDesigns& designs, char decimalSeparator,
+                                     QWidget* parent)
     : QTableView(parent),
       designs_(designs),
-      model_(new DesignTableModel(designs, decimalSeparator, this)),
-      proxy_(new DesignSortFilter(this)) {
+      model_(new CompareCoresTableModel(designs, decimalSeparator, this)),
+      proxy_(new CompareCoresSortFilter(this)) {
   proxy_->setSourceModel(model_);
   proxy_->SetPassingOnly(designs_.PassingOnly());
   setModel(proxy_);
@@ -33,31 +34,31 @@ DesignTable::DesignTable(ExploredDesigns& designs, char decimalSeparator, QWidge
 
   connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
           [this] { SelectionMoved(); });
-  subscription_ = designs_.Listen([this](ExploredDesigns::Change c) { Changed(c); });
+  subscription_ = designs_.Listen([this](CompareCoresDesigns::Change c) { Changed(c); });
   ShowPick();
   ScrollToCalculatorChoice();
 }
 
-void DesignTable::Changed(ExploredDesigns::Change change) {
+void CompareCoresTable::Changed(CompareCoresDesigns::Change change) {
   // Rows that vanish under the view move its selection; only the user picks a design.
   showingPick_ = true;
   switch (change) {
-    case ExploredDesigns::Change::Designs:
+    case CompareCoresDesigns::Change::Designs:
       model_->Reload();
       resizeColumnsToContents();
       ScrollToCalculatorChoice();
       break;
-    case ExploredDesigns::Change::Filter:
+    case CompareCoresDesigns::Change::Filter:
       proxy_->SetPassingOnly(designs_.PassingOnly());
       break;
-    case ExploredDesigns::Change::Pick:
+    case CompareCoresDesigns::Change::Pick:
       break;
   }
   showingPick_ = false;
   ShowPick();
 }
 
-void DesignTable::SelectionMoved() {
+void CompareCoresTable::SelectionMoved() {
   if (showingPick_) {
     return;
   }
@@ -72,7 +73,7 @@ void DesignTable::SelectionMoved() {
 
 // The selection follows the designs' pick, which changes under the table when a new
 // exploration arrives or the filter hides the picked design.
-void DesignTable::ShowPick() {
+void CompareCoresTable::ShowPick() {
   showingPick_ = true;
   const auto picked = designs_.Picked();
   const QModelIndex row =
@@ -85,7 +86,7 @@ void DesignTable::ShowPick() {
   showingPick_ = false;
 }
 
-void DesignTable::ScrollToCalculatorChoice() {
+void CompareCoresTable::ScrollToCalculatorChoice() {
   if (const auto choice = designs_.CalculatorChoice()) {
     const QModelIndex row = proxy_->mapFromSource(model_->index(static_cast<int>(*choice), 0));
     if (row.isValid()) {

@@ -2,7 +2,7 @@
 
 #include <QAbstractTableModel>
 
-#include "ui/forms/explored_designs.h"
+#include "ui/forms/compare_cores_designs.h"
 
 namespace pfc::ui {
 
@@ -10,7 +10,7 @@ namespace pfc::ui {
 // rounded for reading. Sorting reads the unrounded numbers under kSortRole, a design without
 // a value giving none. Values outside their limit are red; the calculator's own choice has a
 // highlighted background.
-class DesignTableModel final : public QAbstractTableModel {
+class CompareCoresTableModel final : public QAbstractTableModel {
  public:
   static constexpr int kSortRole = Qt::UserRole;
   static constexpr int kPassesRole = Qt::UserRole + 1;  // bool, the design meets every limit
@@ -37,7 +37,8 @@ class DesignTableModel final : public QAbstractTableModel {
 
   static const QColor& HighlightColour();
 
-  DesignTableModel(const ExploredDesigns& designs, char decimalSeparator, QObject* parent);
+  CompareCoresTableModel(const CompareCoresDesigns& designs, char decimalSeparator,
+                         QObject* parent);
 
   // Follows a new exploration of the designs it shows.
   void Reload();
@@ -48,7 +49,7 @@ class DesignTableModel final : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
  private:
-  const ExploredDesigns& designs_;
+  const CompareCoresDesigns& designs_;
   char decimalSeparator_;
 };
 

@@ -1,4 +1,4 @@
-#include "ui/qt/design_table_model.h"
+#include "ui/qt/compare_cores_table_model.h"
 
 #include <QBrush>
 #include <QColor>
@@ -35,8 +35,9 @@ bool PassesTemperature(const ExploredDesign& d) {
 }
 
 // Columns kStack to kMass, in their order.
-constexpr std::array<NumberColumn, DesignTableModel::kMass - DesignTableModel::kStack + 1> kNumbers{
-    {
+constexpr std::array<NumberColumn,
+                     CompareCoresTableModel::kMass - CompareCoresTableModel::kStack + 1>
+    kNumbers{{
         {"Stack", "Identical cores stacked",
          [](const ExploredDesign& d) { return double(d.CoresToStack); }, 0, nullptr},
         {"Turns", "Number of turns", [](const ExploredDesign& d) { return d.Turns; }, 2, nullptr},
@@ -66,10 +67,10 @@ constexpr std::array<NumberColumn, DesignTableModel::kMass - DesignTableModel::k
     }};
 
 const NumberColumn* NumberColumnOf(int column) {
-  if (column < DesignTableModel::kStack || column > DesignTableModel::kMass) {
+  if (column < CompareCoresTableModel::kStack || column > CompareCoresTableModel::kMass) {
     return nullptr;
   }
-  return &kNumbers[static_cast<std::size_t>(column - DesignTableModel::kStack)];
+  return &kNumbers[static_cast<std::size_t>(column - CompareCoresTableModel::kStack)];
 }
 
 // The limits a design misses, in the order the window names them.
@@ -98,29 +99,29 @@ QString LimitsText(const ExploredDesign& d) {
 
 }  // namespace
 
-const QColor& DesignTableModel::HighlightColour() {
+const QColor& CompareCoresTableModel::HighlightColour() {
   static const QColor kHighlight(255, 230, 120);
   return kHighlight;
 }
 
-DesignTableModel::DesignTableModel(const ExploredDesigns& designs, char decimalSeparator,
-                                   QObject* parent)
+CompareCoresTableModel::CompareCoresTableModel(const CompareCoresDesigns& designs,
+                                               char decimalSeparator, QObject* parent)
     : QAbstractTableModel(parent), designs_(designs), decimalSeparator_(decimalSeparator) {}
 
-void DesignTableModel::Reload() {
+void CompareCoresTableModel::Reload() {
   beginResetModel();
   endResetModel();
 }
 
-int DesignTableModel::rowCount(const QModelIndex& parent) const {
+int CompareCoresTableModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(designs_.Designs().size());
 }
 
-int DesignTableModel::columnCount(const QModelIndex& parent) const {
+int CompareCoresTableModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : kColumnCount;
 }
 
-QVariant DesignTableModel::data(const QModelIndex& index, int role) const {
+QVariant CompareCoresTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) {
     return {};
   }
@@ -186,7 +187,8 @@ QVariant DesignTableModel::data(const QModelIndex& index, int role) const {
   }
 }
 
-QVariant DesignTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant CompareCoresTableModel::headerData(int section, Qt::Orientation orientation,
+                                            int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount) {
     return QAbstractTableModel::headerData(section, orientation, role);
   }

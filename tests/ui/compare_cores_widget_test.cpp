@@ -14,15 +14,16 @@
 
 #include "engine/core_selection.h"
 #include "engine/number_text.h"
-#include "ui/forms/design_session.h"
-#include "ui/qt/design_chart.h"
-#include "ui/qt/design_sort_filter.h"
-#include "ui/qt/design_table.h"
-#include "ui/qt/design_table_model.h"
-#include "ui/qt/explorer_widgets.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/forms/form_names.h"
-#include "ui/qt/qt_toolkit.h"
 #include "ui/forms/standard_forms.h"
+#include "ui/qt/compare_cores_chart.h"
+#include "ui/qt/compare_cores_sort_filter.h"
+#include "ui/qt/compare_cores_table.h"
+#include "ui/qt/compare_cores_table_model.h"
+#include "ui/qt/compare_cores_widgets.h"
+#include "ui/qt/qt_toolkit.h"
 
 namespace pfc::ui::testing {
 namespace {
@@ -31,17 +32,17 @@ constexpr double kMissing = std::numeric_limits<double>::quiet_NaN();
 
 // "Compare Cores" on the Qt toolkit with its table and charts, on the real engine's
 // exploration of the default operating point.
-class ExplorerWidgetTest : public ::testing::Test {
+class CompareCoresWidgetTest : public ::testing::Test {
  protected:
-  ExplorerWidgetTest() {
+  CompareCoresWidgetTest() {
     services.runDesign = StandardServices().runDesign;
     services.readTempFolder = [] { return std::string("/tmp"); };
     RegisterStandardForms(registry, session, services);
-    AddExplorerWidgets(kit, session);
+    AddCompareCoresWidgets(kit, session);
     kit.SetMessagePresenter([this](const Message& m) { messages.push_back(m); });
     kit.Show(kInputForm);
   }
-  ~ExplorerWidgetTest() override {
+  ~CompareCoresWidgetTest() override {
     for (const char* form : {kCompareCoresForm, kListingForm, kSummaryForm, kInputForm}) {
       kit.Unload(form);
     }
@@ -56,24 +57,24 @@ class ExplorerWidgetTest : public ::testing::Test {
   // values, as designs stopped by the line peak do.
   void OpenWithMissingValues() {
     OpenFromInputForm();
-    Exploration exploration = session.explored.Current();
+    Exploration exploration = session.compareCores.Current();
     for (std::size_t i = 0; i < exploration.designs.size(); i += 7) {
       ExploredDesign& d = exploration.designs[i];
       d.CoreLoss = d.TotalLoss = d.TempRise = d.TotalTemp = kMissing;
       d.PassesTemperature = d.PassesVpeak = false;
     }
-    session.explored.Replace(exploration);
+    session.compareCores.Replace(exploration);
   }
 
-  DesignTable& Table() {
-    return *dynamic_cast<DesignTable*>(kit.Widget(kCompareCoresForm, "grdDesigns"));
+  CompareCoresTable& Table() {
+    return *dynamic_cast<CompareCoresTable*>(kit.Widget(kCompareCoresForm, "grdDesigns"));
   }
-  DesignChart& Chart(const char* control) {
-    return *dynamic_cast<DesignChart*>(kit.Widget(kCompareCoresForm, control));
+  CompareCoresChart& Chart(const char* control) {
+    return *dynamic_cast<CompareCoresChart*>(kit.Widget(kCompareCoresForm, control));
   }
   const ExploredDesign& DesignAtRow(int row) {
     const QModelIndex source = Table().Proxy().mapToSource(Table().Proxy().index(row, 0));
-    return session.explored.Designs()[static_cast<std::size_t>(source.row())];
+    return session.compareCores.Designs()[static_cast<std::size_t>(source.row())];
   }
   void ClickHeader(int column) {
     QHeaderView* header = Table().horizontalHeader();
@@ -91,7 +92,7 @@ class ExplorerWidgetTest : public ::testing::Test {
   }
 
   template <class Series>
-  static Series* SeriesNamed(DesignChart& chart, const QString& name) {
+  static Series* SeriesNamed(CompareCoresChart& chart, const QString& name) {
     for (QAbstractSeries* series : chart.chart()->series()) {
       if (series->name() == name) {
         return qobject_cast<Series*>(series);
@@ -100,7 +101,7 @@ class ExplorerWidgetTest : public ::testing::Test {
     return nullptr;
   }
 
-  DesignSession session;
+  DesktopSession session;
   DesktopServices services;
   FormRegistry registry;
   QtToolkit kit{registry, QString()};
@@ -114,13 +115,14 @@ struct SortCase {
   friend void PrintTo(const SortCase& c, std::ostream* out) { *out << c.name; }
 };
 
-class SortingTest : public ExplorerWidgetTest, public ::testing::WithParamInterface<SortCase> {};
+class SortingTest : public CompareCoresWidgetTest,
+                    public ::testing::WithParamInterface<SortCase> {};
 
 TEST_P(SortingTest, FollowsTheUnroundedValuesWithMissingOnesAfterwards) {
   OpenWithMissingValues();
   const SortCase& c = GetParam();
   const int rows = Table().Proxy().rowCount();
-  ASSERT_EQ(rows, static_cast<int>(session.explored.Designs().size()));
+  ASSERT_EQ(rows, static_cast<int>(session.compareCores.Designs().size()));
   for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
     // The first click sorts upwards, the second downwards.
     ClickHeader(c.column);
@@ -148,26 +150,26 @@ TEST_P(SortingTest, FollowsTheUnroundedValuesWithMissingOnesAfterwards) {
 
 INSTANTIATE_TEST_SUITE_P(
     Columns, SortingTest,
-    ::testing::Values(SortCase{"TotalLoss", DesignTableModel::kTotalLoss,
+    ::testing::Values(SortCase{"TotalLoss", CompareCoresTableModel::kTotalLoss,
                                [](const ExploredDesign& d) { return d.TotalLoss; }},
-                      SortCase{"TotalTemp", DesignTableModel::kTotalTemp,
+                      SortCase{"TotalTemp", CompareCoresTableModel::kTotalTemp,
                                [](const ExploredDesign& d) { return d.TotalTemp; }},
-                      SortCase{"HMax", DesignTableModel::kHMax,
+                      SortCase{"HMax", CompareCoresTableModel::kHMax,
                                [](const ExploredDesign& d) { return d.HMax; }},
-                      SortCase{"BoxedVolume", DesignTableModel::kBoxedVolume,
+                      SortCase{"BoxedVolume", CompareCoresTableModel::kBoxedVolume,
                                [](const ExploredDesign& d) { return d.BoxedVolume; }},
-                      SortCase{"Core", DesignTableModel::kCore,
+                      SortCase{"Core", CompareCoresTableModel::kCore,
                                [](const ExploredDesign& d) { return double(d.CoreIndex); }},
-                      SortCase{"Limits", DesignTableModel::kLimits,
+                      SortCase{"Limits", CompareCoresTableModel::kLimits,
                                [](const ExploredDesign& d) {
                                  return double(!d.PassesFieldStrength + !d.PassesTemperature +
                                                !d.PassesFillFactor + !d.PassesVpeak);
                                }}),
     [](const ::testing::TestParamInfo<SortCase>& info) { return std::string(info.param.name); });
 
-TEST_F(ExplorerWidgetTest, PassingOnlyListsTheDesignsThatMeetEveryLimit) {
+TEST_F(CompareCoresWidgetTest, PassingOnlyListsTheDesignsThatMeetEveryLimit) {
   OpenFromInputForm();
-  const auto& designs = session.explored.Designs();
+  const auto& designs = session.compareCores.Designs();
   const auto passing = std::count_if(designs.begin(), designs.end(),
                                      [](const ExploredDesign& d) { return d.PassesAll(); });
   ASSERT_GT(passing, 0);
@@ -177,28 +179,30 @@ TEST_F(ExplorerWidgetTest, PassingOnlyListsTheDesignsThatMeetEveryLimit) {
   ASSERT_EQ(Table().Proxy().rowCount(), passing);
   for (int row = 0; row < Table().Proxy().rowCount(); ++row) {
     EXPECT_TRUE(DesignAtRow(row).PassesAll()) << row;
-    EXPECT_EQ(Table().Proxy().index(row, DesignTableModel::kLimits).data().toString(), "pass");
+    EXPECT_EQ(Table().Proxy().index(row, CompareCoresTableModel::kLimits).data().toString(),
+              "pass");
   }
   ClickPassingOnly();
   EXPECT_EQ(Table().Proxy().rowCount(), static_cast<int>(designs.size()));
 }
 
-TEST_F(ExplorerWidgetTest, TheCalculatorsChoiceIsHighlightedWhereverItSorts) {
+TEST_F(CompareCoresWidgetTest, TheCalculatorsChoiceIsHighlightedWhereverItSorts) {
   OpenFromInputForm();
-  for (const int column : {-1, int(DesignTableModel::kTotalLoss), int(DesignTableModel::kMass)}) {
+  for (const int column :
+       {-1, int(CompareCoresTableModel::kTotalLoss), int(CompareCoresTableModel::kMass)}) {
     if (column >= 0) {
       ClickHeader(column);
     }
     int highlighted = 0;
     for (int row = 0; row < Table().Proxy().rowCount(); ++row) {
-      const QModelIndex index = Table().Proxy().index(row, DesignTableModel::kTurns);
+      const QModelIndex index = Table().Proxy().index(row, CompareCoresTableModel::kTurns);
       const QVariant background = index.data(Qt::BackgroundRole);
       if (!DesignAtRow(row).CalculatorChoice) {
         EXPECT_FALSE(background.isValid()) << row;
         continue;
       }
       ++highlighted;
-      EXPECT_EQ(background.value<QBrush>().color(), DesignTableModel::HighlightColour());
+      EXPECT_EQ(background.value<QBrush>().color(), CompareCoresTableModel::HighlightColour());
       EXPECT_TRUE(index.data(Qt::FontRole).value<QFont>().bold());
       EXPECT_EQ(DesignAtRow(row).CoresToStack, 1);  // the entered stack count
     }
@@ -206,24 +210,24 @@ TEST_F(ExplorerWidgetTest, TheCalculatorsChoiceIsHighlightedWhereverItSorts) {
   }
 }
 
-TEST_F(ExplorerWidgetTest, ChartsDrawOneLinePerStackCountAndTheTemperatureLimit) {
+TEST_F(CompareCoresWidgetTest, ChartsDrawOneLinePerStackCountAndTheTemperatureLimit) {
   OpenWithMissingValues();
   const CoreCatalogue& catalogue = session.catalogue;
   for (const char* control : {"chtTotalLoss", "chtTotalTemp"}) {
     const bool temperature = std::string(control) == "chtTotalTemp";
-    DesignChart& chart = Chart(control);
+    CompareCoresChart& chart = Chart(control);
     double xLow = INFINITY;
     double xHigh = 0;
     int stackSeries = 0;
     for (int stack = 1; stack <= 12; ++stack) {
-      auto* line = SeriesNamed<QLineSeries>(chart, DesignChart::StackSeriesName(stack));
+      auto* line = SeriesNamed<QLineSeries>(chart, CompareCoresChart::StackSeriesName(stack));
       if (line == nullptr) {
         continue;
       }
       ++stackSeries;
       // Every design of this stack whose value exists, at its core's area product.
       std::vector<QPointF> expected;
-      for (const ExploredDesign& d : session.explored.Designs()) {
+      for (const ExploredDesign& d : session.compareCores.Designs()) {
         const double value = temperature ? d.TotalTemp : d.TotalLoss;
         if (d.CoresToStack == stack && !std::isnan(value)) {
           expected.emplace_back(catalogue.WaAc[static_cast<std::size_t>(d.CoreIndex)], value);
@@ -237,7 +241,7 @@ TEST_F(ExplorerWidgetTest, ChartsDrawOneLinePerStackCountAndTheTemperatureLimit)
     }
     EXPECT_EQ(stackSeries, kMostCoresToStack) << control;
 
-    auto* limit = SeriesNamed<QLineSeries>(chart, DesignChart::LimitSeriesName());
+    auto* limit = SeriesNamed<QLineSeries>(chart, CompareCoresChart::LimitSeriesName());
     if (!temperature) {
       EXPECT_EQ(limit, nullptr);
       continue;
@@ -250,52 +254,56 @@ TEST_F(ExplorerWidgetTest, ChartsDrawOneLinePerStackCountAndTheTemperatureLimit)
   }
 }
 
-TEST_F(ExplorerWidgetTest, ChartsMarkTheCalculatorsChoiceAndThePickedRow) {
+TEST_F(CompareCoresWidgetTest, ChartsMarkTheCalculatorsChoiceAndThePickedRow) {
   OpenFromInputForm();
-  const ExploredDesign& choice = session.explored.Designs()[*session.explored.CalculatorChoice()];
+  const ExploredDesign& choice =
+      session.compareCores.Designs()[*session.compareCores.CalculatorChoice()];
   auto* marker =
-      SeriesNamed<QScatterSeries>(Chart("chtTotalLoss"), DesignChart::ChoiceSeriesName());
+      SeriesNamed<QScatterSeries>(Chart("chtTotalLoss"), CompareCoresChart::ChoiceSeriesName());
   ASSERT_NE(marker, nullptr);
   ASSERT_EQ(marker->count(), 1);
   EXPECT_EQ(marker->at(0).y(), choice.TotalLoss);
 
   auto* use = qobject_cast<QPushButton*>(kit.Widget(kCompareCoresForm, "cmdUseDesign"));
   EXPECT_FALSE(use->isEnabled());
-  ClickHeader(DesignTableModel::kTotalTemp);
+  ClickHeader(CompareCoresTableModel::kTotalTemp);
   ClickRow(5);
   const ExploredDesign& picked = DesignAtRow(5);
-  ASSERT_TRUE(session.explored.Picked().has_value());
-  EXPECT_EQ(&session.explored.Designs()[*session.explored.Picked()], &picked);
+  ASSERT_TRUE(session.compareCores.Picked().has_value());
+  EXPECT_EQ(&session.compareCores.Designs()[*session.compareCores.Picked()], &picked);
   EXPECT_TRUE(use->isEnabled());
-  auto* pick = SeriesNamed<QScatterSeries>(Chart("chtTotalTemp"), DesignChart::PickSeriesName());
+  auto* pick =
+      SeriesNamed<QScatterSeries>(Chart("chtTotalTemp"), CompareCoresChart::PickSeriesName());
   ASSERT_NE(pick, nullptr);
   ASSERT_EQ(pick->count(), 1);
   EXPECT_EQ(pick->at(0), QPointF(session.catalogue.WaAc[static_cast<std::size_t>(picked.CoreIndex)],
                                  picked.TotalTemp));
 
   // Hiding the picked design drops the pick everywhere.
-  ClickHeader(DesignTableModel::kLimits);
-  ClickHeader(DesignTableModel::kLimits);  // failing designs first
+  ClickHeader(CompareCoresTableModel::kLimits);
+  ClickHeader(CompareCoresTableModel::kLimits);  // failing designs first
   ClickRow(0);
   ASSERT_FALSE(DesignAtRow(0).PassesAll());
   ClickPassingOnly();
-  EXPECT_FALSE(session.explored.Picked().has_value());
+  EXPECT_FALSE(session.compareCores.Picked().has_value());
   EXPECT_TRUE(Table().selectionModel()->selectedRows().isEmpty());
   EXPECT_FALSE(use->isEnabled());
   EXPECT_EQ(pick->count(), 0);
 }
 
-TEST_F(ExplorerWidgetTest, ExploringAgainRefreshesTheOpenWindow) {
+TEST_F(CompareCoresWidgetTest, ExploringAgainRefreshesTheOpenWindow) {
   OpenFromInputForm();
-  const QString before = Table().Model().index(0, DesignTableModel::kTotalLoss).data().toString();
+  const QString before =
+      Table().Model().index(0, CompareCoresTableModel::kTotalLoss).data().toString();
   ClickRow(3);
-  ASSERT_TRUE(session.explored.Picked().has_value());
+  ASSERT_TRUE(session.compareCores.Picked().has_value());
   kit.SetText(kInputForm, "txtOutputPower", "1000");
   OpenFromInputForm();
-  const QString after = Table().Model().index(0, DesignTableModel::kTotalLoss).data().toString();
+  const QString after =
+      Table().Model().index(0, CompareCoresTableModel::kTotalLoss).data().toString();
   EXPECT_NE(before, after);
   EXPECT_EQ(after.toStdString(),
-            FormatPlaces(session.explored.Designs()[0].TotalLoss, 2, session.decimalSeparator));
+            FormatPlaces(session.compareCores.Designs()[0].TotalLoss, 2, session.decimalSeparator));
   EXPECT_TRUE(Table().selectionModel()->selectedRows().isEmpty());
 }
 

@@ -8,7 +8,7 @@
 #include "engine/number_text.h"
 #include "reports/listing.h"
 #include "reports/listing_csv.h"
-#include "tests/ui/explorer_fixture.h"
+#include "tests/ui/compare_cores_fixture.h"
 
 namespace pfc::ui::testing {
 namespace {
@@ -23,7 +23,7 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-TEST_F(ExplorerFlowTest, ExportWritesTheListedDesignsToTheChosenFile) {
+TEST_F(CompareCoresFlowTest, ExportWritesTheListedDesignsToTheChosenFile) {
   kit.UserClick(kInputForm, "cmdCompareCores");
   kit.UserClick(kCompareCoresForm, "chkPassingOnly");
   savePath = (folder / "designs.csv").string();
@@ -34,9 +34,9 @@ TEST_F(ExplorerFlowTest, ExportWritesTheListedDesignsToTheChosenFile) {
   EXPECT_EQ(saveRequests[0].extension, "csv");
   EXPECT_TRUE(kit.Messages().empty());
   const std::vector<std::string> lines = Lines(ReadFile(*savePath));
-  ASSERT_EQ(lines.size(), session.explored.PassingCount() + 1);
+  ASSERT_EQ(lines.size(), session.compareCores.PassingCount() + 1);
   // Only passing designs, each line the engine's own CSV line of that design.
-  Exploration passing = session.explored.Current();
+  Exploration passing = session.compareCores.Current();
   std::erase_if(passing.designs, [](const ExploredDesign& d) { return !d.PassesAll(); });
   EXPECT_EQ(ReadFile(*savePath), ExplorationCsv(passing));
   for (std::size_t i = 1; i < lines.size(); ++i) {
@@ -45,7 +45,7 @@ TEST_F(ExplorerFlowTest, ExportWritesTheListedDesignsToTheChosenFile) {
 
   kit.UserClick(kCompareCoresForm, "chkPassingOnly");
   kit.UserClick(kCompareCoresForm, "cmdExportCsv");
-  EXPECT_EQ(Lines(ReadFile(*savePath)).size(), session.explored.Designs().size() + 1);
+  EXPECT_EQ(Lines(ReadFile(*savePath)).size(), session.compareCores.Designs().size() + 1);
 
   // A cancelled dialog writes nothing and says nothing.
   std::filesystem::remove(*savePath);
@@ -62,7 +62,7 @@ struct FailingTarget {
   const char* reasonPart;
 };
 
-class ExportFailureTest : public ExplorerFlowTest,
+class ExportFailureTest : public CompareCoresFlowTest,
                           public ::testing::WithParamInterface<FailingTarget> {};
 
 TEST_P(ExportFailureTest, IsToldWithPathAndReasonAndKeepsTheOldFile) {
@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
       return std::string(info.param.name);
     });
 
-TEST_F(ExplorerFlowTest, ListingExportsTheValuesItShowsAfterALaterRun) {
+TEST_F(CompareCoresFlowTest, ListingExportsTheValuesItShowsAfterALaterRun) {
   kit.UserClick(kInputForm, "cmdProcess");
   kit.UserClick(kSummaryForm, "cmdIinterOutput");
   const DesignRecord shown = session.record;

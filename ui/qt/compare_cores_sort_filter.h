@@ -7,9 +7,9 @@ namespace pfc::ui {
 // Sorts the design table by its unrounded numbers and, when asked, lists only the designs
 // that meet every limit. A design without a value in the sorted column comes after every
 // design with one when sorting upwards.
-class DesignSortFilter final : public QSortFilterProxyModel {
+class CompareCoresSortFilter final : public QSortFilterProxyModel {
  public:
-  explicit DesignSortFilter(QObject* parent);
+  explicit CompareCoresSortFilter(QObject* parent);
 
   void SetPassingOnly(bool passingOnly);
   bool PassingOnly() const { return passingOnly_; }

@@ -9,18 +9,8 @@
 #include "engine/design_run.h"
 #include "engine/result_summary.h"
 #include "reports/atomic_file.h"
-#include "ui/forms/explored_designs.h"
 
 namespace pfc::ui {
-
-// The design data of the process, owned by the application and lent to the windows.
-struct DesignSession {
-  DesignRecord record;
-  CoreCatalogue catalogue;
-  WireTable wires;
-  char decimalSeparator = '.';  // of the numbers the windows show
-  ExploredDesigns explored;     // what "Compare Cores" shows
-};
 
 // What a save dialog asks for: a title, the name it suggests and the one file type it offers.
 struct SaveFileRequest {

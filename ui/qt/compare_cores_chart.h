@@ -3,7 +3,7 @@
 #include <QChartView>
 
 #include "engine/catalogue.h"
-#include "ui/forms/explored_designs.h"
+#include "ui/forms/compare_cores_designs.h"
 
 class QScatterSeries;
 
@@ -12,7 +12,7 @@ namespace pfc::ui {
 // One quantity of the explored designs against the catalogued area product of their core:
 // one line per stack count, the quantity's limit as a dashed line where it has one, and
 // markers on the calculator's choice and on the picked design.
-class DesignChart final : public QChartView {
+class CompareCoresChart final : public QChartView {
  public:
   enum class Quantity { TotalLoss, TotalTemp };
 
@@ -22,21 +22,21 @@ class DesignChart final : public QChartView {
   static QString ChoiceSeriesName();
   static QString PickSeriesName();
 
-  DesignChart(Quantity quantity, const ExploredDesigns& designs, const CoreCatalogue& catalogue,
-              QWidget* parent);
+  CompareCoresChart(Quantity quantity, const CompareCoresDesigns& designs,
+                    const CoreCatalogue& catalogue, QWidget* parent);
 
  private:
-  void Changed(ExploredDesigns::Change change);
+  void Changed(CompareCoresDesigns::Change change);
   void Rebuild();
   void ShowPick();
   double ValueOf(const ExploredDesign& design) const;
   double AreaProductOf(const ExploredDesign& design) const;
 
   Quantity quantity_;
-  const ExploredDesigns& designs_;
+  const CompareCoresDesigns& designs_;
   const CoreCatalogue& catalogue_;
   QScatterSeries* pick_ = nullptr;
-  ExploredDesigns::Subscription subscription_;
+  CompareCoresDesigns::Subscription subscription_;
 };
 
 }  // namespace pfc::ui

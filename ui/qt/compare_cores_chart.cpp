@@ -1,4 +1,4 @@
-#include "ui/qt/design_chart.h"
+#include "ui/qt/compare_cores_chart.h"
 
 #include <QChart>
 #include <QLegend>
@@ -13,7 +13,7 @@
 #include <limits>
 
 #include "engine/core_selection.h"
-#include "ui/qt/design_table_model.h"
+#include "ui/qt/compare_cores_table_model.h"
 
 namespace pfc::ui {
 
@@ -27,25 +27,25 @@ QColor StackColour(int coresToStack) {
 
 }  // namespace
 
-QString DesignChart::StackSeriesName(int coresToStack) {
+QString CompareCoresChart::StackSeriesName(int coresToStack) {
   return coresToStack == 1 ? QStringLiteral("1 core")
                            : QStringLiteral("%1 cores").arg(coresToStack);
 }
 
-QString DesignChart::LimitSeriesName() {
+QString CompareCoresChart::LimitSeriesName() {
   return QStringLiteral("155 °C limit");
 }
 
-QString DesignChart::ChoiceSeriesName() {
+QString CompareCoresChart::ChoiceSeriesName() {
   return QStringLiteral("Calculator's choice");
 }
 
-QString DesignChart::PickSeriesName() {
+QString CompareCoresChart::PickSeriesName() {
   return QStringLiteral("Picked");
 }
 
-DesignChart::DesignChart(Quantity quantity, const ExploredDesigns& designs,
-                         const CoreCatalogue& catalogue, QWidget* parent)
+CompareCoresChart::CompareCoresChart(Quantity quantity, const CompareCoresDesigns& designs,
+                                     const CoreCatalogue& catalogue, QWidget* parent)
     : QChartView(new QChart(), parent),
       quantity_(quantity),
       designs_(designs),
@@ -60,29 +60,29 @@ DesignChart::DesignChart(Quantity quantity, const ExploredDesigns& designs,
   c->legend()->setFont(legendFont);
   c->setMargins(QMargins(4, 4, 4, 4));
   c->setBackgroundRoundness(0);
-  subscription_ = designs_.Listen([this](ExploredDesigns::Change change) { Changed(change); });
+  subscription_ = designs_.Listen([this](CompareCoresDesigns::Change change) { Changed(change); });
   Rebuild();
 }
 
-double DesignChart::ValueOf(const ExploredDesign& design) const {
+double CompareCoresChart::ValueOf(const ExploredDesign& design) const {
   return quantity_ == Quantity::TotalLoss ? design.TotalLoss : design.TotalTemp;
 }
 
-double DesignChart::AreaProductOf(const ExploredDesign& design) const {
+double CompareCoresChart::AreaProductOf(const ExploredDesign& design) const {
   const auto row = static_cast<std::size_t>(design.CoreIndex);
   return row < catalogue_.WaAc.size() ? catalogue_.WaAc[row]
                                       : std::numeric_limits<double>::quiet_NaN();
 }
 
-void DesignChart::Changed(ExploredDesigns::Change change) {
-  if (change == ExploredDesigns::Change::Designs) {
+void CompareCoresChart::Changed(CompareCoresDesigns::Change change) {
+  if (change == CompareCoresDesigns::Change::Designs) {
     Rebuild();
-  } else if (change == ExploredDesigns::Change::Pick) {
+  } else if (change == CompareCoresDesigns::Change::Pick) {
     ShowPick();
   }
 }
 
-void DesignChart::Rebuild() {
+void CompareCoresChart::Rebuild() {
   QChart* c = chart();
   c->removeAllSeries();
   pick_ = nullptr;
@@ -146,7 +146,7 @@ void DesignChart::Rebuild() {
   choice->setName(ChoiceSeriesName());
   choice->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
   choice->setMarkerSize(11);
-  choice->setColor(DesignTableModel::HighlightColour());
+  choice->setColor(CompareCoresTableModel::HighlightColour());
   choice->setBorderColor(Qt::black);
   if (const auto chosen = designs_.CalculatorChoice()) {
     const ExploredDesign& d = designs_.Designs()[*chosen];
@@ -185,7 +185,7 @@ void DesignChart::Rebuild() {
   ShowPick();
 }
 
-void DesignChart::ShowPick() {
+void CompareCoresChart::ShowPick() {
   if (pick_ == nullptr) {
     return;
   }

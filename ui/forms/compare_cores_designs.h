@@ -12,7 +12,7 @@ namespace pfc::ui {
 // The designs the "Compare Cores" window shows and the user's place among them. The window's
 // logic, its table and its charts all work on this one object and hear of every change, so
 // each stays Qt-free or toolkit-free as it needs to be. Owned by the application.
-class ExploredDesigns {
+class CompareCoresDesigns {
  public:
   enum class Change {
     Designs,  // a new exploration replaced the old one; the pick is gone
@@ -25,7 +25,7 @@ class ExploredDesigns {
   class Subscription {
    public:
     Subscription() = default;
-    Subscription(const ExploredDesigns& designs, int id) : designs_(&designs), id_(id) {}
+    Subscription(const CompareCoresDesigns& designs, int id) : designs_(&designs), id_(id) {}
     Subscription(Subscription&& other) noexcept;
     Subscription& operator=(Subscription&& other) noexcept;
     Subscription(const Subscription&) = delete;
@@ -33,13 +33,13 @@ class ExploredDesigns {
     ~Subscription();
 
    private:
-    const ExploredDesigns* designs_ = nullptr;
+    const CompareCoresDesigns* designs_ = nullptr;
     int id_ = 0;
   };
 
-  ExploredDesigns() = default;
-  ExploredDesigns(const ExploredDesigns&) = delete;
-  ExploredDesigns& operator=(const ExploredDesigns&) = delete;
+  CompareCoresDesigns() = default;
+  CompareCoresDesigns(const CompareCoresDesigns&) = delete;
+  CompareCoresDesigns& operator=(const CompareCoresDesigns&) = delete;
 
   void Replace(Exploration exploration);
   const Exploration& Current() const { return exploration_; }

@@ -10,18 +10,19 @@
 #include <string>
 #include <vector>
 
-#include "ui/forms/design_session.h"
-#include "ui/forms/form_names.h"
 #include "tests/support/recording_toolkit.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
+#include "ui/forms/form_names.h"
 #include "ui/forms/standard_forms.h"
 
 namespace pfc::ui::testing {
 
 // The application's windows on the recording toolkit and the real design engine, with the
 // save dialog answered by the test and a scratch folder for the files it names.
-class ExplorerFlowTest : public ::testing::Test {
+class CompareCoresFlowTest : public ::testing::Test {
  protected:
-  ExplorerFlowTest() {
+  CompareCoresFlowTest() {
     services.runDesign = StandardServices().runDesign;
     services.readTempFolder = [] { return std::string("/tmp"); };
     services.chooseSaveFile = [this](const SaveFileRequest& request) {
@@ -35,7 +36,7 @@ class ExplorerFlowTest : public ::testing::Test {
     kit.Show(kEnterForm);
     kit.UserClick(kEnterForm, "cmdProcess");
   }
-  ~ExplorerFlowTest() override {
+  ~CompareCoresFlowTest() override {
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
   }
@@ -54,7 +55,7 @@ class ExplorerFlowTest : public ::testing::Test {
   // The first explored design that satisfies the predicate.
   template <class Predicate>
   std::size_t FindDesign(Predicate predicate) const {
-    const auto& designs = session.explored.Designs();
+    const auto& designs = session.compareCores.Designs();
     for (std::size_t i = 0; i < designs.size(); ++i) {
       if (predicate(designs[i])) {
         return i;
@@ -71,7 +72,7 @@ class ExplorerFlowTest : public ::testing::Test {
     return bytes.str();
   }
 
-  DesignSession session;
+  DesktopSession session;
   DesktopServices services;
   FormRegistry registry;
   RecordingToolkit kit{registry};

@@ -1,4 +1,4 @@
-#include "ui/forms/design_session.h"
+#include "ui/forms/desktop_services.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "ui/forms/explored_designs.h"
+#include "ui/forms/compare_cores_designs.h"
 
 #include <algorithm>
 #include <utility>
@@ -6,10 +6,10 @@
 
 namespace pfc::ui {
 
-ExploredDesigns::Subscription::Subscription(Subscription&& other) noexcept
+CompareCoresDesigns::Subscription::Subscription(Subscription&& other) noexcept
     : designs_(std::exchange(other.designs_, nullptr)), id_(other.id_) {}
 
-ExploredDesigns::Subscription& ExploredDesigns::Subscription::operator=(
+CompareCoresDesigns::Subscription& CompareCoresDesigns::Subscription::operator=(
     Subscription&& other) noexcept {
   if (this != &other) {
     if (designs_ != nullptr) {
@@ -21,19 +21,19 @@ ExploredDesigns::Subscription& ExploredDesigns::Subscription::operator=(
   return *this;
 }
 
-ExploredDesigns::Subscription::~Subscription() {
+CompareCoresDesigns::Subscription::~Subscription() {
   if (designs_ != nullptr) {
     designs_->Forget(id_);
   }
 }
 
-void ExploredDesigns::Replace(Exploration exploration) {
+void CompareCoresDesigns::Replace(Exploration exploration) {
   exploration_ = std::move(exploration);
   picked_.reset();
   Notify(Change::Designs);
 }
 
-std::optional<std::size_t> ExploredDesigns::CalculatorChoice() const {
+std::optional<std::size_t> CompareCoresDesigns::CalculatorChoice() const {
   const auto& designs = exploration_.designs;
   const auto found = std::find_if(designs.begin(), designs.end(),
                                   [](const ExploredDesign& d) { return d.CalculatorChoice; });
@@ -43,13 +43,13 @@ std::optional<std::size_t> ExploredDesigns::CalculatorChoice() const {
   return static_cast<std::size_t>(found - designs.begin());
 }
 
-std::size_t ExploredDesigns::PassingCount() const {
+std::size_t CompareCoresDesigns::PassingCount() const {
   return static_cast<std::size_t>(
       std::count_if(exploration_.designs.begin(), exploration_.designs.end(),
                     [](const ExploredDesign& d) { return d.PassesAll(); }));
 }
 
-void ExploredDesigns::SetPassingOnly(bool passingOnly) {
+void CompareCoresDesigns::SetPassingOnly(bool passingOnly) {
   if (passingOnly == passingOnly_) {
     return;
   }
@@ -60,12 +60,12 @@ void ExploredDesigns::SetPassingOnly(bool passingOnly) {
   }
 }
 
-bool ExploredDesigns::Listed(std::size_t design) const {
+bool CompareCoresDesigns::Listed(std::size_t design) const {
   return design < exploration_.designs.size() &&
          (!passingOnly_ || exploration_.designs[design].PassesAll());
 }
 
-void ExploredDesigns::Pick(std::optional<std::size_t> design) {
+void CompareCoresDesigns::Pick(std::optional<std::size_t> design) {
   if (design && !Listed(*design)) {
     design.reset();
   }
@@ -76,13 +76,13 @@ void ExploredDesigns::Pick(std::optional<std::size_t> design) {
   Notify(Change::Pick);
 }
 
-ExploredDesigns::Subscription ExploredDesigns::Listen(Listener listener) const {
+CompareCoresDesigns::Subscription CompareCoresDesigns::Listen(Listener listener) const {
   const int id = nextId_++;
   listeners_.emplace(id, std::move(listener));
   return Subscription(*this, id);
 }
 
-void ExploredDesigns::Notify(Change change) {
+void CompareCoresDesigns::Notify(Change change) {
   // A listener may subscribe or unsubscribe others while it runs: each is looked up again
   // before it is called, so none is called after it left.
   std::vector<int> ids;
@@ -99,7 +99,7 @@ void ExploredDesigns::Notify(Change change) {
   }
 }
 
-void ExploredDesigns::Forget(int id) const {
+void CompareCoresDesigns::Forget(int id) const {
   listeners_.erase(id);
 }
 

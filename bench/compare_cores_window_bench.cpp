@@ -8,21 +8,22 @@
 #include <QTableView>
 #include <QTest>
 
-#include "ui/forms/design_session.h"
-#include "ui/qt/explorer_widgets.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/forms/form_names.h"
-#include "ui/qt/qt_toolkit.h"
 #include "ui/forms/standard_forms.h"
+#include "ui/qt/compare_cores_widgets.h"
+#include "ui/qt/qt_toolkit.h"
 
 namespace {
 
 void BM_CompareCoresOpensAndFills(benchmark::State& state) {
-  pfc::ui::DesignSession session;
+  pfc::ui::DesktopSession session;
   pfc::ui::DesktopServices services = pfc::ui::StandardServices();
   pfc::ui::FormRegistry registry;
   pfc::ui::RegisterStandardForms(registry, session, services);
   pfc::ui::QtToolkit kit(registry, QString());
-  pfc::ui::AddExplorerWidgets(kit, session);
+  pfc::ui::AddCompareCoresWidgets(kit, session);
   kit.Show(pfc::ui::kInputForm);
   QWidget* button = kit.Widget(pfc::ui::kInputForm, "cmdCompareCores");
 
