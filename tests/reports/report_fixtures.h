@@ -7,7 +7,7 @@
 #include "engine/result_summary.h"
 #include "reports/report_document.h"
 
-namespace pfc::testing {
+namespace pfc::test {
 
 // The disclaimer's contact: the applications group's number in the USA and the support
 // address, from the maker's shared contact data.
@@ -88,4 +88,4 @@ inline void TwoStackedDesignerPicks(ResultSummary& s, DesignRecord& r) {
   r.AreaProduct = 2 * 0.32;
 }
 
-}  // namespace pfc::testing
+}  // namespace pfc::test

@@ -1,16 +1,14 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "tests/support/recording_toolkit.h"
+#include "tests/support/scratch_folder.h"
 #include "ui/forms/desktop_services.h"
 #include "ui/forms/desktop_session.h"
 #include "ui/forms/form_names.h"
@@ -30,17 +28,9 @@ class CompareCoresFlowTest : public ::testing::Test {
       return savePath;
     };
     RegisterStandardForms(registry, session, services);
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "explorer-test-XXXXXX").string();
-    folder = mkdtemp(pattern.data());
     kit.Show(kEnterForm);
     kit.UserClick(kEnterForm, "cmdProcess");
   }
-  ~CompareCoresFlowTest() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
-  }
-
   // Ticks "Pick From List", chooses the core's entry, types the stack count and runs.
   void RunPickedByHand(const std::string& partNo, int stack) {
     kit.UserClick(kInputForm, "chkPickCore");
@@ -65,18 +55,12 @@ class CompareCoresFlowTest : public ::testing::Test {
     return 0;
   }
 
-  static std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-  }
-
   DesktopSession session;
   DesktopServices services;
   FormRegistry registry;
   RecordingToolkit kit{registry};
-  std::filesystem::path folder;
+  test::ScratchFolder scratch;
+  std::filesystem::path folder = scratch.Path();  // for the files the save dialog names
   std::optional<std::string> savePath;
   std::vector<SaveFileRequest> saveRequests;
 };

@@ -8,6 +8,7 @@
 #include "engine/number_text.h"
 #include "reports/listing.h"
 #include "reports/listing_csv.h"
+#include "tests/support/file_bytes.h"
 #include "tests/ui/compare_cores_fixture.h"
 
 namespace pfc::ui::testing {
@@ -33,19 +34,19 @@ TEST_F(CompareCoresFlowTest, ExportWritesTheListedDesignsToTheChosenFile) {
   ASSERT_EQ(saveRequests.size(), 1u);
   EXPECT_EQ(saveRequests[0].extension, "csv");
   EXPECT_TRUE(kit.Messages().empty());
-  const std::vector<std::string> lines = Lines(ReadFile(*savePath));
+  const std::vector<std::string> lines = Lines(test::ReadFile(*savePath));
   ASSERT_EQ(lines.size(), session.compareCores.PassingCount() + 1);
   // Only passing designs, each line the engine's own CSV line of that design.
   Exploration passing = session.compareCores.Current();
   std::erase_if(passing.designs, [](const ExploredDesign& d) { return !d.PassesAll(); });
-  EXPECT_EQ(ReadFile(*savePath), ExplorationCsv(passing));
+  EXPECT_EQ(test::ReadFile(*savePath), ExplorationCsv(passing));
   for (std::size_t i = 1; i < lines.size(); ++i) {
     EXPECT_NE(lines[i].find(",true,true,true,true,true,"), std::string::npos) << lines[i];
   }
 
   kit.UserClick(kCompareCoresForm, "chkPassingOnly");
   kit.UserClick(kCompareCoresForm, "cmdExportCsv");
-  EXPECT_EQ(Lines(ReadFile(*savePath)).size(), session.compareCores.Designs().size() + 1);
+  EXPECT_EQ(Lines(test::ReadFile(*savePath)).size(), session.compareCores.Designs().size() + 1);
 
   // A cancelled dialog writes nothing and says nothing.
   std::filesystem::remove(*savePath);
@@ -67,10 +68,7 @@ class ExportFailureTest : public CompareCoresFlowTest,
 
 TEST_P(ExportFailureTest, IsToldWithPathAndReasonAndKeepsTheOldFile) {
   std::filesystem::create_directory(folder / "a-folder");
-  {
-    std::ofstream old(folder / "a-folder" / "old.csv", std::ios::binary);
-    old << "old contents";
-  }
+  test::WriteFile(folder / "a-folder" / "old.csv", "old contents");
   kit.UserClick(kInputForm, "cmdProcess");
   kit.UserClick(kSummaryForm, "cmdCompareCores");
   savePath = (folder / GetParam().relativePath).string();
@@ -82,7 +80,7 @@ TEST_P(ExportFailureTest, IsToldWithPathAndReasonAndKeepsTheOldFile) {
   EXPECT_NE(kit.Messages()[0].text.find(*savePath), std::string::npos);
   EXPECT_NE(kit.Messages()[0].text.find(GetParam().reasonPart), std::string::npos)
       << kit.Messages()[0].text;
-  EXPECT_EQ(ReadFile(folder / "a-folder" / "old.csv"), "old contents");
+  EXPECT_EQ(test::ReadFile(folder / "a-folder" / "old.csv"), "old contents");
   EXPECT_TRUE(kit.IsVisible(kCompareCoresForm));
 }
 
@@ -109,7 +107,7 @@ TEST_F(CompareCoresFlowTest, ListingExportsTheValuesItShowsAfterALaterRun) {
   kit.UserClick(kListingForm, "cmdExportCsv");
 
   EXPECT_TRUE(kit.Messages().empty());
-  EXPECT_EQ(ReadFile(*savePath), ListingCsv(shown));
+  EXPECT_EQ(test::ReadFile(*savePath), ListingCsv(shown));
   EXPECT_EQ(kit.Text(kListingForm, "lblValueA1"), shownInputPower);
 }
 

@@ -10,8 +10,9 @@
 #include <QTimer>
 #include <functional>
 
+#include "tests/support/file_bytes.h"
+#include "tests/support/scratch_folder.h"
 #include "ui/qt/viewer_dialogs.h"
-#include "tests/viewer/scratch_folder.h"
 
 namespace pfc {
 namespace {
@@ -48,7 +49,7 @@ class DesktopDialogs : public ::testing::Test {
 };
 
 TEST_F(DesktopDialogs, SaveReturnsTheNameAsTypedWithoutAnExtension) {
-  test::WriteBytes(folder_.File("design1"), "a file of that name is not asked about");
+  test::WriteFile(folder_.File("design1"), "a file of that name is not asked about");
   WhenDialogOpens([&](QDialog& dialog) {
     EXPECT_EQ(static_cast<QFileDialog&>(dialog).nameFilters(), QStringList{"*.html"});
     TypeAndAccept(dialog, Folder() + "/design1");
@@ -68,7 +69,7 @@ TEST_F(DesktopDialogs, CancelledDialogsAnswerNothing) {
 }
 
 TEST_F(DesktopDialogs, NextDialogStartsAtTheLastChosenFile) {
-  test::WriteBytes(folder_.File("design1.html"), "saved");
+  test::WriteFile(folder_.File("design1.html"), "saved");
   WhenDialogOpens([&](QDialog& dialog) { TypeAndAccept(dialog, Folder() + "/design1.html"); });
   ASSERT_EQ(dialogs_.AskOpenName(), Folder() + "/design1.html");
 

@@ -10,19 +10,20 @@
 #include <QWebEngineView>
 #include <filesystem>
 
-#include "tests/viewer/scratch_folder.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/recording_toolkit.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/viewer/stand_in_forms.h"
 #include "tests/viewer/viewer_test_support.h"
-#include "tests/support/recording_toolkit.h"
 
 namespace pfc {
 namespace {
 
 namespace fs = std::filesystem;
-using test::ReadBytes;
+using test::ReadFile;
 using test::ScratchFolder;
 using test::ScriptedDialogs;
-using test::WriteBytes;
+using test::WriteFile;
 
 constexpr int kWaitMilliseconds = 20000;
 
@@ -41,7 +42,7 @@ class ReportViewerWindow : public ::testing::Test {
     record_.CalcType = CalcSelects;
     pictureUrl_ = test::WritePicture(temp_.File("logo.png"));
     reportBytes_ = test::ReportLikeDocument(pictureUrl_, "150");
-    WriteBytes(ReportPath(), reportBytes_);
+    WriteFile(ReportPath(), reportBytes_);
     toolkit_.Show("frmXls");
     toolkit_.Hide("frmXls");
     toolkit_.Show("frmResult");
@@ -114,13 +115,13 @@ TEST_F(ReportViewerWindow, PrintOnTheReportPrintsToTheChosenPrinter) {
 
   ASSERT_TRUE(finished.wait(kWaitMilliseconds));
   EXPECT_TRUE(finished.constFirst().constFirst().toBool());
-  EXPECT_EQ(ReadBytes(pdf).substr(0, 5), "%PDF-");
+  EXPECT_EQ(ReadFile(pdf).substr(0, 5), "%PDF-");
   EXPECT_TRUE(toolkit_.Messages().empty());
 }
 
 TEST_F(ReportViewerWindow, PrintOnAForeignPageFailsWithTheMessage) {
   const std::string foreign = temp_.File("foreign.html");
-  WriteBytes(foreign, test::ReportLikeDocument(pictureUrl_, "foreign", false));
+  WriteFile(foreign, test::ReportLikeDocument(pictureUrl_, "foreign", false));
   ASSERT_TRUE(OpenAndWait(foreign));
 
   Button("cmdPrint")->click();
@@ -160,7 +161,7 @@ TEST_F(ReportViewerWindow, CancelledSaveWritesNothing) {
 
 TEST_F(ReportViewerWindow, SaveToAnUnwritablePlaceSaysWhereAndWhyAndStaysOpen) {
   ASSERT_TRUE(ShowAndWait(ReportPath()));
-  WriteBytes(temp_.File("plain"), "a regular file");
+  WriteFile(temp_.File("plain"), "a regular file");
   dialogs_->saveAnswers.push_back(Q(temp_.File("plain/design1")));
 
   Button("cmdSave")->click();
@@ -177,14 +178,14 @@ TEST_F(ReportViewerWindow, SaveToAnUnwritablePlaceSaysWhereAndWhyAndStaysOpen) {
 TEST_F(ReportViewerWindow, SaveAfterOpenStillCopiesTheGeneratedReport) {
   ASSERT_TRUE(ShowAndWait(ReportPath()));
   const std::string older = test::ReportLikeDocument(pictureUrl_, "99");
-  WriteBytes(temp_.File("older.html"), older);
+  WriteFile(temp_.File("older.html"), older);
   ASSERT_TRUE(OpenAndWait(temp_.File("older.html")));
   ASSERT_TRUE(Text().contains(QStringLiteral("\t99\t")));
   dialogs_->saveAnswers.push_back(Q(temp_.File("latest")));
 
   Button("cmdSave")->click();
 
-  EXPECT_EQ(ReadBytes(temp_.File("latest.html")), reportBytes_);
+  EXPECT_EQ(ReadFile(temp_.File("latest.html")), reportBytes_);
   EXPECT_TRUE(Text().contains(QStringLiteral("\t99\t")));  // the view is left as it was
 }
 
@@ -220,9 +221,9 @@ TEST_F(ReportViewerWindow, OpenOfAnUnreadableFileApologisesAndKeepsTheView) {
 
 TEST_F(ReportViewerWindow, PageThatNamesItsCharacterSetKeepsIt) {
   const std::string page = temp_.File("utf8.html");
-  WriteBytes(page,
-             "<html><head><meta charset=\"utf-8\"></head><body>caf\xC3\xA9 50\xC2\xB0"
-             "C</body></html>");
+  WriteFile(page,
+            "<html><head><meta charset=\"utf-8\"></head><body>caf\xC3\xA9 50\xC2\xB0"
+            "C</body></html>");
 
   ASSERT_TRUE(OpenAndWait(page));
 
@@ -232,7 +233,7 @@ TEST_F(ReportViewerWindow, PageThatNamesItsCharacterSetKeepsIt) {
 TEST_F(ReportViewerWindow, PageTooLargeToHandOverAsContentIsStillShown) {
   // Over 2 MiB: the browser refuses such content, so the file is navigated to instead.
   std::string page = "<p>start</p>" + std::string(3 * 1024 * 1024, 'x') + "<p>the end</p>";
-  WriteBytes(temp_.File("large.html"), page);
+  WriteFile(temp_.File("large.html"), page);
 
   ASSERT_TRUE(OpenAndWait(temp_.File("large.html")));
 
@@ -248,13 +249,13 @@ TEST_F(ReportViewerWindow, SavesTheShownPageAsPdf) {
 
   ASSERT_TRUE(finished.wait(kWaitMilliseconds));
   EXPECT_TRUE(finished.constFirst().constFirst().toBool());
-  EXPECT_EQ(ReadBytes(temp_.File("report.pdf")).substr(0, 5), "%PDF-");
+  EXPECT_EQ(ReadFile(temp_.File("report.pdf")).substr(0, 5), "%PDF-");
   EXPECT_TRUE(toolkit_.Messages().empty());
 }
 
 TEST_F(ReportViewerWindow, PdfToAnUnwritablePlaceIsReported) {
   ASSERT_TRUE(ShowAndWait(ReportPath()));
-  WriteBytes(temp_.File("plain"), "a regular file");
+  WriteFile(temp_.File("plain"), "a regular file");
   dialogs_->pdfAnswers.push_back(Q(temp_.File("plain/report.pdf")));
   QSignalSpy finished(window_.data(), &frmHtmlReport::pdfExportFinished);
 

@@ -5,11 +5,12 @@
 #include <fstream>
 #include <iterator>
 
-#include "ui/qt/report_viewer_host.h"
-#include "tests/viewer/report_like_document.h"
-#include "tests/viewer/scratch_folder.h"
-#include "tests/viewer/stand_in_forms.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/recording_toolkit.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/viewer/report_like_document.h"
+#include "tests/viewer/stand_in_forms.h"
+#include "ui/qt/report_viewer_host.h"
 
 namespace pfc {
 namespace {
@@ -35,7 +36,7 @@ TEST(ReportViewerModule, BrowserIsLoadedOnlyWhenTheFirstReportIsShown) {
   DesignRecord record;
   record.TempFolder = temp.Path().string();
   const std::string report = temp.File("temp.htm");
-  test::WriteBytes(report, test::ReportLikeDocument("", "150"));
+  test::WriteFile(report, test::ReportLikeDocument("", "150"));
   ui::FormRegistry registry = test::StandInForms();
   ui::RecordingToolkit toolkit(registry);
 
