@@ -63,20 +63,21 @@ void CompareCoresForm::Changed(CompareCoresDesigns::Change change) {
 }
 
 void CompareCoresForm::ShowCounts() {
-  const CompareCoresDesigns& explored = session_.compareCores;
+  const CompareCoresDesigns& compareCores = session_.compareCores;
   toolkit_.SetText(kCompareCoresForm, kLblCount,
-                   std::to_string(explored.PassingCount()) + " of " +
-                       std::to_string(explored.Designs().size()) + " designs pass every limit.");
+                   std::to_string(compareCores.PassingCount()) + " of " +
+                       std::to_string(compareCores.Designs().size()) +
+                       " designs pass every limit.");
   std::string choice;
-  if (const auto chosen = explored.CalculatorChoice()) {
-    const ExploredDesign& design = explored.Designs()[*chosen];
+  if (const auto chosen = compareCores.CalculatorChoice()) {
+    const ExploredDesign& design = compareCores.Designs()[*chosen];
     choice = "Highlighted: " + DesignName(design) +
              ", the core the calculator chooses for this stack count.";
   } else {
     choice =
         "No design is highlighted: the calculator's own run for this stack count finds "
         "none, as " +
-        NoChoiceReason(explored.Current().calculatorEnding) + ".";
+        NoChoiceReason(compareCores.Current().calculatorEnding) + ".";
   }
   toolkit_.SetText(kCompareCoresForm, kLblChoice, choice);
 }
@@ -113,12 +114,12 @@ void CompareCoresForm::cmdUseDesign_Click() {
 
 void CompareCoresForm::cmdExportCsv_Click() {
   // The designs as the table lists them, in catalogue order.
-  const CompareCoresDesigns& explored = session_.compareCores;
-  Exploration listed = explored.Current();
+  const CompareCoresDesigns& compareCores = session_.compareCores;
+  Exploration listed = compareCores.Current();
   listed.designs.clear();
-  for (std::size_t i = 0; i < explored.Designs().size(); ++i) {
-    if (explored.Listed(i)) {
-      listed.designs.push_back(explored.Designs()[i]);
+  for (std::size_t i = 0; i < compareCores.Designs().size(); ++i) {
+    if (compareCores.Listed(i)) {
+      listed.designs.push_back(compareCores.Designs()[i]);
     }
   }
   ExportFile(toolkit_, services_, CsvFileRequest("Export Designs", "compare-cores.csv"),
