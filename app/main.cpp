@@ -13,15 +13,17 @@
 #include "app/startup_report.h"
 #include "engine/version.h"
 #include "reports/image_sources.h"
-#include "ui/forms/design_session.h"
-#include "ui/forms/form_designs.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/forms/form_names.h"
+#include "ui/forms/form_pictures.h"
 #include "ui/forms/standard_forms.h"
-#include "ui/qt/explorer_widgets.h"
+#include "ui/qt/compare_cores_widgets.h"
 #include "ui/qt/file_dialog_guard.h"
 #include "ui/qt/operating_check_widgets.h"
 #include "ui/qt/qt_toolkit.h"
 #include "ui/qt/report_viewer_host.h"
+#include "ui/qt/save_file_dialog.h"
 
 namespace {
 
@@ -62,7 +64,7 @@ int main(int argc, char** argv) {
   }
   pfc::ui::GuardFileDialogs();
 
-  pfc::ui::DesignSession session;
+  pfc::ui::DesktopSession session;
   session.decimalSeparator = LocaleDecimalSeparator();
   pfc::ui::DesktopServices services = pfc::ui::StandardServices();
 
@@ -72,7 +74,7 @@ int main(int argc, char** argv) {
   const QString windowIcon = pictureFolder + QStringLiteral("/pfc-core-designer.png");
   QApplication::setWindowIcon(QIcon(windowIcon));
   pfc::ui::QtToolkit toolkit(registry, pictureFolder);
-  pfc::ui::AddExplorerWidgets(toolkit, session);
+  pfc::ui::AddCompareCoresWidgets(toolkit, session);
   pfc::ui::AddOperatingCheckWidgets(toolkit, session);
   services.chooseSaveFile = pfc::ui::ChooseSaveFileWithDialog;
   services.drawFormAsPdf = [&toolkit](std::string_view form) {

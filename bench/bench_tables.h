@@ -1,20 +1,14 @@
 #pragma once
 
-#include "engine/catalogue.h"
-#include "engine/design_record.h"
 #include "engine/design_run.h"
+#include "engine/design_session.h"
 
 namespace pfc::bench {
 
 // The tables and the record as the input form holds them after loading, calculator selecting.
-struct LoadedForm {
-  CoreCatalogue catalogue;
-  WireTable wires;
-  DesignRecord record;
-
+struct LoadedForm : DesignSession {
   LoadedForm() {
-    DataLoad(wires);
-    ArrayData_PFC_Load(catalogue, record);
+    LoadDesignTables(*this);
     record.CalcType = CalcSelects;
   }
 };

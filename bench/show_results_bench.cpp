@@ -12,7 +12,8 @@
 #include <ctime>
 #include <string>
 
-#include "ui/forms/design_session.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/standard_forms.h"
 #include "ui/qt/qt_toolkit.h"
@@ -61,7 +62,7 @@ bool ProcessUntilPainted(PaintWatcher& watcher) {
 }
 
 void BM_ShowResultsThroughTheWindows(benchmark::State& state) {
-  DesignSession session;
+  DesktopSession session;
   DesktopServices services = StandardServices();
   FormRegistry registry;
   RegisterStandardForms(registry, session, services);

@@ -14,6 +14,7 @@
 #include "cli/json_text.h"
 #include "engine/catalogue.h"
 #include "engine/design_run.h"
+#include "engine/design_session.h"
 #include "engine/explorer.h"
 #include "engine/explorer_csv.h"
 #include "engine/version.h"
@@ -57,18 +58,6 @@ constexpr const char* kExploreFooter =
     "Exit status: 0 explored, 1 rejected by an input check (the message goes to standard\n"
     "error), 2 usage error.";
 
-// The tables and the record as the input form holds them once it has loaded.
-struct Session {
-  CoreCatalogue catalogue;
-  WireTable wires;
-  DesignRecord record;
-
-  Session() {
-    DataLoad(wires);
-    ArrayData_PFC_Load(catalogue, record);
-  }
-};
-
 // --report: the report "View Report" would write, to the named file instead of the
 // temporary folder. Only a published design has a summary to report.
 int WriteReportOption(const std::string& path, const RunOutcome& outcome,
@@ -91,7 +80,7 @@ int WriteReportOption(const std::string& path, const RunOutcome& outcome,
 }
 
 int RunDesignCommand(const DesignOptions& options, bool json,
-                     const std::optional<std::string>& reportPath, Session& session,
+                     const std::optional<std::string>& reportPath, DesignSession& session,
                      std::ostream& out, std::ostream& err) {
   const EntryTexts entries = FormEntries(options, session.catalogue, session.record);
   const RunOutcome outcome =
@@ -116,8 +105,8 @@ bool IsCommand(CLI::App& app, const std::string& name) {
   return false;
 }
 
-int RunExploreCommand(const DesignOptions& options, bool json, Session& session, std::ostream& out,
-                      std::ostream& err) {
+int RunExploreCommand(const DesignOptions& options, bool json, DesignSession& session,
+                      std::ostream& out, std::ostream& err) {
   const Exploration exploration =
       ExploreDesigns(options.entries, session.record, session.catalogue, session.wires);
   if (exploration.rejected) {
@@ -143,7 +132,8 @@ std::string OneLine(std::string text) {
 }  // namespace
 
 int RunPfcCore(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
-  Session session;
+  DesignSession session;
+  LoadDesignTables(session);
   CLI::App app{"Designs the boost inductor of a PFC stage on Toridyne toroidal cores.", "pfc-core"};
   app.require_subcommand(1);
   app.set_version_flag("--version", VersionLine("pfc-core"), "Print the version and exit");

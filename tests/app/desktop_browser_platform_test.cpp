@@ -10,15 +10,16 @@
 
 #include "app/launch_web_site.h"
 #include "engine/contact_block.h"
-#include "tests/viewer/scratch_folder.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/scratch_folder.h"
 
 namespace pfc::ui {
 namespace {
 
 namespace fs = std::filesystem;
-using test::ReadBytes;
+using test::ReadFile;
 using test::ScratchFolder;
-using test::WriteBytes;
+using test::WriteFile;
 
 // Puts only the given folder on PATH for the life of the object, so that the desktop's
 // tools found are the test's own scripts (or none at all).
@@ -38,7 +39,7 @@ class PathOverride {
 void WriteScript(const ScratchFolder& folder, const std::string& name, const std::string& body) {
   const std::string path = folder.File("bin/" + name);
   fs::create_directories(folder.Path() / "bin");
-  WriteBytes(path, "#!/bin/sh\n" + body + "\n");
+  WriteFile(path, "#!/bin/sh\n" + body + "\n");
   ::chmod(path.c_str(), 0755);
 }
 
@@ -46,7 +47,7 @@ void WriteScript(const ScratchFolder& folder, const std::string& name, const std
 struct LookupSetting {
   ScratchFolder tools;
   ScratchFolder temp;
-  LookupSetting() { WriteBytes(temp.File(kScratchFileName), ""); }
+  LookupSetting() { WriteFile(temp.File(kScratchFileName), ""); }
   std::string Bin() const { return tools.File("bin"); }
 };
 
@@ -99,7 +100,7 @@ TEST(HandlerLookup, MissingFileAndMissingFolderAreTheirOwnFailures) {
 bool WaitForFile(const std::string& path) {
   const QDeadlineTimer deadline(20000);
   while (!deadline.hasExpired()) {
-    if (!ReadBytes(path).empty()) {
+    if (!ReadFile(path).empty()) {
       return true;
     }
     QThread::msleep(20);
@@ -118,7 +119,7 @@ TEST(OpenUrl, HandsTheAddressToXdgOpen) {
 
   EXPECT_GT(platform.OpenUrl("https://www.example.test/a b?c=d"), 32);
   ASSERT_TRUE(WaitForFile(record));
-  EXPECT_EQ(ReadBytes(record), "https://www.example.test/a b?c=d");
+  EXPECT_EQ(ReadFile(record), "https://www.example.test/a b?c=d");
 }
 
 TEST(OpenUrl, WithoutXdgOpenFails) {

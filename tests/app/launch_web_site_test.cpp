@@ -8,7 +8,8 @@
 #include <system_error>
 
 #include "engine/contact_block.h"
-#include "tests/viewer/scratch_folder.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/scratch_folder.h"
 
 namespace pfc::ui {
 namespace {
@@ -112,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LaunchWebSite, ExistingScratchFileKeepsItsBytesDuringTheLookupAndIsRemoved) {
   ScratchFolder folder;
-  test::WriteBytes(folder.File("x27z42j.html"), "left over");
+  test::WriteFile(folder.File("x27z42j.html"), "left over");
   ScriptedPlatform platform;
 
   EXPECT_FALSE(LaunchWebSite(folder.Path().string(), platform).has_value());
@@ -160,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A path below a regular file stays unusable even for root.
         UnusableFolderCase{"UnderARegularFile",
                            [](const ScratchFolder& base) {
-                             test::WriteBytes(base.File("plain"), "x");
+                             test::WriteFile(base.File("plain"), "x");
                              return base.File("plain") + "/temp";
                            },
                            20, "Not a directory"},

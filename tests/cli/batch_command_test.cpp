@@ -9,14 +9,15 @@
 
 #include "cli/csv_reader.h"
 #include "tests/cli/cli_run.h"
-#include "tests/reports/test_files.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/scratch_folder.h"
 
 namespace pfc {
 namespace {
 
-using testing::ReadFile;
-using testing::ScratchFolder;
-using testing::WriteFile;
+using test::ReadFile;
+using test::ScratchFolder;
+using test::WriteFile;
 
 struct Table {
   std::vector<std::string> header;
@@ -50,11 +51,11 @@ Table ParseCsv(const std::string& text) {
 class BatchCommand : public ::testing::Test {
  protected:
   CliResult Batch(const std::string& input, std::vector<std::string> options = {}) {
-    WriteFile(folder.path() / "in.csv", input);
+    WriteFile(folder.Path() / "in.csv", input);
     options.insert(options.begin(), {"batch", InputPath()});
     return RunCli(options);
   }
-  std::string InputPath() const { return (folder.path() / "in.csv").string(); }
+  std::string InputPath() const { return (folder.Path() / "in.csv").string(); }
 
   ScratchFolder folder;
 };
@@ -246,25 +247,25 @@ INSTANTIATE_TEST_SUITE_P(
     }));
 
 TEST_F(BatchCommand, AnInputThatCannotBeReadIsAUsageError) {
-  const CliResult missing = RunCli({"batch", (folder.path() / "none.csv").string()});
+  const CliResult missing = RunCli({"batch", (folder.Path() / "none.csv").string()});
   EXPECT_EQ(missing.status, 2);
   EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos) << missing.err;
-  const CliResult folderGiven = RunCli({"batch", folder.path().string()});
+  const CliResult folderGiven = RunCli({"batch", folder.Path().string()});
   EXPECT_EQ(folderGiven.status, 2);
-  EXPECT_NE(folderGiven.err.find(folder.path().string()), std::string::npos) << folderGiven.err;
+  EXPECT_NE(folderGiven.err.find(folder.Path().string()), std::string::npos) << folderGiven.err;
 }
 
 TEST_F(BatchCommand, OutputFileHoldsTheSameRowsAndIsReplacedWhole) {
   const std::string input = "output-power\n1000\n900\n";
   const std::string printed = Batch(input).out;
-  const std::string path = (folder.path() / "out.csv").string();
+  const std::string path = (folder.Path() / "out.csv").string();
   WriteFile(path, "old rows");
   const CliResult result = Batch(input, {"-o", path});
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(result.out, "");
   EXPECT_EQ(ReadFile(path), printed);
 
-  const std::string nowhere = (folder.path() / "missing" / "out.csv").string();
+  const std::string nowhere = (folder.Path() / "missing" / "out.csv").string();
   const CliResult failed = Batch(input, {"-o", nowhere});
   EXPECT_EQ(failed.status, 1);
   EXPECT_NE(failed.err.find(nowhere), std::string::npos) << failed.err;

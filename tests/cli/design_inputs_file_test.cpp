@@ -8,14 +8,15 @@
 #include "cli/design_options.h"
 #include "reports/design_file.h"
 #include "tests/cli/cli_run.h"
-#include "tests/reports/test_files.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/scratch_folder.h"
 
 namespace pfc {
 namespace {
 
-using testing::ReadFile;
-using testing::ScratchFolder;
-using testing::WriteFile;
+using test::ReadFile;
+using test::ScratchFolder;
+using test::WriteFile;
 
 nlohmann::json Json(const CliResult& result) {
   return nlohmann::json::parse(result.out);
@@ -66,7 +67,7 @@ std::vector<std::string> Changed(const std::string& option, const std::string& t
 
 class InputsFile : public ::testing::Test {
  protected:
-  std::string Path(const char* name) const { return (folder.path() / name).string(); }
+  std::string Path(const char* name) const { return (folder.Path() / name).string(); }
 
   ScratchFolder folder;
 };
@@ -173,7 +174,7 @@ TEST_F(InputsFile, ASaveThatFailsEndsWithStatusOneBeforeTheRun) {
   const std::string path = Path("kept.pfcdesign");
   ASSERT_EQ(RunCli({"design", "--save-inputs", path}).status, 0);
   const std::string kept = ReadFile(path);
-  const std::string nowhere = (folder.path() / "missing" / "x.pfcdesign").string();
+  const std::string nowhere = (folder.Path() / "missing" / "x.pfcdesign").string();
   const CliResult run = RunCli({"design", "--inputs", path, "--save-inputs", nowhere});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");

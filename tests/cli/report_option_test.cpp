@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <string>
 
 #include "engine/catalogue.h"
@@ -12,30 +10,18 @@
 #include "reports/report_writer.h"
 #include "reports/summary_texts.h"
 #include "tests/cli/cli_run.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/scratch_folder.h"
 
 namespace pfc {
 namespace {
 
-std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
+using test::ReadFile;
 
 class ReportOption : public ::testing::Test {
  protected:
-  ReportOption() {
-    folder =
-        std::filesystem::temp_directory_path() /
-        ("pfc-cli-report-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-  }
-  ~ReportOption() override { std::filesystem::remove_all(folder); }
-
-  std::filesystem::path folder;
+  test::ScratchFolder scratch;
+  std::filesystem::path folder = scratch.Path();
 };
 
 // What "View Report" writes for the form's defaults, built from the library directly.
@@ -57,7 +43,7 @@ TEST_F(ReportOption, WritesTheReportOfAPublishedDesign) {
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(result.err, "");
   EXPECT_NE(result.out.find("TD-26"), std::string::npos) << "the summary is still printed";
-  const std::string bytes = ReadBytes(report);
+  const std::string bytes = ReadFile(report);
   EXPECT_EQ(bytes, DefaultReportBytes());
   const std::string logo = "<img src=file://" +
                            std::filesystem::path(PFC_CORE_PATH).parent_path().string() +
@@ -71,16 +57,16 @@ TEST_F(ReportOption, WritesTheReportOfAPublishedDesign) {
 
 TEST_F(ReportOption, AnUnpublishedRunWritesNoReportAndSaysSo) {
   const std::filesystem::path report = folder / "kept.htm";
-  { std::ofstream(report) << "earlier report"; }
+  test::WriteFile(report, "earlier report");
   const CliResult result = RunCli({"design", "--efficiency", "80", "--report", report.string()});
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err, "pfc-core: no report written to " + report.string() +
                             ": the design was not published\n");
-  EXPECT_EQ(ReadBytes(report), "earlier report");
+  EXPECT_EQ(ReadFile(report), "earlier report");
 }
 
 TEST_F(ReportOption, AFailedWriteIsAClearMessageAndStatusOne) {
-  { std::ofstream(folder / "plain") << "a file, not a folder"; }
+  test::WriteFile(folder / "plain", "a file, not a folder");
   const std::string report = (folder / "plain" / "report.htm").string();
   const CliResult result = RunCli({"design", "--json", "--report", report});
   EXPECT_EQ(result.status, 1);

@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <limits>
-#include <sstream>
 #include <string>
 
 #include "engine/explorer_csv.h"
@@ -14,6 +12,7 @@
 #include "engine/publication.h"
 #include "tests/engine/loaded_tables.h"
 #include "tests/engine/record_values.h"
+#include "tests/support/expected_files.h"
 
 namespace pfc {
 namespace {
@@ -232,12 +231,7 @@ TEST(DescribeDesign, FlagsEachLimitAtItsExactBoundary) {
               belowPeak.PassesFillFactor);
 }
 
-std::string ExpectedFile(const std::string& name) {
-  std::ifstream file(std::string(PFC_ENGINE_EXPECTED_DIR) + "/" + name, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
+constexpr const char* kThreeDesignsCsv = "engine/expected/explore_three_designs.csv";
 
 TEST(ExplorationCsv, WritesHeaderUnitsAndShortestNumbers) {
   Exploration exploration;
@@ -299,7 +293,7 @@ TEST(ExplorationCsv, WritesHeaderUnitsAndShortestNumbers) {
   c.CheckLAtIpkPercent = 150.5;
   c.CheckRipplePercent = 1e-6;
   exploration.designs = {a, b, c};
-  EXPECT_EQ(ExplorationCsv(exploration), ExpectedFile("explore_three_designs.csv"));
+  EXPECT_TRUE(test::MatchesExpectedFile(kThreeDesignsCsv, ExplorationCsv(exploration)));
 }
 
 TEST(ExplorationCsv, HasOneLinePerDesign) {
@@ -310,7 +304,7 @@ TEST(ExplorationCsv, HasOneLinePerDesign) {
   for (std::size_t at = 0; (at = csv.find("\r\n", at)) != std::string::npos; at += 2)
     ++lines;
   EXPECT_EQ(lines, 280u);
-  const std::string header = ExpectedFile("explore_three_designs.csv");
+  const std::string header = test::ExpectedFile(kThreeDesignsCsv);
   EXPECT_EQ(csv.substr(0, header.find("\r\n")), header.substr(0, header.find("\r\n")));
 }
 

@@ -1,20 +1,14 @@
 #pragma once
 
-#include "engine/catalogue.h"
-#include "engine/design_record.h"
+#include "engine/design_session.h"
 
 namespace pfc {
 
 // The tables as the input form loads them, with the record the form starts: calculator
 // selects, MaxAreaProduct raised.
-struct LoadedTables {
-  CoreCatalogue catalogue;
-  WireTable wires;
-  DesignRecord record;
-
+struct LoadedTables : DesignSession {
   LoadedTables() {
-    DataLoad(wires);
-    ArrayData_PFC_Load(catalogue, record);
+    LoadDesignTables(*this);
     record.CalcType = CalcSelects;
   }
 };

@@ -6,19 +6,20 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "tests/reports/test_files.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/scratch_folder.h"
 
 namespace pfc {
 namespace {
 
-using testing::FolderEntries;
-using testing::ReadFile;
-using testing::ScratchFolder;
-using testing::WriteFile;
+using test::FolderEntries;
+using test::ReadFile;
+using test::ScratchFolder;
+using test::WriteFile;
 
 TEST(WriteFileAtomically, CreatesThenReplacesWithoutLeavingScratchFiles) {
   ScratchFolder folder;
-  const std::string path = (folder.path() / "temp.htm").string();
+  const std::string path = (folder.Path() / "temp.htm").string();
   const std::string first(70000, 'a');
   const std::string second = "short";
 
@@ -30,35 +31,35 @@ TEST(WriteFileAtomically, CreatesThenReplacesWithoutLeavingScratchFiles) {
   result = WriteFileAtomically(path, second);
   EXPECT_TRUE(result.written) << result.Message();
   EXPECT_EQ(ReadFile(path), second) << "a shorter report leaves no tail of the longer one";
-  EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"temp.htm"});
+  EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"temp.htm"});
 }
 
 TEST(WriteFileAtomically, ReportsAFolderThatIsAFileWithPathAndReason) {
   ScratchFolder folder;
-  WriteFile(folder.path() / "plain", "not a folder");
-  const std::string path = (folder.path() / "plain" / "temp.htm").string();
+  WriteFile(folder.Path() / "plain", "not a folder");
+  const std::string path = (folder.Path() / "plain" / "temp.htm").string();
   const FileWriteResult result = WriteFileAtomically(path, "report");
   EXPECT_FALSE(result.written);
   EXPECT_EQ(result.path, path);
   EXPECT_EQ(result.reason, "Not a directory");
   EXPECT_EQ(result.Message(), "Cannot write " + path + ": Not a directory");
-  EXPECT_EQ(ReadFile(folder.path() / "plain"), "not a folder");
+  EXPECT_EQ(ReadFile(folder.Path() / "plain"), "not a folder");
 }
 
 TEST(WriteFileAtomically, LeavesAFolderInTheWayUntouched) {
   ScratchFolder folder;
-  std::filesystem::create_directory(folder.path() / "temp.htm");
-  WriteFile(folder.path() / "temp.htm" / "inside", "kept");
-  const FileWriteResult result = WriteFileAtomically((folder.path() / "temp.htm").string(), "x");
+  std::filesystem::create_directory(folder.Path() / "temp.htm");
+  WriteFile(folder.Path() / "temp.htm" / "inside", "kept");
+  const FileWriteResult result = WriteFileAtomically((folder.Path() / "temp.htm").string(), "x");
   EXPECT_FALSE(result.written);
   EXPECT_FALSE(result.reason.empty());
-  EXPECT_EQ(ReadFile(folder.path() / "temp.htm" / "inside"), "kept");
-  EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"temp.htm"});
+  EXPECT_EQ(ReadFile(folder.Path() / "temp.htm" / "inside"), "kept");
+  EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"temp.htm"});
 }
 
 TEST(WriteFileAtomically, AVeryLongNameStillGetsAScratchFileBesideIt) {
   ScratchFolder folder;
-  const std::string path = (folder.path() / std::string(250, 'r')).string();
+  const std::string path = (folder.Path() / std::string(250, 'r')).string();
   const FileWriteResult result = WriteFileAtomically(path, "report");
   EXPECT_TRUE(result.written) << result.Message();
   EXPECT_EQ(ReadFile(path), "report");
@@ -69,7 +70,7 @@ TEST(WriteFileAtomically, AVeryLongNameStillGetsAScratchFileBesideIt) {
 // runs in a child.
 TEST(WriteFileAtomically, AWriteThatFailsHalfWayKeepsTheOldFile) {
   ScratchFolder folder;
-  const std::string path = (folder.path() / "temp.htm").string();
+  const std::string path = (folder.Path() / "temp.htm").string();
   const std::string old = "the previous report";
   WriteFile(path, old);
 
@@ -87,12 +88,12 @@ TEST(WriteFileAtomically, AWriteThatFailsHalfWayKeepsTheOldFile) {
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0) << "1: reported success, 2: wrong reason";
   EXPECT_EQ(ReadFile(path), old);
-  EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"temp.htm"});
+  EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"temp.htm"});
 }
 
 TEST(AtomicFileWriter, ThePiecesReplaceTheFileOnlyAtCommit) {
   ScratchFolder folder;
-  const std::string path = (folder.path() / "rows.csv").string();
+  const std::string path = (folder.Path() / "rows.csv").string();
   WriteFile(path, "old rows");
   AtomicFileWriter file(path);
   ASSERT_TRUE(file.ok()) << file.status().Message();
@@ -102,24 +103,24 @@ TEST(AtomicFileWriter, ThePiecesReplaceTheFileOnlyAtCommit) {
   const FileWriteResult result = file.Commit();
   EXPECT_TRUE(result.written) << result.Message();
   EXPECT_EQ(ReadFile(path), "a,b\r\n" + std::string(100000, 'x'));
-  EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"rows.csv"});
+  EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"rows.csv"});
 }
 
 TEST(AtomicFileWriter, AWriterLeftWithoutCommitKeepsTheOldFileAndNoScratch) {
   ScratchFolder folder;
-  const std::string path = (folder.path() / "rows.csv").string();
+  const std::string path = (folder.Path() / "rows.csv").string();
   WriteFile(path, "old rows");
   {
     AtomicFileWriter file(path);
     file.Write("half of the new rows");
   }
   EXPECT_EQ(ReadFile(path), "old rows");
-  EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"rows.csv"});
+  EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"rows.csv"});
 }
 
 TEST(AtomicFileWriter, AFolderThatCannotBeWrittenFailsAtOnceWithPathAndReason) {
   ScratchFolder folder;
-  const std::string path = (folder.path() / "missing" / "rows.csv").string();
+  const std::string path = (folder.Path() / "missing" / "rows.csv").string();
   AtomicFileWriter file(path);
   EXPECT_FALSE(file.ok());
   file.Write("ignored");
@@ -127,7 +128,7 @@ TEST(AtomicFileWriter, AFolderThatCannotBeWrittenFailsAtOnceWithPathAndReason) {
   EXPECT_FALSE(result.written);
   EXPECT_EQ(result.path, path);
   EXPECT_EQ(result.reason, "No such file or directory");
-  EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{});
+  EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{});
 }
 
 }  // namespace

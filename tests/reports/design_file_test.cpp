@@ -10,15 +10,16 @@
 #include <string>
 #include <vector>
 
-#include "tests/reports/test_files.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/scratch_folder.h"
 
 namespace pfc {
 namespace {
 
-using testing::FolderEntries;
-using testing::ReadFile;
-using testing::ScratchFolder;
-using testing::WriteFile;
+using test::FolderEntries;
+using test::ReadFile;
+using test::ScratchFolder;
+using test::WriteFile;
 
 std::vector<std::string> Texts(const EntryTexts& e) {
   return {e.txtFrequency,   e.cmbfrequency,   e.txtInductance,
@@ -207,7 +208,7 @@ TEST(DesignFile, ALongTextOfTheFileIsCutShortInTheMessage) {
 
 TEST(ReadDesignFile, OpensWhatWasSaved) {
   ScratchFolder folder;
-  const std::string path = (folder.path() / "boost.pfcdesign").string();
+  const std::string path = (folder.Path() / "boost.pfcdesign").string();
   const FileWriteResult written = WriteDesignFile(path, UnusualDesign());
   ASSERT_TRUE(written.written) << written.Message();
   const DesignFileRead read = ReadDesignFile(path);
@@ -230,7 +231,7 @@ class ReadDesignFileRefuses : public ::testing::TestWithParam<FileCase> {};
 
 TEST_P(ReadDesignFileRefuses, NamesThePathAndWhyAndReadsNothingLarge) {
   ScratchFolder folder;
-  const std::string path = GetParam().make(folder.path());
+  const std::string path = GetParam().make(folder.Path());
   const auto start = std::chrono::steady_clock::now();
   const DesignFileRead read = ReadDesignFile(path);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << "no waiting";
@@ -282,8 +283,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReadDesignFile, OpensAFileOfExactlyTheLargestSize) {
   ScratchFolder folder;
-  WriteFile(folder.path() / "full.pfcdesign", PaddedDesign(kDesignFileMaxBytes));
-  const DesignFileRead read = ReadDesignFile((folder.path() / "full.pfcdesign").string());
+  WriteFile(folder.Path() / "full.pfcdesign", PaddedDesign(kDesignFileMaxBytes));
+  const DesignFileRead read = ReadDesignFile((folder.Path() / "full.pfcdesign").string());
   EXPECT_TRUE(read.read) << read.Message();
 }
 
@@ -291,7 +292,7 @@ TEST(ReadDesignFile, AFileItMayNotReadIsRefusedWithTheSystemsReason) {
   if (::geteuid() == 0)
     GTEST_SKIP() << "root reads every file";
   ScratchFolder folder;
-  const std::filesystem::path path = folder.path() / "locked.pfcdesign";
+  const std::filesystem::path path = folder.Path() / "locked.pfcdesign";
   WriteFile(path, DesignFileText(DesignFile{}));
   ::chmod(path.c_str(), 0);
   const DesignFileRead read = ReadDesignFile(path.string());

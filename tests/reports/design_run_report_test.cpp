@@ -5,8 +5,9 @@
 #include "reports/listing.h"
 #include "reports/report_writer.h"
 #include "reports/summary_texts.h"
+#include "tests/reports/latin1_bytes.h"
 #include "tests/reports/report_fixtures.h"
-#include "tests/reports/test_files.h"
+#include "tests/support/expected_files.h"
 
 namespace pfc {
 namespace {
@@ -30,14 +31,14 @@ class DefaultRun : public ::testing::Test {
 
 TEST_F(DefaultRun, ReportIsTheHandWrittenDefaultReport) {
   ASSERT_EQ(outcome.ending, RunEnding::Published) << outcome.check;
-  const ReportContact contact = testing::MakersContact();
-  const std::string expected = testing::Latin1Bytes(testing::ExpectedDocument(
-      "default_design.htm",
+  const ReportContact contact = test::MakersContact();
+  const std::string expected = test::Latin1Bytes(test::ExpectedDocument(
+      "reports/expected/default_design.htm",
       {{"{support telephone}", contact.telephone}, {"{support e-mail}", contact.email}}));
   const std::string bytes = ReportBytes(
       summary, record,
       ReportImages{"file:///opt/pfc/bin/toridyne_logo.gif", "file:///opt/pfc/bin/gapcore.gif"});
-  EXPECT_EQ(bytes, expected) << testing::FirstDifference(expected, bytes);
+  EXPECT_EQ(bytes, expected) << test::FirstDifference(expected, bytes);
 }
 
 TEST_F(DefaultRun, ListingShowsTheAcceptedCore) {

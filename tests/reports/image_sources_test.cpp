@@ -2,13 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/reports/test_files.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/scratch_folder.h"
 
 namespace pfc {
 namespace {
 
-using testing::ScratchFolder;
-using testing::WriteFile;
+using test::ScratchFolder;
+using test::WriteFile;
 
 TEST(FileUrl, EscapesEverythingThatCouldEndAnUnquotedAttribute) {
   struct Case {
@@ -33,9 +34,9 @@ class ImageLookup : public ::testing::Test {
     std::filesystem::create_directories(bin());
     std::filesystem::create_directories(share());
   }
-  std::filesystem::path bin() const { return root.path() / "my app" / "bin"; }
+  std::filesystem::path bin() const { return root.Path() / "my app" / "bin"; }
   std::filesystem::path share() const {
-    return root.path() / "my app" / "share" / "pfc-core-designer";
+    return root.Path() / "my app" / "share" / "pfc-core-designer";
   }
   std::string Url(const std::filesystem::path& path) const {
     std::string text = "file://";

@@ -23,7 +23,7 @@ const ListingLine& Line(const std::array<ListingLine, kListingLineCount>& lines,
 DesignRecord WorkedExample() {
   ResultSummary summary;
   DesignRecord r;
-  testing::DefaultDesign(summary, r);
+  test::DefaultDesign(summary, r);
   r.InputPower = 1500 / 0.95;
   r.ActualFillFactor = 0.29935;
   r.IinRms = 18.5759;

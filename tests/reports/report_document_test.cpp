@@ -3,15 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "reports/report_writer.h"
+#include "tests/reports/latin1_bytes.h"
 #include "tests/reports/report_fixtures.h"
-#include "tests/reports/test_files.h"
+#include "tests/support/expected_files.h"
 
 namespace pfc {
 namespace {
 
-using testing::ExpectedDocument;
-using testing::FirstDifference;
-using testing::Latin1Bytes;
+using test::ExpectedDocument;
+using test::FirstDifference;
+using test::Latin1Bytes;
 
 const ReportContact kContact{"+1 555 0100", "help@example.test"};
 
@@ -46,26 +47,26 @@ TEST_P(ReportDocument, MatchesTheHandWrittenDocument) {
 
 TEST_P(ReportDocument, FileBytesAreTheDocumentInWindows1252WithTheMakersContact) {
   const std::string expected =
-      Latin1Bytes(ExpectedDocument(GetParam().expectedFile, FilledWith(testing::MakersContact())));
+      Latin1Bytes(ExpectedDocument(GetParam().expectedFile, FilledWith(test::MakersContact())));
   const std::string bytes = ReportBytes(summary, record, GetParam().images);
   EXPECT_EQ(bytes, expected) << FirstDifference(expected, bytes);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Designs, ReportDocument,
-    ::testing::Values(DocumentCase{"DefaultDesign", testing::DefaultDesign,
+    ::testing::Values(DocumentCase{"DefaultDesign", test::DefaultDesign,
                                    ReportImages{"file:///opt/pfc/bin/toridyne_logo.gif",
                                                 "file:///opt/pfc/bin/gapcore.gif"},
-                                   "default_design.htm"},
+                                   "reports/expected/default_design.htm"},
                       DocumentCase{"TwoStackedDesignerPicksWithoutImages",
-                                   testing::TwoStackedDesignerPicks, ReportImages{},
-                                   "two_stacked_designer_picks.htm"}),
+                                   test::TwoStackedDesignerPicks, ReportImages{},
+                                   "reports/expected/two_stacked_designer_picks.htm"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReportBytes, DegreeAndMicroAreSingleBytes) {
   ResultSummary summary;
   DesignRecord record;
-  testing::TwoStackedDesignerPicks(summary, record);
+  test::TwoStackedDesignerPicks(summary, record);
   const std::string bytes = ReportBytes(summary, record, {});
   EXPECT_NE(bytes.find(">\xB0"
                        "C</font>"),
@@ -83,7 +84,7 @@ TEST(ReportBytes, DegreeAndMicroAreSingleBytes) {
 TEST(ReportBytes, TextsOutsideTheCodePageBecomeReferencesNotGarbage) {
   ResultSummary summary;
   DesignRecord record;
-  testing::TwoStackedDesignerPicks(summary, record);
+  test::TwoStackedDesignerPicks(summary, record);
   summary.txtcore = "Ω-core";
   summary.txtOutCoreSize =
       "TD-\xFF"

@@ -7,7 +7,7 @@
 #include "reports/report_document.h"
 #include "reports/result_summary.h"
 
-namespace pfc::testing {
+namespace pfc::test {
 
 // The disclaimer's contact: the applications group's number in the USA and the support
 // address, from the maker's shared contact data.
@@ -122,4 +122,4 @@ inline void TwoStackedDesignerPicks(ResultSummary& s, DesignRecord& r) {
   r.AreaProduct = 2 * 0.32;
 }
 
-}  // namespace pfc::testing
+}  // namespace pfc::test

@@ -4,29 +4,32 @@
 
 #include <map>
 
+#include "tests/reports/latin1_bytes.h"
 #include "tests/reports/report_fixtures.h"
-#include "tests/reports/test_files.h"
+#include "tests/support/expected_files.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/scratch_folder.h"
 
 namespace pfc {
 namespace {
 
-using testing::ExpectedDocument;
-using testing::FirstDifference;
-using testing::FolderEntries;
-using testing::Latin1Bytes;
-using testing::ReadFile;
-using testing::ScratchFolder;
-using testing::WriteFile;
+using test::ExpectedDocument;
+using test::FirstDifference;
+using test::FolderEntries;
+using test::Latin1Bytes;
+using test::ReadFile;
+using test::ScratchFolder;
+using test::WriteFile;
 
 class WriteReportTest : public ::testing::Test {
  protected:
   WriteReportTest() {
-    testing::DefaultDesign(summary, record);
+    test::DefaultDesign(summary, record);
     std::filesystem::create_directory(temp());
     std::filesystem::create_directory(program());
   }
-  std::filesystem::path temp() const { return root.path() / "temp"; }
-  std::filesystem::path program() const { return root.path() / "bin"; }
+  std::filesystem::path temp() const { return root.Path() / "temp"; }
+  std::filesystem::path program() const { return root.Path() / "bin"; }
 
   ReportSurroundings With(std::map<std::string, std::string> variables) const {
     ReportSurroundings surroundings;
@@ -41,11 +44,12 @@ class WriteReportTest : public ::testing::Test {
   }
 
   std::string ExpectedBytes() const {
-    const ReportContact contact = testing::MakersContact();
-    std::string expected = ExpectedDocument(
-        "default_design.htm", {{"file:///opt/pfc/bin/", "file://" + program().string() + "/"},
-                               {"{support telephone}", contact.telephone},
-                               {"{support e-mail}", contact.email}});
+    const ReportContact contact = test::MakersContact();
+    std::string expected =
+        ExpectedDocument("reports/expected/default_design.htm",
+                         {{"file:///opt/pfc/bin/", "file://" + program().string() + "/"},
+                          {"{support telephone}", contact.telephone},
+                          {"{support e-mail}", contact.email}});
     return Latin1Bytes(expected);
   }
 
@@ -79,17 +83,17 @@ TEST_F(WriteReportTest, WritingTwiceGivesTheSameFile) {
 }
 
 TEST_F(WriteReportTest, ReReadsTheFolderForEveryReport) {
-  std::filesystem::create_directory(root.path() / "other");
+  std::filesystem::create_directory(root.Path() / "other");
   ASSERT_TRUE(WriteReport(summary, record, With({{"TEMP", temp().string()}})).written);
   ASSERT_TRUE(
-      WriteReport(summary, record, With({{"TMPDIR", (root.path() / "other").string()}})).written);
-  EXPECT_EQ(record.TempFolder, (root.path() / "other").string());
-  EXPECT_TRUE(std::filesystem::exists(root.path() / "other" / "temp.htm"));
+      WriteReport(summary, record, With({{"TMPDIR", (root.Path() / "other").string()}})).written);
+  EXPECT_EQ(record.TempFolder, (root.Path() / "other").string());
+  EXPECT_TRUE(std::filesystem::exists(root.Path() / "other" / "temp.htm"));
 }
 
 TEST_F(WriteReportTest, AnUnwritableFolderIsReportedAndTheOldReportKept) {
   WriteFile(temp() / "temp.htm", "old report");
-  const std::string missing = (root.path() / "no such folder").string();
+  const std::string missing = (root.Path() / "no such folder").string();
   const FileWriteResult result = WriteReport(summary, record, With({{"TEMP", missing}}));
   EXPECT_FALSE(result.written);
   EXPECT_EQ(result.path, missing + "/temp.htm");

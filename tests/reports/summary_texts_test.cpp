@@ -15,7 +15,7 @@ namespace {
 DesignRecord DefaultRecord() {
   ResultSummary unused;
   DesignRecord record;
-  testing::DefaultDesign(unused, record);
+  test::DefaultDesign(unused, record);
   return record;
 }
 
@@ -87,8 +87,7 @@ TEST_P(FixtureSummaryTest, IsTheSummaryOfTheRecord) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Designs, FixtureSummaryTest,
-                         ::testing::Values(&testing::DefaultDesign,
-                                           &testing::TwoStackedDesignerPicks));
+                         ::testing::Values(&test::DefaultDesign, &test::TwoStackedDesignerPicks));
 
 TEST(PublishedSummary, FollowsTheDecimalSeparatorAndMarksTheStack) {
   DesignRecord record = DefaultRecord();

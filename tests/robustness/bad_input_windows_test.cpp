@@ -10,7 +10,8 @@
 #include <vector>
 
 #include "fuzz/run_properties.h"
-#include "ui/forms/design_session.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/standard_forms.h"
 #include "ui/qt/qt_toolkit.h"
@@ -67,7 +68,7 @@ class BadInputThroughTheWindows : public testing::TestWithParam<const char*> {
     QCoreApplication::processEvents();
   }
 
-  DesignSession session;
+  DesktopSession session;
   DesktopServices services = StandardServices();
   FormRegistry registry;
   QtToolkit kit{registry, QString()};

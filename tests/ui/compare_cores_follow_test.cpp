@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "engine/explorer.h"
-#include "tests/ui/explorer_fixture.h"
+#include "tests/ui/compare_cores_fixture.h"
 #include "ui/forms/input_form.h"
 
 namespace pfc::ui::testing {
@@ -14,10 +14,10 @@ bool SameNumber(double a, double b) {
 }
 
 // Whether the window holds exactly the designs of the entries as they stand.
-bool ShowsDesignsOf(const DesignSession& session, const EntryTexts& entries) {
+bool ShowsDesignsOf(const DesktopSession& session, const EntryTexts& entries) {
   const Exploration fresh =
       ExploreDesigns(entries, session.record, session.catalogue, session.wires);
-  const auto& shown = session.explored.Designs();
+  const auto& shown = session.compareCores.Designs();
   if (fresh.designs.size() != shown.size()) {
     return false;
   }
@@ -30,7 +30,7 @@ bool ShowsDesignsOf(const DesignSession& session, const EntryTexts& entries) {
   return true;
 }
 
-class CompareCoresFollowTest : public ExplorerFlowTest {
+class CompareCoresFollowTest : public CompareCoresFlowTest {
  protected:
   // Opens the window on the default entries, then changes one on the input form.
   void OpenAndChange(const char* control, const char* text) {
@@ -61,8 +61,8 @@ TEST_F(CompareCoresFollowTest, UseAfterComingBackRunsTheChosenRow) {
   const std::size_t index = FindDesign([](const ExploredDesign& d) {
     return d.PassesAll() && d.CoresToStack == 2 && !d.CalculatorChoice;
   });
-  const ExploredDesign row = session.explored.Designs()[index];
-  session.explored.Pick(index);
+  const ExploredDesign row = session.compareCores.Designs()[index];
+  session.compareCores.Pick(index);
 
   kit.UserClick(kCompareCoresForm, "cmdUseDesign");
 
@@ -76,14 +76,14 @@ TEST_F(CompareCoresFollowTest, UseAfterComingBackRunsTheChosenRow) {
 
 TEST_F(CompareCoresFollowTest, UseOfAPickAmongOtherEntriesRunsNothing) {
   kit.UserClick(kInputForm, "cmdCompareCores");
-  session.explored.Pick(FindDesign([](const ExploredDesign& d) { return d.PassesAll(); }));
+  session.compareCores.Pick(FindDesign([](const ExploredDesign& d) { return d.PassesAll(); }));
   kit.SetText(kInputForm, "txtOutputPower", "1000");  // the window never came forward since
 
   kit.UserClick(kCompareCoresForm, "cmdUseDesign");
 
   EXPECT_FALSE(kit.IsLoaded(kSummaryForm));
   EXPECT_TRUE(ShowsDesignsOf(session, ReadInputEntries(kit)));
-  EXPECT_FALSE(session.explored.Picked().has_value());
+  EXPECT_FALSE(session.compareCores.Picked().has_value());
   EXPECT_FALSE(kit.IsEnabled(kCompareCoresForm, "cmdUseDesign"));
 }
 
@@ -102,11 +102,11 @@ TEST_F(CompareCoresFollowTest, ThePickedCoreAloneChangesNothing) {
   OpenAndChange("txtFill_Factor", ".4");
   kit.UserClick(kInputForm, "chkPickCore");
   kit.UserChoose(kInputForm, "txtCoreSize", 3);
-  session.explored.Pick(0);
+  session.compareCores.Pick(0);
 
   kit.UserActivate(kCompareCoresForm);
 
-  EXPECT_EQ(session.explored.Picked(), std::optional<std::size_t>(0));
+  EXPECT_EQ(session.compareCores.Picked(), std::optional<std::size_t>(0));
 }
 
 }  // namespace

@@ -4,7 +4,8 @@
 #include <string>
 
 #include "tests/support/recording_toolkit.h"
-#include "ui/forms/design_session.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/standard_forms.h"
 
@@ -22,7 +23,7 @@ class EngineFlowTest : public ::testing::Test {
     kit.UserClick(kEnterForm, "cmdProcess");
   }
 
-  DesignSession session;
+  DesktopSession session;
   DesktopServices services;
   FormRegistry registry;
   RecordingToolkit kit{registry};

@@ -8,7 +8,8 @@
 
 #include "tests/reports/report_fixtures.h"
 #include "tests/support/recording_toolkit.h"
-#include "ui/forms/design_session.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/standard_forms.h"
 
@@ -62,7 +63,7 @@ class FlowTest : public ::testing::Test {
   void ScriptPublished(double tempRise = 70) {
     ResultSummary shown;
     DesignRecord record;
-    pfc::testing::DefaultDesign(shown, record);
+    pfc::test::DefaultDesign(shown, record);
     record.TempRise = tempRise;
     scriptedRecord = record;
     scripted = RunOutcome{};
@@ -88,7 +89,7 @@ class FlowTest : public ::testing::Test {
     return shown;
   }
 
-  DesignSession session;
+  DesktopSession session;
   DesktopServices services;
   FormRegistry registry;
   RecordingToolkit kit{registry};

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tests/ui/explorer_fixture.h"
+#include "tests/ui/compare_cores_fixture.h"
 
 namespace pfc::ui::testing {
 namespace {
@@ -15,7 +15,7 @@ struct RetypedEntry {
   friend void PrintTo(const RetypedEntry& e, std::ostream* out) { *out << e.control; }
 };
 
-class KeyboardRunTest : public ExplorerFlowTest,
+class KeyboardRunTest : public CompareCoresFlowTest,
                         public ::testing::WithParamInterface<RetypedEntry> {};
 
 TEST_P(KeyboardRunTest, RefusedBoxIsSelectedSoTypingReplacesIt) {

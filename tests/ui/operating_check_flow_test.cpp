@@ -8,12 +8,15 @@
 
 #include "engine/operating_check.h"
 #include "reports/operating_check_csv.h"
-#include "tests/ui/explorer_fixture.h"
+#include "tests/support/file_bytes.h"
+#include "tests/ui/compare_cores_fixture.h"
+#include "ui/forms/compare_cores_design.h"
 #include "ui/forms/compare_cores_form.h"
-#include "ui/forms/form_designs.h"
-#include "ui/forms/operating_check_controls.h"
+#include "ui/forms/form_names.h"
+#include "ui/forms/operating_check_design.h"
 #include "ui/forms/operating_check_figures.h"
 #include "ui/forms/operating_check_form.h"
+#include "ui/forms/summary_design.h"
 
 namespace pfc::ui::testing {
 namespace {
@@ -21,7 +24,7 @@ namespace {
 using namespace check_controls;
 
 // The windows on the real engine, with the check window's PDF drawing answered by the test.
-class OperatingCheckTest : public ExplorerFlowTest {
+class OperatingCheckTest : public CompareCoresFlowTest {
  protected:
   OperatingCheckTest() {
     services.drawFormAsPdf = [this](std::string_view form) -> std::optional<std::string> {
@@ -178,8 +181,8 @@ TEST_F(OperatingCheckTest, CompareCoresChecksThePickedRowWithoutTouchingTheRecor
   const std::size_t row = FindDesign([](const ExploredDesign& d) {
     return d.PassesFieldStrength && !d.CalculatorChoice && d.CoresToStack == 3;
   });
-  const ExploredDesign design = session.explored.Designs()[row];
-  session.explored.Pick(row);
+  const ExploredDesign design = session.compareCores.Designs()[row];
+  session.compareCores.Pick(row);
 
   kit.UserClick(kCompareCoresForm, kOpenOperatingCheckButton);
 
@@ -207,14 +210,14 @@ TEST_F(OperatingCheckTest, APickThatDoesNotPublishGetsAMessageInsteadOfTheWindow
   kit.UserClick(kInputForm, "cmdCompareCores");
   const std::size_t row =
       FindDesign([](const ExploredDesign& d) { return !d.PassesFieldStrength; });
-  session.explored.Pick(row);
+  session.compareCores.Pick(row);
   const DesignRecord before = session.record;
 
   kit.UserClick(kCompareCoresForm, kOpenOperatingCheckButton);
 
   ASSERT_EQ(kit.Messages().size(), 1u);
   EXPECT_EQ(kit.Messages()[0].title, kCautionTitle);
-  EXPECT_NE(kit.Messages()[0].text.find(session.explored.Designs()[row].SelectedCoreSize),
+  EXPECT_NE(kit.Messages()[0].text.find(session.compareCores.Designs()[row].SelectedCoreSize),
             std::string::npos);
   EXPECT_FALSE(kit.IsLoaded(kOperatingCheckForm));
   EXPECT_EQ(session.record.CoreIndex, before.CoreIndex);
@@ -230,7 +233,7 @@ TEST_F(OperatingCheckTest, ExportWritesTheAngleRowsOfTheChosenGrade) {
 
   ASSERT_EQ(saveRequests.size(), 1u);
   EXPECT_EQ(saveRequests[0].extension, "csv");
-  EXPECT_EQ(ReadFile(*savePath),
+  EXPECT_EQ(test::ReadFile(*savePath),
             OperatingCheckCsv(CheckOperation(session.record, *FindRolloffGrade(90))));
   EXPECT_TRUE(kit.Messages().empty());
 }
@@ -244,7 +247,7 @@ TEST_F(OperatingCheckTest, SaveAsPdfWritesTheDrawnWindow) {
   EXPECT_EQ(drawnForms, std::vector<std::string>{kOperatingCheckForm});
   ASSERT_EQ(saveRequests.size(), 1u);
   EXPECT_EQ(saveRequests[0].extension, "pdf");
-  EXPECT_EQ(ReadFile(*savePath), *pdf);
+  EXPECT_EQ(test::ReadFile(*savePath), *pdf);
 
   // A window that cannot be drawn is told, and no file is asked for.
   pdf.reset();

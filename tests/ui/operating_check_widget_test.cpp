@@ -10,11 +10,12 @@
 #include <cmath>
 
 #include "engine/operating_check.h"
-#include "ui/forms/design_session.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/forms/form_names.h"
-#include "ui/forms/operating_check_controls.h"
+#include "ui/forms/operating_check_design.h"
 #include "ui/forms/standard_forms.h"
-#include "ui/qt/explorer_widgets.h"
+#include "ui/qt/compare_cores_widgets.h"
 #include "ui/qt/operating_check_charts.h"
 #include "ui/qt/operating_check_widgets.h"
 #include "ui/qt/qt_toolkit.h"
@@ -31,7 +32,7 @@ class OperatingCheckWidgetTest : public ::testing::Test {
     services.runDesign = StandardServices().runDesign;
     services.readTempFolder = [] { return std::string("/tmp"); };
     RegisterStandardForms(registry, session, services);
-    AddExplorerWidgets(kit, session);
+    AddCompareCoresWidgets(kit, session);
     AddOperatingCheckWidgets(kit, session);
     kit.SetMessagePresenter([](const Message&) {});
     kit.Show(kInputForm);
@@ -73,7 +74,7 @@ class OperatingCheckWidgetTest : public ::testing::Test {
     emit list->activated(index);
   }
 
-  DesignSession session;
+  DesktopSession session;
   DesktopServices services;
   FormRegistry registry;
   QtToolkit kit{registry, QString()};

@@ -13,7 +13,8 @@
 #include <QScreen>
 #include <QTest>
 
-#include "ui/forms/design_session.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/forms/directions_texts.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/run_playback.h"
@@ -49,7 +50,7 @@ class QtWindowsTest : public ::testing::Test {
     return qobject_cast<W*>(kit.Widget(form, control));
   }
 
-  DesignSession session;
+  DesktopSession session;
   DesktopServices services;
   FormRegistry registry;
   QtToolkit kit{registry, QString()};

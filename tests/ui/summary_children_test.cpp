@@ -33,7 +33,7 @@ class SummaryChildrenTest : public FlowTest {
 
 struct WayBack {
   const char* name;
-  std::function<void(RecordingToolkit&, const DesignSession&)> go;
+  std::function<void(RecordingToolkit&, const DesktopSession&)> go;
 };
 
 void PrintTo(const WayBack& way, std::ostream* out) {
@@ -55,21 +55,21 @@ TEST_P(GoingBackToTheInputForm, ClosesEveryWindowOfTheSummary) {
   EXPECT_GE(closedReports, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ways, GoingBackToTheInputForm,
-                         ::testing::Values(WayBack{"ResetDesignInputs",
-                                                   [](RecordingToolkit& kit, const DesignSession&) {
-                                                     kit.UserClick(kSummaryForm, "cmdExit");
-                                                   }},
-                                           WayBack{"SummaryClosed",
-                                                   [](RecordingToolkit& kit, const DesignSession&) {
-                                                     kit.UserClose(kSummaryForm);
-                                                   }},
-                                           WayBack{"ViewersResetDesign",
-                                                   [](RecordingToolkit& kit,
-                                                      const DesignSession& session) {
-                                                     ResetDesignFromViewer(kit, session.record);
-                                                   }}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Ways, GoingBackToTheInputForm,
+    ::testing::Values(WayBack{"ResetDesignInputs",
+                              [](RecordingToolkit& kit, const DesktopSession&) {
+                                kit.UserClick(kSummaryForm, "cmdExit");
+                              }},
+                      WayBack{"SummaryClosed",
+                              [](RecordingToolkit& kit, const DesktopSession&) {
+                                kit.UserClose(kSummaryForm);
+                              }},
+                      WayBack{"ViewersResetDesign",
+                              [](RecordingToolkit& kit, const DesktopSession& session) {
+                                ResetDesignFromViewer(kit, session.record);
+                              }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SummaryChildrenTest, ASummaryWithoutADesignWritesNoReport) {
   StartAndAccept();

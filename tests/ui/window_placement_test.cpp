@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/flow_fixture.h"
-#include "ui/forms/operating_check_controls.h"
+#include "ui/forms/form_names.h"
+#include "ui/forms/operating_check_design.h"
 
 namespace pfc::ui::testing {
 namespace {

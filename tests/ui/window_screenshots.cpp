@@ -9,12 +9,13 @@
 #include <QTest>
 #include <cstdio>
 
-#include "ui/forms/design_session.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/forms/form_names.h"
-#include "ui/forms/operating_check_controls.h"
+#include "ui/forms/operating_check_design.h"
 #include "ui/forms/standard_forms.h"
-#include "ui/qt/design_table.h"
-#include "ui/qt/explorer_widgets.h"
+#include "ui/qt/compare_cores_table.h"
+#include "ui/qt/compare_cores_widgets.h"
 #include "ui/qt/html_report_window.h"
 #include "ui/qt/operating_check_widgets.h"
 #include "ui/qt/qt_toolkit.h"
@@ -52,13 +53,13 @@ int main(int argc, char** argv) {
   QDir().mkpath(folder);
   QApplication::setStyle(QStringLiteral("Fusion"));
 
-  pfc::ui::DesignSession session;
+  pfc::ui::DesktopSession session;
   pfc::ui::DesktopServices services = pfc::ui::StandardServices();
   std::vector<pfc::Message> messages;
   pfc::ui::FormRegistry registry;
   pfc::ui::RegisterStandardForms(registry, session, services);
   pfc::ui::QtToolkit kit(registry, QCoreApplication::applicationDirPath());
-  pfc::ui::AddExplorerWidgets(kit, session);
+  pfc::ui::AddCompareCoresWidgets(kit, session);
   pfc::ui::AddOperatingCheckWidgets(kit, session);
   // The report viewer's window in this process (the designer starts a program for it), so
   // that its picture can be taken like the others'.
@@ -85,7 +86,7 @@ int main(int argc, char** argv) {
   Save(kit, kListingForm, folder, "calculations");
   QTest::mouseClick(kit.Widget(kListingForm, "cmdExit"), Qt::LeftButton);
   QTest::mouseClick(kit.Widget(kSummaryForm, "cmdCompareCores"), Qt::LeftButton);
-  if (auto* table = dynamic_cast<DesignTable*>(kit.Widget(kCompareCoresForm, "grdDesigns"))) {
+  if (auto* table = dynamic_cast<CompareCoresTable*>(kit.Widget(kCompareCoresForm, "grdDesigns"))) {
     table->sortByColumn(8, Qt::AscendingOrder);  // total loss, lowest first
     table->selectRow(2);
     table->scrollToTop();

@@ -14,7 +14,8 @@
 #include <memory>
 #include <vector>
 
-#include "tests/viewer/scratch_folder.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/scratch_folder.h"
 #include "ui/qt/file_dialog_guard.h"
 #include "ui/qt/viewer_dialogs.h"
 
@@ -53,7 +54,7 @@ class DesktopDialogs : public ::testing::Test {
 };
 
 TEST_F(DesktopDialogs, SaveReturnsTheNameAsTypedWithoutAnExtension) {
-  test::WriteBytes(folder_.File("design1"), "a file of that name is not asked about");
+  test::WriteFile(folder_.File("design1"), "a file of that name is not asked about");
   WhenDialogOpens([&](QDialog& dialog) {
     EXPECT_EQ(static_cast<QFileDialog&>(dialog).nameFilters(), QStringList{"*.html"});
     TypeAndAccept(dialog, Folder() + "/design1");
@@ -73,7 +74,7 @@ TEST_F(DesktopDialogs, CancelledDialogsAnswerNothing) {
 }
 
 TEST_F(DesktopDialogs, NextDialogStartsAtTheLastChosenFile) {
-  test::WriteBytes(folder_.File("design1.html"), "saved");
+  test::WriteFile(folder_.File("design1.html"), "saved");
   WhenDialogOpens([&](QDialog& dialog) { TypeAndAccept(dialog, Folder() + "/design1.html"); });
   ASSERT_EQ(dialogs_.AskOpenName(), Folder() + "/design1.html");
 

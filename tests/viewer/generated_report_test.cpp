@@ -8,8 +8,9 @@
 #include <QWebEngineView>
 
 #include "reports/report_writer.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/recording_toolkit.h"
-#include "tests/viewer/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/viewer/stand_in_forms.h"
 #include "tests/viewer/viewer_test_support.h"
 #include "ui/qt/html_report_window.h"
@@ -81,7 +82,7 @@ TEST_F(GeneratedReport, ShowsItsSignsAndPicturesAndSavedCopyRendersTheSame) {
 
   dialogs_->saveAnswers.push_back(QString::fromStdString(temp_.File("design1")));
   window_->findChild<QPushButton*>("cmdSave")->click();
-  EXPECT_EQ(test::ReadBytes(temp_.File("design1.html")), test::ReadBytes(report));
+  EXPECT_EQ(test::ReadFile(temp_.File("design1.html")), test::ReadFile(report));
 
   dialogs_->openAnswers.push_back(QString::fromStdString(temp_.File("design1.html")));
   QSignalSpy loaded(&window_->wb(), &QWebEngineView::loadFinished);

@@ -13,8 +13,9 @@
 #include <filesystem>
 #include <set>
 
+#include "tests/support/file_bytes.h"
 #include "tests/support/recording_toolkit.h"
-#include "tests/viewer/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/viewer/stand_in_forms.h"
 #include "tests/viewer/viewer_test_support.h"
 
@@ -22,10 +23,10 @@ namespace pfc {
 namespace {
 
 namespace fs = std::filesystem;
-using test::ReadBytes;
+using test::ReadFile;
 using test::ScratchFolder;
 using test::ScriptedDialogs;
-using test::WriteBytes;
+using test::WriteFile;
 
 constexpr int kWaitMilliseconds = 20000;
 
@@ -44,7 +45,7 @@ class ReportViewerWindow : public ::testing::Test {
     record_.CalcType = CalcSelects;
     pictureUrl_ = test::WritePicture(temp_.File("logo.png"));
     reportBytes_ = test::ReportLikeDocument(pictureUrl_, "150");
-    WriteBytes(ReportPath(), reportBytes_);
+    WriteFile(ReportPath(), reportBytes_);
     toolkit_.Show("frmXls");
     toolkit_.Hide("frmXls");
     toolkit_.Show("frmResult");
@@ -123,13 +124,13 @@ TEST_F(ReportViewerWindow, PrintToAPdfFileWritesTheTextAsSaveAsPdfDoes) {
 
   ASSERT_TRUE(finished.wait(kWaitMilliseconds));
   EXPECT_TRUE(finished.constFirst().constFirst().toBool());
-  EXPECT_TRUE(IsTextPdf(ReadBytes(pdf))) << ReadBytes(pdf).size() << " bytes";
+  EXPECT_TRUE(IsTextPdf(ReadFile(pdf))) << ReadFile(pdf).size() << " bytes";
   EXPECT_TRUE(toolkit_.Messages().empty());
 }
 
 TEST_F(ReportViewerWindow, PrintOnAForeignPageFailsWithTheMessage) {
   const std::string foreign = temp_.File("foreign.html");
-  WriteBytes(foreign, test::ReportLikeDocument(pictureUrl_, "foreign", false));
+  WriteFile(foreign, test::ReportLikeDocument(pictureUrl_, "foreign", false));
   ASSERT_TRUE(OpenAndWait(foreign));
 
   Button("cmdPrint")->click();
@@ -169,7 +170,7 @@ TEST_F(ReportViewerWindow, CancelledSaveWritesNothing) {
 
 TEST_F(ReportViewerWindow, SaveToAnUnwritablePlaceSaysWhereAndWhyAndStaysOpen) {
   ASSERT_TRUE(ShowAndWait(ReportPath()));
-  WriteBytes(temp_.File("plain"), "a regular file");
+  WriteFile(temp_.File("plain"), "a regular file");
   dialogs_->saveAnswers.push_back(Q(temp_.File("plain/design1")));
 
   Button("cmdSave")->click();
@@ -201,8 +202,8 @@ class SavingOverAFile : public ReportViewerWindow,
 
 TEST_P(SavingOverAFile, AsksAboutTheFileWritten) {
   ASSERT_TRUE(ShowAndWait(ReportPath()));
-  WriteBytes(temp_.File("design2.html.html"), "older copy");
-  WriteBytes(temp_.File("design2.html"), "not the file written");
+  WriteFile(temp_.File("design2.html.html"), "older copy");
+  WriteFile(temp_.File("design2.html"), "not the file written");
   dialogs_->saveAnswers = {Q(temp_.File("design2.html")), std::nullopt};
   dialogs_->replaceAnswers = GetParam().answers;
 
@@ -210,9 +211,9 @@ TEST_P(SavingOverAFile, AsksAboutTheFileWritten) {
 
   ASSERT_EQ(dialogs_->replaceQuestions.size(), 1u);
   EXPECT_EQ(dialogs_->replaceQuestions[0], Q(temp_.File("design2.html.html")));
-  EXPECT_EQ(ReadBytes(temp_.File("design2.html.html")),
+  EXPECT_EQ(ReadFile(temp_.File("design2.html.html")),
             GetParam().replaced ? reportBytes_ : "older copy");
-  EXPECT_EQ(ReadBytes(temp_.File("design2.html")), "not the file written");
+  EXPECT_EQ(ReadFile(temp_.File("design2.html")), "not the file written");
   EXPECT_EQ(dialogs_->saveAnswers.size(), GetParam().replaced ? 1u : 0u);
 }
 
@@ -228,20 +229,20 @@ TEST_F(ReportViewerWindow, SavingUnderANewNameAsksNothing) {
   Button("cmdSave")->click();
 
   EXPECT_TRUE(dialogs_->replaceQuestions.empty());
-  EXPECT_EQ(ReadBytes(temp_.File("design3.html")), reportBytes_);
+  EXPECT_EQ(ReadFile(temp_.File("design3.html")), reportBytes_);
 }
 
 TEST_F(ReportViewerWindow, SaveAfterOpenStillCopiesTheGeneratedReport) {
   ASSERT_TRUE(ShowAndWait(ReportPath()));
   const std::string older = test::ReportLikeDocument(pictureUrl_, "99");
-  WriteBytes(temp_.File("older.html"), older);
+  WriteFile(temp_.File("older.html"), older);
   ASSERT_TRUE(OpenAndWait(temp_.File("older.html")));
   ASSERT_TRUE(Text().contains(QStringLiteral("\t99\t")));
   dialogs_->saveAnswers.push_back(Q(temp_.File("latest")));
 
   Button("cmdSave")->click();
 
-  EXPECT_EQ(ReadBytes(temp_.File("latest.html")), reportBytes_);
+  EXPECT_EQ(ReadFile(temp_.File("latest.html")), reportBytes_);
   EXPECT_TRUE(Text().contains(QStringLiteral("\t99\t")));  // the view is left as it was
 }
 
@@ -277,9 +278,9 @@ TEST_F(ReportViewerWindow, OpenOfAnUnreadableFileApologisesAndKeepsTheView) {
 
 TEST_F(ReportViewerWindow, PageThatNamesItsCharacterSetKeepsIt) {
   const std::string page = temp_.File("utf8.html");
-  WriteBytes(page,
-             "<html><head><meta charset=\"utf-8\"></head><body>caf\xC3\xA9 50\xC2\xB0"
-             "C</body></html>");
+  WriteFile(page,
+            "<html><head><meta charset=\"utf-8\"></head><body>caf\xC3\xA9 50\xC2\xB0"
+            "C</body></html>");
 
   ASSERT_TRUE(OpenAndWait(page));
 
@@ -289,7 +290,7 @@ TEST_F(ReportViewerWindow, PageThatNamesItsCharacterSetKeepsIt) {
 TEST_F(ReportViewerWindow, PageTooLargeToHandOverAsContentIsStillShown) {
   // Over 2 MiB: the browser refuses such content, so the file is navigated to instead.
   std::string page = "<p>start</p>" + std::string(3 * 1024 * 1024, 'x') + "<p>the end</p>";
-  WriteBytes(temp_.File("large.html"), page);
+  WriteFile(temp_.File("large.html"), page);
 
   ASSERT_TRUE(OpenAndWait(temp_.File("large.html")));
 
@@ -305,13 +306,13 @@ TEST_F(ReportViewerWindow, SavesTheShownPageAsPdf) {
 
   ASSERT_TRUE(finished.wait(kWaitMilliseconds));
   EXPECT_TRUE(finished.constFirst().constFirst().toBool());
-  EXPECT_TRUE(IsTextPdf(ReadBytes(temp_.File("report.pdf"))));
+  EXPECT_TRUE(IsTextPdf(ReadFile(temp_.File("report.pdf"))));
   EXPECT_TRUE(toolkit_.Messages().empty());
 }
 
 TEST_F(ReportViewerWindow, PdfToAnUnwritablePlaceIsReported) {
   ASSERT_TRUE(ShowAndWait(ReportPath()));
-  WriteBytes(temp_.File("plain"), "a regular file");
+  WriteFile(temp_.File("plain"), "a regular file");
   dialogs_->pdfAnswers.push_back(Q(temp_.File("plain/report.pdf")));
   QSignalSpy finished(window_.data(), &frmHtmlReport::pdfExportFinished);
 

@@ -6,15 +6,16 @@
 #include <csignal>
 #include <filesystem>
 
-#include "tests/viewer/scratch_folder.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/scratch_folder.h"
 
 namespace pfc {
 namespace {
 
 namespace fs = std::filesystem;
-using test::ReadBytes;
+using test::ReadFile;
 using test::ScratchFolder;
-using test::WriteBytes;
+using test::WriteFile;
 
 // Bytes as the report writer leaves them: one line, Windows-1252 ("°" is 0xB0, "µ" 0xB5).
 const std::string kReportBytes =
@@ -36,11 +37,11 @@ class SavedName : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(SavedName, AppendsHtmlToWhatWasTyped) {
   ScratchFolder folder;
-  WriteBytes(folder.File("temp.htm"), kReportBytes);
+  WriteFile(folder.File("temp.htm"), kReportBytes);
 
   EXPECT_FALSE(SaveReportCopy(folder.File("temp.htm"), folder.File(GetParam().typed)));
 
-  EXPECT_EQ(ReadBytes(folder.File(GetParam().written)), kReportBytes);
+  EXPECT_EQ(ReadFile(folder.File(GetParam().written)), kReportBytes);
   EXPECT_FALSE(fs::exists(folder.File(GetParam().typed)));
 }
 
@@ -51,12 +52,12 @@ INSTANTIATE_TEST_SUITE_P(Names, SavedName,
 
 TEST(SaveReportCopy, ReplacesAnExistingFileAndLeavesNoScratchFile) {
   ScratchFolder folder;
-  WriteBytes(folder.File("temp.htm"), kReportBytes);
-  WriteBytes(folder.File("design1.html"), "an older, longer report that must not show through");
+  WriteFile(folder.File("temp.htm"), kReportBytes);
+  WriteFile(folder.File("design1.html"), "an older, longer report that must not show through");
 
   EXPECT_FALSE(SaveReportCopy(folder.File("temp.htm"), folder.File("design1")));
 
-  EXPECT_EQ(ReadBytes(folder.File("design1.html")), kReportBytes);
+  EXPECT_EQ(ReadFile(folder.File("design1.html")), kReportBytes);
   std::size_t entries = 0;
   for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder.Path())) {
     ++entries;
@@ -79,9 +80,9 @@ class FailedSave : public ::testing::TestWithParam<FailureCase> {};
 
 TEST_P(FailedSave, NamesThePathAndTheReasonAndKeepsTheOldFile) {
   ScratchFolder folder;
-  WriteBytes(folder.File("temp.htm"), kReportBytes);
-  WriteBytes(folder.File("plain"), "a regular file");
-  WriteBytes(folder.File("old.html"), "old report");
+  WriteFile(folder.File("temp.htm"), kReportBytes);
+  WriteFile(folder.File("plain"), "a regular file");
+  WriteFile(folder.File("old.html"), "old report");
 
   const std::optional<Message> message =
       SaveReportCopy(folder.File(GetParam().source), folder.File(GetParam().typed));
@@ -92,7 +93,7 @@ TEST_P(FailedSave, NamesThePathAndTheReasonAndKeepsTheOldFile) {
   EXPECT_EQ(message->text, "The report could not be saved.\r\n\r\n" + detail);
   EXPECT_EQ(message->title, "Caution");
   EXPECT_EQ(message->icon, MessageIcon::Information);
-  EXPECT_EQ(ReadBytes(folder.File("old.html")), "old report");
+  EXPECT_EQ(ReadFile(folder.File("old.html")), "old report");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -131,8 +132,8 @@ class FileSizeLimit {
 
 TEST(SaveReportCopy, WriteFailingPartWayKeepsTheOldFileWholeAndLeavesNoScratchFile) {
   ScratchFolder folder;
-  WriteBytes(folder.File("temp.htm"), kReportBytes);
-  WriteBytes(folder.File("design1.html"), "old report");
+  WriteFile(folder.File("temp.htm"), kReportBytes);
+  WriteFile(folder.File("design1.html"), "old report");
 
   std::optional<Message> message;
   {
@@ -143,7 +144,7 @@ TEST(SaveReportCopy, WriteFailingPartWayKeepsTheOldFileWholeAndLeavesNoScratchFi
   ASSERT_TRUE(message.has_value());
   EXPECT_EQ(message->text, "The report could not be saved.\r\n\r\nCannot write " +
                                folder.File("design1.html") + ": File too large");
-  EXPECT_EQ(ReadBytes(folder.File("design1.html")), "old report");
+  EXPECT_EQ(ReadFile(folder.File("design1.html")), "old report");
   std::size_t entries = 0;
   for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder.Path())) {
     ++entries;

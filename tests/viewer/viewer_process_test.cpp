@@ -7,9 +7,10 @@
 #include <fstream>
 #include <iterator>
 
+#include "tests/support/file_bytes.h"
 #include "tests/support/recording_toolkit.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/viewer/report_like_document.h"
-#include "tests/viewer/scratch_folder.h"
 #include "tests/viewer/stand_in_forms.h"
 #include "ui/forms/viewer_protocol.h"
 #include "ui/qt/report_viewer_host.h"
@@ -33,7 +34,7 @@ class ViewerProgram : public ::testing::Test {
     record_.TempFolder = temp_.Path().string();
     record_.CalcType = CalcSelects;
     report_ = temp_.File("temp.htm");
-    test::WriteBytes(report_, test::ReportLikeDocument("", "150"));
+    test::WriteFile(report_, test::ReportLikeDocument("", "150"));
     toolkit_.Show("frmXls");
     toolkit_.Hide("frmXls");
     toolkit_.Show("frmResult");
@@ -42,8 +43,8 @@ class ViewerProgram : public ::testing::Test {
   // A stand-in viewer: a script that keeps the request it read and then runs `then`.
   QString StandIn(const std::string& then) {
     const std::string path = temp_.File("stand-in-viewer");
-    test::WriteBytes(path, "#!/bin/sh\nIFS= read -r request\nprintf '%s\\n' \"$request\" > " +
-                               temp_.File("request") + "\n" + then + "\n");
+    test::WriteFile(path, "#!/bin/sh\nIFS= read -r request\nprintf '%s\\n' \"$request\" > " +
+                              temp_.File("request") + "\n" + then + "\n");
     ::chmod(path.c_str(), 0755);
     return QString::fromStdString(path);
   }
@@ -123,7 +124,7 @@ TEST_F(ViewerProgram, HearsTheRequestForTheReportAndTheTemporaryFolder) {
   ASSERT_FALSE(host.ShowReport(report_).has_value());
 
   ASSERT_TRUE(WaitUntilEnded(host));
-  EXPECT_EQ(test::ReadBytes(temp_.File("request")), RequestLine({report_, record_.TempFolder}));
+  EXPECT_EQ(test::ReadFile(temp_.File("request")), RequestLine({report_, record_.TempFolder}));
   EXPECT_TRUE(toolkit_.Messages().empty());
 }
 

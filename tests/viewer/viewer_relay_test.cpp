@@ -8,8 +8,9 @@
 #include <QTest>
 #include <QWebEngineView>
 
+#include "tests/support/file_bytes.h"
 #include "tests/support/recording_toolkit.h"
-#include "tests/viewer/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/viewer/stand_in_forms.h"
 #include "tests/viewer/viewer_test_support.h"
 
@@ -32,7 +33,7 @@ class ViewerRelayWindow : public ::testing::Test {
     dialogs_ = dialogs.get();
     relay_ = std::make_unique<ViewerRelay>(toolkit_, events_, std::move(dialogs));
     reportBytes_ = test::ReportLikeDocument("", "150");
-    test::WriteBytes(temp_.File("temp.htm"), reportBytes_);
+    test::WriteFile(temp_.File("temp.htm"), reportBytes_);
   }
 
   // Sends the request in two pieces, as a pipe may deliver it, and waits for the page.
@@ -75,7 +76,7 @@ TEST_F(ViewerRelayWindow, SaveCopiesTheReportOfTheRequestsTemporaryFolder) {
 
   Button("cmdSave")->click();
 
-  EXPECT_EQ(test::ReadBytes(temp_.File("kept.html")), reportBytes_);
+  EXPECT_EQ(test::ReadFile(temp_.File("kept.html")), reportBytes_);
   EXPECT_TRUE(toolkit_.Messages().empty());
 }
 

@@ -1,22 +1,29 @@
 #include "ui/forms/compare_cores.h"
 
 #include <string>
-#include <tuple>
 #include <utility>
 
 #include "ui/forms/form_names.h"
+#include "ui/forms/input_design.h"
 #include "ui/forms/input_form.h"
 #include "ui/forms/summary_children.h"
 
 namespace pfc::ui {
 
+using namespace input_controls;
+
 namespace {
+
+// The input form's core list.
+std::string_view CoreList() {
+  return DescriptionOf(Entry::CoreSize).control;
+}
 
 // The position of the core's entry in the input form's pick list; -1 when it has none.
 int PickListPosition(Toolkit& toolkit, const std::string& partNo) {
-  const int count = toolkit.ItemCount(kInputForm, "txtCoreSize");
+  const int count = toolkit.ItemCount(kInputForm, CoreList());
   for (int position = 0; position < count; ++position) {
-    const std::string entry = toolkit.ItemText(kInputForm, "txtCoreSize", position);
+    const std::string entry = toolkit.ItemText(kInputForm, CoreList(), position);
     // The run reads the part number back as the text before the first blank.
     if (!partNo.empty() && entry.substr(0, entry.find(' ')) == partNo) {
       return position;
@@ -35,7 +42,7 @@ void ShowRefusal(Toolkit& toolkit, const Exploration& exploration) {
 
 }  // namespace
 
-void OpenCompareCores(Toolkit& toolkit, DesignSession& session) {
+void OpenCompareCores(Toolkit& toolkit, DesktopSession& session) {
   const EntryTexts entries = ReadInputEntries(toolkit);
   Exploration exploration =
       ExploreDesigns(entries, session.record, session.catalogue, session.wires);
@@ -43,25 +50,30 @@ void OpenCompareCores(Toolkit& toolkit, DesignSession& session) {
     ShowRefusal(toolkit, exploration);
     return;
   }
-  session.explored.Replace(std::move(exploration), entries);
+  session.compareCores.Replace(std::move(exploration), entries);
   toolkit.Show(kCompareCoresForm);
 }
 
 bool SameComparison(const EntryTexts& a, const EntryTexts& b) {
-  const auto compared = [](const EntryTexts& e) {
-    return std::tie(e.txtFrequency, e.cmbfrequency, e.txtInductance, e.cmbinductance,
-                    e.txtOutputPower, e.cmboutputpower, e.txtEfficiency, e.txtVinMin, e.txtVinMax,
-                    e.txtVout, e.txtAmbientTemp, e.txtStack, e.txtFill_Factor);
-  };
-  return compared(a) == compared(b);
+  // Every entry but the core pick, which the comparison does not read.
+  for (const EntryDescription& entry : Entries()) {
+    if (entry.kind == EntryKind::CorePick) {
+      continue;
+    }
+    if (a.*entry.text != b.*entry.text ||
+        (entry.unitText != nullptr && a.*entry.unitText != b.*entry.unitText)) {
+      return false;
+    }
+  }
+  return true;
 }
 
-bool FollowInputEntries(Toolkit& toolkit, DesignSession& session) {
+bool FollowInputEntries(Toolkit& toolkit, DesktopSession& session) {
   if (!toolkit.IsLoaded(kInputForm)) {
     return true;  // the window goes with the form; nothing else can have changed
   }
   const EntryTexts entries = ReadInputEntries(toolkit);
-  if (SameComparison(entries, session.explored.Entries())) {
+  if (SameComparison(entries, session.compareCores.Entries())) {
     return true;
   }
   Exploration exploration =
@@ -71,7 +83,7 @@ bool FollowInputEntries(Toolkit& toolkit, DesignSession& session) {
     ShowRefusal(toolkit, exploration);
     return false;
   }
-  session.explored.Replace(std::move(exploration), entries);
+  session.compareCores.Replace(std::move(exploration), entries);
   return false;
 }
 
@@ -83,7 +95,7 @@ std::string ComputedForText(const EntryTexts& e) {
          e.txtFill_Factor + ", cores to stack " + e.txtStack + ".";
 }
 
-void UseExploredDesign(Toolkit& toolkit, DesignSession& session, const DesktopServices& services,
+void UseExploredDesign(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services,
                        const ExploredDesign& design) {
   // A run from a hidden input form would leave its messages without the form they speak of:
   // back to the form, as "R&eset Design Inputs" goes, the views of the summary's design
@@ -94,10 +106,11 @@ void UseExploredDesign(Toolkit& toolkit, DesignSession& session, const DesktopSe
   }
   toolkit.Show(kInputForm);
   // Ticking the box again rebuilds the list, which an earlier run may have emptied.
-  toolkit.SetTicked(kInputForm, "chkPickCore", false);
-  toolkit.SetTicked(kInputForm, "chkPickCore", true);
-  toolkit.Choose(kInputForm, "txtCoreSize", PickListPosition(toolkit, design.SelectedCoreSize));
-  toolkit.SetText(kInputForm, "txtStack", std::to_string(design.CoresToStack));
+  toolkit.SetTicked(kInputForm, kChkPickCore, false);
+  toolkit.SetTicked(kInputForm, kChkPickCore, true);
+  toolkit.Choose(kInputForm, CoreList(), PickListPosition(toolkit, design.SelectedCoreSize));
+  toolkit.SetText(kInputForm, DescriptionOf(Entry::Stack).control,
+                  std::to_string(design.CoresToStack));
   RunInputForm(toolkit, session, services);
 }
 

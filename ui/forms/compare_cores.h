@@ -3,7 +3,8 @@
 #include <string>
 
 #include "engine/explorer.h"
-#include "ui/forms/design_session.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/toolkit/toolkit.h"
 
 // The way into the "Compare Cores" window and the way back from it to a design run.
@@ -12,13 +13,13 @@ namespace pfc::ui {
 // Explores every core and stack count for the input form's entries as they stand and shows
 // the window (bringing it to the front when it is open). Entries that "&Show Results" would
 // refuse get the same caution and focus move, and no window opens.
-void OpenCompareCores(Toolkit& toolkit, DesignSession& session);
+void OpenCompareCores(Toolkit& toolkit, DesktopSession& session);
 
 // The window shows the designs of the entries it was computed for, never others: when the
 // input form's entries have changed since, it explores them again, or, when a run would
 // refuse them, closes with that run's caution and focus move. Returns whether the designs
 // shown were those of the form's entries already.
-bool FollowInputEntries(Toolkit& toolkit, DesignSession& session);
+bool FollowInputEntries(Toolkit& toolkit, DesktopSession& session);
 
 // Whether two sets of the input form's entries give the same comparison: every entry counts
 // but the picked core, which the comparison does not use.
@@ -29,7 +30,7 @@ std::string ComputedForText(const EntryTexts& entries);
 
 // Returns to the input form, sets it to pick this design's core from the list with its stack
 // count, and runs it as "&Show Results" does.
-void UseExploredDesign(Toolkit& toolkit, DesignSession& session, const DesktopServices& services,
+void UseExploredDesign(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services,
                        const ExploredDesign& design);
 
 }  // namespace pfc::ui

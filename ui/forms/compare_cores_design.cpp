@@ -1,10 +1,13 @@
-#include "ui/forms/compare_cores_form.h"
+#include "ui/forms/compare_cores_design.h"
+
 #include "ui/forms/design_helpers.h"
-#include "ui/forms/operating_check_controls.h"
+#include "ui/forms/form_names.h"
+#include "ui/forms/operating_check_design.h"
 
 namespace pfc::ui {
 
 using namespace design;
+using namespace compare_cores_controls;
 
 namespace {
 
@@ -29,7 +32,7 @@ ControlDescription Custom(std::string name, std::string kind, TwipRect rect, int
 
 FormDescription CompareCoresFormDesign() {
   FormDescription form;
-  form.name = "frmCompareCores";
+  form.name = kCompareCoresForm;
   form.caption = "Compare Cores";
   form.clientWidth = 1200 * kPixel;
   form.clientHeight = 722 * kPixel;  // fits a 768-pixel screen with its title bar
@@ -37,32 +40,32 @@ FormDescription CompareCoresFormDesign() {
   form.font = Arial(8.25);
 
   auto& c = form.controls;
-  c.push_back(Label("lblCount", "", Pixels(12, 12, 400, 20), Arial(9.75, true), kNavy));
-  auto passingOnly = CheckBox("chkPassingOnly", "&Passing designs only", Pixels(420, 9, 220, 24),
+  c.push_back(Label(kLblCount, "", Pixels(12, 12, 400, 20), Arial(9.75, true), kNavy));
+  auto passingOnly = CheckBox(kChkPassingOnly, "&Passing designs only", Pixels(420, 9, 220, 24),
                               Arial(9.75), 1, false);
   passingOnly.backColour = kWhite;
   c.push_back(passingOnly);
-  c.push_back(Label("lblInputs", "", Pixels(12, 36, 1176, 18), Arial(8.25, true), kNavy));
-  c.push_back(Label("lblChoice", "", Pixels(12, 56, 1176, 18), Arial(8.25), kNavy));
+  c.push_back(Label(kLblInputs, "", Pixels(12, 36, 1176, 18), Arial(8.25, true), kNavy));
+  c.push_back(Label(kLblChoice, "", Pixels(12, 56, 1176, 18), Arial(8.25), kNavy));
   c.push_back(Label("lblLimits",
                     "Limits: H at max current at most 115 Oe, total temperature below 155 °C, "
                     "actual fill factor within the entered fill factor, Vout above the line "
                     "peak. Values outside a limit are red.",
                     Pixels(12, 76, 1176, 18), Arial(8.25), kNavy));
 
-  c.push_back(Custom("grdDesigns", kDesignTableKind, Pixels(12, 100, 1176, 262), 0));
-  c.push_back(Custom("chtTotalLoss", kTotalLossChartKind, Pixels(12, 370, 582, 306), -1));
-  c.push_back(Custom("chtTotalTemp", kTotalTempChartKind, Pixels(606, 370, 582, 306), -1));
+  c.push_back(Custom(kGrdDesigns, kDesignTableKind, Pixels(12, 100, 1176, 262), 0));
+  c.push_back(Custom(kChtTotalLoss, kTotalLossChartKind, Pixels(12, 370, 582, 306), -1));
+  c.push_back(Custom(kChtTotalTemp, kTotalTempChartKind, Pixels(606, 370, 582, 306), -1));
 
-  auto use = Button("cmdUseDesign", "&Use this design", Pixels(12, 684, 150, 28), Arial(9.75), 2);
+  auto use = Button(kCmdUseDesign, "&Use this design", Pixels(12, 684, 150, 28), Arial(9.75), 2);
   use.enabled = false;
   c.push_back(use);
-  c.push_back(Button("cmdExportCsv", "&Export CSV…", Pixels(174, 684, 150, 28), Arial(9.75), 3));
+  c.push_back(Button(kCmdExportCsv, "&Export CSV…", Pixels(174, 684, 150, 28), Arial(9.75), 3));
   auto check = Button(kOpenOperatingCheckButton, "&Operating Check…", Pixels(336, 684, 150, 28),
                       Arial(9.75), 3);
   check.enabled = false;
   c.push_back(check);
-  c.push_back(Button("cmdClose", "&Close", Pixels(1078, 684, 110, 28), Arial(9.75), 4));
+  c.push_back(Button(kCmdClose, "&Close", Pixels(1078, 684, 110, 28), Arial(9.75), 4));
   return form;
 }
 

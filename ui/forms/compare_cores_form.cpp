@@ -4,12 +4,15 @@
 
 #include "engine/explorer_csv.h"
 #include "ui/forms/compare_cores.h"
+#include "ui/forms/compare_cores_design.h"
 #include "ui/forms/file_export.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/operating_check.h"
-#include "ui/forms/operating_check_controls.h"
+#include "ui/forms/operating_check_design.h"
 
 namespace pfc::ui {
+
+using namespace compare_cores_controls;
 
 namespace {
 
@@ -43,9 +46,10 @@ std::string NoChoiceReason(RunEnding ending) {
 void CompareCoresForm::Form_Load() {
   toolkit_.Centre(kCompareCoresForm);
   // A window loads with its design-time choices: every design listed, none picked.
-  session_.explored.SetPassingOnly(false);
-  session_.explored.Pick(std::nullopt);
-  subscription_ = session_.explored.Listen([this](ExploredDesigns::Change c) { Changed(c); });
+  session_.compareCores.SetPassingOnly(false);
+  session_.compareCores.Pick(std::nullopt);
+  subscription_ =
+      session_.compareCores.Listen([this](CompareCoresDesigns::Change c) { Changed(c); });
   ShowCounts();
   ShowPickState();
 }
@@ -55,84 +59,85 @@ void CompareCoresForm::Form_Activate() {
   FollowInputEntries(toolkit_, session_);
 }
 
-void CompareCoresForm::Changed(ExploredDesigns::Change change) {
+void CompareCoresForm::Changed(CompareCoresDesigns::Change change) {
   if (!toolkit_.IsLoaded(kCompareCoresForm)) {
     return;  // unloading: a control touched now would load the window again
   }
-  if (change == ExploredDesigns::Change::Designs) {
+  if (change == CompareCoresDesigns::Change::Designs) {
     ShowCounts();
   }
   ShowPickState();
 }
 
 void CompareCoresForm::ShowCounts() {
-  const ExploredDesigns& explored = session_.explored;
-  toolkit_.SetText(kCompareCoresForm, "lblInputs", ComputedForText(explored.Entries()));
-  toolkit_.SetText(kCompareCoresForm, "lblCount",
-                   std::to_string(explored.PassingCount()) + " of " +
-                       std::to_string(explored.Designs().size()) + " designs pass every limit.");
+  const CompareCoresDesigns& compareCores = session_.compareCores;
+  toolkit_.SetText(kCompareCoresForm, kLblInputs, ComputedForText(compareCores.Entries()));
+  toolkit_.SetText(kCompareCoresForm, kLblCount,
+                   std::to_string(compareCores.PassingCount()) + " of " +
+                       std::to_string(compareCores.Designs().size()) +
+                       " designs pass every limit.");
   std::string choice;
-  if (const auto chosen = explored.CalculatorChoice()) {
-    const ExploredDesign& design = explored.Designs()[*chosen];
+  if (const auto chosen = compareCores.CalculatorChoice()) {
+    const ExploredDesign& design = compareCores.Designs()[*chosen];
     choice = "Highlighted: " + DesignName(design) +
              ", the core the calculator chooses for this stack count.";
   } else {
     choice =
         "No design is highlighted: the calculator's own run for this stack count finds "
         "none, as " +
-        NoChoiceReason(explored.Current().calculatorEnding) + ".";
+        NoChoiceReason(compareCores.Current().calculatorEnding) + ".";
   }
-  toolkit_.SetText(kCompareCoresForm, "lblChoice", choice);
+  toolkit_.SetText(kCompareCoresForm, kLblChoice, choice);
 }
 
 void CompareCoresForm::ShowPickState() {
-  toolkit_.SetEnabled(kCompareCoresForm, "cmdUseDesign", session_.explored.Picked().has_value());
+  toolkit_.SetEnabled(kCompareCoresForm, kCmdUseDesign, session_.compareCores.Picked().has_value());
   toolkit_.SetEnabled(kCompareCoresForm, kOpenOperatingCheckButton,
-                      session_.explored.Picked().has_value());
+                      session_.compareCores.Picked().has_value());
 }
 
 void CompareCoresForm::Click(std::string_view control) {
-  if (control == "chkPassingOnly") {
+  if (control == kChkPassingOnly) {
     chkPassingOnly_Click();
-  } else if (control == "cmdUseDesign") {
+  } else if (control == kCmdUseDesign) {
     cmdUseDesign_Click();
-  } else if (control == "cmdExportCsv") {
+  } else if (control == kCmdExportCsv) {
     cmdExportCsv_Click();
-  } else if (control == "cmdClose") {
+  } else if (control == kCmdClose) {
     toolkit_.Unload(kCompareCoresForm);
   } else if (control == kOpenOperatingCheckButton) {
-    if (const auto picked = session_.explored.Picked()) {
+    if (const auto picked = session_.compareCores.Picked()) {
       // A copy: the pick's run may show a message, during which the designs may change.
-      const ExploredDesign design = session_.explored.Designs()[*picked];
+      const ExploredDesign design = session_.compareCores.Designs()[*picked];
       CheckExploredDesign(toolkit_, session_, services_, design);
     }
   }
 }
 
 void CompareCoresForm::chkPassingOnly_Click() {
-  session_.explored.SetPassingOnly(toolkit_.IsTicked(kCompareCoresForm, "chkPassingOnly"));
+  session_.compareCores.SetPassingOnly(toolkit_.IsTicked(kCompareCoresForm, kChkPassingOnly));
 }
 
 void CompareCoresForm::cmdUseDesign_Click() {
   // A pick among designs of other entries than the form's would run a design other than
   // the row shows: the window follows the form instead, and the pick is gone.
-  const auto picked = session_.explored.Picked();
+  const auto picked = session_.compareCores.Picked();
   if (!picked || !FollowInputEntries(toolkit_, session_)) {
     return;
   }
   // A copy: the run may replace what the window shows.
-  const ExploredDesign design = session_.explored.Designs()[*picked];
+  const ExploredDesign design = session_.compareCores.Designs()[*picked];
   UseExploredDesign(toolkit_, session_, services_, design);
 }
 
 void CompareCoresForm::cmdExportCsv_Click() {
   // The designs as the table lists them, in catalogue order.
-  const ExploredDesigns& explored = session_.explored;
-  Exploration listed = explored.Current();
+  const CompareCoresDesigns& compareCores = session_.compareCores;
+  Exploration listed = compareCores.Current();
   listed.designs.clear();
-  for (std::size_t i = 0; i < explored.Designs().size(); ++i) {
-    if (explored.Listed(i)) {
-      listed.designs.push_back(explored.Designs()[i]);
+  for (std::size_t i = 0; i < compareCores.Designs().size(); ++i) {
+    if (compareCores.Listed(i)) {
+      listed.designs.push_back(compareCores.Designs()[i]);
     }
   }
   ExportFile(toolkit_, services_, CsvFileRequest("Export Designs", "compare-cores.csv"),

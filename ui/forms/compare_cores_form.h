@@ -1,26 +1,18 @@
 #pragma once
 
-#include "ui/forms/design_session.h"
-#include "ui/forms/explored_designs.h"
-#include "ui/toolkit/form_description.h"
+#include "ui/forms/compare_cores_designs.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/toolkit/form_logic.h"
 #include "ui/toolkit/toolkit.h"
 
 namespace pfc::ui {
 
-// The kinds of the window's custom controls: the table of designs and the two charts. A
-// toolkit without factories for them shows the window without them.
-inline constexpr const char* kDesignTableKind = "DesignTable";
-inline constexpr const char* kTotalLossChartKind = "TotalLossChart";
-inline constexpr const char* kTotalTempChartKind = "TotalTempChart";
-
-// frmCompareCores, "Compare Cores": every core with every stack count at the entered
-// operating point, in a table and two charts, with the calculator's own choice highlighted.
-FormDescription CompareCoresFormDesign();
-
+// frmCompareCores, "Compare Cores": the pick and the filter go to the designs the window
+// shows; "&Use this design" runs the picked one from the input form.
 class CompareCoresForm final : public FormLogic {
  public:
-  CompareCoresForm(Toolkit& toolkit, DesignSession& session, const DesktopServices& services)
+  CompareCoresForm(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services)
       : toolkit_(toolkit), session_(session), services_(services) {}
 
   void Form_Load() override;
@@ -28,7 +20,7 @@ class CompareCoresForm final : public FormLogic {
   void Click(std::string_view control) override;
 
  private:
-  void Changed(ExploredDesigns::Change change);
+  void Changed(CompareCoresDesigns::Change change);
   void ShowCounts();
   void ShowPickState();
   void chkPassingOnly_Click();
@@ -36,9 +28,9 @@ class CompareCoresForm final : public FormLogic {
   void cmdExportCsv_Click();
 
   Toolkit& toolkit_;
-  DesignSession& session_;
+  DesktopSession& session_;
   const DesktopServices& services_;
-  ExploredDesigns::Subscription subscription_;
+  CompareCoresDesigns::Subscription subscription_;
 };
 
 }  // namespace pfc::ui

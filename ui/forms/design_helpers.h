@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ui/forms/form_pictures.h"
 #include "ui/toolkit/form_description.h"
 
 // Short-hands for writing form designs: each returns a control with the kind's usual

@@ -1,13 +1,16 @@
+#include "ui/forms/directions_design.h"
+
 #include "ui/forms/design_helpers.h"
-#include "ui/forms/form_designs.h"
+#include "ui/forms/form_names.h"
 
 namespace pfc::ui {
 
 using namespace design;
+using namespace directions_controls;
 
 FormDescription DirectionsFormDesign() {
   FormDescription form;
-  form.name = "frmDirections";
+  form.name = kDirectionsForm;
   form.caption = "PFC Calculator Explaination";
   form.clientWidth = 10695;
   form.clientHeight = 7020;
@@ -23,12 +26,12 @@ FormDescription DirectionsFormDesign() {
   c.push_back(welcome);
 
   // Placeholders: "Help" writes both texts before the window is ever shown.
-  auto help = TextBox("txtHelp", "Help", {180, 690, 10335, 4860}, Arial(9.75), 2);
+  auto help = TextBox(kTxtHelp, "Help", {180, 690, 10335, 4860}, Arial(9.75), 2);
   help.multiLine = true;
   help.backColour = kLightGrey;
   c.push_back(help);
-  c.push_back(Button("cmdExit", "E&xit", {4755, 5640, 1185, 420}, Arial(9.75), 1));
-  auto contact = TextBox("TxtHelp2", "Contact", {180, 6150, 10335, 780}, Arial(9.75), 3);
+  c.push_back(Button(kCmdExit, "E&xit", {4755, 5640, 1185, 420}, Arial(9.75), 1));
+  auto contact = TextBox(kTxtContact, "Contact", {180, 6150, 10335, 780}, Arial(9.75), 3);
   contact.multiLine = true;
   contact.backColour = kLightGrey;
   c.push_back(contact);

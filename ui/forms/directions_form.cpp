@@ -1,5 +1,6 @@
 #include "ui/forms/directions_form.h"
 
+#include "ui/forms/directions_design.h"
 #include "ui/forms/form_names.h"
 
 namespace pfc::ui {
@@ -9,7 +10,7 @@ void DirectionsForm::Form_Load() {
 }
 
 void DirectionsForm::Click(std::string_view control) {
-  if (control == "cmdExit") {
+  if (control == directions_controls::kCmdExit) {
     toolkit_.Unload(kDirectionsForm);
   }
 }

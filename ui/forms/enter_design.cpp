@@ -1,13 +1,16 @@
+#include "ui/forms/enter_design.h"
+
 #include <string>
 
 #include "engine/contact_block.h"
 #include "engine/version.h"
 #include "ui/forms/design_helpers.h"
-#include "ui/forms/form_designs.h"
+#include "ui/forms/form_names.h"
 
 namespace pfc::ui {
 
 using namespace design;
+using namespace enter_controls;
 
 namespace {
 
@@ -30,7 +33,7 @@ std::string WarrantyDisclaimer() {
 
 FormDescription EnterFormDesign() {
   FormDescription form;
-  form.name = "frmEnter";
+  form.name = kEnterForm;
   form.caption = "Power Factor Correction Core Selection";
   form.clientWidth = 8520;
   form.clientHeight = 6660;
@@ -57,8 +60,8 @@ FormDescription EnterFormDesign() {
   warranty.wordWrap = true;
   c.push_back(warranty);
 
-  c.push_back(Button("cmdProcess", "I &Accept", {2760, 6000, 1305, 420}, Arial(9.75), 0));
-  c.push_back(Button("cmdExit", "E&xit", {4680, 6000, 1185, 420}, Arial(9.75), 1));
+  c.push_back(Button(kCmdProcess, "I &Accept", {2760, 6000, 1305, 420}, Arial(9.75), 0));
+  c.push_back(Button(kCmdExit, "E&xit", {4680, 6000, 1185, 420}, Arial(9.75), 1));
   auto version = Label("lblVersion", DisclaimerVersionText(), {6960, 6000, 1095, 255}, Arial(8.25));
   version.backColour = kSilver;
   c.push_back(version);

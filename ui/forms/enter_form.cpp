@@ -1,5 +1,6 @@
 #include "ui/forms/enter_form.h"
 
+#include "ui/forms/enter_design.h"
 #include "ui/forms/form_names.h"
 
 namespace pfc::ui {
@@ -10,9 +11,9 @@ void EnterForm::Form_Load() {
 }
 
 void EnterForm::Click(std::string_view control) {
-  if (control == "cmdProcess") {
+  if (control == enter_controls::kCmdProcess) {
     cmdProcess_Click();
-  } else if (control == "cmdExit") {
+  } else if (control == enter_controls::kCmdExit) {
     cmdExit_Click();
   }
 }

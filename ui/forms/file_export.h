@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "ui/forms/design_session.h"
+#include "ui/forms/desktop_services.h"
 #include "ui/toolkit/toolkit.h"
 
 namespace pfc::ui {

@@ -1,6 +1,7 @@
+#include "ui/forms/input_design.h"
+
 #include "engine/entries.h"
 #include "ui/forms/design_helpers.h"
-#include "ui/forms/form_designs.h"
 
 namespace pfc::ui {
 

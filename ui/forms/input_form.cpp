@@ -128,7 +128,7 @@ EntryTexts ReadInputEntries(Toolkit& toolkit) {
   return entries;
 }
 
-void RunInputForm(Toolkit& toolkit, DesignSession& session, const DesktopServices& services) {
+void RunInputForm(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services) {
   const EntryTexts entries = ReadInputEntries(toolkit);
   const RunOutcome outcome = services.runDesign(entries, session.record, session.catalogue,
                                                 session.wires, session.decimalSeparator);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/forms/design_session.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/toolkit/form_logic.h"
 #include "ui/toolkit/toolkit.h"
 
@@ -10,7 +11,7 @@ namespace pfc::ui {
 // boxes and the core list, and the buttons that run the design, clear, cancel and help.
 class InputForm final : public FormLogic {
  public:
-  InputForm(Toolkit& toolkit, DesignSession& session, const DesktopServices& services)
+  InputForm(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services)
       : toolkit_(toolkit), session_(session), services_(services) {}
 
   void Form_Load() override;
@@ -34,7 +35,7 @@ class InputForm final : public FormLogic {
   void cmdHelp_Click();
 
   Toolkit& toolkit_;
-  DesignSession& session_;
+  DesktopSession& session_;
   const DesktopServices& services_;
 };
 
@@ -43,6 +44,6 @@ EntryTexts ReadInputEntries(Toolkit& toolkit);
 
 // One press of "&Show Results": runs the design on the input form's entries and shows how
 // the run ended.
-void RunInputForm(Toolkit& toolkit, DesignSession& session, const DesktopServices& services);
+void RunInputForm(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services);
 
 }  // namespace pfc::ui

@@ -1,12 +1,15 @@
+#include "ui/forms/listing_design.h"
+
 #include <array>
 #include <string>
 
 #include "ui/forms/design_helpers.h"
-#include "ui/forms/form_designs.h"
+#include "ui/forms/form_names.h"
 
 namespace pfc::ui {
 
 using namespace design;
+using namespace listing_controls;
 
 namespace {
 
@@ -55,16 +58,20 @@ constexpr int kGap = 60;
 
 }  // namespace
 
-std::string ListingCaptionControl(const std::string& line) {
+namespace listing_controls {
+
+std::string CaptionControl(const std::string& line) {
   return "lblCaption" + line;
 }
-std::string ListingValueControl(const std::string& line) {
+std::string ValueControl(const std::string& line) {
   return "lblValue" + line;
 }
 
+}  // namespace listing_controls
+
 FormDescription ListingFormDesign() {
   FormDescription form;
-  form.name = "frmIntermediateOutput";
+  form.name = kListingForm;
   form.caption = "PFC Intermediate Output";
   form.clientWidth = 11580;
   form.clientHeight = 7815;
@@ -86,10 +93,10 @@ FormDescription ListingFormDesign() {
       const int captionX = wide != nullptr ? wide->captionX : group.captionX;
       const int captionRight = wide != nullptr ? wide->captionRight : group.valueX - kGap;
       const int valueX = wide != nullptr ? wide->valueX : group.valueX;
-      c.push_back(Label(ListingCaptionControl(line), fixedCaption ? "Input power" : "",
+      c.push_back(Label(CaptionControl(line), fixedCaption ? "Input power" : "",
                         {captionX, y, captionRight - captionX, kLabelHeight},
                         Arial(9.75, !fixedCaption)));
-      c.push_back(Label(ListingValueControl(line), "",
+      c.push_back(Label(ValueControl(line), "",
                         {valueX, y, group.rightEdge - valueX - kGap, kLabelHeight}, Arial(9.75)));
     }
   }
@@ -101,9 +108,9 @@ FormDescription ListingFormDesign() {
   c.push_back(Line("linDividerAB", 3840, 1320, 3840, 6720));
   c.push_back(Line("linDividerBC", 7680, 1320, 7680, 6720));
 
-  c.push_back(Button("cmdExit", "&Close", {4800, 6960, 1185, 420}, Arial(9.75), 0));
+  c.push_back(Button(kCmdExit, "&Close", {4800, 6960, 1185, 420}, Arial(9.75), 0));
   // Right-aligned with the box, clear of the centred "&Close".
-  c.push_back(Button("cmdExportCsv", "&Export CSV…", {9360, 6960, 1680, 420}, Arial(9.75), 1));
+  c.push_back(Button(kCmdExportCsv, "&Export CSV…", {9360, 6960, 1680, 420}, Arial(9.75), 1));
   return form;
 }
 

@@ -3,10 +3,12 @@
 #include "reports/listing.h"
 #include "reports/listing_csv.h"
 #include "ui/forms/file_export.h"
-#include "ui/forms/form_designs.h"
 #include "ui/forms/form_names.h"
+#include "ui/forms/listing_design.h"
 
 namespace pfc::ui {
+
+using namespace listing_controls;
 
 void ListingForm::Form_Load() {
   toolkit_.Centre(kListingForm);
@@ -15,12 +17,12 @@ void ListingForm::Form_Load() {
   // Captions first (A1's is part of the design), then the values in the window's own order.
   for (const ListingLine& line : lines) {
     if (line.line != "A1") {
-      toolkit_.SetText(kListingForm, ListingCaptionControl(line.line), line.caption);
+      toolkit_.SetText(kListingForm, CaptionControl(line.line), line.caption);
     }
   }
   for (const std::size_t index : ListingFillOrder()) {
     const ListingLine& line = lines[index];
-    const std::string control = ListingValueControl(line.line);
+    const std::string control = ValueControl(line.line);
     if (line.line == "A2") {
       toolkit_.SetForeColor(kListingForm, control,
                             line.colour == ListingColour::Red ? kRed : kBlack);
@@ -30,9 +32,9 @@ void ListingForm::Form_Load() {
 }
 
 void ListingForm::Click(std::string_view control) {
-  if (control == "cmdExit") {
+  if (control == kCmdExit) {
     toolkit_.Unload(kListingForm);
-  } else if (control == "cmdExportCsv") {
+  } else if (control == kCmdExportCsv) {
     // The values the window shows, at full precision, even after a later run.
     ExportFile(toolkit_, services_, CsvFileRequest("Export Calculations", "calculations.csv"),
                ListingCsv(shown_));

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/forms/design_session.h"
+#include "engine/design_session.h"
+#include "ui/forms/desktop_services.h"
 #include "ui/toolkit/form_logic.h"
 #include "ui/toolkit/toolkit.h"
 

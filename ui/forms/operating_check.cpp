@@ -3,17 +3,18 @@
 #include <string>
 
 #include "engine/pick_list.h"
+#include "ui/forms/form_names.h"
 #include "ui/forms/input_form.h"
-#include "ui/forms/operating_check_controls.h"
+#include "ui/forms/operating_check_design.h"
 
 namespace pfc::ui {
 
-void CheckPublishedDesign(Toolkit& toolkit, DesignSession& session) {
+void CheckPublishedDesign(Toolkit& toolkit, DesktopSession& session) {
   session.checked.Check(session.record, "the published design");
   toolkit.Show(kOperatingCheckForm);
 }
 
-void CheckExploredDesign(Toolkit& toolkit, DesignSession& session, const DesktopServices& services,
+void CheckExploredDesign(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services,
                          const ExploredDesign& design) {
   EntryTexts entries = ReadInputEntries(toolkit);
   entries.chkPickCore = true;

@@ -1,7 +1,8 @@
+#include "ui/forms/operating_check_design.h"
+
 #include "ui/forms/design_helpers.h"
-#include "ui/forms/operating_check_controls.h"
+#include "ui/forms/form_names.h"
 #include "ui/forms/operating_check_figures.h"
-#include "ui/forms/operating_check_form.h"
 
 namespace pfc::ui {
 

@@ -5,7 +5,8 @@
 #include "engine/number_text.h"
 #include "reports/operating_check_csv.h"
 #include "ui/forms/file_export.h"
-#include "ui/forms/operating_check_controls.h"
+#include "ui/forms/form_names.h"
+#include "ui/forms/operating_check_design.h"
 #include "ui/forms/operating_check_figures.h"
 
 namespace pfc::ui {

@@ -6,7 +6,7 @@
 
 namespace pfc::ui {
 
-void PlayRunOutcome(Toolkit& toolkit, DesignSession& session, const RunOutcome& outcome) {
+void PlayRunOutcome(Toolkit& toolkit, DesktopSession& session, const RunOutcome& outcome) {
   // Every run loads the summary window, which echoes the inputs it read, shown or not.
   toolkit.Load(kSummaryForm);
 

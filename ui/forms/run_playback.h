@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/design_run.h"
-#include "ui/forms/design_session.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/toolkit/toolkit.h"
 
 namespace pfc::ui {
@@ -11,6 +11,6 @@ namespace pfc::ui {
 // the busy pointer once the inputs passed, shows the messages in order, empties the core
 // list, moves the focus, publishes the record's summary, and restores the pointer on every
 // ending.
-void PlayRunOutcome(Toolkit& toolkit, DesignSession& session, const RunOutcome& outcome);
+void PlayRunOutcome(Toolkit& toolkit, DesktopSession& session, const RunOutcome& outcome);
 
 }  // namespace pfc::ui

@@ -2,18 +2,24 @@
 
 #include <memory>
 
+#include "ui/forms/compare_cores_design.h"
 #include "ui/forms/compare_cores_form.h"
+#include "ui/forms/directions_design.h"
 #include "ui/forms/directions_form.h"
+#include "ui/forms/enter_design.h"
 #include "ui/forms/enter_form.h"
-#include "ui/forms/form_designs.h"
+#include "ui/forms/input_design.h"
 #include "ui/forms/input_form.h"
+#include "ui/forms/listing_design.h"
 #include "ui/forms/listing_form.h"
+#include "ui/forms/operating_check_design.h"
 #include "ui/forms/operating_check_form.h"
+#include "ui/forms/summary_design.h"
 #include "ui/forms/summary_form.h"
 
 namespace pfc::ui {
 
-void RegisterStandardForms(FormRegistry& registry, DesignSession& session,
+void RegisterStandardForms(FormRegistry& registry, DesktopSession& session,
                            const DesktopServices& services) {
   registry.Add(EnterFormDesign(), [&session, &services](Toolkit& toolkit) {
     return std::make_unique<EnterForm>(toolkit, session, services);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/forms/design_session.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/toolkit/form_registry.h"
 
 namespace pfc::ui {
@@ -8,7 +9,7 @@ namespace pfc::ui {
 // Registers the disclaimer, the input form, the summary, the listing, the directions, the
 // core comparison and the operating check.
 // The session and the services must outlive every toolkit that uses the registry.
-void RegisterStandardForms(FormRegistry& registry, DesignSession& session,
+void RegisterStandardForms(FormRegistry& registry, DesktopSession& session,
                            const DesktopServices& services);
 
 }  // namespace pfc::ui

@@ -16,7 +16,7 @@ void CloseSummaryChildren(Toolkit& toolkit, const DesktopServices& services) {
   toolkit.Unload(kCompareCoresForm);
 }
 
-bool SummaryShowsADesign(Toolkit& toolkit, const DesignSession& session) {
+bool SummaryShowsADesign(Toolkit& toolkit, const DesktopSession& session) {
   // Publication always names the core.
   return toolkit.IsLoaded(kSummaryForm) && !session.summary.txtOutCoreSize.empty();
 }

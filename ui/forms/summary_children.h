@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/forms/design_session.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/toolkit/toolkit.h"
 
 // The windows that belong to the result summary: the listing and the report viewer show its
@@ -15,7 +16,7 @@ void CloseSummaryChildren(Toolkit& toolkit, const DesktopServices& services);
 
 // Whether the summary window shows a published design; loaded without a run it shows none,
 // and a report of it would have no core and empty results.
-bool SummaryShowsADesign(Toolkit& toolkit, const DesignSession& session);
+bool SummaryShowsADesign(Toolkit& toolkit, const DesktopSession& session);
 // The caution for a report asked of a summary without a design.
 Message NoDesignToReport();
 

@@ -1,12 +1,16 @@
+#include "ui/forms/summary_design.h"
+
 #include <string>
 
 #include "engine/contact_block.h"
 #include "reports/result_summary.h"
 #include "ui/forms/design_helpers.h"
-#include "ui/forms/form_designs.h"
-#include "ui/forms/operating_check_controls.h"
+#include "ui/forms/form_names.h"
+#include "ui/forms/operating_check_design.h"
 
 namespace pfc::ui {
+
+using namespace summary_controls;
 
 using namespace design;
 
@@ -117,7 +121,7 @@ FormDescription SummaryFormDesign() {
                     Arial(9.75, true, true), kNavy));
   AddSummaryRows(c);
   c.push_back(Label("lblNote", "Note:", {840, 5100, 1200, 255}, Arial(8.25, true), kNavy));
-  c.push_back(Label("Label2", "These are the summary design outputs based on defined inputs.",
+  c.push_back(Label(kLabel2, "These are the summary design outputs based on defined inputs.",
                     {840, 5370, 6960, 255}, Arial(8.25), kNavy));
   c.push_back(Label("lblNoteReport",
                     "To view and print detailed core data and output summary click View Report.",
@@ -125,7 +129,7 @@ FormDescription SummaryFormDesign() {
   c.push_back(Label("lblNoteRipple", "Ripple current is assumed to be 10% of the Iin peak.",
                     {840, 5910, 6960, 255}, Arial(8.25), kNavy));
 
-  auto link = TextBox("cmdWebLink", DisplayedWebAddress(), {8040, 6120, 2175, 285},
+  auto link = TextBox(kCmdWebLink, DisplayedWebAddress(), {8040, 6120, 2175, 285},
                       Arial(8.25, true, true), -1);
   link.readOnly = true;
   link.border = false;
@@ -133,11 +137,11 @@ FormDescription SummaryFormDesign() {
   link.backColour = kWhite;
   c.push_back(link);
 
-  c.push_back(Button("cmdIinterOutput", "&Calculations", {840, 6540, 1800, 420}, Arial(9.75), 0));
-  c.push_back(Button("cmdReport", "&View Report", {2880, 6540, 1800, 420}, Arial(9.75), 1));
-  c.push_back(Button("cmdExit", "R&eset Design Inputs", {8040, 6540, 2175, 420}, Arial(9.75), 2));
+  c.push_back(Button(kCmdIinterOutput, "&Calculations", {840, 6540, 1800, 420}, Arial(9.75), 0));
+  c.push_back(Button(kCmdReport, "&View Report", {2880, 6540, 1800, 420}, Arial(9.75), 1));
+  c.push_back(Button(kCmdExit, "R&eset Design Inputs", {8040, 6540, 2175, 420}, Arial(9.75), 2));
   // In the gap of the button row; after the designed buttons in tab order.
-  c.push_back(Button("cmdCompareCores", "Co&mpare Cores", {4920, 6540, 1800, 420}, Arial(9.75), 3));
+  c.push_back(Button(kCmdCompareCores, "Co&mpare Cores", {4920, 6540, 1800, 420}, Arial(9.75), 3));
   // Beside the note on the ripple the check questions, above the web link.
   c.push_back(Button(kOpenOperatingCheckButton, "&Operating Check", {8040, 5430, 2175, 420},
                      Arial(9.75), 4));

@@ -4,11 +4,14 @@
 #include "ui/forms/compare_cores.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/operating_check.h"
-#include "ui/forms/operating_check_controls.h"
+#include "ui/forms/operating_check_design.h"
 #include "ui/forms/summary_children.h"
+#include "ui/forms/summary_design.h"
 #include "ui/forms/summary_window.h"
 
 namespace pfc::ui {
+
+using namespace summary_controls;
 
 void SummaryForm::Form_Load() {
   toolkit_.Centre(kSummaryForm);
@@ -35,15 +38,15 @@ void SummaryForm::Form_Unload() {
 }
 
 void SummaryForm::Click(std::string_view control) {
-  if (control == "cmdIinterOutput") {
+  if (control == kCmdIinterOutput) {
     cmdIinterOutput_Click();
-  } else if (control == "cmdReport") {
+  } else if (control == kCmdReport) {
     cmdReport_Click();
-  } else if (control == "cmdExit") {
+  } else if (control == kCmdExit) {
     cmdExit_Click();
-  } else if (control == "cmdWebLink") {
+  } else if (control == kCmdWebLink) {
     cmdWebLink_Click();
-  } else if (control == "cmdCompareCores") {
+  } else if (control == kCmdCompareCores) {
     OpenCompareCores(toolkit_, session_);
   } else if (control == kOpenOperatingCheckButton) {
     CheckPublishedDesign(toolkit_, session_);
@@ -51,14 +54,14 @@ void SummaryForm::Click(std::string_view control) {
 }
 
 void SummaryForm::MouseDown(std::string_view control) {
-  if (control == "Label2") {
-    toolkit_.SetForeColor(kSummaryForm, "cmdWebLink", kYellow);
+  if (control == kLabel2) {
+    toolkit_.SetForeColor(kSummaryForm, kCmdWebLink, kYellow);
   }
 }
 
 void SummaryForm::MouseUp(std::string_view control) {
-  if (control == "Label2") {
-    toolkit_.SetForeColor(kSummaryForm, "cmdWebLink", kRed);
+  if (control == kLabel2) {
+    toolkit_.SetForeColor(kSummaryForm, kCmdWebLink, kRed);
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/forms/design_session.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/toolkit/form_logic.h"
 #include "ui/toolkit/toolkit.h"
 
@@ -10,7 +11,7 @@ namespace pfc::ui {
 // the listing and the report, leads back to the input form, and carries the web link.
 class SummaryForm final : public FormLogic {
  public:
-  SummaryForm(Toolkit& toolkit, DesignSession& session, const DesktopServices& services)
+  SummaryForm(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services)
       : toolkit_(toolkit), session_(session), services_(services) {}
 
   void Form_Load() override;
@@ -28,7 +29,7 @@ class SummaryForm final : public FormLogic {
   void cmdWebLink_Click();
 
   Toolkit& toolkit_;
-  DesignSession& session_;
+  DesktopSession& session_;
   const DesktopServices& services_;
 };
 

@@ -1,19 +1,23 @@
 #include "ui/forms/viewer_flows.h"
 
+#include "engine/entries.h"
+#include "ui/forms/form_names.h"
+
 namespace pfc {
 
 void ResetDesignFromViewer(ui::Toolkit& toolkit, const DesignRecord& record) {
+  const std::string_view coreList = DescriptionOf(Entry::CoreSize).control;
   if (record.CalcType == CalcSelects) {
-    toolkit.ClearItems("frmXls", "txtCoreSize");
+    toolkit.ClearItems(ui::kInputForm, coreList);
   } else {
-    toolkit.Choose("frmXls", "txtCoreSize", 0);
+    toolkit.Choose(ui::kInputForm, coreList, 0);
   }
-  toolkit.Show("frmXls");
-  toolkit.Unload("frmResult");
+  toolkit.Show(ui::kInputForm);
+  toolkit.Unload(ui::kSummaryForm);
 }
 
 void ReturnToSummary(ui::Toolkit& toolkit) {
-  toolkit.Show("frmResult");
+  toolkit.Show(ui::kSummaryForm);
 }
 
 }  // namespace pfc

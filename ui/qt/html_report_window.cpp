@@ -17,12 +17,17 @@
 
 #include "reports/atomic_file.h"
 #include "reports/temp_folder.h"
+#include "ui/forms/form_names.h"
+#include "ui/forms/report_viewer_controls.h"
 #include "ui/forms/save_report_copy.h"
 #include "ui/forms/viewer_flows.h"
 #include "ui/qt/html_file_loading.h"
 #include "ui/qt/window_placement.h"
 
 namespace pfc {
+
+using namespace ui::report_viewer_controls;
+
 namespace {
 
 // Twips per pixel at 96 dots per inch.
@@ -62,7 +67,7 @@ frmHtmlReport::frmHtmlReport(ui::Toolkit& toolkit, const DesignRecord& record,
     : toolkit_(toolkit),
       record_(record),
       dialogs_(dialogs ? std::move(dialogs) : std::make_unique<DesktopViewerDialogs>(this)) {
-  setObjectName(QStringLiteral("frmHtmlReport"));
+  setObjectName(QString::fromLatin1(ui::kReportViewerForm));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("PFC Core Design  Report"));
   QFont font(QStringLiteral("Arial"));
@@ -70,25 +75,25 @@ frmHtmlReport::frmHtmlReport(ui::Toolkit& toolkit, const DesignRecord& record,
   setFont(font);
 
   wb_ = new QWebEngineView(this);
-  wb_->setObjectName(QStringLiteral("wb"));
+  wb_->setObjectName(QString::fromLatin1(kWb));
   // Only a file too large to be handed over as content reaches the browser's own guessing;
   // the reports are Windows-1252, so that is the better guess too.
   wb_->settings()->setDefaultTextEncoding(QStringLiteral("windows-1252"));
   connect(wb_, &QWebEngineView::printRequested, this, &frmHtmlReport::wb_PrintRequested);
   connect(wb_, &QWebEngineView::printFinished, this, &frmHtmlReport::wb_PrintFinished);
 
-  cmdSave_ = AddButton("cmdSave", QStringLiteral("&Save as HTML  File"), 1560, 2055,
+  cmdSave_ = AddButton(kCmdSave, QStringLiteral("&Save as HTML  File"), 1560, 2055,
                        QStringLiteral("Save the Report in html format. "));
-  cmdOpen_ = AddButton("cmdOpen", QStringLiteral("&Open"), 3960, 1215,
+  cmdOpen_ = AddButton(kCmdOpen, QStringLiteral("&Open"), 3960, 1215,
                        QStringLiteral("Click here if you want to open already saved design."));
-  cmdPrint_ = AddButton("cmdPrint", QStringLiteral("&Print"), 5520, 1215,
+  cmdPrint_ = AddButton(kCmdPrint, QStringLiteral("&Print"), 5520, 1215,
                         QStringLiteral("Print the report"));
-  cmdExit_ = AddButton("cmdExit", QStringLiteral("&Reset Design"), 7080, 1575,
+  cmdExit_ = AddButton(kCmdExit, QStringLiteral("&Reset Design"), 7080, 1575,
                        QStringLiteral("Choose the next design"));
-  cmdBack_ = AddButton("cmdBack", QStringLiteral("&Back"), 8880, 1095,
+  cmdBack_ = AddButton(kCmdBack, QStringLiteral("&Back"), 8880, 1095,
                        QStringLiteral("Choose the next design"));
   // Right of the five, where the row has room: a PDF of whatever the view shows.
-  cmdPdf_ = AddButton("cmdPdf", QStringLiteral("Save as P&DF"), 10140, 1215,
+  cmdPdf_ = AddButton(kCmdPdf, QStringLiteral("Save as P&DF"), 10140, 1215,
                       QStringLiteral("Save the report shown as a PDF file."));
 
   connect(cmdSave_, &QPushButton::clicked, this, &frmHtmlReport::cmdSave_Click);

@@ -13,12 +13,12 @@
 #include <QPdfWriter>
 #include <algorithm>
 
-#include "ui/forms/operating_check_controls.h"
+#include "ui/forms/operating_check_design.h"
 #include "ui/qt/operating_check_charts.h"
 
 namespace pfc::ui {
 
-void AddOperatingCheckWidgets(QtToolkit& toolkit, DesignSession& session) {
+void AddOperatingCheckWidgets(QtToolkit& toolkit, DesktopSession& session) {
   toolkit.AddWidgetFactory(check_controls::kInductanceChartKind,
                            [&session](const ControlDescription&, QWidget* parent) {
                              return new InductanceChart(session.checked, parent);

@@ -4,14 +4,14 @@
 #include <string>
 #include <string_view>
 
-#include "ui/forms/design_session.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/qt/qt_toolkit.h"
 
 namespace pfc::ui {
 
 // Teaches the toolkit to build the "Operating Check" window's two charts on the session's
 // checked design. The session must outlive the toolkit.
-void AddOperatingCheckWidgets(QtToolkit& toolkit, DesignSession& session);
+void AddOperatingCheckWidgets(QtToolkit& toolkit, DesktopSession& session);
 
 // A loaded window's contents without its buttons, drawn into a PDF document on an A4
 // landscape page: labels, lists and charts as vector drawing with real text. Nothing when

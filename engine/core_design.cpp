@@ -1,0 +1,102 @@
+#include "engine/core_design.h"
+
+#include <cmath>
+
+#include "engine/method_constants.h"
+#include "engine/number_text.h"
+
+namespace pfc {
+
+void LoadCore(DesignRecord& record, const CoreCatalogue& catalogue, std::int16_t row) {
+  const auto i = static_cast<std::size_t>(row);
+  const double n = record.CoresToStack;
+  record.AreaProduct = n * catalogue.WaAc[i];  // cm⁴, the stack's from now on
+  record.CoreOD = catalogue.OD[i] / 10;        // mm to cm
+  record.CoreID = catalogue.ID[i] / 10;
+  record.CoreHT = catalogue.HT[i] / 10 * n;  // cm, whole stack
+  record.CoreArea = n * catalogue.Ac[i];     // cm²
+  record.WindowArea = catalogue.Wa[i];       // the window does not grow with the stack
+  record.PathLength = catalogue.Lm[i];
+  record.AlValue = n * catalogue.Al[i];  // nH/turn²
+  record.CoreMass = n * catalogue.Mass[i];
+  // Two annular end faces plus the outer and inner walls of the stacked toroid, cm².
+  const double outerRadius = record.CoreOD / 2;
+  const double innerRadius = record.CoreID / 2;
+  record.SurfaceArea = (outerRadius * outerRadius - innerRadius * innerRadius) * 6.283185308 +
+                       record.CoreOD * 3.141592654 * record.CoreHT +
+                       record.CoreID * 3.141592654 * record.CoreHT;
+}
+
+namespace {
+
+// Whole turns on 70 % of the stack's inductance factor, so that the entered inductance is
+// the one left at full bias. Inductance in H, AlValue in nH/turn².
+double TurnsFor(double inductance, double alValue) {
+  const double x = (inductance * 1e9) / (alValue * 0.7);
+  const double turns = RoundHalfEven(std::sqrt(x), 0);
+  if (turns > 32000)
+    return 31000;
+  if (turns < 1)
+    return 1;
+  return turns;
+}
+
+}  // namespace
+
+std::int16_t SelectWire(double conductorArea, const WireTable& wires) {
+  const double areaInTable = conductorArea * 1000;  // the table holds 10⁻³ cm²
+  const std::int16_t rows = wires.RowCount();
+  for (std::int16_t k = 1; k <= rows; ++k) {
+    if (areaInTable >= wires.Area[static_cast<std::size_t>(k)])
+      return k;
+  }
+  return 0;
+}
+
+Evaluation EvaluateCore(DesignRecord& r, const WireTable& wires) {
+  r.Tstep = (1 / r.Frequency) / 0.000001;  // µs
+  r.Turns = TurnsFor(r.Inductance, r.AlValue);
+  r.HMax = r.IinPeak * r.Turns * 0.4 * 3.141592654 / r.PathLength;  // Oe
+  r.ZeroBiasL = r.Turns * r.Turns * (r.AlValue / 1000);             // µH, full Al
+  r.ConductorArea = r.IinRms / 500;                                 // cm² at 500 A/cm²
+
+  // Below the thinnest wire's area the thinnest wire still carries the current; keeping
+  // the previous design's wire would describe another winding.
+  std::int16_t wire = SelectWire(r.ConductorArea, wires);
+  if (wire == 0)
+    wire = wires.RowCount();
+  const auto k = static_cast<std::size_t>(wire);
+  r.WireGauge = wires.Gauge[k];
+  r.WireArea = wires.Area[k] / 1000;                 // cm²
+  r.WireDia = wires.Diameter[k];                     // cm over the insulation
+  r.WireResistance = wires.Resistance[k] / 1000000;  // Ω/cm
+
+  // Round conductors of all turns over one core's window.
+  r.ActualFillFactor = r.WireDia * (r.Turns * 3.141592654 * r.WireDia) / 4 / r.WindowArea;
+  r.MLT = (r.CoreOD - r.CoreID) + 2 * r.CoreHT;              // cm, perimeter of the stack's section
+  r.ConductorLength = r.MLT * r.Turns;                       // cm
+  r.MarginLength = r.ConductorLength * 1.1;                  // 10 % for leads and cutting
+  r.WindingResistance = r.MarginLength * r.WireResistance;   // Ω
+  r.CopperLoss = r.IinRms * r.IinRms * r.WindingResistance;  // W
+
+  r.Vpeak = r.VinMin * 1.414;  // V
+  if (r.Vout - r.Vpeak < 0)
+    return Evaluation::VpeakStop;
+  r.Dmax = (r.Vout - r.Vpeak) / r.Vout;
+  // Volt-seconds of one on-time at the line peak over turns and section, in gauss.
+  r.DeltaB = r.Dmax * r.Vpeak * r.Tstep * 0.000001 * 1e8 / (r.Turns * r.CoreArea);
+  r.DeltaBavg = 0.723 * r.DeltaB;  // averaged over the line cycle
+  r.Bac = r.DeltaBavg / 2;
+  // Loss density in W/kg from the flux in tesla and the frequency in kHz.
+  r.CoreLossDensity =
+      std::pow(r.Bac / 10000, kCoreLossFluxExponent) *
+      (kCoreLossCoefficient * std::pow(r.Frequency / 1000, kCoreLossFrequencyExponent));
+  r.CoreLoss = r.CoreLossDensity * r.CoreMass / 1000;  // W, mass in g
+  r.TotalLoss = r.CoreLoss + r.CopperLoss;
+  // Temperature rise from the loss per cm² of the stack's outer surface, °C.
+  r.TempRise =
+      std::pow(r.TotalLoss / r.SurfaceArea, kThermalRiseExponent) * kThermalRiseCoefficient;
+  return Evaluation::Completed;
+}
+
+}  // namespace pfc

@@ -1,0 +1,317 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QChart>
+#include <QHeaderView>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QTest>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <limits>
+
+#include "engine/core_selection.h"
+#include "engine/number_text.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
+#include "ui/forms/form_names.h"
+#include "ui/forms/standard_forms.h"
+#include "ui/qt/compare_cores_chart.h"
+#include "ui/qt/compare_cores_sort_filter.h"
+#include "ui/qt/compare_cores_table.h"
+#include "ui/qt/compare_cores_table_model.h"
+#include "ui/qt/compare_cores_widgets.h"
+#include "ui/qt/qt_toolkit.h"
+
+namespace pfc::ui::testing {
+namespace {
+
+constexpr double kMissing = std::numeric_limits<double>::quiet_NaN();
+
+// "Compare Cores" on the Qt toolkit with its table and charts, on the real engine's
+// exploration of the default operating point.
+class CompareCoresWidgetTest : public ::testing::Test {
+ protected:
+  CompareCoresWidgetTest() {
+    services.runDesign = StandardServices().runDesign;
+    services.readTempFolder = [] { return std::string("/tmp"); };
+    RegisterStandardForms(registry, session, services);
+    AddCompareCoresWidgets(kit, session);
+    kit.SetMessagePresenter([this](const Message& m) { messages.push_back(m); });
+    kit.Show(kInputForm);
+  }
+  ~CompareCoresWidgetTest() override {
+    for (const char* form : {kCompareCoresForm, kListingForm, kSummaryForm, kInputForm}) {
+      kit.Unload(form);
+    }
+  }
+
+  void OpenFromInputForm() {
+    QTest::mouseClick(kit.Widget(kInputForm, "cmdCompareCores"), Qt::LeftButton);
+    ASSERT_TRUE(kit.IsVisible(kCompareCoresForm));
+  }
+
+  // Opens the window on the default exploration with some designs made to miss their
+  // values, as designs stopped by the line peak do.
+  void OpenWithMissingValues() {
+    OpenFromInputForm();
+    Exploration exploration = session.compareCores.Current();
+    for (std::size_t i = 0; i < exploration.designs.size(); i += 7) {
+      ExploredDesign& d = exploration.designs[i];
+      d.CoreLoss = d.TotalLoss = d.TempRise = d.TotalTemp = kMissing;
+      d.PassesTemperature = d.PassesVpeak = false;
+    }
+    session.compareCores.Replace(exploration);
+  }
+
+  CompareCoresTable& Table() {
+    return *dynamic_cast<CompareCoresTable*>(kit.Widget(kCompareCoresForm, "grdDesigns"));
+  }
+  CompareCoresChart& Chart(const char* control) {
+    return *dynamic_cast<CompareCoresChart*>(kit.Widget(kCompareCoresForm, control));
+  }
+  const ExploredDesign& DesignAtRow(int row) {
+    const QModelIndex source = Table().Proxy().mapToSource(Table().Proxy().index(row, 0));
+    return session.compareCores.Designs()[static_cast<std::size_t>(source.row())];
+  }
+  void ClickHeader(int column) {
+    QHeaderView* header = Table().horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(column) + 4, header->height() / 2));
+  }
+  void ClickRow(int row) {
+    Table().scrollTo(Table().Proxy().index(row, 0));
+    const QRect cell = Table().visualRect(Table().Proxy().index(row, 1));
+    QTest::mouseClick(Table().viewport(), Qt::LeftButton, {}, cell.center());
+  }
+  void ClickPassingOnly() {
+    auto* box = qobject_cast<QAbstractButton*>(kit.Widget(kCompareCoresForm, "chkPassingOnly"));
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+  }
+
+  template <class Series>
+  static Series* SeriesNamed(CompareCoresChart& chart, const QString& name) {
+    for (QAbstractSeries* series : chart.chart()->series()) {
+      if (series->name() == name) {
+        return qobject_cast<Series*>(series);
+      }
+    }
+    return nullptr;
+  }
+
+  DesktopSession session;
+  DesktopServices services;
+  FormRegistry registry;
+  QtToolkit kit{registry, QString()};
+  std::vector<Message> messages;
+};
+
+struct SortCase {
+  const char* name;
+  int column;
+  std::function<double(const ExploredDesign&)> value;
+  friend void PrintTo(const SortCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class SortingTest : public CompareCoresWidgetTest,
+                    public ::testing::WithParamInterface<SortCase> {};
+
+TEST_P(SortingTest, FollowsTheUnroundedValuesWithMissingOnesAfterwards) {
+  OpenWithMissingValues();
+  const SortCase& c = GetParam();
+  const int rows = Table().Proxy().rowCount();
+  ASSERT_EQ(rows, static_cast<int>(session.compareCores.Designs().size()));
+  for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+    // The first click sorts upwards, the second downwards.
+    ClickHeader(c.column);
+    ASSERT_EQ(Table().horizontalHeader()->sortIndicatorSection(), c.column);
+    ASSERT_EQ(Table().horizontalHeader()->sortIndicatorOrder(), order);
+    for (int row = 1; row < rows; ++row) {
+      const double before = c.value(DesignAtRow(row - 1));
+      const double here = c.value(DesignAtRow(row));
+      if (std::isnan(before) || std::isnan(here)) {
+        // Upwards the missing values trail; downwards they lead.
+        const bool wrongSide = order == Qt::AscendingOrder
+                                   ? std::isnan(before) && !std::isnan(here)
+                                   : !std::isnan(before) && std::isnan(here);
+        EXPECT_FALSE(wrongSide) << "row " << row;
+        continue;
+      }
+      if (order == Qt::AscendingOrder) {
+        EXPECT_LE(before, here) << "row " << row;
+      } else {
+        EXPECT_GE(before, here) << "row " << row;
+      }
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Columns, SortingTest,
+    ::testing::Values(SortCase{"TotalLoss", CompareCoresTableModel::kTotalLoss,
+                               [](const ExploredDesign& d) { return d.TotalLoss; }},
+                      SortCase{"TotalTemp", CompareCoresTableModel::kTotalTemp,
+                               [](const ExploredDesign& d) { return d.TotalTemp; }},
+                      SortCase{"HMax", CompareCoresTableModel::kHMax,
+                               [](const ExploredDesign& d) { return d.HMax; }},
+                      SortCase{"BoxedVolume", CompareCoresTableModel::kBoxedVolume,
+                               [](const ExploredDesign& d) { return d.BoxedVolume; }},
+                      SortCase{"CheckLAtIpk", CompareCoresTableModel::kCheckLAtIpk,
+                               [](const ExploredDesign& d) { return d.CheckLAtIpkPercent; }},
+                      SortCase{"CheckRipple", CompareCoresTableModel::kCheckRipple,
+                               [](const ExploredDesign& d) { return d.CheckRipplePercent; }},
+                      SortCase{"CheckTemperature", CompareCoresTableModel::kCheckTemperature,
+                               [](const ExploredDesign& d) { return d.CheckWindingTemperature; }},
+                      SortCase{"Core", CompareCoresTableModel::kCore,
+                               [](const ExploredDesign& d) { return double(d.CoreIndex); }},
+                      SortCase{"Limits", CompareCoresTableModel::kLimits,
+                               [](const ExploredDesign& d) {
+                                 return double(!d.PassesFieldStrength + !d.PassesTemperature +
+                                               !d.PassesFillFactor + !d.PassesVpeak);
+                               }}),
+    [](const ::testing::TestParamInfo<SortCase>& info) { return std::string(info.param.name); });
+
+TEST_F(CompareCoresWidgetTest, PassingOnlyListsTheDesignsThatMeetEveryLimit) {
+  OpenFromInputForm();
+  const auto& designs = session.compareCores.Designs();
+  const auto passing = std::count_if(designs.begin(), designs.end(),
+                                     [](const ExploredDesign& d) { return d.PassesAll(); });
+  ASSERT_GT(passing, 0);
+  ASSERT_LT(passing, static_cast<long>(designs.size()));
+
+  ClickPassingOnly();
+  ASSERT_EQ(Table().Proxy().rowCount(), passing);
+  for (int row = 0; row < Table().Proxy().rowCount(); ++row) {
+    EXPECT_TRUE(DesignAtRow(row).PassesAll()) << row;
+    EXPECT_EQ(Table().Proxy().index(row, CompareCoresTableModel::kLimits).data().toString(),
+              "pass");
+  }
+  ClickPassingOnly();
+  EXPECT_EQ(Table().Proxy().rowCount(), static_cast<int>(designs.size()));
+}
+
+TEST_F(CompareCoresWidgetTest, TheCalculatorsChoiceIsHighlightedWhereverItSorts) {
+  OpenFromInputForm();
+  for (const int column :
+       {-1, int(CompareCoresTableModel::kTotalLoss), int(CompareCoresTableModel::kMass)}) {
+    if (column >= 0) {
+      ClickHeader(column);
+    }
+    int highlighted = 0;
+    for (int row = 0; row < Table().Proxy().rowCount(); ++row) {
+      const QModelIndex index = Table().Proxy().index(row, CompareCoresTableModel::kTurns);
+      const QVariant background = index.data(Qt::BackgroundRole);
+      if (!DesignAtRow(row).CalculatorChoice) {
+        EXPECT_FALSE(background.isValid()) << row;
+        continue;
+      }
+      ++highlighted;
+      EXPECT_EQ(background.value<QBrush>().color(), CompareCoresTableModel::HighlightColour());
+      EXPECT_TRUE(index.data(Qt::FontRole).value<QFont>().bold());
+      EXPECT_EQ(DesignAtRow(row).CoresToStack, 1);  // the entered stack count
+    }
+    EXPECT_EQ(highlighted, 1) << "column " << column;
+  }
+}
+
+TEST_F(CompareCoresWidgetTest, ChartsDrawOneLinePerStackCountAndTheTemperatureLimit) {
+  OpenWithMissingValues();
+  const CoreCatalogue& catalogue = session.catalogue;
+  for (const char* control : {"chtTotalLoss", "chtTotalTemp"}) {
+    const bool temperature = std::string(control) == "chtTotalTemp";
+    CompareCoresChart& chart = Chart(control);
+    double xLow = INFINITY;
+    double xHigh = 0;
+    int stackSeries = 0;
+    for (int stack = 1; stack <= 12; ++stack) {
+      auto* line = SeriesNamed<QLineSeries>(chart, CompareCoresChart::StackSeriesName(stack));
+      if (line == nullptr) {
+        continue;
+      }
+      ++stackSeries;
+      // Every design of this stack whose value exists, at its core's area product.
+      std::vector<QPointF> expected;
+      for (const ExploredDesign& d : session.compareCores.Designs()) {
+        const double value = temperature ? d.TotalTemp : d.TotalLoss;
+        if (d.CoresToStack == stack && !std::isnan(value)) {
+          expected.emplace_back(catalogue.WaAc[static_cast<std::size_t>(d.CoreIndex)], value);
+        }
+      }
+      EXPECT_EQ(line->points(), QList<QPointF>(expected.begin(), expected.end())) << stack;
+      for (const QPointF& p : line->points()) {
+        xLow = std::min(xLow, p.x());
+        xHigh = std::max(xHigh, p.x());
+      }
+    }
+    EXPECT_EQ(stackSeries, kMostCoresToStack) << control;
+
+    auto* limit = SeriesNamed<QLineSeries>(chart, CompareCoresChart::LimitSeriesName());
+    if (!temperature) {
+      EXPECT_EQ(limit, nullptr);
+      continue;
+    }
+    ASSERT_NE(limit, nullptr);
+    ASSERT_EQ(limit->count(), 2);
+    EXPECT_EQ(limit->at(0), QPointF(xLow, kTemperatureCeiling));
+    EXPECT_EQ(limit->at(1), QPointF(xHigh, kTemperatureCeiling));
+    EXPECT_EQ(limit->pen().style(), Qt::DashLine);
+  }
+}
+
+TEST_F(CompareCoresWidgetTest, ChartsMarkTheCalculatorsChoiceAndThePickedRow) {
+  OpenFromInputForm();
+  const ExploredDesign& choice =
+      session.compareCores.Designs()[*session.compareCores.CalculatorChoice()];
+  auto* marker =
+      SeriesNamed<QScatterSeries>(Chart("chtTotalLoss"), CompareCoresChart::ChoiceSeriesName());
+  ASSERT_NE(marker, nullptr);
+  ASSERT_EQ(marker->count(), 1);
+  EXPECT_EQ(marker->at(0).y(), choice.TotalLoss);
+
+  auto* use = qobject_cast<QPushButton*>(kit.Widget(kCompareCoresForm, "cmdUseDesign"));
+  EXPECT_FALSE(use->isEnabled());
+  ClickHeader(CompareCoresTableModel::kTotalTemp);
+  ClickRow(5);
+  const ExploredDesign& picked = DesignAtRow(5);
+  ASSERT_TRUE(session.compareCores.Picked().has_value());
+  EXPECT_EQ(&session.compareCores.Designs()[*session.compareCores.Picked()], &picked);
+  EXPECT_TRUE(use->isEnabled());
+  auto* pick =
+      SeriesNamed<QScatterSeries>(Chart("chtTotalTemp"), CompareCoresChart::PickSeriesName());
+  ASSERT_NE(pick, nullptr);
+  ASSERT_EQ(pick->count(), 1);
+  EXPECT_EQ(pick->at(0), QPointF(session.catalogue.WaAc[static_cast<std::size_t>(picked.CoreIndex)],
+                                 picked.TotalTemp));
+
+  // Hiding the picked design drops the pick everywhere.
+  ClickHeader(CompareCoresTableModel::kLimits);
+  ClickHeader(CompareCoresTableModel::kLimits);  // failing designs first
+  ClickRow(0);
+  ASSERT_FALSE(DesignAtRow(0).PassesAll());
+  ClickPassingOnly();
+  EXPECT_FALSE(session.compareCores.Picked().has_value());
+  EXPECT_TRUE(Table().selectionModel()->selectedRows().isEmpty());
+  EXPECT_FALSE(use->isEnabled());
+  EXPECT_EQ(pick->count(), 0);
+}
+
+TEST_F(CompareCoresWidgetTest, ExploringAgainRefreshesTheOpenWindow) {
+  OpenFromInputForm();
+  const QString before =
+      Table().Model().index(0, CompareCoresTableModel::kTotalLoss).data().toString();
+  ClickRow(3);
+  ASSERT_TRUE(session.compareCores.Picked().has_value());
+  kit.SetText(kInputForm, "txtOutputPower", "1000");
+  OpenFromInputForm();
+  const QString after =
+      Table().Model().index(0, CompareCoresTableModel::kTotalLoss).data().toString();
+  EXPECT_NE(before, after);
+  EXPECT_EQ(after.toStdString(),
+            FormatPlaces(session.compareCores.Designs()[0].TotalLoss, 2, session.decimalSeparator));
+  EXPECT_TRUE(Table().selectionModel()->selectedRows().isEmpty());
+}
+
+}  // namespace
+}  // namespace pfc::ui::testing

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <map>
+#include <optional>
+
+#include "engine/explorer.h"
+
+namespace pfc::ui {
+
+// The designs the "Compare Cores" window shows and the user's place among them. The window's
+// logic, its table and its charts all work on this one object and hear of every change, so
+// each stays Qt-free or toolkit-free as it needs to be. Owned by the application.
+class CompareCoresDesigns {
+ public:
+  enum class Change {
+    Designs,  // a new exploration replaced the old one; the pick is gone
+    Filter,   // "passing only" changed
+    Pick,     // another design (or none) is picked
+  };
+  using Listener = std::function<void(Change)>;
+
+  // Unsubscribes when destroyed; a view keeps it as long as it shows the designs.
+  class Subscription {
+   public:
+    Subscription() = default;
+    Subscription(const CompareCoresDesigns& designs, int id) : designs_(&designs), id_(id) {}
+    Subscription(Subscription&& other) noexcept;
+    Subscription& operator=(Subscription&& other) noexcept;
+    Subscription(const Subscription&) = delete;
+    Subscription& operator=(const Subscription&) = delete;
+    ~Subscription();
+
+   private:
+    const CompareCoresDesigns* designs_ = nullptr;
+    int id_ = 0;
+  };
+
+  CompareCoresDesigns() = default;
+  CompareCoresDesigns(const CompareCoresDesigns&) = delete;
+  CompareCoresDesigns& operator=(const CompareCoresDesigns&) = delete;
+
+  // `entries` are the input form's entries the designs were computed for.
+  void Replace(Exploration exploration, EntryTexts entries = {});
+  const Exploration& Current() const { return exploration_; }
+  const EntryTexts& Entries() const { return entries_; }
+  const std::vector<ExploredDesign>& Designs() const { return exploration_.designs; }
+  // The design the calculator itself publishes for the entered stack count.
+  std::optional<std::size_t> CalculatorChoice() const;
+  std::size_t PassingCount() const;
+
+  void SetPassingOnly(bool passingOnly);
+  bool PassingOnly() const { return passingOnly_; }
+  // Whether the table lists this design under the current filter.
+  bool Listed(std::size_t design) const;
+
+  // An index into Designs(), or none. A design the filter hides cannot be picked.
+  void Pick(std::optional<std::size_t> design);
+  std::optional<std::size_t> Picked() const { return picked_; }
+
+  // Watching changes nothing in the designs, so views that only read them may listen.
+  [[nodiscard]] Subscription Listen(Listener listener) const;
+
+ private:
+  void Notify(Change change);
+  void Forget(int id) const;
+
+  Exploration exploration_;
+  EntryTexts entries_;
+  bool passingOnly_ = false;
+  std::optional<std::size_t> picked_;
+  mutable std::map<int, Listener> listeners_;
+  mutable int nextId_ = 1;
+};
+
+}  // namespace pfc::ui

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/catalogue.h"
+#include "engine/design_record.h"
+#include "engine/design_run.h"
+#include "reports/atomic_file.h"
+#include "reports/result_summary.h"
+
+namespace pfc::ui {
+
+// What a save dialog asks for: a title, the name it suggests and the one file type it offers.
+struct SaveFileRequest {
+  std::string title;
+  std::string suggestedName;
+  std::string fileTypeName;  // "CSV files"
+  std::string extension;     // "csv", appended when the user types a name without one
+};
+
+// What the windows ask of the world outside the toolkit. The application fills these in;
+// tests replace them.
+struct DesktopServices {
+  using DesignRunner = std::function<RunOutcome(const EntryTexts&, DesignRecord&,
+                                                const CoreCatalogue&, const WireTable&, char)>;
+  DesignRunner runDesign;
+  // The TEMP environment variable as it stands; empty when unset.
+  std::function<std::string()> readTempFolder;
+  // Writes the report file of the summary's texts and the record.
+  std::function<FileWriteResult(const ResultSummary&, DesignRecord&)> writeReport;
+  // Shows a written report; returns the reason when it could not be shown.
+  std::function<std::optional<std::string>(const std::string& reportPath)> showReport;
+  // Closes the report viewer; nothing when it is not open.
+  std::function<void()> closeReport;
+  // Opens the maker's web site, using the given folder for its scratch file; returns the
+  // message to show when that failed.
+  std::function<std::optional<Message>(const std::string& tempFolder)> launchWebSite;
+  // Asks where to save a file; nothing when the user cancelled.
+  std::function<std::optional<std::string>(const SaveFileRequest&)> chooseSaveFile;
+  // A window's contents drawn as a PDF document, text as text; nothing when it cannot be.
+  std::function<std::optional<std::string>(std::string_view form)> drawFormAsPdf;
+};
+
+// The engine, the report writer and the process environment.
+DesktopServices StandardServices();
+
+}  // namespace pfc::ui

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "engine/design_session.h"
+#include "reports/result_summary.h"
+#include "ui/forms/checked_design.h"
+#include "ui/forms/compare_cores_designs.h"
+
+namespace pfc::ui {
+
+// The design session as the desktop program's windows share it: besides the tables and the
+// record, what the windows built on them show. Owned by the application and lent to the
+// windows and the widgets; it must outlive every toolkit that uses them.
+struct DesktopSession : DesignSession {
+  CompareCoresDesigns compareCores;  // what "Compare Cores" shows
+  CheckedDesign checked;             // what "Operating Check" shows
+  // What the summary window shows, and so what its report copies: the inputs echoed from the
+  // record, and the outputs of the design published since the window opened.
+  ResultSummary summary;
+};
+
+}  // namespace pfc::ui

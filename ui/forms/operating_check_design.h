@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string>
+
+#include "ui/toolkit/form_description.h"
+
+namespace pfc::ui {
+
+// frmOperatingCheck, "Operating Check": what the wound inductor of one published design does
+// over the line cycle at both line voltages, beside the method's own figures, with verdicts,
+// two charts, and the per-angle rows and the window itself to save.
+FormDescription OperatingCheckFormDesign();
+
+// The names the window's controls and the buttons that open it are known by, shared by the
+// window's design, its logic, its Qt widgets and the tests.
+
+// The button that opens the window, on the summary and on Compare Cores.
+inline constexpr const char* kOpenOperatingCheckButton = "cmdOperatingCheck";
+
+namespace check_controls {
+
+inline constexpr const char* kDesign = "lblDesign";  // which design, from where
+inline constexpr const char* kGradeCaption = "lblGrade";
+inline constexpr const char* kGrade = "cboGrade";            // the roll-off grade
+inline constexpr const char* kAssumption = "lblAssumption";  // what the grade means
+inline constexpr const char* kMethodHeading = "lblMethodHeading";
+inline constexpr const char* kLowHeading = "lblLowHeading";
+inline constexpr const char* kHighHeading = "lblHighHeading";
+inline constexpr const char* kVerdictHeading = "lblVerdictHeading";
+inline constexpr const char* kInductanceChart = "chtInductance";
+inline constexpr const char* kLineCurrentChart = "chtLineCurrent";
+inline constexpr const char* kExportCsv = "cmdExportCsv";
+inline constexpr const char* kSavePdf = "cmdSavePdf";
+inline constexpr const char* kClose = "cmdClose";
+
+// The custom kinds of the two charts; a toolkit without factories for them leaves them out.
+inline constexpr const char* kInductanceChartKind = "CheckInductanceChart";
+inline constexpr const char* kLineCurrentChartKind = "CheckLineCurrentChart";
+
+// The labels of one row of figures and of one verdict line.
+enum class FigureColumn { Caption, Method, Low, High };
+inline std::string FigureControl(int row, FigureColumn column) {
+  static constexpr const char* kSuffix[] = {"Caption", "Method", "Low", "High"};
+  return "lblFigure" + std::to_string(row) + kSuffix[static_cast<int>(column)];
+}
+inline std::string VerdictControl(int verdict) {
+  return "lblVerdict" + std::to_string(verdict);
+}
+
+}  // namespace check_controls
+
+}  // namespace pfc::ui

@@ -1,0 +1,249 @@
+#include "ui/qt/compare_cores_table_model.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QStringList>
+#include <array>
+#include <cmath>
+
+#include "engine/core_selection.h"
+#include "engine/number_text.h"
+
+namespace pfc::ui {
+
+namespace {
+
+using ValueOf = double (*)(const ExploredDesign&);
+using PassesOf = bool (*)(const ExploredDesign&);
+
+struct NumberColumn {
+  const char* header;
+  const char* toolTip;
+  ValueOf value;
+  int places;
+  PassesOf passes;  // nullptr: the column has no limit of its own
+};
+
+bool PassesField(const ExploredDesign& d) {
+  return d.PassesFieldStrength;
+}
+bool PassesFill(const ExploredDesign& d) {
+  return d.PassesFillFactor;
+}
+bool PassesTemperature(const ExploredDesign& d) {
+  return d.PassesTemperature;
+}
+// The operating check's columns: red where the check finds the design misses, not where it
+// has no number.
+bool KeepsTarget(const ExploredDesign& d) {
+  return !(d.CheckLAtIpkPercent < 100);
+}
+bool KeepsRipple(const ExploredDesign& d) {
+  return !(d.CheckRipplePercent > 10);
+}
+bool KeepsWindingCool(const ExploredDesign& d) {
+  return !(d.CheckWindingTemperature > kTemperatureCeiling);
+}
+
+bool IsCheckColumn(int column) {
+  return column >= CompareCoresTableModel::kCheckLAtIpk &&
+         column <= CompareCoresTableModel::kCheckTemperature;
+}
+
+// Columns kStack to kCheckTemperature, in their order.
+constexpr std::array<NumberColumn,
+                     CompareCoresTableModel::kCheckTemperature - CompareCoresTableModel::kStack + 1>
+    kNumbers{{
+        {"Stack", "Identical cores stacked",
+         [](const ExploredDesign& d) { return double(d.CoresToStack); }, 0, nullptr},
+        {"Turns", "Number of turns", [](const ExploredDesign& d) { return d.Turns; }, 2, nullptr},
+        {"AWG", "Wire gauge", [](const ExploredDesign& d) { return d.WireGauge; }, 0, nullptr},
+        {"H max (Oe)", "Magnetising force at the peak current; the limit is 115 Oe",
+         [](const ExploredDesign& d) { return d.HMax; }, 2, PassesField},
+        {"Fill", "Actual fill factor; the limit is the entered fill factor",
+         [](const ExploredDesign& d) { return d.ActualFillFactor; }, 3, PassesFill},
+        {"Core loss (W)", "Core loss", [](const ExploredDesign& d) { return d.CoreLoss; }, 2,
+         nullptr},
+        {"Copper loss (W)", "Copper loss", [](const ExploredDesign& d) { return d.CopperLoss; }, 2,
+         nullptr},
+        {"Total loss (W)", "Core and copper loss",
+         [](const ExploredDesign& d) { return d.TotalLoss; }, 2, nullptr},
+        {"Rise (°C)", "Temperature rise", [](const ExploredDesign& d) { return d.TempRise; }, 1,
+         nullptr},
+        {"Total (°C)", "Ambient plus rise; the limit is below 155 °C",
+         [](const ExploredDesign& d) { return d.TotalTemp; }, 1, PassesTemperature},
+        {"OD (cm)", "Outer diameter of one core", [](const ExploredDesign& d) { return d.CoreOD; },
+         2, nullptr},
+        {"Height (cm)", "Height of the stack", [](const ExploredDesign& d) { return d.CoreHT; }, 2,
+         nullptr},
+        {"Box (cm³)", "Boxed volume: OD squared times the stack height",
+         [](const ExploredDesign& d) { return d.BoxedVolume; }, 2, nullptr},
+        {"Mass (g)", "Mass of the stack", [](const ExploredDesign& d) { return d.CoreMass; }, 1,
+         nullptr},
+        {"L at Ipk (%)\ncheck, grade 60",
+         "Operating check, low line, grade 60: inductance at the peak current, % of the target",
+         [](const ExploredDesign& d) { return d.CheckLAtIpkPercent; }, 1, KeepsTarget},
+        {"Ripple (%)\ncheck, grade 60",
+         "Operating check, low line, grade 60: worst ripple, % of the line-peak current; the "
+         "method assumes 10 %",
+         [](const ExploredDesign& d) { return d.CheckRipplePercent; }, 1, KeepsRipple},
+        {"Winding (°C)\ncheck, grade 60",
+         "Operating check, low line, grade 60: winding temperature; the limit is 155 °C",
+         [](const ExploredDesign& d) { return d.CheckWindingTemperature; }, 1, KeepsWindingCool},
+    }};
+
+const NumberColumn* NumberColumnOf(int column) {
+  if (column < CompareCoresTableModel::kStack ||
+      column > CompareCoresTableModel::kCheckTemperature) {
+    return nullptr;
+  }
+  return &kNumbers[static_cast<std::size_t>(column - CompareCoresTableModel::kStack)];
+}
+
+// The limits a design misses, in the order the window names them.
+QStringList MissedLimits(const ExploredDesign& d) {
+  QStringList missed;
+  if (!d.PassesFieldStrength) {
+    missed << QStringLiteral("H");
+  }
+  if (!d.PassesTemperature) {
+    missed << QStringLiteral("temp");
+  }
+  if (!d.PassesFillFactor) {
+    missed << QStringLiteral("fill");
+  }
+  if (!d.PassesVpeak) {
+    missed << QStringLiteral("Vpeak");
+  }
+  return missed;
+}
+
+QString LimitsText(const ExploredDesign& d) {
+  const QStringList missed = MissedLimits(d);
+  return missed.isEmpty() ? QStringLiteral("pass")
+                          : QStringLiteral("fails ") + missed.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+const QColor& CompareCoresTableModel::HighlightColour() {
+  static const QColor kHighlight(255, 230, 120);
+  return kHighlight;
+}
+
+CompareCoresTableModel::CompareCoresTableModel(const CompareCoresDesigns& designs,
+                                               char decimalSeparator, QObject* parent)
+    : QAbstractTableModel(parent), designs_(designs), decimalSeparator_(decimalSeparator) {}
+
+void CompareCoresTableModel::Reload() {
+  beginResetModel();
+  endResetModel();
+}
+
+int CompareCoresTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(designs_.Designs().size());
+}
+
+int CompareCoresTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kColumnCount;
+}
+
+QVariant CompareCoresTableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount()) {
+    return {};
+  }
+  const ExploredDesign& d = designs_.Designs()[static_cast<std::size_t>(index.row())];
+  const int column = index.column();
+  const NumberColumn* number = NumberColumnOf(column);
+  switch (role) {
+    case Qt::DisplayRole:
+      if (column == kCore) {
+        return QString::fromStdString(d.SelectedCoreSize);
+      }
+      if (column == kLimits) {
+        return LimitsText(d);
+      }
+      if (number != nullptr) {
+        const double value = number->value(d);
+        return std::isfinite(value)
+                   ? QString::fromStdString(FormatPlaces(value, number->places, decimalSeparator_))
+                   : QStringLiteral("n/a");
+      }
+      return {};
+    case kSortRole:
+      if (column == kCore) {
+        return int(d.CoreIndex);  // catalogue order, which is ascending area product
+      }
+      if (column == kLimits) {
+        return int(MissedLimits(d).size());
+      }
+      if (number != nullptr && std::isfinite(number->value(d))) {
+        return number->value(d);
+      }
+      return {};
+    case kPassesRole:
+      return d.PassesAll();
+    case Qt::TextAlignmentRole:
+      return column == kCore || column == kLimits ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                                  : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::ForegroundRole: {
+      const bool missed =
+          column == kLimits ? !d.PassesAll()
+                            : number != nullptr && number->passes != nullptr && !number->passes(d);
+      return missed ? QVariant(QBrush(QColor(255, 0, 0))) : QVariant();
+    }
+    case Qt::BackgroundRole:
+      return d.CalculatorChoice ? QVariant(QBrush(HighlightColour())) : QVariant();
+    case Qt::FontRole:
+      if (d.CalculatorChoice) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+      }
+      return {};
+    case Qt::ToolTipRole:
+      if (number != nullptr && !std::isfinite(number->value(d))) {
+        return IsCheckColumn(column) && std::isfinite(d.TotalLoss)
+                   ? QStringLiteral("No checked value: the core saturates at the low line.")
+                   : QStringLiteral("Not evaluated: the output voltage is below the line peak.");
+      }
+      if (d.CalculatorChoice) {
+        return QStringLiteral("The core the calculator chooses for the entered stack count.");
+      }
+      return {};
+    default:
+      return {};
+  }
+}
+
+QVariant CompareCoresTableModel::headerData(int section, Qt::Orientation orientation,
+                                            int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount) {
+    return QAbstractTableModel::headerData(section, orientation, role);
+  }
+  const NumberColumn* number = NumberColumnOf(section);
+  if (role == Qt::DisplayRole) {
+    if (section == kCore) {
+      return QStringLiteral("Core");
+    }
+    if (section == kLimits) {
+      return QStringLiteral("Limits");
+    }
+    return QString::fromUtf8(number->header);
+  }
+  if (role == Qt::ToolTipRole) {
+    if (section == kCore) {
+      return QStringLiteral("Part number; sorts in catalogue order");
+    }
+    if (section == kLimits) {
+      return QStringLiteral(
+          "The limits the design misses (H at max current, total temperature, fill factor, line "
+          "peak); sorts by how many");
+    }
+    return QString::fromUtf8(number->toolTip);
+  }
+  return {};
+}
+
+}  // namespace pfc::ui
