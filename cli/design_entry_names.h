@@ -11,7 +11,8 @@
 namespace pfc {
 
 // A long option of `design` that sets an entry of the input form. Batch columns and the
-// entries of a design file named with --inputs reach the form through this one table.
+// entries of a design file named with --inputs reach the form through this one list: the
+// entries' public names (NamedEntryTexts, engine/entries.h) and the pick.
 struct DesignEntryName {
   const char* name;               // the option's long name without "--"
   std::string EntryTexts::*text;  // nullptr for "pick": a part number, not an entry text
