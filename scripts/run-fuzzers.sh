@@ -74,6 +74,16 @@ for target in "${targets[@]}"; do
     echo "FINDING in $name (input saved in $build/findings/):"
     tail -n 40 "$log"
     printf '%-22s FINDING after %s executions\n' "$name" "$runs" >> "$summary"
+    # The summary is often all a CI page keeps: what broke, and the input itself when it is
+    # small enough to be pasted into a seed file.
+    grep -a -m 3 -E 'ERROR|runtime error|propert|ALARM|out-of-memory|leak' "$log" |
+      sed 's/^/    /' >> "$summary" || true
+    for artifact in "$build/findings/$name"-*; do
+      [ -f "$artifact" ] || continue
+      if [ "$(stat -c %s "$artifact")" -le 600 ]; then
+        echo "    input (base64): $(base64 -w0 "$artifact")" >> "$summary"
+      fi
+    done
   else
     printf '%-22s %10s executions %8s per second\n' "$name" "$runs" "$rate" >> "$summary"
   fi
