@@ -6,6 +6,7 @@
 # also when one fails.
 #   PFC_FUZZ_SECONDS        fuzzing time per target (60)
 #   PFC_FUZZ_JOBS           fuzz targets run at once (one per core)
+#   PFC_FUZZ_SEED           fuzzing's random seed (taken from the commit)
 #   PFC_SKIP_FORMAT_CHECK=1 skips the format check: only for timing the rest locally on a
 #                           tree that is not formatted yet; CI always checks
 set -euo pipefail
