@@ -10,8 +10,8 @@ using namespace design;
 void AddDesignFileButtons(FormDescription& inputForm) {
   // In the free column right of the unit lists, the right edges in line with Help's; after
   // every other control in tab order.
-  constexpr int kX = 8040;
-  constexpr int kWidth = 1440;
+  constexpr int kX = 7920;
+  constexpr int kWidth = 1560;
   constexpr int kHeight = 375;
   auto open =
       Button(kOpenDesignButton, "&Open Design…", {kX, 1890, kWidth, kHeight}, Arial(9.75), 21);
