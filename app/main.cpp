@@ -19,6 +19,7 @@
 #include "ui/forms/standard_forms.h"
 #include "ui/qt/explorer_widgets.h"
 #include "ui/qt/file_dialog_guard.h"
+#include "ui/qt/open_file_dialog.h"
 #include "ui/qt/operating_check_widgets.h"
 #include "ui/qt/qt_toolkit.h"
 #include "ui/qt/report_viewer_host.h"
@@ -64,6 +65,8 @@ int main(int argc, char** argv) {
 
   pfc::ui::DesignSession session;
   session.decimalSeparator = LocaleDecimalSeparator();
+  // Qt has taken its own options out of the arguments by now.
+  session.designFile.pending = pfc::app::DesignFileArgument(argc, argv);
   pfc::ui::DesktopServices services = pfc::ui::StandardServices();
 
   pfc::ui::FormRegistry registry;
@@ -75,6 +78,7 @@ int main(int argc, char** argv) {
   pfc::ui::AddExplorerWidgets(toolkit, session);
   pfc::ui::AddOperatingCheckWidgets(toolkit, session);
   services.chooseSaveFile = pfc::ui::ChooseSaveFileWithDialog;
+  services.chooseOpenFile = pfc::ui::ChooseOpenFileWithDialog;
   services.drawFormAsPdf = [&toolkit](std::string_view form) {
     return pfc::ui::DrawFormAsPdf(toolkit, form);
   };

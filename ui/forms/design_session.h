@@ -11,6 +11,7 @@
 #include "engine/result_summary.h"
 #include "reports/atomic_file.h"
 #include "ui/forms/checked_design.h"
+#include "ui/forms/design_file_state.h"
 #include "ui/forms/explored_designs.h"
 
 namespace pfc::ui {
@@ -23,6 +24,7 @@ struct DesignSession {
   char decimalSeparator = '.';  // of the numbers the windows show
   ExploredDesigns explored;     // what "Compare Cores" shows
   CheckedDesign checked;        // what "Operating Check" shows
+  InputFormFile designFile;     // the design file of the input form's entries
 };
 
 // What a save dialog asks for: a title, the name it suggests and the one file type it offers.
@@ -31,6 +33,15 @@ struct SaveFileRequest {
   std::string suggestedName;
   std::string fileTypeName;  // "CSV files"
   std::string extension;     // "csv", appended when the user types a name without one
+};
+
+// What an open dialog asks for: a title, the folder or file it starts at and the file type it
+// offers first (every file is offered too).
+struct OpenFileRequest {
+  std::string title;
+  std::string startPath;
+  std::string fileTypeName;  // "PFC design files"
+  std::string extension;     // "pfcdesign"
 };
 
 // What the windows ask of the world outside the toolkit. The application fills these in;
@@ -52,6 +63,8 @@ struct DesktopServices {
   std::function<std::optional<Message>(const std::string& tempFolder)> launchWebSite;
   // Asks where to save a file; nothing when the user cancelled.
   std::function<std::optional<std::string>(const SaveFileRequest&)> chooseSaveFile;
+  // Asks which file to open; nothing when the user cancelled.
+  std::function<std::optional<std::string>(const OpenFileRequest&)> chooseOpenFile;
   // A window's contents drawn as a PDF document, text as text; nothing when it cannot be.
   std::function<std::optional<std::string>(std::string_view form)> drawFormAsPdf;
 };

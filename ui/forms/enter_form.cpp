@@ -1,5 +1,6 @@
 #include "ui/forms/enter_form.h"
 
+#include "ui/forms/design_file_commands.h"
 #include "ui/forms/form_names.h"
 
 namespace pfc::ui {
@@ -20,6 +21,7 @@ void EnterForm::Click(std::string_view control) {
 void EnterForm::cmdProcess_Click() {
   toolkit_.Show(kInputForm);
   toolkit_.Unload(kEnterForm);
+  OpenPendingDesignFile(toolkit_, session_);  // named on the command line
 }
 
 void EnterForm::cmdExit_Click() {

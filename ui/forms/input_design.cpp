@@ -1,3 +1,4 @@
+#include "ui/forms/design_file_design.h"
 #include "ui/forms/design_helpers.h"
 #include "ui/forms/form_designs.h"
 
@@ -140,6 +141,7 @@ FormDescription InputFormDesign() {
   auto help = Button("cmdHelp", "Help", {8400, RowY(1), 1080, 375}, Arial(9.75), 18);
   help.toolTip = "Directions on how to use this product.";
   c.push_back(help);
+  AddDesignFileButtons(form);
   return form;
 }
 
