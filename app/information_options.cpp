@@ -8,9 +8,10 @@ namespace pfc::app {
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: pfc-core-designer [options]\n"
+    "Usage: pfc-core-designer [options] [FILE.pfcdesign]\n"
     "Designs the boost inductor of a continuous-conduction PFC stage on Toridyne toroidal\n"
     "cores, in windows. pfc-core runs the same design from the command line.\n"
+    "A design file named here fills the input form once the disclaimer is accepted.\n"
     "\n"
     "Options:\n"
     "  -h, --help     Print this help and exit\n"
@@ -32,6 +33,16 @@ std::optional<int> AnswerInformationOptions(int argc, const char* const* argv, s
     }
   }
   return std::nullopt;
+}
+
+std::string DesignFileArgument(int argc, const char* const* argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (!argument.empty() && argument.front() != '-') {
+      return std::string(argument);
+    }
+  }
+  return {};
 }
 
 }  // namespace pfc::app

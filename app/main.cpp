@@ -20,6 +20,7 @@
 #include "ui/forms/standard_forms.h"
 #include "ui/qt/compare_cores_widgets.h"
 #include "ui/qt/file_dialog_guard.h"
+#include "ui/qt/open_file_dialog.h"
 #include "ui/qt/operating_check_widgets.h"
 #include "ui/qt/qt_toolkit.h"
 #include "ui/qt/report_viewer_host.h"
@@ -66,6 +67,8 @@ int main(int argc, char** argv) {
 
   pfc::ui::DesktopSession session;
   session.decimalSeparator = LocaleDecimalSeparator();
+  // Qt has taken its own options out of the arguments by now.
+  session.designFile.pending = pfc::app::DesignFileArgument(argc, argv);
   pfc::ui::DesktopServices services = pfc::ui::StandardServices();
 
   pfc::ui::FormRegistry registry;
@@ -77,6 +80,7 @@ int main(int argc, char** argv) {
   pfc::ui::AddCompareCoresWidgets(toolkit, session);
   pfc::ui::AddOperatingCheckWidgets(toolkit, session);
   services.chooseSaveFile = pfc::ui::ChooseSaveFileWithDialog;
+  services.chooseOpenFile = pfc::ui::ChooseOpenFileWithDialog;
   services.drawFormAsPdf = [&toolkit](std::string_view form) {
     return pfc::ui::DrawFormAsPdf(toolkit, form);
   };

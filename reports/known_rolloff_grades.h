@@ -2,12 +2,11 @@
 
 #include <string>
 
-// The roll-off grades a design file and a batch may name. One seam, so that the operating
-// check's own list of grades takes over here once it is in the engine.
-namespace pfc {
+#include "engine/rolloff_grades.h"
 
-// The grade the operating check starts with.
-inline constexpr int kDefaultRolloffGrade = 60;
+// The roll-off grades a design file and a batch may name: the operating check's own list
+// (engine/rolloff_grades.h), kDefaultRolloffGrade the one it starts with.
+namespace pfc {
 
 // True for a grade of the catalogue's material (14, 26, 40, 60, 75, 90, 125, 147, 160).
 bool IsKnownRolloffGrade(int grade);

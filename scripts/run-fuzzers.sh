@@ -2,7 +2,8 @@
 # Builds the libFuzzer targets with clang and runs each for a bounded time from its seed
 # corpus; any finding fails the run.
 #   scripts/run-fuzzers.sh [build|run]   only build, or only run what was built (default both)
-# PFC_FUZZ_SECONDS sets the time per target (60); PFC_FUZZ_JOBS how many targets run at once
+# PFC_FUZZ_SECONDS sets the time per target (60); PFC_FUZZ_SEED the random seed (from the
+# commit); PFC_FUZZ_JOBS how many targets run at once
 # (one per core: each target is one process). Prints, per target, the executions in total
 # and per second (also kept in build-fuzz/fuzz-summary.log).
 set -euo pipefail
@@ -36,6 +37,13 @@ if [ ! -x "${targets[0]}" ]; then
   exit 1
 fi
 mkdir -p "$build/findings"
+# The random seed comes from the commit, so a finding repeats on any machine from the same
+# tree (PFC_FUZZ_SEED overrides it), while each new commit explores along another path.
+seed="${PFC_FUZZ_SEED:-}"
+if [ -z "$seed" ]; then
+  commit="$(git -C "$root" rev-parse HEAD 2> /dev/null || echo 0)"
+  seed=$((16#${commit:0:7} + 1))
+fi
 
 # One target's run; its exit status is left in <name>.status for the summary.
 fuzz_one() {
@@ -46,13 +54,13 @@ fuzz_one() {
   mkdir -p "$work"
   # New inputs go to the work folder (first); the committed seeds are only read.
   local status=0
-  "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  "$target" -seed="$seed" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$build/findings/$name-" \
     "$work" "$root/fuzz/corpus/${name%_fuzz}" > "$build/$name.log" 2>&1 || status=$?
   echo "$status" > "$build/$name.status"
 }
 
-echo "Fuzzing ${#targets[@]} targets for ${seconds}s each, $parallel at a time"
+echo "Fuzzing ${#targets[@]} targets for ${seconds}s each, $parallel at a time, seed $seed"
 for target in "${targets[@]}"; do
   while (($(jobs -rp | wc -l) >= parallel)); do
     wait -n || true
@@ -63,6 +71,7 @@ wait
 
 summary="$build/fuzz-summary.log"
 : > "$summary"
+echo "seed $seed (PFC_FUZZ_SEED repeats a run)" >> "$summary"
 status=0
 for target in "${targets[@]}"; do
   name="$(basename "$target")"
@@ -74,6 +83,16 @@ for target in "${targets[@]}"; do
     echo "FINDING in $name (input saved in $build/findings/):"
     tail -n 40 "$log"
     printf '%-22s FINDING after %s executions\n' "$name" "$runs" >> "$summary"
+    # The summary is often all a CI page keeps: what broke, and the input itself when it is
+    # small enough to be pasted into a seed file.
+    grep -a -m 3 -E 'ERROR|runtime error|propert|ALARM|out-of-memory|leak' "$log" |
+      sed 's/^/    /' >> "$summary" || true
+    for artifact in "$build/findings/$name"-*; do
+      [ -f "$artifact" ] || continue
+      if [ "$(stat -c %s "$artifact")" -le 600 ]; then
+        echo "    input (base64): $(base64 -w0 "$artifact")" >> "$summary"
+      fi
+    done
   else
     printf '%-22s %10s executions %8s per second\n' "$name" "$runs" "$rate" >> "$summary"
   fi

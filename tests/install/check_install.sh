@@ -30,12 +30,34 @@ installed_files=(
   share/pfc-core-designer/side_strip.png
   share/pfc-core-designer/pfc-core-designer.png
   share/applications/pfc-core-designer.desktop
+  share/mime/packages/pfc-core-designer.xml
   share/icons/hicolor/48x48/apps/pfc-core-designer.png
   share/icons/hicolor/256x256/apps/pfc-core-designer.png
   share/man/man1/pfc-core.1.gz
   share/man/man1/pfc-core-designer.1.gz
   share/doc/pfc-core-designer/copyright
 )
+
+# A design file is known by its media type, and the desktop opens that type in the designer,
+# when the installed tree is the only data folder the desktop looks in (the databases are
+# built there as the package's triggers build them under /usr).
+check_design_file_type() {
+  local prefix="$1"
+  update-mime-database "$prefix/share/mime" > /dev/null 2>&1 ||
+    { fail "update-mime-database failed on the installed tree"; return; }
+  update-desktop-database "$prefix/share/applications" > /dev/null 2>&1 ||
+    { fail "update-desktop-database failed on the installed tree"; return; }
+  local design="$scratch/elsewhere/boost-1kw.pfcdesign"
+  printf '{"format": "pfc-design", "version": "1.0", "entries": {"output-power": "1000"}}\n' \
+    > "$design"
+  local found
+  found="$(env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION XDG_DATA_HOME="$prefix/share" \
+    XDG_DATA_DIRS="$prefix/share" xdg-mime query filetype "$design" 2>&1)"
+  [ "$found" = "application/x-pfc-design" ] || fail "a design file is taken for '$found'"
+  found="$(env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION XDG_DATA_HOME="$prefix/share" \
+    XDG_DATA_DIRS="$prefix/share" xdg-mime query default application/x-pfc-design 2>&1)"
+  [ "$found" = "pfc-core-designer.desktop" ] || fail "design files open in '$found'"
+}
 
 check_tree() {
   local prefix
@@ -90,9 +112,10 @@ check_tree() {
   local entry="$prefix/share/applications/pfc-core-designer.desktop"
   if [ -f "$entry" ]; then
     desktop-file-validate "$entry" || fail "the desktop entry is not valid"
-    grep -qx "Exec=pfc-core-designer" "$entry" || fail "the desktop entry starts something else"
+    grep -qx "Exec=pfc-core-designer %f" "$entry" || fail "the desktop entry starts something else"
     grep -qx "Icon=pfc-core-designer" "$entry" || fail "the desktop entry names another icon"
   fi
+  check_design_file_type "$prefix"
 
   for page in pfc-core pfc-core-designer; do
     local manual="$prefix/share/man/man1/$page.1.gz"

@@ -42,6 +42,7 @@ void RecordingToolkit::ClearRecord() {
 void RecordingToolkit::CreateWindow(const FormDescription& description) {
   Record("Load", description.name);
   FormState state;
+  state.caption = description.caption;
   for (const ControlDescription& control : description.controls) {
     ControlState c;
     c.kind = control.kind;
@@ -54,6 +55,7 @@ void RecordingToolkit::CreateWindow(const FormDescription& description) {
     c.fore = control.foreColour.value_or(kBlack);
     c.toolTip = control.toolTip;
     c.tabIndex = control.tabIndex;
+    c.shortcut = control.shortcut;
     state.controls.emplace(control.name, std::move(c));
   }
   forms_[description.name] = std::move(state);
@@ -141,6 +143,17 @@ void RecordingToolkit::SetMousePointer(std::string_view form, MousePointer point
   Load(form);
   Record("Pointer", form, {}, pointer == MousePointer::Busy ? "Busy" : "Normal");
   forms_.find(form)->second.pointer = pointer;
+}
+
+std::string RecordingToolkit::Caption(std::string_view form) {
+  Load(form);
+  return forms_.find(form)->second.caption;
+}
+
+void RecordingToolkit::SetCaption(std::string_view form, std::string_view caption) {
+  Load(form);
+  Record("SetCaption", form, {}, std::string(caption));
+  forms_.find(form)->second.caption = std::string(caption);
 }
 
 void RecordingToolkit::ShowMessage(const Message& message) {
@@ -310,6 +323,21 @@ std::string RecordingToolkit::SelectedText(std::string_view form, std::string_vi
   return c == nullptr ? std::string() : c->text.substr(c->selectionStart, c->selectionLength);
 }
 
+void RecordingToolkit::UserShortcut(std::string_view form, std::string_view keys) {
+  Load(form);
+  const auto& controls = forms_.find(form)->second.controls;
+  for (const auto& [name, c] : controls) {
+    if (c.shortcut == keys && c.kind == ControlKind::Button && c.enabled) {
+      FireClick(form, std::string(name));
+      return;
+    }
+  }
+}
+
+void RecordingToolkit::UserDropFiles(std::string_view form, const std::vector<std::string>& paths) {
+  FireFilesDropped(form, paths);
+}
+
 void RecordingToolkit::UserAccessKey(std::string_view form, std::string_view control) {
   if (ControlOf(form, control).enabled) {
     FireClick(form, control);
@@ -360,8 +388,14 @@ void RecordingToolkit::UserType(std::string_view form, std::string_view control,
   }
   for (const char32_t typed : DecodeUtf8(text)) {
     const char32_t kept = FireKeyPress(form, control, typed);
-    if (kept != 0 && IsLoaded(form)) {
-      TypeCharacter(ControlOf(form, control), kept);
+    if (kept == 0 || !IsLoaded(form)) {
+      continue;
+    }
+    ControlState& box = ControlOf(form, control);
+    const std::string before = box.text;
+    TypeCharacter(box, kept);
+    if (box.text != before) {
+      FireChange(form, control);
     }
   }
 }

@@ -16,7 +16,7 @@ struct RecordedCall {
                           // "Message",
                           // "SetText", "SetFocus", "SelectAll", "SetBold", "SetForeColor",
                           // "SetToolTip", "SetEnabled", "ClearItems", "AddItem", "Choose",
-                          // "SetTicked"
+                          // "SetTicked", "SetCaption"
   std::string form;
   std::string control;
   std::string value;
@@ -36,6 +36,8 @@ class RecordingToolkit final : public FormHost {
   void Move(std::string_view form, int leftTwips, int topTwips) override;
   void Centre(std::string_view form) override;
   void SetMousePointer(std::string_view form, MousePointer pointer) override;
+  std::string Caption(std::string_view form) override;
+  void SetCaption(std::string_view form, std::string_view caption) override;
   void ShowMessage(const Message& message) override;
   bool IsVisible(std::string_view form) const override;
   std::string Text(std::string_view form, std::string_view control) override;
@@ -87,6 +89,10 @@ class RecordingToolkit final : public FormHost {
   void UserClose(std::string_view form);  // the title bar's close button
   void UserMouseDown(std::string_view form, std::string_view control);
   void UserMouseUp(std::string_view form, std::string_view control);
+  // A key combination ("Ctrl+S"): clicks the enabled button of the form that has it.
+  void UserShortcut(std::string_view form, std::string_view keys);
+  // Local files dropped on the form.
+  void UserDropFiles(std::string_view form, const std::vector<std::string>& paths);
 
  protected:
   void CreateWindow(const FormDescription& description) override;
@@ -106,11 +112,13 @@ class RecordingToolkit final : public FormHost {
     Rgb fore = kBlack;
     std::string toolTip;
     int tabIndex = -1;
+    std::string shortcut;
     std::size_t selectionStart = 0;  // bytes of the UTF-8 text
     std::size_t selectionLength = 0;
   };
   struct FormState {
     bool visible = false;
+    std::string caption;
     int left = 0;
     int top = 0;
     bool centred = false;

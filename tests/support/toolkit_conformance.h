@@ -107,6 +107,17 @@ TYPED_TEST_P(ToolkitConformance, AppearanceRoundTrips) {
   EXPECT_EQ(kit.Text("frmA", "cmdGo"), "&Stop");
 }
 
+TYPED_TEST_P(ToolkitConformance, CaptionStartsAsDesignedAndIsLostWithTheForm) {
+  Toolkit& kit = this->Kit();
+  const std::string designed = kit.Caption("frmA");
+  EXPECT_FALSE(designed.empty());
+  kit.SetCaption("frmA", "x.pfcdesign* - " + designed);
+  EXPECT_EQ(kit.Caption("frmA"), "x.pfcdesign* - " + designed);
+  EXPECT_EQ(kit.Caption("frmB"), ProbeDesign("frmB").caption);
+  kit.Unload("frmA");
+  EXPECT_EQ(kit.Caption("frmA"), designed);
+}
+
 TYPED_TEST_P(ToolkitConformance, UnknownNamesAreProgrammingErrors) {
   EXPECT_THROW(this->Kit().Load("frmNowhere"), std::logic_error);
   EXPECT_THROW(this->Kit().Text("frmA", "txtNowhere"), std::logic_error);
@@ -117,6 +128,7 @@ REGISTER_TYPED_TEST_SUITE_P(ToolkitConformance, ReadingAControlLoadsTheFormOnce,
                             ProgramEndsOnlyWhenNoFormIsLoaded,
                             ChangingACheckBoxFiresItsClickOnlyOnChange,
                             ListsChooseOnlyWhatTheyAreTold, AppearanceRoundTrips,
+                            CaptionStartsAsDesignedAndIsLostWithTheForm,
                             UnknownNamesAreProgrammingErrors);
 
 }  // namespace pfc::ui::testing

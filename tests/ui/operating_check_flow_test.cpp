@@ -166,11 +166,12 @@ TEST_F(OperatingCheckTest, AGradeChoiceChecksTheSameDesignAgainAtOnce) {
   }
   EXPECT_NE(WindowTexts(), atDefault);
 
-  // A window opened again starts at the default grade.
+  // The grade belongs to the design: a window opened again starts at the one chosen last.
+  const std::vector<std::string> atLastChoice = WindowTexts();
   kit.UserClick(kOperatingCheckForm, kClose);
   kit.UserClick(kSummaryForm, kOpenOperatingCheckButton);
-  EXPECT_EQ(kit.ChosenText(kOperatingCheckForm, kGrade), "60");
-  EXPECT_EQ(WindowTexts(), atDefault);
+  EXPECT_EQ(kit.ChosenText(kOperatingCheckForm, kGrade), "26");
+  EXPECT_EQ(WindowTexts(), atLastChoice);
 }
 
 TEST_F(OperatingCheckTest, CompareCoresChecksThePickedRowWithoutTouchingTheRecord) {

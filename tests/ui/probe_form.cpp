@@ -48,6 +48,14 @@ class ProbeLogic final : public FormLogic {
   }
   void MouseDown(std::string_view control) override { Note("MouseDown " + std::string(control)); }
   void MouseUp(std::string_view control) override { Note("MouseUp " + std::string(control)); }
+  void Change(std::string_view control) override { Note("Change " + std::string(control)); }
+  void FilesDropped(const std::vector<std::string>& paths) override {
+    std::string dropped = "Drop";
+    for (const std::string& path : paths) {
+      dropped += " " + path;
+    }
+    Note(dropped);
+  }
 
  private:
   void Note(std::string event) { log_.events.push_back(form_ + ": " + std::move(event)); }
@@ -75,7 +83,10 @@ FormDescription ProbeDesign(const std::string& name) {
       Control(ControlKind::CheckBox, "chkOption", "Option", 2, {150, 600, 1500, 300});
   check.ticked = true;
   form.controls.push_back(check);
-  form.controls.push_back(Control(ControlKind::Button, "cmdGo", "&Go", 3, {150, 1050, 1200, 420}));
+  ControlDescription go = Control(ControlKind::Button, "cmdGo", "&Go", 3, {150, 1050, 1200, 420});
+  go.shortcut = "Ctrl+G";
+  form.controls.push_back(go);
+  form.acceptsFileDrops = name == "frmA";
   form.controls.push_back(
       Control(ControlKind::Button, "cmdBounce", "&Bounce", 4, {1500, 1050, 1200, 420}));
   form.controls.push_back(

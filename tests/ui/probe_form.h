@@ -11,7 +11,8 @@ namespace pfc::ui::testing {
 
 // A small form for toolkit tests: one control of each kind, with logic that writes every
 // handler it runs into a shared log ("Load", "Click cmdGo", ...). Typing "x" into txtDigits
-// is discarded; losing the focus from cmdBounce sends it to txtDigits.
+// is discarded; losing the focus from cmdBounce sends it to txtDigits. Ctrl+G clicks cmdGo;
+// frmA takes dropped files ("Drop <path> <path>"), frmB none.
 struct ProbeLog {
   std::vector<std::string> events;
 };

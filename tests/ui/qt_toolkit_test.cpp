@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 
@@ -105,6 +106,91 @@ TEST_F(QtToolkitTest, TitleBarCloseUnloadsAndButtonsClick) {
   window->close();
   EXPECT_FALSE(kit.IsLoaded("frmA"));
   EXPECT_EQ(Count("frmA: Unload"), 1);
+}
+
+TEST_F(QtToolkitTest, TheShortcutClicksOnlyAnEnabledButtonFromAnywhereInTheForm) {
+  ShowActive();
+  kit.SetFocus("frmA", "txtDigits");
+  QTest::keyClick(Box("txtDigits"), Qt::Key_G, Qt::ControlModifier);
+  EXPECT_EQ(Count("frmA: Click cmdGo"), 1);
+  EXPECT_EQ(Box("txtDigits")->text(), "380");
+  kit.SetEnabled("frmA", "cmdGo", false);
+  QTest::keyClick(Box("txtDigits"), Qt::Key_G, Qt::ControlModifier);
+  EXPECT_EQ(Count("frmA: Click cmdGo"), 1);
+}
+
+TEST_F(QtToolkitTest, ChangeFollowsTheUsersEditsNotTheProgramsText) {
+  ShowActive();
+  QLineEdit* digits = Box("txtDigits");
+  kit.SetFocus("frmA", "txtDigits");
+  digits->setCursorPosition(3);
+  QTest::keyClicks(digits, "5x");  // "x" is discarded by the key handler: no change
+  QTest::keyClick(digits, Qt::Key_Delete);
+  kit.SetText("frmA", "txtDigits", "12");
+  EXPECT_EQ(Count("frmA: Change txtDigits"), 1);
+  digits->setCursorPosition(0);
+  QTest::keyClick(digits, Qt::Key_Delete);
+  EXPECT_EQ(Count("frmA: Change txtDigits"), 2);
+}
+
+// Drags as a file manager sends them, on the window itself and on an entry box of it.
+struct DragCase {
+  const char* target;  // "" for the window
+  std::vector<QUrl> urls;
+  const char* text;
+  bool taken;
+};
+
+class QtFileDropTest : public QtToolkitTest, public ::testing::WithParamInterface<DragCase> {};
+
+TEST_P(QtFileDropTest, OnlyLocalFilesAreTakenAndReachTheLogicAfterTheDrop) {
+  const DragCase& c = GetParam();
+  QWidget* window = ShowActive();
+  QWidget* target = *c.target == '\0' ? window : kit.Widget("frmA", c.target);
+  QMimeData data;
+  data.setUrls(QList<QUrl>(c.urls.begin(), c.urls.end()));
+  if (*c.text != '\0') {
+    data.setText(QString::fromUtf8(c.text));
+  }
+  const QPoint centre = target->rect().center();
+  QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &enter);
+  EXPECT_EQ(enter.isAccepted(), c.taken);
+  if (!enter.isAccepted()) {
+    return;
+  }
+  QDropEvent drop(QPointF(centre), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &drop);
+  EXPECT_EQ(Count("frmA: Drop /tmp/a b.pfcdesign"), 0) << "only once the drop has ended";
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Count("frmA: Drop /tmp/a b.pfcdesign"), 1);
+  EXPECT_EQ(Box("txtDigits")->text(), "380");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drags, QtFileDropTest,
+    ::testing::Values(DragCase{"", {QUrl::fromLocalFile("/tmp/a b.pfcdesign")}, "", true},
+                      DragCase{"txtDigits",
+                               {QUrl::fromLocalFile("/tmp/a b.pfcdesign")},
+                               "file:///tmp/a%20b.pfcdesign",
+                               true},
+                      DragCase{"", {QUrl("https://www.toridyne.example/a.pfcdesign")}, "", false},
+                      DragCase{"",
+                               {QUrl::fromLocalFile("/tmp/a b.pfcdesign"),
+                                QUrl("https://www.toridyne.example/b.pfcdesign")},
+                               "",
+                               false},
+                      DragCase{"", {}, "/tmp/a b.pfcdesign", false}));
+
+TEST_F(QtToolkitTest, AFormThatTakesNoFilesRefusesTheirDrag) {
+  kit.Show("frmB");
+  QWidget* window = kit.Window("frmB");
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile("/tmp/a.pfcdesign")});
+  QDragEnterEvent enter(window->rect().center(), Qt::CopyAction, &data, Qt::LeftButton,
+                        Qt::NoModifier);
+  QApplication::sendEvent(window, &enter);
+  EXPECT_FALSE(enter.isAccepted());
 }
 
 TEST_F(QtToolkitTest, MessagesGoToThePresenter) {

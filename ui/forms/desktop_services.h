@@ -21,6 +21,15 @@ struct SaveFileRequest {
   std::string extension;     // "csv", appended when the user types a name without one
 };
 
+// What an open dialog asks for: a title, the folder or file it starts at and the file type it
+// offers first (every file is offered too).
+struct OpenFileRequest {
+  std::string title;
+  std::string startPath;
+  std::string fileTypeName;  // "PFC design files"
+  std::string extension;     // "pfcdesign"
+};
+
 // What the windows ask of the world outside the toolkit. The application fills these in;
 // tests replace them.
 struct DesktopServices {
@@ -40,6 +49,8 @@ struct DesktopServices {
   std::function<std::optional<Message>(const std::string& tempFolder)> launchWebSite;
   // Asks where to save a file; nothing when the user cancelled.
   std::function<std::optional<std::string>(const SaveFileRequest&)> chooseSaveFile;
+  // Asks which file to open; nothing when the user cancelled.
+  std::function<std::optional<std::string>(const OpenFileRequest&)> chooseOpenFile;
   // A window's contents drawn as a PDF document, text as text; nothing when it cannot be.
   std::function<std::optional<std::string>(std::string_view form)> drawFormAsPdf;
 };

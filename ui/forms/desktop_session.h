@@ -4,6 +4,7 @@
 #include "reports/result_summary.h"
 #include "ui/forms/checked_design.h"
 #include "ui/forms/compare_cores_designs.h"
+#include "ui/forms/design_file_state.h"
 
 namespace pfc::ui {
 
@@ -13,6 +14,7 @@ namespace pfc::ui {
 struct DesktopSession : DesignSession {
   CompareCoresDesigns compareCores;  // what "Compare Cores" shows
   CheckedDesign checked;             // what "Operating Check" shows
+  InputFormFile designFile;          // the design file of the input form's entries
   // What the summary window shows, and so what its report copies: the inputs echoed from the
   // record, and the outputs of the design published since the window opened.
   ResultSummary summary;

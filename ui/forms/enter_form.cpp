@@ -1,5 +1,6 @@
 #include "ui/forms/enter_form.h"
 
+#include "ui/forms/design_file_commands.h"
 #include "ui/forms/enter_design.h"
 #include "ui/forms/form_names.h"
 
@@ -21,6 +22,7 @@ void EnterForm::Click(std::string_view control) {
 void EnterForm::cmdProcess_Click() {
   toolkit_.Show(kInputForm);
   toolkit_.Unload(kEnterForm);
+  OpenPendingDesignFile(toolkit_, session_);  // named on the command line
 }
 
 void EnterForm::cmdExit_Click() {

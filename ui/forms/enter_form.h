@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/design_session.h"
 #include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
 #include "ui/toolkit/form_logic.h"
 #include "ui/toolkit/toolkit.h"
 
@@ -10,7 +10,7 @@ namespace pfc::ui {
 // frmEnter, the disclaimer: "I &Accept" leads to the input form, "E&xit" closes it.
 class EnterForm final : public FormLogic {
  public:
-  EnterForm(Toolkit& toolkit, DesignSession& session, const DesktopServices& services)
+  EnterForm(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services)
       : toolkit_(toolkit), session_(session), services_(services) {}
 
   void Form_Load() override;
@@ -21,7 +21,7 @@ class EnterForm final : public FormLogic {
   void cmdExit_Click();
 
   Toolkit& toolkit_;
-  DesignSession& session_;
+  DesktopSession& session_;
   const DesktopServices& services_;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/forms/input_design.h"
 
 #include "engine/entries.h"
+#include "ui/forms/design_file_design.h"
 #include "ui/forms/design_helpers.h"
 
 namespace pfc::ui {
@@ -156,6 +157,7 @@ FormDescription InputFormDesign() {
   auto help = Button("cmdHelp", "Help", {8400, RowY(1), 1080, 375}, Arial(9.75), 18);
   help.toolTip = "Directions on how to use this product.";
   c.push_back(help);
+  AddDesignFileButtons(form);
   return form;
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/pick_list.h"
 #include "ui/forms/compare_cores.h"
+#include "ui/forms/design_file_commands.h"
 #include "ui/forms/directions_texts.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/run_playback.h"
@@ -40,7 +41,13 @@ void InputForm::Form_Load() {
   ArrayData_PFC_Load(session_.catalogue, session_.record);
 }
 
+void InputForm::Form_Activate() {
+  // Compare Cores may have filled the entries in meanwhile.
+  ShowDesignFileTitle(toolkit_, session_);
+}
+
 void InputForm::Form_Unload() {
+  ForgetDesignFile(session_);
   // A run that stopped before publication leaves the summary loaded but hidden; it goes
   // with this form so that the program ends once the last visible window closes.
   if (toolkit_.IsLoaded(kSummaryForm) && !toolkit_.IsVisible(kSummaryForm)) {
@@ -66,7 +73,21 @@ void InputForm::Click(std::string_view control) {
     cmdHelp_Click();
   } else if (control == "cmdCompareCores") {
     OpenCompareCores(toolkit_, session_);
+  } else if (control == kOpenDesignButton) {
+    OpenDesignFromDialog(toolkit_, session_, services_);
+  } else if (control == kSaveDesignButton) {
+    SaveDesignFromDialog(toolkit_, session_, services_);
   }
+  // A unit, a calculator type, a core chosen or the entries cleared.
+  ShowDesignFileTitle(toolkit_, session_);
+}
+
+void InputForm::Change(std::string_view /*control*/) {
+  ShowDesignFileTitle(toolkit_, session_);
+}
+
+void InputForm::FilesDropped(const std::vector<std::string>& paths) {
+  OpenDroppedFiles(toolkit_, session_, paths);
 }
 
 void InputForm::GotFocus(std::string_view control) {

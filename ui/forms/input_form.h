@@ -8,15 +8,19 @@
 namespace pfc::ui {
 
 // frmXls, the design inputs: the entry boxes with their key filter, the calculator-type
-// boxes and the core list, and the buttons that run the design, clear, cancel and help.
+// boxes and the core list, and the buttons that run the design, clear, cancel, help and
+// open and save design files.
 class InputForm final : public FormLogic {
  public:
   InputForm(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services)
       : toolkit_(toolkit), session_(session), services_(services) {}
 
   void Form_Load() override;
+  void Form_Activate() override;
   void Form_Unload() override;
   void Click(std::string_view control) override;
+  void Change(std::string_view control) override;
+  void FilesDropped(const std::vector<std::string>& paths) override;
   void GotFocus(std::string_view control) override;
   void LostFocus(std::string_view control) override;
   char32_t KeyPress(std::string_view control, char32_t key) override;

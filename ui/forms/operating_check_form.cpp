@@ -29,25 +29,33 @@ std::string LineHeading(const char* line, const CheckedNumber& vrms, const Rollo
 
 void OperatingCheckForm::Form_Load() {
   toolkit_.Centre(kOperatingCheckForm);
-  int chosen = -1;
-  int position = 0;
   for (const RolloffGrade& grade : RolloffGrades()) {
     toolkit_.AddItem(kOperatingCheckForm, kGrade, std::to_string(grade.permeability));
-    if (grade.permeability == kDefaultRolloffGrade) {
-      chosen = position;
-    }
-    ++position;
   }
-  toolkit_.Choose(kOperatingCheckForm, kGrade, chosen);
-  // A window loads with its design-time grade.
+  // The grade belongs to the design, not to the window: a window opened again, or a design
+  // file opened, brings the grade chosen last.
   subscription_ = session_.checked.Listen([this] { ShowCheck(); });
-  session_.checked.SetGrade(*FindRolloffGrade(kDefaultRolloffGrade));
+  ShowCheck();
+}
+
+void OperatingCheckForm::ChooseCheckedGrade() {
+  const auto grades = RolloffGrades();
+  int chosen = -1;
+  for (std::size_t position = 0; position < grades.size(); ++position) {
+    if (grades[position].permeability == session_.checked.Grade().permeability) {
+      chosen = static_cast<int>(position);
+    }
+  }
+  if (toolkit_.ChosenPosition(kOperatingCheckForm, kGrade) != chosen) {
+    toolkit_.Choose(kOperatingCheckForm, kGrade, chosen);
+  }
 }
 
 void OperatingCheckForm::ShowCheck() {
   if (!toolkit_.IsLoaded(kOperatingCheckForm)) {
     return;  // unloading: a control touched now would load the window again
   }
+  ChooseCheckedGrade();
   const CheckedDesign& checked = session_.checked;
   const char separator = session_.decimalSeparator;
   if (!checked.HasDesign()) {

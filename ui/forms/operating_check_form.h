@@ -18,6 +18,7 @@ class OperatingCheckForm final : public FormLogic {
 
  private:
   void ShowCheck();
+  void ChooseCheckedGrade();  // the list shows the grade of the check
   void cboGrade_Click();
   void cmdExportCsv_Click();
   void cmdSavePdf_Click();

@@ -15,6 +15,9 @@ class FormWindow : public QWidget {
   FormWindow(QtToolkit& toolkit, std::string formName);
 
   const std::string& FormName() const { return formName_; }
+  // Takes drops of local files, on the window and on its entry boxes alike, and hands
+  // their paths to the toolkit; other drops go where they went before.
+  void AcceptFileDrops();
   std::map<std::string, QWidget*, std::less<>> controls;
   // The control whose focus-gained event ran last and that has not lost the focus since;
   // the window giving the focus back to it after a switch of windows is no new event.
@@ -24,10 +27,18 @@ class FormWindow : public QWidget {
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QtToolkit& toolkit_;
   std::string formName_;
+  bool takesFileDrops_ = false;
+
+  // True when the event was a drag or drop of local files, now answered.
+  bool TakeFileDrag(QEvent* event);
 };
 
 }  // namespace pfc::ui

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
@@ -200,6 +201,9 @@ void QtToolkit::CreateWindow(const FormDescription& description) {
       widget->setFocusPolicy(Qt::NoFocus);
     }
   }
+  if (description.acceptsFileDrops) {
+    window->AcceptFileDrops();
+  }
   std::stable_sort(tabOrder.begin(), tabOrder.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   for (std::size_t i = 1; i < tabOrder.size(); ++i) {
@@ -269,6 +273,11 @@ QWidget* QtToolkit::Build(const ControlDescription& control, const FormDescripti
         box->setReadOnly(control.readOnly);
         box->setFrame(control.border);
         box->setAlignment(AlignmentOf(control.alignment) | Qt::AlignVCenter);
+        QObject::connect(box, &QLineEdit::textEdited, box, [this, current, formName, name] {
+          if (current()) {
+            FireChange(formName, name);
+          }
+        });
         widget = box;
       }
       break;
@@ -299,6 +308,15 @@ QWidget* QtToolkit::Build(const ControlDescription& control, const FormDescripti
       button->setText(ToQt(control.text));
       button->setAutoDefault(false);
       QObject::connect(button, &QPushButton::clicked, button, [click](bool) { click(); });
+      if (!control.shortcut.empty()) {
+        // Beside the access letter, which stays the button's own shortcut.
+        auto* shortcut = new QShortcut(QKeySequence(ToQt(control.shortcut)), window);
+        QObject::connect(shortcut, &QShortcut::activated, button, [click, button] {
+          if (button->isEnabled() && button->isVisible()) {
+            click();
+          }
+        });
+      }
       widget = button;
       break;
     }
@@ -437,6 +455,18 @@ void QtToolkit::WindowPainted() {
   }
 }
 
+void QtToolkit::WindowFilesDropped(FormWindow* window, std::vector<std::string> paths) {
+  // After the drop has ended: the handler may show a message box, and the program the
+  // files came from waits until the drop is answered.
+  QPointer<FormWindow> dropTarget(window);
+  std::weak_ptr<int> alive = lifetime_;
+  QTimer::singleShot(0, window, [this, alive, dropTarget, paths = std::move(paths)] {
+    if (!alive.expired() && dropTarget && IsCurrent(dropTarget->FormName(), dropTarget)) {
+      FireFilesDropped(dropTarget->FormName(), paths);
+    }
+  });
+}
+
 void QtToolkit::Move(std::string_view form, int leftTwips, int topTwips) {
   Load(form);
   Window(form)->move(Pixels(leftTwips), Pixels(topTwips));
@@ -456,6 +486,16 @@ void QtToolkit::SetMousePointer(std::string_view form, MousePointer pointer) {
   } else {
     Window(form)->unsetCursor();
   }
+}
+
+std::string QtToolkit::Caption(std::string_view form) {
+  Load(form);
+  return FromQt(Window(form)->windowTitle());
+}
+
+void QtToolkit::SetCaption(std::string_view form, std::string_view caption) {
+  Load(form);
+  Window(form)->setWindowTitle(ToQt(caption));
 }
 
 void QtToolkit::ShowMessage(const Message& message) {

@@ -41,6 +41,8 @@ class QtToolkit final : public FormHost {
   void Move(std::string_view form, int leftTwips, int topTwips) override;
   void Centre(std::string_view form) override;
   void SetMousePointer(std::string_view form, MousePointer pointer) override;
+  std::string Caption(std::string_view form) override;
+  void SetCaption(std::string_view form, std::string_view caption) override;
   void ShowMessage(const Message& message) override;
   bool IsVisible(std::string_view form) const override;
   std::string Text(std::string_view form, std::string_view control) override;
@@ -67,6 +69,7 @@ class QtToolkit final : public FormHost {
   void WindowActivated(FormWindow* window);
   void WindowClosedByUser(FormWindow* window);
   void WindowPainted();
+  void WindowFilesDropped(FormWindow* window, std::vector<std::string> paths);
 
  protected:
   void CreateWindow(const FormDescription& description) override;

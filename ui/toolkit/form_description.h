@@ -61,6 +61,8 @@ struct ControlDescription {
   bool shrinkToFit = false;  // a label whose caption is too wide is drawn in a smaller size
   std::string picture;       // file name of a Picture
   std::string customKind;    // of a Custom control
+  // A key combination ("Ctrl+S") that clicks this button from anywhere in its form.
+  std::string shortcut;
 };
 
 struct FormDescription {
@@ -70,6 +72,7 @@ struct FormDescription {
   int clientHeight = 0;
   Rgb backColour = kLightGrey;
   FontDescription font;                      // of controls that bring none of their own
+  bool acceptsFileDrops = false;             // local files dropped on the window reach its logic
   std::vector<ControlDescription> controls;  // drawn in this order, later ones on top
 
   const ControlDescription* Find(std::string_view control) const {

@@ -113,6 +113,18 @@ void FormHost::FireMouseUp(std::string_view form, std::string_view control) {
   }
 }
 
+void FormHost::FireChange(std::string_view form, std::string_view control) {
+  if (Accepts(form)) {
+    LogicOf(form)->Change(control);
+  }
+}
+
+void FormHost::FireFilesDropped(std::string_view form, const std::vector<std::string>& paths) {
+  if (Accepts(form) && Description(form).acceptsFileDrops) {
+    LogicOf(form)->FilesDropped(paths);
+  }
+}
+
 void FormHost::FireActivated(std::string_view form) {
   if (!Accepts(form) || activeForm_ == form) {
     return;

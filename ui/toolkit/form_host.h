@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/toolkit/form_registry.h"
 #include "ui/toolkit/toolkit.h"
@@ -45,6 +46,8 @@ class FormHost : public Toolkit {
   char32_t FireKeyPress(std::string_view form, std::string_view control, char32_t key);
   void FireMouseDown(std::string_view form, std::string_view control);
   void FireMouseUp(std::string_view form, std::string_view control);
+  void FireChange(std::string_view form, std::string_view control);
+  void FireFilesDropped(std::string_view form, const std::vector<std::string>& paths);
   // The form became the program's active window: its activate handler runs unless it was
   // already the active form (returning from a message box is no switch of forms).
   void FireActivated(std::string_view form);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace pfc::ui {
 
@@ -22,6 +24,11 @@ class FormLogic {
   virtual char32_t KeyPress(std::string_view /*control*/, char32_t key) { return key; }
   virtual void MouseDown(std::string_view /*control*/) {}
   virtual void MouseUp(std::string_view /*control*/) {}
+  // The user changed the text of an entry box (typing, pasting, cutting, undoing); text the
+  // program sets is no change.
+  virtual void Change(std::string_view /*control*/) {}
+  // Local files dropped on a form whose description takes file drops, as paths.
+  virtual void FilesDropped(const std::vector<std::string>& /*paths*/) {}
 };
 
 }  // namespace pfc::ui

@@ -34,6 +34,10 @@ class Toolkit {
   virtual void Centre(std::string_view form) = 0;
   virtual void SetMousePointer(std::string_view form, MousePointer pointer) = 0;
 
+  // The window's title bar. A form loads with the caption of its description.
+  virtual std::string Caption(std::string_view form) = 0;
+  virtual void SetCaption(std::string_view form, std::string_view caption) = 0;
+
   // Modal; returns when the box is closed. Lines of the text are separated by CR LF.
   virtual void ShowMessage(const Message& message) = 0;
 

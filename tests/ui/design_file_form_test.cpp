@@ -1,0 +1,350 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <set>
+
+#include "engine/rolloff_grades.h"
+#include "reports/design_file.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/recording_toolkit.h"
+#include "tests/support/scratch_folder.h"
+#include "ui/forms/design_file_commands.h"
+#include "ui/forms/desktop_session.h"
+#include "ui/forms/form_names.h"
+#include "ui/forms/input_design.h"
+#include "ui/forms/input_form.h"
+#include "ui/forms/standard_forms.h"
+
+namespace pfc::ui::testing {
+namespace {
+
+using pfc::test::ReadFile;
+using pfc::test::ScratchFolder;
+using pfc::test::WriteFile;
+
+// The input form with the real catalogue, the dialogs answered by the test, and a design
+// run that only counts: nothing may run until "Show Results".
+class DesignFileTest : public ::testing::Test {
+ protected:
+  DesignFileTest() {
+    services.runDesign = [this](const EntryTexts& entries, DesignRecord&, const CoreCatalogue&,
+                                const WireTable&, char) {
+      runs.push_back(entries);
+      return RunOutcome{};
+    };
+    services.readTempFolder = [] { return std::string("/tmp"); };
+    services.chooseSaveFile = [this](const SaveFileRequest& request) {
+      saveRequests.push_back(request);
+      return answer;
+    };
+    services.chooseOpenFile = [this](const OpenFileRequest& request) {
+      openRequests.push_back(request);
+      return answer;
+    };
+    RegisterStandardForms(registry, session, services);
+  }
+
+  void StartAndAccept() {
+    kit.Show(kEnterForm);
+    kit.UserClick(kEnterForm, "cmdProcess");
+    plainCaption = kit.Caption(kInputForm);
+  }
+
+  // Leaves every kind of control away from its default, as a user would.
+  void ChangeEverything() {
+    kit.UserType(kInputForm, "txtOutputPower", "1000");
+    kit.UserType(kInputForm, "txtVinMin", "9.");
+    kit.SetText(kInputForm, "txtFill_Factor", "0,35 ");
+    kit.UserChoose(kInputForm, "cmbfrequency", 1);
+    kit.UserChoose(kInputForm, "cmbinductance", 2);
+    kit.UserClick(kInputForm, "chkPickCore");
+    kit.UserChoose(kInputForm, "txtCoreSize", session.catalogue.FindPartNo("TD-22"));
+    session.checked.SetGrade(*FindRolloffGrade(125));
+  }
+
+  // Everything the form shows that a design file could change, read through the toolkit.
+  std::vector<std::string> FormState() {
+    const EntryTexts e = ReadInputEntries(kit);
+    std::vector<std::string> state{
+        e.txtFrequency,   e.cmbfrequency,  e.txtInductance,  e.cmbinductance, e.txtOutputPower,
+        e.cmboutputpower, e.txtEfficiency, e.txtVinMin,      e.txtVinMax,     e.txtVout,
+        e.txtAmbientTemp, e.txtStack,      e.txtFill_Factor, e.txtCoreSize};
+    for (const char* box : {"chkCalcCore", "chkPickCore"}) {
+      state.push_back(kit.IsTicked(kInputForm, box) ? "ticked" : "clear");
+    }
+    state.push_back(std::to_string(kit.ItemCount(kInputForm, "txtCoreSize")));
+    state.push_back(kit.IsEnabled(kInputForm, "txtCoreSize") ? "enabled" : "disabled");
+    state.push_back(std::to_string(session.checked.Grade().permeability));
+    return state;
+  }
+
+  void SaveAs(const std::string& path) {
+    answer = path;
+    kit.UserShortcut(kInputForm, "Ctrl+S");
+  }
+  void Open(const std::string& path) {
+    answer = path;
+    kit.UserShortcut(kInputForm, "Ctrl+O");
+  }
+
+  std::string Caption() { return kit.Caption(kInputForm); }
+
+  FormRegistry registry;
+  RecordingToolkit kit{registry};
+  DesktopSession session;
+  DesktopServices services;
+  ScratchFolder folder;
+  std::optional<std::string> answer;
+  std::vector<SaveFileRequest> saveRequests;
+  std::vector<OpenFileRequest> openRequests;
+  std::vector<EntryTexts> runs;
+  std::string plainCaption;
+};
+
+TEST_F(DesignFileTest, SavedAndOpenedAgainTheFormIsAsItWasAndNothingRuns) {
+  StartAndAccept();
+  ChangeEverything();
+  const std::vector<std::string> before = FormState();
+  SaveAs(folder.File("boost"));
+  ASSERT_TRUE(kit.Messages().empty()) << kit.Messages().front().text;
+  EXPECT_FALSE(std::filesystem::exists(folder.File("boost")));
+
+  // A new session: the disclaimer again, the defaults, the default grade.
+  kit.UserClick(kInputForm, "cmdExit");
+  session.checked.SetGrade(*FindRolloffGrade(kDefaultRolloffGrade));
+  kit.UserClick(kEnterForm, "cmdProcess");
+  EXPECT_NE(FormState(), before);
+
+  Open(folder.File("boost.pfcdesign"));
+  ASSERT_TRUE(kit.Messages().empty()) << kit.Messages().front().text;
+  EXPECT_EQ(FormState(), before);
+  EXPECT_TRUE(runs.empty());
+  kit.UserClick(kInputForm, "cmdProcess");
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_EQ(runs[0].txtFill_Factor, "0,35 ");
+  EXPECT_EQ(runs[0].txtCoreSize.substr(0, 6), "TD-22 ");
+}
+
+TEST_F(DesignFileTest, TheSaveDialogSuggestsTheFileOfTheFormAndTheExtensionIsAppended) {
+  StartAndAccept();
+  SaveAs(folder.File("first.json"));
+  SaveAs(folder.File("second.PFCDESIGN"));
+  ASSERT_EQ(saveRequests.size(), 2u);
+  EXPECT_EQ(saveRequests[0].extension, "pfcdesign");
+  EXPECT_EQ(saveRequests[1].suggestedName, folder.File("first.json.pfcdesign"));
+  EXPECT_TRUE(std::filesystem::exists(folder.File("first.json.pfcdesign")));
+  EXPECT_TRUE(std::filesystem::exists(folder.File("second.PFCDESIGN")));
+  answer.reset();  // cancelled: nothing is written, the title keeps the last file
+  kit.UserClick(kInputForm, kSaveDesignButton);
+  EXPECT_EQ(Caption(), "second.PFCDESIGN - " + plainCaption);
+}
+
+TEST_F(DesignFileTest, TheTitleNamesTheFileAndStarsAChangeUntilSavedOrOpened) {
+  StartAndAccept();
+  kit.UserType(kInputForm, "txtVout", "400");
+  EXPECT_EQ(Caption(), plainCaption) << "no file, no name";
+  EXPECT_TRUE(kit.CallsOf("SetCaption").empty());
+
+  SaveAs(folder.File("pfc.pfcdesign"));
+  EXPECT_EQ(Caption(), "pfc.pfcdesign - " + plainCaption);
+  kit.UserType(kInputForm, "txtVout", "1");
+  EXPECT_EQ(Caption(), "pfc.pfcdesign* - " + plainCaption);
+  kit.UserType(kInputForm, "txtVout", "\b");
+  EXPECT_EQ(Caption(), "pfc.pfcdesign - " + plainCaption) << "the entries are the file's again";
+  kit.UserChoose(kInputForm, "cmboutputpower", 1);
+  EXPECT_EQ(Caption(), "pfc.pfcdesign* - " + plainCaption);
+  SaveAs(folder.File("pfc.pfcdesign"));
+  EXPECT_EQ(Caption(), "pfc.pfcdesign - " + plainCaption);
+
+  // The grade is chosen in another window: the star shows when the form is active again.
+  kit.UserClick(kInputForm, "cmdHelp");
+  session.checked.SetGrade(*FindRolloffGrade(14));
+  EXPECT_EQ(Caption(), "pfc.pfcdesign - " + plainCaption);
+  kit.UserActivate(kInputForm);
+  EXPECT_EQ(Caption(), "pfc.pfcdesign* - " + plainCaption);
+  kit.UserClick(kInputForm, "cmdQuit");
+  Open(folder.File("pfc.pfcdesign"));
+  EXPECT_EQ(Caption(), "pfc.pfcdesign - " + plainCaption);
+  EXPECT_EQ(session.checked.Grade().permeability, kDefaultRolloffGrade);
+
+  // The entries and their file go with the form.
+  kit.UserClick(kInputForm, "cmdExit");
+  kit.UserClick(kEnterForm, "cmdProcess");
+  EXPECT_EQ(Caption(), plainCaption);
+  kit.UserType(kInputForm, "txtVout", "1");
+  EXPECT_EQ(Caption(), plainCaption);
+}
+
+std::string DesignWith(const std::string& fields) {
+  return R"j({"format": "pfc-design", "version": "1.0", )j" + fields + "}";
+}
+
+struct BadFile {
+  const char* what;
+  std::string bytes;       // the file's contents
+  bool exists = true;      // false: no file of that name
+  const char* named = "";  // a field the message must name, for what only the form refuses
+};
+
+class BadDesignFileTest : public DesignFileTest, public ::testing::WithParamInterface<BadFile> {};
+
+TEST_P(BadDesignFileTest, IsToldInACautionAndChangesNothing) {
+  const BadFile& c = GetParam();
+  StartAndAccept();
+  SaveAs(folder.File("good.pfcdesign"));
+  ChangeEverything();
+  const std::string path = folder.File("bad.pfcdesign");
+  if (c.exists) {
+    WriteFile(path, c.bytes);
+  }
+  const std::vector<std::string> before = FormState();
+  kit.ClearRecord();
+
+  Open(path);
+  ASSERT_EQ(kit.Messages().size(), 1u);
+  EXPECT_EQ(kit.Messages()[0].title, kCautionTitle);
+  EXPECT_NE(kit.Messages()[0].text.find(path), std::string::npos) << kit.Messages()[0].text;
+  EXPECT_NE(kit.Messages()[0].text.find(c.named), std::string::npos) << kit.Messages()[0].text;
+  EXPECT_EQ(FormState(), before);
+  for (const char* change : {"SetText", "Choose", "SetTicked", "ClearItems", "SetCaption"}) {
+    EXPECT_TRUE(kit.CallsOf(change).empty()) << change;
+  }
+  EXPECT_TRUE(runs.empty());
+  EXPECT_EQ(Caption(), "good.pfcdesign* - " + plainCaption);
+}
+
+std::string Binary() {
+  std::string bytes("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+  bytes.append(200, '\xff');
+  return bytes;
+}
+
+std::string OverOneMebibyte() {
+  std::string bytes = DesignWith(R"j("entries": {"vout": "300"})j");
+  bytes.append(kDesignFileMaxBytes + 1 - bytes.size(), ' ');
+  return bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BadDesignFileTest,
+    ::testing::Values(
+        BadFile{"missing", "", false}, BadFile{"empty", ""},
+        BadFile{"not JSON", "frequency = 100000\nvout = 300\n"},
+        BadFile{"cut short", DesignWith(R"j("entries": {"vout": "300"})j").substr(0, 50)},
+        BadFile{"binary", Binary()}, BadFile{"over 1 MiB", OverOneMebibyte()},
+        BadFile{"a field of the wrong type", DesignWith(R"j("entries": {"vout": 300})j")},
+        BadFile{"another kind of JSON", R"j({"name": "boost", "vout": "300"})j"},
+        BadFile{"a newer major version",
+                R"j({"format": "pfc-design", "version": "2.0", "entries": {"vout": "300"}})j"},
+        // What only the form refuses comes after the entries that it could take.
+        BadFile{"a unit the form's list lacks",
+                DesignWith(R"j("entries": {"vout": "300", "frequency-unit": "MHz"})j"), true,
+                "entries.frequency-unit"},
+        BadFile{"a core the list lacks",
+                DesignWith(R"j("entries": {"vout": "300"}, "calculator": "picks",
+                               "pick": "TD-99 (OD 99.00mm, ID 9.00mm, HT 9.00mm)")j"),
+                true, "TD-99"}),
+    [](const ::testing::TestParamInfo<BadFile>& info) {
+      std::string name;
+      for (const char c : std::string(info.param.what)) {
+        name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+      }
+      return name;
+    });
+
+TEST_F(DesignFileTest, AFolderDroppedOrTwoFilesAtOnceAreRefusedAndOneFileOpens) {
+  StartAndAccept();
+  const std::string good = folder.File("drop.pfcdesign");
+  WriteFile(good, DesignWith(R"j("entries": {"vout": "300"}, "calculator": "picks",
+                                  "pick": "TD-05 (OD 0,00mm)")j"));
+  const std::vector<std::string> before = FormState();
+  kit.UserDropFiles(kInputForm, {folder.Path().string()});
+  kit.UserDropFiles(kInputForm, {good, good});
+  EXPECT_EQ(kit.Messages().size(), 2u);
+  EXPECT_EQ(FormState(), before);
+
+  kit.UserDropFiles(kInputForm, {good});
+  EXPECT_EQ(kit.Messages().size(), 2u);
+  EXPECT_EQ(kit.Text(kInputForm, "txtVout"), "300");
+  // Written where the decimal separator differs: the part number chooses the core.
+  EXPECT_EQ(kit.ChosenPosition(kInputForm, "txtCoreSize"), session.catalogue.FindPartNo("TD-05"));
+  EXPECT_EQ(Caption(), "drop.pfcdesign - " + plainCaption);
+  EXPECT_TRUE(runs.empty());
+}
+
+TEST_F(DesignFileTest, AFileNamedAtStartOpensOnceTheDisclaimerIsAccepted) {
+  const std::string good = folder.File("start.pfcdesign");
+  WriteFile(good, DesignWith(R"j("entries": {"vout": "300"})j"));
+  session.designFile.pending = good;
+  kit.Show(kEnterForm);
+  EXPECT_FALSE(kit.IsLoaded(kInputForm));
+  kit.UserClick(kEnterForm, "cmdProcess");
+  EXPECT_EQ(kit.Text(kInputForm, "txtVout"), "300");
+  EXPECT_EQ(kit.Caption(kInputForm).substr(0, 16), "start.pfcdesign ");
+
+  // Once: the form opened again starts from its defaults.
+  kit.UserClick(kInputForm, "cmdExit");
+  kit.UserClick(kEnterForm, "cmdProcess");
+  EXPECT_NE(kit.Text(kInputForm, "txtVout"), "300");
+}
+
+TEST_F(DesignFileTest, ABadFileNamedAtStartIsToldAndTheFormKeepsItsDefaults) {
+  session.designFile.pending = folder.File("nowhere.pfcdesign");
+  kit.Show(kEnterForm);
+  kit.UserClick(kEnterForm, "cmdProcess");
+  ASSERT_EQ(kit.Messages().size(), 1u);
+  EXPECT_EQ(kit.Messages()[0].title, kCautionTitle);
+  EXPECT_TRUE(kit.IsVisible(kInputForm));
+  EXPECT_EQ(ReadInputEntries(kit).txtVout, EntryTexts{}.txtVout);
+}
+
+// The old file stays whole, the form keeps naming it, and the change stays unsaved. The
+// file-size limit belongs to the process, so the save runs in a child, which answers in its
+// exit status.
+TEST_F(DesignFileTest, ASaveThatFailsKeepsTheOldFileAndTheStar) {
+  StartAndAccept();
+  const std::string path = folder.File("kept.pfcdesign");
+  SaveAs(path);
+  const std::string old = ReadFile(path);
+  ASSERT_FALSE(old.empty());
+  kit.UserType(kInputForm, "txtFill_Factor", std::string(400, '5'));
+  const std::string starred = Caption();
+
+  const pid_t child = ::fork();
+  ASSERT_NE(child, -1);
+  if (child == 0) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{64, 64};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    kit.ClearRecord();
+    SaveAs(path);
+    const bool told = kit.Messages().size() == 1 && kit.Messages()[0].title == kCautionTitle &&
+                      kit.Messages()[0].text.find(path) != std::string::npos;
+    ::_exit(!told ? 1 : Caption() != starred ? 2 : 0);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "1: not told with the path, 2: the title changed";
+  EXPECT_EQ(ReadFile(path), old);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+}
+
+TEST(InputFormDesign, EveryAccessLetterIsItsOwn) {
+  std::set<char> letters;
+  for (const ControlDescription& control : InputFormDesign().controls) {
+    const std::size_t amp = control.text.find('&');
+    if (amp == std::string::npos || amp + 1 >= control.text.size()) {
+      continue;
+    }
+    const char letter = static_cast<char>(std::tolower(control.text[amp + 1]));
+    EXPECT_TRUE(letters.insert(letter).second) << control.name << " repeats " << letter;
+  }
+}
+
+}  // namespace
+}  // namespace pfc::ui::testing
