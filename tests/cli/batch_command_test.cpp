@@ -242,7 +242,6 @@ INSTANTIATE_TEST_SUITE_P(
         {"a header with broken quoting", "\"vout\"x\n1\n", {}, "header"},
         {"a grade that does not exist", "vout\n1\n", {"--check", "--grade", "61"}, "61"},
         {"a grade without the check", "vout\n1\n", {"--grade", "60"}, "--check"},
-        {"the check, not yet available", "vout\n1\n", {"--check"}, "not available"},
     }));
 
 TEST_F(BatchCommand, AnInputThatCannotBeReadIsAUsageError) {
