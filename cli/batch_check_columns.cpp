@@ -3,6 +3,7 @@
 #include <type_traits>
 
 #include "cli/check_key_figures.h"
+#include "engine/number_text.h"
 
 namespace pfc {
 namespace {
@@ -49,16 +50,17 @@ void AppendCheckColumnNames(std::string& line) {
                     });
 }
 
-void AppendCheckCells(const OperatingCheck& check, NumberTextCache& numbers, std::string& line) {
-  VisitCheckColumns(check,
-                    [&line, &numbers](const char*, const char*, const char*, const auto& value) {
-                      line.push_back(',');
-                      if constexpr (std::is_same_v<std::decay_t<decltype(value)>, bool>) {
-                        line.append(value ? "true" : "false");
-                      } else if (value) {
-                        numbers.AppendShortest(line, *value);
-                      }
-                    });
+// Written directly, not through the rows' number cache: a check's figures seldom repeat
+// between rows, and would only push out the design's numbers that do.
+void AppendCheckCells(const OperatingCheck& check, std::string& line) {
+  VisitCheckColumns(check, [&line](const char*, const char*, const char*, const auto& value) {
+    line.push_back(',');
+    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, bool>) {
+      line.append(value ? "true" : "false");
+    } else if (value) {
+      AppendShortest(line, *value);
+    }
+  });
 }
 
 void AppendEmptyCheckCells(std::string& line) {

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "cli/number_text_cache.h"
 #include "engine/operating_check.h"
 
 // The operating check's key figures as columns of batch --check, named by their path in
@@ -14,7 +13,7 @@ void AppendCheckColumnNames(std::string& line);
 
 // Appends ",cell" for every check column: a number in its shortest exact form, a flag as
 // true or false, and an empty cell for a figure that does not exist.
-void AppendCheckCells(const OperatingCheck& check, NumberTextCache& numbers, std::string& line);
+void AppendCheckCells(const OperatingCheck& check, std::string& line);
 
 // Appends an empty cell for every check column: the row has no check (it did not publish).
 void AppendEmptyCheckCells(std::string& line);

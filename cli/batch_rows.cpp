@@ -164,7 +164,7 @@ bool BatchLayout::AppendRow(const CsvRecord& input, const DesignTables& tables,
   });
   if (checkGrade_) {
     if (published)
-      AppendCheckCells(CheckOperation(record, *checkGrade_), numbers, out);
+      AppendCheckCells(CheckOperation(record, *checkGrade_), out);
     else
       AppendEmptyCheckCells(out);
   }
