@@ -11,6 +11,7 @@
 #include "cli/csv_reader.h"
 #include "cli/design_options.h"
 #include "engine/number_text.h"
+#include "engine/rolloff_grades.h"
 
 namespace pfc {
 namespace {
@@ -37,7 +38,8 @@ struct Batch {
   DesignOptions options;
   std::optional<BatchLayout> layout;
 
-  explicit Batch(const std::string& input) {
+  // With the check: the operating check's columns at the default grade, as batch --check.
+  Batch(const std::string& input, bool check) {
     AddDesignOptions(design, options, form.catalogue, true);
     std::istringstream in(input);
     CsvReader reader(in);
@@ -45,6 +47,8 @@ struct Batch {
     reader.Next(header);
     std::string refusal;
     layout = BatchLayout::FromHeader(header.fields, design, refusal);
+    if (check)
+      layout->AddCheckColumns(*FindRolloffGrade(kDefaultRolloffGrade));
   }
   DesignTables tables() const { return {form.catalogue, form.wires, form.record}; }
 };
@@ -60,12 +64,13 @@ double ProcessCpuSeconds() {
 }
 
 // A whole batch from CSV text to output lines in order (counted, not kept), over the given
-// number of worker threads: reading, designing, formatting and ordering. cpu_us_per_row is
-// the CPU time of all threads per row, the figure to scale when the machine is busy.
+// number of worker threads, with the check's columns or without: reading, designing,
+// checking, formatting and ordering. cpu_us_per_row is the CPU time of all threads per row,
+// the figure to scale when the machine is busy.
 void BM_Batch(benchmark::State& state) {
   const std::int64_t rows = state.range(0);
   const std::string input = BatchInput(rows);
-  Batch batch(input);
+  Batch batch(input, state.range(2) != 0);
   const DesignTables tables = batch.tables();
   std::uint64_t bytes = 0;
   double cpuSeconds = 0;
@@ -92,23 +97,26 @@ void BM_Batch(benchmark::State& state) {
   state.counters["output_bytes_per_row"] = static_cast<double>(bytes) / allRows;
 }
 BENCHMARK(BM_Batch)
-    ->ArgNames({"rows", "workers"})
-    ->Args({1000000, 2})
+    ->ArgNames({"rows", "workers", "check"})
+    ->Args({1000000, 2, 0})
+    ->Args({100000, 2, 1})
     ->Iterations(1)
     ->Unit(benchmark::kSecond)
     ->UseRealTime();
 BENCHMARK(BM_Batch)
-    ->ArgNames({"rows", "workers"})
-    ->Args({20000, 2})
-    ->Args({20000, 1})
+    ->ArgNames({"rows", "workers", "check"})
+    ->Args({20000, 2, 0})
+    ->Args({20000, 1, 0})
+    ->Args({20000, 2, 1})
+    ->Args({20000, 1, 1})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
 // The batch rows one after the other on the benchmark's thread, without the pipeline: what
-// one row costs a worker.
+// one row costs a worker, without the check and with it.
 void BM_BatchRowsOneThread(benchmark::State& state) {
   const std::string input = BatchInput(20000);
-  Batch batch(input);
+  Batch batch(input, state.range(0) != 0);
   const DesignTables tables = batch.tables();
   std::vector<CsvRecord> rows;
   std::istringstream in(input);
@@ -128,7 +136,7 @@ void BM_BatchRowsOneThread(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_BatchRowsOneThread);
+BENCHMARK(BM_BatchRowsOneThread)->ArgName("check")->Arg(0)->Arg(1);
 
 // The yardstick: the default design run that engine_bench times too (1.13 µs on the quiet
 // reference machine of bench/README.md). Its ratio to that figure tells how much busier the

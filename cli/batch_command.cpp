@@ -1,17 +1,19 @@
 #include "cli/batch_command.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <system_error>
+#include <thread>
 
 #include "cli/batch_progress.h"
 #include "cli/batch_run.h"
 #include "cli/csv_reader.h"
 #include "cli/design_entry_names.h"
 #include "cli/design_options.h"
+#include "cli/grade_option.h"
 #include "reports/atomic_file.h"
 
 namespace pfc {
@@ -30,21 +32,18 @@ constexpr const char* kFooter =
     "unit or part number that does not exist or over 64 KiB), \"message\" (the first\n"
     "message's text), the summary texts under the \"summary\" keys of design --json (empty\n"
     "unless published) and the record's numbers under its \"record\" keys, unrounded, in the\n"
-    "shortest form that reads back to the same number. A row that fails never stops the\n"
-    "batch. -o replaces OUT.csv only once every row is written. On a terminal, progress goes\n"
-    "to standard error.\n"
+    "shortest form that reads back to the same number. --check adds the operating check's key\n"
+    "figures at both line voltages, named by their place in check --json (low_line.ipk,\n"
+    "low_line.at_ipk.l_percent_of_target, ..., high_line.saturates); a figure that does not\n"
+    "exist, and every figure of a row that did not publish, is empty. A row that fails never\n"
+    "stops the batch. -o replaces OUT.csv only once every row is written. On a terminal,\n"
+    "progress goes to standard error.\n"
     "Exit status: 0 every row published, 1 a row did not publish or a file could not be\n"
     "read or written to the end, 2 usage error (an unknown or repeated column included).";
 
 // A row of every column holds a few hundred bytes; a longer one is cut and reported, which
 // bounds the memory of the rows in flight.
 constexpr std::size_t kLongestRow = 64 * 1024;
-
-// The operating check's key numbers join the output with --check. The check is not part of
-// the engine yet: until it is, --check is refused here and only here.
-std::optional<std::string> CheckColumnsUnavailable() {
-  return std::string("batch --check: the operating check is not available in this version");
-}
 
 std::string SystemReason(int error) {
   return std::generic_category().message(error);
@@ -57,6 +56,11 @@ std::uint64_t RegularFileSize(const std::string& path) {
   return error ? 0 : static_cast<std::uint64_t>(size);
 }
 
+// Every core designs; the reading and writing in order are light beside the rows.
+int WorkerCount() {
+  return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
+
 }  // namespace
 
 CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& options) {
@@ -64,20 +68,10 @@ CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& options) {
   batch->add_option("IN.csv", options.input, "The rows to design")->required();
   CLI::Option* check =
       batch->add_flag("--check", options.check, "Add the operating check's key numbers");
-  const CLI::Validator knownGrade(
-      [](std::string& text) -> std::string {
-        int grade = 0;
-        const auto end = text.data() + text.size();
-        const auto parsed = std::from_chars(text.data(), end, grade);
-        if (parsed.ec == std::errc() && parsed.ptr == end && IsKnownRolloffGrade(grade))
-          return {};
-        return text + " is not a roll-off grade (" + KnownRolloffGradesText() + ")";
-      },
-      "GRADE");
   batch
       ->add_option("--grade", options.grade,
                    "Roll-off grade of the operating check (needs --check)")
-      ->check(knownGrade)
+      ->check(RolloffGradeValidator())
       ->capture_default_str()
       ->needs(check);
   batch->add_option("-o,--output", options.output, "Write the rows to this file, not stdout")
@@ -92,12 +86,6 @@ CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& options) {
 
 int RunBatchCommand(const BatchOptions& options, const DesignTables& tables, std::ostream& out,
                     std::ostream& err) {
-  if (options.check) {
-    if (const std::optional<std::string> unavailable = CheckColumnsUnavailable()) {
-      err << "pfc-core: " << *unavailable << "\n";
-      return 2;
-    }
-  }
   if (std::filesystem::is_directory(options.input)) {
     err << "pfc-core: cannot read " << options.input << ": it is a folder\n";
     return 2;
@@ -122,11 +110,13 @@ int RunBatchCommand(const BatchOptions& options, const DesignTables& tables, std
   DesignOptions designOptions;
   AddDesignOptions(design, designOptions, tables.catalogue, true);
   std::string refusal;
-  const std::optional<BatchLayout> layout = BatchLayout::FromHeader(header.fields, design, refusal);
+  std::optional<BatchLayout> layout = BatchLayout::FromHeader(header.fields, design, refusal);
   if (!layout) {
     err << "pfc-core: " << options.input << ": " << refusal << "\n";
     return 2;
   }
+  if (options.check)
+    layout->AddCheckColumns(*FindRolloffGrade(options.grade));  // the option admits no other
 
   std::optional<AtomicFileWriter> file;
   if (!options.output.empty()) {
@@ -155,7 +145,7 @@ int RunBatchCommand(const BatchOptions& options, const DesignTables& tables, std
   BatchTotals totals;
   totals.stopped = !sink(layout->HeaderLine());
   if (!totals.stopped)
-    totals = RunBatchRows(reader, *layout, tables, sink, progress);
+    totals = RunBatchRows(reader, *layout, tables, sink, progress, WorkerCount());
   if (bar)
     bar->Finish(totals);
   if (reader.failed()) {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cli/batch_rows.h"
-#include "reports/known_rolloff_grades.h"
+#include "engine/rolloff_grades.h"
 
 namespace pfc {
 

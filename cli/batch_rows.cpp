@@ -3,10 +3,12 @@
 #include <cmath>
 #include <type_traits>
 
+#include "cli/batch_check_columns.h"
 #include "cli/csv_writer.h"
 #include "cli/design_json.h"
 #include "engine/design_run.h"
 #include "engine/number_text.h"
+#include "engine/operating_check.h"
 #include "engine/record_fields.h"
 #include "reports/summary_texts.h"
 
@@ -90,6 +92,8 @@ std::string BatchLayout::HeaderLine() const {
     line.push_back(',');
     line.append(key);
   });
+  if (checkGrade_)
+    AppendCheckColumnNames(line);
   line.append(kLineEnd);
   return line;
 }
@@ -105,6 +109,8 @@ bool BatchLayout::AppendBadRow(const CsvRecord& input, const std::string& why,
   AppendCsvField(out, "line " + std::to_string(input.line) + ": " + why);
   static const std::size_t kResultColumns = SummaryColumnCount() + RecordColumnCount();
   AppendEmptyFields(out, kResultColumns);
+  if (checkGrade_)
+    AppendEmptyCheckCells(out);
   out.append(kLineEnd);
   return false;
 }
@@ -155,6 +161,12 @@ bool BatchLayout::AppendRow(const CsvRecord& input, const DesignTables& tables,
     out.push_back(',');
     AppendNumber(out, numbers, value);
   });
+  if (checkGrade_) {
+    if (published)
+      AppendCheckCells(CheckOperation(record, *checkGrade_), out);
+    else
+      AppendEmptyCheckCells(out);
+  }
   out.append(kLineEnd);
   return published;
 }

@@ -10,6 +10,7 @@
 #include "cli/number_text_cache.h"
 #include "engine/catalogue.h"
 #include "engine/design_record.h"
+#include "engine/rolloff_grades.h"
 
 namespace pfc {
 
@@ -25,8 +26,8 @@ struct DesignTables {
 inline constexpr const char* kBadRowEnding = "bad-row";
 
 // The columns of a batch: the input's, each named by an option of `design`, then "ending",
-// "message", the summary texts under their design --json keys and the record's numbers
-// under its keys.
+// "message", the summary texts under their design --json keys, the record's numbers under
+// its keys and, with the check, its key figures under their check --json names.
 class BatchLayout {
  public:
   // From the input's header, judged against a command made with AddDesignOptions (whose
@@ -34,6 +35,10 @@ class BatchLayout {
   // refusal says which.
   static std::optional<BatchLayout> FromHeader(const std::vector<std::string>& header,
                                                CLI::App& design, std::string& refusal);
+
+  // Adds the operating check's key figures after the record's numbers (batch --check): the
+  // check of every published design with this grade.
+  void AddCheckColumns(const RolloffGrade& grade) { checkGrade_ = grade; }
 
   // The output's header line, ending in CR LF.
   std::string HeaderLine() const;
@@ -53,6 +58,7 @@ class BatchLayout {
   bool AppendBadRow(const CsvRecord& input, const std::string& why, std::string& out) const;
 
   std::vector<Column> columns_;
+  std::optional<RolloffGrade> checkGrade_;
 };
 
 }  // namespace pfc

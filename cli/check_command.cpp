@@ -1,10 +1,9 @@
 #include "cli/check_command.h"
 
-#include <vector>
-
 #include "cli/check_json.h"
 #include "cli/check_text.h"
 #include "cli/design_text.h"
+#include "cli/grade_option.h"
 #include "cli/json_text.h"
 #include "engine/design_run.h"
 #include "engine/operating_check.h"
@@ -31,13 +30,6 @@ constexpr const char* kCheckFooter =
     "Numbers in JSON and CSV are unrounded.\n"
     "Exit status: 0 checked, 1 not published (rejected or stopped), 2 usage error.";
 
-std::vector<int> GradeNumbers() {
-  std::vector<int> numbers;
-  for (const RolloffGrade& grade : RolloffGrades())
-    numbers.push_back(grade.permeability);
-  return numbers;
-}
-
 }  // namespace
 
 CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalogue& catalogue) {
@@ -48,7 +40,7 @@ CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalo
       ->add_option(
           "--grade", options.grade,
           "Roll-off grade: the alloy powder's initial permeability (" + RolloffGradeNames() + ")")
-      ->check(CLI::IsMember(GradeNumbers()))
+      ->check(RolloffGradeValidator())
       ->capture_default_str();
   CLI::Option* json = check->add_flag("--json", options.json, "Print one JSON object");
   CLI::Option* csv = check->add_flag("--csv", options.csv, "Print the angle rows as CSV");

@@ -2,6 +2,7 @@
 
 #include <type_traits>
 
+#include "cli/check_key_figures.h"
 #include "cli/design_json.h"
 
 namespace pfc {
@@ -34,16 +35,16 @@ Json AngleJson(const CheckedAngle& angle) {
 
 Json LineJson(const LineCheck& line) {
   Json json;
-  VisitLineFigures(line, [&json](const char* name, const auto& figure) {
-    if constexpr (std::is_same_v<std::decay_t<decltype(figure)>, InductanceAtCurrent>) {
+  VisitLineKeyFigures(line, [&json](const char* name, const auto& figure) {
+    using Figure = std::decay_t<decltype(figure)>;
+    if constexpr (std::is_same_v<Figure, InductanceAtCurrent>) {
       json[name] = InductanceJson(figure);
+    } else if constexpr (std::is_same_v<Figure, bool>) {
+      json[name] = figure;
     } else {
       json[name] = NumberJson(figure);
     }
   });
-  json["steady"] = line.Steady();
-  json["peak_above_vout"] = line.peakAboveVout;
-  json["saturates"] = line.saturates;
   json["angles"] = Json::array();
   for (const CheckedAngle& angle : line.angles)
     json["angles"].push_back(AngleJson(angle));
@@ -59,8 +60,11 @@ Json CheckJson(const RunOutcome& outcome, const DesignRecord& record, const Resu
   json["grade"] = grade.permeability;
   json["zero_bias_uh"] = check ? NumberJson(check->zeroBiasUh) : Json(nullptr);
   json["design"] = DesignJson(outcome, record, summary);
-  json["low_line"] = check ? LineJson(check->lowLine) : Json(nullptr);
-  json["high_line"] = check ? LineJson(check->highLine) : Json(nullptr);
+  static const OperatingCheck kNames;  // only its line names are read without a check
+  VisitCheckedLines(check ? *check : kNames,
+                    [&json, check](const char* name, const LineCheck& line) {
+                      json[name] = check ? LineJson(line) : Json(nullptr);
+                    });
   return json;
 }
 

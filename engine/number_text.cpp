@@ -198,7 +198,7 @@ std::string FormatFixed(double value, int places, char decimalSeparator) {
   return text;
 }
 
-std::string FormatShortest(double value) {
+void AppendShortest(std::string& text, double value) {
   // Plain notation in the range people read without counting digits, exponent outside it.
   // From 2^53 on, plain notation would spell out every digit of the whole number, more than
   // it takes to read it back.
@@ -209,7 +209,13 @@ std::string FormatShortest(double value) {
                           : std::chars_format::scientific;
   char buffer[64];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format);
-  return std::string(buffer, result.ptr);
+  text.append(buffer, result.ptr);
+}
+
+std::string FormatShortest(double value) {
+  std::string text;
+  AppendShortest(text, value);
+  return text;
 }
 
 }  // namespace pfc

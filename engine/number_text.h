@@ -52,4 +52,8 @@ std::string FormatFixed(double value, int places, char decimalSeparator = '.');
 // and "-inf" for values that are not finite.
 std::string FormatShortest(double value);
 
+// Appends FormatShortest(value) to the text without a string of its own: for writers of
+// many numbers.
+void AppendShortest(std::string& text, double value);
+
 }  // namespace pfc

@@ -203,6 +203,17 @@ double RippleEstimate(const std::array<double, kCheckedAngles>& meanInductance, 
   return mean > 0 ? voltSeconds / mean : 0;  // NaN compares false
 }
 
+// sin θ at the checked angles, the same for every line of every design.
+const std::array<double, kCheckedAngles>& AngleSines() {
+  static const std::array<double, kCheckedAngles> sines = [] {
+    std::array<double, kCheckedAngles> values{};
+    for (int k = 0; k < kCheckedAngles; ++k)
+      values[static_cast<std::size_t>(k)] = std::sin(k * (pi / 2) / (kCheckedAngles - 1));
+    return values;
+  }();
+  return sines;
+}
+
 }  // namespace
 
 // Neumaier's compensated sum, so that the mean of a constant is that constant.
@@ -248,10 +259,10 @@ LineCheck CheckLine(const DesignRecord& r, const RolloffGrade& grade, LineVoltag
   const double frequencyFactor =
       kCoreLossCoefficient * std::pow(r.Frequency / 1000, kCoreLossFrequencyExponent);
   double largestSwing = 0;
+  const std::array<double, kCheckedAngles>& sines = AngleSines();
   for (int k = 0; k < kCheckedAngles; ++k) {
     const auto i = static_cast<std::size_t>(k);
-    const double theta = k * (pi / 2) / (kCheckedAngles - 1);
-    const double sine = std::sin(theta);
+    const double sine = sines[i];
     const double v = vpeak * sine;
     const double current = ipkLine * sine;
     const double duty = std::max(0.0, 1 - v / r.Vout);
@@ -286,13 +297,11 @@ LineCheck CheckLine(const DesignRecord& r, const RolloffGrade& grade, LineVoltag
   return out;
 }
 
+// Each line is made in its place: a LineCheck is kilobytes of angle rows, not worth a copy.
 OperatingCheck CheckOperation(const DesignRecord& record, const RolloffGrade& grade) {
-  OperatingCheck check;
-  check.grade = grade;
-  check.zeroBiasUh = Known(record.Turns * record.Turns * record.AlValue * 1e-9 * 1e6);
-  check.lowLine = CheckLine(record, grade, LineVoltage::Low);
-  check.highLine = CheckLine(record, grade, LineVoltage::High);
-  return check;
+  return OperatingCheck{grade, Known(record.Turns * record.Turns * record.AlValue * 1e-9 * 1e6),
+                        CheckLine(record, grade, LineVoltage::Low),
+                        CheckLine(record, grade, LineVoltage::High)};
 }
 
 }  // namespace pfc

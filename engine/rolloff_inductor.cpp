@@ -174,11 +174,14 @@ std::optional<double> RolloffInductor::Ripple(double current, double voltSeconds
   double low = 0;   // f(low) < 0
   double high = 0;  // f(high) > 0 once bracketed
   bool bracketed = false;
-  // Far into the roll-off the inductance underflows to zero; the start is then the largest.
-  const double atCurrent = Inductance(current);
-  double half = estimate > 0 && estimate < kLargestHalfRipple ? estimate / 2
-                : atCurrent > 0 ? std::min(voltSeconds / (2 * atCurrent), kLargestHalfRipple)
-                                : kLargestHalfRipple;
+  // Without an estimate, the start is the ripple of the inductance at the current; far into
+  // the roll-off that underflows to zero, and the start is then the largest.
+  double half = kLargestHalfRipple;
+  if (estimate > 0 && estimate < kLargestHalfRipple) {
+    half = estimate / 2;
+  } else if (const double atCurrent = Inductance(current); atCurrent > 0) {
+    half = std::min(voltSeconds / (2 * atCurrent), kLargestHalfRipple);
+  }
   for (int step = 0; step < kMostRippleSteps; ++step) {
     Point up;
     Point down;

@@ -1,5 +1,7 @@
 #include "reports/known_rolloff_grades.h"
 
+#include <span>
+
 namespace pfc {
 
 bool IsKnownRolloffGrade(int grade) {
@@ -7,7 +9,7 @@ bool IsKnownRolloffGrade(int grade) {
 }
 
 std::string KnownRolloffGradesText() {
-  const auto grades = RolloffGrades();
+  const std::span<const RolloffGrade> grades = RolloffGrades();
   std::string text;
   for (std::size_t i = 0; i < grades.size(); ++i) {
     if (i > 0)

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+// --grade of check and batch: the same names, the same refusal.
+namespace pfc {
+
+// Admits the permeability of a roll-off grade, written as a plain whole number ("60"); the
+// refusal names the grades there are.
+CLI::Validator RolloffGradeValidator();
+
+}  // namespace pfc
