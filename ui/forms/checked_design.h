@@ -1,12 +1,12 @@
 #pragma once
 
-#include <functional>
-#include <map>
 #include <string>
+#include <utility>
 
 #include "engine/design_record.h"
 #include "engine/operating_check.h"
 #include "engine/rolloff_grades.h"
+#include "ui/forms/listeners.h"
 
 namespace pfc::ui {
 
@@ -15,23 +15,9 @@ namespace pfc::ui {
 // and hear of every change. Owned by the application.
 class CheckedDesign {
  public:
-  using Listener = std::function<void()>;
-
+  using Listener = Listeners<>::Listener;
   // Unsubscribes when destroyed.
-  class Subscription {
-   public:
-    Subscription() = default;
-    Subscription(const CheckedDesign& design, int id) : design_(&design), id_(id) {}
-    Subscription(Subscription&& other) noexcept;
-    Subscription& operator=(Subscription&& other) noexcept;
-    Subscription(const Subscription&) = delete;
-    Subscription& operator=(const Subscription&) = delete;
-    ~Subscription();
-
-   private:
-    const CheckedDesign* design_ = nullptr;
-    int id_ = 0;
-  };
+  using Subscription = Listeners<>::Subscription;
 
   CheckedDesign();
   CheckedDesign(const CheckedDesign&) = delete;
@@ -49,19 +35,17 @@ class CheckedDesign {
   const RolloffGrade& Grade() const { return grade_; }
   const OperatingCheck& Result() const { return result_; }
 
-  [[nodiscard]] Subscription Listen(Listener listener) const;
+  [[nodiscard]] Subscription Listen(Listener listener) const {
+    return listeners_.Add(std::move(listener));
+  }
 
  private:
-  void Notify();
-  void Forget(int id) const;
-
   bool hasDesign_ = false;
   DesignRecord record_;
   std::string origin_;
   RolloffGrade grade_;
   OperatingCheck result_;
-  mutable std::map<int, Listener> listeners_;
-  mutable int nextId_ = 1;
+  Listeners<> listeners_;
 };
 
 }  // namespace pfc::ui

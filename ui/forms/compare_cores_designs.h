@@ -1,11 +1,12 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
-#include <map>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "engine/explorer.h"
+#include "ui/forms/listeners.h"
 
 namespace pfc::ui {
 
@@ -19,23 +20,9 @@ class CompareCoresDesigns {
     Filter,   // "passing only" changed
     Pick,     // another design (or none) is picked
   };
-  using Listener = std::function<void(Change)>;
-
+  using Listener = Listeners<Change>::Listener;
   // Unsubscribes when destroyed; a view keeps it as long as it shows the designs.
-  class Subscription {
-   public:
-    Subscription() = default;
-    Subscription(const CompareCoresDesigns& designs, int id) : designs_(&designs), id_(id) {}
-    Subscription(Subscription&& other) noexcept;
-    Subscription& operator=(Subscription&& other) noexcept;
-    Subscription(const Subscription&) = delete;
-    Subscription& operator=(const Subscription&) = delete;
-    ~Subscription();
-
-   private:
-    const CompareCoresDesigns* designs_ = nullptr;
-    int id_ = 0;
-  };
+  using Subscription = Listeners<Change>::Subscription;
 
   CompareCoresDesigns() = default;
   CompareCoresDesigns(const CompareCoresDesigns&) = delete;
@@ -59,19 +46,16 @@ class CompareCoresDesigns {
   void Pick(std::optional<std::size_t> design);
   std::optional<std::size_t> Picked() const { return picked_; }
 
-  // Watching changes nothing in the designs, so views that only read them may listen.
-  [[nodiscard]] Subscription Listen(Listener listener) const;
+  [[nodiscard]] Subscription Listen(Listener listener) const {
+    return listeners_.Add(std::move(listener));
+  }
 
  private:
-  void Notify(Change change);
-  void Forget(int id) const;
-
   Exploration exploration_;
   EntryTexts entries_;
   bool passingOnly_ = false;
   std::optional<std::size_t> picked_;
-  mutable std::map<int, Listener> listeners_;
-  mutable int nextId_ = 1;
+  Listeners<Change> listeners_;
 };
 
 }  // namespace pfc::ui
