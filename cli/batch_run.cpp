@@ -20,7 +20,9 @@ constexpr std::size_t kRowsPerBlock = 512;
 constexpr std::uint64_t kInputBytesPerBlock = 256 * 1024;
 constexpr std::size_t kBlocksPerWorker = 4;
 
-struct Block {
+// Each block on cache lines of its own: two workers filling neighbouring blocks do not
+// contend for a line.
+struct alignas(64) Block {
   std::vector<CsvRecord> records;
   std::size_t count = 0;  // records in use; the rest keep their storage for the next fill
   std::string output;
@@ -38,6 +40,22 @@ class BlockQueue {
       waiting_.push_back(&block);
     }
     workReady_.notify_one();
+  }
+
+  // A block waiting for work, or nullptr when none is: the writer's way to help rather than
+  // wait.
+  Block* TryTake() {
+    std::lock_guard lock(mutex_);
+    if (waiting_.empty())
+      return nullptr;
+    Block* block = waiting_.front();
+    waiting_.pop_front();
+    return block;
+  }
+
+  bool IsDone(const Block& block) {
+    std::lock_guard lock(mutex_);
+    return block.done;
   }
 
   // The next block to work on, or nullptr once closed and empty.
@@ -80,13 +98,19 @@ class BlockQueue {
   bool closed_ = false;
 };
 
+void DesignBlock(Block& block, const BatchLayout& layout, const DesignTables& tables,
+                 NumberTextCache& numbers) {
+  block.output.clear();
+  std::uint64_t published = 0;
+  for (std::size_t i = 0; i < block.count; ++i)
+    published += layout.AppendRow(block.records[i], tables, numbers, block.output);
+  block.published = published;
+}
+
 void Work(BlockQueue& queue, const BatchLayout& layout, const DesignTables& tables) {
   const auto numbers = std::make_unique<NumberTextCache>();
   while (Block* block = queue.Take()) {
-    block->output.clear();
-    block->published = 0;
-    for (std::size_t i = 0; i < block->count; ++i)
-      block->published += layout.AppendRow(block->records[i], tables, *numbers, block->output);
+    DesignBlock(*block, layout, tables, *numbers);
     queue.Finish(*block);
   }
 }
@@ -109,9 +133,12 @@ BatchTotals RunBatchRows(CsvReader& reader, const BatchLayout& layout, const Des
                          const BatchSink& sink, const BatchProgress& progress, int workers) {
   BlockQueue queue;
   std::vector<Block> blocks(kBlocksPerWorker * static_cast<std::size_t>(std::max(workers, 1)));
+  // This thread is one of the workers: between reading and writing it designs blocks too, so
+  // that as many threads compute as were asked for and none of them only waits.
   std::vector<std::thread> threads;
-  for (int i = 0; i < std::max(workers, 1); ++i)
+  for (int i = 1; i < workers; ++i)
     threads.emplace_back(Work, std::ref(queue), std::cref(layout), std::cref(tables));
+  const auto numbers = std::make_unique<NumberTextCache>();
 
   BatchTotals totals;
   std::uint64_t submitted = 0;
@@ -119,7 +146,15 @@ BatchTotals RunBatchRows(CsvReader& reader, const BatchLayout& layout, const Des
   // The oldest block in flight, once done, goes to the sink; blocks are reused in turn.
   const auto writeOldest = [&] {
     Block& block = blocks[written % blocks.size()];
-    queue.WaitUntilDone(block);
+    while (!queue.IsDone(block)) {
+      Block* waiting = queue.TryTake();
+      if (!waiting) {
+        queue.WaitUntilDone(block);
+        break;
+      }
+      DesignBlock(*waiting, layout, tables, *numbers);
+      queue.Finish(*waiting);
+    }
     ++written;
     if (totals.stopped)
       return;

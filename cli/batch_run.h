@@ -22,8 +22,9 @@ using BatchSink = std::function<bool(std::string_view lines)>;
 using BatchProgress = std::function<void(const BatchTotals&)>;
 
 // Designs every record the reader has left and hands the lines to the sink in input order.
-// Rows go in blocks to the worker threads; a few blocks are in flight at a time, so memory
-// stays the same whatever the input's length.
+// Rows go in blocks to the workers, the calling thread one of them (one worker: no other
+// thread); a few blocks are in flight at a time, so memory stays the same whatever the
+// input's length.
 BatchTotals RunBatchRows(CsvReader& reader, const BatchLayout& layout, const DesignTables& tables,
                          const BatchSink& sink, const BatchProgress& progress, int workers = 2);
 

@@ -111,7 +111,8 @@ TEST_P(BatchRunOrder, GivesWhatOneRowAfterAnotherGivesInInputOrder) {
 
 INSTANTIATE_TEST_SUITE_P(Pools, BatchRunOrder,
                          ::testing::Values(Pool{"two workers with the check", 2, true},
-                                           Pool{"more workers than cores", 5, false}));
+                                           Pool{"more workers than cores", 5, false},
+                                           Pool{"the calling thread alone", 1, false}));
 
 TEST(BatchRunStop, ASinkThatRefusesStopsTheBatchAfterThatBlock) {
   LoadedTables tables;
