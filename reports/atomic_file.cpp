@@ -1,6 +1,7 @@
 #include "reports/atomic_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -61,6 +62,14 @@ AtomicFileWriter::AtomicFileWriter(std::string path) {
   status_.path = std::move(path);
   if (status_.path.empty()) {
     Fail(ENOENT);
+    return;
+  }
+  // Renaming over a device, pipe or socket would put a plain file in its place: as root,
+  // "-o /dev/null" would end /dev/null for every program on the machine.
+  struct stat existing {};
+  if (::stat(status_.path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) &&
+      !S_ISDIR(existing.st_mode)) {
+    status_.reason = kNotARegularFile;
     return;
   }
   std::random_device seed;

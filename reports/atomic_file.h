@@ -16,6 +16,9 @@ struct FileWriteResult {
   std::string Message() const;
 };
 
+// The reason given when the path names a device, a pipe or a socket, which is never replaced.
+inline constexpr const char* kNotARegularFile = "not a regular file (a device, pipe or socket)";
+
 // Replaces the file at path with exactly these bytes, or leaves it as it was. The bytes go
 // to a new file of a unique name in the same folder, which is flushed to disk and then
 // renamed over the old one, so a reader sees the whole old file or the whole new one and a

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -55,6 +56,19 @@ TEST(WriteFileAtomically, LeavesAFolderInTheWayUntouched) {
   EXPECT_FALSE(result.reason.empty());
   EXPECT_EQ(ReadFile(folder.Path() / "temp.htm" / "inside"), "kept");
   EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"temp.htm"});
+}
+
+TEST(WriteFileAtomically, NeverPutsAFileInThePlaceOfAPipe) {
+  ScratchFolder folder;
+  const std::string path = (folder.Path() / "pipe").string();
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  const FileWriteResult result = WriteFileAtomically(path, "rows");
+  EXPECT_FALSE(result.written);
+  EXPECT_EQ(result.reason, kNotARegularFile);
+  struct stat after {};
+  ASSERT_EQ(::stat(path.c_str(), &after), 0);
+  EXPECT_TRUE(S_ISFIFO(after.st_mode));
+  EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"pipe"});
 }
 
 TEST(WriteFileAtomically, AVeryLongNameStillGetsAScratchFileBesideIt) {
