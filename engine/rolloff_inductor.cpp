@@ -171,6 +171,12 @@ std::optional<double> RolloffInductor::Ripple(double current, double voltSeconds
     return 0.0;
   if (voltSeconds >= 2 * limit_)
     return std::nullopt;
+  // A current so far into the roll-off that the inductance underflows leaves the core no
+  // flux to swing: saturated, as good as at any finite on-time. Searching for the ripple
+  // there took hundreds of bisections per angle (an absurd but accepted entry such as a
+  // Vin Min of 1e-200 V made Compare Cores take seconds).
+  if (current != 0 && Inductance(current) == 0)
+    return std::nullopt;
   double low = 0;   // f(low) < 0
   double high = 0;  // f(high) > 0 once bracketed
   bool bracketed = false;

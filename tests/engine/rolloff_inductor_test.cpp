@@ -148,6 +148,10 @@ TEST(Ripple, NoneBeyondTheBoundAndNoneWithoutVoltSeconds) {
   EXPECT_EQ(winding.Ripple(10, 2 * limit), std::nullopt);
   EXPECT_EQ(winding.Ripple(0, 3 * limit), std::nullopt);
   EXPECT_EQ(winding.Ripple(10, 0), 0.0);
+  // So far into the roll-off that the inductance underflows: saturated, whatever the swing.
+  ASSERT_EQ(winding.Inductance(1e300), 0.0);
+  EXPECT_EQ(winding.Ripple(1e300, 1e-12), std::nullopt);
+  EXPECT_EQ(winding.Ripple(-1e300, 1e-12), std::nullopt);
 }
 
 // Without roll-off (b = 0) the inductance is L0 at every current: Δ = VS/L0 exactly.
