@@ -171,22 +171,21 @@ std::optional<double> RolloffInductor::Ripple(double current, double voltSeconds
     return 0.0;
   if (voltSeconds >= 2 * limit_)
     return std::nullopt;
-  // A current so far into the roll-off that the inductance underflows leaves the core no
-  // flux to swing: saturated, as good as at any finite on-time. Searching for the ripple
-  // there took hundreds of bisections per angle (an absurd but accepted entry such as a
-  // Vin Min of 1e-200 V made Compare Cores take seconds).
-  if (current != 0 && Inductance(current) == 0)
-    return std::nullopt;
   double low = 0;   // f(low) < 0
   double high = 0;  // f(high) > 0 once bracketed
   bool bracketed = false;
-  // Without an estimate, the start is the ripple of the inductance at the current; far into
-  // the roll-off that underflows to zero, and the start is then the largest.
+  // Without an estimate, the start is the ripple of the inductance at the current.
   double half = kLargestHalfRipple;
   if (estimate > 0 && estimate < kLargestHalfRipple) {
     half = estimate / 2;
   } else if (const double atCurrent = Inductance(current); atCurrent > 0) {
     half = std::min(voltSeconds / (2 * atCurrent), kLargestHalfRipple);
+  } else if (current != 0) {
+    // So far into the roll-off that the inductance underflows, the core has no flux left to
+    // swing: saturated, as at any finite on-time. Searching there took hundreds of
+    // bisections per angle (a Vin Min of 1e-200 V made Compare Cores take seconds). A sweep
+    // passes no estimate at such currents, its mean inductances being zero too.
+    return std::nullopt;
   }
   for (int step = 0; step < kMostRippleSteps; ++step) {
     Point up;

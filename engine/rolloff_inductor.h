@@ -29,9 +29,10 @@ class RolloffInductor {
 
   // The peak-to-peak ripple Δ ≥ 0 with λ(i + Δ/2) − λ(i − Δ/2) = voltSeconds (≥ 0); 0 for no
   // volt-seconds. Empty when no current swing carries them: voltSeconds ≥ 2·λ(∞), or so close
-  // below it that Δ would exceed the range of a double, or at a current where the inductance
-  // underflows to zero (saturated beyond what a double resolves). A positive `estimate` of Δ (from
-  // neighbouring points of a sweep) saves steps; the result does not depend on it.
+  // below it that Δ would exceed the range of a double, or, given no estimate, at a current
+  // where the inductance underflows to zero (saturated beyond what a double resolves). A positive
+  // `estimate` of Δ (from neighbouring points of a sweep) saves steps; the result does not depend
+  // on it.
   std::optional<double> Ripple(double current, double voltSeconds, double estimate = 0) const;
 
   // λ(i) of the normalised winding (L0 = 1, F(s) = 1 / (1 + s^c)): ∫₀ˢ du / (1 + u^c), s ≥ 0.
