@@ -22,7 +22,8 @@ inline constexpr const char* kNotARegularFile = "not a regular file (a device, p
 // Replaces the file at path with exactly these bytes, or leaves it as it was. The bytes go
 // to a new file of a unique name in the same folder, which is flushed to disk and then
 // renamed over the old one, so a reader sees the whole old file or the whole new one and a
-// failed write leaves neither a half-written file nor the scratch file behind.
+// failed write leaves neither a half-written file nor the scratch file behind. A symbolic
+// link is written through (the link stays), and a replaced file keeps its permissions.
 FileWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // The same contract for a file written piece by piece, when the bytes are too many to hold:
@@ -49,6 +50,7 @@ class AtomicFileWriter {
   void Fail(int error);
 
   FileWriteResult status_;
+  std::string target_;  // the path with its symbolic links followed
   std::string scratch_;
   int descriptor_ = -1;
 };

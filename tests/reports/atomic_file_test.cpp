@@ -7,6 +7,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+#include <vector>
+
 #include "tests/support/file_bytes.h"
 #include "tests/support/scratch_folder.h"
 
@@ -69,6 +75,74 @@ TEST(WriteFileAtomically, NeverPutsAFileInThePlaceOfAPipe) {
   ASSERT_EQ(::stat(path.c_str(), &after), 0);
   EXPECT_TRUE(S_ISFIFO(after.st_mode));
   EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"pipe"});
+}
+
+// A link is written through: the link stays, and the file it ends at gets the bytes, even
+// through a chain, a relative target, or a target not yet there.
+struct LinkCase {
+  const char* name;
+  std::vector<std::pair<const char*, const char*>> links;  // link name, what it points to
+  const char* written;                                     // the path the caller writes
+  const char* endsAt;                                      // the file that gets the bytes
+};
+
+class ThroughLinks : public ::testing::TestWithParam<LinkCase> {};
+
+TEST_P(ThroughLinks, TheLinkStaysAndItsFileGetsTheBytes) {
+  ScratchFolder folder;
+  std::filesystem::create_directory(folder.Path() / "designs");
+  WriteFile(folder.Path() / "designs" / "boost.pfcdesign", "old");
+  for (const auto& [link, target] : GetParam().links)
+    std::filesystem::create_symlink(target, folder.Path() / link);
+  const std::string path = (folder.Path() / GetParam().written).string();
+
+  const FileWriteResult result = WriteFileAtomically(path, "new");
+  EXPECT_TRUE(result.written) << result.Message();
+  EXPECT_EQ(result.path, path) << "messages name the path the user gave";
+  EXPECT_TRUE(std::filesystem::is_symlink(path));
+  EXPECT_EQ(ReadFile(folder.Path() / GetParam().endsAt), "new");
+  EXPECT_EQ(FolderEntries(folder.Path() / "designs").size(),
+            std::filesystem::exists(folder.Path() / "designs" / "fresh.pfcdesign") ? 2u : 1u)
+      << "no scratch file left beside the target";
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, ThroughLinks,
+                         ::testing::Values(LinkCase{"Relative",
+                                                    {{"current", "designs/boost.pfcdesign"}},
+                                                    "current",
+                                                    "designs/boost.pfcdesign"},
+                                           LinkCase{"Chain",
+                                                    {{"current", "latest"},
+                                                     {"latest", "designs/boost.pfcdesign"}},
+                                                    "current",
+                                                    "designs/boost.pfcdesign"},
+                                           LinkCase{"ToAFileNotYetThere",
+                                                    {{"current", "designs/fresh.pfcdesign"}},
+                                                    "current",
+                                                    "designs/fresh.pfcdesign"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WriteFileAtomically, LinksInALoopFailAndCreateNothing) {
+  ScratchFolder folder;
+  std::filesystem::create_symlink("b", folder.Path() / "a");
+  std::filesystem::create_symlink("a", folder.Path() / "b");
+  const FileWriteResult result = WriteFileAtomically((folder.Path() / "a").string(), "x");
+  EXPECT_FALSE(result.written);
+  EXPECT_EQ(result.reason, std::generic_category().message(ELOOP));
+  EXPECT_EQ(FolderEntries(folder.Path()), (std::vector<std::string>{"a", "b"}));
+}
+
+TEST(WriteFileAtomically, AReplacedFileKeepsItsPermissions) {
+  ScratchFolder folder;
+  for (const mode_t mode : {mode_t{0600}, mode_t{0640}, mode_t{0755}}) {
+    const std::string path = (folder.Path() / "kept").string();
+    WriteFile(path, "old");
+    ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+    ASSERT_TRUE(WriteFileAtomically(path, "new").written);
+    struct stat after {};
+    ASSERT_EQ(::stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_mode & 07777, mode);
+  }
 }
 
 TEST(WriteFileAtomically, AVeryLongNameStillGetsAScratchFileBesideIt) {
