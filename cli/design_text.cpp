@@ -30,7 +30,7 @@ void AppendRow(std::string& out, std::string_view caption, std::string_view text
 
 // The summary's captioned texts under their group headings; the stack marker follows the core
 // size, the total temperature's unit is the summary's own label, and the input-side core size,
-// which nothing writes, is left out.
+// which the output side repeats, is left out.
 void AppendSummary(std::string& out, const ResultSummary& s) {
   out.append("PFC Summary Core Design\n\nInput Values\n");
   SummaryGroup group = SummaryGroup::Inputs;

@@ -20,7 +20,7 @@ struct ResultSummary {
   std::string txtVout;
   std::string txtAmbientTemp;
   std::string txtFillFactor;  // written at publication
-  std::string txtcore;        // never written by any operation
+  std::string txtcore;        // the picked core, or "Calculated"; written at publication
 
   // Output group ("Summary Output"), written at publication.
   std::string txtOutCoreSize;

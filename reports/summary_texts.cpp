@@ -20,6 +20,9 @@ void EchoInputs(const DesignRecord& record, ResultSummary& summary, char decimal
 ResultSummary PublishedSummary(const DesignRecord& r, char sep) {
   ResultSummary summary;
   EchoInputs(r, summary, sep);
+  // The input side names the core the designer picked, so that the summary and the report
+  // say what was asked as well as what came out.
+  summary.txtcore = r.CalcType == CalcSelects ? "Calculated" : r.SelectedCoreSize;
   summary.txtOutCoreSize = r.SelectedCoreSize;
   summary.txtStackout = r.CoresToStack == 1 ? "" : "* " + FormatGeneral(r.CoresToStack, sep);
   summary.txtNoOfTurns = FormatGeneral(r.Turns, sep);

@@ -60,7 +60,7 @@ TEST(DesignCommand, JsonHoldsThePublishedDefaultOutcome) {
   EXPECT_EQ(summary["txtInductance"], "0.00015");
   EXPECT_EQ(summary["txtEfficiency"], "95");
   EXPECT_EQ(summary["txtFillFactor"], "0.4");
-  EXPECT_EQ(summary["txtcore"], "");
+  EXPECT_EQ(summary["txtcore"], "Calculated");
   EXPECT_EQ(summary["txtOutCoreSize"], "TD-26");
   EXPECT_EQ(summary["txtStackout"], "");
   EXPECT_EQ(summary["txtNoOfTurns"], "31");

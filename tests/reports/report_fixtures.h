@@ -27,6 +27,7 @@ inline void DefaultDesign(ResultSummary& s, DesignRecord& r) {
   s.txtVout = "380";
   s.txtAmbientTemp = "50";
   s.txtFillFactor = "0.4";
+  s.txtcore = "Calculated";
   s.txtOutCoreSize = "TD-26";
   s.txtNoOfTurns = "31";
   s.txtWireGuage = "12";
@@ -79,6 +80,7 @@ inline void TwoStackedDesignerPicks(ResultSummary& s, DesignRecord& r) {
   s.txtVout = "385";
   s.txtAmbientTemp = "40";
   s.txtFillFactor = "0.4";
+  s.txtcore = "TD-09";
   s.txtOutCoreSize = "TD-09";
   s.txtStackout = "* 2";
   s.txtNoOfTurns = "66";

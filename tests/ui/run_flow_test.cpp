@@ -54,7 +54,7 @@ TEST_F(FlowTest, PublishedRunShowsTheSummaryAndHidesTheInputForm) {
       {"txtFullInductance", "150"}, {"txtCoreLoss", "3.56"},      {"txtCopperLoss", "4.06"},
       {"txtTotalLosses", "7.62"},   {"txtTotalTemp", "120"},      {"totaltemp", "°C"},
       {"txtFrequency", "100000"},   {"txtInductance", "0.00015"}, {"txtEfficiency", "95"},
-      {"txtVinMax", "264"},         {"txtAmbientTemp", "50"},     {"txtcore", ""}};
+      {"txtVinMax", "264"},         {"txtAmbientTemp", "50"},     {"txtcore", "Calculated"}};
   for (const auto& [control, text] : shown) {
     EXPECT_EQ(Text(kSummaryForm, control), text) << control;
   }
