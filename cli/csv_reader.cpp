@@ -49,6 +49,13 @@ bool CsvReader::Next(CsvRecord& record) {
       Skip();
     }
   }
+  if (restOfLineToSkip_) {
+    restOfLineToSkip_ = false;
+    while (Peek() >= 0 && Peek() != '\n')
+      Skip();
+    if (Peek() == '\n')
+      Skip();
+  }
   for (int c = Peek(); c == '\n' || c == '\r'; c = Peek()) {
     Skip();
     if (c == '\n')
@@ -76,12 +83,10 @@ bool CsvReader::Next(CsvRecord& record) {
         record.problem = "the record is longer than " + std::to_string(maxRecordBytes_) +
                          " bytes (a quoted field not closed?)";
       }
-      if (c != '\n') {
-        while (Peek() >= 0 && Peek() != '\n')
-          Skip();
-        if (Peek() == '\n')
-          Skip();
-      }
+      // The rest of the line is skipped by the next call, not now: an input with no line end
+      // at all (a device such as /dev/zero) would otherwise be read for ever before the
+      // caller hears of the problem.
+      restOfLineToSkip_ = c != '\n';
       ++line_;
       return true;
     }

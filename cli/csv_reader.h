@@ -19,7 +19,7 @@ struct CsvRecord {
 // whatever the input's length: fields separated by commas, records by CR LF or LF, a field
 // in double quotes may hold commas, line breaks and doubled quotes. Empty lines are no
 // records; a UTF-8 byte-order mark before the first record is skipped. A record longer than
-// maxRecordBytes is cut there, reported, and reading resumes at the next line.
+// maxRecordBytes is cut there and reported at once; reading resumes at the next line.
 class CsvReader {
  public:
   static constexpr std::size_t kDefaultMaxRecordBytes = 1024 * 1024;
@@ -51,6 +51,7 @@ class CsvReader {
   std::uint64_t consumed_ = 0;
   std::uint64_t line_ = 1;
   bool started_ = false;
+  bool restOfLineToSkip_ = false;  // after a record cut at the length limit
 };
 
 }  // namespace pfc

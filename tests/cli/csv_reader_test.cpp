@@ -96,6 +96,21 @@ TEST(CsvReader, ARecordLongerThanTheLimitIsCutAndReadingGoesOnAtTheNextLine) {
   EXPECT_EQ(records[2], (Read{{"next"}, 3, true}));
 }
 
+// An input without line ends, such as a device that never ends, is reported as soon as the
+// record passes the limit, not once the line is over.
+TEST(CsvReader, AnOverlongRecordIsReportedBeforeTheRestOfItsLineIsRead) {
+  const std::string endless(8 * 1024 * 1024, '\0');
+  std::istringstream in(endless + "\nnext\n");
+  CsvReader reader(in, 1000);
+  CsvRecord record;
+  ASSERT_TRUE(reader.Next(record));
+  EXPECT_FALSE(record.problem.empty());
+  EXPECT_LT(reader.bytesRead(), 1024u * 1024u);
+  ASSERT_TRUE(reader.Next(record));
+  EXPECT_EQ(record.fields, std::vector<std::string>{"next"});
+  EXPECT_EQ(record.line, 2u);
+}
+
 TEST(CsvReader, FieldsAcrossTheReadBufferStayWhole) {
   const std::string longField(200000, 'v');
   const std::vector<Read> records =
