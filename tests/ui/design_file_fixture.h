@@ -17,6 +17,11 @@
 
 namespace pfc::ui::testing {
 
+// A design file of the current version with these fields, as JSON text.
+inline std::string DesignWith(const std::string& fields) {
+  return R"j({"format": "pfc-design", "version": "1.0", )j" + fields + "}";
+}
+
 // The input form with the real catalogue, the dialogs answered by the test, and a design
 // run that only counts: nothing may run until "Show Results".
 class DesignFileTest : public ::testing::Test {

@@ -99,10 +99,6 @@ TEST_F(DesignFileTest, TheTitleNamesTheFileAndStarsAChangeUntilSavedOrOpened) {
   EXPECT_EQ(Caption(), plainCaption);
 }
 
-std::string DesignWith(const std::string& fields) {
-  return R"j({"format": "pfc-design", "version": "1.0", )j" + fields + "}";
-}
-
 struct BadFile {
   const char* what;
   std::string bytes;       // the file's contents
