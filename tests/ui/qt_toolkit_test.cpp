@@ -214,35 +214,19 @@ TEST_F(QtToolkitTest, AFormThatTakesNoFilesRefusesTheirDrag) {
   EXPECT_FALSE(enter.isAccepted());
 }
 
-// Escape and the box's own close button answer Cancel, which keeps the form.
-struct BoxDismissal {
-  const char* name;
-  void (*dismiss)(QMessageBox&);
-};
-
-class QtQuestionDismissedTest : public QtToolkitTest,
-                                public ::testing::WithParamInterface<BoxDismissal> {};
-
-TEST_P(QtQuestionDismissedTest, AnswersCancelOverTheForm) {
+TEST_F(QtToolkitTest, EscapeAnswersTheQuestionOverTheFormWithCancel) {
   QWidget* window = ShowActive();
   kit.SetText("frmA", "txtDigits", "ask");
   QWidget* parent = nullptr;
   QtHarness::WhenAsked([&parent](QMessageBox& box) {
     parent = box.parentWidget();
-    GetParam().dismiss(box);
+    QTest::keyClick(&box, Qt::Key_Escape);
   });
   window->close();
   EXPECT_EQ(parent, window);
   EXPECT_EQ(Count("frmA: Answer Cancel"), 1);
   EXPECT_TRUE(kit.IsVisible("frmA"));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Boxes, QtQuestionDismissedTest,
-    ::testing::Values(BoxDismissal{"Escape",
-                                   [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }},
-                      BoxDismissal{"CloseButton", [](QMessageBox& box) { box.close(); }}),
-    [](const ::testing::TestParamInfo<BoxDismissal>& info) { return info.param.name; });
 
 TEST_F(QtToolkitTest, MessagesGoToThePresenter) {
   kit.ShowMessage(Message{"Caution", MessageIcon::Information, "a\r\nb"});

@@ -525,6 +525,8 @@ SaveChangesAnswer QtToolkit::AskToSaveChanges(std::string_view form, std::string
   box.setText(WithLineFeeds(text));
   box.setIcon(QMessageBox::Warning);
   box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+  // The same words on every desktop, as the manual names them.
+  box.button(QMessageBox::Discard)->setText(QStringLiteral("Do&n't Save"));
   box.setDefaultButton(QMessageBox::Save);
   box.setEscapeButton(QMessageBox::Cancel);  // the title bar's close button too
   switch (box.exec()) {
