@@ -26,9 +26,9 @@ struct RecordedCall {
 
 // A toolkit without windows: keeps the state of every loaded form in memory, records each
 // call, and lets tests act as the user. Message boxes return at once, a question with the
-// answer the test chose. Activation follows a
-// simple window manager: a shown form comes to the front and becomes active; hiding or
-// unloading the active form activates the front-most visible form left.
+// answer the test chose. Activation follows a simple window manager: a shown form comes to
+// the front and becomes active; hiding or unloading the active form activates the
+// front-most visible form left.
 class RecordingToolkit final : public FormHost {
  public:
   explicit RecordingToolkit(const FormRegistry& registry) : FormHost(registry) {}
@@ -80,10 +80,11 @@ class RecordingToolkit final : public FormHost {
   // Selected part of a text box's text.
   std::string SelectedText(std::string_view form, std::string_view control) const;
 
-  // Acting as the user. Events on a disabled control do nothing.
   // How every question whether to save changes is answered from now on; Cancel, as Escape
   // answers, until a test says otherwise.
   void AnswerSaveChanges(SaveChangesAnswer answer) { saveChangesAnswer_ = answer; }
+
+  // Acting as the user. Events on a disabled control do nothing.
   void UserClick(std::string_view form, std::string_view control);
   // Alt with the button's access letter: clicks it, and the focus stays where it is.
   void UserAccessKey(std::string_view form, std::string_view control);
