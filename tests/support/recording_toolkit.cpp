@@ -37,6 +37,7 @@ std::vector<RecordedCall> RecordingToolkit::CallsOf(std::string_view operation) 
 void RecordingToolkit::ClearRecord() {
   calls_.clear();
   messages_.clear();
+  questions_.clear();
 }
 
 void RecordingToolkit::CreateWindow(const FormDescription& description) {
@@ -159,6 +160,13 @@ void RecordingToolkit::SetCaption(std::string_view form, std::string_view captio
 void RecordingToolkit::ShowMessage(const Message& message) {
   Record("Message", message.title, {}, message.text);
   messages_.push_back(message);
+}
+
+SaveChangesAnswer RecordingToolkit::AskToSaveChanges(std::string_view form, std::string_view title,
+                                                     std::string_view text) {
+  Record("AskToSave", form, {}, std::string(text));
+  questions_.push_back(Message{std::string(title), MessageIcon::None, std::string(text)});
+  return saveChangesAnswer_;
 }
 
 std::string RecordingToolkit::Text(std::string_view form, std::string_view control) {
@@ -473,7 +481,7 @@ void RecordingToolkit::UserActivate(std::string_view form) {
 }
 
 void RecordingToolkit::UserClose(std::string_view form) {
-  Unload(form);
+  FireCloseRequested(form);
 }
 
 void RecordingToolkit::UserMouseDown(std::string_view form, std::string_view control) {

@@ -13,7 +13,7 @@ namespace pfc::ui {
 // One toolkit call as the recording toolkit saw it.
 struct RecordedCall {
   std::string operation;  // "Load", "Show", "Hide", "Unload", "Move", "Centre", "Pointer",
-                          // "Message",
+                          // "Message", "AskToSave",
                           // "SetText", "SetFocus", "SelectAll", "SetBold", "SetForeColor",
                           // "SetToolTip", "SetEnabled", "ClearItems", "AddItem", "Choose",
                           // "SetTicked", "SetCaption"
@@ -25,9 +25,10 @@ struct RecordedCall {
 };
 
 // A toolkit without windows: keeps the state of every loaded form in memory, records each
-// call, and lets tests act as the user. Message boxes return at once. Activation follows a
-// simple window manager: a shown form comes to the front and becomes active; hiding or
-// unloading the active form activates the front-most visible form left.
+// call, and lets tests act as the user. Message boxes return at once, a question with the
+// answer the test chose. Activation follows a simple window manager: a shown form comes to
+// the front and becomes active; hiding or unloading the active form activates the
+// front-most visible form left.
 class RecordingToolkit final : public FormHost {
  public:
   explicit RecordingToolkit(const FormRegistry& registry) : FormHost(registry) {}
@@ -39,6 +40,8 @@ class RecordingToolkit final : public FormHost {
   std::string Caption(std::string_view form) override;
   void SetCaption(std::string_view form, std::string_view caption) override;
   void ShowMessage(const Message& message) override;
+  SaveChangesAnswer AskToSaveChanges(std::string_view form, std::string_view title,
+                                     std::string_view text) override;
   bool IsVisible(std::string_view form) const override;
   std::string Text(std::string_view form, std::string_view control) override;
   void SetText(std::string_view form, std::string_view control, std::string_view text) override;
@@ -64,6 +67,8 @@ class RecordingToolkit final : public FormHost {
   const std::vector<RecordedCall>& Calls() const { return calls_; }
   std::vector<RecordedCall> CallsOf(std::string_view operation) const;
   const std::vector<Message>& Messages() const { return messages_; }
+  // The questions whether to save changes, apart from the messages.
+  const std::vector<Message>& Questions() const { return questions_; }
   void ClearRecord();
 
   // State that has no getter in the toolkit interface. Reading does not load the form.
@@ -74,6 +79,10 @@ class RecordingToolkit final : public FormHost {
   std::string ToolTip(std::string_view form, std::string_view control) const;
   // Selected part of a text box's text.
   std::string SelectedText(std::string_view form, std::string_view control) const;
+
+  // How every question whether to save changes is answered from now on; Cancel, as Escape
+  // answers, until a test says otherwise.
+  void AnswerSaveChanges(SaveChangesAnswer answer) { saveChangesAnswer_ = answer; }
 
   // Acting as the user. Events on a disabled control do nothing.
   void UserClick(std::string_view form, std::string_view control);
@@ -86,7 +95,7 @@ class RecordingToolkit final : public FormHost {
   void UserTab();  // to the next control in tab order of the focused form
   void UserChoose(std::string_view form, std::string_view control, int position);
   void UserActivate(std::string_view form);
-  void UserClose(std::string_view form);  // the title bar's close button
+  void UserClose(std::string_view form);  // the title bar's close button, which the form may refuse
   void UserMouseDown(std::string_view form, std::string_view control);
   void UserMouseUp(std::string_view form, std::string_view control);
   // A key combination ("Ctrl+S"): clicks the enabled button of the form that has it.
@@ -140,6 +149,8 @@ class RecordingToolkit final : public FormHost {
   std::string focusControl_;
   std::vector<RecordedCall> calls_;
   std::vector<Message> messages_;
+  std::vector<Message> questions_;
+  SaveChangesAnswer saveChangesAnswer_ = SaveChangesAnswer::Cancel;
 };
 
 }  // namespace pfc::ui

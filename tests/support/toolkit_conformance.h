@@ -3,11 +3,15 @@
 // Behaviour every toolkit implementation must share, written once against the interface and
 // instantiated for each implementation with a harness that provides:
 //   Toolkit& Kit();  ProbeLog log;  bool Ended();
+//   void CloseByUser(form, answer);  // the title bar's close, answering a question it brings
 // The harness registers probe forms "frmA" and "frmB".
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "tests/ui/probe_form.h"
 
@@ -123,12 +127,42 @@ TYPED_TEST_P(ToolkitConformance, UnknownNamesAreProgrammingErrors) {
   EXPECT_THROW(this->Kit().Text("frmA", "txtNowhere"), std::logic_error);
 }
 
+TYPED_TEST_P(ToolkitConformance, TheUsersCloseAsksTheFormAndCancelKeepsItTheProgramsDoesNot) {
+  Toolkit& kit = this->Kit();
+  struct Case {
+    SaveChangesAnswer answer;
+    const char* logged;  // by the probe, from what the toolkit returned
+    bool kept;
+  };
+  for (const Case& c : {Case{SaveChangesAnswer::Cancel, "frmA: Answer Cancel", true},
+                        Case{SaveChangesAnswer::Discard, "frmA: Answer Discard", false},
+                        Case{SaveChangesAnswer::Save, "frmA: Answer Save", false}}) {
+    SCOPED_TRACE(c.logged);
+    kit.Show("frmA");
+    kit.SetText("frmA", "txtDigits", "ask");
+    this->Events().clear();
+    this->harness.CloseByUser("frmA", c.answer);
+    EXPECT_EQ(std::count(this->Events().begin(), this->Events().end(), c.logged), 1);
+    EXPECT_EQ(kit.IsLoaded("frmA"), c.kept);
+    EXPECT_EQ(kit.IsVisible("frmA"), c.kept);
+    if (c.kept) {
+      EXPECT_EQ(kit.Text("frmA", "txtDigits"), "ask");
+    }
+  }
+  kit.Show("frmA");
+  kit.SetText("frmA", "txtDigits", "ask");
+  this->Events().clear();
+  kit.Unload("frmA");
+  EXPECT_EQ(this->Events(), std::vector<std::string>{"frmA: Unload"});
+}
+
 REGISTER_TYPED_TEST_SUITE_P(ToolkitConformance, ReadingAControlLoadsTheFormOnce,
                             UnloadDiscardsContentsAndHideKeepsThem,
                             ProgramEndsOnlyWhenNoFormIsLoaded,
                             ChangingACheckBoxFiresItsClickOnlyOnChange,
                             ListsChooseOnlyWhatTheyAreTold, AppearanceRoundTrips,
                             CaptionStartsAsDesignedAndIsLostWithTheForm,
-                            UnknownNamesAreProgrammingErrors);
+                            UnknownNamesAreProgrammingErrors,
+                            TheUsersCloseAsksTheFormAndCancelKeepsItTheProgramsDoesNot);
 
 }  // namespace pfc::ui::testing

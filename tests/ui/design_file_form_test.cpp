@@ -10,8 +10,7 @@
 #include "engine/rolloff_grades.h"
 #include "reports/design_file.h"
 #include "tests/support/file_bytes.h"
-#include "tests/support/recording_toolkit.h"
-#include "tests/support/scratch_folder.h"
+#include "tests/ui/design_file_fixture.h"
 #include "ui/forms/design_file_commands.h"
 #include "ui/forms/desktop_session.h"
 #include "ui/forms/form_names.h"
@@ -23,87 +22,7 @@ namespace pfc::ui::testing {
 namespace {
 
 using pfc::test::ReadFile;
-using pfc::test::ScratchFolder;
 using pfc::test::WriteFile;
-
-// The input form with the real catalogue, the dialogs answered by the test, and a design
-// run that only counts: nothing may run until "Show Results".
-class DesignFileTest : public ::testing::Test {
- protected:
-  DesignFileTest() {
-    services.runDesign = [this](const EntryTexts& entries, DesignRecord&, const CoreCatalogue&,
-                                const WireTable&, char) {
-      runs.push_back(entries);
-      return RunOutcome{};
-    };
-    services.readTempFolder = [] { return std::string("/tmp"); };
-    services.chooseSaveFile = [this](const SaveFileRequest& request) {
-      saveRequests.push_back(request);
-      return answer;
-    };
-    services.chooseOpenFile = [this](const OpenFileRequest& request) {
-      openRequests.push_back(request);
-      return answer;
-    };
-    RegisterStandardForms(registry, session, services);
-  }
-
-  void StartAndAccept() {
-    kit.Show(kEnterForm);
-    kit.UserClick(kEnterForm, "cmdProcess");
-    plainCaption = kit.Caption(kInputForm);
-  }
-
-  // Leaves every kind of control away from its default, as a user would.
-  void ChangeEverything() {
-    kit.UserType(kInputForm, "txtOutputPower", "1000");
-    kit.UserType(kInputForm, "txtVinMin", "9.");
-    kit.SetText(kInputForm, "txtFill_Factor", "0,35 ");
-    kit.UserChoose(kInputForm, "cmbfrequency", 1);
-    kit.UserChoose(kInputForm, "cmbinductance", 2);
-    kit.UserClick(kInputForm, "chkPickCore");
-    kit.UserChoose(kInputForm, "txtCoreSize", session.catalogue.FindPartNo("TD-22"));
-    session.checked.SetGrade(*FindRolloffGrade(125));
-  }
-
-  // Everything the form shows that a design file could change, read through the toolkit.
-  std::vector<std::string> FormState() {
-    const EntryTexts e = ReadInputEntries(kit);
-    std::vector<std::string> state{
-        e.txtFrequency,   e.cmbfrequency,  e.txtInductance,  e.cmbinductance, e.txtOutputPower,
-        e.cmboutputpower, e.txtEfficiency, e.txtVinMin,      e.txtVinMax,     e.txtVout,
-        e.txtAmbientTemp, e.txtStack,      e.txtFill_Factor, e.txtCoreSize};
-    for (const char* box : {"chkCalcCore", "chkPickCore"}) {
-      state.push_back(kit.IsTicked(kInputForm, box) ? "ticked" : "clear");
-    }
-    state.push_back(std::to_string(kit.ItemCount(kInputForm, "txtCoreSize")));
-    state.push_back(kit.IsEnabled(kInputForm, "txtCoreSize") ? "enabled" : "disabled");
-    state.push_back(std::to_string(session.checked.Grade().permeability));
-    return state;
-  }
-
-  void SaveAs(const std::string& path) {
-    answer = path;
-    kit.UserShortcut(kInputForm, "Ctrl+S");
-  }
-  void Open(const std::string& path) {
-    answer = path;
-    kit.UserShortcut(kInputForm, "Ctrl+O");
-  }
-
-  std::string Caption() { return kit.Caption(kInputForm); }
-
-  FormRegistry registry;
-  RecordingToolkit kit{registry};
-  DesktopSession session;
-  DesktopServices services;
-  ScratchFolder folder;
-  std::optional<std::string> answer;
-  std::vector<SaveFileRequest> saveRequests;
-  std::vector<OpenFileRequest> openRequests;
-  std::vector<EntryTexts> runs;
-  std::string plainCaption;
-};
 
 TEST_F(DesignFileTest, SavedAndOpenedAgainTheFormIsAsItWasAndNothingRuns) {
   StartAndAccept();
@@ -167,6 +86,7 @@ TEST_F(DesignFileTest, TheTitleNamesTheFileAndStarsAChangeUntilSavedOrOpened) {
   kit.UserActivate(kInputForm);
   EXPECT_EQ(Caption(), "pfc.pfcdesign* - " + plainCaption);
   kit.UserClick(kInputForm, "cmdQuit");
+  kit.AnswerSaveChanges(SaveChangesAnswer::Discard);  // back to the file as saved
   Open(folder.File("pfc.pfcdesign"));
   EXPECT_EQ(Caption(), "pfc.pfcdesign - " + plainCaption);
   EXPECT_EQ(session.checked.Grade().permeability, kDefaultRolloffGrade);
@@ -177,10 +97,6 @@ TEST_F(DesignFileTest, TheTitleNamesTheFileAndStarsAChangeUntilSavedOrOpened) {
   EXPECT_EQ(Caption(), plainCaption);
   kit.UserType(kInputForm, "txtVout", "1");
   EXPECT_EQ(Caption(), plainCaption);
-}
-
-std::string DesignWith(const std::string& fields) {
-  return R"j({"format": "pfc-design", "version": "1.0", )j" + fields + "}";
 }
 
 struct BadFile {
@@ -204,6 +120,8 @@ TEST_P(BadDesignFileTest, IsToldInACautionAndChangesNothing) {
   const std::vector<std::string> before = FormState();
   kit.ClearRecord();
 
+  // Given up for the other file, the changes stay all the same when it cannot be opened.
+  kit.AnswerSaveChanges(SaveChangesAnswer::Discard);
   Open(path);
   ASSERT_EQ(kit.Messages().size(), 1u);
   EXPECT_EQ(kit.Messages()[0].title, kCautionTitle);

@@ -24,6 +24,16 @@ class ProbeLogic final : public FormLogic {
   void Form_Load() override { Note("Load"); }
   void Form_Activate() override { Note("Activate"); }
   void Form_Unload() override { Note("Unload"); }
+  bool QueryUnload() override {
+    if (toolkit_.Text(form_, "txtDigits") != "ask") {
+      return true;
+    }
+    const SaveChangesAnswer answer = toolkit_.AskToSaveChanges(form_, "Probe", "Close?");
+    Note(std::string("Answer ") + (answer == SaveChangesAnswer::Save      ? "Save"
+                                   : answer == SaveChangesAnswer::Discard ? "Discard"
+                                                                          : "Cancel"));
+    return answer != SaveChangesAnswer::Cancel;
+  }
   void Click(std::string_view control) override {
     Note("Click " + std::string(control));
     if (control == "cmdClose") {

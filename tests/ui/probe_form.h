@@ -12,7 +12,8 @@ namespace pfc::ui::testing {
 // A small form for toolkit tests: one control of each kind, with logic that writes every
 // handler it runs into a shared log ("Load", "Click cmdGo", ...). Typing "x" into txtDigits
 // is discarded; losing the focus from cmdBounce sends it to txtDigits. Ctrl+G clicks cmdGo;
-// frmA takes dropped files ("Drop <path> <path>"), frmB none.
+// frmA takes dropped files ("Drop <path> <path>"), frmB none. While txtDigits reads "ask", a
+// close by the user asks whether to save ("Answer Save") and Cancel keeps the form.
 struct ProbeLog {
   std::vector<std::string> events;
 };

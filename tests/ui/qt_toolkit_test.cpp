@@ -5,9 +5,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include "tests/support/toolkit_conformance.h"
 #include "tests/ui/probe_form.h"
@@ -29,6 +32,24 @@ struct QtHarness {
   }
   Toolkit& Kit() { return *toolkit; }
   bool Ended() const { return toolkit->Ended(); }
+  // Acts on the question box once it is up, from its own event loop.
+  static void WhenAsked(std::function<void(QMessageBox&)> act) {
+    QTimer::singleShot(0, qApp, [act = std::move(act)] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        act(*box);
+      }
+    });
+  }
+  void CloseByUser(std::string_view form, SaveChangesAnswer answer) {
+    WhenAsked([answer](QMessageBox& box) {
+      box.button(answer == SaveChangesAnswer::Save      ? QMessageBox::Save
+                 : answer == SaveChangesAnswer::Discard ? QMessageBox::Discard
+                                                        : QMessageBox::Cancel)
+          ->click();
+    });
+    toolkit->Window(form)->close();
+    QCoreApplication::processEvents();  // the action, when nothing was asked
+  }
 };
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Qt, ToolkitConformance, QtHarness);
@@ -191,6 +212,20 @@ TEST_F(QtToolkitTest, AFormThatTakesNoFilesRefusesTheirDrag) {
                         Qt::NoModifier);
   QApplication::sendEvent(window, &enter);
   EXPECT_FALSE(enter.isAccepted());
+}
+
+TEST_F(QtToolkitTest, EscapeAnswersTheQuestionOverTheFormWithCancel) {
+  QWidget* window = ShowActive();
+  kit.SetText("frmA", "txtDigits", "ask");
+  QWidget* parent = nullptr;
+  QtHarness::WhenAsked([&parent](QMessageBox& box) {
+    parent = box.parentWidget();
+    QTest::keyClick(&box, Qt::Key_Escape);
+  });
+  window->close();
+  EXPECT_EQ(parent, window);
+  EXPECT_EQ(Count("frmA: Answer Cancel"), 1);
+  EXPECT_TRUE(kit.IsVisible("frmA"));
 }
 
 TEST_F(QtToolkitTest, MessagesGoToThePresenter) {

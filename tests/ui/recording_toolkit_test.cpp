@@ -20,6 +20,10 @@ struct RecordingHarness {
   }
   Toolkit& Kit() { return *toolkit; }
   bool Ended() const { return toolkit->Ended(); }
+  void CloseByUser(std::string_view form, SaveChangesAnswer answer) {
+    toolkit->AnswerSaveChanges(answer);
+    toolkit->UserClose(form);
+  }
 };
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Recording, ToolkitConformance, RecordingHarness);

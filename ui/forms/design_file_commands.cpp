@@ -13,6 +13,7 @@
 #include "engine/rolloff_grades.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/input_form.h"
+#include "ui/forms/unsaved_changes.h"
 
 namespace pfc::ui {
 namespace {
@@ -198,7 +199,8 @@ void OpenDesignFromDialog(Toolkit& toolkit, DesktopSession& session,
   const std::string& current = session.designFile.path;
   const std::optional<std::string> path = services.chooseOpenFile(OpenFileRequest{
       "Open Design", current.empty() ? std::string() : current, "PFC design files", "pfcdesign"});
-  if (path && !path->empty()) {
+  if (path && !path->empty() &&
+      MayLoseUnsavedChanges(toolkit, session, LosingChanges::OpeningAnother)) {
     OpenDesignFile(toolkit, session, *path);
   }
 }
@@ -206,7 +208,9 @@ void OpenDesignFromDialog(Toolkit& toolkit, DesktopSession& session,
 void OpenDroppedFiles(Toolkit& toolkit, DesktopSession& session,
                       const std::vector<std::string>& paths) {
   if (paths.size() == 1) {
-    OpenDesignFile(toolkit, session, paths.front());
+    if (MayLoseUnsavedChanges(toolkit, session, LosingChanges::OpeningAnother)) {
+      OpenDesignFile(toolkit, session, paths.front());
+    }
   } else if (paths.size() > 1) {
     Caution(toolkit, "The design could not be opened; the form is as it was.",
             std::to_string(paths.size()) + " files were dropped; drop one design file.");
@@ -232,7 +236,10 @@ bool SaveDesignFromDialog(Toolkit& toolkit, DesktopSession& session,
   if (!chosen || chosen->empty()) {
     return false;
   }
-  const std::string path = WithDesignExtension(*chosen);
+  return SaveDesignTo(toolkit, session, WithDesignExtension(*chosen));
+}
+
+bool SaveDesignTo(Toolkit& toolkit, DesktopSession& session, const std::string& path) {
   DesignFile design = ReadInputFormDesign(toolkit, session);
   const FileWriteResult written = WriteDesignFile(path, design);
   if (!written.written) {
@@ -252,14 +259,19 @@ std::string DesignFileTitle(const std::string& path, bool changed, const std::st
   return std::filesystem::path(path).filename().string() + (changed ? "*" : "") + " - " + caption;
 }
 
+bool HasUnsavedChanges(Toolkit& toolkit, const DesktopSession& session) {
+  const InputFormFile& file = session.designFile;
+  return !file.path.empty() && toolkit.IsLoaded(kInputForm) &&
+         DesignFileText(ReadInputFormDesign(toolkit, session)) != DesignFileText(file.kept);
+}
+
 void ShowDesignFileTitle(Toolkit& toolkit, DesktopSession& session) {
   const InputFormFile& file = session.designFile;
   if (file.path.empty() || !toolkit.IsLoaded(kInputForm)) {
     return;
   }
-  const bool changed =
-      DesignFileText(ReadInputFormDesign(toolkit, session)) != DesignFileText(file.kept);
-  const std::string title = DesignFileTitle(file.path, changed, file.plainCaption);
+  const std::string title =
+      DesignFileTitle(file.path, HasUnsavedChanges(toolkit, session), file.plainCaption);
   if (toolkit.Caption(kInputForm) != title) {
     toolkit.SetCaption(kInputForm, title);
   }

@@ -30,6 +30,7 @@ std::optional<std::string> FillInputForm(Toolkit& toolkit, DesktopSession& sessi
 // Opens the file into the input form, which then names it in its title. A file that cannot
 // be opened is told in a "Caution" box and changes nothing. Returns whether it opened.
 bool OpenDesignFile(Toolkit& toolkit, DesktopSession& session, const std::string& path);
+// These two ask first whether to save the form's unsaved changes (unsaved_changes.h).
 void OpenDesignFromDialog(Toolkit& toolkit, DesktopSession& session,
                           const DesktopServices& services);
 void OpenDroppedFiles(Toolkit& toolkit, DesktopSession& session,
@@ -37,10 +38,13 @@ void OpenDroppedFiles(Toolkit& toolkit, DesktopSession& session,
 // The file named on the command line, once; nothing when there is none.
 void OpenPendingDesignFile(Toolkit& toolkit, DesktopSession& session);
 
-// Asks where to save, then replaces that file whole or not at all; a failure is told in a
-// "Caution" box and leaves the old file as it was. Returns whether the design was saved.
+// Asks where to save, then saves as SaveDesignTo does. Returns whether the design was saved.
 bool SaveDesignFromDialog(Toolkit& toolkit, DesktopSession& session,
                           const DesktopServices& services);
+// Replaces the file whole or not at all with the input form's design, which then belongs to
+// it; a failure is told in a "Caution" box and leaves the old file as it was. Returns
+// whether the design was saved.
+bool SaveDesignTo(Toolkit& toolkit, DesktopSession& session, const std::string& path);
 
 // The file a save writes: the chosen name, with the extension appended when it has not it.
 std::string WithDesignExtension(const std::string& chosen);
@@ -48,6 +52,10 @@ std::string WithDesignExtension(const std::string& chosen);
 // "boost.pfcdesign* - <caption>": the file's name, a star while the form differs from the
 // file, then the form's own title.
 std::string DesignFileTitle(const std::string& path, bool changed, const std::string& caption);
+
+// Whether the input form differs from the file it names, as its title's star shows; false
+// while no file is named.
+bool HasUnsavedChanges(Toolkit& toolkit, const DesktopSession& session);
 
 // Brings the input form's title up to date with its entries; nothing while no file is named.
 void ShowDesignFileTitle(Toolkit& toolkit, DesktopSession& session);

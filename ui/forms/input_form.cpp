@@ -6,6 +6,7 @@
 #include "ui/forms/directions_texts.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/run_playback.h"
+#include "ui/forms/unsaved_changes.h"
 
 namespace pfc::ui {
 
@@ -44,6 +45,10 @@ void InputForm::Form_Load() {
 void InputForm::Form_Activate() {
   // Compare Cores may have filled the entries in meanwhile.
   ShowDesignFileTitle(toolkit_, session_);
+}
+
+bool InputForm::QueryUnload() {
+  return MayLoseUnsavedChanges(toolkit_, session_, LosingChanges::Closing);
 }
 
 void InputForm::Form_Unload() {
@@ -169,6 +174,9 @@ void InputForm::cmdQuit_Click() {
 }
 
 void InputForm::cmdExit_Click() {
+  if (!MayLoseUnsavedChanges(toolkit_, session_, LosingChanges::Closing)) {
+    return;
+  }
   toolkit_.Unload(kInputForm);
   toolkit_.Show(kEnterForm);
 }

@@ -17,6 +17,7 @@ class InputForm final : public FormLogic {
 
   void Form_Load() override;
   void Form_Activate() override;
+  bool QueryUnload() override;
   void Form_Unload() override;
   void Click(std::string_view control) override;
   void Change(std::string_view control) override;

@@ -106,7 +106,8 @@ bool FormWindow::event(QEvent* event) {
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
-  // The toolkit unloads the form, which destroys this window later.
+  // The toolkit unloads the form unless its logic keeps it; unloading destroys this window
+  // later.
   event->ignore();
   toolkit_.WindowClosedByUser(this);
 }

@@ -443,7 +443,7 @@ void QtToolkit::WindowActivated(FormWindow* window) {
 
 void QtToolkit::WindowClosedByUser(FormWindow* window) {
   if (IsCurrent(window->FormName(), window)) {
-    Unload(window->FormName());
+    FireCloseRequested(window->FormName());
   }
 }
 
@@ -512,6 +512,31 @@ void QtToolkit::ShowMessage(const Message& message) {
                                                        : QMessageBox::NoIcon);
   box.setStandardButtons(QMessageBox::Ok);
   box.exec();
+}
+
+SaveChangesAnswer QtToolkit::AskToSaveChanges(std::string_view form, std::string_view title,
+                                              std::string_view text) {
+  QWidget* parent = IsVisible(form)        ? Window(form)
+                    : ActiveForm().empty() ? nullptr
+                                           : Window(ActiveForm());
+  QMessageBox box(parent);
+  box.setWindowTitle(ToQt(title));
+  box.setTextFormat(Qt::PlainText);
+  box.setText(WithLineFeeds(text));
+  box.setIcon(QMessageBox::Warning);
+  box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+  // The same words on every desktop, as the manual names them.
+  box.button(QMessageBox::Discard)->setText(QStringLiteral("Do&n't Save"));
+  box.setDefaultButton(QMessageBox::Save);
+  box.setEscapeButton(QMessageBox::Cancel);  // the title bar's close button too
+  switch (box.exec()) {
+    case QMessageBox::Save:
+      return SaveChangesAnswer::Save;
+    case QMessageBox::Discard:
+      return SaveChangesAnswer::Discard;
+    default:
+      return SaveChangesAnswer::Cancel;
+  }
 }
 
 bool QtToolkit::IsVisible(std::string_view form) const {

@@ -44,6 +44,8 @@ class QtToolkit final : public FormHost {
   std::string Caption(std::string_view form) override;
   void SetCaption(std::string_view form, std::string_view caption) override;
   void ShowMessage(const Message& message) override;
+  SaveChangesAnswer AskToSaveChanges(std::string_view form, std::string_view title,
+                                     std::string_view text) override;
   bool IsVisible(std::string_view form) const override;
   std::string Text(std::string_view form, std::string_view control) override;
   void SetText(std::string_view form, std::string_view control, std::string_view text) override;

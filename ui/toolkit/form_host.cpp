@@ -125,6 +125,21 @@ void FormHost::FireFilesDropped(std::string_view form, const std::vector<std::st
   }
 }
 
+void FormHost::FireCloseRequested(std::string_view form) {
+  if (!Accepts(form) || closeAsked_.contains(form)) {
+    return;
+  }
+  const std::string name(form);
+  const std::shared_ptr<FormLogic> logic = LogicOf(name);
+  closeAsked_.insert(name);
+  const bool close = logic->QueryUnload();
+  closeAsked_.erase(name);
+  // The program may have unloaded the form, or loaded it afresh, while the user was asked.
+  if (close && LogicOf(name) == logic) {
+    Unload(name);
+  }
+}
+
 void FormHost::FireActivated(std::string_view form) {
   if (!Accepts(form) || activeForm_ == form) {
     return;

@@ -48,6 +48,9 @@ class FormHost : public Toolkit {
   void FireMouseUp(std::string_view form, std::string_view control);
   void FireChange(std::string_view form, std::string_view control);
   void FireFilesDropped(std::string_view form, const std::vector<std::string>& paths);
+  // The user asked to close the form: it unloads unless its logic refuses. A request that
+  // comes while the logic is still deciding the last one is dropped.
+  void FireCloseRequested(std::string_view form);
   // The form became the program's active window: its activate handler runs unless it was
   // already the active form (returning from a message box is no switch of forms).
   void FireActivated(std::string_view form);
@@ -63,6 +66,7 @@ class FormHost : public Toolkit {
   const FormRegistry& registry_;
   std::map<std::string, std::shared_ptr<FormLogic>, std::less<>> loaded_;
   std::set<std::string, std::less<>> unloading_;
+  std::set<std::string, std::less<>> closeAsked_;  // their logic is deciding on a close
   std::string activeForm_;
   bool everLoaded_ = false;
 };

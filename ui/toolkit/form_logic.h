@@ -15,6 +15,9 @@ class FormLogic {
   virtual void Form_Load() {}
   virtual void Form_Activate() {}  // the form became the program's active window
   virtual void Form_Unload() {}
+  // The user asked to close the form (its close box, the window manager); false keeps it
+  // loaded. The program's own Unload is not asked.
+  virtual bool QueryUnload() { return true; }
 
   virtual void Click(std::string_view /*control*/) {}
   virtual void GotFocus(std::string_view /*control*/) {}

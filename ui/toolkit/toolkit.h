@@ -10,6 +10,9 @@ namespace pfc::ui {
 
 enum class MousePointer { Normal, Busy };
 
+// How the user answered the question whether to save changes that are about to be lost.
+enum class SaveChangesAnswer { Save, Discard, Cancel };
+
 // The window operations every form and the design run rely on. Forms and controls are
 // addressed by name. Touching a control of a form that is not loaded loads the form first,
 // so its load handler runs at that moment. Implementations: the Qt widgets one for the
@@ -40,6 +43,10 @@ class Toolkit {
 
   // Modal; returns when the box is closed. Lines of the text are separated by CR LF.
   virtual void ShowMessage(const Message& message) = 0;
+  // Modal, over the form, with the buttons Save, Discard and Cancel; Escape or closing the
+  // box answers Cancel. Saving is the caller's part: the box only asks.
+  virtual SaveChangesAnswer AskToSaveChanges(std::string_view form, std::string_view title,
+                                             std::string_view text) = 0;
 
   // Text of a text box, caption of a label, button or check box.
   virtual std::string Text(std::string_view form, std::string_view control) = 0;
