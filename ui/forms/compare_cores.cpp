@@ -14,11 +14,6 @@ using namespace input_controls;
 
 namespace {
 
-// The input form's core list.
-std::string_view CoreList() {
-  return DescriptionOf(Entry::CoreSize).control;
-}
-
 // The position of the core's entry in the input form's pick list; -1 when it has none.
 int PickListPosition(Toolkit& toolkit, const std::string& partNo) {
   const int count = toolkit.ItemCount(kInputForm, CoreList());
@@ -109,8 +104,7 @@ void UseExploredDesign(Toolkit& toolkit, DesktopSession& session, const DesktopS
   toolkit.SetTicked(kInputForm, kChkPickCore, false);
   toolkit.SetTicked(kInputForm, kChkPickCore, true);
   toolkit.Choose(kInputForm, CoreList(), PickListPosition(toolkit, design.SelectedCoreSize));
-  toolkit.SetText(kInputForm, DescriptionOf(Entry::Stack).control,
-                  std::to_string(design.CoresToStack));
+  toolkit.SetText(kInputForm, StackBox(), std::to_string(design.CoresToStack));
   RunInputForm(toolkit, session, services);
 }
 

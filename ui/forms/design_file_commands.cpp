@@ -12,6 +12,7 @@
 #include "engine/pick_list.h"
 #include "engine/rolloff_grades.h"
 #include "ui/forms/form_names.h"
+#include "ui/forms/input_design.h"
 #include "ui/forms/input_form.h"
 #include "ui/forms/unsaved_changes.h"
 
@@ -164,10 +165,10 @@ std::optional<std::string> FillInputForm(Toolkit& toolkit, DesktopSession& sessi
   // Ticking a box runs its click, as the user's tick does: the other box goes off and the
   // core list fills or empties.
   if (entries.chkPickCore) {
-    toolkit.SetTicked(kInputForm, "chkPickCore", true);
-    toolkit.Choose(kInputForm, DescriptionOf(Entry::CoreSize).control, *pickPosition);
+    toolkit.SetTicked(kInputForm, input_controls::kChkPickCore, true);
+    toolkit.Choose(kInputForm, input_controls::CoreList(), *pickPosition);
   } else {
-    toolkit.SetTicked(kInputForm, "chkCalcCore", true);
+    toolkit.SetTicked(kInputForm, input_controls::kChkCalcCore, true);
   }
   if (grade->permeability != session.checked.Grade().permeability) {
     session.checked.SetGrade(*grade);

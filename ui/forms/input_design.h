@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string_view>
+
+#include "engine/entries.h"
 #include "ui/toolkit/form_description.h"
 
 namespace pfc::ui {
@@ -18,6 +21,14 @@ inline constexpr const char* kCmdQuit = "cmdQuit";        // "Clear &Results"
 inline constexpr const char* kCmdExit = "cmdExit";        // "&Cancel"
 inline constexpr const char* kCmdHelp = "cmdHelp";
 inline constexpr const char* kCmdCompareCores = "cmdCompareCores";
+
+// The core list and the stack count, which the runs and the summary set as well as the form.
+inline std::string_view CoreList() {
+  return DescriptionOf(Entry::CoreSize).control;
+}
+inline std::string_view StackBox() {
+  return DescriptionOf(Entry::Stack).control;
+}
 }  // namespace input_controls
 
 }  // namespace pfc::ui

@@ -5,6 +5,7 @@
 #include "ui/forms/design_file_commands.h"
 #include "ui/forms/directions_texts.h"
 #include "ui/forms/form_names.h"
+#include "ui/forms/input_design.h"
 #include "ui/forms/run_playback.h"
 #include "ui/forms/unsaved_changes.h"
 
@@ -64,19 +65,19 @@ void InputForm::Form_Unload() {
 }
 
 void InputForm::Click(std::string_view control) {
-  if (control == "chkCalcCore") {
+  if (control == input_controls::kChkCalcCore) {
     chkCalcCore_Click();
-  } else if (control == "chkPickCore") {
+  } else if (control == input_controls::kChkPickCore) {
     chkPickCore_Click();
-  } else if (control == "cmdProcess") {
+  } else if (control == input_controls::kCmdProcess) {
     cmdProcess_Click();
-  } else if (control == "cmdQuit") {
+  } else if (control == input_controls::kCmdQuit) {
     cmdQuit_Click();
-  } else if (control == "cmdExit") {
+  } else if (control == input_controls::kCmdExit) {
     cmdExit_Click();
-  } else if (control == "cmdHelp") {
+  } else if (control == input_controls::kCmdHelp) {
     cmdHelp_Click();
-  } else if (control == "cmdCompareCores") {
+  } else if (control == input_controls::kCmdCompareCores) {
     OpenCompareCores(toolkit_, session_);
   } else if (control == kOpenDesignButton) {
     OpenDesignFromDialog(toolkit_, session_, services_);
@@ -102,7 +103,7 @@ void InputForm::GotFocus(std::string_view control) {
 }
 
 void InputForm::LostFocus(std::string_view control) {
-  if (control == "cmdExit") {
+  if (control == input_controls::kCmdExit) {
     cmdExit_LostFocus();
   }
 }
@@ -116,28 +117,28 @@ char32_t InputForm::KeyPress(std::string_view control, char32_t key) {
 }
 
 void InputForm::chkCalcCore_Click() {
-  if (!toolkit_.IsTicked(kInputForm, "chkCalcCore")) {
+  if (!toolkit_.IsTicked(kInputForm, input_controls::kChkCalcCore)) {
     return;
   }
   session_.record.CalcType = CalcSelects;
-  toolkit_.SetTicked(kInputForm, "chkPickCore", false);
-  toolkit_.ClearItems(kInputForm, "txtCoreSize");
-  toolkit_.SetForeColor(kInputForm, "txtCoreSize", kGreyText);
-  toolkit_.SetEnabled(kInputForm, "txtCoreSize", false);
+  toolkit_.SetTicked(kInputForm, input_controls::kChkPickCore, false);
+  toolkit_.ClearItems(kInputForm, input_controls::CoreList());
+  toolkit_.SetForeColor(kInputForm, input_controls::CoreList(), kGreyText);
+  toolkit_.SetEnabled(kInputForm, input_controls::CoreList(), false);
 }
 
 void InputForm::chkPickCore_Click() {
-  if (!toolkit_.IsTicked(kInputForm, "chkPickCore")) {
+  if (!toolkit_.IsTicked(kInputForm, input_controls::kChkPickCore)) {
     return;
   }
   session_.record.CalcType = DesignerPicks;
-  toolkit_.SetTicked(kInputForm, "chkCalcCore", false);
-  toolkit_.ClearItems(kInputForm, "txtCoreSize");
+  toolkit_.SetTicked(kInputForm, input_controls::kChkCalcCore, false);
+  toolkit_.ClearItems(kInputForm, input_controls::CoreList());
   for (const std::string& entry : PickListEntries(session_.catalogue, session_.decimalSeparator)) {
-    toolkit_.AddItem(kInputForm, "txtCoreSize", entry);
+    toolkit_.AddItem(kInputForm, input_controls::CoreList(), entry);
   }
-  toolkit_.SetForeColor(kInputForm, "txtCoreSize", kBlack);
-  toolkit_.SetEnabled(kInputForm, "txtCoreSize", true);
+  toolkit_.SetForeColor(kInputForm, input_controls::CoreList(), kBlack);
+  toolkit_.SetEnabled(kInputForm, input_controls::CoreList(), true);
 }
 
 EntryTexts ReadInputEntries(Toolkit& toolkit) {
@@ -150,7 +151,7 @@ EntryTexts ReadInputEntries(Toolkit& toolkit) {
       entries.*entry.unitText = toolkit.ChosenText(kInputForm, entry.unitControl);
     }
   }
-  entries.chkPickCore = toolkit.IsTicked(kInputForm, "chkPickCore");
+  entries.chkPickCore = toolkit.IsTicked(kInputForm, input_controls::kChkPickCore);
   return entries;
 }
 

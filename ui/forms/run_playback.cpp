@@ -2,6 +2,7 @@
 
 #include "reports/summary_texts.h"
 #include "ui/forms/form_names.h"
+#include "ui/forms/input_design.h"
 #include "ui/forms/summary_window.h"
 
 namespace pfc::ui {
@@ -11,7 +12,7 @@ void PlayRunOutcome(Toolkit& toolkit, DesktopSession& session, const RunOutcome&
   toolkit.Load(kSummaryForm);
 
   if (outcome.stackTextSetToOne) {
-    toolkit.SetText(kInputForm, "txtStack", "1");
+    toolkit.SetText(kInputForm, input_controls::StackBox(), "1");
   }
   bool busy = false;
   if (outcome.busyPointerSet) {
@@ -35,8 +36,8 @@ void PlayRunOutcome(Toolkit& toolkit, DesktopSession& session, const RunOutcome&
     toolkit.ShowMessage(outcome.messages[i]);
   }
   if (outcome.coreListEmptiedAndDisabled) {
-    toolkit.ClearItems(kInputForm, "txtCoreSize");
-    toolkit.SetEnabled(kInputForm, "txtCoreSize", false);
+    toolkit.ClearItems(kInputForm, input_controls::CoreList());
+    toolkit.SetEnabled(kInputForm, input_controls::CoreList(), false);
   }
   if (outcome.focus) {
     toolkit.SetFocus(kInputForm, DescriptionOf(*outcome.focus).control);

@@ -3,6 +3,7 @@
 #include "reports/summary_texts.h"
 #include "ui/forms/compare_cores.h"
 #include "ui/forms/form_names.h"
+#include "ui/forms/input_design.h"
 #include "ui/forms/operating_check.h"
 #include "ui/forms/operating_check_design.h"
 #include "ui/forms/summary_children.h"
@@ -90,10 +91,10 @@ void SummaryForm::cmdReport_Click() {
 
 void SummaryForm::cmdExit_Click() {
   if (session_.record.CalcType == CalcSelects) {
-    toolkit_.ClearItems(kInputForm, "txtCoreSize");
-    toolkit_.SetEnabled(kInputForm, "txtCoreSize", false);
+    toolkit_.ClearItems(kInputForm, input_controls::CoreList());
+    toolkit_.SetEnabled(kInputForm, input_controls::CoreList(), false);
   } else {
-    toolkit_.Choose(kInputForm, "txtCoreSize", 0);
+    toolkit_.Choose(kInputForm, input_controls::CoreList(), 0);
   }
   toolkit_.Unload(kSummaryForm);
 }

@@ -1,12 +1,12 @@
 #include "ui/forms/viewer_flows.h"
 
-#include "engine/entries.h"
 #include "ui/forms/form_names.h"
+#include "ui/forms/input_design.h"
 
 namespace pfc {
 
 void ResetDesignFromViewer(ui::Toolkit& toolkit, const DesignRecord& record) {
-  const std::string_view coreList = DescriptionOf(Entry::CoreSize).control;
+  const std::string_view coreList = ui::input_controls::CoreList();
   if (record.CalcType == CalcSelects) {
     toolkit.ClearItems(ui::kInputForm, coreList);
   } else {
