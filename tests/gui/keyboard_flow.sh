@@ -69,27 +69,33 @@ active() {
 key() { xdotool key --clearmodifiers "$@"; sleep 0.3; }
 type_text() { xdotool type --delay 60 "$1"; sleep 0.2; }
 
-# The window's frame lies wholly on the 1280x1024 screen, centred on it.
+# The window's frame lies wholly on the 1280x1024 screen, centred on it. The window manager
+# frames and places a new window a moment after it is mapped, so the frame is measured again
+# for a while before the place counts as wrong.
 placed() {
-  local id left top width height frame
+  local id left top width height frame problem=""
   id="$(window "$1")"
-  sleep 0.3
-  eval "$(xwininfo -id "$id" | awk -F: '
-    /Absolute upper-left X/ {print "left=" $2+0}
-    /Absolute upper-left Y/ {print "top=" $2+0}
-    /Width/ {print "width=" $2+0}
-    /Height/ {print "height=" $2+0}')"
-  frame="$(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
-  read -r fl fr ft fb <<< "${frame:-0 0 0 0}"
-  left=$((left - fl)); top=$((top - ft))
-  width=$((width + fl + fr)); height=$((height + ft + fb))
-  if ((left < 0 || top < 0 || left + width > 1280 || top + height > 1024)); then
-    fail "\"$1\" is not wholly on the screen: ${width}x${height} at $left,$top"
-  fi
-  if ((${left} * 2 + width - 1280 > 2 || 1280 - width - 2 * left > 2 ||
-       top * 2 + height - 1024 > 2 || 1024 - height - 2 * top > 2)); then
-    fail "\"$1\" is not centred: ${width}x${height} at $left,$top"
-  fi
+  for _ in $(seq 50); do
+    sleep 0.1
+    eval "$(xwininfo -id "$id" | awk -F: '
+      /Absolute upper-left X/ {print "left=" $2+0}
+      /Absolute upper-left Y/ {print "top=" $2+0}
+      /Width/ {print "width=" $2+0}
+      /Height/ {print "height=" $2+0}')"
+    frame="$(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
+    read -r fl fr ft fb <<< "${frame:-0 0 0 0}"
+    left=$((left - fl)); top=$((top - ft))
+    width=$((width + fl + fr)); height=$((height + ft + fb))
+    if ((left < 0 || top < 0 || left + width > 1280 || top + height > 1024)); then
+      problem="is not wholly on the screen: ${width}x${height} at $left,$top"
+    elif ((${left} * 2 + width - 1280 > 2 || 1280 - width - 2 * left > 2 ||
+           top * 2 + height - 1024 > 2 || 1024 - height - 2 * top > 2)); then
+      problem="is not centred: ${width}x${height} at $left,$top"
+    else
+      return 0
+    fi
+  done
+  fail "\"$1\" $problem"
 }
 
 file_appears() {
