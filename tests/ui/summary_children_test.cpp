@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "tests/ui/flow_fixture.h"
+#include "ui/forms/operating_check_design.h"
 #include "ui/forms/viewer_flows.h"
 
 namespace pfc::ui::testing {
@@ -23,7 +24,10 @@ class SummaryChildrenTest : public FlowTest {
     kit.UserClick(kSummaryForm, "cmdIinterOutput");
     kit.UserActivate(kSummaryForm);
     kit.UserClick(kSummaryForm, "cmdCompareCores");
+    kit.UserActivate(kSummaryForm);
+    kit.UserClick(kSummaryForm, kOpenOperatingCheckButton);
     ASSERT_EQ(shownReports.size(), 1u);
+    ASSERT_TRUE(kit.IsVisible(kOperatingCheckForm));
     ASSERT_TRUE(kit.IsVisible(kListingForm));
     ASSERT_TRUE(kit.IsVisible(kCompareCoresForm));
   }
@@ -52,6 +56,7 @@ TEST_P(GoingBackToTheInputForm, ClosesEveryWindowOfTheSummary) {
   EXPECT_FALSE(kit.IsLoaded(kSummaryForm));
   EXPECT_FALSE(kit.IsLoaded(kListingForm));
   EXPECT_FALSE(kit.IsLoaded(kCompareCoresForm));
+  EXPECT_FALSE(kit.IsLoaded(kOperatingCheckForm));
   EXPECT_GE(closedReports, 1);
 }
 
@@ -88,6 +93,7 @@ TEST_F(SummaryChildrenTest, ClosingTheInputFormEndsTheProgramWithNothingOpen) {
   kit.UserClick(kInputForm, "cmdHelp");
   kit.UserActivate(kInputForm);
   kit.UserClick(kInputForm, "cmdCompareCores");
+  kit.Show(kOperatingCheckForm);  // as Compare Cores' "Operating Check…" opens it
   kit.UserActivate(kInputForm);
   scripted = RunOutcome{};
   scripted.ending = RunEnding::FieldStrength;  // a stopped run leaves the summary hidden

@@ -14,6 +14,7 @@ void CloseDesignViews(Toolkit& toolkit, const DesktopServices& services) {
 void CloseSummaryChildren(Toolkit& toolkit, const DesktopServices& services) {
   CloseDesignViews(toolkit, services);
   toolkit.Unload(kCompareCoresForm);
+  toolkit.Unload(kOperatingCheckForm);  // it checks the summary's design or one of Compare Cores
 }
 
 bool SummaryShowsADesign(Toolkit& toolkit, const DesktopSession& session) {
