@@ -83,28 +83,33 @@ std::string BothLines(const std::string& low, const std::string& high) {
 // One figure of both line voltages against a limit: any value beyond it is a miss, and so is
 // a missing value, as the check could not show the design keeps the limit there.
 struct Judged {
-  bool beyond = false;
+  bool lowBeyond = false;
+  bool highBeyond = false;
   bool unknown = false;
-  bool Missed() const { return beyond || unknown; }
+  bool Beyond() const { return lowBeyond || highBeyond; }
+  bool Missed() const { return Beyond() || unknown; }
+  // Where the limit is missed, so that a line within it is not read as missing it too.
+  const char* Where() const {
+    return lowBeyond && highBeyond ? "both line voltages" : lowBeyond ? "low line" : "high line";
+  }
 };
 
 template <class Beyond>
 Judged Judge(const CheckedNumber& low, const CheckedNumber& high, Beyond beyond) {
   Judged judged;
-  for (const CheckedNumber* value : {&low, &high}) {
-    judged.unknown = judged.unknown || !*value;
-    judged.beyond = judged.beyond || (*value && beyond(**value));
-  }
+  judged.unknown = !low || !high;
+  judged.lowBeyond = low && beyond(*low);
+  judged.highBeyond = high && beyond(*high);
   return judged;
 }
 
-// "Worst ripple above the 10 % ...: 33.22 % at low line, 55.33 % at high line."
+// "Worst ripple above the 10 % ... at high line: 8.1 % at low line, 55.33 % at high line."
 Verdict Say(const Judged& judged, const std::string& subject, const std::string& beyondWords,
             const std::string& withinWords, const std::string& limit, const std::string& low,
             const std::string& high) {
   std::string text = subject + " ";
-  if (judged.beyond) {
-    text += beyondWords + " " + limit;
+  if (judged.Beyond()) {
+    text += beyondWords + " " + limit + " at " + judged.Where();
   } else if (judged.unknown) {
     text += "unknown at a line voltage (" + limit + ")";
   } else {
