@@ -95,6 +95,15 @@ int RunBatchCommand(const BatchOptions& options, const DesignTables& tables, std
     err << "pfc-core: cannot read " << options.input << ": " << SystemReason(errno) << "\n";
     return 2;
   }
+  // The output replaces its file only at the end, so naming the input there would lose every
+  // row it came from; any other name for the same file counts too.
+  std::error_code sameFileError;
+  if (!options.output.empty() &&
+      std::filesystem::equivalent(options.input, options.output, sameFileError)) {
+    err << "pfc-core: " << options.output << " is the input file " << options.input
+        << "; write the rows to another file\n";
+    return 2;
+  }
   CsvReader reader(in, kLongestRow);
   CsvRecord header;
   if (!reader.Next(header)) {

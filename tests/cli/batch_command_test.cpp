@@ -338,5 +338,17 @@ TEST_F(BatchCommand, OutputFileHoldsTheSameRowsAndIsReplacedWhole) {
   EXPECT_NE(failed.err.find(nowhere), std::string::npos) << failed.err;
 }
 
+TEST_F(BatchCommand, AnOutputThatIsTheInputIsRefusedAndTheRowsKept) {
+  const std::string input = "output-power\n1000\n";
+  std::filesystem::create_symlink("in.csv", folder.Path() / "link.csv");
+  for (const std::filesystem::path& output :
+       {folder.Path() / "in.csv", folder.Path() / "." / "in.csv", folder.Path() / "link.csv"}) {
+    const CliResult result = Batch(input, {"-o", output.string()});
+    EXPECT_EQ(result.status, 2) << output;
+    EXPECT_NE(result.err.find(output.string()), std::string::npos) << result.err;
+    EXPECT_EQ(ReadFile(InputPath()), input) << output;
+  }
+}
+
 }  // namespace
 }  // namespace pfc
