@@ -99,6 +99,11 @@ TEST_F(QtToolkitTest, KeyHandlerSeesTypedAndControlCharacters) {
   EXPECT_EQ(digits->text(), "");                            // the probe keeps everything but "x"
   QTest::keyClick(digits, Qt::Key_Backspace);
   EXPECT_EQ(digits->text(), "");
+  // Alt with a letter the form has no access key for types nothing; AltGr's characters go
+  // through the handler like any other typed character.
+  QTest::keyClick(digits, Qt::Key_Q, Qt::AltModifier);
+  QTest::keyClick(digits, Qt::Key_X, Qt::ControlModifier | Qt::AltModifier);
+  EXPECT_EQ(digits->text(), "");
 }
 
 TEST_F(QtToolkitTest, MouseFocusKeepsTheWholeTextSelected) {

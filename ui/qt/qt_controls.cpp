@@ -38,7 +38,8 @@ char32_t TypedCharacter(int key, Qt::KeyboardModifiers modifiers, const QString&
   if (control && !alt && key >= Qt::Key_A && key <= Qt::Key_Z) {
     return static_cast<char32_t>(key - Qt::Key_A + 1);
   }
-  if (control || alt || text.isEmpty()) {
+  // Ctrl and Alt together are AltGr on many keyboards: what it types is a typed character.
+  if (control != alt || text.isEmpty()) {
     return 0;
   }
   const QList<uint> points = text.toUcs4();
@@ -90,6 +91,14 @@ void EntryBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void EntryBox::keyPressEvent(QKeyEvent* event) {
+  // Alt with a key that is no access key of the form: the line edit would type the letter,
+  // past the form's key handler.
+  const Qt::KeyboardModifiers modifiers = event->modifiers();
+  if (modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier) &&
+      !event->text().isEmpty() && event->text().front().isPrint()) {
+    event->ignore();
+    return;
+  }
   const char32_t typed = TypedCharacter(event->key(), event->modifiers(), event->text());
   if (typed == 0 || !events.keyPress) {
     QLineEdit::keyPressEvent(event);
