@@ -62,7 +62,7 @@ void InputForm::Form_Unload() {
   // The comparison belongs to these entries and its designs are used through them.
   toolkit_.Unload(kCompareCoresForm);
   toolkit_.Unload(kOperatingCheckForm);  // opened from Compare Cores, it goes with it
-  toolkit_.Unload(kDirectionsForm);  // the help on this form
+  toolkit_.Unload(kDirectionsForm);      // the help on this form
 }
 
 void InputForm::Click(std::string_view control) {
