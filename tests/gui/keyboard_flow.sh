@@ -150,7 +150,7 @@ step="the calculations and back"
 key alt+c
 placed "$listing"
 active "$listing"
-key alt+c
+key Escape
 gone "$listing"
 active "$summary"
 
@@ -212,7 +212,7 @@ step="Compare Cores"
 key alt+m
 placed "Compare Cores"
 active "Compare Cores"
-key alt+c
+key Escape
 gone "Compare Cores"
 active "$summary"
 

@@ -65,7 +65,7 @@ FormDescription CompareCoresFormDesign() {
                       Arial(9.75), 3);
   check.enabled = false;
   c.push_back(check);
-  c.push_back(Button(kCmdClose, "&Close", Pixels(1078, 684, 110, 28), Arial(9.75), 4));
+  c.push_back(CloseButton(kCmdClose, "&Close", Pixels(1078, 684, 110, 28), Arial(9.75), 4));
   return form;
 }
 

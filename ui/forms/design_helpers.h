@@ -54,6 +54,16 @@ inline ControlDescription Button(std::string name, std::string caption, TwipRect
   return c;
 }
 
+// The button that closes a window opened from another one; Escape presses it too, as users
+// expect of such a window.
+inline ControlDescription CloseButton(std::string name, std::string caption, TwipRect rect,
+                                      FontDescription font, int tabIndex) {
+  ControlDescription c =
+      Button(std::move(name), std::move(caption), rect, std::move(font), tabIndex);
+  c.shortcut = "Esc";
+  return c;
+}
+
 inline ControlDescription List(std::string name, TwipRect rect, FontDescription font,
                                int tabIndex) {
   ControlDescription c;

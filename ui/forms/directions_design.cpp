@@ -30,7 +30,7 @@ FormDescription DirectionsFormDesign() {
   help.multiLine = true;
   help.backColour = kLightGrey;
   c.push_back(help);
-  c.push_back(Button(kCmdExit, "E&xit", {4755, 5640, 1185, 420}, Arial(9.75), 1));
+  c.push_back(CloseButton(kCmdExit, "E&xit", {4755, 5640, 1185, 420}, Arial(9.75), 1));
   auto contact = TextBox(kTxtContact, "Contact", {180, 6150, 10335, 780}, Arial(9.75), 3);
   contact.multiLine = true;
   contact.backColour = kLightGrey;

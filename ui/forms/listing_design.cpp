@@ -108,7 +108,7 @@ FormDescription ListingFormDesign() {
   c.push_back(Line("linDividerAB", 3840, 1320, 3840, 6720));
   c.push_back(Line("linDividerBC", 7680, 1320, 7680, 6720));
 
-  c.push_back(Button(kCmdExit, "&Close", {4800, 6960, 1185, 420}, Arial(9.75), 0));
+  c.push_back(CloseButton(kCmdExit, "&Close", {4800, 6960, 1185, 420}, Arial(9.75), 0));
   // Right-aligned with the box, clear of the centred "&Close".
   c.push_back(Button(kCmdExportCsv, "&Export CSV…", {9360, 6960, 1680, 420}, Arial(9.75), 1));
   return form;
