@@ -276,6 +276,35 @@ TEST_F(ReportViewerWindow, OpenOfAnUnreadableFileApologisesAndKeepsTheView) {
   EXPECT_TRUE(window_->isVisible());
 }
 
+// Files that are no page: the browser would show their bytes as text, or read a huge file
+// whole. Each is refused, named in the apology, and the report stays on display.
+TEST_F(ReportViewerWindow, OpenOfAFileThatIsNoPageIsRefusedAndKeepsTheView) {
+  const std::string pdf = temp_.File("report.pdf");
+  WriteFile(pdf, "%PDF-1.4\n1 0 obj << /Type /Catalog >> endobj\n");
+  const std::string picture = temp_.File("core.png");
+  WriteFile(picture, std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+  const std::string huge = temp_.File("huge.html");
+  WriteFile(huge, "<html>");
+  fs::resize_file(huge, 17 * 1024 * 1024);
+  ASSERT_TRUE(ShowAndWait(ReportPath()));
+  const QString before = Text();
+
+  for (const std::string& path : {pdf, picture, huge}) {
+    toolkit_.ClearRecord();
+    dialogs_->openAnswers.push_back(Q(path));
+    Button("cmdOpen")->click();
+    ASSERT_EQ(toolkit_.Messages().size(), 1u) << path;
+    EXPECT_NE(toolkit_.Messages().front().text.find(path), std::string::npos) << path;
+    EXPECT_EQ(Text(), before) << path;
+  }
+
+  // A UTF-16 page has zero bytes too, and is still a page.
+  const std::string wide = temp_.File("wide.html");
+  WriteFile(wide, std::string("\xFF\xFE<\0p\0>\0O\0K\0", 12));
+  EXPECT_TRUE(OpenAndWait(wide));
+  EXPECT_EQ(Text(), "OK");
+}
+
 TEST_F(ReportViewerWindow, PageThatNamesItsCharacterSetKeepsIt) {
   const std::string page = temp_.File("utf8.html");
   WriteFile(page,
