@@ -80,6 +80,11 @@ std::string BothLines(const std::string& low, const std::string& high) {
   return low + " at low line, " + high + " at high line";
 }
 
+// The lines a verdict is about, so that a line within its limit is not read as missing it.
+const char* WhichLines(bool low, bool high) {
+  return low && high ? "both line voltages" : low ? "low line" : "high line";
+}
+
 // One figure of both line voltages against a limit: any value beyond it is a miss, and so is
 // a missing value, as the check could not show the design keeps the limit there.
 struct Judged {
@@ -88,10 +93,6 @@ struct Judged {
   bool unknown = false;
   bool Beyond() const { return lowBeyond || highBeyond; }
   bool Missed() const { return Beyond() || unknown; }
-  // Where the limit is missed, so that a line within it is not read as missing it too.
-  const char* Where() const {
-    return lowBeyond && highBeyond ? "both line voltages" : lowBeyond ? "low line" : "high line";
-  }
 };
 
 template <class Beyond>
@@ -109,7 +110,7 @@ Verdict Say(const Judged& judged, const std::string& subject, const std::string&
             const std::string& high) {
   std::string text = subject + " ";
   if (judged.Beyond()) {
-    text += beyondWords + " " + limit + " at " + judged.Where();
+    text += beyondWords + " " + limit + " at " + WhichLines(judged.lowBeyond, judged.highBeyond);
   } else if (judged.unknown) {
     text += "unknown at a line voltage (" + limit + ")";
   } else {
@@ -264,10 +265,8 @@ std::array<Verdict, kVerdicts> CheckVerdicts(const DesignRecord& r, const Operat
   if (!low.saturates && !high.saturates) {
     verdicts[4] = {"The core carries every on-time at both line voltages.", false};
   } else {
-    const char* where = low.saturates && high.saturates ? "both line voltages"
-                        : low.saturates                 ? "low line"
-                                                        : "high line";
-    verdicts[4] = {std::string("The core saturates at ") + where +
+    verdicts[4] = {std::string("The core saturates at ") +
+                       WhichLines(low.saturates, high.saturates) +
                        ": an on-time needs more flux than the core can carry.",
                    true};
   }

@@ -99,7 +99,7 @@ void EntryBox::keyPressEvent(QKeyEvent* event) {
     event->ignore();
     return;
   }
-  const char32_t typed = TypedCharacter(event->key(), event->modifiers(), event->text());
+  const char32_t typed = TypedCharacter(event->key(), modifiers, event->text());
   if (typed == 0 || !events.keyPress) {
     QLineEdit::keyPressEvent(event);
     return;

@@ -50,6 +50,13 @@ QString WithLineFeeds(std::string_view text) {
   return converted;
 }
 
+// A message box's title and its text, shown as plain text with CR LF line ends honoured.
+void SetTitleAndText(QMessageBox& box, std::string_view title, std::string_view text) {
+  box.setWindowTitle(ToQt(title));
+  box.setTextFormat(Qt::PlainText);
+  box.setText(WithLineFeeds(text));
+}
+
 Qt::Alignment AlignmentOf(TextAlignment alignment) {
   switch (alignment) {
     case TextAlignment::Centre:
@@ -503,11 +510,8 @@ void QtToolkit::ShowMessage(const Message& message) {
     presenter_(message);
     return;
   }
-  QWidget* parent = ActiveForm().empty() ? nullptr : Window(ActiveForm());
-  QMessageBox box(parent);
-  box.setWindowTitle(ToQt(message.title));
-  box.setTextFormat(Qt::PlainText);
-  box.setText(WithLineFeeds(message.text));
+  QMessageBox box(ActiveForm().empty() ? nullptr : Window(ActiveForm()));
+  SetTitleAndText(box, message.title, message.text);
   box.setIcon(message.icon == MessageIcon::Information ? QMessageBox::Information
                                                        : QMessageBox::NoIcon);
   box.setStandardButtons(QMessageBox::Ok);
@@ -520,9 +524,7 @@ SaveChangesAnswer QtToolkit::AskToSaveChanges(std::string_view form, std::string
                     : ActiveForm().empty() ? nullptr
                                            : Window(ActiveForm());
   QMessageBox box(parent);
-  box.setWindowTitle(ToQt(title));
-  box.setTextFormat(Qt::PlainText);
-  box.setText(WithLineFeeds(text));
+  SetTitleAndText(box, title, text);
   box.setIcon(QMessageBox::Warning);
   box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
   // The same words on every desktop, as the manual names them.
