@@ -7,9 +7,9 @@
 
 namespace pfc {
 
-// The check as terminal text: the design and grade, a table of both line voltages beside the
-// method's own figures (rounded to four significant digits, "—" where a figure does not
-// exist), the flags, and a verdict line for each assumption of the method a line misses.
+// The check as terminal text: the design and grade, the figure rows of both line voltages
+// beside the method's own (as reports/check_figures.h writes them) and the verdicts, each
+// led by "pass" or "MISS".
 std::string CheckText(const OperatingCheck& check, const DesignRecord& record);
 
 }  // namespace pfc

@@ -175,12 +175,12 @@ TEST(CheckCommand, TableShowsTheGradeAndRoundedFigures) {
   EXPECT_EQ(result.err, "");
   EXPECT_NE(result.out.find("grade 125"), std::string::npos);
   const OperatingCheck expected = InProcess(EntryTexts{}, 125);
-  // Four significant digits, halves to even.
+  // Four significant digits, halves to even, trailing zeros kept.
   for (const CheckedNumber& figure :
        {expected.lowLine.windingTemperatureC, expected.highLine.windingTemperatureC,
         expected.lowLine.atIpkLine.lUh, expected.highLine.coreLossW}) {
     const int places = 3 - static_cast<int>(std::floor(std::log10(*figure)));
-    EXPECT_NE(result.out.find(" " + FormatPlaces(*figure, places) + " "), std::string::npos)
+    EXPECT_NE(result.out.find(" " + FormatFixed(*figure, places) + " "), std::string::npos)
         << *figure;
   }
 }

@@ -1,8 +1,9 @@
 #include "ui/forms/operating_check_design.h"
 
+#include "reports/check_figures.h"
+#include "reports/check_verdict_texts.h"
 #include "ui/forms/design_helpers.h"
 #include "ui/forms/form_names.h"
-#include "ui/forms/operating_check_figures.h"
 
 namespace pfc::ui {
 
@@ -25,13 +26,21 @@ constexpr int kHighX = 488;
 constexpr int kTableRight = 640;
 constexpr int kHeadingY = 74;
 constexpr int kFirstRowY = 96;
-constexpr int kRowPitch = 18;
-constexpr int kVerdictHeadingY = kFirstRowY + kFigureRows * kRowPitch + 10;
-constexpr int kFirstVerdictY = kVerdictHeadingY + 22;
+constexpr int kRowPitch = 16;
 constexpr int kVerdictPitch = 30;
 constexpr int kChartX = 652;
 constexpr int kChartWidth = 536;
-constexpr int kButtonY = 702;
+
+// The table grows with the check's rows; the verdicts and the buttons follow it.
+int VerdictHeadingY() {
+  return kFirstRowY + CheckFigureRowCount() * kRowPitch + 10;
+}
+int FirstVerdictY() {
+  return VerdictHeadingY() + 22;
+}
+int ButtonY() {
+  return FirstVerdictY() + kCheckVerdicts * kVerdictPitch + 8;
+}
 
 ControlDescription Chart(std::string name, std::string kind, TwipRect rect) {
   ControlDescription c;
@@ -54,7 +63,7 @@ FormDescription OperatingCheckFormDesign() {
   form.name = kOperatingCheckForm;
   form.caption = "Operating Check";
   form.clientWidth = 1200 * kPixel;
-  form.clientHeight = 740 * kPixel;
+  form.clientHeight = (ButtonY() + 38) * kPixel;
   form.backColour = kWhite;
   form.font = Arial(8.25);
 
@@ -86,7 +95,7 @@ FormDescription OperatingCheckFormDesign() {
                     Arial(8.25, true), kNavy));
   c.push_back(Line("linHeading", kCaptionX * kPixel, (kFirstRowY - 3) * kPixel,
                    kTableRight * kPixel, (kFirstRowY - 3) * kPixel, kNavy));
-  for (int row = 0; row < kFigureRows; ++row) {
+  for (int row = 0; row < CheckFigureRowCount(); ++row) {
     const int y = kFirstRowY + row * kRowPitch;
     auto caption =
         Label(FigureControl(row, FigureColumn::Caption), "",
@@ -98,12 +107,12 @@ FormDescription OperatingCheckFormDesign() {
     c.push_back(Value(FigureControl(row, FigureColumn::High), kHighX, y, kTableRight - kHighX));
   }
 
-  c.push_back(Label(kVerdictHeading, "", Pixels(kCaptionX, kVerdictHeadingY, 628, 18),
+  c.push_back(Label(kVerdictHeading, "", Pixels(kCaptionX, VerdictHeadingY(), 628, 18),
                     Arial(9.75, true, true), kNavy));
-  for (int verdict = 0; verdict < kVerdicts; ++verdict) {
+  for (int verdict = 0; verdict < kCheckVerdicts; ++verdict) {
     auto line =
         Label(VerdictControl(verdict), "",
-              Pixels(kCaptionX, kFirstVerdictY + verdict * kVerdictPitch, 628, kVerdictPitch - 2),
+              Pixels(kCaptionX, FirstVerdictY() + verdict * kVerdictPitch, 628, kVerdictPitch - 2),
               Arial(8.25));
     line.wordWrap = true;
     c.push_back(line);
@@ -114,9 +123,9 @@ FormDescription OperatingCheckFormDesign() {
   c.push_back(Chart(kLineCurrentChart, kLineCurrentChartKind,
                     Pixels(kChartX, kHeadingY + 312, kChartWidth, 310)));
 
-  c.push_back(Button(kExportCsv, "&Export CSV…", Pixels(12, kButtonY, 150, 28), Arial(9.75), 1));
-  c.push_back(Button(kSavePdf, "Save as &PDF…", Pixels(174, kButtonY, 150, 28), Arial(9.75), 2));
-  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, kButtonY, 110, 28), Arial(9.75), 3));
+  c.push_back(Button(kExportCsv, "&Export CSV…", Pixels(12, ButtonY(), 150, 28), Arial(9.75), 1));
+  c.push_back(Button(kSavePdf, "Save as &PDF…", Pixels(174, ButtonY(), 150, 28), Arial(9.75), 2));
+  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, ButtonY(), 110, 28), Arial(9.75), 3));
   return form;
 }
 

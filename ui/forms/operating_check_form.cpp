@@ -3,6 +3,8 @@
 #include <string>
 
 #include "engine/number_text.h"
+#include "reports/check_figures.h"
+#include "reports/check_verdict_texts.h"
 #include "reports/operating_check_csv.h"
 #include "ui/forms/file_export.h"
 #include "ui/forms/form_names.h"
@@ -69,23 +71,27 @@ void OperatingCheckForm::ShowCheck() {
                    LineHeading("Low line", check.lowLine.vrms, check.grade, separator));
   toolkit_.SetText(kOperatingCheckForm, kHighHeading,
                    LineHeading("High line", check.highLine.vrms, check.grade, separator));
-  const auto figures = CheckFigures(checked.Record(), check, separator);
-  for (int row = 0; row < kFigureRows; ++row) {
-    const FigureRow& figure = figures[static_cast<std::size_t>(row)];
+  int row = 0;
+  for (const CheckFigureRow& figure : CheckFigureRows(checked.Record(), check)) {
     toolkit_.SetText(kOperatingCheckForm, FigureControl(row, FigureColumn::Caption),
                      figure.caption);
-    toolkit_.SetText(kOperatingCheckForm, FigureControl(row, FigureColumn::Method), figure.method);
-    toolkit_.SetText(kOperatingCheckForm, FigureControl(row, FigureColumn::Low), figure.low);
-    toolkit_.SetText(kOperatingCheckForm, FigureControl(row, FigureColumn::High), figure.high);
+    const std::pair<FigureColumn, const FigureCell*> cells[] = {
+        {FigureColumn::Method, &figure.method},
+        {FigureColumn::Low, &figure.low},
+        {FigureColumn::High, &figure.high}};
+    for (const auto& [column, cell] : cells) {
+      toolkit_.SetText(kOperatingCheckForm, FigureControl(row, column),
+                       FigureTextWithUnit(*cell, figure.unit, separator));
+    }
+    ++row;
   }
   toolkit_.SetText(kOperatingCheckForm, kVerdictHeading, "Verdicts, " + GradeName(check.grade));
-  const auto verdicts = CheckVerdicts(checked.Record(), check, separator);
-  for (int index = 0; index < kVerdicts; ++index) {
-    const Verdict& verdict = verdicts[static_cast<std::size_t>(index)];
-    const std::string control = VerdictControl(index);
+  int index = 0;
+  for (const CheckVerdictText& verdict : CheckVerdictTexts(checked.Record(), check, separator)) {
+    const std::string control = VerdictControl(index++);
     toolkit_.SetText(kOperatingCheckForm, control, verdict.text);
-    toolkit_.SetForeColor(kOperatingCheckForm, control, verdict.missed ? kRed : kBlack);
-    toolkit_.SetBold(kOperatingCheckForm, control, verdict.missed);
+    toolkit_.SetForeColor(kOperatingCheckForm, control, verdict.passes ? kBlack : kRed);
+    toolkit_.SetBold(kOperatingCheckForm, control, !verdict.passes);
   }
 }
 

@@ -7,8 +7,8 @@
 #include <array>
 #include <cmath>
 
-#include "engine/core_selection.h"
 #include "engine/number_text.h"
+#include "reports/check_verdict_texts.h"
 
 namespace pfc::ui {
 
@@ -37,13 +37,13 @@ bool PassesTemperature(const ExploredDesign& d) {
 // The operating check's columns: red where the check finds the design misses, not where it
 // has no number.
 bool KeepsTarget(const ExploredDesign& d) {
-  return !(d.CheckLAtIpkPercent < 100);
+  return !BeyondLimit(VerdictCode::InductanceAtPeak, d.CheckLAtIpkPercent);
 }
 bool KeepsRipple(const ExploredDesign& d) {
-  return !(d.CheckRipplePercent > 10);
+  return !BeyondLimit(VerdictCode::Ripple, d.CheckRipplePercent);
 }
 bool KeepsWindingCool(const ExploredDesign& d) {
-  return !(d.CheckWindingTemperature > kTemperatureCeiling);
+  return !BeyondLimit(VerdictCode::Temperature, d.CheckWindingTemperature);
 }
 
 bool IsCheckColumn(int column) {
