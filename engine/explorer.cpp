@@ -52,6 +52,9 @@ ExploredDesign DescribeDesign(const DesignRecord& r, const CoreCatalogue& catalo
 void AddOperatingCheck(ExploredDesign& design, const DesignRecord& record) {
   const LineCheck low =
       CheckLine(record, *FindRolloffGrade(kDefaultRolloffGrade), LineVoltage::Low);
+  design.Checked = true;
+  design.CheckSteady = low.Steady();
+  design.CheckSaturates = low.saturates;
   design.CheckLAtIpkPercent = low.atIpk.lPercentOfTarget.value_or(kNotEvaluated);
   design.CheckRipplePercent = low.rippleMaxPercentOfIpkLine.value_or(kNotEvaluated);
   design.CheckWindingTemperature =
@@ -95,7 +98,7 @@ Exploration ExploreDesigns(const EntryTexts& entries, const DesignRecord& record
           exploration.designs.emplace_back(DescribeDesign(scratch, catalogue, completed));
       design.CalculatorChoice = outcome.ending == RunEnding::Published &&
                                 row == calculator.CoreIndex && stack == calculator.CoresToStack;
-      if (completed)
+      if (completed && design.PassesFieldStrength)
         AddOperatingCheck(design, scratch);
     }
   }

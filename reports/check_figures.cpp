@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "engine/method_constants.h"
 #include "engine/number_text.h"
@@ -106,7 +107,7 @@ std::string FigureText(const FigureCell& cell, char separator) {
 std::string FigureTextWithUnit(const FigureCell& cell, const char* unit, char separator) {
   std::string text = FigureText(cell, separator);
   if (cell.word == nullptr && cell.number && *unit != '\0')
-    text.append(" ").append(unit);
+    text.append(std::string_view(unit) == "°" ? "" : " ").append(unit);  // "90°", "93.65 µH"
   return text;
 }
 

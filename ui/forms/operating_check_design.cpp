@@ -52,8 +52,11 @@ ControlDescription Chart(std::string name, std::string kind, TwipRect rect) {
   return c;
 }
 
+// A figure too long for its column is drawn smaller rather than over the next one.
 ControlDescription Value(std::string name, int x, int y, int width) {
-  return Label(std::move(name), "", Pixels(x, y, width, kRowPitch), Arial(8.25));
+  auto value = Label(std::move(name), "", Pixels(x, y, width, kRowPitch), Arial(8.25));
+  value.shrinkToFit = true;
+  return value;
 }
 
 }  // namespace

@@ -51,6 +51,28 @@ bool IsCheckColumn(int column) {
          column <= CompareCoresTableModel::kCheckTemperature;
 }
 
+// A checked winding whose temperature never settles has no number, and misses its limit. A
+// saturated core has no copper loss to heat it: its cells are empty, not unsettled.
+bool NeverSettles(const ExploredDesign& d, int column) {
+  return column == CompareCoresTableModel::kCheckTemperature && d.Checked && !d.CheckSaturates &&
+         !d.CheckSteady;
+}
+
+// Why a cell has no number.
+QString NoNumberReason(const ExploredDesign& d, int column) {
+  if (!IsCheckColumn(column) || !std::isfinite(d.TotalLoss)) {
+    return QStringLiteral("Not evaluated: the output voltage is below the line peak.");
+  }
+  if (!d.Checked) {
+    return QStringLiteral(
+        "No operating check: H max is above its limit, so a designer's pick of it is not "
+        "published.");
+  }
+  return NeverSettles(d, column)
+             ? QStringLiteral("The winding temperature has no steady state at the low line.")
+             : QStringLiteral("No checked value: the core saturates at the low line.");
+}
+
 // Columns kStack to kCheckTemperature, in their order.
 constexpr std::array<NumberColumn,
                      CompareCoresTableModel::kCheckTemperature - CompareCoresTableModel::kStack + 1>
@@ -164,6 +186,9 @@ QVariant CompareCoresTableModel::data(const QModelIndex& index, int role) const 
       if (column == kLimits) {
         return LimitsText(d);
       }
+      if (NeverSettles(d, column)) {
+        return QStringLiteral("no steady temperature");
+      }
       if (number != nullptr) {
         const double value = number->value(d);
         return std::isfinite(value)
@@ -188,9 +213,10 @@ QVariant CompareCoresTableModel::data(const QModelIndex& index, int role) const 
       return column == kCore || column == kLimits ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                                                   : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::ForegroundRole: {
-      const bool missed =
-          column == kLimits ? !d.PassesAll()
-                            : number != nullptr && number->passes != nullptr && !number->passes(d);
+      const bool missed = column == kLimits ? !d.PassesAll()
+                                            : NeverSettles(d, column) ||
+                                                  (number != nullptr && number->passes != nullptr &&
+                                                   !number->passes(d));
       return missed ? QVariant(QBrush(QColor(255, 0, 0))) : QVariant();
     }
     case Qt::BackgroundRole:
@@ -204,9 +230,7 @@ QVariant CompareCoresTableModel::data(const QModelIndex& index, int role) const 
       return {};
     case Qt::ToolTipRole:
       if (number != nullptr && !std::isfinite(number->value(d))) {
-        return IsCheckColumn(column) && std::isfinite(d.TotalLoss)
-                   ? QStringLiteral("No checked value: the core saturates at the low line.")
-                   : QStringLiteral("Not evaluated: the output voltage is below the line peak.");
+        return NoNumberReason(d, column);
       }
       if (d.CalculatorChoice) {
         return QStringLiteral("The core the calculator chooses for the entered stack count.");
