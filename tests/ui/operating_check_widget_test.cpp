@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QChart>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -12,6 +13,7 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 #include "engine/operating_check.h"
 #include "reports/check_figures.h"
@@ -215,6 +217,31 @@ TEST_F(OperatingCheckWidgetTest, LegendsDrawEachSeriesAsItIsDrawn) {
             << control << ": " << series->name().toStdString() << " overrides the legend";
       }
     }
+  }
+}
+
+// Without a mouse: the grade list's access letter reaches it from anywhere in the window, and
+// Tab walks through every control that takes input, with the focus shown on each.
+TEST_F(OperatingCheckWidgetTest, TheKeyboardReachesEveryControl) {
+  QWidget* grade = kit.Widget(kOperatingCheckForm, kGrade);
+  QWidget* window = grade->window();
+  QApplication::setActiveWindow(window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  kit.Widget(kOperatingCheckForm, kClose)->setFocus();
+
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
+  EXPECT_EQ(QApplication::focusWidget(), grade);
+
+  std::set<std::string> reached;
+  for (int press = 0; press < 8; ++press) {
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    reached.insert(focused->objectName().toStdString());
+    EXPECT_TRUE(focused->focusPolicy() & Qt::TabFocus) << focused->objectName().toStdString();
+    QTest::keyClick(focused, Qt::Key_Tab);
+  }
+  for (const char* control : {kGrade, kExportCsv, kSavePdf, kClose}) {
+    EXPECT_EQ(reached.count(control), 1u) << control;
   }
 }
 

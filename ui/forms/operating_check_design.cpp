@@ -72,9 +72,10 @@ FormDescription OperatingCheckFormDesign() {
 
   auto& c = form.controls;
   c.push_back(Label(kDesign, "", Pixels(12, 10, 860, 20), Arial(9.75, true), kNavy));
-  auto gradeCaption = Label(kGradeCaption, "Roll-off grade (initial permeability)",
+  auto gradeCaption = Label(kGradeCaption, "Roll-off &grade (initial permeability)",
                             Pixels(880, 13, 210, 18), Arial(8.25, true), kNavy);
   gradeCaption.alignment = TextAlignment::Right;
+  gradeCaption.buddy = kGrade;
   c.push_back(gradeCaption);
   auto grade = List(kGrade, Pixels(1096, 9, 92, 24), Arial(9.75), 0);
   grade.backColour = kWhite;
