@@ -51,13 +51,22 @@ Json LineJson(const LineCheck& line) {
   return json;
 }
 
+Json VerdictsJson(const DesignRecord& record, const OperatingCheck& check,
+                  const CheckLimits& limits) {
+  Json json = Json::object();
+  for (const CheckVerdictText& verdict : CheckVerdictTexts(record, check, limits, '.'))
+    json[VerdictName(verdict.code)] = verdict.passes;
+  return json;
+}
+
 }  // namespace
 
 Json CheckJson(const RunOutcome& outcome, const DesignRecord& record, const ResultSummary& summary,
-               const RolloffGrade& grade, const OperatingCheck* check) {
+               const RolloffGrade& grade, const CheckLimits& limits, const OperatingCheck* check) {
   Json json;
   json["status"] = check ? "checked" : "not-published";
   json["grade"] = grade.permeability;
+  json["ripple_limit_percent"] = limits.ripplePercent;
   json["zero_bias_uh"] = check ? NumberJson(check->zeroBiasUh) : Json(nullptr);
   json["design"] = DesignJson(outcome, record, summary);
   static const OperatingCheck kNames;  // only its line names are read without a check
@@ -65,6 +74,7 @@ Json CheckJson(const RunOutcome& outcome, const DesignRecord& record, const Resu
                     [&json, check](const char* name, const LineCheck& line) {
                       json[name] = check ? LineJson(line) : Json(nullptr);
                     });
+  json["verdicts"] = check ? VerdictsJson(record, *check, limits) : Json(nullptr);
   return json;
 }
 

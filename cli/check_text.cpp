@@ -43,7 +43,8 @@ void AppendRow(std::string& out, const CheckFigureRow& row) {
 
 }  // namespace
 
-std::string CheckText(const OperatingCheck& check, const DesignRecord& r) {
+std::string CheckText(const OperatingCheck& check, const DesignRecord& r,
+                      const CheckLimits& limits) {
   std::string out = "Operating Check\n\n";
   out.append("  Design       ").append(CheckedCoreName(r.SelectedCoreSize, r.CoresToStack));
   out.append(", ").append(FormatGeneral(r.Turns)).append(" turns, AWG ");
@@ -58,7 +59,7 @@ std::string CheckText(const OperatingCheck& check, const DesignRecord& r) {
   for (const CheckFigureRow& row : CheckFigureRows(r, check))
     AppendRow(out, row);
   out.append("\nVerdicts\n");
-  for (const CheckVerdictText& verdict : CheckVerdictTexts(r, check, '.'))
+  for (const CheckVerdictText& verdict : CheckVerdictTexts(r, check, limits, '.'))
     out.append(verdict.passes ? "  pass  " : "  MISS  ").append(verdict.text).append("\n");
   return out;
 }

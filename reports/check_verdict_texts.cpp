@@ -1,7 +1,5 @@
 #include "reports/check_verdict_texts.h"
 
-#include "engine/core_selection.h"
-#include "engine/method_constants.h"
 #include "engine/number_text.h"
 #include "reports/check_figures.h"
 
@@ -9,7 +7,6 @@ namespace pfc {
 namespace {
 
 constexpr double kWholeTargetPercent = 100;
-constexpr double kRipplePercent = kAssumedRippleShare * 100;
 
 // "93.65 µH", "—".
 std::string Shown(const CheckedNumber& number, const char* unit, char separator) {
@@ -26,12 +23,12 @@ const char* WhichLines(bool low, bool high) {
 
 // One figure of both line voltages against a limit: any value beyond it is a miss, and so is
 // a missing value, as the check could not show the design keeps the limit there.
-CheckVerdictText Judge(VerdictCode code, const CheckedNumber& low, const CheckedNumber& high,
-                       const std::string& subject, const char* beyondWords, const char* withinWords,
-                       const std::string& limit, const std::string& lowText,
-                       const std::string& highText) {
-  const bool lowBeyond = low && BeyondLimit(code, *low);
-  const bool highBeyond = high && BeyondLimit(code, *high);
+CheckVerdictText Judge(VerdictCode code, const CheckLimits& limits, const CheckedNumber& low,
+                       const CheckedNumber& high, const std::string& subject,
+                       const char* beyondWords, const char* withinWords, const std::string& limit,
+                       const std::string& lowText, const std::string& highText) {
+  const bool lowBeyond = low && BeyondLimit(code, *low, limits);
+  const bool highBeyond = high && BeyondLimit(code, *high, limits);
   const bool unknown = !low || !high;
   std::string text = subject + " ";
   if (lowBeyond || highBeyond)
@@ -103,14 +100,32 @@ std::string WithShare(const InductanceAtCurrent& at, char separator) {
 
 }  // namespace
 
-bool BeyondLimit(VerdictCode code, double figure) {
+const char* VerdictName(VerdictCode code) {
+  switch (code) {
+    case VerdictCode::InductanceAtPeak:
+      return "inductance_at_peak";
+    case VerdictCode::Ripple:
+      return "ripple_at_crest";
+    case VerdictCode::Temperature:
+      return "temperature";
+    case VerdictCode::Steady:
+      return "steady";
+    case VerdictCode::Saturation:
+      return "saturation";
+    case VerdictCode::BoostHeadroom:
+      break;
+  }
+  return "boost_headroom";
+}
+
+bool BeyondLimit(VerdictCode code, double figure, const CheckLimits& limits) {
   switch (code) {
     case VerdictCode::InductanceAtPeak:
       return figure < kWholeTargetPercent;
     case VerdictCode::Ripple:
-      return figure > kRipplePercent;
+      return figure > limits.ripplePercent;
     case VerdictCode::Temperature:
-      return figure > kTemperatureCeiling;
+      return figure > limits.temperatureC;
     case VerdictCode::Steady:
     case VerdictCode::Saturation:
     case VerdictCode::BoostHeadroom:
@@ -121,23 +136,24 @@ bool BeyondLimit(VerdictCode code, double figure) {
 
 std::array<CheckVerdictText, kCheckVerdicts> CheckVerdictTexts(const DesignRecord& r,
                                                                const OperatingCheck& check,
+                                                               const CheckLimits& limits,
                                                                char separator) {
   const LineCheck& low = check.lowLine;
   const LineCheck& high = check.highLine;
   return {
-      Judge(VerdictCode::InductanceAtPeak, low.atIpk.lPercentOfTarget, high.atIpk.lPercentOfTarget,
-            "Inductance at the peak current", "below", "meets",
+      Judge(VerdictCode::InductanceAtPeak, limits, low.atIpk.lPercentOfTarget,
+            high.atIpk.lPercentOfTarget, "Inductance at the peak current", "below", "meets",
             "the " + Entered(r.Inductance * 1e6, "µH", separator) + " target",
             WithShare(low.atIpk, separator), WithShare(high.atIpk, separator)),
-      Judge(VerdictCode::Ripple, low.rippleMaxPercentOfIpkLine, high.rippleMaxPercentOfIpkLine,
-            "Worst ripple", "above", "within",
-            "the " + Entered(kRipplePercent, "%", separator) +
-                " of the line-peak current the method assumes",
+      Judge(VerdictCode::Ripple, limits, low.rippleMaxPercentOfIpkLine,
+            high.rippleMaxPercentOfIpkLine, "Worst ripple", "above", "within",
+            "the " + Entered(limits.ripplePercent, "%", separator) +
+                " limit of the line-peak current",
             Shown(low.rippleMaxPercentOfIpkLine, "%", separator),
             Shown(high.rippleMaxPercentOfIpkLine, "%", separator)),
-      Judge(VerdictCode::Temperature, low.windingTemperatureC, high.windingTemperatureC,
+      Judge(VerdictCode::Temperature, limits, low.windingTemperatureC, high.windingTemperatureC,
             "Winding temperature", "above", "within",
-            "the " + Entered(kTemperatureCeiling, "°C", separator) + " limit",
+            "the " + Entered(limits.temperatureC, "°C", separator) + " limit",
             Shown(low.windingTemperatureC, "°C", separator),
             Shown(high.windingTemperatureC, "°C", separator)),
       SteadyVerdict(low, high),

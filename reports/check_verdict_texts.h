@@ -3,7 +3,9 @@
 #include <array>
 #include <string>
 
+#include "engine/core_selection.h"
 #include "engine/design_record.h"
+#include "engine/method_constants.h"
 #include "engine/operating_check.h"
 
 // The operating check's verdicts as people read them, as data: what each judges, its sentence,
@@ -21,6 +23,15 @@ enum class VerdictCode {
 };
 inline constexpr int kCheckVerdicts = 6;
 
+// The limits a check is judged against that the user may set.
+struct CheckLimits {
+  double ripplePercent = kAssumedRippleShare * 100;  // of the line-peak current: the method's
+  double temperatureC = kTemperatureCeiling;
+};
+
+// The verdict's name in machine-read output: "inductance_at_peak", "ripple_at_crest", ...
+const char* VerdictName(VerdictCode code);
+
 struct CheckVerdictText {
   VerdictCode code;
   std::string text;  // one sentence, with the figures of both line voltages where it has them
@@ -32,11 +43,12 @@ struct CheckVerdictText {
 // The verdicts of a check of this record, in the order of VerdictCode.
 std::array<CheckVerdictText, kCheckVerdicts> CheckVerdictTexts(const DesignRecord& record,
                                                                const OperatingCheck& check,
+                                                               const CheckLimits& limits,
                                                                char decimalSeparator);
 
 // True where a figure a verdict judges by a limit (the inductance's % of the target, the
 // ripple's % of the line-peak current, the winding temperature in °C) is beyond that limit;
 // false for the other verdicts and for a figure that is not a number.
-bool BeyondLimit(VerdictCode code, double figure);
+bool BeyondLimit(VerdictCode code, double figure, const CheckLimits& limits = {});
 
 }  // namespace pfc

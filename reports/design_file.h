@@ -6,6 +6,7 @@
 
 #include "engine/design_run.h"
 #include "reports/atomic_file.h"
+#include "reports/check_verdict_texts.h"
 #include "reports/known_rolloff_grades.h"
 
 // A design kept as a file: the input form as the user left it, so that opening it and
@@ -23,6 +24,8 @@ struct DesignFile {
   // txtCoreSize the chosen pick-list entry.
   EntryTexts entries;
   int rolloffGrade = kDefaultRolloffGrade;  // the operating check's roll-off grade
+  // The operating check's ripple limit, % of the line-peak current.
+  double rippleLimitPercent = CheckLimits{}.ripplePercent;
 };
 
 // How opening a design file ended. A failure carries the path and why, and the form's

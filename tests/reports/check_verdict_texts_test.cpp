@@ -35,7 +35,7 @@ TEST_P(InductanceVerdict, NamesTheLinesThatMissTheTarget) {
   check.lowLine.atIpk.lPercentOfTarget = GetParam().lowPercent;
   check.highLine.atIpk.lPercentOfTarget = GetParam().highPercent;
 
-  const CheckVerdictText verdict = CheckVerdictTexts(record, check, '.')[0];
+  const CheckVerdictText verdict = CheckVerdictTexts(record, check, CheckLimits{}, '.')[0];
 
   EXPECT_EQ(verdict.code, VerdictCode::InductanceAtPeak);
   EXPECT_EQ(!verdict.passes, GetParam().missed);
@@ -81,7 +81,7 @@ TEST_P(SteadyVerdict, SaysWhichLineDoesNotSettleAndWhy) {
   check.lowLine.thermal = GetParam().low;
   check.highLine.thermal = GetParam().high;
 
-  const CheckVerdictText verdict = CheckVerdictTexts(DesignRecord{}, check, '.')[3];
+  const CheckVerdictText verdict = CheckVerdictTexts(DesignRecord{}, check, CheckLimits{}, '.')[3];
 
   EXPECT_EQ(verdict.code, VerdictCode::Steady);
   EXPECT_EQ(verdict.low, GetParam().low != ThermalEnding::Steady);

@@ -14,6 +14,7 @@
 #include "tests/ui/compare_cores_fixture.h"
 #include "ui/forms/compare_cores_design.h"
 #include "ui/forms/compare_cores_form.h"
+#include "ui/forms/design_file_commands.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/operating_check_design.h"
 #include "ui/forms/operating_check_form.h"
@@ -88,7 +89,8 @@ class OperatingCheckTest : public CompareCoresFlowTest {
         texts.push_back(FigureTextWithUnit(*cell, row.unit, separator));
       }
     }
-    for (const CheckVerdictText& verdict : CheckVerdictTexts(record, check, separator)) {
+    for (const CheckVerdictText& verdict :
+         CheckVerdictTexts(record, check, session.checked.Limits(), separator)) {
       texts.push_back(verdict.text);
     }
     return texts;
@@ -260,6 +262,43 @@ TEST_F(OperatingCheckTest, SaveAsPdfWritesTheDrawnWindow) {
   EXPECT_EQ(saveRequests.size(), 1u);
   ASSERT_EQ(kit.Messages().size(), 1u);
   EXPECT_EQ(kit.Messages()[0].title, kCautionTitle);
+}
+
+// The ripple limit judges the ripple verdict as it is typed; a text that is not a positive
+// number is said to be so, and the verdict keeps the limit it had. The limit belongs to the
+// design, as the grade does: a design file brings it and keeps it.
+TEST_F(OperatingCheckTest, TheRippleLimitJudgesTheRippleVerdictAsItIsTyped) {
+  CheckFromSummary();
+  const auto others = [this] {
+    auto missed = MissedVerdicts();
+    missed[1] = false;
+    return missed;
+  };
+  const auto before = others();
+  EXPECT_EQ(kit.Text(kOperatingCheckForm, kRippleLimit), "10");
+
+  kit.UserFocus(kOperatingCheckForm, kRippleLimit);
+  kit.SelectAll(kOperatingCheckForm, kRippleLimit);  // Ctrl+A
+  kit.UserType(kOperatingCheckForm, kRippleLimit, "1000");
+  EXPECT_EQ(session.checked.Limits().ripplePercent, 1000);
+  EXPECT_FALSE(MissedVerdicts()[1]) << kit.Text(kOperatingCheckForm, VerdictControl(1));
+  kit.UserType(kOperatingCheckForm, kRippleLimit, "\b\b\b");
+  EXPECT_EQ(session.checked.Limits().ripplePercent, 1);
+  EXPECT_TRUE(MissedVerdicts()[1]) << kit.Text(kOperatingCheckForm, VerdictControl(1));
+  EXPECT_EQ(kit.Text(kOperatingCheckForm, kRippleLimitNote), "");
+  EXPECT_EQ(others(), before);
+
+  for (const char* typed : {"\b", "-", "x"}) {
+    kit.UserType(kOperatingCheckForm, kRippleLimit, typed);
+    EXPECT_EQ(session.checked.Limits().ripplePercent, 1) << typed;
+    EXPECT_NE(kit.Text(kOperatingCheckForm, kRippleLimitNote).find("1 %"), std::string::npos)
+        << typed;
+  }
+
+  session.checked.SetRippleLimit(25);  // as opening a design file does
+  EXPECT_EQ(kit.Text(kOperatingCheckForm, kRippleLimit), "25");
+  EXPECT_EQ(kit.Text(kOperatingCheckForm, kRippleLimitNote), "");
+  EXPECT_EQ(ReadInputFormDesign(kit, session).rippleLimitPercent, 25);
 }
 
 // Alt with a letter presses one control only.

@@ -22,4 +22,9 @@ void CheckedDesign::SetGrade(const RolloffGrade& grade) {
   listeners_.Notify();
 }
 
+void CheckedDesign::SetRippleLimit(double percent) {
+  limits_.ripplePercent = percent;
+  listeners_.Notify();
+}
+
 }  // namespace pfc::ui

@@ -6,6 +6,7 @@
 #include "engine/design_record.h"
 #include "engine/operating_check.h"
 #include "engine/rolloff_grades.h"
+#include "reports/check_verdict_texts.h"
 #include "ui/forms/listeners.h"
 
 namespace pfc::ui {
@@ -28,12 +29,15 @@ class CheckedDesign {
   void Check(const DesignRecord& record, std::string origin);
   // Checks the design again at another grade.
   void SetGrade(const RolloffGrade& grade);
+  // Judges the check against another ripple limit, % of the line-peak current.
+  void SetRippleLimit(double percent);
 
   bool HasDesign() const { return hasDesign_; }
   const DesignRecord& Record() const { return record_; }
   const std::string& Origin() const { return origin_; }
   const RolloffGrade& Grade() const { return grade_; }
   const OperatingCheck& Result() const { return result_; }
+  const CheckLimits& Limits() const { return limits_; }
 
   [[nodiscard]] Subscription Listen(Listener listener) const {
     return listeners_.Add(std::move(listener));
@@ -44,6 +48,7 @@ class CheckedDesign {
   DesignRecord record_;
   std::string origin_;
   RolloffGrade grade_;
+  CheckLimits limits_;
   OperatingCheck result_;
   Listeners<> listeners_;
 };

@@ -118,6 +118,7 @@ DesignFile ReadInputFormDesign(Toolkit& toolkit, const DesktopSession& session) 
   DesignFile design;
   design.entries = ReadInputEntries(toolkit);
   design.rolloffGrade = session.checked.Grade().permeability;
+  design.rippleLimitPercent = session.checked.Limits().ripplePercent;
   return design;
 }
 
@@ -172,6 +173,9 @@ std::optional<std::string> FillInputForm(Toolkit& toolkit, DesktopSession& sessi
   }
   if (grade->permeability != session.checked.Grade().permeability) {
     session.checked.SetGrade(*grade);
+  }
+  if (design.rippleLimitPercent != session.checked.Limits().ripplePercent) {
+    session.checked.SetRippleLimit(design.rippleLimitPercent);
   }
   return std::nullopt;
 }

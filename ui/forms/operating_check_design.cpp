@@ -87,9 +87,20 @@ FormDescription OperatingCheckFormDesign() {
             "its material, and the grade only shapes how the permeability falls with the "
             "current. The method's own figures are at Vin Min, on 70 % of the inductance factor "
             "at full current and a ripple of 10 % of the line-peak current.",
-            Pixels(12, 34, 1176, 32), Arial(8.25), kNavy);
+            Pixels(12, 34, 860, 32), Arial(8.25), kNavy);
   assumption.wordWrap = true;
   c.push_back(assumption);
+  auto rippleCaption = Label(kRippleLimitCaption, "Ripple &limit (% of line peak)",
+                             Pixels(880, 41, 210, 18), Arial(8.25, true), kNavy);
+  rippleCaption.alignment = TextAlignment::Right;
+  rippleCaption.buddy = kRippleLimit;
+  c.push_back(rippleCaption);
+  auto rippleLimit = TextBox(kRippleLimit, "", Pixels(1096, 38, 92, 22), Arial(9.75), 1);
+  rippleLimit.toolTip =
+      "The ripple the verdict admits at the low line's crest, peak to peak, as a share of the "
+      "line-peak current; the method assumes 10 %";
+  c.push_back(rippleLimit);
+  c.push_back(Label(kRippleLimitNote, "", Pixels(880, 62, 308, 16), Arial(8.25), kRed));
 
   c.push_back(Label(kMethodHeading, "Method, at Vin Min",
                     Pixels(kMethodX, kHeadingY, kLowX - kMethodX, 18), Arial(8.25, true), kNavy));
@@ -127,9 +138,9 @@ FormDescription OperatingCheckFormDesign() {
   c.push_back(Chart(kLineCurrentChart, kLineCurrentChartKind,
                     Pixels(kChartX, kHeadingY + 312, kChartWidth, 310)));
 
-  c.push_back(Button(kExportCsv, "&Export CSV…", Pixels(12, ButtonY(), 150, 28), Arial(9.75), 1));
-  c.push_back(Button(kSavePdf, "Save as &PDF…", Pixels(174, ButtonY(), 150, 28), Arial(9.75), 2));
-  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, ButtonY(), 110, 28), Arial(9.75), 3));
+  c.push_back(Button(kExportCsv, "&Export CSV…", Pixels(12, ButtonY(), 150, 28), Arial(9.75), 2));
+  c.push_back(Button(kSavePdf, "Save as &PDF…", Pixels(174, ButtonY(), 150, 28), Arial(9.75), 3));
+  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, ButtonY(), 110, 28), Arial(9.75), 4));
   return form;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/forms/operating_check_form.h"
 
+#include <optional>
 #include <string>
 
 #include "engine/number_text.h"
@@ -25,6 +26,15 @@ std::string LineHeading(const char* line, const CheckedNumber& vrms, const Rollo
                         char separator) {
   const std::string volts = vrms ? FormatGeneral(*vrms, separator) + " V" : "—";
   return std::string(line) + " " + volts + ", " + GradeName(grade);
+}
+
+// The limit a text of the entry sets: a plain positive number; none for anything else.
+std::optional<double> RippleLimitOf(const std::string& text) {
+  if (!IsWellFormedNumber(text)) {
+    return std::nullopt;
+  }
+  const double percent = ValueOfText(text);
+  return percent > 0 ? std::optional<double>(percent) : std::nullopt;
 }
 
 }  // namespace
@@ -53,11 +63,20 @@ void OperatingCheckForm::ChooseCheckedGrade() {
   }
 }
 
+void OperatingCheckForm::ShowRippleLimit() {
+  const double limit = session_.checked.Limits().ripplePercent;
+  if (RippleLimitOf(toolkit_.Text(kOperatingCheckForm, kRippleLimit)) != limit) {
+    toolkit_.SetText(kOperatingCheckForm, kRippleLimit, FormatGeneral(limit));
+  }
+  toolkit_.SetText(kOperatingCheckForm, kRippleLimitNote, "");
+}
+
 void OperatingCheckForm::ShowCheck() {
   if (!toolkit_.IsLoaded(kOperatingCheckForm)) {
     return;  // unloading: a control touched now would load the window again
   }
   ChooseCheckedGrade();
+  ShowRippleLimit();
   const CheckedDesign& checked = session_.checked;
   const char separator = session_.decimalSeparator;
   if (!checked.HasDesign()) {
@@ -87,7 +106,8 @@ void OperatingCheckForm::ShowCheck() {
   }
   toolkit_.SetText(kOperatingCheckForm, kVerdictHeading, "Verdicts, " + GradeName(check.grade));
   int index = 0;
-  for (const CheckVerdictText& verdict : CheckVerdictTexts(checked.Record(), check, separator)) {
+  for (const CheckVerdictText& verdict :
+       CheckVerdictTexts(checked.Record(), check, checked.Limits(), separator)) {
     const std::string control = VerdictControl(index++);
     toolkit_.SetText(kOperatingCheckForm, control, verdict.text);
     toolkit_.SetForeColor(kOperatingCheckForm, control, verdict.passes ? kBlack : kRed);
@@ -105,6 +125,28 @@ void OperatingCheckForm::Click(std::string_view control) {
   } else if (control == kClose) {
     toolkit_.Unload(kOperatingCheckForm);
   }
+}
+
+void OperatingCheckForm::Change(std::string_view control) {
+  if (control == kRippleLimit) {
+    txtRippleLimit_Change();
+  }
+}
+
+void OperatingCheckForm::txtRippleLimit_Change() {
+  const double limit = session_.checked.Limits().ripplePercent;
+  const std::optional<double> typed =
+      RippleLimitOf(toolkit_.Text(kOperatingCheckForm, kRippleLimit));
+  if (typed && *typed != limit) {
+    session_.checked.SetRippleLimit(*typed);
+    return;
+  }
+  // The entry keeps what is typed, so that a number being written is not taken from under
+  // the keys; the note says which limit the verdict uses meanwhile.
+  toolkit_.SetText(kOperatingCheckForm, kRippleLimitNote,
+                   typed ? std::string()
+                         : "Not a positive number: the verdict keeps " +
+                               FormatGeneral(limit, session_.decimalSeparator) + " %.");
 }
 
 void OperatingCheckForm::cboGrade_Click() {
