@@ -203,7 +203,7 @@ TEST_F(OperatingCheckTest, CompareCoresChecksThePickedRowWithoutTouchingTheRecor
   const OperatingCheck picked = CheckOperation(session.record, *FindRolloffGrade(60));
   EXPECT_EQ(shown, TextsOf(session.record, picked));
   EXPECT_EQ(design.CheckLAtIpkPercent, picked.lowLine.atIpk.lPercentOfTarget);
-  EXPECT_EQ(design.CheckRipplePercent, picked.lowLine.rippleMaxPercentOfIpkLine);
+  EXPECT_EQ(design.CheckRipplePercent, picked.lowLine.rippleAtCrestPercentOfIpkLine);
   EXPECT_EQ(design.CheckWindingTemperature, picked.lowLine.windingTemperatureC);
 }
 
