@@ -7,8 +7,8 @@
 #include "cli/json_text.h"
 #include "engine/design_run.h"
 #include "engine/operating_check.h"
-#include "engine/operating_check_csv.h"
 #include "engine/rolloff_grades.h"
+#include "reports/operating_check_csv.h"
 #include "reports/summary_texts.h"
 
 namespace pfc {
@@ -42,9 +42,9 @@ CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalo
   check
       ->add_option(
           "--grade", options.grade,
-          "Roll-off grade: the alloy powder's initial permeability (" + RolloffGradeNames() + ")")
-      ->check(RolloffGradeValidator())
-      ->capture_default_str();
+          "Roll-off grade: the alloy powder's initial permeability (" + RolloffGradeNames() +
+              "); by default the grade that matches the core's catalogue inductance factor")
+      ->check(RolloffGradeValidator());
   check
       ->add_option("--ripple-limit", options.limits.ripplePercent,
                    "The ripple the check admits at the low line's crest, % of the line-peak "
@@ -61,20 +61,21 @@ CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalo
 int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
                     const WireTable& wires, DesignRecord& record, std::ostream& out,
                     std::ostream& err) {
-  const RolloffGrade& grade = *FindRolloffGrade(options.grade);  // the option admits no other
   const EntryTexts entries = FormEntries(options.design, catalogue, record);
   const RunOutcome outcome = RunDesign(entries, record, catalogue, wires, '.');
+  const Material material = GradeMaterialFor(record, options.grade);
   if (outcome.ending != RunEnding::Published) {
     if (options.json)
-      out << JsonText(CheckJson(outcome, record, ResultSummary{}, grade, options.limits, nullptr));
+      out << JsonText(
+          CheckJson(outcome, record, ResultSummary{}, material, options.limits, nullptr));
     else
       (options.csv ? err : out) << DesignText(outcome, ResultSummary{});
     return 1;
   }
-  const OperatingCheck check = CheckOperation(record, grade);
+  const OperatingCheck check = CheckOperation(record, material);
   if (options.json) {
-    out << JsonText(
-        CheckJson(outcome, record, PublishedSummary(record, '.'), grade, options.limits, &check));
+    out << JsonText(CheckJson(outcome, record, PublishedSummary(record, '.'), material,
+                              options.limits, &check));
   } else if (options.csv) {
     out << OperatingCheckCsv(check);
   } else {

@@ -5,15 +5,16 @@
 
 #include "cli/design_options.h"
 #include "engine/catalogue.h"
+#include "engine/check_verdicts.h"
 #include "engine/design_record.h"
-#include "reports/check_verdict_texts.h"
+#include "engine/rolloff_grades.h"
 
 namespace pfc {
 
 struct CheckOptions {
   DesignOptions design;
-  int grade = 60;
-  CheckLimits limits;  // --ripple-limit
+  int grade = kDefaultRolloffGrade;  // the one that matches the core
+  CheckLimits limits;                // --ripple-limit
   bool json = false;
   bool csv = false;
 };

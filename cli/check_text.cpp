@@ -49,8 +49,8 @@ std::string CheckText(const OperatingCheck& check, const DesignRecord& r,
   out.append("  Design       ").append(CheckedCoreName(r.SelectedCoreSize, r.CoresToStack));
   out.append(", ").append(FormatGeneral(r.Turns)).append(" turns, AWG ");
   out.append(FormatGeneral(r.WireGauge)).append("\n");
-  out.append("  Roll-off     grade ").append(std::to_string(check.grade.permeability));
-  out.append(" alloy powder (assumed: the catalogue does not state its material)\n\n");
+  out.append("  Material     grade ").append(check.material.name).append(" powder; ");
+  out.append(CheckedMaterialText(check, '.')).append("\n\n");
   Pad(out, "", kCaptionWidth, false);
   Pad(out, "Method", kColumnWidth, true);
   Pad(out, "Low line", kColumnWidth, true);

@@ -50,13 +50,14 @@ ExploredDesign DescribeDesign(const DesignRecord& r, const CoreCatalogue& catalo
 }
 
 void AddOperatingCheck(ExploredDesign& design, const DesignRecord& record) {
-  const LineCheck low =
-      CheckLine(record, *FindRolloffGrade(kDefaultRolloffGrade), LineVoltage::Low);
+  const RolloffGrade& grade = DefaultGradeFor(record);
+  const LineCheck low = CheckLine(record, grade, LineVoltage::Low);
   design.Checked = true;
+  design.CheckGrade = grade.permeability;
   design.CheckSteady = low.Steady();
   design.CheckSaturates = low.saturates;
   design.CheckLAtIpkPercent = low.atIpk.lPercentOfTarget.value_or(kNotEvaluated);
-  design.CheckRipplePercent = low.rippleMaxPercentOfIpkLine.value_or(kNotEvaluated);
+  design.CheckRipplePercent = low.rippleAtCrestPercentOfIpkLine.value_or(kNotEvaluated);
   design.CheckWindingTemperature =
       low.Steady() ? low.windingTemperatureC.value_or(kNotEvaluated) : kNotEvaluated;
 }

@@ -47,11 +47,12 @@ struct ExploredDesign {
   // (no ripple, so none of the three); the temperature has no steady state (runaway above
   // 2000 °C, unsettled, or below the copper law's range: the temperature only).
   double CheckLAtIpkPercent = kNoCheck;       // L at the peak current Ipk, % of the entered L
-  double CheckRipplePercent = kNoCheck;       // worst ripple, % of the line-peak current
+  double CheckRipplePercent = kNoCheck;       // low-line crest ripple, % of the line-peak current
   double CheckWindingTemperature = kNoCheck;  // °C, steady
   // The check ran: only a design that a designer's pick publishes has one (its field strength
   // keeps the limit), as the Operating Check window refuses the others.
   bool Checked = false;
+  int CheckGrade = 0;           // the roll-off grade of the check, the one that matches the core
   bool CheckSteady = false;     // the low line's temperature settles
   bool CheckSaturates = false;  // the low line saturates the core: no copper loss, no temperature
 

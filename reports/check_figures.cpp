@@ -114,8 +114,8 @@ std::string FigureTextWithUnit(const FigureCell& cell, const char* unit, char se
 std::vector<CheckFigureRow> CheckFigureRows(const DesignRecord& r, const OperatingCheck& check) {
   using L = const LineCheck&;
   const FigureCell target = Entered(r.Inductance * 1e6);
-  const FigureCell permeability = Entered(kAssumedPermeabilityShare * 100);
-  const FigureCell ripplePercent = Entered(kAssumedRippleShare * 100);
+  const FigureCell permeability = Entered(kMethodPermeabilityPercent);
+  const FigureCell ripplePercent = Entered(kMethodRipplePercent);
   const FigureCell whole = Entered(100);
   const FigureCell crest = Degrees(90.0);
   return {
@@ -147,6 +147,8 @@ std::vector<CheckFigureRow> CheckFigureRows(const DesignRecord& r, const Operati
           [](L l) { return l.rippleMaxPercentOfIpkLine; }),
       Row("Ripple at the crest", "A p-p", Method(r.Iripple), check,
           [](L l) { return l.rippleAtCrestPp; }),
+      Row("  of the line-peak current", "%", ripplePercent, check,
+          [](L l) { return l.rippleAtCrestPercentOfIpkLine; }),
       Row("Discontinuous below", "°", {}, check, Discontinuous),
       Row("Largest flux swing", "mT", Method(r.DeltaB / 10), check,
           [](L l) { return l.fluxSwingMaxMt; }),
@@ -155,6 +157,8 @@ std::vector<CheckFigureRow> CheckFigureRows(const DesignRecord& r, const Operati
       Row("Copper loss, DC", "W", Method(r.CopperLoss), check, [](L l) { return l.copperDcLossW; }),
       Row("Copper loss, AC (Dowell)", "W", {}, check, [](L l) { return l.copperAcLossW; }),
       Row("Total loss", "W", Method(r.TotalLoss), check, [](L l) { return l.totalLossW; }),
+      Row("Wound surface", "cm²", Method(r.SurfaceArea), check,
+          [](L l) { return l.woundSurfaceCm2; }),
       Row("Temperature rise", "°C", Method(r.TempRise), check,
           [](L l) { return l.temperatureRiseC; }),
       Row("Winding temperature", "°C", Method(r.AmbientTemp + r.TempRise), check,
@@ -164,6 +168,13 @@ std::vector<CheckFigureRow> CheckFigureRows(const DesignRecord& r, const Operati
       Row("Crest at or above Vout", "", {}, check,
           [](L l) { return Word(YesNo(l.peakAboveVout)); }),
   };
+}
+
+std::string CheckedMaterialText(const OperatingCheck& check, char separator) {
+  return "the catalogue's AL implies µ = " +
+         FigureText(FigureCell{check.cataloguePermeability}, separator) + ", so in grade " +
+         check.material.name + " the core's AL is " +
+         FigureTextWithUnit(FigureCell{check.alNh}, "nH/turn²", separator);
 }
 
 std::string CheckedCoreName(const std::string& coreSize, int coresToStack) {

@@ -48,6 +48,10 @@ std::string FigureTextWithUnit(const FigureCell& cell, const char* unit, char de
 std::vector<CheckFigureRow> CheckFigureRows(const DesignRecord& record,
                                             const OperatingCheck& check);
 
+// What the check takes the core to be: "the catalogue's AL implies µ = 100.0, so in grade 90
+// the core's AL is 201.5 nH/turn²".
+std::string CheckedMaterialText(const OperatingCheck& check, char decimalSeparator);
+
 // A checked core as every face of the check names it: "TD-31" alone, "TD-31 × 3" stacked.
 std::string CheckedCoreName(const std::string& coreSize, int coresToStack);
 

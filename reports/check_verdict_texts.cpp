@@ -6,8 +6,6 @@
 namespace pfc {
 namespace {
 
-constexpr double kWholeTargetPercent = 100;
-
 // "93.65 µH", "—".
 std::string Shown(const CheckedNumber& number, const char* unit, char separator) {
   return FigureTextWithUnit(FigureCell{number}, unit, separator);
@@ -23,7 +21,7 @@ const char* WhichLines(bool low, bool high) {
 
 // One figure of both line voltages against a limit: any value beyond it is a miss, and so is
 // a missing value, as the check could not show the design keeps the limit there.
-CheckVerdictText Judge(VerdictCode code, const CheckLimits& limits, const CheckedNumber& low,
+CheckVerdictText Judge(CheckVerdict code, const CheckLimits& limits, const CheckedNumber& low,
                        const CheckedNumber& high, const std::string& subject,
                        const char* beyondWords, const char* withinWords, const std::string& limit,
                        const std::string& lowText, const std::string& highText) {
@@ -40,6 +38,18 @@ CheckVerdictText Judge(VerdictCode code, const CheckLimits& limits, const Checke
   text += ": " + lowText + " at low line, " + highText + " at high line.";
   return {code, text, !(lowBeyond || highBeyond || unknown), lowBeyond || !low,
           highBeyond || !high};
+}
+
+// The ripple is judged at the low line's crest only, where the method sizes it.
+CheckVerdictText RippleVerdict(const LineCheck& low, const CheckLimits& limits, char separator) {
+  const CheckedNumber& share = low.rippleAtCrestPercentOfIpkLine;
+  const std::string limit = "the " + Entered(limits.ripplePercent, "%", separator) + " limit";
+  const bool beyond = share && BeyondLimit(CheckVerdict::RippleAtCrest, *share, limits);
+  std::string text = "Ripple at the low-line crest ";
+  text += !share ? "unknown (" + limit + ")" : (beyond ? "above " : "within ") + limit;
+  text += ": " + Shown(low.rippleAtCrestPp, "A p-p", separator) + " (" +
+          Shown(share, "%", separator) + " of the line-peak current).";
+  return {CheckVerdict::RippleAtCrest, text, share && !beyond, !share || beyond, false};
 }
 
 std::string UnsteadyReason(const LineCheck& line) {
@@ -61,10 +71,10 @@ std::string UnsteadyReason(const LineCheck& line) {
 
 CheckVerdictText SteadyVerdict(const LineCheck& low, const LineCheck& high) {
   if (low.Steady() && high.Steady())
-    return {VerdictCode::Steady, "Steady winding temperature at both line voltages.", true};
+    return {CheckVerdict::Steady, "Steady winding temperature at both line voltages.", true};
   const LineCheck& unsteady = low.Steady() ? high : low;
   const std::string where = WhichLines(!low.Steady(), !high.Steady());
-  return {VerdictCode::Steady,
+  return {CheckVerdict::Steady,
           "No steady temperature at " +
               (where == "both line voltages" ? "either line voltage" : where) + ": " +
               UnsteadyReason(unsteady) + ".",
@@ -73,8 +83,9 @@ CheckVerdictText SteadyVerdict(const LineCheck& low, const LineCheck& high) {
 
 CheckVerdictText SaturationVerdict(const LineCheck& low, const LineCheck& high) {
   if (!low.saturates && !high.saturates)
-    return {VerdictCode::Saturation, "The core carries every on-time at both line voltages.", true};
-  return {VerdictCode::Saturation,
+    return {CheckVerdict::Saturation, "The core carries every on-time at both line voltages.",
+            true};
+  return {CheckVerdict::Saturation,
           std::string("The core saturates at ") + WhichLines(low.saturates, high.saturates) +
               ": an on-time needs more flux than the core can carry.",
           false, low.saturates, high.saturates};
@@ -84,10 +95,10 @@ CheckVerdictText HeadroomVerdict(const DesignRecord& r, const LineCheck& high, c
   const std::string crest =
       Shown(high.vpeak, "V", separator) + " against Vout " + Entered(r.Vout, "V", separator);
   if (high.peakAboveVout)
-    return {VerdictCode::BoostHeadroom,
+    return {CheckVerdict::BoostHeadroom,
             "High-line crest at or above Vout (" + crest + "): the stage cannot boost there.",
             false, false, true};
-  return {VerdictCode::BoostHeadroom, "High-line crest below Vout (" + crest + ").", true};
+  return {CheckVerdict::BoostHeadroom, "High-line crest below Vout (" + crest + ").", true};
 }
 
 // "93.65 µH (62.43 %)"
@@ -100,35 +111,17 @@ std::string WithShare(const InductanceAtCurrent& at, char separator) {
 
 }  // namespace
 
-const char* VerdictName(VerdictCode code) {
+bool BeyondLimit(CheckVerdict code, double figure, const CheckLimits& limits) {
   switch (code) {
-    case VerdictCode::InductanceAtPeak:
-      return "inductance_at_peak";
-    case VerdictCode::Ripple:
-      return "ripple_at_crest";
-    case VerdictCode::Temperature:
-      return "temperature";
-    case VerdictCode::Steady:
-      return "steady";
-    case VerdictCode::Saturation:
-      return "saturation";
-    case VerdictCode::BoostHeadroom:
-      break;
-  }
-  return "boost_headroom";
-}
-
-bool BeyondLimit(VerdictCode code, double figure, const CheckLimits& limits) {
-  switch (code) {
-    case VerdictCode::InductanceAtPeak:
-      return figure < kWholeTargetPercent;
-    case VerdictCode::Ripple:
+    case CheckVerdict::InductanceAtPeak:
+      return figure < limits.inductancePercent;
+    case CheckVerdict::RippleAtCrest:
       return figure > limits.ripplePercent;
-    case VerdictCode::Temperature:
+    case CheckVerdict::Temperature:
       return figure > limits.temperatureC;
-    case VerdictCode::Steady:
-    case VerdictCode::Saturation:
-    case VerdictCode::BoostHeadroom:
+    case CheckVerdict::Steady:
+    case CheckVerdict::Saturation:
+    case CheckVerdict::BoostHeadroom:
       break;
   }
   return false;
@@ -140,18 +133,13 @@ std::array<CheckVerdictText, kCheckVerdicts> CheckVerdictTexts(const DesignRecor
                                                                char separator) {
   const LineCheck& low = check.lowLine;
   const LineCheck& high = check.highLine;
-  return {
-      Judge(VerdictCode::InductanceAtPeak, limits, low.atIpk.lPercentOfTarget,
+  std::array<CheckVerdictText, kCheckVerdicts> texts = {
+      Judge(CheckVerdict::InductanceAtPeak, limits, low.atIpk.lPercentOfTarget,
             high.atIpk.lPercentOfTarget, "Inductance at the peak current", "below", "meets",
             "the " + Entered(r.Inductance * 1e6, "µH", separator) + " target",
             WithShare(low.atIpk, separator), WithShare(high.atIpk, separator)),
-      Judge(VerdictCode::Ripple, limits, low.rippleMaxPercentOfIpkLine,
-            high.rippleMaxPercentOfIpkLine, "Worst ripple", "above", "within",
-            "the " + Entered(limits.ripplePercent, "%", separator) +
-                " limit of the line-peak current",
-            Shown(low.rippleMaxPercentOfIpkLine, "%", separator),
-            Shown(high.rippleMaxPercentOfIpkLine, "%", separator)),
-      Judge(VerdictCode::Temperature, limits, low.windingTemperatureC, high.windingTemperatureC,
+      RippleVerdict(low, limits, separator),
+      Judge(CheckVerdict::Temperature, limits, low.windingTemperatureC, high.windingTemperatureC,
             "Winding temperature", "above", "within",
             "the " + Entered(limits.temperatureC, "°C", separator) + " limit",
             Shown(low.windingTemperatureC, "°C", separator),
@@ -160,6 +148,11 @@ std::array<CheckVerdictText, kCheckVerdicts> CheckVerdictTexts(const DesignRecor
       SaturationVerdict(low, high),
       HeadroomVerdict(r, high, separator),
   };
+  // Whether a verdict passes is the engine's fact; the sentences only say it.
+  const auto outcomes = JudgeCheck(check, limits);
+  for (std::size_t i = 0; i < texts.size(); ++i)
+    texts[i].passes = outcomes[i].Passes();
+  return texts;
 }
 
 }  // namespace pfc

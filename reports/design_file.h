@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "engine/check_verdicts.h"
 #include "engine/design_run.h"
 #include "reports/atomic_file.h"
-#include "reports/check_verdict_texts.h"
 #include "reports/known_rolloff_grades.h"
 
 // A design kept as a file: the input form as the user left it, so that opening it and
@@ -23,7 +23,7 @@ struct DesignFile {
   // Every text as typed. chkPickCore is the calculator type ("Pick From List" ticked) and
   // txtCoreSize the chosen pick-list entry.
   EntryTexts entries;
-  int rolloffGrade = kDefaultRolloffGrade;  // the operating check's roll-off grade
+  int rolloffGrade = kDefaultRolloffGrade;  // the operating check's roll-off grade, if chosen
   // The operating check's ripple limit, % of the line-peak current.
   double rippleLimitPercent = CheckLimits{}.ripplePercent;
 };

@@ -92,12 +92,12 @@ TEST_P(ExplorerTest, EveryDesignEqualsTheDesignersPickOfThatCoreAndStack) {
         ExpectColumn(d.CheckWindingTemperature, std::nullopt, "temperature");
         continue;
       }
-      const LineCheck low =
-          CheckLine(picked, *FindRolloffGrade(kDefaultRolloffGrade), LineVoltage::Low);
+      const LineCheck low = CheckLine(picked, DefaultGradeFor(picked), LineVoltage::Low);
+      EXPECT_EQ(d.CheckGrade, DefaultGradeFor(picked).permeability);
       EXPECT_EQ(d.CheckSteady, low.Steady());
       EXPECT_EQ(d.CheckSaturates, low.saturates);
       ExpectColumn(d.CheckLAtIpkPercent, low.atIpk.lPercentOfTarget, "L at Ipk");
-      ExpectColumn(d.CheckRipplePercent, low.rippleMaxPercentOfIpkLine, "ripple");
+      ExpectColumn(d.CheckRipplePercent, low.rippleAtCrestPercentOfIpkLine, "ripple");
       ExpectColumn(d.CheckWindingTemperature, low.Steady() ? low.windingTemperatureC : std::nullopt,
                    "temperature");
     }

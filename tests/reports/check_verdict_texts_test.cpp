@@ -37,7 +37,7 @@ TEST_P(InductanceVerdict, NamesTheLinesThatMissTheTarget) {
 
   const CheckVerdictText verdict = CheckVerdictTexts(record, check, CheckLimits{}, '.')[0];
 
-  EXPECT_EQ(verdict.code, VerdictCode::InductanceAtPeak);
+  EXPECT_EQ(verdict.code, CheckVerdict::InductanceAtPeak);
   EXPECT_EQ(!verdict.passes, GetParam().missed);
   EXPECT_EQ(verdict.low, GetParam().low);
   EXPECT_EQ(verdict.high, GetParam().high);
@@ -83,7 +83,7 @@ TEST_P(SteadyVerdict, SaysWhichLineDoesNotSettleAndWhy) {
 
   const CheckVerdictText verdict = CheckVerdictTexts(DesignRecord{}, check, CheckLimits{}, '.')[3];
 
-  EXPECT_EQ(verdict.code, VerdictCode::Steady);
+  EXPECT_EQ(verdict.code, CheckVerdict::Steady);
   EXPECT_EQ(verdict.low, GetParam().low != ThermalEnding::Steady);
   EXPECT_EQ(verdict.high, GetParam().high != ThermalEnding::Steady);
   EXPECT_EQ(verdict.passes, GetParam().words == nullptr);
@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
 // At each limit itself the design keeps it; a figure that is not a number misses nothing, as
 // Compare Cores shows it as "n/a", not in red.
 struct LimitCase {
-  VerdictCode code;
+  CheckVerdict code;
   double figure;
   bool beyond;
 };
@@ -123,16 +123,16 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 INSTANTIATE_TEST_SUITE_P(
     Figures, Limits,
-    ::testing::Values(LimitCase{VerdictCode::InductanceAtPeak, 100, false},
-                      LimitCase{VerdictCode::InductanceAtPeak, std::nextafter(100.0, 0.0), true},
-                      LimitCase{VerdictCode::InductanceAtPeak, kNaN, false},
-                      LimitCase{VerdictCode::Ripple, 10, false},
-                      LimitCase{VerdictCode::Ripple, std::nextafter(10.0, 11.0), true},
-                      LimitCase{VerdictCode::Ripple, kNaN, false},
-                      LimitCase{VerdictCode::Temperature, 155, false},
-                      LimitCase{VerdictCode::Temperature, std::nextafter(155.0, 156.0), true},
-                      LimitCase{VerdictCode::Temperature, kNaN, false},
-                      LimitCase{VerdictCode::Saturation, 1e9, false}));
+    ::testing::Values(LimitCase{CheckVerdict::InductanceAtPeak, 100, false},
+                      LimitCase{CheckVerdict::InductanceAtPeak, std::nextafter(100.0, 0.0), true},
+                      LimitCase{CheckVerdict::InductanceAtPeak, kNaN, false},
+                      LimitCase{CheckVerdict::RippleAtCrest, 10, false},
+                      LimitCase{CheckVerdict::RippleAtCrest, std::nextafter(10.0, 11.0), true},
+                      LimitCase{CheckVerdict::RippleAtCrest, kNaN, false},
+                      LimitCase{CheckVerdict::Temperature, 155, false},
+                      LimitCase{CheckVerdict::Temperature, std::nextafter(155.0, 156.0), true},
+                      LimitCase{CheckVerdict::Temperature, kNaN, false},
+                      LimitCase{CheckVerdict::Saturation, 1e9, false}));
 
 }  // namespace
 }  // namespace pfc

@@ -93,5 +93,24 @@ INSTANTIATE_TEST_SUITE_P(
                                  Model::kCheckTemperature, nullptr, false, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The check columns name the grade their figures are in, the one the Operating Check window
+// opens at for these cores; designs without a check add none.
+TEST(CheckColumnTitles, NameTheGradeOfTheirFigures) {
+  Exploration exploration;
+  exploration.designs.resize(3);
+  exploration.designs[0].Checked = true;
+  exploration.designs[0].CheckGrade = 90;
+  exploration.designs[2].Checked = true;
+  exploration.designs[2].CheckGrade = 90;
+  exploration.designs[1].CheckGrade = 14;  // not checked: its grade is never used
+  CompareCoresDesigns designs;
+  designs.Replace(exploration);
+  Model model(designs, '.', nullptr);
+  for (const int column : {Model::kCheckLAtIpk, Model::kCheckRipple, Model::kCheckTemperature}) {
+    const QString title = model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    EXPECT_TRUE(title.endsWith(QStringLiteral(", grade 90"))) << title.toStdString();
+  }
+}
+
 }  // namespace
 }  // namespace pfc::ui::testing

@@ -3,10 +3,10 @@
 #include <string>
 #include <utility>
 
+#include "engine/check_verdicts.h"
 #include "engine/design_record.h"
 #include "engine/operating_check.h"
 #include "engine/rolloff_grades.h"
-#include "reports/check_verdict_texts.h"
 #include "ui/forms/listeners.h"
 
 namespace pfc::ui {
@@ -27,15 +27,21 @@ class CheckedDesign {
   // Checks a published design at the current grade; `origin` says where it was published
   // ("the summary", "a pick in Compare Cores").
   void Check(const DesignRecord& record, std::string origin);
-  // Checks the design again at another grade.
-  void SetGrade(const RolloffGrade& grade);
+  // Checks the design again at another grade; kDefaultRolloffGrade takes the one that
+  // matches the core.
+  void SetGrade(int grade);
+  void SetGrade(const RolloffGrade& grade) { SetGrade(grade.permeability); }
   // Judges the check against another ripple limit, % of the line-peak current.
   void SetRippleLimit(double percent);
 
   bool HasDesign() const { return hasDesign_; }
   const DesignRecord& Record() const { return record_; }
   const std::string& Origin() const { return origin_; }
-  const RolloffGrade& Grade() const { return grade_; }
+  // The grade the user chose, kDefaultRolloffGrade for none.
+  int ChosenGrade() const { return grade_; }
+  // The grade the check takes: the chosen one, else the one that matches the core; nullptr
+  // for none chosen and no design yet.
+  const RolloffGrade* Grade() const;
   const OperatingCheck& Result() const { return result_; }
   const CheckLimits& Limits() const { return limits_; }
 
@@ -47,7 +53,7 @@ class CheckedDesign {
   bool hasDesign_ = false;
   DesignRecord record_;
   std::string origin_;
-  RolloffGrade grade_;
+  int grade_ = kDefaultRolloffGrade;
   CheckLimits limits_;
   OperatingCheck result_;
   Listeners<> listeners_;

@@ -39,7 +39,7 @@ int FirstVerdictY() {
   return VerdictHeadingY() + 22;
 }
 int ButtonY() {
-  return FirstVerdictY() + kCheckVerdicts * kVerdictPitch + 8;
+  return FirstVerdictY() + static_cast<int>(kCheckVerdicts) * kVerdictPitch + 8;
 }
 
 ControlDescription Chart(std::string name, std::string kind, TwipRect rect) {
@@ -81,13 +81,8 @@ FormDescription OperatingCheckFormDesign() {
   grade.backColour = kWhite;
   grade.toolTip = "The powder's roll-off the check assumes; the design is checked again at once";
   c.push_back(grade);
-  auto assumption =
-      Label(kAssumption,
-            "The grade is an assumption: the catalogue gives each core's inductance factor, not "
-            "its material, and the grade only shapes how the permeability falls with the "
-            "current. The method's own figures are at Vin Min, on 70 % of the inductance factor "
-            "at full current and a ripple of 10 % of the line-peak current.",
-            Pixels(12, 34, 860, 32), Arial(8.25), kNavy);
+  // The logic writes which material the core is taken in.
+  auto assumption = Label(kAssumption, "", Pixels(12, 34, 860, 32), Arial(8.25), kNavy);
   assumption.wordWrap = true;
   c.push_back(assumption);
   auto rippleCaption = Label(kRippleLimitCaption, "Ripple &limit (% of line peak)",
@@ -124,7 +119,7 @@ FormDescription OperatingCheckFormDesign() {
 
   c.push_back(Label(kVerdictHeading, "", Pixels(kCaptionX, VerdictHeadingY(), 628, 18),
                     Arial(9.75, true, true), kNavy));
-  for (int verdict = 0; verdict < kCheckVerdicts; ++verdict) {
+  for (int verdict = 0; verdict < static_cast<int>(kCheckVerdicts); ++verdict) {
     auto line =
         Label(VerdictControl(verdict), "",
               Pixels(kCaptionX, FirstVerdictY() + verdict * kVerdictPitch, 628, kVerdictPitch - 2),

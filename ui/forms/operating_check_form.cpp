@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/method_constants.h"
 #include "engine/number_text.h"
 #include "reports/check_figures.h"
 #include "reports/check_verdict_texts.h"
@@ -18,14 +19,24 @@ using namespace check_controls;
 
 namespace {
 
-std::string GradeName(const RolloffGrade& grade) {
-  return "grade " + std::to_string(grade.permeability);
+std::string GradeName(const Material& material) {
+  return "grade " + material.name;
 }
 
-std::string LineHeading(const char* line, const CheckedNumber& vrms, const RolloffGrade& grade,
+std::string LineHeading(const char* line, const CheckedNumber& vrms, const Material& grade,
                         char separator) {
   const std::string volts = vrms ? FormatGeneral(*vrms, separator) + " V" : "—";
   return std::string(line) + " " + volts + ", " + GradeName(grade);
+}
+
+// The core in the checked material, and what the method's own figures rest on.
+std::string MaterialNote(const OperatingCheck& check, char separator) {
+  return "The core is taken in " + GradeName(check.material) +
+         " powder, its AL scaled from the catalogue's: " + CheckedMaterialText(check, separator) +
+         ". The method's own figures are at Vin Min, on " +
+         FormatGeneral(kMethodPermeabilityPercent, separator) +
+         " % of the inductance factor at full current and a ripple of " +
+         FormatGeneral(kMethodRipplePercent, separator) + " % of the line-peak current.";
 }
 
 // The limit a text of the entry sets: a plain positive number; none for anything else.
@@ -53,8 +64,9 @@ void OperatingCheckForm::Form_Load() {
 void OperatingCheckForm::ChooseCheckedGrade() {
   const auto grades = RolloffGrades();
   int chosen = -1;
+  const RolloffGrade* checked = session_.checked.Grade();
   for (std::size_t position = 0; position < grades.size(); ++position) {
-    if (grades[position].permeability == session_.checked.Grade().permeability) {
+    if (checked != nullptr && grades[position].permeability == checked->permeability) {
       chosen = static_cast<int>(position);
     }
   }
@@ -87,9 +99,9 @@ void OperatingCheckForm::ShowCheck() {
   toolkit_.SetText(kOperatingCheckForm, kDesign,
                    CheckedDesignName(checked.Record(), separator) + " (" + checked.Origin() + ")");
   toolkit_.SetText(kOperatingCheckForm, kLowHeading,
-                   LineHeading("Low line", check.lowLine.vrms, check.grade, separator));
+                   LineHeading("Low line", check.lowLine.vrms, check.material, separator));
   toolkit_.SetText(kOperatingCheckForm, kHighHeading,
-                   LineHeading("High line", check.highLine.vrms, check.grade, separator));
+                   LineHeading("High line", check.highLine.vrms, check.material, separator));
   int row = 0;
   for (const CheckFigureRow& figure : CheckFigureRows(checked.Record(), check)) {
     toolkit_.SetText(kOperatingCheckForm, FigureControl(row, FigureColumn::Caption),
@@ -104,7 +116,8 @@ void OperatingCheckForm::ShowCheck() {
     }
     ++row;
   }
-  toolkit_.SetText(kOperatingCheckForm, kVerdictHeading, "Verdicts, " + GradeName(check.grade));
+  toolkit_.SetText(kOperatingCheckForm, kAssumption, MaterialNote(check, separator));
+  toolkit_.SetText(kOperatingCheckForm, kVerdictHeading, "Verdicts, " + GradeName(check.material));
   int index = 0;
   for (const CheckVerdictText& verdict :
        CheckVerdictTexts(checked.Record(), check, checked.Limits(), separator)) {
@@ -156,7 +169,8 @@ void OperatingCheckForm::cboGrade_Click() {
     return;
   }
   const RolloffGrade& grade = grades[static_cast<std::size_t>(position)];
-  if (grade.permeability != session_.checked.Grade().permeability) {
+  const RolloffGrade* checked = session_.checked.Grade();
+  if (checked == nullptr || grade.permeability != checked->permeability) {
     session_.checked.SetGrade(grade);
   }
 }
@@ -168,9 +182,8 @@ void OperatingCheckForm::cmdExportCsv_Click() {
   }
   // The grade shapes every ripple in the file, so the suggested name carries it.
   ExportFile(toolkit_, services_,
-             CsvFileRequest(
-                 "Export Operating Check",
-                 "operating-check-grade-" + std::to_string(checked.Grade().permeability) + ".csv"),
+             CsvFileRequest("Export Operating Check",
+                            "operating-check-grade-" + checked.Result().material.name + ".csv"),
              OperatingCheckCsv(checked.Result()));
 }
 
@@ -184,12 +197,12 @@ void OperatingCheckForm::cmdSavePdf_Click() {
                                  "The window could not be drawn as a PDF document."});
     return;
   }
-  ExportFile(toolkit_, services_,
-             SaveFileRequest{"Save Operating Check as PDF",
-                             "operating-check-grade-" +
-                                 std::to_string(session_.checked.Grade().permeability) + ".pdf",
-                             "PDF files", "pdf"},
-             *pdf);
+  ExportFile(
+      toolkit_, services_,
+      SaveFileRequest{"Save Operating Check as PDF",
+                      "operating-check-grade-" + session_.checked.Result().material.name + ".pdf",
+                      "PDF files", "pdf"},
+      *pdf);
 }
 
 }  // namespace pfc::ui

@@ -4,8 +4,10 @@
 #include <QColor>
 #include <QFont>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "engine/number_text.h"
 #include "reports/check_verdict_texts.h"
@@ -37,13 +39,13 @@ bool PassesTemperature(const ExploredDesign& d) {
 // The operating check's columns: red where the check finds the design misses, not where it
 // has no number.
 bool KeepsTarget(const ExploredDesign& d) {
-  return !BeyondLimit(VerdictCode::InductanceAtPeak, d.CheckLAtIpkPercent);
+  return !BeyondLimit(CheckVerdict::InductanceAtPeak, d.CheckLAtIpkPercent);
 }
 bool KeepsRipple(const ExploredDesign& d) {
-  return !BeyondLimit(VerdictCode::Ripple, d.CheckRipplePercent);
+  return !BeyondLimit(CheckVerdict::RippleAtCrest, d.CheckRipplePercent);
 }
 bool KeepsWindingCool(const ExploredDesign& d) {
-  return !BeyondLimit(VerdictCode::Temperature, d.CheckWindingTemperature);
+  return !BeyondLimit(CheckVerdict::Temperature, d.CheckWindingTemperature);
 }
 
 bool IsCheckColumn(int column) {
@@ -56,6 +58,24 @@ bool IsCheckColumn(int column) {
 bool NeverSettles(const ExploredDesign& d, int column) {
   return column == CompareCoresTableModel::kCheckTemperature && d.Checked && !d.CheckSaturates &&
          !d.CheckSteady;
+}
+
+// ", grade 90": the grade the check columns are in, as the Operating Check window names it;
+// ", grade 90 or 125" should the designs' cores match different grades.
+QString CheckGradeText(const std::vector<ExploredDesign>& designs) {
+  std::vector<int> grades;
+  for (const ExploredDesign& d : designs) {
+    if (d.Checked && std::find(grades.begin(), grades.end(), d.CheckGrade) == grades.end()) {
+      grades.push_back(d.CheckGrade);
+    }
+  }
+  std::sort(grades.begin(), grades.end());
+  QStringList names;
+  for (const int grade : grades) {
+    names << QString::number(grade);
+  }
+  return names.isEmpty() ? QString()
+                         : QStringLiteral(", grade ") + names.join(QStringLiteral(" or "));
 }
 
 // Why a cell has no number.
@@ -103,15 +123,15 @@ constexpr std::array<NumberColumn,
          [](const ExploredDesign& d) { return d.BoxedVolume; }, 2, nullptr},
         {"Mass (g)", "Mass of the stack", [](const ExploredDesign& d) { return d.CoreMass; }, 1,
          nullptr},
-        {"L at Ipk (%)\ncheck, grade 60",
-         "Operating check, low line, grade 60: inductance at the peak current, % of the target",
+        {"L at Ipk (%)\ncheck",
+         "Operating check, low line: inductance at the peak current, % of the target",
          [](const ExploredDesign& d) { return d.CheckLAtIpkPercent; }, 1, KeepsTarget},
-        {"Ripple (%)\ncheck, grade 60",
-         "Operating check, low line, grade 60: worst ripple, % of the line-peak current; the "
+        {"Ripple (%)\ncheck",
+         "Operating check: ripple at the low line's crest, % of the line-peak current; the "
          "method assumes 10 %",
          [](const ExploredDesign& d) { return d.CheckRipplePercent; }, 1, KeepsRipple},
-        {"Winding (°C)\ncheck, grade 60",
-         "Operating check, low line, grade 60: winding temperature; the limit is 155 °C",
+        {"Winding (°C)\ncheck",
+         "Operating check, low line: winding temperature; the limit is 155 °C",
          [](const ExploredDesign& d) { return d.CheckWindingTemperature; }, 1, KeepsWindingCool},
     }};
 
@@ -254,7 +274,11 @@ QVariant CompareCoresTableModel::headerData(int section, Qt::Orientation orienta
     if (section == kLimits) {
       return QStringLiteral("Limits");
     }
-    return QString::fromUtf8(number->header);
+    QString header = QString::fromUtf8(number->header);
+    if (IsCheckColumn(section)) {
+      header += CheckGradeText(designs_.Designs());
+    }
+    return header;
   }
   if (role == Qt::ToolTipRole) {
     if (section == kCore) {
