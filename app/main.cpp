@@ -48,7 +48,8 @@ QString PictureFolder() {
 
 int main(int argc, char** argv) {
   const auto enteredMain = std::chrono::steady_clock::now();
-  if (const std::optional<int> status = pfc::app::AnswerInformationOptions(argc, argv, std::cout))
+  if (const std::optional<int> status =
+          pfc::app::AnswerInformationOptions(argc, argv, pfc::app::kDesignerInformation, std::cout))
     return *status;
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(pfc::kApplicationTitle));
