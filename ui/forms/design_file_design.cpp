@@ -18,9 +18,12 @@ void AddDesignFileButtons(FormDescription& inputForm) {
   open.shortcut = "Ctrl+O";
   open.toolTip = "Fill the form from a design file (Ctrl+O); nothing runs until Show Results.";
   auto save =
-      Button(kSaveDesignButton, "Sa&ve Design…", {kX, 2340, kWidth, kHeight}, Arial(9.75), 22);
-  save.shortcut = "Ctrl+S";
-  save.toolTip = "Keep the form's entries and choices in a design file (Ctrl+S).";
+      Button(kSaveDesignButton, "Sa&ve Design As…", {kX, 2340, kWidth, kHeight}, Arial(9.75), 22);
+  save.shortcut = "Ctrl+Shift+S";
+  save.toolTip =
+      "Keep the form's entries and choices in a design file you name (Ctrl+Shift+S); Ctrl+S "
+      "saves to the open design file.";
+  inputForm.keyCommands.push_back({"Ctrl+S", kSaveDesignCommand});
   inputForm.controls.push_back(open);
   inputForm.controls.push_back(save);
   inputForm.acceptsFileDrops = true;
