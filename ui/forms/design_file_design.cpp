@@ -8,10 +8,9 @@ namespace pfc::ui {
 using namespace design;
 
 void AddDesignFileButtons(FormDescription& inputForm) {
-  // In the free column right of the unit lists, the right edges in line with Help's; after
-  // every other control in tab order.
-  constexpr int kX = 7920;
-  constexpr int kWidth = 1560;
+  // In the free column right of the unit lists, the right edges in line with Help's.
+  constexpr int kX = 7560;
+  constexpr int kWidth = 1920;
   constexpr int kHeight = 375;
   auto open =
       Button(kOpenDesignButton, "&Open Design…", {kX, 1890, kWidth, kHeight}, Arial(9.75), 21);

@@ -133,10 +133,15 @@ void EntryBox::InsertFiltered(const QString& text) {
 
 void EntryBox::contextMenuEvent(QContextMenuEvent* event) {
   QMenu* menu = createStandardContextMenu();
-  if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-    QObject::disconnect(paste, &QAction::triggered, this, &QLineEdit::paste);
-    QObject::connect(paste, &QAction::triggered, this,
-                     [this] { InsertFiltered(QGuiApplication::clipboard()->text()); });
+  // The menu's Paste names its key after a tab, in every language.
+  const QString pasteKey =
+      QLatin1Char('\t') + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+  for (QAction* action : menu->actions()) {
+    if (action->objectName() == QLatin1String("edit-paste") || action->text().endsWith(pasteKey)) {
+      QObject::disconnect(action, nullptr, this, nullptr);  // the box's own, unfiltered paste
+      QObject::connect(action, &QAction::triggered, this,
+                       [this] { InsertFiltered(QGuiApplication::clipboard()->text()); });
+    }
   }
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->popup(event->globalPos());
