@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedRequests,
                          ::testing::Values("", "show", "show /a", "show /a /b /c /d", "show /a /b ",
                                            "open /a /b", "SHOW /a /b", "show  /b", "show /a%2 /b",
                                            "show /a%", "show /a%ZZ /b", "show /a /b\r",
-                                           "show /a b /c"));
+                                           "show /a b /c /d"));
 
 TEST(EventLines, ReadBackAsTheyWereWritten) {
   for (const ViewerEvent event :
