@@ -23,6 +23,7 @@
 #include "ui/qt/open_file_dialog.h"
 #include "ui/qt/operating_check_widgets.h"
 #include "ui/qt/qt_toolkit.h"
+#include "ui/qt/recent_designs_store.h"
 #include "ui/qt/report_viewer_host.h"
 #include "ui/qt/save_file_dialog.h"
 
@@ -82,6 +83,8 @@ int main(int argc, char** argv) {
   pfc::ui::AddOperatingCheckWidgets(toolkit, session);
   services.chooseSaveFile = pfc::ui::ChooseSaveFileWithDialog;
   services.chooseOpenFile = pfc::ui::ChooseOpenFileWithDialog;
+  services.loadRecentDesigns = pfc::ui::LoadRecentDesigns;
+  services.saveRecentDesigns = pfc::ui::SaveRecentDesigns;
   services.drawFormAsPdf = [&toolkit](std::string_view form) {
     return pfc::ui::DrawFormAsPdf(toolkit, form);
   };
