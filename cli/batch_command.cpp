@@ -45,7 +45,7 @@ constexpr const char* kFooter =
 
 // A row of every column holds a few hundred bytes; a longer one is cut and reported, which
 // bounds the memory of the rows in flight.
-constexpr std::size_t kLongestRow = 64 * 1024;
+constexpr std::size_t kLongestRow = std::size_t{64} * 1024;
 
 std::string SystemReason(int error) {
   return std::generic_category().message(error);

@@ -31,7 +31,7 @@ bool Given(CLI::App& command, const std::string& option) {
 void TakeFileEntries(CLI::App& command, const DesignFile& file, DesignOptions& options,
                      const std::string& path) {
   for (const DesignEntryName& entry : DesignEntryNames()) {
-    if (entry.text == nullptr || Given(command, std::string("--") + entry.name))
+    if (entry.text == nullptr || Given(command, std::string("--").append(entry.name)))
       continue;
     const std::string& text = file.entries.*entry.text;
     const std::string refusal = EntryOptionChecks(command, entry).Refusal(text);

@@ -1,6 +1,7 @@
 #include "cli/pfc_core_app.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -116,11 +117,9 @@ int RunDesignCommand(const DesignOptions& options, bool json,
 }
 
 bool IsCommand(CLI::App& app, const std::string& name) {
-  for (const CLI::App* command : app.get_subcommands([](CLI::App*) { return true; })) {
-    if (command->get_name() == name)
-      return true;
-  }
-  return false;
+  return std::ranges::any_of(
+      app.get_subcommands([](CLI::App*) { return true; }),
+      [&name](const CLI::App* command) { return command->get_name() == name; });
 }
 
 int RunExploreCommand(const DesignOptions& options, bool json, DesignSession& session,

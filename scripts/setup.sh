@@ -10,7 +10,7 @@ packages=(
   xvfb xauth fonts-liberation2 xdg-utils openbox xdotool x11-utils
   dpkg-dev file desktop-file-utils shared-mime-info libfile-mimeinfo-perl appstream lintian man-db
   clang-14 libclang-rt-14-dev
-  ccache clang-format
+  ccache clang-format-14 clang-tidy-14
 )
 
 missing=()
