@@ -30,7 +30,8 @@ constexpr const char* kCheckFooter =
     "and 91 \"angles\") and \"verdicts\" (true where the design passes); a figure that does not\n"
     "exist is null.\n"
     "--csv: the angle rows of both line voltages, led by a \"line\" column (low or high).\n"
-    "Numbers in JSON and CSV are unrounded.\n"
+    "Numbers in JSON and CSV are unrounded. Without --json, the text of a run that does not\n"
+    "publish goes to standard error.\n"
     "Exit status: 0 checked, 1 not published (rejected or stopped), 2 usage error.";
 
 }  // namespace
@@ -69,7 +70,7 @@ int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
       out << JsonText(
           CheckJson(outcome, record, ResultSummary{}, material, options.limits, nullptr));
     else
-      (options.csv ? err : out) << DesignText(outcome, ResultSummary{});
+      err << DesignText(outcome, ResultSummary{});
     return 1;
   }
   const OperatingCheck check = CheckOperation(record, material);
