@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/design_entry_names.h"
+#include "reports/design_catalogue.h"
 #include "reports/design_file.h"
 
 namespace pfc {
@@ -13,7 +14,9 @@ constexpr const char* kFooter =
     "--inputs FILE starts from the entries of a design file (.pfcdesign); an option given on\n"
     "the command line overrides its entry. --save-inputs FILE writes the entries the command\n"
     "runs with, replacing FILE only once it is whole. A design file that cannot be read is a\n"
-    "usage error (status 2); one that cannot be saved ends with status 1 before the run.";
+    "usage error (status 2); one that cannot be saved ends with status 1 before the run.\n"
+    "A design saved on a catalogue of one's own (--cores) runs on that catalogue again unless\n"
+    "--cores is given; when the catalogue is missing or has changed, that is a usage error.";
 
 struct InputsFile {
   std::string inputsPath;
@@ -43,9 +46,19 @@ void TakeFileEntries(CLI::App& command, const DesignFile& file, DesignOptions& o
   }
 }
 
+void TakeFileCatalogue(CLI::App& command, const DesignFile& file, DesignSession& session,
+                       const std::string& path) {
+  if (file.cores.BuiltIn() || Given(command, "--cores"))
+    return;
+  CatalogueRead read = ReadDesignCatalogue(file.cores, path);
+  if (!read.read)
+    throw CLI::ValidationError("--inputs", path + ": " + read.problem);
+  UseCoreCatalogue(session, std::move(read.catalogue), std::move(read.origin));
+}
+
 }  // namespace
 
-void AddInputsFileOptions(CLI::App& command, DesignOptions& options, const CoreCatalogue& catalogue,
+void AddInputsFileOptions(CLI::App& command, DesignOptions& options, DesignSession& session,
                           int* grade) {
   auto state = std::make_shared<InputsFile>();
   command
@@ -58,11 +71,12 @@ void AddInputsFileOptions(CLI::App& command, DesignOptions& options, const CoreC
       ->type_name("FILE");
   const std::string footer = command.get_footer();
   command.footer(footer.empty() ? kFooter : footer + "\n" + kFooter);
-  command.final_callback([&command, &options, &catalogue, grade, state] {
+  command.final_callback([&command, &options, &session, grade, state] {
     if (Given(command, "--inputs")) {
       const DesignFileRead read = ReadDesignFile(state->inputsPath);
       if (!read.read)
         throw CLI::ValidationError("--inputs", read.Message());
+      TakeFileCatalogue(command, read.design, session, state->inputsPath);
       TakeFileEntries(command, read.design, options, state->inputsPath);
       state->grade = read.design.rolloffGrade;
       if (grade != nullptr && !Given(command, "--grade"))
@@ -71,8 +85,8 @@ void AddInputsFileOptions(CLI::App& command, DesignOptions& options, const CoreC
     if (!Given(command, "--save-inputs"))
       return;
     DesignRecord scratch;
-    const DesignFile used{FormEntries(options, catalogue, scratch),
-                          grade != nullptr ? *grade : state->grade};
+    const DesignFile used{FormEntries(options, session.catalogue, scratch),
+                          grade != nullptr ? *grade : state->grade, session.catalogueOrigin};
     const FileWriteResult saved = WriteDesignFile(state->savePath, used);
     if (!saved.written)
       throw InputsFileNotSaved(saved.Message());

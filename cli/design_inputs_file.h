@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "cli/design_options.h"
-#include "engine/catalogue.h"
+#include "engine/design_session.h"
 
 namespace pfc {
 
@@ -13,12 +13,14 @@ namespace pfc {
 // is parsed, the command starts from the entries of the design file, each option given on
 // the command line overriding its entry, and --save-inputs writes the entries the command
 // then runs with. With a grade, a command that has --grade takes the file's roll-off grade
-// unless --grade is given, and saves the grade it runs with.
+// unless --grade is given, and saves the grade it runs with. Unless --cores is given, the
+// command runs on the catalogue the design file was made on (reports/design_catalogue.h), and
+// --save-inputs records the catalogue the command runs with.
 //
 // A file that cannot be read, or holds an entry the option would refuse, ends the parse
 // with a CLI::ValidationError naming the file; a file that cannot be saved, with
 // InputsFileNotSaved. Either way the command does not run.
-void AddInputsFileOptions(CLI::App& command, DesignOptions& options, const CoreCatalogue& catalogue,
+void AddInputsFileOptions(CLI::App& command, DesignOptions& options, DesignSession& session,
                           int* grade = nullptr);
 
 struct InputsFileNotSaved : std::runtime_error {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/catalogue_file.h"
 #include "engine/design_run.h"
 #include "reports/atomic_file.h"
 #include "reports/known_rolloff_grades.h"
@@ -23,6 +24,7 @@ struct DesignFile {
   // txtCoreSize the chosen pick-list entry.
   EntryTexts entries;
   int rolloffGrade = kDefaultRolloffGrade;  // the operating check's roll-off grade
+  CatalogueOrigin cores;                    // the catalogue the design is made on
 };
 
 // How opening a design file ended. A failure carries the path and why, and the form's
