@@ -1,6 +1,7 @@
 #include "ui/forms/input_design.h"
 
 #include "engine/entries.h"
+#include "ui/forms/catalogue_design.h"
 #include "ui/forms/design_file_design.h"
 #include "ui/forms/design_helpers.h"
 
@@ -158,6 +159,7 @@ FormDescription InputFormDesign() {
   help.toolTip = "Directions on how to use this product.";
   c.push_back(help);
   AddDesignFileButtons(form);
+  AddCatalogueButtons(form);
   return form;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/forms/input_form.h"
 
 #include "engine/pick_list.h"
+#include "ui/forms/catalogue_commands.h"
 #include "ui/forms/compare_cores.h"
 #include "ui/forms/design_file_commands.h"
 #include "ui/forms/directions_texts.h"
@@ -38,9 +39,8 @@ void InputForm::Form_Load() {
       toolkit_.Choose(kInputForm, entry.unitControl, 0);
     }
   }
-  chkCalcCore_Click();  // the box is ticked by design
-  DataLoad(session_.wires);
-  ArrayData_PFC_Load(session_.catalogue, session_.record);
+  chkCalcCore_Click();         // the box is ticked by design
+  LoadDesignTables(session_);  // a catalogue file loaded for the session stays
 }
 
 void InputForm::Form_Activate() {
@@ -84,6 +84,10 @@ void InputForm::Click(std::string_view control) {
     OpenDesignFromDialog(toolkit_, session_, services_);
   } else if (control == kSaveDesignButton) {
     SaveDesignFromDialog(toolkit_, session_, services_);
+  } else if (control == kCoreCatalogueButton) {
+    LoadCatalogueFromDialog(toolkit_, session_, services_);
+  } else if (control == kBuiltInCatalogueButton) {
+    UseBuiltInCatalogueOnForm(toolkit_, session_);
   }
   // A unit, a calculator type, a core chosen or the entries cleared.
   ShowDesignFileTitle(toolkit_, session_);
