@@ -24,7 +24,7 @@ struct DesignFile {
   // txtCoreSize the chosen pick-list entry.
   EntryTexts entries;
   int rolloffGrade = kDefaultRolloffGrade;  // the operating check's roll-off grade
-  CatalogueOrigin cores;                    // the catalogue the design is made on
+  CatalogueOrigin cores{};                  // the catalogue the design is made on
 };
 
 // How opening a design file ended. A failure carries the path and why, and the form's
