@@ -105,17 +105,18 @@ std::size_t Utf8Length(std::string_view text, std::size_t at) {
 std::optional<std::string> CheckText(std::string_view bytes, const std::string& file) {
   std::uint64_t line = 1;
   std::size_t lineStart = 0;
+  const auto where = [&](std::size_t at) {
+    return Where(file, line) + "byte " + std::to_string(at - lineStart + 1) + " of the line ";
+  };
   for (std::size_t at = 0; at < bytes.size();) {
     const auto c = static_cast<unsigned char>(bytes[at]);
-    const std::string where =
-        Where(file, line) + "byte " + std::to_string(at - lineStart + 1) + " of the line ";
     if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') {
-      return where + "is a control character (" + std::to_string(c) +
+      return where(at) + "is a control character (" + std::to_string(c) +
              "): this is a binary file, not a CSV catalogue";
     }
     const std::size_t length = Utf8Length(bytes, at);
     if (length == 0)
-      return where + "is not UTF-8 text: save the catalogue as UTF-8 CSV";
+      return where(at) + "is not UTF-8 text: save the catalogue as UTF-8 CSV";
     if (c == '\n') {
       ++line;
       lineStart = at + 1;
