@@ -181,7 +181,7 @@ std::optional<std::string> CheckPartNo(std::string_view partNo) {
   return std::nullopt;
 }
 
-// The number of a field: finite and above zero, written in plain or exponent form.
+// The number of a field: finite, above zero and in range, in plain or exponent form.
 std::optional<std::string> ReadNumber(std::string_view field, double& value) {
   const std::string_view text = TrimBlanks(field);
   if (text.empty())
@@ -196,6 +196,11 @@ std::optional<std::string> ReadNumber(std::string_view field, double& value) {
     return Quoted(field) + " is not a finite number";
   if (!(value > 0))
     return Quoted(field) + " is not above zero";
+  if (value < kCatalogueSmallestNumber || value > kCatalogueLargestNumber) {
+    return Quoted(field) + " is outside the range of a core's numbers (" +
+           FormatShortest(kCatalogueSmallestNumber) + " to " +
+           FormatShortest(kCatalogueLargestNumber) + ")";
+  }
   return std::nullopt;
 }
 

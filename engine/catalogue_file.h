@@ -16,6 +16,11 @@ namespace pfc {
 // Larger files are refused unread; a thousand rows take some 70 kB.
 inline constexpr std::size_t kCatalogueFileMaxBytes = 1024 * 1024;
 inline constexpr int kCatalogueMaxRows = 1000;
+// Every number of a core lies in this range, whatever its unit: a micrometre to a kilometre,
+// a microgram to a tonne. Beyond it the method's products and quotients leave the doubles
+// (a section of 1e-300 cm² times the turns is zero, and the flux swing divides by it).
+inline constexpr double kCatalogueSmallestNumber = 1e-6;
+inline constexpr double kCatalogueLargestNumber = 1e6;
 
 // One column of the file: the header's text and where its values go; the part number has no
 // numbers.

@@ -34,7 +34,8 @@ void CheckCatalogue(const pfc::CoreCatalogue& c) {
         continue;
       const std::vector<double>& numbers = c.*column.numbers;
       FUZZ_CHECK(numbers.size() == c.PartNo.size());
-      FUZZ_CHECK(std::isfinite(numbers[i]) && numbers[i] > 0);
+      FUZZ_CHECK(numbers[i] >= pfc::kCatalogueSmallestNumber &&
+                 numbers[i] <= pfc::kCatalogueLargestNumber);
     }
     FUZZ_CHECK(c.ID[i] < c.OD[i]);
     FUZZ_CHECK(i == 1 || c.WaAc[i] >= c.WaAc[i - 1]);

@@ -52,8 +52,8 @@ TEST(CatalogueFile, NumbersWithoutAShortDecimalFormAndAwkwardPartNumbersReadBack
     if (column.numbers != nullptr)
       catalogue.*column.numbers = {0, 1.0 / 3, 0.1 + 0.2};
   }
-  catalogue.OD = {0, 1e300, 123456789.123456789};
-  catalogue.ID = {0, 4.9e-300, 2.0 / 3};
+  catalogue.OD = {0, kCatalogueLargestNumber, 123456.123456789};
+  catalogue.ID = {0, kCatalogueSmallestNumber, 2.0 / 3};
   catalogue.WaAc = {0, 1.0 / 3, 2.0 / 3};
   const CatalogueRead read = CatalogueFromText(CatalogueCsv(catalogue), "odd.csv");
   ASSERT_TRUE(read.read) << read.problem;
@@ -178,6 +178,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "finite"},
         Refused{"too large to hold", kH + "A-1,13.23,7.46,6.12,1.834,3.14,0.08,32,1e999,0.03\n", 2,
                 9, "too large"},
+        Refused{"too small for the method's arithmetic",
+                kH + "A-1,13.23,7.46,6.12,1.834,3.14,1e-300,32,0.44,0.03\n", 2, 7, "range"},
+        Refused{"too large for the method's arithmetic",
+                kH + "A-1,13.23,7.46,6.12,1.834,1e7,0.08,32,0.44,0.03\n", 2, 6, "range"},
         Refused{"ID equal to OD", kH + "A-1,13.23,13.23,6.12,1.834,3.14,0.08,32,0.44,0.03\n", 2, 3,
                 "not below"},
         Refused{"ID above OD", kH + kOk + "A-2,13.66,17.46,6.29,2.138,3.216,0.093,36,0.44,0.04\n",
