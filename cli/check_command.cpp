@@ -7,8 +7,8 @@
 #include "cli/json_text.h"
 #include "engine/design_run.h"
 #include "engine/operating_check.h"
-#include "engine/operating_check_csv.h"
 #include "engine/rolloff_grades.h"
+#include "reports/operating_check_csv.h"
 #include "reports/summary_texts.h"
 
 namespace pfc {
@@ -39,9 +39,9 @@ CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalo
   check
       ->add_option(
           "--grade", options.grade,
-          "Roll-off grade: the alloy powder's initial permeability (" + RolloffGradeNames() + ")")
-      ->check(RolloffGradeValidator())
-      ->capture_default_str();
+          "Roll-off grade: the alloy powder's initial permeability (" + RolloffGradeNames() +
+              "); by default the grade that matches the core's catalogue inductance factor")
+      ->check(RolloffGradeValidator());
   CLI::Option* json = check->add_flag("--json", options.json, "Print one JSON object");
   CLI::Option* csv = check->add_flag("--csv", options.csv, "Print the angle rows as CSV");
   json->excludes(csv);
@@ -52,19 +52,19 @@ CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalo
 int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
                     const WireTable& wires, DesignRecord& record, std::ostream& out,
                     std::ostream& err) {
-  const RolloffGrade& grade = *FindRolloffGrade(options.grade);  // the option admits no other
   const EntryTexts entries = FormEntries(options.design, catalogue, record);
   const RunOutcome outcome = RunDesign(entries, record, catalogue, wires, '.');
+  const Material material = GradeMaterialFor(record, options.grade);
   if (outcome.ending != RunEnding::Published) {
     if (options.json)
-      out << JsonText(CheckJson(outcome, record, ResultSummary{}, grade, nullptr));
+      out << JsonText(CheckJson(outcome, record, ResultSummary{}, material, nullptr));
     else
       (options.csv ? err : out) << DesignText(outcome, ResultSummary{});
     return 1;
   }
-  const OperatingCheck check = CheckOperation(record, grade);
+  const OperatingCheck check = CheckOperation(record, material);
   if (options.json) {
-    out << JsonText(CheckJson(outcome, record, PublishedSummary(record, '.'), grade, &check));
+    out << JsonText(CheckJson(outcome, record, PublishedSummary(record, '.'), material, &check));
   } else if (options.csv) {
     out << OperatingCheckCsv(check);
   } else {

@@ -6,12 +6,13 @@
 #include "cli/design_options.h"
 #include "engine/catalogue.h"
 #include "engine/design_record.h"
+#include "engine/rolloff_grades.h"
 
 namespace pfc {
 
 struct CheckOptions {
   DesignOptions design;
-  int grade = 60;
+  int grade = kDefaultRolloffGrade;  // the one that matches the core
   bool json = false;
   bool csv = false;
 };
