@@ -10,7 +10,7 @@
 
 #include "cli/batch_progress.h"
 #include "cli/batch_run.h"
-#include "cli/csv_reader.h"
+#include "engine/csv_reader.h"
 #include "cli/design_entry_names.h"
 #include "cli/design_options.h"
 #include "cli/grade_option.h"

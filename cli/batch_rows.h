@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/csv_reader.h"
+#include "engine/csv_reader.h"
 #include "cli/design_entry_names.h"
 #include "cli/number_text_cache.h"
 #include "engine/catalogue.h"

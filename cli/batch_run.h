@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "cli/batch_rows.h"
-#include "cli/csv_reader.h"
+#include "engine/csv_reader.h"
 
 namespace pfc {
 

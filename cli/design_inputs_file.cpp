@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/design_entry_names.h"
+#include "reports/design_catalogue.h"
 #include "reports/design_file.h"
 
 namespace pfc {
@@ -15,7 +16,9 @@ constexpr const char* kFooter =
     "runs with, replacing FILE only once it is whole. A design file that cannot be read is a\n"
     "usage error (status 2); one that cannot be saved ends with status 1 before the run.\n"
     "--inputs - reads the design file from standard input; --save-inputs - writes it to\n"
-    "standard output instead of the command's own output.";
+    "standard output instead of the command's own output.\n"
+    "A design saved on a catalogue of one's own (--cores) runs on that catalogue again unless\n"
+    "--cores is given; when the catalogue is missing or has changed, that is a usage error.";
 
 struct InputsFile {
   std::string inputsPath;
@@ -76,9 +79,19 @@ FileWriteResult SaveInputsFile(const std::string& path, const DesignFile& design
   return result;
 }
 
+void TakeFileCatalogue(CLI::App& command, const DesignFile& file, DesignSession& session,
+                       const std::string& path) {
+  if (file.cores.BuiltIn() || Given(command, "--cores"))
+    return;
+  CatalogueRead read = ReadDesignCatalogue(file.cores, path);
+  if (!read.read)
+    throw CLI::ValidationError("--inputs", path + ": " + read.problem);
+  UseCoreCatalogue(session, std::move(read.catalogue), std::move(read.origin));
+}
+
 }  // namespace
 
-void AddInputsFileOptions(CLI::App& command, DesignOptions& options, const CoreCatalogue& catalogue,
+void AddInputsFileOptions(CLI::App& command, DesignOptions& options, DesignSession& session,
                           StandardStreams streams, int* grade, double* rippleLimitPercent) {
   auto state = std::make_shared<InputsFile>();
   command
@@ -91,12 +104,12 @@ void AddInputsFileOptions(CLI::App& command, DesignOptions& options, const CoreC
       ->type_name("FILE");
   const std::string footer = command.get_footer();
   command.footer(footer.empty() ? kFooter : footer + "\n" + kFooter);
-  command.final_callback([&command, &options, &catalogue, streams, grade, rippleLimitPercent,
-                          state] {
+  command.final_callback([&command, &options, &session, streams, grade, rippleLimitPercent, state] {
     if (Given(command, "--inputs")) {
       const DesignFileRead read = ReadInputsFile(state->inputsPath, streams.in);
       if (!read.read)
         throw CLI::ValidationError("--inputs", read.Message());
+      TakeFileCatalogue(command, read.design, session, state->inputsPath);
       TakeFileEntries(command, read.design, options, state->inputsPath);
       state->grade = read.design.rolloffGrade;
       if (grade != nullptr && !Given(command, "--grade"))
@@ -114,8 +127,9 @@ void AddInputsFileOptions(CLI::App& command, DesignOptions& options, const CoreC
     }
     DesignRecord scratch;
     const DesignFile used{
-        FormEntries(options, catalogue, scratch), grade != nullptr ? *grade : state->grade,
-        rippleLimitPercent != nullptr ? *rippleLimitPercent : state->rippleLimitPercent};
+        FormEntries(options, session.catalogue, scratch), grade != nullptr ? *grade : state->grade,
+        rippleLimitPercent != nullptr ? *rippleLimitPercent : state->rippleLimitPercent,
+        session.catalogueOrigin};
     const FileWriteResult saved = SaveInputsFile(state->savePath, used, streams.out);
     if (!saved.written)
       throw InputsFileNotSaved(saved.Message());

@@ -5,7 +5,7 @@
 
 #include "cli/design_options.h"
 #include "cli/standard_streams.h"
-#include "engine/catalogue.h"
+#include "engine/design_session.h"
 
 namespace pfc {
 
@@ -16,12 +16,14 @@ namespace pfc {
 // then runs with. With a grade, a command that has --grade takes the file's roll-off grade
 // unless --grade is given, and saves the grade it runs with; a ripple limit likewise with
 // --ripple-limit. "-" reads the design file from standard input and writes it to standard
-// output.
+// output. Unless --cores is given, the command runs on the catalogue the design file was made
+// on (reports/design_catalogue.h), and --save-inputs records the catalogue the command runs
+// with.
 //
 // A file that cannot be read, or holds an entry the option would refuse, ends the parse
 // with a CLI::ValidationError naming the file; a file that cannot be saved, with
 // InputsFileNotSaved. Either way the command does not run.
-void AddInputsFileOptions(CLI::App& command, DesignOptions& options, const CoreCatalogue& catalogue,
+void AddInputsFileOptions(CLI::App& command, DesignOptions& options, DesignSession& session,
                           StandardStreams streams, int* grade = nullptr,
                           double* rippleLimitPercent = nullptr);
 

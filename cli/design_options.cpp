@@ -49,8 +49,8 @@ void AddDesignOptions(CLI::App& command, DesignOptions& options, const CoreCatal
       [&catalogue](std::string& partNo) -> std::string {
         if (FindPickedPartNo(catalogue, partNo) != 0)
           return {};
-        return partNo + " is not a Toridyne part number (" + catalogue.PartNo[1] + " to " +
-               catalogue.PartNo[static_cast<std::size_t>(catalogue.RowCount())] + ")";
+        return partNo + " is not a part number of the core catalogue (" + catalogue.PartNo[1] +
+               " to " + catalogue.PartNo[static_cast<std::size_t>(catalogue.RowCount())] + ")";
       },
       "PARTNO");
   command

@@ -7,6 +7,7 @@
 
 #include "cli/batch_command.h"
 #include "cli/check_command.h"
+#include "cli/cores_option.h"
 #include "cli/design_inputs_file.h"
 #include "cli/design_json.h"
 #include "cli/design_options.h"
@@ -49,8 +50,9 @@ constexpr const char* kDesignFooter =
     "by the design or the report not written, 2 usage error.";
 
 constexpr const char* kExploreFooter =
-    "Evaluates every catalogue core with every stack count from 1 to 9 (279 designs) at the\n"
-    "entered operating point, each exactly as picking that core and stack would, after the\n"
+    "Evaluates every catalogue core with every stack count from 1 to 9 (279 designs on the\n"
+    "built-in catalogue) at the entered operating point, each exactly as picking that core\n"
+    "and stack would, after the\n"
     "same input checks. Per design: part number, stack, catalogue row, turns, wire gauge,\n"
     "HMax, ActualFillFactor, core, copper and total loss, temperature rise, total\n"
     "temperature, outer diameter, stack height, boxed volume (OD² × height), mass, the\n"
@@ -178,7 +180,8 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
           ->type_name("FILE");
   design->footer(kDesignFooter);
   const StandardStreams streams{in, out};
-  AddInputsFileOptions(*design, designOptions, session.catalogue, streams);
+  AddInputsFileOptions(*design, designOptions, session, streams);
+  AddCoresOption(*design, session);
 
   DesignOptions exploreOptions;
   bool exploreCsv = false;
@@ -190,15 +193,22 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
   CLI::Option* jsonFlag = explore->add_flag("--json", exploreJson, "Print a JSON array");
   csvFlag->excludes(jsonFlag);
   explore->footer(kExploreFooter);
-  AddInputsFileOptions(*explore, exploreOptions, session.catalogue, streams);
+  AddInputsFileOptions(*explore, exploreOptions, session, streams);
+  AddCoresOption(*explore, session);
 
   BatchOptions batchOptions;
   CLI::App* batch = AddBatchCommand(app, batchOptions);
+  AddCoresOption(*batch, session);
 
   CheckOptions checkOptions;
   CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue);
-  AddInputsFileOptions(*check, checkOptions.design, session.catalogue, streams,
-                       &checkOptions.grade, &checkOptions.limits.ripplePercent);
+  AddInputsFileOptions(*check, checkOptions.design, session, streams, &checkOptions.grade,
+                       &checkOptions.limits.ripplePercent);
+  AddCoresOption(*check, session);
+
+  CoresCommand cores;
+  AddCoresCommand(app, cores);
+  AddCoresOption(*cores.command, session);
 
   if (argc > 1 && argv[1][0] != '-' && !IsCommand(app, argv[1])) {
     err << "pfc-core: unknown command \"" << argv[1] << "\"; run pfc-core --help\n";
@@ -222,6 +232,8 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
     err << "pfc-core: " << OneLine(error.what()) << "\n";
     return 2;
   }
+  if (cores.command->parsed())
+    return RunCoresCommand(cores, session.catalogue, out);
   if (batch->parsed()) {
     return RunBatchCommand(
         batchOptions, DesignTables{session.catalogue, session.wires, session.record}, in, out, err);

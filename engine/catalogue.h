@@ -10,7 +10,7 @@
 namespace pfc {
 
 // The Toridyne toroid catalogue as parallel columns indexed by row. Index 0 exists in every
-// column and holds no row; rows 1..RowCount() ascend strictly in WaAc, which the core
+// column and holds no row; rows 1..RowCount() never descend in WaAc, which the core
 // selection relies on.
 struct CoreCatalogue {
   std::vector<std::string> PartNo;

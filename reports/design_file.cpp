@@ -1,17 +1,12 @@
 #include "reports/design_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <nlohmann/json.hpp>
 #include <optional>
-#include <system_error>
 
+#include "engine/bounded_file.h"
 #include "engine/entries.h"
 
 namespace pfc {
@@ -21,7 +16,7 @@ using Json = nlohmann::ordered_json;
 
 constexpr const char* kFormatName = "pfc-design";
 constexpr int kMajorVersion = 1;
-constexpr const char* kVersionWritten = "1.1";  // 1.1 added "ripple-limit"
+constexpr const char* kVersionWritten = "1.1";  // 1.1 added "ripple-limit" and "cores"
 constexpr const char* kCalculatorSelects = "selects";
 constexpr const char* kCalculatorPicks = "picks";
 
@@ -201,59 +196,36 @@ std::string ReadRippleLimit(const Json& document, double& percent) {
   return {};
 }
 
-std::string SystemReason(int error) {
-  return std::generic_category().message(error);
+bool IsSha256Hex(const std::string& text) {
+  return text.size() == 64 && std::all_of(text.begin(), text.end(), [](char c) {
+           return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+         });
 }
 
-// The whole file, or why not: nothing beyond kDesignFileMaxBytes is ever read, and a file
-// that is not a regular one (a folder, a pipe, a device) is not opened for reading at all.
-bool ReadBoundedFile(const std::string& path, std::string& bytes, std::string& reason) {
-  // Non-blocking, so that naming a pipe with no writer does not hang the program.
-  const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-  if (descriptor < 0) {
-    reason = SystemReason(errno);
-    return false;
+// Left out: the built-in catalogue, as every design before catalogues of one's own.
+std::string ReadCores(const Json& document, CatalogueOrigin& cores) {
+  const auto found = document.find("cores");
+  if (found == document.end())
+    return {};
+  if (!found->is_object())
+    return WrongType("cores", *found, "an object");
+  const auto file = found->find("file");
+  const auto sha256 = found->find("sha256");
+  if (file == found->end() || sha256 == found->end())
+    return "its \"cores\" needs both \"file\" and \"sha256\"";
+  if (!file->is_string())
+    return WrongType("cores.file", *file, "a text");
+  if (!sha256->is_string())
+    return WrongType("cores.sha256", *sha256, "a text");
+  if (file->get<std::string>().empty())
+    return "its \"cores.file\" is empty";
+  if (!IsSha256Hex(sha256->get<std::string>())) {
+    return "its \"cores.sha256\" " + Quoted(sha256->get<std::string>()) +
+           " is not 64 lowercase hexadecimal digits";
   }
-  struct stat status {};
-  bool ok = true;
-  if (::fstat(descriptor, &status) != 0) {
-    reason = SystemReason(errno);
-    ok = false;
-  } else if (S_ISDIR(status.st_mode)) {
-    reason = "it is a folder, not a design file";
-    ok = false;
-  } else if (!S_ISREG(status.st_mode)) {
-    reason = "it is not a regular file";
-    ok = false;
-  }
-  const std::string tooLarge = "it is larger than a design file can be (1 MiB)";
-  if (ok && static_cast<std::uint64_t>(status.st_size) > kDesignFileMaxBytes) {
-    reason = tooLarge;
-    ok = false;
-  }
-  // One byte more than allowed tells a file that grew since fstat.
-  bytes.resize(ok ? kDesignFileMaxBytes + 1 : 0);
-  std::size_t total = 0;
-  while (ok && total < bytes.size()) {
-    const ssize_t count = ::read(descriptor, bytes.data() + total, bytes.size() - total);
-    if (count < 0 && errno == EINTR)
-      continue;
-    if (count < 0) {
-      reason = SystemReason(errno);
-      ok = false;
-    } else if (count == 0) {
-      break;
-    } else {
-      total += static_cast<std::size_t>(count);
-    }
-  }
-  ::close(descriptor);
-  if (ok && total > kDesignFileMaxBytes) {
-    reason = tooLarge;
-    ok = false;
-  }
-  bytes.resize(ok ? total : 0);
-  return ok;
+  cores.file = file->get<std::string>();
+  cores.sha256 = sha256->get<std::string>();
+  return {};
 }
 
 }  // namespace
@@ -279,6 +251,8 @@ std::string DesignFileText(const DesignFile& design) {
   if (design.rolloffGrade != kDefaultRolloffGrade)
     json["rolloff-grade"] = design.rolloffGrade;
   json["ripple-limit"] = design.rippleLimitPercent;
+  if (!design.cores.BuiltIn())
+    json["cores"] = {{"file", design.cores.file}, {"sha256", design.cores.sha256}};
   // A text that is not UTF-8 cannot be typed into the form; from the command line its bad
   // bytes are replaced rather than refused, so the file still gets written.
   return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
@@ -305,6 +279,8 @@ DesignFileRead DesignFileFromText(std::string_view text) {
     problem = ReadRolloffGrade(*document, design.rolloffGrade);
   if (problem.empty())
     problem = ReadRippleLimit(*document, design.rippleLimitPercent);
+  if (problem.empty())
+    problem = ReadCores(*document, design.cores);
   if (!problem.empty())
     return Refused(std::move(problem));
   DesignFileRead result;
@@ -316,8 +292,9 @@ DesignFileRead DesignFileFromText(std::string_view text) {
 DesignFileRead ReadDesignFile(const std::string& path) {
   std::string bytes;
   std::string reason;
-  DesignFileRead result =
-      ReadBoundedFile(path, bytes, reason) ? DesignFileFromText(bytes) : Refused(std::move(reason));
+  DesignFileRead result = ReadBoundedFile(path, kDesignFileMaxBytes, "a design file", bytes, reason)
+                              ? DesignFileFromText(bytes)
+                              : Refused(std::move(reason));
   result.path = path;
   return result;
 }

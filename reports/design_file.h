@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/catalogue_file.h"
 #include "engine/check_verdicts.h"
 #include "engine/design_run.h"
 #include "reports/atomic_file.h"
@@ -26,6 +27,7 @@ struct DesignFile {
   int rolloffGrade = kDefaultRolloffGrade;  // the operating check's roll-off grade, if chosen
   // The operating check's ripple limit, % of the line-peak current.
   double rippleLimitPercent = CheckLimits{}.ripplePercent;
+  CatalogueOrigin cores{};  // the catalogue the design is made on
 };
 
 // How opening a design file ended. A failure carries the path and why, and the form's

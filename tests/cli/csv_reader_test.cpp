@@ -1,4 +1,4 @@
-#include "cli/csv_reader.h"
+#include "engine/csv_reader.h"
 
 #include <gtest/gtest.h>
 

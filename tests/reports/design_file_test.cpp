@@ -210,7 +210,35 @@ INSTANTIATE_TEST_SUITE_P(
         {"a ripple limit of nothing", Head(R"("ripple-limit":0)"), "0 is not a positive"},
         {"a negative ripple limit", Head(R"("ripple-limit":-10)"), "-10 is not a positive"},
         {"a ripple limit beyond any double", Head(R"("ripple-limit":1e999)"), "too large"},
+        {"the catalogue as a text", Head(R"("cores":"mine.csv")"), "cores"},
+        {"the catalogue without its hash", Head(R"("cores":{"file":"/a/mine.csv"})"), "sha256"},
+        {"the catalogue without its file",
+         Head(R"("cores":{"sha256":")" + std::string(64, 'a') + R"("})"), "file"},
+        {"the catalogue's file as a number",
+         Head(R"("cores":{"file":7,"sha256":")" + std::string(64, 'a') + R"("})"), "cores.file"},
+        {"the catalogue's file empty",
+         Head(R"("cores":{"file":"","sha256":")" + std::string(64, 'a') + R"("})"), "cores.file"},
+        {"a hash too short", Head(R"("cores":{"file":"/a/m.csv","sha256":"abc"})"), "abc"},
+        {"a hash in capitals",
+         Head(R"("cores":{"file":"/a/m.csv","sha256":")" + std::string(64, 'A') + R"("})"),
+         "cores.sha256"},
     }));
+
+TEST(DesignFile, KeepsTheCatalogueItWasMadeOnAndAnOlderFileIsOnTheBuiltInOne) {
+  DesignFile design = UnusualDesign();
+  design.cores = CatalogueOrigin{"/home/me/cores \"b\".csv", Sha256Hex("rows")};
+  const DesignFileRead read = DesignFileFromText(DesignFileText(design));
+  ASSERT_TRUE(read.read) << read.reason;
+  EXPECT_EQ(read.design.cores, design.cores);
+  EXPECT_EQ(Texts(read.design.entries), Texts(design.entries));
+
+  const DesignFileRead builtIn = DesignFileFromText(DesignFileText(UnusualDesign()));
+  ASSERT_TRUE(builtIn.read) << builtIn.reason;
+  EXPECT_TRUE(builtIn.design.cores.BuiltIn());
+  const DesignFileRead older = DesignFileFromText(R"({"format":"pfc-design","version":"1.0"})");
+  ASSERT_TRUE(older.read) << older.reason;
+  EXPECT_TRUE(older.design.cores.BuiltIn());
+}
 
 TEST(DesignFile, ALongTextOfTheFileIsCutShortInTheMessage) {
   const DesignFileRead read =

@@ -11,6 +11,7 @@
 #include "engine/entries.h"
 #include "engine/pick_list.h"
 #include "engine/rolloff_grades.h"
+#include "ui/forms/catalogue_commands.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/input_design.h"
 #include "ui/forms/input_form.h"
@@ -104,7 +105,7 @@ void Caution(Toolkit& toolkit, const std::string& what, const std::string& detai
 // The form now holds exactly what the file holds.
 void NameFile(Toolkit& toolkit, DesktopSession& session, const std::string& path, DesignFile kept) {
   InputFormFile& file = session.designFile;
-  if (file.path.empty()) {
+  if (file.plainCaption.empty()) {
     file.plainCaption = toolkit.Caption(kInputForm);
   }
   file.path = AbsolutePath(path);
@@ -119,6 +120,7 @@ DesignFile ReadInputFormDesign(Toolkit& toolkit, const DesktopSession& session) 
   design.entries = ReadInputEntries(toolkit);
   design.rolloffGrade = session.checked.ChosenGrade();
   design.rippleLimitPercent = session.checked.Limits().ripplePercent;
+  design.cores = session.catalogueOrigin;
   return design;
 }
 
@@ -165,6 +167,8 @@ std::optional<std::string> FillInputForm(Toolkit& toolkit, DesktopSession& sessi
   // Ticking a box runs its click, as the user's tick does: the other box goes off and the
   // core list fills or empties.
   if (entries.chkPickCore) {
+    // Ticked afresh, so that the list is rebuilt from the catalogue the design was made on.
+    toolkit.SetTicked(kInputForm, input_controls::kChkPickCore, false);
     toolkit.SetTicked(kInputForm, input_controls::kChkPickCore, true);
     toolkit.Choose(kInputForm, input_controls::CoreList(), *pickPosition);
   } else {
@@ -183,8 +187,19 @@ bool OpenDesignFile(Toolkit& toolkit, DesktopSession& session, const std::string
   const DesignFileRead file = ReadDesignFile(path);
   std::string refusal = file.Message();
   if (file.read) {
-    if (const std::optional<std::string> reason = FillInputForm(toolkit, session, file.design)) {
+    // The design's own cores first: its pick is looked for among them.
+    std::optional<SessionCatalogue> replaced;
+    std::optional<std::string> reason = TakeDesignCatalogue(session, file.design, path, replaced);
+    if (!reason) {
+      reason = FillInputForm(toolkit, session, file.design);
+    }
+    if (reason) {
       refusal = "Cannot open " + path + ": " + *reason;
+      if (replaced) {
+        PutBackCatalogue(session, std::move(*replaced));
+      }
+    } else if (replaced) {
+      FollowCatalogue(toolkit, session);
     }
   }
   if (!refusal.empty()) {
@@ -276,12 +291,18 @@ bool HasUnsavedChanges(Toolkit& toolkit, const DesktopSession& session) {
 }
 
 void ShowDesignFileTitle(Toolkit& toolkit, DesktopSession& session) {
-  const InputFormFile& file = session.designFile;
-  if (file.path.empty() || !toolkit.IsLoaded(kInputForm)) {
-    return;
+  InputFormFile& file = session.designFile;
+  const bool named = !file.path.empty() || !session.catalogueOrigin.BuiltIn();
+  if (!toolkit.IsLoaded(kInputForm) || (!named && file.plainCaption.empty())) {
+    return;  // the form's own title, untouched
   }
+  if (file.plainCaption.empty()) {
+    file.plainCaption = toolkit.Caption(kInputForm);
+  }
+  const std::string caption = CatalogueCaption(file.plainCaption, session.catalogueOrigin);
   const std::string title =
-      DesignFileTitle(file.path, HasUnsavedChanges(toolkit, session), file.plainCaption);
+      file.path.empty() ? caption
+                        : DesignFileTitle(file.path, HasUnsavedChanges(toolkit, session), caption);
   if (toolkit.Caption(kInputForm) != title) {
     toolkit.SetCaption(kInputForm, title);
   }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/entries.h"
+#include "ui/forms/catalogue_design.h"
 #include "ui/forms/design_file_design.h"
 #include "ui/forms/design_helpers.h"
 
@@ -188,6 +189,7 @@ FormDescription InputFormDesign() {
   help.toolTip = "Directions on how to use this product.";
   c.push_back(help);
   AddDesignFileButtons(form);
+  AddCatalogueButtons(form);
   form.defaultButton = "cmdProcess";
   TabInReadingOrder(form);
   return form;

@@ -1,6 +1,7 @@
 #include "ui/forms/input_form.h"
 
 #include "engine/pick_list.h"
+#include "ui/forms/catalogue_commands.h"
 #include "ui/forms/compare_cores.h"
 #include "ui/forms/design_file_commands.h"
 #include "ui/forms/directions_form.h"
@@ -39,9 +40,8 @@ void InputForm::Form_Load() {
       toolkit_.Choose(kInputForm, entry.unitControl, 0);
     }
   }
-  chkCalcCore_Click();  // the box is ticked by design
-  DataLoad(session_.wires);
-  ArrayData_PFC_Load(session_.catalogue, session_.record);
+  chkCalcCore_Click();         // the box is ticked by design
+  LoadDesignTables(session_);  // a catalogue file loaded for the session stays
 }
 
 void InputForm::Form_Activate() {
@@ -88,6 +88,10 @@ void InputForm::Click(std::string_view control) {
     SaveDesignFromDialog(toolkit_, session_, services_);
   } else if (control == kSaveDesignCommand) {
     SaveDesign(toolkit_, session_, services_);
+  } else if (control == kCoreCatalogueButton) {
+    LoadCatalogueFromDialog(toolkit_, session_, services_);
+  } else if (control == kBuiltInCatalogueButton) {
+    UseBuiltInCatalogueOnForm(toolkit_, session_);
   }
   // A unit, a calculator type, a core chosen, the entries cleared or a design opened.
   EntriesChanged();
