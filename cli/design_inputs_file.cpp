@@ -91,35 +91,35 @@ void AddInputsFileOptions(CLI::App& command, DesignOptions& options, const CoreC
       ->type_name("FILE");
   const std::string footer = command.get_footer();
   command.footer(footer.empty() ? kFooter : footer + "\n" + kFooter);
-  command.final_callback([&command, &options, &catalogue, streams, grade, rippleLimitPercent,
-                          state] {
-    if (Given(command, "--inputs")) {
-      const DesignFileRead read = ReadInputsFile(state->inputsPath, streams.in);
-      if (!read.read)
-        throw CLI::ValidationError("--inputs", read.Message());
-      TakeFileEntries(command, read.design, options, state->inputsPath);
-      state->grade = read.design.rolloffGrade;
-      if (grade != nullptr && !Given(command, "--grade"))
-        *grade = read.design.rolloffGrade;
-      state->rippleLimitPercent = read.design.rippleLimitPercent;
-      if (rippleLimitPercent != nullptr && !Given(command, "--ripple-limit"))
-        *rippleLimitPercent = read.design.rippleLimitPercent;
-    }
-    if (!Given(command, "--save-inputs"))
-      return;
-    if (NamesStandardStream(state->savePath) && Given(command, "--report") &&
-        NamesStandardStream(command.get_option("--report")->as<std::string>())) {
-      throw CLI::ValidationError("--save-inputs",
-                                 "--save-inputs and --report cannot both write to standard output");
-    }
-    DesignRecord scratch;
-    const DesignFile used{
-        FormEntries(options, catalogue, scratch), grade != nullptr ? *grade : state->grade,
-        rippleLimitPercent != nullptr ? *rippleLimitPercent : state->rippleLimitPercent};
-    const FileWriteResult saved = SaveInputsFile(state->savePath, used, streams.out);
-    if (!saved.written)
-      throw InputsFileNotSaved(saved.Message());
-  });
+  command.final_callback(
+      [&command, &options, &catalogue, streams, grade, rippleLimitPercent, state] {
+        if (Given(command, "--inputs")) {
+          const DesignFileRead read = ReadInputsFile(state->inputsPath, streams.in);
+          if (!read.read)
+            throw CLI::ValidationError("--inputs", read.Message());
+          TakeFileEntries(command, read.design, options, state->inputsPath);
+          state->grade = read.design.rolloffGrade;
+          if (grade != nullptr && !Given(command, "--grade"))
+            *grade = read.design.rolloffGrade;
+          state->rippleLimitPercent = read.design.rippleLimitPercent;
+          if (rippleLimitPercent != nullptr && !Given(command, "--ripple-limit"))
+            *rippleLimitPercent = read.design.rippleLimitPercent;
+        }
+        if (!Given(command, "--save-inputs"))
+          return;
+        if (NamesStandardStream(state->savePath) && Given(command, "--report") &&
+            NamesStandardStream(command.get_option("--report")->as<std::string>())) {
+          throw CLI::ValidationError(
+              "--save-inputs", "--save-inputs and --report cannot both write to standard output");
+        }
+        DesignRecord scratch;
+        const DesignFile used{
+            FormEntries(options, catalogue, scratch), grade != nullptr ? *grade : state->grade,
+            rippleLimitPercent != nullptr ? *rippleLimitPercent : state->rippleLimitPercent};
+        const FileWriteResult saved = SaveInputsFile(state->savePath, used, streams.out);
+        if (!saved.written)
+          throw InputsFileNotSaved(saved.Message());
+      });
 }
 
 }  // namespace pfc

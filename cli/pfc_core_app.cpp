@@ -197,8 +197,8 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
 
   CheckOptions checkOptions;
   CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue);
-  AddInputsFileOptions(*check, checkOptions.design, session.catalogue, streams,
-                       &checkOptions.grade, &checkOptions.limits.ripplePercent);
+  AddInputsFileOptions(*check, checkOptions.design, session.catalogue, streams, &checkOptions.grade,
+                       &checkOptions.limits.ripplePercent);
 
   if (argc > 1 && argv[1][0] != '-' && !IsCommand(app, argv[1])) {
     err << "pfc-core: unknown command \"" << argv[1] << "\"; run pfc-core --help\n";
