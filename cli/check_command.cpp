@@ -35,13 +35,7 @@ constexpr const char* kCheckFooter =
 CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalogue& catalogue) {
   CLI::App* check = app.add_subcommand(
       "check", "Design as \"design\" does, then check the winding over the line cycle");
-  AddDesignOptions(*check, options.design, catalogue, true);
-  check
-      ->add_option(
-          "--grade", options.grade,
-          "Roll-off grade: the alloy powder's initial permeability (" + RolloffGradeNames() + ")")
-      ->check(RolloffGradeValidator())
-      ->capture_default_str();
+  AddCheckedDesignOptions(*check, options, catalogue);
   CLI::Option* json = check->add_flag("--json", options.json, "Print one JSON object");
   CLI::Option* csv = check->add_flag("--csv", options.csv, "Print the angle rows as CSV");
   json->excludes(csv);
@@ -49,20 +43,41 @@ CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalo
   return check;
 }
 
+void AddCheckedDesignOptions(CLI::App& command, CheckOptions& options,
+                             const CoreCatalogue& catalogue) {
+  AddDesignOptions(command, options.design, catalogue, true);
+  command
+      .add_option(
+          "--grade", options.grade,
+          "Roll-off grade: the alloy powder's initial permeability (" + RolloffGradeNames() + ")")
+      ->check(RolloffGradeValidator())
+      ->capture_default_str();
+}
+
+CheckedRun RunCheckedDesign(const CheckOptions& options, const CoreCatalogue& catalogue,
+                            const WireTable& wires, DesignRecord& record) {
+  const RolloffGrade& grade = *FindRolloffGrade(options.grade);  // the option admits no other
+  const EntryTexts entries = FormEntries(options.design, catalogue, record);
+  CheckedRun run{RunDesign(entries, record, catalogue, wires, '.'), std::nullopt};
+  if (run.outcome.ending == RunEnding::Published)
+    run.check = CheckOperation(record, grade);
+  return run;
+}
+
 int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
                     const WireTable& wires, DesignRecord& record, std::ostream& out,
                     std::ostream& err) {
   const RolloffGrade& grade = *FindRolloffGrade(options.grade);  // the option admits no other
-  const EntryTexts entries = FormEntries(options.design, catalogue, record);
-  const RunOutcome outcome = RunDesign(entries, record, catalogue, wires, '.');
-  if (outcome.ending != RunEnding::Published) {
+  const CheckedRun run = RunCheckedDesign(options, catalogue, wires, record);
+  const RunOutcome& outcome = run.outcome;
+  if (!run.check) {
     if (options.json)
       out << JsonText(CheckJson(outcome, record, ResultSummary{}, grade, nullptr));
     else
       (options.csv ? err : out) << DesignText(outcome, ResultSummary{});
     return 1;
   }
-  const OperatingCheck check = CheckOperation(record, grade);
+  const OperatingCheck& check = *run.check;
   if (options.json) {
     out << JsonText(CheckJson(outcome, record, PublishedSummary(record, '.'), grade, &check));
   } else if (options.csv) {
