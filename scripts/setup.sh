@@ -11,6 +11,7 @@ packages=(
   dpkg-dev file desktop-file-utils shared-mime-info libfile-mimeinfo-perl
   clang-14 libclang-rt-14-dev
   ccache clang-format
+  ngspice
 )
 
 missing=()
