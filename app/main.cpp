@@ -80,6 +80,7 @@ int main(int argc, char** argv) {
   pfc::ui::AddCompareCoresWidgets(toolkit, session);
   pfc::ui::AddOperatingCheckWidgets(toolkit, session);
   services.chooseSaveFile = pfc::ui::ChooseSaveFileWithDialog;
+  services.chooseTypedSaveFile = pfc::ui::ChooseTypedSaveFileWithDialog;
   services.chooseOpenFile = pfc::ui::ChooseOpenFileWithDialog;
   services.drawFormAsPdf = [&toolkit](std::string_view form) {
     return pfc::ui::DrawFormAsPdf(toolkit, form);

@@ -116,7 +116,9 @@ FormDescription OperatingCheckFormDesign() {
 
   c.push_back(Button(kExportCsv, "&Export CSV…", Pixels(12, kButtonY, 150, 28), Arial(9.75), 1));
   c.push_back(Button(kSavePdf, "Save as &PDF…", Pixels(174, kButtonY, 150, 28), Arial(9.75), 2));
-  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, kButtonY, 110, 28), Arial(9.75), 3));
+  c.push_back(
+      Button(kExportModel, "Export &Model…", Pixels(336, kButtonY, 150, 28), Arial(9.75), 3));
+  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, kButtonY, 110, 28), Arial(9.75), 4));
   return form;
 }
 

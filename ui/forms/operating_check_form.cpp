@@ -6,6 +6,7 @@
 #include "reports/operating_check_csv.h"
 #include "ui/forms/file_export.h"
 #include "ui/forms/form_names.h"
+#include "ui/forms/model_export.h"
 #include "ui/forms/operating_check_design.h"
 #include "ui/forms/operating_check_figures.h"
 
@@ -96,6 +97,8 @@ void OperatingCheckForm::Click(std::string_view control) {
     cmdExportCsv_Click();
   } else if (control == kSavePdf) {
     cmdSavePdf_Click();
+  } else if (control == kExportModel) {
+    cmdExportModel_Click();
   } else if (control == kClose) {
     toolkit_.Unload(kOperatingCheckForm);
   }
@@ -124,6 +127,10 @@ void OperatingCheckForm::cmdExportCsv_Click() {
                  "Export Operating Check",
                  "operating-check-grade-" + std::to_string(checked.Grade().permeability) + ".csv"),
              OperatingCheckCsv(checked.Result()));
+}
+
+void OperatingCheckForm::cmdExportModel_Click() {
+  ExportCheckedModel(toolkit_, services_, session_.checked);
 }
 
 void OperatingCheckForm::cmdSavePdf_Click() {
