@@ -389,9 +389,9 @@ namespace {
 
 void CheckModelTable(const FluxLinkageTable& table, Problems& problems) {
   const auto& p = table.points;
-  problems.Expect(p.size() % 2 == 1 && p.size() >= 3 &&
-                      p.size() <= static_cast<std::size_t>(kMostModelPoints),
-                  "the model's table has " + std::to_string(p.size()) + " points");
+  problems.Expect(
+      p.size() % 2 == 1 && p.size() >= 3 && p.size() <= static_cast<std::size_t>(kMostModelPoints),
+      "the model's table has " + std::to_string(p.size()) + " points");
   for (std::size_t k = 0; k < p.size(); ++k) {
     const ModelPoint& mirror = p[p.size() - 1 - k];
     problems.Expect(std::isfinite(p[k].current) && std::isfinite(p[k].fluxLinkage) &&
@@ -399,9 +399,9 @@ void CheckModelTable(const FluxLinkageTable& table, Problems& problems) {
                     "a model point is not finite or has no inductance");
     problems.Expect(p[k].current == -mirror.current && p[k].fluxLinkage == -mirror.fluxLinkage,
                     "the model's table is not odd in the current");
-    problems.Expect(k == 0 || (p[k - 1].current < p[k].current &&
-                               p[k - 1].fluxLinkage < p[k].fluxLinkage),
-                    "the model's table does not ascend");
+    problems.Expect(
+        k == 0 || (p[k - 1].current < p[k].current && p[k - 1].fluxLinkage < p[k].fluxLinkage),
+        "the model's table does not ascend");
   }
   problems.Expect(p.empty() || p.back().current == table.currentLimit,
                   "the model's table does not end at Imax");

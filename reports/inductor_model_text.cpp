@@ -29,8 +29,13 @@ const char* CommentLead(ModelFormat format) {
   }
 }
 
+bool IsLetter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// What a SPICE name may hold in both simulators.
 bool IsNameCharacter(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+  return IsLetter(c) || (c >= '0' && c <= '9') || c == '_';
 }
 
 // Four significant figures, halves to even, for the comment lines people read.
@@ -123,9 +128,7 @@ std::string SafeModelName(std::string_view name, ModelFormat format) {
     const bool printable = c >= ' ' && c <= '~';
     safe += (spice ? IsNameCharacter(c) : printable) ? c : '_';
   }
-  const bool ledByLetter = !safe.empty() && IsNameCharacter(safe[0]) &&
-                           !(safe[0] >= '0' && safe[0] <= '9') && safe[0] != '_';
-  if (spice && !ledByLetter)
+  if (spice && !(!safe.empty() && IsLetter(safe[0])))
     safe = "L_" + safe;
   return safe.empty() ? "inductor" : safe;
 }
