@@ -48,7 +48,7 @@ struct Batch {
     std::string refusal;
     layout = BatchLayout::FromHeader(header.fields, design, refusal);
     if (check)
-      layout->AddCheckColumns(*FindRolloffGrade(kDefaultRolloffGrade));
+      layout->AddCheckColumns(kDefaultRolloffGrade);
   }
   DesignTables tables() const { return {form.catalogue, form.wires, form.record}; }
 };

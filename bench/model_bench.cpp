@@ -16,7 +16,8 @@ namespace {
 void BM_ModelOfCheckedDesign(benchmark::State& state) {
   bench::LoadedForm form;
   RunDesign(EntryTexts{}, form.record, form.catalogue, form.wires);
-  const OperatingCheck check = CheckOperation(form.record, *FindRolloffGrade(kDefaultRolloffGrade));
+  const OperatingCheck check =
+      CheckOperation(form.record, GradeMaterialFor(form.record, kDefaultRolloffGrade));
   const auto format = static_cast<ModelFormat>(state.range(0));
   std::size_t bytes = 0;
   for (auto _ : state) {

@@ -14,11 +14,11 @@ DesignRecord DefaultDesign() {
   return form.record;
 }
 
-// The whole check of the default design at grade 60: both line voltages, 91 angles each,
+// The whole check of the default design at its default grade: both line voltages, 91 angles each,
 // the ripple, peaks, core and copper losses and the temperature iteration.
 void BM_CheckDefaultDesign(benchmark::State& state) {
   const DesignRecord record = DefaultDesign();
-  const RolloffGrade grade = *FindRolloffGrade(kDefaultRolloffGrade);
+  const Material grade = DefaultGradeFor(record);
   for (auto _ : state) {
     OperatingCheck check = CheckOperation(record, grade);
     benchmark::DoNotOptimize(check);
@@ -29,7 +29,7 @@ BENCHMARK(BM_CheckDefaultDesign)->Unit(benchmark::kMicrosecond);
 // What Compare Cores adds per design: the low line only.
 void BM_CheckLowLineDefault(benchmark::State& state) {
   const DesignRecord record = DefaultDesign();
-  const RolloffGrade grade = *FindRolloffGrade(kDefaultRolloffGrade);
+  const Material grade = DefaultGradeFor(record);
   for (auto _ : state) {
     LineCheck line = CheckLine(record, grade, LineVoltage::Low);
     benchmark::DoNotOptimize(line);

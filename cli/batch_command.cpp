@@ -70,9 +70,9 @@ CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& options) {
       batch->add_flag("--check", options.check, "Add the operating check's key numbers");
   batch
       ->add_option("--grade", options.grade,
-                   "Roll-off grade of the operating check (needs --check)")
+                   "Roll-off grade of the operating check (needs --check); by default the "
+                   "grade that matches each design's core")
       ->check(RolloffGradeValidator())
-      ->capture_default_str()
       ->needs(check);
   batch->add_option("-o,--output", options.output, "Write the rows to this file, not stdout")
       ->type_name("OUT.csv");
@@ -125,7 +125,7 @@ int RunBatchCommand(const BatchOptions& options, const DesignTables& tables, std
     return 2;
   }
   if (options.check)
-    layout->AddCheckColumns(*FindRolloffGrade(options.grade));  // the option admits no other
+    layout->AddCheckColumns(options.grade);
 
   std::optional<AtomicFileWriter> file;
   if (!options.output.empty()) {

@@ -163,7 +163,7 @@ bool BatchLayout::AppendRow(const CsvRecord& input, const DesignTables& tables,
   });
   if (checkGrade_) {
     if (published)
-      AppendCheckCells(CheckOperation(record, *checkGrade_), out);
+      AppendCheckCells(CheckOperation(record, GradeMaterialFor(record, *checkGrade_)), out);
     else
       AppendEmptyCheckCells(out);
   }

@@ -37,8 +37,9 @@ class BatchLayout {
                                                CLI::App& design, std::string& refusal);
 
   // Adds the operating check's key figures after the record's numbers (batch --check): the
-  // check of every published design with this grade.
-  void AddCheckColumns(const RolloffGrade& grade) { checkGrade_ = grade; }
+  // check of every published design with this grade (kDefaultRolloffGrade: the one that
+  // matches each design's core).
+  void AddCheckColumns(int grade) { checkGrade_ = grade; }
 
   // The output's header line, ending in CR LF.
   std::string HeaderLine() const;
@@ -58,7 +59,7 @@ class BatchLayout {
   bool AppendBadRow(const CsvRecord& input, const std::string& why, std::string& out) const;
 
   std::vector<Column> columns_;
-  std::optional<RolloffGrade> checkGrade_;
+  std::optional<int> checkGrade_;
 };
 
 }  // namespace pfc

@@ -7,8 +7,8 @@
 #include "cli/json_text.h"
 #include "engine/design_run.h"
 #include "engine/operating_check.h"
-#include "engine/operating_check_csv.h"
 #include "engine/rolloff_grades.h"
+#include "reports/operating_check_csv.h"
 #include "reports/summary_texts.h"
 
 namespace pfc {
@@ -47,39 +47,38 @@ void AddCheckedDesignOptions(CLI::App& command, CheckOptions& options,
                              const CoreCatalogue& catalogue) {
   AddDesignOptions(command, options.design, catalogue, true);
   command
-      .add_option(
-          "--grade", options.grade,
-          "Roll-off grade: the alloy powder's initial permeability (" + RolloffGradeNames() + ")")
-      ->check(RolloffGradeValidator())
-      ->capture_default_str();
+      .add_option("--grade", options.grade,
+                  "Roll-off grade: the alloy powder's initial permeability (" +
+                      RolloffGradeNames() +
+                      "); by default the grade that matches the core's catalogue inductance factor")
+      ->check(RolloffGradeValidator());
 }
 
 CheckedRun RunCheckedDesign(const CheckOptions& options, const CoreCatalogue& catalogue,
                             const WireTable& wires, DesignRecord& record) {
-  const RolloffGrade& grade = *FindRolloffGrade(options.grade);  // the option admits no other
   const EntryTexts entries = FormEntries(options.design, catalogue, record);
   CheckedRun run{RunDesign(entries, record, catalogue, wires, '.'), std::nullopt};
   if (run.outcome.ending == RunEnding::Published)
-    run.check = CheckOperation(record, grade);
+    run.check = CheckOperation(record, GradeMaterialFor(record, options.grade));
   return run;
 }
 
 int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
                     const WireTable& wires, DesignRecord& record, std::ostream& out,
                     std::ostream& err) {
-  const RolloffGrade& grade = *FindRolloffGrade(options.grade);  // the option admits no other
   const CheckedRun run = RunCheckedDesign(options, catalogue, wires, record);
   const RunOutcome& outcome = run.outcome;
+  const Material material = GradeMaterialFor(record, options.grade);
   if (!run.check) {
     if (options.json)
-      out << JsonText(CheckJson(outcome, record, ResultSummary{}, grade, nullptr));
+      out << JsonText(CheckJson(outcome, record, ResultSummary{}, material, nullptr));
     else
       (options.csv ? err : out) << DesignText(outcome, ResultSummary{});
     return 1;
   }
   const OperatingCheck& check = *run.check;
   if (options.json) {
-    out << JsonText(CheckJson(outcome, record, PublishedSummary(record, '.'), grade, &check));
+    out << JsonText(CheckJson(outcome, record, PublishedSummary(record, '.'), material, &check));
   } else if (options.csv) {
     out << OperatingCheckCsv(check);
   } else {

@@ -51,13 +51,21 @@ Json LineJson(const LineCheck& line) {
   return json;
 }
 
+// A built-in grade is named by its permeability, a number, as it always was.
+Json GradeJson(const Material& material) {
+  const RolloffGrade* grade = FindRolloffGrade(static_cast<int>(material.permeability));
+  if (grade != nullptr && material.name == std::to_string(grade->permeability))
+    return grade->permeability;
+  return material.name;
+}
+
 }  // namespace
 
 Json CheckJson(const RunOutcome& outcome, const DesignRecord& record, const ResultSummary& summary,
-               const RolloffGrade& grade, const OperatingCheck* check) {
+               const Material& material, const OperatingCheck* check) {
   Json json;
   json["status"] = check ? "checked" : "not-published";
-  json["grade"] = grade.permeability;
+  json["grade"] = GradeJson(material);
   json["zero_bias_uh"] = check ? NumberJson(check->zeroBiasUh) : Json(nullptr);
   json["design"] = DesignJson(outcome, record, summary);
   static const OperatingCheck kNames;  // only its line names are read without a check

@@ -15,7 +15,7 @@ namespace pfc {
 // (the run did not publish) the check's members are null. A number that does not exist is
 // null, and so is a group of them.
 nlohmann::ordered_json CheckJson(const RunOutcome& outcome, const DesignRecord& record,
-                                 const ResultSummary& summary, const RolloffGrade& grade,
+                                 const ResultSummary& summary, const Material& material,
                                  const OperatingCheck* check);
 
 }  // namespace pfc

@@ -35,7 +35,7 @@ double TurnsFor(double inductance, double alValue) {
   const double x = (inductance * 1e9) / (alValue * 0.7);
   const double turns = RoundHalfEven(std::sqrt(x), 0);
   if (turns > 32000)
-    return 31000;
+    return kMostTurns;
   if (turns < 1)
     return 1;
   return turns;
@@ -53,16 +53,16 @@ std::int16_t SelectWire(double conductorArea, const WireTable& wires) {
   return 0;
 }
 
-Evaluation EvaluateCore(DesignRecord& r, const WireTable& wires) {
+Evaluation EvaluateCore(DesignRecord& r, const WireTable& wires, const GivenWinding& given) {
   r.Tstep = (1 / r.Frequency) / 0.000001;  // µs
-  r.Turns = TurnsFor(r.Inductance, r.AlValue);
+  r.Turns = given.turns ? *given.turns : TurnsFor(r.Inductance, r.AlValue);
   r.HMax = r.IinPeak * r.Turns * 0.4 * 3.141592654 / r.PathLength;  // Oe
   r.ZeroBiasL = r.Turns * r.Turns * (r.AlValue / 1000);             // µH, full Al
   r.ConductorArea = r.IinRms / 500;                                 // cm² at 500 A/cm²
 
   // Below the thinnest wire's area the thinnest wire still carries the current; keeping
   // the previous design's wire would describe another winding.
-  std::int16_t wire = SelectWire(r.ConductorArea, wires);
+  std::int16_t wire = given.wireRow ? *given.wireRow : SelectWire(r.ConductorArea, wires);
   if (wire == 0)
     wire = wires.RowCount();
   const auto k = static_cast<std::size_t>(wire);

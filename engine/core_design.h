@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "engine/catalogue.h"
 #include "engine/design_record.h"
@@ -20,9 +21,20 @@ enum class Evaluation {
   VpeakStop,  // the output voltage is below the line peak; later fields keep old values
 };
 
+// A winding the engineer gives instead of the method's: its turns, its wire, or both. What is
+// not given is the method's own.
+struct GivenWinding {
+  std::optional<double> turns;          // whole, 1 to kMostTurns
+  std::optional<std::int16_t> wireRow;  // 1 to the wire table's row count
+};
+
+// The most turns the method winds.
+inline constexpr double kMostTurns = 31000;
+
 // Turns, wire, fill, flux, losses and temperature rise of the loaded core, each result
-// stored before the next step reads it.
-Evaluation EvaluateCore(DesignRecord& record, const WireTable& wires);
+// stored before the next step reads it; the method's formulas also for a given winding.
+Evaluation EvaluateCore(DesignRecord& record, const WireTable& wires,
+                        const GivenWinding& given = {});
 
 // The thickest wire whose tabulated area does not exceed the required conductor area
 // (cm²): the first such row counting from AWG 8; 0 when even the thinnest is larger.

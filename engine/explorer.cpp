@@ -50,10 +50,9 @@ ExploredDesign DescribeDesign(const DesignRecord& r, const CoreCatalogue& catalo
 }
 
 void AddOperatingCheck(ExploredDesign& design, const DesignRecord& record) {
-  const LineCheck low =
-      CheckLine(record, *FindRolloffGrade(kDefaultRolloffGrade), LineVoltage::Low);
+  const LineCheck low = CheckLine(record, DefaultGradeFor(record), LineVoltage::Low);
   design.CheckLAtIpkPercent = low.atIpk.lPercentOfTarget.value_or(kNotEvaluated);
-  design.CheckRipplePercent = low.rippleMaxPercentOfIpkLine.value_or(kNotEvaluated);
+  design.CheckRipplePercent = low.rippleAtCrestPercentOfIpkLine.value_or(kNotEvaluated);
   design.CheckWindingTemperature =
       low.Steady() ? low.windingTemperatureC.value_or(kNotEvaluated) : kNotEvaluated;
 }

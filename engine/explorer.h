@@ -47,7 +47,7 @@ struct ExploredDesign {
   // (no ripple, so none of the three); the temperature has no steady state (runaway above
   // 2000 °C, unsettled, or below the copper law's range: the temperature only).
   double CheckLAtIpkPercent = kNoCheck;       // L at the peak current Ipk, % of the entered L
-  double CheckRipplePercent = kNoCheck;       // worst ripple, % of the line-peak current
+  double CheckRipplePercent = kNoCheck;       // low-line crest ripple, % of the line-peak current
   double CheckWindingTemperature = kNoCheck;  // °C, steady
 
   bool PassesAll() const {

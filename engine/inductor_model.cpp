@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/material.h"
 #include "engine/method_constants.h"
 #include "engine/number_text.h"
 
@@ -142,7 +143,8 @@ FluxLinkageTable TabulateFluxLinkage(const RolloffInductor& inductor, double pea
 
 InductorModel ModelCheckedWinding(const DesignRecord& r, const OperatingCheck& check) {
   InductorModel model;
-  model.material = "grade " + std::to_string(check.grade.permeability);
+  model.material = check.material;
+  model.alNh = MaterialAlValue(r, check.material);
   const CheckedNumber& checked = check.lowLine.windingTemperatureC;
   model.checkedTemperature = check.lowLine.Steady() && checked.has_value();
   model.temperatureC = model.checkedTemperature ? *checked : r.AmbientTemp + r.TempRise;
@@ -154,7 +156,7 @@ InductorModel ModelCheckedWinding(const DesignRecord& r, const OperatingCheck& c
                     FormatGeneral(model.temperatureC) + " °C";
     return model;
   }
-  const RolloffInductor inductor(r.Turns, r.AlValue, r.PathLength, check.grade);
+  const RolloffInductor inductor = CheckedInductor(r, check.material);
   model.table = TabulateFluxLinkage(inductor, LargerPeakCurrent(check));
   if (model.table.points.empty()) {
     model.refusal =

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/design_record.h"
+#include "engine/material.h"
 #include "engine/operating_check.h"
 #include "engine/rolloff_inductor.h"
 
@@ -51,7 +52,8 @@ double InterpolationErrorBound(const RolloffInductor& inductor, double from, dou
 
 struct InductorModel {
   FluxLinkageTable table;
-  std::string material;     // the roll-off the check assumed, "grade 60"
+  Material material;        // the powder the check assumed
+  double alNh = 0;          // nH/turn², the core's inductance factor in that powder
   double resistance = 0;    // Ω, in series, at temperatureC
   double temperatureC = 0;  // the low line's checked winding temperature
   // False: the low line has no steady checked temperature, so the method's total
@@ -60,7 +62,8 @@ struct InductorModel {
   std::string refusal;  // why there is no model; empty when there is one
 };
 
-// The model of a published design's winding as `check` (of that record) checked it.
+// The model of a published design's winding as `check` (of that record) checked it: the
+// winding CheckedInductor makes of the check's material.
 InductorModel ModelCheckedWinding(const DesignRecord& record, const OperatingCheck& check);
 
 }  // namespace pfc

@@ -27,4 +27,14 @@ inline constexpr double kCoreLossCoefficient = 50.5;
 inline constexpr double kCoreLossFluxExponent = 2.17;
 inline constexpr double kCoreLossFrequencyExponent = 1.25;
 
+// What the method assumes of the wound part at full current: the ripple, peak to peak, in % of
+// the line-peak current, and the share of the inductance factor the core keeps, %.
+inline constexpr double kMethodRipplePercent = 10;
+inline constexpr double kMethodPermeabilityPercent = 70;
+
+// Temperature rise of a wound powder toroid in still air: (P/mW over the wound surface in
+// cm²)^kWoundRiseExponent in °C, the law the operating check uses in place of the method's.
+inline constexpr double kWoundRiseExponent = 0.833;
+inline constexpr double kMilliwattsPerWatt = 1000;
+
 }  // namespace pfc

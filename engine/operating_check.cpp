@@ -76,15 +76,28 @@ std::array<double, kCheckedHarmonics> HarmonicPowers(const Angles& angles) {
   return powers;
 }
 
+// The layers the turns make inside the hole, m: each takes the inner circumference the wire's
+// pitch leaves; a hole too small for one turn stacks every turn.
+double LayersOf(const DesignRecord& r) {
+  const double perLayer = pi * (r.CoreID - r.WireDia) / r.WireDia;
+  return perLayer > 0 ? std::max(1.0, r.Turns / perLayer) : r.Turns;
+}
+
+// The copper's own diameter, m, from the wire's tabulated resistance: what carries the current,
+// whatever the insulation and the table's rounding of the area.
+double ConductorDiameter(const DesignRecord& r) {
+  const double perMetre = r.WireResistance * 100;  // Ω/m
+  return std::sqrt(4 * kCopperResistivity20C / (pi * perMetre));
+}
+
 // The winding's copper: the DC resistance and Dowell's factor per harmonic at a temperature.
 class Winding {
  public:
-  explicit Winding(const DesignRecord& r) : r20_(r.WindingResistance), frequency_(r.Frequency) {
-    const double bare = std::sqrt(4 * (r.WireArea / 1e4) / pi);  // m
-    const double pitch = r.WireDia / 100;                        // m
+  explicit Winding(const DesignRecord& r)
+      : r20_(r.WindingResistance), frequency_(r.Frequency), layers_(LayersOf(r)) {
+    const double bare = ConductorDiameter(r);  // m
+    const double pitch = r.WireDia / 100;      // m
     shape_ = std::pow(pi / 4, 0.75) * bare * std::sqrt(bare / pitch);
-    const double perLayer = pi * (r.CoreID - r.WireDia) / r.WireDia;
-    layers_ = perLayer > 0 ? std::max(1.0, r.Turns / perLayer) : r.Turns;
     for (int n = 1; n <= kCheckedHarmonics; ++n)
       rootOf_[static_cast<std::size_t>(n - 1)] = std::sqrt(static_cast<double>(n));
   }
@@ -120,6 +133,8 @@ class Winding {
 void CheckTemperature(const DesignRecord& r, double iinRms, double coreLoss,
                       const std::array<double, kCheckedHarmonics>& powers, LineCheck& out) {
   const Winding winding(r);
+  const double surface = WindingOn(r).SurfaceCm2();
+  out.woundSurfaceCm2 = Known(surface);
   double temperature = r.AmbientTemp + r.TempRise;
   double dc = kNoValue;
   double ac = kNoValue;
@@ -134,8 +149,8 @@ void CheckTemperature(const DesignRecord& r, double iinRms, double coreLoss,
     dc = iinRms * iinRms * winding.Resistance(factor);
     ac = winding.AcLoss(factor, powers);
     total = coreLoss + dc + ac;
-    const double next = r.AmbientTemp + kThermalRiseCoefficient *
-                                            std::pow(total / r.SurfaceArea, kThermalRiseExponent);
+    const double next =
+        r.AmbientTemp + std::pow(kMilliwattsPerWatt * total / surface, kWoundRiseExponent);
     const double moved = std::fabs(next - temperature);
     temperature = next;
     ++out.thermalSteps;
@@ -182,6 +197,8 @@ void CheckPeaks(const RolloffInductor& inductor, const DesignRecord& r, double i
   out.rippleMaxAngleDeg = worstAt;
   out.rippleMaxPercentOfIpkLine = ipkLine > 0 ? Known(worst / ipkLine * 100) : std::nullopt;
   out.rippleAtCrestPp = Known(angles.ripple[kCheckedAngles - 1]);
+  out.rippleAtCrestPercentOfIpkLine =
+      ipkLine > 0 ? Known(angles.ripple[kCheckedAngles - 1] / ipkLine * 100) : std::nullopt;
   out.dcmBelowAngleDeg = dcmBelow;
   out.atIpk = InductanceAt(inductor, peak, r.Inductance);
   out.bAtIpkT = Known(inductor.FluxLinkage(peak) / turnsArea);
@@ -214,6 +231,34 @@ const std::array<double, kCheckedAngles>& AngleSines() {
   return sines;
 }
 
+// The improved generalised Steinmetz equation for a triangular flux at one switching
+// frequency: the loss of a swing ΔB at duty D is ki·ΔB^β·f^α·(D^(1−α) + (1−D)^(1−α)), with
+// ki = k / ((2π)^(α−1)·2^(β−α)·∫₀^2π |cos θ|^α dθ) so that a sine of the same peak loses what
+// the fit says.
+class IgseFactor {
+ public:
+  IgseFactor(const CoreLossFit& fit, double frequency) : fit_(fit) {
+    const double a = fit.alpha;
+    const double cosinePowerIntegral =
+        2 * std::sqrt(pi) * std::tgamma((a + 1) / 2) / std::tgamma(a / 2 + 1);
+    const double ki =
+        fit.k / (std::pow(2 * pi, a - 1) * std::pow(2, fit.beta - a) * cosinePowerIntegral);
+    factor_ = ki * std::pow(frequency / 1000, a);
+  }
+
+  // W/kg; an angle without a swing, or without switching, loses nothing.
+  double Density(double swing, double duty) const {
+    if (!(swing > 0) || !(duty > 0 && duty < 1))
+      return 0;
+    const double shape = std::pow(duty, 1 - fit_.alpha) + std::pow(1 - duty, 1 - fit_.alpha);
+    return factor_ * std::pow(swing, fit_.beta) * shape;
+  }
+
+ private:
+  CoreLossFit fit_;
+  double factor_ = 0;  // ki·(f/kHz)^α
+};
+
 }  // namespace
 
 // Neumaier's compensated sum, so that the mean of a constant is that constant.
@@ -229,7 +274,38 @@ double LineCycleMean(const std::array<double, kCheckedAngles>& values) {
   return (sum + lost) / (kCheckedAngles - 1);
 }
 
-LineCheck CheckLine(const DesignRecord& r, const RolloffGrade& grade, LineVoltage line) {
+const RolloffGrade& DefaultGradeFor(const DesignRecord& record) {
+  return NearestGrade(CataloguePermeability(record));
+}
+
+Material GradeMaterialFor(const DesignRecord& record, int grade) {
+  const RolloffGrade* chosen = FindRolloffGrade(grade);
+  return chosen != nullptr ? Material(*chosen) : Material(DefaultGradeFor(record));
+}
+
+RolloffInductor CheckedInductor(const DesignRecord& r, const Material& material) {
+  return RolloffInductor(r.Turns, MaterialAlValue(r, material), r.PathLength, material.b,
+                         material.c);
+}
+
+double WoundDimensions::SurfaceCm2() const {
+  return pi * ht * (od + id) + (pi / 2) * (od * od - id * id);
+}
+
+WoundDimensions WindingOn(const DesignRecord& r) {
+  const double wire = r.WireDia;            // cm
+  const double inner = LayersOf(r) * wire;  // the build of the layers in the hole
+  const double outerLayers = std::max(1.0, r.Turns * wire / (pi * (r.CoreOD + wire)));
+  const double outer = outerLayers * wire;  // the turns spread over the outer rim
+  const double faces = (inner + outer) / 2;
+  return {r.CoreOD + 2 * outer, std::max(0.0, r.CoreID - 2 * inner), r.CoreHT + 2 * faces};
+}
+
+double TriangularLossDensity(const CoreLossFit& fit, double swing, double duty, double frequency) {
+  return IgseFactor(fit, frequency).Density(swing, duty);
+}
+
+LineCheck CheckLine(const DesignRecord& r, const Material& material, LineVoltage line) {
   LineCheck out;
   const double vrms = line == LineVoltage::Low ? r.VinMin : r.VinMax;
   const double vpeak = kSqrt2 * vrms;
@@ -241,7 +317,7 @@ LineCheck CheckLine(const DesignRecord& r, const RolloffGrade& grade, LineVoltag
   out.peakAboveVout = vpeak >= r.Vout;
   for (int k = 0; k < kCheckedAngles; ++k)
     out.angles[static_cast<std::size_t>(k)].deg = k;
-  const RolloffInductor inductor(r.Turns, r.AlValue, r.PathLength, grade);
+  const RolloffInductor inductor = CheckedInductor(r, material);
   out.atIpkLine = InductanceAt(inductor, ipkLine, r.Inductance);
   out.usable = vrms > 0 && std::isfinite(vpeak) && std::isfinite(iinRms) &&
                std::isfinite(ipkLine) && out.atIpkLine.hOe.has_value();
@@ -256,8 +332,7 @@ LineCheck CheckLine(const DesignRecord& r, const RolloffGrade& grade, LineVoltag
   Angles angles;
   std::array<double, kCheckedAngles> lossDensity{};     // W/kg
   std::array<double, kCheckedAngles> meanInductance{};  // H, VS/Δ
-  const double frequencyFactor =
-      kCoreLossCoefficient * std::pow(r.Frequency / 1000, kCoreLossFrequencyExponent);
+  const IgseFactor coreLossLaw(material.loss, r.Frequency);
   double largestSwing = 0;
   const std::array<double, kCheckedAngles>& sines = AngleSines();
   for (int k = 0; k < kCheckedAngles; ++k) {
@@ -275,7 +350,7 @@ LineCheck CheckLine(const DesignRecord& r, const RolloffGrade& grade, LineVoltag
     angles.current[i] = current;
     angles.duty[i] = duty;
     angles.ripple[i] = ripple.value_or(kNoValue);
-    lossDensity[i] = std::pow(swing / 2, kCoreLossFluxExponent) * frequencyFactor;
+    lossDensity[i] = coreLossLaw.Density(swing, duty);
     largestSwing = std::max(largestSwing, swing);
 
     CheckedAngle& row = out.angles[i];
@@ -298,10 +373,14 @@ LineCheck CheckLine(const DesignRecord& r, const RolloffGrade& grade, LineVoltag
 }
 
 // Each line is made in its place: a LineCheck is kilobytes of angle rows, not worth a copy.
-OperatingCheck CheckOperation(const DesignRecord& record, const RolloffGrade& grade) {
-  return OperatingCheck{grade, Known(record.Turns * record.Turns * record.AlValue * 1e-9 * 1e6),
-                        CheckLine(record, grade, LineVoltage::Low),
-                        CheckLine(record, grade, LineVoltage::High)};
+OperatingCheck CheckOperation(const DesignRecord& record, const Material& material) {
+  const double al = MaterialAlValue(record, material);
+  return OperatingCheck{material,
+                        Known(CataloguePermeability(record)),
+                        Known(al),
+                        Known(record.Turns * record.Turns * al * 1e-9 * 1e6),
+                        CheckLine(record, material, LineVoltage::Low),
+                        CheckLine(record, material, LineVoltage::High)};
 }
 
 }  // namespace pfc

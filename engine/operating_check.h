@@ -4,12 +4,16 @@
 #include <optional>
 
 #include "engine/design_record.h"
-#include "engine/rolloff_grades.h"
+#include "engine/material.h"
+#include "engine/rolloff_inductor.h"
 
 // The operating check: what a published design's winding does over the line cycle once the
 // powder core's permeability falls with the current, at both line voltages. The method sizes
 // the winding on 70 % of the inductance factor at full current and a ripple of 10 % of the
-// line peak; the check works both out instead, and the losses and temperature that follow.
+// line peak; the check works both out instead, and the losses and temperature that follow:
+// the core in a chosen material, its loss by the improved generalised Steinmetz equation,
+// Dowell's AC resistance and the wound part's own surface. docs/operating-check.md gives
+// every formula and its source.
 namespace pfc {
 
 inline constexpr int kCheckedAngles = 91;            // 0° to 90° of the line, one-degree steps
@@ -68,7 +72,8 @@ struct LineCheck {
   CheckedNumber rippleMaxPp;  // A
   CheckedNumber rippleMaxAngleDeg;
   CheckedNumber rippleMaxPercentOfIpkLine;
-  CheckedNumber rippleAtCrestPp;   // A, at 90°
+  CheckedNumber rippleAtCrestPp;  // A, at 90°
+  CheckedNumber rippleAtCrestPercentOfIpkLine;
   CheckedNumber dcmBelowAngleDeg;  // largest angle in DCM, 0 for none
   CheckedNumber fluxSwingMaxMt;    // mT, peak to peak
   CheckedNumber bAtIpkT;           // T, λ(Ipk) over turns and section
@@ -78,12 +83,24 @@ struct LineCheck {
   CheckedNumber totalLossW;
   CheckedNumber temperatureRiseC;
   CheckedNumber windingTemperatureC;
+  CheckedNumber woundSurfaceCm2;  // what the loss leaves by, the winding included
   int thermalSteps = 0;
   std::array<CheckedAngle, kCheckedAngles> angles;
 };
 
+// The outer dimensions of the core with its winding on, cm: the build of the layers inside the
+// hole, of the turns spread over the outer rim, and their mean over the faces.
+struct WoundDimensions {
+  double od = 0;
+  double id = 0;  // 0 where the winding fills the hole
+  double ht = 0;
+  double SurfaceCm2() const;
+};
+
 struct OperatingCheck {
-  RolloffGrade grade;
+  Material material;
+  CheckedNumber cataloguePermeability;  // what the catalogue's AL implies for the core
+  CheckedNumber alNh;                   // the core's AL in the material, nH/turn²
   CheckedNumber zeroBiasUh;
   LineCheck lowLine;   // at VinMin
   LineCheck highLine;  // at VinMax
@@ -92,9 +109,26 @@ struct OperatingCheck {
 enum class LineVoltage { Low, High };
 
 // The check of a design record that EvaluateCore completed (a published design, or a Compare
-// Cores candidate) with one roll-off grade. The record is read only.
-OperatingCheck CheckOperation(const DesignRecord& record, const RolloffGrade& grade);
-LineCheck CheckLine(const DesignRecord& record, const RolloffGrade& grade, LineVoltage line);
+// Cores candidate) with its core in one material. The record is read only.
+OperatingCheck CheckOperation(const DesignRecord& record, const Material& material);
+LineCheck CheckLine(const DesignRecord& record, const Material& material, LineVoltage line);
+
+// The check's default material for a record: the grade that matches its catalogue core.
+const RolloffGrade& DefaultGradeFor(const DesignRecord& record);
+// The grade of that permeability, or for kDefaultRolloffGrade (or any that is not a grade)
+// the record's default.
+Material GradeMaterialFor(const DesignRecord& record, int grade);
+
+// The winding the check puts on the core: the record's turns on its core in the material.
+RolloffInductor CheckedInductor(const DesignRecord& record, const Material& material);
+
+// The wound part's dimensions for the record's winding (its turns and insulated wire).
+WoundDimensions WindingOn(const DesignRecord& record);
+
+// The core loss density of a triangular flux of swing ΔB (T, peak to peak) at duty D and
+// switching frequency f (Hz), by the improved generalised Steinmetz equation, W/kg; 0 for no
+// swing.
+double TriangularLossDensity(const CoreLossFit& fit, double swing, double duty, double frequency);
 
 // Calls visit(name, figure) for the figures of a line in their export order, with their
 // export names; the two InductanceAtCurrent groups are visited whole ("at_ipk_line",
@@ -113,6 +147,7 @@ void VisitLineFigures(Line& l, Visitor&& visit) {
   visit("ripple_max_angle_deg", l.rippleMaxAngleDeg);
   visit("ripple_max_percent_of_ipk_line", l.rippleMaxPercentOfIpkLine);
   visit("ripple_at_crest_pp", l.rippleAtCrestPp);
+  visit("ripple_at_crest_percent_of_ipk_line", l.rippleAtCrestPercentOfIpkLine);
   visit("dcm_below_angle_deg", l.dcmBelowAngleDeg);
   visit("flux_swing_max_mt", l.fluxSwingMaxMt);
   visit("b_at_ipk_t", l.bAtIpkT);
@@ -122,6 +157,7 @@ void VisitLineFigures(Line& l, Visitor&& visit) {
   visit("total_loss_w", l.totalLossW);
   visit("temperature_rise_c", l.temperatureRiseC);
   visit("winding_temperature_c", l.windingTemperatureC);
+  visit("wound_surface_cm2", l.woundSurfaceCm2);
 }
 
 template <typename At, typename Visitor>

@@ -5,8 +5,7 @@
 
 // How the permeability of an alloy-powder core falls with the field: the fraction left is
 // 1 / (1 + 100·b·H^c) with H in A/m. The catalogue gives only the inductance factor of its
-// cores, not their material, so the grade is an assumption the user chooses; it shapes the
-// roll-off only, the inductance factor stays the catalogue's.
+// cores, not their material; a check takes the core in a grade's powder (engine/material.h).
 namespace pfc {
 
 struct RolloffGrade {
@@ -18,7 +17,8 @@ struct RolloffGrade {
 // The grades in ascending permeability.
 std::span<const RolloffGrade> RolloffGrades();
 
-inline constexpr int kDefaultRolloffGrade = 60;
+// No grade chosen: the check takes the grade that matches the checked core (DefaultGradeFor).
+inline constexpr int kDefaultRolloffGrade = 0;
 
 // The grade of that permeability; nullptr when there is none.
 const RolloffGrade* FindRolloffGrade(int permeability);

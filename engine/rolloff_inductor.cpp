@@ -59,16 +59,20 @@ double SumSeries(const std::array<double, RolloffInductor::kMostSeriesTerms>& te
 
 RolloffInductor::RolloffInductor(double turns, double alValue, double pathLength,
                                  const RolloffGrade& grade)
+    : RolloffInductor(turns, alValue, pathLength, grade.b, grade.c) {}
+
+RolloffInductor::RolloffInductor(double turns, double alValue, double pathLength, double b,
+                                 double c)
     : zeroBias_(turns * turns * alValue * 1e-9),
       fieldPerAmpere_(turns / (pathLength / 100)),
-      c_(grade.c) {
-  if (!(grade.b > 0)) {
+      c_(c) {
+  if (!(b > 0)) {
     limit_ = kInfinity;
     normalisedLimit_ = kInfinity;
     return;
   }
   // 100·b·H^c = (scale·|i|)^c.
-  scale_ = std::pow(100 * grade.b, 1 / c_) * fieldPerAmpere_;
+  scale_ = std::pow(100 * b, 1 / c_) * fieldPerAmpere_;
   const double a = 1 / c_;
   normalisedLimit_ = (std::numbers::pi * a) / std::sin(std::numbers::pi * a);
   limit_ = zeroBias_ / scale_ * normalisedLimit_;

@@ -16,6 +16,8 @@ class RolloffInductor {
  public:
   // turns ≥ 1, alValue in nH/turn² > 0, pathLength in cm > 0, a grade with b ≥ 0 and c > 1.
   RolloffInductor(double turns, double alValue, double pathLength, const RolloffGrade& grade);
+  // The same with the roll-off given by its two constants.
+  RolloffInductor(double turns, double alValue, double pathLength, double b, double c);
 
   double ZeroBiasInductance() const { return zeroBias_; }  // L0 in H
   double FieldStrength(double current) const;              // A/m

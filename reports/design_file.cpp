@@ -262,7 +262,9 @@ std::string DesignFileText(const DesignFile& design) {
   json["entries"] = std::move(entries);
   json["calculator"] = design.entries.chkPickCore ? kCalculatorPicks : kCalculatorSelects;
   json["pick"] = design.entries.txtCoreSize;
-  json["rolloff-grade"] = design.rolloffGrade;
+  // No grade chosen is no key: the file then follows the grade that matches its core.
+  if (design.rolloffGrade != kDefaultRolloffGrade)
+    json["rolloff-grade"] = design.rolloffGrade;
   // A text that is not UTF-8 cannot be typed into the form; from the command line its bad
   // bytes are replaced rather than refused, so the file still gets written.
   return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";

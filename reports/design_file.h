@@ -22,7 +22,7 @@ struct DesignFile {
   // Every text as typed. chkPickCore is the calculator type ("Pick From List" ticked) and
   // txtCoreSize the chosen pick-list entry.
   EntryTexts entries;
-  int rolloffGrade = kDefaultRolloffGrade;  // the operating check's roll-off grade
+  int rolloffGrade = kDefaultRolloffGrade;  // the operating check's roll-off grade, if chosen
 };
 
 // How opening a design file ended. A failure carries the path and why, and the form's

@@ -1,8 +1,10 @@
 #include "reports/inductor_model_text.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "engine/number_text.h"
+#include "engine/rolloff_grades.h"
 #include "engine/version.h"
 #include "reports/inductor_model_formats.h"
 
@@ -55,6 +57,19 @@ std::string DesignLine(const DesignRecord& r) {
          FormatGeneral(r.Vout) + " V out";
 }
 
+// A built-in grade is named by its permeability; any other material by its own name.
+std::string MaterialLine(const InductorModel& m) {
+  const Material& material = m.material;
+  int permeability = 0;
+  const char* end = material.name.data() + material.name.size();
+  const auto read = std::from_chars(material.name.data(), end, permeability);
+  const bool grade =
+      read.ec == std::errc() && read.ptr == end && FindRolloffGrade(permeability) != nullptr;
+  return (grade ? "grade " : "material ") + material.name + ", initial permeability " +
+         Figure(material.permeability) + ", F = 1/(1 + 100*b*H^c) with b = " + Figure(material.b) +
+         ", c = " + Figure(material.c) + " (H in A/m); AL " + Figure(m.alNh) + " nH/turn^2";
+}
+
 std::string TemperatureLine(const InductorModel& m) {
   const std::string source = m.checkedTemperature
                                  ? "the checked low-line winding temperature"
@@ -90,7 +105,7 @@ std::string Header(const DesignRecord& r, const InductorModel& m, ModelFormat fo
                      " of the wound PFC inductor, flux linkage against current, by " +
                      VersionLine("pfc-core") + "\n";
   text += lead + "design: " + DesignLine(r) + "\n";
-  text += lead + "roll-off: " + m.material + "\n";
+  text += lead + "roll-off: " + MaterialLine(m) + "\n";
   text += lead + "turns: " + FormatGeneral(r.Turns) + "\n";
   text += lead + "wire: AWG " + FormatGeneral(r.WireGauge) + ", " + Figure(r.WindingResistance) +
           " ohm at 20 degC\n";

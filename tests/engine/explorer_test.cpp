@@ -84,10 +84,9 @@ TEST_P(ExplorerTest, EveryDesignEqualsTheDesignersPickOfThatCoreAndStack) {
       EXPECT_EQ(d.PassesFillFactor, picked.ActualFillFactor <= picked.FillFactorLimit);
       EXPECT_TRUE(d.PassesVpeak);
 
-      const LineCheck low =
-          CheckLine(picked, *FindRolloffGrade(kDefaultRolloffGrade), LineVoltage::Low);
+      const LineCheck low = CheckLine(picked, DefaultGradeFor(picked), LineVoltage::Low);
       ExpectColumn(d.CheckLAtIpkPercent, low.atIpk.lPercentOfTarget, "L at Ipk");
-      ExpectColumn(d.CheckRipplePercent, low.rippleMaxPercentOfIpkLine, "ripple");
+      ExpectColumn(d.CheckRipplePercent, low.rippleAtCrestPercentOfIpkLine, "ripple");
       ExpectColumn(d.CheckWindingTemperature, low.Steady() ? low.windingTemperatureC : std::nullopt,
                    "temperature");
     }

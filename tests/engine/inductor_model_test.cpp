@@ -163,10 +163,11 @@ TEST(ModelCheckedWinding, TheSeriesResistanceIsTheCheckedCopperAtTheLowLine) {
   ASSERT_EQ(model.refusal, "");
   EXPECT_TRUE(model.checkedTemperature);
   EXPECT_EQ(model.temperatureC, *check.lowLine.windingTemperatureC);
-  // The check's DC copper loss is I²·R at that temperature.
+  // The check's DC copper loss is I²·R at that temperature (give or take the last step of
+  // its iteration, which moved the temperature by less than kSteadyMove).
   const double current = *check.lowLine.iinRms;
   EXPECT_NEAR(model.resistance, *check.lowLine.copperDcLossW / (current * current),
-              1e-12 * model.resistance);
+              1e-10 * model.resistance);
   EXPECT_EQ(model.table.peakCurrent, std::max(*check.lowLine.ipk, *check.highLine.ipk));
 }
 

@@ -32,7 +32,8 @@ DesignRecord Record() {
 
 InductorModel Model(double peakCurrent) {
   InductorModel model;
-  model.material = "grade 60";
+  model.material = *FindRolloffGrade(60);
+  model.alNh = 134;
   model.resistance = 0.017;
   model.temperatureC = 140;
   model.table =

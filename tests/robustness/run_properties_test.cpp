@@ -162,7 +162,7 @@ class SpoiledCheck : public testing::TestWithParam<CheckSpoiler> {};
 
 TEST_P(SpoiledCheck, IsNamed) {
   const SoundRun run = DefaultRun();
-  OperatingCheck check = CheckOperation(run.record, *FindRolloffGrade(kDefaultRolloffGrade));
+  OperatingCheck check = CheckOperation(run.record, DefaultGradeFor(run.record));
   ASSERT_TRUE(OperatingCheckProblems(check, run.record).empty())
       << JoinProblems(OperatingCheckProblems(check, run.record));
   GetParam().spoil(check);

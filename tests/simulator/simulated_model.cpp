@@ -6,6 +6,7 @@
 #include <regex>
 #include <sstream>
 
+#include "cli/check_command.h"
 #include "engine/design_run.h"
 #include "engine/design_session.h"
 #include "engine/rolloff_grades.h"
@@ -20,11 +21,11 @@ DefaultDesign::DefaultDesign() {
   session.record.CalcType = CalcSelects;
   RunDesign(EntryTexts(), session.record, session.catalogue, session.wires);
   record = session.record;
-  check = CheckOperation(record, *FindRolloffGrade(kDefaultRolloffGrade));
+  check = CheckOperation(record, GradeMaterialFor(record, CheckOptions{}.grade));
 }
 
 RolloffInductor DefaultDesign::Winding() const {
-  return RolloffInductor(record.Turns, record.AlValue, record.PathLength, check.grade);
+  return CheckedInductor(record, check.material);
 }
 
 std::string DefaultDesign::Model(const std::string& format) {

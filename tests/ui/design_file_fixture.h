@@ -74,7 +74,7 @@ class DesignFileTest : public ::testing::Test {
     }
     state.push_back(std::to_string(kit.ItemCount(kInputForm, "txtCoreSize")));
     state.push_back(kit.IsEnabled(kInputForm, "txtCoreSize") ? "enabled" : "disabled");
-    state.push_back(std::to_string(session.checked.Grade().permeability));
+    state.push_back(std::to_string(session.checked.ChosenGrade()));
     return state;
   }
 

@@ -34,7 +34,7 @@ TEST_F(DesignFileTest, SavedAndOpenedAgainTheFormIsAsItWasAndNothingRuns) {
 
   // A new session: the disclaimer again, the defaults, the default grade.
   kit.UserClick(kInputForm, "cmdExit");
-  session.checked.SetGrade(*FindRolloffGrade(kDefaultRolloffGrade));
+  session.checked.SetGrade(kDefaultRolloffGrade);
   kit.UserClick(kEnterForm, "cmdProcess");
   EXPECT_NE(FormState(), before);
 
@@ -89,7 +89,7 @@ TEST_F(DesignFileTest, TheTitleNamesTheFileAndStarsAChangeUntilSavedOrOpened) {
   kit.AnswerSaveChanges(SaveChangesAnswer::Discard);  // back to the file as saved
   Open(folder.File("pfc.pfcdesign"));
   EXPECT_EQ(Caption(), "pfc.pfcdesign - " + plainCaption);
-  EXPECT_EQ(session.checked.Grade().permeability, kDefaultRolloffGrade);
+  EXPECT_EQ(session.checked.ChosenGrade(), kDefaultRolloffGrade);
 
   // The entries and their file go with the form.
   kit.UserClick(kInputForm, "cmdExit");

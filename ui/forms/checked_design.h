@@ -26,13 +26,19 @@ class CheckedDesign {
   // Checks a published design at the current grade; `origin` says where it was published
   // ("the summary", "a pick in Compare Cores").
   void Check(const DesignRecord& record, std::string origin);
-  // Checks the design again at another grade.
-  void SetGrade(const RolloffGrade& grade);
+  // Checks the design again at another grade; kDefaultRolloffGrade takes the one that
+  // matches the core.
+  void SetGrade(int grade);
+  void SetGrade(const RolloffGrade& grade) { SetGrade(grade.permeability); }
 
   bool HasDesign() const { return hasDesign_; }
   const DesignRecord& Record() const { return record_; }
   const std::string& Origin() const { return origin_; }
-  const RolloffGrade& Grade() const { return grade_; }
+  // The grade the user chose, kDefaultRolloffGrade for none.
+  int ChosenGrade() const { return grade_; }
+  // The grade the check takes: the chosen one, else the one that matches the core; nullptr
+  // for none chosen and no design yet.
+  const RolloffGrade* Grade() const;
   const OperatingCheck& Result() const { return result_; }
 
   [[nodiscard]] Subscription Listen(Listener listener) const {
@@ -43,7 +49,7 @@ class CheckedDesign {
   bool hasDesign_ = false;
   DesignRecord record_;
   std::string origin_;
-  RolloffGrade grade_;
+  int grade_ = kDefaultRolloffGrade;
   OperatingCheck result_;
   Listeners<> listeners_;
 };

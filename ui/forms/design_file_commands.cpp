@@ -117,7 +117,7 @@ void NameFile(Toolkit& toolkit, DesktopSession& session, const std::string& path
 DesignFile ReadInputFormDesign(Toolkit& toolkit, const DesktopSession& session) {
   DesignFile design;
   design.entries = ReadInputEntries(toolkit);
-  design.rolloffGrade = session.checked.Grade().permeability;
+  design.rolloffGrade = session.checked.ChosenGrade();
   return design;
 }
 
@@ -148,8 +148,7 @@ std::optional<std::string> FillInputForm(Toolkit& toolkit, DesktopSession& sessi
              catalogue.PartNo[static_cast<std::size_t>(catalogue.RowCount())] + ")";
     }
   }
-  const RolloffGrade* grade = FindRolloffGrade(design.rolloffGrade);
-  if (grade == nullptr) {
+  if (design.rolloffGrade != kDefaultRolloffGrade && !FindRolloffGrade(design.rolloffGrade)) {
     return "its \"rolloff-grade\" " + std::to_string(design.rolloffGrade) +
            " is not a grade of the operating check";
   }
@@ -170,8 +169,8 @@ std::optional<std::string> FillInputForm(Toolkit& toolkit, DesktopSession& sessi
   } else {
     toolkit.SetTicked(kInputForm, input_controls::kChkCalcCore, true);
   }
-  if (grade->permeability != session.checked.Grade().permeability) {
-    session.checked.SetGrade(*grade);
+  if (design.rolloffGrade != session.checked.ChosenGrade()) {
+    session.checked.SetGrade(design.rolloffGrade);
   }
   return std::nullopt;
 }

@@ -27,7 +27,7 @@ InductanceCurves InductanceAgainstCurrent(const DesignRecord& r, const Operating
       !(r.AlValue > 0) || !(r.PathLength > 0)) {
     return curves;  // nothing to draw against
   }
-  const RolloffInductor inductor(r.Turns, r.AlValue, r.PathLength, check.grade);
+  const RolloffInductor inductor = CheckedInductor(r, check.material);
   const auto point = [&inductor](double current) {
     return CurvePoint{current, inductor.Inductance(current) * 1e6};
   };

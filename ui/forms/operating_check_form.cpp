@@ -16,11 +16,11 @@ using namespace check_controls;
 
 namespace {
 
-std::string GradeName(const RolloffGrade& grade) {
-  return "grade " + std::to_string(grade.permeability);
+std::string GradeName(const Material& material) {
+  return "grade " + material.name;
 }
 
-std::string LineHeading(const char* line, const CheckedNumber& vrms, const RolloffGrade& grade,
+std::string LineHeading(const char* line, const CheckedNumber& vrms, const Material& grade,
                         char separator) {
   const std::string volts = vrms ? FormatGeneral(*vrms, separator) + " V" : "—";
   return std::string(line) + " " + volts + ", " + GradeName(grade);
@@ -42,8 +42,9 @@ void OperatingCheckForm::Form_Load() {
 void OperatingCheckForm::ChooseCheckedGrade() {
   const auto grades = RolloffGrades();
   int chosen = -1;
+  const RolloffGrade* checked = session_.checked.Grade();
   for (std::size_t position = 0; position < grades.size(); ++position) {
-    if (grades[position].permeability == session_.checked.Grade().permeability) {
+    if (checked != nullptr && grades[position].permeability == checked->permeability) {
       chosen = static_cast<int>(position);
     }
   }
@@ -67,9 +68,9 @@ void OperatingCheckForm::ShowCheck() {
   toolkit_.SetText(kOperatingCheckForm, kDesign,
                    CheckedDesignName(checked.Record(), separator) + " (" + checked.Origin() + ")");
   toolkit_.SetText(kOperatingCheckForm, kLowHeading,
-                   LineHeading("Low line", check.lowLine.vrms, check.grade, separator));
+                   LineHeading("Low line", check.lowLine.vrms, check.material, separator));
   toolkit_.SetText(kOperatingCheckForm, kHighHeading,
-                   LineHeading("High line", check.highLine.vrms, check.grade, separator));
+                   LineHeading("High line", check.highLine.vrms, check.material, separator));
   const auto figures = CheckFigures(checked.Record(), check, separator);
   for (int row = 0; row < kFigureRows; ++row) {
     const FigureRow& figure = figures[static_cast<std::size_t>(row)];
@@ -79,7 +80,7 @@ void OperatingCheckForm::ShowCheck() {
     toolkit_.SetText(kOperatingCheckForm, FigureControl(row, FigureColumn::Low), figure.low);
     toolkit_.SetText(kOperatingCheckForm, FigureControl(row, FigureColumn::High), figure.high);
   }
-  toolkit_.SetText(kOperatingCheckForm, kVerdictHeading, "Verdicts, " + GradeName(check.grade));
+  toolkit_.SetText(kOperatingCheckForm, kVerdictHeading, "Verdicts, " + GradeName(check.material));
   const auto verdicts = CheckVerdicts(checked.Record(), check, separator);
   for (int index = 0; index < kVerdicts; ++index) {
     const Verdict& verdict = verdicts[static_cast<std::size_t>(index)];
@@ -111,7 +112,8 @@ void OperatingCheckForm::cboGrade_Click() {
     return;
   }
   const RolloffGrade& grade = grades[static_cast<std::size_t>(position)];
-  if (grade.permeability != session_.checked.Grade().permeability) {
+  const RolloffGrade* checked = session_.checked.Grade();
+  if (checked == nullptr || grade.permeability != checked->permeability) {
     session_.checked.SetGrade(grade);
   }
 }
@@ -123,9 +125,8 @@ void OperatingCheckForm::cmdExportCsv_Click() {
   }
   // The grade shapes every ripple in the file, so the suggested name carries it.
   ExportFile(toolkit_, services_,
-             CsvFileRequest(
-                 "Export Operating Check",
-                 "operating-check-grade-" + std::to_string(checked.Grade().permeability) + ".csv"),
+             CsvFileRequest("Export Operating Check",
+                            "operating-check-grade-" + checked.Result().material.name + ".csv"),
              OperatingCheckCsv(checked.Result()));
 }
 
@@ -143,12 +144,12 @@ void OperatingCheckForm::cmdSavePdf_Click() {
                                  "The window could not be drawn as a PDF document."});
     return;
   }
-  ExportFile(toolkit_, services_,
-             SaveFileRequest{"Save Operating Check as PDF",
-                             "operating-check-grade-" +
-                                 std::to_string(session_.checked.Grade().permeability) + ".pdf",
-                             "PDF files", "pdf"},
-             *pdf);
+  ExportFile(
+      toolkit_, services_,
+      SaveFileRequest{"Save Operating Check as PDF",
+                      "operating-check-grade-" + session_.checked.Result().material.name + ".pdf",
+                      "PDF files", "pdf"},
+      *pdf);
 }
 
 }  // namespace pfc::ui

@@ -25,7 +25,7 @@ QColor LineColour(bool lowLine) {
 }
 
 QString GradeText(const CheckedDesign& design) {
-  return QStringLiteral("grade %1").arg(design.Grade().permeability);
+  return QStringLiteral("grade %1").arg(QString::fromStdString(design.Result().material.name));
 }
 
 void Prepare(QChart* chart) {

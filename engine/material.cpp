@@ -1,0 +1,38 @@
+#include "engine/material.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <span>
+
+namespace pfc {
+
+Material::Material(const RolloffGrade& grade)
+    : name(std::to_string(grade.permeability)),
+      permeability(grade.permeability),
+      b(grade.b),
+      c(grade.c) {}
+
+double CataloguePermeability(const DesignRecord& r) {
+  const double inductanceFactor = r.AlValue * 1e-9;  // H/turn²
+  const double path = r.PathLength / 100;            // m
+  const double area = r.CoreArea * 1e-4;             // m²
+  return inductanceFactor * path / (kVacuumPermeability * area);
+}
+
+const RolloffGrade& NearestGrade(double permeability) {
+  const std::span<const RolloffGrade> grades = RolloffGrades();
+  const RolloffGrade* nearest = &grades.front();
+  for (const RolloffGrade& grade : grades) {
+    // Ascending order: a later grade wins only when strictly nearer, so a tie keeps the lower.
+    if (std::fabs(grade.permeability - permeability) <
+        std::fabs(nearest->permeability - permeability))
+      nearest = &grade;
+  }
+  return *nearest;
+}
+
+double MaterialAlValue(const DesignRecord& record, const Material& material) {
+  return record.AlValue * material.permeability / CataloguePermeability(record);
+}
+
+}  // namespace pfc
