@@ -27,7 +27,8 @@ constexpr const char* kCheckFooter =
     "(the figures, \"steady\", \"peak_above_vout\", \"saturates\" and 91 \"angles\"); a figure\n"
     "that does not exist is null.\n"
     "--csv: the angle rows of both line voltages, led by a \"line\" column (low or high).\n"
-    "Numbers in JSON and CSV are unrounded.\n"
+    "Numbers in JSON and CSV are unrounded. Without --json, the text of a run that does not\n"
+    "publish goes to standard error.\n"
     "Exit status: 0 checked, 1 not published (rejected or stopped), 2 usage error.";
 
 }  // namespace
@@ -73,7 +74,7 @@ int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
     if (options.json)
       out << JsonText(CheckJson(outcome, record, ResultSummary{}, material, nullptr));
     else
-      (options.csv ? err : out) << DesignText(outcome, ResultSummary{});
+      err << DesignText(outcome, ResultSummary{});
     return 1;
   }
   const OperatingCheck& check = *run.check;

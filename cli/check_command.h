@@ -9,12 +9,13 @@
 #include "engine/design_record.h"
 #include "engine/design_run.h"
 #include "engine/operating_check.h"
+#include "engine/rolloff_grades.h"
 
 namespace pfc {
 
 struct CheckOptions {
   DesignOptions design;
-  int grade = 60;
+  int grade = kDefaultRolloffGrade;  // the one that matches the core
   bool json = false;
   bool csv = false;
 };

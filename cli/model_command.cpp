@@ -1,6 +1,7 @@
 #include "cli/model_command.h"
 
 #include "cli/design_text.h"
+#include "cli/standard_streams.h"
 #include "engine/inductor_model.h"
 #include "reports/atomic_file.h"
 #include "reports/inductor_model_text.h"
@@ -21,7 +22,8 @@ constexpr const char* kModelFooter =
     "table, and Rser=; plecs: a script setting i_L and psi_L for a saturable inductor, and\n"
     "R_L; csv: current_a, flux_linkage_vs, inductance_h (incremental).\n"
     "--name: the model's name, made safe for the format (default: part number, stack and\n"
-    "turns). -o FILE: replaced only once the whole model is written.\n"
+    "turns). -o FILE: replaced only once the whole model is written; -o - is standard\n"
+    "output.\n"
     "Exit status: 0 written, 1 not published (rejected or stopped; the messages go to\n"
     "standard error) or no model written, 2 usage error.";
 
@@ -69,7 +71,7 @@ int RunModelCommand(const ModelOptions& options, const CoreCatalogue& catalogue,
   const ModelFormat format = *ModelFormatNamed(options.format);  // the option admits no other
   const std::string text = ModelFileText(
       record, model, format, options.name.empty() ? DefaultModelName(record) : options.name);
-  if (!options.outputGiven) {
+  if (!options.outputGiven || NamesStandardStream(options.output)) {
     out << text;
     return 0;
   }
