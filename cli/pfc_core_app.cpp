@@ -233,11 +233,10 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
         batchOptions, DesignTables{session.catalogue, session.wires, session.record}, in, out, err);
   }
   std::ostream discarded(nullptr);
-  std::ostream& commandOut =
-      StandardOutputTaken(*design) || StandardOutputTaken(*explore) ||
-              StandardOutputTaken(*check) || StandardOutputTaken(*model)
-          ? discarded
-          : out;
+  std::ostream& commandOut = StandardOutputTaken(*design) || StandardOutputTaken(*explore) ||
+                                     StandardOutputTaken(*check) || StandardOutputTaken(*model)
+                                 ? discarded
+                                 : out;
   if (check->parsed()) {
     return RunCheckCommand(checkOptions, session.catalogue, session.wires, session.record,
                            commandOut, err);

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/design_inputs_file.h"
+#include "cli/standard_streams.h"
 #include "engine/design_session.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/file_bytes.h"
@@ -27,12 +29,16 @@ TEST(ModelCommand, TakesEveryOptionOfCheckButItsOutputs) {
   DesignSession session;
   LoadDesignTables(session);
   CLI::App app;
+  std::istringstream in;
+  std::ostringstream out;
+  const StandardStreams streams{in, out};
   CheckOptions checkOptions;
   ModelOptions modelOptions;
   CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue);
-  AddInputsFileOptions(*check, checkOptions.design, session.catalogue, &checkOptions.grade);
+  AddInputsFileOptions(*check, checkOptions.design, session.catalogue, streams,
+                       &checkOptions.grade);
   CLI::App* model = AddModelCommand(app, modelOptions, session.catalogue);
-  AddInputsFileOptions(*model, modelOptions.check.design, session.catalogue,
+  AddInputsFileOptions(*model, modelOptions.check.design, session.catalogue, streams,
                        &modelOptions.check.grade);
   const std::set<std::string> modelNames = OptionNames(*model);
   for (const std::string& name : OptionNames(*check)) {
@@ -74,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ModelCommand, ANotPublishedDesignTellsTheRunsMessagesAsDesignDoes) {
   const CliResult model = RunCli({"model", "--efficiency", "89.9"});
-  EXPECT_EQ(model.err, RunCli({"design", "--efficiency", "89.9"}).out);
+  EXPECT_EQ(model.err, RunCli({"design", "--efficiency", "89.9"}).err);
 }
 
 TEST(ModelCommand, TheFileGetsWhatStandardOutputWouldAndReplacesAnOldOne) {
