@@ -6,6 +6,7 @@
 
 #include "cli/design_options.h"
 #include "engine/catalogue.h"
+#include "engine/check_verdicts.h"
 #include "engine/design_record.h"
 #include "engine/design_run.h"
 #include "engine/operating_check.h"
@@ -16,11 +17,13 @@ namespace pfc {
 struct CheckOptions {
   DesignOptions design;
   int grade = kDefaultRolloffGrade;  // the one that matches the core
+  CheckLimits limits;                // --ripple-limit
   bool json = false;
   bool csv = false;
 };
 
-// Adds "check" to pfc-core: every option of "design" plus --grade, --json and --csv.
+// Adds "check" to pfc-core: every option of "design" plus --grade, --ripple-limit, --json and
+// --csv.
 CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalogue& catalogue);
 
 // The options that say what is checked (every option of "design" plus --grade), for "check"

@@ -21,6 +21,7 @@ struct InputsFile {
   std::string inputsPath;
   std::string savePath;
   int grade = kDefaultRolloffGrade;
+  double rippleLimitPercent = CheckLimits{}.ripplePercent;
 };
 
 bool Given(CLI::App& command, const std::string& option) {
@@ -78,7 +79,7 @@ FileWriteResult SaveInputsFile(const std::string& path, const DesignFile& design
 }  // namespace
 
 void AddInputsFileOptions(CLI::App& command, DesignOptions& options, const CoreCatalogue& catalogue,
-                          StandardStreams streams, int* grade) {
+                          StandardStreams streams, int* grade, double* rippleLimitPercent) {
   auto state = std::make_shared<InputsFile>();
   command
       .add_option("--inputs", state->inputsPath,
@@ -90,7 +91,8 @@ void AddInputsFileOptions(CLI::App& command, DesignOptions& options, const CoreC
       ->type_name("FILE");
   const std::string footer = command.get_footer();
   command.footer(footer.empty() ? kFooter : footer + "\n" + kFooter);
-  command.final_callback([&command, &options, &catalogue, streams, grade, state] {
+  command.final_callback([&command, &options, &catalogue, streams, grade, rippleLimitPercent,
+                          state] {
     if (Given(command, "--inputs")) {
       const DesignFileRead read = ReadInputsFile(state->inputsPath, streams.in);
       if (!read.read)
@@ -99,6 +101,9 @@ void AddInputsFileOptions(CLI::App& command, DesignOptions& options, const CoreC
       state->grade = read.design.rolloffGrade;
       if (grade != nullptr && !Given(command, "--grade"))
         *grade = read.design.rolloffGrade;
+      state->rippleLimitPercent = read.design.rippleLimitPercent;
+      if (rippleLimitPercent != nullptr && !Given(command, "--ripple-limit"))
+        *rippleLimitPercent = read.design.rippleLimitPercent;
     }
     if (!Given(command, "--save-inputs"))
       return;
@@ -108,8 +113,9 @@ void AddInputsFileOptions(CLI::App& command, DesignOptions& options, const CoreC
                                  "--save-inputs and --report cannot both write to standard output");
     }
     DesignRecord scratch;
-    const DesignFile used{FormEntries(options, catalogue, scratch),
-                          grade != nullptr ? *grade : state->grade};
+    const DesignFile used{
+        FormEntries(options, catalogue, scratch), grade != nullptr ? *grade : state->grade,
+        rippleLimitPercent != nullptr ? *rippleLimitPercent : state->rippleLimitPercent};
     const FileWriteResult saved = SaveInputsFile(state->savePath, used, streams.out);
     if (!saved.written)
       throw InputsFileNotSaved(saved.Message());

@@ -198,13 +198,13 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
 
   CheckOptions checkOptions;
   CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue);
-  AddInputsFileOptions(*check, checkOptions.design, session.catalogue, streams,
-                       &checkOptions.grade);
+  AddInputsFileOptions(*check, checkOptions.design, session.catalogue, streams, &checkOptions.grade,
+                       &checkOptions.limits.ripplePercent);
 
   ModelOptions modelOptions;
   CLI::App* model = AddModelCommand(app, modelOptions, session.catalogue);
   AddInputsFileOptions(*model, modelOptions.check.design, session.catalogue, streams,
-                       &modelOptions.check.grade);
+                       &modelOptions.check.grade, &modelOptions.check.limits.ripplePercent);
 
   if (argc > 1 && argv[1][0] != '-' && !IsCommand(app, argv[1])) {
     err << "pfc-core: unknown command \"" << argv[1] << "\"; run pfc-core --help\n";

@@ -80,6 +80,8 @@ struct ControlDescription {
   // A key combination ("Ctrl+S") that clicks this button from anywhere in its form.
   std::string shortcut;
   Stretch stretch;  // in a resizable form
+  // The control a label's access letter ("Roll-off &grade") gives the focus to.
+  std::string buddy;
 };
 
 struct FormDescription {
