@@ -36,9 +36,10 @@ BENCHMARK(BM_ModelOfCheckedDesign)->DenseRange(0, 3)->Unit(benchmark::kMicroseco
 void BM_ModelCommand(benchmark::State& state) {
   const char* const argv[] = {"pfc-core", "model", "--format", "ngspice"};
   for (auto _ : state) {
+    std::istringstream in;
     std::ostringstream out;
     std::ostringstream err;
-    const int status = RunPfcCore(4, argv, out, err);
+    const int status = RunPfcCore(4, argv, in, out, err);
     benchmark::DoNotOptimize(status);
   }
 }
