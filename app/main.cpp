@@ -82,6 +82,7 @@ int main(int argc, char** argv) {
   pfc::ui::AddCompareCoresWidgets(toolkit, session);
   pfc::ui::AddOperatingCheckWidgets(toolkit, session);
   services.chooseSaveFile = pfc::ui::ChooseSaveFileWithDialog;
+  services.chooseTypedSaveFile = pfc::ui::ChooseTypedSaveFileWithDialog;
   services.chooseOpenFile = pfc::ui::ChooseOpenFileWithDialog;
   services.loadRecentDesigns = pfc::ui::LoadRecentDesigns;
   services.saveRecentDesigns = pfc::ui::SaveRecentDesigns;

@@ -39,19 +39,7 @@ constexpr const char* kCheckFooter =
 CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalogue& catalogue) {
   CLI::App* check = app.add_subcommand(
       "check", "Design as \"design\" does, then check the winding over the line cycle");
-  AddDesignOptions(*check, options.design, catalogue, true);
-  check
-      ->add_option(
-          "--grade", options.grade,
-          "Roll-off grade: the alloy powder's initial permeability (" + RolloffGradeNames() +
-              "); by default the grade that matches the core's catalogue inductance factor")
-      ->check(RolloffGradeValidator());
-  check
-      ->add_option("--ripple-limit", options.limits.ripplePercent,
-                   "The ripple the check admits at the low line's crest, % of the line-peak "
-                   "current")
-      ->check(RippleLimitValidator())
-      ->capture_default_str();
+  AddCheckedDesignOptions(*check, options, catalogue);
   CLI::Option* json = check->add_flag("--json", options.json, "Print one JSON object");
   CLI::Option* csv = check->add_flag("--csv", options.csv, "Print the angle rows as CSV");
   json->excludes(csv);
@@ -59,13 +47,39 @@ CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalo
   return check;
 }
 
+void AddCheckedDesignOptions(CLI::App& command, CheckOptions& options,
+                             const CoreCatalogue& catalogue) {
+  AddDesignOptions(command, options.design, catalogue, true);
+  command
+      .add_option("--grade", options.grade,
+                  "Roll-off grade: the alloy powder's initial permeability (" +
+                      RolloffGradeNames() +
+                      "); by default the grade that matches the core's catalogue inductance factor")
+      ->check(RolloffGradeValidator());
+  command
+      .add_option("--ripple-limit", options.limits.ripplePercent,
+                  "The ripple the check admits at the low line's crest, % of the line-peak "
+                  "current")
+      ->check(RippleLimitValidator())
+      ->capture_default_str();
+}
+
+CheckedRun RunCheckedDesign(const CheckOptions& options, const CoreCatalogue& catalogue,
+                            const WireTable& wires, DesignRecord& record) {
+  const EntryTexts entries = FormEntries(options.design, catalogue, record);
+  CheckedRun run{RunDesign(entries, record, catalogue, wires, '.'), std::nullopt};
+  if (run.outcome.ending == RunEnding::Published)
+    run.check = CheckOperation(record, GradeMaterialFor(record, options.grade));
+  return run;
+}
+
 int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
                     const WireTable& wires, DesignRecord& record, std::ostream& out,
                     std::ostream& err) {
-  const EntryTexts entries = FormEntries(options.design, catalogue, record);
-  const RunOutcome outcome = RunDesign(entries, record, catalogue, wires, '.');
+  const CheckedRun run = RunCheckedDesign(options, catalogue, wires, record);
+  const RunOutcome& outcome = run.outcome;
   const Material material = GradeMaterialFor(record, options.grade);
-  if (outcome.ending != RunEnding::Published) {
+  if (!run.check) {
     if (options.json)
       out << JsonText(
           CheckJson(outcome, record, ResultSummary{}, material, options.limits, nullptr));
@@ -73,7 +87,7 @@ int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
       err << DesignText(outcome, ResultSummary{});
     return 1;
   }
-  const OperatingCheck check = CheckOperation(record, material);
+  const OperatingCheck& check = *run.check;
   if (options.json) {
     out << JsonText(CheckJson(outcome, record, PublishedSummary(record, '.'), material,
                               options.limits, &check));

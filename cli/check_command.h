@@ -1,12 +1,15 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <optional>
 #include <ostream>
 
 #include "cli/design_options.h"
 #include "engine/catalogue.h"
 #include "engine/check_verdicts.h"
 #include "engine/design_record.h"
+#include "engine/design_run.h"
+#include "engine/operating_check.h"
 #include "engine/rolloff_grades.h"
 
 namespace pfc {
@@ -22,6 +25,19 @@ struct CheckOptions {
 // Adds "check" to pfc-core: every option of "design" plus --grade, --ripple-limit, --json and
 // --csv.
 CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalogue& catalogue);
+
+// The options that say what is checked (every option of "design" plus --grade), for "check"
+// and the commands that work on its result.
+void AddCheckedDesignOptions(CLI::App& command, CheckOptions& options,
+                             const CoreCatalogue& catalogue);
+
+// A design run as "design" runs it and, when it publishes, its check.
+struct CheckedRun {
+  RunOutcome outcome;
+  std::optional<OperatingCheck> check;  // empty when not published
+};
+CheckedRun RunCheckedDesign(const CheckOptions& options, const CoreCatalogue& catalogue,
+                            const WireTable& wires, DesignRecord& record);
 
 // Runs the design as "design" does and, when it publishes, checks it. Exit status 0 checked,
 // 1 not published (the run's messages printed as "design" prints them).

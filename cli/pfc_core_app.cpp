@@ -14,6 +14,7 @@
 #include "cli/design_text.h"
 #include "cli/explore_json.h"
 #include "cli/json_text.h"
+#include "cli/model_command.h"
 #include "cli/standard_streams.h"
 #include "engine/catalogue.h"
 #include "engine/design_run.h"
@@ -206,6 +207,12 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
                        &checkOptions.limits.ripplePercent);
   AddCoresOption(*check, session);
 
+  ModelOptions modelOptions;
+  CLI::App* model = AddModelCommand(app, modelOptions, session.catalogue);
+  AddInputsFileOptions(*model, modelOptions.check.design, session, streams,
+                       &modelOptions.check.grade, &modelOptions.check.limits.ripplePercent);
+  AddCoresOption(*model, session);
+
   CoresCommand cores;
   AddCoresCommand(app, cores);
   AddCoresOption(*cores.command, session);
@@ -239,12 +246,16 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
         batchOptions, DesignTables{session.catalogue, session.wires, session.record}, in, out, err);
   }
   std::ostream discarded(nullptr);
-  std::ostream& commandOut =
-      StandardOutputTaken(*design) || StandardOutputTaken(*explore) || StandardOutputTaken(*check)
-          ? discarded
-          : out;
+  std::ostream& commandOut = StandardOutputTaken(*design) || StandardOutputTaken(*explore) ||
+                                     StandardOutputTaken(*check) || StandardOutputTaken(*model)
+                                 ? discarded
+                                 : out;
   if (check->parsed()) {
     return RunCheckCommand(checkOptions, session.catalogue, session.wires, session.record,
+                           commandOut, err);
+  }
+  if (model->parsed()) {
+    return RunModelCommand(modelOptions, session.catalogue, session.wires, session.record,
                            commandOut, err);
   }
   if (explore->parsed()) {

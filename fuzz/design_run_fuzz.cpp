@@ -1,13 +1,15 @@
 // One press of "&Show Results" on arbitrary entry texts, unit texts, calculator type, pick
 // text and pick box: the run ends in a published design or a clear message, never with a
 // number that is not one; the operating check of a published design, with a grade the input
-// chooses, has finite figures or none, each absence explained by its flags.
+// chooses, has finite figures or none, each absence explained by its flags; the model of the
+// checked winding is a sound table or a refusal.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string_view>
 
 #include "engine/design_run.h"
+#include "engine/inductor_model.h"
 #include "engine/operating_check.h"
 #include "engine/rolloff_grades.h"
 #include "fuzz/fuzz_check.h"
@@ -31,7 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (outcome.ending == pfc::RunEnding::Published) {
     const auto grades = pfc::RolloffGrades();
     const pfc::RolloffGrade& grade = grades[size % grades.size()];
-    FUZZ_CHECK_NONE(pfc::OperatingCheckProblems(pfc::CheckOperation(record, grade), record));
+    const pfc::OperatingCheck check = pfc::CheckOperation(record, grade);
+    FUZZ_CHECK_NONE(pfc::OperatingCheckProblems(check, record));
+    FUZZ_CHECK_NONE(pfc::InductorModelProblems(pfc::ModelCheckedWinding(record, check), record));
   }
   return 0;
 }

@@ -10,6 +10,7 @@
 #include "engine/core_selection.h"
 #include "engine/engine_messages.h"
 #include "engine/record_fields.h"
+#include "reports/inductor_model_text.h"
 #include "reports/windows1252.h"
 
 namespace pfc {
@@ -386,6 +387,53 @@ std::vector<std::string> OperatingCheckProblems(const OperatingCheck& check,
                   "no catalogue permeability or inductance factor in the material");
   CheckLineFigures(check.lowLine, record.VinMin, record, "low line", problems);
   CheckLineFigures(check.highLine, record.VinMax, record, "high line", problems);
+  return problems.Take();
+}
+
+namespace {
+
+void CheckModelTable(const FluxLinkageTable& table, Problems& problems) {
+  const auto& p = table.points;
+  problems.Expect(
+      p.size() % 2 == 1 && p.size() >= 3 && p.size() <= static_cast<std::size_t>(kMostModelPoints),
+      "the model's table has " + std::to_string(p.size()) + " points");
+  for (std::size_t k = 0; k < p.size(); ++k) {
+    const ModelPoint& mirror = p[p.size() - 1 - k];
+    problems.Expect(std::isfinite(p[k].current) && std::isfinite(p[k].fluxLinkage) &&
+                        std::isfinite(p[k].inductance) && p[k].inductance > 0,
+                    "a model point is not finite or has no inductance");
+    problems.Expect(p[k].current == -mirror.current && p[k].fluxLinkage == -mirror.fluxLinkage,
+                    "the model's table is not odd in the current");
+    problems.Expect(
+        k == 0 || (p[k - 1].current < p[k].current && p[k - 1].fluxLinkage < p[k].fluxLinkage),
+        "the model's table does not ascend");
+  }
+  problems.Expect(p.empty() || p.back().current == table.currentLimit,
+                  "the model's table does not end at Imax");
+  problems.Expect(table.errorBound <= kModelAccuracy, "the model's table misses its accuracy");
+}
+
+}  // namespace
+
+std::vector<std::string> InductorModelProblems(const InductorModel& model,
+                                               const DesignRecord& record) {
+  Problems problems;
+  if (!model.refusal.empty()) {
+    problems.Expect(model.table.points.empty(), "a refused model has points");
+    return problems.Take();
+  }
+  problems.Expect(std::isfinite(model.resistance) && model.resistance >= 0,
+                  "the model's series resistance is not a resistance");
+  CheckModelTable(model.table, problems);
+  if (model.table.points.empty())
+    return problems.Take();
+  for (const ModelFormatInfo& info : ModelFormats()) {
+    const std::string text = ModelFileText(record, model, info.format, "model");
+    for (const char* bad : {"nan", "inf,", "inf)", "inf\n"}) {
+      problems.Expect(text.find(bad) == std::string::npos,
+                      std::string("the ") + info.name + " model holds " + bad);
+    }
+  }
   return problems.Take();
 }
 

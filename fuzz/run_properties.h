@@ -8,6 +8,7 @@
 #include "engine/catalogue.h"
 #include "engine/design_record.h"
 #include "engine/design_run.h"
+#include "engine/inductor_model.h"
 #include "engine/operating_check.h"
 #include "reports/listing.h"
 #include "reports/result_summary.h"
@@ -56,6 +57,13 @@ std::vector<std::string> ListingProblems(const std::array<ListingLine, kListingL
 //   steady or unsettled, its total is core + DC + AC and its temperature ambient + rise.
 std::vector<std::string> OperatingCheckProblems(const OperatingCheck& check,
                                                 const DesignRecord& record);
+
+// The checked winding's model: a refusal with no points, or an odd number of points (at most
+// kMostModelPoints), ascending in current and flux linkage, odd in the current, every number
+// finite and every inductance positive, ending at Imax, within the accuracy, with a finite
+// series resistance; then every format's file is written without a number that is not one.
+std::vector<std::string> InductorModelProblems(const InductorModel& model,
+                                               const DesignRecord& record);
 
 // All problems joined, one per line, for a failure message.
 std::string JoinProblems(const std::vector<std::string>& problems);

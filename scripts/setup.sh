@@ -11,7 +11,7 @@ packages=(
   dpkg-dev file desktop-file-utils shared-mime-info libfile-mimeinfo-perl appstream lintian man-db
   clang-14 libclang-rt-14-dev
   ccache clang-format-14 clang-tidy-14
-  nettle-dev
+  ngspice
 )
 
 missing=()

@@ -127,10 +127,14 @@ void ExpectSound(const RunResult& run) {
       ListingProblems(BuildListing(run.record), run.record);
   EXPECT_TRUE(listingProblems.empty()) << JoinProblems(listingProblems);
   for (const RolloffGrade& grade : RolloffGrades()) {
-    const std::vector<std::string> checkProblems =
-        OperatingCheckProblems(CheckOperation(run.record, grade), run.record);
+    const OperatingCheck check = CheckOperation(run.record, grade);
+    const std::vector<std::string> checkProblems = OperatingCheckProblems(check, run.record);
     EXPECT_TRUE(checkProblems.empty()) << "grade " << grade.permeability << "\n"
                                        << JoinProblems(checkProblems);
+    const std::vector<std::string> modelProblems =
+        InductorModelProblems(ModelCheckedWinding(run.record, check), run.record);
+    EXPECT_TRUE(modelProblems.empty()) << "grade " << grade.permeability << "\n"
+                                       << JoinProblems(modelProblems);
   }
 }
 

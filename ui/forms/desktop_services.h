@@ -22,6 +22,26 @@ struct SaveFileRequest {
   std::string extension;     // "csv", appended when the user types a name without one
 };
 
+// One file type of a save dialog that offers several.
+struct FileType {
+  std::string name;       // "CSV files"
+  std::string extension;  // "csv"
+};
+
+// What a save dialog offering several file types asks for: the first is offered first, and
+// the chosen one's extension is appended to a name typed without one.
+struct SaveTypedFileRequest {
+  std::string title;
+  std::string suggestedName;  // without an extension
+  std::vector<FileType> types;
+};
+
+// The file a typed save dialog chose, and the position of the type chosen with it.
+struct ChosenFile {
+  std::string path;
+  std::size_t type = 0;
+};
+
 // What an open dialog asks for: a title, the folder or file it starts at and the file type it
 // offers first (every file is offered too).
 struct OpenFileRequest {
@@ -50,6 +70,8 @@ struct DesktopServices {
   std::function<std::optional<Message>(const std::string& tempFolder)> launchWebSite;
   // Asks where to save a file; nothing when the user cancelled.
   std::function<std::optional<std::string>(const SaveFileRequest&)> chooseSaveFile;
+  // Asks where to save a file of one of several types; nothing when the user cancelled.
+  std::function<std::optional<ChosenFile>(const SaveTypedFileRequest&)> chooseTypedSaveFile;
   // Asks which file to open; nothing when the user cancelled.
   std::function<std::optional<std::string>(const OpenFileRequest&)> chooseOpenFile;
   // The design files last opened or saved, the latest first, as kept between runs; and

@@ -135,7 +135,9 @@ FormDescription OperatingCheckFormDesign() {
 
   c.push_back(Button(kExportCsv, "&Export CSV…", Pixels(12, ButtonY(), 150, 28), Arial(9.75), 2));
   c.push_back(Button(kSavePdf, "Save as &PDF…", Pixels(174, ButtonY(), 150, 28), Arial(9.75), 3));
-  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, ButtonY(), 110, 28), Arial(9.75), 4));
+  c.push_back(
+      Button(kExportModel, "Export &Model…", Pixels(336, ButtonY(), 150, 28), Arial(9.75), 4));
+  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, ButtonY(), 110, 28), Arial(9.75), 5));
   return form;
 }
 

@@ -34,6 +34,7 @@ inline constexpr const char* kInductanceChart = "chtInductance";
 inline constexpr const char* kLineCurrentChart = "chtLineCurrent";
 inline constexpr const char* kExportCsv = "cmdExportCsv";
 inline constexpr const char* kSavePdf = "cmdSavePdf";
+inline constexpr const char* kExportModel = "cmdExportModel";  // for circuit simulators
 inline constexpr const char* kClose = "cmdClose";
 
 // The custom kinds of the two charts; a toolkit without factories for them leaves them out.

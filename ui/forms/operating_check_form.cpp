@@ -10,6 +10,7 @@
 #include "reports/operating_check_csv.h"
 #include "ui/forms/file_export.h"
 #include "ui/forms/form_names.h"
+#include "ui/forms/model_export.h"
 #include "ui/forms/operating_check_design.h"
 #include "ui/forms/operating_check_figures.h"
 
@@ -135,6 +136,8 @@ void OperatingCheckForm::Click(std::string_view control) {
     cmdExportCsv_Click();
   } else if (control == kSavePdf) {
     cmdSavePdf_Click();
+  } else if (control == kExportModel) {
+    cmdExportModel_Click();
   } else if (control == kClose) {
     toolkit_.Unload(kOperatingCheckForm);
   }
@@ -185,6 +188,10 @@ void OperatingCheckForm::cmdExportCsv_Click() {
              CsvFileRequest("Export Operating Check",
                             "operating-check-grade-" + checked.Result().material.name + ".csv"),
              OperatingCheckCsv(checked.Result()));
+}
+
+void OperatingCheckForm::cmdExportModel_Click() {
+  ExportCheckedModel(toolkit_, services_, session_.checked);
 }
 
 void OperatingCheckForm::cmdSavePdf_Click() {

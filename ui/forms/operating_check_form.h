@@ -25,6 +25,7 @@ class OperatingCheckForm final : public FormLogic {
   void cboGrade_Click();
   void cmdExportCsv_Click();
   void cmdSavePdf_Click();
+  void cmdExportModel_Click();
 
   Toolkit& toolkit_;
   DesktopSession& session_;
