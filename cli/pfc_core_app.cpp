@@ -168,7 +168,8 @@ int RunPfcCore(int argc, const char* const* argv, std::ostream& out, std::ostrea
 
   CheckOptions checkOptions;
   CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue);
-  AddInputsFileOptions(*check, checkOptions.design, session.catalogue, &checkOptions.grade);
+  AddInputsFileOptions(*check, checkOptions.design, session.catalogue, &checkOptions.grade,
+                       &checkOptions.winding);
 
   if (argc > 1 && argv[1][0] != '-' && !IsCommand(app, argv[1])) {
     err << "pfc-core: unknown command \"" << argv[1] << "\"; run pfc-core --help\n";
