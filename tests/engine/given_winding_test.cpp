@@ -15,6 +15,7 @@
 #include "engine/core_design.h"
 #include "engine/design_run.h"
 #include "engine/operating_check.h"
+#include "tests/engine/check_values.h"
 #include "tests/engine/loaded_tables.h"
 #include "tests/engine/record_values.h"
 
@@ -25,29 +26,6 @@ using Values = std::vector<std::pair<std::string, std::string>>;
 
 std::string Exact(const CheckedNumber& number) {
   return number ? FormatShortest(*number) : "none";
-}
-
-// Every number of a check as (name, exact text), in the export order.
-Values CheckValues(const OperatingCheck& check) {
-  Values values{{"al", Exact(check.alNh)}, {"zero_bias", Exact(check.zeroBiasUh)}};
-  for (const LineCheck* line : {&check.lowLine, &check.highLine}) {
-    const std::string prefix = line == &check.lowLine ? "low." : "high.";
-    VisitLineFigures(*line, [&](const char* name, const auto& figure) {
-      if constexpr (std::is_same_v<std::decay_t<decltype(figure)>, InductanceAtCurrent>) {
-        VisitInductanceFigures(figure, [&](const char* inner, const CheckedNumber& number) {
-          values.emplace_back(prefix + name + "." + inner, Exact(number));
-        });
-      } else {
-        values.emplace_back(prefix + name, Exact(figure));
-      }
-    });
-    for (const CheckedAngle& angle : line->angles) {
-      VisitAngleFigures(angle, [&](const char* name, const CheckedNumber& number) {
-        values.emplace_back(prefix + std::to_string(angle.deg) + "." + name, Exact(number));
-      });
-    }
-  }
-  return values;
 }
 
 struct Published {
