@@ -43,8 +43,9 @@ TEST(CheckCommand, JsonHasTheFixedNamesAndTheDesignOfDesignJson) {
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.err, "");
   const Json json = Json::parse(result.out);
-  EXPECT_EQ(Keys(json), (std::vector<std::string>{"status", "grade", "zero_bias_uh", "design",
-                                                  "low_line", "high_line"}));
+  EXPECT_EQ(Keys(json),
+            (std::vector<std::string>{"status", "grade", "zero_bias_uh", "design", "low_line",
+                                      "high_line", "winding", "method_limits"}));
   EXPECT_EQ(json["status"], "checked");
   EXPECT_EQ(json["grade"], 90);
   EXPECT_EQ(json["design"], Json::parse(RunCli({"design", "--json", "--vin-max", "250"}).out));
