@@ -86,8 +86,9 @@ void AddCheckedDesignOptions(CLI::App& command, CheckOptions& options,
                   "); by default the grade that matches the core's catalogue inductance factor")
           ->check(RolloffGradeValidator());
   command
-      .add_option("--material", options.materialFile,
-                  "Check with the material of this JSON file instead of a grade")
+      .add_option_function<std::string>(
+          "--material", [&options](const std::string& path) { options.materialFile = path; },
+          "Check with the material of this JSON file instead of a grade")
       ->type_name("FILE")
       ->excludes(grade);
   command
@@ -107,8 +108,8 @@ CheckedRun RunCheckedDesign(const CheckOptions& options, const CoreCatalogue& ca
   CheckedRun run;
   run.givenWinding = options.winding.Given();
   std::optional<Material> ownMaterial;
-  if (!options.materialFile.empty()) {
-    const MaterialFileRead read = ReadMaterialFile(options.materialFile);
+  if (options.materialFile) {
+    const MaterialFileRead read = ReadMaterialFile(*options.materialFile);
     if (!read.read) {
       run.refusal = read.Message();
       return run;

@@ -117,6 +117,7 @@ TEST_F(CheckMaterial, RefusesABadFileAndAGradeBesideIt) {
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"check", "--material", bad},
         {"check", "--material", (folder_.Path() / "missing.json").string()},
+        {"check", "--material", ""},
         {"check", "--material", good, "--grade", "60"}}) {
     const CliResult result = RunCli(args);
     EXPECT_EQ(result.status, 2) << args.back();

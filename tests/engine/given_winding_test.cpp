@@ -190,6 +190,30 @@ TEST(ApplyWinding, WindsEveryEndOfTheRanges) {
   }
 }
 
+// The ends of what can be wound, checked: every figure exists and is finite, or the check
+// says why it does not (the core saturates), and the temperature ends one way or another.
+TEST(ApplyWinding, TheEdgesOfTheRangesCheckSoundly) {
+  const Published published([](EntryTexts& e, DesignRecord&) { e.txtFill_Factor = ".9"; });
+  ASSERT_EQ(published.run.ending, RunEnding::Published);
+  for (const WindingRequest request :
+       {WindingRequest{1.0, 8.0}, WindingRequest{1.0, 44.0}, WindingRequest{kMostTurns, 44.0},
+        WindingRequest{2000.0, 30.0}}) {
+    DesignRecord record = published.tables.record;
+    ASSERT_TRUE(ApplyWinding(record, published.tables.wires, request).Wound());
+    const OperatingCheck check =
+        CheckOperation(record, GradeMaterialFor(record, kDefaultRolloffGrade));
+    for (const LineCheck* line : {&check.lowLine, &check.highLine}) {
+      EXPECT_TRUE(line->usable);
+      EXPECT_TRUE(line->saturates || line->thermal != ThermalEnding::NotComputed)
+          << *request.turns << " turns of AWG " << *request.gauge;
+      EXPECT_EQ(line->saturates, !line->windingTemperatureC.has_value() &&
+                                     line->thermal == ThermalEnding::NotComputed);
+    }
+    EXPECT_NEAR(*check.zeroBiasUh, *request.turns * *request.turns * *check.alNh / 1000,
+                *check.zeroBiasUh * 1e-12);
+  }
+}
+
 struct LimitCase {
   const char* label;
   std::function<void(EntryTexts&, DesignRecord&)> edit;  // of the default entries
