@@ -47,7 +47,7 @@ ControlDescription Chart(std::string name, std::string kind, TwipRect rect) {
 void AddWindingEntry(std::vector<ControlDescription>& c, const char* captionName,
                      const char* caption, int captionWidth, const char* name, int x, int width,
                      int tabIndex, const char* toolTip) {
-  auto label = Label(captionName, caption, Pixels(x, kButtonY + 6, captionWidth, 18),
+  auto label = Label(captionName, caption, Pixels(x, kButtonY + 8, captionWidth, 18),
                      Arial(8.25, true), kNavy);
   label.alignment = TextAlignment::Right;
   label.buddy = name;
