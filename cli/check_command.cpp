@@ -25,6 +25,8 @@ constexpr const char* kCheckFooter =
     "cycle, the line-averaged core loss, the copper loss with Dowell's AC factor, and the\n"
     "winding temperature from the method's thermal law. The method's own figures stand beside\n"
     "them.\n"
+    "--ripple-limit sets the ripple the verdict admits (10 % of the line-peak current, the\n"
+    "method's own assumption, unless a design file given with --inputs says otherwise).\n"
     "--turns and --wire check that winding instead of the method's: one alone replaces only\n"
     "its own part, and the method's formulas give everything that follows. Turns outside 1 to\n"
     "31000, a gauge the wire table lacks and a winding that overfills the entered fill factor\n"
@@ -33,13 +35,15 @@ constexpr const char* kCheckFooter =
     "--material FILE checks with a material of one's own (a JSON file: name, permeability,\n"
     "rolloff_b, rolloff_c, optionally loss_k, loss_alpha, loss_beta) instead of a grade.\n"
     "--json: one object with \"status\" (checked or not-published), \"grade\" (a grade's\n"
-    "permeability, or the material's name), \"zero_bias_uh\", \"design\" (what design --json\n"
-    "prints, of the wound design), \"low_line\" and \"high_line\" (the figures, \"steady\",\n"
-    "\"peak_above_vout\", \"saturates\" and 91 \"angles\"), \"winding\" (method or given) and\n"
-    "\"method_limits\" (field_strength, method_temperature, area_product: true where met); a\n"
-    "figure that does not exist is null.\n"
+    "permeability, or the material's name), \"ripple_limit_percent\", \"zero_bias_uh\",\n"
+    "\"design\" (what design --json prints, of the wound design), \"low_line\" and\n"
+    "\"high_line\" (the figures, \"steady\", \"peak_above_vout\", \"saturates\" and 91\n"
+    "\"angles\"), \"verdicts\" (true where the design passes), \"winding\" (method or given)\n"
+    "and \"method_limits\" (field_strength, method_temperature, area_product: true where met);\n"
+    "a figure that does not exist is null.\n"
     "--csv: the angle rows of both line voltages, led by a \"line\" column (low or high).\n"
-    "Numbers in JSON and CSV are unrounded.\n"
+    "Numbers in JSON and CSV are unrounded. Without --json, the text of a run that does not\n"
+    "publish goes to standard error.\n"
     "Exit status: 0 checked, 1 not published (rejected or stopped), 2 usage error, a refused\n"
     "material file or winding.";
 
@@ -85,6 +89,12 @@ void AddCheckedDesignOptions(CLI::App& command, CheckOptions& options,
               "Roll-off grade: the alloy powder's initial permeability (" + RolloffGradeNames() +
                   "); by default the grade that matches the core's catalogue inductance factor")
           ->check(RolloffGradeValidator());
+  command
+      .add_option("--ripple-limit", options.limits.ripplePercent,
+                  "The ripple the check admits at the low line's crest, % of the line-peak "
+                  "current")
+      ->check(RippleLimitValidator())
+      ->capture_default_str();
   command
       .add_option_function<std::string>(
           "--material", [&options](const std::string& path) { options.materialFile = path; },
@@ -151,18 +161,19 @@ int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
   if (!run.check) {
     if (options.json) {
       nlohmann::ordered_json json =
-          CheckJson(outcome, record, ResultSummary{}, run.material, nullptr);
+          CheckJson(outcome, record, ResultSummary{}, run.material, options.limits, nullptr);
       json["winding"] = winding;
       json["method_limits"] = nullptr;
       out << JsonText(json);
-    } else
-      (options.csv ? err : out) << DesignText(outcome, ResultSummary{});
+    } else {
+      err << DesignText(outcome, ResultSummary{});
+    }
     return 1;
   }
   const OperatingCheck& check = *run.check;
   if (options.json) {
-    nlohmann::ordered_json json =
-        CheckJson(outcome, record, PublishedSummary(record, '.'), run.material, &check);
+    nlohmann::ordered_json json = CheckJson(outcome, record, PublishedSummary(record, '.'),
+                                            run.material, options.limits, &check);
     json["winding"] = winding;
     json["method_limits"] = MethodLimitsJson(record);
     out << JsonText(json);
@@ -172,7 +183,7 @@ int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
     // The run's warnings, as "design" shows them, without its summary.
     RunOutcome warnings;
     warnings.messages = outcome.messages;
-    out << DesignText(warnings, ResultSummary{}) << CheckText(check, record);
+    out << DesignText(warnings, ResultSummary{}) << CheckText(check, record, options.limits);
     if (run.givenWinding)
       out << GivenWindingText(record);
   }

@@ -7,6 +7,7 @@
 
 #include "cli/design_options.h"
 #include "engine/catalogue.h"
+#include "engine/check_verdicts.h"
 #include "engine/design_record.h"
 #include "engine/design_run.h"
 #include "engine/given_winding.h"
@@ -18,13 +19,15 @@ namespace pfc {
 struct CheckOptions {
   DesignOptions design;
   int grade = kDefaultRolloffGrade;         // the one that matches the core
+  CheckLimits limits;                       // --ripple-limit
   WindingRequest winding;                   // --turns, --wire
   std::optional<std::string> materialFile;  // --material; empty for a grade
   bool json = false;
   bool csv = false;
 };
 
-// Adds "check" to pfc-core: the options of AddCheckedDesignOptions plus --json and --csv.
+// Adds "check" to pfc-core: the options of AddCheckedDesignOptions plus --ripple-limit,
+// --json and --csv.
 CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalogue& catalogue);
 
 // The options that say what is checked: every option of "design", the material (--grade or

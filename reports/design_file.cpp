@@ -22,9 +22,9 @@ using Json = nlohmann::ordered_json;
 
 constexpr const char* kFormatName = "pfc-design";
 constexpr int kMajorVersion = 1;
-constexpr const char* kVersionWritten = "1.0";
-// With a given winding, "winding" holds it; 1.0 programs ignore the field.
-constexpr const char* kVersionWithWinding = "1.1";
+constexpr const char* kVersionWritten = "1.1";  // 1.1 added "ripple-limit"
+// With a given winding, "winding" holds it (1.2); earlier programs ignore the field.
+constexpr const char* kVersionWithWinding = "1.2";
 constexpr const char* kWinding = "winding";
 constexpr const char* kTurns = "turns";
 constexpr const char* kWire = "wire";
@@ -221,6 +221,19 @@ Json NumberJson(double value) {
   return value;
 }
 
+std::string ReadRippleLimit(const Json& document, double& percent) {
+  const auto found = document.find("ripple-limit");
+  if (found == document.end())
+    return {};
+  if (!found->is_number())
+    return WrongType("ripple-limit", *found, "a number");
+  const double value = found->get<double>();
+  if (!(value > 0) || !std::isfinite(value))
+    return "its \"ripple-limit\" " + found->dump() + " is not a positive percentage";
+  percent = value;
+  return {};
+}
+
 std::string SystemReason(int error) {
   return std::generic_category().message(error);
 }
@@ -298,6 +311,7 @@ std::string DesignFileText(const DesignFile& design) {
   // No grade chosen is no key: the file then follows the grade that matches its core.
   if (design.rolloffGrade != kDefaultRolloffGrade)
     json["rolloff-grade"] = design.rolloffGrade;
+  json["ripple-limit"] = design.rippleLimitPercent;
   if (design.winding.Given()) {
     Json winding = Json::object();
     if (design.winding.turns)
@@ -330,6 +344,8 @@ DesignFileRead DesignFileFromText(std::string_view text) {
     problem = ReadCalculator(*document, design.entries);
   if (problem.empty())
     problem = ReadRolloffGrade(*document, design.rolloffGrade);
+  if (problem.empty())
+    problem = ReadRippleLimit(*document, design.rippleLimitPercent);
   if (problem.empty())
     problem = ReadWinding(*document, design.winding);
   if (!problem.empty())

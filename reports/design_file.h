@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/check_verdicts.h"
 #include "engine/design_run.h"
 #include "engine/given_winding.h"
 #include "reports/atomic_file.h"
@@ -17,14 +18,16 @@ namespace pfc {
 inline constexpr const char* kDesignFileExtension = ".pfcdesign";
 inline constexpr const char* kDesignFileMediaType = "application/x-pfc-design";
 // Larger files are refused before they are read: a design is a few hundred bytes.
-inline constexpr std::size_t kDesignFileMaxBytes = 1024 * 1024;
+inline constexpr std::size_t kDesignFileMaxBytes = std::size_t{1024} * 1024;
 
 struct DesignFile {
   // Every text as typed. chkPickCore is the calculator type ("Pick From List" ticked) and
   // txtCoreSize the chosen pick-list entry.
   EntryTexts entries;
   int rolloffGrade = kDefaultRolloffGrade;  // the operating check's roll-off grade, if chosen
-  WindingRequest winding = {};              // the operating check's given winding, if any
+  // The operating check's ripple limit, % of the line-peak current.
+  double rippleLimitPercent = CheckLimits{}.ripplePercent;
+  WindingRequest winding = {};  // the operating check's given winding, if any
 };
 
 // How opening a design file ended. A failure carries the path and why, and the form's

@@ -51,6 +51,7 @@ DesignFile UnusualDesign() {
   e.txtCoreSize = "TD-26 (OD 46.73mm, ID 21.69mm, HT 20.57mm)";
   e.chkPickCore = true;
   design.rolloffGrade = 147;
+  design.rippleLimitPercent = 0.1 + 0.2;  // no short decimal: written to read back exactly
   return design;
 }
 
@@ -60,6 +61,7 @@ TEST(DesignFile, KeepsEveryTextExactlyAsTyped) {
   ASSERT_TRUE(read.read) << read.reason;
   EXPECT_EQ(Texts(read.design.entries), Texts(design.entries));
   EXPECT_EQ(read.design.rolloffGrade, 147);
+  EXPECT_EQ(read.design.rippleLimitPercent, design.rippleLimitPercent);
 }
 
 // The format as documented, written by hand: what other programs and people write.
@@ -84,6 +86,7 @@ struct AcceptedCase {
   std::string text;
   std::vector<std::string> texts;  // the entries read
   int grade;
+  double rippleLimit = CheckLimits{}.ripplePercent;
 };
 
 void PrintTo(const AcceptedCase& c, std::ostream* os) {
@@ -97,6 +100,7 @@ TEST_P(DesignFileAccepts, ReadsWhatItKnowsAndDefaultsTheRest) {
   ASSERT_TRUE(read.read) << read.reason;
   EXPECT_EQ(Texts(read.design.entries), GetParam().texts);
   EXPECT_EQ(read.design.rolloffGrade, GetParam().grade);
+  EXPECT_EQ(read.design.rippleLimitPercent, GetParam().rippleLimit);
 }
 
 const std::vector<std::string> kDefaultTexts = Texts(EntryTexts{});
@@ -123,6 +127,12 @@ INSTANTIATE_TEST_SUITE_P(
         {"the calculator selecting with a pick left over",
          R"json({"format":"pfc-design","version":"1.0","calculator":"selects","pick":"TD-01 (y)"})json",
          DefaultsWith(13, "TD-01 (y)"), kDefaultRolloffGrade},
+        {"a ripple limit of the first minor version that has one",
+         R"({"format":"pfc-design","version":"1.1","ripple-limit":25})", kDefaultTexts,
+         kDefaultRolloffGrade, 25},
+        {"a ripple limit below one percent",
+         R"({"format":"pfc-design","version":"1.1","ripple-limit":0.5})", kDefaultTexts,
+         kDefaultRolloffGrade, 0.5},
     }));
 
 struct RefusedCase {
@@ -143,6 +153,7 @@ TEST_P(DesignFileRefuses, SaysWhatIsWrongAndGivesNoDesign) {
   EXPECT_NE(read.reason.find(GetParam().named), std::string::npos) << read.reason;
   EXPECT_EQ(Texts(read.design.entries), kDefaultTexts) << "nothing of the file is taken";
   EXPECT_EQ(read.design.rolloffGrade, kDefaultRolloffGrade);
+  EXPECT_EQ(read.design.rippleLimitPercent, CheckLimits{}.ripplePercent);
 }
 
 std::string Head(const std::string& rest) {
@@ -196,6 +207,10 @@ INSTANTIATE_TEST_SUITE_P(
         {"a grade beyond any integer", Head(R"("rolloff-grade":18446744073709551675)"),
          "rolloff-grade"},
         {"a grade beyond any double", Head(R"("rolloff-grade":1e999)"), "too large"},
+        {"the ripple limit as a text", Head(R"("ripple-limit":"10")"), "ripple-limit"},
+        {"a ripple limit of nothing", Head(R"("ripple-limit":0)"), "0 is not a positive"},
+        {"a negative ripple limit", Head(R"("ripple-limit":-10)"), "-10 is not a positive"},
+        {"a ripple limit beyond any double", Head(R"("ripple-limit":1e999)"), "too large"},
         {"the winding as a list", Head(R"("winding":[31,12])"), "winding"},
         {"the turns as a text", Head(R"("winding":{"turns":"31"})"), "winding.turns"},
         {"the wire as true", Head(R"("winding":{"turns":31,"wire":true})"), "winding.wire"},
@@ -208,11 +223,11 @@ TEST(DesignFile, KeepsAGivenWindingAndOnlyThenNeedsTheNewerMinorVersion) {
     const char* written;  // the winding as the file holds it; empty for none
   };
   const Case cases[] = {
-      {{}, "1.0", ""},
-      {{36.0, std::nullopt}, "1.1", R"({"turns":36})"},
-      {{std::nullopt, 14.0}, "1.1", R"({"wire":14})"},
-      {{36.0, 14.0}, "1.1", R"({"turns":36,"wire":14})"},
-      {{36.5, 14.0}, "1.1", R"({"turns":36.5,"wire":14})"},  // refused only by the check
+      {{}, "1.1", ""},
+      {{36.0, std::nullopt}, "1.2", R"({"turns":36})"},
+      {{std::nullopt, 14.0}, "1.2", R"({"wire":14})"},
+      {{36.0, 14.0}, "1.2", R"({"turns":36,"wire":14})"},
+      {{36.5, 14.0}, "1.2", R"({"turns":36.5,"wire":14})"},  // refused only by the check
   };
   for (const Case& c : cases) {
     DesignFile design = UnusualDesign();

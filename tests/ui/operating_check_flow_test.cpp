@@ -7,14 +7,16 @@
 #include <set>
 
 #include "engine/operating_check.h"
+#include "reports/check_figures.h"
+#include "reports/check_verdict_texts.h"
 #include "reports/operating_check_csv.h"
 #include "tests/support/file_bytes.h"
 #include "tests/ui/compare_cores_fixture.h"
 #include "ui/forms/compare_cores_design.h"
 #include "ui/forms/compare_cores_form.h"
+#include "ui/forms/design_file_commands.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/operating_check_design.h"
-#include "ui/forms/operating_check_figures.h"
 #include "ui/forms/operating_check_form.h"
 #include "ui/forms/summary_design.h"
 
@@ -55,9 +57,9 @@ class OperatingCheckTest : public CompareCoresFlowTest {
     ADD_FAILURE() << "no grade " << permeability << " in the list";
   }
 
-  std::array<bool, kVerdicts> MissedVerdicts() {
-    std::array<bool, kVerdicts> missed{};
-    for (int i = 0; i < kVerdicts; ++i) {
+  std::array<bool, kCheckVerdicts> MissedVerdicts() {
+    std::array<bool, kCheckVerdicts> missed{};
+    for (int i = 0; i < static_cast<int>(kCheckVerdicts); ++i) {
       const Rgb colour = kit.ForeColor(kOperatingCheckForm, VerdictControl(i));
       EXPECT_TRUE(colour == kRed || colour == kBlack) << i;
       missed[static_cast<std::size_t>(i)] = colour == kRed;
@@ -67,12 +69,12 @@ class OperatingCheckTest : public CompareCoresFlowTest {
 
   std::vector<std::string> WindowTexts() {
     std::vector<std::string> texts;
-    for (int row = 0; row < kFigureRows; ++row) {
+    for (int row = 0; row < CheckFigureRowCount(); ++row) {
       for (const auto column : {FigureColumn::Method, FigureColumn::Low, FigureColumn::High}) {
         texts.push_back(kit.Text(kOperatingCheckForm, FigureControl(row, column)));
       }
     }
-    for (int i = 0; i < kVerdicts; ++i) {
+    for (int i = 0; i < static_cast<int>(kCheckVerdicts); ++i) {
       texts.push_back(kit.Text(kOperatingCheckForm, VerdictControl(i)));
     }
     return texts;
@@ -81,10 +83,14 @@ class OperatingCheckTest : public CompareCoresFlowTest {
   // The texts the window should show for this check.
   std::vector<std::string> TextsOf(const DesignRecord& record, const OperatingCheck& check) {
     std::vector<std::string> texts;
-    for (const FigureRow& row : CheckFigures(record, check, session.decimalSeparator)) {
-      texts.insert(texts.end(), {row.method, row.low, row.high});
+    const char separator = session.decimalSeparator;
+    for (const CheckFigureRow& row : CheckFigureRows(record, check)) {
+      for (const FigureCell* cell : {&row.method, &row.low, &row.high}) {
+        texts.push_back(FigureTextWithUnit(*cell, row.unit, separator));
+      }
     }
-    for (const Verdict& verdict : CheckVerdicts(record, check, session.decimalSeparator)) {
+    for (const CheckVerdictText& verdict :
+         CheckVerdictTexts(record, check, session.checked.Limits(), separator)) {
       texts.push_back(verdict.text);
     }
     return texts;
@@ -96,7 +102,7 @@ class OperatingCheckTest : public CompareCoresFlowTest {
 
 // Verdicts in the order of the window: inductance at the peak current, worst ripple, winding
 // temperature, steady temperature, saturation, high-line crest. Empty: not known in advance.
-using Expected = std::array<std::optional<bool>, kVerdicts>;
+using Expected = std::array<std::optional<bool>, kCheckVerdicts>;
 struct KnownDesign {
   const char* name;
   std::vector<std::pair<const char*, const char*>> entries;
@@ -192,7 +198,7 @@ TEST_F(OperatingCheckTest, CompareCoresChecksThePickedRowWithoutTouchingTheRecor
 
   ASSERT_TRUE(kit.IsVisible(kOperatingCheckForm));
   EXPECT_TRUE(kit.Messages().empty());
-  EXPECT_NE(kit.Text(kOperatingCheckForm, kDesign).find(design.SelectedCoreSize + " * 3"),
+  EXPECT_NE(kit.Text(kOperatingCheckForm, kDesign).find(design.SelectedCoreSize + " × 3"),
             std::string::npos);
   EXPECT_EQ(session.record.SelectedCoreSize, published.SelectedCoreSize);
   EXPECT_EQ(session.record.Turns, published.Turns);
@@ -261,6 +267,43 @@ TEST_F(OperatingCheckTest, SaveAsPdfWritesTheDrawnWindow) {
   EXPECT_EQ(kit.Messages()[0].title, kCautionTitle);
 }
 
+// The ripple limit judges the ripple verdict as it is typed; a text that is not a positive
+// number is said to be so, and the verdict keeps the limit it had. The limit belongs to the
+// design, as the grade does: a design file brings it and keeps it.
+TEST_F(OperatingCheckTest, TheRippleLimitJudgesTheRippleVerdictAsItIsTyped) {
+  CheckFromSummary();
+  const auto others = [this] {
+    auto missed = MissedVerdicts();
+    missed[1] = false;
+    return missed;
+  };
+  const auto before = others();
+  EXPECT_EQ(kit.Text(kOperatingCheckForm, kRippleLimit), "10");
+
+  kit.UserFocus(kOperatingCheckForm, kRippleLimit);
+  kit.SelectAll(kOperatingCheckForm, kRippleLimit);  // Ctrl+A
+  kit.UserType(kOperatingCheckForm, kRippleLimit, "1000");
+  EXPECT_EQ(session.checked.Limits().ripplePercent, 1000);
+  EXPECT_FALSE(MissedVerdicts()[1]) << kit.Text(kOperatingCheckForm, VerdictControl(1));
+  kit.UserType(kOperatingCheckForm, kRippleLimit, "\b\b\b");
+  EXPECT_EQ(session.checked.Limits().ripplePercent, 1);
+  EXPECT_TRUE(MissedVerdicts()[1]) << kit.Text(kOperatingCheckForm, VerdictControl(1));
+  EXPECT_EQ(kit.Text(kOperatingCheckForm, kRippleLimitNote), "");
+  EXPECT_EQ(others(), before);
+
+  for (const char* typed : {"\b", "-", "x"}) {
+    kit.UserType(kOperatingCheckForm, kRippleLimit, typed);
+    EXPECT_EQ(session.checked.Limits().ripplePercent, 1) << typed;
+    EXPECT_NE(kit.Text(kOperatingCheckForm, kRippleLimitNote).find("1 %"), std::string::npos)
+        << typed;
+  }
+
+  session.checked.SetRippleLimit(25);  // as opening a design file does
+  EXPECT_EQ(kit.Text(kOperatingCheckForm, kRippleLimit), "25");
+  EXPECT_EQ(kit.Text(kOperatingCheckForm, kRippleLimitNote), "");
+  EXPECT_EQ(ReadInputFormDesign(kit, session).rippleLimitPercent, 25);
+}
+
 // Alt with a letter presses one control only.
 TEST(OperatingCheckButtons, AccessKeysClashWithNothingOnTheirWindow) {
   for (const FormDescription& form :
@@ -276,27 +319,6 @@ TEST(OperatingCheckButtons, AccessKeysClashWithNothingOnTheirWindow) {
     }
   }
 }
-
-// Four significant digits with halves to even on the exact binary value, trailing zeros kept.
-struct Rounding {
-  CheckedNumber value;
-  char separator;
-  const char* shown;
-};
-
-class CheckedTextTest : public ::testing::TestWithParam<Rounding> {};
-
-TEST_P(CheckedTextTest, RoundsToFourSignificantDigits) {
-  EXPECT_EQ(CheckedText(GetParam().value, "A", GetParam().separator), GetParam().shown);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, CheckedTextTest,
-    ::testing::Values(Rounding{1.0625, '.', "1.062 A"}, Rounding{1.1875, '.', "1.188 A"},
-                      Rounding{1000.5, '.', "1000 A"}, Rounding{1001.5, '.', "1002 A"},
-                      Rounding{123456.7, '.', "123457 A"}, Rounding{0.384, '.', "0.3840 A"},
-                      Rounding{-0.03125, ',', "-0,03125 A"}, Rounding{0.0, '.', "0 A"},
-                      Rounding{std::nullopt, '.', "—"}));
 
 }  // namespace
 }  // namespace pfc::ui::testing

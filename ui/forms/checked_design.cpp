@@ -46,6 +46,11 @@ void CheckedDesign::SetWinding(const WindingRequest& request, char decimalSepara
   Recheck();
 }
 
+void CheckedDesign::SetRippleLimit(double percent) {
+  limits_.ripplePercent = percent;
+  listeners_.Notify();
+}
+
 const RolloffGrade* CheckedDesign::Grade() const {
   if (chosenMaterial_ >= 0)
     return nullptr;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/catalogue.h"
+#include "engine/check_verdicts.h"
 #include "engine/design_record.h"
 #include "engine/given_winding.h"
 #include "engine/operating_check.h"
@@ -44,6 +45,8 @@ class CheckedDesign {
   // published winding back. A refused request keeps the check as it was and says why, with
   // numbers written with the given decimal separator.
   void SetWinding(const WindingRequest& request, char decimalSeparator = '.');
+  // Judges the check against another ripple limit, % of the line-peak current.
+  void SetRippleLimit(double percent);
 
   bool HasDesign() const { return hasDesign_; }
   // The design as it was published, and as it is checked: wound with the given winding.
@@ -63,6 +66,7 @@ class CheckedDesign {
   const WindingRequest& Winding() const { return winding_; }
   const std::string& WindingProblem() const { return windingProblem_; }
   const OperatingCheck& Result() const { return result_; }
+  const CheckLimits& Limits() const { return limits_; }
 
   [[nodiscard]] Subscription Listen(Listener listener) const {
     return listeners_.Add(std::move(listener));
@@ -84,6 +88,7 @@ class CheckedDesign {
   WindingRequest winding_;
   std::string windingProblem_;
   char separator_ = '.';
+  CheckLimits limits_;
   OperatingCheck result_;
   Listeners<> listeners_;
 };

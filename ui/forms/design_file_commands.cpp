@@ -119,6 +119,7 @@ DesignFile ReadInputFormDesign(Toolkit& toolkit, const DesktopSession& session) 
   design.entries = ReadInputEntries(toolkit);
   design.rolloffGrade = session.checked.ChosenGrade();
   design.winding = session.checked.Winding();
+  design.rippleLimitPercent = session.checked.Limits().ripplePercent;
   return design;
 }
 
@@ -176,6 +177,9 @@ std::optional<std::string> FillInputForm(Toolkit& toolkit, DesktopSession& sessi
   if (design.winding != session.checked.Winding()) {
     session.checked.SetWinding(design.winding, session.decimalSeparator);
   }
+  if (design.rippleLimitPercent != session.checked.Limits().ripplePercent) {
+    session.checked.SetRippleLimit(design.rippleLimitPercent);
+  }
   return std::nullopt;
 }
 
@@ -226,6 +230,12 @@ void OpenPendingDesignFile(Toolkit& toolkit, DesktopSession& session) {
   if (!path.empty()) {
     OpenDesignFile(toolkit, session, path);
   }
+}
+
+bool SaveDesign(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services) {
+  const std::string path = session.designFile.path;  // a copy: the save renames it
+  return path.empty() ? SaveDesignFromDialog(toolkit, session, services)
+                      : SaveDesignTo(toolkit, session, path);
 }
 
 bool SaveDesignFromDialog(Toolkit& toolkit, DesktopSession& session,

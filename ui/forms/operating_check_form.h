@@ -21,6 +21,8 @@ class OperatingCheckForm final : public FormLogic {
   void ShowCheck();
   void ChooseCheckedGrade();  // the list shows the grade of the check
   void ListOwnMaterials();    // after the grades, the materials added in the session
+  void ShowRippleLimit();     // the entry shows the limit of the check, or says why not
+  void txtRippleLimit_Change();
   void cboGrade_Click();
   void cmdExportCsv_Click();
   void cmdSavePdf_Click();
