@@ -4,6 +4,7 @@
 #include "engine/core_selection.h"
 #include "engine/design_run.h"
 #include "engine/explorer.h"
+#include "engine/given_winding.h"
 #include "engine/inputs.h"
 
 namespace pfc {
@@ -45,6 +46,21 @@ void BM_EvaluateCore(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_EvaluateCore);
+
+// One step of a search over windings: the published default design wound with the next of 21
+// turn counts (21 to 41) of AWG 13, refusals checked, every winding field recomputed.
+void BM_ApplyWinding(benchmark::State& state) {
+  Tables tables;
+  RunDesign(EntryTexts{}, tables.record, tables.catalogue, tables.wires);
+  double turns = 21;
+  for (auto _ : state) {
+    const WindingApplied applied =
+        ApplyWinding(tables.record, tables.wires, WindingRequest{turns, 13.0});
+    benchmark::DoNotOptimize(applied.refusal);
+    turns = turns == 41 ? 21 : turns + 1;
+  }
+}
+BENCHMARK(BM_ApplyWinding);
 
 // The whole design space of the default operating point: checks, the calculator's own run
 // and 31 rows × 9 stacks.

@@ -25,6 +25,7 @@ struct InputsFile {
   std::string savePath;
   int grade = kDefaultRolloffGrade;
   double rippleLimitPercent = CheckLimits{}.ripplePercent;
+  WindingRequest winding;
 };
 
 bool Given(CLI::App& command, const std::string& option) {
@@ -92,7 +93,8 @@ void TakeFileCatalogue(CLI::App& command, const DesignFile& file, DesignSession&
 }  // namespace
 
 void AddInputsFileOptions(CLI::App& command, DesignOptions& options, DesignSession& session,
-                          StandardStreams streams, int* grade, double* rippleLimitPercent) {
+                          StandardStreams streams, int* grade, double* rippleLimitPercent,
+                          WindingRequest* winding) {
   auto state = std::make_shared<InputsFile>();
   command
       .add_option("--inputs", state->inputsPath,
@@ -104,7 +106,8 @@ void AddInputsFileOptions(CLI::App& command, DesignOptions& options, DesignSessi
       ->type_name("FILE");
   const std::string footer = command.get_footer();
   command.footer(footer.empty() ? kFooter : footer + "\n" + kFooter);
-  command.final_callback([&command, &options, &session, streams, grade, rippleLimitPercent, state] {
+  command.final_callback([&command, &options, &session, streams, grade, rippleLimitPercent,
+                          winding, state] {
     if (Given(command, "--inputs")) {
       const DesignFileRead read = ReadInputsFile(state->inputsPath, streams.in);
       if (!read.read)
@@ -117,6 +120,11 @@ void AddInputsFileOptions(CLI::App& command, DesignOptions& options, DesignSessi
       state->rippleLimitPercent = read.design.rippleLimitPercent;
       if (rippleLimitPercent != nullptr && !Given(command, "--ripple-limit"))
         *rippleLimitPercent = read.design.rippleLimitPercent;
+      state->winding = read.design.winding;
+      if (winding != nullptr && !Given(command, "--turns"))
+        winding->turns = read.design.winding.turns;
+      if (winding != nullptr && !Given(command, "--wire"))
+        winding->gauge = read.design.winding.gauge;
     }
     if (!Given(command, "--save-inputs"))
       return;
@@ -129,7 +137,7 @@ void AddInputsFileOptions(CLI::App& command, DesignOptions& options, DesignSessi
     const DesignFile used{
         FormEntries(options, session.catalogue, scratch), grade != nullptr ? *grade : state->grade,
         rippleLimitPercent != nullptr ? *rippleLimitPercent : state->rippleLimitPercent,
-        session.catalogueOrigin};
+        session.catalogueOrigin, winding != nullptr ? *winding : state->winding};
     const FileWriteResult saved = SaveInputsFile(state->savePath, used, streams.out);
     if (!saved.written)
       throw InputsFileNotSaved(saved.Message());

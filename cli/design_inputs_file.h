@@ -6,6 +6,7 @@
 #include "cli/design_options.h"
 #include "cli/standard_streams.h"
 #include "engine/design_session.h"
+#include "engine/given_winding.h"
 
 namespace pfc {
 
@@ -15,8 +16,8 @@ namespace pfc {
 // the command line overriding its entry, and --save-inputs writes the entries the command
 // then runs with. With a grade, a command that has --grade takes the file's roll-off grade
 // unless --grade is given, and saves the grade it runs with; a ripple limit likewise with
-// --ripple-limit. "-" reads the design file from standard input and writes it to standard
-// output. Unless --cores is given, the command runs on the catalogue the design file was made
+// --ripple-limit, and a winding with --turns and --wire. "-" reads the design file from
+// standard input and writes it to standard output. Unless --cores is given, the command runs on the catalogue the design file was made
 // on (reports/design_catalogue.h), and --save-inputs records the catalogue the command runs
 // with.
 //
@@ -25,7 +26,7 @@ namespace pfc {
 // InputsFileNotSaved. Either way the command does not run.
 void AddInputsFileOptions(CLI::App& command, DesignOptions& options, DesignSession& session,
                           StandardStreams streams, int* grade = nullptr,
-                          double* rippleLimitPercent = nullptr);
+                          double* rippleLimitPercent = nullptr, WindingRequest* winding = nullptr);
 
 struct InputsFileNotSaved : std::runtime_error {
   using std::runtime_error::runtime_error;

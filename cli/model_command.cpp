@@ -59,6 +59,10 @@ int RunModelCommand(const ModelOptions& options, const CoreCatalogue& catalogue,
     return 1;
   }
   const CheckedRun run = RunCheckedDesign(options.check, catalogue, wires, record);
+  if (!run.refusal.empty()) {
+    err << "pfc-core: " << run.refusal << "\n";
+    return 2;
+  }
   if (!run.check) {
     err << DesignText(run.outcome, ResultSummary{});
     return 1;

@@ -204,13 +204,14 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
   CheckOptions checkOptions;
   CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue);
   AddInputsFileOptions(*check, checkOptions.design, session, streams, &checkOptions.grade,
-                       &checkOptions.limits.ripplePercent);
+                       &checkOptions.limits.ripplePercent, &checkOptions.winding);
   AddCoresOption(*check, session);
 
   ModelOptions modelOptions;
   CLI::App* model = AddModelCommand(app, modelOptions, session.catalogue);
   AddInputsFileOptions(*model, modelOptions.check.design, session, streams,
-                       &modelOptions.check.grade, &modelOptions.check.limits.ripplePercent);
+                       &modelOptions.check.grade, &modelOptions.check.limits.ripplePercent,
+                       &modelOptions.check.winding);
   AddCoresOption(*model, session);
 
   CoresCommand cores;

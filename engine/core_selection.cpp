@@ -14,8 +14,12 @@ void ComputeOperatingPoint(DesignRecord& r) {
   r.Iripple = (kMethodRipplePercent / 100) * r.IinPeakLine;  // A peak to peak
   r.IinPeak = r.Iripple / 2 + r.IinPeakLine;                 // A
   r.Energy = 0.5 * r.Inductance * r.IinPeak * r.IinPeak;     // J
-  // Required area product in cm⁴ with the fill factor as Ku.
-  r.AreaProduct = (2 * r.Energy) * 10000 / (r.FillFactorLimit * kAreaProductFluxCurrent);
+  r.AreaProduct = RequiredAreaProduct(r);
+}
+
+double RequiredAreaProduct(const DesignRecord& r) {
+  // In cm⁴, with the fill factor as Ku.
+  return (2 * r.Energy) * 10000 / (r.FillFactorLimit * kAreaProductFluxCurrent);
 }
 
 Selection SelectCore(DesignRecord& r, const CoreCatalogue& catalogue) {

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <system_error>
+#include <utility>
 
 #include "engine/bounded_file.h"
 #include "engine/entries.h"
@@ -16,7 +18,11 @@ using Json = nlohmann::ordered_json;
 
 constexpr const char* kFormatName = "pfc-design";
 constexpr int kMajorVersion = 1;
-constexpr const char* kVersionWritten = "1.1";  // 1.1 added "ripple-limit" and "cores"
+// 1.1 added "ripple-limit", "cores" and "winding"; earlier programs ignore the fields.
+constexpr const char* kVersionWritten = "1.1";
+constexpr const char* kWinding = "winding";
+constexpr const char* kTurns = "turns";
+constexpr const char* kWire = "wire";
 constexpr const char* kCalculatorSelects = "selects";
 constexpr const char* kCalculatorPicks = "picks";
 
@@ -183,6 +189,33 @@ std::string ReadRolloffGrade(const Json& document, int& grade) {
   return {};
 }
 
+// Only the type is checked here: whether the turns and the wire fit the core is the check's
+// to say, once there is a design to wind.
+std::string ReadWinding(const Json& document, WindingRequest& winding) {
+  const auto found = document.find(kWinding);
+  if (found == document.end())
+    return {};
+  if (!found->is_object())
+    return WrongType(kWinding, *found, "an object");
+  for (const auto& [key, part] :
+       {std::pair{kTurns, &WindingRequest::turns}, std::pair{kWire, &WindingRequest::gauge}}) {
+    const auto number = found->find(key);
+    if (number == found->end())
+      continue;
+    if (!number->is_number())
+      return WrongType(std::string(kWinding) + "." + key, *number, "a number");
+    winding.*part = number->get<double>();
+  }
+  return {};
+}
+
+// A whole number is written whole ("36", not "36.0"), as people write turns and gauges.
+Json NumberJson(double value) {
+  if (value == std::floor(value) && std::fabs(value) < 1e15)
+    return static_cast<long long>(value);
+  return value;
+}
+
 std::string ReadRippleLimit(const Json& document, double& percent) {
   const auto found = document.find("ripple-limit");
   if (found == document.end())
@@ -253,6 +286,14 @@ std::string DesignFileText(const DesignFile& design) {
   json["ripple-limit"] = design.rippleLimitPercent;
   if (!design.cores.BuiltIn())
     json["cores"] = {{"file", design.cores.file}, {"sha256", design.cores.sha256}};
+  if (design.winding.Given()) {
+    Json winding = Json::object();
+    if (design.winding.turns)
+      winding[kTurns] = NumberJson(*design.winding.turns);
+    if (design.winding.gauge)
+      winding[kWire] = NumberJson(*design.winding.gauge);
+    json[kWinding] = std::move(winding);
+  }
   // A text that is not UTF-8 cannot be typed into the form; from the command line its bad
   // bytes are replaced rather than refused, so the file still gets written.
   return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
@@ -281,6 +322,8 @@ DesignFileRead DesignFileFromText(std::string_view text) {
     problem = ReadRippleLimit(*document, design.rippleLimitPercent);
   if (problem.empty())
     problem = ReadCores(*document, design.cores);
+  if (problem.empty())
+    problem = ReadWinding(*document, design.winding);
   if (!problem.empty())
     return Refused(std::move(problem));
   DesignFileRead result;

@@ -7,6 +7,7 @@
 #include "engine/catalogue_file.h"
 #include "engine/check_verdicts.h"
 #include "engine/design_run.h"
+#include "engine/given_winding.h"
 #include "reports/atomic_file.h"
 #include "reports/known_rolloff_grades.h"
 
@@ -28,6 +29,7 @@ struct DesignFile {
   // The operating check's ripple limit, % of the line-peak current.
   double rippleLimitPercent = CheckLimits{}.ripplePercent;
   CatalogueOrigin cores{};  // the catalogue the design is made on
+  WindingRequest winding = {};  // the operating check's given winding, if any
 };
 
 // How opening a design file ended. A failure carries the path and why, and the form's

@@ -35,11 +35,12 @@ TEST(ModelCommand, TakesEveryOptionOfCheckButItsOutputs) {
   CheckOptions checkOptions;
   ModelOptions modelOptions;
   CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue);
-  AddInputsFileOptions(*check, checkOptions.design, session.catalogue, streams,
-                       &checkOptions.grade);
+  AddInputsFileOptions(*check, checkOptions.design, session, streams, &checkOptions.grade,
+                       &checkOptions.limits.ripplePercent, &checkOptions.winding);
   CLI::App* model = AddModelCommand(app, modelOptions, session.catalogue);
-  AddInputsFileOptions(*model, modelOptions.check.design, session.catalogue, streams,
-                       &modelOptions.check.grade);
+  AddInputsFileOptions(*model, modelOptions.check.design, session, streams,
+                       &modelOptions.check.grade, &modelOptions.check.limits.ripplePercent,
+                       &modelOptions.check.winding);
   const std::set<std::string> modelNames = OptionNames(*model);
   for (const std::string& name : OptionNames(*check)) {
     if (name != "--json" && name != "--csv") {

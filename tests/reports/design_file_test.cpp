@@ -7,6 +7,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -222,6 +223,9 @@ INSTANTIATE_TEST_SUITE_P(
         {"a hash in capitals",
          Head(R"("cores":{"file":"/a/m.csv","sha256":")" + std::string(64, 'A') + R"("})"),
          "cores.sha256"},
+        {"the winding as a list", Head(R"("winding":[31,12])"), "winding"},
+        {"the turns as a text", Head(R"("winding":{"turns":"31"})"), "winding.turns"},
+        {"the wire as true", Head(R"("winding":{"turns":31,"wire":true})"), "winding.wire"},
     }));
 
 TEST(DesignFile, KeepsTheCatalogueItWasMadeOnAndAnOlderFileIsOnTheBuiltInOne) {
@@ -238,6 +242,33 @@ TEST(DesignFile, KeepsTheCatalogueItWasMadeOnAndAnOlderFileIsOnTheBuiltInOne) {
   const DesignFileRead older = DesignFileFromText(R"({"format":"pfc-design","version":"1.0"})");
   ASSERT_TRUE(older.read) << older.reason;
   EXPECT_TRUE(older.design.cores.BuiltIn());
+}
+
+TEST(DesignFile, KeepsAGivenWindingUnderTheSameMinorVersion) {
+  struct Case {
+    WindingRequest winding;
+    const char* version;
+    const char* written;  // the winding as the file holds it; empty for none
+  };
+  const Case cases[] = {
+      {{}, "1.1", ""},
+      {{36.0, std::nullopt}, "1.1", R"({"turns":36})"},
+      {{std::nullopt, 14.0}, "1.1", R"({"wire":14})"},
+      {{36.0, 14.0}, "1.1", R"({"turns":36,"wire":14})"},
+      {{36.5, 14.0}, "1.1", R"({"turns":36.5,"wire":14})"},  // refused only by the check
+  };
+  for (const Case& c : cases) {
+    DesignFile design = UnusualDesign();
+    design.winding = c.winding;
+    const std::string text = DesignFileText(design);
+    const auto json = nlohmann::json::parse(text);
+    EXPECT_EQ(json["version"], c.version);
+    EXPECT_EQ(json.contains("winding") ? json["winding"].dump() : "", c.written);
+    const DesignFileRead read = DesignFileFromText(text);
+    ASSERT_TRUE(read.read) << read.reason;
+    EXPECT_EQ(read.design.winding.turns, c.winding.turns);
+    EXPECT_EQ(read.design.winding.gauge, c.winding.gauge);
+  }
 }
 
 TEST(DesignFile, ALongTextOfTheFileIsCutShortInTheMessage) {

@@ -119,6 +119,7 @@ DesignFile ReadInputFormDesign(Toolkit& toolkit, const DesktopSession& session) 
   DesignFile design;
   design.entries = ReadInputEntries(toolkit);
   design.rolloffGrade = session.checked.ChosenGrade();
+  design.winding = session.checked.Winding();
   design.rippleLimitPercent = session.checked.Limits().ripplePercent;
   design.cores = session.catalogueOrigin;
   return design;
@@ -176,6 +177,9 @@ std::optional<std::string> FillInputForm(Toolkit& toolkit, DesktopSession& sessi
   }
   if (design.rolloffGrade != session.checked.ChosenGrade()) {
     session.checked.SetGrade(design.rolloffGrade);
+  }
+  if (design.winding != session.checked.Winding()) {
+    session.checked.SetWinding(design.winding, session.decimalSeparator);
   }
   if (design.rippleLimitPercent != session.checked.Limits().ripplePercent) {
     session.checked.SetRippleLimit(design.rippleLimitPercent);

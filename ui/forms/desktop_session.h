@@ -13,7 +13,7 @@ namespace pfc::ui {
 // windows and the widgets; it must outlive every toolkit that uses them.
 struct DesktopSession : DesignSession {
   CompareCoresDesigns compareCores;  // what "Compare Cores" shows
-  CheckedDesign checked;             // what "Operating Check" shows
+  CheckedDesign checked{wires};      // what "Operating Check" shows
   InputFormFile designFile;          // the design file of the input form's entries
   // What the summary window shows, and so what its report copies: the inputs echoed from the
   // record, and the outputs of the design published since the window opened.

@@ -52,6 +52,21 @@ ControlDescription Chart(std::string name, std::string kind, TwipRect rect) {
   return c;
 }
 
+// An entry of the winding on the button row, its caption's access letter focusing it.
+void AddWindingEntry(std::vector<ControlDescription>& c, const char* captionName,
+                     const char* caption, int captionWidth, const char* name, int x, int width,
+                     int tabIndex, const char* toolTip) {
+  auto label = Label(captionName, caption, Pixels(x, ButtonY() + 8, captionWidth, 18),
+                     Arial(8.25, true), kNavy);
+  label.alignment = TextAlignment::Right;
+  label.buddy = name;
+  c.push_back(label);
+  auto entry = TextBox(name, "", Pixels(x + captionWidth + 4, ButtonY() + 2, width, 24),
+                       Arial(9.75), tabIndex);
+  entry.toolTip = toolTip;
+  c.push_back(entry);
+}
+
 // A figure too long for its column is drawn smaller rather than over the next one.
 ControlDescription Value(std::string name, int x, int y, int width) {
   auto value = Label(std::move(name), "", Pixels(x, y, width, kRowPitch), Arial(8.25));
@@ -66,7 +81,7 @@ FormDescription OperatingCheckFormDesign() {
   form.name = kOperatingCheckForm;
   form.caption = "Operating Check";
   form.clientWidth = 1200 * kPixel;
-  form.clientHeight = (ButtonY() + 38) * kPixel;
+  form.clientHeight = (ButtonY() + 38 + 24) * kPixel;  // a line for the winding under the buttons
   form.backColour = kWhite;
   form.font = Arial(8.25);
 
@@ -137,7 +152,21 @@ FormDescription OperatingCheckFormDesign() {
   c.push_back(Button(kSavePdf, "Save as &PDF…", Pixels(174, ButtonY(), 150, 28), Arial(9.75), 3));
   c.push_back(
       Button(kExportModel, "Export &Model…", Pixels(336, ButtonY(), 150, 28), Arial(9.75), 4));
-  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, ButtonY(), 110, 28), Arial(9.75), 5));
+  AddWindingEntry(
+      c, kTurnsCaption, "&Turns", 40, kTurns, 500, 56, 5,
+      "The turns to check; empty for the published design's. The check follows at once");
+  AddWindingEntry(c, kWireCaption, "&Wire (AWG)", 74, kWire, 604, 44, 6,
+                  "The wire size to check; empty for the published design's");
+  c.push_back(Button(kPublishedWinding, "Pu&blished Winding", Pixels(732, ButtonY(), 150, 28),
+                     Arial(9.75), 7));
+  auto material = Button(kMaterial, "M&aterial…", Pixels(894, ButtonY(), 110, 28), Arial(9.75), 8);
+  material.toolTip = "Add a material file of your own to the list of grades";
+  c.push_back(material);
+  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, ButtonY(), 110, 28), Arial(9.75), 9));
+  auto problem =
+      Label(kWindingProblem, "", Pixels(12, ButtonY() + 34, 1176, 20), Arial(8.25), kRed);
+  problem.shrinkToFit = true;
+  c.push_back(problem);
   return form;
 }
 

@@ -20,6 +20,7 @@ class OperatingCheckForm final : public FormLogic {
  private:
   void ShowCheck();
   void ChooseCheckedGrade();  // the list shows the grade of the check
+  void ListOwnMaterials();    // after the grades, the materials added in the session
   void ShowRippleLimit();     // the entry shows the limit of the check, or says why not
   void txtRippleLimit_Change();
   void cboGrade_Click();
@@ -31,6 +32,7 @@ class OperatingCheckForm final : public FormLogic {
   DesktopSession& session_;
   const DesktopServices& services_;
   CheckedDesign::Subscription subscription_;
+  bool typing_ = false;  // the user is typing a winding: the entries stay as typed
 };
 
 }  // namespace pfc::ui
