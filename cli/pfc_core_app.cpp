@@ -12,6 +12,7 @@
 #include "cli/design_text.h"
 #include "cli/explore_json.h"
 #include "cli/json_text.h"
+#include "cli/optimize_command.h"
 #include "engine/catalogue.h"
 #include "engine/design_run.h"
 #include "engine/design_session.h"
@@ -170,6 +171,10 @@ int RunPfcCore(int argc, const char* const* argv, std::ostream& out, std::ostrea
   CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue);
   AddInputsFileOptions(*check, checkOptions.design, session.catalogue, &checkOptions.grade);
 
+  OptimizeOptions optimizeOptions;
+  CLI::App* optimize = AddOptimizeCommand(app, optimizeOptions, session.catalogue);
+  AddInputsFileOptions(*optimize, optimizeOptions.design, session.catalogue);
+
   if (argc > 1 && argv[1][0] != '-' && !IsCommand(app, argv[1])) {
     err << "pfc-core: unknown command \"" << argv[1] << "\"; run pfc-core --help\n";
     return 2;
@@ -199,6 +204,10 @@ int RunPfcCore(int argc, const char* const* argv, std::ostream& out, std::ostrea
   if (check->parsed()) {
     return RunCheckCommand(checkOptions, session.catalogue, session.wires, session.record, out,
                            err);
+  }
+  if (optimize->parsed()) {
+    return RunOptimizeCommand(optimizeOptions, session.catalogue, session.wires, session.record,
+                              out, err);
   }
   if (explore->parsed()) {
     if (!exploreCsv && !exploreJson) {

@@ -113,6 +113,28 @@ DesignSearch SearchDesigns(const EntryTexts& entries, const DesignRecord& record
 const char* SearchLimitName(SearchLimit limit);
 SearchLimit SearchLimitAt(std::size_t index);  // 0 to kSearchLimits − 1, in bit order
 
+// Calls visit(name, value) for a candidate's columns in their export order, with their
+// export names: the part number and material name as std::string, the stack as int, the
+// Pareto mark as bool, every other column as double (NaN where the check has no figure).
+template <typename Visitor>
+void VisitCandidateColumns(const SearchCandidate& c, Visitor&& visit) {
+  visit("core", c.part);
+  visit("stack", static_cast<int>(c.stack));
+  visit("material", c.materialName);
+  visit("permeability", c.permeability);
+  visit("turns", c.turns);
+  visit("gauge", c.gauge);
+  visit("l_at_ipk_percent", c.lAtIpkPercent);
+  visit("ripple_at_crest_percent", c.rippleAtCrestPercent);
+  visit("core_loss_w", c.coreLossW);
+  visit("copper_loss_w", c.copperLossW);
+  visit("total_loss_w", c.totalLossW);
+  visit("winding_temperature_c", c.windingTemperatureC);
+  visit("wound_volume_cm3", c.woundVolumeCm3);
+  visit("fill", c.fill);
+  visit("pareto", c.pareto);
+}
+
 // Ranks candidates: by the objective, then the other one, then part number, stack, material
 // name, turns and gauge; and marks the Pareto front of loss against volume.
 void RankCandidates(std::vector<SearchCandidate>& candidates, SearchObjective objective);

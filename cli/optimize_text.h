@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "engine/design_search.h"
+
+namespace pfc {
+
+// The search for people: the best `top` feasible rows as a table with the Pareto rows
+// marked and how to check one; when nothing is feasible, that and the nearest misses with
+// the limits each breaks.
+std::string SearchText(const DesignSearch& search, const SearchRequest& request, std::size_t top);
+
+// What a miss breaks, e.g. "inductance 92.1 % of the target (limit 100 %)", joined by "; ".
+std::string BrokenLimitsText(const SearchCandidate& miss, const SearchLimits& limits);
+
+}  // namespace pfc
