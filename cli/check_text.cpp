@@ -167,7 +167,7 @@ std::string CheckText(const OperatingCheck& check, const DesignRecord& r) {
     out.append(" × ").append(std::to_string(r.CoresToStack));
   out.append(", ").append(FormatGeneral(r.Turns)).append(" turns, AWG ");
   out.append(FormatGeneral(r.WireGauge)).append("\n");
-  out.append("  Roll-off     grade ").append(std::to_string(check.grade.permeability));
+  out.append("  Roll-off     grade ").append(check.material.name);
   out.append(" alloy powder (assumed: the catalogue does not state its material)\n");
   out.append("  Zero bias    ").append(Text(check.zeroBiasUh)).append(" µH\n\n");
 
