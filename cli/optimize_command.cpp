@@ -97,7 +97,6 @@ int Threads(int asked) {
 
 }  // namespace
 
-namespace pfc {
 namespace {
 
 // A number that is finite and, when asked, above zero: a limit of NaN or ∞ is no limit.
@@ -112,7 +111,7 @@ CLI::Validator FiniteNumber(bool positive) {
           return {};
         return text + (positive ? " is not a number above 0" : " is not a finite number");
       },
-      "NUMBER");
+      "");
 }
 
 }  // namespace
@@ -126,10 +125,10 @@ CLI::App* AddOptimizeCommand(CLI::App& app, OptimizeOptions& options,
       ->add_option("--grades", options.grades,
                    "The materials to search: roll-off grades separated by commas, or all")
       ->type_name("LIST|all")
-      ->check(CLI::Validator(CheckGrades, "LIST|all"));
+      ->check(CLI::Validator(CheckGrades, ""));
   optimize->add_option("--stacks", options.stacks, "The stack counts to search")
       ->type_name("A-B")
-      ->check(CLI::Validator(CheckStacks, "A-B"));
+      ->check(CLI::Validator(CheckStacks, ""));
   optimize
       ->add_option("--max-temperature", options.maxTemperature,
                    "The highest checked winding temperature, °C (default 155)")

@@ -84,7 +84,7 @@ std::string Table(const std::vector<SearchCandidate>& rows) {
 }
 
 std::string Describe(const SearchCandidate& c) {
-  return c.part + " × " + std::to_string(c.stack) + " in " + c.materialName + ", " +
+  return c.part + " × " + std::to_string(c.stack) + ", material " + c.materialName + ", " +
          FormatGeneral(c.turns) + " turns of AWG " + FormatGeneral(c.gauge);
 }
 
