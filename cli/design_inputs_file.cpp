@@ -19,6 +19,7 @@ struct InputsFile {
   std::string inputsPath;
   std::string savePath;
   int grade = kDefaultRolloffGrade;
+  WindingRequest winding;
 };
 
 bool Given(CLI::App& command, const std::string& option) {
@@ -46,7 +47,7 @@ void TakeFileEntries(CLI::App& command, const DesignFile& file, DesignOptions& o
 }  // namespace
 
 void AddInputsFileOptions(CLI::App& command, DesignOptions& options, const CoreCatalogue& catalogue,
-                          int* grade) {
+                          int* grade, WindingRequest* winding) {
   auto state = std::make_shared<InputsFile>();
   command
       .add_option("--inputs", state->inputsPath,
@@ -58,7 +59,7 @@ void AddInputsFileOptions(CLI::App& command, DesignOptions& options, const CoreC
       ->type_name("FILE");
   const std::string footer = command.get_footer();
   command.footer(footer.empty() ? kFooter : footer + "\n" + kFooter);
-  command.final_callback([&command, &options, &catalogue, grade, state] {
+  command.final_callback([&command, &options, &catalogue, grade, winding, state] {
     if (Given(command, "--inputs")) {
       const DesignFileRead read = ReadDesignFile(state->inputsPath);
       if (!read.read)
@@ -67,12 +68,18 @@ void AddInputsFileOptions(CLI::App& command, DesignOptions& options, const CoreC
       state->grade = read.design.rolloffGrade;
       if (grade != nullptr && !Given(command, "--grade"))
         *grade = read.design.rolloffGrade;
+      state->winding = read.design.winding;
+      if (winding != nullptr && !Given(command, "--turns"))
+        winding->turns = read.design.winding.turns;
+      if (winding != nullptr && !Given(command, "--wire"))
+        winding->gauge = read.design.winding.gauge;
     }
     if (!Given(command, "--save-inputs"))
       return;
     DesignRecord scratch;
     const DesignFile used{FormEntries(options, catalogue, scratch),
-                          grade != nullptr ? *grade : state->grade};
+                          grade != nullptr ? *grade : state->grade,
+                          winding != nullptr ? *winding : state->winding};
     const FileWriteResult saved = WriteDesignFile(state->savePath, used);
     if (!saved.written)
       throw InputsFileNotSaved(saved.Message());

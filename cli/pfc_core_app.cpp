@@ -169,7 +169,8 @@ int RunPfcCore(int argc, const char* const* argv, std::ostream& out, std::ostrea
 
   CheckOptions checkOptions;
   CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue);
-  AddInputsFileOptions(*check, checkOptions.design, session.catalogue, &checkOptions.grade);
+  AddInputsFileOptions(*check, checkOptions.design, session.catalogue, &checkOptions.grade,
+                       &checkOptions.winding);
 
   OptimizeOptions optimizeOptions;
   CLI::App* optimize = AddOptimizeCommand(app, optimizeOptions, session.catalogue);

@@ -1,5 +1,7 @@
 #include "engine/check_verdicts.h"
 
+#include "engine/publication.h"
+
 namespace pfc {
 namespace {
 
@@ -58,6 +60,27 @@ const char* VerdictName(CheckVerdict verdict) {
       return "saturation";
     case CheckVerdict::BoostHeadroom:
       return "boost_headroom";
+  }
+  return "";
+}
+
+std::array<MethodLimitOutcome, kMethodLimits> JudgeMethodLimits(const DesignRecord& record) {
+  return {{
+      {MethodLimit::FieldStrength, !(record.HMax <= kFieldStrengthLimit)},
+      {MethodLimit::Temperature, TotalTemperatureTooHigh(record)},
+      // Once a core is loaded the record's AreaProduct is the stack's.
+      {MethodLimit::AreaProduct, !(record.AreaProduct >= RequiredAreaProduct(record))},
+  }};
+}
+
+const char* MethodLimitName(MethodLimit limit) {
+  switch (limit) {
+    case MethodLimit::FieldStrength:
+      return "field_strength";
+    case MethodLimit::Temperature:
+      return "method_temperature";
+    case MethodLimit::AreaProduct:
+      return "area_product";
   }
   return "";
 }

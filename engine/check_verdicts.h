@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "engine/core_selection.h"
+#include "engine/design_record.h"
 #include "engine/method_constants.h"
 #include "engine/operating_check.h"
 
@@ -44,5 +45,26 @@ std::array<VerdictOutcome, kCheckVerdicts> JudgeCheck(const OperatingCheck& chec
 // The verdict's export name: inductance_at_peak, ripple_at_crest, temperature, steady,
 // saturation, boost_headroom.
 const char* VerdictName(CheckVerdict verdict);
+
+// The limits the method holds its own winding to, at Vin Min with its own laws. The method
+// refuses (or warns of) a design that breaks them; a given winding is a part that exists, so
+// the check judges it against them instead.
+enum class MethodLimit {
+  FieldStrength,  // the field at the peak current is at most kFieldStrengthLimit
+  Temperature,    // ambient plus the method's rise stays below kTemperatureCeiling
+  AreaProduct,    // the core's area product reaches the one the stored energy needs
+};
+inline constexpr std::size_t kMethodLimits = 3;
+
+struct MethodLimitOutcome {
+  MethodLimit code = MethodLimit::FieldStrength;
+  bool misses = false;  // also where the figure is not a number
+};
+
+// In MethodLimit's order, for a record EvaluateCore completed.
+std::array<MethodLimitOutcome, kMethodLimits> JudgeMethodLimits(const DesignRecord& record);
+
+// The limit's export name: field_strength, method_temperature, area_product.
+const char* MethodLimitName(MethodLimit limit);
 
 }  // namespace pfc

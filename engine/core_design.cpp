@@ -43,6 +43,21 @@ double TurnsFor(double inductance, double alValue) {
 
 }  // namespace
 
+double MethodTurns(const DesignRecord& r) {
+  return TurnsFor(r.Inductance, r.AlValue);
+}
+
+std::int16_t MethodWireRow(const DesignRecord& r, const WireTable& wires) {
+  // Below the thinnest wire's area the thinnest wire still carries the current; keeping
+  // the previous design's wire would describe another winding.
+  const std::int16_t wire = SelectWire(r.IinRms / 500, wires);  // cm² at 500 A/cm²
+  return wire == 0 ? wires.RowCount() : wire;
+}
+
+double WindingFillFactor(double turns, double wireDia, double windowArea) {
+  return wireDia * (turns * 3.141592654 * wireDia) / 4 / windowArea;
+}
+
 std::int16_t SelectWire(double conductorArea, const WireTable& wires) {
   const double areaInTable = conductorArea * 1000;  // the table holds 10⁻³ cm²
   const std::int16_t rows = wires.RowCount();
@@ -55,16 +70,12 @@ std::int16_t SelectWire(double conductorArea, const WireTable& wires) {
 
 Evaluation EvaluateCore(DesignRecord& r, const WireTable& wires, const GivenWinding& given) {
   r.Tstep = (1 / r.Frequency) / 0.000001;  // µs
-  r.Turns = given.turns ? *given.turns : TurnsFor(r.Inductance, r.AlValue);
+  r.Turns = given.turns ? *given.turns : MethodTurns(r);
   r.HMax = r.IinPeak * r.Turns * 0.4 * 3.141592654 / r.PathLength;  // Oe
   r.ZeroBiasL = r.Turns * r.Turns * (r.AlValue / 1000);             // µH, full Al
   r.ConductorArea = r.IinRms / 500;                                 // cm² at 500 A/cm²
 
-  // Below the thinnest wire's area the thinnest wire still carries the current; keeping
-  // the previous design's wire would describe another winding.
-  std::int16_t wire = given.wireRow ? *given.wireRow : SelectWire(r.ConductorArea, wires);
-  if (wire == 0)
-    wire = wires.RowCount();
+  const std::int16_t wire = given.wireRow ? *given.wireRow : MethodWireRow(r, wires);
   const auto k = static_cast<std::size_t>(wire);
   r.WireGauge = wires.Gauge[k];
   r.WireArea = wires.Area[k] / 1000;                 // cm²
@@ -72,7 +83,7 @@ Evaluation EvaluateCore(DesignRecord& r, const WireTable& wires, const GivenWind
   r.WireResistance = wires.Resistance[k] / 1000000;  // Ω/cm
 
   // Round conductors of all turns over one core's window.
-  r.ActualFillFactor = r.WireDia * (r.Turns * 3.141592654 * r.WireDia) / 4 / r.WindowArea;
+  r.ActualFillFactor = WindingFillFactor(r.Turns, r.WireDia, r.WindowArea);
   r.MLT = (r.CoreOD - r.CoreID) + 2 * r.CoreHT;              // cm, perimeter of the stack's section
   r.ConductorLength = r.MLT * r.Turns;                       // cm
   r.MarginLength = r.ConductorLength * 1.1;                  // 10 % for leads and cutting

@@ -36,6 +36,16 @@ inline constexpr double kMostTurns = 31000;
 Evaluation EvaluateCore(DesignRecord& record, const WireTable& wires,
                         const GivenWinding& given = {});
 
+// The method's own winding of the record's loaded core: whole turns on 70 % of its inductance
+// factor, and the wire SelectWire gives for 500 A/cm² of its RMS current (the thinnest when
+// even that is too thick).
+double MethodTurns(const DesignRecord& record);
+std::int16_t MethodWireRow(const DesignRecord& record, const WireTable& wires);
+
+// The share of one core's window that round conductors of `turns` turns of insulated diameter
+// wireDia (cm) take, window in cm².
+double WindingFillFactor(double turns, double wireDia, double windowArea);
+
 // The thickest wire whose tabulated area does not exceed the required conductor area
 // (cm²): the first such row counting from AWG 8; 0 when even the thinnest is larger.
 std::int16_t SelectWire(double conductorArea, const WireTable& wires);

@@ -13,8 +13,12 @@ void ComputeOperatingPoint(DesignRecord& r) {
   r.Iripple = 0.1 * r.IinPeakLine;                        // A peak to peak
   r.IinPeak = r.Iripple / 2 + r.IinPeakLine;              // A
   r.Energy = 0.5 * r.Inductance * r.IinPeak * r.IinPeak;  // J
-  // Required area product in cm⁴ with the fill factor as Ku.
-  r.AreaProduct = (2 * r.Energy) * 10000 / (r.FillFactorLimit * 650);
+  r.AreaProduct = RequiredAreaProduct(r);
+}
+
+double RequiredAreaProduct(const DesignRecord& r) {
+  // With the fill factor as Ku.
+  return (2 * r.Energy) * 10000 / (r.FillFactorLimit * 650);
 }
 
 Selection SelectCore(DesignRecord& r, const CoreCatalogue& catalogue) {

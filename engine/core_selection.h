@@ -13,6 +13,10 @@ inline constexpr double kTemperatureCeiling = 155;  // °C
 // Input power, line currents with ripple, stored energy and the required area product.
 void ComputeOperatingPoint(DesignRecord& record);
 
+// The area product the stored energy needs at the entered fill factor, cm⁴. The record's
+// AreaProduct holds it only until a core is loaded.
+double RequiredAreaProduct(const DesignRecord& record);
+
 enum class Selection {
   Selected,         // CoreIndex holds the first candidate
   AreaProductStop,  // the requirement exceeds the stacked largest core

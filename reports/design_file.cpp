@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <system_error>
+#include <utility>
 
 #include "engine/entries.h"
 
@@ -22,6 +23,11 @@ using Json = nlohmann::ordered_json;
 constexpr const char* kFormatName = "pfc-design";
 constexpr int kMajorVersion = 1;
 constexpr const char* kVersionWritten = "1.0";
+// With a given winding, "winding" holds it; 1.0 programs ignore the field.
+constexpr const char* kVersionWithWinding = "1.1";
+constexpr const char* kWinding = "winding";
+constexpr const char* kTurns = "turns";
+constexpr const char* kWire = "wire";
 constexpr const char* kCalculatorSelects = "selects";
 constexpr const char* kCalculatorPicks = "picks";
 
@@ -188,6 +194,33 @@ std::string ReadRolloffGrade(const Json& document, int& grade) {
   return {};
 }
 
+// Only the type is checked here: whether the turns and the wire fit the core is the check's
+// to say, once there is a design to wind.
+std::string ReadWinding(const Json& document, WindingRequest& winding) {
+  const auto found = document.find(kWinding);
+  if (found == document.end())
+    return {};
+  if (!found->is_object())
+    return WrongType(kWinding, *found, "an object");
+  for (const auto& [key, part] :
+       {std::pair{kTurns, &WindingRequest::turns}, std::pair{kWire, &WindingRequest::gauge}}) {
+    const auto number = found->find(key);
+    if (number == found->end())
+      continue;
+    if (!number->is_number())
+      return WrongType(std::string(kWinding) + "." + key, *number, "a number");
+    winding.*part = number->get<double>();
+  }
+  return {};
+}
+
+// A whole number is written whole ("36", not "36.0"), as people write turns and gauges.
+Json NumberJson(double value) {
+  if (value == std::floor(value) && std::fabs(value) < 1e15)
+    return static_cast<long long>(value);
+  return value;
+}
+
 std::string SystemReason(int error) {
   return std::generic_category().message(error);
 }
@@ -254,7 +287,7 @@ std::string DesignFileRead::Message() const {
 std::string DesignFileText(const DesignFile& design) {
   Json json;
   json["format"] = kFormatName;
-  json["version"] = kVersionWritten;
+  json["version"] = design.winding.Given() ? kVersionWithWinding : kVersionWritten;
   Json entries = Json::object();
   // The keys of "entries" are the entries' public names, in the form's order.
   for (const NamedEntryText& entry : NamedEntryTexts())
@@ -265,6 +298,14 @@ std::string DesignFileText(const DesignFile& design) {
   // No grade chosen is no key: the file then follows the grade that matches its core.
   if (design.rolloffGrade != kDefaultRolloffGrade)
     json["rolloff-grade"] = design.rolloffGrade;
+  if (design.winding.Given()) {
+    Json winding = Json::object();
+    if (design.winding.turns)
+      winding[kTurns] = NumberJson(*design.winding.turns);
+    if (design.winding.gauge)
+      winding[kWire] = NumberJson(*design.winding.gauge);
+    json[kWinding] = std::move(winding);
+  }
   // A text that is not UTF-8 cannot be typed into the form; from the command line its bad
   // bytes are replaced rather than refused, so the file still gets written.
   return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
@@ -289,6 +330,8 @@ DesignFileRead DesignFileFromText(std::string_view text) {
     problem = ReadCalculator(*document, design.entries);
   if (problem.empty())
     problem = ReadRolloffGrade(*document, design.rolloffGrade);
+  if (problem.empty())
+    problem = ReadWinding(*document, design.winding);
   if (!problem.empty())
     return Refused(std::move(problem));
   DesignFileRead result;

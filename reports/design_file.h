@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/design_run.h"
+#include "engine/given_winding.h"
 #include "reports/atomic_file.h"
 #include "reports/known_rolloff_grades.h"
 
@@ -23,6 +24,7 @@ struct DesignFile {
   // txtCoreSize the chosen pick-list entry.
   EntryTexts entries;
   int rolloffGrade = kDefaultRolloffGrade;  // the operating check's roll-off grade, if chosen
+  WindingRequest winding;                   // the operating check's given winding, if any
 };
 
 // How opening a design file ended. A failure carries the path and why, and the form's

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -195,7 +196,37 @@ INSTANTIATE_TEST_SUITE_P(
         {"a grade beyond any integer", Head(R"("rolloff-grade":18446744073709551675)"),
          "rolloff-grade"},
         {"a grade beyond any double", Head(R"("rolloff-grade":1e999)"), "too large"},
+        {"the winding as a list", Head(R"("winding":[31,12])"), "winding"},
+        {"the turns as a text", Head(R"("winding":{"turns":"31"})"), "winding.turns"},
+        {"the wire as true", Head(R"("winding":{"turns":31,"wire":true})"), "winding.wire"},
     }));
+
+TEST(DesignFile, KeepsAGivenWindingAndOnlyThenNeedsTheNewerMinorVersion) {
+  struct Case {
+    WindingRequest winding;
+    const char* version;
+    const char* written;  // the winding as the file holds it; empty for none
+  };
+  const Case cases[] = {
+      {{}, "1.0", ""},
+      {{36.0, std::nullopt}, "1.1", R"({"turns":36})"},
+      {{std::nullopt, 14.0}, "1.1", R"({"wire":14})"},
+      {{36.0, 14.0}, "1.1", R"({"turns":36,"wire":14})"},
+      {{36.5, 14.0}, "1.1", R"({"turns":36.5,"wire":14})"},  // refused only by the check
+  };
+  for (const Case& c : cases) {
+    DesignFile design = UnusualDesign();
+    design.winding = c.winding;
+    const std::string text = DesignFileText(design);
+    const auto json = nlohmann::json::parse(text);
+    EXPECT_EQ(json["version"], c.version);
+    EXPECT_EQ(json.contains("winding") ? json["winding"].dump() : "", c.written);
+    const DesignFileRead read = DesignFileFromText(text);
+    ASSERT_TRUE(read.read) << read.reason;
+    EXPECT_EQ(read.design.winding.turns, c.winding.turns);
+    EXPECT_EQ(read.design.winding.gauge, c.winding.gauge);
+  }
+}
 
 TEST(DesignFile, ALongTextOfTheFileIsCutShortInTheMessage) {
   const DesignFileRead read =

@@ -1,0 +1,159 @@
+#include "reports/material_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/design_run.h"
+#include "engine/number_text.h"
+#include "engine/operating_check.h"
+#include "tests/engine/check_values.h"
+#include "tests/engine/loaded_tables.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/scratch_folder.h"
+
+namespace pfc {
+namespace {
+
+// A grade's numbers as a file would hold them, each read back exactly.
+std::string GradeFile(const RolloffGrade& grade, const std::string& name, bool withLoss) {
+  std::string text = R"({"name": ")" + name + R"(", "permeability": )" +
+                     std::to_string(grade.permeability) + R"(, "rolloff_b": )" +
+                     FormatShortest(grade.b) + R"(, "rolloff_c": )" + FormatShortest(grade.c);
+  if (withLoss) {
+    text += R"(, "loss_k": )" + FormatShortest(kMethodCoreLossFit.k) + R"(, "loss_alpha": )" +
+            FormatShortest(kMethodCoreLossFit.alpha) + R"(, "loss_beta": )" +
+            FormatShortest(kMethodCoreLossFit.beta);
+  }
+  return text + "}";
+}
+
+TEST(MaterialFile, AMaterialEqualToAGradeChecksExactlyAsThatGrade) {
+  LoadedTables tables;
+  ASSERT_EQ(RunDesign(EntryTexts{}, tables.record, tables.catalogue, tables.wires).ending,
+            RunEnding::Published);
+  for (const RolloffGrade& grade : RolloffGrades()) {
+    if (grade.b <= 0)
+      continue;  // a file's roll-off must fall
+    for (const bool withLoss : {false, true}) {
+      const MaterialFileRead read = MaterialFromText(GradeFile(grade, "copy", withLoss));
+      ASSERT_TRUE(read.read) << read.reason;
+      EXPECT_EQ(read.material.name, "copy");
+      EXPECT_EQ(CheckValues(CheckOperation(tables.record, read.material)),
+                CheckValues(CheckOperation(tables.record, grade)))
+          << "grade " << grade.permeability << (withLoss ? " with" : " without") << " loss fit";
+    }
+  }
+}
+
+TEST(MaterialFile, TakesItsOwnLossFit) {
+  const MaterialFileRead read = MaterialFromText(
+      R"({"loss_beta": 2.5, "name": "Sendust 60 µ", "permeability": 60, "rolloff_b": 0.01,
+          "rolloff_c": 1.5, "loss_k": 30, "loss_alpha": 1.4})");
+  ASSERT_TRUE(read.read) << read.reason;
+  EXPECT_EQ(read.material.name, "Sendust 60 µ");
+  EXPECT_EQ(read.material.permeability, 60);
+  EXPECT_EQ(read.material.b, 0.01);
+  EXPECT_EQ(read.material.c, 1.5);
+  EXPECT_EQ(read.material.loss.k, 30);
+  EXPECT_EQ(read.material.loss.alpha, 1.4);
+  EXPECT_EQ(read.material.loss.beta, 2.5);
+}
+
+struct Refused {
+  const char* label;
+  std::string text;
+  const char* named;  // what the message must name
+};
+
+void PrintTo(const Refused& c, std::ostream* os) {
+  *os << c.label;
+}
+
+class MaterialFileRefuses : public testing::TestWithParam<Refused> {};
+
+TEST_P(MaterialFileRefuses, SaysWhatIsWrong) {
+  const MaterialFileRead read = MaterialFromText(GetParam().text);
+  EXPECT_FALSE(read.read);
+  EXPECT_NE(read.reason.find(GetParam().named), std::string::npos) << read.reason;
+}
+
+// A valid material with one key's text replaced (or, with an empty value, left out).
+std::string With(const std::string& key, const std::string& value) {
+  std::vector<std::pair<std::string, std::string>> keys = {
+      {"name", R"("Mine")"}, {"permeability", "60"}, {"rolloff_b", "0.01"}, {"rolloff_c", "1.5"}};
+  bool replaced = false;
+  for (auto& [k, v] : keys) {
+    if (k == key) {
+      v = value;
+      replaced = true;
+    }
+  }
+  if (!replaced)
+    keys.emplace_back(key, value);
+  std::string text = "{";
+  for (const auto& [k, v] : keys) {
+    if (v.empty())
+      continue;
+    text += (text.size() > 1 ? ", \"" : "\"") + k + "\": " + v;
+  }
+  return text + "}";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, MaterialFileRefuses,
+    testing::ValuesIn(std::vector<Refused>{
+        {"empty", " \n", "empty"},
+        {"binary", std::string("{\"name\":\0", 9), "binary"},
+        {"not JSON", "name = Mine", "not JSON"},
+        {"cut short", With("name", R"("Mine")").substr(0, 20), "not JSON"},
+        {"a list", R"(["Mine", 60, 0.01, 1.5])", "not an object"},
+        {"an unknown key", With("rolloff_d", "2"), "\"rolloff_d\""},
+        {"a misspelt key", With("permeabilty", "60"), "\"permeabilty\""},
+        {"a long unknown key", With(std::string(500, 'k'), "1"), "…"},
+        {"no name", With("name", ""), "\"name\""},
+        {"no permeability", With("permeability", ""), "\"permeability\""},
+        {"no b", With("rolloff_b", ""), "\"rolloff_b\""},
+        {"no c", With("rolloff_c", ""), "\"rolloff_c\""},
+        {"part of the loss fit", With("loss_k", "30"), "\"loss_alpha\""},
+        {"the loss fit without its k",
+         With("loss_alpha", "1.3").substr(0, With("loss_alpha", "1.3").size() - 1) +
+             ", \"loss_beta\": 2.2}",
+         "\"loss_k\""},
+        {"a name as a number", With("name", "60"), "\"name\""},
+        {"an empty name", With("name", R"("")"), "empty"},
+        {"a name too long", With("name", "\"" + std::string(61, 'x') + "\""), "longer"},
+        {"a name with a slash", With("name", R"("a/b")"), "slash"},
+        {"a name with a line break", With("name", R"("a\nb")"), "control"},
+        {"a grade's name", With("name", R"("60")"), "built-in"},
+        {"a permeability as a text", With("permeability", R"("60")"), "\"permeability\""},
+        {"a nested b", With("rolloff_b", "{\"b\": 0.01}"), "\"rolloff_b\""},
+        {"a zero permeability", With("permeability", "0"), "\"permeability\" is 0"},
+        {"a negative b", With("rolloff_b", "-0.01"), "\"rolloff_b\" is -0.01"},
+        {"a zero loss k", With("loss_k", "0"), "\"loss_k\" is 0"},
+        {"c of one", With("rolloff_c", "1"), "\"rolloff_c\" is 1"},
+        {"c below one", With("rolloff_c", "0.5"), "\"rolloff_c\" is 0.5"},
+        {"a number beyond any double", With("permeability", "1e999"), "not JSON"},
+        {"text that is not UTF-8", With("name", "\"M\xFF\""), "not JSON"},
+        {"nested deep", With("name", std::string(100000, '[') + std::string(100000, ']')),
+         "\"name\""},
+    }));
+
+TEST(ReadMaterialFile, NamesThePathAndRefusesALargeFileUnread) {
+  test::ScratchFolder folder;
+  const std::string path = (folder.Path() / "large.json").string();
+  // Whitespace after a valid material: only the size is wrong.
+  test::WriteFile(path, With("name", R"("Mine")") + std::string(kMaterialFileMaxBytes, ' '));
+  const MaterialFileRead large = ReadMaterialFile(path);
+  EXPECT_FALSE(large.read);
+  EXPECT_NE(large.Message().find(path), std::string::npos) << large.Message();
+  EXPECT_NE(large.reason.find("larger"), std::string::npos) << large.reason;
+
+  test::WriteFile(path, With("name", R"("Mine")"));
+  EXPECT_TRUE(ReadMaterialFile(path).read);
+  EXPECT_FALSE(ReadMaterialFile((folder.Path() / "missing.json").string()).read);
+}
+
+}  // namespace
+}  // namespace pfc
