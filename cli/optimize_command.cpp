@@ -15,13 +15,15 @@
 #include "engine/rolloff_grades.h"
 #include "reports/design_search_csv.h"
 #include "reports/known_rolloff_grades.h"
+#include "reports/material_file.h"
 
 namespace pfc {
 namespace {
 
 constexpr const char* kOptimizeFooter =
     "Searches every catalogue core with every stack count of --stacks in every material of\n"
-    "--grades for the windings that work at the entered operating point. Each core is taken\n"
+    "--grades and of each --material file (as check reads it) for the windings that work at\n"
+    "the entered operating point. Each core is taken\n"
     "in each material as the operating check takes it. The turn counts run from the fewest\n"
     "whose inductance at the low-line peak current reaches --min-inductance up to the most the\n"
     "window holds at the fill factor with the method's wire, and stop early once the total\n"
@@ -40,9 +42,10 @@ constexpr const char* kOptimizeFooter =
     "winding_temperature_c (the worse line's), wound_volume_cm3, fill and pareto; --json\n"
     "adds the search's settings and, when nothing is feasible, \"near_misses\" with the limits\n"
     "each breaks. Each row is reproduced by pfc-core check --pick CORE --stack S --grade G\n"
-    "--turns N --wire AWG. On a terminal, progress goes to standard error.\n"
+    "--turns N --wire AWG (--material FILE for a material of one's own). On a terminal,\n"
+    "progress goes to standard error.\n"
     "Exit status: 0 designs found, 1 rejected by an input check or nothing feasible (the\n"
-    "five nearest misses are listed), 2 usage error.";
+    "five nearest misses are listed), 2 usage error or a material file that cannot be used.";
 
 bool ReadWhole(const std::string& text, int& value) {
   const char* end = text.data() + text.size();
@@ -126,6 +129,10 @@ CLI::App* AddOptimizeCommand(CLI::App& app, OptimizeOptions& options,
                    "The materials to search: roll-off grades separated by commas, or all")
       ->type_name("LIST|all")
       ->check(CLI::Validator(CheckGrades, ""));
+  optimize
+      ->add_option("--material", options.materialFiles,
+                   "Search also the material of this JSON file (repeatable)")
+      ->type_name("FILE");
   optimize->add_option("--stacks", options.stacks, "The stack counts to search")
       ->type_name("A-B")
       ->check(CLI::Validator(CheckStacks, ""));
@@ -157,13 +164,25 @@ CLI::App* AddOptimizeCommand(CLI::App& app, OptimizeOptions& options,
   return optimize;
 }
 
-SearchRequest OptimizeRequest(const OptimizeOptions& options) {
-  SearchRequest request;
+OptimizeSearch OptimizeRequest(const OptimizeOptions& options) {
+  OptimizeSearch search;
+  SearchRequest& request = search.request;
   for (const RolloffGrade& grade : RolloffGrades()) {
     const std::string name = std::to_string(grade.permeability);
     const std::string list = "," + options.grades + ",";
-    if (options.grades == "all" || list.find("," + name + ",") != std::string::npos)
+    if (options.grades == "all" || list.find("," + name + ",") != std::string::npos) {
       request.materials.emplace_back(grade);
+      search.checkMaterial.push_back("--grade " + name);
+    }
+  }
+  for (const std::string& path : options.materialFiles) {
+    const MaterialFileRead read = ReadMaterialFile(path);
+    if (!read.read) {
+      search.refusal = read.Message();
+      return search;
+    }
+    request.materials.push_back(read.material);
+    search.checkMaterial.push_back("--material " + path);
   }
   int first = 1;
   int last = kMostCoresToStack;
@@ -176,13 +195,18 @@ SearchRequest OptimizeRequest(const OptimizeOptions& options) {
   request.objective =
       options.objective == "volume" ? SearchObjective::Volume : SearchObjective::Loss;
   request.threads = Threads(options.threads);
-  return request;
+  return search;
 }
 
 int RunOptimizeCommand(const OptimizeOptions& options, const CoreCatalogue& catalogue,
                        const WireTable& wires, const DesignRecord& record, std::ostream& out,
                        std::ostream& err) {
-  const SearchRequest request = OptimizeRequest(options);
+  const OptimizeSearch asked = OptimizeRequest(options);
+  if (!asked.refusal.empty()) {
+    err << "pfc-core: " << asked.refusal << "\n";
+    return 2;
+  }
+  const SearchRequest& request = asked.request;
   std::optional<SearchProgressBar> bar;
   if (IsTerminalStandardError(err))
     bar.emplace(err);
@@ -204,9 +228,9 @@ int RunOptimizeCommand(const OptimizeOptions& options, const CoreCatalogue& cata
   else if (options.csv)
     out << SearchCandidatesCsv(search.feasible);
   else
-    out << SearchText(search, request, static_cast<std::size_t>(options.top));
+    out << SearchText(search, request, asked.checkMaterial, static_cast<std::size_t>(options.top));
   if (search.feasible.empty() && options.csv)
-    err << SearchText(search, request, 0);
+    err << SearchText(search, request, asked.checkMaterial, 0);
   return search.feasible.empty() ? 1 : 0;
 }
 

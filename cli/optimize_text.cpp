@@ -119,7 +119,8 @@ std::string BrokenLimitsText(const SearchCandidate& miss, const SearchLimits& li
   return text;
 }
 
-std::string SearchText(const DesignSearch& search, const SearchRequest& request, std::size_t top) {
+std::string SearchText(const DesignSearch& search, const SearchRequest& request,
+                       const std::vector<std::string>& checkMaterial, std::size_t top) {
   const std::string checked = std::to_string(search.checked) + " candidates checked";
   if (search.feasible.empty()) {
     std::string text = "No design meets the limits (" + checked + "). The nearest misses:\n";
@@ -140,8 +141,8 @@ std::string SearchText(const DesignSearch& search, const SearchRequest& request,
   text.append(Table(best));
   text.append("* on the Pareto front: no other design has both less loss and less volume.\n");
   const SearchCandidate& first = best.front();
-  text.append("Check a row: pfc-core check --pick " + first.part + " --stack " +
-              std::to_string(first.stack) + " --grade " + first.materialName + " --turns " +
+  text.append("Check the first row: pfc-core check --pick " + first.part + " --stack " +
+              std::to_string(first.stack) + " " + checkMaterial.at(first.material) + " --turns " +
               FormatGeneral(first.turns) + " --wire " + FormatGeneral(first.gauge) + "\n");
   return text;
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "engine/design_search.h"
 
@@ -10,7 +11,9 @@ namespace pfc {
 // The search for people: the best `top` feasible rows as a table with the Pareto rows
 // marked and how to check one; when nothing is feasible, that and the nearest misses with
 // the limits each breaks.
-std::string SearchText(const DesignSearch& search, const SearchRequest& request, std::size_t top);
+// checkMaterial holds each material's check option, "--grade 60" or "--material FILE".
+std::string SearchText(const DesignSearch& search, const SearchRequest& request,
+                       const std::vector<std::string>& checkMaterial, std::size_t top);
 
 // What a miss breaks, e.g. "inductance 92.1 % of the target (limit 100 %)", joined by "; ".
 std::string BrokenLimitsText(const SearchCandidate& miss, const SearchLimits& limits);

@@ -110,6 +110,30 @@ TEST(OptimizeCommand, CsvAndJsonGiveTheSameRowsToTheLastDigit) {
   EXPECT_EQ(row, json["candidates"].size());
 }
 
+// What the manual promises: check --pick --stack --grade --turns --wire gives the row's numbers.
+TEST(OptimizeCommand, CheckReproducesEveryRowExactly) {
+  const nlohmann::ordered_json rows =
+      Json({"optimize", "--grades", "40,147", "--stacks", "2-3", "--json"})["candidates"];
+  ASSERT_GT(rows.size(), 10u);
+  for (std::size_t i = 0; i < rows.size(); i += rows.size() / 7) {
+    const auto& row = rows[i];
+    const CliResult check =
+        RunCli({"check", "--pick", row["core"], "--stack", std::to_string(row["stack"].get<int>()),
+                "--grade", row["material"], "--turns", row["turns"].dump(), "--wire",
+                row["gauge"].dump(), "--json"});
+    ASSERT_EQ(check.status, 0) << check.err;
+    const nlohmann::ordered_json checked = nlohmann::ordered_json::parse(check.out);
+    const auto& low = checked["low_line"];
+    const auto& high = checked["high_line"];
+    EXPECT_EQ(row["total_loss_w"], low["total_loss_w"]) << i;
+    EXPECT_EQ(row["l_at_ipk_percent"], low["at_ipk"]["l_percent_of_target"]) << i;
+    EXPECT_EQ(row["ripple_at_crest_percent"], low["ripple_at_crest_percent_of_ipk_line"]) << i;
+    EXPECT_EQ(row["winding_temperature_c"], std::max(low["winding_temperature_c"].get<double>(),
+                                                     high["winding_temperature_c"].get<double>()))
+        << i;
+  }
+}
+
 TEST(OptimizeCommand, TheVolumeObjectiveSortsByVolume) {
   const nlohmann::ordered_json rows =
       Json(Small({"--json", "--objective", "volume"}))["candidates"];
