@@ -3,43 +3,13 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <vector>
 
 #include "engine/number_text.h"
+#include "reports/search_texts.h"
 
 namespace pfc {
 namespace {
-
-std::string Fixed(double value, int places) {
-  return std::isfinite(value) ? FormatFixed(value, places) : "-";
-}
-
-struct TextColumn {
-  const char* caption;
-  bool left;
-  std::function<std::string(const SearchCandidate&)> value;
-};
-
-const std::array<TextColumn, 14>& Columns() {
-  static const std::array<TextColumn, 14> columns{{
-      {"Core", true, [](const SearchCandidate& c) { return c.part; }},
-      {"Stack", false, [](const SearchCandidate& c) { return std::to_string(c.stack); }},
-      {"Material", true, [](const SearchCandidate& c) { return c.materialName; }},
-      {"N", false, [](const SearchCandidate& c) { return FormatGeneral(c.turns); }},
-      {"AWG", false, [](const SearchCandidate& c) { return FormatGeneral(c.gauge); }},
-      {"L at Ipk %", false, [](const SearchCandidate& c) { return Fixed(c.lAtIpkPercent, 1); }},
-      {"Ripple %", false,
-       [](const SearchCandidate& c) { return Fixed(c.rippleAtCrestPercent, 1); }},
-      {"Core W", false, [](const SearchCandidate& c) { return Fixed(c.coreLossW, 2); }},
-      {"Copper W", false, [](const SearchCandidate& c) { return Fixed(c.copperLossW, 2); }},
-      {"Total W", false, [](const SearchCandidate& c) { return Fixed(c.totalLossW, 2); }},
-      {"Winding °C", false,
-       [](const SearchCandidate& c) { return Fixed(c.windingTemperatureC, 1); }},
-      {"Volume cm³", false, [](const SearchCandidate& c) { return Fixed(c.woundVolumeCm3, 1); }},
-      {"Fill", false, [](const SearchCandidate& c) { return Fixed(c.fill, 3); }},
-      {"Pareto", true, [](const SearchCandidate& c) { return std::string(c.pareto ? "*" : ""); }},
-  }};
-  return columns;
-}
 
 // Characters on the screen: UTF-8 continuation bytes take no column.
 std::size_t Width(const std::string& text) {
@@ -55,13 +25,13 @@ void AppendPadded(std::string& line, const std::string& text, std::size_t width,
 }
 
 std::string Table(const std::vector<SearchCandidate>& rows) {
-  const auto& columns = Columns();
-  std::vector<std::array<std::string, 14>> cells(rows.size());
-  std::array<std::size_t, 14> widths{};
+  const auto& columns = SearchTableColumns();
+  std::vector<std::array<std::string, kSearchTableColumns>> cells(rows.size());
+  std::array<std::size_t, kSearchTableColumns> widths{};
   for (std::size_t k = 0; k < columns.size(); ++k) {
     widths[k] = Width(columns[k].caption);
     for (std::size_t i = 0; i < rows.size(); ++i) {
-      cells[i][k] = columns[k].value(rows[i]);
+      cells[i][k] = SearchCellText(rows[i], k);
       widths[k] = std::max(widths[k], Width(cells[i][k]));
     }
   }
@@ -83,41 +53,11 @@ std::string Table(const std::vector<SearchCandidate>& rows) {
   return table;
 }
 
-std::string Describe(const SearchCandidate& c) {
-  return c.part + " × " + std::to_string(c.stack) + ", material " + c.materialName + ", " +
-         FormatGeneral(c.turns) + " turns of AWG " + FormatGeneral(c.gauge);
-}
-
 const char* ObjectiveText(SearchObjective objective) {
   return objective == SearchObjective::Loss ? "total loss at low line" : "wound volume";
 }
 
 }  // namespace
-
-std::string BrokenLimitsText(const SearchCandidate& miss, const SearchLimits& limits) {
-  std::string text;
-  const auto add = [&text](const std::string& part) {
-    text.append(text.empty() ? "" : "; ").append(part);
-  };
-  if (miss.Breaks(SearchLimit::Headroom))
-    add("the output voltage is below the low-line peak");
-  if (miss.Breaks(SearchLimit::Inductance))
-    add("inductance at the peak current " + Fixed(miss.lAtIpkPercent, 1) +
-        " % of the target (limit " + FormatGeneral(limits.inductancePercent) + " %)");
-  if (miss.Breaks(SearchLimit::Saturation))
-    add("the core saturates");
-  if (miss.Breaks(SearchLimit::Steady))
-    add("no steady temperature");
-  if (miss.Breaks(SearchLimit::Temperature))
-    add("winding " + Fixed(miss.windingTemperatureC, 1) + " °C (limit " +
-        FormatGeneral(limits.temperatureC) + " °C)");
-  if (miss.Breaks(SearchLimit::Fill))
-    add("fill " + Fixed(miss.fill, 3) + " (above the fill factor)");
-  if (miss.Breaks(SearchLimit::Ripple) && limits.ripplePercent)
-    add("ripple at the crest " + Fixed(miss.rippleAtCrestPercent, 1) + " % (limit " +
-        FormatGeneral(*limits.ripplePercent) + " %)");
-  return text;
-}
 
 std::string SearchText(const DesignSearch& search, const SearchRequest& request,
                        const std::vector<std::string>& checkMaterial, std::size_t top) {
@@ -126,7 +66,7 @@ std::string SearchText(const DesignSearch& search, const SearchRequest& request,
     std::string text = "No design meets the limits (" + checked + "). The nearest misses:\n";
     for (const SearchCandidate& miss : search.nearMisses)
       text.append("  ")
-          .append(Describe(miss))
+          .append(CandidateName(miss))
           .append(": ")
           .append(BrokenLimitsText(miss, request.limits))
           .append("\n");

@@ -15,7 +15,4 @@ namespace pfc {
 std::string SearchText(const DesignSearch& search, const SearchRequest& request,
                        const std::vector<std::string>& checkMaterial, std::size_t top);
 
-// What a miss breaks, e.g. "inductance 92.1 % of the target (limit 100 %)", joined by "; ".
-std::string BrokenLimitsText(const SearchCandidate& miss, const SearchLimits& limits);
-
 }  // namespace pfc
