@@ -3,6 +3,7 @@
 #include "engine/entries.h"
 #include "ui/forms/design_file_design.h"
 #include "ui/forms/design_helpers.h"
+#include "ui/forms/find_designs/find_designs_design.h"
 
 namespace pfc::ui {
 
@@ -158,6 +159,8 @@ FormDescription InputFormDesign() {
   help.toolTip = "Directions on how to use this product.";
   c.push_back(help);
   AddDesignFileButtons(form);
+  // Below the design file buttons, after them in tab order.
+  c.push_back(Button(kCmdFindDesigns, "&Find Designs…", {7920, 2790, 1560, 375}, Arial(9.75), 23));
   return form;
 }
 

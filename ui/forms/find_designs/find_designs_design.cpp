@@ -62,8 +62,8 @@ FormDescription FindDesignsFormDesign() {
   c.push_back(Custom(kChtFound, kFoundDesignsChartKind, Pixels(12, 102, 520, 572), -1));
   c.push_back(Custom(kGrdFound, kFoundDesignsTableKind, Pixels(544, 102, 644, 572), 7));
 
-  auto check = Button(kCmdOperatingCheck, "&Operating Check…", Pixels(12, 684, 150, 28),
-                      Arial(9.75), 8);
+  auto check =
+      Button(kCmdOperatingCheck, "&Operating Check…", Pixels(12, 684, 150, 28), Arial(9.75), 8);
   check.enabled = false;
   c.push_back(check);
   auto save = Button(kCmdSaveDesign, "Save &Design…", Pixels(174, 684, 150, 28), Arial(9.75), 9);
