@@ -47,11 +47,11 @@ FormDescription FindDesignsFormDesign() {
 
   auto& c = form.controls;
   c.push_back(Label(kLblInputs, "", Pixels(12, 12, 1176, 20), Arial(8.25, true), kNavy));
-  AddEntry(c, kTxtGrades, "&Materials:", "all", 12, 70, 0);
-  AddEntry(c, kTxtStacks, "S&tacks:", "1-9", 170, 50, 1);
-  AddEntry(c, kTxtMaxTemperature, "Max winding °&C:", "155", 308, 110, 2);
-  AddEntry(c, kTxtRippleLimit, "Max &ripple at crest %:", "", 506, 140, 3);
-  AddEntry(c, kTxtMinInductance, "Min &L at Ipk, % of target:", "100", 734, 160, 4);
+  AddEntry(c, kTxtGrades, "Materials:", "all", 12, 70, 0);
+  AddEntry(c, kTxtStacks, "Stacks:", "1-9", 170, 50, 1);
+  AddEntry(c, kTxtMaxTemperature, "Max winding °C:", "155", 308, 110, 2);
+  AddEntry(c, kTxtRippleLimit, "Max ripple at crest %:", "", 506, 140, 3);
+  AddEntry(c, kTxtMinInductance, "Min L at Ipk, % of target:", "100", 734, 160, 4);
   c.push_back(Button(kCmdSearch, "&Search", Pixels(990, 38, 90, 26), Arial(9.75), 5));
   auto cancel = Button(kCmdCancel, "Ca&ncel", Pixels(1090, 38, 98, 26), Arial(9.75), 6);
   cancel.enabled = false;
