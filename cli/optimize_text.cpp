@@ -81,9 +81,10 @@ std::string SearchText(const DesignSearch& search, const SearchRequest& request,
   text.append(Table(best));
   text.append("* on the Pareto front: no other design has both less loss and less volume.\n");
   const SearchCandidate& first = best.front();
-  text.append("Check the first row: pfc-core check --pick " + first.part + " --stack " +
-              std::to_string(first.stack) + " " + checkMaterial.at(first.material) + " --turns " +
-              FormatGeneral(first.turns) + " --wire " + FormatGeneral(first.gauge) + "\n");
+  text.append("Check the first row with the same design options: pfc-core check --pick " +
+              first.part + " --stack " + std::to_string(first.stack) + " " +
+              checkMaterial.at(first.material) + " --turns " + FormatGeneral(first.turns) +
+              " --wire " + FormatGeneral(first.gauge) + "\n");
   return text;
 }
 
