@@ -17,9 +17,9 @@ namespace pfc {
 
 struct CheckOptions {
   DesignOptions design;
-  int grade = kDefaultRolloffGrade;
-  WindingRequest winding;    // --turns, --wire
-  std::string materialFile;  // --material; empty for a grade
+  int grade = kDefaultRolloffGrade;  // the one that matches the core
+  WindingRequest winding;            // --turns, --wire
+  std::string materialFile;          // --material; empty for a grade
   bool json = false;
   bool csv = false;
 };

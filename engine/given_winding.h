@@ -17,6 +17,7 @@ struct WindingRequest {
   std::optional<double> turns;  // whole, 1 to kMostTurns
   std::optional<double> gauge;  // AWG, a size of the wire table
   bool Given() const { return turns.has_value() || gauge.has_value(); }
+  bool operator==(const WindingRequest&) const = default;
 };
 
 enum class WindingRefusal {

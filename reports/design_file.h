@@ -24,7 +24,7 @@ struct DesignFile {
   // txtCoreSize the chosen pick-list entry.
   EntryTexts entries;
   int rolloffGrade = kDefaultRolloffGrade;  // the operating check's roll-off grade, if chosen
-  WindingRequest winding;                   // the operating check's given winding, if any
+  WindingRequest winding = {};              // the operating check's given winding, if any
 };
 
 // How opening a design file ended. A failure carries the path and why, and the form's

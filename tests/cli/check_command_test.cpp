@@ -43,8 +43,9 @@ TEST(CheckCommand, JsonHasTheFixedNamesAndTheDesignOfDesignJson) {
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.err, "");
   const Json json = Json::parse(result.out);
-  EXPECT_EQ(Keys(json), (std::vector<std::string>{"status", "grade", "zero_bias_uh", "design",
-                                                  "low_line", "high_line"}));
+  EXPECT_EQ(Keys(json),
+            (std::vector<std::string>{"status", "grade", "zero_bias_uh", "design", "low_line",
+                                      "high_line", "winding", "method_limits"}));
   EXPECT_EQ(json["status"], "checked");
   EXPECT_EQ(json["grade"], 90);
   EXPECT_EQ(json["design"], Json::parse(RunCli({"design", "--json", "--vin-max", "250"}).out));
@@ -61,6 +62,7 @@ TEST(CheckCommand, JsonHasTheFixedNamesAndTheDesignOfDesignJson) {
                                              "ripple_max_angle_deg",
                                              "ripple_max_percent_of_ipk_line",
                                              "ripple_at_crest_pp",
+                                             "ripple_at_crest_percent_of_ipk_line",
                                              "dcm_below_angle_deg",
                                              "flux_swing_max_mt",
                                              "b_at_ipk_t",
@@ -70,6 +72,7 @@ TEST(CheckCommand, JsonHasTheFixedNamesAndTheDesignOfDesignJson) {
                                              "total_loss_w",
                                              "temperature_rise_c",
                                              "winding_temperature_c",
+                                             "wound_surface_cm2",
                                              "steady",
                                              "peak_above_vout",
                                              "saturates",

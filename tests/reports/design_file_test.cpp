@@ -111,18 +111,18 @@ INSTANTIATE_TEST_SUITE_P(
     Files, DesignFileAccepts,
     ::testing::ValuesIn(std::vector<AcceptedCase>{
         {"only format and version", R"({"format":"pfc-design","version":"1.0"})", kDefaultTexts,
-         60},
+         kDefaultRolloffGrade},
         {"a later minor version with fields it does not know",
          R"({"format":"pfc-design","version":"1.7","notes":"x","entries":{"vout":"400",
              "colour":{"deep":[1,2,{"a":null}]}},"window":[0,0]})",
-         DefaultsWith(9, "400"), 60},
+         DefaultsWith(9, "400"), kDefaultRolloffGrade},
         {"a byte-order mark first", "\xEF\xBB\xBF{\"format\":\"pfc-design\",\"version\":\"1.0\"}",
-         kDefaultTexts, 60},
+         kDefaultTexts, kDefaultRolloffGrade},
         {"a grade written as a whole number with a point",
          R"({"format":"pfc-design","version":"1.0","rolloff-grade":90.0})", kDefaultTexts, 90},
         {"the calculator selecting with a pick left over",
          R"json({"format":"pfc-design","version":"1.0","calculator":"selects","pick":"TD-01 (y)"})json",
-         DefaultsWith(13, "TD-01 (y)"), 60},
+         DefaultsWith(13, "TD-01 (y)"), kDefaultRolloffGrade},
     }));
 
 struct RefusedCase {

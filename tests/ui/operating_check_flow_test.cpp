@@ -119,18 +119,19 @@ TEST_P(VerdictTest, AreRedExactlyWhereTheDesignMisses) {
   }
 }
 
-// At the default entries the winding turns on 70 % of AL are sized for 150 µH, so the crest
-// ripple is at least 85·√2·(1 − 85·√2/380)/(100 kHz·150 µH/0.7) = 3.8 A, 15 % of the 26.3 A
-// line peak, whatever the core: the ripple verdict always misses there.
+// At the default entries the turns are counted on 70 % of the catalogue's AL, and the core in
+// the grade-90 powder that matches it has 90 % of that AL: at most 150 µH/0.7·0.9 = 193 µH
+// at zero bias, so the crest ripple is at least 85·√2·(1 − 85·√2/380)/(100 kHz·193 µH) =
+// 2.9 A, 11 % of the 26.3 A line peak, whatever the core: the ripple verdict misses there.
 INSTANTIATE_TEST_SUITE_P(
     Designs, VerdictTest,
     ::testing::Values(
-        // TD-26: 62 % of the target at the line peak, a third of it as ripple, 140.7 °C.
+        // TD-26: 32 % of the target at the line peak, 62 % of it as ripple, 103.1 °C.
         KnownDesign{"Default", {}, {true, true, false, false, false, false}},
-        // The same TD-26 (145 °C by the method, accepted), its winding at least the 90.7 °C
-        // above ambient of the default: 165.7 °C or more.
+        // The same TD-26 at the hottest ambient the form takes: 145 °C by the method, and its
+        // wound surface keeps the checked winding near 130 °C, within the limit.
         KnownDesign{
-            "HotAmbient", {{"txtAmbientTemp", "75"}}, {true, true, true, false, false, false}},
+            "HotAmbient", {{"txtAmbientTemp", "75"}}, {true, true, false, false, false, false}},
         // A 264 V line peaks at 373 V; 300 V peaks at 424 V, above the 380 V output.
         KnownDesign{"HighLineAboveVout", {{"txtVinMax", "300"}}, {true, true, {}, {}, false, true}},
         // A tenth of a second of on-time at the crest: no powder core carries that flux.
@@ -140,19 +141,21 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<KnownDesign>& info) { return std::string(info.param.name); });
 
 TEST_F(OperatingCheckTest, TheInductanceVerdictFollowsTheGrade) {
+  // At 20 W the current barely rolls the powder off: the grade-90 core that matches the
+  // catalogue keeps 90 % of AL, more than the 70 % the turns were counted for, while grade 60
+  // has 60 % of it even at zero bias.
+  Enter("txtOutputPower", "20");
   CheckFromSummary();
-  ASSERT_TRUE(MissedVerdicts()[0]);
-  // Near 100 Oe the grade-14 powder keeps about 85 % of its permeability, more than the 70 %
-  // the turns were counted for: the target holds even at the peak current.
-  ChooseGrade(14);
-  EXPECT_FALSE(MissedVerdicts()[0]) << kit.Text(kOperatingCheckForm, VerdictControl(0));
+  ASSERT_FALSE(MissedVerdicts()[0]) << kit.Text(kOperatingCheckForm, VerdictControl(0));
+  ChooseGrade(60);
+  EXPECT_TRUE(MissedVerdicts()[0]);
 }
 
 TEST_F(OperatingCheckTest, AGradeChoiceChecksTheSameDesignAgainAtOnce) {
   CheckFromSummary();
   const DesignRecord published = session.record;
   const std::vector<std::string> atDefault = WindowTexts();
-  EXPECT_EQ(atDefault, TextsOf(published, CheckOperation(published, *FindRolloffGrade(60))));
+  EXPECT_EQ(atDefault, TextsOf(published, CheckOperation(published, DefaultGradeFor(published))));
 
   for (const int grade : {147, 26}) {
     ChooseGrade(grade);
@@ -200,7 +203,7 @@ TEST_F(OperatingCheckTest, CompareCoresChecksThePickedRowWithoutTouchingTheRecor
   kit.UserClick(kSummaryForm, "cmdExit");
   RunPickedByHand(design.SelectedCoreSize, 3);
   ASSERT_TRUE(kit.IsVisible(kSummaryForm));
-  const OperatingCheck picked = CheckOperation(session.record, *FindRolloffGrade(60));
+  const OperatingCheck picked = CheckOperation(session.record, DefaultGradeFor(session.record));
   EXPECT_EQ(shown, TextsOf(session.record, picked));
   EXPECT_EQ(design.CheckLAtIpkPercent, picked.lowLine.atIpk.lPercentOfTarget);
   EXPECT_EQ(design.CheckRipplePercent, picked.lowLine.rippleAtCrestPercentOfIpkLine);

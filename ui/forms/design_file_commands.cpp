@@ -118,6 +118,7 @@ DesignFile ReadInputFormDesign(Toolkit& toolkit, const DesktopSession& session) 
   DesignFile design;
   design.entries = ReadInputEntries(toolkit);
   design.rolloffGrade = session.checked.ChosenGrade();
+  design.winding = session.checked.Winding();
   return design;
 }
 
@@ -171,6 +172,9 @@ std::optional<std::string> FillInputForm(Toolkit& toolkit, DesktopSession& sessi
   }
   if (design.rolloffGrade != session.checked.ChosenGrade()) {
     session.checked.SetGrade(design.rolloffGrade);
+  }
+  if (design.winding != session.checked.Winding()) {
+    session.checked.SetWinding(design.winding, session.decimalSeparator);
   }
   return std::nullopt;
 }

@@ -14,7 +14,7 @@ namespace pfc::ui {
 // windows and the widgets; it must outlive every toolkit that uses them.
 struct DesktopSession : DesignSession {
   CompareCoresDesigns compareCores;  // what "Compare Cores" shows
-  CheckedDesign checked;             // what "Operating Check" shows
+  CheckedDesign checked{wires};      // what "Operating Check" shows
   FoundDesigns foundDesigns;         // what "Find Designs" shows
   InputFormFile designFile;          // the design file of the input form's entries
   // What the summary window shows, and so what its report copies: the inputs echoed from the

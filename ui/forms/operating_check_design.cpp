@@ -43,6 +43,21 @@ ControlDescription Chart(std::string name, std::string kind, TwipRect rect) {
   return c;
 }
 
+// An entry of the winding on the button row, its caption's access letter focusing it.
+void AddWindingEntry(std::vector<ControlDescription>& c, const char* captionName,
+                     const char* caption, int captionWidth, const char* name, int x, int width,
+                     int tabIndex, const char* toolTip) {
+  auto label = Label(captionName, caption, Pixels(x, kButtonY + 6, captionWidth, 18),
+                     Arial(8.25, true), kNavy);
+  label.alignment = TextAlignment::Right;
+  label.buddy = name;
+  c.push_back(label);
+  auto entry = TextBox(name, "", Pixels(x + captionWidth + 4, kButtonY + 2, width, 24), Arial(9.75),
+                       tabIndex);
+  entry.toolTip = toolTip;
+  c.push_back(entry);
+}
+
 ControlDescription Value(std::string name, int x, int y, int width) {
   return Label(std::move(name), "", Pixels(x, y, width, kRowPitch), Arial(8.25));
 }
@@ -54,7 +69,7 @@ FormDescription OperatingCheckFormDesign() {
   form.name = kOperatingCheckForm;
   form.caption = "Operating Check";
   form.clientWidth = 1200 * kPixel;
-  form.clientHeight = 740 * kPixel;
+  form.clientHeight = 764 * kPixel;
   form.backColour = kWhite;
   form.font = Arial(8.25);
 
@@ -116,7 +131,20 @@ FormDescription OperatingCheckFormDesign() {
 
   c.push_back(Button(kExportCsv, "&Export CSV…", Pixels(12, kButtonY, 150, 28), Arial(9.75), 1));
   c.push_back(Button(kSavePdf, "Save as &PDF…", Pixels(174, kButtonY, 150, 28), Arial(9.75), 2));
-  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, kButtonY, 110, 28), Arial(9.75), 3));
+  AddWindingEntry(
+      c, kTurnsCaption, "&Turns", 40, kTurns, 500, 56, 4,
+      "The turns to check; empty for the published design's. The check follows at once");
+  AddWindingEntry(c, kWireCaption, "&Wire (AWG)", 74, kWire, 604, 44, 5,
+                  "The wire size to check; empty for the published design's");
+  c.push_back(Button(kPublishedWinding, "Pu&blished Winding", Pixels(732, kButtonY, 150, 28),
+                     Arial(9.75), 6));
+  auto material = Button(kMaterial, "M&aterial…", Pixels(894, kButtonY, 110, 28), Arial(9.75), 7);
+  material.toolTip = "Add a material file of your own to the list of grades";
+  c.push_back(material);
+  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, kButtonY, 110, 28), Arial(9.75), 8));
+  auto problem = Label(kWindingProblem, "", Pixels(12, kButtonY + 34, 1176, 20), Arial(8.25), kRed);
+  problem.shrinkToFit = true;
+  c.push_back(problem);
   return form;
 }
 

@@ -32,6 +32,14 @@ inline constexpr const char* kLineCurrentChart = "chtLineCurrent";
 inline constexpr const char* kExportCsv = "cmdExportCsv";
 inline constexpr const char* kSavePdf = "cmdSavePdf";
 inline constexpr const char* kClose = "cmdClose";
+// The winding checked: the published one, or the turns and wire the user enters.
+inline constexpr const char* kTurnsCaption = "lblTurns";
+inline constexpr const char* kTurns = "txtTurns";
+inline constexpr const char* kWireCaption = "lblWire";
+inline constexpr const char* kWire = "txtWire";
+inline constexpr const char* kPublishedWinding = "cmdPublishedWinding";
+inline constexpr const char* kWindingProblem = "lblWindingProblem";  // why a winding is refused
+inline constexpr const char* kMaterial = "cmdMaterial";  // adds a material file to the list
 
 // The custom kinds of the two charts; a toolkit without factories for them leaves them out.
 inline constexpr const char* kInductanceChartKind = "CheckInductanceChart";

@@ -4,6 +4,7 @@
 
 #include "engine/number_text.h"
 #include "reports/operating_check_csv.h"
+#include "ui/forms/check_winding_entries.h"
 #include "ui/forms/file_export.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/operating_check_design.h"
@@ -32,15 +33,27 @@ void OperatingCheckForm::Form_Load() {
   for (const RolloffGrade& grade : RolloffGrades()) {
     toolkit_.AddItem(kOperatingCheckForm, kGrade, std::to_string(grade.permeability));
   }
+  ListOwnMaterials();
   // The grade belongs to the design, not to the window: a window opened again, or a design
   // file opened, brings the grade chosen last.
   subscription_ = session_.checked.Listen([this] { ShowCheck(); });
   ShowCheck();
 }
 
+void OperatingCheckForm::ListOwnMaterials() {
+  const auto& own = session_.checked.OwnMaterials();
+  const int grades = static_cast<int>(RolloffGrades().size());
+  for (int position = toolkit_.ItemCount(kOperatingCheckForm, kGrade) - grades;
+       position < static_cast<int>(own.size()); ++position) {
+    toolkit_.AddItem(kOperatingCheckForm, kGrade, own[static_cast<std::size_t>(position)].name);
+  }
+}
+
 void OperatingCheckForm::ChooseCheckedGrade() {
   const auto grades = RolloffGrades();
   int chosen = -1;
+  if (session_.checked.ChosenMaterial() >= 0)
+    chosen = static_cast<int>(grades.size()) + session_.checked.ChosenMaterial();
   const RolloffGrade* checked = session_.checked.Grade();
   for (std::size_t position = 0; position < grades.size(); ++position) {
     if (checked != nullptr && grades[position].permeability == checked->permeability) {
@@ -56,7 +69,9 @@ void OperatingCheckForm::ShowCheck() {
   if (!toolkit_.IsLoaded(kOperatingCheckForm)) {
     return;  // unloading: a control touched now would load the window again
   }
+  ListOwnMaterials();
   ChooseCheckedGrade();
+  ShowCheckedWinding(toolkit_, session_, typing_);
   const CheckedDesign& checked = session_.checked;
   const char separator = session_.decimalSeparator;
   if (!checked.HasDesign()) {
@@ -97,20 +112,39 @@ void OperatingCheckForm::Click(std::string_view control) {
     cmdExportCsv_Click();
   } else if (control == kSavePdf) {
     cmdSavePdf_Click();
+  } else if (control == kPublishedWinding) {
+    session_.checked.SetWinding({});
+  } else if (control == kMaterial) {
+    AddMaterialFromFile(toolkit_, session_, services_);
   } else if (control == kClose) {
     toolkit_.Unload(kOperatingCheckForm);
   }
 }
 
+void OperatingCheckForm::Change(std::string_view control) {
+  if (control != kTurns && control != kWire)
+    return;
+  typing_ = true;
+  WindFromEntries(toolkit_, session_);
+  typing_ = false;
+}
+
 void OperatingCheckForm::cboGrade_Click() {
   const int position = toolkit_.ChosenPosition(kOperatingCheckForm, kGrade);
   const auto grades = RolloffGrades();
-  if (position < 0 || static_cast<std::size_t>(position) >= grades.size()) {
+  if (position >= 0 && static_cast<std::size_t>(position) >= grades.size()) {
+    const auto own = static_cast<std::size_t>(position) - grades.size();
+    if (static_cast<int>(own) != session_.checked.ChosenMaterial())
+      session_.checked.ChooseMaterial(own);
+    return;
+  }
+  if (position < 0) {
     return;
   }
   const RolloffGrade& grade = grades[static_cast<std::size_t>(position)];
   const RolloffGrade* checked = session_.checked.Grade();
-  if (checked == nullptr || grade.permeability != checked->permeability) {
+  if (checked == nullptr || grade.permeability != checked->permeability ||
+      session_.checked.ChosenMaterial() >= 0) {
     session_.checked.SetGrade(grade);
   }
 }

@@ -15,10 +15,12 @@ class OperatingCheckForm final : public FormLogic {
 
   void Form_Load() override;
   void Click(std::string_view control) override;
+  void Change(std::string_view control) override;
 
  private:
   void ShowCheck();
   void ChooseCheckedGrade();  // the list shows the grade of the check
+  void ListOwnMaterials();    // after the grades, the materials added in the session
   void cboGrade_Click();
   void cmdExportCsv_Click();
   void cmdSavePdf_Click();
@@ -27,6 +29,7 @@ class OperatingCheckForm final : public FormLogic {
   DesktopSession& session_;
   const DesktopServices& services_;
   CheckedDesign::Subscription subscription_;
+  bool typing_ = false;  // the user is typing a winding: the entries stay as typed
 };
 
 }  // namespace pfc::ui

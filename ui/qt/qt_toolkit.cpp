@@ -105,6 +105,20 @@ void FitCaption(QLabel* label) {
   label->setFont(font);
 }
 
+// A label's access letter focuses its buddy; the label shows the letter underlined.
+void LinkBuddies(const FormDescription& description, FormWindow& window) {
+  for (const ControlDescription& control : description.controls) {
+    const auto label = window.controls.find(control.name);
+    const auto buddy = window.controls.find(control.buddy);
+    if (control.buddy.empty() || label == window.controls.end() || buddy == window.controls.end()) {
+      continue;
+    }
+    if (auto* caption = qobject_cast<QLabel*>(label->second); caption != nullptr) {
+      caption->setBuddy(buddy->second);
+    }
+  }
+}
+
 void PaintBackground(QWidget* widget, Rgb colour) {
   QPalette palette = widget->palette();
   for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
@@ -211,6 +225,7 @@ void QtToolkit::CreateWindow(const FormDescription& description) {
   if (description.acceptsFileDrops) {
     window->AcceptFileDrops();
   }
+  LinkBuddies(description, *window);
   std::stable_sort(tabOrder.begin(), tabOrder.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   for (std::size_t i = 1; i < tabOrder.size(); ++i) {

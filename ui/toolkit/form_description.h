@@ -63,6 +63,8 @@ struct ControlDescription {
   std::string customKind;    // of a Custom control
   // A key combination ("Ctrl+S") that clicks this button from anywhere in its form.
   std::string shortcut;
+  // The control a label's access letter ("Roll-off &grade") gives the focus to.
+  std::string buddy;
 };
 
 struct FormDescription {
