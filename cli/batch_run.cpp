@@ -17,7 +17,7 @@ namespace {
 constexpr std::size_t kRowsPerBlock = 512;
 // Long rows end a block early, so that the blocks in flight hold a few MiB at most whatever
 // the rows hold.
-constexpr std::uint64_t kInputBytesPerBlock = 256 * 1024;
+constexpr std::uint64_t kInputBytesPerBlock = std::uint64_t{256} * 1024;
 constexpr std::size_t kBlocksPerWorker = 4;
 
 // Each block on cache lines of its own: two workers filling neighbouring blocks do not

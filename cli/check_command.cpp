@@ -39,7 +39,8 @@ constexpr const char* kCheckFooter =
     "\"method_limits\" (field_strength, method_temperature, area_product: true where met); a\n"
     "figure that does not exist is null.\n"
     "--csv: the angle rows of both line voltages, led by a \"line\" column (low or high).\n"
-    "Numbers in JSON and CSV are unrounded.\n"
+    "Numbers in JSON and CSV are unrounded. Without --json, the text of a run that does not\n"
+    "publish goes to standard error.\n"
     "Exit status: 0 checked, 1 not published (rejected or stopped), 2 usage error, a refused\n"
     "material file or winding.";
 
@@ -154,8 +155,9 @@ int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
       json["winding"] = winding;
       json["method_limits"] = nullptr;
       out << JsonText(json);
-    } else
-      (options.csv ? err : out) << DesignText(outcome, ResultSummary{});
+    } else {
+      err << DesignText(outcome, ResultSummary{});
+    }
     return 1;
   }
   const OperatingCheck& check = *run.check;

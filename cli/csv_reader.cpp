@@ -3,7 +3,7 @@
 namespace pfc {
 namespace {
 
-constexpr std::size_t kBufferBytes = 64 * 1024;
+constexpr std::size_t kBufferBytes = std::size_t{64} * 1024;
 
 enum class State { FieldStart, Unquoted, Quoted, AfterQuote };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <string>
@@ -22,7 +23,7 @@ struct CsvRecord {
 // maxRecordBytes is cut there and reported at once; reading resumes at the next line.
 class CsvReader {
  public:
-  static constexpr std::size_t kDefaultMaxRecordBytes = 1024 * 1024;
+  static constexpr std::size_t kDefaultMaxRecordBytes = std::size_t{1024} * 1024;
 
   explicit CsvReader(std::istream& in, std::size_t maxRecordBytes = kDefaultMaxRecordBytes);
 

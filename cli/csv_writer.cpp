@@ -1,16 +1,15 @@
 #include "cli/csv_writer.h"
 
+#include <algorithm>
+
 namespace pfc {
 
 namespace {
 
 bool NeedsQuotes(std::string_view text) {
-  // A plain loop: find_first_of searches the four characters once per character of text.
-  for (const char c : text) {
-    if (c == ',' || c == '"' || c == '\r' || c == '\n')
-      return true;
-  }
-  return false;
+  // One pass: find_first_of searches the four characters once per character of text.
+  return std::ranges::any_of(text,
+                             [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
 }
 
 }  // namespace

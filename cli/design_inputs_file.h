@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "cli/design_options.h"
+#include "cli/standard_streams.h"
 #include "engine/catalogue.h"
 #include "engine/given_winding.h"
 
@@ -15,13 +16,15 @@ namespace pfc {
 // the command line overriding its entry, and --save-inputs writes the entries the command
 // then runs with. With a grade, a command that has --grade takes the file's roll-off grade
 // unless --grade is given, and saves the grade it runs with; likewise with a winding, the
-// file's turns and wire unless --turns or --wire is given.
+// file's turns and wire unless --turns or --wire is given. "-" reads the design file from
+// standard input and writes it to standard output.
 //
 // A file that cannot be read, or holds an entry the option would refuse, ends the parse
 // with a CLI::ValidationError naming the file; a file that cannot be saved, with
 // InputsFileNotSaved. Either way the command does not run.
 void AddInputsFileOptions(CLI::App& command, DesignOptions& options, const CoreCatalogue& catalogue,
-                          int* grade = nullptr, WindingRequest* winding = nullptr);
+                          StandardStreams streams, int* grade = nullptr,
+                          WindingRequest* winding = nullptr);
 
 struct InputsFileNotSaved : std::runtime_error {
   using std::runtime_error::runtime_error;

@@ -34,9 +34,8 @@ nlohmann::ordered_json RecordJson(const DesignRecord& record) {
   nlohmann::ordered_json json = nlohmann::ordered_json::object();
   VisitRecordFields(record, [&json](const char* name, const auto& field) {
     using T = std::decay_t<decltype(field)>;
-    if constexpr (std::is_same_v<T, double>) {
-      json[name] = field;  // stays a floating-point number, written in shortest form
-    } else if constexpr (std::is_same_v<T, std::string>) {
+    // A double stays a floating-point number, written in shortest form.
+    if constexpr (std::is_same_v<T, double> || std::is_same_v<T, std::string>) {
       json[name] = field;
     } else {
       json[name] = static_cast<int>(field);

@@ -24,7 +24,7 @@ struct CoreCatalogue {
   std::vector<double> Wa;    // cm², window area
   std::vector<double> WaAc;  // cm⁴, area product as catalogued (not recomputed)
 
-  std::int16_t RowCount() const { return static_cast<std::int16_t>(PartNo.size()) - 1; }
+  std::int16_t RowCount() const { return static_cast<std::int16_t>(PartNo.size() - 1); }
   // The first row, from row 1 upwards, whose part number equals the text exactly
   // (case-sensitive, whole text); 0 when there is none.
   std::int16_t FindPartNo(std::string_view partNo) const;
@@ -38,7 +38,7 @@ struct WireTable {
   std::vector<double> Diameter;    // cm, over the insulation
   std::vector<double> Area;        // 10⁻³ cm², over the insulation
 
-  std::int16_t RowCount() const { return static_cast<std::int16_t>(Gauge.size()) - 1; }
+  std::int16_t RowCount() const { return static_cast<std::int16_t>(Gauge.size() - 1); }
 };
 
 // Rebuilds the wire table from its stored text; a reload never grows the table.

@@ -5,12 +5,13 @@
 
 namespace pfc {
 
-PublishEnding PublishResults(const DesignRecord& r, std::vector<Message>& messages, char sep) {
-  if (r.HMax > kFieldStrengthLimit) {
-    messages.push_back(FieldStrengthMessage(r.CalcType, r.HMax, sep));
+PublishEnding PublishResults(const DesignRecord& record, std::vector<Message>& messages,
+                             char decimalSeparator) {
+  if (record.HMax > kFieldStrengthLimit) {
+    messages.push_back(FieldStrengthMessage(record.CalcType, record.HMax, decimalSeparator));
     return PublishEnding::FieldStrength;
   }
-  if (TotalTemperatureTooHigh(r))
+  if (TotalTemperatureTooHigh(record))
     messages.push_back(TotalTemperatureMessage());
   return PublishEnding::Published;
 }

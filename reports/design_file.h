@@ -17,7 +17,7 @@ namespace pfc {
 inline constexpr const char* kDesignFileExtension = ".pfcdesign";
 inline constexpr const char* kDesignFileMediaType = "application/x-pfc-design";
 // Larger files are refused before they are read: a design is a few hundred bytes.
-inline constexpr std::size_t kDesignFileMaxBytes = 1024 * 1024;
+inline constexpr std::size_t kDesignFileMaxBytes = std::size_t{1024} * 1024;
 
 struct DesignFile {
   // Every text as typed. chkPickCore is the calculator type ("Pick From List" ticked) and

@@ -17,28 +17,29 @@ void EchoInputs(const DesignRecord& record, ResultSummary& summary, char decimal
   summary.txtAmbientTemp = FormatPlaces(record.AmbientTemp, 2, decimalSeparator);
 }
 
-ResultSummary PublishedSummary(const DesignRecord& r, char sep) {
+ResultSummary PublishedSummary(const DesignRecord& record, char decimalSeparator) {
   ResultSummary summary;
-  EchoInputs(r, summary, sep);
+  EchoInputs(record, summary, decimalSeparator);
   // The input side names the core the designer picked, so that the summary and the report
   // say what was asked as well as what came out.
-  summary.txtcore = r.CalcType == CalcSelects ? "Calculated" : r.SelectedCoreSize;
-  summary.txtOutCoreSize = r.SelectedCoreSize;
-  summary.txtStackout = r.CoresToStack == 1 ? "" : "* " + FormatGeneral(r.CoresToStack, sep);
-  summary.txtNoOfTurns = FormatGeneral(r.Turns, sep);
-  summary.txtWireGuage = FormatGeneral(r.WireGauge, sep);
-  summary.txtFillFactor = FormatGeneral(r.FillFactorLimit, sep);
-  summary.txtZeroInductance = FormatPlaces(r.ZeroBiasL, 0, sep);
-  summary.txtFullInductance = FormatGeneral(r.Inductance * 1000000, sep);  // µH
-  summary.txtCoreLoss = FormatPlaces(r.CoreLoss, 2, sep);
-  summary.txtCopperLoss = FormatPlaces(r.CopperLoss, 2, sep);
-  summary.txtTotalLosses = FormatPlaces(r.TotalLoss, 2, sep);
-  if (TotalTemperatureTooHigh(r)) {
+  summary.txtcore = record.CalcType == CalcSelects ? "Calculated" : record.SelectedCoreSize;
+  summary.txtOutCoreSize = record.SelectedCoreSize;
+  summary.txtStackout =
+      record.CoresToStack == 1 ? "" : "* " + FormatGeneral(record.CoresToStack, decimalSeparator);
+  summary.txtNoOfTurns = FormatGeneral(record.Turns, decimalSeparator);
+  summary.txtWireGuage = FormatGeneral(record.WireGauge, decimalSeparator);
+  summary.txtFillFactor = FormatGeneral(record.FillFactorLimit, decimalSeparator);
+  summary.txtZeroInductance = FormatPlaces(record.ZeroBiasL, 0, decimalSeparator);
+  summary.txtFullInductance = FormatGeneral(record.Inductance * 1000000, decimalSeparator);  // µH
+  summary.txtCoreLoss = FormatPlaces(record.CoreLoss, 2, decimalSeparator);
+  summary.txtCopperLoss = FormatPlaces(record.CopperLoss, 2, decimalSeparator);
+  summary.txtTotalLosses = FormatPlaces(record.TotalLoss, 2, decimalSeparator);
+  if (TotalTemperatureTooHigh(record)) {
     summary.txtTotalTemp = " > 155°C";
     summary.totaltemp.clear();
     summary.txtTotalTempStyle = TotalTempStyle::BoldRed;
   } else {
-    summary.txtTotalTemp = FormatPlaces(r.AmbientTemp + r.TempRise, 0, sep);
+    summary.txtTotalTemp = FormatPlaces(record.AmbientTemp + record.TempRise, 0, decimalSeparator);
   }
   return summary;
 }

@@ -1,10 +1,25 @@
 #!/usr/bin/env bash
 # Fails when a tracked C++ file differs from what clang-format makes of it (the repo's
-# .clang-format). Lists the files; `clang-format -i <file>...` fixes them.
+# .clang-format). Lists the files; `clang-format-14 -i <file>...` fixes them.
+# Another major version formats some lines differently, so the check takes only the one
+# scripts/setup.sh installs (Debian 12's clang-format-14); CLANG_FORMAT may name another
+# binary of that version.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
-clang_format="${CLANG_FORMAT:-clang-format}"
+wanted_version=14
+clang_format="${CLANG_FORMAT:-clang-format-$wanted_version}"
+if ! command -v "$clang_format" > /dev/null; then
+  echo "$clang_format not found: the check needs clang-format $wanted_version (scripts/setup.sh" \
+    "installs Debian's clang-format-$wanted_version)." >&2
+  exit 1
+fi
+found_version="$("$clang_format" --version | head -n 1)"
+if ! grep -qE "clang-format version $wanted_version\." <<< "$found_version"; then
+  echo "The format check needs clang-format $wanted_version; $clang_format is: $found_version" >&2
+  echo "Install Debian's clang-format-$wanted_version (scripts/setup.sh) or set CLANG_FORMAT to it." >&2
+  exit 1
+fi
 
 files=()
 if git rev-parse --is-inside-work-tree > /dev/null 2>&1; then
@@ -22,7 +37,7 @@ fi
 log="$(mktemp)"
 trap 'rm -f "$log"' EXIT
 if "$clang_format" --dry-run --Werror "${files[@]}" > "$log" 2>&1; then
-  echo "${#files[@]} files formatted as .clang-format says ($("$clang_format" --version))."
+  echo "${#files[@]} files formatted as .clang-format says ($found_version)."
   exit 0
 fi
 # Each difference is reported as "<file>:<line>:<column>: error: ..."; anything else is

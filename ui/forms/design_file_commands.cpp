@@ -228,6 +228,12 @@ void OpenPendingDesignFile(Toolkit& toolkit, DesktopSession& session) {
   }
 }
 
+bool SaveDesign(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services) {
+  const std::string path = session.designFile.path;  // a copy: the save renames it
+  return path.empty() ? SaveDesignFromDialog(toolkit, session, services)
+                      : SaveDesignTo(toolkit, session, path);
+}
+
 bool SaveDesignFromDialog(Toolkit& toolkit, DesktopSession& session,
                           const DesktopServices& services) {
   if (!services.chooseSaveFile) {
