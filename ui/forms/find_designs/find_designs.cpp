@@ -149,9 +149,8 @@ void CheckFoundDesign(Toolkit& toolkit, DesktopSession& session, const DesktopSe
     reason =
         outcome.messages.empty() ? "its run ends without a design" : outcome.messages.back().text;
   } else {
-    const WindingApplied wound =
-        ApplyWinding(pick, session.wires, file.winding, session.decimalSeparator);
-    reason = wound.message;
+    DesignRecord wound = pick;  // the window winds its own copy of the pick
+    reason = ApplyWinding(wound, session.wires, file.winding, session.decimalSeparator).message;
   }
   if (!reason.empty()) {
     toolkit.ShowMessage(Message{kCautionTitle, MessageIcon::Information,
@@ -160,6 +159,7 @@ void CheckFoundDesign(Toolkit& toolkit, DesktopSession& session, const DesktopSe
   }
   session.checked.Check(pick, "found by Find Designs");
   session.checked.SetGrade(file.rolloffGrade);
+  session.checked.SetWinding(file.winding, session.decimalSeparator);
   toolkit.Show(kOperatingCheckForm);
 }
 
