@@ -20,6 +20,7 @@
 #include "ui/forms/standard_forms.h"
 #include "ui/qt/compare_cores_widgets.h"
 #include "ui/qt/file_dialog_guard.h"
+#include "ui/qt/find_designs_widgets.h"
 #include "ui/qt/open_file_dialog.h"
 #include "ui/qt/operating_check_widgets.h"
 #include "ui/qt/qt_toolkit.h"
@@ -81,6 +82,7 @@ int main(int argc, char** argv) {
   pfc::ui::QtToolkit toolkit(registry, pictureFolder);
   pfc::ui::AddCompareCoresWidgets(toolkit, session);
   pfc::ui::AddOperatingCheckWidgets(toolkit, session);
+  pfc::ui::AddFindDesignsWidgets(toolkit, session);
   services.chooseSaveFile = pfc::ui::ChooseSaveFileWithDialog;
   services.chooseTypedSaveFile = pfc::ui::ChooseTypedSaveFileWithDialog;
   services.chooseOpenFile = pfc::ui::ChooseOpenFileWithDialog;

@@ -16,10 +16,11 @@ namespace pfc {
 // the command line overriding its entry, and --save-inputs writes the entries the command
 // then runs with. With a grade, a command that has --grade takes the file's roll-off grade
 // unless --grade is given, and saves the grade it runs with; a ripple limit likewise with
-// --ripple-limit, and a winding with --turns and --wire. "-" reads the design file from
-// standard input and writes it to standard output. Unless --cores is given, the command runs on the catalogue the design file was made
-// on (reports/design_catalogue.h), and --save-inputs records the catalogue the command runs
-// with.
+// --ripple-limit, and a winding with --turns and --wire (the file's turns and wire unless
+// --turns or --wire is given). "-" reads the design file from standard input and writes it to
+// standard output. Unless --cores is given, the command runs on the catalogue the design file
+// was made on (reports/design_catalogue.h), and --save-inputs records the catalogue the
+// command runs with.
 //
 // A file that cannot be read, or holds an entry the option would refuse, ends the parse
 // with a CLI::ValidationError naming the file; a file that cannot be saved, with

@@ -15,6 +15,7 @@
 #include "cli/explore_json.h"
 #include "cli/json_text.h"
 #include "cli/model_command.h"
+#include "cli/optimize_command.h"
 #include "cli/standard_streams.h"
 #include "engine/catalogue.h"
 #include "engine/design_run.h"
@@ -214,6 +215,11 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
                        &modelOptions.check.winding);
   AddCoresOption(*model, session);
 
+  OptimizeOptions optimizeOptions;
+  CLI::App* optimize = AddOptimizeCommand(app, optimizeOptions, session.catalogue);
+  AddInputsFileOptions(*optimize, optimizeOptions.design, session, streams);
+  AddCoresOption(*optimize, session);
+
   CoresCommand cores;
   AddCoresCommand(app, cores);
   AddCoresOption(*cores.command, session);
@@ -258,6 +264,10 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
   if (model->parsed()) {
     return RunModelCommand(modelOptions, session.catalogue, session.wires, session.record,
                            commandOut, err);
+  }
+  if (optimize->parsed()) {
+    return RunOptimizeCommand(optimizeOptions, session.catalogue, session.wires, session.record,
+                              commandOut, err);
   }
   if (explore->parsed()) {
     if (!exploreCsv && !exploreJson) {

@@ -11,11 +11,13 @@
 
 #include "ui/forms/desktop_services.h"
 #include "ui/forms/desktop_session.h"
+#include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/operating_check_design.h"
 #include "ui/forms/standard_forms.h"
 #include "ui/qt/compare_cores_table.h"
 #include "ui/qt/compare_cores_widgets.h"
+#include "ui/qt/find_designs_widgets.h"
 #include "ui/qt/html_report_window.h"
 #include "ui/qt/operating_check_widgets.h"
 #include "ui/qt/qt_toolkit.h"
@@ -61,6 +63,7 @@ int main(int argc, char** argv) {
   pfc::ui::QtToolkit kit(registry, QCoreApplication::applicationDirPath());
   pfc::ui::AddCompareCoresWidgets(kit, session);
   pfc::ui::AddOperatingCheckWidgets(kit, session);
+  pfc::ui::AddFindDesignsWidgets(kit, session);
   // The report viewer's window in this process (the designer starts a program for it), so
   // that its picture can be taken like the others'.
   QPointer<pfc::frmHtmlReport> viewer;
@@ -96,6 +99,12 @@ int main(int argc, char** argv) {
   QTest::mouseClick(kit.Widget(kSummaryForm, kOpenOperatingCheckButton), Qt::LeftButton);
   Save(kit, kOperatingCheckForm, folder, "operating-check");
   kit.Unload(kOperatingCheckForm);
+  QTest::mouseClick(kit.Widget(kSummaryForm, kCmdFindDesigns), Qt::LeftButton);
+  while (session.foundDesigns.Running())
+    QTest::qWait(50);
+  session.foundDesigns.Pick(0);
+  Save(kit, kFindDesignsForm, folder, "find-designs");
+  kit.Unload(kFindDesignsForm);
   QTest::mouseClick(kit.Widget(kSummaryForm, "cmdReport"), Qt::LeftButton);
   QTest::qWait(kReportLoadMilliseconds);
   SaveWidget(viewer, folder, "report-viewer");

@@ -5,6 +5,7 @@
 #include "ui/forms/checked_design.h"
 #include "ui/forms/compare_cores_designs.h"
 #include "ui/forms/design_file_state.h"
+#include "ui/forms/find_designs/found_designs.h"
 
 namespace pfc::ui {
 
@@ -14,6 +15,7 @@ namespace pfc::ui {
 struct DesktopSession : DesignSession {
   CompareCoresDesigns compareCores;  // what "Compare Cores" shows
   CheckedDesign checked{wires};      // what "Operating Check" shows
+  FoundDesigns foundDesigns;         // what "Find Designs" shows
   InputFormFile designFile;          // the design file of the input form's entries
   // What the summary window shows, and so what its report copies: the inputs echoed from the
   // record, and the outputs of the design published since the window opened.

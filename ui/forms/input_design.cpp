@@ -7,6 +7,7 @@
 #include "ui/forms/catalogue_design.h"
 #include "ui/forms/design_file_design.h"
 #include "ui/forms/design_helpers.h"
+#include "ui/forms/find_designs/find_designs_design.h"
 
 namespace pfc::ui {
 
@@ -190,6 +191,10 @@ FormDescription InputFormDesign() {
   c.push_back(help);
   AddDesignFileButtons(form);
   AddCatalogueButtons(form);
+  // Under the catalogue buttons, between the Stack caption and the fill factor's note; after
+  // them in tab order.
+  c.push_back(Button(kCmdFindDesigns, "&Find Designs…", {7320, RowY(8) + 60, 2160, 375},
+                     Arial(9.75), 25));
   form.defaultButton = "cmdProcess";
   TabInReadingOrder(form);
   return form;

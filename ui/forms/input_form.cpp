@@ -5,6 +5,9 @@
 #include "ui/forms/compare_cores.h"
 #include "ui/forms/design_file_commands.h"
 #include "ui/forms/directions_form.h"
+#include "ui/forms/directions_texts.h"
+#include "ui/forms/find_designs/find_designs.h"
+#include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/input_design.h"
 #include "ui/forms/recent_designs.h"
@@ -82,6 +85,8 @@ void InputForm::Click(std::string_view control) {
     cmdHelp_Click();
   } else if (control == input_controls::kCmdCompareCores) {
     OpenCompareCores(toolkit_, session_);
+  } else if (control == kCmdFindDesigns) {
+    OpenFindDesigns(toolkit_, session_);
   } else if (control == kOpenDesignButton) {
     OpenDesignWithRecent(toolkit_, session_, services_);
   } else if (control == kSaveDesignButton) {

@@ -8,6 +8,8 @@
 #include "ui/forms/directions_form.h"
 #include "ui/forms/enter_design.h"
 #include "ui/forms/enter_form.h"
+#include "ui/forms/find_designs/find_designs_design.h"
+#include "ui/forms/find_designs/find_designs_form.h"
 #include "ui/forms/input_design.h"
 #include "ui/forms/input_form.h"
 #include "ui/forms/listing_design.h"
@@ -38,6 +40,9 @@ void RegisterStandardForms(FormRegistry& registry, DesktopSession& session,
   registry.AddProgramKey("F1", [](Toolkit& toolkit) { ShowDirections(toolkit); });
   registry.Add(CompareCoresFormDesign(), [&session, &services](Toolkit& toolkit) {
     return std::make_unique<CompareCoresForm>(toolkit, session, services);
+  });
+  registry.Add(FindDesignsFormDesign(), [&session, &services](Toolkit& toolkit) {
+    return std::make_unique<FindDesignsForm>(toolkit, session, services);
   });
   registry.Add(OperatingCheckFormDesign(), [&session, &services](Toolkit& toolkit) {
     return std::make_unique<OperatingCheckForm>(toolkit, session, services);

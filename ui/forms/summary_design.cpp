@@ -5,6 +5,7 @@
 #include "engine/contact_block.h"
 #include "reports/result_summary.h"
 #include "ui/forms/design_helpers.h"
+#include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/operating_check_design.h"
 
@@ -145,6 +146,7 @@ FormDescription SummaryFormDesign() {
   // Beside the note on the ripple the check questions, above the web link.
   c.push_back(Button(kOpenOperatingCheckButton, "&Operating Check", {8040, 5430, 2175, 420},
                      Arial(9.75), 4));
+  c.push_back(Button(kCmdFindDesigns, "&Find Designs…", {8040, 4980, 2175, 420}, Arial(9.75), 5));
   return form;
 }
 

@@ -3,6 +3,8 @@
 #include "reports/summary_texts.h"
 #include "ui/forms/compare_cores.h"
 #include "ui/forms/design_file_commands.h"
+#include "ui/forms/find_designs/find_designs.h"
+#include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/input_design.h"
 #include "ui/forms/operating_check.h"
@@ -53,6 +55,8 @@ void SummaryForm::Click(std::string_view control) {
     cmdWebLink_Click();
   } else if (control == kCmdCompareCores) {
     OpenCompareCores(toolkit_, session_);
+  } else if (control == kCmdFindDesigns) {
+    OpenFindDesigns(toolkit_, session_);
   } else if (control == kOpenOperatingCheckButton) {
     CheckPublishedDesign(toolkit_, session_);
   }

@@ -1,0 +1,304 @@
+#include "engine/design_search.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "engine/check_verdicts.h"
+#include "engine/combination_search.h"
+#include "engine/core_design.h"
+#include "engine/core_selection.h"
+#include "engine/inputs.h"
+#include "engine/operating_check.h"
+#include "engine/pick_list.h"
+#include "engine/rolloff_grades.h"
+#include "tests/engine/loaded_tables.h"
+
+namespace pfc {
+namespace {
+
+Material Grade(int permeability) {
+  return Material(*FindRolloffGrade(permeability));
+}
+
+// A smaller search than the default one, so that every property looks at every row.
+struct SearchCase {
+  const char* name;
+  std::vector<int> grades;
+  std::int16_t firstStack;
+  std::int16_t lastStack;
+  SearchLimits limits;
+};
+
+SearchRequest RequestOf(const SearchCase& c, int threads = 1) {
+  SearchRequest request;
+  for (int grade : c.grades)
+    request.materials.push_back(Grade(grade));
+  request.firstStack = c.firstStack;
+  request.lastStack = c.lastStack;
+  request.limits = c.limits;
+  request.threads = threads;
+  return request;
+}
+
+const SearchCase kCases[] = {
+    {"DefaultLimits", {26, 90, 160}, 1, 2, SearchLimits{}},
+    {"RippleAndCoolerWinding", {40, 125}, 2, 3, SearchLimits{110, 25.0, 100}},
+    {"HalfTheInductance", {14, 147}, 1, 2, SearchLimits{155, std::nullopt, 50}},
+};
+
+class DesignSearchTest : public testing::TestWithParam<SearchCase> {
+ protected:
+  DesignSearch Search(int threads = 1) {
+    return SearchDesigns(EntryTexts{}, tables_.record, tables_.catalogue, tables_.wires,
+                         RequestOf(GetParam(), threads));
+  }
+
+  // The candidate as `pfc-core check` winds it: the designer's pick of the core and stack,
+  // then the given turns and wire.
+  OperatingCheck Recheck(const SearchCandidate& c, DesignRecord& r) {
+    EntryTexts entries;
+    entries.chkPickCore = true;
+    entries.txtCoreSize = PickListEntry(tables_.catalogue, c.row);
+    entries.txtStack = std::to_string(c.stack);
+    r = tables_.record;
+    r.CalcType = DesignerPicks;
+    RunDesign(entries, r, tables_.catalogue, tables_.wires);
+    EXPECT_EQ(EvaluateCore(r, tables_.wires, GivenWinding{c.turns, c.wireRow}),
+              Evaluation::Completed);
+    return CheckOperation(r, RequestOf(GetParam()).materials[c.material]);
+  }
+
+  LoadedTables tables_;
+};
+
+TEST_P(DesignSearchTest, EveryFeasibleRowMeetsEveryLimitWhenCheckedAgain) {
+  const DesignSearch search = Search();
+  ASSERT_FALSE(search.rejected);
+  ASSERT_FALSE(search.feasible.empty());
+  const SearchLimits& limits = GetParam().limits;
+  for (const SearchCandidate& c : search.feasible) {
+    SCOPED_TRACE(c.part + " * " + std::to_string(c.stack) + " " + c.materialName + " N " +
+                 std::to_string(c.turns) + " AWG " + std::to_string(c.gauge));
+    DesignRecord r;
+    const OperatingCheck check = Recheck(c, r);
+    const auto verdicts =
+        JudgeCheck(check, CheckLimits{limits.ripplePercent.value_or(1e300), limits.temperatureC,
+                                      limits.inductancePercent});
+    for (CheckVerdict v : {CheckVerdict::RippleAtCrest, CheckVerdict::Temperature,
+                           CheckVerdict::Steady, CheckVerdict::Saturation})
+      EXPECT_TRUE(verdicts[static_cast<std::size_t>(v)].Passes()) << VerdictName(v);
+    EXPECT_GE(check.lowLine.atIpk.lPercentOfTarget.value_or(-1), limits.inductancePercent);
+    EXPECT_LE(r.ActualFillFactor, r.FillFactorLimit);
+    EXPECT_EQ(c.totalLossW, check.lowLine.totalLossW.value_or(NAN));
+    const WoundDimensions wound = WindingOn(r);
+    EXPECT_EQ(c.woundVolumeCm3, wound.od * wound.od * wound.ht);
+  }
+}
+
+TEST_P(DesignSearchTest, NoParetoRowIsDominatedAndEveryDominatedRowIsOffTheFront) {
+  const DesignSearch search = Search();
+  const auto dominates = [](const SearchCandidate& a, const SearchCandidate& b) {
+    return a.totalLossW <= b.totalLossW && a.woundVolumeCm3 <= b.woundVolumeCm3 &&
+           (a.totalLossW < b.totalLossW || a.woundVolumeCm3 < b.woundVolumeCm3);
+  };
+  for (const SearchCandidate& b : search.feasible) {
+    bool dominated = false;
+    for (const SearchCandidate& a : search.feasible)
+      dominated = dominated || dominates(a, b);
+    EXPECT_EQ(b.pareto, !dominated) << b.part << " " << b.totalLossW << " W";
+  }
+}
+
+TEST_P(DesignSearchTest, OneThreadAndTwoGiveTheSameRowsInTheSameOrder) {
+  const DesignSearch one = Search(1);
+  const DesignSearch two = Search(2);
+  ASSERT_EQ(one.feasible.size(), two.feasible.size());
+  EXPECT_EQ(one.checked, two.checked);
+  for (std::size_t i = 0; i < one.feasible.size(); ++i) {
+    const SearchCandidate& a = one.feasible[i];
+    const SearchCandidate& b = two.feasible[i];
+    EXPECT_TRUE(a.part == b.part && a.stack == b.stack && a.material == b.material &&
+                a.turns == b.turns && a.wireRow == b.wireRow && a.totalLossW == b.totalLossW &&
+                a.pareto == b.pareto)
+        << "row " << i;
+  }
+}
+
+TEST_P(DesignSearchTest, TheRowsComeInTheObjectivesOrder) {
+  const DesignSearch search = Search();
+  for (std::size_t i = 1; i < search.feasible.size(); ++i) {
+    const SearchCandidate& a = search.feasible[i - 1];
+    const SearchCandidate& b = search.feasible[i];
+    EXPECT_TRUE(a.totalLossW < b.totalLossW ||
+                (a.totalLossW == b.totalLossW && a.woundVolumeCm3 <= b.woundVolumeCm3))
+        << "row " << i;
+  }
+}
+
+TEST_P(DesignSearchTest, TheProgressHandsOverEveryFeasibleRowOnce) {
+  std::size_t handedOver = 0;
+  std::size_t lastDone = 0;
+  std::size_t total = 0;
+  const DesignSearch search =
+      SearchDesigns(EntryTexts{}, tables_.record, tables_.catalogue, tables_.wires,
+                    RequestOf(GetParam(), 2), [&](const SearchProgress& p) {
+                      handedOver += p.found.size();
+                      EXPECT_EQ(p.done, lastDone + 1);
+                      lastDone = p.done;
+                      total = p.total;
+                    });
+  EXPECT_EQ(handedOver, search.feasible.size());
+  EXPECT_EQ(lastDone, total);
+  EXPECT_EQ(search.combinations, total);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DesignSearchTest, testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// One combination at a time: the turn count the search starts from.
+class FewestTurnsTest : public testing::Test {
+ protected:
+  FewestTurnsTest() {
+    const EntryReadings readings = ReadEntries(EntryTexts{});
+    initValues(readings, tables_.record);
+    ValidateInputs(readings, tables_.record, tables_.catalogue);
+    ComputeOperatingPoint(tables_.record);
+    methodWire_ = SelectWire(tables_.record.IinRms / 500, tables_.wires);
+  }
+
+  CombinationOutcome SearchOne(std::int16_t row, std::int16_t stack, const Material& m,
+                               const SearchLimits& limits) {
+    DesignRecord r = tables_.record;
+    return SearchCombination(
+        r, CombinationContext{tables_.catalogue, tables_.wires, limits, methodWire_}, row, stack, m,
+        0);
+  }
+
+  // The low-line inductance at the peak current of `turns` on the core, through the check.
+  double ShareAt(std::int16_t row, std::int16_t stack, const Material& m, double turns) {
+    DesignRecord r = tables_.record;
+    r.CoresToStack = stack;
+    LoadCore(r, tables_.catalogue, row);
+    EvaluateCore(r, tables_.wires, GivenWinding{turns, methodWire_});
+    return CheckLine(r, m, LineVoltage::Low).atIpk.lPercentOfTarget.value_or(-1);
+  }
+
+  LoadedTables tables_;
+  std::int16_t methodWire_ = 0;
+};
+
+TEST_F(FewestTurnsTest, OneTurnFewerMissesTheInductance) {
+  const SearchLimits limits[] = {SearchLimits{}, SearchLimits{155, std::nullopt, 40}};
+  for (const SearchLimits& l : limits) {
+    for (int grade : {14, 60, 160}) {
+      for (std::int16_t row = 1; row <= tables_.catalogue.RowCount(); row += 3) {
+        const CombinationOutcome o = SearchOne(row, 2, Grade(grade), l);
+        if (!o.fewestTurns)
+          continue;
+        SCOPED_TRACE("row " + std::to_string(row) + " grade " + std::to_string(grade));
+        const double n = *o.fewestTurns;
+        EXPECT_GE(ShareAt(row, 2, Grade(grade), n), l.inductancePercent);
+        if (n > 1) {
+          EXPECT_LT(ShareAt(row, 2, Grade(grade), n - 1), l.inductancePercent);
+        }
+      }
+    }
+  }
+}
+
+TEST_F(FewestTurnsTest, WithoutRolloffTheFewestTurnsFollowTheInductanceFactor) {
+  Material flat;
+  flat.name = "flat";
+  flat.permeability = 60;
+  flat.c = 1.5;  // b = 0: the inductance never falls
+  for (std::int16_t row = 1; row <= tables_.catalogue.RowCount(); ++row) {
+    for (std::int16_t stack : {1, 4}) {
+      const CombinationOutcome o = SearchOne(row, stack, flat, SearchLimits{});
+      DesignRecord r = tables_.record;
+      r.CoresToStack = stack;
+      LoadCore(r, tables_.catalogue, row);
+      const double expected =
+          std::ceil(std::sqrt(r.Inductance / (MaterialAlValue(r, flat) * 1e-9)));
+      SCOPED_TRACE("row " + std::to_string(row) + " stack " + std::to_string(stack));
+      if (expected <= o.mostTurns)
+        EXPECT_EQ(o.fewestTurns, expected);
+      else
+        EXPECT_FALSE(o.fewestTurns);
+    }
+  }
+}
+
+// With c ≥ 2 more turns lose inductance past a peak; a core whose peak falls short has none.
+TEST_F(FewestTurnsTest, PastThePeakOfASteepMaterialNoTurnCountReachesTheTarget) {
+  Material steep;
+  steep.name = "steep";
+  steep.permeability = 90;
+  steep.b = 2e-12;  // the peak near 40 turns on a middle core
+  steep.c = 2.5;
+  for (std::int16_t row = 1; row <= tables_.catalogue.RowCount(); row += 3) {
+    const CombinationOutcome o = SearchOne(row, 3, steep, SearchLimits{});
+    SCOPED_TRACE("row " + std::to_string(row));
+    double best = -1;
+    for (double n = 1; n <= std::min(o.mostTurns, 400.0); ++n)
+      best = std::max(best, ShareAt(row, 3, steep, n));
+    if (o.mostTurns <= 400) {
+      EXPECT_EQ(o.fewestTurns.has_value(), best >= 100) << best;
+    }
+  }
+}
+
+TEST(DesignSearchEdges, NothingFeasibleListsTheNearestMissesNearestFirst) {
+  LoadedTables tables;
+  SearchRequest request;
+  request.materials = {Grade(60)};
+  request.lastStack = 1;
+  request.limits.temperatureC = 30;  // below the ambient
+  const DesignSearch search =
+      SearchDesigns(EntryTexts{}, tables.record, tables.catalogue, tables.wires, request);
+  EXPECT_TRUE(search.feasible.empty());
+  ASSERT_EQ(search.nearMisses.size(), kNearMissesShown);
+  for (std::size_t i = 0; i < search.nearMisses.size(); ++i) {
+    EXPECT_NE(search.nearMisses[i].broken, 0u);
+    if (i > 0) {
+      EXPECT_LE(search.nearMisses[i - 1].shortfall, search.nearMisses[i].shortfall);
+    }
+  }
+}
+
+TEST(DesignSearchEdges, ARejectedEntryNamesItsCheckAndSearchesNothing) {
+  LoadedTables tables;
+  EntryTexts entries;
+  entries.txtOutputPower = "abc";
+  SearchRequest request;
+  request.materials = {Grade(60)};
+  const DesignSearch search =
+      SearchDesigns(entries, tables.record, tables.catalogue, tables.wires, request);
+  EXPECT_TRUE(search.rejected);
+  EXPECT_FALSE(search.message.text.empty());
+  EXPECT_EQ(search.combinations, 0u);
+}
+
+TEST(DesignSearchEdges, ACancelledSearchSaysSoAndKeepsWhatItFound) {
+  LoadedTables tables;
+  SearchRequest request;
+  request.materials = {Grade(60), Grade(90)};
+  std::atomic<bool> cancel{false};
+  std::size_t found = 0;
+  const DesignSearch search = SearchDesigns(
+      EntryTexts{}, tables.record, tables.catalogue, tables.wires, request,
+      [&](const SearchProgress& p) {
+        found += p.found.size();
+        if (p.done == 20)
+          cancel = true;
+      },
+      &cancel);
+  EXPECT_TRUE(search.cancelled);
+  EXPECT_EQ(search.combinations, 20u);
+  EXPECT_EQ(search.feasible.size(), found);
+}
+
+}  // namespace
+}  // namespace pfc

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "reports/design_file.h"
+#include "tests/ui/compare_cores_fixture.h"
+#include "ui/forms/find_designs/find_designs_design.h"
+
+namespace pfc::ui::testing {
+namespace {
+
+using namespace find_designs_controls;
+
+// The window on the real engine, searching one grade and one stack count so that a search
+// takes a moment.
+class FindDesignsFlowTest : public CompareCoresFlowTest {
+ protected:
+  // Opens the window from the input form, narrows the search and runs it to the end.
+  void SearchSmall(const char* grades = "60", const char* stacks = "2") {
+    kit.UserClick(kInputForm, kCmdFindDesigns);
+    ASSERT_TRUE(kit.IsVisible(kFindDesignsForm));
+    kit.SetText(kFindDesignsForm, kTxtGrades, grades);
+    kit.SetText(kFindDesignsForm, kTxtStacks, stacks);
+    kit.UserClick(kFindDesignsForm, kCmdSearch);
+    session.foundDesigns.Finish();
+  }
+
+  const SearchCandidate& PickFirst() {
+    session.foundDesigns.Pick(0);
+    return session.foundDesigns.Candidates().front();
+  }
+
+  static std::string FileText(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+};
+
+TEST_F(FindDesignsFlowTest, TheStatusCountsWhatTheSearchFoundAndThePickEnablesTheActions) {
+  SearchSmall();
+  const FoundDesigns& found = session.foundDesigns;
+  ASSERT_FALSE(found.Running());
+  ASSERT_FALSE(found.Candidates().empty());
+  const std::string status = kit.Text(kFindDesignsForm, kLblStatus);
+  EXPECT_EQ(status.rfind(std::to_string(found.Candidates().size()) + " designs meet", 0), 0u)
+      << status;
+  EXPECT_FALSE(kit.IsEnabled(kFindDesignsForm, kCmdCancel));
+  EXPECT_FALSE(kit.IsEnabled(kFindDesignsForm, kCmdOperatingCheck));
+  PickFirst();
+  EXPECT_TRUE(kit.IsEnabled(kFindDesignsForm, kCmdOperatingCheck));
+  EXPECT_TRUE(kit.IsEnabled(kFindDesignsForm, kCmdSaveDesign));
+}
+
+TEST_F(FindDesignsFlowTest, TheOperatingCheckShowsExactlyTheFoundWinding) {
+  SearchSmall("40,125", "3");
+  for (std::size_t i : {std::size_t{0}, session.foundDesigns.Candidates().size() - 1}) {
+    session.foundDesigns.Pick(i);
+    const SearchCandidate c = session.foundDesigns.Candidates()[i];
+    kit.UserClick(kFindDesignsForm, kCmdOperatingCheck);
+    ASSERT_TRUE(kit.IsVisible(kOperatingCheckForm)) << i;
+    const CheckedDesign& checked = session.checked;
+    EXPECT_EQ(checked.Record().Turns, c.turns);
+    EXPECT_EQ(checked.Record().WireGauge, c.gauge);
+    EXPECT_EQ(checked.Record().CoresToStack, c.stack);
+    EXPECT_EQ(checked.Result().material.permeability, c.permeability);
+    EXPECT_EQ(checked.Result().lowLine.totalLossW, c.totalLossW);
+  }
+}
+
+TEST_F(FindDesignsFlowTest, ASavedDesignOpensAsTheFoundCoreGradeAndWinding) {
+  SearchSmall();
+  const SearchCandidate c = PickFirst();
+  savePath = (folder / "found.pfcdesign").string();
+  kit.UserClick(kFindDesignsForm, kCmdSaveDesign);
+  const DesignFileRead read = ReadDesignFile(*savePath);
+  ASSERT_TRUE(read.read) << read.reason;
+  EXPECT_TRUE(read.design.entries.chkPickCore);
+  EXPECT_EQ(session.catalogue.FindPartNo(read.design.entries.txtCoreSize.substr(
+                0, read.design.entries.txtCoreSize.find(' '))),
+            c.row);
+  EXPECT_EQ(read.design.entries.txtStack, std::to_string(c.stack));
+  EXPECT_EQ(read.design.rolloffGrade, static_cast<int>(c.permeability));
+  EXPECT_EQ(read.design.winding.turns, c.turns);
+  EXPECT_EQ(read.design.winding.gauge, c.gauge);
+}
+
+TEST_F(FindDesignsFlowTest, TheExportHoldsARowPerDesignFound) {
+  SearchSmall();
+  savePath = (folder / "found.csv").string();
+  kit.UserClick(kFindDesignsForm, kCmdExportCsv);
+  const std::string csv = FileText(*savePath);
+  EXPECT_EQ(static_cast<std::size_t>(std::count(csv.begin(), csv.end(), '\n')),
+            session.foundDesigns.Candidates().size() + 1);
+}
+
+TEST_F(FindDesignsFlowTest, ALimitThatDoesNotReadIsRefusedAtItsBox) {
+  kit.UserClick(kInputForm, kCmdFindDesigns);
+  kit.UserClick(kFindDesignsForm, kCmdCancel);
+  session.foundDesigns.Finish();
+  for (const char* box :
+       {kTxtGrades, kTxtStacks, kTxtMaxTemperature, kTxtRippleLimit, kTxtMinInductance}) {
+    const std::string before = kit.Text(kFindDesignsForm, box);
+    kit.SetText(kFindDesignsForm, box, "x");
+    const std::size_t messages = kit.Messages().size();
+    kit.UserClick(kFindDesignsForm, kCmdSearch);
+    EXPECT_EQ(kit.Messages().size(), messages + 1) << box;
+    EXPECT_FALSE(session.foundDesigns.Running()) << box;
+    EXPECT_EQ(kit.Focus(), (std::pair<std::string, std::string>{kFindDesignsForm, box}));
+    kit.SetText(kFindDesignsForm, box, before);
+  }
+}
+
+TEST_F(FindDesignsFlowTest, CancelAndClosingStopTheSearchWithWhatItFound) {
+  kit.UserClick(kInputForm, kCmdFindDesigns);  // every grade and stack: a search of a while
+  ASSERT_TRUE(session.foundDesigns.Running());
+  kit.UserClick(kFindDesignsForm, kCmdCancel);
+  session.foundDesigns.Finish();
+  ASSERT_TRUE(session.foundDesigns.Result().has_value());
+  EXPECT_TRUE(session.foundDesigns.Result()->cancelled);
+
+  kit.UserClick(kFindDesignsForm, kCmdSearch);
+  kit.UserClick(kFindDesignsForm, kCmdClose);
+  session.foundDesigns.Finish();
+  EXPECT_FALSE(kit.IsLoaded(kFindDesignsForm));
+  EXPECT_TRUE(session.foundDesigns.Result()->cancelled);
+}
+
+}  // namespace
+}  // namespace pfc::ui::testing

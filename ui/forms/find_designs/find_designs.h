@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "engine/design_search.h"
+#include "reports/design_file.h"
+#include "ui/forms/desktop_services.h"
+#include "ui/forms/desktop_session.h"
+#include "ui/toolkit/toolkit.h"
+
+// The way into the "Find Designs" window and the ways out of it with a found design.
+namespace pfc::ui {
+
+// Shows the window for the input form's entries as they stand (bringing it to the front when
+// it is open); its loading starts the search. Entries that "&Show Results" would refuse get
+// the same caution and focus move, and no window opens.
+void OpenFindDesigns(Toolkit& toolkit, DesktopSession& session);
+
+// The limits and materials the window's boxes ask for; the message for the first box that
+// does not read, with its control, when one does not.
+struct SearchSettings {
+  std::optional<SearchRequest> request;
+  std::string refusal;
+  std::string control;
+};
+SearchSettings ReadSearchSettings(const std::string& grades, const std::string& stacks,
+                                  const std::string& maxTemperature, const std::string& rippleLimit,
+                                  const std::string& minInductance);
+
+// The found design as a design file: the entries it was found for with its core picked and
+// its stack count, its grade and its winding.
+DesignFile FoundDesignFile(const EntryTexts& entries, const CoreCatalogue& catalogue,
+                           const SearchCandidate& candidate);
+
+// Opens the "Operating Check" window on the found design: a designer's pick of its core and
+// stack wound with its turns and wire, checked in its material. A pick that cannot be wound
+// gets a caution with the reason instead.
+void CheckFoundDesign(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services,
+                      const EntryTexts& entries, const SearchCandidate& candidate);
+
+}  // namespace pfc::ui

@@ -1,0 +1,147 @@
+#include "ui/forms/find_designs/find_designs_form.h"
+
+#include <algorithm>
+#include <string>
+#include <thread>
+
+#include "reports/design_file.h"
+#include "reports/design_search_csv.h"
+#include "reports/search_texts.h"
+#include "ui/forms/compare_cores.h"
+#include "ui/forms/file_export.h"
+#include "ui/forms/find_designs/find_designs.h"
+#include "ui/forms/find_designs/find_designs_design.h"
+#include "ui/forms/input_form.h"
+
+namespace pfc::ui {
+
+using namespace find_designs_controls;
+
+namespace {
+
+// The search uses every core the machine has; the window's thread only takes the finds.
+int SearchThreads() {
+  return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
+
+std::string Count(std::size_t n, const char* one, const char* many) {
+  return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+}  // namespace
+
+void FindDesignsForm::Form_Load() {
+  toolkit_.Centre(kFindDesignsForm);
+  subscription_ = session_.foundDesigns.Listen([this](FoundDesigns::Change c) { Changed(c); });
+  cmdSearch_Click();
+}
+
+void FindDesignsForm::Form_Unload() {
+  session_.foundDesigns.Cancel();
+  subscription_ = {};
+}
+
+void FindDesignsForm::Changed(FoundDesigns::Change change) {
+  if (!toolkit_.IsLoaded(kFindDesignsForm))
+    return;  // unloading: a control touched now would load the window again
+  if (change == FoundDesigns::Change::Pick) {
+    ShowPickState();
+    return;
+  }
+  ShowStatus();
+  ShowPickState();
+}
+
+void FindDesignsForm::ShowStatus() {
+  const FoundDesigns& found = session_.foundDesigns;
+  toolkit_.SetEnabled(kFindDesignsForm, kCmdCancel, found.Running());
+  std::string status;
+  if (found.Running()) {
+    status = "Searching: " + std::to_string(found.Done()) + " of " + std::to_string(found.Total()) +
+             " cores, stacks and materials, " +
+             Count(found.Candidates().size(), "design", "designs") + " found so far.";
+  } else if (const auto& result = found.Result()) {
+    if (result->rejected) {
+      status = "No search: " + result->message.text;
+    } else if (!found.Candidates().empty()) {
+      status = Count(found.Candidates().size(), "design meets", "designs meet") + " the limits (" +
+               std::to_string(result->checked) + " checked)" +
+               (result->cancelled ? ", the search cancelled." : ".");
+    } else if (result->cancelled) {
+      status = "The search was cancelled before any design met the limits.";
+    } else {
+      status = "No design meets the limits.";
+      if (!result->nearMisses.empty())
+        status += " Nearest: " + CandidateName(result->nearMisses.front()) + ": " +
+                  BrokenLimitsText(result->nearMisses.front(), found.Request().limits) + ".";
+    }
+  }
+  toolkit_.SetText(kFindDesignsForm, kLblStatus, status);
+  toolkit_.SetText(kFindDesignsForm, kLblInputs, ComputedForText(found.Entries()));
+}
+
+void FindDesignsForm::ShowPickState() {
+  const bool picked = session_.foundDesigns.Picked().has_value();
+  toolkit_.SetEnabled(kFindDesignsForm, kCmdOperatingCheck, picked);
+  toolkit_.SetEnabled(kFindDesignsForm, kCmdSaveDesign, picked);
+}
+
+void FindDesignsForm::Click(std::string_view control) {
+  FoundDesigns& found = session_.foundDesigns;
+  if (control == kCmdSearch) {
+    cmdSearch_Click();
+  } else if (control == kCmdCancel) {
+    found.Cancel();
+  } else if (control == kCmdSaveDesign) {
+    cmdSaveDesign_Click();
+  } else if (control == kCmdExportCsv) {
+    cmdExportCsv_Click();
+  } else if (control == kCmdClose) {
+    toolkit_.Unload(kFindDesignsForm);
+  } else if (control == kCmdOperatingCheck) {
+    if (const auto picked = found.Picked()) {
+      // A copy: the check may show a message, during which the finds may change.
+      const SearchCandidate candidate = found.Candidates()[*picked];
+      CheckFoundDesign(toolkit_, session_, services_, found.Entries(), candidate);
+    }
+  }
+}
+
+void FindDesignsForm::cmdSearch_Click() {
+  const auto text = [this](const char* control) {
+    return toolkit_.Text(kFindDesignsForm, control);
+  };
+  SearchSettings settings =
+      ReadSearchSettings(text(kTxtGrades), text(kTxtStacks), text(kTxtMaxTemperature),
+                         text(kTxtRippleLimit), text(kTxtMinInductance));
+  if (!settings.request) {
+    toolkit_.ShowMessage(Message{kCautionTitle, MessageIcon::Information, settings.refusal});
+    toolkit_.SetFocus(kFindDesignsForm, settings.control);
+    return;
+  }
+  settings.request->threads = SearchThreads();
+  EntryTexts entries = ReadInputEntries(toolkit_);
+  entries.chkPickCore = false;
+  entries.txtCoreSize.clear();
+  session_.foundDesigns.Start(entries, session_.record, session_.catalogue, session_.wires,
+                              std::move(*settings.request));
+}
+
+void FindDesignsForm::cmdSaveDesign_Click() {
+  const FoundDesigns& found = session_.foundDesigns;
+  const auto picked = found.Picked();
+  if (!picked)
+    return;
+  const DesignFile file =
+      FoundDesignFile(found.Entries(), session_.catalogue, found.Candidates()[*picked]);
+  ExportFile(toolkit_, services_,
+             SaveFileRequest{"Save Design", "design.pfcdesign", "PFC design files", "pfcdesign"},
+             DesignFileText(file));
+}
+
+void FindDesignsForm::cmdExportCsv_Click() {
+  ExportFile(toolkit_, services_, CsvFileRequest("Export Designs", "found-designs.csv"),
+             SearchCandidatesCsv(session_.foundDesigns.Candidates()));
+}
+
+}  // namespace pfc::ui
