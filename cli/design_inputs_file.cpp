@@ -106,8 +106,8 @@ void AddInputsFileOptions(CLI::App& command, DesignOptions& options, DesignSessi
       ->type_name("FILE");
   const std::string footer = command.get_footer();
   command.footer(footer.empty() ? kFooter : footer + "\n" + kFooter);
-  command.final_callback([&command, &options, &session, streams, grade, rippleLimitPercent,
-                          winding, state] {
+  command.final_callback([&command, &options, &session, streams, grade, rippleLimitPercent, winding,
+                          state] {
     if (Given(command, "--inputs")) {
       const DesignFileRead read = ReadInputsFile(state->inputsPath, streams.in);
       if (!read.read)

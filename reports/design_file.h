@@ -28,7 +28,7 @@ struct DesignFile {
   int rolloffGrade = kDefaultRolloffGrade;  // the operating check's roll-off grade, if chosen
   // The operating check's ripple limit, % of the line-peak current.
   double rippleLimitPercent = CheckLimits{}.ripplePercent;
-  CatalogueOrigin cores{};  // the catalogue the design is made on
+  CatalogueOrigin cores{};      // the catalogue the design is made on
   WindingRequest winding = {};  // the operating check's given winding, if any
 };
 

@@ -193,8 +193,8 @@ FormDescription InputFormDesign() {
   AddCatalogueButtons(form);
   // Under the catalogue buttons, between the Stack caption and the fill factor's note; after
   // them in tab order.
-  c.push_back(Button(kCmdFindDesigns, "&Find Designs…", {7320, RowY(8) + 60, 2160, 375},
-                     Arial(9.75), 25));
+  c.push_back(
+      Button(kCmdFindDesigns, "&Find Designs…", {7320, RowY(8) + 60, 2160, 375}, Arial(9.75), 25));
   form.defaultButton = "cmdProcess";
   TabInReadingOrder(form);
   return form;
