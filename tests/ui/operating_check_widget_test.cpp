@@ -233,14 +233,15 @@ TEST_F(OperatingCheckWidgetTest, TheKeyboardReachesEveryControl) {
   EXPECT_EQ(QApplication::focusWidget(), grade);
 
   std::set<std::string> reached;
-  for (int press = 0; press < 8; ++press) {
+  for (int press = 0; press < 16; ++press) {
     QWidget* focused = QApplication::focusWidget();
     ASSERT_NE(focused, nullptr);
     reached.insert(focused->objectName().toStdString());
     EXPECT_TRUE(focused->focusPolicy() & Qt::TabFocus) << focused->objectName().toStdString();
     QTest::keyClick(focused, Qt::Key_Tab);
   }
-  for (const char* control : {kGrade, kExportCsv, kSavePdf, kClose}) {
+  for (const char* control :
+       {kGrade, kExportCsv, kSavePdf, kExportModel, kTurns, kWire, kMaterial, kClose}) {
     EXPECT_EQ(reached.count(control), 1u) << control;
   }
 }
