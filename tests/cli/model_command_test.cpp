@@ -74,10 +74,21 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Refusal{"NotPublished", {"--efficiency", "89.9"}, 1},
                     Refusal{"UnknownFormat", {"--format", "spice"}, 2},
                     Refusal{"UnknownGrade", {"--grade", "61"}, 2},
+                    Refusal{"MissingMaterialFile", {"--material", "FOLDER/missing.json"}, 2},
+                    Refusal{"WindingThatCannotBeWound", {"--turns", "0.5"}, 2},
                     Refusal{"EmptyFileName", {"-o", ""}, 1},
                     Refusal{"FileInAMissingFolder", {"-o", "FOLDER/missing/model.cir"}, 1},
                     Refusal{"FileIsAFolder", {"-o", "FOLDER"}, 1}),
     [](const testing::TestParamInfo<Refusal>& info) { return info.param.label; });
+
+// The model is of the winding the check checks, so a given one changes it.
+TEST(ModelCommand, ModelsTheGivenWindingAsCheckChecksIt) {
+  const CliResult published = RunCli({"model"});
+  const CliResult given = RunCli({"model", "--turns", "40", "--wire", "14"});
+  ASSERT_EQ(given.status, 0) << given.err;
+  EXPECT_NE(given.out, published.out);
+  EXPECT_NE(given.out.find("40T"), std::string::npos);
+}
 
 TEST(ModelCommand, ANotPublishedDesignTellsTheRunsMessagesAsDesignDoes) {
   const CliResult model = RunCli({"model", "--efficiency", "89.9"});
