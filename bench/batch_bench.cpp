@@ -8,8 +8,8 @@
 #include "bench/bench_tables.h"
 #include "cli/batch_rows.h"
 #include "cli/batch_run.h"
-#include "engine/csv_reader.h"
 #include "cli/design_options.h"
+#include "engine/csv_reader.h"
 #include "engine/number_text.h"
 #include "engine/rolloff_grades.h"
 

@@ -10,11 +10,11 @@
 
 #include "cli/batch_progress.h"
 #include "cli/batch_run.h"
-#include "engine/csv_reader.h"
 #include "cli/design_entry_names.h"
 #include "cli/design_options.h"
 #include "cli/grade_option.h"
 #include "cli/standard_streams.h"
+#include "engine/csv_reader.h"
 #include "reports/atomic_file.h"
 
 namespace pfc {

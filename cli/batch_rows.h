@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/csv_reader.h"
 #include "cli/design_entry_names.h"
 #include "cli/number_text_cache.h"
 #include "engine/catalogue.h"
+#include "engine/csv_reader.h"
 #include "engine/design_record.h"
 #include "engine/rolloff_grades.h"
 

@@ -35,10 +35,9 @@ TEST(ModelCommand, TakesEveryOptionOfCheckButItsOutputs) {
   CheckOptions checkOptions;
   ModelOptions modelOptions;
   CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue);
-  AddInputsFileOptions(*check, checkOptions.design, session.catalogue, streams,
-                       &checkOptions.grade);
+  AddInputsFileOptions(*check, checkOptions.design, session, streams, &checkOptions.grade);
   CLI::App* model = AddModelCommand(app, modelOptions, session.catalogue);
-  AddInputsFileOptions(*model, modelOptions.check.design, session.catalogue, streams,
+  AddInputsFileOptions(*model, modelOptions.check.design, session, streams,
                        &modelOptions.check.grade);
   const std::set<std::string> modelNames = OptionNames(*model);
   for (const std::string& name : OptionNames(*check)) {
