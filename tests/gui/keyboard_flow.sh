@@ -165,7 +165,7 @@ active "$inputs"
 step="the clipboard keys in the numeric boxes: the frequency copied over Vout, then undone"
 key Tab  # the frequency box, from the last control, all of it selected
 key ctrl+c
-key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab  # to Vout, all of it selected
+key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab  # to Vout, all of it selected
 key ctrl+v
 key Return  # Vout 100000 is above its limit: refused
 active "Caution"
@@ -174,7 +174,7 @@ active "$inputs"
 key ctrl+z  # Vout is 380 again
 
 step="a refused efficiency, corrected from the keyboard; Enter runs the design"
-key shift+Tab shift+Tab shift+Tab  # back to Efficiency, all of it selected
+key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab  # back past Vin Max, Vin Min and the catalogue buttons to Efficiency, all of it selected
 type_text 80
 key Return
 window "Caution" > /dev/null  # the exact title, nothing appended
