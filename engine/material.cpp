@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <span>
 
 namespace pfc {
@@ -16,6 +17,8 @@ double CataloguePermeability(const DesignRecord& r) {
   const double inductanceFactor = r.AlValue * 1e-9;  // H/turn²
   const double path = r.PathLength / 100;            // m
   const double area = r.CoreArea * 1e-4;             // m²
+  if (!(area > 0))
+    return std::numeric_limits<double>::quiet_NaN();  // no core loaded: nothing implied
   return inductanceFactor * path / (kVacuumPermeability * area);
 }
 
@@ -32,7 +35,10 @@ const RolloffGrade& NearestGrade(double permeability) {
 }
 
 double MaterialAlValue(const DesignRecord& record, const Material& material) {
-  return record.AlValue * material.permeability / CataloguePermeability(record);
+  const double catalogue = CataloguePermeability(record);
+  if (!(catalogue > 0))
+    return std::numeric_limits<double>::quiet_NaN();
+  return record.AlValue * material.permeability / catalogue;
 }
 
 }  // namespace pfc
