@@ -9,27 +9,6 @@ namespace pfc::ui {
 using namespace design;
 using namespace compare_cores_controls;
 
-namespace {
-
-constexpr int kPixel = 15;  // twips
-
-TwipRect Pixels(int x, int y, int width, int height) {
-  return {x * kPixel, y * kPixel, width * kPixel, height * kPixel};
-}
-
-ControlDescription Custom(std::string name, std::string kind, TwipRect rect, int tabIndex) {
-  ControlDescription c;
-  c.kind = ControlKind::Custom;
-  c.name = std::move(name);
-  c.customKind = std::move(kind);
-  c.rect = rect;
-  c.tabIndex = tabIndex;
-  c.font = Arial(8.25);
-  return c;
-}
-
-}  // namespace
-
 FormDescription CompareCoresFormDesign() {
   FormDescription form;
   form.name = kCompareCoresForm;

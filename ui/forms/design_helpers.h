@@ -120,4 +120,23 @@ inline ControlDescription Frame(std::string name, TwipRect rect) {
   return c;
 }
 
+// The windows drawn on a pixel grid rather than in the method's twips: 15 twips a pixel.
+inline constexpr int kPixel = 15;
+
+inline TwipRect Pixels(int x, int y, int width, int height) {
+  return {x * kPixel, y * kPixel, width * kPixel, height * kPixel};
+}
+
+// A control the toolkit builds by its custom kind (a chart, a table).
+inline ControlDescription Custom(std::string name, std::string kind, TwipRect rect, int tabIndex) {
+  ControlDescription c;
+  c.kind = ControlKind::Custom;
+  c.name = std::move(name);
+  c.customKind = std::move(kind);
+  c.rect = rect;
+  c.tabIndex = tabIndex;
+  c.font = Arial(8.25);
+  return c;
+}
+
 }  // namespace pfc::ui::design

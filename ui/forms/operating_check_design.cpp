@@ -12,12 +12,6 @@ using namespace check_controls;
 
 namespace {
 
-constexpr int kPixel = 15;  // twips
-
-TwipRect Pixels(int x, int y, int width, int height) {
-  return {x * kPixel, y * kPixel, width * kPixel, height * kPixel};
-}
-
 // The table of figures on the left, the charts on the right.
 constexpr int kCaptionX = 12;
 constexpr int kMethodX = 214;

@@ -9,23 +9,6 @@ using namespace find_designs_controls;
 
 namespace {
 
-constexpr int kPixel = 15;  // twips
-
-TwipRect Pixels(int x, int y, int width, int height) {
-  return {x * kPixel, y * kPixel, width * kPixel, height * kPixel};
-}
-
-ControlDescription Custom(std::string name, std::string kind, TwipRect rect, int tabIndex) {
-  ControlDescription c;
-  c.kind = ControlKind::Custom;
-  c.name = std::move(name);
-  c.customKind = std::move(kind);
-  c.rect = rect;
-  c.tabIndex = tabIndex;
-  c.font = Arial(8.25);
-  return c;
-}
-
 // A caption and its entry box, side by side.
 void AddEntry(std::vector<ControlDescription>& c, const char* name, const char* caption,
               const char* text, int x, int captionWidth, int tabIndex) {
