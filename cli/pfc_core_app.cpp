@@ -160,6 +160,80 @@ bool StandardOutputTaken(CLI::App& command) {
   return false;
 }
 
+// The design command's options as the command line sets them.
+struct DesignCommand {
+  DesignOptions options;
+  bool json = false;
+  std::string reportPath;
+  CLI::Option* report = nullptr;
+};
+
+CLI::App* AddDesignCommand(CLI::App& app, DesignCommand& designing, DesignSession& session,
+                           StandardStreams streams) {
+  CLI::App* design = app.add_subcommand(
+      "design", "Run the design exactly as \"Show Results\" does, from the form's texts");
+  AddDesignOptions(*design, designing.options, session.catalogue, true);
+  design->add_flag("--json", designing.json, "Print one JSON object instead of text");
+  designing.report = design
+                         ->add_option("--report", designing.reportPath,
+                                      "Write the HTML design report to this file")
+                         ->type_name("FILE");
+  design->footer(kDesignFooter);
+  AddInputsFileOptions(*design, designing.options, session, streams);
+  AddCoresOption(*design, session);
+  return design;
+}
+
+// The explore command's options as the command line sets them.
+struct ExploreCommand {
+  DesignOptions options;
+  bool csv = false;
+  bool json = false;
+};
+
+CLI::App* AddExploreCommand(CLI::App& app, ExploreCommand& exploring, DesignSession& session,
+                            StandardStreams streams) {
+  CLI::App* explore = app.add_subcommand(
+      "explore", "Evaluate every core with every stack count at the entered operating point");
+  AddDesignOptions(*explore, exploring.options, session.catalogue, false);
+  CLI::Option* csvFlag = explore->add_flag("--csv", exploring.csv, "Print CSV");
+  CLI::Option* jsonFlag = explore->add_flag("--json", exploring.json, "Print a JSON array");
+  csvFlag->excludes(jsonFlag);
+  explore->footer(kExploreFooter);
+  AddInputsFileOptions(*explore, exploring.options, session, streams);
+  AddCoresOption(*explore, session);
+  return explore;
+}
+
+// Parses the command line; the exit status when the command ends there (help, the version, an
+// unknown command, a refused option or a design file that could not be saved), else nothing.
+std::optional<int> ParseCommandLine(CLI::App& app, int argc, const char* const* argv,
+                                    std::ostream& out, std::ostream& err) {
+  if (argc > 1 && argv[1][0] != '-' && !IsCommand(app, argv[1])) {
+    err << "pfc-core: unknown command \"" << argv[1] << "\"; run pfc-core --help\n";
+    return 2;
+  }
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    out << app.help();
+    return 0;
+  } catch (const CLI::CallForAllHelp&) {
+    out << app.help("", CLI::AppFormatMode::All);
+    return 0;
+  } catch (const CLI::CallForVersion& version) {
+    out << version.what() << "\n";
+    return 0;
+  } catch (const InputsFileNotSaved& error) {
+    err << "pfc-core: " << error.what() << "\n";
+    return 1;
+  } catch (const CLI::ParseError& error) {
+    err << "pfc-core: " << OneLine(error.what()) << "\n";
+    return 2;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream& out,
@@ -170,33 +244,12 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
   app.require_subcommand(1);
   app.set_version_flag("-V,--version", VersionLine("pfc-core"), "Print the version and exit");
 
-  DesignOptions designOptions;
-  bool designJson = false;
-  CLI::App* design = app.add_subcommand(
-      "design", "Run the design exactly as \"Show Results\" does, from the form's texts");
-  AddDesignOptions(*design, designOptions, session.catalogue, true);
-  design->add_flag("--json", designJson, "Print one JSON object instead of text");
-  std::string reportPath;
-  CLI::Option* reportOption =
-      design->add_option("--report", reportPath, "Write the HTML design report to this file")
-          ->type_name("FILE");
-  design->footer(kDesignFooter);
   const StandardStreams streams{in, out};
-  AddInputsFileOptions(*design, designOptions, session, streams);
-  AddCoresOption(*design, session);
+  DesignCommand designing;
+  CLI::App* design = AddDesignCommand(app, designing, session, streams);
 
-  DesignOptions exploreOptions;
-  bool exploreCsv = false;
-  bool exploreJson = false;
-  CLI::App* explore = app.add_subcommand(
-      "explore", "Evaluate every core with every stack count at the entered operating point");
-  AddDesignOptions(*explore, exploreOptions, session.catalogue, false);
-  CLI::Option* csvFlag = explore->add_flag("--csv", exploreCsv, "Print CSV");
-  CLI::Option* jsonFlag = explore->add_flag("--json", exploreJson, "Print a JSON array");
-  csvFlag->excludes(jsonFlag);
-  explore->footer(kExploreFooter);
-  AddInputsFileOptions(*explore, exploreOptions, session, streams);
-  AddCoresOption(*explore, session);
+  ExploreCommand exploring;
+  CLI::App* explore = AddExploreCommand(app, exploring, session, streams);
 
   BatchOptions batchOptions;
   CLI::App* batch = AddBatchCommand(app, batchOptions);
@@ -224,28 +277,8 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
   AddCoresCommand(app, cores);
   AddCoresOption(*cores.command, session);
 
-  if (argc > 1 && argv[1][0] != '-' && !IsCommand(app, argv[1])) {
-    err << "pfc-core: unknown command \"" << argv[1] << "\"; run pfc-core --help\n";
-    return 2;
-  }
-  try {
-    app.parse(argc, argv);
-  } catch (const CLI::CallForHelp&) {
-    out << app.help();
-    return 0;
-  } catch (const CLI::CallForAllHelp&) {
-    out << app.help("", CLI::AppFormatMode::All);
-    return 0;
-  } catch (const CLI::CallForVersion& version) {
-    out << version.what() << "\n";
-    return 0;
-  } catch (const InputsFileNotSaved& error) {
-    err << "pfc-core: " << error.what() << "\n";
-    return 1;
-  } catch (const CLI::ParseError& error) {
-    err << "pfc-core: " << OneLine(error.what()) << "\n";
-    return 2;
-  }
+  if (const std::optional<int> ended = ParseCommandLine(app, argc, argv, out, err))
+    return *ended;
   if (cores.command->parsed())
     return RunCoresCommand(cores, session.catalogue, out);
   if (batch->parsed()) {
@@ -270,15 +303,16 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
                               commandOut, err);
   }
   if (explore->parsed()) {
-    if (!exploreCsv && !exploreJson) {
+    if (!exploring.csv && !exploring.json) {
       err << "pfc-core: explore needs --csv or --json\n";
       return 2;
     }
-    return RunExploreCommand(exploreOptions, exploreJson, session, commandOut, err);
+    return RunExploreCommand(exploring.options, exploring.json, session, commandOut, err);
   }
-  const std::optional<std::string> report =
-      reportOption->count() > 0 ? std::optional<std::string>(reportPath) : std::nullopt;
-  return RunDesignCommand(designOptions, designJson, report, session, commandOut, out, err);
+  const std::optional<std::string> report = designing.report->count() > 0
+                                                ? std::optional<std::string>(designing.reportPath)
+                                                : std::nullopt;
+  return RunDesignCommand(designing.options, designing.json, report, session, commandOut, out, err);
 }
 
 }  // namespace pfc
