@@ -7,7 +7,7 @@
 #include "cli/json_text.h"
 #include "engine/design_run.h"
 #include "engine/operating_check.h"
-#include "engine/rolloff_grades.h"
+#include "reports/known_rolloff_grades.h"
 #include "reports/operating_check_csv.h"
 #include "reports/summary_texts.h"
 

@@ -8,6 +8,7 @@
 #include "engine/number_text.h"
 #include "engine/operating_check.h"
 #include "engine/rolloff_grades.h"
+#include "reports/known_rolloff_grades.h"
 #include "tests/cli/cli_run.h"
 
 namespace pfc {

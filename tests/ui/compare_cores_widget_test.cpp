@@ -11,6 +11,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <vector>
 
 #include "engine/core_selection.h"
 #include "engine/number_text.h"
@@ -311,6 +312,36 @@ TEST_F(CompareCoresWidgetTest, ExploringAgainRefreshesTheOpenWindow) {
   EXPECT_EQ(after.toStdString(),
             FormatPlaces(session.compareCores.Designs()[0].TotalLoss, 2, session.decimalSeparator));
   EXPECT_TRUE(Table().selectionModel()->selectedRows().isEmpty());
+}
+
+// Each number column shows a quantity of its own: with every quantity of a design different,
+// the columns hold as many different numbers as there are columns, none missing.
+TEST(CompareCoresTableModelTest, EveryNumberColumnShowsAQuantityOfItsOwn) {
+  ExploredDesign design;
+  double next = 1;
+  design.CoresToStack = 2;
+  design.CoreIndex = 3;
+  for (double* value :
+       {&design.Turns, &design.WireGauge, &design.HMax, &design.ActualFillFactor, &design.CoreLoss,
+        &design.CopperLoss, &design.TotalLoss, &design.TempRise, &design.TotalTemp, &design.CoreOD,
+        &design.CoreHT, &design.BoxedVolume, &design.CoreMass, &design.CheckLAtIpkPercent,
+        &design.CheckRipplePercent, &design.CheckWindingTemperature}) {
+    *value = next += 1.5;
+  }
+  Exploration exploration;
+  exploration.designs = {design};
+  CompareCoresDesigns designs;
+  designs.Replace(exploration);
+  CompareCoresTableModel model(designs, '.', nullptr);
+  std::vector<double> shown;
+  for (int column = CompareCoresTableModel::kStack;
+       column <= CompareCoresTableModel::kCheckTemperature; ++column) {
+    const QVariant value = model.index(0, column).data(CompareCoresTableModel::kSortRole);
+    ASSERT_TRUE(value.isValid()) << "column " << column;
+    shown.push_back(value.toDouble());
+  }
+  std::sort(shown.begin(), shown.end());
+  EXPECT_EQ(std::adjacent_find(shown.begin(), shown.end()), shown.end());
 }
 
 }  // namespace
