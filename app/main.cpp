@@ -23,6 +23,7 @@
 #include "ui/qt/open_file_dialog.h"
 #include "ui/qt/operating_check_widgets.h"
 #include "ui/qt/qt_toolkit.h"
+#include "ui/qt/recent_designs_store.h"
 #include "ui/qt/report_viewer_host.h"
 #include "ui/qt/save_file_dialog.h"
 
@@ -48,7 +49,8 @@ QString PictureFolder() {
 
 int main(int argc, char** argv) {
   const auto enteredMain = std::chrono::steady_clock::now();
-  if (const std::optional<int> status = pfc::app::AnswerInformationOptions(argc, argv, std::cout))
+  if (const std::optional<int> status =
+          pfc::app::AnswerInformationOptions(argc, argv, pfc::app::kDesignerInformation, std::cout))
     return *status;
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(pfc::kApplicationTitle));
@@ -81,6 +83,8 @@ int main(int argc, char** argv) {
   pfc::ui::AddOperatingCheckWidgets(toolkit, session);
   services.chooseSaveFile = pfc::ui::ChooseSaveFileWithDialog;
   services.chooseOpenFile = pfc::ui::ChooseOpenFileWithDialog;
+  services.loadRecentDesigns = pfc::ui::LoadRecentDesigns;
+  services.saveRecentDesigns = pfc::ui::SaveRecentDesigns;
   services.drawFormAsPdf = [&toolkit](std::string_view form) {
     return pfc::ui::DrawFormAsPdf(toolkit, form);
   };

@@ -12,7 +12,10 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 
+#include "app/browser_log.h"
+#include "app/information_options.h"
 #include "engine/design_run.h"
 #include "ui/qt/qt_toolkit.h"
 #include "ui/qt/viewer_relay.h"
@@ -36,6 +39,10 @@ QString IconArgument(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (const std::optional<int> status = pfc::app::AnswerInformationOptions(
+          argc, argv, pfc::app::kReportViewerInformation, std::cout))
+    return *status;
+  pfc::app::QuietBrowserLog();
   // The embedded browser refuses to start as root with its sandbox on, which would leave a
   // root session without reports; an explicit setting of the variable is left alone.
   if (geteuid() == 0)

@@ -14,6 +14,7 @@
 #include "cli/design_entry_names.h"
 #include "cli/design_options.h"
 #include "cli/grade_option.h"
+#include "cli/standard_streams.h"
 #include "reports/atomic_file.h"
 
 namespace pfc {
@@ -36,7 +37,8 @@ constexpr const char* kFooter =
     "figures at both line voltages, named by their place in check --json (low_line.ipk,\n"
     "low_line.at_ipk.l_percent_of_target, ..., high_line.saturates); a figure that does not\n"
     "exist, and every figure of a row that did not publish, is empty. A row that fails never\n"
-    "stops the batch. -o replaces OUT.csv only once every row is written. On a terminal,\n"
+    "stops the batch. -o replaces OUT.csv only once every row is written. IN.csv \"-\" reads\n"
+    "the rows from standard input, and -o - writes them to standard output. On a terminal,\n"
     "progress goes to standard error.\n"
     "Exit status: 0 every row published, 1 a row did not publish or a file could not be\n"
     "read or written to the end, 2 usage error (an unknown or repeated column included).";
@@ -51,6 +53,8 @@ std::string SystemReason(int error) {
 
 // The input's size when it is a regular file, for the progress bar; 0 for a pipe.
 std::uint64_t RegularFileSize(const std::string& path) {
+  if (NamesStandardStream(path))
+    return 0;
   std::error_code error;
   const auto size = std::filesystem::file_size(path, error);
   return error ? 0 : static_cast<std::uint64_t>(size);
@@ -59,6 +63,36 @@ std::uint64_t RegularFileSize(const std::string& path) {
 // Every core designs; the reading and writing in order are light beside the rows.
 int WorkerCount() {
   return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
+
+// The rows' source: the named file, or standard input for "-". Nothing, and the reason on
+// err, when the file cannot be read.
+std::istream* OpenInput(const std::string& path, std::istream& in, std::ifstream& file,
+                        std::ostream& err) {
+  if (NamesStandardStream(path))
+    return &in;
+  if (std::filesystem::is_directory(path)) {
+    err << "pfc-core: cannot read " << path << ": it is a folder\n";
+    return nullptr;
+  }
+  file.open(path, std::ios::binary);
+  if (!file) {
+    err << "pfc-core: cannot read " << path << ": " << SystemReason(errno) << "\n";
+    return nullptr;
+  }
+  return &file;
+}
+
+// The output replaces its file only at the end, so naming the input there would lose every
+// row it came from; any other name for the same file counts too.
+bool WritesOverInput(const BatchOptions& options, std::ostream& err) {
+  std::error_code sameFileError;
+  if (NamesStandardStream(options.input) ||
+      !std::filesystem::equivalent(options.input, options.output, sameFileError))
+    return false;
+  err << "pfc-core: " << options.output << " is the input file " << options.input
+      << "; write the rows to another file\n";
+  return true;
 }
 
 // The columns the input's header line names, with the check's after them when asked for;
@@ -112,43 +146,30 @@ CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& options) {
   return batch;
 }
 
-int RunBatchCommand(const BatchOptions& options, const DesignTables& tables, std::ostream& out,
-                    std::ostream& err) {
-  if (std::filesystem::is_directory(options.input)) {
-    err << "pfc-core: cannot read " << options.input << ": it is a folder\n";
+int RunBatchCommand(const BatchOptions& options, const DesignTables& tables, std::istream& in,
+                    std::ostream& out, std::ostream& err) {
+  std::ifstream file;
+  std::istream* input = OpenInput(options.input, in, file, err);
+  const bool toOutput = options.output.empty() || NamesStandardStream(options.output);
+  if (input == nullptr || (!toOutput && WritesOverInput(options, err)))
     return 2;
-  }
-  std::ifstream in(options.input, std::ios::binary);
-  if (!in) {
-    err << "pfc-core: cannot read " << options.input << ": " << SystemReason(errno) << "\n";
-    return 2;
-  }
-  // The output replaces its file only at the end, so naming the input there would lose every
-  // row it came from; any other name for the same file counts too.
-  std::error_code sameFileError;
-  if (!options.output.empty() &&
-      std::filesystem::equivalent(options.input, options.output, sameFileError)) {
-    err << "pfc-core: " << options.output << " is the input file " << options.input
-        << "; write the rows to another file\n";
-    return 2;
-  }
-  CsvReader reader(in, kLongestRow);
+  CsvReader reader(*input, kLongestRow);
   std::optional<BatchLayout> layout = ReadLayout(reader, options, tables, err);
   if (!layout)
     return 2;
 
-  std::optional<AtomicFileWriter> file;
-  if (!options.output.empty()) {
-    file.emplace(options.output);
-    if (!file->ok()) {
-      err << "pfc-core: " << file->status().Message() << "\n";
+  std::optional<AtomicFileWriter> rows;
+  if (!toOutput) {
+    rows.emplace(options.output);
+    if (!rows->ok()) {
+      err << "pfc-core: " << rows->status().Message() << "\n";
       return 1;
     }
   }
-  const BatchSink sink = [&file, &out](std::string_view lines) {
-    if (file) {
-      file->Write(lines);
-      return file->ok();
+  const BatchSink sink = [&rows, &out](std::string_view lines) {
+    if (rows) {
+      rows->Write(lines);
+      return rows->ok();
     }
     out.write(lines.data(), static_cast<std::streamsize>(lines.size()));
     return out.good();
@@ -171,8 +192,8 @@ int RunBatchCommand(const BatchOptions& options, const DesignTables& tables, std
     err << "pfc-core: cannot read " << options.input << " to the end\n";
     return 1;
   }
-  if (file) {
-    const FileWriteResult written = file->Commit();
+  if (rows) {
+    const FileWriteResult written = rows->Commit();
     if (!written.written) {
       err << "pfc-core: " << written.Message() << "\n";
       return 1;

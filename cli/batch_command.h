@@ -1,6 +1,7 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <istream>
 #include <ostream>
 #include <string>
 
@@ -10,8 +11,8 @@
 namespace pfc {
 
 struct BatchOptions {
-  std::string input;
-  std::string output;  // empty: standard output
+  std::string input;   // "-": standard input
+  std::string output;  // empty or "-": standard output
   bool check = false;
   int grade = kDefaultRolloffGrade;
 };
@@ -21,7 +22,7 @@ CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& options);
 
 // Designs every row of the input; the exit status: 0 every row published, 1 a row did not or
 // a file could not be read or written to the end, 2 usage error.
-int RunBatchCommand(const BatchOptions& options, const DesignTables& tables, std::ostream& out,
-                    std::ostream& err);
+int RunBatchCommand(const BatchOptions& options, const DesignTables& tables, std::istream& in,
+                    std::ostream& out, std::ostream& err);
 
 }  // namespace pfc

@@ -22,12 +22,16 @@ constexpr const char* kCheckFooter =
     "cycle, the line-averaged core loss, the copper loss with Dowell's AC factor, and the\n"
     "winding temperature from the method's thermal law. The method's own figures stand beside\n"
     "them.\n"
+    "--ripple-limit sets the ripple the verdict admits (10 % of the line-peak current, the\n"
+    "method's own assumption, unless a design file given with --inputs says otherwise).\n"
     "--json: one object with \"status\" (checked or not-published), \"grade\",\n"
-    "\"zero_bias_uh\", \"design\" (what design --json prints), \"low_line\" and \"high_line\"\n"
-    "(the figures, \"steady\", \"peak_above_vout\", \"saturates\" and 91 \"angles\"); a figure\n"
-    "that does not exist is null.\n"
+    "\"ripple_limit_percent\", \"zero_bias_uh\", \"design\" (what design --json prints),\n"
+    "\"low_line\" and \"high_line\" (the figures, \"steady\", \"peak_above_vout\", \"saturates\"\n"
+    "and 91 \"angles\") and \"verdicts\" (true where the design passes); a figure that does not\n"
+    "exist is null.\n"
     "--csv: the angle rows of both line voltages, led by a \"line\" column (low or high).\n"
-    "Numbers in JSON and CSV are unrounded.\n"
+    "Numbers in JSON and CSV are unrounded. Without --json, the text of a run that does not\n"
+    "publish goes to standard error.\n"
     "Exit status: 0 checked, 1 not published (rejected or stopped), 2 usage error.";
 
 }  // namespace
@@ -42,6 +46,12 @@ CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalo
           "Roll-off grade: the alloy powder's initial permeability (" + RolloffGradeNames() +
               "); by default the grade that matches the core's catalogue inductance factor")
       ->check(RolloffGradeValidator());
+  check
+      ->add_option("--ripple-limit", options.limits.ripplePercent,
+                   "The ripple the check admits at the low line's crest, % of the line-peak "
+                   "current")
+      ->check(RippleLimitValidator())
+      ->capture_default_str();
   CLI::Option* json = check->add_flag("--json", options.json, "Print one JSON object");
   CLI::Option* csv = check->add_flag("--csv", options.csv, "Print the angle rows as CSV");
   json->excludes(csv);
@@ -57,21 +67,23 @@ int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
   const Material material = GradeMaterialFor(record, options.grade);
   if (outcome.ending != RunEnding::Published) {
     if (options.json)
-      out << JsonText(CheckJson(outcome, record, ResultSummary{}, material, nullptr));
+      out << JsonText(
+          CheckJson(outcome, record, ResultSummary{}, material, options.limits, nullptr));
     else
-      (options.csv ? err : out) << DesignText(outcome, ResultSummary{});
+      err << DesignText(outcome, ResultSummary{});
     return 1;
   }
   const OperatingCheck check = CheckOperation(record, material);
   if (options.json) {
-    out << JsonText(CheckJson(outcome, record, PublishedSummary(record, '.'), material, &check));
+    out << JsonText(CheckJson(outcome, record, PublishedSummary(record, '.'), material,
+                              options.limits, &check));
   } else if (options.csv) {
     out << OperatingCheckCsv(check);
   } else {
     // The run's warnings, as "design" shows them, without its summary.
     RunOutcome warnings;
     warnings.messages = outcome.messages;
-    out << DesignText(warnings, ResultSummary{}) << CheckText(check, record);
+    out << DesignText(warnings, ResultSummary{}) << CheckText(check, record, options.limits);
   }
   return 0;
 }

@@ -5,18 +5,22 @@
 
 #include "cli/design_options.h"
 #include "engine/catalogue.h"
+#include "engine/check_verdicts.h"
 #include "engine/design_record.h"
+#include "engine/rolloff_grades.h"
 
 namespace pfc {
 
 struct CheckOptions {
   DesignOptions design;
-  int grade = 60;
+  int grade = kDefaultRolloffGrade;  // the one that matches the core
+  CheckLimits limits;                // --ripple-limit
   bool json = false;
   bool csv = false;
 };
 
-// Adds "check" to pfc-core: every option of "design" plus --grade, --json and --csv.
+// Adds "check" to pfc-core: every option of "design" plus --grade, --ripple-limit, --json and
+// --csv.
 CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalogue& catalogue);
 
 // Runs the design as "design" does and, when it publishes, checks it. Exit status 0 checked,

@@ -51,6 +51,13 @@ Json LineJson(const LineCheck& line) {
   return json;
 }
 
+Json VerdictsJson(const OperatingCheck& check, const CheckLimits& limits) {
+  Json json = Json::object();
+  for (const VerdictOutcome& verdict : JudgeCheck(check, limits))
+    json[VerdictName(verdict.code)] = verdict.Passes();
+  return json;
+}
+
 // A built-in grade is named by its permeability, a number, as it always was.
 Json GradeJson(const Material& material) {
   const RolloffGrade* grade = FindRolloffGrade(static_cast<int>(material.permeability));
@@ -62,10 +69,13 @@ Json GradeJson(const Material& material) {
 }  // namespace
 
 Json CheckJson(const RunOutcome& outcome, const DesignRecord& record, const ResultSummary& summary,
-               const Material& material, const OperatingCheck* check) {
+               const Material& material, const CheckLimits& limits, const OperatingCheck* check) {
   Json json;
   json["status"] = check ? "checked" : "not-published";
   json["grade"] = GradeJson(material);
+  json["ripple_limit_percent"] = limits.ripplePercent;
+  json["catalogue_permeability"] = check ? NumberJson(check->cataloguePermeability) : Json(nullptr);
+  json["al_nh"] = check ? NumberJson(check->alNh) : Json(nullptr);
   json["zero_bias_uh"] = check ? NumberJson(check->zeroBiasUh) : Json(nullptr);
   json["design"] = DesignJson(outcome, record, summary);
   static const OperatingCheck kNames;  // only its line names are read without a check
@@ -73,6 +83,7 @@ Json CheckJson(const RunOutcome& outcome, const DesignRecord& record, const Resu
                     [&json, check](const char* name, const LineCheck& line) {
                       json[name] = check ? LineJson(line) : Json(nullptr);
                     });
+  json["verdicts"] = check ? VerdictsJson(*check, limits) : Json(nullptr);
   return json;
 }
 

@@ -4,12 +4,14 @@
 
 #include "engine/design_record.h"
 #include "engine/operating_check.h"
+#include "reports/check_verdict_texts.h"
 
 namespace pfc {
 
-// The check as terminal text: the design and grade, a table of both line voltages beside the
-// method's own figures (rounded to four significant digits, "—" where a figure does not
-// exist), the flags, and a verdict line for each assumption of the method a line misses.
-std::string CheckText(const OperatingCheck& check, const DesignRecord& record);
+// The check as terminal text: the design and grade, the figure rows of both line voltages
+// beside the method's own (as reports/check_figures.h writes them) and the verdicts, each
+// led by "pass" or "MISS".
+std::string CheckText(const OperatingCheck& check, const DesignRecord& record,
+                      const CheckLimits& limits);
 
 }  // namespace pfc

@@ -13,12 +13,15 @@ constexpr const char* kFooter =
     "--inputs FILE starts from the entries of a design file (.pfcdesign); an option given on\n"
     "the command line overrides its entry. --save-inputs FILE writes the entries the command\n"
     "runs with, replacing FILE only once it is whole. A design file that cannot be read is a\n"
-    "usage error (status 2); one that cannot be saved ends with status 1 before the run.";
+    "usage error (status 2); one that cannot be saved ends with status 1 before the run.\n"
+    "--inputs - reads the design file from standard input; --save-inputs - writes it to\n"
+    "standard output instead of the command's own output.";
 
 struct InputsFile {
   std::string inputsPath;
   std::string savePath;
   int grade = kDefaultRolloffGrade;
+  double rippleLimitPercent = CheckLimits{}.ripplePercent;
 };
 
 bool Given(CLI::App& command, const std::string& option) {
@@ -43,10 +46,40 @@ void TakeFileEntries(CLI::App& command, const DesignFile& file, DesignOptions& o
   }
 }
 
+DesignFileRead ReadInputsFile(const std::string& path, std::istream& in) {
+  if (!NamesStandardStream(path))
+    return ReadDesignFile(path);
+  std::string bytes;
+  const bool whole = ReadBoundedStream(in, kDesignFileMaxBytes, bytes);
+  DesignFileRead read;
+  if (in.bad()) {
+    read.reason = "it could not be read to the end";
+  } else if (!whole) {
+    read.reason = "it is longer than a design file can be (1 MiB)";
+  } else {
+    read = DesignFileFromText(bytes);
+  }
+  read.path = "standard input";
+  return read;
+}
+
+FileWriteResult SaveInputsFile(const std::string& path, const DesignFile& design,
+                               std::ostream& out) {
+  if (!NamesStandardStream(path))
+    return WriteDesignFile(path, design);
+  FileWriteResult result;
+  result.path = "standard output";
+  out << DesignFileText(design) << std::flush;
+  result.written = out.good();
+  if (!result.written)
+    result.reason = "the output was closed";
+  return result;
+}
+
 }  // namespace
 
 void AddInputsFileOptions(CLI::App& command, DesignOptions& options, const CoreCatalogue& catalogue,
-                          int* grade) {
+                          StandardStreams streams, int* grade, double* rippleLimitPercent) {
   auto state = std::make_shared<InputsFile>();
   command
       .add_option("--inputs", state->inputsPath,
@@ -58,22 +91,32 @@ void AddInputsFileOptions(CLI::App& command, DesignOptions& options, const CoreC
       ->type_name("FILE");
   const std::string footer = command.get_footer();
   command.footer(footer.empty() ? kFooter : footer + "\n" + kFooter);
-  command.final_callback([&command, &options, &catalogue, grade, state] {
+  command.final_callback([&command, &options, &catalogue, streams, grade, rippleLimitPercent,
+                          state] {
     if (Given(command, "--inputs")) {
-      const DesignFileRead read = ReadDesignFile(state->inputsPath);
+      const DesignFileRead read = ReadInputsFile(state->inputsPath, streams.in);
       if (!read.read)
         throw CLI::ValidationError("--inputs", read.Message());
       TakeFileEntries(command, read.design, options, state->inputsPath);
       state->grade = read.design.rolloffGrade;
       if (grade != nullptr && !Given(command, "--grade"))
         *grade = read.design.rolloffGrade;
+      state->rippleLimitPercent = read.design.rippleLimitPercent;
+      if (rippleLimitPercent != nullptr && !Given(command, "--ripple-limit"))
+        *rippleLimitPercent = read.design.rippleLimitPercent;
     }
     if (!Given(command, "--save-inputs"))
       return;
+    if (NamesStandardStream(state->savePath) && Given(command, "--report") &&
+        NamesStandardStream(command.get_option("--report")->as<std::string>())) {
+      throw CLI::ValidationError("--save-inputs",
+                                 "--save-inputs and --report cannot both write to standard output");
+    }
     DesignRecord scratch;
-    const DesignFile used{FormEntries(options, catalogue, scratch),
-                          grade != nullptr ? *grade : state->grade};
-    const FileWriteResult saved = WriteDesignFile(state->savePath, used);
+    const DesignFile used{
+        FormEntries(options, catalogue, scratch), grade != nullptr ? *grade : state->grade,
+        rippleLimitPercent != nullptr ? *rippleLimitPercent : state->rippleLimitPercent};
+    const FileWriteResult saved = SaveInputsFile(state->savePath, used, streams.out);
     if (!saved.written)
       throw InputsFileNotSaved(saved.Message());
   });

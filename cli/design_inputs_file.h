@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "cli/design_options.h"
+#include "cli/standard_streams.h"
 #include "engine/catalogue.h"
 
 namespace pfc {
@@ -13,13 +14,16 @@ namespace pfc {
 // is parsed, the command starts from the entries of the design file, each option given on
 // the command line overriding its entry, and --save-inputs writes the entries the command
 // then runs with. With a grade, a command that has --grade takes the file's roll-off grade
-// unless --grade is given, and saves the grade it runs with.
+// unless --grade is given, and saves the grade it runs with; a ripple limit likewise with
+// --ripple-limit. "-" reads the design file from standard input and writes it to standard
+// output.
 //
 // A file that cannot be read, or holds an entry the option would refuse, ends the parse
 // with a CLI::ValidationError naming the file; a file that cannot be saved, with
 // InputsFileNotSaved. Either way the command does not run.
 void AddInputsFileOptions(CLI::App& command, DesignOptions& options, const CoreCatalogue& catalogue,
-                          int* grade = nullptr);
+                          StandardStreams streams, int* grade = nullptr,
+                          double* rippleLimitPercent = nullptr);
 
 struct InputsFileNotSaved : std::runtime_error {
   using std::runtime_error::runtime_error;

@@ -1,11 +1,31 @@
 #include "cli/design_options.h"
 
+#include <algorithm>
+#include <cctype>
 #include <vector>
 
 #include "engine/entries.h"
 #include "engine/pick_list.h"
 
 namespace pfc {
+namespace {
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::toupper(static_cast<unsigned char>(x)) ==
+           std::toupper(static_cast<unsigned char>(y));
+  });
+}
+
+}  // namespace
+
+std::int16_t FindPickedPartNo(const CoreCatalogue& catalogue, std::string_view partNo) {
+  for (std::int16_t row = 1; row <= catalogue.RowCount(); ++row) {
+    if (SameIgnoringCase(catalogue.PartNo[static_cast<std::size_t>(row)], partNo))
+      return row;
+  }
+  return 0;
+}
 
 void AddDesignOptions(CLI::App& command, DesignOptions& options, const CoreCatalogue& catalogue,
                       bool withPick) {
@@ -27,7 +47,7 @@ void AddDesignOptions(CLI::App& command, DesignOptions& options, const CoreCatal
     return;
   const CLI::Validator inCatalogue(
       [&catalogue](std::string& partNo) -> std::string {
-        if (catalogue.FindPartNo(partNo) != 0)
+        if (FindPickedPartNo(catalogue, partNo) != 0)
           return {};
         return partNo + " is not a Toridyne part number (" + catalogue.PartNo[1] + " to " +
                catalogue.PartNo[static_cast<std::size_t>(catalogue.RowCount())] + ")";
@@ -51,7 +71,7 @@ EntryTexts FormEntries(const DesignOptions& options, const CoreCatalogue& catalo
   }
   record.CalcType = DesignerPicks;
   entries.chkPickCore = true;
-  entries.txtCoreSize = PickListEntry(catalogue, catalogue.FindPartNo(options.pick));
+  entries.txtCoreSize = PickListEntry(catalogue, FindPickedPartNo(catalogue, options.pick));
   return entries;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "engine/catalogue.h"
 #include "engine/design_record.h"
@@ -15,9 +17,14 @@ struct DesignOptions {
   std::string pick;  // part number; empty: the calculator selects
 };
 
+// The catalogue row of a part number typed on the command line or in a batch cell, in any
+// case ("td-26" is TD-26); 0 when there is none. The form's list offers only catalogue texts,
+// so the run itself matches exactly (CoreCatalogue::FindPartNo).
+std::int16_t FindPickedPartNo(const CoreCatalogue& catalogue, std::string_view partNo);
+
 // Adds the operating-point options (and --pick when asked) to a command. Unit options accept
-// only their list items and --pick only a catalogue part number; the numeric texts are taken
-// as they stand and judged by the run's checks, like the form's.
+// only their list items and --pick only a catalogue part number, in any case; the numeric
+// texts are taken as they stand and judged by the run's checks, like the form's.
 void AddDesignOptions(CLI::App& command, DesignOptions& options, const CoreCatalogue& catalogue,
                       bool withPick);
 

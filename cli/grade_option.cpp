@@ -3,6 +3,7 @@
 #include <charconv>
 #include <string>
 
+#include "engine/number_text.h"
 #include "reports/known_rolloff_grades.h"
 
 namespace pfc {
@@ -18,6 +19,18 @@ CLI::Validator RolloffGradeValidator() {
         return text + " is not a roll-off grade (" + KnownRolloffGradesText() + ")";
       },
       "GRADE");
+}
+
+CLI::Validator RippleLimitValidator() {
+  return CLI::Validator(
+      [](std::string& text) -> std::string {
+        const bool number = IsWellFormedNumber(text);
+        const double percent = number ? ValueOfText(text) : 0;
+        if (number && percent > 0)
+          return {};
+        return text + " is not a positive percentage";
+      },
+      "PERCENT");
 }
 
 }  // namespace pfc

@@ -2,11 +2,14 @@
 
 #include <CLI/CLI.hpp>
 
-// --grade of check and batch: the same names, the same refusal.
+// The operating check's options of check and batch: the same names, the same refusals.
 namespace pfc {
 
 // Admits the permeability of a roll-off grade, written as a plain whole number ("60"); the
 // refusal names the grades there are.
 CLI::Validator RolloffGradeValidator();
+
+// Admits a positive, finite percentage ("12.5") for --ripple-limit.
+CLI::Validator RippleLimitValidator();
 
 }  // namespace pfc

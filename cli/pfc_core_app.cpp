@@ -13,6 +13,7 @@
 #include "cli/design_text.h"
 #include "cli/explore_json.h"
 #include "cli/json_text.h"
+#include "cli/standard_streams.h"
 #include "engine/catalogue.h"
 #include "engine/design_run.h"
 #include "engine/design_session.h"
@@ -40,8 +41,10 @@ constexpr const char* kDesignFooter =
     "\"txtTotalTempStyle\" bold-red or normal-black) and \"listing\" (the 38 lines of the\n"
     "calculations window in screen order: \"line\", \"caption\", \"value\" with its unit,\n"
     "\"colour\" red or black).\n"
+    "The text of a rejected or stopped run goes to standard error.\n"
     "--report FILE writes the HTML design report of a published run to FILE, in\n"
-    "Windows-1252, replacing FILE only once the whole report is written.\n"
+    "Windows-1252, replacing FILE only once the whole report is written; --report - writes\n"
+    "it to standard output instead of the summary.\n"
     "Exit status: 0 published (warnings included), 1 rejected by an input check, stopped\n"
     "by the design or the report not written, 2 usage error.";
 
@@ -62,17 +65,27 @@ constexpr const char* kExploreFooter =
 // --report: the report "View Report" would write, to the named file instead of the
 // temporary folder. Only a published design has a summary to report.
 int WriteReportOption(const std::string& path, const RunOutcome& outcome,
-                      const ResultSummary& summary, const DesignRecord& record, std::ostream& err) {
+                      const ResultSummary& summary, const DesignRecord& record, std::ostream& out,
+                      std::ostream& err) {
   if (path.empty()) {
     err << "pfc-core: --report needs a file name\n";
     return 1;
   }
+  const bool toOutput = NamesStandardStream(path);
   if (outcome.ending != RunEnding::Published) {
-    err << "pfc-core: no report written to " << path << ": the design was not published\n";
+    err << "pfc-core: no report written to " << (toOutput ? "standard output" : path)
+        << ": the design was not published\n";
     return 1;
   }
-  const FileWriteResult written =
-      WriteFileAtomically(path, ReportBytes(summary, record, FindReportImages(ExecutableFolder())));
+  const std::string bytes = ReportBytes(summary, record, FindReportImages(ExecutableFolder()));
+  if (toOutput) {
+    out << bytes << std::flush;
+    if (out.good())
+      return 0;
+    err << "pfc-core: cannot write the report to standard output\n";
+    return 1;
+  }
+  const FileWriteResult written = WriteFileAtomically(path, bytes);
   if (!written.written) {
     err << "pfc-core: " << written.Message() << "\n";
     return 1;
@@ -80,21 +93,26 @@ int WriteReportOption(const std::string& path, const RunOutcome& outcome,
   return 0;
 }
 
+// `out` takes the summary or the JSON object, `reportOut` a report written to "-".
 int RunDesignCommand(const DesignOptions& options, bool json,
                      const std::optional<std::string>& reportPath, DesignSession& session,
-                     std::ostream& out, std::ostream& err) {
+                     std::ostream& out, std::ostream& reportOut, std::ostream& err) {
   const EntryTexts entries = FormEntries(options, session.catalogue, session.record);
   const RunOutcome outcome =
       RunDesign(entries, session.record, session.catalogue, session.wires, '.');
   const ResultSummary summary = outcome.ending == RunEnding::Published
                                     ? PublishedSummary(session.record, '.')
                                     : ResultSummary{};
-  out << (json ? JsonText(DesignJson(outcome, session.record, summary))
-               : DesignText(outcome, summary));
-  const int status = outcome.ending == RunEnding::Published ? 0 : 1;
+  const bool published = outcome.ending == RunEnding::Published;
+  if (json)
+    out << JsonText(DesignJson(outcome, session.record, summary));
+  else
+    (published ? out : err) << DesignText(outcome, summary);
+  const int status = published ? 0 : 1;
   if (!reportPath)
     return status;
-  const int reportStatus = WriteReportOption(*reportPath, outcome, summary, session.record, err);
+  const int reportStatus =
+      WriteReportOption(*reportPath, outcome, summary, session.record, reportOut, err);
   return status != 0 ? status : reportStatus;
 }
 
@@ -128,14 +146,25 @@ std::string OneLine(std::string text) {
   return text;
 }
 
+// A design file or a report written to "-" takes the place of the command's own output.
+bool StandardOutputTaken(CLI::App& command) {
+  for (const char* name : {"--save-inputs", "--report"}) {
+    const CLI::Option* option = command.get_option_no_throw(name);
+    if (option != nullptr && option->count() > 0 && NamesStandardStream(option->as<std::string>()))
+      return true;
+  }
+  return false;
+}
+
 }  // namespace
 
-int RunPfcCore(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream& out,
+               std::ostream& err) {
   DesignSession session;
   LoadDesignTables(session);
   CLI::App app{"Designs the boost inductor of a PFC stage on Toridyne toroidal cores.", "pfc-core"};
   app.require_subcommand(1);
-  app.set_version_flag("--version", VersionLine("pfc-core"), "Print the version and exit");
+  app.set_version_flag("-V,--version", VersionLine("pfc-core"), "Print the version and exit");
 
   DesignOptions designOptions;
   bool designJson = false;
@@ -148,7 +177,8 @@ int RunPfcCore(int argc, const char* const* argv, std::ostream& out, std::ostrea
       design->add_option("--report", reportPath, "Write the HTML design report to this file")
           ->type_name("FILE");
   design->footer(kDesignFooter);
-  AddInputsFileOptions(*design, designOptions, session.catalogue);
+  const StandardStreams streams{in, out};
+  AddInputsFileOptions(*design, designOptions, session.catalogue, streams);
 
   DesignOptions exploreOptions;
   bool exploreCsv = false;
@@ -160,14 +190,15 @@ int RunPfcCore(int argc, const char* const* argv, std::ostream& out, std::ostrea
   CLI::Option* jsonFlag = explore->add_flag("--json", exploreJson, "Print a JSON array");
   csvFlag->excludes(jsonFlag);
   explore->footer(kExploreFooter);
-  AddInputsFileOptions(*explore, exploreOptions, session.catalogue);
+  AddInputsFileOptions(*explore, exploreOptions, session.catalogue, streams);
 
   BatchOptions batchOptions;
   CLI::App* batch = AddBatchCommand(app, batchOptions);
 
   CheckOptions checkOptions;
   CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue);
-  AddInputsFileOptions(*check, checkOptions.design, session.catalogue, &checkOptions.grade);
+  AddInputsFileOptions(*check, checkOptions.design, session.catalogue, streams,
+                       &checkOptions.grade, &checkOptions.limits.ripplePercent);
 
   if (argc > 1 && argv[1][0] != '-' && !IsCommand(app, argv[1])) {
     err << "pfc-core: unknown command \"" << argv[1] << "\"; run pfc-core --help\n";
@@ -193,22 +224,27 @@ int RunPfcCore(int argc, const char* const* argv, std::ostream& out, std::ostrea
   }
   if (batch->parsed()) {
     return RunBatchCommand(
-        batchOptions, DesignTables{session.catalogue, session.wires, session.record}, out, err);
+        batchOptions, DesignTables{session.catalogue, session.wires, session.record}, in, out, err);
   }
+  std::ostream discarded(nullptr);
+  std::ostream& commandOut =
+      StandardOutputTaken(*design) || StandardOutputTaken(*explore) || StandardOutputTaken(*check)
+          ? discarded
+          : out;
   if (check->parsed()) {
-    return RunCheckCommand(checkOptions, session.catalogue, session.wires, session.record, out,
-                           err);
+    return RunCheckCommand(checkOptions, session.catalogue, session.wires, session.record,
+                           commandOut, err);
   }
   if (explore->parsed()) {
     if (!exploreCsv && !exploreJson) {
       err << "pfc-core: explore needs --csv or --json\n";
       return 2;
     }
-    return RunExploreCommand(exploreOptions, exploreJson, session, out, err);
+    return RunExploreCommand(exploreOptions, exploreJson, session, commandOut, err);
   }
   const std::optional<std::string> report =
       reportOption->count() > 0 ? std::optional<std::string>(reportPath) : std::nullopt;
-  return RunDesignCommand(designOptions, designJson, report, session, out, err);
+  return RunDesignCommand(designOptions, designJson, report, session, commandOut, out, err);
 }
 
 }  // namespace pfc

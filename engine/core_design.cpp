@@ -22,9 +22,9 @@ void LoadCore(DesignRecord& record, const CoreCatalogue& catalogue, std::int16_t
   // Two annular end faces plus the outer and inner walls of the stacked toroid, cm².
   const double outerRadius = record.CoreOD / 2;
   const double innerRadius = record.CoreID / 2;
-  record.SurfaceArea = (outerRadius * outerRadius - innerRadius * innerRadius) * 6.283185308 +
-                       record.CoreOD * 3.141592654 * record.CoreHT +
-                       record.CoreID * 3.141592654 * record.CoreHT;
+  record.SurfaceArea = (outerRadius * outerRadius - innerRadius * innerRadius) * kMethodTwoPi +
+                       record.CoreOD * kMethodPi * record.CoreHT +
+                       record.CoreID * kMethodPi * record.CoreHT;
 }
 
 namespace {
@@ -32,7 +32,7 @@ namespace {
 // Whole turns on 70 % of the stack's inductance factor, so that the entered inductance is
 // the one left at full bias. Inductance in H, AlValue in nH/turn².
 double TurnsFor(double inductance, double alValue) {
-  const double x = (inductance * 1e9) / (alValue * 0.7);
+  const double x = (inductance * 1e9) / (alValue * (kMethodPermeabilityPercent / 100));
   const double turns = RoundHalfEven(std::sqrt(x), 0);
   if (turns > 32000)
     return kMostTurns;
@@ -56,9 +56,9 @@ std::int16_t SelectWire(double conductorArea, const WireTable& wires) {
 Evaluation EvaluateCore(DesignRecord& r, const WireTable& wires, const GivenWinding& given) {
   r.Tstep = (1 / r.Frequency) / 0.000001;  // µs
   r.Turns = given.turns ? *given.turns : TurnsFor(r.Inductance, r.AlValue);
-  r.HMax = r.IinPeak * r.Turns * 0.4 * 3.141592654 / r.PathLength;  // Oe
-  r.ZeroBiasL = r.Turns * r.Turns * (r.AlValue / 1000);             // µH, full Al
-  r.ConductorArea = r.IinRms / 500;                                 // cm² at 500 A/cm²
+  r.HMax = r.IinPeak * r.Turns * kOerstedFactor * kMethodPi / r.PathLength;  // Oe
+  r.ZeroBiasL = r.Turns * r.Turns * (r.AlValue / 1000);                      // µH, full Al
+  r.ConductorArea = r.IinRms / kCurrentDensity;                              // cm²
 
   // Below the thinnest wire's area the thinnest wire still carries the current; keeping
   // the previous design's wire would describe another winding.
@@ -72,20 +72,20 @@ Evaluation EvaluateCore(DesignRecord& r, const WireTable& wires, const GivenWind
   r.WireResistance = wires.Resistance[k] / 1000000;  // Ω/cm
 
   // Round conductors of all turns over one core's window.
-  r.ActualFillFactor = r.WireDia * (r.Turns * 3.141592654 * r.WireDia) / 4 / r.WindowArea;
-  r.MLT = (r.CoreOD - r.CoreID) + 2 * r.CoreHT;              // cm, perimeter of the stack's section
-  r.ConductorLength = r.MLT * r.Turns;                       // cm
-  r.MarginLength = r.ConductorLength * 1.1;                  // 10 % for leads and cutting
+  r.ActualFillFactor = r.WireDia * (r.Turns * kMethodPi * r.WireDia) / 4 / r.WindowArea;
+  r.MLT = (r.CoreOD - r.CoreID) + 2 * r.CoreHT;  // cm, perimeter of the stack's section
+  r.ConductorLength = r.MLT * r.Turns;           // cm
+  r.MarginLength = r.ConductorLength * kWireLengthMargin;
   r.WindingResistance = r.MarginLength * r.WireResistance;   // Ω
   r.CopperLoss = r.IinRms * r.IinRms * r.WindingResistance;  // W
 
-  r.Vpeak = r.VinMin * 1.414;  // V
+  r.Vpeak = r.VinMin * kMethodSqrt2;  // V
   if (r.Vout - r.Vpeak < 0)
     return Evaluation::VpeakStop;
   r.Dmax = (r.Vout - r.Vpeak) / r.Vout;
   // Volt-seconds of one on-time at the line peak over turns and section, in gauss.
   r.DeltaB = r.Dmax * r.Vpeak * r.Tstep * 0.000001 * 1e8 / (r.Turns * r.CoreArea);
-  r.DeltaBavg = 0.723 * r.DeltaB;  // averaged over the line cycle
+  r.DeltaBavg = kLineAverageFluxShare * r.DeltaB;  // averaged over the line cycle
   r.Bac = r.DeltaBavg / 2;
   // Loss density in W/kg from the flux in tesla and the frequency in kHz.
   r.CoreLossDensity =

@@ -3,18 +3,19 @@
 #include <cmath>
 
 #include "engine/core_design.h"
+#include "engine/method_constants.h"
 
 namespace pfc {
 
 void ComputeOperatingPoint(DesignRecord& r) {
-  r.InputPower = r.OutputPower / r.Efficiency;            // W
-  r.IinRms = r.InputPower / r.VinMin;                     // A at the lowest line
-  r.IinPeakLine = r.IinRms * std::sqrt(2.0);              // A
-  r.Iripple = 0.1 * r.IinPeakLine;                        // A peak to peak
-  r.IinPeak = r.Iripple / 2 + r.IinPeakLine;              // A
-  r.Energy = 0.5 * r.Inductance * r.IinPeak * r.IinPeak;  // J
+  r.InputPower = r.OutputPower / r.Efficiency;               // W
+  r.IinRms = r.InputPower / r.VinMin;                        // A at the lowest line
+  r.IinPeakLine = r.IinRms * std::sqrt(2.0);                 // A
+  r.Iripple = (kMethodRipplePercent / 100) * r.IinPeakLine;  // A peak to peak
+  r.IinPeak = r.Iripple / 2 + r.IinPeakLine;                 // A
+  r.Energy = 0.5 * r.Inductance * r.IinPeak * r.IinPeak;     // J
   // Required area product in cm⁴ with the fill factor as Ku.
-  r.AreaProduct = (2 * r.Energy) * 10000 / (r.FillFactorLimit * 650);
+  r.AreaProduct = (2 * r.Energy) * 10000 / (r.FillFactorLimit * kAreaProductFluxCurrent);
 }
 
 Selection SelectCore(DesignRecord& r, const CoreCatalogue& catalogue) {

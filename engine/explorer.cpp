@@ -50,7 +50,12 @@ ExploredDesign DescribeDesign(const DesignRecord& r, const CoreCatalogue& catalo
 }
 
 void AddOperatingCheck(ExploredDesign& design, const DesignRecord& record) {
-  const LineCheck low = CheckLine(record, DefaultGradeFor(record), LineVoltage::Low);
+  const RolloffGrade& grade = DefaultGradeFor(record);
+  const LineCheck low = CheckLine(record, grade, LineVoltage::Low);
+  design.Checked = true;
+  design.CheckGrade = grade.permeability;
+  design.CheckSteady = low.Steady();
+  design.CheckSaturates = low.saturates;
   design.CheckLAtIpkPercent = low.atIpk.lPercentOfTarget.value_or(kNotEvaluated);
   design.CheckRipplePercent = low.rippleAtCrestPercentOfIpkLine.value_or(kNotEvaluated);
   design.CheckWindingTemperature =
@@ -94,7 +99,7 @@ Exploration ExploreDesigns(const EntryTexts& entries, const DesignRecord& record
           exploration.designs.emplace_back(DescribeDesign(scratch, catalogue, completed));
       design.CalculatorChoice = outcome.ending == RunEnding::Published &&
                                 row == calculator.CoreIndex && stack == calculator.CoresToStack;
-      if (completed)
+      if (completed && design.PassesFieldStrength)
         AddOperatingCheck(design, scratch);
     }
   }

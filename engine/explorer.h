@@ -49,6 +49,12 @@ struct ExploredDesign {
   double CheckLAtIpkPercent = kNoCheck;       // L at the peak current Ipk, % of the entered L
   double CheckRipplePercent = kNoCheck;       // low-line crest ripple, % of the line-peak current
   double CheckWindingTemperature = kNoCheck;  // °C, steady
+  // The check ran: only a design that a designer's pick publishes has one (its field strength
+  // keeps the limit), as the Operating Check window refuses the others.
+  bool Checked = false;
+  int CheckGrade = 0;           // the roll-off grade of the check, the one that matches the core
+  bool CheckSteady = false;     // the low line's temperature settles
+  bool CheckSaturates = false;  // the low line saturates the core: no copper loss, no temperature
 
   bool PassesAll() const {
     return PassesFieldStrength && PassesTemperature && PassesFillFactor && PassesVpeak;

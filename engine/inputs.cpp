@@ -57,6 +57,14 @@ std::optional<Failure> CheckNumber(const EntryDescription& entry, const EntryRea
       return std::nullopt;
     return Failure{std::string(checks.emptyCheck), std::string(checks.emptyMessage)};
   }
+  if (reading.tooLarge) {
+    std::string text = "The ";
+    text.append(entry.caption)
+        .append(
+            " value is too large. Enter a number of at most 308 digits before the decimal "
+            "point.");
+    return Failure{std::string(checks.malformedCheck), std::move(text)};
+  }
   if (!reading.wellFormed) {
     std::string text = "The ";
     text.append(entry.caption)
@@ -108,6 +116,7 @@ EntryReadings ReadEntries(const EntryTexts& entries) {
       continue;
     }
     reading.wellFormed = IsWellFormedNumber(text);
+    reading.tooLarge = !reading.wellFormed && IsDecimalNumeral(text);
     const double value = ValueOfText(text);
     reading.value =
         entry.kind == EntryKind::Count ? StackCount(value) : ToRecordUnit(entry, entries, value);

@@ -16,6 +16,7 @@ namespace pfc {
 struct EntryReading {
   bool empty = true;        // blanks only
   bool wellFormed = false;  // one plain decimal number
+  bool tooLarge = false;    // written as one, but beyond the largest double
   // The leading number (0 without one) in the record's unit; for a count, rounded half to even
   // and pinned to 16 bits, so that a count beyond the range still fails its check instead of
   // wrapping round.

@@ -37,4 +37,24 @@ inline constexpr double kMethodPermeabilityPercent = 70;
 inline constexpr double kWoundRiseExponent = 0.833;
 inline constexpr double kMilliwattsPerWatt = 1000;
 
+// The method's own roundings and design rules, each written as the method writes it, so that
+// the design's figures stay what they always were.
+
+// π and its double as the method writes them, to ten significant digits.
+inline constexpr double kMethodPi = 3.141592654;
+inline constexpr double kMethodTwoPi = 6.283185308;
+// √2 as the method writes it: the crest of a sine over its RMS value.
+inline constexpr double kMethodSqrt2 = 1.414;
+// The oersted's 4π/10 without its π: H in Oe is kOerstedFactor · π · turns · A / (path in cm).
+inline constexpr double kOerstedFactor = 0.4;
+// Current density of the winding, A/cm²: it sets the conductor's area.
+inline constexpr double kCurrentDensity = 500;
+// Wire bought per winding length: 10 % more for the leads and the cutting.
+inline constexpr double kWireLengthMargin = 1.1;
+// The line-cycle mean of the flux swing as a share of the swing at the line's crest.
+inline constexpr double kLineAverageFluxShare = 0.723;
+// The area product's divisor besides the fill factor, T·A/cm²: the peak flux density times the
+// current density the core is sized for. Ap = 2 · energy in J · 10⁴ / (fill · this) in cm⁴.
+inline constexpr double kAreaProductFluxCurrent = 650;
+
 }  // namespace pfc

@@ -82,28 +82,26 @@ double ValueOfText(std::string_view text) {
   return negative ? -value : value;
 }
 
-bool IsWellFormedNumber(std::string_view text) {
+bool IsDecimalNumeral(std::string_view text) {
   text = TrimBlanks(text);
   if (!text.empty() && (text.front() == '-' || text.front() == '+'))
     text.remove_prefix(1);
   bool seenPoint = false;
   bool seenDigit = false;
-  std::size_t wholeDigits = 0;  // significant digits before the point
   for (const char c : text) {
     if (IsDigit(c)) {
       seenDigit = true;
-      if (!seenPoint && (wholeDigits > 0 || c != '0'))
-        ++wholeDigits;
     } else if (c == '.' && !seenPoint) {
       seenPoint = true;
     } else {
       return false;
     }
   }
-  if (!seenDigit)
-    return false;
-  // Up to 308 whole digits stay below 1e308 and so are finite; only longer runs are read.
-  return wholeDigits <= 308 || std::isfinite(ValueOfText(text));
+  return seenDigit;
+}
+
+bool IsWellFormedNumber(std::string_view text) {
+  return IsDecimalNumeral(text) && std::isfinite(ValueOfText(TrimBlanks(text)));
 }
 
 bool IsZeroText(std::string_view text) {

@@ -22,6 +22,8 @@ bool IsZeroText(std::string_view text);
 // optional sign, digits with at most one full stop, at least one digit, nothing else, and
 // a finite value. Lone ".", "1.2.3", "1e5", "NaN" and letters are not well formed.
 bool IsWellFormedNumber(std::string_view text);
+// The same without the finite value: "1" and 330 zeros is a numeral, but too large a number.
+bool IsDecimalNumeral(std::string_view text);
 
 // Blanks (spaces and tabs) removed from both ends.
 std::string_view TrimBlanks(std::string_view text);

@@ -241,12 +241,15 @@ void CheckLineFigures(const LineCheck& line, double vrms, const DesignRecord& r,
                     name + " saturates but has ripple figures or a temperature");
     return;
   }
-  for (const char* figure :
-       {"core_loss_w", "flux_swing_max_mt", "ipk", "ipk_angle_deg", "ripple_max_pp",
-        "ripple_max_angle_deg", "ripple_at_crest_pp", "dcm_below_angle_deg", "at_ipk.l_uh"})
+  for (const char* figure : {"core_loss_w", "flux_swing_max_mt", "ipk", "ipk_angle_deg",
+                             "ripple_max_pp", "ripple_max_angle_deg", "ripple_at_crest_pp",
+                             "dcm_below_angle_deg", "at_ipk.l_uh", "wound_surface_cm2"})
     problems.Expect(has(figure), name + " lacks " + figure);
   if (line.ipk && line.ipkLine)
     problems.Expect(*line.ipk >= *line.ipkLine, name + " peak current below the line peak");
+  if (line.rippleAtCrestPp && line.ipkLine && std::isfinite(*line.rippleAtCrestPp / *line.ipkLine))
+    problems.Expect(has("ripple_at_crest_percent_of_ipk_line"),
+                    name + " lacks ripple_at_crest_percent_of_ipk_line");
   if (line.rippleMaxPp)
     problems.Expect(*line.rippleMaxPp == largestRipple, name + " worst ripple is not the largest");
   problems.Expect(line.thermal != ThermalEnding::NotComputed,
@@ -379,6 +382,8 @@ std::vector<std::string> OperatingCheckProblems(const OperatingCheck& check,
                                                 const DesignRecord& record) {
   Problems problems;
   problems.Expect(check.zeroBiasUh.has_value(), "no zero-bias inductance");
+  problems.Expect(check.cataloguePermeability && check.alNh,
+                  "no catalogue permeability or inductance factor in the material");
   CheckLineFigures(check.lowLine, record.VinMin, record, "low line", problems);
   CheckLineFigures(check.highLine, record.VinMax, record, "high line", problems);
   return problems.Take();

@@ -21,7 +21,7 @@ using Json = nlohmann::ordered_json;
 
 constexpr const char* kFormatName = "pfc-design";
 constexpr int kMajorVersion = 1;
-constexpr const char* kVersionWritten = "1.0";
+constexpr const char* kVersionWritten = "1.1";  // 1.1 added "ripple-limit"
 constexpr const char* kCalculatorSelects = "selects";
 constexpr const char* kCalculatorPicks = "picks";
 
@@ -188,6 +188,19 @@ std::string ReadRolloffGrade(const Json& document, int& grade) {
   return {};
 }
 
+std::string ReadRippleLimit(const Json& document, double& percent) {
+  const auto found = document.find("ripple-limit");
+  if (found == document.end())
+    return {};
+  if (!found->is_number())
+    return WrongType("ripple-limit", *found, "a number");
+  const double value = found->get<double>();
+  if (!(value > 0) || !std::isfinite(value))
+    return "its \"ripple-limit\" " + found->dump() + " is not a positive percentage";
+  percent = value;
+  return {};
+}
+
 std::string SystemReason(int error) {
   return std::generic_category().message(error);
 }
@@ -265,6 +278,7 @@ std::string DesignFileText(const DesignFile& design) {
   // No grade chosen is no key: the file then follows the grade that matches its core.
   if (design.rolloffGrade != kDefaultRolloffGrade)
     json["rolloff-grade"] = design.rolloffGrade;
+  json["ripple-limit"] = design.rippleLimitPercent;
   // A text that is not UTF-8 cannot be typed into the form; from the command line its bad
   // bytes are replaced rather than refused, so the file still gets written.
   return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
@@ -289,6 +303,8 @@ DesignFileRead DesignFileFromText(std::string_view text) {
     problem = ReadCalculator(*document, design.entries);
   if (problem.empty())
     problem = ReadRolloffGrade(*document, design.rolloffGrade);
+  if (problem.empty())
+    problem = ReadRippleLimit(*document, design.rippleLimitPercent);
   if (!problem.empty())
     return Refused(std::move(problem));
   DesignFileRead result;

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/check_verdicts.h"
 #include "engine/design_run.h"
 #include "reports/atomic_file.h"
 #include "reports/known_rolloff_grades.h"
@@ -23,6 +24,8 @@ struct DesignFile {
   // txtCoreSize the chosen pick-list entry.
   EntryTexts entries;
   int rolloffGrade = kDefaultRolloffGrade;  // the operating check's roll-off grade, if chosen
+  // The operating check's ripple limit, % of the line-peak current.
+  double rippleLimitPercent = CheckLimits{}.ripplePercent;
 };
 
 // How opening a design file ended. A failure carries the path and why, and the form's

@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
   qt6-base-dev qt6-webengine-dev qt6-charts-dev qt6-qpa-plugins libgl-dev
   xvfb xauth fonts-liberation2 xdg-utils openbox xdotool x11-utils
-  dpkg-dev file desktop-file-utils shared-mime-info libfile-mimeinfo-perl
+  dpkg-dev file desktop-file-utils shared-mime-info libfile-mimeinfo-perl appstream lintian man-db
   clang-14 libclang-rt-14-dev
   ccache clang-format-14 clang-tidy-14
 )

@@ -8,8 +8,10 @@
 #include "engine/number_text.h"
 #include "engine/operating_check.h"
 #include "engine/rolloff_grades.h"
+#include "reports/design_file.h"
 #include "reports/known_rolloff_grades.h"
 #include "tests/cli/cli_run.h"
+#include "tests/support/scratch_folder.h"
 
 namespace pfc {
 namespace {
@@ -44,8 +46,14 @@ TEST(CheckCommand, JsonHasTheFixedNamesAndTheDesignOfDesignJson) {
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.err, "");
   const Json json = Json::parse(result.out);
-  EXPECT_EQ(Keys(json), (std::vector<std::string>{"status", "grade", "zero_bias_uh", "design",
-                                                  "low_line", "high_line"}));
+  EXPECT_EQ(Keys(json), (std::vector<std::string>{"status", "grade", "ripple_limit_percent",
+                                                  "catalogue_permeability", "al_nh", "zero_bias_uh",
+                                                  "design", "low_line", "high_line", "verdicts"}));
+  EXPECT_EQ(Keys(json["verdicts"]),
+            (std::vector<std::string>{"inductance_at_peak", "ripple_at_crest", "temperature",
+                                      "steady", "saturation", "boost_headroom"}));
+  for (const auto& verdict : json["verdicts"].items())
+    EXPECT_TRUE(verdict.value().is_boolean()) << verdict.key();
   EXPECT_EQ(json["status"], "checked");
   EXPECT_EQ(json["grade"], 90);
   EXPECT_EQ(json["design"], Json::parse(RunCli({"design", "--json", "--vin-max", "250"}).out));
@@ -62,6 +70,7 @@ TEST(CheckCommand, JsonHasTheFixedNamesAndTheDesignOfDesignJson) {
                                              "ripple_max_angle_deg",
                                              "ripple_max_percent_of_ipk_line",
                                              "ripple_at_crest_pp",
+                                             "ripple_at_crest_percent_of_ipk_line",
                                              "dcm_below_angle_deg",
                                              "flux_swing_max_mt",
                                              "b_at_ipk_t",
@@ -71,6 +80,7 @@ TEST(CheckCommand, JsonHasTheFixedNamesAndTheDesignOfDesignJson) {
                                              "total_loss_w",
                                              "temperature_rise_c",
                                              "winding_temperature_c",
+                                             "wound_surface_cm2",
                                              "steady",
                                              "peak_above_vout",
                                              "saturates",
@@ -128,7 +138,8 @@ TEST(CheckCommand, ANotPublishedDesignPrintsItsMessagesAsDesignDoes) {
   design.insert(design.end(), options.begin(), options.end());
   const CliResult text = RunCli(check);
   EXPECT_EQ(text.status, 1);
-  EXPECT_EQ(text.out, RunCli(design).out);
+  EXPECT_EQ(text.out, "");
+  EXPECT_EQ(text.err, RunCli(design).err);
 
   check.push_back("--json");
   design.push_back("--json");
@@ -143,7 +154,7 @@ TEST(CheckCommand, ANotPublishedDesignPrintsItsMessagesAsDesignDoes) {
   const CliResult csv = RunCli(check);
   EXPECT_EQ(csv.status, 1);
   EXPECT_EQ(csv.out, "");
-  EXPECT_EQ(csv.err, text.out);
+  EXPECT_EQ(csv.err, text.err);
 }
 
 TEST(CheckCommand, CsvHoldsTheAngleRowsOfBothLines) {
@@ -176,12 +187,12 @@ TEST(CheckCommand, TableShowsTheGradeAndRoundedFigures) {
   EXPECT_EQ(result.err, "");
   EXPECT_NE(result.out.find("grade 125"), std::string::npos);
   const OperatingCheck expected = InProcess(EntryTexts{}, 125);
-  // Four significant digits, halves to even.
+  // Four significant digits, halves to even, trailing zeros kept.
   for (const CheckedNumber& figure :
        {expected.lowLine.windingTemperatureC, expected.highLine.windingTemperatureC,
         expected.lowLine.atIpkLine.lUh, expected.highLine.coreLossW}) {
     const int places = 3 - static_cast<int>(std::floor(std::log10(*figure)));
-    EXPECT_NE(result.out.find(" " + FormatPlaces(*figure, places) + " "), std::string::npos)
+    EXPECT_NE(result.out.find(" " + FormatFixed(*figure, places) + " "), std::string::npos)
         << *figure;
   }
 }
@@ -205,6 +216,79 @@ TEST(CheckCommand, HelpNamesTheGradesAndTheExitStatus) {
   for (const std::string& text : {std::string("--grade"), RolloffGradeNames(),
                                   std::string("--vin-max"), std::string("Exit status")}) {
     EXPECT_NE(result.out.find(text), std::string::npos) << text;
+  }
+}
+
+// The ripple limit decides the ripple verdict alone, from the option, a design file, or the
+// method's 10 % when neither gives one; the option wins over the file.
+struct RippleLimitCase {
+  const char* name;
+  std::vector<std::string> options;
+  double fileLimit;  // written to a design file given with --inputs; 0: no file
+  double used;
+};
+
+void PrintTo(const RippleLimitCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class RippleLimit : public ::testing::TestWithParam<RippleLimitCase> {};
+
+TEST_P(RippleLimit, JudgesTheRippleVerdictOnly) {
+  test::ScratchFolder folder;
+  std::vector<std::string> common = {"check", "--json"};
+  if (GetParam().fileLimit > 0) {
+    const std::string path = (folder.Path() / "limit.pfcdesign").string();
+    DesignFile file;
+    file.rippleLimitPercent = GetParam().fileLimit;
+    ASSERT_TRUE(WriteDesignFile(path, file).written);
+    common.insert(common.end(), {"--inputs", path});
+  }
+  std::vector<std::string> args = common;
+  args.insert(args.end(), GetParam().options.begin(), GetParam().options.end());
+  const CliResult result = RunCli(args);
+  ASSERT_EQ(result.status, 0) << result.err;
+  const Json json = Json::parse(result.out);
+  EXPECT_EQ(Number(json["ripple_limit_percent"]), GetParam().used);
+
+  // The default design's ripple is somewhere between 1 % and 1000 % of its line peak.
+  for (const auto& [limit, passes] : {std::pair{"1", false}, std::pair{"1000", true}}) {
+    std::vector<std::string> judged = common;
+    judged.insert(judged.end(), {"--ripple-limit", limit});
+    const Json other = Json::parse(RunCli(judged).out);
+    EXPECT_EQ(other["verdicts"]["ripple_at_crest"], passes) << limit;
+    Json rest = other["verdicts"];
+    Json base = json["verdicts"];
+    rest.erase("ripple_at_crest");
+    base.erase("ripple_at_crest");
+    EXPECT_EQ(rest, base) << "another limit changed another verdict";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sources, RippleLimit,
+    ::testing::Values(RippleLimitCase{"MethodsOwn", {}, 0, 10},
+                      RippleLimitCase{"Option", {"--ripple-limit", "12.5"}, 0, 12.5},
+                      RippleLimitCase{"File", {}, 40, 40},
+                      RippleLimitCase{"OptionOverFile", {"--ripple-limit", "7"}, 40, 7}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CheckCommand, SavesTheRippleLimitItRunsWith) {
+  test::ScratchFolder folder;
+  const std::string path = (folder.Path() / "saved.pfcdesign").string();
+  ASSERT_EQ(RunCli({"check", "--ripple-limit", "33", "--save-inputs", path}).status, 0);
+  const DesignFileRead read = ReadDesignFile(path);
+  ASSERT_TRUE(read.read) << read.Message();
+  EXPECT_EQ(read.design.rippleLimitPercent, 33);
+}
+
+TEST(CheckCommand, RefusesARippleLimitThatIsNotAPositiveNumber) {
+  for (const char* limit : {"0", "-5", "ten", "1e3", "nan", "inf", ""}) {
+    const CliResult result = RunCli({"check", "--ripple-limit", limit});
+    EXPECT_EQ(result.status, 2) << limit;
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("--ripple-limit"), std::string::npos) << result.err;
+    EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
   }
 }
 

@@ -38,10 +38,11 @@ TEST(DesignCommand, PrintsMessagesBeforeTheSummary) {
   EXPECT_NE(result.out.find("  Total Temperature       > 155°C\n"), std::string::npos);
 }
 
-TEST(DesignCommand, ARejectedEntryShowsItsMessageAndFocus) {
+TEST(DesignCommand, ARejectedEntryShowsItsMessageAndFocusOnStandardError) {
   const CliResult result = RunCli({"design", "--efficiency", "89.9"});
   EXPECT_EQ(result.status, 1);
-  EXPECT_TRUE(MatchesExpectedFile("cli/expected/design_rejected.txt", result.out));
+  EXPECT_EQ(result.out, "");
+  EXPECT_TRUE(MatchesExpectedFile("cli/expected/design_rejected.txt", result.err));
 }
 
 TEST(DesignCommand, JsonHoldsThePublishedDefaultOutcome) {
@@ -245,17 +246,17 @@ TEST_P(UsageErrorTest, ExplainsInOneLineOnStandardError) {
   EXPECT_NE(result.err.find(GetParam().explanation), std::string::npos) << result.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(Mistakes, UsageErrorTest,
-                         testing::Values(UsageCase{{}, "subcommand"},
-                                         UsageCase{{"design", "--frequency-unit", "MHz"}, "MHz"},
-                                         UsageCase{{"design", "--inductance-unit", "henry"},
-                                                   "henry"},
-                                         UsageCase{{"design", "--output-power-unit", "kW"}, "kW"},
-                                         UsageCase{{"design", "--pick", "TD-99"}, "TD-99"},
-                                         UsageCase{{"design", "--pick", "td-26"}, "td-26"},
-                                         UsageCase{{"design", "--frequency"}, "--frequency"},
-                                         UsageCase{{"design", "--colour", "red"}, "--colour"},
-                                         UsageCase{{"draw"}, "draw"}));
+INSTANTIATE_TEST_SUITE_P(
+    Mistakes, UsageErrorTest,
+    testing::Values(UsageCase{{}, "subcommand"},
+                    UsageCase{{"design", "--frequency-unit", "MHz"}, "MHz"},
+                    UsageCase{{"design", "--inductance-unit", "henry"}, "henry"},
+                    UsageCase{{"design", "--output-power-unit", "kW"}, "kW"},
+                    UsageCase{{"design", "--pick", "TD-99"}, "TD-99"},
+                    UsageCase{{"design", "--pick", "TD26"}, "TD26"},
+                    UsageCase{{"design", "--frequency"}, "--frequency"},
+                    UsageCase{{"design", "--colour", "red"}, "--colour"},
+                    UsageCase{{"draw"}, "draw"}, UsageCase{{"Design", "--json"}, "Design"}));
 
 TEST(DesignCommand, HelpDescribesEveryOptionAndTheOutput) {
   const CliResult result = RunCli({"design", "--help"});
@@ -270,10 +271,24 @@ TEST(DesignCommand, HelpDescribesEveryOptionAndTheOutput) {
 }
 
 TEST(DesignCommand, VersionNamesTheProgramAndItsRelease) {
-  const CliResult result = RunCli({"--version"});
-  EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.out, "pfc-core (PFC Core Designer) " + std::string(kVersion) + "\n");
-  EXPECT_EQ(result.err, "");
+  for (const char* option : {"--version", "-V"}) {
+    const CliResult result = RunCli({option});
+    EXPECT_EQ(result.status, 0) << option;
+    EXPECT_EQ(result.out, "pfc-core (PFC Core Designer) " + std::string(kVersion) + "\n") << option;
+    EXPECT_EQ(result.err, "") << option;
+  }
+}
+
+// The catalogue's part numbers are upper case; a script's may not be. The designer's list
+// offers the catalogue's texts only.
+TEST(DesignCommand, APickInAnyCaseIsTheCataloguePart) {
+  const CliResult exact = RunCli({"design", "--json", "--pick", "TD-26"});
+  ASSERT_EQ(exact.status, 0) << exact.err;
+  for (const char* typed : {"td-26", "Td-26", "tD-26"}) {
+    const CliResult result = RunCli({"design", "--json", "--pick", typed});
+    EXPECT_EQ(result.status, 0) << typed << ": " << result.err;
+    EXPECT_EQ(result.out, exact.out) << typed << ": the catalogue's part number throughout";
+  }
 }
 
 TEST(PfcCoreBinary, DesignJsonOnTheDefaultsPublishes) {

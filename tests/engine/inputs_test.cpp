@@ -46,6 +46,11 @@ std::string Malformed(const char* field) {
          " value is not a valid number. Enter digits with at most one decimal point.";
 }
 
+std::string TooLarge(const char* field) {
+  return std::string("The ") + field +
+         " value is too large. Enter a number of at most 308 digits before the decimal point.";
+}
+
 struct CheckCase {
   const char* label;
   Edit edit;
@@ -96,7 +101,13 @@ INSTANTIATE_TEST_SUITE_P(
         {"frequency non-ASCII digits", Set(&E::txtFrequency, "\xd9\xa1\xd9\xa2"), "1n",
          Entry::Frequency, Malformed("Frequency")},
         {"frequency overflowing digits", Set(&E::txtFrequency, kNines), "1n", Entry::Frequency,
-         Malformed("Frequency")},
+         TooLarge("Frequency")},
+        {"frequency 1e330", Set(&E::txtFrequency, "1" + std::string(330, '0')), "1n",
+         Entry::Frequency, TooLarge("Frequency")},
+        {"vin min 1e330 with a point", Set(&E::txtVinMin, " 1" + std::string(330, '0') + ".5 "),
+         "5n", Entry::VinMin, TooLarge("Vin Min")},
+        {"overflowing digits after a second point", Set(&E::txtFrequency, kNines + ".1.2"), "1n",
+         Entry::Frequency, Malformed("Frequency")},
         {"frequency zero", Set(&E::txtFrequency, "0"), "1b", Entry::Frequency,
          "Enter the Frequency Value greater than 0"},
         {"frequency negative", Set(&E::txtFrequency, "-100000"), "1b", Entry::Frequency,
@@ -205,7 +216,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"stack malformed", Set(&E::txtStack, "1.2.3"), "12n", Entry::Stack,
          Malformed("Cores To Stack")},
         {"stack overflowing digits", Set(&E::txtStack, kNines), "12n", Entry::Stack,
-         Malformed("Cores To Stack")},
+         TooLarge("Cores To Stack")},
         {"stack zero", Set(&E::txtStack, "0"), "12", Entry::Stack,
          "Please select to stack between 1 and 9 cores."},
         {"stack ten", Set(&E::txtStack, "10"), "12", Entry::Stack,

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The desktop program as a user at the keyboard meets it under a real window manager:
-# disclaimer, input form, a refused entry and its correction, the summary, the calculations,
-# the report viewer and each of its buttons, Compare Cores, both ways back to the input form,
+# disclaimer, input form (its tab order, Help by Tab, access key and F1, Enter, the clipboard
+# keys), a refused entry and its correction, the summary, the calculations, the report viewer
+# and each of its buttons, Compare Cores, both ways back to the input form, saving with Ctrl+S,
 # and the end of the program. Checks the titles, where each window appears, which window has
 # the keyboard, and the files written.
 #   keyboard_flow.sh <pfc-core-designer>
@@ -122,27 +123,66 @@ readonly disclaimer="Power Factor Correction Core Selection"
 readonly inputs="Power factor Correction (PFC) Inputs"
 readonly summary="PFC Summary Core Design"
 readonly listing="PFC Intermediate Output"
-readonly viewer="PFC Core Design  Report"
+readonly viewer="PFC Core Design  Report - temp.htm"
+readonly directions="PFC Calculator Explaination"
 
 step="the disclaimer"
 placed "$disclaimer"
 active "$disclaimer"
-key alt+a
+key Return  # "I Accept" is the default
 
 step="the input form"
 placed "$inputs"
 active "$inputs"
 
-step="a refused efficiency, corrected from the keyboard"
-key Tab Tab Tab Tab Tab Tab  # to Efficiency, all of it selected
+step="Help in reading order: after the frequency and its unit"
+key Tab Tab
+key Return  # a focused button takes Enter itself
+active "$directions"
+key Escape
+gone "$directions"
+active "$inputs"
+
+step="Help by its access key and by F1"
+key alt+h
+active "$directions"
+key Escape
+active "$inputs"
+key F1
+active "$directions"
+key Escape
+active "$inputs"
+
+step="Shift+Tab from the frequency box to Compare Cores, the last in reading order"
+key shift+Tab  # back from Help to the unit list
+key shift+Tab shift+Tab  # the frequency box, then the last control
+key Return
+active "Compare Cores"
+key Escape
+gone "Compare Cores"
+active "$inputs"
+
+step="the clipboard keys in the numeric boxes: the frequency copied over Vout, then undone"
+key Tab  # the frequency box, from the last control, all of it selected
+key ctrl+c
+key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab  # to Vout, all of it selected
+key ctrl+v
+key Return  # Vout 100000 is above its limit: refused
+active "Caution"
+key Return
+active "$inputs"
+key ctrl+z  # Vout is 380 again
+
+step="a refused efficiency, corrected from the keyboard; Enter runs the design"
+key shift+Tab shift+Tab shift+Tab  # back to Efficiency, all of it selected
 type_text 80
-key alt+s
+key Return
 window "Caution" > /dev/null  # the exact title, nothing appended
 active "Caution"
 key Return
 active "$inputs"
 type_text 95  # replaces the whole text again
-key alt+s
+key Return
 placed "$summary"
 active "$summary"
 
@@ -188,12 +228,13 @@ active "Print"
 key Escape
 active "$viewer"
 
-step="Open"
+step="Open, an .htm file too; the title names the file shown"
+cp "$scratch/design1.before" "$scratch/older.htm"
 key alt+o
 active "Open"
-type_text "$scratch/design1.before"
+type_text "$scratch/older.htm"
 key Return
-active "$viewer"
+active "PFC Core Design  Report - older.htm"
 
 step="Save as PDF"
 key alt+d
@@ -201,11 +242,11 @@ active "Save as PDF"
 type_text "$scratch/report"
 key Return
 file_appears "$scratch/report.pdf"
-active "$viewer"
+active "PFC Core Design  Report - older.htm"
 
 step="Back"
 key alt+b
-gone "$viewer"
+gone "PFC Core Design  Report - older.htm"
 active "$summary"
 
 step="Compare Cores"
@@ -241,11 +282,30 @@ active "$inputs"
 gone "$viewer"
 gone "$summary"
 
+step="Ctrl+S asks where only while the form names no file"
+key ctrl+s
+active "Save Design"
+type_text "$scratch/boost"
+key Return
+file_appears "$scratch/boost.pfcdesign"
+active "boost.pfcdesign - $inputs"
+key alt+s  # the summary, and back with the entries kept
+active "$summary"
+key alt+e
+active "boost.pfcdesign - $inputs"
+key ctrl+a  # the efficiency box kept the keyboard since its correction
+type_text 96
+active "boost.pfcdesign* - $inputs"
+key ctrl+s
+active "boost.pfcdesign - $inputs"
+grep -q '"efficiency": "96"' "$scratch/boost.pfcdesign" ||
+  fail "Ctrl+S did not save to the named file: $(cat "$scratch/boost.pfcdesign")"
+
 step="closing the input form ends the program"
 key alt+m
 active "Compare Cores"
 key alt+c
-active "$inputs"
+active "boost.pfcdesign - $inputs"
 key alt+F4
 for _ in $(seq 100); do
   kill -0 "$app_pid" 2>/dev/null || break

@@ -36,7 +36,13 @@ installed_files=(
   share/man/man1/pfc-core.1.gz
   share/man/man1/pfc-core-designer.1.gz
   share/doc/pfc-core-designer/copyright
+  share/doc/pfc-core-designer/changelog.gz
+  share/metainfo/example.toridyne.pfc_core_designer.metainfo.xml
 )
+
+# What the manual pages may show beyond ASCII; an escape that names the wrong glyph shows
+# as some other character.
+manual_glyphs=(° ² ³ µ × ‐ – — ≤ ≥ ⟨ ⟩ ‘ ’ “ ”)
 
 # A design file is known by its media type, and the desktop opens that type in the designer,
 # when the installed tree is the only data folder the desktop looks in (the databases are
@@ -59,6 +65,36 @@ check_design_file_type() {
   [ "$found" = "pfc-core-designer.desktop" ] || fail "design files open in '$found'"
 }
 
+# Software centres read the metadata; it and the changelog name this version as the latest.
+check_release_notes() {
+  local prefix="$1"
+  local metainfo="$prefix/share/metainfo/example.toridyne.pfc_core_designer.metainfo.xml"
+  [ -f "$metainfo" ] || return
+  appstreamcli validate --no-net "$metainfo" > "$scratch/appstream.log" 2>&1 ||
+    fail "the AppStream metadata is not valid: $(cat "$scratch/appstream.log")"
+  local latest
+  latest="$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d '"' -f 2)"
+  [ "$latest" = "$version" ] || fail "the AppStream metadata's latest release is '$latest'"
+  local changelog="$prefix/share/doc/pfc-core-designer/changelog.gz"
+  [ -f "$changelog" ] || return
+  zcat "$changelog" > "$scratch/changelog"
+  latest="$(dpkg-parsechangelog -l "$scratch/changelog" -S Version 2>&1)"
+  [ "$latest" = "$version" ] || fail "the changelog's latest version is '$latest'"
+}
+
+# A manual page renders without complaints, in the glyphs it means.
+check_manual_text() {
+  local manual="$1"
+  local complaints
+  complaints="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$manual" 2>&1 > /dev/null)"
+  [ -z "$complaints" ] || fail "man complains about $(basename "$manual"): $complaints"
+  local glyph odd=""
+  while IFS= read -r glyph; do
+    [[ " ${manual_glyphs[*]} " == *" $glyph "* ]] || odd+="$glyph"
+  done < <(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$manual" 2> /dev/null | grep -o '[^ -~]' | sort -u)
+  [ -z "$odd" ] || fail "$(basename "$manual") shows unexpected glyphs: $odd"
+}
+
 check_tree() {
   local prefix
   prefix="$(realpath "$1")"
@@ -75,6 +111,13 @@ check_tree() {
   line="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/pfc-core-designer" --version 2>&1)"
   [ "$line" = "pfc-core-designer (PFC Core Designer) $version" ] ||
     fail "pfc-core-designer --version printed '$line'"
+  local viewer="$prefix/lib/pfc-core-designer/pfc-report-viewer"
+  line="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$viewer" --version 2>&1)"
+  [ "$line" = "pfc-report-viewer (PFC Core Designer) $version" ] ||
+    fail "pfc-report-viewer --version printed '$line'"
+  line="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$viewer" --help 2>&1 | head -n 1)"
+  [ "$line" = "Usage: pfc-report-viewer [--window-icon FILE]" ] ||
+    fail "pfc-report-viewer --help began with '$line'"
 
   # The report's images come from the installed data folder.
   if "$prefix/bin/pfc-core" design --report "$scratch/report.htm" > /dev/null; then
@@ -116,6 +159,7 @@ check_tree() {
     grep -qx "Icon=pfc-core-designer" "$entry" || fail "the desktop entry names another icon"
   fi
   check_design_file_type "$prefix"
+  check_release_notes "$prefix"
 
   for page in pfc-core pfc-core-designer; do
     local manual="$prefix/share/man/man1/$page.1.gz"
@@ -123,6 +167,7 @@ check_tree() {
     if ! gzip -t "$manual" || ! zcat "$manual" | grep -q '^\.TH'; then
       fail "the manual page $page.1.gz is not a compressed manual page"
     fi
+    check_manual_text "$manual"
   done
   cd - > /dev/null || return
 }
@@ -157,6 +202,9 @@ case "$mode" in
       if grep -vE '^\./usr(/|$)' "$scratch/contents" | grep -q .; then
         fail "the package installs outside /usr: $(grep -vE '^\./usr(/|$)' "$scratch/contents")"
       fi
+      # Debian's own checks of a package: not one error or warning.
+      lintian --fail-on error,warning "$deb" > "$scratch/lintian.log" 2>&1 ||
+        fail "lintian: $(grep -v 'root privileges' "$scratch/lintian.log")"
       dpkg-deb -x "$deb" "$scratch/root"
       check_tree "$scratch/root/usr"
       # apt resolves every dependency against the machine's package lists, without installing.

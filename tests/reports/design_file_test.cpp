@@ -50,6 +50,7 @@ DesignFile UnusualDesign() {
   e.txtCoreSize = "TD-26 (OD 46.73mm, ID 21.69mm, HT 20.57mm)";
   e.chkPickCore = true;
   design.rolloffGrade = 147;
+  design.rippleLimitPercent = 0.1 + 0.2;  // no short decimal: written to read back exactly
   return design;
 }
 
@@ -59,6 +60,7 @@ TEST(DesignFile, KeepsEveryTextExactlyAsTyped) {
   ASSERT_TRUE(read.read) << read.reason;
   EXPECT_EQ(Texts(read.design.entries), Texts(design.entries));
   EXPECT_EQ(read.design.rolloffGrade, 147);
+  EXPECT_EQ(read.design.rippleLimitPercent, design.rippleLimitPercent);
 }
 
 // The format as documented, written by hand: what other programs and people write.
@@ -83,6 +85,7 @@ struct AcceptedCase {
   std::string text;
   std::vector<std::string> texts;  // the entries read
   int grade;
+  double rippleLimit = CheckLimits{}.ripplePercent;
 };
 
 void PrintTo(const AcceptedCase& c, std::ostream* os) {
@@ -96,6 +99,7 @@ TEST_P(DesignFileAccepts, ReadsWhatItKnowsAndDefaultsTheRest) {
   ASSERT_TRUE(read.read) << read.reason;
   EXPECT_EQ(Texts(read.design.entries), GetParam().texts);
   EXPECT_EQ(read.design.rolloffGrade, GetParam().grade);
+  EXPECT_EQ(read.design.rippleLimitPercent, GetParam().rippleLimit);
 }
 
 const std::vector<std::string> kDefaultTexts = Texts(EntryTexts{});
@@ -110,18 +114,24 @@ INSTANTIATE_TEST_SUITE_P(
     Files, DesignFileAccepts,
     ::testing::ValuesIn(std::vector<AcceptedCase>{
         {"only format and version", R"({"format":"pfc-design","version":"1.0"})", kDefaultTexts,
-         60},
+         kDefaultRolloffGrade},
         {"a later minor version with fields it does not know",
          R"({"format":"pfc-design","version":"1.7","notes":"x","entries":{"vout":"400",
              "colour":{"deep":[1,2,{"a":null}]}},"window":[0,0]})",
-         DefaultsWith(9, "400"), 60},
+         DefaultsWith(9, "400"), kDefaultRolloffGrade},
         {"a byte-order mark first", "\xEF\xBB\xBF{\"format\":\"pfc-design\",\"version\":\"1.0\"}",
-         kDefaultTexts, 60},
+         kDefaultTexts, kDefaultRolloffGrade},
         {"a grade written as a whole number with a point",
          R"({"format":"pfc-design","version":"1.0","rolloff-grade":90.0})", kDefaultTexts, 90},
         {"the calculator selecting with a pick left over",
          R"json({"format":"pfc-design","version":"1.0","calculator":"selects","pick":"TD-01 (y)"})json",
-         DefaultsWith(13, "TD-01 (y)"), 60},
+         DefaultsWith(13, "TD-01 (y)"), kDefaultRolloffGrade},
+        {"a ripple limit of the first minor version that has one",
+         R"({"format":"pfc-design","version":"1.1","ripple-limit":25})", kDefaultTexts,
+         kDefaultRolloffGrade, 25},
+        {"a ripple limit below one percent",
+         R"({"format":"pfc-design","version":"1.1","ripple-limit":0.5})", kDefaultTexts,
+         kDefaultRolloffGrade, 0.5},
     }));
 
 struct RefusedCase {
@@ -142,6 +152,7 @@ TEST_P(DesignFileRefuses, SaysWhatIsWrongAndGivesNoDesign) {
   EXPECT_NE(read.reason.find(GetParam().named), std::string::npos) << read.reason;
   EXPECT_EQ(Texts(read.design.entries), kDefaultTexts) << "nothing of the file is taken";
   EXPECT_EQ(read.design.rolloffGrade, kDefaultRolloffGrade);
+  EXPECT_EQ(read.design.rippleLimitPercent, CheckLimits{}.ripplePercent);
 }
 
 std::string Head(const std::string& rest) {
@@ -195,6 +206,10 @@ INSTANTIATE_TEST_SUITE_P(
         {"a grade beyond any integer", Head(R"("rolloff-grade":18446744073709551675)"),
          "rolloff-grade"},
         {"a grade beyond any double", Head(R"("rolloff-grade":1e999)"), "too large"},
+        {"the ripple limit as a text", Head(R"("ripple-limit":"10")"), "ripple-limit"},
+        {"a ripple limit of nothing", Head(R"("ripple-limit":0)"), "0 is not a positive"},
+        {"a negative ripple limit", Head(R"("ripple-limit":-10)"), "-10 is not a positive"},
+        {"a ripple limit beyond any double", Head(R"("ripple-limit":1e999)"), "too large"},
     }));
 
 TEST(DesignFile, ALongTextOfTheFileIsCutShortInTheMessage) {

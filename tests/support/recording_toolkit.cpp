@@ -35,6 +35,7 @@ std::vector<RecordedCall> RecordingToolkit::CallsOf(std::string_view operation) 
 }
 
 void RecordingToolkit::ClearRecord() {
+  menus_.clear();
   calls_.clear();
   messages_.clear();
   questions_.clear();
@@ -340,6 +341,15 @@ void RecordingToolkit::UserShortcut(std::string_view form, std::string_view keys
       return;
     }
   }
+  FireKey(form, keys);
+}
+
+int RecordingToolkit::ChooseFromMenu(std::string_view form, std::string_view control,
+                                     const std::vector<std::string>& items) {
+  ControlOf(form, control);  // loads the form, as every control operation does
+  Record("Menu", form, control, std::to_string(items.size()));
+  menus_.push_back(items);
+  return menuAnswer_ < static_cast<int>(items.size()) ? menuAnswer_ : -1;
 }
 
 void RecordingToolkit::UserDropFiles(std::string_view form, const std::vector<std::string>& paths) {

@@ -16,7 +16,7 @@ struct RecordedCall {
                           // "Message", "AskToSave",
                           // "SetText", "SetFocus", "SelectAll", "SetBold", "SetForeColor",
                           // "SetToolTip", "SetEnabled", "ClearItems", "AddItem", "Choose",
-                          // "SetTicked", "SetCaption"
+                          // "SetTicked", "SetCaption", "Menu"
   std::string form;
   std::string control;
   std::string value;
@@ -44,6 +44,8 @@ class RecordingToolkit final : public FormHost {
                                      std::string_view text) override;
   bool IsVisible(std::string_view form) const override;
   std::string Text(std::string_view form, std::string_view control) override;
+  int ChooseFromMenu(std::string_view form, std::string_view control,
+                     const std::vector<std::string>& items) override;
   void SetText(std::string_view form, std::string_view control, std::string_view text) override;
   void SetFocus(std::string_view form, std::string_view control) override;
   void SelectAll(std::string_view form, std::string_view control) override;
@@ -83,6 +85,10 @@ class RecordingToolkit final : public FormHost {
   // How every question whether to save changes is answered from now on; Cancel, as Escape
   // answers, until a test says otherwise.
   void AnswerSaveChanges(SaveChangesAnswer answer) { saveChangesAnswer_ = answer; }
+  // The item every menu is answered with from now on; -1, dismissing it, until a test says
+  // otherwise. The items of the menus shown, one list each.
+  void AnswerMenus(int position) { menuAnswer_ = position; }
+  const std::vector<std::vector<std::string>>& Menus() const { return menus_; }
 
   // Acting as the user. Events on a disabled control do nothing.
   void UserClick(std::string_view form, std::string_view control);
@@ -98,7 +104,8 @@ class RecordingToolkit final : public FormHost {
   void UserClose(std::string_view form);  // the title bar's close button, which the form may refuse
   void UserMouseDown(std::string_view form, std::string_view control);
   void UserMouseUp(std::string_view form, std::string_view control);
-  // A key combination ("Ctrl+S"): clicks the enabled button of the form that has it.
+  // A key combination ("Ctrl+S"): clicks the enabled button of the form that has it, or
+  // else gives the form's or the program's key command.
   void UserShortcut(std::string_view form, std::string_view keys);
   // Local files dropped on the form.
   void UserDropFiles(std::string_view form, const std::vector<std::string>& paths);
@@ -151,6 +158,8 @@ class RecordingToolkit final : public FormHost {
   std::vector<Message> messages_;
   std::vector<Message> questions_;
   SaveChangesAnswer saveChangesAnswer_ = SaveChangesAnswer::Cancel;
+  int menuAnswer_ = -1;
+  std::vector<std::vector<std::string>> menus_;
 };
 
 }  // namespace pfc::ui

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 #include "engine/explorer.h"
 #include "tests/ui/compare_cores_fixture.h"
+#include "ui/forms/compare_cores.h"
 #include "ui/forms/input_form.h"
 
 namespace pfc::ui::testing {
@@ -107,6 +109,76 @@ TEST_F(CompareCoresFollowTest, ThePickedCoreAloneChangesNothing) {
   kit.UserActivate(kCompareCoresForm);
 
   EXPECT_EQ(session.compareCores.Picked(), std::optional<std::size_t>(0));
+}
+
+// What the user does on the input form while the window is open.
+struct EditCase {
+  const char* name;
+  std::function<void(RecordingToolkit&)> edit;
+  bool published;  // whether a run would publish the entries it leaves
+  friend void PrintTo(const EditCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class KeptCurrentTest : public CompareCoresFollowTest,
+                        public ::testing::WithParamInterface<EditCase> {};
+
+// The window follows each change a run would publish at once, so that coming back to it
+// moves nothing under the pointer: the row picked then stays the design it showed. Entries
+// a run would refuse leave it alone, without a word, until it comes forward again.
+TEST_P(KeptCurrentTest, FollowsThePublishableEntriesBeforeItIsClicked) {
+  kit.UserClick(kInputForm, "cmdCompareCores");
+  kit.UserActivate(kInputForm);
+  const EntryTexts before = session.compareCores.Entries();
+
+  GetParam().edit(kit);
+
+  EXPECT_TRUE(kit.Messages().empty());
+  if (!GetParam().published) {
+    EXPECT_TRUE(SameComparison(session.compareCores.Entries(), before));
+    return;
+  }
+  EXPECT_TRUE(ShowsDesignsOf(session, ReadInputEntries(kit)));
+  const std::size_t index = FindDesign([](const ExploredDesign& d) { return d.PassesAll(); });
+  const ExploredDesign shown = session.compareCores.Designs()[index];
+  session.compareCores.Pick(index);  // the click that activates the window
+  kit.UserActivate(kCompareCoresForm);
+  ASSERT_EQ(session.compareCores.Picked(), std::optional<std::size_t>(index));
+  EXPECT_EQ(session.compareCores.Designs()[index].SelectedCoreSize, shown.SelectedCoreSize);
+  EXPECT_EQ(session.compareCores.Designs()[index].CoresToStack, shown.CoresToStack);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    InputFormEdits, KeptCurrentTest,
+    ::testing::Values(
+        EditCase{"typing an output power",
+                 [](RecordingToolkit& kit) { kit.UserType(kInputForm, "txtOutputPower", "1000"); },
+                 true},
+        EditCase{"choosing a unit",
+                 [](RecordingToolkit& kit) {
+                   kit.UserType(kInputForm, "txtOutputPower", "1.2");
+                   kit.UserChoose(kInputForm, "cmboutputpower", 1);
+                 },
+                 true},
+        EditCase{"typing the stack count",
+                 [](RecordingToolkit& kit) { kit.UserType(kInputForm, "txtStack", "3"); }, true},
+        EditCase{"typing a refused efficiency",
+                 [](RecordingToolkit& kit) { kit.UserType(kInputForm, "txtEfficiency", "80"); },
+                 false},
+        EditCase{"clearing the entries",
+                 [](RecordingToolkit& kit) { kit.UserClick(kInputForm, "cmdQuit"); }, false}));
+
+// "Use this design" with another stack count than the form's: the window shows the designs
+// of that stack count before it is clicked again.
+TEST_F(CompareCoresFollowTest, UseOfAnotherStackCountShowsItsComparisonAtOnce) {
+  kit.UserClick(kInputForm, "cmdCompareCores");
+  session.compareCores.Pick(
+      FindDesign([](const ExploredDesign& d) { return d.PassesAll() && d.CoresToStack == 2; }));
+
+  kit.UserClick(kCompareCoresForm, "cmdUseDesign");
+
+  ASSERT_EQ(kit.Text(kInputForm, "txtStack"), "2");
+  EXPECT_EQ(session.compareCores.Entries().txtStack, "2");
+  EXPECT_TRUE(ShowsDesignsOf(session, ReadInputEntries(kit)));
 }
 
 }  // namespace

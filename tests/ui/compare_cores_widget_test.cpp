@@ -6,6 +6,7 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QScrollBar>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -312,6 +313,94 @@ TEST_F(CompareCoresWidgetTest, ExploringAgainRefreshesTheOpenWindow) {
   EXPECT_EQ(after.toStdString(),
             FormatPlaces(session.compareCores.Designs()[0].TotalLoss, 2, session.decimalSeparator));
   EXPECT_TRUE(Table().selectionModel()->selectedRows().isEmpty());
+}
+
+// A click on a row picks the design that row shows, in whatever order and under whatever
+// filter the table lists them. The row is read as the user reads it: its core and stack.
+struct RowCase {
+  const char* name;
+  int sortColumn;  // -1: catalogue order
+  int headerClicks;
+  bool passingOnly;
+  int row;
+  friend void PrintTo(const RowCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class RowMappingTest : public CompareCoresWidgetTest,
+                       public ::testing::WithParamInterface<RowCase> {};
+
+TEST_P(RowMappingTest, AClickedRowPicksTheDesignItShows) {
+  const RowCase& c = GetParam();
+  OpenFromInputForm();
+  if (c.passingOnly) {
+    ClickPassingOnly();
+  }
+  for (int click = 0; click < c.headerClicks; ++click) {
+    ClickHeader(c.sortColumn);
+  }
+  ASSERT_LT(c.row, Table().model()->rowCount());
+
+  ClickRow(c.row);
+
+  const auto picked = session.compareCores.Picked();
+  ASSERT_TRUE(picked.has_value());
+  const ExploredDesign& design = session.compareCores.Designs()[*picked];
+  const QAbstractItemModel& shown = *Table().model();
+  EXPECT_EQ(shown.index(c.row, CompareCoresTableModel::kCore).data().toString().toStdString(),
+            design.SelectedCoreSize);
+  EXPECT_EQ(shown.index(c.row, CompareCoresTableModel::kStack).data().toString().toStdString(),
+            std::to_string(design.CoresToStack));
+  EXPECT_EQ(c.passingOnly, c.passingOnly && design.PassesAll());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SortedAndFiltered, RowMappingTest,
+    ::testing::Values(
+        RowCase{"catalogue order", -1, 0, false, 5},
+        RowCase{"catalogue order passing only", -1, 0, true, 5},
+        RowCase{"total loss upwards", CompareCoresTableModel::kTotalLoss, 1, false, 2},
+        RowCase{"total loss upwards passing only", CompareCoresTableModel::kTotalLoss, 1, true, 3},
+        RowCase{"mass downwards passing only", CompareCoresTableModel::kMass, 2, true, 7},
+        RowCase{"turns upwards far down", CompareCoresTableModel::kTurns, 1, false, 200}),
+    [](const ::testing::TestParamInfo<RowCase>& info) {
+      std::string name = info.param.name;
+      std::replace(name.begin(), name.end(), ' ', '_');
+      return name;
+    });
+
+// A new order is shown from its top, wherever the old one had been scrolled to.
+TEST_F(CompareCoresWidgetTest, SortingScrollsToTheTop) {
+  OpenFromInputForm();
+  Table().scrollToBottom();
+  ASSERT_GT(Table().verticalScrollBar()->value(), 0);
+  for (const int clicks : {1, 2}) {
+    Table().scrollToBottom();
+    ClickHeader(CompareCoresTableModel::kTotalLoss);
+    EXPECT_EQ(Table().verticalScrollBar()->value(), 0) << clicks;
+  }
+}
+
+// The window may be enlarged; the table takes the room, the buttons stay at the bottom edge.
+TEST_F(CompareCoresWidgetTest, AnEnlargedWindowGivesTheTableTheRoom) {
+  OpenFromInputForm();
+  QWidget* window = kit.Window(kCompareCoresForm);
+  const QSize designed = window->size();
+  EXPECT_EQ(window->minimumSize(), designed);
+  EXPECT_GT(window->maximumWidth(), designed.width());
+  const QRect table = Table().geometry();
+  QWidget* close = kit.Widget(kCompareCoresForm, "cmdClose");
+  const QRect closeBefore = close->geometry();
+
+  window->resize(designed + QSize(300, 200));
+  QCoreApplication::processEvents();
+
+  EXPECT_EQ(Table().geometry(), table.adjusted(0, 0, 300, 200));
+  EXPECT_EQ(close->geometry(), closeBefore.translated(300, 200));
+  for (const char* chart : {"chtTotalLoss", "chtTotalTemp"}) {
+    QWidget* drawn = kit.Widget(kCompareCoresForm, chart);
+    EXPECT_GE(drawn->y(), Table().geometry().bottom()) << chart;
+    EXPECT_LE(drawn->geometry().bottom(), close->y()) << chart;
+  }
 }
 
 // Each number column shows a quantity of its own: with every quantity of a design different,

@@ -80,7 +80,7 @@ class DesignFileTest : public ::testing::Test {
 
   void SaveAs(const std::string& path) {
     answer = path;
-    kit.UserShortcut(kInputForm, "Ctrl+S");
+    kit.UserShortcut(kInputForm, "Ctrl+Shift+S");
   }
   void Open(const std::string& path) {
     answer = path;

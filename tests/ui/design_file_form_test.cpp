@@ -5,6 +5,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <set>
 
 #include "engine/rolloff_grades.h"
@@ -16,7 +17,9 @@
 #include "ui/forms/form_names.h"
 #include "ui/forms/input_design.h"
 #include "ui/forms/input_form.h"
+#include "ui/forms/recent_designs.h"
 #include "ui/forms/standard_forms.h"
+#include "ui/forms/viewer_flows.h"
 
 namespace pfc::ui::testing {
 namespace {
@@ -250,6 +253,133 @@ TEST_F(DesignFileTest, ASaveThatFailsKeepsTheOldFileAndTheStar) {
   EXPECT_EQ(WEXITSTATUS(status), 0) << "1: not told with the path, 2: the title changed";
   EXPECT_EQ(ReadFile(path), old);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+}
+
+// Ctrl+S saves to the file the form names without asking; only a form without one asks
+// where. "Save Design As…" (Ctrl+Shift+S) always asks.
+TEST_F(DesignFileTest, CtrlSSavesToTheNamedFileAndAsksOnlyWithoutOne) {
+  StartAndAccept();
+  answer = folder.File("first");
+  kit.UserShortcut(kInputForm, "Ctrl+S");
+  ASSERT_EQ(saveRequests.size(), 1u) << "no file named yet: asks where";
+  const std::string first = folder.File("first.pfcdesign");
+  EXPECT_EQ(Caption(), "first.pfcdesign - " + plainCaption);
+
+  kit.UserType(kInputForm, "txtVout", "400");
+  answer = folder.File("never");
+  kit.UserShortcut(kInputForm, "Ctrl+S");
+  EXPECT_EQ(saveRequests.size(), 1u) << "a named file is saved without a dialog";
+  EXPECT_NE(ReadFile(first).find("\"400\""), std::string::npos) << ReadFile(first);
+  EXPECT_FALSE(std::filesystem::exists(folder.File("never.pfcdesign")));
+  EXPECT_EQ(Caption(), "first.pfcdesign - " + plainCaption);
+
+  SaveAs(folder.File("second"));
+  EXPECT_EQ(saveRequests.size(), 2u);
+  EXPECT_EQ(Caption(), "second.pfcdesign - " + plainCaption);
+}
+
+// Both ways back from the results choose the core list's blank entry: the form no longer
+// holds its file's pick, which the title's star and the question before closing show.
+struct ResetCase {
+  const char* name;
+  std::function<void(RecordingToolkit&, DesktopSession&)> reset;
+  friend void PrintTo(const ResetCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class ResetAndFileTest : public DesignFileTest, public ::testing::WithParamInterface<ResetCase> {};
+
+TEST_P(ResetAndFileTest, TheClearedPickStarsTheTitleAndClosingAsks) {
+  StartAndAccept();
+  kit.UserClick(kInputForm, "chkPickCore");
+  kit.UserChoose(kInputForm, "txtCoreSize", session.catalogue.FindPartNo("TD-10"));
+  SaveAs(folder.File("picked"));
+  ASSERT_EQ(Caption(), "picked.pfcdesign - " + plainCaption);
+  kit.Hide(kInputForm);
+  kit.Show(kSummaryForm);
+
+  GetParam().reset(kit, session);
+
+  ASSERT_TRUE(kit.IsVisible(kInputForm));
+  EXPECT_EQ(kit.ChosenPosition(kInputForm, "txtCoreSize"), 0);
+  EXPECT_EQ(Caption(), "picked.pfcdesign* - " + plainCaption);
+  kit.UserClose(kInputForm);
+  EXPECT_EQ(kit.Questions().size(), 1u);
+  EXPECT_TRUE(kit.IsLoaded(kInputForm)) << "Cancel keeps the form";
+}
+
+INSTANTIATE_TEST_SUITE_P(BothWaysBack, ResetAndFileTest,
+                         ::testing::Values(ResetCase{"summary's Reset Design Inputs",
+                                                     [](RecordingToolkit& kit, DesktopSession&) {
+                                                       kit.UserClick(kSummaryForm, "cmdExit");
+                                                     }},
+                                           ResetCase{
+                                               "viewer's Reset Design",
+                                               [](RecordingToolkit& kit, DesktopSession& session) {
+                                                 ResetDesignFromViewer(kit, session.record);
+                                               }}));
+
+struct RecentCase {
+  std::vector<std::string> kept;
+  std::string added;
+  std::vector<std::string> expected;
+};
+
+class WithRecentDesignTest : public ::testing::TestWithParam<RecentCase> {};
+
+TEST_P(WithRecentDesignTest, PutsTheFileFirstOnceAndKeepsTheLatestEight) {
+  EXPECT_EQ(WithRecentDesign(GetParam().kept, GetParam().added), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, WithRecentDesignTest,
+    ::testing::Values(RecentCase{{}, "/a", {"/a"}},
+                      RecentCase{{"/a", "/b", "/c"}, "/c", {"/c", "/a", "/b"}},
+                      RecentCase{{"/a", "/b"}, "/a", {"/a", "/b"}},
+                      RecentCase{{"/1", "/2", "/3", "/4", "/5", "/6", "/7", "/8"},
+                                 "/9",
+                                 {"/9", "/1", "/2", "/3", "/4", "/5", "/6", "/7"}},
+                      RecentCase{{"/1", "/2", "/3", "/4", "/5", "/6", "/7", "/8"},
+                                 "/5",
+                                 {"/5", "/1", "/2", "/3", "/4", "/6", "/7", "/8"}}));
+
+// The files opened and saved on the form come back in "Open Design…"'s menu, the latest
+// first; a file deleted since is left out of the menu and of the list kept.
+TEST_F(DesignFileTest, OpenDesignOffersTheRecentFilesThatStillExist) {
+  std::vector<std::string> kept;
+  services.loadRecentDesigns = [&kept] { return kept; };
+  services.saveRecentDesigns = [&kept](const std::vector<std::string>& paths) { kept = paths; };
+  StartAndAccept();
+  kit.UserShortcut(kInputForm, "Ctrl+O");
+  EXPECT_TRUE(kit.Menus().empty()) << "no recent file: the dialog at once";
+  EXPECT_EQ(openRequests.size(), 1u);
+
+  SaveAs(folder.File("gone"));
+  SaveAs(folder.File("first"));
+  kit.UserType(kInputForm, "txtVout", "390");
+  SaveAs(folder.File("second"));
+  std::filesystem::remove(folder.File("gone.pfcdesign"));
+  kit.UserType(kInputForm, "txtVout", "400");
+  SaveAs(folder.File("third"));
+  ASSERT_EQ(kept, (std::vector<std::string>{folder.File("third.pfcdesign"),
+                                            folder.File("second.pfcdesign"),
+                                            folder.File("first.pfcdesign")}));
+
+  kit.AnswerMenus(-1);
+  kit.UserClick(kInputForm, kOpenDesignButton);
+  ASSERT_EQ(kit.Menus().size(), 1u);
+  EXPECT_EQ(kit.Menus()[0].size(), 4u) << "Browse and three files";
+  EXPECT_EQ(openRequests.size(), 1u) << "dismissed: nothing asked";
+
+  kit.AnswerMenus(2);  // the second file, saved with Vout 390
+  kit.UserShortcut(kInputForm, "Ctrl+O");
+  EXPECT_EQ(kit.Text(kInputForm, "txtVout"), "390");
+  EXPECT_EQ(Caption(), "second.pfcdesign - " + plainCaption);
+  EXPECT_EQ(kept.front(), folder.File("second.pfcdesign"));
+
+  kit.AnswerMenus(0);  // Browse…
+  answer.reset();
+  kit.UserShortcut(kInputForm, "Ctrl+O");
+  EXPECT_EQ(openRequests.size(), 2u);
 }
 
 TEST(InputFormDesign, EveryAccessLetterIsItsOwn) {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "tests/ui/flow_fixture.h"
+#include "ui/forms/directions_texts.h"
+#include "ui/forms/input_design.h"
 
 namespace pfc::ui::testing {
 namespace {
@@ -151,12 +155,34 @@ TEST_F(FlowTest, CancelLeadsBackToAFreshDisclaimerAndAFreshForm) {
   EXPECT_EQ(session.catalogue.RowCount(), 31);  // rebuilt, not grown
 }
 
-TEST_F(FlowTest, TabFromCancelReturnsToTheFrequencyBox) {
+// Tab reaches every control once, as the form is read: each next one lies below the last or
+// beside it to the right; after the last it comes back to the frequency box.
+TEST_F(FlowTest, TabVisitsEveryControlOnceInReadingOrder) {
   StartAndAccept();
-  kit.UserFocus(kInputForm, "cmdExit");
-  kit.UserTab();
-  EXPECT_EQ(kit.Focus(), (Focus{kInputForm, "txtFrequency"}));
-  EXPECT_EQ(kit.SelectedText(kInputForm, "txtFrequency"), "100000");
+  kit.UserClick(kInputForm, "chkPickCore");  // the core list takes the focus only when enabled
+  const FormDescription design = InputFormDesign();
+  std::set<std::string> focusable;
+  for (const ControlDescription& control : design.controls) {
+    if (control.tabIndex >= 0) {
+      focusable.insert(control.name);
+    }
+  }
+  kit.UserFocus(kInputForm, "txtFrequency");
+  std::vector<std::string> visited{"txtFrequency"};
+  for (std::size_t i = 0; i < focusable.size(); ++i) {
+    kit.UserTab();
+    visited.push_back(kit.Focus().second);
+  }
+  EXPECT_EQ(visited.back(), "txtFrequency");
+  visited.pop_back();
+  EXPECT_EQ(std::set<std::string>(visited.begin(), visited.end()), focusable);
+  for (std::size_t i = 1; i < visited.size(); ++i) {
+    const TwipRect& a = design.Find(visited[i - 1])->rect;
+    const TwipRect& b = design.Find(visited[i])->rect;
+    const bool below = b.y >= a.y + a.height;
+    const bool sameLine = b.y < a.y + a.height && a.y < b.y + b.height;
+    EXPECT_TRUE(below || (sameLine && b.x > a.x)) << visited[i - 1] << " then " << visited[i];
+  }
 }
 
 TEST_F(FlowTest, TitleBarCloseOfTheInputFormEndsWithoutTheDisclaimer) {
@@ -164,6 +190,26 @@ TEST_F(FlowTest, TitleBarCloseOfTheInputFormEndsWithoutTheDisclaimer) {
   kit.UserClose(kInputForm);
   EXPECT_FALSE(kit.IsLoaded(kEnterForm));
   EXPECT_TRUE(kit.Ended());
+}
+
+// F1 opens the directions whatever window has the keyboard, the directions' own included.
+TEST_F(FlowTest, FOneOpensTheDirectionsFromEveryWindow) {
+  for (const char* form : {kEnterForm, kInputForm, kSummaryForm, kListingForm, kDirectionsForm}) {
+    SCOPED_TRACE(form);
+    kit.Show(kEnterForm);
+    if (std::string(form) != kEnterForm) {
+      kit.UserClick(kEnterForm, "cmdProcess");
+      ScriptPublished();
+      kit.UserClick(kInputForm, "cmdProcess");
+      kit.Show(form);
+    }
+    kit.UserShortcut(form, "F1");
+    EXPECT_TRUE(kit.IsVisible(kDirectionsForm));
+    EXPECT_EQ(Text(kDirectionsForm, "txtHelp"), HelpText());
+    for (const char* loaded : {kDirectionsForm, kListingForm, kSummaryForm, kInputForm}) {
+      kit.Unload(loaded);
+    }
+  }
 }
 
 TEST_F(FlowTest, HelpTwiceShowsOneWindowWithTheFullTexts) {

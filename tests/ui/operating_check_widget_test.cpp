@@ -1,15 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QChart>
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QTest>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 #include "engine/operating_check.h"
+#include "reports/check_figures.h"
 #include "ui/forms/desktop_services.h"
 #include "ui/forms/desktop_session.h"
 #include "ui/forms/form_names.h"
@@ -175,6 +182,67 @@ TEST_F(OperatingCheckWidgetTest, ThePdfHoldsTextAndNoPictures) {
   EXPECT_NE(pdf->find("/Font"), std::string::npos);
   EXPECT_EQ(pdf->find("/Subtype /Image"), std::string::npos);
   EXPECT_FALSE(DrawFormAsPdf(kit, kCompareCoresForm).has_value()) << "not loaded";
+}
+
+// The widest figure a cell is given (the longest plain decimal, 15 digits with a sign, and its
+// row's unit) is drawn within its column, never over the next one.
+TEST_F(OperatingCheckWidgetTest, LongFiguresStayInsideTheirColumn) {
+  const DesignRecord record;
+  const OperatingCheck check;
+  int row = 0;
+  for (const CheckFigureRow& figure : CheckFigureRows(record, check)) {
+    const std::string widest = FigureTextWithUnit(FigureCell{-999999999999999.0}, figure.unit, '.');
+    for (const auto column : {FigureColumn::Method, FigureColumn::Low, FigureColumn::High}) {
+      const std::string control = FigureControl(row, column);
+      kit.SetText(kOperatingCheckForm, control, widest);
+      auto* label = qobject_cast<QLabel*>(kit.Widget(kOperatingCheckForm, control));
+      ASSERT_NE(label, nullptr) << control;
+      EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width())
+          << control << ": " << widest;
+    }
+    ++row;
+  }
+}
+
+// A legend entry looks like what it names: circles and squares for the marks, solid, dashed
+// and dotted lines for the curves, not a coloured box for everything.
+TEST_F(OperatingCheckWidgetTest, LegendsDrawEachSeriesAsItIsDrawn) {
+  for (const char* control : {kInductanceChart, kLineCurrentChart}) {
+    QChart* chart = ChartOf(control);
+    ASSERT_NE(chart, nullptr) << control;
+    EXPECT_EQ(chart->legend()->markerShape(), QLegend::MarkerShapeFromSeries) << control;
+    for (QAbstractSeries* series : chart->series()) {
+      for (QLegendMarker* marker : chart->legend()->markers(series)) {
+        EXPECT_EQ(marker->shape(), QLegend::MarkerShapeDefault)
+            << control << ": " << series->name().toStdString() << " overrides the legend";
+      }
+    }
+  }
+}
+
+// Without a mouse: the grade list's access letter reaches it from anywhere in the window, and
+// Tab walks through every control that takes input, with the focus shown on each.
+TEST_F(OperatingCheckWidgetTest, TheKeyboardReachesEveryControl) {
+  QWidget* grade = kit.Widget(kOperatingCheckForm, kGrade);
+  QWidget* window = grade->window();
+  QApplication::setActiveWindow(window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  kit.Widget(kOperatingCheckForm, kClose)->setFocus();
+
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
+  EXPECT_EQ(QApplication::focusWidget(), grade);
+
+  std::set<std::string> reached;
+  for (int press = 0; press < 8; ++press) {
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    reached.insert(focused->objectName().toStdString());
+    EXPECT_TRUE(focused->focusPolicy() & Qt::TabFocus) << focused->objectName().toStdString();
+    QTest::keyClick(focused, Qt::Key_Tab);
+  }
+  for (const char* control : {kGrade, kExportCsv, kSavePdf, kClose}) {
+    EXPECT_EQ(reached.count(control), 1u) << control;
+  }
 }
 
 }  // namespace

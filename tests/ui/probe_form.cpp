@@ -106,6 +106,19 @@ FormDescription ProbeDesign(const std::string& name) {
       Control(ControlKind::Label, "lblNote", "Press here", -1, {1800, 1650, 2000, 300});
   label.toolTip = "A note";
   form.controls.push_back(label);
+  if (name == "frmA") {
+    form.defaultButton = "cmdGo";
+    form.keyCommands.push_back({"Ctrl+K", "keyProbe"});
+  } else {
+    form.resizable = true;
+    for (ControlDescription& control : form.controls) {
+      if (control.name == "txtFree") {
+        control.stretch = {.width = 1, .height = 1};
+      } else if (control.name == "cmdClose") {
+        control.stretch = {.x = 0.5, .y = 1};
+      }
+    }
+  }
   return form;
 }
 

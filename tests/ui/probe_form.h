@@ -13,7 +13,9 @@ namespace pfc::ui::testing {
 // handler it runs into a shared log ("Load", "Click cmdGo", ...). Typing "x" into txtDigits
 // is discarded; losing the focus from cmdBounce sends it to txtDigits. Ctrl+G clicks cmdGo;
 // frmA takes dropped files ("Drop <path> <path>"), frmB none. While txtDigits reads "ask", a
-// close by the user asks whether to save ("Answer Save") and Cancel keeps the form.
+// close by the user asks whether to save ("Answer Save") and Cancel keeps the form. In frmA,
+// Enter clicks cmdGo and Ctrl+K is the key command "keyProbe"; frmB is resizable, txtFree
+// taking all the room and cmdClose moving by half the width and all the height.
 struct ProbeLog {
   std::vector<std::string> events;
 };

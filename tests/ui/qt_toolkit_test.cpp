@@ -27,6 +27,7 @@ struct QtHarness {
   QtHarness() {
     RegisterProbe(registry, "frmA", log);
     RegisterProbe(registry, "frmB", log);
+    registry.AddProgramKey("F2", [this](Toolkit&) { log.events.push_back("program F2"); });
     toolkit = std::make_unique<QtToolkit>(registry, QString());
     toolkit->SetMessagePresenter([this](const Message& m) { messages.push_back(m); });
   }
@@ -95,8 +96,8 @@ TEST_F(QtToolkitTest, KeyHandlerSeesTypedAndControlCharacters) {
   QTest::keyClicks(digits, "1x2");
   EXPECT_EQ(digits->text(), "38012");
   digits->selectAll();
-  QTest::keyClick(digits, Qt::Key_X, Qt::ControlModifier);  // cut reaches the handler as 24
-  EXPECT_EQ(digits->text(), "");                            // the probe keeps everything but "x"
+  QTest::keyClick(digits, Qt::Key_X, Qt::ControlModifier);  // cut, past the handler
+  EXPECT_EQ(digits->text(), "");
   QTest::keyClick(digits, Qt::Key_Backspace);
   EXPECT_EQ(digits->text(), "");
   // Alt with a letter the form has no access key for types nothing; AltGr's characters go
@@ -143,6 +144,48 @@ TEST_F(QtToolkitTest, TheShortcutClicksOnlyAnEnabledButtonFromAnywhereInTheForm)
   kit.SetEnabled("frmA", "cmdGo", false);
   QTest::keyClick(Box("txtDigits"), Qt::Key_G, Qt::ControlModifier);
   EXPECT_EQ(Count("frmA: Click cmdGo"), 1);
+}
+
+// A form's key command reaches its logic as a click of the command; the program's keys work
+// in every form; Enter clicks the form's default button unless a button has the focus.
+TEST_F(QtToolkitTest, KeyCommandsProgramKeysAndEnterReachTheLogic) {
+  ShowActive();
+  kit.SetFocus("frmA", "txtFree");
+  QTest::keyClick(Box("txtFree"), Qt::Key_K, Qt::ControlModifier);
+  EXPECT_EQ(Count("frmA: Click keyProbe"), 1);
+  QTest::keyClick(Box("txtFree"), Qt::Key_F2);
+  EXPECT_EQ(Count("program F2"), 1);
+
+  QTest::keyClick(Box("txtDigits"), Qt::Key_Return);
+  QTest::keyClick(kit.Widget("frmA", "cmbUnit"), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(Count("frmA: Click cmdGo"), 2);
+  kit.SetFocus("frmA", "cmdBounce");
+  QTest::keyClick(kit.Widget("frmA", "cmdBounce"), Qt::Key_Return);
+  EXPECT_EQ(Count("frmA: Click cmdBounce"), 1);
+  EXPECT_EQ(Count("frmA: Click cmdGo"), 2);
+  kit.SetEnabled("frmA", "cmdGo", false);
+  QTest::keyClick(Box("txtFree"), Qt::Key_Return);
+  EXPECT_EQ(Count("frmA: Click cmdGo"), 2);
+}
+
+// A resizable form grows from its designed size, never below it, its controls following
+// their shares of the room.
+TEST_F(QtToolkitTest, AResizableFormsControlsFollowTheirStretch) {
+  kit.Show("frmB");
+  QWidget* window = kit.Window("frmB");
+  EXPECT_EQ(window->minimumSize(), QSize(400, 200));
+  QWidget* free = kit.Widget("frmB", "txtFree");
+  QWidget* close = kit.Widget("frmB", "cmdClose");
+  const QRect freeBefore = free->geometry();
+  const QRect closeBefore = close->geometry();
+  window->resize(500, 260);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(free->geometry(), freeBefore.adjusted(0, 0, 100, 60));
+  EXPECT_EQ(close->geometry(), closeBefore.translated(50, 60));
+  window->resize(300, 100);  // below the designed size: held there
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window->size(), QSize(400, 200));
+  EXPECT_EQ(free->geometry(), freeBefore);
 }
 
 TEST_F(QtToolkitTest, ChangeFollowsTheUsersEditsNotTheProgramsText) {

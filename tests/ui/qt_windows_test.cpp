@@ -4,10 +4,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -57,28 +59,82 @@ class QtWindowsTest : public ::testing::Test {
   std::vector<Message> messages;
 };
 
-TEST_F(QtWindowsTest, NumericBoxesDiscardForeignKeysAndClipboardShortcuts) {
+// The numeric boxes keep only digits and full stops, typed or pasted; the editing keys
+// every box knows work in them as in any other.
+TEST_F(QtWindowsTest, NumericBoxesFilterTypingAndPastingAlike) {
   ShowActive(kInputForm);
-  QApplication::clipboard()->setText("77");
+  QClipboard& clipboard = *QApplication::clipboard();
   auto* frequency = Widget<QLineEdit>(kInputForm, "txtFrequency");
   kit.SetFocus(kInputForm, "txtFrequency");
   QTest::keyClicks(frequency, "1e3,- ");
   EXPECT_EQ(frequency->text(), "13");
+
+  clipboard.setText("7 e-7\n");
   QTest::keyClick(frequency, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(frequency->text(), "1377");
   QTest::keyClick(frequency, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(frequency->selectedText(), "1377");
+  QTest::keyClick(frequency, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(clipboard.text(), "1377");
   QTest::keyClick(frequency, Qt::Key_X, Qt::ControlModifier);
-  EXPECT_EQ(frequency->text(), "13");
-  QTest::keyClick(frequency, Qt::Key_Backspace);
+  EXPECT_EQ(frequency->text(), "");
+  QTest::keyClick(frequency, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(frequency->text(), "1377");
+  frequency->clear();
   QTest::keyClicks(frequency, ".5.");
-  EXPECT_EQ(frequency->text(), "1.5.");
+  EXPECT_EQ(frequency->text(), ".5.");
+
+  // The context menu's Paste goes through the same filter.
+  clipboard.setText("x2,0");
+  frequency->setCursorPosition(0);
+  QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(4, 4),
+                              frequency->mapToGlobal(QPoint(4, 4)));
+  QApplication::sendEvent(frequency, &menuEvent);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  QAction* paste = nullptr;
+  for (QAction* action : menu->actions()) {
+    if (action->text().startsWith(QStringLiteral("&Paste"))) {
+      paste = action;
+    }
+  }
+  ASSERT_NE(paste, nullptr);
+  paste->trigger();
+  menu->close();
+  EXPECT_EQ(frequency->text(), "20.5.");
 
   auto* fill = Widget<QLineEdit>(kInputForm, "txtFill_Factor");
   kit.SetFocus(kInputForm, "txtFill_Factor");
   EXPECT_EQ(fill->selectedText(), "");
   fill->setCursorPosition(2);
+  clipboard.setText("77");
   QTest::keyClick(fill, Qt::Key_V, Qt::ControlModifier);
   QTest::keyClicks(fill, "x");
   EXPECT_EQ(fill->text(), ".477x");
+}
+
+// Enter in an entry, a list or a check box runs "Show Results"; a focused button takes it
+// itself.
+TEST_F(QtWindowsTest, EnterRunsShowResultsUnlessAButtonHasTheFocus) {
+  int runs = 0;
+  services.runDesign = [&runs](const EntryTexts&, DesignRecord&, const CoreCatalogue&,
+                               const WireTable&, char) {
+    ++runs;
+    return RunOutcome{};
+  };
+  ShowActive(kInputForm);
+  for (const char* control : {"txtFrequency", "txtFill_Factor", "cmbinductance", "chkCalcCore"}) {
+    kit.SetFocus(kInputForm, control);
+    const int before = runs;
+    QTest::keyClick(kit.Widget(kInputForm, control), Qt::Key_Return);
+    EXPECT_EQ(runs, before + 1) << control;
+    kit.Show(kInputForm);  // a run that publishes nothing leaves the summary loaded, hidden
+  }
+  kit.SetFocus(kInputForm, "cmdHelp");
+  const int before = runs;
+  QTest::keyClick(kit.Widget(kInputForm, "cmdHelp"), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(runs, before);
+  EXPECT_TRUE(kit.IsVisible(kDirectionsForm));
 }
 
 TEST_F(QtWindowsTest, ClickingIntoANumericBoxSelectsItAll) {
@@ -90,10 +146,10 @@ TEST_F(QtWindowsTest, ClickingIntoANumericBoxSelectsItAll) {
   EXPECT_EQ(vout->selectedText(), "380");
   QTest::keyClicks(vout, "4");
   EXPECT_EQ(vout->text(), "4");
-  QTest::keyClick(vout, Qt::Key_Tab);
-  auto* ambient = Widget<QLineEdit>(kInputForm, "txtAmbientTemp");
-  EXPECT_TRUE(ambient->hasFocus());
-  EXPECT_EQ(ambient->selectedText(), "50");
+  QTest::keyClick(vout, Qt::Key_Tab);  // to the stack count, beside Vout
+  auto* stack = Widget<QLineEdit>(kInputForm, "txtStack");
+  EXPECT_TRUE(stack->hasFocus());
+  EXPECT_EQ(stack->selectedText(), "1");
 }
 
 // Alt+S runs the design with the focus left in the box being typed in; the box the run
@@ -197,6 +253,12 @@ TEST_F(QtWindowsTest, WebLinkSitsWhereDesignedInBoldUnderlinedBlue) {
 // baseline, and whole: none shrinks to fit its column.
 TEST_F(QtWindowsTest, ListingCaptionsKeepTheValuesSizeAndBaseline) {
   kit.Load(kListingForm);
+  constexpr int kClearance = 3;  // pixels between a text and a line
+  std::vector<const QWidget*> borders;
+  for (const char* line : {"linBoxLeft", "linDividerAB", "linDividerBC", "linBoxRight"}) {
+    borders.push_back(kit.Widget(kListingForm, line));
+    ASSERT_NE(borders.back(), nullptr) << line;
+  }
   int captions = 0;
   for (const QLabel* caption : kit.Window(kListingForm)->findChildren<QLabel*>()) {
     const QString name = caption->objectName();
@@ -214,6 +276,15 @@ TEST_F(QtWindowsTest, ListingCaptionsKeepTheValuesSizeAndBaseline) {
     EXPECT_LE(QFontMetrics(caption->font()).horizontalAdvance(caption->text()), caption->width())
         << line.toStdString();
     EXPECT_LT(caption->geometry().right(), value->x()) << line.toStdString();
+    // Clear of the box's border and the dividers on either side, text and value alike.
+    for (const QWidget* border : borders) {
+      const int x = border->x();
+      for (const QLabel* text : {caption, value}) {
+        EXPECT_TRUE(text->geometry().right() + kClearance <= x ||
+                    text->x() >= x + border->width() + kClearance)
+            << text->objectName().toStdString() << " at " << border->objectName().toStdString();
+      }
+    }
   }
   EXPECT_EQ(captions, 38);
 }

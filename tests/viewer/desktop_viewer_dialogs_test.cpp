@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -60,12 +61,12 @@ TEST_F(DesktopDialogs, SaveReturnsTheNameAsTypedWithoutAnExtension) {
     TypeAndAccept(dialog, Folder() + "/design1");
   });
 
-  EXPECT_EQ(dialogs_.AskSaveName(), Folder() + "/design1");
+  EXPECT_EQ(dialogs_.AskSaveName({}), Folder() + "/design1");
 }
 
 TEST_F(DesktopDialogs, CancelledDialogsAnswerNothing) {
   WhenDialogOpens([](QDialog& dialog) { dialog.reject(); });
-  EXPECT_FALSE(dialogs_.AskSaveName().has_value());
+  EXPECT_FALSE(dialogs_.AskSaveName({}).has_value());
   WhenDialogOpens([](QDialog& dialog) { dialog.reject(); });
   EXPECT_FALSE(dialogs_.AskOpenName().has_value());
   WhenDialogOpens([](QDialog& dialog) { dialog.reject(); });
@@ -84,9 +85,34 @@ TEST_F(DesktopDialogs, NextDialogStartsAtTheLastChosenFile) {
               FileNameBox(dialog).text();
     dialog.reject();
   });
-  dialogs_.AskSaveName();
+  dialogs_.AskSaveName(QStringLiteral("TD-26_2026-12-07"));
 
   EXPECT_EQ(offered, Folder() + "/design1.html");
+}
+
+// The first save offers the design's name; the open dialog lists both HTML extensions.
+TEST_F(DesktopDialogs, SaveOffersTheSuggestionAndOpenListsHtmFiles) {
+  QString offered;
+  WhenDialogOpens([&](QDialog& dialog) {
+    offered = FileNameBox(dialog).text();
+    dialog.reject();
+  });
+  dialogs_.AskSaveName(QStringLiteral("TD-26_2026-12-07"));
+  EXPECT_EQ(offered, "TD-26_2026-12-07");
+
+  QStringList filters;
+  WhenDialogOpens([&](QDialog& dialog) {
+    filters = static_cast<QFileDialog&>(dialog).nameFilters();
+    dialog.reject();
+  });
+  dialogs_.AskOpenName();
+  ASSERT_FALSE(filters.isEmpty());
+  // "HTML files (*.html *.htm)": the patterns between the brackets.
+  const QStringList patterns = filters.front().section('(', 1).chopped(1).split(' ');
+  for (const char* file : {"design1.html", "design1.htm", "DESIGN1.HTM"}) {
+    EXPECT_TRUE(QDir::match(patterns, file)) << file;
+  }
+  EXPECT_FALSE(QDir::match(patterns, "notes.txt"));
 }
 
 TEST_F(DesktopDialogs, PdfNameGetsItsExtension) {

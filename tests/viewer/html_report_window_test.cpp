@@ -246,6 +246,28 @@ TEST_F(ReportViewerWindow, SaveAfterOpenStillCopiesTheGeneratedReport) {
   EXPECT_TRUE(Text().contains(QStringLiteral("\t99\t")));  // the view is left as it was
 }
 
+// The title names the file shown, the opened one too; a file that cannot be shown leaves
+// it. Saving offers the name the designer suggested.
+TEST_F(ReportViewerWindow, TheTitleNamesTheShownFileAndSaveOffersTheSuggestion) {
+  QSignalSpy loaded(&window_->wb(), &QWebEngineView::loadFinished);
+  window_->ShowFile(Q(ReportPath()), QStringLiteral("TD-26_2026-12-07"));
+  ASSERT_TRUE(loaded.wait(kWaitMilliseconds));
+  EXPECT_EQ(window_->windowTitle(), QStringLiteral("PFC Core Design  Report - temp.htm"));
+
+  WriteFile(temp_.File("older report.htm"), reportBytes_);
+  ASSERT_TRUE(OpenAndWait(temp_.File("older report.htm")));
+  EXPECT_EQ(window_->windowTitle(), QStringLiteral("PFC Core Design  Report - older report.htm"));
+  dialogs_->openAnswers.push_back(Q(temp_.File("missing.html")));
+  Button("cmdOpen")->click();
+  ASSERT_TRUE(WaitForMessages(1));
+  EXPECT_EQ(window_->windowTitle(), QStringLiteral("PFC Core Design  Report - older report.htm"));
+
+  dialogs_->saveAnswers.push_back(std::nullopt);
+  Button("cmdSave")->click();
+  ASSERT_EQ(dialogs_->saveSuggestions.size(), 1u);
+  EXPECT_EQ(dialogs_->saveSuggestions[0], "TD-26_2026-12-07");
+}
+
 TEST_F(ReportViewerWindow, CancelledOpenLeavesTheViewAsItWas) {
   ASSERT_TRUE(ShowAndWait(ReportPath()));
   const QString before = Text();

@@ -50,6 +50,26 @@ INSTANTIATE_TEST_SUITE_P(Names, SavedName,
                                            NameCase{"design1.html", "design1.html.html"},
                                            NameCase{"with blank", "with blank.html"}));
 
+struct SuggestionCase {
+  const char* partNumber;
+  int stack;
+  int year, month, day;
+  const char* name;
+};
+
+class SuggestedName : public ::testing::TestWithParam<SuggestionCase> {};
+
+TEST_P(SuggestedName, IsThePartNumberWithItsStackAndTheDate) {
+  const SuggestionCase& c = GetParam();
+  EXPECT_EQ(SuggestedReportName(c.partNumber, c.stack, c.year, c.month, c.day), c.name);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Designs, SuggestedName,
+    ::testing::Values(SuggestionCase{"TD-26", 1, 2026, 12, 7, "TD-26_2026-12-07"},
+                      SuggestionCase{"TD-03", 3, 2027, 1, 31, "TD-03x3_2027-01-31"},
+                      SuggestionCase{"", 2, 2026, 5, 9, "report_2026-05-09"}));
+
 TEST(SaveReportCopy, ReplacesAnExistingFileAndLeavesNoScratchFile) {
   ScratchFolder folder;
   WriteFile(folder.File("temp.htm"), kReportBytes);

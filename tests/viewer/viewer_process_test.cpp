@@ -1,6 +1,8 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QTest>
@@ -181,6 +183,63 @@ TEST_P(ResettingTheDesign, ClosesTheSummaryAndReturnsToTheInputForm) {
 INSTANTIATE_TEST_SUITE_P(CalcTypes, ResettingTheDesign,
                          ::testing::Values(ResetCase{CalcSelects, 0, -1},
                                            ResetCase{DesignerPicks, 3, 0}));
+
+// Standard error of this process, and so of the viewer it starts, goes to a file while the
+// object lives.
+class CapturedStandardError {
+ public:
+  explicit CapturedStandardError(const std::string& path)
+      : saved_(::dup(STDERR_FILENO)), path_(path) {
+    const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ::dup2(file, STDERR_FILENO);
+    ::close(file);
+  }
+  ~CapturedStandardError() {
+    ::dup2(saved_, STDERR_FILENO);
+    ::close(saved_);
+  }
+  std::string Text() const { return test::ReadFile(path_); }
+
+ private:
+  int saved_;
+  std::string path_;
+};
+
+struct LogCase {
+  const char* label;
+  bool debug;  // PFC_DEBUG set
+  bool logs;
+};
+
+void PrintTo(const LogCase& c, std::ostream* out) {
+  *out << c.label;
+}
+
+class BrowserLog : public ViewerProgram, public ::testing::WithParamInterface<LogCase> {};
+
+TEST_P(BrowserLog, ReachesTheDesignersTerminalOnlyWhenAskedFor) {
+  if (GetParam().debug)
+    ::setenv("PFC_DEBUG", "1", 1);
+  std::string logged;
+  {
+    const CapturedStandardError captured(temp_.File("stderr"));
+    ReportViewerHost host(toolkit_, record_);
+    ASSERT_FALSE(host.ShowReport(report_).has_value());
+    const std::string viewer = std::to_string(host.ViewerProcessId());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return BrowserIsMappedIn(viewer); }, kWaitMilliseconds));
+    // The browser logs as it starts; a quiet one is given the same time to say something.
+    QTest::qWaitFor([&] { return !captured.Text().empty(); }, 3000);
+    host.UnloadViewer();
+    EXPECT_TRUE(WaitUntilEnded(host));
+    logged = captured.Text();
+  }
+  ::unsetenv("PFC_DEBUG");
+  EXPECT_EQ(!logged.empty(), GetParam().logs) << logged;
+}
+
+INSTANTIATE_TEST_SUITE_P(Debugging, BrowserLog,
+                         ::testing::Values(LogCase{"quiet", false, false},
+                                           LogCase{"PFC_DEBUG", true, true}));
 
 }  // namespace
 }  // namespace pfc

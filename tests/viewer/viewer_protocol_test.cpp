@@ -6,6 +6,10 @@
 
 #include "tests/support/recording_toolkit.h"
 #include "tests/viewer/stand_in_forms.h"
+#include "ui/forms/directions_design.h"
+#include "ui/forms/directions_form.h"
+#include "ui/forms/directions_texts.h"
+#include "ui/forms/form_names.h"
 
 namespace pfc {
 namespace {
@@ -39,7 +43,9 @@ INSTANTIATE_TEST_SUITE_P(
                       PathCase{"percent_sign", {"/tmp/100%25/t.htm", "/tmp/100%"}},
                       PathCase{"utf8", {"/tmp/caf\xC3\xA9/temp.htm", "/tmp/caf\xC3\xA9"}},
                       PathCase{"latin1_byte", {"/tmp/\xE9\xFF/temp.htm", "/tmp/\xE9\xFF"}},
-                      PathCase{"no_temp_folder", {"/tmp/temp.htm", ""}}),
+                      PathCase{"no_temp_folder", {"/tmp/temp.htm", ""}},
+                      PathCase{"suggested_name", {"/tmp/temp.htm", "/tmp", "TD-26x2_2026-12-07"}},
+                      PathCase{"suggested_name_no_folder", {"/tmp/temp.htm", "", "TD-01"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class MalformedRequests : public ::testing::TestWithParam<const char*> {};
@@ -49,13 +55,14 @@ TEST_P(MalformedRequests, AreRefused) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, MalformedRequests,
-                         ::testing::Values("", "show", "show /a", "show /a /b /c", "open /a /b",
-                                           "SHOW /a /b", "show  /b", "show /a%2 /b", "show /a%",
-                                           "show /a%ZZ /b", "show /a /b\r", "show /a b /c"));
+                         ::testing::Values("", "show", "show /a", "show /a /b /c /d", "show /a /b ",
+                                           "open /a /b", "SHOW /a /b", "show  /b", "show /a%2 /b",
+                                           "show /a%", "show /a%ZZ /b", "show /a /b\r",
+                                           "show /a b /c /d"));
 
 TEST(EventLines, ReadBackAsTheyWereWritten) {
   for (const ViewerEvent event :
-       {ViewerEvent::Shown, ViewerEvent::ResetDesign, ViewerEvent::Back}) {
+       {ViewerEvent::Shown, ViewerEvent::ResetDesign, ViewerEvent::Back, ViewerEvent::Help}) {
     const std::string line = EventLine(event);
     ASSERT_EQ(line.back(), '\n');
     EXPECT_EQ(ParseEventLine(std::string_view(line).substr(0, line.size() - 1)), event) << line;
@@ -100,6 +107,22 @@ INSTANTIATE_TEST_SUITE_P(Events, ViewerEvents,
                          ::testing::Values(EventCase{ViewerEvent::Shown, true, false},
                                            EventCase{ViewerEvent::ResetDesign, false, true},
                                            EventCase{ViewerEvent::Back, true, false}));
+
+// F1 in the viewer: the designer shows its directions and leaves its other windows be.
+TEST(ViewerEvents, HelpShowsTheDirectionsOverTheSummary) {
+  ui::FormRegistry registry = test::StandInForms();
+  registry.Add(ui::DirectionsFormDesign(),
+               [](ui::Toolkit& toolkit) { return std::make_unique<ui::DirectionsForm>(toolkit); });
+  ui::RecordingToolkit toolkit(registry);
+  toolkit.Show("frmResult");
+  DesignRecord record;
+
+  ActOnViewerEvent(ViewerEvent::Help, toolkit, record);
+
+  EXPECT_TRUE(toolkit.IsVisible(ui::kDirectionsForm));
+  EXPECT_EQ(toolkit.Text(ui::kDirectionsForm, "txtHelp"), ui::HelpText());
+  EXPECT_TRUE(toolkit.IsVisible("frmResult"));
+}
 
 }  // namespace
 }  // namespace pfc

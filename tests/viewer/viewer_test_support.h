@@ -29,7 +29,11 @@ class ScriptedDialogs final : public ViewerDialogs {
   std::deque<bool> replaceAnswers;  // an empty queue declines
   std::vector<QString> replaceQuestions;
 
-  std::optional<QString> AskSaveName() override { return Next(saveAnswers); }
+  std::vector<QString> saveSuggestions;  // what each save dialog offered first
+  std::optional<QString> AskSaveName(const QString& suggestedName) override {
+    saveSuggestions.push_back(suggestedName);
+    return Next(saveAnswers);
+  }
   bool ConfirmReplace(const QString& path) override {
     replaceQuestions.push_back(path);
     const bool answer = !replaceAnswers.empty() && replaceAnswers.front();

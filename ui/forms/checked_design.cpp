@@ -22,6 +22,11 @@ void CheckedDesign::SetGrade(int grade) {
   listeners_.Notify();
 }
 
+void CheckedDesign::SetRippleLimit(double percent) {
+  limits_.ripplePercent = percent;
+  listeners_.Notify();
+}
+
 const RolloffGrade* CheckedDesign::Grade() const {
   if (const RolloffGrade* chosen = FindRolloffGrade(grade_)) {
     return chosen;

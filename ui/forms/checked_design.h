@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "engine/check_verdicts.h"
 #include "engine/design_record.h"
 #include "engine/operating_check.h"
 #include "engine/rolloff_grades.h"
@@ -30,6 +31,8 @@ class CheckedDesign {
   // matches the core.
   void SetGrade(int grade);
   void SetGrade(const RolloffGrade& grade) { SetGrade(grade.permeability); }
+  // Judges the check against another ripple limit, % of the line-peak current.
+  void SetRippleLimit(double percent);
 
   bool HasDesign() const { return hasDesign_; }
   const DesignRecord& Record() const { return record_; }
@@ -40,6 +43,7 @@ class CheckedDesign {
   // for none chosen and no design yet.
   const RolloffGrade* Grade() const;
   const OperatingCheck& Result() const { return result_; }
+  const CheckLimits& Limits() const { return limits_; }
 
   [[nodiscard]] Subscription Listen(Listener listener) const {
     return listeners_.Add(std::move(listener));
@@ -50,6 +54,7 @@ class CheckedDesign {
   DesignRecord record_;
   std::string origin_;
   int grade_ = kDefaultRolloffGrade;
+  CheckLimits limits_;
   OperatingCheck result_;
   Listeners<> listeners_;
 };

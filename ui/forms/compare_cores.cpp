@@ -82,6 +82,21 @@ bool FollowInputEntries(Toolkit& toolkit, DesktopSession& session) {
   return false;
 }
 
+void KeepCompareCoresCurrent(Toolkit& toolkit, DesktopSession& session) {
+  if (!toolkit.IsLoaded(kCompareCoresForm) || !toolkit.IsLoaded(kInputForm)) {
+    return;
+  }
+  const EntryTexts entries = ReadInputEntries(toolkit);
+  if (SameComparison(entries, session.compareCores.Entries())) {
+    return;
+  }
+  Exploration exploration =
+      ExploreDesigns(entries, session.record, session.catalogue, session.wires);
+  if (!exploration.rejected) {
+    session.compareCores.Replace(std::move(exploration), entries);
+  }
+}
+
 std::string ComputedForText(const EntryTexts& e) {
   return "Designs for: " + e.txtFrequency + " " + e.cmbfrequency + ", " + e.txtInductance + " " +
          e.cmbinductance + ", " + e.txtOutputPower + " " + e.cmboutputpower + ", efficiency " +
@@ -105,6 +120,8 @@ void UseExploredDesign(Toolkit& toolkit, DesktopSession& session, const DesktopS
   toolkit.SetTicked(kInputForm, kChkPickCore, true);
   toolkit.Choose(kInputForm, CoreList(), PickListPosition(toolkit, design.SelectedCoreSize));
   toolkit.SetText(kInputForm, StackBox(), std::to_string(design.CoresToStack));
+  // Another stack count is another comparison; the window shows it before it is clicked again.
+  KeepCompareCoresCurrent(toolkit, session);
   RunInputForm(toolkit, session, services);
 }
 

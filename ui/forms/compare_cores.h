@@ -21,6 +21,12 @@ void OpenCompareCores(Toolkit& toolkit, DesktopSession& session);
 // shown were those of the form's entries already.
 bool FollowInputEntries(Toolkit& toolkit, DesktopSession& session);
 
+// While the window is open it follows the input form's entries as they change, so that the
+// rows the user clicks are the designs they show: entries a run would publish are explored
+// again at once; entries a run would refuse leave the window as it was until it is next
+// activated (FollowInputEntries). Nothing when the window is not loaded.
+void KeepCompareCoresCurrent(Toolkit& toolkit, DesktopSession& session);
+
 // Whether two sets of the input form's entries give the same comparison: every entry counts
 // but the picked core, which the comparison does not use.
 bool SameComparison(const EntryTexts& a, const EntryTexts& b);

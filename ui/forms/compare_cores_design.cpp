@@ -38,6 +38,7 @@ FormDescription CompareCoresFormDesign() {
   form.clientHeight = 722 * kPixel;  // fits a 768-pixel screen with its title bar
   form.backColour = kWhite;
   form.font = Arial(8.25);
+  form.resizable = true;  // the table takes the extra room; the charts and buttons move down
 
   auto& c = form.controls;
   c.push_back(Label(kLblCount, "", Pixels(12, 12, 400, 20), Arial(9.75, true), kNavy));
@@ -53,9 +54,20 @@ FormDescription CompareCoresFormDesign() {
                     "peak. Values outside a limit are red.",
                     Pixels(12, 76, 1176, 18), Arial(8.25), kNavy));
 
-  c.push_back(Custom(kGrdDesigns, kDesignTableKind, Pixels(12, 100, 1176, 262), 0));
-  c.push_back(Custom(kChtTotalLoss, kTotalLossChartKind, Pixels(12, 370, 582, 306), -1));
-  c.push_back(Custom(kChtTotalTemp, kTotalTempChartKind, Pixels(606, 370, 582, 306), -1));
+  for (ControlDescription& line : c) {
+    if (line.kind == ControlKind::Label) {
+      line.stretch.width = 1;
+    }
+  }
+  auto table = Custom(kGrdDesigns, kDesignTableKind, Pixels(12, 100, 1176, 262), 0);
+  table.stretch = {.width = 1, .height = 1};
+  c.push_back(table);
+  auto lossChart = Custom(kChtTotalLoss, kTotalLossChartKind, Pixels(12, 370, 582, 306), -1);
+  lossChart.stretch = {.y = 1, .width = 0.5};
+  c.push_back(lossChart);
+  auto tempChart = Custom(kChtTotalTemp, kTotalTempChartKind, Pixels(606, 370, 582, 306), -1);
+  tempChart.stretch = {.x = 0.5, .y = 1, .width = 0.5};
+  c.push_back(tempChart);
 
   auto use = Button(kCmdUseDesign, "&Use this design", Pixels(12, 684, 150, 28), Arial(9.75), 2);
   use.enabled = false;
@@ -66,6 +78,12 @@ FormDescription CompareCoresFormDesign() {
   check.enabled = false;
   c.push_back(check);
   c.push_back(CloseButton(kCmdClose, "&Close", Pixels(1078, 684, 110, 28), Arial(9.75), 4));
+  for (ControlDescription& button : c) {
+    if (button.kind == ControlKind::Button) {
+      button.stretch.y = 1;  // the row stays at the bottom
+    }
+  }
+  c.back().stretch.x = 1;  // "&Close" at the right
   return form;
 }
 

@@ -118,6 +118,7 @@ DesignFile ReadInputFormDesign(Toolkit& toolkit, const DesktopSession& session) 
   DesignFile design;
   design.entries = ReadInputEntries(toolkit);
   design.rolloffGrade = session.checked.ChosenGrade();
+  design.rippleLimitPercent = session.checked.Limits().ripplePercent;
   return design;
 }
 
@@ -172,6 +173,9 @@ std::optional<std::string> FillInputForm(Toolkit& toolkit, DesktopSession& sessi
   if (design.rolloffGrade != session.checked.ChosenGrade()) {
     session.checked.SetGrade(design.rolloffGrade);
   }
+  if (design.rippleLimitPercent != session.checked.Limits().ripplePercent) {
+    session.checked.SetRippleLimit(design.rippleLimitPercent);
+  }
   return std::nullopt;
 }
 
@@ -222,6 +226,12 @@ void OpenPendingDesignFile(Toolkit& toolkit, DesktopSession& session) {
   if (!path.empty()) {
     OpenDesignFile(toolkit, session, path);
   }
+}
+
+bool SaveDesign(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services) {
+  const std::string path = session.designFile.path;  // a copy: the save renames it
+  return path.empty() ? SaveDesignFromDialog(toolkit, session, services)
+                      : SaveDesignTo(toolkit, session, path);
 }
 
 bool SaveDesignFromDialog(Toolkit& toolkit, DesktopSession& session,

@@ -16,6 +16,8 @@ namespace pfc::ui {
 
 inline constexpr const char* kOpenDesignButton = "cmdOpenDesign";
 inline constexpr const char* kSaveDesignButton = "cmdSaveDesign";
+// Ctrl+S: the key command that saves without asking where (SaveDesign).
+inline constexpr const char* kSaveDesignCommand = "keySaveDesign";
 
 // The input form as a design file keeps it: every entry as typed, the unit and calculator
 // choices, the picked core and the operating check's grade.
@@ -38,6 +40,9 @@ void OpenDroppedFiles(Toolkit& toolkit, DesktopSession& session,
 // The file named on the command line, once; nothing when there is none.
 void OpenPendingDesignFile(Toolkit& toolkit, DesktopSession& session);
 
+// Saves to the file the form names, without asking; asks where when it names none. Returns
+// whether the design was saved.
+bool SaveDesign(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services);
 // Asks where to save, then saves as SaveDesignTo does. Returns whether the design was saved.
 bool SaveDesignFromDialog(Toolkit& toolkit, DesktopSession& session,
                           const DesktopServices& services);

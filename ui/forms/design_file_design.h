@@ -4,8 +4,8 @@
 
 namespace pfc::ui {
 
-// "Open Design…" and "Save Design…" under the input form's Help button, with Ctrl+O and
-// Ctrl+S, and the form taking design files dropped on it.
+// "Open Design…" and "Save Design As…" under the input form's Help button, with Ctrl+O and
+// Ctrl+Shift+S; Ctrl+S saving to the open file; and the form taking design files dropped on it.
 void AddDesignFileButtons(FormDescription& inputForm);
 
 }  // namespace pfc::ui

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/catalogue.h"
 #include "engine/design_record.h"
@@ -51,6 +52,10 @@ struct DesktopServices {
   std::function<std::optional<std::string>(const SaveFileRequest&)> chooseSaveFile;
   // Asks which file to open; nothing when the user cancelled.
   std::function<std::optional<std::string>(const OpenFileRequest&)> chooseOpenFile;
+  // The design files last opened or saved, the latest first, as kept between runs; and
+  // keeping a new list. Unset: no list is kept.
+  std::function<std::vector<std::string>()> loadRecentDesigns;
+  std::function<void(const std::vector<std::string>&)> saveRecentDesigns;
   // A window's contents drawn as a PDF document, text as text; nothing when it cannot be.
   std::function<std::optional<std::string>(std::string_view form)> drawFormAsPdf;
 };

@@ -1,6 +1,7 @@
 #include "ui/forms/directions_form.h"
 
 #include "ui/forms/directions_design.h"
+#include "ui/forms/directions_texts.h"
 #include "ui/forms/form_names.h"
 
 namespace pfc::ui {
@@ -13,6 +14,12 @@ void DirectionsForm::Click(std::string_view control) {
   if (control == directions_controls::kCmdExit) {
     toolkit_.Unload(kDirectionsForm);
   }
+}
+
+void ShowDirections(Toolkit& toolkit) {
+  toolkit.SetText(kDirectionsForm, "txtHelp", HelpText());
+  toolkit.SetText(kDirectionsForm, "TxtHelp2", ContactText());
+  toolkit.Show(kDirectionsForm);
 }
 
 }  // namespace pfc::ui

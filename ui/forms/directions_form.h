@@ -17,4 +17,8 @@ class DirectionsForm final : public FormLogic {
   Toolkit& toolkit_;
 };
 
+// Writes the directions and shows their window (bringing it to the front when it is open),
+// from the input form's "&Help" or F1 in any window.
+void ShowDirections(Toolkit& toolkit);
+
 }  // namespace pfc::ui

@@ -61,6 +61,7 @@ FormDescription EnterFormDesign() {
   c.push_back(warranty);
 
   c.push_back(Button(kCmdProcess, "I &Accept", {2760, 6000, 1305, 420}, Arial(9.75), 0));
+  form.defaultButton = kCmdProcess;
   c.push_back(Button(kCmdExit, "E&xit", {4680, 6000, 1185, 420}, Arial(9.75), 1));
   auto version = Label("lblVersion", DisclaimerVersionText(), {6960, 6000, 1095, 255}, Arial(8.25));
   version.backColour = kSilver;

@@ -1,5 +1,8 @@
 #include "ui/forms/input_design.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "engine/entries.h"
 #include "ui/forms/design_file_design.h"
 #include "ui/forms/design_helpers.h"
@@ -100,6 +103,33 @@ void AddEntryRows(std::vector<ControlDescription>& c) {
   }
 }
 
+// Tab goes through the form as it is read: row by row from the top, left to right within a
+// row. Controls whose middles lie within half a row of each other share a row.
+void TabInReadingOrder(FormDescription& form) {
+  std::vector<ControlDescription*> focusable;
+  for (ControlDescription& control : form.controls) {
+    if (control.tabIndex >= 0) {
+      focusable.push_back(&control);
+    }
+  }
+  const auto middle = [](const ControlDescription* c) { return c->rect.y + c->rect.height / 2; };
+  std::stable_sort(focusable.begin(), focusable.end(),
+                   [&](const auto* a, const auto* b) { return middle(a) < middle(b); });
+  std::size_t rowStart = 0;
+  for (std::size_t i = 1; i <= focusable.size(); ++i) {
+    if (i == focusable.size() ||
+        middle(focusable[i]) - middle(focusable[rowStart]) > kRowPitch / 2) {
+      std::stable_sort(focusable.begin() + static_cast<long>(rowStart),
+                       focusable.begin() + static_cast<long>(i),
+                       [](const auto* a, const auto* b) { return a->rect.x < b->rect.x; });
+      rowStart = i;
+    }
+  }
+  for (std::size_t i = 0; i < focusable.size(); ++i) {
+    focusable[i]->tabIndex = static_cast<int>(i);
+  }
+}
+
 }  // namespace
 
 FormDescription InputFormDesign() {
@@ -154,10 +184,12 @@ FormDescription InputFormDesign() {
   // In the free end of the button row; after every designed control in tab order.
   c.push_back(
       Button("cmdCompareCores", "Co&mpare Cores", {8040, buttonY, 1560, 420}, Arial(9.75), 20));
-  auto help = Button("cmdHelp", "Help", {8400, RowY(1), 1080, 375}, Arial(9.75), 18);
+  auto help = Button("cmdHelp", "&Help", {8400, RowY(1), 1080, 375}, Arial(9.75), 18);
   help.toolTip = "Directions on how to use this product.";
   c.push_back(help);
   AddDesignFileButtons(form);
+  form.defaultButton = "cmdProcess";
+  TabInReadingOrder(form);
   return form;
 }
 

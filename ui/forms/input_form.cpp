@@ -3,9 +3,10 @@
 #include "engine/pick_list.h"
 #include "ui/forms/compare_cores.h"
 #include "ui/forms/design_file_commands.h"
-#include "ui/forms/directions_texts.h"
+#include "ui/forms/directions_form.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/input_design.h"
+#include "ui/forms/recent_designs.h"
 #include "ui/forms/run_playback.h"
 #include "ui/forms/unsaved_changes.h"
 
@@ -44,8 +45,9 @@ void InputForm::Form_Load() {
 }
 
 void InputForm::Form_Activate() {
-  // Compare Cores may have filled the entries in meanwhile.
+  // Compare Cores may have filled the entries in meanwhile, or a file named at start opened.
   ShowDesignFileTitle(toolkit_, session_);
+  RememberDesignFile(session_, services_, rememberedFile_);
 }
 
 bool InputForm::QueryUnload() {
@@ -81,31 +83,34 @@ void InputForm::Click(std::string_view control) {
   } else if (control == input_controls::kCmdCompareCores) {
     OpenCompareCores(toolkit_, session_);
   } else if (control == kOpenDesignButton) {
-    OpenDesignFromDialog(toolkit_, session_, services_);
+    OpenDesignWithRecent(toolkit_, session_, services_);
   } else if (control == kSaveDesignButton) {
     SaveDesignFromDialog(toolkit_, session_, services_);
+  } else if (control == kSaveDesignCommand) {
+    SaveDesign(toolkit_, session_, services_);
   }
-  // A unit, a calculator type, a core chosen or the entries cleared.
-  ShowDesignFileTitle(toolkit_, session_);
+  // A unit, a calculator type, a core chosen, the entries cleared or a design opened.
+  EntriesChanged();
 }
 
 void InputForm::Change(std::string_view /*control*/) {
-  ShowDesignFileTitle(toolkit_, session_);
+  EntriesChanged();
 }
 
 void InputForm::FilesDropped(const std::vector<std::string>& paths) {
   OpenDroppedFiles(toolkit_, session_, paths);
+  EntriesChanged();
+}
+
+void InputForm::EntriesChanged() {
+  ShowDesignFileTitle(toolkit_, session_);
+  RememberDesignFile(session_, services_, rememberedFile_);
+  KeepCompareCoresCurrent(toolkit_, session_);
 }
 
 void InputForm::GotFocus(std::string_view control) {
   if (IsNumericEntry(control)) {
     toolkit_.SelectAll(kInputForm, control);  // typing replaces the old value
-  }
-}
-
-void InputForm::LostFocus(std::string_view control) {
-  if (control == input_controls::kCmdExit) {
-    cmdExit_LostFocus();
   }
 }
 
@@ -161,6 +166,7 @@ void RunInputForm(Toolkit& toolkit, DesktopSession& session, const DesktopServic
   const RunOutcome outcome = services.runDesign(entries, session.record, session.catalogue,
                                                 session.wires, session.decimalSeparator);
   PlayRunOutcome(toolkit, session, outcome);
+  KeepCompareCoresCurrent(toolkit, session);  // a run may fill in an empty stack count
 }
 
 void InputForm::cmdProcess_Click() {
@@ -183,14 +189,8 @@ void InputForm::cmdExit_Click() {
   toolkit_.Show(kEnterForm);
 }
 
-void InputForm::cmdExit_LostFocus() {
-  toolkit_.SetFocus(kInputForm, DescriptionOf(Entry::Frequency).control);
-}
-
 void InputForm::cmdHelp_Click() {
-  toolkit_.SetText(kDirectionsForm, "txtHelp", HelpText());
-  toolkit_.SetText(kDirectionsForm, "TxtHelp2", ContactText());
-  toolkit_.Show(kDirectionsForm);
+  ShowDirections(toolkit_);
   toolkit_.SetMousePointer(kInputForm, MousePointer::Normal);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "ui/forms/desktop_services.h"
 #include "ui/forms/desktop_session.h"
 #include "ui/toolkit/form_logic.h"
@@ -23,7 +25,6 @@ class InputForm final : public FormLogic {
   void Change(std::string_view control) override;
   void FilesDropped(const std::vector<std::string>& paths) override;
   void GotFocus(std::string_view control) override;
-  void LostFocus(std::string_view control) override;
   char32_t KeyPress(std::string_view control, char32_t key) override;
 
   // The nine boxes with the key filter, select-all on focus and "Clear &Results": every
@@ -31,17 +32,19 @@ class InputForm final : public FormLogic {
   static bool IsNumericEntry(std::string_view control);
 
  private:
+  // The title's star and an open Compare Cores follow the entries.
+  void EntriesChanged();
   void chkCalcCore_Click();
   void chkPickCore_Click();
   void cmdProcess_Click();
   void cmdQuit_Click();
   void cmdExit_Click();
-  void cmdExit_LostFocus();
   void cmdHelp_Click();
 
   Toolkit& toolkit_;
   DesktopSession& session_;
   const DesktopServices& services_;
+  std::string rememberedFile_;  // the design file last added to the recent ones
 };
 
 // The input form's entries and choices as they stand.

@@ -27,19 +27,17 @@ constexpr std::array<ColumnGroup, 3> kGroups{{
     {'C', 12, 7800, 9480, 11040},
 }};
 
-// Two captions are wider than their column at the window's size. Each box grows where its
-// row has room: "Conductor Length" into the gaps beside it, "Actual Fill Factor" also into
-// its own value column, whose value (a fraction to 3 places) then starts a little later.
+// Two captions are wider than their column at the window's size. Each keeps its column's
+// left edge, clear of the border, and takes room from its own value, which (a fraction to 3
+// places, a length) then starts a little later.
 struct WideCaption {
   const char* line;
-  int captionX;
-  int captionRight;
   int valueX;
 };
 
 constexpr std::array<WideCaption, 2> kWideCaptions{{
-    {"A2", 735, 2340, 2400},
-    {"C2", 7740, 9450, 9480},
+    {"A2", 2520},
+    {"C2", 9600},
 }};
 
 const WideCaption* FindWideCaption(const std::string& line) {
@@ -90,12 +88,15 @@ FormDescription ListingFormDesign() {
       const int y = kFirstRowY + (row - 1) * kRowPitch;
       const bool fixedCaption = line == "A1";
       const WideCaption* wide = FindWideCaption(line);
-      const int captionX = wide != nullptr ? wide->captionX : group.captionX;
-      const int captionRight = wide != nullptr ? wide->captionRight : group.valueX - kGap;
+      const int captionX = group.captionX;
       const int valueX = wide != nullptr ? wide->valueX : group.valueX;
-      c.push_back(Label(CaptionControl(line), fixedCaption ? "Input power" : "",
-                        {captionX, y, captionRight - captionX, kLabelHeight},
-                        Arial(9.75, !fixedCaption)));
+      const int captionRight = valueX - kGap;
+      auto caption =
+          Label(CaptionControl(line), fixedCaption ? "Input power" : "",
+                {captionX, y, captionRight - captionX, kLabelHeight}, Arial(9.75, !fixedCaption));
+      // A font wider than the designed one makes the caption smaller, never over its border.
+      caption.shrinkToFit = true;
+      c.push_back(caption);
       c.push_back(Label(ValueControl(line), "",
                         {valueX, y, group.rightEdge - valueX - kGap, kLabelHeight}, Arial(9.75)));
     }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/pick_list.h"
+#include "reports/check_figures.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/input_form.h"
 #include "ui/forms/operating_check_design.h"
@@ -25,10 +26,7 @@ void CheckExploredDesign(Toolkit& toolkit, DesktopSession& session, const Deskto
   const RunOutcome outcome =
       services.runDesign(entries, pick, session.catalogue, session.wires, session.decimalSeparator);
 
-  std::string name = design.SelectedCoreSize;
-  if (design.CoresToStack != 1) {
-    name += " * " + std::to_string(design.CoresToStack);
-  }
+  const std::string name = CheckedCoreName(design.SelectedCoreSize, design.CoresToStack);
   if (outcome.ending != RunEnding::Published) {
     std::string text = name + " has no operating check: a designer's pick of it is not published.";
     if (!outcome.messages.empty()) {

@@ -1,8 +1,9 @@
 #include "ui/forms/operating_check_design.h"
 
+#include "reports/check_figures.h"
+#include "reports/check_verdict_texts.h"
 #include "ui/forms/design_helpers.h"
 #include "ui/forms/form_names.h"
-#include "ui/forms/operating_check_figures.h"
 
 namespace pfc::ui {
 
@@ -25,13 +26,21 @@ constexpr int kHighX = 488;
 constexpr int kTableRight = 640;
 constexpr int kHeadingY = 74;
 constexpr int kFirstRowY = 96;
-constexpr int kRowPitch = 18;
-constexpr int kVerdictHeadingY = kFirstRowY + kFigureRows * kRowPitch + 10;
-constexpr int kFirstVerdictY = kVerdictHeadingY + 22;
+constexpr int kRowPitch = 16;
 constexpr int kVerdictPitch = 30;
 constexpr int kChartX = 652;
 constexpr int kChartWidth = 536;
-constexpr int kButtonY = 702;
+
+// The table grows with the check's rows; the verdicts and the buttons follow it.
+int VerdictHeadingY() {
+  return kFirstRowY + CheckFigureRowCount() * kRowPitch + 10;
+}
+int FirstVerdictY() {
+  return VerdictHeadingY() + 22;
+}
+int ButtonY() {
+  return FirstVerdictY() + static_cast<int>(kCheckVerdicts) * kVerdictPitch + 8;
+}
 
 ControlDescription Chart(std::string name, std::string kind, TwipRect rect) {
   ControlDescription c;
@@ -43,8 +52,11 @@ ControlDescription Chart(std::string name, std::string kind, TwipRect rect) {
   return c;
 }
 
+// A figure too long for its column is drawn smaller rather than over the next one.
 ControlDescription Value(std::string name, int x, int y, int width) {
-  return Label(std::move(name), "", Pixels(x, y, width, kRowPitch), Arial(8.25));
+  auto value = Label(std::move(name), "", Pixels(x, y, width, kRowPitch), Arial(8.25));
+  value.shrinkToFit = true;
+  return value;
 }
 
 }  // namespace
@@ -54,29 +66,36 @@ FormDescription OperatingCheckFormDesign() {
   form.name = kOperatingCheckForm;
   form.caption = "Operating Check";
   form.clientWidth = 1200 * kPixel;
-  form.clientHeight = 740 * kPixel;
+  form.clientHeight = (ButtonY() + 38) * kPixel;
   form.backColour = kWhite;
   form.font = Arial(8.25);
 
   auto& c = form.controls;
   c.push_back(Label(kDesign, "", Pixels(12, 10, 860, 20), Arial(9.75, true), kNavy));
-  auto gradeCaption = Label(kGradeCaption, "Roll-off grade (initial permeability)",
+  auto gradeCaption = Label(kGradeCaption, "Roll-off &grade (initial permeability)",
                             Pixels(880, 13, 210, 18), Arial(8.25, true), kNavy);
   gradeCaption.alignment = TextAlignment::Right;
+  gradeCaption.buddy = kGrade;
   c.push_back(gradeCaption);
   auto grade = List(kGrade, Pixels(1096, 9, 92, 24), Arial(9.75), 0);
   grade.backColour = kWhite;
   grade.toolTip = "The powder's roll-off the check assumes; the design is checked again at once";
   c.push_back(grade);
-  auto assumption =
-      Label(kAssumption,
-            "The grade is an assumption: the catalogue gives each core's inductance factor, not "
-            "its material, and the grade only shapes how the permeability falls with the "
-            "current. The method's own figures are at Vin Min, on 70 % of the inductance factor "
-            "at full current and a ripple of 10 % of the line-peak current.",
-            Pixels(12, 34, 1176, 32), Arial(8.25), kNavy);
+  // The logic writes which material the core is taken in.
+  auto assumption = Label(kAssumption, "", Pixels(12, 34, 860, 32), Arial(8.25), kNavy);
   assumption.wordWrap = true;
   c.push_back(assumption);
+  auto rippleCaption = Label(kRippleLimitCaption, "Ripple &limit (% of line peak)",
+                             Pixels(880, 41, 210, 18), Arial(8.25, true), kNavy);
+  rippleCaption.alignment = TextAlignment::Right;
+  rippleCaption.buddy = kRippleLimit;
+  c.push_back(rippleCaption);
+  auto rippleLimit = TextBox(kRippleLimit, "", Pixels(1096, 38, 92, 22), Arial(9.75), 1);
+  rippleLimit.toolTip =
+      "The ripple the verdict admits at the low line's crest, peak to peak, as a share of the "
+      "line-peak current; the method assumes 10 %";
+  c.push_back(rippleLimit);
+  c.push_back(Label(kRippleLimitNote, "", Pixels(880, 62, 308, 16), Arial(8.25), kRed));
 
   c.push_back(Label(kMethodHeading, "Method, at Vin Min",
                     Pixels(kMethodX, kHeadingY, kLowX - kMethodX, 18), Arial(8.25, true), kNavy));
@@ -86,7 +105,7 @@ FormDescription OperatingCheckFormDesign() {
                     Arial(8.25, true), kNavy));
   c.push_back(Line("linHeading", kCaptionX * kPixel, (kFirstRowY - 3) * kPixel,
                    kTableRight * kPixel, (kFirstRowY - 3) * kPixel, kNavy));
-  for (int row = 0; row < kFigureRows; ++row) {
+  for (int row = 0; row < CheckFigureRowCount(); ++row) {
     const int y = kFirstRowY + row * kRowPitch;
     auto caption =
         Label(FigureControl(row, FigureColumn::Caption), "",
@@ -98,12 +117,12 @@ FormDescription OperatingCheckFormDesign() {
     c.push_back(Value(FigureControl(row, FigureColumn::High), kHighX, y, kTableRight - kHighX));
   }
 
-  c.push_back(Label(kVerdictHeading, "", Pixels(kCaptionX, kVerdictHeadingY, 628, 18),
+  c.push_back(Label(kVerdictHeading, "", Pixels(kCaptionX, VerdictHeadingY(), 628, 18),
                     Arial(9.75, true, true), kNavy));
-  for (int verdict = 0; verdict < kVerdicts; ++verdict) {
+  for (int verdict = 0; verdict < static_cast<int>(kCheckVerdicts); ++verdict) {
     auto line =
         Label(VerdictControl(verdict), "",
-              Pixels(kCaptionX, kFirstVerdictY + verdict * kVerdictPitch, 628, kVerdictPitch - 2),
+              Pixels(kCaptionX, FirstVerdictY() + verdict * kVerdictPitch, 628, kVerdictPitch - 2),
               Arial(8.25));
     line.wordWrap = true;
     c.push_back(line);
@@ -114,9 +133,9 @@ FormDescription OperatingCheckFormDesign() {
   c.push_back(Chart(kLineCurrentChart, kLineCurrentChartKind,
                     Pixels(kChartX, kHeadingY + 312, kChartWidth, 310)));
 
-  c.push_back(Button(kExportCsv, "&Export CSV…", Pixels(12, kButtonY, 150, 28), Arial(9.75), 1));
-  c.push_back(Button(kSavePdf, "Save as &PDF…", Pixels(174, kButtonY, 150, 28), Arial(9.75), 2));
-  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, kButtonY, 110, 28), Arial(9.75), 3));
+  c.push_back(Button(kExportCsv, "&Export CSV…", Pixels(12, ButtonY(), 150, 28), Arial(9.75), 2));
+  c.push_back(Button(kSavePdf, "Save as &PDF…", Pixels(174, ButtonY(), 150, 28), Arial(9.75), 3));
+  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, ButtonY(), 110, 28), Arial(9.75), 4));
   return form;
 }
 

@@ -1,8 +1,12 @@
 #include "ui/forms/operating_check_form.h"
 
+#include <optional>
 #include <string>
 
+#include "engine/method_constants.h"
 #include "engine/number_text.h"
+#include "reports/check_figures.h"
+#include "reports/check_verdict_texts.h"
 #include "reports/operating_check_csv.h"
 #include "ui/forms/file_export.h"
 #include "ui/forms/form_names.h"
@@ -23,6 +27,25 @@ std::string LineHeading(const char* line, const CheckedNumber& vrms, const Mater
                         char separator) {
   const std::string volts = vrms ? FormatGeneral(*vrms, separator) + " V" : "—";
   return std::string(line) + " " + volts + ", " + GradeName(grade);
+}
+
+// The core in the checked material, and what the method's own figures rest on.
+std::string MaterialNote(const OperatingCheck& check, char separator) {
+  return "The core is taken in " + GradeName(check.material) +
+         " powder, its AL scaled from the catalogue's: " + CheckedMaterialText(check, separator) +
+         ". The method's own figures are at Vin Min, on " +
+         FormatGeneral(kMethodPermeabilityPercent, separator) +
+         " % of the inductance factor at full current and a ripple of " +
+         FormatGeneral(kMethodRipplePercent, separator) + " % of the line-peak current.";
+}
+
+// The limit a text of the entry sets: a plain positive number; none for anything else.
+std::optional<double> RippleLimitOf(const std::string& text) {
+  if (!IsWellFormedNumber(text)) {
+    return std::nullopt;
+  }
+  const double percent = ValueOfText(text);
+  return percent > 0 ? std::optional<double>(percent) : std::nullopt;
 }
 
 }  // namespace
@@ -52,11 +75,20 @@ void OperatingCheckForm::ChooseCheckedGrade() {
   }
 }
 
+void OperatingCheckForm::ShowRippleLimit() {
+  const double limit = session_.checked.Limits().ripplePercent;
+  if (RippleLimitOf(toolkit_.Text(kOperatingCheckForm, kRippleLimit)) != limit) {
+    toolkit_.SetText(kOperatingCheckForm, kRippleLimit, FormatGeneral(limit));
+  }
+  toolkit_.SetText(kOperatingCheckForm, kRippleLimitNote, "");
+}
+
 void OperatingCheckForm::ShowCheck() {
   if (!toolkit_.IsLoaded(kOperatingCheckForm)) {
     return;  // unloading: a control touched now would load the window again
   }
   ChooseCheckedGrade();
+  ShowRippleLimit();
   const CheckedDesign& checked = session_.checked;
   const char separator = session_.decimalSeparator;
   if (!checked.HasDesign()) {
@@ -70,23 +102,29 @@ void OperatingCheckForm::ShowCheck() {
                    LineHeading("Low line", check.lowLine.vrms, check.material, separator));
   toolkit_.SetText(kOperatingCheckForm, kHighHeading,
                    LineHeading("High line", check.highLine.vrms, check.material, separator));
-  const auto figures = CheckFigures(checked.Record(), check, separator);
-  for (int row = 0; row < kFigureRows; ++row) {
-    const FigureRow& figure = figures[static_cast<std::size_t>(row)];
+  int row = 0;
+  for (const CheckFigureRow& figure : CheckFigureRows(checked.Record(), check)) {
     toolkit_.SetText(kOperatingCheckForm, FigureControl(row, FigureColumn::Caption),
                      figure.caption);
-    toolkit_.SetText(kOperatingCheckForm, FigureControl(row, FigureColumn::Method), figure.method);
-    toolkit_.SetText(kOperatingCheckForm, FigureControl(row, FigureColumn::Low), figure.low);
-    toolkit_.SetText(kOperatingCheckForm, FigureControl(row, FigureColumn::High), figure.high);
+    const std::pair<FigureColumn, const FigureCell*> cells[] = {
+        {FigureColumn::Method, &figure.method},
+        {FigureColumn::Low, &figure.low},
+        {FigureColumn::High, &figure.high}};
+    for (const auto& [column, cell] : cells) {
+      toolkit_.SetText(kOperatingCheckForm, FigureControl(row, column),
+                       FigureTextWithUnit(*cell, figure.unit, separator));
+    }
+    ++row;
   }
+  toolkit_.SetText(kOperatingCheckForm, kAssumption, MaterialNote(check, separator));
   toolkit_.SetText(kOperatingCheckForm, kVerdictHeading, "Verdicts, " + GradeName(check.material));
-  const auto verdicts = CheckVerdicts(checked.Record(), check, separator);
-  for (int index = 0; index < kVerdicts; ++index) {
-    const Verdict& verdict = verdicts[static_cast<std::size_t>(index)];
-    const std::string control = VerdictControl(index);
+  int index = 0;
+  for (const CheckVerdictText& verdict :
+       CheckVerdictTexts(checked.Record(), check, checked.Limits(), separator)) {
+    const std::string control = VerdictControl(index++);
     toolkit_.SetText(kOperatingCheckForm, control, verdict.text);
-    toolkit_.SetForeColor(kOperatingCheckForm, control, verdict.missed ? kRed : kBlack);
-    toolkit_.SetBold(kOperatingCheckForm, control, verdict.missed);
+    toolkit_.SetForeColor(kOperatingCheckForm, control, verdict.passes ? kBlack : kRed);
+    toolkit_.SetBold(kOperatingCheckForm, control, !verdict.passes);
   }
 }
 
@@ -100,6 +138,28 @@ void OperatingCheckForm::Click(std::string_view control) {
   } else if (control == kClose) {
     toolkit_.Unload(kOperatingCheckForm);
   }
+}
+
+void OperatingCheckForm::Change(std::string_view control) {
+  if (control == kRippleLimit) {
+    txtRippleLimit_Change();
+  }
+}
+
+void OperatingCheckForm::txtRippleLimit_Change() {
+  const double limit = session_.checked.Limits().ripplePercent;
+  const std::optional<double> typed =
+      RippleLimitOf(toolkit_.Text(kOperatingCheckForm, kRippleLimit));
+  if (typed && *typed != limit) {
+    session_.checked.SetRippleLimit(*typed);
+    return;
+  }
+  // The entry keeps what is typed, so that a number being written is not taken from under
+  // the keys; the note says which limit the verdict uses meanwhile.
+  toolkit_.SetText(kOperatingCheckForm, kRippleLimitNote,
+                   typed ? std::string()
+                         : "Not a positive number: the verdict keeps " +
+                               FormatGeneral(limit, session_.decimalSeparator) + " %.");
 }
 
 void OperatingCheckForm::cboGrade_Click() {

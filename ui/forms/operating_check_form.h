@@ -15,10 +15,13 @@ class OperatingCheckForm final : public FormLogic {
 
   void Form_Load() override;
   void Click(std::string_view control) override;
+  void Change(std::string_view control) override;
 
  private:
   void ShowCheck();
   void ChooseCheckedGrade();  // the list shows the grade of the check
+  void ShowRippleLimit();     // the entry shows the limit of the check, or says why not
+  void txtRippleLimit_Change();
   void cboGrade_Click();
   void cmdExportCsv_Click();
   void cmdSavePdf_Click();

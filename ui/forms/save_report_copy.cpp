@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <system_error>
 #include <variant>
 
@@ -65,6 +66,21 @@ std::optional<Message> SaveReportCopy(const std::string& reportPath,
     return CautionAboutSave(written.Message());
   }
   return std::nullopt;
+}
+
+}  // namespace pfc
+
+namespace pfc {
+
+std::string SuggestedReportName(const std::string& partNumber, int coresToStack, int year,
+                                int month, int day) {
+  std::string name = partNumber.empty() ? std::string("report") : partNumber;
+  if (!partNumber.empty() && coresToStack > 1) {
+    name += "x" + std::to_string(coresToStack);
+  }
+  char date[16];
+  std::snprintf(date, sizeof date, "_%04d-%02d-%02d", year, month, day);
+  return name + date;
 }
 
 }  // namespace pfc

@@ -35,6 +35,7 @@ void RegisterStandardForms(FormRegistry& registry, DesktopSession& session,
   });
   registry.Add(DirectionsFormDesign(),
                [](Toolkit& toolkit) { return std::make_unique<DirectionsForm>(toolkit); });
+  registry.AddProgramKey("F1", [](Toolkit& toolkit) { ShowDirections(toolkit); });
   registry.Add(CompareCoresFormDesign(), [&session, &services](Toolkit& toolkit) {
     return std::make_unique<CompareCoresForm>(toolkit, session, services);
   });

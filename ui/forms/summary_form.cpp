@@ -2,6 +2,7 @@
 
 #include "reports/summary_texts.h"
 #include "ui/forms/compare_cores.h"
+#include "ui/forms/design_file_commands.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/input_design.h"
 #include "ui/forms/operating_check.h"
@@ -32,6 +33,9 @@ void SummaryForm::EchoInputs() {
 
 void SummaryForm::Form_Unload() {
   CloseSummaryChildren(toolkit_, services_);
+  // Both ways back (here and the viewer's) clear the input form's core pick, which its
+  // title's star must show before the form is activated again.
+  ShowDesignFileTitle(toolkit_, session_);
   // A summary that was never shown (its run stopped) leaves without showing anything.
   if (toolkit_.IsVisible(kSummaryForm)) {
     toolkit_.Show(kInputForm);

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <utility>
+#include <vector>
 
+#include "ui/forms/directions_form.h"
 #include "ui/forms/viewer_flows.h"
 
 namespace pfc {
@@ -10,10 +12,11 @@ namespace {
 
 constexpr std::string_view kShowWord = "show";
 
-constexpr std::array<std::pair<ViewerEvent, std::string_view>, 3> kEventWords{{
+constexpr std::array<std::pair<ViewerEvent, std::string_view>, 4> kEventWords{{
     {ViewerEvent::Shown, "shown"},
     {ViewerEvent::ResetDesign, "reset-design"},
     {ViewerEvent::Back, "back"},
+    {ViewerEvent::Help, "help"},
 }};
 
 bool PassesAsItIs(unsigned char c) {
@@ -73,22 +76,36 @@ std::optional<std::string> PercentDecoded(std::string_view text) {
 }  // namespace
 
 std::string RequestLine(const ShowReportRequest& request) {
-  return std::string(kShowWord) + ' ' + PercentEncoded(request.reportPath) + ' ' +
-         PercentEncoded(request.tempFolder) + '\n';
+  std::string line = std::string(kShowWord) + ' ' + PercentEncoded(request.reportPath) + ' ' +
+                     PercentEncoded(request.tempFolder);
+  if (!request.suggestedName.empty()) {
+    line += ' ' + PercentEncoded(request.suggestedName);
+  }
+  return line + '\n';
 }
 
 std::optional<ShowReportRequest> ParseRequestLine(std::string_view line) {
-  const std::size_t first = line.find(' ');
-  const std::size_t second = line.find(' ', first == std::string_view::npos ? first : first + 1);
-  if (second == std::string_view::npos || line.substr(0, first) != kShowWord) {
+  std::vector<std::string_view> fields;
+  for (std::size_t start = 0;;) {
+    const std::size_t blank = line.find(' ', start);
+    fields.push_back(line.substr(start, blank - start));
+    if (blank == std::string_view::npos) {
+      break;
+    }
+    start = blank + 1;
+  }
+  if (fields.size() < 3 || fields.size() > 4 || fields[0] != kShowWord ||
+      (fields.size() == 4 && fields[3].empty())) {
     return std::nullopt;
   }
-  std::optional<std::string> path = PercentDecoded(line.substr(first + 1, second - first - 1));
-  std::optional<std::string> folder = PercentDecoded(line.substr(second + 1));
-  if (!path || !folder || path->empty()) {
+  std::optional<std::string> path = PercentDecoded(fields[1]);
+  std::optional<std::string> folder = PercentDecoded(fields[2]);
+  std::optional<std::string> name =
+      fields.size() == 4 ? PercentDecoded(fields[3]) : std::optional<std::string>("");
+  if (!path || !folder || !name || path->empty()) {
     return std::nullopt;
   }
-  return ShowReportRequest{std::move(*path), std::move(*folder)};
+  return ShowReportRequest{std::move(*path), std::move(*folder), std::move(*name)};
 }
 
 std::string EventLine(ViewerEvent event) {
@@ -118,6 +135,9 @@ void ActOnViewerEvent(ViewerEvent event, ui::Toolkit& toolkit, const DesignRecor
       break;
     case ViewerEvent::Back:
       ReturnToSummary(toolkit);
+      break;
+    case ViewerEvent::Help:
+      ui::ShowDirections(toolkit);
       break;
   }
 }

@@ -14,11 +14,14 @@
 namespace pfc {
 
 // Designer to viewer: show this report file, whose generated original (the file "Save as
-// HTML File" copies) lies in `tempFolder`. Both are percent-encoded, so any byte of a path
+// HTML File" copies) lies in `tempFolder`, offering `suggestedName` to save it as. All are
+// percent-encoded, so any byte of a path
 // fits on the line.
 struct ShowReportRequest {
   std::string reportPath;
   std::string tempFolder;
+  // The name "Save as HTML File" first offers (its part number and date); none when empty.
+  std::string suggestedName;
 
   friend bool operator==(const ShowReportRequest&, const ShowReportRequest&) = default;
 };
@@ -31,6 +34,7 @@ enum class ViewerEvent {
   Shown,        // the window is up with the report in it
   ResetDesign,  // "&Reset Design" was pressed; the viewer closes
   Back,         // "&Back" was pressed; the viewer closes
+  Help,         // F1 was pressed: the designer shows its directions
 };
 std::string EventLine(ViewerEvent event);
 std::optional<ViewerEvent> ParseEventLine(std::string_view line);

@@ -2,11 +2,39 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QStyledItemDelegate>
 
 #include "ui/qt/compare_cores_sort_filter.h"
 #include "ui/qt/compare_cores_table_model.h"
 
 namespace pfc::ui {
+
+namespace {
+
+// A cell that the view's right edge cuts off is drawn shortened to the part in sight and
+// ended by "…": a number cut at the edge would otherwise read as a shorter one.
+class CutCellDelegate final : public QStyledItemDelegate {
+ public:
+  explicit CutCellDelegate(QAbstractItemView* view) : QStyledItemDelegate(view), view_(view) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    const int lastVisible = view_->viewport()->width() - 1;
+    if (option.rect.right() <= lastVisible || option.rect.left() > lastVisible) {
+      QStyledItemDelegate::paint(painter, option, index);
+      return;
+    }
+    QStyleOptionViewItem inSight = option;
+    inSight.rect.setRight(lastVisible);
+    inSight.textElideMode = Qt::ElideRight;
+    QStyledItemDelegate::paint(painter, inSight, index);
+  }
+
+ private:
+  QAbstractItemView* view_;
+};
+
+}  // namespace
 
 CompareCoresTable::CompareCoresTable(CompareCoresDesigns& designs, char decimalSeparator,
                                      QWidget* parent)
@@ -22,6 +50,8 @@ CompareCoresTable::CompareCoresTable(CompareCoresDesigns& designs, char decimalS
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setAlternatingRowColors(false);
   setWordWrap(false);
+  setItemDelegate(new CutCellDelegate(this));
+  setTextElideMode(Qt::ElideRight);
   verticalHeader()->setVisible(false);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   horizontalHeader()->setHighlightSections(false);
@@ -34,6 +64,8 @@ CompareCoresTable::CompareCoresTable(CompareCoresDesigns& designs, char decimalS
 
   connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
           [this] { SelectionMoved(); });
+  // A new order starts at its top, not wherever the old order's rows had been scrolled to.
+  connect(horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, [this] { scrollToTop(); });
   subscription_ = designs_.Listen([this](CompareCoresDesigns::Change c) { Changed(c); });
   ShowPick();
   ScrollToCalculatorChoice();

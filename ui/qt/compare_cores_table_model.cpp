@@ -4,14 +4,16 @@
 #include <QColor>
 #include <QFont>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
-#include "engine/core_selection.h"
 #include "engine/number_text.h"
+#include "reports/check_verdict_texts.h"
 
 namespace pfc::ui {
 
@@ -55,18 +57,58 @@ bool PassesTemperature(const ExploredDesign& d) {
 // The operating check's columns: red where the check finds the design misses, not where it
 // has no number.
 bool KeepsTarget(const ExploredDesign& d) {
-  return !(d.CheckLAtIpkPercent < 100);
+  return !BeyondLimit(CheckVerdict::InductanceAtPeak, d.CheckLAtIpkPercent);
 }
 bool KeepsRipple(const ExploredDesign& d) {
-  return !(d.CheckRipplePercent > 10);
+  return !BeyondLimit(CheckVerdict::RippleAtCrest, d.CheckRipplePercent);
 }
 bool KeepsWindingCool(const ExploredDesign& d) {
-  return !(d.CheckWindingTemperature > kTemperatureCeiling);
+  return !BeyondLimit(CheckVerdict::Temperature, d.CheckWindingTemperature);
 }
 
 bool IsCheckColumn(int column) {
   return column >= CompareCoresTableModel::kCheckLAtIpk &&
          column <= CompareCoresTableModel::kCheckTemperature;
+}
+
+// A checked winding whose temperature never settles has no number, and misses its limit. A
+// saturated core has no copper loss to heat it: its cells are empty, not unsettled.
+bool NeverSettles(const ExploredDesign& d, int column) {
+  return column == CompareCoresTableModel::kCheckTemperature && d.Checked && !d.CheckSaturates &&
+         !d.CheckSteady;
+}
+
+// ", grade 90": the grade the check columns are in, as the Operating Check window names it;
+// ", grade 90 or 125" should the designs' cores match different grades.
+QString CheckGradeText(const std::vector<ExploredDesign>& designs) {
+  std::vector<int> grades;
+  for (const ExploredDesign& d : designs) {
+    if (d.Checked && std::find(grades.begin(), grades.end(), d.CheckGrade) == grades.end()) {
+      grades.push_back(d.CheckGrade);
+    }
+  }
+  std::sort(grades.begin(), grades.end());
+  QStringList names;
+  for (const int grade : grades) {
+    names << QString::number(grade);
+  }
+  return names.isEmpty() ? QString()
+                         : QStringLiteral(", grade ") + names.join(QStringLiteral(" or "));
+}
+
+// Why a cell has no number.
+QString NoNumberReason(const ExploredDesign& d, int column) {
+  if (!IsCheckColumn(column) || !std::isfinite(d.TotalLoss)) {
+    return QStringLiteral("Not evaluated: the output voltage is below the line peak.");
+  }
+  if (!d.Checked) {
+    return QStringLiteral(
+        "No operating check: H max is above its limit, so a designer's pick of it is not "
+        "published.");
+  }
+  return NeverSettles(d, column)
+             ? QStringLiteral("The winding temperature has no steady state at the low line.")
+             : QStringLiteral("No checked value: the core saturates at the low line.");
 }
 
 // Columns kStack to kCheckTemperature, in their order.
@@ -90,15 +132,15 @@ constexpr std::array<NumberColumn,
         {"Height (cm)", "Height of the stack", "CoreHT", 2, nullptr},
         {"Box (cm³)", "Boxed volume: OD squared times the stack height", "BoxedVolume", 2, nullptr},
         {"Mass (g)", "Mass of the stack", "CoreMass", 1, nullptr},
-        {"L at Ipk (%)\ncheck, grade 60",
-         "Operating check, low line, grade 60: inductance at the peak current, % of the target",
+        {"L at Ipk (%)\ncheck",
+         "Operating check, low line: inductance at the peak current, % of the target",
          "check_l_at_ipk_percent", 1, KeepsTarget},
-        {"Ripple (%)\ncheck, grade 60",
-         "Operating check, low line, grade 60: worst ripple, % of the line-peak current; the "
+        {"Ripple (%)\ncheck",
+         "Operating check: ripple at the low line's crest, % of the line-peak current; the "
          "method assumes 10 %",
          "check_ripple_percent", 1, KeepsRipple},
-        {"Winding (°C)\ncheck, grade 60",
-         "Operating check, low line, grade 60: winding temperature; the limit is 155 °C",
+        {"Winding (°C)\ncheck",
+         "Operating check, low line: winding temperature; the limit is 155 °C",
          "check_winding_temperature_c", 1, KeepsWindingCool},
     }};
 
@@ -173,6 +215,9 @@ QVariant CompareCoresTableModel::data(const QModelIndex& index, int role) const 
       if (column == kLimits) {
         return LimitsText(d);
       }
+      if (NeverSettles(d, column)) {
+        return QStringLiteral("no steady temperature");
+      }
       if (number != nullptr) {
         const double value = number->value(d);
         return std::isfinite(value)
@@ -197,9 +242,10 @@ QVariant CompareCoresTableModel::data(const QModelIndex& index, int role) const 
       return column == kCore || column == kLimits ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                                                   : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::ForegroundRole: {
-      const bool missed =
-          column == kLimits ? !d.PassesAll()
-                            : number != nullptr && number->passes != nullptr && !number->passes(d);
+      const bool missed = column == kLimits ? !d.PassesAll()
+                                            : NeverSettles(d, column) ||
+                                                  (number != nullptr && number->passes != nullptr &&
+                                                   !number->passes(d));
       return missed ? QVariant(QBrush(QColor(255, 0, 0))) : QVariant();
     }
     case Qt::BackgroundRole:
@@ -213,9 +259,7 @@ QVariant CompareCoresTableModel::data(const QModelIndex& index, int role) const 
       return {};
     case Qt::ToolTipRole:
       if (number != nullptr && !std::isfinite(number->value(d))) {
-        return IsCheckColumn(column) && std::isfinite(d.TotalLoss)
-                   ? QStringLiteral("No checked value: the core saturates at the low line.")
-                   : QStringLiteral("Not evaluated: the output voltage is below the line peak.");
+        return NoNumberReason(d, column);
       }
       if (d.CalculatorChoice) {
         return QStringLiteral("The core the calculator chooses for the entered stack count.");
@@ -239,7 +283,11 @@ QVariant CompareCoresTableModel::headerData(int section, Qt::Orientation orienta
     if (section == kLimits) {
       return QStringLiteral("Limits");
     }
-    return QString::fromUtf8(number->header);
+    QString header = QString::fromUtf8(number->header);
+    if (IsCheckColumn(section)) {
+      header += CheckGradeText(designs_.Designs());
+    }
+    return header;
   }
   if (role == Qt::ToolTipRole) {
     if (section == kCore) {

@@ -2,8 +2,11 @@
 
 #include <QCloseEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QUrl>
+#include <algorithm>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -103,6 +106,45 @@ bool FormWindow::event(QEvent* event) {
     toolkit_.WindowActivated(this);
   }
   return QWidget::event(event);
+}
+
+void FormWindow::MakeResizable(QSize designed) {
+  designed_ = designed;
+  setMinimumSize(designed);
+  resize(designed);
+}
+
+void FormWindow::Follow(QWidget* control, QRect designed, Stretch stretch) {
+  following_.push_back({control, designed, stretch});
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (!designed_.isValid()) {
+    return;
+  }
+  const int wider = std::max(0, width() - designed_.width());
+  const int taller = std::max(0, height() - designed_.height());
+  const auto share = [](int room, double part) {
+    return static_cast<int>(std::lround(room * part));
+  };
+  for (const Following& f : following_) {
+    const QRect& r = f.designed;
+    f.control->setGeometry(r.x() + share(wider, f.stretch.x), r.y() + share(taller, f.stretch.y),
+                           r.width() + share(wider, f.stretch.width),
+                           r.height() + share(taller, f.stretch.height));
+  }
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  if (enter && plain && enterPressed) {
+    event->accept();
+    enterPressed();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <string>
+#include <vector>
+
+#include "ui/toolkit/form_description.h"
 
 namespace pfc::ui {
 
@@ -22,8 +26,16 @@ class FormWindow : public QWidget {
   // The control whose focus-gained event ran last and that has not lost the focus since;
   // the window giving the focus back to it after a switch of windows is no new event.
   std::string focusedControl;
+  // Enter pressed where no control took it; nothing when unset.
+  std::function<void()> enterPressed;
+  // Makes the window resizable from its designed size up, the controls following their
+  // stretch from their designed geometry.
+  void MakeResizable(QSize designed);
+  void Follow(QWidget* control, QRect designed, Stretch stretch);
 
  protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
@@ -36,6 +48,13 @@ class FormWindow : public QWidget {
   QtToolkit& toolkit_;
   std::string formName_;
   bool takesFileDrops_ = false;
+  QSize designed_;
+  struct Following {
+    QWidget* control;
+    QRect designed;
+    Stretch stretch;
+  };
+  std::vector<Following> following_;
 
   // True when the event was a drag or drop of local files, now answered.
   bool TakeFileDrag(QEvent* event);

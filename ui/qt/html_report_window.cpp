@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QShortcut>
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
@@ -53,6 +54,8 @@ const QString kClickPrintElement = QStringLiteral(
     "  return true;"
     "})()");
 
+const QString kCaption = QStringLiteral("PFC Core Design  Report");
+
 const char* const kPrintFailure =
     "UNABLE TO PRINT THE FILE AS IT IS NOT SAVED OR GENERATED FROM CORE DESIGN";
 
@@ -69,7 +72,7 @@ frmHtmlReport::frmHtmlReport(ui::Toolkit& toolkit, const DesignRecord& record,
       dialogs_(dialogs ? std::move(dialogs) : std::make_unique<DesktopViewerDialogs>(this)) {
   setObjectName(QString::fromLatin1(ui::kReportViewerForm));
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(QStringLiteral("PFC Core Design  Report"));
+  setWindowTitle(kCaption);
   QFont font(QStringLiteral("Arial"));
   font.setPointSizeF(8.25);
   setFont(font);
@@ -102,6 +105,8 @@ frmHtmlReport::frmHtmlReport(ui::Toolkit& toolkit, const DesignRecord& record,
   connect(cmdExit_, &QPushButton::clicked, this, &frmHtmlReport::cmdExit_Click);
   connect(cmdBack_, &QPushButton::clicked, this, &frmHtmlReport::cmdBack_Click);
   connect(cmdPdf_, &QPushButton::clicked, this, &frmHtmlReport::cmdPdf_Click);
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(help, &QShortcut::activated, this, &frmHtmlReport::helpChosen);
 
   ApplyTabOrder();
   // The view takes the focus through a widget it creates once a page is on the way; the
@@ -195,7 +200,12 @@ void frmHtmlReport::Caution(const std::string& text) {
   toolkit_.ShowMessage(Message{kCautionTitle, MessageIcon::Information, text});
 }
 
-void frmHtmlReport::ShowFile(const QString& path) {
+void frmHtmlReport::NameShownFile(const QString& path) {
+  setWindowTitle(kCaption + QStringLiteral(" - ") + QFileInfo(path).fileName());
+}
+
+void frmHtmlReport::ShowFile(const QString& path, const QString& suggestedSaveName) {
+  suggestedSaveName_ = suggestedSaveName;
   if (!placed_) {
     // Like every window of the program, it places itself once, when it first appears.
     placed_ = true;
@@ -207,13 +217,15 @@ void frmHtmlReport::ShowFile(const QString& path) {
   activateWindow();
   if (const auto reason = ShowHtmlFile(*wb_, path)) {
     Caution("Sorry for the inconvenience\r\n\r\n" + ToStd(*reason));
+  } else {
+    NameShownFile(path);
   }
 }
 
 void frmHtmlReport::cmdSave_Click() {
   std::optional<QString> name;
   for (;;) {
-    name = dialogs_->AskSaveName();
+    name = dialogs_->AskSaveName(suggestedSaveName_);
     if (!name) {
       return;
     }
@@ -234,6 +246,8 @@ void frmHtmlReport::cmdOpen_Click() {
   if (const std::optional<QString> name = dialogs_->AskOpenName()) {
     if (const auto reason = ShowHtmlFile(*wb_, *name)) {
       Caution("Sorry for the inconvenience\r\n\r\n" + ToStd(*reason));
+    } else {
+      NameShownFile(*name);
     }
   }
 }

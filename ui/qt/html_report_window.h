@@ -27,9 +27,10 @@ class frmHtmlReport final : public QWidget {
                 std::unique_ptr<ViewerDialogs> dialogs = nullptr);
   ~frmHtmlReport() override;
 
-  // Shows the window (modeless, brought forward) and the file in it. A file that cannot be
-  // read is reported; the view keeps what it showed.
-  void ShowFile(const QString& path);
+  // Shows the window (modeless, brought forward) and the file in it, named in the title. A
+  // file that cannot be read is reported; the view keeps what it showed. "Save as HTML File"
+  // offers `suggestedSaveName` until a name has been chosen.
+  void ShowFile(const QString& path, const QString& suggestedSaveName = {});
 
   QWebEngineView& wb() { return *wb_; }
 
@@ -41,6 +42,8 @@ class frmHtmlReport final : public QWidget {
   // window closes right after.
   void resetDesignChosen();
   void backChosen();
+  // F1: the designer's directions, which are the designer's to show.
+  void helpChosen();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -77,6 +80,9 @@ class frmHtmlReport final : public QWidget {
   QPushButton* cmdPdf_;
   std::unique_ptr<QPrinter> printer_;  // alive while a print job runs
   bool placed_ = false;
+  QString suggestedSaveName_;
+  // The title names the file shown after the caption.
+  void NameShownFile(const QString& path);
 };
 
 }  // namespace pfc

@@ -30,6 +30,8 @@ QString GradeText(const CheckedDesign& design) {
 
 void Prepare(QChart* chart) {
   chart->legend()->setAlignment(Qt::AlignRight);
+  // Each entry drawn as its series is: the marks' shapes, the lines' styles.
+  chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
   QFont legendFont = chart->legend()->font();
   legendFont.setPointSizeF(7.5);
   chart->legend()->setFont(legendFont);

@@ -1,7 +1,13 @@
 #include "ui/qt/qt_controls.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,6 +19,17 @@ void Call(const std::function<void()>& handler) {
   if (handler) {
     handler();
   }
+}
+
+// The editing keys every box offers, which type no character; pasting is apart.
+bool IsEditingKey(const QKeyEvent* event) {
+  for (const auto key : {QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Cut,
+                         QKeySequence::Undo, QKeySequence::Redo}) {
+    if (event->matches(key)) {
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace
@@ -80,6 +97,14 @@ void EntryBox::mousePressEvent(QMouseEvent* event) {
 }
 
 void EntryBox::mouseReleaseEvent(QMouseEvent* event) {
+  const QClipboard* clipboard = QGuiApplication::clipboard();
+  if (event->button() == Qt::MiddleButton && clipboard->supportsSelection()) {
+    // The X11 selection pasted by the middle button, filtered as typing is.
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    InsertFiltered(clipboard->text(QClipboard::Selection));
+    event->accept();
+    return;
+  }
   QLineEdit::mouseReleaseEvent(event);
   if (selectAfterPress_) {
     selectAfterPress_ = false;
@@ -90,7 +115,63 @@ void EntryBox::mouseReleaseEvent(QMouseEvent* event) {
   }
 }
 
+void EntryBox::InsertFiltered(const QString& text) {
+  if (isReadOnly()) {
+    return;
+  }
+  QString kept;
+  for (const char32_t typed : text.toUcs4()) {
+    const char32_t key = events.keyPress ? events.keyPress(typed) : typed;
+    if (key >= U' ' && key != 0x7F) {  // a line holds no control characters
+      kept.append(QString::fromUcs4(&key, 1));
+    }
+  }
+  if (!kept.isEmpty()) {
+    insert(kept);
+  }
+}
+
+void EntryBox::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createStandardContextMenu();
+  // The menu's Paste names its key after a tab, in every language.
+  const QString pasteKey =
+      QLatin1Char('\t') + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+  for (QAction* action : menu->actions()) {
+    if (action->objectName() == QLatin1String("edit-paste") || action->text().endsWith(pasteKey)) {
+      QObject::disconnect(action, nullptr, this, nullptr);  // the box's own, unfiltered paste
+      QObject::connect(action, &QAction::triggered, this,
+                       [this] { InsertFiltered(QGuiApplication::clipboard()->text()); });
+    }
+  }
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
+}
+
+void EntryBox::dropEvent(QDropEvent* event) {
+  if (!event->mimeData()->hasText() || isReadOnly()) {
+    QLineEdit::dropEvent(event);
+    return;
+  }
+  setCursorPosition(cursorPositionAt(event->position().toPoint()));
+  InsertFiltered(event->mimeData()->text());
+  event->acceptProposedAction();
+  setFocus(Qt::MouseFocusReason);
+}
+
 void EntryBox::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    QLineEdit::keyPressEvent(event);  // which leaves it to the form's default button
+    return;
+  }
+  if (event->matches(QKeySequence::Paste)) {
+    InsertFiltered(QGuiApplication::clipboard()->text());
+    event->accept();
+    return;
+  }
+  if (IsEditingKey(event)) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
   // Alt with a key that is no access key of the form: the line edit would type the letter,
   // past the form's key handler.
   const Qt::KeyboardModifiers modifiers = event->modifiers();

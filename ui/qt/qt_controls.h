@@ -34,6 +34,9 @@ class EntryBox : public QLineEdit {
   // Selects the whole text; when the focus came by a mouse press, again after the press
   // has placed the caret, so that a click into the box selects all of it.
   void SelectWholeText();
+  // Text from the clipboard, the mouse selection or a drop, passed character by character
+  // through the key handler as if typed.
+  void InsertFiltered(const QString& text);
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
@@ -41,6 +44,8 @@ class EntryBox : public QLineEdit {
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   bool focusByMouse_ = false;

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QShortcut>
@@ -105,6 +106,20 @@ void FitCaption(QLabel* label) {
   label->setFont(font);
 }
 
+// A label's access letter focuses its buddy; the label shows the letter underlined.
+void LinkBuddies(const FormDescription& description, FormWindow& window) {
+  for (const ControlDescription& control : description.controls) {
+    const auto label = window.controls.find(control.name);
+    const auto buddy = window.controls.find(control.buddy);
+    if (control.buddy.empty() || label == window.controls.end() || buddy == window.controls.end()) {
+      continue;
+    }
+    if (auto* caption = qobject_cast<QLabel*>(label->second); caption != nullptr) {
+      caption->setBuddy(buddy->second);
+    }
+  }
+}
+
 void PaintBackground(QWidget* widget, Rgb colour) {
   QPalette palette = widget->palette();
   for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
@@ -191,7 +206,12 @@ void QtToolkit::CreateWindow(const FormDescription& description) {
   QGuiApplication::setQuitOnLastWindowClosed(false);
   auto* window = new FormWindow(*this, description.name);
   window->setWindowTitle(ToQt(description.caption));
-  window->setFixedSize(Pixels(description.clientWidth), Pixels(description.clientHeight));
+  const QSize designed(Pixels(description.clientWidth), Pixels(description.clientHeight));
+  if (description.resizable) {
+    window->MakeResizable(designed);
+  } else {
+    window->setFixedSize(designed);
+  }
   PaintBackground(window, description.backColour);
   window->setFont(FontOf(description.font));
   std::vector<std::pair<int, QWidget*>> tabOrder;
@@ -202,6 +222,9 @@ void QtToolkit::CreateWindow(const FormDescription& description) {
     }
     widget->setObjectName(ToQt(control.name));
     window->controls[control.name] = widget;
+    if (description.resizable) {
+      window->Follow(widget, widget->geometry(), control.stretch);
+    }
     if (control.tabIndex >= 0) {
       tabOrder.emplace_back(control.tabIndex, widget);
     } else if (control.kind == ControlKind::Button || control.kind == ControlKind::CheckBox) {
@@ -211,6 +234,8 @@ void QtToolkit::CreateWindow(const FormDescription& description) {
   if (description.acceptsFileDrops) {
     window->AcceptFileDrops();
   }
+  AddKeys(description, window);
+  LinkBuddies(description, *window);
   std::stable_sort(tabOrder.begin(), tabOrder.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   for (std::size_t i = 1; i < tabOrder.size(); ++i) {
@@ -313,7 +338,8 @@ QWidget* QtToolkit::Build(const ControlDescription& control, const FormDescripti
       auto* button = new CommandButton(window);
       button->events = events;
       button->setText(ToQt(control.text));
-      button->setAutoDefault(false);
+      // Enter on a focused button clicks it, as Space does; elsewhere the form's default.
+      button->setAutoDefault(true);
       QObject::connect(button, &QPushButton::clicked, button, [click](bool) { click(); });
       if (!control.shortcut.empty()) {
         // Beside the access letter, which stays the button's own shortcut.
@@ -393,6 +419,43 @@ QWidget* QtToolkit::Build(const ControlDescription& control, const FormDescripti
     FitCaption(label);
   }
   return widget;
+}
+
+void QtToolkit::AddKeys(const FormDescription& description, FormWindow* window) {
+  const std::string formName = description.name;
+  auto press = [this, formName, window](const std::string& keys) {
+    return [this, formName, window, keys] {
+      if (IsCurrent(formName, window)) {
+        FireKey(formName, keys);
+      }
+    };
+  };
+  std::vector<std::string> keys;
+  for (const KeyCommand& command : description.keyCommands) {
+    keys.push_back(command.keys);
+  }
+  for (const auto& [programKeys, handler] : Registry().ProgramKeys()) {
+    keys.push_back(programKeys);
+  }
+  for (const std::string& combination : keys) {
+    auto* shortcut = new QShortcut(QKeySequence(ToQt(combination)), window);
+    QObject::connect(shortcut, &QShortcut::activated, window, press(combination));
+  }
+  if (description.defaultButton.empty()) {
+    return;
+  }
+  const auto found = window->controls.find(description.defaultButton);
+  auto* button =
+      found == window->controls.end() ? nullptr : qobject_cast<QPushButton*>(found->second);
+  if (button == nullptr) {
+    return;
+  }
+  button->setDefault(true);
+  window->enterPressed = [button] {
+    if (button->isEnabled() && button->isVisible()) {
+      button->click();
+    }
+  };
 }
 
 void QtToolkit::DestroyWindow(std::string_view form) {
@@ -581,6 +644,22 @@ void QtToolkit::SetText(std::string_view form, std::string_view control, std::st
     label->setText(ToQt(text));
     FitCaption(label);
   }
+}
+
+int QtToolkit::ChooseFromMenu(std::string_view form, std::string_view control,
+                              const std::vector<std::string>& items) {
+  QWidget* widget = Require(form, control);
+  QMenu menu(widget);
+  std::vector<QAction*> actions;
+  for (const std::string& item : items) {
+    actions.push_back(menu.addAction(ToQt(item)));
+  }
+  if (!actions.empty()) {
+    menu.setActiveAction(actions.front());  // the keyboard starts on the first item
+  }
+  const QAction* chosen = menu.exec(widget->mapToGlobal(QPoint(0, widget->height())));
+  const auto found = std::find(actions.begin(), actions.end(), chosen);
+  return found == actions.end() ? -1 : static_cast<int>(found - actions.begin());
 }
 
 void QtToolkit::SetFocus(std::string_view form, std::string_view control) {

@@ -49,6 +49,8 @@ class QtToolkit final : public FormHost {
   bool IsVisible(std::string_view form) const override;
   std::string Text(std::string_view form, std::string_view control) override;
   void SetText(std::string_view form, std::string_view control, std::string_view text) override;
+  int ChooseFromMenu(std::string_view form, std::string_view control,
+                     const std::vector<std::string>& items) override;
   void SetFocus(std::string_view form, std::string_view control) override;
   void SelectAll(std::string_view form, std::string_view control) override;
   void SetBold(std::string_view form, std::string_view control, bool bold) override;
@@ -81,6 +83,8 @@ class QtToolkit final : public FormHost {
   void OnNoFormLoaded() override;
 
  private:
+  // The form's key commands, the program's keys and Enter for the default button.
+  void AddKeys(const FormDescription& description, FormWindow* window);
   QWidget* Build(const ControlDescription& control, const FormDescription& form,
                  FormWindow* window);
   QWidget* Require(std::string_view form, std::string_view control);

@@ -1,10 +1,12 @@
 #include "ui/qt/report_viewer_host.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <utility>
 
+#include "ui/forms/save_report_copy.h"
 #include "ui/forms/viewer_protocol.h"
 
 namespace pfc {
@@ -71,7 +73,11 @@ std::optional<std::string> ReportViewerHost::ShowReport(const std::string& repor
       return reason;
     }
   }
-  const std::string line = RequestLine({reportPath, record_.TempFolder});
+  const QDate today = QDate::currentDate();
+  const std::string line =
+      RequestLine({reportPath, record_.TempFolder,
+                   SuggestedReportName(record_.SelectedCoreSize, record_.CoresToStack, today.year(),
+                                       today.month(), today.day())});
   process_->write(line.data(), static_cast<qint64>(line.size()));
   return std::nullopt;
 }

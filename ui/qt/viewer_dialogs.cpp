@@ -12,6 +12,8 @@ namespace pfc {
 namespace {
 
 const QString kHtmlPattern = QStringLiteral("*.html");
+// Reports saved elsewhere may end in the short extension; both open alike.
+const QString kOpenPatterns = QStringLiteral("HTML files (*.html *.htm)");
 
 std::optional<QString> Chosen(const QString& name, QString& lastName) {
   if (name.isEmpty()) {
@@ -27,13 +29,13 @@ DesktopViewerDialogs::DesktopViewerDialogs(QWidget* parent) : parent_(parent) {
   ui::GuardFileDialogs();
 }
 
-std::optional<QString> DesktopViewerDialogs::AskSaveName() {
+std::optional<QString> DesktopViewerDialogs::AskSaveName(const QString& suggestedName) {
   // The name goes on exactly as typed (".html" is added afterwards), so the dialog adds no
   // extension and asks nothing about a file of that name: it is not the one written.
   for (;;) {
-    const QString name =
-        QFileDialog::getSaveFileName(parent_, QStringLiteral("Save As"), lastHtmlName_,
-                                     kHtmlPattern, nullptr, QFileDialog::DontConfirmOverwrite);
+    const QString name = QFileDialog::getSaveFileName(
+        parent_, QStringLiteral("Save As"), lastHtmlName_.isEmpty() ? suggestedName : lastHtmlName_,
+        kHtmlPattern, nullptr, QFileDialog::DontConfirmOverwrite);
     if (!ui::IsInSystemFolder(name)) {
       return Chosen(name, lastHtmlName_);
     }
@@ -54,7 +56,7 @@ std::optional<QString> DesktopViewerDialogs::AskOpenName() {
   // A file there may never end, or keep its reader waiting for good.
   for (;;) {
     const QString name =
-        QFileDialog::getOpenFileName(parent_, QStringLiteral("Open"), lastHtmlName_, kHtmlPattern);
+        QFileDialog::getOpenFileName(parent_, QStringLiteral("Open"), lastHtmlName_, kOpenPatterns);
     if (!ui::IsInSystemFolder(name)) {
       return Chosen(name, lastHtmlName_);
     }

@@ -16,12 +16,14 @@ class ViewerDialogs {
   virtual ~ViewerDialogs() = default;
 
   // The file name typed or chosen in the save dialog (pattern "*.html"), as it stands;
-  // nothing when the dialog was cancelled.
-  virtual std::optional<QString> AskSaveName() = 0;
+  // nothing when the dialog was cancelled. The dialog offers `suggestedName` (without a
+  // folder or extension) until a name has been chosen in it.
+  virtual std::optional<QString> AskSaveName(const QString& suggestedName) = 0;
   // Whether the existing file of that path may be replaced: the usual question, about the
   // file that would be written rather than the name typed.
   virtual bool ConfirmReplace(const QString& path) = 0;
-  // The file chosen in the open dialog (pattern "*.html"); nothing when cancelled.
+  // The file chosen in the open dialog (patterns "*.html" and "*.htm"); nothing when
+  // cancelled.
   virtual std::optional<QString> AskOpenName() = 0;
   // The file name for a PDF copy of the shown page; nothing when cancelled.
   virtual std::optional<QString> AskPdfName() = 0;
@@ -36,7 +38,7 @@ class DesktopViewerDialogs final : public ViewerDialogs {
  public:
   explicit DesktopViewerDialogs(QWidget* parent);
 
-  std::optional<QString> AskSaveName() override;
+  std::optional<QString> AskSaveName(const QString& suggestedName) override;
   bool ConfirmReplace(const QString& path) override;
   std::optional<QString> AskOpenName() override;
   std::optional<QString> AskPdfName() override;

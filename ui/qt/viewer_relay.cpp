@@ -13,6 +13,7 @@ ViewerRelay::ViewerRelay(ui::Toolkit& toolkit, QIODevice& events,
   connect(window_, &frmHtmlReport::resetDesignChosen, this,
           [this] { Tell(ViewerEvent::ResetDesign); });
   connect(window_, &frmHtmlReport::backChosen, this, [this] { Tell(ViewerEvent::Back); });
+  connect(window_, &frmHtmlReport::helpChosen, this, [this] { Tell(ViewerEvent::Help); });
 }
 
 // The window reads the record, which goes with the relay.
@@ -47,7 +48,8 @@ void ViewerRelay::Act(const QByteArray& line) {
     return;  // closed already: the designer starts a new viewer for its next report
   }
   record_.TempFolder = request->tempFolder;
-  window_->ShowFile(QFile::decodeName(QByteArray::fromStdString(request->reportPath)));
+  window_->ShowFile(QFile::decodeName(QByteArray::fromStdString(request->reportPath)),
+                    QString::fromStdString(request->suggestedName));
   Tell(ViewerEvent::Shown);
 }
 

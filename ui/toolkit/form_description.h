@@ -38,6 +38,22 @@ struct TwipRect {
   int height = 0;
 };
 
+// The shares of a resizable form's extra width and height by which a control moves (x, y)
+// and grows (width, height): 0 keeps its designed place and size, 1 takes all of the room.
+struct Stretch {
+  double x = 0;
+  double y = 0;
+  double width = 0;
+  double height = 0;
+};
+
+// A key combination that gives the form's logic a command no control shows: the logic hears
+// it as a click of `command`, which names no control.
+struct KeyCommand {
+  std::string keys;  // "Ctrl+S"
+  std::string command;
+};
+
 // One control as the form is designed: everything a toolkit needs to build it.
 struct ControlDescription {
   ControlKind kind = ControlKind::Label;
@@ -63,6 +79,9 @@ struct ControlDescription {
   std::string customKind;    // of a Custom control
   // A key combination ("Ctrl+S") that clicks this button from anywhere in its form.
   std::string shortcut;
+  Stretch stretch;  // in a resizable form
+  // The control a label's access letter ("Roll-off &grade") gives the focus to.
+  std::string buddy;
 };
 
 struct FormDescription {
@@ -71,8 +90,15 @@ struct FormDescription {
   int clientWidth = 0;  // twips
   int clientHeight = 0;
   Rgb backColour = kLightGrey;
-  FontDescription font;                      // of controls that bring none of their own
-  bool acceptsFileDrops = false;             // local files dropped on the window reach its logic
+  FontDescription font;           // of controls that bring none of their own
+  bool acceptsFileDrops = false;  // local files dropped on the window reach its logic
+  // Enter clicks this button from anywhere in the form but another button, which takes it
+  // itself; none when empty.
+  std::string defaultButton;
+  std::vector<KeyCommand> keyCommands;
+  // The user may enlarge and maximise the window, never below its designed size; the
+  // controls follow their stretch.
+  bool resizable = false;
   std::vector<ControlDescription> controls;  // drawn in this order, later ones on top
 
   const ControlDescription* Find(std::string_view control) const {

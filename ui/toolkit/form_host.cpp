@@ -125,6 +125,22 @@ void FormHost::FireFilesDropped(std::string_view form, const std::vector<std::st
   }
 }
 
+void FormHost::FireKey(std::string_view form, std::string_view keys) {
+  if (!Accepts(form)) {
+    return;
+  }
+  for (const KeyCommand& command : Description(form).keyCommands) {
+    if (command.keys == keys) {
+      LogicOf(form)->Click(command.command);
+      return;
+    }
+  }
+  const auto& programKeys = registry_.ProgramKeys();
+  if (const auto found = programKeys.find(keys); found != programKeys.end()) {
+    found->second(*this);
+  }
+}
+
 void FormHost::FireCloseRequested(std::string_view form) {
   if (!Accepts(form) || closeAsked_.contains(form)) {
     return;

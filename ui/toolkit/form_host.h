@@ -48,6 +48,8 @@ class FormHost : public Toolkit {
   void FireMouseUp(std::string_view form, std::string_view control);
   void FireChange(std::string_view form, std::string_view control);
   void FireFilesDropped(std::string_view form, const std::vector<std::string>& paths);
+  // A key combination pressed in the form: its own key command, or else the program's.
+  void FireKey(std::string_view form, std::string_view keys);
   // The user asked to close the form: it unloads unless its logic refuses. A request that
   // comes while the logic is still deciding the last one is dropped.
   void FireCloseRequested(std::string_view form);
@@ -58,6 +60,7 @@ class FormHost : public Toolkit {
   void ForgetActiveForm(std::string_view form);
 
   const FormDescription& Description(std::string_view form) const;
+  const FormRegistry& Registry() const { return registry_; }
   bool Accepts(std::string_view form) const;  // loaded and not unloading
 
  private:

@@ -14,4 +14,8 @@ const FormEntry* FormRegistry::Find(std::string_view name) const {
   return found == entries_.end() ? nullptr : &found->second;
 }
 
+void FormRegistry::AddProgramKey(std::string keys, ProgramKeyHandler handler) {
+  programKeys_[std::move(keys)] = std::move(handler);
+}
+
 }  // namespace pfc::ui

@@ -28,8 +28,17 @@ class FormRegistry {
   void Add(FormDescription description, LogicFactory makeLogic);
   const FormEntry* Find(std::string_view name) const;
 
+  // A key combination that does the same in every form ("F1" for the directions), unless
+  // the form has a command of its own for it.
+  using ProgramKeyHandler = std::function<void(Toolkit&)>;
+  void AddProgramKey(std::string keys, ProgramKeyHandler handler);
+  const std::map<std::string, ProgramKeyHandler, std::less<>>& ProgramKeys() const {
+    return programKeys_;
+  }
+
  private:
   std::map<std::string, FormEntry, std::less<>> entries_;
+  std::map<std::string, ProgramKeyHandler, std::less<>> programKeys_;
 };
 
 }  // namespace pfc::ui

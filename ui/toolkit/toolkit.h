@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/design_run.h"
 #include "ui/toolkit/colour.h"
@@ -47,6 +48,11 @@ class Toolkit {
   // box answers Cancel. Saving is the caller's part: the box only asks.
   virtual SaveChangesAnswer AskToSaveChanges(std::string_view form, std::string_view title,
                                              std::string_view text) = 0;
+
+  // Modal: a menu of the items dropping down from the control, as from a menu button ("&"
+  // marks access letters). Returns the position chosen, or -1 when the menu was dismissed.
+  virtual int ChooseFromMenu(std::string_view form, std::string_view control,
+                             const std::vector<std::string>& items) = 0;
 
   // Text of a text box, caption of a label, button or check box.
   virtual std::string Text(std::string_view form, std::string_view control) = 0;

@@ -1,0 +1,111 @@
+#include "reports/check_figures.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "engine/operating_check.h"
+
+namespace pfc {
+namespace {
+
+// Four significant digits with halves to even on the exact binary value, trailing zeros kept;
+// numbers a column cannot hold as plain decimals in exponent form.
+struct Rounding {
+  FigureCell cell;
+  char separator;
+  const char* shown;
+};
+
+class FigureTextTest : public ::testing::TestWithParam<Rounding> {};
+
+TEST_P(FigureTextTest, RoundsToFourSignificantDigits) {
+  EXPECT_EQ(FigureTextWithUnit(GetParam().cell, "A", GetParam().separator), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, FigureTextTest,
+    ::testing::Values(Rounding{{1.0625}, '.', "1.062 A"}, Rounding{{1.1875}, '.', "1.188 A"},
+                      Rounding{{1000.5}, '.', "1000 A"}, Rounding{{1001.5}, '.', "1002 A"},
+                      Rounding{{123456.7}, '.', "123457 A"}, Rounding{{0.384}, '.', "0.3840 A"},
+                      Rounding{{-0.03125}, ',', "-0,03125 A"}, Rounding{{0.0}, '.', "0 A"},
+                      Rounding{{std::nullopt}, '.', "—"},
+                      Rounding{{1.23456e20}, '.', "1.235E+20 A"},
+                      Rounding{{9.99960e20}, ',', "1,000E+21 A"},
+                      Rounding{{-4.5e-9}, '.', "-4.500E-09 A"},
+                      Rounding{{89.5, FigureFormat::Degrees}, '.', "90 A"},
+                      Rounding{{90.5, FigureFormat::Degrees}, '.', "90 A"},
+                      Rounding{{0.7, FigureFormat::Entered}, ',', "0,7 A"},
+                      Rounding{{150.00000000000003, FigureFormat::Entered}, '.', "150 A"},
+                      Rounding{{{}, FigureFormat::Significant, "none"}, '.', "none"},
+                      Rounding{{4.0, FigureFormat::Significant, "steady"}, '.', "steady"}));
+
+// Every figure the check exports for a line is shown in its line's column, and nowhere else:
+// each figure of the low line gets its own value, the high line's the same plus 500, and the
+// row that shows one must show the other beside it.
+TEST(CheckFigureRows, ShowEveryExportedFigureInItsLinesColumn) {
+  OperatingCheck check;
+  double next = 1;
+  std::vector<std::string> names;
+  const auto number = [&](const char* name, CheckedNumber& low, CheckedNumber& high) {
+    low = next;
+    high = next + 500;
+    next += 1;
+    names.emplace_back(name);
+  };
+  std::vector<std::pair<const char*, CheckedNumber*>> highs;
+  VisitLineFigures(check.highLine, [&](const char* name, auto& figure) {
+    if constexpr (std::is_same_v<std::decay_t<decltype(figure)>, InductanceAtCurrent>) {
+      VisitInductanceFigures(
+          figure, [&](const char*, CheckedNumber& part) { highs.emplace_back(name, &part); });
+    } else {
+      highs.emplace_back(name, &figure);
+    }
+  });
+  std::size_t index = 0;
+  VisitLineFigures(check.lowLine, [&](const char* name, auto& figure) {
+    if constexpr (std::is_same_v<std::decay_t<decltype(figure)>, InductanceAtCurrent>) {
+      VisitInductanceFigures(figure, [&](const char*, CheckedNumber& part) {
+        number(name, part, *highs[index++].second);
+      });
+    } else {
+      number(name, figure, *highs[index++].second);
+    }
+  });
+
+  const std::vector<CheckFigureRow> rows = CheckFigureRows(DesignRecord{}, check);
+  EXPECT_EQ(static_cast<int>(rows.size()), CheckFigureRowCount());
+  for (std::size_t k = 0; k < names.size(); ++k) {
+    const double low = static_cast<double>(k + 1);
+    bool shown = false;
+    for (const CheckFigureRow& row : rows) {
+      if (row.low.number == low) {
+        EXPECT_EQ(row.high.number, low + 500) << row.caption;
+        shown = true;
+      }
+      EXPECT_NE(row.high.number, low) << row.caption << " shows a low-line figure";
+    }
+    EXPECT_TRUE(shown) << names[k] << " is in no row";
+  }
+}
+
+// No discontinuous conduction reads as a word, not as an angle of 0°.
+TEST(CheckFigureRows, SayNoneWhereTheCurrentIsNeverDiscontinuous) {
+  OperatingCheck check;
+  check.lowLine.dcmBelowAngleDeg = 0.0;
+  check.highLine.dcmBelowAngleDeg = 34.0;
+  bool found = false;
+  for (const CheckFigureRow& row : CheckFigureRows(DesignRecord{}, check)) {
+    if (row.high.number == 34.0) {
+      EXPECT_EQ(FigureText(row.low, '.'), "none");
+      EXPECT_EQ(FigureText(row.high, '.'), "34");
+      found = true;
+    }
+  }
+  EXPECT_TRUE(found);
+}
+
+}  // namespace
+}  // namespace pfc
