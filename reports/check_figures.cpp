@@ -82,8 +82,8 @@ FigureCell Discontinuous(const LineCheck& line) {
 template <typename CellOf>
 CheckFigureRow Row(const char* caption, const char* unit, FigureCell method,
                    const OperatingCheck& check, CellOf cellOf) {
-  return {caption, unit, method, FigureCell(cellOf(check.lowLine)),
-          FigureCell(cellOf(check.highLine))};
+  return {caption, unit, method, FigureCell{cellOf(check.lowLine)},
+          FigureCell{cellOf(check.highLine)}};
 }
 
 }  // namespace
