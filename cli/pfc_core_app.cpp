@@ -96,7 +96,7 @@ int WriteReportOption(const std::string& path, const RunOutcome& outcome,
 // `out` takes the summary or the JSON object, `reportOut` a report written to "-".
 int RunDesignCommand(const DesignOptions& options, bool json,
                      const std::optional<std::string>& reportPath, DesignSession& session,
-                     std::ostream& out, std::ostream& reportOut, std::ostream& err) {
+                     std::ostream& commandOut, std::ostream& reportOut, std::ostream& err) {
   const EntryTexts entries = FormEntries(options, session.catalogue, session.record);
   const RunOutcome outcome =
       RunDesign(entries, session.record, session.catalogue, session.wires, '.');
@@ -105,9 +105,9 @@ int RunDesignCommand(const DesignOptions& options, bool json,
                                     : ResultSummary{};
   const bool published = outcome.ending == RunEnding::Published;
   if (json)
-    out << JsonText(DesignJson(outcome, session.record, summary));
+    commandOut << JsonText(DesignJson(outcome, session.record, summary));
   else
-    (published ? out : err) << DesignText(outcome, summary);
+    (published ? commandOut : err) << DesignText(outcome, summary);
   const int status = published ? 0 : 1;
   if (!reportPath)
     return status;
@@ -156,6 +156,31 @@ bool StandardOutputTaken(CLI::App& command) {
   return false;
 }
 
+// Parses the command line; the exit status when that ends the run (help, the version, a
+// usage error, a design file not saved), nothing when a command is to run.
+std::optional<int> ParseCommandLine(CLI::App& app, int argc, const char* const* argv,
+                                    std::ostream& out, std::ostream& err) {
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    out << app.help();
+    return 0;
+  } catch (const CLI::CallForAllHelp&) {
+    out << app.help("", CLI::AppFormatMode::All);
+    return 0;
+  } catch (const CLI::CallForVersion& version) {
+    out << version.what() << "\n";
+    return 0;
+  } catch (const InputsFileNotSaved& error) {
+    err << "pfc-core: " << error.what() << "\n";
+    return 1;
+  } catch (const CLI::ParseError& error) {
+    err << "pfc-core: " << OneLine(error.what()) << "\n";
+    return 2;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream& out,
@@ -197,31 +222,15 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
 
   CheckOptions checkOptions;
   CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue);
-  AddInputsFileOptions(*check, checkOptions.design, session.catalogue, streams,
-                       &checkOptions.grade, &checkOptions.limits.ripplePercent);
+  AddInputsFileOptions(*check, checkOptions.design, session.catalogue, streams, &checkOptions.grade,
+                       &checkOptions.limits.ripplePercent);
 
   if (argc > 1 && argv[1][0] != '-' && !IsCommand(app, argv[1])) {
     err << "pfc-core: unknown command \"" << argv[1] << "\"; run pfc-core --help\n";
     return 2;
   }
-  try {
-    app.parse(argc, argv);
-  } catch (const CLI::CallForHelp&) {
-    out << app.help();
-    return 0;
-  } catch (const CLI::CallForAllHelp&) {
-    out << app.help("", CLI::AppFormatMode::All);
-    return 0;
-  } catch (const CLI::CallForVersion& version) {
-    out << version.what() << "\n";
-    return 0;
-  } catch (const InputsFileNotSaved& error) {
-    err << "pfc-core: " << error.what() << "\n";
-    return 1;
-  } catch (const CLI::ParseError& error) {
-    err << "pfc-core: " << OneLine(error.what()) << "\n";
-    return 2;
-  }
+  if (const std::optional<int> status = ParseCommandLine(app, argc, argv, out, err))
+    return *status;
   if (batch->parsed()) {
     return RunBatchCommand(
         batchOptions, DesignTables{session.catalogue, session.wires, session.record}, in, out, err);
