@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/catalogue_file.h"
+#include "reports/catalogue_csv.h"
 
 namespace {
 

@@ -95,6 +95,34 @@ bool WritesOverInput(const BatchOptions& options, std::ostream& err) {
   return true;
 }
 
+// The columns the input's header line names, with the check's after them when asked for;
+// nothing, and the reason on err, when the header is missing or names no known columns.
+std::optional<BatchLayout> ReadLayout(CsvReader& reader, const BatchOptions& options,
+                                      const DesignTables& tables, std::ostream& err) {
+  CsvRecord header;
+  if (!reader.Next(header)) {
+    err << "pfc-core: " << options.input << " has no header line\n";
+    return std::nullopt;
+  }
+  if (!header.problem.empty()) {
+    err << "pfc-core: " << options.input << ", header: " << header.problem << "\n";
+    return std::nullopt;
+  }
+  // The design command's own options judge the cells: the same units and part numbers.
+  CLI::App design;
+  DesignOptions designOptions;
+  AddDesignOptions(design, designOptions, tables.catalogue, true);
+  std::string refusal;
+  std::optional<BatchLayout> layout = BatchLayout::FromHeader(header.fields, design, refusal);
+  if (!layout) {
+    err << "pfc-core: " << options.input << ": " << refusal << "\n";
+    return std::nullopt;
+  }
+  if (options.check)
+    layout->AddCheckColumns(options.grade);
+  return layout;
+}
+
 }  // namespace
 
 CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& options) {
@@ -126,27 +154,9 @@ int RunBatchCommand(const BatchOptions& options, const DesignTables& tables, std
   if (input == nullptr || (!toOutput && WritesOverInput(options, err)))
     return 2;
   CsvReader reader(*input, kLongestRow);
-  CsvRecord header;
-  if (!reader.Next(header)) {
-    err << "pfc-core: " << options.input << " has no header line\n";
+  std::optional<BatchLayout> layout = ReadLayout(reader, options, tables, err);
+  if (!layout)
     return 2;
-  }
-  if (!header.problem.empty()) {
-    err << "pfc-core: " << options.input << ", header: " << header.problem << "\n";
-    return 2;
-  }
-  // The design command's own options judge the cells: the same units and part numbers.
-  CLI::App design;
-  DesignOptions designOptions;
-  AddDesignOptions(design, designOptions, tables.catalogue, true);
-  std::string refusal;
-  std::optional<BatchLayout> layout = BatchLayout::FromHeader(header.fields, design, refusal);
-  if (!layout) {
-    err << "pfc-core: " << options.input << ": " << refusal << "\n";
-    return 2;
-  }
-  if (options.check)
-    layout->AddCheckColumns(options.grade);
 
   std::optional<AtomicFileWriter> rows;
   if (!toOutput) {

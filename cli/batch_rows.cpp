@@ -4,12 +4,12 @@
 #include <type_traits>
 
 #include "cli/batch_check_columns.h"
-#include "cli/csv_writer.h"
 #include "cli/design_json.h"
 #include "engine/design_run.h"
 #include "engine/number_text.h"
 #include "engine/operating_check.h"
 #include "engine/record_fields.h"
+#include "reports/csv_field.h"
 #include "reports/summary_texts.h"
 
 namespace pfc {

@@ -11,6 +11,7 @@
 #include "engine/operating_check.h"
 #include "engine/rolloff_grades.h"
 #include "reports/material_file.h"
+#include "reports/known_rolloff_grades.h"
 #include "reports/operating_check_csv.h"
 #include "reports/summary_texts.h"
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/catalogue_file.h"
+#include "reports/catalogue_csv.h"
 #include "engine/number_text.h"
 
 namespace pfc {

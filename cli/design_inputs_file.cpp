@@ -36,12 +36,12 @@ bool Given(CLI::App& command, const std::string& option) {
 void TakeFileEntries(CLI::App& command, const DesignFile& file, DesignOptions& options,
                      const std::string& path) {
   for (const DesignEntryName& entry : DesignEntryNames()) {
-    if (entry.text == nullptr || Given(command, std::string("--").append(entry.name)))
+    if (entry.text == nullptr || Given(command, std::string("--") + entry.name))
       continue;
     const std::string& text = file.entries.*entry.text;
     const std::string refusal = EntryOptionChecks(command, entry).Refusal(text);
     if (!refusal.empty())
-      throw CLI::ValidationError("--inputs", path + ": " + refusal);
+      throw CLI::ValidationError("--inputs", std::string(path).append(": ").append(refusal));
     options.entries.*entry.text = text;
   }
   if (!Given(command, "--pick")) {

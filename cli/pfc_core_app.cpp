@@ -21,9 +21,9 @@
 #include "engine/design_run.h"
 #include "engine/design_session.h"
 #include "engine/explorer.h"
-#include "engine/explorer_csv.h"
 #include "engine/version.h"
 #include "reports/atomic_file.h"
+#include "reports/explorer_csv.h"
 #include "reports/image_sources.h"
 #include "reports/report_writer.h"
 #include "reports/summary_texts.h"
@@ -100,7 +100,7 @@ int WriteReportOption(const std::string& path, const RunOutcome& outcome,
 // `out` takes the summary or the JSON object, `reportOut` a report written to "-".
 int RunDesignCommand(const DesignOptions& options, bool json,
                      const std::optional<std::string>& reportPath, DesignSession& session,
-                     std::ostream& out, std::ostream& reportOut, std::ostream& err) {
+                     std::ostream& commandOut, std::ostream& reportOut, std::ostream& err) {
   const EntryTexts entries = FormEntries(options, session.catalogue, session.record);
   const RunOutcome outcome =
       RunDesign(entries, session.record, session.catalogue, session.wires, '.');
@@ -109,9 +109,9 @@ int RunDesignCommand(const DesignOptions& options, bool json,
                                     : ResultSummary{};
   const bool published = outcome.ending == RunEnding::Published;
   if (json)
-    out << JsonText(DesignJson(outcome, session.record, summary));
+    commandOut << JsonText(DesignJson(outcome, session.record, summary));
   else
-    (published ? out : err) << DesignText(outcome, summary);
+    (published ? commandOut : err) << DesignText(outcome, summary);
   const int status = published ? 0 : 1;
   if (!reportPath)
     return status;

@@ -16,7 +16,6 @@
 
 #include "engine/bounded_file.h"
 #include "engine/csv_reader.h"
-#include "engine/explorer_csv.h"
 #include "engine/number_text.h"
 
 namespace pfc {
@@ -311,26 +310,6 @@ CatalogueRead ReadCatalogueFile(const std::string& path) {
   if (result.read)
     result.origin.sha256 = Sha256Hex(bytes);
   return result;
-}
-
-std::string CatalogueCsv(const CoreCatalogue& catalogue) {
-  std::string csv;
-  for (const CatalogueColumn& column : kColumns)
-    csv.append(column.header).push_back(',');
-  csv.back() = '\r';
-  csv.push_back('\n');
-  for (std::int16_t row = 1; row <= catalogue.RowCount(); ++row) {
-    const auto i = static_cast<std::size_t>(row);
-    csv.append(CsvField(catalogue.PartNo[i]));
-    for (const CatalogueColumn& column : kColumns) {
-      if (column.numbers != nullptr) {
-        csv.push_back(',');
-        AppendShortest(csv, (catalogue.*column.numbers)[i]);
-      }
-    }
-    csv.append("\r\n");
-  }
-  return csv;
 }
 
 std::string Sha256Hex(std::string_view bytes) {

@@ -60,10 +60,6 @@ CatalogueRead CatalogueFromText(std::string_view bytes, const std::string& fileN
 // SHA-256 of the bytes read.
 CatalogueRead ReadCatalogueFile(const std::string& path);
 
-// The catalogue in the file form, lines ending in CR LF, numbers in shortest round-trip form:
-// reading it back gives the same catalogue.
-std::string CatalogueCsv(const CoreCatalogue& catalogue);
-
 // SHA-256 of the bytes as 64 lowercase hexadecimal digits.
 std::string Sha256Hex(std::string_view bytes);
 

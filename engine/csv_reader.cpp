@@ -37,25 +37,23 @@ int CsvReader::Peek() {
   return static_cast<unsigned char>(buffer_[position_]);
 }
 
-bool CsvReader::Next(CsvRecord& record) {
-  record.fields.clear();
-  record.problem.clear();
-  if (!started_) {
-    started_ = true;
-    if (Fill() && size_ >= 3 && buffer_[0] == '\xEF' && buffer_[1] == '\xBB' &&
-        buffer_[2] == '\xBF') {
-      Skip();
-      Skip();
-      Skip();
-    }
+void CsvReader::SkipByteOrderMark() {
+  if (Fill() && size_ >= 3 && buffer_[0] == '\xEF' && buffer_[1] == '\xBB' &&
+      buffer_[2] == '\xBF') {
+    Skip();
+    Skip();
+    Skip();
   }
-  if (restOfLineToSkip_) {
-    restOfLineToSkip_ = false;
-    while (Peek() >= 0 && Peek() != '\n')
-      Skip();
-    if (Peek() == '\n')
-      Skip();
-  }
+}
+
+void CsvReader::SkipRestOfCutLine() {
+  while (Peek() >= 0 && Peek() != '\n')
+    Skip();
+  if (Peek() == '\n')
+    Skip();
+}
+
+void CsvReader::SkipEmptyLines() {
   for (int c = Peek(); c == '\n' || c == '\r'; c = Peek()) {
     Skip();
     if (c == '\n')
@@ -63,9 +61,28 @@ bool CsvReader::Next(CsvRecord& record) {
     else if (Peek() != '\n')
       break;  // a lone CR is text, the start of the record; it was taken as a line end here
   }
+}
+
+bool CsvReader::Next(CsvRecord& record) {
+  record.fields.clear();
+  record.problem.clear();
+  if (!started_) {
+    started_ = true;
+    SkipByteOrderMark();
+  }
+  if (restOfLineToSkip_) {
+    restOfLineToSkip_ = false;
+    SkipRestOfCutLine();
+  }
+  SkipEmptyLines();
   if (Peek() < 0)
     return false;
   record.line = line_;
+  ReadRecord(record);
+  return true;
+}
+
+void CsvReader::ReadRecord(CsvRecord& record) {
   std::string* field = &AddField(record);
   State state = State::FieldStart;
   std::size_t length = 0;
@@ -74,7 +91,7 @@ bool CsvReader::Next(CsvRecord& record) {
     if (next < 0) {
       if (state == State::Quoted)
         Problem(record, "a quoted field is not closed before the end of the input");
-      return true;
+      return;
     }
     Skip();
     const char c = static_cast<char>(next);
@@ -88,7 +105,7 @@ bool CsvReader::Next(CsvRecord& record) {
       // caller hears of the problem.
       restOfLineToSkip_ = c != '\n';
       ++line_;
-      return true;
+      return;
     }
     const bool lineEnd = c == '\n' || (c == '\r' && Peek() == '\n');
     switch (state) {
@@ -122,7 +139,7 @@ bool CsvReader::Next(CsvRecord& record) {
           if (c == '\r')
             Skip();
           ++line_;
-          return true;
+          return;
         } else if (c == '"' && state == State::FieldStart) {
           state = State::Quoted;
         } else {

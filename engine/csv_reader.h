@@ -39,6 +39,11 @@ class CsvReader {
  private:
   bool Fill();
   int Peek();  // the next byte, or -1 at the end
+  void SkipByteOrderMark();
+  void SkipRestOfCutLine();
+  void SkipEmptyLines();  // counting them
+  // Reads the fields of the record that starts at the next byte, up to its line end.
+  void ReadRecord(CsvRecord& record);
   void Skip() {
     ++position_;
     ++consumed_;

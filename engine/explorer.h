@@ -61,6 +61,38 @@ struct ExploredDesign {
   }
 };
 
+// Every column of an explored design, in the order of its CSV and JSON: the column's name (the
+// JSON key, and the CSV header with the unit in brackets after it), its unit ("" for none)
+// and its value, a std::string, std::int16_t, double or bool. A new column is one line here.
+template <typename Visitor>
+void VisitExploredColumns(const ExploredDesign& d, Visitor&& visit) {
+  visit("SelectedCoreSize", "", d.SelectedCoreSize);
+  visit("CoresToStack", "", d.CoresToStack);
+  visit("CoreIndex", "", d.CoreIndex);
+  visit("Turns", "", d.Turns);
+  visit("WireGauge", "AWG", d.WireGauge);
+  visit("HMax", "Oe", d.HMax);
+  visit("ActualFillFactor", "", d.ActualFillFactor);
+  visit("CoreLoss", "W", d.CoreLoss);
+  visit("CopperLoss", "W", d.CopperLoss);
+  visit("TotalLoss", "W", d.TotalLoss);
+  visit("TempRise", "°C", d.TempRise);
+  visit("TotalTemp", "°C", d.TotalTemp);
+  visit("CoreOD", "cm", d.CoreOD);
+  visit("CoreHT", "cm", d.CoreHT);
+  visit("BoxedVolume", "cm³", d.BoxedVolume);
+  visit("CoreMass", "g", d.CoreMass);
+  visit("PassesFieldStrength", "", d.PassesFieldStrength);
+  visit("PassesTemperature", "", d.PassesTemperature);
+  visit("PassesFillFactor", "", d.PassesFillFactor);
+  visit("PassesVpeak", "", d.PassesVpeak);
+  visit("PassesAll", "", d.PassesAll());
+  visit("CalculatorChoice", "", d.CalculatorChoice);
+  visit("check_l_at_ipk_percent", "", d.CheckLAtIpkPercent);
+  visit("check_ripple_percent", "", d.CheckRipplePercent);
+  visit("check_winding_temperature_c", "", d.CheckWindingTemperature);
+}
+
 struct Exploration {
   bool rejected = false;       // an input check failed: no design was evaluated
   std::string check;           // the failed check

@@ -14,6 +14,8 @@ namespace {
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // Bisection steps that narrow any bracket of doubles to adjacent values.
 constexpr int kMostBisections = 2100;
+// How close below the table's end a point may come before it is put at the end itself.
+constexpr double kSnapToLimitShare = 1e-9;
 
 // The current where λ reaches `target` < λ(∞), from a positive start by doubling and bisecting.
 double CurrentOfFluxLinkage(const RolloffInductor& inductor, double target, double start) {
@@ -53,7 +55,11 @@ std::vector<double> PositiveCurrents(const RolloffInductor& inductor, double lim
   double from = 0;
   double step = limit / 4;
   while (from < limit) {
-    const double to = std::min(from + step, limit);
+    // A step ending a hair short of the limit ends at it: a last segment a few doubles wide
+    // would give two points of the same flux linkage.
+    double to = from + step;
+    if (to >= limit * (1 - kSnapToLimitShare))
+      to = limit;
     if (!(to > from))
       return {};
     const double bound = InterpolationErrorBound(inductor, from, to);

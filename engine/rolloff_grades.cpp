@@ -33,14 +33,4 @@ const RolloffGrade* FindRolloffGrade(int permeability) {
   return nullptr;
 }
 
-std::string RolloffGradeNames() {
-  std::string names;
-  for (const RolloffGrade& grade : kGrades) {
-    if (!names.empty())
-      names.append(", ");
-    names.append(std::to_string(grade.permeability));
-  }
-  return names;
-}
-
 }  // namespace pfc

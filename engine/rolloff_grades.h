@@ -23,7 +23,4 @@ inline constexpr int kDefaultRolloffGrade = 0;
 // The grade of that permeability; nullptr when there is none.
 const RolloffGrade* FindRolloffGrade(int permeability);
 
-// "14, 26, 40, ..." for messages and help texts.
-std::string RolloffGradeNames();
-
 }  // namespace pfc

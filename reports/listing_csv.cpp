@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "engine/explorer_csv.h"
 #include "engine/number_text.h"
+#include "reports/csv_field.h"
 #include "reports/listing.h"
 
 namespace pfc {

@@ -9,6 +9,7 @@
 #include "engine/operating_check.h"
 #include "engine/rolloff_grades.h"
 #include "reports/design_file.h"
+#include "reports/known_rolloff_grades.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/scratch_folder.h"
 

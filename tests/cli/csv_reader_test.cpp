@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/csv_writer.h"
+#include "reports/csv_field.h"
 
 namespace pfc {
 namespace {

@@ -66,6 +66,7 @@ TEST(ExploreCommand, JsonListsEveryDesignAtFullPrecision) {
     const nlohmann::ordered_json& json = designs[i];
     EXPECT_EQ(json["SelectedCoreSize"], d.SelectedCoreSize);
     EXPECT_EQ(json["CoresToStack"], d.CoresToStack);
+    EXPECT_TRUE(json["CoresToStack"].is_number_integer() && json["CoreIndex"].is_number_integer());
     EXPECT_EQ(json["HMax"].get<double>(), d.HMax);
     EXPECT_EQ(json["TempRise"].get<double>(), d.TempRise);
     EXPECT_EQ(json["BoxedVolume"].get<double>(), d.BoxedVolume);

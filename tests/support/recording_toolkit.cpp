@@ -78,7 +78,8 @@ void RecordingToolkit::ShowWindow(std::string_view form) {
   forms_.find(form)->second.visible = true;
   std::erase(frontToBack_, form);
   frontToBack_.emplace_back(form);
-  FireActivated(form);
+  if (activateOnShow_)
+    FireActivated(form);
 }
 
 void RecordingToolkit::HideWindow(std::string_view form) {
@@ -93,7 +94,7 @@ void RecordingToolkit::HideWindow(std::string_view form) {
 
 void RecordingToolkit::DropFromFront(std::string_view form) {
   std::erase(frontToBack_, form);
-  if ((ActiveForm().empty() || ActiveForm() == form) && !frontToBack_.empty()) {
+  if (activateOnShow_ && (ActiveForm().empty() || ActiveForm() == form) && !frontToBack_.empty()) {
     // Copied: the activate handler may show or hide forms.
     const std::string next = frontToBack_.back();
     FireActivated(next);

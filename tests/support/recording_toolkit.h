@@ -101,6 +101,9 @@ class RecordingToolkit final : public FormHost {
   void UserTab();  // to the next control in tab order of the focused form
   void UserChoose(std::string_view form, std::string_view control, int position);
   void UserActivate(std::string_view form);
+  // Like a window system that tells of activation later, as an event: shown and hidden windows
+  // no longer activate the next one at once; only UserActivate does.
+  void ActivateOnlyWhenAsked() { activateOnShow_ = false; }
   void UserClose(std::string_view form);  // the title bar's close button, which the form may refuse
   void UserMouseDown(std::string_view form, std::string_view control);
   void UserMouseUp(std::string_view form, std::string_view control);
@@ -159,6 +162,7 @@ class RecordingToolkit final : public FormHost {
   std::vector<Message> questions_;
   SaveChangesAnswer saveChangesAnswer_ = SaveChangesAnswer::Cancel;
   int menuAnswer_ = -1;
+  bool activateOnShow_ = true;
   std::vector<std::vector<std::string>> menus_;
 };
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/catalogue_file.h"
+#include "reports/catalogue_csv.h"
 #include "tests/support/file_bytes.h"
 #include "tests/ui/compare_cores_fixture.h"
 #include "tests/ui/design_file_fixture.h"

@@ -3,15 +3,20 @@
 #include <QAbstractButton>
 #include <QChart>
 #include <QHeaderView>
+#include <QImage>
 #include <QLineSeries>
+#include <QPainter>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QScrollBar>
+#include <QStyleOptionViewItem>
+#include <QStyledItemDelegate>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <vector>
 
 #include "engine/core_selection.h"
 #include "engine/number_text.h"
@@ -379,6 +384,47 @@ TEST_F(CompareCoresWidgetTest, SortingScrollsToTheTop) {
   }
 }
 
+// A number the view's right edge cuts through would read as a shorter number: the cell is
+// drawn only up to the edge, shortened there.
+TEST_F(CompareCoresWidgetTest, ACellCutByTheRightEdgeDrawsNothingPastIt) {
+  OpenFromInputForm();
+  Table().clearSelection();
+  const QModelIndex index = Table().Proxy().index(1, CompareCoresTableModel::kTotalLoss);
+  const QRect cell = Table().visualRect(index);
+  const int textWidth = Table().fontMetrics().horizontalAdvance(index.data().toString());
+  ASSERT_GT(textWidth, 8);
+  // Through the middle of the right-aligned number.
+  const int lastVisible = cell.right() - 4 - textWidth / 2;
+  Table().resize(Table().width() - (Table().viewport()->width() - 1 - lastVisible),
+                 Table().height());
+  QCoreApplication::processEvents();
+  ASSERT_EQ(Table().viewport()->width() - 1, lastVisible);
+  ASSERT_EQ(Table().visualRect(index), cell);
+
+  QImage drawn(cell.right() + 1, cell.bottom() + 1, QImage::Format_RGB32);
+  drawn.fill(Qt::white);
+  {
+    QPainter painter(&drawn);
+    QStyleOptionViewItem option;
+    option.initFrom(Table().viewport());
+    option.rect = cell;
+    option.font = Table().font();
+    Table().itemDelegate()->paint(&painter, option, index);
+  }
+  int inkInSight = 0;
+  for (int y = cell.top(); y <= cell.bottom(); ++y) {
+    for (int x = cell.left(); x <= cell.right(); ++x) {
+      const bool ink = drawn.pixel(x, y) != QColor(Qt::white).rgb();
+      if (x > lastVisible) {
+        ASSERT_FALSE(ink) << "drawn past the edge at " << x << "," << y;
+      } else if (ink) {
+        ++inkInSight;
+      }
+    }
+  }
+  EXPECT_GT(inkInSight, 0) << "the part in sight shows something";
+}
+
 // The window may be enlarged; the table takes the room, the buttons stay at the bottom edge.
 TEST_F(CompareCoresWidgetTest, AnEnlargedWindowGivesTheTableTheRoom) {
   OpenFromInputForm();
@@ -400,6 +446,36 @@ TEST_F(CompareCoresWidgetTest, AnEnlargedWindowGivesTheTableTheRoom) {
     EXPECT_GE(drawn->y(), Table().geometry().bottom()) << chart;
     EXPECT_LE(drawn->geometry().bottom(), close->y()) << chart;
   }
+}
+
+// Each number column shows a quantity of its own: with every quantity of a design different,
+// the columns hold as many different numbers as there are columns, none missing.
+TEST(CompareCoresTableModelTest, EveryNumberColumnShowsAQuantityOfItsOwn) {
+  ExploredDesign design;
+  double next = 1;
+  design.CoresToStack = 2;
+  design.CoreIndex = 3;
+  for (double* value :
+       {&design.Turns, &design.WireGauge, &design.HMax, &design.ActualFillFactor, &design.CoreLoss,
+        &design.CopperLoss, &design.TotalLoss, &design.TempRise, &design.TotalTemp, &design.CoreOD,
+        &design.CoreHT, &design.BoxedVolume, &design.CoreMass, &design.CheckLAtIpkPercent,
+        &design.CheckRipplePercent, &design.CheckWindingTemperature}) {
+    *value = next += 1.5;
+  }
+  Exploration exploration;
+  exploration.designs = {design};
+  CompareCoresDesigns designs;
+  designs.Replace(exploration);
+  CompareCoresTableModel model(designs, '.', nullptr);
+  std::vector<double> shown;
+  for (int column = CompareCoresTableModel::kStack;
+       column <= CompareCoresTableModel::kCheckTemperature; ++column) {
+    const QVariant value = model.index(0, column).data(CompareCoresTableModel::kSortRole);
+    ASSERT_TRUE(value.isValid()) << "column " << column;
+    shown.push_back(value.toDouble());
+  }
+  std::sort(shown.begin(), shown.end());
+  EXPECT_EQ(std::adjacent_find(shown.begin(), shown.end()), shown.end());
 }
 
 }  // namespace

@@ -296,6 +296,9 @@ TEST_P(ResetAndFileTest, TheClearedPickStarsTheTitleAndClosingAsks) {
   ASSERT_EQ(Caption(), "picked.pfcdesign - " + plainCaption);
   kit.Hide(kInputForm);
   kit.Show(kSummaryForm);
+  // The title must be right before the form hears it is active again, which a window
+  // system tells later.
+  kit.ActivateOnlyWhenAsked();
 
   GetParam().reset(kit, session);
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <limits>
 
-#include "engine/explorer_csv.h"
 #include "engine/number_text.h"
+#include "reports/explorer_csv.h"
 #include "reports/listing.h"
 #include "reports/listing_csv.h"
 #include "tests/support/file_bytes.h"

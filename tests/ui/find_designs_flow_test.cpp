@@ -4,9 +4,11 @@
 #include <sstream>
 #include <string>
 
+#include "engine/number_text.h"
 #include "reports/design_file.h"
 #include "tests/ui/compare_cores_fixture.h"
 #include "ui/forms/find_designs/find_designs_design.h"
+#include "ui/forms/operating_check_design.h"
 
 namespace pfc::ui::testing {
 namespace {
@@ -86,6 +88,31 @@ TEST_F(FindDesignsFlowTest, ASavedDesignOpensAsTheFoundCoreGradeAndWinding) {
   EXPECT_EQ(read.design.rolloffGrade, static_cast<int>(c.permeability));
   EXPECT_EQ(read.design.winding.turns, c.turns);
   EXPECT_EQ(read.design.winding.gauge, c.gauge);
+}
+
+TEST_F(FindDesignsFlowTest, TheExportedModelIsTheOneTheOperatingCheckWouldExportOfThePick) {
+  std::string modelPath;
+  services.chooseTypedSaveFile = [&modelPath](const SaveTypedFileRequest&) {
+    return std::optional<ChosenFile>(ChosenFile{modelPath, 0});
+  };
+  SearchSmall("40,125", "3");
+  EXPECT_FALSE(kit.IsEnabled(kFindDesignsForm, kCmdExportModel));
+  const std::size_t last = session.foundDesigns.Candidates().size() - 1;
+  session.foundDesigns.Pick(last);
+  ASSERT_TRUE(kit.IsEnabled(kFindDesignsForm, kCmdExportModel));
+  modelPath = (folder / "found.cir").string();
+  kit.UserClick(kFindDesignsForm, kCmdExportModel);
+  EXPECT_FALSE(kit.IsVisible(kOperatingCheckForm));
+  EXPECT_FALSE(session.checked.HasDesign());
+
+  kit.UserClick(kFindDesignsForm, kCmdOperatingCheck);
+  ASSERT_TRUE(kit.IsVisible(kOperatingCheckForm));
+  modelPath = (folder / "checked.cir").string();
+  kit.UserClick(kOperatingCheckForm, check_controls::kExportModel);
+  const std::string found = FileText(folder / "found.cir");
+  EXPECT_NE(found.find(FormatShortest(session.foundDesigns.Candidates()[last].turns)),
+            std::string::npos);
+  EXPECT_EQ(found, FileText(folder / "checked.cir"));
 }
 
 TEST_F(FindDesignsFlowTest, TheExportHoldsARowPerDesignFound) {

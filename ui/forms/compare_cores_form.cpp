@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/explorer_csv.h"
+#include "reports/explorer_csv.h"
 #include "ui/forms/compare_cores.h"
 #include "ui/forms/compare_cores_design.h"
 #include "ui/forms/file_export.h"

@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
+#include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "engine/number_text.h"
@@ -16,15 +19,30 @@ namespace pfc::ui {
 
 namespace {
 
-using ValueOf = double (*)(const ExploredDesign&);
 using PassesOf = bool (*)(const ExploredDesign&);
+
+// The number in the explorer's column of that name (VisitExploredColumns); NaN for another.
+double ExploredNumber(const ExploredDesign& d, std::string_view name) {
+  double number = std::numeric_limits<double>::quiet_NaN();
+  VisitExploredColumns(d, [&number, name](std::string_view column, const char*, const auto& value) {
+    using T = std::decay_t<decltype(value)>;
+    if constexpr (std::is_arithmetic_v<T> && !std::is_same_v<T, bool>) {
+      if (column == name) {
+        number = static_cast<double>(value);
+      }
+    }
+  });
+  return number;
+}
 
 struct NumberColumn {
   const char* header;
   const char* toolTip;
-  ValueOf value;
+  const char* column;  // the explorer's name of the column shown
   int places;
   PassesOf passes;  // nullptr: the column has no limit of its own
+
+  double value(const ExploredDesign& d) const { return ExploredNumber(d, column); }
 };
 
 bool PassesField(const ExploredDesign& d) {
@@ -97,42 +115,33 @@ QString NoNumberReason(const ExploredDesign& d, int column) {
 constexpr std::array<NumberColumn,
                      CompareCoresTableModel::kCheckTemperature - CompareCoresTableModel::kStack + 1>
     kNumbers{{
-        {"Stack", "Identical cores stacked",
-         [](const ExploredDesign& d) { return double(d.CoresToStack); }, 0, nullptr},
-        {"Turns", "Number of turns", [](const ExploredDesign& d) { return d.Turns; }, 2, nullptr},
-        {"AWG", "Wire gauge", [](const ExploredDesign& d) { return d.WireGauge; }, 0, nullptr},
-        {"H max (Oe)", "Magnetising force at the peak current; the limit is 115 Oe",
-         [](const ExploredDesign& d) { return d.HMax; }, 2, PassesField},
-        {"Fill", "Actual fill factor; the limit is the entered fill factor",
-         [](const ExploredDesign& d) { return d.ActualFillFactor; }, 3, PassesFill},
-        {"Core loss (W)", "Core loss", [](const ExploredDesign& d) { return d.CoreLoss; }, 2,
-         nullptr},
-        {"Copper loss (W)", "Copper loss", [](const ExploredDesign& d) { return d.CopperLoss; }, 2,
-         nullptr},
-        {"Total loss (W)", "Core and copper loss",
-         [](const ExploredDesign& d) { return d.TotalLoss; }, 2, nullptr},
-        {"Rise (°C)", "Temperature rise", [](const ExploredDesign& d) { return d.TempRise; }, 1,
-         nullptr},
-        {"Total (°C)", "Ambient plus rise; the limit is below 155 °C",
-         [](const ExploredDesign& d) { return d.TotalTemp; }, 1, PassesTemperature},
-        {"OD (cm)", "Outer diameter of one core", [](const ExploredDesign& d) { return d.CoreOD; },
-         2, nullptr},
-        {"Height (cm)", "Height of the stack", [](const ExploredDesign& d) { return d.CoreHT; }, 2,
-         nullptr},
-        {"Box (cm³)", "Boxed volume: OD squared times the stack height",
-         [](const ExploredDesign& d) { return d.BoxedVolume; }, 2, nullptr},
-        {"Mass (g)", "Mass of the stack", [](const ExploredDesign& d) { return d.CoreMass; }, 1,
-         nullptr},
+        {"Stack", "Identical cores stacked", "CoresToStack", 0, nullptr},
+        {"Turns", "Number of turns", "Turns", 2, nullptr},
+        {"AWG", "Wire gauge", "WireGauge", 0, nullptr},
+        {"H max (Oe)", "Magnetising force at the peak current; the limit is 115 Oe", "HMax", 2,
+         PassesField},
+        {"Fill", "Actual fill factor; the limit is the entered fill factor", "ActualFillFactor", 3,
+         PassesFill},
+        {"Core loss (W)", "Core loss", "CoreLoss", 2, nullptr},
+        {"Copper loss (W)", "Copper loss", "CopperLoss", 2, nullptr},
+        {"Total loss (W)", "Core and copper loss", "TotalLoss", 2, nullptr},
+        {"Rise (°C)", "Temperature rise", "TempRise", 1, nullptr},
+        {"Total (°C)", "Ambient plus rise; the limit is below 155 °C", "TotalTemp", 1,
+         PassesTemperature},
+        {"OD (cm)", "Outer diameter of one core", "CoreOD", 2, nullptr},
+        {"Height (cm)", "Height of the stack", "CoreHT", 2, nullptr},
+        {"Box (cm³)", "Boxed volume: OD squared times the stack height", "BoxedVolume", 2, nullptr},
+        {"Mass (g)", "Mass of the stack", "CoreMass", 1, nullptr},
         {"L at Ipk (%)\ncheck",
          "Operating check, low line: inductance at the peak current, % of the target",
-         [](const ExploredDesign& d) { return d.CheckLAtIpkPercent; }, 1, KeepsTarget},
+         "check_l_at_ipk_percent", 1, KeepsTarget},
         {"Ripple (%)\ncheck",
          "Operating check: ripple at the low line's crest, % of the line-peak current; the "
          "method assumes 10 %",
-         [](const ExploredDesign& d) { return d.CheckRipplePercent; }, 1, KeepsRipple},
+         "check_ripple_percent", 1, KeepsRipple},
         {"Winding (°C)\ncheck",
          "Operating check, low line: winding temperature; the limit is 155 °C",
-         [](const ExploredDesign& d) { return d.CheckWindingTemperature; }, 1, KeepsWindingCool},
+         "check_winding_temperature_c", 1, KeepsWindingCool},
     }};
 
 const NumberColumn* NumberColumnOf(int column) {

@@ -10,6 +10,7 @@
 #include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/input_form.h"
+#include "ui/forms/model_export.h"
 
 namespace pfc::ui {
 
@@ -136,8 +137,9 @@ DesignFile FoundDesignFile(const EntryTexts& entries, const CoreCatalogue& catal
   return file;
 }
 
-void CheckFoundDesign(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services,
-                      const EntryTexts& entries, const SearchCandidate& c) {
+std::string CheckFoundDesignInto(CheckedDesign& checked, const DesktopSession& session,
+                                 const DesktopServices& services, const EntryTexts& entries,
+                                 const SearchCandidate& c) {
   const DesignFile file = FoundDesignFile(entries, session.catalogue, c);
   DesignRecord pick = session.record;
   pick.CalcType = DesignerPicks;
@@ -149,18 +151,39 @@ void CheckFoundDesign(Toolkit& toolkit, DesktopSession& session, const DesktopSe
     reason =
         outcome.messages.empty() ? "its run ends without a design" : outcome.messages.back().text;
   } else {
-    DesignRecord wound = pick;  // the window winds its own copy of the pick
+    DesignRecord wound = pick;  // the check winds its own copy of the pick
     reason = ApplyWinding(wound, session.wires, file.winding, session.decimalSeparator).message;
   }
-  if (!reason.empty()) {
-    toolkit.ShowMessage(Message{kCautionTitle, MessageIcon::Information,
-                                CandidateName(c) + " has no operating check.\r\n\r\n" + reason});
+  if (!reason.empty())
+    return CandidateName(c) + " has no operating check.\r\n\r\n" + reason;
+  checked.Check(pick, "found by Find Designs");
+  checked.SetGrade(file.rolloffGrade);
+  checked.SetWinding(file.winding, session.decimalSeparator);
+  return {};
+}
+
+void CheckFoundDesign(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services,
+                      const EntryTexts& entries, const SearchCandidate& candidate) {
+  const std::string refusal =
+      CheckFoundDesignInto(session.checked, session, services, entries, candidate);
+  if (!refusal.empty()) {
+    toolkit.ShowMessage(Message{kCautionTitle, MessageIcon::Information, refusal});
     return;
   }
-  session.checked.Check(pick, "found by Find Designs");
-  session.checked.SetGrade(file.rolloffGrade);
-  session.checked.SetWinding(file.winding, session.decimalSeparator);
   toolkit.Show(kOperatingCheckForm);
+}
+
+void ExportFoundModel(Toolkit& toolkit, const DesktopSession& session,
+                      const DesktopServices& services, const EntryTexts& entries,
+                      const SearchCandidate& candidate) {
+  // A check of its own: the Operating Check window keeps the design it shows.
+  CheckedDesign checked(session.wires);
+  const std::string refusal = CheckFoundDesignInto(checked, session, services, entries, candidate);
+  if (!refusal.empty()) {
+    toolkit.ShowMessage(Message{kCautionTitle, MessageIcon::Information, refusal});
+    return;
+  }
+  ExportCheckedModel(toolkit, services, checked);
 }
 
 }  // namespace pfc::ui

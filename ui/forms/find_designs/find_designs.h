@@ -5,6 +5,7 @@
 
 #include "engine/design_search.h"
 #include "reports/design_file.h"
+#include "ui/forms/checked_design.h"
 #include "ui/forms/desktop_services.h"
 #include "ui/forms/desktop_session.h"
 #include "ui/toolkit/toolkit.h"
@@ -38,5 +39,17 @@ DesignFile FoundDesignFile(const EntryTexts& entries, const CoreCatalogue& catal
 // gets a caution with the reason instead.
 void CheckFoundDesign(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services,
                       const EntryTexts& entries, const SearchCandidate& candidate);
+
+// Winds and checks the found design as CheckFoundDesign does, into `checked`; the caution's
+// text when it cannot be, empty when it was checked.
+std::string CheckFoundDesignInto(CheckedDesign& checked, const DesktopSession& session,
+                                 const DesktopServices& services, const EntryTexts& entries,
+                                 const SearchCandidate& candidate);
+
+// "Export Model…" of the found design: its model as the Operating Check window would export
+// it, without opening that window. A pick that cannot be wound gets a caution instead.
+void ExportFoundModel(Toolkit& toolkit, const DesktopSession& session,
+                      const DesktopServices& services, const EntryTexts& entries,
+                      const SearchCandidate& candidate);
 
 }  // namespace pfc::ui

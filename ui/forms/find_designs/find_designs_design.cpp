@@ -53,7 +53,11 @@ FormDescription FindDesignsFormDesign() {
   save.enabled = false;
   c.push_back(save);
   c.push_back(Button(kCmdExportCsv, "&Export CSV…", Pixels(336, 684, 150, 28), Arial(9.75), 10));
-  c.push_back(CloseButton(kCmdClose, "&Close", Pixels(1078, 684, 110, 28), Arial(9.75), 11));
+  auto model =
+      Button(kCmdExportModel, "Export &Model…", Pixels(498, 684, 150, 28), Arial(9.75), 11);
+  model.enabled = false;
+  c.push_back(model);
+  c.push_back(CloseButton(kCmdClose, "&Close", Pixels(1078, 684, 110, 28), Arial(9.75), 12));
   return form;
 }
 

@@ -34,6 +34,7 @@ inline constexpr const char* kGrdFound = "grdFound";
 inline constexpr const char* kCmdOperatingCheck = "cmdOperatingCheck";
 inline constexpr const char* kCmdSaveDesign = "cmdSaveDesign";
 inline constexpr const char* kCmdExportCsv = "cmdExportCsv";
+inline constexpr const char* kCmdExportModel = "cmdExportModel";
 inline constexpr const char* kCmdClose = "cmdClose";
 }  // namespace find_designs_controls
 

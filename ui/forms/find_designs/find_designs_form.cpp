@@ -84,6 +84,7 @@ void FindDesignsForm::ShowPickState() {
   const bool picked = session_.foundDesigns.Picked().has_value();
   toolkit_.SetEnabled(kFindDesignsForm, kCmdOperatingCheck, picked);
   toolkit_.SetEnabled(kFindDesignsForm, kCmdSaveDesign, picked);
+  toolkit_.SetEnabled(kFindDesignsForm, kCmdExportModel, picked);
 }
 
 void FindDesignsForm::Click(std::string_view control) {
@@ -98,11 +99,15 @@ void FindDesignsForm::Click(std::string_view control) {
     cmdExportCsv_Click();
   } else if (control == kCmdClose) {
     toolkit_.Unload(kFindDesignsForm);
-  } else if (control == kCmdOperatingCheck) {
+  } else if (control == kCmdOperatingCheck || control == kCmdExportModel) {
     if (const auto picked = found.Picked()) {
-      // A copy: the check may show a message, during which the finds may change.
+      // Copies: the check may show a message, during which the finds may change.
       const SearchCandidate candidate = found.Candidates()[*picked];
-      CheckFoundDesign(toolkit_, session_, services_, found.Entries(), candidate);
+      const EntryTexts entries = found.Entries();
+      if (control == kCmdOperatingCheck)
+        CheckFoundDesign(toolkit_, session_, services_, entries, candidate);
+      else
+        ExportFoundModel(toolkit_, session_, services_, entries, candidate);
     }
   }
 }

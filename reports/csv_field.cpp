@@ -1,4 +1,4 @@
-#include "cli/csv_writer.h"
+#include "reports/csv_field.h"
 
 #include <algorithm>
 
@@ -26,6 +26,12 @@ void AppendCsvField(std::string& line, std::string_view text) {
     line.push_back(c);
   }
   line.push_back('"');
+}
+
+std::string CsvField(std::string_view text) {
+  std::string field;
+  AppendCsvField(field, text);
+  return field;
 }
 
 }  // namespace pfc
