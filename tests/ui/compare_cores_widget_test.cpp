@@ -389,6 +389,7 @@ TEST_F(CompareCoresWidgetTest, SortingScrollsToTheTop) {
 TEST_F(CompareCoresWidgetTest, ACellCutByTheRightEdgeDrawsNothingPastIt) {
   OpenFromInputForm();
   Table().clearSelection();
+  Table().scrollToTop();
   const QModelIndex index = Table().Proxy().index(1, CompareCoresTableModel::kTotalLoss);
   const QRect cell = Table().visualRect(index);
   const int textWidth = Table().fontMetrics().horizontalAdvance(index.data().toString());

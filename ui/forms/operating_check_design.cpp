@@ -68,18 +68,8 @@ ControlDescription Value(std::string name, int x, int y, int width) {
   return value;
 }
 
-}  // namespace
-
-FormDescription OperatingCheckFormDesign() {
-  FormDescription form;
-  form.name = kOperatingCheckForm;
-  form.caption = "Operating Check";
-  form.clientWidth = 1200 * kPixel;
-  form.clientHeight = (ButtonY() + 38 + 24) * kPixel;  // a line for the winding under the buttons
-  form.backColour = kWhite;
-  form.font = Arial(8.25);
-
-  auto& c = form.controls;
+// The design's name, the material it is checked in and the limits the verdicts take.
+void AddDesignAndLimits(std::vector<ControlDescription>& c) {
   c.push_back(Label(kDesign, "", Pixels(12, 10, 860, 20), Arial(9.75, true), kNavy));
   auto gradeCaption = Label(kGradeCaption, "Roll-off &grade (initial permeability)",
                             Pixels(880, 13, 210, 18), Arial(8.25, true), kNavy);
@@ -105,7 +95,10 @@ FormDescription OperatingCheckFormDesign() {
       "line-peak current; the method assumes 10 %";
   c.push_back(rippleLimit);
   c.push_back(Label(kRippleLimitNote, "", Pixels(880, 62, 308, 16), Arial(8.25), kRed));
+}
 
+// The figures: a caption, then the method's value beside the low and the high line's.
+void AddFigureTable(std::vector<ControlDescription>& c) {
   c.push_back(Label(kMethodHeading, "Method, at Vin Min",
                     Pixels(kMethodX, kHeadingY, kLowX - kMethodX, 18), Arial(8.25, true), kNavy));
   c.push_back(Label(kLowHeading, "", Pixels(kLowX, kHeadingY, kHighX - kLowX, 18),
@@ -125,7 +118,9 @@ FormDescription OperatingCheckFormDesign() {
     c.push_back(Value(FigureControl(row, FigureColumn::Low), kLowX, y, kHighX - kLowX));
     c.push_back(Value(FigureControl(row, FigureColumn::High), kHighX, y, kTableRight - kHighX));
   }
+}
 
+void AddVerdicts(std::vector<ControlDescription>& c) {
   c.push_back(Label(kVerdictHeading, "", Pixels(kCaptionX, VerdictHeadingY(), 628, 18),
                     Arial(9.75, true, true), kNavy));
   for (int verdict = 0; verdict < static_cast<int>(kCheckVerdicts); ++verdict) {
@@ -136,12 +131,10 @@ FormDescription OperatingCheckFormDesign() {
     line.wordWrap = true;
     c.push_back(line);
   }
+}
 
-  c.push_back(Chart(kInductanceChart, kInductanceChartKind,
-                    Pixels(kChartX, kHeadingY - 4, kChartWidth, 310)));
-  c.push_back(Chart(kLineCurrentChart, kLineCurrentChartKind,
-                    Pixels(kChartX, kHeadingY + 312, kChartWidth, 310)));
-
+// The actions, and the winding to check with the way back to the published one.
+void AddButtonsAndWinding(std::vector<ControlDescription>& c) {
   c.push_back(Button(kExportCsv, "&Export CSV…", Pixels(12, ButtonY(), 150, 28), Arial(9.75), 2));
   c.push_back(Button(kSavePdf, "Save as &PDF…", Pixels(174, ButtonY(), 150, 28), Arial(9.75), 3));
   c.push_back(
@@ -161,6 +154,29 @@ FormDescription OperatingCheckFormDesign() {
       Label(kWindingProblem, "", Pixels(12, ButtonY() + 34, 1176, 20), Arial(8.25), kRed);
   problem.shrinkToFit = true;
   c.push_back(problem);
+}
+
+}  // namespace
+
+FormDescription OperatingCheckFormDesign() {
+  FormDescription form;
+  form.name = kOperatingCheckForm;
+  form.caption = "Operating Check";
+  form.clientWidth = 1200 * kPixel;
+  form.clientHeight = (ButtonY() + 38 + 24) * kPixel;  // a line for the winding under the buttons
+  form.backColour = kWhite;
+  form.font = Arial(8.25);
+
+  auto& c = form.controls;
+  AddDesignAndLimits(c);
+  AddFigureTable(c);
+  AddVerdicts(c);
+  c.push_back(Chart(kInductanceChart, kInductanceChartKind,
+                    Pixels(kChartX, kHeadingY - 4, kChartWidth, 310)));
+  c.push_back(Chart(kLineCurrentChart, kLineCurrentChartKind,
+                    Pixels(kChartX, kHeadingY + 312, kChartWidth, 310)));
+
+  AddButtonsAndWinding(c);
   return form;
 }
 
