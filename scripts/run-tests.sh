@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, then checks in tiers, cheapest first: the formatting; the normal
-# build, clang-tidy over the Qt-free folders, and the build's whole suite (the fuzz targets' seed corpora included); the suite again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, on a build of only what that run tests;
-# then each libFuzzer target for a bounded time. Ends with a summary that times every stage,
-# also when one fails.
+# build, clang-tidy over the Qt-free folders, and the build's whole suite (the fuzz targets'
+# seed corpora included); the suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, on a build of only what that run tests; then each libFuzzer
+# target for a bounded time. Ends with a summary that times every stage, also when one fails.
 #   PFC_FUZZ_SECONDS        fuzzing time per target (60)
 #   PFC_FUZZ_JOBS           fuzz targets run at once (one per core)
 #   PFC_FUZZ_SEED           fuzzing's random seed (taken from the commit)
