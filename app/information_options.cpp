@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "engine/version.h"
+#include "engine/method/version.h"
 
 namespace pfc::app {
 namespace {

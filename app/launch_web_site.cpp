@@ -10,7 +10,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "engine/contact_block.h"
+#include "engine/method/contact_block.h"
 
 namespace pfc::ui {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/browser_platform.h"
-#include "engine/design_run.h"
+#include "engine/method/design_run.h"
 
 namespace pfc::ui {
 

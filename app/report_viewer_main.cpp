@@ -1,7 +1,7 @@
 // pfc-report-viewer: the designer's report viewer window, in a process of its own so that
 // the embedded browser and the OpenGL driver it needs stay out of the designer. The designer
-// starts it and speaks to it through its standard input and output (ui/forms/viewer_protocol.h);
-// it ends when its window closes or its input ends.
+// starts it and speaks to it through its standard input and output
+// (ui/forms/viewer/viewer_protocol.h); it ends when its window closes or its input ends.
 #include <unistd.h>
 
 #include <QApplication>
@@ -16,7 +16,7 @@
 
 #include "app/browser_log.h"
 #include "app/information_options.h"
-#include "engine/design_run.h"
+#include "engine/method/design_run.h"
 #include "ui/qt/qt_toolkit.h"
 #include "ui/qt/viewer_relay.h"
 #include "ui/toolkit/form_registry.h"

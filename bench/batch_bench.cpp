@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "bench/bench_tables.h"
-#include "cli/batch_rows.h"
-#include "cli/batch_run.h"
-#include "cli/design_options.h"
-#include "engine/csv_reader.h"
-#include "engine/number_text.h"
-#include "engine/rolloff_grades.h"
+#include "cli/batch/batch_rows.h"
+#include "cli/batch/batch_run.h"
+#include "cli/design/design_options.h"
+#include "engine/catalogue/csv_reader.h"
+#include "engine/check/rolloff_grades.h"
+#include "engine/inputs/number_text.h"
 
 namespace pfc {
 namespace {

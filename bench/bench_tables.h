@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/design_run.h"
-#include "engine/design_session.h"
+#include "engine/method/design_run.h"
+#include "engine/method/design_session.h"
 
 namespace pfc::bench {
 

@@ -8,8 +8,8 @@
 #include <fstream>
 #include <string>
 
-#include "engine/catalogue_file.h"
-#include "reports/catalogue_csv.h"
+#include "engine/catalogue/catalogue_file.h"
+#include "reports/files/catalogue_csv.h"
 
 namespace {
 

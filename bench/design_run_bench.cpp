@@ -4,9 +4,9 @@
 
 #include "bench/allocation_counter.h"
 #include "bench/bench_tables.h"
-#include "engine/core_design.h"
-#include "engine/core_selection.h"
-#include "engine/design_run.h"
+#include "engine/method/core_design.h"
+#include "engine/method/core_selection.h"
+#include "engine/method/design_run.h"
 
 namespace pfc::bench {
 namespace {

@@ -4,8 +4,8 @@
 #include <chrono>
 
 #include "bench/bench_tables.h"
-#include "engine/design_search.h"
-#include "engine/rolloff_grades.h"
+#include "engine/check/rolloff_grades.h"
+#include "engine/search/design_search.h"
 
 namespace pfc {
 namespace {

@@ -1,11 +1,11 @@
 #include <benchmark/benchmark.h>
 
-#include "engine/core_design.h"
-#include "engine/core_selection.h"
-#include "engine/design_run.h"
-#include "engine/explorer.h"
-#include "engine/given_winding.h"
-#include "engine/inputs.h"
+#include "engine/check/given_winding.h"
+#include "engine/inputs/inputs.h"
+#include "engine/method/core_design.h"
+#include "engine/method/core_selection.h"
+#include "engine/method/design_run.h"
+#include "engine/search/explorer.h"
 
 namespace pfc {
 namespace {

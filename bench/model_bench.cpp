@@ -4,9 +4,9 @@
 
 #include "bench/bench_tables.h"
 #include "cli/pfc_core_app.h"
-#include "engine/inductor_model.h"
-#include "engine/operating_check.h"
-#include "reports/inductor_model_text.h"
+#include "engine/check/inductor_model.h"
+#include "engine/check/operating_check.h"
+#include "reports/check/inductor_model_text.h"
 
 namespace pfc {
 namespace {

@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_tables.h"
-#include "engine/explorer.h"
-#include "engine/operating_check.h"
+#include "engine/check/operating_check.h"
+#include "engine/search/explorer.h"
 
 namespace pfc {
 namespace {

@@ -11,10 +11,10 @@
 
 #include "bench/allocation_counter.h"
 #include "bench/bench_tables.h"
-#include "reports/listing.h"
-#include "reports/report_document.h"
-#include "reports/report_writer.h"
-#include "reports/summary_texts.h"
+#include "reports/summary/listing.h"
+#include "reports/summary/report_document.h"
+#include "reports/summary/report_writer.h"
+#include "reports/summary/summary_texts.h"
 
 namespace pfc::bench {
 namespace {

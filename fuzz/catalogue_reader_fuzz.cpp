@@ -8,12 +8,12 @@
 #include <string>
 #include <string_view>
 
-#include "engine/catalogue_file.h"
-#include "engine/design_run.h"
-#include "engine/explorer.h"
+#include "engine/catalogue/catalogue_file.h"
+#include "engine/method/design_run.h"
+#include "engine/search/explorer.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/fuzz_tables.h"
-#include "reports/catalogue_csv.h"
+#include "reports/files/catalogue_csv.h"
 
 namespace {
 

@@ -8,15 +8,15 @@
 #include <cstdio>
 #include <string_view>
 
-#include "engine/design_run.h"
-#include "engine/inductor_model.h"
-#include "engine/operating_check.h"
-#include "engine/rolloff_grades.h"
+#include "engine/check/inductor_model.h"
+#include "engine/check/operating_check.h"
+#include "engine/check/rolloff_grades.h"
+#include "engine/method/design_run.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/fuzz_tables.h"
 #include "fuzz/run_input.h"
 #include "fuzz/run_properties.h"
-#include "reports/summary_texts.h"
+#include "reports/summary/summary_texts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const pfc::FuzzTables& tables = pfc::LoadedFuzzTables();

@@ -8,13 +8,13 @@
 #include <string>
 #include <string_view>
 
-#include "engine/design_run.h"
-#include "engine/explorer.h"
+#include "engine/method/design_run.h"
+#include "engine/search/explorer.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/fuzz_tables.h"
 #include "fuzz/run_input.h"
 #include "fuzz/run_properties.h"
-#include "reports/summary_texts.h"
+#include "reports/summary/summary_texts.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "fuzz/fuzz_tables.h"
 
-#include "engine/design_run.h"
+#include "engine/method/design_run.h"
 
 namespace pfc {
 

@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "engine/design_run.h"
-#include "engine/operating_check.h"
+#include "engine/check/operating_check.h"
+#include "engine/method/design_run.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/fuzz_tables.h"
-#include "reports/material_file.h"
+#include "reports/check/material_file.h"
 
 namespace {
 

@@ -6,14 +6,14 @@
 #include <string>
 #include <string_view>
 
-#include "engine/design_run.h"
+#include "engine/method/design_run.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/fuzz_tables.h"
 #include "fuzz/run_input.h"
 #include "fuzz/run_properties.h"
-#include "reports/listing.h"
-#include "reports/report_writer.h"
-#include "reports/summary_texts.h"
+#include "reports/summary/listing.h"
+#include "reports/summary/report_writer.h"
+#include "reports/summary/summary_texts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const pfc::FuzzTables& tables = pfc::LoadedFuzzTables();

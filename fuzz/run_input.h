@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "engine/design_run.h"
+#include "engine/method/design_run.h"
 
 // How a fuzz input becomes one press of "&Show Results". The bytes are lines split on '\n'
 // (a byte no entry box can hold):

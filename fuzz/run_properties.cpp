@@ -6,12 +6,12 @@
 #include <set>
 #include <type_traits>
 
-#include "engine/core_design.h"
-#include "engine/core_selection.h"
-#include "engine/engine_messages.h"
-#include "engine/record_fields.h"
-#include "reports/inductor_model_text.h"
-#include "reports/windows1252.h"
+#include "engine/method/core_design.h"
+#include "engine/method/core_selection.h"
+#include "engine/method/engine_messages.h"
+#include "engine/method/record_fields.h"
+#include "reports/check/inductor_model_text.h"
+#include "reports/summary/windows1252.h"
 
 namespace pfc {
 namespace {

@@ -5,13 +5,13 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/catalogue.h"
-#include "engine/design_record.h"
-#include "engine/design_run.h"
-#include "engine/inductor_model.h"
-#include "engine/operating_check.h"
-#include "reports/listing.h"
-#include "reports/result_summary.h"
+#include "engine/catalogue/catalogue.h"
+#include "engine/check/inductor_model.h"
+#include "engine/check/operating_check.h"
+#include "engine/method/design_record.h"
+#include "engine/method/design_run.h"
+#include "reports/summary/listing.h"
+#include "reports/summary/result_summary.h"
 
 // What must hold after any design run, whatever the user typed, and of the report and the
 // listing made from a published run. The fuzz targets and the bad-input sweep share these

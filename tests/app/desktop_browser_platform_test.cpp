@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "app/launch_web_site.h"
-#include "engine/contact_block.h"
+#include "engine/method/contact_block.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/scratch_folder.h"
 

@@ -7,7 +7,7 @@
 #include <new>
 #include <system_error>
 
-#include "engine/contact_block.h"
+#include "engine/method/contact_block.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/scratch_folder.h"
 

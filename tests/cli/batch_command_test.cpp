@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/csv_reader.h"
+#include "engine/catalogue/csv_reader.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/scratch_folder.h"

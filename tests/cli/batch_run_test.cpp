@@ -1,11 +1,11 @@
-#include "cli/batch_run.h"
+#include "cli/batch/batch_run.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 
-#include "cli/design_options.h"
+#include "cli/design/design_options.h"
 #include "tests/engine/loaded_tables.h"
 
 namespace pfc {

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/design_run.h"
-#include "engine/number_text.h"
-#include "engine/operating_check.h"
-#include "engine/rolloff_grades.h"
-#include "reports/design_file.h"
-#include "reports/known_rolloff_grades.h"
+#include "engine/check/operating_check.h"
+#include "engine/check/rolloff_grades.h"
+#include "engine/inputs/number_text.h"
+#include "engine/method/design_run.h"
+#include "reports/check/known_rolloff_grades.h"
+#include "reports/files/design_file.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/scratch_folder.h"
 

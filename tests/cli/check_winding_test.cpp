@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/number_text.h"
-#include "engine/rolloff_grades.h"
+#include "engine/check/rolloff_grades.h"
+#include "engine/inputs/number_text.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/scratch_folder.h"

@@ -1,4 +1,4 @@
-#include "engine/csv_reader.h"
+#include "engine/catalogue/csv_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "reports/csv_field.h"
+#include "reports/files/csv_field.h"
 
 namespace pfc {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/design_run.h"
-#include "engine/pick_list.h"
-#include "engine/version.h"
+#include "engine/inputs/pick_list.h"
+#include "engine/method/design_run.h"
+#include "engine/method/version.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/expected_files.h"
 

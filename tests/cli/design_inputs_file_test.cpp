@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/design_entry_names.h"
-#include "cli/design_options.h"
-#include "reports/design_file.h"
+#include "cli/design/design_entry_names.h"
+#include "cli/design/design_options.h"
+#include "reports/files/design_file.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/scratch_folder.h"

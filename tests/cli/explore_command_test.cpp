@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/explorer.h"
+#include "engine/search/explorer.h"
 #include "tests/cli/cli_run.h"
 
 namespace pfc {

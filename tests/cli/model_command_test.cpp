@@ -1,4 +1,4 @@
-#include "cli/model_command.h"
+#include "cli/check/model_command.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/design_inputs_file.h"
+#include "cli/design/design_inputs_file.h"
 #include "cli/standard_streams.h"
-#include "engine/design_session.h"
+#include "engine/method/design_session.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/scratch_folder.h"

@@ -4,11 +4,11 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "engine/catalogue.h"
-#include "engine/design_run.h"
-#include "reports/image_sources.h"
-#include "reports/report_writer.h"
-#include "reports/summary_texts.h"
+#include "engine/catalogue/catalogue.h"
+#include "engine/method/design_run.h"
+#include "reports/summary/image_sources.h"
+#include "reports/summary/report_writer.h"
+#include "reports/summary/summary_texts.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/scratch_folder.h"

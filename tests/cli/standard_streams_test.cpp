@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "reports/design_file.h"
+#include "reports/files/design_file.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/scratch_folder.h"

@@ -1,4 +1,4 @@
-#include "engine/catalogue_file.h"
+#include "engine/catalogue/catalogue_file.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/design_record.h"
+#include "engine/method/design_record.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/scratch_folder.h"
 

@@ -1,4 +1,4 @@
-#include "engine/catalogue.h"
+#include "engine/catalogue/catalogue.h"
 
 #include <gtest/gtest.h>
 

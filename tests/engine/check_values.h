@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "engine/number_text.h"
-#include "engine/operating_check.h"
+#include "engine/check/operating_check.h"
+#include "engine/inputs/number_text.h"
 
 namespace pfc {
 

@@ -1,4 +1,4 @@
-#include "engine/check_verdicts.h"
+#include "engine/check/check_verdicts.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <functional>
 
-#include "engine/design_run.h"
+#include "engine/method/design_run.h"
 #include "tests/engine/loaded_tables.h"
 
 namespace pfc {

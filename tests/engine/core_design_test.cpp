@@ -1,4 +1,4 @@
-#include "engine/core_design.h"
+#include "engine/method/core_design.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/core_selection.h"
-#include "engine/inputs.h"
+#include "engine/inputs/inputs.h"
+#include "engine/method/core_selection.h"
 #include "tests/engine/loaded_tables.h"
 #include "tests/engine/record_values.h"
 

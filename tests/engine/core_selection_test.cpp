@@ -1,12 +1,12 @@
-#include "engine/core_selection.h"
+#include "engine/method/core_selection.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "engine/core_design.h"
-#include "engine/inputs.h"
+#include "engine/inputs/inputs.h"
+#include "engine/method/core_design.h"
 #include "tests/engine/loaded_tables.h"
 
 namespace pfc {

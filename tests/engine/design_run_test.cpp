@@ -1,15 +1,15 @@
-#include "engine/design_run.h"
+#include "engine/method/design_run.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "engine/core_design.h"
-#include "engine/core_selection.h"
-#include "engine/engine_messages.h"
-#include "engine/inputs.h"
-#include "engine/number_text.h"
-#include "engine/publication.h"
+#include "engine/inputs/inputs.h"
+#include "engine/inputs/number_text.h"
+#include "engine/method/core_design.h"
+#include "engine/method/core_selection.h"
+#include "engine/method/engine_messages.h"
+#include "engine/method/publication.h"
 #include "tests/engine/loaded_tables.h"
 #include "tests/engine/record_values.h"
 

@@ -1,4 +1,4 @@
-#include "engine/design_search.h"
+#include "engine/search/design_search.h"
 
 #include <gtest/gtest.h>
 
@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "engine/check_verdicts.h"
-#include "engine/combination_search.h"
-#include "engine/core_design.h"
-#include "engine/core_selection.h"
-#include "engine/inputs.h"
-#include "engine/operating_check.h"
-#include "engine/pick_list.h"
-#include "engine/rolloff_grades.h"
+#include "engine/check/check_verdicts.h"
+#include "engine/check/operating_check.h"
+#include "engine/check/rolloff_grades.h"
+#include "engine/inputs/inputs.h"
+#include "engine/inputs/pick_list.h"
+#include "engine/method/core_design.h"
+#include "engine/method/core_selection.h"
+#include "engine/search/combination_search.h"
 #include "tests/engine/loaded_tables.h"
 
 namespace pfc {

@@ -1,4 +1,4 @@
-#include "engine/dowell.h"
+#include "engine/check/dowell.h"
 
 #include <gtest/gtest.h>
 

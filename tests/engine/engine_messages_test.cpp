@@ -1,10 +1,10 @@
-#include "engine/engine_messages.h"
+#include "engine/method/engine_messages.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "engine/contact_block.h"
+#include "engine/method/contact_block.h"
 
 namespace pfc {
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/explorer.h"
+#include "engine/search/explorer.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <limits>
 #include <string>
 
-#include "engine/operating_check.h"
-#include "engine/pick_list.h"
-#include "engine/publication.h"
+#include "engine/check/operating_check.h"
+#include "engine/inputs/pick_list.h"
+#include "engine/method/publication.h"
 #include "tests/engine/loaded_tables.h"
 #include "tests/engine/record_values.h"
 

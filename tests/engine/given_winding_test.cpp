@@ -1,4 +1,4 @@
-#include "engine/given_winding.h"
+#include "engine/check/given_winding.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "engine/check_verdicts.h"
-#include "engine/core_design.h"
-#include "engine/design_run.h"
-#include "engine/operating_check.h"
+#include "engine/check/check_verdicts.h"
+#include "engine/check/operating_check.h"
+#include "engine/method/core_design.h"
+#include "engine/method/design_run.h"
 #include "tests/engine/check_values.h"
 #include "tests/engine/loaded_tables.h"
 #include "tests/engine/record_values.h"

@@ -1,4 +1,4 @@
-#include "engine/inductor_model.h"
+#include "engine/check/inductor_model.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/design_run.h"
+#include "engine/method/design_run.h"
 #include "tests/engine/loaded_tables.h"
 
 namespace pfc {

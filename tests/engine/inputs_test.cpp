@@ -1,4 +1,4 @@
-#include "engine/inputs.h"
+#include "engine/inputs/inputs.h"
 
 #include <gtest/gtest.h>
 

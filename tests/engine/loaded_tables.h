@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/design_session.h"
+#include "engine/method/design_session.h"
 
 namespace pfc {
 

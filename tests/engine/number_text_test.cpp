@@ -1,4 +1,4 @@
-#include "engine/number_text.h"
+#include "engine/inputs/number_text.h"
 
 #include <gtest/gtest.h>
 

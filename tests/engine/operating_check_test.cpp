@@ -1,4 +1,4 @@
-#include "engine/operating_check.h"
+#include "engine/check/operating_check.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "engine/design_run.h"
+#include "engine/method/design_run.h"
 #include "tests/engine/loaded_tables.h"
 
 namespace pfc {

@@ -1,8 +1,8 @@
-#include "engine/pick_list.h"
+#include "engine/inputs/pick_list.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/design_run.h"
+#include "engine/method/design_run.h"
 #include "tests/engine/loaded_tables.h"
 
 namespace pfc {

@@ -1,4 +1,4 @@
-#include "engine/publication.h"
+#include "engine/method/publication.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "engine/number_text.h"
-#include "engine/record_fields.h"
+#include "engine/inputs/number_text.h"
+#include "engine/method/record_fields.h"
 
 namespace pfc {
 

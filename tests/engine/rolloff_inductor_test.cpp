@@ -1,4 +1,4 @@
-#include "engine/rolloff_inductor.h"
+#include "engine/check/rolloff_inductor.h"
 
 #include <gtest/gtest.h>
 

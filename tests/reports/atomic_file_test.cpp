@@ -1,4 +1,4 @@
-#include "reports/atomic_file.h"
+#include "reports/files/atomic_file.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>

@@ -1,9 +1,9 @@
-#include "reports/catalogue_csv.h"
+#include "reports/files/catalogue_csv.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/catalogue_file.h"
-#include "engine/design_record.h"
+#include "engine/catalogue/catalogue_file.h"
+#include "engine/method/design_record.h"
 
 namespace pfc {
 namespace {

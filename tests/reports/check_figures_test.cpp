@@ -1,4 +1,4 @@
-#include "reports/check_figures.h"
+#include "reports/check/check_figures.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "engine/operating_check.h"
+#include "engine/check/operating_check.h"
 
 namespace pfc {
 namespace {

@@ -1,11 +1,11 @@
-#include "reports/check_verdict_texts.h"
+#include "reports/check/check_verdict_texts.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
-#include "engine/operating_check.h"
+#include "engine/check/operating_check.h"
 
 namespace pfc {
 namespace {

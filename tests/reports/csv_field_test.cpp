@@ -1,4 +1,4 @@
-#include "reports/csv_field.h"
+#include "reports/files/csv_field.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "reports/design_catalogue.h"
+#include "reports/files/design_catalogue.h"
 
 #include <gtest/gtest.h>
 

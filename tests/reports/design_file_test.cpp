@@ -1,4 +1,4 @@
-#include "reports/design_file.h"
+#include "reports/files/design_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

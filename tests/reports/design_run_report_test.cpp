@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "engine/catalogue.h"
-#include "engine/design_run.h"
-#include "reports/listing.h"
-#include "reports/report_writer.h"
-#include "reports/summary_texts.h"
+#include "engine/catalogue/catalogue.h"
+#include "engine/method/design_run.h"
+#include "reports/summary/listing.h"
+#include "reports/summary/report_writer.h"
+#include "reports/summary/summary_texts.h"
 #include "tests/reports/latin1_bytes.h"
 #include "tests/reports/report_fixtures.h"
 #include "tests/support/expected_files.h"

@@ -1,4 +1,4 @@
-#include "reports/explorer_csv.h"
+#include "reports/files/explorer_csv.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "reports/image_sources.h"
+#include "reports/summary/image_sources.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "reports/inductor_model_text.h"
+#include "reports/check/inductor_model_text.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/rolloff_grades.h"
+#include "engine/check/rolloff_grades.h"
 
 namespace pfc {
 namespace {

@@ -1,4 +1,4 @@
-#include "reports/listing.h"
+#include "reports/summary/listing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
-#include "reports/material_file.h"
+#include "reports/check/material_file.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "engine/design_run.h"
-#include "engine/number_text.h"
-#include "engine/operating_check.h"
+#include "engine/check/operating_check.h"
+#include "engine/inputs/number_text.h"
+#include "engine/method/design_run.h"
 #include "tests/engine/check_values.h"
 #include "tests/engine/loaded_tables.h"
 #include "tests/support/file_bytes.h"

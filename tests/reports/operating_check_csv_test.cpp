@@ -1,4 +1,4 @@
-#include "reports/operating_check_csv.h"
+#include "reports/check/operating_check_csv.h"
 
 #include <gtest/gtest.h>
 

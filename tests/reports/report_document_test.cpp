@@ -1,8 +1,8 @@
-#include "reports/report_document.h"
+#include "reports/summary/report_document.h"
 
 #include <gtest/gtest.h>
 
-#include "reports/report_writer.h"
+#include "reports/summary/report_writer.h"
 #include "tests/reports/latin1_bytes.h"
 #include "tests/reports/report_fixtures.h"
 #include "tests/support/expected_files.h"

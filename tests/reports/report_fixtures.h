@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "engine/contact_block.h"
-#include "engine/design_record.h"
-#include "reports/report_document.h"
-#include "reports/result_summary.h"
+#include "engine/method/contact_block.h"
+#include "engine/method/design_record.h"
+#include "reports/summary/report_document.h"
+#include "reports/summary/result_summary.h"
 
 namespace pfc::test {
 

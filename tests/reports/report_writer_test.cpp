@@ -1,4 +1,4 @@
-#include "reports/report_writer.h"
+#include "reports/summary/report_writer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "reports/summary_texts.h"
+#include "reports/summary/summary_texts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "reports/temp_folder.h"
+#include "reports/summary/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "reports/windows1252.h"
+#include "reports/summary/windows1252.h"
 
 #include <gtest/gtest.h>
 

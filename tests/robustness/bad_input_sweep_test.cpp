@@ -7,14 +7,14 @@
 #include <tuple>
 #include <vector>
 
-#include "engine/design_run.h"
-#include "engine/operating_check.h"
-#include "engine/rolloff_grades.h"
+#include "engine/check/operating_check.h"
+#include "engine/check/rolloff_grades.h"
+#include "engine/method/design_run.h"
 #include "fuzz/fuzz_tables.h"
 #include "fuzz/run_properties.h"
-#include "reports/listing.h"
-#include "reports/report_writer.h"
-#include "reports/summary_texts.h"
+#include "reports/summary/listing.h"
+#include "reports/summary/report_writer.h"
+#include "reports/summary/summary_texts.h"
 
 namespace pfc {
 namespace {

@@ -8,12 +8,12 @@
 #include <limits>
 #include <string>
 
-#include "engine/engine_messages.h"
-#include "engine/operating_check.h"
-#include "engine/rolloff_grades.h"
+#include "engine/check/operating_check.h"
+#include "engine/check/rolloff_grades.h"
+#include "engine/method/engine_messages.h"
 #include "fuzz/fuzz_tables.h"
-#include "reports/report_writer.h"
-#include "reports/summary_texts.h"
+#include "reports/summary/report_writer.h"
+#include "reports/summary/summary_texts.h"
 
 namespace pfc {
 namespace {

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "engine/design_run.h"
+#include "engine/method/design_run.h"
 #include "fuzz/fuzz_tables.h"
-#include "reports/summary_texts.h"
+#include "reports/summary/summary_texts.h"
 
 namespace pfc {
 namespace {

@@ -6,8 +6,8 @@
 #include <sstream>
 #include <string>
 
-#include "engine/inductor_model.h"
-#include "reports/inductor_model_text.h"
+#include "engine/check/inductor_model.h"
+#include "reports/check/inductor_model_text.h"
 #include "tests/simulator/simulated_model.h"
 #include "tests/support/scratch_folder.h"
 

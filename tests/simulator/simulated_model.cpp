@@ -6,10 +6,10 @@
 #include <regex>
 #include <sstream>
 
-#include "cli/check_command.h"
-#include "engine/design_run.h"
-#include "engine/design_session.h"
-#include "engine/rolloff_grades.h"
+#include "cli/check/check_command.h"
+#include "engine/check/rolloff_grades.h"
+#include "engine/method/design_run.h"
+#include "engine/method/design_session.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/file_bytes.h"
 

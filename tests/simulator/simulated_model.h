@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/design_record.h"
-#include "engine/operating_check.h"
-#include "engine/rolloff_inductor.h"
+#include "engine/check/operating_check.h"
+#include "engine/check/rolloff_inductor.h"
+#include "engine/method/design_record.h"
 
 namespace pfc::test {
 

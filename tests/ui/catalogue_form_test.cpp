@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/catalogue_file.h"
-#include "reports/catalogue_csv.h"
+#include "engine/catalogue/catalogue_file.h"
+#include "reports/files/catalogue_csv.h"
 #include "tests/support/file_bytes.h"
 #include "tests/ui/compare_cores_fixture.h"
 #include "tests/ui/design_file_fixture.h"

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/given_winding.h"
-#include "engine/number_text.h"
-#include "engine/operating_check.h"
-#include "reports/design_file.h"
+#include "engine/check/given_winding.h"
+#include "engine/check/operating_check.h"
+#include "engine/inputs/number_text.h"
+#include "reports/files/design_file.h"
 #include "tests/engine/check_values.h"
 #include "tests/support/file_bytes.h"
 #include "tests/ui/compare_cores_fixture.h"

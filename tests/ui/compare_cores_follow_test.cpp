@@ -3,7 +3,7 @@
 #include <cmath>
 #include <functional>
 
-#include "engine/explorer.h"
+#include "engine/search/explorer.h"
 #include "tests/ui/compare_cores_fixture.h"
 #include "ui/forms/compare_cores/compare_cores.h"
 #include "ui/forms/input/input_form.h"

@@ -18,8 +18,8 @@
 #include <limits>
 #include <vector>
 
-#include "engine/core_selection.h"
-#include "engine/number_text.h"
+#include "engine/inputs/number_text.h"
+#include "engine/method/core_selection.h"
 #include "ui/forms/session/desktop_services.h"
 #include "ui/forms/session/desktop_session.h"
 #include "ui/forms/session/form_names.h"

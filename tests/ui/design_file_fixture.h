@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/rolloff_grades.h"
+#include "engine/check/rolloff_grades.h"
 #include "tests/support/recording_toolkit.h"
 #include "tests/support/scratch_folder.h"
 #include "ui/forms/input/input_form.h"

@@ -8,8 +8,8 @@
 #include <functional>
 #include <set>
 
-#include "engine/rolloff_grades.h"
-#include "reports/design_file.h"
+#include "engine/check/rolloff_grades.h"
+#include "reports/files/design_file.h"
 #include "tests/support/file_bytes.h"
 #include "tests/ui/design_file_fixture.h"
 #include "ui/forms/design_files/design_file_commands.h"

@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <limits>
 
-#include "engine/number_text.h"
-#include "reports/explorer_csv.h"
-#include "reports/listing.h"
-#include "reports/listing_csv.h"
+#include "engine/inputs/number_text.h"
+#include "reports/files/explorer_csv.h"
+#include "reports/summary/listing.h"
+#include "reports/summary/listing_csv.h"
 #include "tests/support/file_bytes.h"
 #include "tests/ui/compare_cores_fixture.h"
 #include "ui/forms/input/input_form.h"

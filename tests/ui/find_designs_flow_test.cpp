@@ -4,8 +4,8 @@
 #include <sstream>
 #include <string>
 
-#include "engine/number_text.h"
-#include "reports/design_file.h"
+#include "engine/inputs/number_text.h"
+#include "reports/files/design_file.h"
 #include "tests/ui/compare_cores_fixture.h"
 #include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/operating_check/operating_check_design.h"

@@ -6,10 +6,10 @@
 #include <optional>
 #include <set>
 
-#include "engine/operating_check.h"
-#include "reports/check_figures.h"
-#include "reports/check_verdict_texts.h"
-#include "reports/operating_check_csv.h"
+#include "engine/check/operating_check.h"
+#include "reports/check/check_figures.h"
+#include "reports/check/check_verdict_texts.h"
+#include "reports/check/operating_check_csv.h"
 #include "tests/support/file_bytes.h"
 #include "tests/ui/compare_cores_fixture.h"
 #include "ui/forms/compare_cores/compare_cores_design.h"

@@ -15,8 +15,8 @@
 #include <cmath>
 #include <set>
 
-#include "engine/operating_check.h"
-#include "reports/check_figures.h"
+#include "engine/check/operating_check.h"
+#include "reports/check/check_figures.h"
 #include "ui/forms/operating_check/operating_check_design.h"
 #include "ui/forms/session/desktop_services.h"
 #include "ui/forms/session/desktop_session.h"

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "engine/version.h"
+#include "engine/method/version.h"
 #include "tests/ui/flow_fixture.h"
 #include "ui/forms/viewer/viewer_flows.h"
 

@@ -5,7 +5,7 @@
 #include <tuple>
 #include <vector>
 
-#include "reports/design_file.h"
+#include "reports/files/design_file.h"
 #include "tests/support/file_bytes.h"
 #include "tests/ui/design_file_fixture.h"
 

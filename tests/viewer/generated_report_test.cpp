@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QWebEngineView>
 
-#include "reports/report_writer.h"
+#include "reports/summary/report_writer.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/recording_toolkit.h"
 #include "tests/support/scratch_folder.h"

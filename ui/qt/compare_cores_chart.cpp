@@ -12,7 +12,7 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/core_selection.h"
+#include "engine/method/core_selection.h"
 #include "ui/qt/compare_cores_table_model.h"
 
 namespace pfc::ui {

@@ -2,7 +2,7 @@
 
 #include <QChartView>
 
-#include "engine/catalogue.h"
+#include "engine/catalogue/catalogue.h"
 #include "ui/forms/compare_cores/compare_cores_designs.h"
 
 class QScatterSeries;

@@ -12,8 +12,8 @@
 #include <type_traits>
 #include <vector>
 
-#include "engine/number_text.h"
-#include "reports/check_verdict_texts.h"
+#include "engine/inputs/number_text.h"
+#include "reports/check/check_verdict_texts.h"
 
 namespace pfc::ui {
 

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "reports/search_texts.h"
+#include "reports/files/search_texts.h"
 
 namespace pfc::ui {
 

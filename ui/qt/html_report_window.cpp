@@ -16,8 +16,8 @@
 #include <algorithm>
 #include <array>
 
-#include "reports/atomic_file.h"
-#include "reports/temp_folder.h"
+#include "reports/files/atomic_file.h"
+#include "reports/summary/temp_folder.h"
 #include "ui/forms/session/form_names.h"
 #include "ui/forms/viewer/report_viewer_controls.h"
 #include "ui/forms/viewer/save_report_copy.h"

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "engine/design_record.h"
+#include "engine/method/design_record.h"
 #include "ui/qt/viewer_dialogs.h"
 #include "ui/toolkit/toolkit.h"
 

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <memory>
 
-#include "engine/design_record.h"
+#include "engine/method/design_record.h"
 #include "ui/forms/viewer/viewer_protocol.h"
 #include "ui/qt/html_report_window.h"
 #include "ui/toolkit/toolkit.h"

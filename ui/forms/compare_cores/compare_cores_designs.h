@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/explorer.h"
+#include "engine/search/explorer.h"
 #include "ui/forms/session/listeners.h"
 
 namespace pfc::ui {

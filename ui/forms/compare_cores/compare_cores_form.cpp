@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "reports/explorer_csv.h"
+#include "reports/files/explorer_csv.h"
 #include "ui/forms/compare_cores/compare_cores.h"
 #include "ui/forms/compare_cores/compare_cores_design.h"
 #include "ui/forms/operating_check/operating_check.h"

@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "engine/entries.h"
-#include "engine/pick_list.h"
-#include "engine/rolloff_grades.h"
+#include "engine/check/rolloff_grades.h"
+#include "engine/inputs/entries.h"
+#include "engine/inputs/pick_list.h"
 #include "ui/forms/design_files/unsaved_changes.h"
 #include "ui/forms/input/catalogue_commands.h"
 #include "ui/forms/input/input_design.h"

@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "reports/design_file.h"
+#include "reports/files/design_file.h"
 #include "ui/forms/session/desktop_services.h"
 #include "ui/forms/session/desktop_session.h"
 #include "ui/toolkit/toolkit.h"
 
 // The input form's design files: "Open Design…" and "Save Design…", a file dropped on the
 // form or named on the command line, and the title that names the file and marks a change
-// not yet saved. The format is reports/design_file.h.
+// not yet saved. The format is reports/files/design_file.h.
 namespace pfc::ui {
 
 inline constexpr const char* kOpenDesignButton = "cmdOpenDesign";

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "reports/design_file.h"
+#include "reports/files/design_file.h"
 
 namespace pfc::ui {
 

@@ -3,10 +3,10 @@
 #include <charconv>
 #include <cmath>
 
-#include "engine/given_winding.h"
-#include "engine/pick_list.h"
-#include "engine/rolloff_grades.h"
-#include "reports/search_texts.h"
+#include "engine/check/given_winding.h"
+#include "engine/check/rolloff_grades.h"
+#include "engine/inputs/pick_list.h"
+#include "reports/files/search_texts.h"
 #include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/input/input_form.h"
 #include "ui/forms/operating_check/model_export.h"

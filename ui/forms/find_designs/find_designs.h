@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "engine/design_search.h"
-#include "reports/design_file.h"
+#include "engine/search/design_search.h"
+#include "reports/files/design_file.h"
 #include "ui/forms/operating_check/checked_design.h"
 #include "ui/forms/session/desktop_services.h"
 #include "ui/forms/session/desktop_session.h"

@@ -4,9 +4,9 @@
 #include <string>
 #include <thread>
 
-#include "reports/design_file.h"
-#include "reports/design_search_csv.h"
-#include "reports/search_texts.h"
+#include "reports/files/design_file.h"
+#include "reports/files/design_search_csv.h"
+#include "reports/files/search_texts.h"
 #include "ui/forms/compare_cores/compare_cores.h"
 #include "ui/forms/find_designs/find_designs.h"
 #include "ui/forms/find_designs/find_designs_design.h"

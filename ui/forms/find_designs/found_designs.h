@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "engine/design_search.h"
+#include "engine/search/design_search.h"
 #include "ui/forms/session/listeners.h"
 
 namespace pfc::ui {

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <utility>
 
-#include "engine/explorer.h"
-#include "engine/pick_list.h"
-#include "reports/design_catalogue.h"
+#include "engine/inputs/pick_list.h"
+#include "engine/search/explorer.h"
+#include "reports/files/design_catalogue.h"
 #include "ui/forms/design_files/design_file_commands.h"
 #include "ui/forms/input/input_design.h"
 #include "ui/forms/session/form_names.h"

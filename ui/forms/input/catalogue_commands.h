@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "reports/design_file.h"
+#include "reports/files/design_file.h"
 #include "ui/forms/session/desktop_services.h"
 #include "ui/forms/session/desktop_session.h"
 #include "ui/toolkit/toolkit.h"

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "engine/contact_block.h"
+#include "engine/method/contact_block.h"
 
 namespace pfc::ui {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "engine/entries.h"
+#include "engine/inputs/entries.h"
 #include "ui/forms/design_files/design_file_design.h"
 #include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/input/catalogue_design.h"

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "engine/entries.h"
+#include "engine/inputs/entries.h"
 #include "ui/toolkit/form_description.h"
 
 namespace pfc::ui {
@@ -12,7 +12,7 @@ namespace pfc::ui {
 FormDescription InputFormDesign();
 
 // The controls the input form's logic, the runs and the other windows name besides the
-// entries, whose controls the entries' table names (engine/entries.h).
+// entries, whose controls the entries' table names (engine/inputs/entries.h).
 namespace input_controls {
 inline constexpr const char* kChkCalcCore = "chkCalcCore";
 inline constexpr const char* kChkPickCore = "chkPickCore";

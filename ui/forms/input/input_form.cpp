@@ -1,6 +1,6 @@
 #include "ui/forms/input/input_form.h"
 
-#include "engine/pick_list.h"
+#include "engine/inputs/pick_list.h"
 #include "ui/forms/compare_cores/compare_cores.h"
 #include "ui/forms/design_files/design_file_commands.h"
 #include "ui/forms/design_files/recent_designs.h"

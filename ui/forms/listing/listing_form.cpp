@@ -1,7 +1,7 @@
 #include "ui/forms/listing/listing_form.h"
 
-#include "reports/listing.h"
-#include "reports/listing_csv.h"
+#include "reports/summary/listing.h"
+#include "reports/summary/listing_csv.h"
 #include "ui/forms/listing/listing_design.h"
 #include "ui/forms/session/file_export.h"
 #include "ui/forms/session/form_names.h"

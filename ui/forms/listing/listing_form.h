@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/design_session.h"
+#include "engine/method/design_session.h"
 #include "ui/forms/session/desktop_services.h"
 #include "ui/toolkit/form_logic.h"
 #include "ui/toolkit/toolkit.h"

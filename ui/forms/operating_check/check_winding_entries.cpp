@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "engine/number_text.h"
-#include "reports/material_file.h"
-#include "reports/method_limit_texts.h"
+#include "engine/inputs/number_text.h"
+#include "reports/check/material_file.h"
+#include "reports/check/method_limit_texts.h"
 #include "ui/forms/operating_check/operating_check_design.h"
 #include "ui/forms/session/form_names.h"
 

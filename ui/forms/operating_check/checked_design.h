@@ -4,12 +4,12 @@
 #include <utility>
 #include <vector>
 
-#include "engine/catalogue.h"
-#include "engine/check_verdicts.h"
-#include "engine/design_record.h"
-#include "engine/given_winding.h"
-#include "engine/operating_check.h"
-#include "engine/rolloff_grades.h"
+#include "engine/catalogue/catalogue.h"
+#include "engine/check/check_verdicts.h"
+#include "engine/check/given_winding.h"
+#include "engine/check/operating_check.h"
+#include "engine/check/rolloff_grades.h"
+#include "engine/method/design_record.h"
 #include "ui/forms/session/listeners.h"
 
 namespace pfc::ui {

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "engine/inductor_model.h"
-#include "reports/atomic_file.h"
-#include "reports/inductor_model_text.h"
+#include "engine/check/inductor_model.h"
+#include "reports/check/inductor_model_text.h"
+#include "reports/files/atomic_file.h"
 
 namespace pfc::ui {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "engine/pick_list.h"
-#include "reports/check_figures.h"
+#include "engine/inputs/pick_list.h"
+#include "reports/check/check_figures.h"
 #include "ui/forms/input/input_form.h"
 #include "ui/forms/operating_check/operating_check_design.h"
 #include "ui/forms/session/form_names.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/explorer.h"
+#include "engine/search/explorer.h"
 #include "ui/forms/session/desktop_services.h"
 #include "ui/forms/session/desktop_session.h"
 #include "ui/toolkit/toolkit.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/rolloff_inductor.h"
+#include "engine/check/rolloff_inductor.h"
 
 namespace pfc::ui {
 

@@ -3,8 +3,8 @@
 #include <optional>
 #include <vector>
 
-#include "engine/design_record.h"
-#include "engine/operating_check.h"
+#include "engine/check/operating_check.h"
+#include "engine/method/design_record.h"
 
 // The curves of the "Operating Check" window's two charts, worked out from a check so that
 // the charts only draw them.

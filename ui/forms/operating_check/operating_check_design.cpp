@@ -1,7 +1,7 @@
 #include "ui/forms/operating_check/operating_check_design.h"
 
-#include "reports/check_figures.h"
-#include "reports/check_verdict_texts.h"
+#include "reports/check/check_figures.h"
+#include "reports/check/check_verdict_texts.h"
 #include "ui/forms/session/design_helpers.h"
 #include "ui/forms/session/form_names.h"
 

@@ -1,7 +1,7 @@
 #include "ui/forms/operating_check/operating_check_figures.h"
 
-#include "engine/number_text.h"
-#include "reports/check_figures.h"
+#include "engine/inputs/number_text.h"
+#include "reports/check/check_figures.h"
 
 namespace pfc::ui {
 

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "engine/design_record.h"
-#include "engine/operating_check.h"
+#include "engine/check/operating_check.h"
+#include "engine/method/design_record.h"
 
 // The Operating Check window's own words: its figures and verdicts are the ones of
-// reports/check_figures.h and reports/check_verdict_texts.h.
+// reports/check/check_figures.h and reports/check/check_verdict_texts.h.
 namespace pfc::ui {
 
 // "TD-26 × 2, 31 turns, AWG 12: 1500 W, 85 to 264 V in, 380 V out, 100 kHz, 150 µH".

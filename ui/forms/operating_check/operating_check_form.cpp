@@ -3,11 +3,11 @@
 #include <optional>
 #include <string>
 
-#include "engine/method_constants.h"
-#include "engine/number_text.h"
-#include "reports/check_figures.h"
-#include "reports/check_verdict_texts.h"
-#include "reports/operating_check_csv.h"
+#include "engine/inputs/number_text.h"
+#include "engine/method/method_constants.h"
+#include "reports/check/check_figures.h"
+#include "reports/check/check_verdict_texts.h"
+#include "reports/check/operating_check_csv.h"
 #include "ui/forms/operating_check/check_winding_entries.h"
 #include "ui/forms/operating_check/model_export.h"
 #include "ui/forms/operating_check/operating_check_design.h"

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "reports/report_writer.h"
+#include "reports/summary/report_writer.h"
 
 namespace pfc::ui {
 

@@ -6,11 +6,11 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/catalogue.h"
-#include "engine/design_record.h"
-#include "engine/design_run.h"
-#include "reports/atomic_file.h"
-#include "reports/result_summary.h"
+#include "engine/catalogue/catalogue.h"
+#include "engine/method/design_record.h"
+#include "engine/method/design_run.h"
+#include "reports/files/atomic_file.h"
+#include "reports/summary/result_summary.h"
 
 namespace pfc::ui {
 

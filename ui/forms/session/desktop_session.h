@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/design_session.h"
-#include "reports/result_summary.h"
+#include "engine/method/design_session.h"
+#include "reports/summary/result_summary.h"
 #include "ui/forms/compare_cores/compare_cores_designs.h"
 #include "ui/forms/design_files/design_file_state.h"
 #include "ui/forms/find_designs/found_designs.h"

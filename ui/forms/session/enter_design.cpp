@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "engine/contact_block.h"
-#include "engine/version.h"
+#include "engine/method/contact_block.h"
+#include "engine/method/version.h"
 #include "ui/forms/session/design_helpers.h"
 #include "ui/forms/session/form_names.h"
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "reports/atomic_file.h"
+#include "reports/files/atomic_file.h"
 
 namespace pfc::ui {
 

@@ -1,6 +1,6 @@
 #include "ui/forms/session/run_playback.h"
 
-#include "reports/summary_texts.h"
+#include "reports/summary/summary_texts.h"
 #include "ui/forms/input/input_design.h"
 #include "ui/forms/session/form_names.h"
 #include "ui/forms/summary/summary_window.h"

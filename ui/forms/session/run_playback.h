@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/design_run.h"
+#include "engine/method/design_run.h"
 #include "ui/forms/session/desktop_session.h"
 #include "ui/toolkit/toolkit.h"
 

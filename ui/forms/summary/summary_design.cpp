@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "engine/contact_block.h"
-#include "reports/result_summary.h"
+#include "engine/method/contact_block.h"
+#include "reports/summary/result_summary.h"
 #include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/operating_check/operating_check_design.h"
 #include "ui/forms/session/design_helpers.h"

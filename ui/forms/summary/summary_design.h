@@ -8,7 +8,7 @@ namespace pfc::ui {
 FormDescription SummaryFormDesign();
 
 // The controls the summary's logic names besides its texts, whose controls the summary's
-// own table names (kSummaryTexts, reports/result_summary.h).
+// own table names (kSummaryTexts, reports/summary/result_summary.h).
 namespace summary_controls {
 // The note the web link reacts to, the link and the buttons.
 inline constexpr const char* kLabel2 = "Label2";

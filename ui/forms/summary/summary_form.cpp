@@ -1,6 +1,6 @@
 #include "ui/forms/summary/summary_form.h"
 
-#include "reports/summary_texts.h"
+#include "reports/summary/summary_texts.h"
 #include "ui/forms/compare_cores/compare_cores.h"
 #include "ui/forms/design_files/design_file_commands.h"
 #include "ui/forms/find_designs/find_designs.h"

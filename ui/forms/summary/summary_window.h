@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/result_summary.h"
+#include "reports/summary/result_summary.h"
 #include "ui/toolkit/toolkit.h"
 
 // The result summary window's texts. The window is written only through the design session's

@@ -8,7 +8,7 @@
 #include <system_error>
 #include <variant>
 
-#include "reports/atomic_file.h"
+#include "reports/files/atomic_file.h"
 
 namespace pfc {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/design_record.h"
+#include "engine/method/design_record.h"
 #include "ui/toolkit/toolkit.h"
 
 namespace pfc {

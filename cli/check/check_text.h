@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "engine/check/operating_check.h"
+#include "engine/method/design_record.h"
+#include "reports/check/check_verdict_texts.h"
+
+namespace pfc {
+
+// The check as terminal text: the design and grade, the figure rows of both line voltages
+// beside the method's own (as reports/check/check_figures.h writes them) and the verdicts, each
+// led by "pass" or "MISS".
+std::string CheckText(const OperatingCheck& check, const DesignRecord& record,
+                      const CheckLimits& limits);
+
+}  // namespace pfc

@@ -1,0 +1,97 @@
+#include "cli/design/cores_option.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "engine/catalogue/catalogue_file.h"
+#include "engine/inputs/number_text.h"
+#include "reports/files/catalogue_csv.h"
+
+namespace pfc {
+namespace {
+
+std::string CoresFooter() {
+  std::string columns;
+  for (const CatalogueColumn& column : CatalogueColumns())
+    columns += (columns.empty() ? "" : ", ") + std::string(column.header);
+  return "Without --csv a table for reading; with --csv the catalogue in the file form that\n"
+         "--cores reads: a header naming the columns (" +
+         columns +
+         "), then one core per row in catalogue order, numbers in the shortest form that reads\n"
+         "back exactly. Edit a copy and give it to design, explore, check or batch with\n"
+         "--cores FILE. Exit status: 0 written, 2 usage error or a catalogue file refused.";
+}
+
+// Characters, not bytes: the headers hold superscripts.
+std::size_t Width(std::string_view text) {
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
+}
+
+std::string CatalogueTable(const CoreCatalogue& catalogue) {
+  const auto columns = CatalogueColumns();
+  std::vector<std::vector<std::string>> cells(static_cast<std::size_t>(catalogue.RowCount()) + 1);
+  for (const CatalogueColumn& column : columns)
+    cells[0].emplace_back(column.header);
+  for (std::size_t row = 1; row < cells.size(); ++row) {
+    for (const CatalogueColumn& column : columns) {
+      cells[row].push_back(column.numbers == nullptr
+                               ? catalogue.PartNo[row]
+                               : FormatGeneral((catalogue.*column.numbers)[row]));
+    }
+  }
+  std::vector<std::size_t> widths(columns.size(), 0);
+  for (const auto& line : cells) {
+    for (std::size_t column = 0; column < line.size(); ++column)
+      widths[column] = std::max(widths[column], Width(line[column]));
+  }
+  std::string table;
+  for (const auto& line : cells) {
+    for (std::size_t column = 0; column < line.size(); ++column) {
+      // The part number to the left, the numbers to the right, two blanks between.
+      const std::string padding(widths[column] - Width(line[column]), ' ');
+      table += column == 0 ? line[column] + padding : "  " + padding + line[column];
+    }
+    table += "\n";
+  }
+  return table;
+}
+
+}  // namespace
+
+void AddCoresOption(CLI::App& command, DesignSession& session) {
+  const std::string footer = command.get_footer();
+  const std::string paragraph =
+      "--cores FILE designs on the cores of a catalogue file instead of the built-in ones\n"
+      "(pfc-core cores --csv writes those in the file form); a file that is refused is a usage\n"
+      "error (status 2), its message naming the line and column.";
+  command.footer(footer.empty() ? paragraph : footer + "\n" + paragraph);
+  command
+      .add_option_function<std::string>(
+          "--cores",
+          [&session](const std::string& path) {
+            CatalogueRead read = ReadCatalogueFile(path);
+            if (!read.read)
+              throw CLI::ValidationError("--cores", read.problem);
+            UseCoreCatalogue(session, std::move(read.catalogue), std::move(read.origin));
+          },
+          "Use the cores of this catalogue file instead of the built-in ones (see pfc-core "
+          "cores --csv)")
+      ->type_name("FILE")
+      ->trigger_on_parse();
+}
+
+void AddCoresCommand(CLI::App& app, CoresCommand& cores) {
+  cores.command = app.add_subcommand("cores", "Print the core catalogue the commands design on");
+  cores.command->add_flag("--csv", cores.csv, "Print the catalogue in the file form --cores reads");
+  cores.command->footer(CoresFooter());
+}
+
+int RunCoresCommand(const CoresCommand& cores, const CoreCatalogue& catalogue, std::ostream& out) {
+  out << (cores.csv ? CatalogueCsv(catalogue) : CatalogueTable(catalogue));
+  return 0;
+}
+
+}  // namespace pfc

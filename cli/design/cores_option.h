@@ -1,0 +1,25 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include "engine/method/design_session.h"
+
+namespace pfc {
+
+// --cores FILE: the command runs on the cores of that catalogue file instead of the built-in
+// ones. The file is read as soon as the option is met on the command line, so that whatever
+// is checked against the catalogue afterwards (--pick, a design file's catalogue) sees its
+// cores. A refused file ends the parse with a CLI::ValidationError that names the file, line
+// and column; the built-in catalogue stays.
+void AddCoresOption(CLI::App& command, DesignSession& session);
+
+// "pfc-core cores": the catalogue the commands run on, as a table or, with --csv, in the file
+// form --cores reads. Returns the command, to learn whether it was chosen.
+struct CoresCommand {
+  CLI::App* command = nullptr;
+  bool csv = false;
+};
+void AddCoresCommand(CLI::App& app, CoresCommand& cores);
+int RunCoresCommand(const CoresCommand& cores, const CoreCatalogue& catalogue, std::ostream& out);
+
+}  // namespace pfc

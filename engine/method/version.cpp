@@ -1,0 +1,15 @@
+#include "engine/method/version.h"
+
+#include "engine/method/design_run.h"
+
+namespace pfc {
+
+std::string DisclaimerVersionText() {
+  return "  (Ver.  " + std::string(kVersion) + ")";
+}
+
+std::string VersionLine(std::string_view program) {
+  return std::string(program) + " (" + kApplicationTitle + ") " + std::string(kVersion);
+}
+
+}  // namespace pfc

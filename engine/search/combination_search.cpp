@@ -1,0 +1,204 @@
+#include "engine/search/combination_search.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "engine/check/check_verdicts.h"
+#include "engine/check/operating_check.h"
+#include "engine/method/core_design.h"
+
+namespace pfc {
+namespace {
+
+constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+constexpr double kMinusInfinity = -std::numeric_limits<double>::infinity();
+// How far past its limit a candidate counts when the limit has no measure of distance.
+constexpr double kWholeMiss = 1;
+
+void Break(SearchCandidate& candidate, SearchLimit limit, double by) {
+  candidate.broken |= static_cast<unsigned>(limit);
+  candidate.shortfall += std::isfinite(by) ? std::max(0.0, by) : kWholeMiss;
+}
+
+// The winding the search tries, given to the method's own formulas as the check command
+// gives it.
+bool Wind(DesignRecord& r, const WireTable& wires, double turns, std::int16_t wire) {
+  return EvaluateCore(r, wires, GivenWinding{turns, wire}) == Evaluation::Completed;
+}
+
+bool Fits(const DesignRecord& r) {
+  return r.ActualFillFactor <= r.FillFactorLimit;
+}
+
+// The most turns of the wire that fit the window, 0 for none; the fill grows with N.
+double MostTurnsThatFit(DesignRecord& r, const WireTable& wires, std::int16_t wire) {
+  const auto fits = [&](double turns) {
+    Wind(r, wires, turns, wire);
+    return Fits(r);
+  };
+  if (!fits(1))
+    return 0;
+  // The first that does not fit, by bisection from the method's upper end.
+  const std::optional<double> tooMany =
+      FewestPassing(kMostTurns, [&](double n) { return !fits(n); });
+  return tooMany ? *tooMany - 1 : kMostTurns;
+}
+
+// The low-line inductance at the peak current, % of the target; −∞ where it does not exist.
+double InductanceShare(DesignRecord& r, const CombinationContext& context, const Material& material,
+                       double turns) {
+  if (!Wind(r, context.wires, turns, context.methodWire))
+    return kMinusInfinity;
+  const LineCheck low = CheckLine(r, material, LineVoltage::Low);
+  return low.saturates ? kMinusInfinity : low.atIpk.lPercentOfTarget.value_or(kMinusInfinity);
+}
+
+double Value(const CheckedNumber& number) {
+  return number.value_or(kNone);
+}
+
+double Worse(const CheckedNumber& a, const CheckedNumber& b) {
+  if (!a || !b)
+    return kNone;
+  return std::max(*a, *b);
+}
+
+// Judges the wound record's check against the limits, into the candidate's broken limits.
+void Judge(const DesignRecord& r, const OperatingCheck& check, const SearchLimits& limits,
+           SearchCandidate& c) {
+  const double required = limits.inductancePercent;
+  if (!(c.lAtIpkPercent >= required))
+    Break(c, SearchLimit::Inductance, (required - c.lAtIpkPercent) / required);
+  const auto verdicts = JudgeCheck(
+      check, CheckLimits{limits.ripplePercent.value_or(0), limits.temperatureC, required});
+  const auto& temperature = verdicts[static_cast<std::size_t>(CheckVerdict::Temperature)];
+  if (temperature.lowMisses || temperature.highMisses)
+    Break(c, SearchLimit::Temperature,
+          (c.windingTemperatureC - limits.temperatureC) / limits.temperatureC);
+  if (!verdicts[static_cast<std::size_t>(CheckVerdict::Steady)].Passes())
+    Break(c, SearchLimit::Steady, kNone);
+  if (!verdicts[static_cast<std::size_t>(CheckVerdict::Saturation)].Passes())
+    Break(c, SearchLimit::Saturation, kNone);
+  if (!Fits(r))
+    Break(c, SearchLimit::Fill, (r.ActualFillFactor - r.FillFactorLimit) / r.FillFactorLimit);
+  if (limits.ripplePercent && !(c.rippleAtCrestPercent <= *limits.ripplePercent))
+    Break(c, SearchLimit::Ripple,
+          (c.rippleAtCrestPercent - *limits.ripplePercent) / *limits.ripplePercent);
+}
+
+}  // namespace
+
+namespace {
+
+// The candidate of the record as wound: its check, figures and broken limits.
+SearchCandidate CheckCandidate(const DesignRecord& r, const CombinationContext& context,
+                               const Material& material, std::size_t materialIndex,
+                               std::int16_t wire, bool completed) {
+  SearchCandidate c;
+  c.wireRow = wire;
+  c.part = context.catalogue.PartNo[static_cast<std::size_t>(r.CoreIndex)];
+  c.row = r.CoreIndex;
+  c.stack = r.CoresToStack;
+  c.material = materialIndex;
+  c.materialName = material.name;
+  c.permeability = material.permeability;
+  c.turns = r.Turns;
+  c.gauge = r.WireGauge;
+  c.fill = r.ActualFillFactor;
+  const WoundDimensions wound = WindingOn(r);
+  c.woundVolumeCm3 = wound.od * wound.od * wound.ht;
+  if (!completed) {
+    c.lAtIpkPercent = c.rippleAtCrestPercent = c.coreLossW = c.copperLossW = kNone;
+    c.totalLossW = c.windingTemperatureC = kNone;
+    Break(c, SearchLimit::Headroom, kNone);
+    return c;
+  }
+  const OperatingCheck check = CheckOperation(r, material);
+  const LineCheck& low = check.lowLine;
+  c.lAtIpkPercent = Value(low.atIpk.lPercentOfTarget);
+  c.rippleAtCrestPercent = Value(low.rippleAtCrestPercentOfIpkLine);
+  c.coreLossW = Value(low.coreLossW);
+  c.copperLossW =
+      low.copperDcLossW && low.copperAcLossW ? *low.copperDcLossW + *low.copperAcLossW : kNone;
+  c.totalLossW = Value(low.totalLossW);
+  c.windingTemperatureC = Worse(low.windingTemperatureC, check.highLine.windingTemperatureC);
+  Judge(r, check, context.limits, c);
+  return c;
+}
+
+void Keep(CombinationOutcome& outcome, SearchCandidate&& candidate) {
+  ++outcome.checked;
+  if (candidate.broken == 0) {
+    outcome.feasible.push_back(std::move(candidate));
+    return;
+  }
+  if (!outcome.nearestMiss || candidate.shortfall < outcome.nearestMiss->shortfall)
+    outcome.nearestMiss = std::move(candidate);
+}
+
+// Checks the turn count with the method's wire and each thicker one that fits; the lowest
+// total loss among them, +∞ for none.
+double CheckTurns(DesignRecord& r, const CombinationContext& context, const Material& material,
+                  std::size_t materialIndex, double turns, CombinationOutcome& outcome) {
+  double lowest = std::numeric_limits<double>::infinity();
+  const int thickest = std::max(1, context.methodWire - kThickerWires);
+  for (int wire = context.methodWire; wire >= thickest; --wire) {
+    const bool completed = Wind(r, context.wires, turns, static_cast<std::int16_t>(wire));
+    if (!Fits(r))
+      break;  // a thicker wire fits even less
+    SearchCandidate candidate = CheckCandidate(r, context, material, materialIndex,
+                                               static_cast<std::int16_t>(wire), completed);
+    if (candidate.totalLossW < lowest)
+      lowest = candidate.totalLossW;
+    Keep(outcome, std::move(candidate));
+  }
+  return lowest;
+}
+
+// The one candidate that shows why a combination has none: checked at `turns` with the
+// method's wire.
+void KeepMissAt(DesignRecord& r, const CombinationContext& context, const Material& material,
+                std::size_t materialIndex, double turns, CombinationOutcome& outcome) {
+  const bool completed = Wind(r, context.wires, turns, context.methodWire);
+  Keep(outcome, CheckCandidate(r, context, material, materialIndex, context.methodWire, completed));
+}
+
+}  // namespace
+
+CombinationOutcome SearchCombination(DesignRecord& r, const CombinationContext& context,
+                                     std::int16_t row, std::int16_t stack, const Material& material,
+                                     std::size_t materialIndex) {
+  CombinationOutcome outcome;
+  r.CoresToStack = stack;
+  r.CoreIndex = row;
+  LoadCore(r, context.catalogue, row);
+  const double mostTurns = MostTurnsThatFit(r, context.wires, context.methodWire);
+  outcome.mostTurns = mostTurns;
+  if (mostTurns < 1) {
+    KeepMissAt(r, context, material, materialIndex, 1, outcome);
+    return outcome;
+  }
+  const auto share = [&](double turns) { return InductanceShare(r, context, material, turns); };
+  // Deep in roll-off with c ≥ 2 the inductance at a given current peaks in N: past the peak
+  // more turns only lose inductance.
+  const double upper = material.c >= 2 ? PeakOf(mostTurns, share) : mostTurns;
+  const double required = context.limits.inductancePercent;
+  const std::optional<double> fewest =
+      FewestPassing(upper, [&](double turns) { return share(turns) >= required; });
+  outcome.fewestTurns = fewest;
+  if (!fewest) {
+    KeepMissAt(r, context, material, materialIndex, upper, outcome);
+    return outcome;
+  }
+  double previous = std::numeric_limits<double>::infinity();
+  int rises = 0;
+  for (double turns = *fewest; turns <= mostTurns && rises < kRisesBeforeStop; ++turns) {
+    const double loss = CheckTurns(r, context, material, materialIndex, turns, outcome);
+    rises = loss < previous ? 0 : rises + 1;
+    previous = loss;
+  }
+  return outcome;
+}
+
+}  // namespace pfc

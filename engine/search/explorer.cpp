@@ -1,0 +1,109 @@
+#include "engine/search/explorer.h"
+
+#include <limits>
+
+#include "engine/check/operating_check.h"
+#include "engine/check/rolloff_grades.h"
+#include "engine/inputs/inputs.h"
+#include "engine/method/core_design.h"
+#include "engine/method/core_selection.h"
+
+namespace pfc {
+namespace {
+
+constexpr double kNotEvaluated = std::numeric_limits<double>::quiet_NaN();
+
+// The entries as the calculator reads them: no pick.
+EntryTexts CalculatorEntries(const EntryTexts& entries) {
+  EntryTexts selecting = entries;
+  selecting.chkPickCore = false;
+  selecting.txtCoreSize.clear();
+  return selecting;
+}
+
+}  // namespace
+
+ExploredDesign DescribeDesign(const DesignRecord& r, const CoreCatalogue& catalogue,
+                              bool completed) {
+  ExploredDesign d;
+  d.SelectedCoreSize = catalogue.PartNo[static_cast<std::size_t>(r.CoreIndex)];
+  d.CoresToStack = r.CoresToStack;
+  d.CoreIndex = r.CoreIndex;
+  d.Turns = r.Turns;
+  d.WireGauge = r.WireGauge;
+  d.HMax = r.HMax;
+  d.ActualFillFactor = r.ActualFillFactor;
+  d.CopperLoss = r.CopperLoss;
+  d.CoreLoss = completed ? r.CoreLoss : kNotEvaluated;
+  d.TotalLoss = completed ? r.TotalLoss : kNotEvaluated;
+  d.TempRise = completed ? r.TempRise : kNotEvaluated;
+  d.TotalTemp = completed ? r.AmbientTemp + r.TempRise : kNotEvaluated;
+  d.CoreOD = r.CoreOD;
+  d.CoreHT = r.CoreHT;
+  d.BoxedVolume = r.CoreOD * r.CoreOD * r.CoreHT;
+  d.CoreMass = r.CoreMass;
+  d.PassesFieldStrength = r.HMax <= kFieldStrengthLimit;
+  d.PassesTemperature = d.TotalTemp < kTemperatureCeiling;  // false for NaN
+  d.PassesFillFactor = r.ActualFillFactor <= r.FillFactorLimit;
+  d.PassesVpeak = !(r.Vout - r.Vpeak < 0);  // the run's own line-peak test
+  return d;
+}
+
+void AddOperatingCheck(ExploredDesign& design, const DesignRecord& record) {
+  const RolloffGrade& grade = DefaultGradeFor(record);
+  const LineCheck low = CheckLine(record, grade, LineVoltage::Low);
+  design.Checked = true;
+  design.CheckGrade = grade.permeability;
+  design.CheckSteady = low.Steady();
+  design.CheckSaturates = low.saturates;
+  design.CheckLAtIpkPercent = low.atIpk.lPercentOfTarget.value_or(kNotEvaluated);
+  design.CheckRipplePercent = low.rippleAtCrestPercentOfIpkLine.value_or(kNotEvaluated);
+  design.CheckWindingTemperature =
+      low.Steady() ? low.windingTemperatureC.value_or(kNotEvaluated) : kNotEvaluated;
+}
+
+Exploration ExploreDesigns(const EntryTexts& entries, const DesignRecord& record,
+                           const CoreCatalogue& catalogue, const WireTable& wires) {
+  Exploration exploration;
+  const EntryTexts selecting = CalculatorEntries(entries);
+
+  // The calculator's own run, on a copy, names the row it would publish.
+  DesignRecord calculator = record;
+  calculator.CalcType = CalcSelects;
+  const RunOutcome outcome = RunDesign(selecting, calculator, catalogue, wires);
+  exploration.calculatorEnding = outcome.ending;
+  if (outcome.ending == RunEnding::Rejected) {
+    exploration.rejected = true;
+    exploration.check = outcome.check;
+    exploration.message = outcome.messages.front();
+    exploration.focus = outcome.focus;
+    return exploration;
+  }
+
+  DesignRecord scratch = record;
+  scratch.CalcType = CalcSelects;
+  const EntryReadings readings = ReadEntries(selecting);
+  initValues(readings, scratch);
+  ValidateInputs(readings, scratch, catalogue);  // passed above; sets an empty stack to 1
+  ComputeOperatingPoint(scratch);
+
+  const std::int16_t rows = catalogue.RowCount();
+  exploration.designs.reserve(static_cast<std::size_t>(rows) * kMostCoresToStack);
+  for (std::int16_t row = 1; row <= rows; ++row) {
+    for (std::int16_t stack = 1; stack <= kMostCoresToStack; ++stack) {
+      scratch.CoresToStack = stack;
+      scratch.CoreIndex = row;
+      LoadCore(scratch, catalogue, row);
+      const bool completed = EvaluateCore(scratch, wires) == Evaluation::Completed;
+      ExploredDesign& design =
+          exploration.designs.emplace_back(DescribeDesign(scratch, catalogue, completed));
+      design.CalculatorChoice = outcome.ending == RunEnding::Published &&
+                                row == calculator.CoreIndex && stack == calculator.CoresToStack;
+      if (completed && design.PassesFieldStrength)
+        AddOperatingCheck(design, scratch);
+    }
+  }
+  return exploration;
+}
+
+}  // namespace pfc

@@ -1,0 +1,181 @@
+#include "reports/check/material_file.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <nlohmann/json.hpp>
+#include <optional>
+
+#include "engine/catalogue/bounded_file.h"
+#include "engine/check/rolloff_grades.h"
+#include "engine/inputs/number_text.h"
+
+namespace pfc {
+namespace {
+
+using Json = nlohmann::json;
+
+constexpr const char* kName = "name";
+
+struct NumberKey {
+  const char* key;
+  double Material::*field = nullptr;    // one of the material's own numbers, or
+  double CoreLossFit::*loss = nullptr;  // one of its loss fit's
+  bool optional = false;                // the loss fit may be left out whole
+};
+
+constexpr std::array<NumberKey, 6> kNumberKeys = {{
+    {"permeability", &Material::permeability},
+    {"rolloff_b", &Material::b},
+    {"rolloff_c", &Material::c},
+    {"loss_k", nullptr, &CoreLossFit::k, true},
+    {"loss_alpha", nullptr, &CoreLossFit::alpha, true},
+    {"loss_beta", nullptr, &CoreLossFit::beta, true},
+}};
+
+MaterialFileRead Refused(std::string reason) {
+  MaterialFileRead result;
+  result.reason = std::move(reason);
+  return result;
+}
+
+std::string Quoted(std::string_view key) {
+  return "\"" + std::string(key) + "\"";
+}
+
+// A key of the file in a message, cut short: it may be any length.
+std::string QuotedKey(const std::string& key) {
+  constexpr std::size_t kShown = 40;
+  std::size_t cut = std::min(key.size(), kShown);
+  while (cut < key.size() && cut > 0 && (static_cast<unsigned char>(key[cut]) & 0xC0) == 0x80)
+    --cut;  // not inside a UTF-8 character
+  return Quoted(key.substr(0, cut)) + (cut < key.size() ? "…" : "");
+}
+
+std::string KnownKeys() {
+  std::string text = Quoted(kName);
+  for (const NumberKey& key : kNumberKeys)
+    text += std::string(", ") + Quoted(key.key);
+  return text;
+}
+
+std::string UnknownKey(const Json& document) {
+  for (const auto& item : document.items()) {
+    const bool known = item.key() == kName ||
+                       std::any_of(kNumberKeys.begin(), kNumberKeys.end(),
+                                   [&item](const NumberKey& key) { return item.key() == key.key; });
+    if (!known)
+      return "it has the unknown key " + QuotedKey(item.key()) + "; a material has " + KnownKeys();
+  }
+  return {};
+}
+
+std::string ReadName(const Json& document, std::string& name) {
+  const auto found = document.find(kName);
+  if (found == document.end())
+    return "it has no \"name\"";
+  if (!found->is_string())
+    return "its \"name\" is not a text";
+  name = found->get<std::string>();
+  if (name.empty())
+    return "its \"name\" is empty";
+  if (name.size() > kMaterialNameMaxBytes)
+    return "its \"name\" is longer than " + std::to_string(kMaterialNameMaxBytes) + " bytes";
+  if (std::any_of(name.begin(), name.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || c == 0x7F || c == '/' || c == '\\';
+      }))
+    return "its \"name\" holds a control character or a slash, which cannot name a file";
+  for (const RolloffGrade& grade : RolloffGrades()) {
+    if (name == std::to_string(grade.permeability))
+      return "its \"name\" " + Quoted(name) + " is a built-in grade's; give the material its own";
+  }
+  return {};
+}
+
+std::string ReadNumber(const Json& document, const NumberKey& key, Material& material) {
+  const auto found = document.find(key.key);
+  if (found == document.end())
+    return "it has no " + Quoted(key.key);
+  if (!found->is_number())
+    return "its " + Quoted(key.key) + " is not a number";
+  const double value = found->get<double>();
+  if (!(value > 0) || !std::isfinite(value))
+    return "its " + Quoted(key.key) + " is " + FormatGeneral(value) + "; it must be above 0";
+  (key.field ? material.*key.field : material.loss.*key.loss) = value;
+  return {};
+}
+
+std::string ReadNumbers(const Json& document, Material& material) {
+  const auto given = [&document](const NumberKey& key) { return document.contains(key.key); };
+  const bool anyLoss =
+      std::any_of(kNumberKeys.begin(), kNumberKeys.end(),
+                  [&](const NumberKey& key) { return key.optional && given(key); });
+  for (const NumberKey& key : kNumberKeys) {
+    if (key.optional && !anyLoss)
+      continue;  // the method's loss fit stays
+    std::string problem = ReadNumber(document, key, material);
+    if (!problem.empty()) {
+      if (key.optional && !given(key))
+        problem += ": a loss fit needs all of \"loss_k\", \"loss_alpha\" and \"loss_beta\"";
+      return problem;
+    }
+  }
+  if (material.c <= 1) {
+    return "its \"rolloff_c\" is " + FormatGeneral(material.c) +
+           "; it must be above 1, or the flux a winding carries would have no bound";
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string MaterialFileRead::Message() const {
+  if (read)
+    return {};
+  return "Cannot use the material file " + path + ": " + reason;
+}
+
+MaterialFileRead MaterialFromText(std::string_view text) {
+  if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
+    return Refused("it is empty");
+  if (text.find('\0') != std::string_view::npos)
+    return Refused("it holds binary data, not the text of a material file");
+  // Nothing the format holds is nested: anything deeper is dropped unparsed and then fails
+  // its type check, so a deeply nested document costs no more than a flat one.
+  const Json::parser_callback_t keepFlat = [](int depth, Json::parse_event_t, Json&) {
+    return depth <= 1;
+  };
+  Json document;
+  try {
+    document = Json::parse(text.begin(), text.end(), keepFlat);
+  } catch (const Json::exception&) {
+    return Refused("it is not JSON text");
+  }
+  if (!document.is_object())
+    return Refused("it is not a material (its JSON text is not an object)");
+  Material material;
+  std::string problem = UnknownKey(document);
+  if (problem.empty())
+    problem = ReadName(document, material.name);
+  if (problem.empty())
+    problem = ReadNumbers(document, material);
+  if (!problem.empty())
+    return Refused(std::move(problem));
+  MaterialFileRead result;
+  result.read = true;
+  result.material = std::move(material);
+  return result;
+}
+
+MaterialFileRead ReadMaterialFile(const std::string& path) {
+  std::string bytes;
+  std::string reason;
+  MaterialFileRead result =
+      ReadBoundedFile(path, kMaterialFileMaxBytes, "a material file", bytes, reason)
+          ? MaterialFromText(bytes)
+          : Refused(std::move(reason));
+  result.path = path;
+  return result;
+}
+
+}  // namespace pfc

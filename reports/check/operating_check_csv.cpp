@@ -1,0 +1,34 @@
+#include "reports/check/operating_check_csv.h"
+
+#include "engine/inputs/number_text.h"
+
+namespace pfc {
+namespace {
+
+// The fields come from the check's own visitor, so a new angle figure needs no edit here.
+void AppendRows(std::string& csv, const char* line, const LineCheck& check) {
+  for (const CheckedAngle& angle : check.angles) {
+    csv.append(line).append(",").append(std::to_string(angle.deg));
+    VisitAngleFigures(angle, [&csv](const char*, const CheckedNumber& figure) {
+      csv.push_back(',');
+      if (figure)
+        csv.append(FormatShortest(*figure));
+    });
+    csv.append("\r\n");
+  }
+}
+
+}  // namespace
+
+std::string OperatingCheckCsv(const OperatingCheck& check) {
+  std::string csv = "line,deg";
+  const CheckedAngle names;
+  VisitAngleFigures(
+      names, [&csv](const char* name, const CheckedNumber&) { csv.append(",").append(name); });
+  csv.append("\r\n");
+  AppendRows(csv, "low", check.lowLine);
+  AppendRows(csv, "high", check.highLine);
+  return csv;
+}
+
+}  // namespace pfc

@@ -1,0 +1,33 @@
+#include "reports/files/catalogue_csv.h"
+
+#include <cstddef>
+#include <cstdint>
+
+#include "engine/catalogue/catalogue_file.h"
+#include "engine/inputs/number_text.h"
+#include "reports/files/csv_field.h"
+
+namespace pfc {
+
+std::string CatalogueCsv(const CoreCatalogue& catalogue) {
+  const std::span<const CatalogueColumn> columns = CatalogueColumns();
+  std::string csv;
+  for (const CatalogueColumn& column : columns)
+    csv.append(column.header).push_back(',');
+  csv.back() = '\r';
+  csv.push_back('\n');
+  for (std::int16_t row = 1; row <= catalogue.RowCount(); ++row) {
+    const auto i = static_cast<std::size_t>(row);
+    AppendCsvField(csv, catalogue.PartNo[i]);
+    for (const CatalogueColumn& column : columns) {
+      if (column.numbers != nullptr) {
+        csv.push_back(',');
+        AppendShortest(csv, (catalogue.*column.numbers)[i]);
+      }
+    }
+    csv.append("\r\n");
+  }
+  return csv;
+}
+
+}  // namespace pfc

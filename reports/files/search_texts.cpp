@@ -1,0 +1,88 @@
+#include "reports/files/search_texts.h"
+
+#include <array>
+#include <cmath>
+
+#include "engine/inputs/number_text.h"
+
+namespace pfc {
+namespace {
+
+std::string Fixed(double value, int places) {
+  return std::isfinite(value) ? FormatFixed(value, places) : "-";
+}
+
+struct TableColumn {
+  SearchTableColumn column;
+  std::string (*text)(const SearchCandidate&);
+};
+
+const std::array<TableColumn, kSearchTableColumns>& Columns() {
+  static const std::array<TableColumn, kSearchTableColumns> columns{{
+      {{"Core", true}, [](const SearchCandidate& c) { return c.part; }},
+      {{"Stack", false}, [](const SearchCandidate& c) { return std::to_string(c.stack); }},
+      {{"Material", true}, [](const SearchCandidate& c) { return c.materialName; }},
+      {{"N", false}, [](const SearchCandidate& c) { return FormatGeneral(c.turns); }},
+      {{"AWG", false}, [](const SearchCandidate& c) { return FormatGeneral(c.gauge); }},
+      {{"L at Ipk %", false}, [](const SearchCandidate& c) { return Fixed(c.lAtIpkPercent, 1); }},
+      {{"Ripple %", false},
+       [](const SearchCandidate& c) { return Fixed(c.rippleAtCrestPercent, 1); }},
+      {{"Core W", false}, [](const SearchCandidate& c) { return Fixed(c.coreLossW, 2); }},
+      {{"Copper W", false}, [](const SearchCandidate& c) { return Fixed(c.copperLossW, 2); }},
+      {{"Total W", false}, [](const SearchCandidate& c) { return Fixed(c.totalLossW, 2); }},
+      {{"Winding °C", false},
+       [](const SearchCandidate& c) { return Fixed(c.windingTemperatureC, 1); }},
+      {{"Volume cm³", false}, [](const SearchCandidate& c) { return Fixed(c.woundVolumeCm3, 1); }},
+      {{"Fill", false}, [](const SearchCandidate& c) { return Fixed(c.fill, 3); }},
+      {{"Pareto", true}, [](const SearchCandidate& c) { return std::string(c.pareto ? "*" : ""); }},
+  }};
+  return columns;
+}
+
+}  // namespace
+
+const std::array<SearchTableColumn, kSearchTableColumns>& SearchTableColumns() {
+  static const std::array<SearchTableColumn, kSearchTableColumns> columns = [] {
+    std::array<SearchTableColumn, kSearchTableColumns> captions{};
+    for (std::size_t k = 0; k < kSearchTableColumns; ++k)
+      captions[k] = Columns()[k].column;
+    return captions;
+  }();
+  return columns;
+}
+
+std::string SearchCellText(const SearchCandidate& candidate, std::size_t column) {
+  return Columns().at(column).text(candidate);
+}
+
+std::string CandidateName(const SearchCandidate& c) {
+  return c.part + " × " + std::to_string(c.stack) + ", material " + c.materialName + ", " +
+         FormatGeneral(c.turns) + " turns of AWG " + FormatGeneral(c.gauge);
+}
+
+std::string BrokenLimitsText(const SearchCandidate& miss, const SearchLimits& limits) {
+  std::string text;
+  const auto add = [&text](const std::string& part) {
+    text.append(text.empty() ? "" : "; ").append(part);
+  };
+  if (miss.Breaks(SearchLimit::Headroom))
+    add("the output voltage is below the low-line peak");
+  if (miss.Breaks(SearchLimit::Inductance))
+    add("inductance at the peak current " + Fixed(miss.lAtIpkPercent, 1) +
+        " % of the target (limit " + FormatGeneral(limits.inductancePercent) + " %)");
+  if (miss.Breaks(SearchLimit::Saturation))
+    add("the core saturates");
+  if (miss.Breaks(SearchLimit::Steady))
+    add("no steady temperature");
+  if (miss.Breaks(SearchLimit::Temperature))
+    add("winding " + Fixed(miss.windingTemperatureC, 1) + " °C (limit " +
+        FormatGeneral(limits.temperatureC) + " °C)");
+  if (miss.Breaks(SearchLimit::Fill))
+    add("fill " + Fixed(miss.fill, 3) + " (above the fill factor)");
+  if (miss.Breaks(SearchLimit::Ripple) && limits.ripplePercent)
+    add("ripple at the crest " + Fixed(miss.rippleAtCrestPercent, 1) + " % (limit " +
+        FormatGeneral(*limits.ripplePercent) + " %)");
+  return text;
+}
+
+}  // namespace pfc

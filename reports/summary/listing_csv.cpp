@@ -1,0 +1,23 @@
+#include "reports/summary/listing_csv.h"
+
+#include <cmath>
+
+#include "engine/inputs/number_text.h"
+#include "reports/files/csv_field.h"
+#include "reports/summary/listing.h"
+
+namespace pfc {
+
+std::string ListingCsv(const DesignRecord& record) {
+  std::string csv = "Line,Caption,Value,Unit\r\n";
+  for (const ListingLine& line : BuildListing(record)) {
+    csv += CsvField(line.line) + ',' + CsvField(line.caption) + ',';
+    if (std::isfinite(line.number)) {
+      csv += FormatShortest(line.number);
+    }
+    csv += ',' + CsvField(line.unit) + "\r\n";
+  }
+  return csv;
+}
+
+}  // namespace pfc
