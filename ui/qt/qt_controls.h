@@ -16,7 +16,8 @@ struct ControlEvents {
   std::function<void(Qt::FocusReason)> lostFocus;
   std::function<void()> mouseDown;
   std::function<void()> mouseUp;
-  std::function<void()> click;  // a text box or label clicked with the mouse
+  std::function<void()> click;   // a text box or label clicked with the mouse
+  std::function<void()> edited;  // a single-line box's text changed by the user
   // Returns the character to insert or 0 to discard it.
   std::function<char32_t(char32_t)> keyPress;
 };

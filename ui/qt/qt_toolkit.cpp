@@ -3,107 +3,30 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QFile>
-#include <QFontMetrics>
-#include <QFrame>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
-#include <cmath>
 #include <stdexcept>
 #include <utility>
 #include <vector>
 
 #include "ui/qt/form_window.h"
 #include "ui/qt/qt_controls.h"
+#include "ui/qt/widget_look.h"
 #include "ui/qt/window_placement.h"
 
 namespace pfc::ui {
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
-
-int Pixels(int twips) {
-  return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
-
-QString ToQt(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string FromQt(const QString& text) {
-  return text.toStdString();
-}
-
-QColor ToQColor(Rgb colour) {
-  return QColor(colour.red, colour.green, colour.blue);
-}
-
-// Multi-line boxes hold CR LF line ends; the widgets work with LF.
-QString WithLineFeeds(std::string_view text) {
-  QString converted = ToQt(text);
-  converted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  return converted;
-}
-
 // A message box's title and its text, shown as plain text with CR LF line ends honoured.
 void SetTitleAndText(QMessageBox& box, std::string_view title, std::string_view text) {
   box.setWindowTitle(ToQt(title));
   box.setTextFormat(Qt::PlainText);
   box.setText(WithLineFeeds(text));
-}
-
-Qt::Alignment AlignmentOf(TextAlignment alignment) {
-  switch (alignment) {
-    case TextAlignment::Centre:
-      return Qt::AlignHCenter;
-    case TextAlignment::Right:
-      return Qt::AlignRight;
-    case TextAlignment::Left:
-      break;
-  }
-  return Qt::AlignLeft;
-}
-
-QFont FontOf(const FontDescription& description) {
-  QFont font(ToQt(description.family));
-  font.setPointSizeF(description.points);
-  font.setBold(description.bold);
-  font.setUnderline(description.underline);
-  return font;
-}
-
-void PaintText(QWidget* widget, Rgb colour) {
-  QPalette palette = widget->palette();
-  for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-    palette.setColor(group, QPalette::WindowText, ToQColor(colour));
-    palette.setColor(group, QPalette::Text, ToQColor(colour));
-    palette.setColor(group, QPalette::ButtonText, ToQColor(colour));
-  }
-  widget->setPalette(palette);
-  widget->setProperty("pfcForeColour", ToQColor(colour));
-}
-
-// Labels marked to shrink keep their designed size when the caption fits, and otherwise
-// take the largest size in quarter points at which it does.
-void FitCaption(QLabel* label) {
-  const QVariant designed = label->property("pfcDesignPoints");
-  if (!designed.isValid()) {
-    return;
-  }
-  QFont font = label->font();
-  for (double points = designed.toDouble(); points > 4; points -= 0.25) {
-    font.setPointSizeF(points);
-    if (QFontMetrics(font).horizontalAdvance(label->text()) <= label->width()) {
-      break;
-    }
-  }
-  label->setFont(font);
 }
 
 // A label's access letter focuses its buddy; the label shows the letter underlined.
@@ -118,15 +41,6 @@ void LinkBuddies(const FormDescription& description, FormWindow& window) {
       caption->setBuddy(buddy->second);
     }
   }
-}
-
-void PaintBackground(QWidget* widget, Rgb colour) {
-  QPalette palette = widget->palette();
-  for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
-    palette.setColor(role, ToQColor(colour));
-  }
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
 }
 
 }  // namespace
@@ -216,7 +130,9 @@ void QtToolkit::CreateWindow(const FormDescription& description) {
   window->setFont(FontOf(description.font));
   std::vector<std::pair<int, QWidget*>> tabOrder;
   for (const ControlDescription& control : description.controls) {
-    QWidget* widget = Build(control, description, window);
+    QWidget* widget =
+        BuildControl(ControlSite{control, window, EventsOf(description.name, control.name, window),
+                                 pictureFolder_, factories_});
     if (widget == nullptr) {
       continue;
     }
@@ -246,11 +162,9 @@ void QtToolkit::CreateWindow(const FormDescription& description) {
   createdWindows_.emplace_back(window);
 }
 
-QWidget* QtToolkit::Build(const ControlDescription& control, const FormDescription& form,
-                          FormWindow* window) {
-  const std::string formName = form.name;
+ControlEvents QtToolkit::EventsOf(const std::string& formName, const std::string& name,
+                                  FormWindow* window) {
   auto current = [this, formName, window] { return IsCurrent(formName, window); };
-  const std::string name = control.name;
   ControlEvents events;
   events.gotFocus = [this, current, formName, name, window](Qt::FocusReason reason) {
     const bool regained = reason == Qt::ActiveWindowFocusReason && window->focusedControl == name;
@@ -279,146 +193,17 @@ QWidget* QtToolkit::Build(const ControlDescription& control, const FormDescripti
   events.keyPress = [this, current, formName, name](char32_t key) {
     return current() ? FireKeyPress(formName, name, key) : key;
   };
-  auto click = [this, current, formName, name] {
+  events.click = [this, current, formName, name] {
     if (current()) {
       FireClick(formName, name);
     }
   };
-  events.click = click;
-
-  QWidget* widget = nullptr;
-  switch (control.kind) {
-    case ControlKind::TextBox:
-      if (control.multiLine) {
-        auto* area = new TextArea(window);
-        area->events = events;
-        area->setPlainText(WithLineFeeds(control.text));
-        area->setReadOnly(control.readOnly);
-        area->setFrameShape(control.border ? QFrame::StyledPanel : QFrame::NoFrame);
-        area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        widget = area;
-      } else {
-        auto* box = new EntryBox(window);
-        box->events = events;
-        box->setText(ToQt(control.text));
-        box->setReadOnly(control.readOnly);
-        box->setFrame(control.border);
-        box->setAlignment(AlignmentOf(control.alignment) | Qt::AlignVCenter);
-        QObject::connect(box, &QLineEdit::textEdited, box, [this, current, formName, name] {
-          if (current()) {
-            FireChange(formName, name);
-          }
-        });
-        widget = box;
-      }
-      break;
-    case ControlKind::ListBox: {
-      auto* list = new QComboBox(window);
-      list->setEditable(false);
-      for (const std::string& item : control.items) {
-        list->addItem(ToQt(item));
-      }
-      list->setCurrentIndex(control.chosenItem);
-      QObject::connect(list, QOverload<int>::of(&QComboBox::activated), list,
-                       [click](int) { click(); });
-      widget = list;
-      break;
+  events.edited = [this, current, formName, name] {
+    if (current()) {
+      FireChange(formName, name);
     }
-    case ControlKind::CheckBox: {
-      auto* box = new TickBox(window);
-      box->events = events;
-      box->setText(ToQt(control.text));
-      box->setChecked(control.ticked);
-      QObject::connect(box, &QCheckBox::clicked, box, [click](bool) { click(); });
-      widget = box;
-      break;
-    }
-    case ControlKind::Button: {
-      auto* button = new CommandButton(window);
-      button->events = events;
-      button->setText(ToQt(control.text));
-      // Enter on a focused button clicks it, as Space does; elsewhere the form's default.
-      button->setAutoDefault(true);
-      QObject::connect(button, &QPushButton::clicked, button, [click](bool) { click(); });
-      if (!control.shortcut.empty()) {
-        // Beside the access letter, which stays the button's own shortcut.
-        auto* shortcut = new QShortcut(QKeySequence(ToQt(control.shortcut)), window);
-        QObject::connect(shortcut, &QShortcut::activated, button, [click, button] {
-          if (button->isEnabled() && button->isVisible()) {
-            click();
-          }
-        });
-      }
-      widget = button;
-      break;
-    }
-    case ControlKind::Label: {
-      auto* label = new CaptionLabel(window);
-      label->events = events;
-      label->setTextFormat(Qt::PlainText);
-      label->setText(ToQt(control.text));
-      label->setWordWrap(control.wordWrap);
-      label->setAlignment(AlignmentOf(control.alignment) | Qt::AlignTop);
-      label->setFrameShape(control.border ? QFrame::Box : QFrame::NoFrame);
-      widget = label;
-      break;
-    }
-    case ControlKind::Frame: {
-      auto* frame = new QFrame(window);
-      frame->setFrameShape(control.border ? QFrame::Box : QFrame::NoFrame);
-      widget = frame;
-      break;
-    }
-    case ControlKind::Picture: {
-      const QString path = pictureFolder_ + QStringLiteral("/") + ToQt(control.picture);
-      if (!QFile::exists(path)) {
-        return nullptr;  // no art is drawn rather than a placeholder
-      }
-      auto* picture = new QLabel(window);
-      picture->setPixmap(QPixmap(path));
-      picture->setScaledContents(true);
-      widget = picture;
-      break;
-    }
-    case ControlKind::Line: {
-      const TwipRect& r = control.rect;
-      auto* line = new LineShape(window, (r.width >= 0) == (r.height >= 0));
-      line->colour = ToQColor(control.foreColour.value_or(kBlack));
-      const int x = Pixels(std::min(r.x, r.x + r.width));
-      const int y = Pixels(std::min(r.y, r.y + r.height));
-      line->setGeometry(x, y, std::max(1, Pixels(std::abs(r.width)) + 1),
-                        std::max(1, Pixels(std::abs(r.height)) + 1));
-      line->setAttribute(Qt::WA_TransparentForMouseEvents);
-      return line;
-    }
-    case ControlKind::Custom: {
-      const auto factory = factories_.find(control.customKind);
-      if (factory == factories_.end()) {
-        return nullptr;
-      }
-      widget = factory->second(control, window);
-      if (widget == nullptr) {
-        return nullptr;
-      }
-      break;
-    }
-  }
-
-  widget->setGeometry(Pixels(control.rect.x), Pixels(control.rect.y), Pixels(control.rect.width),
-                      Pixels(control.rect.height));
-  widget->setFont(FontOf(control.font));
-  widget->setToolTip(ToQt(control.toolTip));
-  widget->setEnabled(control.enabled);
-  if (control.backColour) {
-    PaintBackground(widget, *control.backColour);
-  }
-  PaintText(widget, control.foreColour.value_or(kBlack));
-  if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && control.shrinkToFit) {
-    label->setProperty("pfcDesignPoints", control.font.points);
-    FitCaption(label);
-  }
-  return widget;
+  };
+  return events;
 }
 
 void QtToolkit::AddKeys(const FormDescription& description, FormWindow* window) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/qt/control_factories.h"
 #include "ui/toolkit/form_host.h"
 
 namespace pfc::ui {
@@ -21,7 +22,7 @@ class FormWindow;
 // once no form is loaded.
 class QtToolkit final : public FormHost {
  public:
-  using WidgetFactory = std::function<QWidget*(const ControlDescription&, QWidget* parent)>;
+  using WidgetFactory = ui::WidgetFactory;
   using MessagePresenter = std::function<void(const Message&)>;
 
   // Pictures are looked up in the given folder.
@@ -85,15 +86,16 @@ class QtToolkit final : public FormHost {
  private:
   // The form's key commands, the program's keys and Enter for the default button.
   void AddKeys(const FormDescription& description, FormWindow* window);
-  QWidget* Build(const ControlDescription& control, const FormDescription& form,
-                 FormWindow* window);
+  // What a control reports: each event reaches the form's logic while its window is the
+  // form's current one.
+  ControlEvents EventsOf(const std::string& formName, const std::string& name, FormWindow* window);
   QWidget* Require(std::string_view form, std::string_view control);
   bool IsCurrent(const std::string& form, const FormWindow* window) const;
 
   QString pictureFolder_;
   std::map<std::string, QPointer<FormWindow>, std::less<>> windows_;
   std::vector<QPointer<FormWindow>> createdWindows_;  // also the unloaded, not yet deleted
-  std::map<std::string, WidgetFactory, std::less<>> factories_;
+  WidgetFactories factories_;
   MessagePresenter presenter_;
   std::function<void()> firstShown_;
   // Lets a deferred end-of-program check know whether the toolkit still exists.
