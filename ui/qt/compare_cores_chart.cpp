@@ -82,6 +82,27 @@ void CompareCoresChart::Changed(CompareCoresDesigns::Change change) {
   }
 }
 
+// The range the plotted points span.
+struct CompareCoresChart::Extent {
+  double xLow = std::numeric_limits<double>::infinity();
+  double xHigh = 0;
+  double yLow = std::numeric_limits<double>::infinity();
+  double yHigh = -std::numeric_limits<double>::infinity();
+
+  void Include(double x, double y) {
+    xLow = std::min(xLow, x);
+    xHigh = std::max(xHigh, x);
+    yLow = std::min(yLow, y);
+    yHigh = std::max(yHigh, y);
+  }
+  bool Empty() const { return xHigh <= 0; }
+};
+
+bool CompareCoresChart::IsPlotted(const ExploredDesign& design) const {
+  // Points on a log scale need a positive area product; a value needs to exist.
+  return std::isfinite(ValueOf(design)) && AreaProductOf(design) > 0;
+}
+
 void CompareCoresChart::Rebuild() {
   QChart* c = chart();
   c->removeAllSeries();
@@ -90,16 +111,25 @@ void CompareCoresChart::Rebuild() {
     c->removeAxis(axis);
     delete axis;
   }
+  Extent extent = AddStackLines();
+  if (extent.Empty()) {
+    extent = Extent{0.01, 10, 0, 1};
+  }
+  if (quantity_ == Quantity::TotalTemp) {
+    AddLimitLine(extent);
+  }
+  AddChoiceMarker();
+  pick_ = new QScatterSeries();
+  pick_->setName(PickSeriesName());
+  pick_->setMarkerSize(9);
+  pick_->setColor(Qt::black);
+  pick_->setBorderColor(Qt::white);
+  c->addSeries(pick_);
+  AddAxes(extent);
+  ShowPick();
+}
 
-  // Points on a log scale need a positive area product; a value needs to exist.
-  const auto plotted = [this](const ExploredDesign& d) {
-    return std::isfinite(ValueOf(d)) && AreaProductOf(d) > 0;
-  };
-  double xLow = std::numeric_limits<double>::infinity();
-  double xHigh = 0;
-  double yLow = std::numeric_limits<double>::infinity();
-  double yHigh = -std::numeric_limits<double>::infinity();
-
+CompareCoresChart::Extent CompareCoresChart::AddStackLines() {
   std::vector<QLineSeries*> stacks;
   for (int stack = 1; stack <= kMostCoresToStack; ++stack) {
     auto* series = new QLineSeries();
@@ -107,41 +137,33 @@ void CompareCoresChart::Rebuild() {
     series->setPen(QPen(StackColour(stack), 1.6));
     stacks.push_back(series);
   }
+  Extent extent;
   for (const ExploredDesign& d : designs_.Designs()) {
-    if (!plotted(d) || d.CoresToStack < 1 || d.CoresToStack > kMostCoresToStack) {
+    if (!IsPlotted(d) || d.CoresToStack < 1 || d.CoresToStack > kMostCoresToStack) {
       continue;
     }
-    const double x = AreaProductOf(d);
-    const double y = ValueOf(d);
-    stacks[static_cast<std::size_t>(d.CoresToStack - 1)]->append(x, y);
-    xLow = std::min(xLow, x);
-    xHigh = std::max(xHigh, x);
-    yLow = std::min(yLow, y);
-    yHigh = std::max(yHigh, y);
+    stacks[static_cast<std::size_t>(d.CoresToStack - 1)]->append(AreaProductOf(d), ValueOf(d));
+    extent.Include(AreaProductOf(d), ValueOf(d));
   }
   for (QLineSeries* series : stacks) {
-    c->addSeries(series);
+    chart()->addSeries(series);
   }
-  const bool anyPoint = xHigh > 0;
-  if (!anyPoint) {
-    xLow = 0.01;
-    xHigh = 10;
-    yLow = 0;
-    yHigh = 1;
-  }
+  return extent;
+}
 
-  if (quantity_ == Quantity::TotalTemp) {
-    auto* limit = new QLineSeries();
-    limit->setName(LimitSeriesName());
-    QPen pen(QColor(255, 0, 0), 1.5, Qt::DashLine);
-    limit->setPen(pen);
-    limit->append(xLow, kTemperatureCeiling);
-    limit->append(xHigh, kTemperatureCeiling);
-    c->addSeries(limit);
-    yLow = std::min(yLow, kTemperatureCeiling);
-    yHigh = std::max(yHigh, kTemperatureCeiling);
-  }
+// Across the plotted area products; the value axis reaches the limit.
+void CompareCoresChart::AddLimitLine(Extent& extent) {
+  auto* limit = new QLineSeries();
+  limit->setName(LimitSeriesName());
+  limit->setPen(QPen(QColor(255, 0, 0), 1.5, Qt::DashLine));
+  limit->append(extent.xLow, kTemperatureCeiling);
+  limit->append(extent.xHigh, kTemperatureCeiling);
+  chart()->addSeries(limit);
+  extent.yLow = std::min(extent.yLow, kTemperatureCeiling);
+  extent.yHigh = std::max(extent.yHigh, kTemperatureCeiling);
+}
 
+void CompareCoresChart::AddChoiceMarker() {
   auto* choice = new QScatterSeries();
   choice->setName(ChoiceSeriesName());
   choice->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
@@ -150,39 +172,36 @@ void CompareCoresChart::Rebuild() {
   choice->setBorderColor(Qt::black);
   if (const auto chosen = designs_.CalculatorChoice()) {
     const ExploredDesign& d = designs_.Designs()[*chosen];
-    if (plotted(d)) {
+    if (IsPlotted(d)) {
       choice->append(AreaProductOf(d), ValueOf(d));
     }
   }
-  c->addSeries(choice);
+  chart()->addSeries(choice);
+}
 
-  pick_ = new QScatterSeries();
-  pick_->setName(PickSeriesName());
-  pick_->setMarkerSize(9);
-  pick_->setColor(Qt::black);
-  pick_->setBorderColor(Qt::white);
-  c->addSeries(pick_);
-
+// A log axis of area products and a value axis, each with some room around the points,
+// under every series.
+void CompareCoresChart::AddAxes(const Extent& extent) {
   auto* xAxis = new QLogValueAxis();
   xAxis->setBase(10);
   xAxis->setLabelFormat(QStringLiteral("%g"));
   xAxis->setTitleText(QStringLiteral("Area product of one core (cm⁴)"));
-  xAxis->setRange(xLow / 1.25, xHigh * 1.25);
+  xAxis->setRange(extent.xLow / 1.25, extent.xHigh * 1.25);
   xAxis->setMinorTickCount(8);
   auto* yAxis = new QValueAxis();
   yAxis->setTitleText(quantity_ == Quantity::TotalLoss ? QStringLiteral("W")
                                                        : QStringLiteral("°C"));
-  const double pad = (yHigh - yLow) * 0.05 + 1e-9;
-  yAxis->setRange(yLow - pad, yHigh + pad);
+  const double pad = (extent.yHigh - extent.yLow) * 0.05 + 1e-9;
+  yAxis->setRange(extent.yLow - pad, extent.yHigh + pad);
   yAxis->applyNiceNumbers();
   yAxis->setLabelFormat(QStringLiteral("%g"));
+  QChart* c = chart();
   c->addAxis(xAxis, Qt::AlignBottom);
   c->addAxis(yAxis, Qt::AlignLeft);
   for (QAbstractSeries* series : c->series()) {
     series->attachAxis(xAxis);
     series->attachAxis(yAxis);
   }
-  ShowPick();
 }
 
 void CompareCoresChart::ShowPick() {
@@ -192,7 +211,7 @@ void CompareCoresChart::ShowPick() {
   pick_->clear();
   if (const auto picked = designs_.Picked()) {
     const ExploredDesign& d = designs_.Designs()[*picked];
-    if (std::isfinite(ValueOf(d)) && AreaProductOf(d) > 0) {
+    if (IsPlotted(d)) {
       pick_->append(AreaProductOf(d), ValueOf(d));
     }
   }

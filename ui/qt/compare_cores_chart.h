@@ -26,11 +26,20 @@ class CompareCoresChart final : public QChartView {
                     const CoreCatalogue& catalogue, QWidget* parent);
 
  private:
+  struct Extent;
+
   void Changed(CompareCoresDesigns::Change change);
+  // Every series and axis anew from the designs.
   void Rebuild();
+  // One line per stack count; returns the range their points span.
+  Extent AddStackLines();
+  void AddLimitLine(Extent& extent);
+  void AddChoiceMarker();
+  void AddAxes(const Extent& extent);
   void ShowPick();
   double ValueOf(const ExploredDesign& design) const;
   double AreaProductOf(const ExploredDesign& design) const;
+  bool IsPlotted(const ExploredDesign& design) const;
 
   Quantity quantity_;
   const CompareCoresDesigns& designs_;
