@@ -14,7 +14,7 @@
 #include "ui/forms/desktop_session.h"
 #include "ui/forms/form_names.h"
 #include "ui/forms/standard_forms.h"
-#include "ui/qt/qt_toolkit.h"
+#include "ui/qt/toolkit/qt_toolkit.h"
 
 namespace pfc::ui {
 namespace {
