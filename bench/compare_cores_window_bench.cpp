@@ -10,11 +10,11 @@
 #include <QTableView>
 #include <QTest>
 
-#include "ui/forms/desktop_services.h"
-#include "ui/forms/desktop_session.h"
-#include "ui/forms/form_names.h"
-#include "ui/forms/operating_check_design.h"
-#include "ui/forms/standard_forms.h"
+#include "ui/forms/operating_check/operating_check_design.h"
+#include "ui/forms/session/desktop_services.h"
+#include "ui/forms/session/desktop_session.h"
+#include "ui/forms/session/form_names.h"
+#include "ui/forms/session/standard_forms.h"
 #include "ui/qt/compare_cores/compare_cores_table_model.h"
 #include "ui/qt/compare_cores/compare_cores_widgets.h"
 #include "ui/qt/operating_check/operating_check_widgets.h"

@@ -12,10 +12,10 @@
 #include <ctime>
 #include <string>
 
-#include "ui/forms/desktop_services.h"
-#include "ui/forms/desktop_session.h"
-#include "ui/forms/form_names.h"
-#include "ui/forms/standard_forms.h"
+#include "ui/forms/session/desktop_services.h"
+#include "ui/forms/session/desktop_session.h"
+#include "ui/forms/session/form_names.h"
+#include "ui/forms/session/standard_forms.h"
 #include "ui/qt/toolkit/qt_toolkit.h"
 
 namespace pfc::ui {

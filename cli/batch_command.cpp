@@ -95,10 +95,11 @@ bool WritesOverInput(const BatchOptions& options, std::ostream& err) {
   return true;
 }
 
-// The columns the input's header line names, with the check's after them when asked for;
-// nothing, and the reason on err, when the header is missing or names no known columns.
+// The columns the input's header line names, each judged by an option of `design`, with the
+// check's after them when asked for; nothing, and the reason on err, when the header is
+// missing or names no known columns.
 std::optional<BatchLayout> ReadLayout(CsvReader& reader, const BatchOptions& options,
-                                      const DesignTables& tables, std::ostream& err) {
+                                      CLI::App& design, std::ostream& err) {
   CsvRecord header;
   if (!reader.Next(header)) {
     err << "pfc-core: " << options.input << " has no header line\n";
@@ -108,10 +109,6 @@ std::optional<BatchLayout> ReadLayout(CsvReader& reader, const BatchOptions& opt
     err << "pfc-core: " << options.input << ", header: " << header.problem << "\n";
     return std::nullopt;
   }
-  // The design command's own options judge the cells: the same units and part numbers.
-  CLI::App design;
-  DesignOptions designOptions;
-  AddDesignOptions(design, designOptions, tables.catalogue, true);
   std::string refusal;
   std::optional<BatchLayout> layout = BatchLayout::FromHeader(header.fields, design, refusal);
   if (!layout) {
@@ -154,7 +151,12 @@ int RunBatchCommand(const BatchOptions& options, const DesignTables& tables, std
   if (input == nullptr || (!toOutput && WritesOverInput(options, err)))
     return 2;
   CsvReader reader(*input, kLongestRow);
-  std::optional<BatchLayout> layout = ReadLayout(reader, options, tables, err);
+  // The design command's own options judge the cells (the same units and part numbers); the
+  // layout's checks are theirs, so they live as long as the rows run.
+  CLI::App design;
+  DesignOptions designOptions;
+  AddDesignOptions(design, designOptions, tables.catalogue, true);
+  std::optional<BatchLayout> layout = ReadLayout(reader, options, design, err);
   if (!layout)
     return 2;
 

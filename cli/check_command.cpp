@@ -10,8 +10,8 @@
 #include "engine/design_run.h"
 #include "engine/operating_check.h"
 #include "engine/rolloff_grades.h"
-#include "reports/material_file.h"
 #include "reports/known_rolloff_grades.h"
+#include "reports/material_file.h"
 #include "reports/operating_check_csv.h"
 #include "reports/summary_texts.h"
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "engine/catalogue_file.h"
-#include "reports/catalogue_csv.h"
 #include "engine/number_text.h"
+#include "reports/catalogue_csv.h"
 
 namespace pfc {
 namespace {

@@ -9,11 +9,11 @@
 #include <string_view>
 
 #include "engine/catalogue_file.h"
-#include "reports/catalogue_csv.h"
 #include "engine/design_run.h"
 #include "engine/explorer.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/fuzz_tables.h"
+#include "reports/catalogue_csv.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include "tests/support/file_bytes.h"
 #include "tests/ui/compare_cores_fixture.h"
 #include "tests/ui/design_file_fixture.h"
-#include "ui/forms/catalogue_commands.h"
-#include "ui/forms/form_names.h"
+#include "ui/forms/input/catalogue_commands.h"
+#include "ui/forms/session/form_names.h"
 
 namespace pfc::ui::testing {
 namespace {

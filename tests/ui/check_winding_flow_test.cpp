@@ -11,10 +11,10 @@
 #include "tests/engine/check_values.h"
 #include "tests/support/file_bytes.h"
 #include "tests/ui/compare_cores_fixture.h"
-#include "ui/forms/design_file_commands.h"
-#include "ui/forms/form_names.h"
-#include "ui/forms/operating_check_design.h"
-#include "ui/forms/summary_design.h"
+#include "ui/forms/design_files/design_file_commands.h"
+#include "ui/forms/operating_check/operating_check_design.h"
+#include "ui/forms/session/form_names.h"
+#include "ui/forms/summary/summary_design.h"
 
 namespace pfc::ui::testing {
 namespace {

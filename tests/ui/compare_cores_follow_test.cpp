@@ -5,8 +5,8 @@
 
 #include "engine/explorer.h"
 #include "tests/ui/compare_cores_fixture.h"
-#include "ui/forms/compare_cores.h"
-#include "ui/forms/input_form.h"
+#include "ui/forms/compare_cores/compare_cores.h"
+#include "ui/forms/input/input_form.h"
 
 namespace pfc::ui::testing {
 namespace {

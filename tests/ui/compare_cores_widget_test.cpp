@@ -20,10 +20,10 @@
 
 #include "engine/core_selection.h"
 #include "engine/number_text.h"
-#include "ui/forms/desktop_services.h"
-#include "ui/forms/desktop_session.h"
-#include "ui/forms/form_names.h"
-#include "ui/forms/standard_forms.h"
+#include "ui/forms/session/desktop_services.h"
+#include "ui/forms/session/desktop_session.h"
+#include "ui/forms/session/form_names.h"
+#include "ui/forms/session/standard_forms.h"
 #include "ui/qt/compare_cores/compare_cores_chart.h"
 #include "ui/qt/compare_cores/compare_cores_sort_filter.h"
 #include "ui/qt/compare_cores/compare_cores_table.h"
@@ -389,6 +389,7 @@ TEST_F(CompareCoresWidgetTest, SortingScrollsToTheTop) {
 TEST_F(CompareCoresWidgetTest, ACellCutByTheRightEdgeDrawsNothingPastIt) {
   OpenFromInputForm();
   Table().clearSelection();
+  Table().scrollToTop();
   const QModelIndex index = Table().Proxy().index(1, CompareCoresTableModel::kTotalLoss);
   const QRect cell = Table().visualRect(index);
   const int textWidth = Table().fontMetrics().horizontalAdvance(index.data().toString());

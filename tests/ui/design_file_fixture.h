@@ -9,11 +9,11 @@
 #include "engine/rolloff_grades.h"
 #include "tests/support/recording_toolkit.h"
 #include "tests/support/scratch_folder.h"
-#include "ui/forms/desktop_services.h"
-#include "ui/forms/desktop_session.h"
-#include "ui/forms/form_names.h"
-#include "ui/forms/input_form.h"
-#include "ui/forms/standard_forms.h"
+#include "ui/forms/input/input_form.h"
+#include "ui/forms/session/desktop_services.h"
+#include "ui/forms/session/desktop_session.h"
+#include "ui/forms/session/form_names.h"
+#include "ui/forms/session/standard_forms.h"
 
 namespace pfc::ui::testing {
 

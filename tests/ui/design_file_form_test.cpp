@@ -12,14 +12,14 @@
 #include "reports/design_file.h"
 #include "tests/support/file_bytes.h"
 #include "tests/ui/design_file_fixture.h"
-#include "ui/forms/design_file_commands.h"
-#include "ui/forms/desktop_session.h"
-#include "ui/forms/form_names.h"
-#include "ui/forms/input_design.h"
-#include "ui/forms/input_form.h"
-#include "ui/forms/recent_designs.h"
-#include "ui/forms/standard_forms.h"
-#include "ui/forms/viewer_flows.h"
+#include "ui/forms/design_files/design_file_commands.h"
+#include "ui/forms/design_files/recent_designs.h"
+#include "ui/forms/input/input_design.h"
+#include "ui/forms/input/input_form.h"
+#include "ui/forms/session/desktop_session.h"
+#include "ui/forms/session/form_names.h"
+#include "ui/forms/session/standard_forms.h"
+#include "ui/forms/viewer/viewer_flows.h"
 
 namespace pfc::ui::testing {
 namespace {

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "tests/support/recording_toolkit.h"
-#include "ui/forms/desktop_services.h"
-#include "ui/forms/desktop_session.h"
-#include "ui/forms/form_names.h"
-#include "ui/forms/standard_forms.h"
+#include "ui/forms/session/desktop_services.h"
+#include "ui/forms/session/desktop_session.h"
+#include "ui/forms/session/form_names.h"
+#include "ui/forms/session/standard_forms.h"
 
 namespace pfc::ui::testing {
 namespace {

@@ -10,7 +10,7 @@
 #include "reports/listing_csv.h"
 #include "tests/support/file_bytes.h"
 #include "tests/ui/compare_cores_fixture.h"
-#include "ui/forms/input_form.h"
+#include "ui/forms/input/input_form.h"
 
 namespace pfc::ui::testing {
 namespace {

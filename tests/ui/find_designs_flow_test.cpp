@@ -8,7 +8,7 @@
 #include "reports/design_file.h"
 #include "tests/ui/compare_cores_fixture.h"
 #include "ui/forms/find_designs/find_designs_design.h"
-#include "ui/forms/operating_check_design.h"
+#include "ui/forms/operating_check/operating_check_design.h"
 
 namespace pfc::ui::testing {
 namespace {

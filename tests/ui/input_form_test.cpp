@@ -3,8 +3,8 @@
 #include <set>
 
 #include "tests/ui/flow_fixture.h"
-#include "ui/forms/directions_texts.h"
-#include "ui/forms/input_design.h"
+#include "ui/forms/input/directions_texts.h"
+#include "ui/forms/input/input_design.h"
 
 namespace pfc::ui::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/forms/listeners.h"
+#include "ui/forms/session/listeners.h"
 
 #include <gtest/gtest.h>
 

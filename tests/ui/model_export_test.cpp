@@ -6,8 +6,8 @@
 
 #include "tests/support/file_bytes.h"
 #include "tests/ui/compare_cores_fixture.h"
-#include "ui/forms/operating_check_design.h"
-#include "ui/forms/summary_design.h"
+#include "ui/forms/operating_check/operating_check_design.h"
+#include "ui/forms/summary/summary_design.h"
 
 namespace pfc::ui::testing {
 namespace {

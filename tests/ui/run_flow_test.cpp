@@ -4,7 +4,7 @@
 
 #include "engine/version.h"
 #include "tests/ui/flow_fixture.h"
-#include "ui/forms/viewer_flows.h"
+#include "ui/forms/viewer/viewer_flows.h"
 
 namespace pfc::ui::testing {
 namespace {

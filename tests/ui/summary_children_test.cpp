@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "tests/ui/flow_fixture.h"
-#include "ui/forms/viewer_flows.h"
+#include "ui/forms/viewer/viewer_flows.h"
 
 namespace pfc::ui::testing {
 namespace {

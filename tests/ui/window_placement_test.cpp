@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/flow_fixture.h"
-#include "ui/forms/form_names.h"
-#include "ui/forms/operating_check_design.h"
+#include "ui/forms/operating_check/operating_check_design.h"
+#include "ui/forms/session/form_names.h"
 
 namespace pfc::ui::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/forms/save_report_copy.h"
+#include "ui/forms/viewer/save_report_copy.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>

@@ -1,4 +1,4 @@
-#include "ui/forms/viewer_flows.h"
+#include "ui/forms/viewer/viewer_flows.h"
 
 #include <gtest/gtest.h>
 

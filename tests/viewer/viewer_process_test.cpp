@@ -14,7 +14,7 @@
 #include "tests/support/scratch_folder.h"
 #include "tests/viewer/report_like_document.h"
 #include "tests/viewer/stand_in_forms.h"
-#include "ui/forms/viewer_protocol.h"
+#include "ui/forms/viewer/viewer_protocol.h"
 #include "ui/qt/viewer_host/report_viewer_host.h"
 
 namespace pfc {

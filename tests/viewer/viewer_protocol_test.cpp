@@ -1,4 +1,4 @@
-#include "ui/forms/viewer_protocol.h"
+#include "ui/forms/viewer/viewer_protocol.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 
 #include "tests/support/recording_toolkit.h"
 #include "tests/viewer/stand_in_forms.h"
-#include "ui/forms/directions_design.h"
-#include "ui/forms/directions_form.h"
-#include "ui/forms/directions_texts.h"
-#include "ui/forms/form_names.h"
+#include "ui/forms/input/directions_design.h"
+#include "ui/forms/input/directions_form.h"
+#include "ui/forms/input/directions_texts.h"
+#include "ui/forms/session/form_names.h"
 
 namespace pfc {
 namespace {

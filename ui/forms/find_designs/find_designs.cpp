@@ -8,9 +8,9 @@
 #include "engine/rolloff_grades.h"
 #include "reports/search_texts.h"
 #include "ui/forms/find_designs/find_designs_design.h"
-#include "ui/forms/form_names.h"
-#include "ui/forms/input_form.h"
-#include "ui/forms/model_export.h"
+#include "ui/forms/input/input_form.h"
+#include "ui/forms/operating_check/model_export.h"
+#include "ui/forms/session/form_names.h"
 
 namespace pfc::ui {
 

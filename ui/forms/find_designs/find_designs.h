@@ -5,9 +5,9 @@
 
 #include "engine/design_search.h"
 #include "reports/design_file.h"
-#include "ui/forms/checked_design.h"
-#include "ui/forms/desktop_services.h"
-#include "ui/forms/desktop_session.h"
+#include "ui/forms/operating_check/checked_design.h"
+#include "ui/forms/session/desktop_services.h"
+#include "ui/forms/session/desktop_session.h"
 #include "ui/toolkit/toolkit.h"
 
 // The way into the "Find Designs" window and the ways out of it with a found design.

@@ -1,6 +1,6 @@
 #include "ui/forms/find_designs/find_designs_design.h"
 
-#include "ui/forms/design_helpers.h"
+#include "ui/forms/session/design_helpers.h"
 
 namespace pfc::ui {
 

@@ -7,11 +7,11 @@
 #include "reports/design_file.h"
 #include "reports/design_search_csv.h"
 #include "reports/search_texts.h"
-#include "ui/forms/compare_cores.h"
-#include "ui/forms/file_export.h"
+#include "ui/forms/compare_cores/compare_cores.h"
 #include "ui/forms/find_designs/find_designs.h"
 #include "ui/forms/find_designs/find_designs_design.h"
-#include "ui/forms/input_form.h"
+#include "ui/forms/input/input_form.h"
+#include "ui/forms/session/file_export.h"
 
 namespace pfc::ui {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "engine/design_search.h"
-#include "ui/forms/listeners.h"
+#include "ui/forms/session/listeners.h"
 
 namespace pfc::ui {
 

@@ -2,7 +2,7 @@
 
 #include <QAbstractTableModel>
 
-#include "ui/forms/compare_cores_designs.h"
+#include "ui/forms/compare_cores/compare_cores_designs.h"
 
 namespace pfc::ui {
 

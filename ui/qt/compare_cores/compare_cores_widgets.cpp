@@ -1,6 +1,6 @@
 #include "ui/qt/compare_cores/compare_cores_widgets.h"
 
-#include "ui/forms/compare_cores_design.h"
+#include "ui/forms/compare_cores/compare_cores_design.h"
 #include "ui/qt/compare_cores/compare_cores_chart.h"
 #include "ui/qt/compare_cores/compare_cores_table.h"
 

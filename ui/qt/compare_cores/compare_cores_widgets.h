@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/forms/desktop_session.h"
+#include "ui/forms/session/desktop_session.h"
 #include "ui/qt/toolkit/qt_toolkit.h"
 
 namespace pfc::ui {

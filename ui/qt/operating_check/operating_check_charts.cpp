@@ -10,7 +10,7 @@
 #include <cmath>
 #include <vector>
 
-#include "ui/forms/operating_check_curves.h"
+#include "ui/forms/operating_check/operating_check_curves.h"
 
 namespace pfc::ui {
 

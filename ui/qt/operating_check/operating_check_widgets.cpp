@@ -13,7 +13,7 @@
 #include <QPdfWriter>
 #include <algorithm>
 
-#include "ui/forms/operating_check_design.h"
+#include "ui/forms/operating_check/operating_check_design.h"
 #include "ui/qt/operating_check/operating_check_charts.h"
 
 namespace pfc::ui {

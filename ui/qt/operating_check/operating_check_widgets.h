@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/forms/desktop_session.h"
+#include "ui/forms/session/desktop_session.h"
 #include "ui/qt/toolkit/qt_toolkit.h"
 
 namespace pfc::ui {

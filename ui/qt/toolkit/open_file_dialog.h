@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/forms/desktop_services.h"
+#include "ui/forms/session/desktop_services.h"
 
 namespace pfc::ui {
 

@@ -18,10 +18,10 @@
 
 #include "reports/atomic_file.h"
 #include "reports/temp_folder.h"
-#include "ui/forms/form_names.h"
-#include "ui/forms/report_viewer_controls.h"
-#include "ui/forms/save_report_copy.h"
-#include "ui/forms/viewer_flows.h"
+#include "ui/forms/session/form_names.h"
+#include "ui/forms/viewer/report_viewer_controls.h"
+#include "ui/forms/viewer/save_report_copy.h"
+#include "ui/forms/viewer/viewer_flows.h"
 #include "ui/qt/common/window_placement.h"
 #include "ui/qt/viewer/html_file_loading.h"
 

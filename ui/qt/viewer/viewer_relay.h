@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "engine/design_record.h"
-#include "ui/forms/viewer_protocol.h"
+#include "ui/forms/viewer/viewer_protocol.h"
 #include "ui/qt/viewer/html_report_window.h"
 #include "ui/toolkit/toolkit.h"
 

@@ -6,8 +6,8 @@
 #include <QFileInfo>
 #include <utility>
 
-#include "ui/forms/save_report_copy.h"
-#include "ui/forms/viewer_protocol.h"
+#include "ui/forms/viewer/save_report_copy.h"
+#include "ui/forms/viewer/viewer_protocol.h"
 
 namespace pfc {
 namespace {

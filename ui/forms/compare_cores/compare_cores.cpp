@@ -1,0 +1,128 @@
+#include "ui/forms/compare_cores/compare_cores.h"
+
+#include <string>
+#include <utility>
+
+#include "ui/forms/input/input_design.h"
+#include "ui/forms/input/input_form.h"
+#include "ui/forms/session/form_names.h"
+#include "ui/forms/summary/summary_children.h"
+
+namespace pfc::ui {
+
+using namespace input_controls;
+
+namespace {
+
+// The position of the core's entry in the input form's pick list; -1 when it has none.
+int PickListPosition(Toolkit& toolkit, const std::string& partNo) {
+  const int count = toolkit.ItemCount(kInputForm, CoreList());
+  for (int position = 0; position < count; ++position) {
+    const std::string entry = toolkit.ItemText(kInputForm, CoreList(), position);
+    // The run reads the part number back as the text before the first blank.
+    if (!partNo.empty() && entry.substr(0, entry.find(' ')) == partNo) {
+      return position;
+    }
+  }
+  return -1;
+}
+
+// The caution and focus move of a run that refuses the entries.
+void ShowRefusal(Toolkit& toolkit, const Exploration& exploration) {
+  toolkit.ShowMessage(exploration.message);
+  if (exploration.focus && toolkit.IsVisible(kInputForm)) {
+    toolkit.SetFocus(kInputForm, DescriptionOf(*exploration.focus).control);
+  }
+}
+
+}  // namespace
+
+void OpenCompareCores(Toolkit& toolkit, DesktopSession& session) {
+  const EntryTexts entries = ReadInputEntries(toolkit);
+  Exploration exploration =
+      ExploreDesigns(entries, session.record, session.catalogue, session.wires);
+  if (exploration.rejected) {
+    ShowRefusal(toolkit, exploration);
+    return;
+  }
+  session.compareCores.Replace(std::move(exploration), entries);
+  toolkit.Show(kCompareCoresForm);
+}
+
+bool SameComparison(const EntryTexts& a, const EntryTexts& b) {
+  // Every entry but the core pick, which the comparison does not read.
+  for (const EntryDescription& entry : Entries()) {
+    if (entry.kind == EntryKind::CorePick) {
+      continue;
+    }
+    if (a.*entry.text != b.*entry.text ||
+        (entry.unitText != nullptr && a.*entry.unitText != b.*entry.unitText)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool FollowInputEntries(Toolkit& toolkit, DesktopSession& session) {
+  if (!toolkit.IsLoaded(kInputForm)) {
+    return true;  // the window goes with the form; nothing else can have changed
+  }
+  const EntryTexts entries = ReadInputEntries(toolkit);
+  if (SameComparison(entries, session.compareCores.Entries())) {
+    return true;
+  }
+  Exploration exploration =
+      ExploreDesigns(entries, session.record, session.catalogue, session.wires);
+  if (exploration.rejected) {
+    toolkit.Unload(kCompareCoresForm);
+    ShowRefusal(toolkit, exploration);
+    return false;
+  }
+  session.compareCores.Replace(std::move(exploration), entries);
+  return false;
+}
+
+void KeepCompareCoresCurrent(Toolkit& toolkit, DesktopSession& session) {
+  if (!toolkit.IsLoaded(kCompareCoresForm) || !toolkit.IsLoaded(kInputForm)) {
+    return;
+  }
+  const EntryTexts entries = ReadInputEntries(toolkit);
+  if (SameComparison(entries, session.compareCores.Entries())) {
+    return;
+  }
+  Exploration exploration =
+      ExploreDesigns(entries, session.record, session.catalogue, session.wires);
+  if (!exploration.rejected) {
+    session.compareCores.Replace(std::move(exploration), entries);
+  }
+}
+
+std::string ComputedForText(const EntryTexts& e) {
+  return "Designs for: " + e.txtFrequency + " " + e.cmbfrequency + ", " + e.txtInductance + " " +
+         e.cmbinductance + ", " + e.txtOutputPower + " " + e.cmboutputpower + ", efficiency " +
+         e.txtEfficiency + " %, Vin Min " + e.txtVinMin + " Volts, Vin Max " + e.txtVinMax +
+         " Volts, Vout " + e.txtVout + " Volts, ambient " + e.txtAmbientTemp + " °C, fill factor " +
+         e.txtFill_Factor + ", cores to stack " + e.txtStack + ".";
+}
+
+void UseExploredDesign(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services,
+                       const ExploredDesign& design) {
+  // A run from a hidden input form would leave its messages without the form they speak of:
+  // back to the form, as "R&eset Design Inputs" goes, the views of the summary's design
+  // closed. This window stays, for the next choice.
+  if (toolkit.IsVisible(kSummaryForm)) {
+    CloseDesignViews(toolkit, services);
+    toolkit.Hide(kSummaryForm);
+  }
+  toolkit.Show(kInputForm);
+  // Ticking the box again rebuilds the list, which an earlier run may have emptied.
+  toolkit.SetTicked(kInputForm, kChkPickCore, false);
+  toolkit.SetTicked(kInputForm, kChkPickCore, true);
+  toolkit.Choose(kInputForm, CoreList(), PickListPosition(toolkit, design.SelectedCoreSize));
+  toolkit.SetText(kInputForm, StackBox(), std::to_string(design.CoresToStack));
+  // Another stack count is another comparison; the window shows it before it is clicked again.
+  KeepCompareCoresCurrent(toolkit, session);
+  RunInputForm(toolkit, session, services);
+}
+
+}  // namespace pfc::ui

@@ -1,0 +1,322 @@
+#include "ui/forms/design_files/design_file_commands.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "engine/entries.h"
+#include "engine/pick_list.h"
+#include "engine/rolloff_grades.h"
+#include "ui/forms/design_files/unsaved_changes.h"
+#include "ui/forms/input/catalogue_commands.h"
+#include "ui/forms/input/input_design.h"
+#include "ui/forms/input/input_form.h"
+#include "ui/forms/session/form_names.h"
+
+namespace pfc::ui {
+namespace {
+
+constexpr const char* kDefaultFileName = "design.pfcdesign";
+
+// A text of the file in a message: quoted, and cut short, since it may be any length.
+std::string Quoted(const std::string& text) {
+  constexpr std::size_t kShown = 40;
+  if (text.size() <= kShown) {
+    return "\"" + text + "\"";
+  }
+  std::size_t cut = kShown;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+    --cut;  // not inside a UTF-8 character
+  }
+  return "\"" + text.substr(0, cut) + "…\"";
+}
+
+std::string PartNumberOf(const std::string& entry) {
+  return entry.substr(0, entry.find(' '));
+}
+
+std::optional<int> PositionOf(Toolkit& toolkit, std::string_view list, const std::string& item) {
+  const int count = toolkit.ItemCount(kInputForm, list);
+  for (int position = 0; position < count; ++position) {
+    if (toolkit.ItemText(kInputForm, list, position) == item) {
+      return position;
+    }
+  }
+  return std::nullopt;
+}
+
+std::string ChoicesText(Toolkit& toolkit, std::string_view list) {
+  const int count = toolkit.ItemCount(kInputForm, list);
+  std::string text;
+  for (int position = 0; position < count; ++position) {
+    if (position > 0) {
+      text += position + 1 == count ? " or " : ", ";
+    }
+    text += toolkit.ItemText(kInputForm, list, position);
+  }
+  return text;
+}
+
+// The position in the core list as "Pick From List" fills it: the entry itself, or, since
+// the entries show the decimal separator of the machine that wrote them, the entry of the
+// same part number. -1 for no pick.
+std::optional<int> PickPosition(const DesktopSession& session, const std::string& pick) {
+  if (pick.empty()) {
+    return -1;
+  }
+  const std::vector<std::string> entries =
+      PickListEntries(session.catalogue, session.decimalSeparator);
+  const auto exact = std::find(entries.begin(), entries.end(), pick);
+  if (exact != entries.end()) {
+    return static_cast<int>(exact - entries.begin());
+  }
+  const std::string partNumber = PartNumberOf(pick);
+  for (std::size_t position = 0; position < entries.size(); ++position) {
+    if (!entries[position].empty() && PartNumberOf(entries[position]) == partNumber) {
+      return static_cast<int>(position);
+    }
+  }
+  return std::nullopt;
+}
+
+bool EndsWithIgnoringCase(const std::string& text, std::string_view ending) {
+  return text.size() >= ending.size() &&
+         std::equal(ending.begin(), ending.end(), text.end() - static_cast<long>(ending.size()),
+                    [](char a, char b) {
+                      return std::tolower(static_cast<unsigned char>(a)) ==
+                             std::tolower(static_cast<unsigned char>(b));
+                    });
+}
+
+std::string AbsolutePath(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  return error ? path : absolute.lexically_normal().string();
+}
+
+void Caution(Toolkit& toolkit, const std::string& what, const std::string& detail) {
+  toolkit.ShowMessage(Message{kCautionTitle, MessageIcon::Information, what + "\r\n\r\n" + detail});
+}
+
+// The form now holds exactly what the file holds.
+void NameFile(Toolkit& toolkit, DesktopSession& session, const std::string& path, DesignFile kept) {
+  InputFormFile& file = session.designFile;
+  if (file.plainCaption.empty()) {
+    file.plainCaption = toolkit.Caption(kInputForm);
+  }
+  file.path = AbsolutePath(path);
+  file.kept = std::move(kept);
+  ShowDesignFileTitle(toolkit, session);
+}
+
+}  // namespace
+
+DesignFile ReadInputFormDesign(Toolkit& toolkit, const DesktopSession& session) {
+  DesignFile design;
+  design.entries = ReadInputEntries(toolkit);
+  design.rolloffGrade = session.checked.ChosenGrade();
+  design.winding = session.checked.Winding();
+  design.rippleLimitPercent = session.checked.Limits().ripplePercent;
+  design.cores = session.catalogueOrigin;
+  return design;
+}
+
+std::optional<std::string> FillInputForm(Toolkit& toolkit, DesktopSession& session,
+                                         const DesignFile& design) {
+  const EntryTexts& entries = design.entries;
+  // Everything is checked before anything changes.
+  std::vector<std::pair<std::string_view, int>> unitPositions;  // each unit list's choice
+  for (const NamedEntryText& unit : NamedEntryTexts()) {
+    if (!unit.unit) {
+      continue;
+    }
+    const std::string_view list = unit.entry->unitControl;
+    const std::optional<int> position = PositionOf(toolkit, list, entries.*unit.text);
+    if (!position) {
+      return "its \"entries." + unit.name + "\" is " + Quoted(entries.*unit.text) + ", not " +
+             ChoicesText(toolkit, list);
+    }
+    unitPositions.emplace_back(list, *position);
+  }
+  std::optional<int> pickPosition = -1;
+  if (entries.chkPickCore) {
+    pickPosition = PickPosition(session, entries.txtCoreSize);
+    if (!pickPosition) {
+      const CoreCatalogue& catalogue = session.catalogue;
+      return "its \"pick\" " + Quoted(entries.txtCoreSize) + " is no core of the list (" +
+             catalogue.PartNo[1] + " to " +
+             catalogue.PartNo[static_cast<std::size_t>(catalogue.RowCount())] + ")";
+    }
+  }
+  if (design.rolloffGrade != kDefaultRolloffGrade && !FindRolloffGrade(design.rolloffGrade)) {
+    return "its \"rolloff-grade\" " + std::to_string(design.rolloffGrade) +
+           " is not a grade of the operating check";
+  }
+
+  for (const NamedEntryText& entry : NamedEntryTexts()) {
+    if (!entry.unit) {
+      toolkit.SetText(kInputForm, entry.entry->control, entries.*entry.text);
+    }
+  }
+  for (const auto& [list, position] : unitPositions) {
+    toolkit.Choose(kInputForm, list, position);
+  }
+  // Ticking a box runs its click, as the user's tick does: the other box goes off and the
+  // core list fills or empties.
+  if (entries.chkPickCore) {
+    // Ticked afresh, so that the list is rebuilt from the catalogue the design was made on.
+    toolkit.SetTicked(kInputForm, input_controls::kChkPickCore, false);
+    toolkit.SetTicked(kInputForm, input_controls::kChkPickCore, true);
+    toolkit.Choose(kInputForm, input_controls::CoreList(), *pickPosition);
+  } else {
+    toolkit.SetTicked(kInputForm, input_controls::kChkCalcCore, true);
+  }
+  if (design.rolloffGrade != session.checked.ChosenGrade()) {
+    session.checked.SetGrade(design.rolloffGrade);
+  }
+  if (design.winding != session.checked.Winding()) {
+    session.checked.SetWinding(design.winding, session.decimalSeparator);
+  }
+  if (design.rippleLimitPercent != session.checked.Limits().ripplePercent) {
+    session.checked.SetRippleLimit(design.rippleLimitPercent);
+  }
+  return std::nullopt;
+}
+
+bool OpenDesignFile(Toolkit& toolkit, DesktopSession& session, const std::string& path) {
+  const DesignFileRead file = ReadDesignFile(path);
+  std::string refusal = file.Message();
+  if (file.read) {
+    // The design's own cores first: its pick is looked for among them.
+    std::optional<SessionCatalogue> replaced;
+    std::optional<std::string> reason = TakeDesignCatalogue(session, file.design, path, replaced);
+    if (!reason) {
+      reason = FillInputForm(toolkit, session, file.design);
+    }
+    if (reason) {
+      refusal = "Cannot open " + path + ": " + *reason;
+      if (replaced) {
+        PutBackCatalogue(session, std::move(*replaced));
+      }
+    } else if (replaced) {
+      FollowCatalogue(toolkit, session);
+    }
+  }
+  if (!refusal.empty()) {
+    Caution(toolkit, "The design could not be opened; the form is as it was.", refusal);
+    return false;
+  }
+  NameFile(toolkit, session, path, ReadInputFormDesign(toolkit, session));
+  return true;
+}
+
+void OpenDesignFromDialog(Toolkit& toolkit, DesktopSession& session,
+                          const DesktopServices& services) {
+  if (!services.chooseOpenFile) {
+    return;
+  }
+  const std::string& current = session.designFile.path;
+  const std::optional<std::string> path = services.chooseOpenFile(OpenFileRequest{
+      "Open Design", current.empty() ? std::string() : current, "PFC design files", "pfcdesign"});
+  if (path && !path->empty() &&
+      MayLoseUnsavedChanges(toolkit, session, LosingChanges::OpeningAnother)) {
+    OpenDesignFile(toolkit, session, *path);
+  }
+}
+
+void OpenDroppedFiles(Toolkit& toolkit, DesktopSession& session,
+                      const std::vector<std::string>& paths) {
+  if (paths.size() == 1) {
+    if (MayLoseUnsavedChanges(toolkit, session, LosingChanges::OpeningAnother)) {
+      OpenDesignFile(toolkit, session, paths.front());
+    }
+  } else if (paths.size() > 1) {
+    Caution(toolkit, "The design could not be opened; the form is as it was.",
+            std::to_string(paths.size()) + " files were dropped; drop one design file.");
+  }
+}
+
+void OpenPendingDesignFile(Toolkit& toolkit, DesktopSession& session) {
+  const std::string path = std::exchange(session.designFile.pending, {});
+  if (!path.empty()) {
+    OpenDesignFile(toolkit, session, path);
+  }
+}
+
+bool SaveDesign(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services) {
+  const std::string path = session.designFile.path;  // a copy: the save renames it
+  return path.empty() ? SaveDesignFromDialog(toolkit, session, services)
+                      : SaveDesignTo(toolkit, session, path);
+}
+
+bool SaveDesignFromDialog(Toolkit& toolkit, DesktopSession& session,
+                          const DesktopServices& services) {
+  if (!services.chooseSaveFile) {
+    return false;
+  }
+  const std::string& current = session.designFile.path;
+  const std::optional<std::string> chosen = services.chooseSaveFile(
+      SaveFileRequest{"Save Design", current.empty() ? kDefaultFileName : current,
+                      "PFC design files", "pfcdesign"});
+  if (!chosen || chosen->empty()) {
+    return false;
+  }
+  return SaveDesignTo(toolkit, session, WithDesignExtension(*chosen));
+}
+
+bool SaveDesignTo(Toolkit& toolkit, DesktopSession& session, const std::string& path) {
+  DesignFile design = ReadInputFormDesign(toolkit, session);
+  const FileWriteResult written = WriteDesignFile(path, design);
+  if (!written.written) {
+    Caution(toolkit, "The design could not be saved.", written.Message());
+    return false;
+  }
+  NameFile(toolkit, session, path, std::move(design));
+  return true;
+}
+
+std::string WithDesignExtension(const std::string& chosen) {
+  return EndsWithIgnoringCase(chosen, kDesignFileExtension) ? chosen
+                                                            : chosen + kDesignFileExtension;
+}
+
+std::string DesignFileTitle(const std::string& path, bool changed, const std::string& caption) {
+  return std::filesystem::path(path).filename().string() + (changed ? "*" : "") + " - " + caption;
+}
+
+bool HasUnsavedChanges(Toolkit& toolkit, const DesktopSession& session) {
+  const InputFormFile& file = session.designFile;
+  return !file.path.empty() && toolkit.IsLoaded(kInputForm) &&
+         DesignFileText(ReadInputFormDesign(toolkit, session)) != DesignFileText(file.kept);
+}
+
+void ShowDesignFileTitle(Toolkit& toolkit, DesktopSession& session) {
+  InputFormFile& file = session.designFile;
+  const bool named = !file.path.empty() || !session.catalogueOrigin.BuiltIn();
+  if (!toolkit.IsLoaded(kInputForm) || (!named && file.plainCaption.empty())) {
+    return;  // the form's own title, untouched
+  }
+  if (file.plainCaption.empty()) {
+    file.plainCaption = toolkit.Caption(kInputForm);
+  }
+  const std::string caption = CatalogueCaption(file.plainCaption, session.catalogueOrigin);
+  const std::string title =
+      file.path.empty() ? caption
+                        : DesignFileTitle(file.path, HasUnsavedChanges(toolkit, session), caption);
+  if (toolkit.Caption(kInputForm) != title) {
+    toolkit.SetCaption(kInputForm, title);
+  }
+}
+
+void ForgetDesignFile(DesktopSession& session) {
+  InputFormFile& file = session.designFile;
+  file.path.clear();
+  file.kept = DesignFile{};
+  file.plainCaption.clear();
+}
+
+}  // namespace pfc::ui

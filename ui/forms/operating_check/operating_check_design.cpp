@@ -1,0 +1,183 @@
+#include "ui/forms/operating_check/operating_check_design.h"
+
+#include "reports/check_figures.h"
+#include "reports/check_verdict_texts.h"
+#include "ui/forms/session/design_helpers.h"
+#include "ui/forms/session/form_names.h"
+
+namespace pfc::ui {
+
+using namespace design;
+using namespace check_controls;
+
+namespace {
+
+// The table of figures on the left, the charts on the right.
+constexpr int kCaptionX = 12;
+constexpr int kMethodX = 214;
+constexpr int kLowX = 336;
+constexpr int kHighX = 488;
+constexpr int kTableRight = 640;
+constexpr int kHeadingY = 74;
+constexpr int kFirstRowY = 96;
+constexpr int kRowPitch = 16;
+constexpr int kVerdictPitch = 30;
+constexpr int kChartX = 652;
+constexpr int kChartWidth = 536;
+
+// The table grows with the check's rows; the verdicts and the buttons follow it.
+int VerdictHeadingY() {
+  return kFirstRowY + CheckFigureRowCount() * kRowPitch + 10;
+}
+int FirstVerdictY() {
+  return VerdictHeadingY() + 22;
+}
+int ButtonY() {
+  return FirstVerdictY() + static_cast<int>(kCheckVerdicts) * kVerdictPitch + 8;
+}
+
+ControlDescription Chart(std::string name, std::string kind, TwipRect rect) {
+  ControlDescription c;
+  c.kind = ControlKind::Custom;
+  c.name = std::move(name);
+  c.customKind = std::move(kind);
+  c.rect = rect;
+  c.font = Arial(8.25);
+  return c;
+}
+
+// An entry of the winding on the button row, its caption's access letter focusing it.
+void AddWindingEntry(std::vector<ControlDescription>& c, const char* captionName,
+                     const char* caption, int captionWidth, const char* name, int x, int width,
+                     int tabIndex, const char* toolTip) {
+  auto label = Label(captionName, caption, Pixels(x, ButtonY() + 8, captionWidth, 18),
+                     Arial(8.25, true), kNavy);
+  label.alignment = TextAlignment::Right;
+  label.buddy = name;
+  c.push_back(label);
+  auto entry = TextBox(name, "", Pixels(x + captionWidth + 4, ButtonY() + 2, width, 24),
+                       Arial(9.75), tabIndex);
+  entry.toolTip = toolTip;
+  c.push_back(entry);
+}
+
+// A figure too long for its column is drawn smaller rather than over the next one.
+ControlDescription Value(std::string name, int x, int y, int width) {
+  auto value = Label(std::move(name), "", Pixels(x, y, width, kRowPitch), Arial(8.25));
+  value.shrinkToFit = true;
+  return value;
+}
+
+// The design's name, the material it is checked in and the limits the verdicts take.
+void AddDesignAndLimits(std::vector<ControlDescription>& c) {
+  c.push_back(Label(kDesign, "", Pixels(12, 10, 860, 20), Arial(9.75, true), kNavy));
+  auto gradeCaption = Label(kGradeCaption, "Roll-off &grade (initial permeability)",
+                            Pixels(880, 13, 210, 18), Arial(8.25, true), kNavy);
+  gradeCaption.alignment = TextAlignment::Right;
+  gradeCaption.buddy = kGrade;
+  c.push_back(gradeCaption);
+  auto grade = List(kGrade, Pixels(1096, 9, 92, 24), Arial(9.75), 0);
+  grade.backColour = kWhite;
+  grade.toolTip = "The powder's roll-off the check assumes; the design is checked again at once";
+  c.push_back(grade);
+  // The logic writes which material the core is taken in.
+  auto assumption = Label(kAssumption, "", Pixels(12, 34, 860, 32), Arial(8.25), kNavy);
+  assumption.wordWrap = true;
+  c.push_back(assumption);
+  auto rippleCaption = Label(kRippleLimitCaption, "Ripple &limit (% of line peak)",
+                             Pixels(880, 41, 210, 18), Arial(8.25, true), kNavy);
+  rippleCaption.alignment = TextAlignment::Right;
+  rippleCaption.buddy = kRippleLimit;
+  c.push_back(rippleCaption);
+  auto rippleLimit = TextBox(kRippleLimit, "", Pixels(1096, 38, 92, 22), Arial(9.75), 1);
+  rippleLimit.toolTip =
+      "The ripple the verdict admits at the low line's crest, peak to peak, as a share of the "
+      "line-peak current; the method assumes 10 %";
+  c.push_back(rippleLimit);
+  c.push_back(Label(kRippleLimitNote, "", Pixels(880, 62, 308, 16), Arial(8.25), kRed));
+}
+
+// The figures: a caption, then the method's value beside the low and the high line's.
+void AddFigureTable(std::vector<ControlDescription>& c) {
+  c.push_back(Label(kMethodHeading, "Method, at Vin Min",
+                    Pixels(kMethodX, kHeadingY, kLowX - kMethodX, 18), Arial(8.25, true), kNavy));
+  c.push_back(Label(kLowHeading, "", Pixels(kLowX, kHeadingY, kHighX - kLowX, 18),
+                    Arial(8.25, true), kNavy));
+  c.push_back(Label(kHighHeading, "", Pixels(kHighX, kHeadingY, kTableRight - kHighX, 18),
+                    Arial(8.25, true), kNavy));
+  c.push_back(Line("linHeading", kCaptionX * kPixel, (kFirstRowY - 3) * kPixel,
+                   kTableRight * kPixel, (kFirstRowY - 3) * kPixel, kNavy));
+  for (int row = 0; row < CheckFigureRowCount(); ++row) {
+    const int y = kFirstRowY + row * kRowPitch;
+    auto caption =
+        Label(FigureControl(row, FigureColumn::Caption), "",
+              Pixels(kCaptionX, y, kMethodX - kCaptionX, kRowPitch), Arial(8.25, true), kNavy);
+    caption.shrinkToFit = true;
+    c.push_back(caption);
+    c.push_back(Value(FigureControl(row, FigureColumn::Method), kMethodX, y, kLowX - kMethodX));
+    c.push_back(Value(FigureControl(row, FigureColumn::Low), kLowX, y, kHighX - kLowX));
+    c.push_back(Value(FigureControl(row, FigureColumn::High), kHighX, y, kTableRight - kHighX));
+  }
+}
+
+void AddVerdicts(std::vector<ControlDescription>& c) {
+  c.push_back(Label(kVerdictHeading, "", Pixels(kCaptionX, VerdictHeadingY(), 628, 18),
+                    Arial(9.75, true, true), kNavy));
+  for (int verdict = 0; verdict < static_cast<int>(kCheckVerdicts); ++verdict) {
+    auto line =
+        Label(VerdictControl(verdict), "",
+              Pixels(kCaptionX, FirstVerdictY() + verdict * kVerdictPitch, 628, kVerdictPitch - 2),
+              Arial(8.25));
+    line.wordWrap = true;
+    c.push_back(line);
+  }
+}
+
+// The actions, and the winding to check with the way back to the published one.
+void AddButtonsAndWinding(std::vector<ControlDescription>& c) {
+  c.push_back(Button(kExportCsv, "&Export CSV…", Pixels(12, ButtonY(), 150, 28), Arial(9.75), 2));
+  c.push_back(Button(kSavePdf, "Save as &PDF…", Pixels(174, ButtonY(), 150, 28), Arial(9.75), 3));
+  c.push_back(
+      Button(kExportModel, "Export &Model…", Pixels(336, ButtonY(), 150, 28), Arial(9.75), 4));
+  AddWindingEntry(
+      c, kTurnsCaption, "&Turns", 40, kTurns, 500, 56, 5,
+      "The turns to check; empty for the published design's. The check follows at once");
+  AddWindingEntry(c, kWireCaption, "&Wire (AWG)", 74, kWire, 604, 44, 6,
+                  "The wire size to check; empty for the published design's");
+  c.push_back(Button(kPublishedWinding, "Pu&blished Winding", Pixels(732, ButtonY(), 150, 28),
+                     Arial(9.75), 7));
+  auto material = Button(kMaterial, "M&aterial…", Pixels(894, ButtonY(), 110, 28), Arial(9.75), 8);
+  material.toolTip = "Add a material file of your own to the list of grades";
+  c.push_back(material);
+  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, ButtonY(), 110, 28), Arial(9.75), 9));
+  auto problem =
+      Label(kWindingProblem, "", Pixels(12, ButtonY() + 34, 1176, 20), Arial(8.25), kRed);
+  problem.shrinkToFit = true;
+  c.push_back(problem);
+}
+
+}  // namespace
+
+FormDescription OperatingCheckFormDesign() {
+  FormDescription form;
+  form.name = kOperatingCheckForm;
+  form.caption = "Operating Check";
+  form.clientWidth = 1200 * kPixel;
+  form.clientHeight = (ButtonY() + 38 + 24) * kPixel;  // a line for the winding under the buttons
+  form.backColour = kWhite;
+  form.font = Arial(8.25);
+
+  auto& c = form.controls;
+  AddDesignAndLimits(c);
+  AddFigureTable(c);
+  AddVerdicts(c);
+  c.push_back(Chart(kInductanceChart, kInductanceChartKind,
+                    Pixels(kChartX, kHeadingY - 4, kChartWidth, 310)));
+  c.push_back(Chart(kLineCurrentChart, kLineCurrentChartKind,
+                    Pixels(kChartX, kHeadingY + 312, kChartWidth, 310)));
+
+  AddButtonsAndWinding(c);
+  return form;
+}
+
+}  // namespace pfc::ui

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "engine/design_session.h"
+#include "reports/result_summary.h"
+#include "ui/forms/compare_cores/compare_cores_designs.h"
+#include "ui/forms/design_files/design_file_state.h"
+#include "ui/forms/find_designs/found_designs.h"
+#include "ui/forms/operating_check/checked_design.h"
+
+namespace pfc::ui {
+
+// The design session as the desktop program's windows share it: besides the tables and the
+// record, what the windows built on them show. Owned by the application and lent to the
+// windows and the widgets; it must outlive every toolkit that uses them.
+struct DesktopSession : DesignSession {
+  CompareCoresDesigns compareCores;  // what "Compare Cores" shows
+  CheckedDesign checked{wires};      // what "Operating Check" shows
+  FoundDesigns foundDesigns;         // what "Find Designs" shows
+  InputFormFile designFile;          // the design file of the input form's entries
+  // What the summary window shows, and so what its report copies: the inputs echoed from the
+  // record, and the outputs of the design published since the window opened.
+  ResultSummary summary;
+};
+
+}  // namespace pfc::ui

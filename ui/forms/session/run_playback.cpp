@@ -1,0 +1,54 @@
+#include "ui/forms/session/run_playback.h"
+
+#include "reports/summary_texts.h"
+#include "ui/forms/input/input_design.h"
+#include "ui/forms/session/form_names.h"
+#include "ui/forms/summary/summary_window.h"
+
+namespace pfc::ui {
+
+void PlayRunOutcome(Toolkit& toolkit, DesktopSession& session, const RunOutcome& outcome) {
+  // Every run loads the summary window, which echoes the inputs it read, shown or not.
+  toolkit.Load(kSummaryForm);
+
+  if (outcome.stackTextSetToOne) {
+    toolkit.SetText(kInputForm, input_controls::StackBox(), "1");
+  }
+  bool busy = false;
+  if (outcome.busyPointerSet) {
+    toolkit.SetMousePointer(kInputForm, MousePointer::Busy);
+    busy = true;
+  }
+  const auto restorePointer = [&] {
+    if (busy) {
+      toolkit.SetMousePointer(kInputForm, MousePointer::Normal);
+      busy = false;
+    }
+  };
+
+  for (std::size_t i = 0; i < outcome.messages.size(); ++i) {
+    // The field-strength stop restores the pointer before its own message; a temperature
+    // warning before it is still shown with the busy pointer.
+    const bool last = i + 1 == outcome.messages.size();
+    if (last && outcome.ending == RunEnding::FieldStrength) {
+      restorePointer();
+    }
+    toolkit.ShowMessage(outcome.messages[i]);
+  }
+  if (outcome.coreListEmptiedAndDisabled) {
+    toolkit.ClearItems(kInputForm, input_controls::CoreList());
+    toolkit.SetEnabled(kInputForm, input_controls::CoreList(), false);
+  }
+  if (outcome.focus) {
+    toolkit.SetFocus(kInputForm, DescriptionOf(*outcome.focus).control);
+  }
+  if (outcome.ending == RunEnding::Published) {
+    ShowSummary(toolkit, PublishedSummary(session.record, session.decimalSeparator),
+                session.summary);
+    toolkit.Hide(kInputForm);
+    toolkit.Show(kSummaryForm);
+  }
+  restorePointer();
+}
+
+}  // namespace pfc::ui

@@ -1,0 +1,52 @@
+#include "ui/forms/session/standard_forms.h"
+
+#include <memory>
+
+#include "ui/forms/compare_cores/compare_cores_design.h"
+#include "ui/forms/compare_cores/compare_cores_form.h"
+#include "ui/forms/find_designs/find_designs_design.h"
+#include "ui/forms/find_designs/find_designs_form.h"
+#include "ui/forms/input/directions_design.h"
+#include "ui/forms/input/directions_form.h"
+#include "ui/forms/input/input_design.h"
+#include "ui/forms/input/input_form.h"
+#include "ui/forms/listing/listing_design.h"
+#include "ui/forms/listing/listing_form.h"
+#include "ui/forms/operating_check/operating_check_design.h"
+#include "ui/forms/operating_check/operating_check_form.h"
+#include "ui/forms/session/enter_design.h"
+#include "ui/forms/session/enter_form.h"
+#include "ui/forms/summary/summary_design.h"
+#include "ui/forms/summary/summary_form.h"
+
+namespace pfc::ui {
+
+void RegisterStandardForms(FormRegistry& registry, DesktopSession& session,
+                           const DesktopServices& services) {
+  registry.Add(EnterFormDesign(), [&session, &services](Toolkit& toolkit) {
+    return std::make_unique<EnterForm>(toolkit, session, services);
+  });
+  registry.Add(InputFormDesign(), [&session, &services](Toolkit& toolkit) {
+    return std::make_unique<InputForm>(toolkit, session, services);
+  });
+  registry.Add(SummaryFormDesign(), [&session, &services](Toolkit& toolkit) {
+    return std::make_unique<SummaryForm>(toolkit, session, services);
+  });
+  registry.Add(ListingFormDesign(), [&session, &services](Toolkit& toolkit) {
+    return std::make_unique<ListingForm>(toolkit, session, services);
+  });
+  registry.Add(DirectionsFormDesign(),
+               [](Toolkit& toolkit) { return std::make_unique<DirectionsForm>(toolkit); });
+  registry.AddProgramKey("F1", [](Toolkit& toolkit) { ShowDirections(toolkit); });
+  registry.Add(CompareCoresFormDesign(), [&session, &services](Toolkit& toolkit) {
+    return std::make_unique<CompareCoresForm>(toolkit, session, services);
+  });
+  registry.Add(FindDesignsFormDesign(), [&session, &services](Toolkit& toolkit) {
+    return std::make_unique<FindDesignsForm>(toolkit, session, services);
+  });
+  registry.Add(OperatingCheckFormDesign(), [&session, &services](Toolkit& toolkit) {
+    return std::make_unique<OperatingCheckForm>(toolkit, session, services);
+  });
+}
+
+}  // namespace pfc::ui

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ui/forms/session/desktop_services.h"
+#include "ui/forms/session/desktop_session.h"
+#include "ui/toolkit/form_registry.h"
+
+namespace pfc::ui {
+
+// Registers the disclaimer, the input form, the summary, the listing, the directions, the
+// core comparison and the operating check.
+// The session and the services must outlive every toolkit that uses the registry.
+void RegisterStandardForms(FormRegistry& registry, DesktopSession& session,
+                           const DesktopServices& services);
+
+}  // namespace pfc::ui

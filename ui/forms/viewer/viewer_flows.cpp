@@ -1,0 +1,23 @@
+#include "ui/forms/viewer/viewer_flows.h"
+
+#include "ui/forms/input/input_design.h"
+#include "ui/forms/session/form_names.h"
+
+namespace pfc {
+
+void ResetDesignFromViewer(ui::Toolkit& toolkit, const DesignRecord& record) {
+  const std::string_view coreList = ui::input_controls::CoreList();
+  if (record.CalcType == CalcSelects) {
+    toolkit.ClearItems(ui::kInputForm, coreList);
+  } else {
+    toolkit.Choose(ui::kInputForm, coreList, 0);
+  }
+  toolkit.Show(ui::kInputForm);
+  toolkit.Unload(ui::kSummaryForm);
+}
+
+void ReturnToSummary(ui::Toolkit& toolkit) {
+  toolkit.Show(ui::kSummaryForm);
+}
+
+}  // namespace pfc
