@@ -11,9 +11,11 @@
 namespace pfc {
 namespace {
 
+constexpr std::size_t kMiB = std::size_t{1024} * 1024;
+
 std::string MiBText(std::size_t bytes) {
-  return bytes % (1024 * 1024) == 0 ? std::to_string(bytes / (1024 * 1024)) + " MiB"
-                                    : std::to_string(bytes) + " bytes";
+  return bytes % kMiB == 0 ? std::to_string(bytes / kMiB) + " MiB"
+                           : std::to_string(bytes) + " bytes";
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 namespace pfc {
 
 // Larger files are refused unread; a thousand rows take some 70 kB.
-inline constexpr std::size_t kCatalogueFileMaxBytes = 1024 * 1024;
+inline constexpr std::size_t kCatalogueFileMaxBytes = std::size_t{1024} * 1024;
 inline constexpr int kCatalogueMaxRows = 1000;
 // Every number of a core lies in this range, whatever its unit: a micrometre to a kilometre,
 // a microgram to a tonne. Beyond it the method's products and quotients leave the doubles

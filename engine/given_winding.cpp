@@ -43,7 +43,7 @@ WindingApplied ApplyWinding(DesignRecord& record, const WireTable& wires,
                                              FormatGeneral(kMostTurns) + ", not " +
                                              FormatGeneral(*request.turns, separator) + ".");
   }
-  const std::int16_t row = request.gauge ? WireRowOfGauge(*request.gauge, wires) : 0;
+  const std::int16_t row = request.gauge ? WireRowOfGauge(*request.gauge, wires) : std::int16_t{0};
   if (request.gauge && row == 0) {
     return Refuse(WindingRefusal::Gauge, "AWG " + FormatGeneral(*request.gauge, separator) +
                                              " is not in the wire table, which holds " +

@@ -12,7 +12,7 @@
 namespace pfc {
 
 // Larger files are refused before they are read: a material is a few lines.
-inline constexpr std::size_t kMaterialFileMaxBytes = 64 * 1024;
+inline constexpr std::size_t kMaterialFileMaxBytes = std::size_t{64} * 1024;
 
 // The longest name a material may have: it heads the check's columns and names its files.
 inline constexpr std::size_t kMaterialNameMaxBytes = 60;

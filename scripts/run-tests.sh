@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, then checks in tiers, cheapest first: the formatting; the normal
-# build and the build's whole suite (the fuzz targets' seed corpora included); the suite again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, on a build of only what that run tests;
-# then each libFuzzer target for a bounded time. Ends with a summary that times every stage,
-# also when one fails.
+# build, clang-tidy over the Qt-free folders, and the build's whole suite (the fuzz targets'
+# seed corpora included); the suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, on a build of only what that run tests; then each libFuzzer
+# target for a bounded time. Ends with a summary that times every stage, also when one fails.
 #   PFC_FUZZ_SECONDS        fuzzing time per target (60)
 #   PFC_FUZZ_JOBS           fuzz targets run at once (one per core)
 #   PFC_FUZZ_SEED           fuzzing's random seed (taken from the commit)
@@ -139,8 +139,7 @@ if command -v ccache > /dev/null; then
 fi
 run_stage "format check" check_format
 run_stage "build" "$root/scripts/build.sh" "$root/build"
-# scripts/clang-tidy.sh is not a stage yet: the merged tree has findings to clear first (run
-# it by hand), and a stage that fails on every run would only hide the others.
+run_stage "clang-tidy" "$root/scripts/clang-tidy.sh" "$root/build"
 run_stage "tests" normal_tests
 # Only what the sanitizer run tests: no browser (Chromium does not run under the
 # sanitizers), no package checks and no benchmarks, which the normal build covers.
