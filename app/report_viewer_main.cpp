@@ -17,8 +17,8 @@
 #include "app/browser_log.h"
 #include "app/information_options.h"
 #include "engine/method/design_run.h"
-#include "ui/qt/qt_toolkit.h"
-#include "ui/qt/viewer_relay.h"
+#include "ui/qt/toolkit/qt_toolkit.h"
+#include "ui/qt/viewer/viewer_relay.h"
 #include "ui/toolkit/form_registry.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "ui/forms/compare_cores/compare_cores_designs.h"
-#include "ui/qt/compare_cores_table_model.h"
+#include "ui/qt/compare_cores/compare_cores_table_model.h"
 
 namespace pfc::ui::testing {
 namespace {

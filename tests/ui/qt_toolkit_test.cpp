@@ -1,4 +1,4 @@
-#include "ui/qt/qt_toolkit.h"
+#include "ui/qt/toolkit/qt_toolkit.h"
 
 #include <gtest/gtest.h>
 

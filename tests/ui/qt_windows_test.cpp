@@ -21,7 +21,7 @@
 #include "ui/forms/session/form_names.h"
 #include "ui/forms/session/run_playback.h"
 #include "ui/forms/session/standard_forms.h"
-#include "ui/qt/qt_toolkit.h"
+#include "ui/qt/toolkit/qt_toolkit.h"
 
 namespace pfc::ui::testing {
 namespace {

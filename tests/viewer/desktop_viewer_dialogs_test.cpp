@@ -17,8 +17,8 @@
 
 #include "tests/support/file_bytes.h"
 #include "tests/support/scratch_folder.h"
-#include "ui/qt/file_dialog_guard.h"
-#include "ui/qt/viewer_dialogs.h"
+#include "ui/qt/common/file_dialog_guard.h"
+#include "ui/qt/viewer/viewer_dialogs.h"
 
 namespace pfc {
 namespace {

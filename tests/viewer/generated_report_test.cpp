@@ -13,7 +13,7 @@
 #include "tests/support/scratch_folder.h"
 #include "tests/viewer/stand_in_forms.h"
 #include "tests/viewer/viewer_test_support.h"
-#include "ui/qt/html_report_window.h"
+#include "ui/qt/viewer/html_report_window.h"
 
 namespace pfc {
 namespace {

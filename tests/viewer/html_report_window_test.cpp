@@ -1,4 +1,4 @@
-#include "ui/qt/html_report_window.h"
+#include "ui/qt/viewer/html_report_window.h"
 
 #include <gtest/gtest.h>
 

@@ -15,7 +15,7 @@
 #include "tests/viewer/report_like_document.h"
 #include "tests/viewer/stand_in_forms.h"
 #include "ui/forms/viewer/viewer_protocol.h"
-#include "ui/qt/report_viewer_host.h"
+#include "ui/qt/viewer_host/report_viewer_host.h"
 
 namespace pfc {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/qt/viewer_relay.h"
+#include "ui/qt/viewer/viewer_relay.h"
 
 #include <gtest/gtest.h>
 

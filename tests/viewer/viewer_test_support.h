@@ -10,7 +10,7 @@
 
 #include "tests/viewer/report_like_document.h"
 
-#include "ui/qt/viewer_dialogs.h"
+#include "ui/qt/viewer/viewer_dialogs.h"
 
 class QWebEngineView;
 

@@ -1,0 +1,168 @@
+#include "ui/qt/find_designs/find_designs_chart.h"
+
+#include <QChart>
+#include <QLegend>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace pfc::ui {
+
+namespace {
+
+// Hues spread round the wheel, so that neighbouring materials differ.
+QColor MaterialColour(std::size_t index, std::size_t count) {
+  const int hue = static_cast<int>(index * 300 / std::max<std::size_t>(count, 1));
+  return QColor::fromHsv(hue, 210, 200);
+}
+
+QPointF PointOf(const SearchCandidate& c) {
+  return {c.woundVolumeCm3, c.totalLossW};
+}
+
+}  // namespace
+
+QString FindDesignsChart::FrontSeriesName() {
+  return QStringLiteral("Pareto front");
+}
+
+QString FindDesignsChart::PickSeriesName() {
+  return QStringLiteral("Picked");
+}
+
+FindDesignsChart::FindDesignsChart(FoundDesigns& designs, QWidget* parent)
+    : QChartView(new QChart(), parent), designs_(designs) {
+  setRenderHint(QPainter::Antialiasing);
+  QChart* c = chart();
+  c->setTitle(QStringLiteral("Total loss at low line against wound volume"));
+  c->legend()->setAlignment(Qt::AlignBottom);
+  c->setMargins(QMargins(4, 4, 4, 4));
+  c->setBackgroundRoundness(0);
+  subscription_ = designs_.Listen([this](FoundDesigns::Change change) { Changed(change); });
+  Rebuild();
+}
+
+void FindDesignsChart::Changed(FoundDesigns::Change change) {
+  switch (change) {
+    case FoundDesigns::Change::Started:
+    case FoundDesigns::Change::Finished:
+      Rebuild();
+      break;
+    case FoundDesigns::Change::Progress:
+      AddNew();
+      break;
+    case FoundDesigns::Change::Pick:
+      ShowPick();
+      break;
+  }
+}
+
+QScatterSeries* FindDesignsChart::SeriesOf(const SearchCandidate& candidate) {
+  auto found = materials_.find(candidate.material);
+  if (found != materials_.end())
+    return found->second;
+  auto* series = new QScatterSeries();
+  series->setName(QString::fromStdString(candidate.materialName));
+  series->setMarkerSize(6);
+  series->setBorderColor(Qt::transparent);
+  series->setColor(MaterialColour(candidate.material, designs_.Request().materials.size()));
+  chart()->addSeries(series);
+  series->attachAxis(volumeAxis_);
+  series->attachAxis(lossAxis_);
+  connect(series, &QScatterSeries::clicked, this, [this](const QPointF& p) { PickAt(p); });
+  materials_.emplace(candidate.material, series);
+  return series;
+}
+
+void FindDesignsChart::Rebuild() {
+  QChart* c = chart();
+  c->removeAllSeries();
+  for (QAbstractAxis* axis : c->axes())
+    c->removeAxis(axis);
+  materials_.clear();
+  shown_ = 0;
+  auto* x = volumeAxis_ = new QValueAxis();
+  x->setTitleText(QStringLiteral("Wound volume ODw² × HTw, cm³"));
+  auto* y = lossAxis_ = new QValueAxis();
+  y->setTitleText(QStringLiteral("Total loss, W"));
+  c->addAxis(x, Qt::AlignBottom);
+  c->addAxis(y, Qt::AlignLeft);
+
+  front_ = new QLineSeries();
+  front_->setName(FrontSeriesName());
+  front_->setPen(QPen(Qt::black, 1.5));
+  std::vector<QPointF> front;
+  for (const SearchCandidate& candidate : designs_.Candidates()) {
+    if (candidate.pareto)
+      front.push_back(PointOf(candidate));
+  }
+  std::sort(front.begin(), front.end(),
+            [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+  for (const QPointF& p : front)
+    front_->append(p);
+  c->addSeries(front_);
+  front_->attachAxis(x);
+  front_->attachAxis(y);
+
+  pick_ = new QScatterSeries();
+  pick_->setName(PickSeriesName());
+  pick_->setMarkerSize(14);
+  pick_->setColor(Qt::transparent);
+  pick_->setBorderColor(Qt::black);
+  pick_->setPen(QPen(Qt::black, 2));
+  c->addSeries(pick_);
+  pick_->attachAxis(x);
+  pick_->attachAxis(y);
+  AddNew();
+}
+
+void FindDesignsChart::AddNew() {
+  const std::vector<SearchCandidate>& candidates = designs_.Candidates();
+  for (; shown_ < candidates.size(); ++shown_)
+    SeriesOf(candidates[shown_])->append(PointOf(candidates[shown_]));
+  Fit();
+  ShowPick();
+}
+
+void FindDesignsChart::Fit() {
+  double xMax = 0;
+  double yMax = 0;
+  for (const SearchCandidate& c : designs_.Candidates()) {
+    if (std::isfinite(c.woundVolumeCm3))
+      xMax = std::max(xMax, c.woundVolumeCm3);
+    if (std::isfinite(c.totalLossW))
+      yMax = std::max(yMax, c.totalLossW);
+  }
+  volumeAxis_->setRange(0, xMax > 0 ? xMax * 1.05 : 1);
+  lossAxis_->setRange(0, yMax > 0 ? yMax * 1.05 : 1);
+}
+
+void FindDesignsChart::ShowPick() {
+  if (pick_ == nullptr)
+    return;
+  pick_->clear();
+  if (const auto picked = designs_.Picked())
+    pick_->append(PointOf(designs_.Candidates()[*picked]));
+}
+
+void FindDesignsChart::PickAt(const QPointF& point) {
+  const std::vector<SearchCandidate>& candidates = designs_.Candidates();
+  std::optional<std::size_t> nearest;
+  double best = std::numeric_limits<double>::infinity();
+  const QPointF here = chart()->mapToPosition(point);
+  for (std::size_t i = 0; i < candidates.size(); ++i) {
+    const QPointF there = chart()->mapToPosition(PointOf(candidates[i]));
+    const double distance = QLineF(here, there).length();
+    if (distance < best) {
+      best = distance;
+      nearest = i;
+    }
+  }
+  designs_.Pick(nearest);
+}
+
+}  // namespace pfc::ui

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <functional>
+
+namespace pfc::ui {
+
+// What a control reports to the toolkit. Unset callbacks are skipped.
+struct ControlEvents {
+  std::function<void(Qt::FocusReason)> gotFocus;
+  std::function<void(Qt::FocusReason)> lostFocus;
+  std::function<void()> mouseDown;
+  std::function<void()> mouseUp;
+  std::function<void()> click;   // a text box or label clicked with the mouse
+  std::function<void()> edited;  // a single-line box's text changed by the user
+  // Returns the character to insert or 0 to discard it.
+  std::function<char32_t(char32_t)> keyPress;
+};
+
+// The character a key event types, in the form a key handler sees it: Backspace is 8 and
+// Ctrl with a letter is its control character (Ctrl+C is 3). 0 for keys that type nothing
+// (Delete, arrows, Home, End, Tab).
+char32_t TypedCharacter(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+
+// Single-line text box.
+class EntryBox : public QLineEdit {
+ public:
+  explicit EntryBox(QWidget* parent) : QLineEdit(parent) {}
+  ControlEvents events;
+  // Selects the whole text; when the focus came by a mouse press, again after the press
+  // has placed the caret, so that a click into the box selects all of it.
+  void SelectWholeText();
+  // Text from the clipboard, the mouse selection or a drop, passed character by character
+  // through the key handler as if typed.
+  void InsertFiltered(const QString& text);
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  bool focusByMouse_ = false;
+  bool selectAfterPress_ = false;
+};
+
+// Multi-line text box.
+class TextArea : public QPlainTextEdit {
+ public:
+  explicit TextArea(QWidget* parent) : QPlainTextEdit(parent) {}
+  ControlEvents events;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+};
+
+class CommandButton : public QPushButton {
+ public:
+  explicit CommandButton(QWidget* parent) : QPushButton(parent) {}
+  ControlEvents events;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+};
+
+class TickBox : public QCheckBox {
+ public:
+  explicit TickBox(QWidget* parent) : QCheckBox(parent) {}
+  ControlEvents events;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+};
+
+class CaptionLabel : public QLabel {
+ public:
+  explicit CaptionLabel(QWidget* parent) : QLabel(parent) {}
+  ControlEvents events;
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// A straight line across its rectangle: horizontal, vertical or diagonal.
+class LineShape : public QWidget {
+ public:
+  LineShape(QWidget* parent, bool descending) : QWidget(parent), descending_(descending) {}
+  QColor colour = Qt::black;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool descending_;
+};
+
+}  // namespace pfc::ui
