@@ -39,7 +39,9 @@ FindDesignsChart::FindDesignsChart(FoundDesigns& designs, QWidget* parent)
   setRenderHint(QPainter::Antialiasing);
   QChart* c = chart();
   c->setTitle(QStringLiteral("Total loss at low line against wound volume"));
-  c->legend()->setAlignment(Qt::AlignBottom);
+  // A column at the side: in one row under the plot, a dozen materials leave each name a
+  // few letters, and "Pareto front" reads "Par…".
+  c->legend()->setAlignment(Qt::AlignRight);
   c->setMargins(QMargins(4, 4, 4, 4));
   c->setBackgroundRoundness(0);
   subscription_ = designs_.Listen([this](FoundDesigns::Change change) { Changed(change); });
