@@ -235,7 +235,7 @@ TEST_P(BrowserLog, ReachesTheDesignersTerminalOnlyWhenAskedFor) {
     const std::string viewer = std::to_string(host.ViewerProcessId());
     EXPECT_TRUE(QTest::qWaitFor([&] { return BrowserIsMappedIn(viewer); }, kWaitMilliseconds));
     // The browser logs as it starts; a quiet one is given the same time to say something.
-    QTest::qWaitFor([&] { return !captured.Text().empty(); }, 3000);
+    (void)QTest::qWaitFor([&] { return !captured.Text().empty(); }, 3000);
     host.UnloadViewer();
     EXPECT_TRUE(WaitUntilEnded(host));
     logged = captured.Text();

@@ -37,13 +37,13 @@ TEST_P(RequestLines, CarryAnyPathOnOneLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, RequestLines,
-    ::testing::Values(PathCase{"plain", {"/tmp/pfc/temp.htm", "/tmp/pfc"}},
-                      PathCase{"blanks", {"/tmp/my reports/temp.htm", "/tmp/my reports"}},
-                      PathCase{"line_break", {"/tmp/a\nb/temp.htm", "/tmp/a\nb"}},
-                      PathCase{"percent_sign", {"/tmp/100%25/t.htm", "/tmp/100%"}},
-                      PathCase{"utf8", {"/tmp/caf\xC3\xA9/temp.htm", "/tmp/caf\xC3\xA9"}},
-                      PathCase{"latin1_byte", {"/tmp/\xE9\xFF/temp.htm", "/tmp/\xE9\xFF"}},
-                      PathCase{"no_temp_folder", {"/tmp/temp.htm", ""}},
+    ::testing::Values(PathCase{"plain", {"/tmp/pfc/temp.htm", "/tmp/pfc", ""}},
+                      PathCase{"blanks", {"/tmp/my reports/temp.htm", "/tmp/my reports", ""}},
+                      PathCase{"line_break", {"/tmp/a\nb/temp.htm", "/tmp/a\nb", ""}},
+                      PathCase{"percent_sign", {"/tmp/100%25/t.htm", "/tmp/100%", ""}},
+                      PathCase{"utf8", {"/tmp/caf\xC3\xA9/temp.htm", "/tmp/caf\xC3\xA9", ""}},
+                      PathCase{"latin1_byte", {"/tmp/\xE9\xFF/temp.htm", "/tmp/\xE9\xFF", ""}},
+                      PathCase{"no_temp_folder", {"/tmp/temp.htm", "", ""}},
                       PathCase{"suggested_name", {"/tmp/temp.htm", "/tmp", "TD-26x2_2026-12-07"}},
                       PathCase{"suggested_name_no_folder", {"/tmp/temp.htm", "", "TD-01"}}),
     [](const auto& info) { return std::string(info.param.name); });

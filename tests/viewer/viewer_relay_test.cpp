@@ -46,7 +46,7 @@ class ViewerRelayWindow : public ::testing::Test {
   }
 
   ShowReportRequest GeneratedReport() const {
-    return {temp_.File("temp.htm"), temp_.Path().string()};
+    return {temp_.File("temp.htm"), temp_.Path().string(), ""};
   }
 
   QPushButton* Button(const char* name) {
