@@ -8,7 +8,6 @@
 #include "engine/check/rolloff_grades.h"
 #include "engine/inputs/number_text.h"
 #include "engine/method/design_run.h"
-#include "reports/check/known_rolloff_grades.h"
 #include "reports/files/design_file.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/scratch_folder.h"
@@ -198,28 +197,6 @@ TEST(CheckCommand, TableShowsTheGradeAndRoundedFigures) {
   }
 }
 
-TEST(CheckCommand, RefusesUnknownGradesAndTwoFormats) {
-  for (const std::vector<std::string>& args : {std::vector<std::string>{"check", "--grade", "61"},
-                                               {"check", "--grade", "sixty"},
-                                               {"check", "--grade"},
-                                               {"check", "--json", "--csv"},
-                                               {"check", "--pick", "TD-99"}}) {
-    const CliResult result = RunCli(args);
-    EXPECT_EQ(result.status, 2) << args.back();
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
-  }
-}
-
-TEST(CheckCommand, HelpNamesTheGradesAndTheExitStatus) {
-  const CliResult result = RunCli({"check", "--help"});
-  EXPECT_EQ(result.status, 0);
-  for (const std::string& text : {std::string("--grade"), RolloffGradeNames(),
-                                  std::string("--vin-max"), std::string("Exit status")}) {
-    EXPECT_NE(result.out.find(text), std::string::npos) << text;
-  }
-}
-
 // The ripple limit decides the ripple verdict alone, from the option, a design file, or the
 // method's 10 % when neither gives one; the option wins over the file.
 struct RippleLimitCase {
@@ -281,16 +258,6 @@ TEST(CheckCommand, SavesTheRippleLimitItRunsWith) {
   const DesignFileRead read = ReadDesignFile(path);
   ASSERT_TRUE(read.read) << read.Message();
   EXPECT_EQ(read.design.rippleLimitPercent, 33);
-}
-
-TEST(CheckCommand, RefusesARippleLimitThatIsNotAPositiveNumber) {
-  for (const char* limit : {"0", "-5", "ten", "1e3", "nan", "inf", ""}) {
-    const CliResult result = RunCli({"check", "--ripple-limit", limit});
-    EXPECT_EQ(result.status, 2) << limit;
-    EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find("--ripple-limit"), std::string::npos) << result.err;
-    EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
-  }
 }
 
 }  // namespace

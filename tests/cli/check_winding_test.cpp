@@ -58,33 +58,6 @@ TEST(CheckWinding, AWholeWindingOnAPickedCoreIsCheckedWhereTheMethodWouldNotPubl
   EXPECT_NE(text.out.find("misses"), std::string::npos) << text.out;
 }
 
-struct Refusal {
-  std::vector<std::string> args;
-  const char* named;  // what stderr must name
-};
-
-TEST(CheckWinding, RefusesAWindingItCannotWindWithStatusTwo) {
-  const std::vector<Refusal> refusals = {
-      {{"--turns", "0"}, "0"},
-      {{"--turns", "31001"}, "31001"},
-      {{"--turns", "30.5", "--json"}, "30.5"},
-      {{"--turns", "thirty"}, "--turns"},
-      {{"--wire", "7"}, "AWG 7"},
-      {{"--wire", "45", "--csv"}, "AWG 45"},
-      {{"--turns", "60"}, "60 turns"},
-      {{"--wire", "8", "--turns", "31"}, "AWG 8"},
-  };
-  for (const Refusal& refusal : refusals) {
-    std::vector<std::string> args = refusal.args;
-    args.insert(args.begin(), "check");
-    const CliResult result = RunCli(args);
-    EXPECT_EQ(result.status, 2) << args[1] << " " << args[2];
-    EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find(refusal.named), std::string::npos) << result.err;
-    EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
-  }
-}
-
 class CheckMaterial : public testing::Test {
  protected:
   std::string Write(const std::string& name, const std::string& text) {
@@ -108,22 +81,6 @@ TEST_F(CheckMaterial, AFileOfAGradesNumbersChecksAsTheGradeUnderItsOwnName) {
   own.erase("grade");
   builtIn.erase("grade");
   EXPECT_EQ(own, builtIn);
-}
-
-TEST_F(CheckMaterial, RefusesABadFileAndAGradeBesideIt) {
-  const std::string good =
-      Write("good.json", R"({"name": "G", "permeability": 60, "rolloff_b": 0.01, "rolloff_c": 2})");
-  const std::string bad = Write("bad.json", R"({"name": "B", "permeability": 60})");
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"check", "--material", bad},
-        {"check", "--material", (folder_.Path() / "missing.json").string()},
-        {"check", "--material", ""},
-        {"check", "--material", good, "--grade", "60"}}) {
-    const CliResult result = RunCli(args);
-    EXPECT_EQ(result.status, 2) << args.back();
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
-  }
 }
 
 TEST_F(CheckMaterial, ADesignFileKeepsTheWindingAndAnOptionOverridesIt) {

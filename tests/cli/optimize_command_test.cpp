@@ -54,33 +54,6 @@ TEST(OptimizeCommand, TheOptionsSetTheSearch) {
   }
 }
 
-TEST(OptimizeCommand, RefusesOptionsItCannotSearchWith) {
-  const std::vector<std::vector<std::string>> refused = {
-      {"--grades", "55"},
-      {"--grades", "60,"},
-      {"--grades", ""},
-      {"--stacks", "0-2"},
-      {"--stacks", "3-1"},
-      {"--stacks", "1-10"},
-      {"--stacks", "a-b"},
-      {"--ripple-limit", "0"},
-      {"--ripple-limit", "nan"},
-      {"--min-inductance", "-5"},
-      {"--max-temperature", "inf"},
-      {"--objective", "speed"},
-      {"--top", "0"},
-      {"--json", "--csv"},
-  };
-  for (const auto& options : refused) {
-    std::vector<std::string> args{"optimize"};
-    args.insert(args.end(), options.begin(), options.end());
-    const CliResult result = RunCli(args);
-    EXPECT_EQ(result.status, 2) << options.front();
-    EXPECT_NE(result.err.find(options.front()), std::string::npos) << result.err;
-    EXPECT_EQ(result.out, "");
-  }
-}
-
 TEST(OptimizeCommand, CsvAndJsonGiveTheSameRowsToTheLastDigit) {
   const nlohmann::ordered_json json = Json(Small({"--json", "--ripple-limit", "25"}));
   const CliResult csv = RunCli(Small({"--csv", "--ripple-limit", "25"}));

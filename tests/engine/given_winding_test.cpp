@@ -174,45 +174,42 @@ TEST(ApplyWinding, AWindingThatFillsTheWindowExactlyIsWound) {
   EXPECT_LE(record.ActualFillFactor, record.FillFactorLimit);
 }
 
-TEST(ApplyWinding, WindsEveryEndOfTheRanges) {
+// The ends of what can be wound are wound as asked and check soundly: every figure exists
+// and is finite, or the check says why it does not (the core saturates), and the temperature
+// ends one way or another.
+class RangeEndTest : public testing::TestWithParam<WindingRequest> {};
+
+TEST_P(RangeEndTest, IsWoundAsAskedAndChecksSoundly) {
   const Published published([](EntryTexts& e, DesignRecord&) { e.txtFill_Factor = ".9"; });
   ASSERT_EQ(published.run.ending, RunEnding::Published);
-  const WireTable& wires = published.tables.wires;
-  for (const WindingRequest request :
-       {WindingRequest{1.0, 8.0}, WindingRequest{1.0, 44.0}, WindingRequest{kMostTurns, 44.0}}) {
-    DesignRecord record = published.tables.record;
-    const WindingApplied applied = ApplyWinding(record, wires, request);
-    EXPECT_TRUE(applied.Wound()) << *request.turns << " of AWG " << *request.gauge << ": "
-                                 << applied.message;
-    EXPECT_EQ(record.Turns, *request.turns);
-    EXPECT_EQ(record.WireGauge, *request.gauge);
-    EXPECT_TRUE(std::isfinite(record.TempRise));
+  const WindingRequest request = GetParam();
+  DesignRecord record = published.tables.record;
+  const WindingApplied applied = ApplyWinding(record, published.tables.wires, request);
+  ASSERT_TRUE(applied.Wound()) << applied.message;
+  EXPECT_EQ(record.Turns, *request.turns);
+  EXPECT_EQ(record.WireGauge, *request.gauge);
+  EXPECT_TRUE(std::isfinite(record.TempRise));
+  const OperatingCheck check =
+      CheckOperation(record, GradeMaterialFor(record, kDefaultRolloffGrade));
+  for (const LineCheck* line : {&check.lowLine, &check.highLine}) {
+    EXPECT_TRUE(line->usable);
+    EXPECT_TRUE(line->saturates || line->thermal != ThermalEnding::NotComputed);
+    EXPECT_EQ(line->saturates, !line->windingTemperatureC.has_value() &&
+                                   line->thermal == ThermalEnding::NotComputed);
   }
+  EXPECT_NEAR(*check.zeroBiasUh, *request.turns * *request.turns * *check.alNh / 1000,
+              *check.zeroBiasUh * 1e-12);
 }
 
-// The ends of what can be wound, checked: every figure exists and is finite, or the check
-// says why it does not (the core saturates), and the temperature ends one way or another.
-TEST(ApplyWinding, TheEdgesOfTheRangesCheckSoundly) {
-  const Published published([](EntryTexts& e, DesignRecord&) { e.txtFill_Factor = ".9"; });
-  ASSERT_EQ(published.run.ending, RunEnding::Published);
-  for (const WindingRequest request :
-       {WindingRequest{1.0, 8.0}, WindingRequest{1.0, 44.0}, WindingRequest{kMostTurns, 44.0},
-        WindingRequest{2000.0, 30.0}}) {
-    DesignRecord record = published.tables.record;
-    ASSERT_TRUE(ApplyWinding(record, published.tables.wires, request).Wound());
-    const OperatingCheck check =
-        CheckOperation(record, GradeMaterialFor(record, kDefaultRolloffGrade));
-    for (const LineCheck* line : {&check.lowLine, &check.highLine}) {
-      EXPECT_TRUE(line->usable);
-      EXPECT_TRUE(line->saturates || line->thermal != ThermalEnding::NotComputed)
-          << *request.turns << " turns of AWG " << *request.gauge;
-      EXPECT_EQ(line->saturates, !line->windingTemperatureC.has_value() &&
-                                     line->thermal == ThermalEnding::NotComputed);
-    }
-    EXPECT_NEAR(*check.zeroBiasUh, *request.turns * *request.turns * *check.alNh / 1000,
-                *check.zeroBiasUh * 1e-12);
-  }
-}
+INSTANTIATE_TEST_SUITE_P(Ranges, RangeEndTest,
+                         testing::Values(WindingRequest{1.0, 8.0}, WindingRequest{1.0, 44.0},
+                                         WindingRequest{kMostTurns, 44.0},
+                                         WindingRequest{2000.0, 30.0}),
+                         [](const auto& info) {
+                           return std::to_string(static_cast<int>(*info.param.turns)) +
+                                  "TurnsOfAwg" +
+                                  std::to_string(static_cast<int>(*info.param.gauge));
+                         });
 
 struct LimitCase {
   const char* label;

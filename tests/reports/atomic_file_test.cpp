@@ -7,8 +7,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <functional>
+#include <string>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -41,41 +44,68 @@ TEST(WriteFileAtomically, CreatesThenReplacesWithoutLeavingScratchFiles) {
   EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"temp.htm"});
 }
 
-TEST(WriteFileAtomically, ReportsAFolderThatIsAFileWithPathAndReason) {
+// Every name in the folder and below, with its kind and a regular file's bytes: what a
+// refused write must leave as it found it.
+std::vector<std::string> Snapshot(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    const std::filesystem::file_status status = entry.symlink_status();
+    std::string name = entry.path().lexically_relative(folder).string() + " " +
+                       std::to_string(static_cast<int>(status.type()));
+    if (status.type() == std::filesystem::file_type::regular)
+      name += " " + ReadFile(entry.path());
+    names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+struct RefusedCase {
+  const char* name;
+  std::function<void(const std::filesystem::path& folder)> make;  // what is in the way
+  const char* written;                                            // the path the caller writes
+  std::string reason;
+};
+
+class RefusedWrite : public ::testing::TestWithParam<RefusedCase> {};
+
+TEST_P(RefusedWrite, NamesThePathAndReasonAndLeavesTheFolderAsItWas) {
   ScratchFolder folder;
-  WriteFile(folder.Path() / "plain", "not a folder");
-  const std::string path = (folder.Path() / "plain" / "temp.htm").string();
+  GetParam().make(folder.Path());
+  const std::vector<std::string> before = Snapshot(folder.Path());
+  const std::string path = (folder.Path() / GetParam().written).string();
   const FileWriteResult result = WriteFileAtomically(path, "report");
   EXPECT_FALSE(result.written);
   EXPECT_EQ(result.path, path);
-  EXPECT_EQ(result.reason, "Not a directory");
-  EXPECT_EQ(result.Message(), "Cannot write " + path + ": Not a directory");
-  EXPECT_EQ(ReadFile(folder.Path() / "plain"), "not a folder");
+  EXPECT_EQ(result.reason, GetParam().reason);
+  EXPECT_EQ(result.Message(), "Cannot write " + path + ": " + GetParam().reason);
+  EXPECT_EQ(Snapshot(folder.Path()), before);
 }
 
-TEST(WriteFileAtomically, LeavesAFolderInTheWayUntouched) {
-  ScratchFolder folder;
-  std::filesystem::create_directory(folder.Path() / "temp.htm");
-  WriteFile(folder.Path() / "temp.htm" / "inside", "kept");
-  const FileWriteResult result = WriteFileAtomically((folder.Path() / "temp.htm").string(), "x");
-  EXPECT_FALSE(result.written);
-  EXPECT_FALSE(result.reason.empty());
-  EXPECT_EQ(ReadFile(folder.Path() / "temp.htm" / "inside"), "kept");
-  EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"temp.htm"});
-}
-
-TEST(WriteFileAtomically, NeverPutsAFileInThePlaceOfAPipe) {
-  ScratchFolder folder;
-  const std::string path = (folder.Path() / "pipe").string();
-  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-  const FileWriteResult result = WriteFileAtomically(path, "rows");
-  EXPECT_FALSE(result.written);
-  EXPECT_EQ(result.reason, kNotARegularFile);
-  struct stat after {};
-  ASSERT_EQ(::stat(path.c_str(), &after), 0);
-  EXPECT_TRUE(S_ISFIFO(after.st_mode));
-  EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"pipe"});
-}
+INSTANTIATE_TEST_SUITE_P(
+    InTheWay, RefusedWrite,
+    ::testing::Values(RefusedCase{"AFileForAFolder",
+                                  [](const auto& f) { WriteFile(f / "plain", "not a folder"); },
+                                  "plain/temp.htm", "Not a directory"},
+                      RefusedCase{"AMissingFolder", [](const auto&) {}, "missing/temp.htm",
+                                  "No such file or directory"},
+                      RefusedCase{"AFolderInThePlaceOfTheFile",
+                                  [](const auto& f) {
+                                    std::filesystem::create_directory(f / "temp.htm");
+                                    WriteFile(f / "temp.htm" / "inside", "kept");
+                                  },
+                                  "temp.htm", std::generic_category().message(EISDIR)},
+                      RefusedCase{
+                          "APipe",
+                          [](const auto& f) { ASSERT_EQ(::mkfifo((f / "pipe").c_str(), 0600), 0); },
+                          "pipe", kNotARegularFile},
+                      RefusedCase{"LinksInALoop",
+                                  [](const auto& f) {
+                                    std::filesystem::create_symlink("b", f / "a");
+                                    std::filesystem::create_symlink("a", f / "b");
+                                  },
+                                  "a", std::generic_category().message(ELOOP)}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A link is written through: the link stays, and the file it ends at gets the bytes, even
 // through a chain, a relative target, or a target not yet there.
@@ -121,16 +151,6 @@ INSTANTIATE_TEST_SUITE_P(Links, ThroughLinks,
                                                     "current",
                                                     "designs/fresh.pfcdesign"}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(WriteFileAtomically, LinksInALoopFailAndCreateNothing) {
-  ScratchFolder folder;
-  std::filesystem::create_symlink("b", folder.Path() / "a");
-  std::filesystem::create_symlink("a", folder.Path() / "b");
-  const FileWriteResult result = WriteFileAtomically((folder.Path() / "a").string(), "x");
-  EXPECT_FALSE(result.written);
-  EXPECT_EQ(result.reason, std::generic_category().message(ELOOP));
-  EXPECT_EQ(FolderEntries(folder.Path()), (std::vector<std::string>{"a", "b"}));
-}
 
 TEST(WriteFileAtomically, AReplacedFileKeepsItsPermissions) {
   ScratchFolder folder;
