@@ -7,7 +7,7 @@
 #include "engine/catalogue/catalogue.h"
 #include "engine/inputs/entries.h"
 #include "engine/method/design_record.h"
-#include "engine/method/design_run.h"
+#include "engine/method/message.h"
 
 // Reading the input form into the design record and checking it, before any arithmetic.
 namespace pfc {

@@ -7,20 +7,9 @@
 #include "engine/catalogue/catalogue.h"
 #include "engine/inputs/entries.h"
 #include "engine/method/design_record.h"
+#include "engine/method/message.h"
 
 namespace pfc {
-
-// The title of plain message boxes, which show the application's own title.
-inline constexpr const char* kApplicationTitle = "PFC Core Designer";
-inline constexpr const char* kCautionTitle = "Caution";
-
-enum class MessageIcon { Information, None };
-
-struct Message {
-  std::string title;  // kCautionTitle or kApplicationTitle
-  MessageIcon icon = MessageIcon::Information;
-  std::string text;  // lines separated by CR LF
-};
 
 enum class RunEnding {
   Published,      // the summary is shown (warnings may have been shown first)
