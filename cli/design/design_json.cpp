@@ -41,6 +41,9 @@ nlohmann::ordered_json RecordJson(const DesignRecord& record) {
       json[name] = static_cast<int>(field);
     }
   });
+  // The desktop's temporary folder once travelled in the record; scripts that read it from
+  // here find the key still, empty as it always was for the command line.
+  json["TempFolder"] = "";
   return json;
 }
 

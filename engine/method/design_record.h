@@ -77,9 +77,6 @@ struct DesignRecord {
   double CoreLoss = 0;           // W
   double TotalLoss = 0;          // W
   double TempRise = 0;           // °C
-
-  // The user's temporary folder (environment variable TEMP).
-  std::string TempFolder;
 };
 
 }  // namespace pfc

@@ -63,7 +63,6 @@ void VisitRecordFields(Record& r, Visitor&& visit) {
   visit("CoreLoss", r.CoreLoss);
   visit("TotalLoss", r.TotalLoss);
   visit("TempRise", r.TempRise);
-  visit("TempFolder", r.TempFolder);
 }
 
 }  // namespace pfc
