@@ -158,7 +158,7 @@ ValidationResult ValidateInputs(const EntryReadings& read, DesignRecord& record,
       return result;
     }
     if (entry.entry == Entry::Stack && reading.empty) {
-      result.stackTextSetToOne = true;
+      result.emptyStackTakenAsOne = true;
       record.CoresToStack = 1;
     }
   }

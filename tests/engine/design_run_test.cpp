@@ -38,9 +38,8 @@ TEST_F(RunDesignTest, PublishesTheDefaultDesign) {
   EXPECT_EQ(outcome.check, "Published");
   EXPECT_TRUE(outcome.messages.empty());
   EXPECT_FALSE(outcome.focus);
-  EXPECT_TRUE(outcome.busyPointerSet);
-  EXPECT_FALSE(outcome.coreListEmptiedAndDisabled);
-  EXPECT_FALSE(outcome.stackTextSetToOne);
+  EXPECT_TRUE(outcome.entriesPassedChecks);
+  EXPECT_FALSE(outcome.emptyStackTakenAsOne);
   EXPECT_EQ(record().CoreIndex, 26);
   EXPECT_EQ(record().SelectedCoreSize, "TD-26");
   EXPECT_EQ(record().Turns, 31);
@@ -63,7 +62,7 @@ TEST_F(RunDesignTest, AnEmptyStackDesignsForOneCore) {
   entries.txtStack = "";
   const RunOutcome outcome = Run(entries);
   EXPECT_EQ(outcome.ending, RunEnding::Published);
-  EXPECT_TRUE(outcome.stackTextSetToOne);
+  EXPECT_TRUE(outcome.emptyStackTakenAsOne);
   EXPECT_EQ(record().CoresToStack, 1);
   EXPECT_EQ(record().CoreIndex, 26);
 }
@@ -77,8 +76,7 @@ TEST_F(RunDesignTest, AnAreaProductBeyondTheCatalogueStopsUntilCoresAreStacked) 
   ASSERT_EQ(outcome.messages.size(), 1u);
   EXPECT_EQ(outcome.messages[0].text, AreaProductMessage().text);
   EXPECT_EQ(outcome.messages[0].title, "Caution");
-  EXPECT_TRUE(outcome.coreListEmptiedAndDisabled);
-  EXPECT_TRUE(outcome.busyPointerSet);
+  EXPECT_TRUE(outcome.entriesPassedChecks);
   EXPECT_NEAR(record().AreaProduct, 17.5584, 5e-4) << "still the requirement";
   EXPECT_EQ(record().CoreIndex, 26) << "the previous run's core is kept";
   EXPECT_EQ(record().Turns, 31);
@@ -98,7 +96,7 @@ TEST_F(RunDesignTest, AnOutputBelowTheLinePeakStopsAndEmptiesTheList) {
     EXPECT_EQ(outcome.ending, RunEnding::Vpeak) << vout;
     ASSERT_EQ(outcome.messages.size(), 1u);
     EXPECT_EQ(outcome.messages[0].text, VpeakMessage().text);
-    EXPECT_TRUE(outcome.coreListEmptiedAndDisabled);
+    EXPECT_TRUE(outcome.entriesPassedChecks) << vout;
   }
   const RunOutcome picked = Run(Pick("TD-26 (OD 46.73mm, ID 21.69mm, HT 20.57mm)"));
   EXPECT_EQ(picked.ending, RunEnding::Published);
@@ -106,13 +104,13 @@ TEST_F(RunDesignTest, AnOutputBelowTheLinePeakStopsAndEmptiesTheList) {
   entries.txtVout = "100";
   const RunOutcome stopped = Run(entries);
   EXPECT_EQ(stopped.ending, RunEnding::Vpeak);
-  EXPECT_TRUE(stopped.coreListEmptiedAndDisabled) << "also when the designer picks";
+  EXPECT_TRUE(stopped.entriesPassedChecks) << "also when the designer picks";
 }
 
 TEST_F(RunDesignTest, PickingTheLargestCoreMeetsTheFieldLimitAt116) {
   const RunOutcome outcome = Run(Pick("TD-31 (OD 57.21mm, ID 37.44mm, HT 15.32mm)"));
   EXPECT_EQ(outcome.ending, RunEnding::FieldStrength);
-  EXPECT_TRUE(outcome.busyPointerSet);
+  EXPECT_TRUE(outcome.entriesPassedChecks);
   ASSERT_EQ(outcome.messages.size(), 1u);
   EXPECT_EQ(outcome.messages[0].title, "PFC Core Designer");
   EXPECT_EQ(outcome.messages[0].icon, MessageIcon::None);
@@ -173,7 +171,7 @@ TEST_F(RunDesignTest, AValidationStopKeepsTheNewInputsBesideTheOldResults) {
   EXPECT_EQ(outcome.ending, RunEnding::Rejected);
   EXPECT_EQ(outcome.check, "7b");
   EXPECT_EQ(outcome.focus, Entry::Vout);
-  EXPECT_FALSE(outcome.busyPointerSet);
+  EXPECT_FALSE(outcome.entriesPassedChecks);
   ASSERT_EQ(outcome.messages.size(), 1u);
   EXPECT_EQ(outcome.messages[0].text, "Enter the Out Voltage value below 420 volts");
   EXPECT_EQ(record().OutputPower, 1000);

@@ -245,7 +245,7 @@ TEST(ValidateInputs, AllEmptyShowsOnlyTheFrequencyMessage) {
   const ValidationResult result = ReadAndValidate(entries, tables);
   EXPECT_EQ(result.check, "1a");
   EXPECT_EQ(result.focus, Entry::Frequency);
-  EXPECT_FALSE(result.stackTextSetToOne) << "the run stopped before the stack was read";
+  EXPECT_FALSE(result.emptyStackTakenAsOne) << "the run stopped before the stack was read";
 }
 
 TEST(ValidateInputs, AnEmptyStackBecomesOneCoreAndSkipsTheRangeCheck) {
@@ -255,7 +255,7 @@ TEST(ValidateInputs, AnEmptyStackBecomesOneCoreAndSkipsTheRangeCheck) {
   tables.record.CoresToStack = 5;
   const ValidationResult result = ReadAndValidate(entries, tables);
   EXPECT_TRUE(result.passed);
-  EXPECT_TRUE(result.stackTextSetToOne);
+  EXPECT_TRUE(result.emptyStackTakenAsOne);
   EXPECT_EQ(tables.record.CoresToStack, 1);
 }
 

@@ -189,7 +189,7 @@ TEST(BadInputSweep, AnEmptyStackBoxDesignsForOneCore) {
     entries.txtStack = text;
     const RunResult run = RunWith(entries, CalcSelects);
     EXPECT_EQ(run.outcome.ending, RunEnding::Published);
-    EXPECT_TRUE(run.outcome.stackTextSetToOne);
+    EXPECT_TRUE(run.outcome.emptyStackTakenAsOne);
     EXPECT_EQ(run.record.CoresToStack, 1);
   }
 }

@@ -40,6 +40,7 @@ TEST_F(UncomputableDesign, AFrequencyThatOverflowsThePeriodIsRefusedOnTheFrequen
     const RunOutcome outcome = Run(entries, DesignerPicks);
     EXPECT_EQ(outcome.ending, RunEnding::Rejected) << zeros;
     EXPECT_EQ(outcome.check, "1r");
+    EXPECT_TRUE(outcome.entriesPassedChecks) << "refused after the checks, by the method";
     EXPECT_EQ(outcome.focus, Entry::Frequency);
     ASSERT_EQ(outcome.messages.size(), 1u);
     EXPECT_EQ(outcome.messages[0].title, kCautionTitle);

@@ -67,7 +67,7 @@ class FlowTest : public ::testing::Test {
     scriptedRecord = record;
     scripted = RunOutcome{};
     scripted.ending = RunEnding::Published;
-    scripted.busyPointerSet = true;
+    scripted.entriesPassedChecks = true;
     if (50 + tempRise >= 155) {
       scripted.messages.push_back(
           Message{kCautionTitle, MessageIcon::Information, "Total temperature ..."});

@@ -101,7 +101,7 @@ struct EndingCase {
   const char* name;
   RunEnding ending;
   std::vector<Message> messages;
-  bool listEmptied;
+  bool listEmptied;  // what the window makes of the ending
   std::vector<std::string> expectedSequence;
 };
 
@@ -113,8 +113,7 @@ TEST_P(RunEndingTest, RestoresThePointerAndLeavesTheInputFormUp) {
   const EndingCase& c = GetParam();
   scripted.ending = c.ending;
   scripted.messages = c.messages;
-  scripted.busyPointerSet = true;
-  scripted.coreListEmptiedAndDisabled = c.listEmptied;
+  scripted.entriesPassedChecks = true;
   kit.ClearRecord();
   kit.UserClick(kInputForm, "cmdProcess");
   EXPECT_EQ(PointerAndMessages(kit), c.expectedSequence);
@@ -140,14 +139,25 @@ INSTANTIATE_TEST_SUITE_P(Endings, RunEndingTest,
                                                       RunEnding::FieldStrength,
                                                       {Plain("hot"), Plain("field")},
                                                       false,
-                                                      {"Busy", "hot", "Normal", "field"}}),
+                                                      {"Busy", "hot", "Normal", "field"}},
+                                           EndingCase{"UnknownCore",
+                                                      RunEnding::UnknownCore,
+                                                      {Caution("unknown")},
+                                                      false,
+                                                      {"Busy", "unknown", "Normal"}},
+                                           // Passed the checks, then too small to calculate.
+                                           EndingCase{"Uncomputable",
+                                                      RunEnding::Rejected,
+                                                      {Caution("too small")},
+                                                      false,
+                                                      {"Busy", "too small", "Normal"}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FlowTest, EmptyStackCountIsFilledInBeforeTheRunGoesOn) {
   StartAndAccept();
   kit.UserClick(kInputForm, "cmdQuit");
   ScriptPublished();
-  scripted.stackTextSetToOne = true;
+  scripted.emptyStackTakenAsOne = true;
   kit.UserClick(kInputForm, "cmdProcess");
   EXPECT_EQ(runEntries.back().txtStack, "");
   EXPECT_EQ(Text(kInputForm, "txtStack"), "1");
