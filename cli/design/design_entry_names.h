@@ -18,6 +18,10 @@ struct DesignEntryName {
   std::string EntryTexts::*text;  // nullptr for "pick": a part number, not an entry text
 };
 
+// The name users' scripts know an entry by: its option's long name without "--" ("pick" for
+// the core list, which the pick stands for), never its control.
+std::string_view PublicEntryName(Entry entry);
+
 // Every option AddDesignOptions adds, in the order of the form.
 std::span<const DesignEntryName> DesignEntryNames();
 
