@@ -5,7 +5,7 @@
 
 #include "cli/design/design_entry_names.h"
 #include "cli/design/listing_json.h"
-#include "engine/method/record_fields.h"
+#include "engine/method/design_record.h"
 
 namespace pfc {
 namespace {
