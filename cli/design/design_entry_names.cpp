@@ -12,7 +12,7 @@ const std::vector<DesignEntryName>& Names() {
   static const std::vector<DesignEntryName> names = [] {
     std::vector<DesignEntryName> all;
     for (const NamedEntryText& named : NamedEntryTexts())
-      all.push_back({named.name.c_str(), named.text});
+      all.push_back({named.name.c_str(), &named});
     all.push_back({kPickName, nullptr});
     return all;
   }();
@@ -42,7 +42,7 @@ void SetDesignEntry(const DesignEntryName& entry, std::string_view text, DesignO
   if (entry.text == nullptr) {
     options.pick = text;
   } else {
-    options.entries.*entry.text = text;
+    entry.text->TextIn(options.entries) = text;
   }
 }
 

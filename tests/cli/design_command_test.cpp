@@ -151,7 +151,7 @@ TEST(DesignCommand, JsonRecordHoldsEveryFieldAtFullPrecision) {
   ArrayData_PFC_Load(catalogue, expected);
   expected.CalcType = CalcSelects;
   EntryTexts entries;
-  entries.txtStack = "3";
+  entries[Entry::Stack] = "3";
   RunDesign(entries, expected, catalogue, wires);
   EXPECT_EQ(record["HMax"].get<double>(), expected.HMax);
   EXPECT_EQ(record["TempRise"].get<double>(), expected.TempRise);

@@ -36,10 +36,10 @@ TEST_F(FlowTest, PublishedRunShowsTheSummaryAndHidesTheInputForm) {
   kit.UserClick(kInputForm, "cmdProcess");
 
   ASSERT_EQ(runEntries.size(), 1u);
-  EXPECT_EQ(runEntries[0].txtFrequency, "100000");
-  EXPECT_EQ(runEntries[0].cmbfrequency, "kHz");
-  EXPECT_EQ(runEntries[0].txtFill_Factor, ".4");
-  EXPECT_FALSE(runEntries[0].chkPickCore);
+  EXPECT_EQ(runEntries[0][Entry::Frequency], "100000");
+  EXPECT_EQ(runEntries[0].Unit(Entry::Frequency), "kHz");
+  EXPECT_EQ(runEntries[0][Entry::FillFactor], ".4");
+  EXPECT_FALSE(runEntries[0].pickCore);
   EXPECT_EQ(catalogueRowsSeen, 31);
 
   EXPECT_FALSE(kit.IsVisible(kInputForm));
@@ -159,7 +159,7 @@ TEST_F(FlowTest, EmptyStackCountIsFilledInBeforeTheRunGoesOn) {
   ScriptPublished();
   scripted.emptyStackTakenAsOne = true;
   kit.UserClick(kInputForm, "cmdProcess");
-  EXPECT_EQ(runEntries.back().txtStack, "");
+  EXPECT_EQ(runEntries.back()[Entry::Stack], "");
   EXPECT_EQ(Text(kInputForm, "txtStack"), "1");
 }
 
@@ -176,8 +176,8 @@ TEST_F(FlowTest, ResetDesignInputsEmptiesOrRewindsTheCoreList) {
   kit.UserChoose(kInputForm, "txtCoreSize", 7);
   kit.UserType(kInputForm, "txtVinMin", "90");
   kit.UserClick(kInputForm, "cmdProcess");
-  EXPECT_EQ(runEntries.back().txtCoreSize.substr(0, 6), "TD-07 ");
-  EXPECT_TRUE(runEntries.back().chkPickCore);
+  EXPECT_EQ(runEntries.back()[Entry::CoreSize].substr(0, 6), "TD-07 ");
+  EXPECT_TRUE(runEntries.back().pickCore);
   kit.UserClick(kSummaryForm, "cmdExit");
   EXPECT_EQ(kit.ChosenPosition(kInputForm, "txtCoreSize"), 0);
   EXPECT_EQ(kit.ItemCount(kInputForm, "txtCoreSize"), 32);
