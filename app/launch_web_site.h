@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/browser_platform.h"
-#include "engine/method/design_run.h"
+#include "engine/method/message.h"
 
 namespace pfc::ui {
 

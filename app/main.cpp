@@ -94,7 +94,8 @@ int main(int argc, char** argv) {
   // The report viewer, and with it the embedded browser, is a program of its own, started by
   // the first report: the browser needs OpenGL set up before its application object exists,
   // which would load the OpenGL driver into every session here.
-  pfc::ReportViewerHost viewer(toolkit, session.record, pfc::DefaultReportViewerProgramPath(),
+  pfc::ReportViewerHost viewer(toolkit, session.record, session.tempFolder,
+                               pfc::DefaultReportViewerProgramPath(),
                                {QStringLiteral("--window-icon"), windowIcon});
   services.showReport = [&viewer](const std::string& path) { return viewer.ShowReport(path); };
   services.closeReport = [&viewer] { viewer.UnloadViewer(); };

@@ -16,8 +16,8 @@ struct LoadedForm : DesignSession {
 // The form's defaults with the designer's pick of one catalogue entry.
 inline EntryTexts PickedEntries(const char* pickText) {
   EntryTexts entries;
-  entries.chkPickCore = true;
-  entries.txtCoreSize = pickText;
+  entries.pickCore = true;
+  entries[Entry::CoreSize] = pickText;
   return entries;
 }
 

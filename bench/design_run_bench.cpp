@@ -52,7 +52,7 @@ BENCHMARK(BM_DefaultRun);
 // 50 W: the scan ends on row 1 and the calculator steps up to row 16.
 void BM_RunSteppingThroughSixteenCores(benchmark::State& state) {
   EntryTexts entries;
-  entries.txtOutputPower = "50";
+  entries[Entry::OutputPower] = "50";
   MeasureRun(state, entries, CalcSelects, RunEnding::Published);
 }
 BENCHMARK(BM_RunSteppingThroughSixteenCores);
@@ -60,7 +60,7 @@ BENCHMARK(BM_RunSteppingThroughSixteenCores);
 // The same design with row 16 picked: one candidate, the same published summary.
 void BM_RunOnOnePickedCore(benchmark::State& state) {
   EntryTexts entries = PickedEntries("TD-16 (picked)");
-  entries.txtOutputPower = "50";
+  entries[Entry::OutputPower] = "50";
   MeasureRun(state, entries, DesignerPicks, RunEnding::Published);
 }
 BENCHMARK(BM_RunOnOnePickedCore);
@@ -83,7 +83,7 @@ BENCHMARK(BM_EvaluateCore);
 void BM_RefineSixteenCandidates(benchmark::State& state) {
   LoadedForm form;
   EntryTexts entries;
-  entries.txtOutputPower = "50";
+  entries[Entry::OutputPower] = "50";
   RunDesign(entries, form.record, form.catalogue, form.wires);
   const auto refine = [&] {
     form.record.CoreIndex = 1;

@@ -81,8 +81,10 @@ void BM_WriteReport(benchmark::State& state) {
       return folder.string();
     return std::nullopt;
   };
+  std::string tempFolder;
   for (auto _ : state) {
-    const FileWriteResult result = WriteReport(design.summary, design.form.record, surroundings);
+    const FileWriteResult result =
+        WriteReport(design.summary, design.form.record, tempFolder, surroundings);
     if (!result.written) {
       state.SkipWithError(result.Message().c_str());
       break;

@@ -67,8 +67,8 @@ void CheckDesigns(const pfc::CoreCatalogue& c) {
   record = tables.loadedRecord;
   pfc::RunDesign(pfc::EntryTexts{}, record, c, tables.wires);
   pfc::EntryTexts pick;
-  pick.chkPickCore = true;
-  pick.txtCoreSize = c.PartNo.back() + " (picked)";
+  pick.pickCore = true;
+  pick[pfc::Entry::CoreSize] = c.PartNo.back() + " (picked)";
   record = tables.loadedRecord;
   record.CalcType = pfc::DesignerPicks;
   const pfc::RunOutcome picked = pfc::RunDesign(pick, record, c, tables.wires);

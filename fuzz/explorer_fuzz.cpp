@@ -29,14 +29,14 @@ bool Same(double a, double b) {
 void CheckAgainstAPick(const pfc::ExploredDesign& design, const pfc::FuzzRun& run,
                        const pfc::FuzzTables& tables) {
   pfc::EntryTexts entries = run.entries;
-  entries.chkPickCore = true;
-  entries.txtCoreSize = design.SelectedCoreSize + " (picked)";
-  entries.txtStack = std::to_string(design.CoresToStack);
+  entries.pickCore = true;
+  entries[pfc::Entry::CoreSize] = design.SelectedCoreSize + " (picked)";
+  entries[pfc::Entry::Stack] = std::to_string(design.CoresToStack);
   pfc::DesignRecord record = pfc::StartingRecord(tables, run);
   record.CalcType = pfc::DesignerPicks;
   const pfc::RunOutcome outcome = pfc::RunDesign(entries, record, tables.catalogue, tables.wires);
   // The entries passed the checks for the calculator; a pick of a listed core passes them too.
-  FUZZ_CHECK(outcome.busyPointerSet);
+  FUZZ_CHECK(outcome.entriesPassedChecks);
   FUZZ_CHECK(record.CoreIndex == design.CoreIndex);
   FUZZ_CHECK(Same(record.Turns, design.Turns));
   FUZZ_CHECK(Same(record.WireGauge, design.WireGauge));

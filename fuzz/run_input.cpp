@@ -8,11 +8,13 @@ namespace pfc {
 FuzzRun DecodeFuzzRun(std::string_view bytes) {
   FuzzRun run;
   const std::array<std::string*, 14> texts = {
-      &run.entries.txtFrequency,   &run.entries.cmbfrequency,   &run.entries.txtInductance,
-      &run.entries.cmbinductance,  &run.entries.txtOutputPower, &run.entries.cmboutputpower,
-      &run.entries.txtEfficiency,  &run.entries.txtVinMin,      &run.entries.txtVinMax,
-      &run.entries.txtVout,        &run.entries.txtAmbientTemp, &run.entries.txtStack,
-      &run.entries.txtFill_Factor, &run.entries.txtCoreSize};
+      &run.entries[Entry::Frequency],   &run.entries.Unit(Entry::Frequency),
+      &run.entries[Entry::Inductance],  &run.entries.Unit(Entry::Inductance),
+      &run.entries[Entry::OutputPower], &run.entries.Unit(Entry::OutputPower),
+      &run.entries[Entry::Efficiency],  &run.entries[Entry::VinMin],
+      &run.entries[Entry::VinMax],      &run.entries[Entry::Vout],
+      &run.entries[Entry::AmbientTemp], &run.entries[Entry::Stack],
+      &run.entries[Entry::FillFactor],  &run.entries[Entry::CoreSize]};
 
   const std::size_t modeEnd = bytes.find('\n');
   for (const char letter : bytes.substr(0, modeEnd)) {
@@ -30,7 +32,7 @@ FuzzRun DecodeFuzzRun(std::string_view bytes) {
         run.calcType = 7;
         break;
       case 'k':
-        run.entries.chkPickCore = true;
+        run.entries.pickCore = true;
         break;
       case 'r':
         run.earlierDesign = true;

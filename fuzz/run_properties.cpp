@@ -8,8 +8,8 @@
 
 #include "engine/method/core_design.h"
 #include "engine/method/core_selection.h"
+#include "engine/method/design_record.h"
 #include "engine/method/engine_messages.h"
-#include "engine/method/record_fields.h"
 #include "reports/check/inductor_model_text.h"
 #include "reports/summary/windows1252.h"
 
@@ -122,9 +122,8 @@ void CheckPublished(const RunOutcome& outcome, const ResultSummary& s, const Des
                   "total-temperature emphasis does not follow the warning");
   problems.Expect(s.totaltemp.empty() == sawTotalTemp, "unit label does not follow the warning");
 
-  problems.Expect(outcome.busyPointerSet, "published without the busy pointer");
+  problems.Expect(outcome.entriesPassedChecks, "published without passing the checks");
   problems.Expect(!outcome.focus, "published with a focus change");
-  problems.Expect(!outcome.coreListEmptiedAndDisabled, "published and emptied the core list");
 
   if (r.CalcType != DesignerPicks && rowValid) {
     const bool lastTooHot = r.CoreIndex == last && r.TempRise > kTemperatureCeiling - r.AmbientTemp;
@@ -148,17 +147,21 @@ void CheckStopped(const RunOutcome& outcome, const DesignRecord& r, Problems& pr
       problems.Expect(!outcome.check.empty(), "rejected without naming the check");
       problems.Expect(ending.title == kCautionTitle && ending.icon == MessageIcon::Information,
                       "a rejection is not a caution");
-      problems.Expect(!outcome.coreListEmptiedAndDisabled, "a rejection emptied the core list");
+      // Only the refusals of a design too small to calculate ("1r", "5r") come after the checks.
+      problems.Expect(outcome.entriesPassedChecks == outcome.check.ends_with('r'),
+                      "a rejection disagrees with the checks on whether they passed");
       break;
     case RunEnding::AreaProduct:
       problems.Expect(SameMessage(ending, AreaProductMessage()), "not the area-product message");
       problems.Expect(r.CalcType != DesignerPicks, "area-product stop for a picked core");
-      problems.Expect(outcome.coreListEmptiedAndDisabled, "core list not emptied");
+      problems.Expect(outcome.entriesPassedChecks,
+                      "stopped by the method before the checks passed");
       break;
     case RunEnding::Vpeak:
       problems.Expect(SameMessage(ending, VpeakMessage()), "not the Vpeak message");
       problems.Expect(r.Vout < r.Vpeak, "Vpeak stop with Vout at or above Vpeak");
-      problems.Expect(outcome.coreListEmptiedAndDisabled, "core list not emptied");
+      problems.Expect(outcome.entriesPassedChecks,
+                      "stopped by the method before the checks passed");
       break;
     case RunEnding::FieldStrength:
       problems.Expect(ending.text.rfind(kFieldStrengthLead, 0) == 0,

@@ -7,8 +7,8 @@
 #include "cli/design/design_json.h"
 #include "engine/check/operating_check.h"
 #include "engine/inputs/number_text.h"
+#include "engine/method/design_record.h"
 #include "engine/method/design_run.h"
-#include "engine/method/record_fields.h"
 #include "reports/files/csv_field.h"
 #include "reports/summary/summary_texts.h"
 

@@ -143,7 +143,7 @@ CheckedRun RunCheckedDesign(const CheckOptions& options, const CoreCatalogue& ca
     run.outcome = RunOutcome{};
     run.outcome.ending = RunEnding::Published;
     run.outcome.check = "Published";
-    run.outcome.busyPointerSet = true;
+    run.outcome.entriesPassedChecks = true;
   }
   run.check = CheckOperation(record, run.material);
   return run;

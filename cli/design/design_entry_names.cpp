@@ -5,19 +5,26 @@
 namespace pfc {
 namespace {
 
+constexpr const char* kPickName = "pick";
+
 // The entries' public names, and the pick beside them.
 const std::vector<DesignEntryName>& Names() {
   static const std::vector<DesignEntryName> names = [] {
     std::vector<DesignEntryName> all;
     for (const NamedEntryText& named : NamedEntryTexts())
-      all.push_back({named.name.c_str(), named.text});
-    all.push_back({"pick", nullptr});
+      all.push_back({named.name.c_str(), &named});
+    all.push_back({kPickName, nullptr});
     return all;
   }();
   return names;
 }
 
 }  // namespace
+
+std::string_view PublicEntryName(Entry entry) {
+  const std::string_view option = DescriptionOf(entry).option;
+  return option.empty() ? std::string_view(kPickName) : option;
+}
 
 std::span<const DesignEntryName> DesignEntryNames() {
   return Names();
@@ -35,7 +42,7 @@ void SetDesignEntry(const DesignEntryName& entry, std::string_view text, DesignO
   if (entry.text == nullptr) {
     options.pick = text;
   } else {
-    options.entries.*entry.text = text;
+    entry.text->TextIn(options.entries) = text;
   }
 }
 

@@ -14,9 +14,13 @@ namespace pfc {
 // entries of a design file named with --inputs reach the form through this one list: the
 // entries' public names (NamedEntryTexts, engine/inputs/entries.h) and the pick.
 struct DesignEntryName {
-  const char* name;               // the option's long name without "--"
-  std::string EntryTexts::*text;  // nullptr for "pick": a part number, not an entry text
+  const char* name;            // the option's long name without "--"
+  const NamedEntryText* text;  // nullptr for "pick": a part number, not an entry text
 };
+
+// The name users' scripts know an entry by: its option's long name without "--" ("pick" for
+// the core list, which the pick stands for), never its control.
+std::string_view PublicEntryName(Entry entry);
 
 // Every option AddDesignOptions adds, in the order of the form.
 std::span<const DesignEntryName> DesignEntryNames();

@@ -38,15 +38,15 @@ void TakeFileEntries(CLI::App& command, const DesignFile& file, DesignOptions& o
   for (const DesignEntryName& entry : DesignEntryNames()) {
     if (entry.text == nullptr || Given(command, std::string("--") + entry.name))
       continue;
-    const std::string& text = file.entries.*entry.text;
+    const std::string& text = entry.text->TextIn(file.entries);
     const std::string refusal = EntryOptionChecks(command, entry).Refusal(text);
     if (!refusal.empty())
       throw CLI::ValidationError("--inputs", std::string(path).append(": ").append(refusal));
-    options.entries.*entry.text = text;
+    entry.text->TextIn(options.entries) = text;
   }
   if (!Given(command, "--pick")) {
-    options.entries.chkPickCore = file.entries.chkPickCore;
-    options.entries.txtCoreSize = file.entries.txtCoreSize;
+    options.entries.pickCore = file.entries.pickCore;
+    options.entries[Entry::CoreSize] = file.entries[Entry::CoreSize];
   }
 }
 

@@ -3,8 +3,9 @@
 #include <string>
 #include <type_traits>
 
+#include "cli/design/design_entry_names.h"
 #include "cli/design/listing_json.h"
-#include "engine/method/record_fields.h"
+#include "engine/method/design_record.h"
 
 namespace pfc {
 namespace {
@@ -41,6 +42,9 @@ nlohmann::ordered_json RecordJson(const DesignRecord& record) {
       json[name] = static_cast<int>(field);
     }
   });
+  // The desktop's temporary folder once travelled in the record; scripts that read it from
+  // here find the key still, empty as it always was for the command line.
+  json["TempFolder"] = "";
   return json;
 }
 
@@ -57,13 +61,14 @@ nlohmann::ordered_json SummaryJson(const ResultSummary& s) {
 nlohmann::ordered_json DesignJson(const RunOutcome& outcome, const DesignRecord& record,
                                   const ResultSummary& summary) {
   nlohmann::ordered_json json;
+  json["version"] = kDesignJsonVersion;
   json["status"] = StatusOf(outcome.ending);
   json["ending"] = RunEndingName(outcome.ending);
   json["check"] = outcome.check;
   json["messages"] = nlohmann::ordered_json::array();
   for (const Message& message : outcome.messages)
     json["messages"].push_back(MessageJson(message));
-  json["focus"] = outcome.focus ? nlohmann::ordered_json(DescriptionOf(*outcome.focus).control)
+  json["focus"] = outcome.focus ? nlohmann::ordered_json(PublicEntryName(*outcome.focus))
                                 : nlohmann::ordered_json(nullptr);
   json["record"] = RecordJson(record);
   if (outcome.ending == RunEnding::Published) {

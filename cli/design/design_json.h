@@ -10,6 +10,11 @@
 
 namespace pfc {
 
+// The version of the design object's layout: 2 names the entry to focus by its public name
+// (version 1, without the key, named its control). The record keeps its fields' names,
+// which design files store too.
+inline constexpr int kDesignJsonVersion = 2;
+
 // "published", "rejected" (an input check failed) or "stopped" (the engine ended the run).
 const char* StatusOf(RunEnding ending);
 
@@ -33,8 +38,9 @@ void VisitSummaryJsonTexts(const ResultSummary& summary, Visitor&& visit) {
 // emphasis as "txtTotalTempStyle" ("bold-red" or "normal-black").
 nlohmann::ordered_json SummaryJson(const ResultSummary& summary);
 
-// The whole outcome of a design run: status, ending, messages, focus, record and, when
-// published, its summary and the intermediate listing.
+// The whole outcome of a design run: the layout's version, status, ending, messages, focus
+// (the entry's public name), record and, when published, its summary and the intermediate
+// listing.
 nlohmann::ordered_json DesignJson(const RunOutcome& outcome, const DesignRecord& record,
                                   const ResultSummary& summary);
 

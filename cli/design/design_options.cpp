@@ -31,7 +31,7 @@ void AddDesignOptions(CLI::App& command, DesignOptions& options, const CoreCatal
                       bool withPick) {
   for (const NamedEntryText& named : NamedEntryTexts()) {
     const std::string name = "--" + named.name;
-    std::string& text = options.entries.*named.text;
+    std::string& text = named.TextIn(options.entries);
     if (!named.unit) {
       command.add_option(name, text, std::string(named.entry->optionHelp))->capture_default_str();
       continue;
@@ -66,12 +66,12 @@ EntryTexts FormEntries(const DesignOptions& options, const CoreCatalogue& catalo
   if (options.pick.empty()) {
     // The calculator type and pick the entries hold already: the form's default (the
     // calculator selects), or what a design file left.
-    record.CalcType = entries.chkPickCore ? DesignerPicks : CalcSelects;
+    record.CalcType = entries.pickCore ? DesignerPicks : CalcSelects;
     return entries;
   }
   record.CalcType = DesignerPicks;
-  entries.chkPickCore = true;
-  entries.txtCoreSize = PickListEntry(catalogue, FindPickedPartNo(catalogue, options.pick));
+  entries.pickCore = true;
+  entries[Entry::CoreSize] = PickListEntry(catalogue, FindPickedPartNo(catalogue, options.pick));
   return entries;
 }
 

@@ -18,12 +18,9 @@ constexpr std::string_view kEfficiencyRange = "Enter the efficiency value only b
 constexpr std::string_view kFillFactorRange = "Enter a Window Fill Factor between 0 and .9";
 constexpr std::string_view kStackRange = "Please select to stack between 1 and 9 cores.";
 
-using E = EntryTexts;
-
 constexpr std::array<EntryDescription, kEntryCount> kEntries{{
     {.entry = Entry::Frequency,
      .kind = EntryKind::Quantity,
-     .text = &E::txtFrequency,
      .control = "txtFrequency",
      .caption = "Frequency",
      .tabIndex = 0,
@@ -32,7 +29,6 @@ constexpr std::array<EntryDescription, kEntryCount> kEntries{{
      .option = "frequency",
      .optionHelp = "Switching frequency",
      .units = kFrequencyUnits,
-     .unitText = &E::cmbfrequency,
      .unitControl = "cmbfrequency",
      .checks = {"1a",
                 "Enter the Frequency Value",
@@ -41,7 +37,6 @@ constexpr std::array<EntryDescription, kEntryCount> kEntries{{
                 {1000000, true, "1c", "Enter Frequency value lower than 1000000 Hz"}}},
     {.entry = Entry::Inductance,
      .kind = EntryKind::Quantity,
-     .text = &E::txtInductance,
      .control = "txtInductance",
      .caption = "Inductance",
      .tabIndex = 2,
@@ -50,7 +45,6 @@ constexpr std::array<EntryDescription, kEntryCount> kEntries{{
      .option = "inductance",
      .optionHelp = "Full-load inductance",
      .units = kInductanceUnits,
-     .unitText = &E::cmbinductance,
      .unitControl = "cmbinductance",
      .checks = {"2a",
                 "Enter Inductance Value",
@@ -59,7 +53,6 @@ constexpr std::array<EntryDescription, kEntryCount> kEntries{{
                 {0.1, true, "2c", "Enter Inductance value lower than 0.1 Henries"}}},
     {.entry = Entry::OutputPower,
      .kind = EntryKind::Quantity,
-     .text = &E::txtOutputPower,
      .control = "txtOutputPower",
      .caption = "Output Power",
      .tabIndex = 4,
@@ -68,7 +61,6 @@ constexpr std::array<EntryDescription, kEntryCount> kEntries{{
      .option = "output-power",
      .optionHelp = "Output power",
      .units = kPowerUnits,
-     .unitText = &E::cmboutputpower,
      .unitControl = "cmboutputpower",
      .checks = {"3a",
                 "Enter Output Power Value",
@@ -77,7 +69,6 @@ constexpr std::array<EntryDescription, kEntryCount> kEntries{{
                 {5000, true, "3c", "Enter Output Power value lower than 5000 watts"}}},
     {.entry = Entry::Efficiency,
      .kind = EntryKind::Quantity,
-     .text = &E::txtEfficiency,
      .control = "txtEfficiency",
      .caption = "Efficiency",
      .tabIndex = 6,
@@ -93,7 +84,6 @@ constexpr std::array<EntryDescription, kEntryCount> kEntries{{
                 {100, true, "4b", kEfficiencyRange}}},
     {.entry = Entry::VinMin,
      .kind = EntryKind::Quantity,
-     .text = &E::txtVinMin,
      .control = "txtVinMin",
      .caption = "Vin Min",
      .tabIndex = 7,
@@ -109,7 +99,6 @@ constexpr std::array<EntryDescription, kEntryCount> kEntries{{
                 {}}},
     {.entry = Entry::VinMax,
      .kind = EntryKind::Quantity,
-     .text = &E::txtVinMax,
      .control = "txtVinMax",
      .caption = "Vin Max",
      .tabIndex = 8,
@@ -120,7 +109,6 @@ constexpr std::array<EntryDescription, kEntryCount> kEntries{{
      .checks = {"6", "Enter Maximum Voltage", "6n", {}, {}}},
     {.entry = Entry::Vout,
      .kind = EntryKind::Quantity,
-     .text = &E::txtVout,
      .control = "txtVout",
      .caption = "Vout",
      .tabIndex = 9,
@@ -136,7 +124,6 @@ constexpr std::array<EntryDescription, kEntryCount> kEntries{{
                 {420, true, "7b", "Enter the Out Voltage value below 420 volts"}}},
     {.entry = Entry::AmbientTemp,
      .kind = EntryKind::Quantity,
-     .text = &E::txtAmbientTemp,
      .control = "txtAmbientTemp",
      .caption = "Ambient Temperature",
      .tabIndex = 10,
@@ -152,7 +139,6 @@ constexpr std::array<EntryDescription, kEntryCount> kEntries{{
                 {75, true, "8b", "Enter a temperature value below 75 °C"}}},
     {.entry = Entry::FillFactor,
      .kind = EntryKind::Quantity,
-     .text = &E::txtFill_Factor,
      .control = "txtFill_Factor",
      .caption = "Window Fill Factor",
      .tabIndex = 19,
@@ -168,13 +154,11 @@ constexpr std::array<EntryDescription, kEntryCount> kEntries{{
     // Judged by the catalogue, not as a number; its checks are the core pick's own.
     {.entry = Entry::CoreSize,
      .kind = EntryKind::CorePick,
-     .text = &E::txtCoreSize,
      .control = "txtCoreSize",
      .caption = "Core Size List",
      .tabIndex = 14},
     {.entry = Entry::Stack,
      .kind = EntryKind::Count,
-     .text = &E::txtStack,
      .control = "txtStack",
      .caption = "Cores To Stack",
      .tabIndex = 11,
@@ -199,9 +183,9 @@ static_assert(InEnumOrder(), "the table is indexed by Entry");
 
 EntryTexts::EntryTexts() {
   for (const EntryDescription& entry : kEntries) {
-    this->*entry.text = entry.defaultText;
-    if (entry.unitText != nullptr)
-      this->*entry.unitText = entry.units.front().text;
+    (*this)[entry.entry] = entry.defaultText;
+    if (entry.HasUnitList())
+      Unit(entry.entry) = entry.units.front().text;
   }
 }
 
@@ -224,9 +208,9 @@ std::span<const NamedEntryText> NamedEntryTexts() {
               [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
     std::vector<NamedEntryText> texts;
     for (const EntryDescription* entry : inTabOrder) {
-      texts.push_back({std::string(entry->option), entry->text, entry, false});
-      if (entry->unitText != nullptr)
-        texts.push_back({std::string(entry->option) + "-unit", entry->unitText, entry, true});
+      texts.push_back({std::string(entry->option), entry, false});
+      if (entry->HasUnitList())
+        texts.push_back({std::string(entry->option) + "-unit", entry, true});
     }
     return texts;
   }();

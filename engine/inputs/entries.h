@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <span>
 #include <string>
@@ -28,25 +29,23 @@ enum class Entry {
 };
 inline constexpr std::size_t kEntryCount = 11;
 
-// The input form's texts as the user left them.
+// The input form's texts as the user left them, each entry's at its place in Entry, so that
+// a new entry needs no new member here.
 struct EntryTexts {
   EntryTexts();  // the form's own: every entry at its default text, every unit at its first
 
-  std::string txtFrequency;
-  std::string cmbfrequency;
-  std::string txtInductance;
-  std::string cmbinductance;
-  std::string txtOutputPower;
-  std::string cmboutputpower;
-  std::string txtEfficiency;
-  std::string txtVinMin;
-  std::string txtVinMax;
-  std::string txtVout;
-  std::string txtAmbientTemp;
-  std::string txtStack;
-  std::string txtFill_Factor;
-  std::string txtCoreSize;   // text of the chosen pick-list entry
-  bool chkPickCore = false;  // "Pick From List" ticked
+  // The entry's text; for the core list, the text of the chosen pick-list entry.
+  std::string& operator[](Entry entry) { return texts[static_cast<std::size_t>(entry)]; }
+  const std::string& operator[](Entry entry) const {
+    return texts[static_cast<std::size_t>(entry)];
+  }
+  // The chosen unit of an entry with a unit list; empty for the others.
+  std::string& Unit(Entry entry) { return units[static_cast<std::size_t>(entry)]; }
+  const std::string& Unit(Entry entry) const { return units[static_cast<std::size_t>(entry)]; }
+
+  std::array<std::string, kEntryCount> texts;
+  std::array<std::string, kEntryCount> units;
+  bool pickCore = false;  // "Pick From List" ticked
 };
 
 enum class EntryKind {
@@ -85,7 +84,6 @@ struct EntryChecks {
 struct EntryDescription {
   Entry entry{};
   EntryKind kind = EntryKind::Quantity;
-  std::string EntryTexts::*text = nullptr;
   std::string_view control{};  // on the input form; also the name machines know the entry by
   std::string_view caption{};  // what people know it by
   int tabIndex = 0;            // on the input form; the command line offers its options so too
@@ -97,9 +95,10 @@ struct EntryDescription {
   // With a unit list the user chooses one (an unknown text reads as the first); a single
   // unit without a list is only shown beside the box.
   std::span<const UnitChoice> units{};
-  std::string EntryTexts::*unitText = nullptr;  // the chosen unit; nullptr without a list
-  std::string_view unitControl{};               // the unit list on the input form
+  std::string_view unitControl{};  // the unit list on the input form; none: a unit shown only
   EntryChecks checks{};
+
+  bool HasUnitList() const { return !unitControl.empty(); }
 };
 
 // Every entry, in check order.
@@ -111,9 +110,15 @@ const EntryDescription& DescriptionOf(Entry entry);
 // names, so they stay as they are when a control or a caption changes.
 struct NamedEntryText {
   std::string name;
-  std::string EntryTexts::*text = nullptr;
   const EntryDescription* entry = nullptr;
   bool unit = false;  // the entry's unit list, named "<option>-unit"
+
+  std::string& TextIn(EntryTexts& texts) const {
+    return unit ? texts.Unit(entry->entry) : texts[entry->entry];
+  }
+  const std::string& TextIn(const EntryTexts& texts) const {
+    return unit ? texts.Unit(entry->entry) : texts[entry->entry];
+  }
 };
 
 // Every entry with an option, in the order the form's Tab key visits them, each followed by

@@ -13,8 +13,8 @@ double ToRecordUnit(const EntryDescription& entry, const EntryTexts& entries, do
   if (entry.units.empty())
     return value;
   UnitChoice unit = entry.units.front();
-  if (entry.unitText != nullptr) {
-    const std::string_view chosen = TrimBlanks(entries.*entry.unitText);
+  if (entry.HasUnitList()) {
+    const std::string_view chosen = TrimBlanks(entries.Unit(entry.entry));
     for (const UnitChoice& choice : entry.units) {
       if (choice.text == chosen)
         unit = choice;
@@ -108,7 +108,7 @@ std::optional<Failure> CheckCorePick(const EntryReadings& readings, const Design
 EntryReadings ReadEntries(const EntryTexts& entries) {
   EntryReadings read;
   for (const EntryDescription& entry : Entries()) {
-    const std::string_view text = TrimBlanks(entries.*entry.text);
+    const std::string_view text = TrimBlanks(entries[entry.entry]);
     EntryReading& reading = read.readings[static_cast<std::size_t>(entry.entry)];
     reading.empty = text.empty();
     if (entry.kind == EntryKind::CorePick) {
@@ -121,7 +121,7 @@ EntryReadings ReadEntries(const EntryTexts& entries) {
     reading.value =
         entry.kind == EntryKind::Count ? StackCount(value) : ToRecordUnit(entry, entries, value);
   }
-  read.pickCore = entries.chkPickCore;
+  read.pickCore = entries.pickCore;
   return read;
 }
 
@@ -158,7 +158,7 @@ ValidationResult ValidateInputs(const EntryReadings& read, DesignRecord& record,
       return result;
     }
     if (entry.entry == Entry::Stack && reading.empty) {
-      result.stackTextSetToOne = true;
+      result.emptyStackTakenAsOne = true;
       record.CoresToStack = 1;
     }
   }

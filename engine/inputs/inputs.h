@@ -7,7 +7,7 @@
 #include "engine/catalogue/catalogue.h"
 #include "engine/inputs/entries.h"
 #include "engine/method/design_record.h"
-#include "engine/method/design_run.h"
+#include "engine/method/message.h"
 
 // Reading the input form into the design record and checking it, before any arithmetic.
 namespace pfc {
@@ -41,10 +41,10 @@ void initValues(const EntryReadings& readings, DesignRecord& record);
 
 struct ValidationResult {
   bool passed = false;
-  std::string check;               // the failed check ("1a" ... "12"); empty when passed
-  Message message;                 // the caution shown for the failed check
-  std::optional<Entry> focus;      // the entry to receive the focus
-  bool stackTextSetToOne = false;  // txtStack was empty: its text becomes "1"
+  std::string check;                  // the failed check ("1a" ... "12"); empty when passed
+  Message message;                    // the caution shown for the failed check
+  std::optional<Entry> focus;         // the entry to receive the focus
+  bool emptyStackTakenAsOne = false;  // the stack text was empty and was read as one core
 };
 
 // The checks of every entry in table order; the first failure wins. Writes only

@@ -5,9 +5,9 @@
 
 #include "engine/inputs/inputs.h"
 #include "engine/method/core_selection.h"
+#include "engine/method/design_record.h"
 #include "engine/method/engine_messages.h"
 #include "engine/method/publication.h"
-#include "engine/method/record_fields.h"
 
 namespace pfc {
 namespace {
@@ -59,7 +59,7 @@ RunOutcome RunDesign(const EntryTexts& entries, DesignRecord& record,
   const EntryReadings readings = ReadEntries(entries);
   initValues(readings, record);
   ValidationResult validation = ValidateInputs(readings, record, catalogue);
-  outcome.stackTextSetToOne = validation.stackTextSetToOne;
+  outcome.emptyStackTakenAsOne = validation.emptyStackTakenAsOne;
   if (!validation.passed) {
     outcome.ending = RunEnding::Rejected;
     outcome.check = std::move(validation.check);
@@ -67,14 +67,13 @@ RunOutcome RunDesign(const EntryTexts& entries, DesignRecord& record,
     outcome.focus = validation.focus;
     return outcome;
   }
-  outcome.busyPointerSet = true;
+  outcome.entriesPassedChecks = true;
 
   ComputeOperatingPoint(record);
   switch (SelectCore(record, catalogue)) {
     case Selection::Selected:
       break;
     case Selection::AreaProductStop:
-      outcome.coreListEmptiedAndDisabled = true;
       return Stop(std::move(outcome), RunEnding::AreaProduct, "AreaProduct", AreaProductMessage());
     case Selection::UnknownCore:
       outcome.focus = Entry::CoreSize;
@@ -84,7 +83,6 @@ RunOutcome RunDesign(const EntryTexts& entries, DesignRecord& record,
 
   const Refinement refinement = RefineCore(record, catalogue, wires);
   if (refinement == Refinement::VpeakStop) {
-    outcome.coreListEmptiedAndDisabled = true;
     return Stop(std::move(outcome), RunEnding::Vpeak, "Vpeak", VpeakMessage());
   }
   if (RefuseUncomputable(record, outcome))

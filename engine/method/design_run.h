@@ -7,20 +7,9 @@
 #include "engine/catalogue/catalogue.h"
 #include "engine/inputs/entries.h"
 #include "engine/method/design_record.h"
+#include "engine/method/message.h"
 
 namespace pfc {
-
-// The title of plain message boxes, which show the application's own title.
-inline constexpr const char* kApplicationTitle = "PFC Core Designer";
-inline constexpr const char* kCautionTitle = "Caution";
-
-enum class MessageIcon { Information, None };
-
-struct Message {
-  std::string title;  // kCautionTitle or kApplicationTitle
-  MessageIcon icon = MessageIcon::Information;
-  std::string text;  // lines separated by CR LF
-};
 
 enum class RunEnding {
   Published,      // the summary is shown (warnings may have been shown first)
@@ -31,16 +20,17 @@ enum class RunEnding {
   UnknownCore,    // the picked part number matches no catalogue row
 };
 
-// Everything one press of "&Show Results" does, as data: the window layer, the command line
-// and the tests each play it back their own way.
+// What one press of "&Show Results" found, as facts: the window layer, the command line and
+// the tests each decide what to make of them.
 struct RunOutcome {
   RunEnding ending = RunEnding::Rejected;
-  std::string check;               // which check ended the run ("1a" ... "12", or the ending)
-  std::vector<Message> messages;   // in the order they are shown
-  std::optional<Entry> focus;      // the entry to receive the focus
-  bool stackTextSetToOne = false;  // txtStack was empty and now reads "1"
-  bool busyPointerSet = false;     // validation passed; the pointer is restored
-  bool coreListEmptiedAndDisabled = false;  // txtCoreSize emptied and disabled
+  std::string check;              // which check ended the run ("1a" ... "12", or the ending)
+  std::vector<Message> messages;  // in the order they are shown
+  std::optional<Entry> focus;     // the entry to receive the focus
+  // The entries passed their checks and the method ran on them; a design it cannot
+  // calculate is still refused afterwards (ending Rejected).
+  bool entriesPassedChecks = false;
+  bool emptyStackTakenAsOne = false;  // the stack text was empty and was read as one core
 };
 
 }  // namespace pfc

@@ -2,6 +2,7 @@
 
 #include "engine/inputs/number_text.h"
 #include "engine/method/contact_block.h"
+#include "engine/method/design_record.h"
 
 namespace pfc {
 namespace {

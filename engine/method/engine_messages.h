@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/method/design_run.h"
+#include "engine/method/message.h"
 
 // The messages a design run can show after its inputs passed the checks, with their exact
 // texts, titles and icons. Line breaks are CR LF.

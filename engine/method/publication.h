@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "engine/method/design_record.h"
-#include "engine/method/design_run.h"
+#include "engine/method/message.h"
 
 // The last step of a run: the field-strength stop, or publication with the total-temperature
 // warning. The texts of the published design are the summary's to write (reports/).

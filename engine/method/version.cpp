@@ -1,6 +1,6 @@
 #include "engine/method/version.h"
 
-#include "engine/method/design_run.h"
+#include "engine/method/message.h"
 
 namespace pfc {
 

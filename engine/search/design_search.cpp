@@ -33,8 +33,8 @@ std::vector<Combination> Combinations(const CoreCatalogue& catalogue,
 // The entries as the calculator reads them: no pick.
 EntryTexts CalculatorEntries(const EntryTexts& entries) {
   EntryTexts selecting = entries;
-  selecting.chkPickCore = false;
-  selecting.txtCoreSize.clear();
+  selecting.pickCore = false;
+  selecting[Entry::CoreSize].clear();
   return selecting;
 }
 

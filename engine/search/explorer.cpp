@@ -16,8 +16,8 @@ constexpr double kNotEvaluated = std::numeric_limits<double>::quiet_NaN();
 // The entries as the calculator reads them: no pick.
 EntryTexts CalculatorEntries(const EntryTexts& entries) {
   EntryTexts selecting = entries;
-  selecting.chkPickCore = false;
-  selecting.txtCoreSize.clear();
+  selecting.pickCore = false;
+  selecting[Entry::CoreSize].clear();
   return selecting;
 }
 

@@ -145,7 +145,7 @@ std::string ReadEntries(const Json& document, EntryTexts& entries) {
       continue;
     if (!text->is_string())
       return WrongType("entries." + entry.name, *text, "a text");
-    entries.*entry.text = text->get<std::string>();
+    entry.TextIn(entries) = text->get<std::string>();
   }
   return {};
 }
@@ -156,7 +156,7 @@ std::string ReadCalculator(const Json& document, EntryTexts& entries) {
     if (!calculator->is_string())
       return WrongType("calculator", *calculator, "a text");
     if (*calculator == kCalculatorPicks) {
-      entries.chkPickCore = true;
+      entries.pickCore = true;
     } else if (*calculator != kCalculatorSelects) {
       return "its \"calculator\" is " + Quoted(calculator->get<std::string>()) + ", not \"" +
              kCalculatorSelects + "\" or \"" + kCalculatorPicks + "\"";
@@ -167,7 +167,7 @@ std::string ReadCalculator(const Json& document, EntryTexts& entries) {
     return {};
   if (!pick->is_string())
     return WrongType("pick", *pick, "a text");
-  entries.txtCoreSize = pick->get<std::string>();
+  entries[Entry::CoreSize] = pick->get<std::string>();
   return {};
 }
 
@@ -276,10 +276,10 @@ std::string DesignFileText(const DesignFile& design) {
   Json entries = Json::object();
   // The keys of "entries" are the entries' public names, in the form's order.
   for (const NamedEntryText& entry : NamedEntryTexts())
-    entries[entry.name] = design.entries.*entry.text;
+    entries[entry.name] = entry.TextIn(design.entries);
   json["entries"] = std::move(entries);
-  json["calculator"] = design.entries.chkPickCore ? kCalculatorPicks : kCalculatorSelects;
-  json["pick"] = design.entries.txtCoreSize;
+  json["calculator"] = design.entries.pickCore ? kCalculatorPicks : kCalculatorSelects;
+  json["pick"] = design.entries[Entry::CoreSize];
   // No grade chosen is no key: the file then follows the grade that matches its core.
   if (design.rolloffGrade != kDefaultRolloffGrade)
     json["rolloff-grade"] = design.rolloffGrade;

@@ -15,12 +15,12 @@ std::string ReportBytes(const ResultSummary& summary, const DesignRecord& record
   return EncodeWindows1252(BuildReportDocument(summary, record, images, SupportContact()));
 }
 
-FileWriteResult WriteReport(const ResultSummary& summary, DesignRecord& record,
-                            const ReportSurroundings& surroundings) {
+FileWriteResult WriteReport(const ResultSummary& summary, const DesignRecord& record,
+                            std::string& tempFolder, const ReportSurroundings& surroundings) {
   const std::string bytes =
       ReportBytes(summary, record, FindReportImages(surroundings.programFolder));
-  record.TempFolder = TempFolderFromEnvironment(surroundings.environment);
-  return WriteFileAtomically(ReportFilePath(record.TempFolder), bytes);
+  tempFolder = TempFolderFromEnvironment(surroundings.environment);
+  return WriteFileAtomically(ReportFilePath(tempFolder), bytes);
 }
 
 }  // namespace pfc

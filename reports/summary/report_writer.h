@@ -25,10 +25,10 @@ ReportContact SupportContact();
 std::string ReportBytes(const ResultSummary& summary, const DesignRecord& record,
                         const ReportImages& images);
 
-// "&View Report": refreshes record.TempFolder from the environment, then replaces
-// ReportFilePath(record.TempFolder) with the report (images resolved beside the program).
-// On failure the old report is left whole and the result names the path and the reason.
-FileWriteResult WriteReport(const ResultSummary& summary, DesignRecord& record,
-                            const ReportSurroundings& surroundings = {});
+// "&View Report": refreshes tempFolder from the environment, then replaces
+// ReportFilePath(tempFolder) with the report (images resolved beside the program). On
+// failure the old report is left whole and the result names the path and the reason.
+FileWriteResult WriteReport(const ResultSummary& summary, const DesignRecord& record,
+                            std::string& tempFolder, const ReportSurroundings& surroundings = {});
 
 }  // namespace pfc

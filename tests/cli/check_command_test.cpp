@@ -90,7 +90,7 @@ TEST(CheckCommand, JsonHasTheFixedNamesAndTheDesignOfDesignJson) {
   const std::vector<std::string> angleKeys = {"deg",       "vin",   "i_avg",       "duty",
                                               "ripple_pp", "i_max", "flux_swing_t"};
   EntryTexts entries;
-  entries.txtVinMax = "250";
+  entries[Entry::VinMax] = "250";
   const OperatingCheck expected = InProcess(entries, 90);
   for (const auto& [name, line] :
        {std::pair{"low_line", &expected.lowLine}, std::pair{"high_line", &expected.highLine}}) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/design/design_entry_names.h"
+#include "engine/inputs/entries.h"
 #include "engine/inputs/pick_list.h"
 #include "engine/method/design_run.h"
 #include "engine/method/version.h"
@@ -49,6 +51,7 @@ TEST(DesignCommand, JsonHoldsThePublishedDefaultOutcome) {
   const CliResult result = RunCli({"design", "--json"});
   ASSERT_EQ(result.status, 0);
   const nlohmann::json json = JsonOf(result);
+  EXPECT_EQ(json["version"], 2) << "the focus is a public name";
   EXPECT_EQ(json["status"], "published");
   EXPECT_EQ(json["messages"], nlohmann::json::array());
   EXPECT_TRUE(json["focus"].is_null());
@@ -148,7 +151,7 @@ TEST(DesignCommand, JsonRecordHoldsEveryFieldAtFullPrecision) {
   ArrayData_PFC_Load(catalogue, expected);
   expected.CalcType = CalcSelects;
   EntryTexts entries;
-  entries.txtStack = "3";
+  entries[Entry::Stack] = "3";
   RunDesign(entries, expected, catalogue, wires);
   EXPECT_EQ(record["HMax"].get<double>(), expected.HMax);
   EXPECT_EQ(record["TempRise"].get<double>(), expected.TempRise);
@@ -205,9 +208,10 @@ TEST_P(DesignStatusTest, ReportsHowTheRunEnded) {
 
 INSTANTIATE_TEST_SUITE_P(
     Endings, DesignStatusTest,
-    testing::Values(StatusCase{{"--vout", "500"}, 1, "rejected", "rejected", "txtVout"},
-                    StatusCase{{"--frequency", "1.2.3"}, 1, "rejected", "rejected", "txtFrequency"},
-                    StatusCase{{"--stack", "10"}, 1, "rejected", "rejected", "txtStack"},
+    testing::Values(StatusCase{{"--vout", "500"}, 1, "rejected", "rejected", "vout"},
+                    StatusCase{{"--frequency", "1.2.3"}, 1, "rejected", "rejected", "frequency"},
+                    StatusCase{{"--stack", "10"}, 1, "rejected", "rejected", "stack"},
+                    StatusCase{{"--output-power", "0"}, 1, "rejected", "rejected", "output-power"},
                     StatusCase{{"--ambient", "-20"}, 0, "published", "published", nullptr},
                     StatusCase{{"--stack", ""}, 0, "published", "published", nullptr},
                     StatusCase{{"--output-power", "3000"}, 1, "stopped", "area-product", nullptr},
@@ -219,6 +223,15 @@ INSTANTIATE_TEST_SUITE_P(
                                "stopped",
                                "field-strength",
                                nullptr}));
+
+// A script that reads the focus can give the same name back to design as an option.
+TEST(DesignCommand, EveryFocusIsANameTheCommandLineTakes) {
+  for (const EntryDescription& entry : Entries()) {
+    const std::string_view name = PublicEntryName(entry.entry);
+    EXPECT_NE(FindDesignEntryName(name), nullptr) << name;
+    EXPECT_NE(name, entry.control);
+  }
+}
 
 TEST(DesignCommand, APickDesignsAsTheListEntryWould) {
   const nlohmann::json json = JsonOf(RunCli({"design", "--json", "--pick", "TD-31"}));

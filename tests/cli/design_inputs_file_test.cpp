@@ -85,8 +85,8 @@ TEST_F(InputsFile, ASavedRunReopensToTheSameResult) {
 
   const DesignFileRead read = ReadDesignFile(path);
   ASSERT_TRUE(read.read) << read.Message();
-  EXPECT_TRUE(read.design.entries.chkPickCore);
-  EXPECT_EQ(read.design.entries.txtCoreSize.rfind("TD-20 (", 0), 0u) << "the pick-list entry";
+  EXPECT_TRUE(read.design.entries.pickCore);
+  EXPECT_EQ(read.design.entries[Entry::CoreSize].rfind("TD-20 (", 0), 0u) << "the pick-list entry";
   EXPECT_EQ(read.design.rolloffGrade, kDefaultRolloffGrade);
 }
 
@@ -119,16 +119,16 @@ TEST_F(InputsFile, ARejectedRunSavesTheEntriesAsTyped) {
   EXPECT_EQ(run.status, 1);
   const DesignFileRead read = ReadDesignFile(path);
   ASSERT_TRUE(read.read) << read.Message();
-  EXPECT_EQ(read.design.entries.txtEfficiency, "89.9");
-  EXPECT_EQ(read.design.entries.txtStack, "");
-  EXPECT_FALSE(read.design.entries.chkPickCore);
+  EXPECT_EQ(read.design.entries[Entry::Efficiency], "89.9");
+  EXPECT_EQ(read.design.entries[Entry::Stack], "");
+  EXPECT_FALSE(read.design.entries.pickCore);
 }
 
 TEST_F(InputsFile, AFilesPickThatIsNoListEntryIsJudgedByTheRunAsTheFormWould) {
   const std::string path = Path("odd-pick.pfcdesign");
   DesignFile design;
-  design.entries.chkPickCore = true;
-  design.entries.txtCoreSize = "TD-99 (OD 1mm)";
+  design.entries.pickCore = true;
+  design.entries[Entry::CoreSize] = "TD-99 (OD 1mm)";
   ASSERT_TRUE(WriteDesignFile(path, design).written);
   const CliResult run = RunCli({"design", "--json", "--inputs", path});
   EXPECT_EQ(run.status, 1);

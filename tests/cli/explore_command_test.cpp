@@ -59,7 +59,7 @@ TEST(ExploreCommand, JsonListsEveryDesignAtFullPrecision) {
                                             "check_winding_temperature_c"}));
 
   EntryTexts entries;
-  entries.txtStack = "3";
+  entries[Entry::Stack] = "3";
   const Exploration expected = InProcess(entries);
   int marked = 0;
   for (std::size_t i = 0; i < designs.size(); ++i) {

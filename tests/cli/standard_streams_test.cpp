@@ -14,8 +14,8 @@ namespace {
 // A design file away from the defaults, so that reading it shows in the output.
 std::string DesignFileAwayFromDefaults() {
   DesignFile design;
-  design.entries.txtVout = "400";
-  design.entries.txtStack = "2";
+  design.entries[Entry::Vout] = "400";
+  design.entries[Entry::Stack] = "2";
   return DesignFileText(design);
 }
 

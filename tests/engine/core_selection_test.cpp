@@ -21,7 +21,7 @@ DesignRecord OperatingPoint(const LoadedTables& tables, const EntryTexts& entrie
 
 EntryTexts WithStack(const char* stack) {
   EntryTexts entries;
-  entries.txtStack = stack;
+  entries[Entry::Stack] = stack;
   return entries;
 }
 
@@ -123,7 +123,7 @@ TEST(RefineCore, StepsToTheFirstAcceptedLargerRow) {
     std::int16_t accepted;
   };
   EntryTexts fiftyWatts;
-  fiftyWatts.txtOutputPower = "50";
+  fiftyWatts[Entry::OutputPower] = "50";
   for (const Case& c :
        {Case{EntryTexts{}, 25, 26}, Case{WithStack("3"), 19, 20}, Case{fiftyWatts, 1, 0}}) {
     DesignRecord record = OperatingPoint(tables, c.entries);

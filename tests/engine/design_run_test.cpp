@@ -24,8 +24,8 @@ class RunDesignTest : public testing::Test {
   EntryTexts Pick(const std::string& coreText) {
     tables_.record.CalcType = DesignerPicks;
     EntryTexts entries;
-    entries.chkPickCore = true;
-    entries.txtCoreSize = coreText;
+    entries.pickCore = true;
+    entries[Entry::CoreSize] = coreText;
     return entries;
   }
   DesignRecord& record() { return tables_.record; }
@@ -38,9 +38,8 @@ TEST_F(RunDesignTest, PublishesTheDefaultDesign) {
   EXPECT_EQ(outcome.check, "Published");
   EXPECT_TRUE(outcome.messages.empty());
   EXPECT_FALSE(outcome.focus);
-  EXPECT_TRUE(outcome.busyPointerSet);
-  EXPECT_FALSE(outcome.coreListEmptiedAndDisabled);
-  EXPECT_FALSE(outcome.stackTextSetToOne);
+  EXPECT_TRUE(outcome.entriesPassedChecks);
+  EXPECT_FALSE(outcome.emptyStackTakenAsOne);
   EXPECT_EQ(record().CoreIndex, 26);
   EXPECT_EQ(record().SelectedCoreSize, "TD-26");
   EXPECT_EQ(record().Turns, 31);
@@ -50,7 +49,7 @@ TEST_F(RunDesignTest, PublishesTheDefaultDesign) {
 
 TEST_F(RunDesignTest, StacksThreeCoresOnRow20) {
   EntryTexts entries;
-  entries.txtStack = "3";
+  entries[Entry::Stack] = "3";
   const RunOutcome outcome = Run(entries);
   EXPECT_EQ(outcome.ending, RunEnding::Published);
   EXPECT_EQ(record().CoreIndex, 20);
@@ -60,10 +59,10 @@ TEST_F(RunDesignTest, StacksThreeCoresOnRow20) {
 
 TEST_F(RunDesignTest, AnEmptyStackDesignsForOneCore) {
   EntryTexts entries;
-  entries.txtStack = "";
+  entries[Entry::Stack] = "";
   const RunOutcome outcome = Run(entries);
   EXPECT_EQ(outcome.ending, RunEnding::Published);
-  EXPECT_TRUE(outcome.stackTextSetToOne);
+  EXPECT_TRUE(outcome.emptyStackTakenAsOne);
   EXPECT_EQ(record().CoresToStack, 1);
   EXPECT_EQ(record().CoreIndex, 26);
 }
@@ -71,20 +70,19 @@ TEST_F(RunDesignTest, AnEmptyStackDesignsForOneCore) {
 TEST_F(RunDesignTest, AnAreaProductBeyondTheCatalogueStopsUntilCoresAreStacked) {
   ASSERT_EQ(Run(EntryTexts{}).ending, RunEnding::Published);
   EntryTexts entries;
-  entries.txtOutputPower = "3000";
+  entries[Entry::OutputPower] = "3000";
   const RunOutcome outcome = Run(entries);
   EXPECT_EQ(outcome.ending, RunEnding::AreaProduct);
   ASSERT_EQ(outcome.messages.size(), 1u);
   EXPECT_EQ(outcome.messages[0].text, AreaProductMessage().text);
   EXPECT_EQ(outcome.messages[0].title, "Caution");
-  EXPECT_TRUE(outcome.coreListEmptiedAndDisabled);
-  EXPECT_TRUE(outcome.busyPointerSet);
+  EXPECT_TRUE(outcome.entriesPassedChecks);
   EXPECT_NEAR(record().AreaProduct, 17.5584, 5e-4) << "still the requirement";
   EXPECT_EQ(record().CoreIndex, 26) << "the previous run's core is kept";
   EXPECT_EQ(record().Turns, 31);
   EXPECT_EQ(record().SelectedCoreSize, "");
 
-  entries.txtStack = "2";
+  entries[Entry::Stack] = "2";
   const RunOutcome stacked = Run(entries);
   EXPECT_NE(stacked.ending, RunEnding::AreaProduct);
   EXPECT_GE(record().CoreIndex, 30);
@@ -93,26 +91,26 @@ TEST_F(RunDesignTest, AnAreaProductBeyondTheCatalogueStopsUntilCoresAreStacked) 
 TEST_F(RunDesignTest, AnOutputBelowTheLinePeakStopsAndEmptiesTheList) {
   for (const char* vout : {"100", "-380", "0"}) {
     EntryTexts entries;
-    entries.txtVout = vout;
+    entries[Entry::Vout] = vout;
     const RunOutcome outcome = Run(entries);
     EXPECT_EQ(outcome.ending, RunEnding::Vpeak) << vout;
     ASSERT_EQ(outcome.messages.size(), 1u);
     EXPECT_EQ(outcome.messages[0].text, VpeakMessage().text);
-    EXPECT_TRUE(outcome.coreListEmptiedAndDisabled);
+    EXPECT_TRUE(outcome.entriesPassedChecks) << vout;
   }
   const RunOutcome picked = Run(Pick("TD-26 (OD 46.73mm, ID 21.69mm, HT 20.57mm)"));
   EXPECT_EQ(picked.ending, RunEnding::Published);
   EntryTexts entries = Pick("TD-26 (OD 46.73mm, ID 21.69mm, HT 20.57mm)");
-  entries.txtVout = "100";
+  entries[Entry::Vout] = "100";
   const RunOutcome stopped = Run(entries);
   EXPECT_EQ(stopped.ending, RunEnding::Vpeak);
-  EXPECT_TRUE(stopped.coreListEmptiedAndDisabled) << "also when the designer picks";
+  EXPECT_TRUE(stopped.entriesPassedChecks) << "also when the designer picks";
 }
 
 TEST_F(RunDesignTest, PickingTheLargestCoreMeetsTheFieldLimitAt116) {
   const RunOutcome outcome = Run(Pick("TD-31 (OD 57.21mm, ID 37.44mm, HT 15.32mm)"));
   EXPECT_EQ(outcome.ending, RunEnding::FieldStrength);
-  EXPECT_TRUE(outcome.busyPointerSet);
+  EXPECT_TRUE(outcome.entriesPassedChecks);
   ASSERT_EQ(outcome.messages.size(), 1u);
   EXPECT_EQ(outcome.messages[0].title, "PFC Core Designer");
   EXPECT_EQ(outcome.messages[0].icon, MessageIcon::None);
@@ -124,9 +122,9 @@ TEST_F(RunDesignTest, PickingTheLargestCoreMeetsTheFieldLimitAt116) {
 
 TEST_F(RunDesignTest, EveryRowTooHotWarnsTwiceAndShowsTheLastRow) {
   EntryTexts entries;
-  entries.txtFrequency = "20000";
-  entries.txtInductance = "0.00005";
-  entries.txtOutputPower = "100";
+  entries[Entry::Frequency] = "20000";
+  entries[Entry::Inductance] = "0.00005";
+  entries[Entry::OutputPower] = "100";
   const RunOutcome outcome = Run(entries);
   EXPECT_EQ(outcome.ending, RunEnding::Published);
   ASSERT_EQ(outcome.messages.size(), 2u);
@@ -140,8 +138,8 @@ TEST_F(RunDesignTest, EveryRowTooHotWarnsTwiceAndShowsTheLastRow) {
 
 TEST_F(RunDesignTest, EveryRowFailingOnTheFieldStopsInTheCalculatorsWording) {
   EntryTexts entries;
-  entries.txtOutputPower = "2000";
-  entries.txtFrequency = "1000000";
+  entries[Entry::OutputPower] = "2000";
+  entries[Entry::Frequency] = "1000000";
   // Each candidate from the first choice up fails on the field alone.
   DesignRecord probe = record();
   initValues(ReadEntries(entries), probe);
@@ -167,13 +165,13 @@ TEST_F(RunDesignTest, AValidationStopKeepsTheNewInputsBesideTheOldResults) {
   ASSERT_EQ(Run(EntryTexts{}).ending, RunEnding::Published);
   const DesignRecord before = record();
   EntryTexts entries;
-  entries.txtOutputPower = "1000";
-  entries.txtVout = "500";
+  entries[Entry::OutputPower] = "1000";
+  entries[Entry::Vout] = "500";
   const RunOutcome outcome = Run(entries);
   EXPECT_EQ(outcome.ending, RunEnding::Rejected);
   EXPECT_EQ(outcome.check, "7b");
   EXPECT_EQ(outcome.focus, Entry::Vout);
-  EXPECT_FALSE(outcome.busyPointerSet);
+  EXPECT_FALSE(outcome.entriesPassedChecks);
   ASSERT_EQ(outcome.messages.size(), 1u);
   EXPECT_EQ(outcome.messages[0].text, "Enter the Out Voltage value below 420 volts");
   EXPECT_EQ(record().OutputPower, 1000);
@@ -189,7 +187,7 @@ TEST_F(RunDesignTest, AnEngineStopKeepsTheFieldsItDidNotReach) {
   ASSERT_EQ(Run(EntryTexts{}).ending, RunEnding::Published);
   const DesignRecord before = record();
   EntryTexts entries;
-  entries.txtVout = "100";
+  entries[Entry::Vout] = "100";
   ASSERT_EQ(Run(entries).ending, RunEnding::Vpeak);
   EXPECT_EQ(record().CoreIndex, 25) << "the first candidate";
   EXPECT_EQ(record().AreaProduct, 6.17);
@@ -232,9 +230,9 @@ TEST_F(RunDesignTest, ATinyCurrentGetsTheThinnestWireNotTheLastOne) {
   ASSERT_EQ(Run(EntryTexts{}).ending, RunEnding::Published);
   ASSERT_EQ(record().WireGauge, 12);
   EntryTexts entries;
-  entries.txtOutputPower = "1";
-  entries.txtVinMin = "260";
-  entries.txtVout = "400";
+  entries[Entry::OutputPower] = "1";
+  entries[Entry::VinMin] = "260";
+  entries[Entry::Vout] = "400";
   Run(entries);
   EXPECT_LT(record().ConductorArea * 1000, tables_.wires.Area[37]);
   EXPECT_EQ(record().WireGauge, 44);
@@ -251,8 +249,8 @@ TEST_F(RunDesignTest, ANeverTickedCalculatorTypeSelectsAndNamesItsCore) {
 
 TEST_F(RunDesignTest, WritesNumbersInMessagesWithTheGivenSeparator) {
   EntryTexts entries;
-  entries.txtOutputPower = "2000";
-  entries.txtFrequency = "1000000";
+  entries[Entry::OutputPower] = "2000";
+  entries[Entry::Frequency] = "1000000";
   const RunOutcome outcome = Run(entries, ',');
   ASSERT_EQ(outcome.ending, RunEnding::FieldStrength);
   const std::string hMax = FormatGeneral(record().HMax, ',');

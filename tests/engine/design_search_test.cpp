@@ -60,9 +60,9 @@ class DesignSearchTest : public testing::TestWithParam<SearchCase> {
   // then the given turns and wire.
   OperatingCheck Recheck(const SearchCandidate& c, DesignRecord& r) {
     EntryTexts entries;
-    entries.chkPickCore = true;
-    entries.txtCoreSize = PickListEntry(tables_.catalogue, c.row);
-    entries.txtStack = std::to_string(c.stack);
+    entries.pickCore = true;
+    entries[Entry::CoreSize] = PickListEntry(tables_.catalogue, c.row);
+    entries[Entry::Stack] = std::to_string(c.stack);
     r = tables_.record;
     r.CalcType = DesignerPicks;
     RunDesign(entries, r, tables_.catalogue, tables_.wires);
@@ -271,7 +271,7 @@ TEST(DesignSearchEdges, NothingFeasibleListsTheNearestMissesNearestFirst) {
 TEST(DesignSearchEdges, ARejectedEntryNamesItsCheckAndSearchesNothing) {
   LoadedTables tables;
   EntryTexts entries;
-  entries.txtOutputPower = "abc";
+  entries[Entry::OutputPower] = "abc";
   SearchRequest request;
   request.materials = {Grade(60)};
   const DesignSearch search =

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/method/contact_block.h"
+#include "engine/method/design_record.h"
 
 namespace pfc {
 namespace {

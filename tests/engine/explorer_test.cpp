@@ -15,14 +15,19 @@
 namespace pfc {
 namespace {
 
-EntryTexts Entries(std::initializer_list<std::pair<std::string EntryTexts::*, const char*>> set) {
+// An entry's text, or with `unit` the text of its unit list.
+struct EntryEdit {
+  Entry entry;
+  const char* text;
+  bool unit = false;
+};
+
+EntryTexts Entries(std::initializer_list<EntryEdit> set) {
   EntryTexts entries;
-  for (const auto& [field, text] : set)
-    entries.*field = text;
+  for (const EntryEdit& edit : set)
+    (edit.unit ? entries.Unit(edit.entry) : entries[edit.entry]) = edit.text;
   return entries;
 }
-
-using E = EntryTexts;
 
 // A check column holds the figure, or NaN where the figure does not exist.
 void ExpectColumn(double column, const CheckedNumber& figure, const char* name) {
@@ -49,9 +54,9 @@ TEST_P(ExplorerTest, EveryDesignEqualsTheDesignersPickOfThatCoreAndStack) {
       const ExploredDesign& d = exploration.designs[i];
       SCOPED_TRACE(d.SelectedCoreSize + " * " + std::to_string(d.CoresToStack));
       EntryTexts entries = GetParam();
-      entries.txtStack = std::to_string(stack);
-      entries.chkPickCore = true;
-      entries.txtCoreSize = PickListEntry(tables.catalogue, row);
+      entries[Entry::Stack] = std::to_string(stack);
+      entries.pickCore = true;
+      entries[Entry::CoreSize] = PickListEntry(tables.catalogue, row);
       const RunOutcome run = RunDesign(entries, picked, tables.catalogue, tables.wires);
       ASSERT_TRUE(run.ending == RunEnding::Published || run.ending == RunEnding::FieldStrength);
 
@@ -122,16 +127,16 @@ TEST_P(ExplorerTest, MarksExactlyTheCalculatorsOwnChoice) {
 
 INSTANTIATE_TEST_SUITE_P(
     OperatingPoints, ExplorerTest,
-    testing::Values(EntryTexts{}, Entries({{&E::txtStack, "3"}}),
-                    Entries({{&E::txtOutputPower, "3000"}}),
-                    Entries({{&E::txtOutputPower, "3000"}, {&E::txtStack, "2"}}),
-                    Entries({{&E::txtOutputPower, "50"}, {&E::txtAmbientTemp, "-10"}}),
-                    Entries({{&E::txtFrequency, "20"},
-                             {&E::cmbfrequency, "kHz"},
-                             {&E::txtInductance, "50"},
-                             {&E::cmbinductance, "microhenry"},
-                             {&E::txtOutputPower, "100"},
-                             {&E::txtFill_Factor, ".05"}})));
+    testing::Values(EntryTexts{}, Entries({{Entry::Stack, "3"}}),
+                    Entries({{Entry::OutputPower, "3000"}}),
+                    Entries({{Entry::OutputPower, "3000"}, {Entry::Stack, "2"}}),
+                    Entries({{Entry::OutputPower, "50"}, {Entry::AmbientTemp, "-10"}}),
+                    Entries({{Entry::Frequency, "20"},
+                             {Entry::Frequency, "kHz", true},
+                             {Entry::Inductance, "50"},
+                             {Entry::Inductance, "microhenry", true},
+                             {Entry::OutputPower, "100"},
+                             {Entry::FillFactor, ".05"}})));
 
 TEST(Explorer, ListsRowsThenStacks) {
   LoadedTables tables;
@@ -156,7 +161,7 @@ TEST(Explorer, ChecksTheEntriesFirstAndLeavesTheRecordAlone) {
   tables.record.Turns = 77;
   const DesignRecord before = tables.record;
   EntryTexts entries;
-  entries.txtVout = "500";
+  entries[Entry::Vout] = "500";
   const Exploration rejected =
       ExploreDesigns(entries, tables.record, tables.catalogue, tables.wires);
   EXPECT_TRUE(rejected.rejected);
@@ -165,9 +170,9 @@ TEST(Explorer, ChecksTheEntriesFirstAndLeavesTheRecordAlone) {
   EXPECT_EQ(rejected.message.text, "Enter the Out Voltage value below 420 volts");
   EXPECT_TRUE(rejected.designs.empty());
 
-  entries.txtVout = "380";
-  entries.chkPickCore = true;  // a pick with no core chosen is not the explorer's concern
-  entries.txtStack = "";
+  entries[Entry::Vout] = "380";
+  entries.pickCore = true;  // a pick with no core chosen is not the explorer's concern
+  entries[Entry::Stack] = "";
   const Exploration explored =
       ExploreDesigns(entries, tables.record, tables.catalogue, tables.wires);
   EXPECT_FALSE(explored.rejected);
@@ -178,7 +183,7 @@ TEST(Explorer, ChecksTheEntriesFirstAndLeavesTheRecordAlone) {
 TEST(Explorer, AnOutputBelowTheLinePeakLeavesTheLaterQuantitiesEmpty) {
   LoadedTables tables;
   EntryTexts entries;
-  entries.txtVout = "100";
+  entries[Entry::Vout] = "100";
   const Exploration exploration =
       ExploreDesigns(entries, tables.record, tables.catalogue, tables.wires);
   ASSERT_EQ(exploration.designs.size(), 279u);

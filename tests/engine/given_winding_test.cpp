@@ -132,7 +132,7 @@ struct Refused {
 class RefusedWindingTest : public testing::TestWithParam<Refused> {};
 
 TEST_P(RefusedWindingTest, NamesWhatIsWrongAndLeavesTheRecord) {
-  const Published published([](EntryTexts& e, DesignRecord&) { e.txtFill_Factor = ".4"; });
+  const Published published([](EntryTexts& e, DesignRecord&) { e[Entry::FillFactor] = ".4"; });
   ASSERT_EQ(published.run.ending, RunEnding::Published);
   DesignRecord record = published.tables.record;
   const WindingApplied applied = ApplyWinding(record, published.tables.wires, GetParam().request);
@@ -166,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST(ApplyWinding, AWindingThatFillsTheWindowExactlyIsWound) {
-  const Published published([](EntryTexts& e, DesignRecord&) { e.txtFill_Factor = ".4"; });
+  const Published published([](EntryTexts& e, DesignRecord&) { e[Entry::FillFactor] = ".4"; });
   DesignRecord record = published.tables.record;
   // 41 turns of AWG 12 fill 39.6 %, under the 40 % entered.
   const WindingApplied applied = ApplyWinding(record, published.tables.wires, {41.0, 12.0});
@@ -180,7 +180,7 @@ TEST(ApplyWinding, AWindingThatFillsTheWindowExactlyIsWound) {
 class RangeEndTest : public testing::TestWithParam<WindingRequest> {};
 
 TEST_P(RangeEndTest, IsWoundAsAskedAndChecksSoundly) {
-  const Published published([](EntryTexts& e, DesignRecord&) { e.txtFill_Factor = ".9"; });
+  const Published published([](EntryTexts& e, DesignRecord&) { e[Entry::FillFactor] = ".9"; });
   ASSERT_EQ(published.run.ending, RunEnding::Published);
   const WindingRequest request = GetParam();
   DesignRecord record = published.tables.record;
@@ -235,10 +235,10 @@ TEST_P(MethodLimitsTest, JudgesTheWoundRecord) {
 
 // The default design needs 4.39 cm⁴; TD-24 has 3.66 cm⁴. It runs 148 °C above a cold ambient.
 void PickSmallerCore(EntryTexts& e, DesignRecord& r) {
-  e.txtAmbientTemp = "5";
+  e[Entry::AmbientTemp] = "5";
   r.CalcType = DesignerPicks;
-  e.chkPickCore = true;
-  e.txtCoreSize = "TD-24 (its size is not read)";
+  e.pickCore = true;
+  e[Entry::CoreSize] = "TD-24 (its size is not read)";
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -175,9 +175,9 @@ TEST(ModelCheckedWinding, ALineThatSaturatesSpansItsLinePeakAtTheMethodsTemperat
   // A millihertz: the core cannot carry the on-time at either line.
   const DesignRecord record = Published([](EntryTexts& e, DesignRecord& r) {
     r.CalcType = DesignerPicks;
-    e.chkPickCore = true;
-    e.txtCoreSize = "TD-26 (OD 46.73mm, ID 21.69mm, HT 20.57mm)";
-    e.txtFrequency = "0.001";
+    e.pickCore = true;
+    e[Entry::CoreSize] = "TD-26 (OD 46.73mm, ID 21.69mm, HT 20.57mm)";
+    e[Entry::Frequency] = "0.001";
   });
   const OperatingCheck check = CheckOperation(record, *FindRolloffGrade(60));
   ASSERT_TRUE(check.lowLine.saturates);

@@ -30,8 +30,8 @@ DesignRecord Published(const std::function<void(EntryTexts&, DesignRecord&)>& en
 
 void PickTd26(EntryTexts& e, DesignRecord& r) {
   r.CalcType = DesignerPicks;
-  e.chkPickCore = true;
-  e.txtCoreSize = "TD-26 (OD 46.73mm, ID 21.69mm, HT 20.57mm)";
+  e.pickCore = true;
+  e[Entry::CoreSize] = "TD-26 (OD 46.73mm, ID 21.69mm, HT 20.57mm)";
 }
 
 // The published reference of the default design (TD-26, 31 turns, AWG 12) at its default
@@ -156,7 +156,7 @@ TEST(CataloguePermeability, IsTheSameForEveryStack) {
   for (const char* stack : {"2", "5", "9"}) {
     const DesignRecord stacked = Published([&](EntryTexts& e, DesignRecord& r) {
       PickTd26(e, r);
-      e.txtStack = stack;
+      e[Entry::Stack] = stack;
     });
     EXPECT_NEAR(CataloguePermeability(stacked), CataloguePermeability(one),
                 1e-12 * CataloguePermeability(one));
@@ -282,16 +282,14 @@ TEST_P(EdgeTest, GivesFiniteFiguresOrFlagsWhatIsMissing) {
   EXPECT_EQ(check.highLine.peakAboveVout, GetParam().highCrestAboveVout);
 }
 
-auto Set(std::string EntryTexts::*field, std::string text) {
-  return [field, text](EntryTexts& e, DesignRecord&) { e.*field = text; };
+auto Set(Entry field, std::string text) {
+  return [field, text](EntryTexts& e, DesignRecord&) { e[field] = text; };
 }
-
-using E = EntryTexts;
 
 INSTANTIATE_TEST_SUITE_P(
     Designs, EdgeTest,
     testing::Values(
-        Edge{"OneTurn", Set(&E::txtInductance, "0.000000001"),
+        Edge{"OneTurn", Set(Entry::Inductance, "0.000000001"),
              [](DesignRecord& r) { ASSERT_EQ(r.Turns, 1); }, Expect::Saturated, Expect::Saturated},
         Edge{"ThirtyOneThousandTurnsAtFortyHertz",
              {},
@@ -323,39 +321,39 @@ INSTANTIATE_TEST_SUITE_P(
              Expect::Complete,
              Expect::Complete},
         Edge{"OneMegahertz",
-             Set(&E::txtFrequency, "1000000"),
+             Set(Entry::Frequency, "1000000"),
              {},
              Expect::Complete,
              Expect::Complete},
-        Edge{"Awg44", Set(&E::txtOutputPower, "0.01"),
+        Edge{"Awg44", Set(Entry::OutputPower, "0.01"),
              [](DesignRecord& r) { ASSERT_EQ(r.WireGauge, 44); }, Expect::Complete,
              Expect::Complete},
         Edge{"HighLineBelowTheLowLine",
-             Set(&E::txtVinMax, "80"),
+             Set(Entry::VinMax, "80"),
              {},
              Expect::Complete,
              Expect::Complete},
         Edge{"HighLineCrestAboveVout",
-             Set(&E::txtVinMax, "300"),
+             Set(Entry::VinMax, "300"),
              {},
              Expect::Complete,
              Expect::Complete,
              true},
         Edge{"EfficiencyOfAHundredPercent",
-             Set(&E::txtEfficiency, "100"),
+             Set(Entry::Efficiency, "100"),
              {},
              Expect::Complete,
              Expect::Complete},
-        Edge{"HighLineZero", Set(&E::txtVinMax, "0"), {}, Expect::Complete, Expect::NoLine},
-        Edge{"HighLineNegative", Set(&E::txtVinMax, "-264"), {}, Expect::Complete, Expect::NoLine},
+        Edge{"HighLineZero", Set(Entry::VinMax, "0"), {}, Expect::Complete, Expect::NoLine},
+        Edge{"HighLineNegative", Set(Entry::VinMax, "-264"), {}, Expect::Complete, Expect::NoLine},
         Edge{"HighLineOf1e308Volts",
-             Set(&E::txtVinMax, "1" + std::string(308, '0')),
+             Set(Entry::VinMax, "1" + std::string(308, '0')),
              {},
              Expect::Complete,
              Expect::Complete,
              true},
         Edge{"HighLineCrestBeyondTheLargestDouble",
-             Set(&E::txtVinMax, "15" + std::string(307, '0')),
+             Set(Entry::VinMax, "15" + std::string(307, '0')),
              {},
              Expect::Complete,
              Expect::NoLine,
@@ -363,21 +361,21 @@ INSTANTIATE_TEST_SUITE_P(
         Edge{"OneMillihertz",
              [](EntryTexts& e, DesignRecord& r) {
                PickTd26(e, r);
-               e.txtFrequency = "0.001";
+               e[Entry::Frequency] = "0.001";
              },
              {},
              Expect::Saturated,
              Expect::Saturated},
         Edge{"AmbientFarBelowTheCopperLaw",
-             Set(&E::txtAmbientTemp, "-300"),
+             Set(Entry::AmbientTemp, "-300"),
              {},
              Expect::BelowCopperLaw,
              Expect::BelowCopperLaw},
         Edge{"OneTurnAtAMegahertzCarryingFiveKilowatts",
              [](EntryTexts& e, DesignRecord&) {
-               e.txtFrequency = "1000000";
-               e.txtInductance = "0.0000001";
-               e.txtOutputPower = "5000";
+               e[Entry::Frequency] = "1000000";
+               e[Entry::Inductance] = "0.0000001";
+               e[Entry::OutputPower] = "5000";
              },
              {},
              Expect::Runaway,

@@ -20,11 +20,11 @@ TEST(PickListEntry, EveryEntryDesignsItsOwnRow) {
   tables.record.CalcType = DesignerPicks;
   for (std::int16_t row = 1; row <= tables.catalogue.RowCount(); ++row) {
     EntryTexts entries;
-    entries.chkPickCore = true;
-    entries.txtCoreSize = PickListEntry(tables.catalogue, row, ',');
+    entries.pickCore = true;
+    entries[Entry::CoreSize] = PickListEntry(tables.catalogue, row, ',');
     const RunOutcome outcome =
         RunDesign(entries, tables.record, tables.catalogue, tables.wires, ',');
-    EXPECT_NE(outcome.ending, RunEnding::Rejected) << entries.txtCoreSize;
+    EXPECT_NE(outcome.ending, RunEnding::Rejected) << entries[Entry::CoreSize];
     EXPECT_EQ(tables.record.CoreIndex, row);
   }
 }

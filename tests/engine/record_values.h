@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/inputs/number_text.h"
-#include "engine/method/record_fields.h"
+#include "engine/method/design_record.h"
 
 namespace pfc {
 

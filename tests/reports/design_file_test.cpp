@@ -23,11 +23,21 @@ using test::ScratchFolder;
 using test::WriteFile;
 
 std::vector<std::string> Texts(const EntryTexts& e) {
-  return {e.txtFrequency,   e.cmbfrequency,   e.txtInductance,
-          e.cmbinductance,  e.txtOutputPower, e.cmboutputpower,
-          e.txtEfficiency,  e.txtVinMin,      e.txtVinMax,
-          e.txtVout,        e.txtAmbientTemp, e.txtStack,
-          e.txtFill_Factor, e.txtCoreSize,    e.chkPickCore ? "picks" : "selects"};
+  return {e[Entry::Frequency],
+          e.Unit(Entry::Frequency),
+          e[Entry::Inductance],
+          e.Unit(Entry::Inductance),
+          e[Entry::OutputPower],
+          e.Unit(Entry::OutputPower),
+          e[Entry::Efficiency],
+          e[Entry::VinMin],
+          e[Entry::VinMax],
+          e[Entry::Vout],
+          e[Entry::AmbientTemp],
+          e[Entry::Stack],
+          e[Entry::FillFactor],
+          e[Entry::CoreSize],
+          e.pickCore ? "picks" : "selects"};
 }
 
 // Every field away from the form's default, each different, with the texts a user can leave
@@ -35,21 +45,21 @@ std::vector<std::string> Texts(const EntryTexts& e) {
 DesignFile UnusualDesign() {
   DesignFile design;
   EntryTexts& e = design.entries;
-  e.txtFrequency = " 20 ";
-  e.cmbfrequency = "kHz";
-  e.txtInductance = "150";
-  e.cmbinductance = "microhenry";
-  e.txtOutputPower = "1.5";
-  e.cmboutputpower = "Kilo Watts";
-  e.txtEfficiency = "";
-  e.txtVinMin = ".";
-  e.txtVinMax = "26\"4";
-  e.txtVout = "380\\n";
-  e.txtAmbientTemp = "50 °C";
-  e.txtStack = "2";
-  e.txtFill_Factor = "0.35";
-  e.txtCoreSize = "TD-26 (OD 46.73mm, ID 21.69mm, HT 20.57mm)";
-  e.chkPickCore = true;
+  e[Entry::Frequency] = " 20 ";
+  e.Unit(Entry::Frequency) = "kHz";
+  e[Entry::Inductance] = "150";
+  e.Unit(Entry::Inductance) = "microhenry";
+  e[Entry::OutputPower] = "1.5";
+  e.Unit(Entry::OutputPower) = "Kilo Watts";
+  e[Entry::Efficiency] = "";
+  e[Entry::VinMin] = ".";
+  e[Entry::VinMax] = "26\"4";
+  e[Entry::Vout] = "380\\n";
+  e[Entry::AmbientTemp] = "50 °C";
+  e[Entry::Stack] = "2";
+  e[Entry::FillFactor] = "0.35";
+  e[Entry::CoreSize] = "TD-26 (OD 46.73mm, ID 21.69mm, HT 20.57mm)";
+  e.pickCore = true;
   design.rolloffGrade = 147;
   design.rippleLimitPercent = 0.1 + 0.2;  // no short decimal: written to read back exactly
   return design;

@@ -61,12 +61,13 @@ class WriteReportTest : public ::testing::Test {
 TEST_F(WriteReportTest, WritesTheReportIntoTempWithImagesBesideTheProgram) {
   WriteFile(program() / "toridyne_logo.gif", "GIF89a");
   WriteFile(program() / "gapcore.gif", "GIF89a");
-  record.TempFolder = "stale";
+  std::string folder = "stale";
 
-  const FileWriteResult result = WriteReport(summary, record, With({{"TEMP", temp().string()}}));
+  const FileWriteResult result =
+      WriteReport(summary, record, folder, With({{"TEMP", temp().string()}}));
 
   ASSERT_TRUE(result.written) << result.Message();
-  EXPECT_EQ(record.TempFolder, temp().string());
+  EXPECT_EQ(folder, temp().string());
   EXPECT_EQ(result.path, (temp() / "temp.htm").string());
   const std::string expected = ExpectedBytes();
   const std::string bytes = ReadFile(temp() / "temp.htm");
@@ -75,30 +76,34 @@ TEST_F(WriteReportTest, WritesTheReportIntoTempWithImagesBesideTheProgram) {
 
 TEST_F(WriteReportTest, WritingTwiceGivesTheSameFile) {
   const ReportSurroundings surroundings = With({{"TEMP", temp().string()}});
-  ASSERT_TRUE(WriteReport(summary, record, surroundings).written);
+  std::string folder;
+  ASSERT_TRUE(WriteReport(summary, record, folder, surroundings).written);
   const std::string first = ReadFile(temp() / "temp.htm");
-  ASSERT_TRUE(WriteReport(summary, record, surroundings).written);
+  ASSERT_TRUE(WriteReport(summary, record, folder, surroundings).written);
   EXPECT_EQ(ReadFile(temp() / "temp.htm"), first);
   EXPECT_EQ(FolderEntries(temp()), std::vector<std::string>{"temp.htm"});
 }
 
 TEST_F(WriteReportTest, ReReadsTheFolderForEveryReport) {
   std::filesystem::create_directory(root.Path() / "other");
-  ASSERT_TRUE(WriteReport(summary, record, With({{"TEMP", temp().string()}})).written);
+  std::string folder;
+  ASSERT_TRUE(WriteReport(summary, record, folder, With({{"TEMP", temp().string()}})).written);
   ASSERT_TRUE(
-      WriteReport(summary, record, With({{"TMPDIR", (root.Path() / "other").string()}})).written);
-  EXPECT_EQ(record.TempFolder, (root.Path() / "other").string());
+      WriteReport(summary, record, folder, With({{"TMPDIR", (root.Path() / "other").string()}}))
+          .written);
+  EXPECT_EQ(folder, (root.Path() / "other").string());
   EXPECT_TRUE(std::filesystem::exists(root.Path() / "other" / "temp.htm"));
 }
 
 TEST_F(WriteReportTest, AnUnwritableFolderIsReportedAndTheOldReportKept) {
   WriteFile(temp() / "temp.htm", "old report");
   const std::string missing = (root.Path() / "no such folder").string();
-  const FileWriteResult result = WriteReport(summary, record, With({{"TEMP", missing}}));
+  std::string folder;
+  const FileWriteResult result = WriteReport(summary, record, folder, With({{"TEMP", missing}}));
   EXPECT_FALSE(result.written);
   EXPECT_EQ(result.path, missing + "/temp.htm");
   EXPECT_EQ(result.reason, "No such file or directory");
-  EXPECT_EQ(record.TempFolder, missing);
+  EXPECT_EQ(folder, missing);
   EXPECT_EQ(ReadFile(temp() / "temp.htm"), "old report");
 }
 

@@ -24,23 +24,23 @@ namespace {
 // engine catches it later).
 struct Box {
   const char* name;
-  std::string EntryTexts::*text;
+  Entry text;
   const char* emptyCheck;
   const char* malformedCheck;
   const char* zeroOrNegativeCheck;
 };
 
 const Box kBoxes[] = {
-    {"txtFrequency", &EntryTexts::txtFrequency, "1a", "1n", "1b"},
-    {"txtInductance", &EntryTexts::txtInductance, "2a", "2n", "2b"},
-    {"txtOutputPower", &EntryTexts::txtOutputPower, "3a", "3n", "3b"},
-    {"txtEfficiency", &EntryTexts::txtEfficiency, "4a", "4n", "4b"},
-    {"txtVinMin", &EntryTexts::txtVinMin, "5a", "5n", "5b"},
-    {"txtVinMax", &EntryTexts::txtVinMax, "6", "6n", "Published"},
-    {"txtVout", &EntryTexts::txtVout, "7a", "7n", "Vpeak"},
-    {"txtAmbientTemp", &EntryTexts::txtAmbientTemp, "8a", "8n", "Published"},
-    {"txtStack", &EntryTexts::txtStack, "Published", "12n", "12"},
-    {"txtFill_Factor", &EntryTexts::txtFill_Factor, "9", "9n", "9"},
+    {"txtFrequency", Entry::Frequency, "1a", "1n", "1b"},
+    {"txtInductance", Entry::Inductance, "2a", "2n", "2b"},
+    {"txtOutputPower", Entry::OutputPower, "3a", "3n", "3b"},
+    {"txtEfficiency", Entry::Efficiency, "4a", "4n", "4b"},
+    {"txtVinMin", Entry::VinMin, "5a", "5n", "5b"},
+    {"txtVinMax", Entry::VinMax, "6", "6n", "Published"},
+    {"txtVout", Entry::Vout, "7a", "7n", "Vpeak"},
+    {"txtAmbientTemp", Entry::AmbientTemp, "8a", "8n", "Published"},
+    {"txtStack", Entry::Stack, "Published", "12n", "12"},
+    {"txtFill_Factor", Entry::FillFactor, "9", "9n", "9"},
 };
 
 enum class Kind { Empty, Malformed, ZeroOrNegative };
@@ -101,8 +101,8 @@ RunResult RunWith(const EntryTexts& entries, std::int16_t calcType) {
 EntryTexts ForMode(std::int16_t calcType) {
   EntryTexts entries;
   if (calcType == DesignerPicks) {
-    entries.chkPickCore = true;
-    entries.txtCoreSize = kPickedCore;
+    entries.pickCore = true;
+    entries[Entry::CoreSize] = kPickedCore;
   }
   return entries;
 }
@@ -158,7 +158,7 @@ TEST_P(OneBadBox, EndsOnItsOwnCheckOrPublishesSoundly) {
   for (const std::int16_t calcType : {CalcSelects, DesignerPicks}) {
     SCOPED_TRACE(calcType == CalcSelects ? "calculator selects" : "designer picks");
     EntryTexts entries = ForMode(calcType);
-    entries.*box.text = bad.text;
+    entries[box.text] = bad.text;
     const RunResult run = RunWith(entries, calcType);
     ExpectSound(run);
 
@@ -186,18 +186,25 @@ INSTANTIATE_TEST_SUITE_P(EveryBoxEveryText, OneBadBox,
 TEST(BadInputSweep, AnEmptyStackBoxDesignsForOneCore) {
   for (const char* text : {"", "   "}) {
     EntryTexts entries;
-    entries.txtStack = text;
+    entries[Entry::Stack] = text;
     const RunResult run = RunWith(entries, CalcSelects);
     EXPECT_EQ(run.outcome.ending, RunEnding::Published);
-    EXPECT_TRUE(run.outcome.stackTextSetToOne);
+    EXPECT_TRUE(run.outcome.emptyStackTakenAsOne);
     EXPECT_EQ(run.record.CoresToStack, 1);
   }
 }
 
+// An entry's text, or with `unit` the text of its unit list.
+struct EntryEdit {
+  Entry entry;
+  std::string text;
+  bool unit = false;
+};
+
 // Several boxes wrong at once: the first check in the form's order speaks, alone.
 struct Combination {
   const char* label;
-  std::vector<std::pair<std::string EntryTexts::*, std::string>> texts;
+  std::vector<EntryEdit> texts;
   std::int16_t calcType;
   const char* check;
   const char* focus;
@@ -210,138 +217,128 @@ std::string Tiny(int zeros) {
 const std::vector<Combination>& Combinations() {
   static const std::vector<Combination> combinations = {
       {"every_box_empty",
-       {{&EntryTexts::txtFrequency, ""},
-        {&EntryTexts::txtInductance, ""},
-        {&EntryTexts::txtOutputPower, ""},
-        {&EntryTexts::txtEfficiency, ""},
-        {&EntryTexts::txtVinMin, ""},
-        {&EntryTexts::txtVinMax, ""},
-        {&EntryTexts::txtVout, ""},
-        {&EntryTexts::txtAmbientTemp, ""},
-        {&EntryTexts::txtStack, ""},
-        {&EntryTexts::txtFill_Factor, ""}},
+       {{Entry::Frequency, ""},
+        {Entry::Inductance, ""},
+        {Entry::OutputPower, ""},
+        {Entry::Efficiency, ""},
+        {Entry::VinMin, ""},
+        {Entry::VinMax, ""},
+        {Entry::Vout, ""},
+        {Entry::AmbientTemp, ""},
+        {Entry::Stack, ""},
+        {Entry::FillFactor, ""}},
        CalcSelects,
        "1a",
        "txtFrequency"},
       {"every_box_malformed_but_frequency",
-       {{&EntryTexts::txtInductance, "1.2.3"},
-        {&EntryTexts::txtOutputPower, "NaN"},
-        {&EntryTexts::txtEfficiency, "."},
-        {&EntryTexts::txtVinMin, "inf"},
-        {&EntryTexts::txtVout, "1e5"}},
+       {{Entry::Inductance, "1.2.3"},
+        {Entry::OutputPower, "NaN"},
+        {Entry::Efficiency, "."},
+        {Entry::VinMin, "inf"},
+        {Entry::Vout, "1e5"}},
        CalcSelects,
        "2n",
        "txtInductance"},
       {"zero_efficiency_and_zero_line",
-       {{&EntryTexts::txtEfficiency, "0"}, {&EntryTexts::txtVinMin, "0"}},
+       {{Entry::Efficiency, "0"}, {Entry::VinMin, "0"}},
        DesignerPicks,
        "4b",
        "txtEfficiency"},
       {"zero_line_and_zero_fill",
-       {{&EntryTexts::txtVinMin, "0"}, {&EntryTexts::txtFill_Factor, "0"}},
+       {{Entry::VinMin, "0"}, {Entry::FillFactor, "0"}},
        CalcSelects,
        "5b",
        "txtVinMin"},
       {"zero_output_and_negative_stack",
-       {{&EntryTexts::txtVout, "0"}, {&EntryTexts::txtStack, "-5"}},
+       {{Entry::Vout, "0"}, {Entry::Stack, "-5"}},
        CalcSelects,
        "12",
        "txtStack"},
       // Far below any real frequency the switching period overflows; the design is refused
       // on the frequency rather than published with an infinite core loss.
       {"frequency_of_1e_minus_201_hertz_picked",
-       {{&EntryTexts::txtFrequency, Tiny(200)}},
+       {{Entry::Frequency, Tiny(200)}},
        DesignerPicks,
        "1r",
        "txtFrequency"},
       {"frequency_of_1e_minus_301_hertz_three_cores",
-       {{&EntryTexts::txtFrequency, Tiny(300)}, {&EntryTexts::txtStack, "3"}},
+       {{Entry::Frequency, Tiny(300)}, {Entry::Stack, "3"}},
        CalcSelects,
        "1r",
        "txtFrequency"},
       // Vout on the line peak gives no flux swing; with the period overflowing too the
       // product is 0 times infinity.
       {"frequency_overflow_on_zero_duty",
-       {{&EntryTexts::txtFrequency, Tiny(310)},
-        {&EntryTexts::txtVinMin, "100"},
-        {&EntryTexts::txtVout, "141.4"}},
+       {{Entry::Frequency, Tiny(310)}, {Entry::VinMin, "100"}, {Entry::Vout, "141.4"}},
        DesignerPicks,
        "1r",
        "txtFrequency"},
       {"line_of_1e_minus_310_volts_picked",
-       {{&EntryTexts::txtVinMin, Tiny(309)}},
+       {{Entry::VinMin, Tiny(309)}},
        DesignerPicks,
        "5r",
        "txtVinMin"},
       {"line_of_1e_minus_310_volts_selected",
-       {{&EntryTexts::txtVinMin, Tiny(309)}},
+       {{Entry::VinMin, Tiny(309)}},
        CalcSelects,
        "AreaProduct",
        ""},
       // Absurd but computable: published, with finite numbers only.
       {"frequency_of_a_millihertz_picked",
-       {{&EntryTexts::txtFrequency, "0.001"}},
+       {{Entry::Frequency, "0.001"}},
        DesignerPicks,
        "Published",
        ""},
       {"output_on_the_line_peak",
-       {{&EntryTexts::txtVinMin, "100"}, {&EntryTexts::txtVout, "141.4"}},
+       {{Entry::VinMin, "100"}, {Entry::Vout, "141.4"}},
        DesignerPicks,
        "Published",
        ""},
       {"ambient_of_minus_1e300",
-       {{&EntryTexts::txtAmbientTemp, "-1" + std::string(300, '0')}},
+       {{Entry::AmbientTemp, "-1" + std::string(300, '0')}},
        CalcSelects,
        "Published",
        ""},
       // The operating check's edges: a winding of one turn, the thinnest wire, the highest
       // frequency, a high line below the low one or with its crest above the output, no loss.
-      {"one_turn", {{&EntryTexts::txtInductance, "0.000000001"}}, CalcSelects, "Published", ""},
+      {"one_turn", {{Entry::Inductance, "0.000000001"}}, CalcSelects, "Published", ""},
       {"thinnest_wire_at_a_megahertz",
-       {{&EntryTexts::txtOutputPower, "0.01"}, {&EntryTexts::txtFrequency, "1000000"}},
+       {{Entry::OutputPower, "0.01"}, {Entry::Frequency, "1000000"}},
        DesignerPicks,
        "Published",
        ""},
-      {"high_line_below_the_low_line",
-       {{&EntryTexts::txtVinMax, "80"}},
-       CalcSelects,
-       "Published",
-       ""},
+      {"high_line_below_the_low_line", {{Entry::VinMax, "80"}}, CalcSelects, "Published", ""},
       {"high_line_crest_above_the_output",
-       {{&EntryTexts::txtVinMax, "300"}, {&EntryTexts::txtEfficiency, "100"}},
+       {{Entry::VinMax, "300"}, {Entry::Efficiency, "100"}},
        CalcSelects,
        "Published",
        ""},
       {"high_line_of_1e300_volts",
-       {{&EntryTexts::txtVinMax, "1" + std::string(300, '0')}},
+       {{Entry::VinMax, "1" + std::string(300, '0')}},
        DesignerPicks,
        "Published",
        ""},
       {"fill_factor_of_1e_minus_300_picked",
-       {{&EntryTexts::txtFill_Factor, Tiny(299)}},
+       {{Entry::FillFactor, Tiny(299)}},
        DesignerPicks,
        "Published",
        ""},
       {"fill_factor_of_1e_minus_300_selected",
-       {{&EntryTexts::txtFill_Factor, Tiny(299)}},
+       {{Entry::FillFactor, Tiny(299)}},
        CalcSelects,
        "AreaProduct",
        ""},
       {"inductance_underflowing_in_microhenry",
-       {{&EntryTexts::txtInductance, Tiny(320)}, {&EntryTexts::cmbinductance, "microhenry"}},
+       {{Entry::Inductance, Tiny(320)}, {Entry::Inductance, "microhenry", true}},
        CalcSelects,
        "2b",
        "txtInductance"},
-      {"stack_beyond_sixteen_bits",
-       {{&EntryTexts::txtStack, "99999999"}},
-       CalcSelects,
-       "12",
-       "txtStack"},
+      {"stack_beyond_sixteen_bits", {{Entry::Stack, "99999999"}}, CalcSelects, "12", "txtStack"},
       {"unit_texts_unknown",
-       {{&EntryTexts::cmbfrequency, "\xD9\xA1kHz"},
-        {&EntryTexts::cmbinductance, ""},
-        {&EntryTexts::cmboutputpower, "\x01"},
-        {&EntryTexts::txtInductance, "0.00015"}},
+       {{Entry::Frequency, "\xD9\xA1kHz", true},
+        {Entry::Inductance, "", true},
+        {Entry::OutputPower, "\x01", true},
+        {Entry::Inductance, "0.00015"}},
        CalcSelects,
        "Published",
        ""},
@@ -354,8 +351,8 @@ class SeveralBadBoxes : public testing::TestWithParam<std::size_t> {};
 TEST_P(SeveralBadBoxes, EndAtTheFirstCheckOrPublishSoundly) {
   const Combination& combination = Combinations()[GetParam()];
   EntryTexts entries = ForMode(combination.calcType);
-  for (const auto& [member, text] : combination.texts)
-    entries.*member = text;
+  for (const EntryEdit& edit : combination.texts)
+    (edit.unit ? entries.Unit(edit.entry) : entries[edit.entry]) = edit.text;
   const RunResult run = RunWith(entries, combination.calcType);
   ExpectSound(run);
   EXPECT_EQ(run.outcome.check, combination.check);

@@ -25,8 +25,8 @@ class UncomputableDesign : public testing::Test {
   }
   static EntryTexts Picked() {
     EntryTexts entries;
-    entries.chkPickCore = true;
-    entries.txtCoreSize = "TD-26 (OD 46.73mm, ID 21.69mm, HT 20.57mm)";
+    entries.pickCore = true;
+    entries[Entry::CoreSize] = "TD-26 (OD 46.73mm, ID 21.69mm, HT 20.57mm)";
     return entries;
   }
   const FuzzTables& tables_ = LoadedFuzzTables();
@@ -36,10 +36,11 @@ class UncomputableDesign : public testing::Test {
 TEST_F(UncomputableDesign, AFrequencyThatOverflowsThePeriodIsRefusedOnTheFrequency) {
   for (const int zeros : {200, 300}) {
     EntryTexts entries = Picked();
-    entries.txtFrequency = TinyEntry(zeros);
+    entries[Entry::Frequency] = TinyEntry(zeros);
     const RunOutcome outcome = Run(entries, DesignerPicks);
     EXPECT_EQ(outcome.ending, RunEnding::Rejected) << zeros;
     EXPECT_EQ(outcome.check, "1r");
+    EXPECT_TRUE(outcome.entriesPassedChecks) << "refused after the checks, by the method";
     EXPECT_EQ(outcome.focus, Entry::Frequency);
     ASSERT_EQ(outcome.messages.size(), 1u);
     EXPECT_EQ(outcome.messages[0].title, kCautionTitle);
@@ -54,8 +55,8 @@ TEST_F(UncomputableDesign, AFrequencyThatOverflowsThePeriodIsRefusedOnTheFrequen
 // largest core is too hot before anything else.
 TEST_F(UncomputableDesign, TheCalculatorRefusesWithoutWarningAboutTheLastRow) {
   EntryTexts entries;
-  entries.txtFrequency = TinyEntry(300);
-  entries.txtStack = "3";
+  entries[Entry::Frequency] = TinyEntry(300);
+  entries[Entry::Stack] = "3";
   const RunOutcome outcome = Run(entries, CalcSelects);
   EXPECT_EQ(outcome.check, "1r");
   ASSERT_EQ(outcome.messages.size(), 1u);
@@ -64,7 +65,7 @@ TEST_F(UncomputableDesign, TheCalculatorRefusesWithoutWarningAboutTheLastRow) {
 
 TEST_F(UncomputableDesign, ALineThatOverflowsTheCurrentIsRefusedOnVinMin) {
   EntryTexts entries = Picked();
-  entries.txtVinMin = TinyEntry(309);
+  entries[Entry::VinMin] = TinyEntry(309);
   const RunOutcome outcome = Run(entries, DesignerPicks);
   EXPECT_EQ(outcome.check, "5r");
   EXPECT_EQ(outcome.focus, Entry::VinMin);
@@ -78,12 +79,12 @@ TEST_F(UncomputableDesign, ALineThatOverflowsTheCurrentIsRefusedOnVinMin) {
 // a field strength of about 1e13 Oe, which the field-strength stop reports as a number.
 TEST_F(UncomputableDesign, LargeButFiniteResultsKeepTheirOwnEndings) {
   EntryTexts tinyLine = Picked();
-  tinyLine.txtVinMin = "0.000000000001";
+  tinyLine[Entry::VinMin] = "0.000000000001";
   const RunOutcome field = Run(tinyLine, DesignerPicks);
   EXPECT_EQ(field.ending, RunEnding::FieldStrength);
 
   EntryTexts slow = Picked();
-  slow.txtFrequency = "0.001";
+  slow[Entry::Frequency] = "0.001";
   const RunOutcome published = Run(slow, DesignerPicks);
   EXPECT_EQ(published.ending, RunEnding::Published);
   EXPECT_EQ(PublishedSummary(record_).txtTotalTemp, " > 155°C");

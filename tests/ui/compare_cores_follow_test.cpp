@@ -177,7 +177,7 @@ TEST_F(CompareCoresFollowTest, UseOfAnotherStackCountShowsItsComparisonAtOnce) {
   kit.UserClick(kCompareCoresForm, "cmdUseDesign");
 
   ASSERT_EQ(kit.Text(kInputForm, "txtStack"), "2");
-  EXPECT_EQ(session.compareCores.Entries().txtStack, "2");
+  EXPECT_EQ(session.compareCores.Entries()[Entry::Stack], "2");
   EXPECT_TRUE(ShowsDesignsOf(session, ReadInputEntries(kit)));
 }
 

@@ -65,10 +65,13 @@ class DesignFileTest : public ::testing::Test {
   // Everything the form shows that a design file could change, read through the toolkit.
   std::vector<std::string> FormState() {
     const EntryTexts e = ReadInputEntries(kit);
-    std::vector<std::string> state{
-        e.txtFrequency,   e.cmbfrequency,  e.txtInductance,  e.cmbinductance, e.txtOutputPower,
-        e.cmboutputpower, e.txtEfficiency, e.txtVinMin,      e.txtVinMax,     e.txtVout,
-        e.txtAmbientTemp, e.txtStack,      e.txtFill_Factor, e.txtCoreSize};
+    std::vector<std::string> state{e[Entry::Frequency],   e.Unit(Entry::Frequency),
+                                   e[Entry::Inductance],  e.Unit(Entry::Inductance),
+                                   e[Entry::OutputPower], e.Unit(Entry::OutputPower),
+                                   e[Entry::Efficiency],  e[Entry::VinMin],
+                                   e[Entry::VinMax],      e[Entry::Vout],
+                                   e[Entry::AmbientTemp], e[Entry::Stack],
+                                   e[Entry::FillFactor],  e[Entry::CoreSize]};
     for (const char* box : {"chkCalcCore", "chkPickCore"}) {
       state.push_back(kit.IsTicked(kInputForm, box) ? "ticked" : "clear");
     }

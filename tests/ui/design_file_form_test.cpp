@@ -47,8 +47,8 @@ TEST_F(DesignFileTest, SavedAndOpenedAgainTheFormIsAsItWasAndNothingRuns) {
   EXPECT_TRUE(runs.empty());
   kit.UserClick(kInputForm, "cmdProcess");
   ASSERT_EQ(runs.size(), 1u);
-  EXPECT_EQ(runs[0].txtFill_Factor, "0,35 ");
-  EXPECT_EQ(runs[0].txtCoreSize.substr(0, 6), "TD-22 ");
+  EXPECT_EQ(runs[0][Entry::FillFactor], "0,35 ");
+  EXPECT_EQ(runs[0][Entry::CoreSize].substr(0, 6), "TD-22 ");
 }
 
 TEST_F(DesignFileTest, TheSaveDialogSuggestsTheFileOfTheFormAndTheExtensionIsAppended) {
@@ -220,7 +220,7 @@ TEST_F(DesignFileTest, ABadFileNamedAtStartIsToldAndTheFormKeepsItsDefaults) {
   ASSERT_EQ(kit.Messages().size(), 1u);
   EXPECT_EQ(kit.Messages()[0].title, kCautionTitle);
   EXPECT_TRUE(kit.IsVisible(kInputForm));
-  EXPECT_EQ(ReadInputEntries(kit).txtVout, EntryTexts{}.txtVout);
+  EXPECT_EQ(ReadInputEntries(kit)[Entry::Vout], EntryTexts{}[Entry::Vout]);
 }
 
 // The old file stays whole, the form keeps naming it, and the change stays unsaved. The

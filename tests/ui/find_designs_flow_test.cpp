@@ -80,11 +80,11 @@ TEST_F(FindDesignsFlowTest, ASavedDesignOpensAsTheFoundCoreGradeAndWinding) {
   kit.UserClick(kFindDesignsForm, kCmdSaveDesign);
   const DesignFileRead read = ReadDesignFile(*savePath);
   ASSERT_TRUE(read.read) << read.reason;
-  EXPECT_TRUE(read.design.entries.chkPickCore);
-  EXPECT_EQ(session.catalogue.FindPartNo(read.design.entries.txtCoreSize.substr(
-                0, read.design.entries.txtCoreSize.find(' '))),
+  EXPECT_TRUE(read.design.entries.pickCore);
+  EXPECT_EQ(session.catalogue.FindPartNo(read.design.entries[Entry::CoreSize].substr(
+                0, read.design.entries[Entry::CoreSize].find(' '))),
             c.row);
-  EXPECT_EQ(read.design.entries.txtStack, std::to_string(c.stack));
+  EXPECT_EQ(read.design.entries[Entry::Stack], std::to_string(c.stack));
   EXPECT_EQ(read.design.rolloffGrade, static_cast<int>(c.permeability));
   EXPECT_EQ(read.design.winding.turns, c.turns);
   EXPECT_EQ(read.design.winding.gauge, c.gauge);

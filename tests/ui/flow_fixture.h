@@ -26,19 +26,18 @@ class FlowTest : public ::testing::Test {
       runEntries.push_back(entries);
       catalogueRowsSeen = catalogue.RowCount();
       if (scriptedRecord) {
-        const std::string tempFolder = record.TempFolder;
         const std::int16_t calcType = record.CalcType;
         record = *scriptedRecord;
-        record.TempFolder = tempFolder;
         record.CalcType = calcType;
       }
       return scripted;
     };
     services.readTempFolder = [this] { return tempVariable; };
-    services.writeReport = [this](const ResultSummary& summary, DesignRecord& record) {
+    services.writeReport = [this](const ResultSummary& summary, const DesignRecord&,
+                                  std::string& tempFolder) {
       reportedSummaries.push_back(summary);
       FileWriteResult result = reportResult;
-      result.path = record.TempFolder + "/temp.htm";
+      result.path = tempFolder + "/temp.htm";
       return result;
     };
     services.showReport = [this](const std::string& path) -> std::optional<std::string> {
@@ -68,7 +67,7 @@ class FlowTest : public ::testing::Test {
     scriptedRecord = record;
     scripted = RunOutcome{};
     scripted.ending = RunEnding::Published;
-    scripted.busyPointerSet = true;
+    scripted.entriesPassedChecks = true;
     if (50 + tempRise >= 155) {
       scripted.messages.push_back(
           Message{kCautionTitle, MessageIcon::Information, "Total temperature ..."});

@@ -14,7 +14,7 @@ using Focus = std::pair<std::string, std::string>;
 TEST_F(FlowTest, ExitAtStartEndsTheProgramWithNoOtherWindow) {
   kit.Show(kEnterForm);
   EXPECT_TRUE(kit.IsCentred(kEnterForm));
-  EXPECT_EQ(session.record.TempFolder, "/home/user/tmp");
+  EXPECT_EQ(session.tempFolder, "/home/user/tmp");
   kit.UserClick(kEnterForm, "cmdExit");
   EXPECT_TRUE(kit.Ended());
   EXPECT_EQ(kit.CallsOf("Load").size(), 1u);
@@ -146,7 +146,7 @@ TEST_F(FlowTest, CancelLeadsBackToAFreshDisclaimerAndAFreshForm) {
   kit.UserClick(kInputForm, "cmdExit");
   EXPECT_FALSE(kit.IsLoaded(kInputForm));
   EXPECT_TRUE(kit.IsVisible(kEnterForm));
-  EXPECT_EQ(session.record.TempFolder, "/other");
+  EXPECT_EQ(session.tempFolder, "/other");
   EXPECT_FALSE(kit.Ended());
   kit.UserClick(kEnterForm, "cmdProcess");
   EXPECT_EQ(Text(kInputForm, "txtVout"), "380");

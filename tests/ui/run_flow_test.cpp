@@ -36,10 +36,10 @@ TEST_F(FlowTest, PublishedRunShowsTheSummaryAndHidesTheInputForm) {
   kit.UserClick(kInputForm, "cmdProcess");
 
   ASSERT_EQ(runEntries.size(), 1u);
-  EXPECT_EQ(runEntries[0].txtFrequency, "100000");
-  EXPECT_EQ(runEntries[0].cmbfrequency, "kHz");
-  EXPECT_EQ(runEntries[0].txtFill_Factor, ".4");
-  EXPECT_FALSE(runEntries[0].chkPickCore);
+  EXPECT_EQ(runEntries[0][Entry::Frequency], "100000");
+  EXPECT_EQ(runEntries[0].Unit(Entry::Frequency), "kHz");
+  EXPECT_EQ(runEntries[0][Entry::FillFactor], ".4");
+  EXPECT_FALSE(runEntries[0].pickCore);
   EXPECT_EQ(catalogueRowsSeen, 31);
 
   EXPECT_FALSE(kit.IsVisible(kInputForm));
@@ -101,7 +101,7 @@ struct EndingCase {
   const char* name;
   RunEnding ending;
   std::vector<Message> messages;
-  bool listEmptied;
+  bool listEmptied;  // what the window makes of the ending
   std::vector<std::string> expectedSequence;
 };
 
@@ -113,8 +113,7 @@ TEST_P(RunEndingTest, RestoresThePointerAndLeavesTheInputFormUp) {
   const EndingCase& c = GetParam();
   scripted.ending = c.ending;
   scripted.messages = c.messages;
-  scripted.busyPointerSet = true;
-  scripted.coreListEmptiedAndDisabled = c.listEmptied;
+  scripted.entriesPassedChecks = true;
   kit.ClearRecord();
   kit.UserClick(kInputForm, "cmdProcess");
   EXPECT_EQ(PointerAndMessages(kit), c.expectedSequence);
@@ -140,16 +139,27 @@ INSTANTIATE_TEST_SUITE_P(Endings, RunEndingTest,
                                                       RunEnding::FieldStrength,
                                                       {Plain("hot"), Plain("field")},
                                                       false,
-                                                      {"Busy", "hot", "Normal", "field"}}),
+                                                      {"Busy", "hot", "Normal", "field"}},
+                                           EndingCase{"UnknownCore",
+                                                      RunEnding::UnknownCore,
+                                                      {Caution("unknown")},
+                                                      false,
+                                                      {"Busy", "unknown", "Normal"}},
+                                           // Passed the checks, then too small to calculate.
+                                           EndingCase{"Uncomputable",
+                                                      RunEnding::Rejected,
+                                                      {Caution("too small")},
+                                                      false,
+                                                      {"Busy", "too small", "Normal"}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FlowTest, EmptyStackCountIsFilledInBeforeTheRunGoesOn) {
   StartAndAccept();
   kit.UserClick(kInputForm, "cmdQuit");
   ScriptPublished();
-  scripted.stackTextSetToOne = true;
+  scripted.emptyStackTakenAsOne = true;
   kit.UserClick(kInputForm, "cmdProcess");
-  EXPECT_EQ(runEntries.back().txtStack, "");
+  EXPECT_EQ(runEntries.back()[Entry::Stack], "");
   EXPECT_EQ(Text(kInputForm, "txtStack"), "1");
 }
 
@@ -166,8 +176,8 @@ TEST_F(FlowTest, ResetDesignInputsEmptiesOrRewindsTheCoreList) {
   kit.UserChoose(kInputForm, "txtCoreSize", 7);
   kit.UserType(kInputForm, "txtVinMin", "90");
   kit.UserClick(kInputForm, "cmdProcess");
-  EXPECT_EQ(runEntries.back().txtCoreSize.substr(0, 6), "TD-07 ");
-  EXPECT_TRUE(runEntries.back().chkPickCore);
+  EXPECT_EQ(runEntries.back()[Entry::CoreSize].substr(0, 6), "TD-07 ");
+  EXPECT_TRUE(runEntries.back().pickCore);
   kit.UserClick(kSummaryForm, "cmdExit");
   EXPECT_EQ(kit.ChosenPosition(kInputForm, "txtCoreSize"), 0);
   EXPECT_EQ(kit.ItemCount(kInputForm, "txtCoreSize"), 32);

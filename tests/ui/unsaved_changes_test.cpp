@@ -83,7 +83,7 @@ TEST_P(AnsweredTest, SaveWritesTheFileDiscardGoesOnCancelKeepsEverything) {
   EXPECT_NE(kit.Questions()[0].text.find("boost.pfcdesign"), std::string::npos);
   EXPECT_TRUE(kit.Messages().empty());
   if (answer == SaveChangesAnswer::Save) {
-    EXPECT_EQ(ReadDesignFile(boost).design.entries.txtVout, typed);
+    EXPECT_EQ(ReadDesignFile(boost).design.entries[Entry::Vout], typed);
   } else {
     EXPECT_EQ(ReadFile(boost), saved);
   }

@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
   // that its picture can be taken like the others'.
   QPointer<pfc::frmHtmlReport> viewer;
   services.showReport = [&](const std::string& path) -> std::optional<std::string> {
-    viewer = new pfc::frmHtmlReport(kit, session.record);
+    viewer = new pfc::frmHtmlReport(kit, session.tempFolder);
     viewer->ShowFile(QString::fromStdString(path));
     return std::nullopt;
   };

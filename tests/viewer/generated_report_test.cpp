@@ -42,10 +42,10 @@ class GeneratedReport : public ::testing::Test {
     surroundings.environment = [this](const std::string& name) -> std::optional<std::string> {
       return name == "TEMP" ? std::optional<std::string>(temp_.Path().string()) : std::nullopt;
     };
-    written_ = WriteReport(HotDesignSummary(), record_, surroundings);
+    written_ = WriteReport(HotDesignSummary(), record_, tempFolder_, surroundings);
     auto dialogs = std::make_unique<test::ScriptedDialogs>();
     dialogs_ = dialogs.get();
-    window_ = new frmHtmlReport(toolkit_, record_, std::move(dialogs));
+    window_ = new frmHtmlReport(toolkit_, tempFolder_, std::move(dialogs));
   }
   ~GeneratedReport() override { delete window_.data(); }
 
@@ -57,6 +57,7 @@ class GeneratedReport : public ::testing::Test {
 
   test::ScratchFolder temp_;
   DesignRecord record_;
+  std::string tempFolder_;  // where the report went
   FileWriteResult written_;
   ui::FormRegistry registry_ = test::StandInForms();
   ui::RecordingToolkit toolkit_;
@@ -66,7 +67,7 @@ class GeneratedReport : public ::testing::Test {
 
 TEST_F(GeneratedReport, ShowsItsSignsAndPicturesAndSavedCopyRendersTheSame) {
   ASSERT_TRUE(written_.written) << written_.Message();
-  const std::string report = ReportFilePath(record_.TempFolder);
+  const std::string report = ReportFilePath(tempFolder_);
   ASSERT_TRUE(ShowAndWait(report));
 
   const QString shown = test::PlainTextOf(window_->wb());
@@ -94,7 +95,7 @@ TEST_F(GeneratedReport, ShowsItsSignsAndPicturesAndSavedCopyRendersTheSame) {
 
 TEST_F(GeneratedReport, PrintReachesThePrintRequest) {
   ASSERT_TRUE(written_.written) << written_.Message();
-  ASSERT_TRUE(ShowAndWait(ReportFilePath(record_.TempFolder)));
+  ASSERT_TRUE(ShowAndWait(ReportFilePath(tempFolder_)));
   QSignalSpy requested(&window_->wb(), &QWebEngineView::printRequested);
 
   window_->findChild<QPushButton*>("cmdPrint")->click();

@@ -37,12 +37,10 @@ QString Q(const std::string& text) {
   return QString::fromStdString(text);
 }
 
-// The viewer over the summary, with the generated report in TempFolder/temp.htm.
+// The viewer over the summary, with the generated report in the temporary folder's temp.htm.
 class ReportViewerWindow : public ::testing::Test {
  protected:
   ReportViewerWindow() : toolkit_(registry_) {
-    record_.TempFolder = temp_.Path().string();
-    record_.CalcType = CalcSelects;
     pictureUrl_ = test::WritePicture(temp_.File("logo.png"));
     reportBytes_ = test::ReportLikeDocument(pictureUrl_, "150");
     WriteFile(ReportPath(), reportBytes_);
@@ -52,7 +50,7 @@ class ReportViewerWindow : public ::testing::Test {
 
     auto dialogs = std::make_unique<ScriptedDialogs>();
     dialogs_ = dialogs.get();
-    window_ = new frmHtmlReport(toolkit_, record_, std::move(dialogs));
+    window_ = new frmHtmlReport(toolkit_, tempFolder_, std::move(dialogs));
   }
   ~ReportViewerWindow() override { delete window_.data(); }
 
@@ -83,7 +81,7 @@ class ReportViewerWindow : public ::testing::Test {
   }
 
   ScratchFolder temp_;
-  DesignRecord record_;
+  std::string tempFolder_ = temp_.Path().string();
   std::string pictureUrl_;
   std::string reportBytes_;
   ui::FormRegistry registry_ = test::StandInForms();

@@ -33,7 +33,6 @@ bool BrowserIsMappedIn(const std::string& process) {
 class ViewerProgram : public ::testing::Test {
  protected:
   ViewerProgram() : toolkit_(registry_) {
-    record_.TempFolder = temp_.Path().string();
     record_.CalcType = CalcSelects;
     report_ = temp_.File("temp.htm");
     test::WriteFile(report_, test::ReportLikeDocument("", "150"));
@@ -56,6 +55,7 @@ class ViewerProgram : public ::testing::Test {
   }
 
   test::ScratchFolder temp_;
+  std::string tempFolder_ = temp_.Path().string();
   DesignRecord record_;
   std::string report_;
   ui::FormRegistry registry_ = test::StandInForms();
@@ -63,7 +63,8 @@ class ViewerProgram : public ::testing::Test {
 };
 
 TEST_F(ViewerProgram, MissingProgramIsReportedByName) {
-  ReportViewerHost host(toolkit_, record_, QString::fromStdString(temp_.File("absent-viewer")));
+  ReportViewerHost host(toolkit_, record_, tempFolder_,
+                        QString::fromStdString(temp_.File("absent-viewer")));
 
   const std::optional<std::string> failure = host.ShowReport(report_);
 
@@ -76,7 +77,7 @@ TEST_F(ViewerProgram, MissingProgramIsReportedByName) {
 TEST_F(ViewerProgram, BrowserRunsInTheViewerProcessAndEndsWithTheDesigner) {
   std::string viewerProcess;
   {
-    ReportViewerHost host(toolkit_, record_);
+    ReportViewerHost host(toolkit_, record_, tempFolder_);
     ASSERT_FALSE(host.ShowReport(report_).has_value());
     viewerProcess = std::to_string(host.ViewerProcessId());
     ASSERT_NE(viewerProcess, "0");
@@ -90,7 +91,7 @@ TEST_F(ViewerProgram, BrowserRunsInTheViewerProcessAndEndsWithTheDesigner) {
 }
 
 TEST_F(ViewerProgram, ClosedByTheDesignerWithoutAWord) {
-  ReportViewerHost host(toolkit_, record_);
+  ReportViewerHost host(toolkit_, record_, tempFolder_);
   ASSERT_FALSE(host.ShowReport(report_).has_value());
   const std::string viewerProcess = std::to_string(host.ViewerProcessId());
   ASSERT_TRUE(QTest::qWaitFor([&] { return BrowserIsMappedIn(viewerProcess); }, kWaitMilliseconds));
@@ -103,7 +104,7 @@ TEST_F(ViewerProgram, ClosedByTheDesignerWithoutAWord) {
 }
 
 TEST_F(ViewerProgram, CrashLeavesTheDesignerWithACautionAndTheNextReportStartsAnew) {
-  ReportViewerHost host(toolkit_, record_);
+  ReportViewerHost host(toolkit_, record_, tempFolder_);
   ASSERT_FALSE(host.ShowReport(report_).has_value());
   const qint64 crashed = host.ViewerProcessId();
   ASSERT_TRUE(QTest::qWaitFor([&] { return BrowserIsMappedIn(std::to_string(crashed)); },
@@ -121,7 +122,7 @@ TEST_F(ViewerProgram, CrashLeavesTheDesignerWithACautionAndTheNextReportStartsAn
 }
 
 TEST_F(ViewerProgram, HearsTheRequestForTheReportAndTheTemporaryFolder) {
-  ReportViewerHost host(toolkit_, record_, StandIn("exit 0"));
+  ReportViewerHost host(toolkit_, record_, tempFolder_, StandIn("exit 0"));
 
   ASSERT_FALSE(host.ShowReport(report_).has_value());
 
@@ -132,14 +133,14 @@ TEST_F(ViewerProgram, HearsTheRequestForTheReportAndTheTemporaryFolder) {
       ParseRequestLine(std::string_view(line).substr(0, line.find('\n')));
   ASSERT_TRUE(request.has_value()) << line;
   EXPECT_EQ(request->reportPath, report_);
-  EXPECT_EQ(request->tempFolder, record_.TempFolder);
+  EXPECT_EQ(request->tempFolder, tempFolder_);
   EXPECT_FALSE(request->suggestedName.empty());
   EXPECT_TRUE(toolkit_.Messages().empty());
 }
 
 TEST_F(ViewerProgram, BackBringsTheSummaryForward) {
   toolkit_.UserClose("frmResult");
-  ReportViewerHost host(toolkit_, record_, StandIn("echo shown; echo back"));
+  ReportViewerHost host(toolkit_, record_, tempFolder_, StandIn("echo shown; echo back"));
 
   ASSERT_FALSE(host.ShowReport(report_).has_value());
 
@@ -149,7 +150,7 @@ TEST_F(ViewerProgram, BackBringsTheSummaryForward) {
 }
 
 TEST_F(ViewerProgram, ViewerThatFailsIsReportedWithItsStatus) {
-  ReportViewerHost host(toolkit_, record_, StandIn("exit 3"));
+  ReportViewerHost host(toolkit_, record_, tempFolder_, StandIn("exit 3"));
 
   ASSERT_FALSE(host.ShowReport(report_).has_value());
 
@@ -175,7 +176,7 @@ class ResettingTheDesign : public ViewerProgram, public ::testing::WithParamInte
 // becomes.
 TEST_P(ResettingTheDesign, ClosesTheSummaryAndReturnsToTheInputForm) {
   record_.CalcType = GetParam().calcType;
-  ReportViewerHost host(toolkit_, record_, StandIn("echo shown; echo reset-design"));
+  ReportViewerHost host(toolkit_, record_, tempFolder_, StandIn("echo shown; echo reset-design"));
 
   ASSERT_FALSE(host.ShowReport(report_).has_value());
 
@@ -230,7 +231,7 @@ TEST_P(BrowserLog, ReachesTheDesignersTerminalOnlyWhenAskedFor) {
   std::string logged;
   {
     const CapturedStandardError captured(temp_.File("stderr"));
-    ReportViewerHost host(toolkit_, record_);
+    ReportViewerHost host(toolkit_, record_, tempFolder_);
     ASSERT_FALSE(host.ShowReport(report_).has_value());
     const std::string viewer = std::to_string(host.ViewerProcessId());
     EXPECT_TRUE(QTest::qWaitFor([&] { return BrowserIsMappedIn(viewer); }, kWaitMilliseconds));

@@ -55,8 +55,8 @@ bool SameComparison(const EntryTexts& a, const EntryTexts& b) {
     if (entry.kind == EntryKind::CorePick) {
       continue;
     }
-    if (a.*entry.text != b.*entry.text ||
-        (entry.unitText != nullptr && a.*entry.unitText != b.*entry.unitText)) {
+    if (a[entry.entry] != b[entry.entry] ||
+        (entry.HasUnitList() && a.Unit(entry.entry) != b.Unit(entry.entry))) {
       return false;
     }
   }
@@ -98,11 +98,12 @@ void KeepCompareCoresCurrent(Toolkit& toolkit, DesktopSession& session) {
 }
 
 std::string ComputedForText(const EntryTexts& e) {
-  return "Designs for: " + e.txtFrequency + " " + e.cmbfrequency + ", " + e.txtInductance + " " +
-         e.cmbinductance + ", " + e.txtOutputPower + " " + e.cmboutputpower + ", efficiency " +
-         e.txtEfficiency + " %, Vin Min " + e.txtVinMin + " Volts, Vin Max " + e.txtVinMax +
-         " Volts, Vout " + e.txtVout + " Volts, ambient " + e.txtAmbientTemp + " °C, fill factor " +
-         e.txtFill_Factor + ", cores to stack " + e.txtStack + ".";
+  return "Designs for: " + e[Entry::Frequency] + " " + e.Unit(Entry::Frequency) + ", " +
+         e[Entry::Inductance] + " " + e.Unit(Entry::Inductance) + ", " + e[Entry::OutputPower] +
+         " " + e.Unit(Entry::OutputPower) + ", efficiency " + e[Entry::Efficiency] +
+         " %, Vin Min " + e[Entry::VinMin] + " Volts, Vin Max " + e[Entry::VinMax] +
+         " Volts, Vout " + e[Entry::Vout] + " Volts, ambient " + e[Entry::AmbientTemp] +
+         " °C, fill factor " + e[Entry::FillFactor] + ", cores to stack " + e[Entry::Stack] + ".";
 }
 
 void UseExploredDesign(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services,

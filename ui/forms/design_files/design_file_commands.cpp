@@ -135,19 +135,19 @@ std::optional<std::string> FillInputForm(Toolkit& toolkit, DesktopSession& sessi
       continue;
     }
     const std::string_view list = unit.entry->unitControl;
-    const std::optional<int> position = PositionOf(toolkit, list, entries.*unit.text);
+    const std::optional<int> position = PositionOf(toolkit, list, unit.TextIn(entries));
     if (!position) {
-      return "its \"entries." + unit.name + "\" is " + Quoted(entries.*unit.text) + ", not " +
+      return "its \"entries." + unit.name + "\" is " + Quoted(unit.TextIn(entries)) + ", not " +
              ChoicesText(toolkit, list);
     }
     unitPositions.emplace_back(list, *position);
   }
   std::optional<int> pickPosition = -1;
-  if (entries.chkPickCore) {
-    pickPosition = PickPosition(session, entries.txtCoreSize);
+  if (entries.pickCore) {
+    pickPosition = PickPosition(session, entries[Entry::CoreSize]);
     if (!pickPosition) {
       const CoreCatalogue& catalogue = session.catalogue;
-      return "its \"pick\" " + Quoted(entries.txtCoreSize) + " is no core of the list (" +
+      return "its \"pick\" " + Quoted(entries[Entry::CoreSize]) + " is no core of the list (" +
              catalogue.PartNo[1] + " to " +
              catalogue.PartNo[static_cast<std::size_t>(catalogue.RowCount())] + ")";
     }
@@ -159,7 +159,7 @@ std::optional<std::string> FillInputForm(Toolkit& toolkit, DesktopSession& sessi
 
   for (const NamedEntryText& entry : NamedEntryTexts()) {
     if (!entry.unit) {
-      toolkit.SetText(kInputForm, entry.entry->control, entries.*entry.text);
+      toolkit.SetText(kInputForm, entry.entry->control, entry.TextIn(entries));
     }
   }
   for (const auto& [list, position] : unitPositions) {
@@ -167,7 +167,7 @@ std::optional<std::string> FillInputForm(Toolkit& toolkit, DesktopSession& sessi
   }
   // Ticking a box runs its click, as the user's tick does: the other box goes off and the
   // core list fills or empties.
-  if (entries.chkPickCore) {
+  if (entries.pickCore) {
     // Ticked afresh, so that the list is rebuilt from the catalogue the design was made on.
     toolkit.SetTicked(kInputForm, input_controls::kChkPickCore, false);
     toolkit.SetTicked(kInputForm, input_controls::kChkPickCore, true);

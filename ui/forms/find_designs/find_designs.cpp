@@ -107,8 +107,8 @@ SearchSettings ReadSearchSettings(const std::string& grades, const std::string& 
 
 void OpenFindDesigns(Toolkit& toolkit, DesktopSession& session) {
   EntryTexts entries = ReadInputEntries(toolkit);
-  entries.chkPickCore = false;
-  entries.txtCoreSize.clear();
+  entries.pickCore = false;
+  entries[Entry::CoreSize].clear();
   DesignRecord calculator = session.record;
   calculator.CalcType = CalcSelects;
   const RunOutcome outcome =
@@ -126,9 +126,9 @@ DesignFile FoundDesignFile(const EntryTexts& entries, const CoreCatalogue& catal
                            const SearchCandidate& c) {
   DesignFile file;
   file.entries = entries;
-  file.entries.chkPickCore = true;
-  file.entries.txtCoreSize = PickListEntry(catalogue, c.row);
-  file.entries.txtStack = std::to_string(c.stack);
+  file.entries.pickCore = true;
+  file.entries[Entry::CoreSize] = PickListEntry(catalogue, c.row);
+  file.entries[Entry::Stack] = std::to_string(c.stack);
   if (FindRolloffGrade(static_cast<int>(c.permeability)) != nullptr &&
       std::to_string(static_cast<int>(c.permeability)) == c.materialName)
     file.rolloffGrade = static_cast<int>(c.permeability);

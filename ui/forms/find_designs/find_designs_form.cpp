@@ -126,8 +126,8 @@ void FindDesignsForm::cmdSearch_Click() {
   }
   settings.request->threads = SearchThreads();
   EntryTexts entries = ReadInputEntries(toolkit_);
-  entries.chkPickCore = false;
-  entries.txtCoreSize.clear();
+  entries.pickCore = false;
+  entries[Entry::CoreSize].clear();
   session_.foundDesigns.Start(entries, session_.record, session_.catalogue, session_.wires,
                               std::move(*settings.request));
 }

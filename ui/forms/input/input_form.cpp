@@ -159,14 +159,14 @@ void InputForm::chkPickCore_Click() {
 EntryTexts ReadInputEntries(Toolkit& toolkit) {
   EntryTexts entries;
   for (const EntryDescription& entry : Entries()) {
-    entries.*entry.text = entry.kind == EntryKind::CorePick
-                              ? toolkit.ChosenText(kInputForm, entry.control)
-                              : toolkit.Text(kInputForm, entry.control);
-    if (!entry.unitControl.empty()) {
-      entries.*entry.unitText = toolkit.ChosenText(kInputForm, entry.unitControl);
+    entries[entry.entry] = entry.kind == EntryKind::CorePick
+                               ? toolkit.ChosenText(kInputForm, entry.control)
+                               : toolkit.Text(kInputForm, entry.control);
+    if (entry.HasUnitList()) {
+      entries.Unit(entry.entry) = toolkit.ChosenText(kInputForm, entry.unitControl);
     }
   }
-  entries.chkPickCore = toolkit.IsTicked(kInputForm, input_controls::kChkPickCore);
+  entries.pickCore = toolkit.IsTicked(kInputForm, input_controls::kChkPickCore);
   return entries;
 }
 

@@ -18,9 +18,9 @@ void CheckPublishedDesign(Toolkit& toolkit, DesktopSession& session) {
 void CheckExploredDesign(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services,
                          const ExploredDesign& design) {
   EntryTexts entries = ReadInputEntries(toolkit);
-  entries.chkPickCore = true;
-  entries.txtCoreSize = PickListEntry(session.catalogue, design.CoreIndex);
-  entries.txtStack = std::to_string(design.CoresToStack);
+  entries.pickCore = true;
+  entries[Entry::CoreSize] = PickListEntry(session.catalogue, design.CoreIndex);
+  entries[Entry::Stack] = std::to_string(design.CoresToStack);
   DesignRecord pick = session.record;
   pick.CalcType = DesignerPicks;
   const RunOutcome outcome =

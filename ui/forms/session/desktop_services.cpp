@@ -22,8 +22,9 @@ DesktopServices StandardServices() {
     return RunDesign(entries, record, catalogue, wires, separator);
   };
   services.readTempFolder = TempVariable;
-  services.writeReport = [](const ResultSummary& summary, DesignRecord& record) {
-    return WriteReport(summary, record);
+  services.writeReport = [](const ResultSummary& summary, const DesignRecord& record,
+                            std::string& tempFolder) {
+    return WriteReport(summary, record, tempFolder);
   };
   return services;
 }

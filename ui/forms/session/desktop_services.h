@@ -59,8 +59,10 @@ struct DesktopServices {
   DesignRunner runDesign;
   // The TEMP environment variable as it stands; empty when unset.
   std::function<std::string()> readTempFolder;
-  // Writes the report file of the summary's texts and the record.
-  std::function<FileWriteResult(const ResultSummary&, DesignRecord&)> writeReport;
+  // Writes the report file of the summary's texts and the record into the temporary folder
+  // the environment names now, which it keeps in the last argument.
+  std::function<FileWriteResult(const ResultSummary&, const DesignRecord&, std::string&)>
+      writeReport;
   // Shows a written report; returns the reason when it could not be shown.
   std::function<std::optional<std::string>(const std::string& reportPath)> showReport;
   // Closes the report viewer; nothing when it is not open.

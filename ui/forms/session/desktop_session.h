@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "engine/method/design_session.h"
 #include "reports/summary/result_summary.h"
 #include "ui/forms/compare_cores/compare_cores_designs.h"
@@ -20,6 +22,9 @@ struct DesktopSession : DesignSession {
   // What the summary window shows, and so what its report copies: the inputs echoed from the
   // record, and the outputs of the design published since the window opened.
   ResultSummary summary;
+  // The user's temporary folder, where the report and the web link's scratch file go: read
+  // when the disclaimer loads, and again from the environment by every report.
+  std::string tempFolder;
 };
 
 }  // namespace pfc::ui

@@ -8,7 +8,7 @@ namespace pfc::ui {
 
 void EnterForm::Form_Load() {
   toolkit_.Centre(kEnterForm);
-  session_.record.TempFolder = services_.readTempFolder ? services_.readTempFolder() : "";
+  session_.tempFolder = services_.readTempFolder ? services_.readTempFolder() : "";
 }
 
 void EnterForm::Click(std::string_view control) {

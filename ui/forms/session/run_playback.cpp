@@ -7,15 +7,25 @@
 
 namespace pfc::ui {
 
+namespace {
+
+// A stop for want of a core leaves no choice on the list until the entries change.
+bool EmptiesTheCoreList(RunEnding ending) {
+  return ending == RunEnding::AreaProduct || ending == RunEnding::Vpeak;
+}
+
+}  // namespace
+
 void PlayRunOutcome(Toolkit& toolkit, DesktopSession& session, const RunOutcome& outcome) {
   // Every run loads the summary window, which echoes the inputs it read, shown or not.
   toolkit.Load(kSummaryForm);
 
-  if (outcome.stackTextSetToOne) {
+  if (outcome.emptyStackTakenAsOne) {
     toolkit.SetText(kInputForm, input_controls::StackBox(), "1");
   }
   bool busy = false;
-  if (outcome.busyPointerSet) {
+  // The method works with the pointer busy once the entries passed their checks.
+  if (outcome.entriesPassedChecks) {
     toolkit.SetMousePointer(kInputForm, MousePointer::Busy);
     busy = true;
   }
@@ -35,7 +45,7 @@ void PlayRunOutcome(Toolkit& toolkit, DesktopSession& session, const RunOutcome&
     }
     toolkit.ShowMessage(outcome.messages[i]);
   }
-  if (outcome.coreListEmptiedAndDisabled) {
+  if (EmptiesTheCoreList(outcome.ending)) {
     toolkit.ClearItems(kInputForm, input_controls::CoreList());
     toolkit.SetEnabled(kInputForm, input_controls::CoreList(), false);
   }

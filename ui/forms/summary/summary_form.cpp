@@ -83,7 +83,8 @@ void SummaryForm::cmdReport_Click() {
     toolkit_.ShowMessage(NoDesignToReport());
     return;
   }
-  const FileWriteResult written = services_.writeReport(session_.summary, session_.record);
+  const FileWriteResult written =
+      services_.writeReport(session_.summary, session_.record, session_.tempFolder);
   if (!written.written) {
     toolkit_.ShowMessage(Message{kCautionTitle, MessageIcon::Information, written.Message()});
     return;
@@ -111,7 +112,7 @@ void SummaryForm::cmdWebLink_Click() {
   if (!services_.launchWebSite) {
     return;
   }
-  if (const auto failure = services_.launchWebSite(session_.record.TempFolder)) {
+  if (const auto failure = services_.launchWebSite(session_.tempFolder)) {
     toolkit_.ShowMessage(*failure);
   }
 }

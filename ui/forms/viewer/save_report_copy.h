@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/method/design_run.h"
+#include "engine/method/message.h"
 
 namespace pfc {
 

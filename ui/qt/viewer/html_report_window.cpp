@@ -65,10 +65,10 @@ std::string ToStd(const QString& text) {
 
 }  // namespace
 
-frmHtmlReport::frmHtmlReport(ui::Toolkit& toolkit, const DesignRecord& record,
+frmHtmlReport::frmHtmlReport(ui::Toolkit& toolkit, const std::string& tempFolder,
                              std::unique_ptr<ViewerDialogs> dialogs)
     : toolkit_(toolkit),
-      record_(record),
+      tempFolder_(tempFolder),
       dialogs_(dialogs ? std::move(dialogs) : std::make_unique<DesktopViewerDialogs>(this)) {
   setObjectName(QString::fromLatin1(ui::kReportViewerForm));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -237,7 +237,7 @@ void frmHtmlReport::cmdSave_Click() {
     }
   }
   // Always the generated report, whatever the view shows.
-  if (auto message = SaveReportCopy(ReportFilePath(record_.TempFolder), ToStd(*name))) {
+  if (auto message = SaveReportCopy(ReportFilePath(tempFolder_), ToStd(*name))) {
     toolkit_.ShowMessage(*message);
   }
 }

@@ -2,8 +2,8 @@
 
 #include <QWidget>
 #include <memory>
+#include <string>
 
-#include "engine/method/design_record.h"
 #include "ui/qt/viewer/viewer_dialogs.h"
 #include "ui/toolkit/toolkit.h"
 
@@ -21,9 +21,9 @@ class frmHtmlReport final : public QWidget {
   Q_OBJECT
 
  public:
-  // Reads TempFolder (where the generated report lies) from the record when a button is
-  // pressed. Without `dialogs` the desktop's dialogs are used.
-  frmHtmlReport(ui::Toolkit& toolkit, const DesignRecord& record,
+  // Reads tempFolder (where the generated report lies) when a button is pressed. Without
+  // `dialogs` the desktop's dialogs are used.
+  frmHtmlReport(ui::Toolkit& toolkit, const std::string& tempFolder,
                 std::unique_ptr<ViewerDialogs> dialogs = nullptr);
   ~frmHtmlReport() override;
 
@@ -69,7 +69,7 @@ class frmHtmlReport final : public QWidget {
   void Caution(const std::string& text);
 
   ui::Toolkit& toolkit_;
-  const DesignRecord& record_;
+  const std::string& tempFolder_;
   std::unique_ptr<ViewerDialogs> dialogs_;
   QWebEngineView* wb_;
   QPushButton* cmdSave_;

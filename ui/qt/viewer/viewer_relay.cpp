@@ -9,14 +9,14 @@ namespace pfc {
 
 ViewerRelay::ViewerRelay(ui::Toolkit& toolkit, QIODevice& events,
                          std::unique_ptr<ViewerDialogs> dialogs)
-    : events_(events), window_(new frmHtmlReport(toolkit, record_, std::move(dialogs))) {
+    : events_(events), window_(new frmHtmlReport(toolkit, tempFolder_, std::move(dialogs))) {
   connect(window_, &frmHtmlReport::resetDesignChosen, this,
           [this] { Tell(ViewerEvent::ResetDesign); });
   connect(window_, &frmHtmlReport::backChosen, this, [this] { Tell(ViewerEvent::Back); });
   connect(window_, &frmHtmlReport::helpChosen, this, [this] { Tell(ViewerEvent::Help); });
 }
 
-// The window reads the record, which goes with the relay.
+// The window reads the folder, which goes with the relay.
 ViewerRelay::~ViewerRelay() {
   delete window_.data();
 }
@@ -47,7 +47,7 @@ void ViewerRelay::Act(const QByteArray& line) {
   if (window_.isNull()) {
     return;  // closed already: the designer starts a new viewer for its next report
   }
-  record_.TempFolder = request->tempFolder;
+  tempFolder_ = request->tempFolder;
   window_->ShowFile(QFile::decodeName(QByteArray::fromStdString(request->reportPath)),
                     QString::fromStdString(request->suggestedName));
   Tell(ViewerEvent::Shown);

@@ -4,8 +4,8 @@
 #include <QObject>
 #include <QPointer>
 #include <memory>
+#include <string>
 
-#include "engine/method/design_record.h"
 #include "ui/forms/viewer/viewer_protocol.h"
 #include "ui/qt/viewer/html_report_window.h"
 #include "ui/toolkit/toolkit.h"
@@ -38,7 +38,7 @@ class ViewerRelay final : public QObject {
   void Tell(ViewerEvent event);
 
   QIODevice& events_;
-  DesignRecord record_;  // the window reads TempFolder from it
+  std::string tempFolder_;  // the window reads it: where the shown report lies
   QPointer<frmHtmlReport> window_;
   QByteArray pending_;  // the start of a line not yet complete
 };

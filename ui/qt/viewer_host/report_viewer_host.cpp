@@ -29,9 +29,11 @@ QString DefaultReportViewerProgramPath() {
 }
 
 ReportViewerHost::ReportViewerHost(ui::Toolkit& toolkit, const DesignRecord& record,
-                                   QString programPath, QStringList arguments)
+                                   const std::string& tempFolder, QString programPath,
+                                   QStringList arguments)
     : toolkit_(toolkit),
       record_(record),
+      tempFolder_(tempFolder),
       programPath_(std::move(programPath)),
       arguments_(std::move(arguments)) {}
 
@@ -75,7 +77,7 @@ std::optional<std::string> ReportViewerHost::ShowReport(const std::string& repor
   }
   const QDate today = QDate::currentDate();
   const std::string line =
-      RequestLine({reportPath, record_.TempFolder,
+      RequestLine({reportPath, tempFolder_,
                    SuggestedReportName(record_.SelectedCoreSize, record_.CoresToStack, today.year(),
                                        today.month(), today.day())});
   process_->write(line.data(), static_cast<qint64>(line.size()));

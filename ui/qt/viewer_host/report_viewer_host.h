@@ -23,8 +23,9 @@ QString DefaultReportViewerProgramPath();
 // closes the viewer.
 class ReportViewerHost final : public QObject {
  public:
-  // The program is started with `arguments`.
-  ReportViewerHost(ui::Toolkit& toolkit, const DesignRecord& record,
+  // The program is started with `arguments`. The viewer is told the temporary folder the
+  // report lies in as it stands at each report.
+  ReportViewerHost(ui::Toolkit& toolkit, const DesignRecord& record, const std::string& tempFolder,
                    QString programPath = DefaultReportViewerProgramPath(),
                    QStringList arguments = {});
   ~ReportViewerHost() override;
@@ -45,6 +46,7 @@ class ReportViewerHost final : public QObject {
 
   ui::Toolkit& toolkit_;
   const DesignRecord& record_;
+  const std::string& tempFolder_;
   QString programPath_;
   QStringList arguments_;
   QProcess* process_ = nullptr;
