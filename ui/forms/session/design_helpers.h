@@ -13,13 +13,30 @@ inline FontDescription Arial(double points, bool bold = false, bool underline = 
   return FontDescription{"Arial", points, bold, underline};
 }
 
+// A control of the kind, named and placed; every short-hand below starts from it.
+inline ControlDescription Placed(ControlKind kind, std::string name, TwipRect rect) {
+  ControlDescription c;
+  c.kind = kind;
+  c.name = std::move(name);
+  c.rect = rect;
+  return c;
+}
+
+// A control the user reaches with Tab: black on the kind's background.
+inline ControlDescription Reachable(ControlKind kind, std::string name, TwipRect rect,
+                                    FontDescription font, int tabIndex, Rgb background) {
+  ControlDescription c = Placed(kind, std::move(name), rect);
+  c.font = std::move(font);
+  c.tabIndex = tabIndex;
+  c.foreColour = kBlack;
+  c.backColour = background;
+  return c;
+}
+
 inline ControlDescription Label(std::string name, std::string caption, TwipRect rect,
                                 FontDescription font, Rgb colour = kBlack) {
-  ControlDescription c;
-  c.kind = ControlKind::Label;
-  c.name = std::move(name);
+  ControlDescription c = Placed(ControlKind::Label, std::move(name), rect);
   c.text = std::move(caption);
-  c.rect = rect;
   c.font = std::move(font);
   c.foreColour = colour;
   return c;
@@ -27,30 +44,18 @@ inline ControlDescription Label(std::string name, std::string caption, TwipRect 
 
 inline ControlDescription TextBox(std::string name, std::string text, TwipRect rect,
                                   FontDescription font, int tabIndex) {
-  ControlDescription c;
-  c.kind = ControlKind::TextBox;
-  c.name = std::move(name);
+  ControlDescription c =
+      Reachable(ControlKind::TextBox, std::move(name), rect, std::move(font), tabIndex, kWhite);
   c.text = std::move(text);
-  c.rect = rect;
-  c.font = std::move(font);
-  c.tabIndex = tabIndex;
   c.border = true;
-  c.foreColour = kBlack;
-  c.backColour = kWhite;
   return c;
 }
 
 inline ControlDescription Button(std::string name, std::string caption, TwipRect rect,
                                  FontDescription font, int tabIndex) {
-  ControlDescription c;
-  c.kind = ControlKind::Button;
-  c.name = std::move(name);
+  ControlDescription c =
+      Reachable(ControlKind::Button, std::move(name), rect, std::move(font), tabIndex, kSilver);
   c.text = std::move(caption);
-  c.rect = rect;
-  c.font = std::move(font);
-  c.tabIndex = tabIndex;
-  c.foreColour = kBlack;
-  c.backColour = kSilver;
   return c;
 }
 
@@ -66,58 +71,36 @@ inline ControlDescription CloseButton(std::string name, std::string caption, Twi
 
 inline ControlDescription List(std::string name, TwipRect rect, FontDescription font,
                                int tabIndex) {
-  ControlDescription c;
-  c.kind = ControlKind::ListBox;
-  c.name = std::move(name);
-  c.rect = rect;
-  c.font = std::move(font);
-  c.tabIndex = tabIndex;
-  c.foreColour = kBlack;
-  c.backColour = kLightGrey;
-  return c;
+  return Reachable(ControlKind::ListBox, std::move(name), rect, std::move(font), tabIndex,
+                   kLightGrey);
 }
 
 inline ControlDescription CheckBox(std::string name, std::string caption, TwipRect rect,
                                    FontDescription font, int tabIndex, bool ticked) {
-  ControlDescription c;
-  c.kind = ControlKind::CheckBox;
-  c.name = std::move(name);
+  ControlDescription c = Reachable(ControlKind::CheckBox, std::move(name), rect, std::move(font),
+                                   tabIndex, kLightGrey);
   c.text = std::move(caption);
-  c.rect = rect;
-  c.font = std::move(font);
-  c.tabIndex = tabIndex;
   c.ticked = ticked;
-  c.foreColour = kBlack;
-  c.backColour = kLightGrey;
   return c;
 }
 
 inline ControlDescription Picture(std::string name, std::string file, TwipRect rect) {
-  ControlDescription c;
-  c.kind = ControlKind::Picture;
-  c.name = std::move(name);
+  ControlDescription c = Placed(ControlKind::Picture, std::move(name), rect);
   c.picture = std::move(file);
-  c.rect = rect;
   return c;
 }
 
 // A line from (x1, y1) to (x2, y2).
 inline ControlDescription Line(std::string name, int x1, int y1, int x2, int y2,
                                Rgb colour = kBlack) {
-  ControlDescription c;
-  c.kind = ControlKind::Line;
-  c.name = std::move(name);
-  c.rect = TwipRect{x1, y1, x2 - x1, y2 - y1};
+  ControlDescription c =
+      Placed(ControlKind::Line, std::move(name), TwipRect{x1, y1, x2 - x1, y2 - y1});
   c.foreColour = colour;
   return c;
 }
 
 inline ControlDescription Frame(std::string name, TwipRect rect) {
-  ControlDescription c;
-  c.kind = ControlKind::Frame;
-  c.name = std::move(name);
-  c.rect = rect;
-  return c;
+  return Placed(ControlKind::Frame, std::move(name), rect);
 }
 
 // The windows drawn on a pixel grid rather than in the method's twips: 15 twips a pixel.
@@ -129,11 +112,8 @@ inline TwipRect Pixels(int x, int y, int width, int height) {
 
 // A control the toolkit builds by its custom kind (a chart, a table).
 inline ControlDescription Custom(std::string name, std::string kind, TwipRect rect, int tabIndex) {
-  ControlDescription c;
-  c.kind = ControlKind::Custom;
-  c.name = std::move(name);
+  ControlDescription c = Placed(ControlKind::Custom, std::move(name), rect);
   c.customKind = std::move(kind);
-  c.rect = rect;
   c.tabIndex = tabIndex;
   c.font = Arial(8.25);
   return c;

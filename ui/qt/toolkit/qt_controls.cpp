@@ -198,48 +198,6 @@ void EntryBox::keyPressEvent(QKeyEvent* event) {
   insert(QString::fromUcs4(replacement, 1));
 }
 
-void TextArea::focusInEvent(QFocusEvent* event) {
-  QPlainTextEdit::focusInEvent(event);
-  if (events.gotFocus) {
-    events.gotFocus(event->reason());
-  }
-}
-
-void TextArea::focusOutEvent(QFocusEvent* event) {
-  QPlainTextEdit::focusOutEvent(event);
-  if (events.lostFocus) {
-    events.lostFocus(event->reason());
-  }
-}
-
-void CommandButton::focusInEvent(QFocusEvent* event) {
-  QPushButton::focusInEvent(event);
-  if (events.gotFocus) {
-    events.gotFocus(event->reason());
-  }
-}
-
-void CommandButton::focusOutEvent(QFocusEvent* event) {
-  QPushButton::focusOutEvent(event);
-  if (events.lostFocus) {
-    events.lostFocus(event->reason());
-  }
-}
-
-void TickBox::focusInEvent(QFocusEvent* event) {
-  QCheckBox::focusInEvent(event);
-  if (events.gotFocus) {
-    events.gotFocus(event->reason());
-  }
-}
-
-void TickBox::focusOutEvent(QFocusEvent* event) {
-  QCheckBox::focusOutEvent(event);
-  if (events.lostFocus) {
-    events.lostFocus(event->reason());
-  }
-}
-
 void CaptionLabel::mousePressEvent(QMouseEvent* event) {
   QLabel::mousePressEvent(event);
   Call(events.mouseDown);

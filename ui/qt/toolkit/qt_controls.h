@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -53,36 +54,31 @@ class EntryBox : public QLineEdit {
   bool selectAfterPress_ = false;
 };
 
-// Multi-line text box.
-class TextArea : public QPlainTextEdit {
+// A Qt control that tells the form when it gains and loses the focus, and no more.
+template <typename Widget>
+class FocusReporting : public Widget {
  public:
-  explicit TextArea(QWidget* parent) : QPlainTextEdit(parent) {}
+  explicit FocusReporting(QWidget* parent) : Widget(parent) {}
   ControlEvents events;
 
  protected:
-  void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override {
+    Widget::focusInEvent(event);
+    if (events.gotFocus) {
+      events.gotFocus(event->reason());
+    }
+  }
+  void focusOutEvent(QFocusEvent* event) override {
+    Widget::focusOutEvent(event);
+    if (events.lostFocus) {
+      events.lostFocus(event->reason());
+    }
+  }
 };
 
-class CommandButton : public QPushButton {
- public:
-  explicit CommandButton(QWidget* parent) : QPushButton(parent) {}
-  ControlEvents events;
-
- protected:
-  void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
-};
-
-class TickBox : public QCheckBox {
- public:
-  explicit TickBox(QWidget* parent) : QCheckBox(parent) {}
-  ControlEvents events;
-
- protected:
-  void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
-};
+using TextArea = FocusReporting<QPlainTextEdit>;  // multi-line text box
+using CommandButton = FocusReporting<QPushButton>;
+using TickBox = FocusReporting<QCheckBox>;
 
 class CaptionLabel : public QLabel {
  public:
