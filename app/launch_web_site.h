@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/browser_platform.h"
-#include "engine/method/message.h"
+#include "engine/record/message.h"
 
 namespace pfc::ui {
 

@@ -11,7 +11,7 @@
 #include "cli/design/design_options.h"
 #include "engine/catalogue/csv_reader.h"
 #include "engine/check/rolloff_grades.h"
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 
 namespace pfc {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 
 namespace pfc {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/catalogue/catalogue.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 #include "fuzz/run_input.h"
 
 namespace pfc {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 #include "fuzz/fuzz_check.h"
 
 namespace {

@@ -8,8 +8,8 @@
 
 #include "engine/method/core_design.h"
 #include "engine/method/core_selection.h"
-#include "engine/method/design_record.h"
 #include "engine/method/engine_messages.h"
+#include "engine/record/design_record.h"
 #include "reports/check/inductor_model_text.h"
 #include "reports/summary/windows1252.h"
 

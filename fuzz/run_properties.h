@@ -8,8 +8,8 @@
 #include "engine/catalogue/catalogue.h"
 #include "engine/check/inductor_model.h"
 #include "engine/check/operating_check.h"
-#include "engine/method/design_record.h"
 #include "engine/method/design_run.h"
+#include "engine/record/design_record.h"
 #include "reports/summary/listing.h"
 #include "reports/summary/result_summary.h"
 

@@ -3,7 +3,7 @@
 #include <type_traits>
 
 #include "cli/check/check_key_figures.h"
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 
 namespace pfc {
 namespace {

@@ -6,9 +6,9 @@
 #include "cli/batch/batch_check_columns.h"
 #include "cli/design/design_json.h"
 #include "engine/check/operating_check.h"
-#include "engine/inputs/number_text.h"
-#include "engine/method/design_record.h"
 #include "engine/method/design_run.h"
+#include "engine/record/design_record.h"
+#include "engine/record/number_text.h"
 #include "reports/files/csv_field.h"
 #include "reports/summary/summary_texts.h"
 

@@ -10,7 +10,7 @@
 #include "engine/catalogue/catalogue.h"
 #include "engine/catalogue/csv_reader.h"
 #include "engine/check/rolloff_grades.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 
 namespace pfc {
 

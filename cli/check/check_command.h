@@ -11,8 +11,8 @@
 #include "engine/check/given_winding.h"
 #include "engine/check/operating_check.h"
 #include "engine/check/rolloff_grades.h"
-#include "engine/method/design_record.h"
 #include "engine/method/design_run.h"
+#include "engine/record/design_record.h"
 
 namespace pfc {
 

@@ -4,8 +4,8 @@
 
 #include "engine/check/check_verdicts.h"
 #include "engine/check/operating_check.h"
-#include "engine/method/design_record.h"
 #include "engine/method/design_run.h"
+#include "engine/record/design_record.h"
 #include "reports/summary/result_summary.h"
 
 namespace pfc {

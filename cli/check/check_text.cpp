@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 #include "reports/check/check_figures.h"
 #include "reports/check/check_verdict_texts.h"
 

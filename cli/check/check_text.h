@@ -3,7 +3,7 @@
 #include <string>
 
 #include "engine/check/operating_check.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 #include "reports/check/check_verdict_texts.h"
 
 namespace pfc {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 
 namespace pfc {
 

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <string>
 
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 #include "reports/check/known_rolloff_grades.h"
 
 namespace pfc {

@@ -6,7 +6,7 @@
 
 #include "cli/check/check_command.h"
 #include "engine/catalogue/catalogue.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 
 namespace pfc {
 

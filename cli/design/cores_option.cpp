@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/catalogue/catalogue_file.h"
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 #include "reports/files/catalogue_csv.h"
 
 namespace pfc {

@@ -5,7 +5,7 @@
 
 #include "cli/design/design_entry_names.h"
 #include "cli/design/listing_json.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 
 namespace pfc {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/method/design_record.h"
 #include "engine/method/design_run.h"
+#include "engine/record/design_record.h"
 #include "reports/summary/result_summary.h"
 
 namespace pfc {

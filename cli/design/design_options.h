@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "engine/catalogue/catalogue.h"
-#include "engine/method/design_record.h"
 #include "engine/method/design_run.h"
+#include "engine/record/design_record.h"
 
 namespace pfc {
 

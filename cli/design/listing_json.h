@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 
 namespace pfc {
 

@@ -8,7 +8,7 @@
 
 #include "cli/design/design_options.h"
 #include "engine/catalogue/catalogue.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 #include "engine/search/design_search.h"
 
 namespace pfc {

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 #include "reports/files/search_texts.h"
 
 namespace pfc {

@@ -3,7 +3,7 @@
 #include <array>
 #include <functional>
 
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 
 namespace pfc {
 namespace {

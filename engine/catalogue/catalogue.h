@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 
 namespace pfc {
 

@@ -16,7 +16,7 @@
 
 #include "engine/catalogue/bounded_file.h"
 #include "engine/catalogue/csv_reader.h"
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 
 namespace pfc {
 namespace {

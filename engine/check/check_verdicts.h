@@ -6,8 +6,8 @@
 
 #include "engine/check/operating_check.h"
 #include "engine/method/core_selection.h"
-#include "engine/method/design_record.h"
 #include "engine/method/method_constants.h"
+#include "engine/record/design_record.h"
 
 // What a checked design is judged against, and whether it passes: the facts. How a verdict
 // reads is the faces' business.

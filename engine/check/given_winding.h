@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/catalogue/catalogue.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 
 // The winding an engineer will really wind on a core the method chose or was given: the turns
 // rounded, the wire on the shelf. The check, the command line and the search over windings all

@@ -5,8 +5,8 @@
 #include <limits>
 
 #include "engine/check/material.h"
-#include "engine/inputs/number_text.h"
 #include "engine/method/method_constants.h"
+#include "engine/record/number_text.h"
 
 namespace pfc {
 namespace {

@@ -6,7 +6,7 @@
 #include "engine/check/material.h"
 #include "engine/check/operating_check.h"
 #include "engine/check/rolloff_inductor.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 
 // The checked winding as circuit simulators take it: a table of flux linkage against current
 // that linear interpolation reads to within kModelAccuracy of the exact λ(i), and the winding

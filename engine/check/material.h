@@ -3,8 +3,8 @@
 #include <string>
 
 #include "engine/check/rolloff_grades.h"
-#include "engine/method/design_record.h"
 #include "engine/method/method_constants.h"
+#include "engine/record/design_record.h"
 
 // The powder a checked core is made of. The catalogue gives each core's inductance factor but
 // not its material; a toroid's inductance factor fixes its initial permeability, so a core

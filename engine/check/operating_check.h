@@ -5,7 +5,7 @@
 
 #include "engine/check/material.h"
 #include "engine/check/rolloff_inductor.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 
 // The operating check: what a published design's winding does over the line cycle once the
 // powder core's permeability falls with the current, at both line voltages. The method sizes

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 
 namespace pfc {
 namespace {

@@ -1,6 +1,6 @@
 #include "engine/inputs/pick_list.h"
 
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 
 namespace pfc {
 

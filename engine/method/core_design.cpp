@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "engine/inputs/number_text.h"
 #include "engine/method/method_constants.h"
+#include "engine/record/number_text.h"
 
 namespace pfc {
 

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "engine/catalogue/catalogue.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 
 // One candidate core, start to finish: copy its catalogue row into the record for the stack,
 // then wind it and work out its losses and temperature. The design run and the design-space

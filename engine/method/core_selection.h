@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/catalogue/catalogue.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 
 // From the validated inputs to the chosen core: the operating point at the lowest line, the
 // required area product, the first choice of core and the stepping to larger cores.

@@ -5,9 +5,9 @@
 
 #include "engine/inputs/inputs.h"
 #include "engine/method/core_selection.h"
-#include "engine/method/design_record.h"
 #include "engine/method/engine_messages.h"
 #include "engine/method/publication.h"
+#include "engine/record/design_record.h"
 
 namespace pfc {
 namespace {

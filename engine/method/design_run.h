@@ -6,8 +6,8 @@
 
 #include "engine/catalogue/catalogue.h"
 #include "engine/inputs/entries.h"
-#include "engine/method/design_record.h"
-#include "engine/method/message.h"
+#include "engine/record/design_record.h"
+#include "engine/record/message.h"
 
 namespace pfc {
 

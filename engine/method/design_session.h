@@ -2,7 +2,7 @@
 
 #include "engine/catalogue/catalogue.h"
 #include "engine/catalogue/catalogue_file.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 
 namespace pfc {
 

@@ -1,8 +1,8 @@
 #include "engine/method/engine_messages.h"
 
-#include "engine/inputs/number_text.h"
 #include "engine/method/contact_block.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
+#include "engine/record/number_text.h"
 
 namespace pfc {
 namespace {

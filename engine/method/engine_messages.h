@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/method/message.h"
+#include "engine/record/message.h"
 
 // The messages a design run can show after its inputs passed the checks, with their exact
 // texts, titles and icons. Line breaks are CR LF.

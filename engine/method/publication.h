@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "engine/method/design_record.h"
-#include "engine/method/message.h"
+#include "engine/record/design_record.h"
+#include "engine/record/message.h"
 
 // The last step of a run: the field-strength stop, or publication with the total-temperature
 // warning. The texts of the published design are the summary's to write (reports/).

@@ -1,6 +1,6 @@
 #include "engine/method/version.h"
 
-#include "engine/method/message.h"
+#include "engine/record/message.h"
 
 namespace pfc {
 

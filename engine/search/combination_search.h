@@ -9,7 +9,7 @@
 
 #include "engine/catalogue/catalogue.h"
 #include "engine/check/material.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 #include "engine/search/design_search.h"
 
 // The search on one core, stack count and material: the turn counts and wires worth checking,

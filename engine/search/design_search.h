@@ -11,8 +11,8 @@
 
 #include "engine/catalogue/catalogue.h"
 #include "engine/check/material.h"
-#include "engine/method/design_record.h"
 #include "engine/method/design_run.h"
+#include "engine/record/design_record.h"
 
 // The search for designs that work: every catalogue core, stack count and material, each
 // with the turn counts from the fewest that keep the target inductance at the low-line peak

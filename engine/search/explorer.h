@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "engine/catalogue/catalogue.h"
-#include "engine/method/design_record.h"
 #include "engine/method/design_run.h"
+#include "engine/record/design_record.h"
 
 // The design space of one operating point: every catalogue core with every stack count, each
 // evaluated exactly as a designer's pick of that core and stack would be.

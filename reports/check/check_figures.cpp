@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string_view>
 
-#include "engine/inputs/number_text.h"
 #include "engine/method/method_constants.h"
+#include "engine/record/number_text.h"
 
 namespace pfc {
 namespace {

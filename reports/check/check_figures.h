@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "engine/check/operating_check.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 
 // The operating check's figures as people read them, as data: each row a caption, a unit and
 // the method's figure beside the checked ones of both line voltages. The command line's table

@@ -1,6 +1,6 @@
 #include "reports/check/check_verdict_texts.h"
 
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 #include "reports/check/check_figures.h"
 
 namespace pfc {

@@ -5,7 +5,7 @@
 
 #include "engine/check/check_verdicts.h"
 #include "engine/check/operating_check.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 
 // The operating check's verdicts as people read them, as data: what each judges (the engine's
 // JudgeCheck), its sentence, whether the design passes and the line voltages it is about. The

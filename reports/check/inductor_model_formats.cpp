@@ -1,6 +1,6 @@
 #include "reports/check/inductor_model_formats.h"
 
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 
 namespace pfc::model_files {
 namespace {

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "engine/check/rolloff_grades.h"
-#include "engine/inputs/number_text.h"
 #include "engine/method/version.h"
+#include "engine/record/number_text.h"
 #include "reports/check/inductor_model_formats.h"
 
 namespace pfc {

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "engine/check/inductor_model.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 
 // The checked winding's model as files for circuit simulators. Every file starts with comment
 // lines naming the design, the roll-off, the turns, the wire, the temperature and the range

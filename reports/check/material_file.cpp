@@ -8,7 +8,7 @@
 
 #include "engine/catalogue/bounded_file.h"
 #include "engine/check/rolloff_grades.h"
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 
 namespace pfc {
 namespace {

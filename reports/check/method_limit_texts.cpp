@@ -1,7 +1,7 @@
 #include "reports/check/method_limit_texts.h"
 
-#include "engine/inputs/number_text.h"
 #include "engine/method/core_selection.h"
+#include "engine/record/number_text.h"
 
 namespace pfc {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "engine/check/check_verdicts.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 
 // How the method's limits read for a given winding, on the command line and in the window.
 namespace pfc {

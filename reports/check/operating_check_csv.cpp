@@ -1,6 +1,6 @@
 #include "reports/check/operating_check_csv.h"
 
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 
 namespace pfc {
 namespace {

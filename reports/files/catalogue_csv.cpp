@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "engine/catalogue/catalogue_file.h"
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 #include "reports/files/csv_field.h"
 
 namespace pfc {

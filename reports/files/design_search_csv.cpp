@@ -4,7 +4,7 @@
 #include <string_view>
 #include <type_traits>
 
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 
 namespace pfc {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 
 namespace pfc {
 

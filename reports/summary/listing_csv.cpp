@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 #include "reports/files/csv_field.h"
 #include "reports/summary/listing.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 #include "reports/summary/result_summary.h"
 
 namespace pfc {

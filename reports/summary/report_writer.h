@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 #include "reports/files/atomic_file.h"
 #include "reports/summary/image_sources.h"
 #include "reports/summary/report_document.h"

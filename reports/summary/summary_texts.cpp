@@ -1,7 +1,7 @@
 #include "reports/summary/summary_texts.h"
 
-#include "engine/inputs/number_text.h"
 #include "engine/method/publication.h"
+#include "engine/record/number_text.h"
 
 namespace pfc {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 #include "reports/summary/result_summary.h"
 
 // The one place where the numbers of a design become the texts of its result summary.

@@ -6,8 +6,8 @@
 
 #include "engine/check/operating_check.h"
 #include "engine/check/rolloff_grades.h"
-#include "engine/inputs/number_text.h"
 #include "engine/method/design_run.h"
+#include "engine/record/number_text.h"
 #include "reports/files/design_file.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/scratch_folder.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/check/rolloff_grades.h"
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/scratch_folder.h"

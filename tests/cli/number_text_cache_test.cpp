@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 
 namespace pfc {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/check/operating_check.h"
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 
 namespace pfc {
 

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "engine/inputs/number_text.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
+#include "engine/record/number_text.h"
 
 namespace pfc {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "engine/method/contact_block.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 #include "reports/summary/report_document.h"
 #include "reports/summary/result_summary.h"
 

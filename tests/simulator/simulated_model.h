@@ -8,7 +8,7 @@
 
 #include "engine/check/operating_check.h"
 #include "engine/check/rolloff_inductor.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 
 namespace pfc::test {
 

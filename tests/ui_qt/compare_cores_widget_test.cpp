@@ -18,8 +18,8 @@
 #include <limits>
 #include <vector>
 
-#include "engine/inputs/number_text.h"
 #include "engine/method/core_selection.h"
+#include "engine/record/number_text.h"
 #include "ui/forms/session/desktop_services.h"
 #include "ui/forms/session/desktop_session.h"
 #include "ui/forms/session/form_names.h"

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/method/message.h"
+#include "engine/record/message.h"
 #include "ui/toolkit/colour.h"
 
 namespace pfc::ui {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/scratch_folder.h"
 

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "engine/inputs/inputs.h"
-#include "engine/inputs/number_text.h"
 #include "engine/method/core_design.h"
 #include "engine/method/core_selection.h"
 #include "engine/method/engine_messages.h"
 #include "engine/method/publication.h"
+#include "engine/record/number_text.h"
 #include "tests/engine/loaded_tables.h"
 #include "tests/engine/record_values.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/method/contact_block.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 
 namespace pfc {
 namespace {

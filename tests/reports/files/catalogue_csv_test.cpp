@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/catalogue/catalogue_file.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 
 namespace pfc {
 namespace {

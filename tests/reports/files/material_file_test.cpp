@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "engine/check/operating_check.h"
-#include "engine/inputs/number_text.h"
 #include "engine/method/design_run.h"
+#include "engine/record/number_text.h"
 #include "tests/engine/check_values.h"
 #include "tests/engine/loaded_tables.h"
 #include "tests/support/file_bytes.h"

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string>
 
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 #include "reports/files/design_file.h"
 #include "tests/ui/compare_cores_fixture.h"
 #include "ui/forms/find_designs/find_designs_design.h"

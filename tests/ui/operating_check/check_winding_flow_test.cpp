@@ -6,7 +6,7 @@
 
 #include "engine/check/given_winding.h"
 #include "engine/check/operating_check.h"
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 #include "reports/files/design_file.h"
 #include "tests/engine/check_values.h"
 #include "tests/support/file_bytes.h"

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 #include "reports/files/explorer_csv.h"
 #include "reports/summary/listing.h"
 #include "reports/summary/listing_csv.h"

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 #include "reports/check/material_file.h"
 #include "reports/check/method_limit_texts.h"
 #include "ui/forms/operating_check/operating_check_design.h"

@@ -9,7 +9,7 @@
 #include "engine/check/given_winding.h"
 #include "engine/check/operating_check.h"
 #include "engine/check/rolloff_grades.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 #include "ui/forms/session/listeners.h"
 
 namespace pfc::ui {

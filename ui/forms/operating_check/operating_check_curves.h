@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "engine/check/operating_check.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 
 // The curves of the "Operating Check" window's two charts, worked out from a check so that
 // the charts only draw them.

@@ -1,6 +1,6 @@
 #include "ui/forms/operating_check/operating_check_figures.h"
 
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 #include "reports/check/check_figures.h"
 
 namespace pfc::ui {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "engine/check/operating_check.h"
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 
 // The Operating Check window's own words: its figures and verdicts are the ones of
 // reports/check/check_figures.h and reports/check/check_verdict_texts.h.

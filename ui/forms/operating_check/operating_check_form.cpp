@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "engine/inputs/number_text.h"
 #include "engine/method/method_constants.h"
+#include "engine/record/number_text.h"
 #include "reports/check/check_figures.h"
 #include "reports/check/check_verdict_texts.h"
 #include "reports/check/operating_check_csv.h"

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "engine/catalogue/catalogue.h"
-#include "engine/method/design_record.h"
 #include "engine/method/design_run.h"
+#include "engine/record/design_record.h"
 #include "reports/files/atomic_file.h"
 #include "reports/summary/result_summary.h"
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/method/message.h"
+#include "engine/record/message.h"
 
 namespace pfc {
 

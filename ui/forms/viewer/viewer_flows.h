@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 #include "ui/toolkit/toolkit.h"
 
 namespace pfc {

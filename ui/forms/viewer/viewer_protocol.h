@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 #include "ui/toolkit/toolkit.h"
 
 // The report viewer runs as a program of its own, so that the embedded browser (and the

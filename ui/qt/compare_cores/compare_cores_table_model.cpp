@@ -12,7 +12,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 #include "reports/check/check_verdict_texts.h"
 
 namespace pfc::ui {

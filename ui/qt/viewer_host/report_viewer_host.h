@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/method/design_record.h"
+#include "engine/record/design_record.h"
 #include "ui/toolkit/toolkit.h"
 
 namespace pfc {

@@ -1,4 +1,4 @@
-#include "engine/inputs/number_text.h"
+#include "engine/record/number_text.h"
 
 #include <gtest/gtest.h>
 
