@@ -1,9 +1,11 @@
 #include "reports/check/check_figures.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <string_view>
 
+#include "engine/check/rolloff_grades.h"
 #include "engine/method/method_constants.h"
 #include "engine/record/number_text.h"
 
@@ -172,9 +174,18 @@ std::vector<CheckFigureRow> CheckFigureRows(const DesignRecord& r, const Operati
 
 std::string CheckedMaterialText(const OperatingCheck& check, char separator) {
   return "the catalogue's AL implies µ = " +
-         FigureText(FigureCell{check.cataloguePermeability}, separator) + ", so in grade " +
-         check.material.name + " the core's AL is " +
+         FigureText(FigureCell{check.cataloguePermeability}, separator) + ", so in " +
+         MaterialName(check.material) + " the core's AL is " +
          FigureTextWithUnit(FigureCell{check.alNh}, "nH/turn²", separator);
+}
+
+std::string MaterialName(const Material& material) {
+  int permeability = 0;
+  const char* end = material.name.data() + material.name.size();
+  const auto read = std::from_chars(material.name.data(), end, permeability);
+  const bool grade =
+      read.ec == std::errc() && read.ptr == end && FindRolloffGrade(permeability) != nullptr;
+  return grade ? "grade " + material.name : material.name;
 }
 
 std::string CheckedCoreName(const std::string& coreSize, int coresToStack) {

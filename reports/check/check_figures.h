@@ -52,6 +52,10 @@ std::vector<CheckFigureRow> CheckFigureRows(const DesignRecord& record,
 // the core's AL is 201.5 nH/turn²".
 std::string CheckedMaterialText(const OperatingCheck& check, char decimalSeparator);
 
+// A material as the check's texts name it: "grade 90" for a built-in grade, a material file's
+// own name ("Supplier 60 µ") for any other.
+std::string MaterialName(const Material& material);
+
 // A checked core as every face of the check names it: "TD-31" alone, "TD-31 × 3" stacked.
 std::string CheckedCoreName(const std::string& coreSize, int coresToStack);
 

@@ -1,11 +1,10 @@
 #include "reports/check/inductor_model_text.h"
 
-#include <charconv>
 #include <cmath>
 
-#include "engine/check/rolloff_grades.h"
 #include "engine/method/version.h"
 #include "engine/record/number_text.h"
+#include "reports/check/check_figures.h"
 #include "reports/check/inductor_model_formats.h"
 
 namespace pfc {
@@ -60,12 +59,8 @@ std::string DesignLine(const DesignRecord& r) {
 // A built-in grade is named by its permeability; any other material by its own name.
 std::string MaterialLine(const InductorModel& m) {
   const Material& material = m.material;
-  int permeability = 0;
-  const char* end = material.name.data() + material.name.size();
-  const auto read = std::from_chars(material.name.data(), end, permeability);
-  const bool grade =
-      read.ec == std::errc() && read.ptr == end && FindRolloffGrade(permeability) != nullptr;
-  return (grade ? "grade " : "material ") + material.name + ", initial permeability " +
+  const std::string name = MaterialName(material);
+  return (name == material.name ? "material " + name : name) + ", initial permeability " +
          Figure(material.permeability) + ", F = 1/(1 + 100*b*H^c) with b = " + Figure(material.b) +
          ", c = " + Figure(material.c) + " (H in A/m); AL " + Figure(m.alNh) + " nH/turn^2";
 }

@@ -4,9 +4,11 @@
 
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "engine/check/operating_check.h"
+#include "engine/check/rolloff_grades.h"
 
 namespace pfc {
 namespace {
@@ -105,6 +107,18 @@ TEST(CheckFigureRows, SayNoneWhereTheCurrentIsNeverDiscontinuous) {
     }
   }
   EXPECT_TRUE(found);
+}
+
+// A grade is read as one; a material file keeps its own name, even one of digits alone.
+TEST(MaterialName, NamesAGradeAsAGradeAndAFileByItsName) {
+  Material file;
+  for (const auto& [name, shown] : std::vector<std::pair<std::string, std::string>>{
+           {"Supplier 60 µ", "Supplier 60 µ"}, {"7", "7"}, {"90x", "90x"}, {"", ""}}) {
+    file.name = name;
+    EXPECT_EQ(MaterialName(file), shown) << name;
+  }
+  EXPECT_EQ(MaterialName(Material(RolloffGrades().front())),
+            "grade " + std::to_string(RolloffGrades().front().permeability));
 }
 
 }  // namespace
