@@ -14,6 +14,7 @@
 
 #include "engine/method/core_selection.h"
 #include "ui/qt/compare_cores/compare_cores_table_model.h"
+#include "ui/toolkit/nice_ticks.h"
 
 namespace pfc::ui {
 
@@ -192,8 +193,11 @@ void CompareCoresChart::AddAxes(const Extent& extent) {
   yAxis->setTitleText(quantity_ == Quantity::TotalLoss ? QStringLiteral("W")
                                                        : QStringLiteral("°C"));
   const double pad = (extent.yHigh - extent.yLow) * 0.05 + 1e-9;
-  yAxis->setRange(extent.yLow - pad, extent.yHigh + pad);
-  yAxis->applyNiceNumbers();
+  const AxisTicks ticks = NiceTicks(extent.yLow - pad, extent.yHigh + pad);
+  yAxis->setRange(ticks.low, ticks.high);
+  yAxis->setTickType(QValueAxis::TicksDynamic);
+  yAxis->setTickAnchor(ticks.low);
+  yAxis->setTickInterval(ticks.step);
   yAxis->setLabelFormat(QStringLiteral("%g"));
   QChart* c = chart();
   c->addAxis(xAxis, Qt::AlignBottom);

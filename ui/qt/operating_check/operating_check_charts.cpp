@@ -10,7 +10,9 @@
 #include <cmath>
 #include <vector>
 
+#include "reports/check/check_figures.h"
 #include "ui/forms/operating_check/operating_check_curves.h"
+#include "ui/toolkit/nice_ticks.h"
 
 namespace pfc::ui {
 
@@ -25,7 +27,7 @@ QColor LineColour(bool lowLine) {
 }
 
 QString GradeText(const CheckedDesign& design) {
-  return QStringLiteral("grade %1").arg(QString::fromStdString(design.Result().material.name));
+  return QString::fromStdString(MaterialName(design.Result().material));
 }
 
 void Prepare(QChart* chart) {
@@ -68,16 +70,12 @@ QScatterSeries* Markers(const QString& name, QScatterSeries::MarkerShape shape,
   return series;
 }
 
-// A round step that divides an axis into about six parts.
-double TickInterval(double end) {
-  const double raw = end / 6;
-  const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-  for (const double step : {1.0, 2.0, 2.5, 5.0}) {
-    if (step * magnitude >= raw) {
-      return step * magnitude;
-    }
-  }
-  return 10 * magnitude;
+// Ticks at round numbers from the axis' low end.
+void TickAt(QValueAxis* axis, double low, double step) {
+  axis->setTickType(QValueAxis::TicksDynamic);
+  axis->setTickAnchor(low);
+  axis->setTickInterval(step);
+  axis->setLabelFormat(QStringLiteral("%g"));
 }
 
 // The horizontal axis over exactly [0, xEnd] with round ticks from zero, the vertical from
@@ -88,15 +86,12 @@ void AddAxes(QChart* chart, double xEnd, double yHighest, const QString& xTitle,
   x->setTitleText(xTitle);
   const double end = xEnd > 0 ? xEnd : 1;
   x->setRange(0, end);
-  x->setTickType(QValueAxis::TicksDynamic);
-  x->setTickAnchor(0);
-  x->setTickInterval(xTick > 0 ? xTick : TickInterval(end));
-  x->setLabelFormat(QStringLiteral("%g"));
+  TickAt(x, 0, xTick > 0 ? xTick : NiceTicks(0, end).step);
   auto* y = new QValueAxis();
   y->setTitleText(yTitle);
-  y->setRange(0, yHighest > 0 ? yHighest * 1.05 : 1);
-  y->applyNiceNumbers();
-  y->setLabelFormat(QStringLiteral("%g"));
+  const AxisTicks yTicks = NiceTicks(0, yHighest > 0 ? yHighest * 1.05 : 1);
+  y->setRange(yTicks.low, yTicks.high);
+  TickAt(y, yTicks.low, yTicks.step);
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
   for (QAbstractSeries* series : chart->series()) {
