@@ -11,7 +11,18 @@
 namespace pfc {
 namespace {
 
-std::string CoresFooter() {
+// "design, explore, check or batch": the commands given, as a sentence lists them.
+std::string Listed(const std::vector<std::string>& names) {
+  std::string listed;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i > 0)
+      listed += i + 1 == names.size() ? " or " : ", ";
+    listed += names[i];
+  }
+  return listed;
+}
+
+std::string CoresFooter(const std::vector<std::string>& readers) {
   std::string columns;
   for (const CatalogueColumn& column : CatalogueColumns())
     columns += (columns.empty() ? "" : ", ") + std::string(column.header);
@@ -19,8 +30,8 @@ std::string CoresFooter() {
          "--cores reads: a header naming the columns (" +
          columns +
          "), then one core per row in catalogue order, numbers in the shortest form that reads\n"
-         "back exactly. Edit a copy and give it to design, explore, check or batch with\n"
-         "--cores FILE. Exit status: 0 written, 2 usage error or a catalogue file refused.";
+         "back exactly. Edit a copy and give it with --cores FILE to " +
+         Listed(readers) + ".\nExit status: 0 written, 2 usage error or a catalogue file refused.";
 }
 
 // Characters, not bytes: the headers hold superscripts.
@@ -86,7 +97,13 @@ void AddCoresOption(CLI::App& command, DesignSession& session) {
 void AddCoresCommand(CLI::App& app, CoresCommand& cores) {
   cores.command = app.add_subcommand("cores", "Print the core catalogue the commands design on");
   cores.command->add_flag("--csv", cores.csv, "Print the catalogue in the file form --cores reads");
-  cores.command->footer(CoresFooter());
+  // Named from the commands themselves, so that one taking --cores later is not left out.
+  std::vector<std::string> readers;
+  for (const CLI::App* command : app.get_subcommands({})) {
+    if (command != cores.command && command->get_option_no_throw("--cores") != nullptr)
+      readers.push_back(command->get_name());
+  }
+  cores.command->footer(CoresFooter(readers));
 }
 
 int RunCoresCommand(const CoresCommand& cores, const CoreCatalogue& catalogue, std::ostream& out) {

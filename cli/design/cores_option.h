@@ -14,7 +14,8 @@ namespace pfc {
 void AddCoresOption(CLI::App& command, DesignSession& session);
 
 // "pfc-core cores": the catalogue the commands run on, as a table or, with --csv, in the file
-// form --cores reads. Returns the command, to learn whether it was chosen.
+// form --cores reads. Returns the command, to learn whether it was chosen. Added after the
+// commands that take --cores, which its help names.
 struct CoresCommand {
   CLI::App* command = nullptr;
   bool csv = false;

@@ -107,6 +107,18 @@ TEST_P(Help, NamesTheOptionsAndTheExitStatus) {
     EXPECT_NE(result.out.find(text), std::string::npos) << text;
 }
 
+// The commands that read a catalogue file are the ones cores' help sends its file to.
+TEST(CoresHelp, NamesEveryCommandThatTakesACatalogueFile) {
+  const std::string cores = RunCli({"cores", "--help"}).out;
+  for (const char* command : {"design", "explore", "batch", "check", "model", "optimize"}) {
+    const bool takesCores = RunCli({command, "--help"}).out.find("--cores") != std::string::npos;
+    const bool named = cores.find(std::string(command) + ",") != std::string::npos ||
+                       cores.find(std::string(command) + " or") != std::string::npos ||
+                       cores.find(std::string(command) + ".") != std::string::npos;
+    EXPECT_EQ(named, takesCores) << command;
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Commands, Help,
     ::testing::ValuesIn(std::vector<HelpCase>{
