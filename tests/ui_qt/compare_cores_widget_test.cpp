@@ -29,6 +29,7 @@
 #include "ui/qt/compare_cores/compare_cores_table.h"
 #include "ui/qt/compare_cores/compare_cores_table_model.h"
 #include "ui/qt/compare_cores/compare_cores_widgets.h"
+#include "ui/qt/toolkit/form_window.h"
 #include "ui/qt/toolkit/qt_toolkit.h"
 
 namespace pfc::ui::testing {
@@ -430,8 +431,9 @@ TEST_F(CompareCoresWidgetTest, ACellCutByTheRightEdgeDrawsNothingPastIt) {
 TEST_F(CompareCoresWidgetTest, AnEnlargedWindowGivesTheTableTheRoom) {
   OpenFromInputForm();
   QWidget* window = kit.Window(kCompareCoresForm);
-  const QSize designed = window->size();
-  EXPECT_EQ(window->minimumSize(), designed);
+  // Smaller than designed it scrolls (a laptop's screen); larger, the controls follow.
+  const QSize designed = static_cast<FormWindow*>(window)->Canvas()->minimumSize();
+  EXPECT_LT(window->minimumHeight(), designed.height());
   EXPECT_GT(window->maximumWidth(), designed.width());
   const QRect table = Table().geometry();
   QWidget* close = kit.Widget(kCompareCoresForm, "cmdClose");

@@ -54,6 +54,9 @@ struct KeyCommand {
   std::string command;
 };
 
+// The shortcut of a button that Escape presses: the form's when no control takes the key.
+inline constexpr const char* kEscapeKey = "Esc";
+
 // One control as the form is designed: everything a toolkit needs to build it.
 struct ControlDescription {
   ControlKind kind = ControlKind::Label;
@@ -99,6 +102,10 @@ struct FormDescription {
   // The user may enlarge and maximise the window, never below its designed size; the
   // controls follow their stretch.
   bool resizable = false;
+  // Resizable both ways: smaller than designed (down to what a laptop's screen holds) the
+  // content scrolls, and the control taking the focus is scrolled into view; larger, the
+  // controls follow their stretch.
+  bool scrolls = false;
   std::vector<ControlDescription> controls;  // drawn in this order, later ones on top
 
   const ControlDescription* Find(std::string_view control) const {

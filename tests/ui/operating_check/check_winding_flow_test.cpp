@@ -92,6 +92,9 @@ TEST_F(CheckWindingTest, ARefusedEntryIsSaidInRedAndKeepsTheLastCheck) {
   for (const Refused& refused : std::vector<Refused>{{kTurns, "0", "0"},
                                                      {kTurns, "31001", "31001"},
                                                      {kTurns, "3x", "3x"},
+                                                     // Letters after a winding said in navy.
+                                                     {kTurns, "33x", "33x"},
+                                                     {kWire, "12y", "12y"},
                                                      {kTurns, "60", "60 turns"},
                                                      {kWire, "7", "AWG 7"},
                                                      {kWire, "12.5", "12.5"}}) {

@@ -14,10 +14,12 @@ FormDescription CompareCoresFormDesign() {
   form.name = kCompareCoresForm;
   form.caption = "Compare Cores";
   form.clientWidth = 1200 * kPixel;
-  form.clientHeight = 722 * kPixel;  // fits a 768-pixel screen with its title bar
+  form.clientHeight = 722 * kPixel;
   form.backColour = kWhite;
   form.font = Arial(8.25);
-  form.resizable = true;  // the table takes the extra room; the charts and buttons move down
+  // The table takes the extra room, the charts and buttons move down; a laptop's screen with
+  // a panel scrolls it.
+  form.scrolls = true;
 
   auto& c = form.controls;
   c.push_back(Label(kLblCount, "", Pixels(12, 12, 400, 20), Arial(9.75, true), kNavy));

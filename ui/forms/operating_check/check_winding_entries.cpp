@@ -75,6 +75,7 @@ void WindFromEntries(Toolkit& toolkit, DesktopSession& session) {
     const std::string what =
         turns.malformed ? "turns \"" + turnsText + "\" are" : "wire size \"" + wireText + "\" is";
     toolkit.SetText(kOperatingCheckForm, kWindingProblem, "The " + what + " not a number.");
+    toolkit.SetForeColor(kOperatingCheckForm, kWindingProblem, kRed);
     return;
   }
   session.checked.SetWinding(WindingRequest{turns.value, wire.value}, separator);

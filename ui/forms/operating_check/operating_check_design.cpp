@@ -101,10 +101,15 @@ void AddDesignAndLimits(std::vector<ControlDescription>& c) {
 void AddFigureTable(std::vector<ControlDescription>& c) {
   c.push_back(Label(kMethodHeading, "Method, at Vin Min",
                     Pixels(kMethodX, kHeadingY, kLowX - kMethodX, 18), Arial(8.25, true), kNavy));
-  c.push_back(Label(kLowHeading, "", Pixels(kLowX, kHeadingY, kHighX - kLowX, 18),
-                    Arial(8.25, true), kNavy));
-  c.push_back(Label(kHighHeading, "", Pixels(kHighX, kHeadingY, kTableRight - kHighX, 18),
-                    Arial(8.25, true), kNavy));
+  // A material's name may be long: the heading is cut short and shown whole in its tip.
+  auto low = Label(kLowHeading, "", Pixels(kLowX, kHeadingY, kHighX - kLowX, 18),
+                   Arial(8.25, true), kNavy);
+  low.shrinkToFit = true;
+  c.push_back(low);
+  auto high = Label(kHighHeading, "", Pixels(kHighX, kHeadingY, kTableRight - kHighX, 18),
+                    Arial(8.25, true), kNavy);
+  high.shrinkToFit = true;
+  c.push_back(high);
   c.push_back(Line("linHeading", kCaptionX * kPixel, (kFirstRowY - 3) * kPixel,
                    kTableRight * kPixel, (kFirstRowY - 3) * kPixel, kNavy));
   for (int row = 0; row < CheckFigureRowCount(); ++row) {
@@ -121,8 +126,10 @@ void AddFigureTable(std::vector<ControlDescription>& c) {
 }
 
 void AddVerdicts(std::vector<ControlDescription>& c) {
-  c.push_back(Label(kVerdictHeading, "", Pixels(kCaptionX, VerdictHeadingY(), 628, 18),
-                    Arial(9.75, true, true), kNavy));
+  auto heading = Label(kVerdictHeading, "", Pixels(kCaptionX, VerdictHeadingY(), 628, 18),
+                       Arial(9.75, true, true), kNavy);
+  heading.shrinkToFit = true;
+  c.push_back(heading);
   for (int verdict = 0; verdict < static_cast<int>(kCheckVerdicts); ++verdict) {
     auto line =
         Label(VerdictControl(verdict), "",
@@ -166,17 +173,26 @@ FormDescription OperatingCheckFormDesign() {
   form.clientHeight = (ButtonY() + 38 + 24) * kPixel;  // a line for the winding under the buttons
   form.backColour = kWhite;
   form.font = Arial(8.25);
+  form.scrolls = true;  // taller than a laptop's screen
 
   auto& c = form.controls;
   AddDesignAndLimits(c);
   AddFigureTable(c);
   AddVerdicts(c);
-  c.push_back(Chart(kInductanceChart, kInductanceChartKind,
-                    Pixels(kChartX, kHeadingY - 4, kChartWidth, 310)));
-  c.push_back(Chart(kLineCurrentChart, kLineCurrentChartKind,
-                    Pixels(kChartX, kHeadingY + 312, kChartWidth, 310)));
+  auto inductance = Chart(kInductanceChart, kInductanceChartKind,
+                          Pixels(kChartX, kHeadingY - 4, kChartWidth, 310));
+  inductance.stretch = {0, 0, 1, 0.5};
+  c.push_back(inductance);
+  auto lineCurrent = Chart(kLineCurrentChart, kLineCurrentChartKind,
+                           Pixels(kChartX, kHeadingY + 312, kChartWidth, 310));
+  lineCurrent.stretch = {0, 0.5, 1, 0.5};
+  c.push_back(lineCurrent);
 
+  const std::size_t beforeButtons = c.size();
   AddButtonsAndWinding(c);
+  // The button row stays under the charts as they grow.
+  for (std::size_t i = beforeButtons; i < c.size(); ++i)
+    c[i].stretch.y = 1;
   return form;
 }
 

@@ -8,6 +8,7 @@
 #include "reports/check/check_figures.h"
 #include "reports/check/check_verdict_texts.h"
 #include "reports/check/operating_check_csv.h"
+#include "reports/files/part_file_name.h"
 #include "ui/forms/operating_check/check_winding_entries.h"
 #include "ui/forms/operating_check/model_export.h"
 #include "ui/forms/operating_check/operating_check_design.h"
@@ -21,20 +22,18 @@ using namespace check_controls;
 
 namespace {
 
-std::string GradeName(const Material& material) {
-  return "grade " + material.name;
-}
-
 std::string LineHeading(const char* line, const CheckedNumber& vrms, const Material& grade,
                         char separator) {
   const std::string volts = vrms ? FormatGeneral(*vrms, separator) + " V" : "—";
-  return std::string(line) + " " + volts + ", " + GradeName(grade);
+  return std::string(line) + " " + volts + ", " + MaterialName(grade);
 }
 
 // The core in the checked material, and what the method's own figures rest on.
 std::string MaterialNote(const OperatingCheck& check, char separator) {
-  return "The core is taken in " + GradeName(check.material) +
-         " powder, its AL scaled from the catalogue's: " + CheckedMaterialText(check, separator) +
+  const std::string material = MaterialName(check.material);
+  return "The core is taken in " +
+         (material == check.material.name ? material : material + " powder") +
+         ", its AL scaled from the catalogue's: " + CheckedMaterialText(check, separator) +
          ". The method's own figures are at Vin Min, on " +
          FormatGeneral(kMethodPermeabilityPercent, separator) +
          " % of the inductance factor at full current and a ripple of " +
@@ -48,6 +47,14 @@ std::optional<double> RippleLimitOf(const std::string& text) {
   }
   const double percent = ValueOfText(text);
   return percent > 0 ? std::optional<double>(percent) : std::nullopt;
+}
+
+// The checked part, its material and its winding, as a file name.
+std::string CheckedFileName(const CheckedDesign& checked, const char* kind, const char* extension) {
+  const DesignRecord& r = checked.Record();
+  return PartFileName(NamedPart{r.SelectedCoreSize, r.CoresToStack, checked.Result().material.name,
+                                r.Turns, r.WireGauge},
+                      kind, extension);
 }
 
 }  // namespace
@@ -133,7 +140,8 @@ void OperatingCheckForm::ShowCheck() {
     ++row;
   }
   toolkit_.SetText(kOperatingCheckForm, kAssumption, MaterialNote(check, separator));
-  toolkit_.SetText(kOperatingCheckForm, kVerdictHeading, "Verdicts, " + GradeName(check.material));
+  toolkit_.SetText(kOperatingCheckForm, kVerdictHeading,
+                   "Verdicts, " + MaterialName(check.material));
   int index = 0;
   for (const CheckVerdictText& verdict :
        CheckVerdictTexts(checked.Record(), check, checked.Limits(), separator)) {
@@ -213,10 +221,9 @@ void OperatingCheckForm::cmdExportCsv_Click() {
   if (!checked.HasDesign()) {
     return;
   }
-  // The grade shapes every ripple in the file, so the suggested name carries it.
+  // The material shapes every ripple in the file, so the suggested name carries it.
   ExportFile(toolkit_, services_,
-             CsvFileRequest("Export Operating Check",
-                            "operating-check-grade-" + checked.Result().material.name + ".csv"),
+             CsvFileRequest("Export Operating Check", CheckedFileName(checked, "check", "csv")),
              OperatingCheckCsv(checked.Result()));
 }
 
@@ -234,12 +241,10 @@ void OperatingCheckForm::cmdSavePdf_Click() {
                                  "The window could not be drawn as a PDF document."});
     return;
   }
-  ExportFile(
-      toolkit_, services_,
-      SaveFileRequest{"Save Operating Check as PDF",
-                      "operating-check-grade-" + session_.checked.Result().material.name + ".pdf",
-                      "PDF files", "pdf"},
-      *pdf);
+  ExportFile(toolkit_, services_,
+             SaveFileRequest{"Save Operating Check as PDF",
+                             CheckedFileName(session_.checked, "check", "pdf"), "PDF files", "pdf"},
+             *pdf);
 }
 
 }  // namespace pfc::ui

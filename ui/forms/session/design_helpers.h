@@ -65,7 +65,7 @@ inline ControlDescription CloseButton(std::string name, std::string caption, Twi
                                       FontDescription font, int tabIndex) {
   ControlDescription c =
       Button(std::move(name), std::move(caption), rect, std::move(font), tabIndex);
-  c.shortcut = "Esc";
+  c.shortcut = kEscapeKey;
   return c;
 }
 

@@ -107,6 +107,7 @@ FormDescription SummaryFormDesign() {
   form.caption = "PFC Summary Core Design";
   form.clientWidth = 10440;
   form.clientHeight = 7260;
+  form.scrolls = true;  // what is added below the designed lines scrolls on a small screen
   form.backColour = kWhite;
   form.font = Arial(8.25);
 

@@ -15,6 +15,7 @@
 
 #include "ui/forms/operating_check/operating_check_design.h"
 #include "ui/qt/operating_check/operating_check_charts.h"
+#include "ui/qt/toolkit/form_window.h"
 
 namespace pfc::ui {
 
@@ -30,16 +31,18 @@ void AddOperatingCheckWidgets(QtToolkit& toolkit, DesktopSession& session) {
 }
 
 std::optional<std::string> DrawFormAsPdf(QtToolkit& toolkit, std::string_view form) {
-  QWidget* window = toolkit.Window(form);
-  if (window == nullptr) {
+  auto* formWindow = static_cast<FormWindow*>(toolkit.Window(form));
+  if (formWindow == nullptr) {
     return std::nullopt;
   }
+  // The whole of the content, also where the window scrolls it out of sight.
+  QWidget* window = formWindow->Canvas();
   QByteArray bytes;
   {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
-    pdf.setTitle(window->windowTitle());
+    pdf.setTitle(formWindow->windowTitle());
     pdf.setCreator(QStringLiteral("PFC Core Designer"));
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                   QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));

@@ -76,7 +76,9 @@ QWidget* BuildButton(const ControlSite& site) {
   // Enter on a focused button clicks it, as Space does; elsewhere the form's default.
   button->setAutoDefault(true);
   QObject::connect(button, &QPushButton::clicked, button, [click](bool) { click(); });
-  if (!site.control.shortcut.empty()) {
+  // Escape is the window's to hand on (FormWindow::escapePressed): as a shortcut it would
+  // beat an open drop-down to the key and close the window under it.
+  if (!site.control.shortcut.empty() && site.control.shortcut != kEscapeKey) {
     // Beside the access letter, which stays the button's own shortcut.
     auto* shortcut = new QShortcut(QKeySequence(ToQt(site.control.shortcut)), site.window);
     QObject::connect(shortcut, &QShortcut::activated, button, [click, button] {

@@ -1,10 +1,14 @@
 #include "ui/qt/toolkit/form_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QScreen>
+#include <QScrollArea>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -17,6 +21,10 @@ namespace pfc::ui {
 FormWindow::FormWindow(QtToolkit& toolkit, std::string formName)
     : QWidget(nullptr), toolkit_(toolkit), formName_(std::move(formName)) {
   setObjectName(QString::fromStdString(formName_));
+}
+
+FormWindow::~FormWindow() {
+  QObject::disconnect(focusWatch_);
 }
 
 namespace {
@@ -98,6 +106,9 @@ void FormWindow::dropEvent(QDropEvent* event) {
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == canvas_ && event->type() == QEvent::Resize) {
+    Lay(canvas_->size());
+  }
   return TakeFileDrag(event) || QWidget::eventFilter(watched, event);
 }
 
@@ -114,17 +125,56 @@ void FormWindow::MakeResizable(QSize designed) {
   resize(designed);
 }
 
+void FormWindow::MakeScrolling(QSize designed) {
+  designed_ = designed;
+  scroll_ = new QScrollArea(this);
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setWidgetResizable(true);
+  scroll_->setFocusPolicy(Qt::NoFocus);  // Tab goes from control to control, not to the frame
+  canvas_ = new QWidget();
+  canvas_->setObjectName(QStringLiteral("canvas"));
+  canvas_->setMinimumSize(designed);
+  canvas_->installEventFilter(this);
+  scroll_->setWidget(canvas_);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(scroll_);
+  setMinimumSize(designed.boundedTo(SmallestScrolling()));
+  QSize first = designed;
+  if (const QScreen* screen = QGuiApplication::primaryScreen(); screen != nullptr) {
+    // Room for the frame the window manager adds; the placement centres it afterwards.
+    const QSize room = screen->availableGeometry().size() - QSize(16, 40);
+    first = first.boundedTo(room).expandedTo(minimumSize());
+  }
+  resize(first);
+  // Tab moving onto a control out of sight brings it into view.
+  focusWatch_ =
+      QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && canvas_->isAncestorOf(now)) {
+          // The whole control in sight, not only where its cursor is.
+          const QRect r(now->mapTo(canvas_, QPoint(0, 0)), now->size());
+          scroll_->ensureVisible(r.center().x(), r.center().y(), r.width() / 2 + 8,
+                                 r.height() / 2 + 8);
+        }
+      });
+}
+
 void FormWindow::Follow(QWidget* control, QRect designed, Stretch stretch) {
   following_.push_back({control, designed, stretch});
 }
 
 void FormWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (!designed_.isValid()) {
-    return;
+  if (designed_.isValid() && canvas_ == nullptr) {
+    Lay(size());
   }
-  const int wider = std::max(0, width() - designed_.width());
-  const int taller = std::max(0, height() - designed_.height());
+}
+
+// The controls placed for the room there is: as designed, and the room beyond it shared out
+// by their stretch.
+void FormWindow::Lay(QSize size) {
+  const int wider = std::max(0, size.width() - designed_.width());
+  const int taller = std::max(0, size.height() - designed_.height());
   const auto share = [](int room, double part) {
     return static_cast<int>(std::lround(room * part));
   };
@@ -142,6 +192,11 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
   if (enter && plain && enterPressed) {
     event->accept();
     enterPressed();
+    return;
+  }
+  if (event->key() == Qt::Key_Escape && plain && escapePressed) {
+    event->accept();
+    escapePressed();
     return;
   }
   QWidget::keyPressEvent(event);

@@ -8,6 +8,8 @@
 
 #include "ui/toolkit/form_description.h"
 
+class QScrollArea;
+
 namespace pfc::ui {
 
 class QtToolkit;
@@ -17,6 +19,7 @@ class QtToolkit;
 class FormWindow : public QWidget {
  public:
   FormWindow(QtToolkit& toolkit, std::string formName);
+  ~FormWindow() override;
 
   const std::string& FormName() const { return formName_; }
   // Takes drops of local files, on the window and on its entry boxes alike, and hands
@@ -28,10 +31,20 @@ class FormWindow : public QWidget {
   std::string focusedControl;
   // Enter pressed where no control took it; nothing when unset.
   std::function<void()> enterPressed;
+  // Escape pressed where no control took it (an open drop-down or completer takes it, and
+  // closes); nothing when unset.
+  std::function<void()> escapePressed;
   // Makes the window resizable from its designed size up, the controls following their
   // stretch from their designed geometry.
   void MakeResizable(QSize designed);
+  // Makes the window resizable and its content scroll below the designed size; the controls
+  // go on Canvas(). At first as large as designed, or as the screen's free part holds.
+  void MakeScrolling(QSize designed);
   void Follow(QWidget* control, QRect designed, Stretch stretch);
+  // Where the controls are: the window itself, or the content of its scroll area.
+  QWidget* Canvas() const { return canvas_ != nullptr ? canvas_ : const_cast<FormWindow*>(this); }
+  // The smallest a scrolling window may be made: it fits a 1366×768 screen with a panel.
+  static QSize SmallestScrolling() { return {640, 480}; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -49,6 +62,9 @@ class FormWindow : public QWidget {
   std::string formName_;
   bool takesFileDrops_ = false;
   QSize designed_;
+  QWidget* canvas_ = nullptr;
+  QScrollArea* scroll_ = nullptr;
+  QMetaObject::Connection focusWatch_;
   struct Following {
     QWidget* control;
     QRect designed;
@@ -58,6 +74,7 @@ class FormWindow : public QWidget {
 
   // True when the event was a drag or drop of local files, now answered.
   bool TakeFileDrag(QEvent* event);
+  void Lay(QSize size);
 };
 
 }  // namespace pfc::ui

@@ -121,29 +121,33 @@ void QtToolkit::CreateWindow(const FormDescription& description) {
   auto* window = new FormWindow(*this, description.name);
   window->setWindowTitle(ToQt(description.caption));
   const QSize designed(Pixels(description.clientWidth), Pixels(description.clientHeight));
-  if (description.resizable) {
+  if (description.scrolls) {
+    window->MakeScrolling(designed);
+  } else if (description.resizable) {
     window->MakeResizable(designed);
   } else {
     window->setFixedSize(designed);
   }
   PaintBackground(window, description.backColour);
+  PaintBackground(window->Canvas(), description.backColour);
   window->setFont(FontOf(description.font));
   std::vector<std::pair<int, QWidget*>> tabOrder;
   for (const ControlDescription& control : description.controls) {
-    QWidget* widget =
-        BuildControl(ControlSite{control, window, EventsOf(description.name, control.name, window),
-                                 pictureFolder_, factories_});
+    QWidget* widget = BuildControl(ControlSite{control, window->Canvas(),
+                                               EventsOf(description.name, control.name, window),
+                                               pictureFolder_, factories_});
     if (widget == nullptr) {
       continue;
     }
     widget->setObjectName(ToQt(control.name));
     window->controls[control.name] = widget;
-    if (description.resizable) {
+    if (description.resizable || description.scrolls) {
       window->Follow(widget, widget->geometry(), control.stretch);
     }
     if (control.tabIndex >= 0) {
       tabOrder.emplace_back(control.tabIndex, widget);
-    } else if (control.kind == ControlKind::Button || control.kind == ControlKind::CheckBox) {
+    } else if (control.kind == ControlKind::Button || control.kind == ControlKind::CheckBox ||
+               control.kind == ControlKind::Custom) {
       widget->setFocusPolicy(Qt::NoFocus);
     }
   }
@@ -225,6 +229,18 @@ void QtToolkit::AddKeys(const FormDescription& description, FormWindow* window) 
   for (const std::string& combination : keys) {
     auto* shortcut = new QShortcut(QKeySequence(ToQt(combination)), window);
     QObject::connect(shortcut, &QShortcut::activated, window, press(combination));
+  }
+  for (const ControlDescription& control : description.controls) {
+    const auto found = window->controls.find(control.name);
+    auto* button =
+        found == window->controls.end() ? nullptr : qobject_cast<QPushButton*>(found->second);
+    if (control.shortcut == kEscapeKey && button != nullptr) {
+      window->escapePressed = [button] {
+        if (button->isEnabled() && button->isVisible()) {
+          button->click();
+        }
+      };
+    }
   }
   if (description.defaultButton.empty()) {
     return;
@@ -411,7 +427,7 @@ std::string QtToolkit::Text(std::string_view form, std::string_view control) {
     return FromQt(button->text());
   }
   if (auto* label = qobject_cast<QLabel*>(widget)) {
-    return FromQt(label->text());
+    return FromQt(WholeCaption(label));
   }
   return {};
 }
@@ -426,6 +442,7 @@ void QtToolkit::SetText(std::string_view form, std::string_view control, std::st
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     button->setText(ToQt(text));
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setProperty("pfcWholeText", QVariant());
     label->setText(ToQt(text));
     FitCaption(label);
   }
@@ -536,6 +553,8 @@ void QtToolkit::AddItem(std::string_view form, std::string_view control, std::st
   QComboBox* list = ListOf(Require(form, control));
   const int chosen = list->currentIndex();
   list->addItem(ToQt(item));
+  // A name longer than the list is wide ends in "…" in its drop-down; the tip shows it whole.
+  list->setItemData(list->count() - 1, ToQt(item), Qt::ToolTipRole);
   // Qt chooses the first item added to an empty list; appending chooses nothing here.
   list->setCurrentIndex(chosen);
 }

@@ -1,5 +1,7 @@
 #include "ui/qt/toolkit/widget_look.h"
 
+#include <algorithm>
+
 #include <QFontMetrics>
 #include <QPalette>
 #include <QVariant>
@@ -80,14 +82,26 @@ void FitCaption(QLabel* label) {
   if (!designed.isValid()) {
     return;
   }
+  const QString whole = WholeCaption(label);
   QFont font = label->font();
-  for (double points = designed.toDouble(); points > 4; points -= 0.25) {
+  // Smaller than this is no longer read at a glance: a caption still too wide is cut short.
+  const double smallest = std::max(6.5, designed.toDouble() * 0.8);
+  for (double points = designed.toDouble(); points >= smallest; points -= 0.25) {
     font.setPointSizeF(points);
-    if (QFontMetrics(font).horizontalAdvance(label->text()) <= label->width()) {
+    if (QFontMetrics(font).horizontalAdvance(whole) <= label->width()) {
       break;
     }
   }
   label->setFont(font);
+  const QString shown = QFontMetrics(font).elidedText(whole, Qt::ElideRight, label->width());
+  label->setProperty("pfcWholeText", shown == whole ? QVariant() : QVariant(whole));
+  label->setToolTip(shown == whole ? QString() : whole);
+  label->setText(shown);
+}
+
+QString WholeCaption(const QLabel* label) {
+  const QVariant whole = label->property("pfcWholeText");
+  return whole.isValid() ? whole.toString() : label->text();
 }
 
 }  // namespace pfc::ui

@@ -27,7 +27,10 @@ QFont FontOf(const FontDescription& description);
 void PaintText(QWidget* widget, Rgb colour);
 void PaintBackground(QWidget* widget, Rgb colour);
 // Labels marked to shrink keep their designed size when the caption fits, and otherwise
-// take the largest size in quarter points at which it does.
+// take the largest size in quarter points at which it does, down to four fifths of it (and
+// 6.5 points); a caption too wide even then ends in "…", shown whole in the tool tip.
 void FitCaption(QLabel* label);
+// The caption as it was set, before FitCaption cut it short.
+QString WholeCaption(const QLabel* label);
 
 }  // namespace pfc::ui
