@@ -148,8 +148,9 @@ DesignSearch SearchDesigns(const EntryTexts& entries, const DesignRecord& record
   if (methodWire == 0)
     methodWire = wires.RowCount();  // as the method winds a current below the thinnest wire's
   const CombinationContext context{catalogue, wires, request.limits, methodWire};
-  SearchWork work(operatingPoint, context, request, Combinations(catalogue, request), progress,
-                  cancel);
+  std::vector<Combination> combinations = Combinations(catalogue, request);
+  search.total = combinations.size();
+  SearchWork work(operatingPoint, context, request, std::move(combinations), progress, cancel);
   RunWorkers(work, std::max(1, request.threads));
 
   std::vector<SearchCandidate> misses;

@@ -87,12 +87,13 @@ struct SearchProgress {
 using SearchProgressSink = std::function<void(const SearchProgress&)>;
 
 struct DesignSearch {
-  bool rejected = false;       // an input check failed: nothing was searched
-  std::string check;           // the failed check
-  Message message;             // its caution
-  std::optional<Entry> focus;  // its entry
-  bool cancelled = false;      // stopped early: what was found so far
-  std::size_t combinations = 0;
+  bool rejected = false;                    // an input check failed: nothing was searched
+  std::string check;                        // the failed check
+  Message message;                          // its caution
+  std::optional<Entry> focus;               // its entry
+  bool cancelled = false;                   // stopped early: what was found so far
+  std::size_t combinations = 0;             // searched
+  std::size_t total = 0;                    // of the request, searched or not
   std::size_t checked = 0;                  // candidates that got the operating check
   std::vector<SearchCandidate> feasible;    // ranked
   std::vector<SearchCandidate> nearMisses;  // the five nearest, nearest first

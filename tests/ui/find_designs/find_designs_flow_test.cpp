@@ -6,6 +6,7 @@
 
 #include "engine/record/number_text.h"
 #include "reports/files/design_file.h"
+#include "tests/support/file_bytes.h"
 #include "tests/ui/compare_cores_fixture.h"
 #include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/operating_check/operating_check_design.h"
@@ -27,6 +28,14 @@ class FindDesignsFlowTest : public CompareCoresFlowTest {
     kit.SetText(kFindDesignsForm, kTxtStacks, stacks);
     kit.UserClick(kFindDesignsForm, kCmdSearch);
     session.foundDesigns.Finish();
+  }
+
+  // A material of the user's own in a file of the scratch folder.
+  std::string MaterialFile(const char* name) {
+    const std::string path = (folder / (std::string(name) + ".json")).string();
+    test::WriteFile(path, std::string(R"({"name": ")") + name +
+                              R"(", "permeability": 75, "rolloff_b": 1.1e-9, "rolloff_c": 1.84})");
+    return path;
   }
 
   const SearchCandidate& PickFirst() {
@@ -154,6 +163,72 @@ TEST_F(FindDesignsFlowTest, CancelAndClosingStopTheSearchWithWhatItFound) {
   session.foundDesigns.Finish();
   EXPECT_FALSE(kit.IsLoaded(kFindDesignsForm));
   EXPECT_TRUE(session.foundDesigns.Result()->cancelled);
+}
+
+TEST_F(FindDesignsFlowTest, TheStatusSaysWhereACancelledSearchStopped) {
+  kit.UserClick(kInputForm, kCmdFindDesigns);  // every grade and stack: a search of a while
+  kit.UserClick(kFindDesignsForm, kCmdCancel);
+  session.foundDesigns.Finish();
+  const FoundDesigns& found = session.foundDesigns;
+  ASSERT_TRUE(found.Result().has_value() && found.Result()->cancelled);
+  EXPECT_LT(found.Result()->combinations, found.Total());
+  const std::string stopped = "Cancelled after " + std::to_string(found.Result()->combinations) +
+                              " of " + std::to_string(found.Total()) + " ";
+  EXPECT_EQ(kit.Text(kFindDesignsForm, kLblStatus).rfind(stopped, 0), 0u)
+      << kit.Text(kFindDesignsForm, kLblStatus);
+}
+
+// Grades and files side by side in one entry, each searched in its own material.
+TEST_F(FindDesignsFlowTest, MaterialFilesAreSearchedBesideTheGrades) {
+  SearchSmall(("60, " + MaterialFile("Supplier 75") + " ,90").c_str(), "2");
+  const FoundDesigns& found = session.foundDesigns;
+  ASSERT_FALSE(found.Running());
+  ASSERT_EQ(found.Request().materials.size(), 3u);
+  EXPECT_EQ(found.Request().materials[1].name, "Supplier 75");
+  EXPECT_EQ(found.Request().materials[1].permeability, 75);
+  EXPECT_TRUE(
+      std::any_of(found.Candidates().begin(), found.Candidates().end(),
+                  [](const SearchCandidate& c) { return c.materialName == "Supplier 75"; }));
+
+  // A file that is not there is refused at the entry with the reason.
+  kit.SetText(kFindDesignsForm, kTxtGrades, "60, " + (folder / "none.json").string());
+  const std::size_t messages = kit.Messages().size();
+  kit.UserClick(kFindDesignsForm, kCmdSearch);
+  ASSERT_EQ(kit.Messages().size(), messages + 1);
+  EXPECT_NE(kit.Messages().back().text.find("none.json"), std::string::npos);
+  EXPECT_EQ(kit.Focus(), (std::pair<std::string, std::string>{kFindDesignsForm, kTxtGrades}));
+}
+
+TEST_F(FindDesignsFlowTest, MaterialButtonListsTheChosenFileWithTheGrades) {
+  kit.UserClick(kInputForm, kCmdFindDesigns);
+  kit.UserClick(kFindDesignsForm, kCmdCancel);
+  session.foundDesigns.Finish();
+  std::optional<std::string> chosen = MaterialFile("Mine");
+  services.chooseOpenFile = [&chosen](const OpenFileRequest&) { return chosen; };
+  kit.SetText(kFindDesignsForm, kTxtGrades, "60,");
+  kit.UserClick(kFindDesignsForm, kCmdMaterial);
+  EXPECT_EQ(kit.Text(kFindDesignsForm, kTxtGrades), "60, " + *chosen);
+
+  // A file that does not read, and one whose path the list cannot hold, stay out of it.
+  const std::size_t messages = kit.Messages().size();
+  chosen = (folder / "none.json").string();
+  kit.UserClick(kFindDesignsForm, kCmdMaterial);
+  std::filesystem::create_directory(folder / "a,b");
+  chosen = (folder / "a,b" / "mine.json").string();
+  std::filesystem::copy_file(folder / "Mine.json", *chosen);
+  kit.UserClick(kFindDesignsForm, kCmdMaterial);
+  EXPECT_EQ(kit.Text(kFindDesignsForm, kTxtGrades), "60, " + (folder / "Mine.json").string());
+  EXPECT_EQ(kit.Messages().size(), messages + 2);
+}
+
+TEST_F(FindDesignsFlowTest, ASavedDesignIsNamedForItsPart) {
+  SearchSmall();
+  const SearchCandidate c = PickFirst();
+  savePath = (folder / "found.pfcdesign").string();
+  kit.UserClick(kFindDesignsForm, kCmdSaveDesign);
+  ASSERT_FALSE(saveRequests.empty());
+  const std::string& name = saveRequests.back().suggestedName;
+  EXPECT_EQ(name.rfind(c.part + "x" + std::to_string(c.stack) + "-g60-", 0), 0u) << name;
 }
 
 }  // namespace

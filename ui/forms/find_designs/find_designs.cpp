@@ -1,11 +1,13 @@
 #include "ui/forms/find_designs/find_designs.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
 #include "engine/check/given_winding.h"
 #include "engine/check/rolloff_grades.h"
 #include "engine/inputs/pick_list.h"
+#include "reports/check/material_file.h"
 #include "reports/files/search_texts.h"
 #include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/input/input_form.h"
@@ -36,25 +38,54 @@ std::optional<int> Whole(const std::string& text) {
   return value;
 }
 
-// "all", or grades separated by commas (blanks allowed).
-bool ReadGrades(std::string text, std::vector<Material>& materials) {
-  std::erase(text, ' ');
-  if (text == "all") {
+std::string Trimmed(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos)
+    return {};
+  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+bool AllDigits(const std::string& text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// One item of the list: "all", a grade, or the path of a material file. Empty when it reads;
+// else why not.
+std::string ReadMaterial(const std::string& item, std::vector<Material>& materials) {
+  if (item == "all") {
     for (const RolloffGrade& grade : RolloffGrades())
       materials.emplace_back(grade);
-    return true;
+    return {};
   }
+  if (!item.empty() && AllDigits(item)) {
+    const std::optional<int> grade = Whole(item);
+    const RolloffGrade* found = grade ? FindRolloffGrade(*grade) : nullptr;
+    if (found == nullptr)
+      return "there is no grade " + item + ".";
+    materials.emplace_back(*found);
+    return {};
+  }
+  if (item.empty())
+    return "an item of the list is empty.";
+  const MaterialFileRead read = ReadMaterialFile(item);
+  if (!read.read)
+    return read.Message();
+  materials.push_back(read.material);
+  return {};
+}
+
+// "all", grades and material files, separated by commas (blanks around them allowed).
+std::string ReadMaterials(const std::string& text, std::vector<Material>& materials) {
   std::size_t start = 0;
   while (start <= text.size()) {
     const std::size_t comma = std::min(text.find(',', start), text.size());
-    const std::optional<int> grade = Whole(text.substr(start, comma - start));
-    const RolloffGrade* found = grade ? FindRolloffGrade(*grade) : nullptr;
-    if (found == nullptr)
-      return false;
-    materials.emplace_back(*found);
+    std::string why =
+        ReadMaterial(Trimmed(std::string_view(text).substr(start, comma - start)), materials);
+    if (!why.empty())
+      return why;
     start = comma + 1;
   }
-  return !materials.empty();
+  return {};
 }
 
 bool ReadStacks(const std::string& text, SearchRequest& request) {
@@ -80,9 +111,11 @@ SearchSettings ReadSearchSettings(const std::string& grades, const std::string& 
     settings.refusal = std::move(text);
     return settings;
   };
-  if (!ReadGrades(grades, request.materials))
-    return refuse(kTxtGrades, "Materials: enter \"all\" or grades separated by commas, from " +
-                                  RolloffGradeNames() + ".");
+  if (const std::string why = ReadMaterials(grades, request.materials); !why.empty())
+    return refuse(
+        kTxtGrades,
+        "Materials: enter \"all\", grades from " + RolloffGradeNames() +
+            ", or material files, separated by commas (\"Material…\" adds a file).\r\n\r\n" + why);
   if (!ReadStacks(stacks, request))
     return refuse(kTxtStacks, "Stacks: enter a range such as 1-9, from 1 to 9.");
   const std::optional<double> temperature = Number(maxTemperature);

@@ -9,12 +9,31 @@ using namespace find_designs_controls;
 
 namespace {
 
-// A caption and its entry box, side by side.
+// A caption and its entry box, side by side; the caption's access letter focuses the box.
 void AddEntry(std::vector<ControlDescription>& c, const char* name, const char* caption,
-              const char* text, int x, int captionWidth, int tabIndex) {
-  c.push_back(Label(std::string("lbl") + (name + 3), caption, Pixels(x, 43, captionWidth, 20),
-                    Arial(8.25), kNavy));
-  c.push_back(TextBox(name, text, Pixels(x + captionWidth + 4, 40, 70, 22), Arial(9.75), tabIndex));
+              const char* text, int x, int y, int captionWidth, int width, int tabIndex) {
+  auto label = Label(std::string("lbl") + (name + 3), caption, Pixels(x, y + 3, captionWidth, 20),
+                     Arial(8.25), kNavy);
+  label.buddy = name;
+  c.push_back(label);
+  c.push_back(
+      TextBox(name, text, Pixels(x + captionWidth + 4, y, width, 22), Arial(9.75), tabIndex));
+}
+
+// What to search: the materials (grades and files) and the stack counts, then the limits.
+void AddSearchEntries(std::vector<ControlDescription>& c) {
+  AddEntry(c, kTxtGrades, "Ma&terials:", "all", 12, 40, 70, 600, 0);
+  auto material = Button(kCmdMaterial, "M&aterial…", Pixels(696, 38, 110, 26), Arial(9.75), 1);
+  material.toolTip = "Add a material file of your own to the materials searched";
+  c.push_back(material);
+  AddEntry(c, kTxtStacks, "Stac&ks:", "1-9", 820, 40, 50, 70, 2);
+  AddEntry(c, kTxtMaxTemperature, "Max &winding °C:", "155", 12, 72, 110, 70, 3);
+  AddEntry(c, kTxtRippleLimit, "Max &ripple at crest %:", "", 210, 72, 140, 70, 4);
+  AddEntry(c, kTxtMinInductance, "Min &L at Ipk, % of target:", "100", 438, 72, 160, 70, 5);
+  c.push_back(Button(kCmdSearch, "&Search", Pixels(990, 70, 90, 26), Arial(9.75), 6));
+  auto cancel = Button(kCmdCancel, "Ca&ncel", Pixels(1090, 70, 98, 26), Arial(9.75), 7);
+  cancel.enabled = false;
+  c.push_back(cancel);
 }
 
 }  // namespace
@@ -24,40 +43,48 @@ FormDescription FindDesignsFormDesign() {
   form.name = kFindDesignsForm;
   form.caption = "Find Designs";
   form.clientWidth = 1200 * kPixel;
-  form.clientHeight = 722 * kPixel;  // fits a 768-pixel screen with its title bar
+  form.clientHeight = 722 * kPixel;
+  // Smaller screens scroll it; larger windows give the chart and the table the room.
+  form.scrolls = true;
+  form.defaultButton = kCmdSearch;  // Enter in an entry searches
   form.backColour = kWhite;
   form.font = Arial(8.25);
 
   auto& c = form.controls;
   c.push_back(Label(kLblInputs, "", Pixels(12, 12, 1176, 20), Arial(8.25, true), kNavy));
-  AddEntry(c, kTxtGrades, "Materials:", "all", 12, 70, 0);
-  AddEntry(c, kTxtStacks, "Stacks:", "1-9", 170, 50, 1);
-  AddEntry(c, kTxtMaxTemperature, "Max winding °C:", "155", 308, 110, 2);
-  AddEntry(c, kTxtRippleLimit, "Max ripple at crest %:", "", 506, 140, 3);
-  AddEntry(c, kTxtMinInductance, "Min L at Ipk, % of target:", "100", 734, 160, 4);
-  c.push_back(Button(kCmdSearch, "&Search", Pixels(990, 38, 90, 26), Arial(9.75), 5));
-  auto cancel = Button(kCmdCancel, "Ca&ncel", Pixels(1090, 38, 98, 26), Arial(9.75), 6);
-  cancel.enabled = false;
-  c.push_back(cancel);
-  c.push_back(Custom(kPrgSearch, kSearchProgressKind, Pixels(12, 74, 400, 20), -1));
-  c.push_back(Label(kLblStatus, "", Pixels(424, 76, 764, 20), Arial(8.25), kNavy));
+  AddSearchEntries(c);
+  c.push_back(Custom(kPrgSearch, kSearchProgressKind, Pixels(12, 104, 400, 20), -1));
+  auto status = Label(kLblStatus, "", Pixels(424, 106, 764, 20), Arial(8.25), kNavy);
+  status.stretch = {0, 0, 1, 0};
+  c.push_back(status);
 
-  c.push_back(Custom(kChtFound, kFoundDesignsChartKind, Pixels(12, 102, 520, 572), -1));
-  c.push_back(Custom(kGrdFound, kFoundDesignsTableKind, Pixels(544, 102, 644, 572), 7));
+  auto chart = Custom(kChtFound, kFoundDesignsChartKind, Pixels(12, 132, 520, 542), -1);
+  chart.stretch = {0, 0, 0.4, 1};
+  c.push_back(chart);
+  auto table = Custom(kGrdFound, kFoundDesignsTableKind, Pixels(544, 132, 644, 542), 8);
+  table.stretch = {0.4, 0, 0.6, 1};
+  c.push_back(table);
 
   auto check =
-      Button(kCmdOperatingCheck, "&Operating Check…", Pixels(12, 684, 150, 28), Arial(9.75), 8);
+      Button(kCmdOperatingCheck, "&Operating Check…", Pixels(12, 684, 150, 28), Arial(9.75), 9);
+  check.stretch.y = 1;
   check.enabled = false;
   c.push_back(check);
-  auto save = Button(kCmdSaveDesign, "Save &Design…", Pixels(174, 684, 150, 28), Arial(9.75), 9);
+  auto save = Button(kCmdSaveDesign, "Save &Design…", Pixels(174, 684, 150, 28), Arial(9.75), 10);
   save.enabled = false;
+  save.stretch.y = 1;
   c.push_back(save);
-  c.push_back(Button(kCmdExportCsv, "&Export CSV…", Pixels(336, 684, 150, 28), Arial(9.75), 10));
+  auto csv = Button(kCmdExportCsv, "&Export CSV…", Pixels(336, 684, 150, 28), Arial(9.75), 11);
+  csv.stretch.y = 1;
+  c.push_back(csv);
   auto model =
-      Button(kCmdExportModel, "Export &Model…", Pixels(498, 684, 150, 28), Arial(9.75), 11);
+      Button(kCmdExportModel, "Export &Model…", Pixels(498, 684, 150, 28), Arial(9.75), 12);
   model.enabled = false;
+  model.stretch.y = 1;
   c.push_back(model);
-  c.push_back(CloseButton(kCmdClose, "&Close", Pixels(1078, 684, 110, 28), Arial(9.75), 12));
+  auto close = CloseButton(kCmdClose, "&Close", Pixels(1078, 684, 110, 28), Arial(9.75), 13);
+  close.stretch = {1, 1, 0, 0};
+  c.push_back(close);
   return form;
 }
 

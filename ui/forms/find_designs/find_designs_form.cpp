@@ -4,8 +4,10 @@
 #include <string>
 #include <thread>
 
+#include "reports/check/material_file.h"
 #include "reports/files/design_file.h"
 #include "reports/files/design_search_csv.h"
+#include "reports/files/part_file_name.h"
 #include "reports/files/search_texts.h"
 #include "ui/forms/compare_cores/compare_cores.h"
 #include "ui/forms/find_designs/find_designs.h"
@@ -56,19 +58,21 @@ void FindDesignsForm::ShowStatus() {
   const FoundDesigns& found = session_.foundDesigns;
   toolkit_.SetEnabled(kFindDesignsForm, kCmdCancel, found.Running());
   std::string status;
+  const std::string ofAll = " of " + std::to_string(found.Total()) + " cores, stacks and materials";
   if (found.Running()) {
-    status = "Searching: " + std::to_string(found.Done()) + " of " + std::to_string(found.Total()) +
-             " cores, stacks and materials, " +
+    status = "Searching: " + std::to_string(found.Done()) + ofAll + ", " +
              Count(found.Candidates().size(), "design", "designs") + " found so far.";
   } else if (const auto& result = found.Result()) {
+    const std::string cancelled =
+        result->cancelled ? "Cancelled after " + std::to_string(result->combinations) + ofAll : "";
     if (result->rejected) {
       status = "No search: " + result->message.text;
     } else if (!found.Candidates().empty()) {
-      status = Count(found.Candidates().size(), "design meets", "designs meet") + " the limits (" +
-               std::to_string(result->checked) + " checked)" +
-               (result->cancelled ? ", the search cancelled." : ".");
+      const std::string meet = Count(found.Candidates().size(), "design meets", "designs meet") +
+                               " the limits (" + std::to_string(result->checked) + " checked)";
+      status = result->cancelled ? cancelled + ": " + meet + "." : meet + ".";
     } else if (result->cancelled) {
-      status = "The search was cancelled before any design met the limits.";
+      status = cancelled + ", before any design met the limits.";
     } else {
       status = "No design meets the limits.";
       if (!result->nearMisses.empty())
@@ -93,6 +97,8 @@ void FindDesignsForm::Click(std::string_view control) {
     cmdSearch_Click();
   } else if (control == kCmdCancel) {
     found.Cancel();
+  } else if (control == kCmdMaterial) {
+    cmdMaterial_Click();
   } else if (control == kCmdSaveDesign) {
     cmdSaveDesign_Click();
   } else if (control == kCmdExportCsv) {
@@ -132,15 +138,42 @@ void FindDesignsForm::cmdSearch_Click() {
                               std::move(*settings.request));
 }
 
+// The file goes into the Materials entry beside the grades, where it is read with them.
+void FindDesignsForm::cmdMaterial_Click() {
+  if (!services_.chooseOpenFile)
+    return;
+  const std::optional<std::string> path =
+      services_.chooseOpenFile(OpenFileRequest{"Add Material", "", "Material files", "json"});
+  if (!path)
+    return;
+  const MaterialFileRead read = ReadMaterialFile(*path);
+  std::string refusal = read.read ? "" : read.Message();
+  if (refusal.empty() && path->find(',') != std::string::npos)
+    refusal = "The Materials entry cannot list " + *path +
+              ": commas part its items. Rename the file or its folder without the comma.";
+  if (!refusal.empty()) {
+    toolkit_.ShowMessage(Message{kCautionTitle, MessageIcon::Information, refusal});
+    return;
+  }
+  std::string materials = toolkit_.Text(kFindDesignsForm, kTxtGrades);
+  while (!materials.empty() && (materials.back() == ' ' || materials.back() == ','))
+    materials.pop_back();
+  toolkit_.SetText(kFindDesignsForm, kTxtGrades,
+                   materials.empty() ? *path : materials + ", " + *path);
+  toolkit_.SetFocus(kFindDesignsForm, kTxtGrades);
+}
+
 void FindDesignsForm::cmdSaveDesign_Click() {
   const FoundDesigns& found = session_.foundDesigns;
   const auto picked = found.Picked();
   if (!picked)
     return;
-  const DesignFile file =
-      FoundDesignFile(found.Entries(), session_.catalogue, found.Candidates()[*picked]);
+  const SearchCandidate& c = found.Candidates()[*picked];
+  const DesignFile file = FoundDesignFile(found.Entries(), session_.catalogue, c);
+  const std::string name =
+      PartFileName(NamedPart{c.part, c.stack, c.materialName, c.turns, c.gauge}, "", "pfcdesign");
   ExportFile(toolkit_, services_,
-             SaveFileRequest{"Save Design", "design.pfcdesign", "PFC design files", "pfcdesign"},
+             SaveFileRequest{"Save Design", name, "PFC design files", "pfcdesign"},
              DesignFileText(file));
 }
 

@@ -24,6 +24,7 @@ class FindDesignsForm final : public FormLogic {
   void ShowStatus();
   void ShowPickState();
   void cmdSearch_Click();
+  void cmdMaterial_Click();
   void cmdSaveDesign_Click();
   void cmdExportCsv_Click();
 

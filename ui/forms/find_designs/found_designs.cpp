@@ -72,6 +72,7 @@ bool FoundDesigns::Deliver() {
   if (search_.joinable())
     search_.join();
   running_ = false;
+  total_ = ended->total;  // also when it was cancelled before any combination ended
   candidates_ = std::move(ended->feasible);
   ended->feasible.clear();
   result_ = std::move(ended);

@@ -8,11 +8,16 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 #include <vector>
+
+#include "ui/toolkit/nice_ticks.h"
 
 namespace pfc::ui {
 
 namespace {
+
+constexpr qint64 kRedrawMs = 250;
 
 // Hues spread round the wheel, so that neighbouring materials differ.
 QColor MaterialColour(std::size_t index, std::size_t count) {
@@ -55,7 +60,12 @@ void FindDesignsChart::Changed(FoundDesigns::Change change) {
       Rebuild();
       break;
     case FoundDesigns::Change::Progress:
-      AddNew();
+      // Redrawn a few times a second: each redraw places every point again, and the search
+      // shares the machine with it. The ended search draws them all at once.
+      if (!drawn_.isValid() || drawn_.elapsed() >= kRedrawMs) {
+        AddNew();
+        drawn_.start();
+      }
       break;
     case FoundDesigns::Change::Pick:
       ShowPick();
@@ -123,9 +133,20 @@ void FindDesignsChart::Rebuild() {
 }
 
 void FindDesignsChart::AddNew() {
+  // A series told of each point redraws all its points each time: over a search's thousands
+  // of finds that cost the window more than the search. Each series takes its new points at
+  // once instead, as one replacement.
   const std::vector<SearchCandidate>& candidates = designs_.Candidates();
-  for (; shown_ < candidates.size(); ++shown_)
-    SeriesOf(candidates[shown_])->append(PointOf(candidates[shown_]));
+  std::map<QScatterSeries*, QList<QPointF>> grown;
+  for (; shown_ < candidates.size(); ++shown_) {
+    QScatterSeries* series = SeriesOf(candidates[shown_]);
+    auto [points, fresh] = grown.try_emplace(series);
+    if (fresh)
+      points->second = series->points();
+    points->second.append(PointOf(candidates[shown_]));
+  }
+  for (const auto& [series, points] : grown)
+    series->replace(points);
   Fit();
   ShowPick();
 }
@@ -139,8 +160,14 @@ void FindDesignsChart::Fit() {
     if (std::isfinite(c.totalLossW))
       yMax = std::max(yMax, c.totalLossW);
   }
-  volumeAxis_->setRange(0, xMax > 0 ? xMax * 1.05 : 1);
-  lossAxis_->setRange(0, yMax > 0 ? yMax * 1.05 : 1);
+  for (const auto& [axis, most] : {std::pair{volumeAxis_, xMax}, std::pair{lossAxis_, yMax}}) {
+    const AxisTicks ticks = NiceTicks(0, most > 0 ? most * 1.05 : 1);
+    axis->setRange(ticks.low, ticks.high);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(ticks.low);
+    axis->setTickInterval(ticks.step);
+    axis->setLabelFormat(QStringLiteral("%g"));
+  }
 }
 
 void FindDesignsChart::ShowPick() {

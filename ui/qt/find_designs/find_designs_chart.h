@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChartView>
+#include <QElapsedTimer>
 #include <cstddef>
 #include <map>
 #include <string>
@@ -39,6 +40,7 @@ class FindDesignsChart final : public QChartView {
   QLineSeries* front_ = nullptr;
   QScatterSeries* pick_ = nullptr;
   std::size_t shown_ = 0;  // candidates drawn so far
+  QElapsedTimer drawn_;    // since the search's points were last drawn
   FoundDesigns::Subscription subscription_;
 };
 

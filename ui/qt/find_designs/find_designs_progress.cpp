@@ -32,7 +32,8 @@ void FindDesignsProgress::Changed(FoundDesigns::Change change) {
 
 void FindDesignsProgress::Show() {
   setMaximum(static_cast<int>(std::max<std::size_t>(designs_.Total(), 1)));
-  setValue(static_cast<int>(designs_.Running() ? designs_.Done() : designs_.Total()));
+  // Combinations done over all; a cancelled search stays where it stopped.
+  setValue(static_cast<int>(designs_.Done()));
 }
 
 }  // namespace pfc::ui

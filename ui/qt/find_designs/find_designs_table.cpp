@@ -99,6 +99,7 @@ FindDesignsTable::FindDesignsTable(FoundDesigns& designs, QWidget* parent)
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setTabKeyNavigation(false);  // Tab leaves for the buttons; the arrows move in the table
   setWordWrap(false);
   verticalHeader()->setVisible(false);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);

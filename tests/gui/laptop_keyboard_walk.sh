@@ -1,0 +1,185 @@
+#!/usr/bin/env bash
+# The Operating Check and Find Designs from the keyboard on a laptop's screen, 1366x768 with a
+# 40-pixel panel (openbox keeps the bottom 40 pixels free, as a panel's strut would), under a
+# real window manager: each window wholly on the free part of the screen, Escape in the open
+# grade list, the Tab ring to the last button, a search run and cancelled, Enter in an entry
+# searching, and a material file searched beside a grade.
+#   laptop_keyboard_walk.sh <pfc-core-designer>
+set -euo pipefail
+
+if [ "${PFC_LAPTOP_WALK_DISPLAY:-}" = "" ]; then
+  export PFC_LAPTOP_WALK_DISPLAY=started
+  exec xvfb-run -a -n "$((1000 + RANDOM % 800))" -s "-screen 0 1366x768x24" "$0" "$@"
+fi
+
+app="$1"
+scratch="$(mktemp -d)"
+app_pid=""
+wm_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+step=""
+fail() {
+  echo "FAILED at: $step: $*" >&2
+  echo "windows on screen:" >&2
+  xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null | sed 's/^/  /' >&2 || true
+  exit 1
+}
+
+exactly() { printf '^%s$' "$(printf '%s' "$1" | sed 's/[][\.*^$()+?{}|]/\\&/g')"; }
+
+window() {
+  local id
+  for _ in $(seq 100); do
+    id="$(xdotool search --onlyvisible --name "$(exactly "$1")" 2>/dev/null | head -n 1 || true)"
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  fail "no window titled \"$1\""
+}
+
+gone() {
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --name "$(exactly "$1")" > /dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "the window \"$1\" is still open"
+}
+
+active() {
+  local title=""
+  for _ in $(seq 100); do
+    title="$(xdotool getactivewindow getwindowname 2>/dev/null || true)"
+    [ "$title" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "\"$1\" should have the keyboard, \"$title\" has"
+}
+
+key() { xdotool key --clearmodifiers "$@"; sleep 0.3; }
+type_text() { xdotool type --delay 40 "$1"; sleep 0.2; }
+
+# The window's frame, title bar included, lies wholly above the panel.
+fits() {
+  local id left top width height frame problem=""
+  id="$(window "$1")"
+  for _ in $(seq 30); do
+    sleep 0.1
+    eval "$(xwininfo -id "$id" | awk -F: '
+      /Absolute upper-left X/ {print "left=" $2+0}
+      /Absolute upper-left Y/ {print "top=" $2+0}
+      /Width/ {print "width=" $2+0}
+      /Height/ {print "height=" $2+0}')"
+    frame="$(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
+    read -r fl fr ft fb <<< "${frame:-0 0 0 0}"
+    left=$((left - fl)); top=$((top - ft))
+    width=$((width + fl + fr)); height=$((height + ft + fb))
+    if ((left >= 0 && top >= 0 && left + width <= 1366 && top + height <= 728)); then
+      return 0
+    fi
+    problem="${width}x${height} at $left,$top"
+  done
+  fail "\"$1\" is not wholly above the panel: $problem"
+}
+
+file_appears() {
+  for _ in $(seq 100); do
+    [ -s "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "$1 was not written"
+}
+
+mkdir -p "$scratch/openbox"
+cat > "$scratch/openbox/rc.xml" <<'XML'
+<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <margins><top>0</top><bottom>40</bottom><left>0</left><right>0</right></margins>
+</openbox_config>
+XML
+openbox --sm-disable --config-file "$scratch/openbox/rc.xml" > "$scratch/openbox.log" 2>&1 &
+wm_pid=$!
+for _ in $(seq 50); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
+
+export TEMP="$scratch" HOME="$scratch" XDG_CONFIG_HOME="$scratch/config"
+export QTWEBENGINE_DISABLE_SANDBOX=1
+"$app" > "$scratch/app.log" 2>&1 &
+app_pid=$!
+
+readonly disclaimer="Power Factor Correction Core Selection"
+readonly inputs="Power factor Correction (PFC) Inputs"
+readonly summary="PFC Summary Core Design"
+readonly check="Operating Check"
+readonly find="Find Designs"
+
+step="the default design"
+active "$disclaimer"
+key Return
+active "$inputs"
+fits "$inputs"
+key Return
+active "$summary"
+fits "$summary"
+
+step="the Operating Check fits above the panel"
+key alt+o
+active "$check"
+fits "$check"
+
+step="Escape in the open grade list closes the list alone"
+key alt+g
+key alt+Down
+key Escape
+sleep 0.5
+active "$check"
+
+step="Tab from the grade list round to Close, the last button, out of sight at first"
+# Ripple limit, Export CSV, Save as PDF, Export Model, Turns, Wire, Material and Close:
+# "Published Winding" takes no focus while the published winding is checked.
+key Tab Tab Tab Tab Tab Tab Tab Tab
+key space
+gone "$check"
+active "$summary"
+
+step="Find Designs fits above the panel; its search cancelled"
+key alt+f
+active "$find"
+fits "$find"
+key alt+n
+sleep 0.5
+active "$find"
+
+step="a material file beside a grade, searched by Enter in the Materials entry"
+cat > "$scratch/supplier.json" <<'JSON'
+{"name": "Supplier 75", "permeability": 75, "rolloff_b": 1.1e-9, "rolloff_c": 1.84}
+JSON
+key alt+t
+key ctrl+a
+type_text "60, $scratch/supplier.json"
+key alt+k
+key ctrl+a
+type_text 2
+key Return
+sleep 5  # 31 cores in two materials: a moment
+key alt+e
+active "Export Designs"
+type_text "$scratch/found"
+key Return
+file_appears "$scratch/found.csv"
+active "$find"
+grep -q "Supplier 75" "$scratch/found.csv" || fail "no design in the file's material was found"
+grep -q ",60," "$scratch/found.csv" || fail "no design in grade 60 was found"
+
+step="Escape closes Find Designs"
+key Escape
+gone "$find"
+active "$summary"
+echo "laptop keyboard walk: every step passed"
