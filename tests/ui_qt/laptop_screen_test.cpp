@@ -33,6 +33,8 @@ namespace {
 
 // What a window manager's title bar takes above a window.
 constexpr int kTitleBar = 32;
+// Controls whose tops lie closer than this stand in one row.
+constexpr int kSameRow = 12;
 
 class LaptopScreenTest : public ::testing::Test {
  protected:
@@ -140,18 +142,16 @@ void ExpectTabInReadingOrder(FormWindow* window) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
   EXPECT_EQ(std::set<std::string>(visited.begin(), visited.end()), reachable);
-  // The walk starts anywhere in the ring: from its topmost leftmost control on.
-  const auto first = std::min_element(visited.begin(), visited.end(),
-                                      [&designed](const std::string& a, const std::string& b) {
-                                        return std::pair(designed(a).y(), designed(a).x()) <
-                                               std::pair(designed(b).y(), designed(b).x());
-                                      });
+  // The walk starts anywhere in the ring: from its first control in reading order on.
+  const auto readsBefore = [&designed](const std::string& a, const std::string& b) {
+    const QRect ra = designed(a);
+    const QRect rb = designed(b);
+    return std::abs(ra.y() - rb.y()) < kSameRow ? ra.x() < rb.x() : ra.y() < rb.y();
+  };
+  const auto first = std::min_element(visited.begin(), visited.end(), readsBefore);
   std::rotate(visited.begin(), first, visited.end());
   for (std::size_t i = 1; i < visited.size(); ++i) {
-    const QRect before = designed(visited[i - 1]);
-    const QRect after = designed(visited[i]);
-    const bool sameRow = std::abs(after.y() - before.y()) < 12;
-    EXPECT_TRUE(sameRow ? after.x() > before.x() : after.y() > before.y())
+    EXPECT_TRUE(readsBefore(visited[i - 1], visited[i]))
         << visited[i - 1] << " then " << visited[i];
   }
 }
