@@ -14,6 +14,7 @@
 #include "engine/check/rolloff_grades.h"
 #include "engine/search/design_search.h"
 #include "ui/forms/find_designs/find_designs_design.h"
+#include "ui/forms/find_designs/found_designs.h"
 #include "ui/forms/session/desktop_services.h"
 #include "ui/forms/session/desktop_session.h"
 #include "ui/forms/session/form_names.h"
@@ -43,6 +44,22 @@ void BM_EngineSearch(benchmark::State& state) {
   state.counters["feasible"] = static_cast<double>(feasible);
 }
 BENCHMARK(BM_EngineSearch)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// The window's search model alone, its thread and hand-over without the widgets.
+void BM_FoundDesignsAlone(benchmark::State& state) {
+  const pfc::bench::LoadedForm form;
+  pfc::SearchRequest request;
+  for (const pfc::RolloffGrade& grade : pfc::RolloffGrades())
+    request.materials.emplace_back(grade);
+  request.threads = Threads();
+  pfc::ui::FoundDesigns found;
+  for (auto _ : state) {
+    found.Start(pfc::EntryTexts{}, form.record, form.catalogue, form.wires, request);
+    found.Finish();
+  }
+  state.counters["feasible"] = static_cast<double>(found.Candidates().size());
+}
+BENCHMARK(BM_FoundDesignsAlone)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 // The window: its progress bar's timer takes the finds, its table and chart draw them.
 void BM_WindowSearch(benchmark::State& state) {

@@ -1,6 +1,7 @@
 #include "ui/qt/find_designs/find_designs_chart.h"
 
 #include <QChart>
+#include <QGraphicsScene>
 #include <QLegend>
 #include <QLineSeries>
 #include <QScatterSeries>
@@ -29,6 +30,18 @@ QPointF PointOf(const SearchCandidate& c) {
   return {c.woundVolumeCm3, c.totalLossW};
 }
 
+// The Pareto front's designs from the least wound volume up.
+QList<QPointF> FrontOf(const std::vector<SearchCandidate>& candidates) {
+  QList<QPointF> front;
+  for (const SearchCandidate& candidate : candidates) {
+    if (candidate.pareto)
+      front.append(PointOf(candidate));
+  }
+  std::sort(front.begin(), front.end(),
+            [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+  return front;
+}
+
 }  // namespace
 
 QString FindDesignsChart::FrontSeriesName() {
@@ -42,6 +55,9 @@ QString FindDesignsChart::PickSeriesName() {
 FindDesignsChart::FindDesignsChart(FoundDesigns& designs, QWidget* parent)
     : QChartView(new QChart(), parent), designs_(designs) {
   setRenderHint(QPainter::Antialiasing);
+  // Thousands of markers move at each redraw: an index of where they are costs more to keep
+  // than it saves a chart drawn whole.
+  scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
   QChart* c = chart();
   c->setTitle(QStringLiteral("Total loss at low line against wound volume"));
   // A column at the side: in one row under the plot, a dozen materials leave each name a
@@ -56,8 +72,10 @@ FindDesignsChart::FindDesignsChart(FoundDesigns& designs, QWidget* parent)
 void FindDesignsChart::Changed(FoundDesigns::Change change) {
   switch (change) {
     case FoundDesigns::Change::Started:
-    case FoundDesigns::Change::Finished:
       Rebuild();
+      break;
+    case FoundDesigns::Change::Finished:
+      ShowEnded();
       break;
     case FoundDesigns::Change::Progress:
       // Redrawn a few times a second: each redraw places every point again, and the search
@@ -107,15 +125,7 @@ void FindDesignsChart::Rebuild() {
   front_ = new QLineSeries();
   front_->setName(FrontSeriesName());
   front_->setPen(QPen(Qt::black, 1.5));
-  std::vector<QPointF> front;
-  for (const SearchCandidate& candidate : designs_.Candidates()) {
-    if (candidate.pareto)
-      front.push_back(PointOf(candidate));
-  }
-  std::sort(front.begin(), front.end(),
-            [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
-  for (const QPointF& p : front)
-    front_->append(p);
+  front_->replace(FrontOf(designs_.Candidates()));
   c->addSeries(front_);
   front_->attachAxis(x);
   front_->attachAxis(y);
@@ -130,6 +140,21 @@ void FindDesignsChart::Rebuild() {
   pick_->attachAxis(x);
   pick_->attachAxis(y);
   AddNew();
+}
+
+// The ranked designs are the ones drawn in another order, with those of the last steps: each
+// series takes its whole list at once and keeps the markers it has, rather than the chart
+// being built again.
+void FindDesignsChart::ShowEnded() {
+  std::map<const QScatterSeries*, QList<QPointF>> points;
+  for (const SearchCandidate& candidate : designs_.Candidates())
+    points[SeriesOf(candidate)].append(PointOf(candidate));
+  for (const auto& [material, series] : materials_)
+    series->replace(points[series]);
+  shown_ = designs_.Candidates().size();
+  front_->replace(FrontOf(designs_.Candidates()));
+  Fit();
+  ShowPick();
 }
 
 void FindDesignsChart::AddNew() {

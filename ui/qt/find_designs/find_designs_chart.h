@@ -28,6 +28,7 @@ class FindDesignsChart final : public QChartView {
   void Changed(FoundDesigns::Change change);
   void Rebuild();
   void AddNew();
+  void ShowEnded();
   void ShowPick();
   void Fit();
   QScatterSeries* SeriesOf(const SearchCandidate& candidate);
