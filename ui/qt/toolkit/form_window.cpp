@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -145,6 +146,11 @@ void FormWindow::MakeScrolling(QSize designed) {
     // Room for the frame the window manager adds; the placement centres it afterwards.
     const QSize room = screen->availableGeometry().size() - QSize(16, 40);
     first = first.boundedTo(room).expandedTo(minimumSize());
+    if (first.height() < designed.height()) {
+      // Room beside the content for the scroll bar, so that it needs no sideways one.
+      const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
+      first.setWidth(std::min(room.width(), designed.width() + bar));
+    }
   }
   resize(first);
   // Tab moving onto a control out of sight brings it into view.
