@@ -102,8 +102,8 @@ void AddFigureTable(std::vector<ControlDescription>& c) {
   c.push_back(Label(kMethodHeading, "Method, at Vin Min",
                     Pixels(kMethodX, kHeadingY, kLowX - kMethodX, 18), Arial(8.25, true), kNavy));
   // A material's name may be long: the heading is cut short and shown whole in its tip.
-  auto low = Label(kLowHeading, "", Pixels(kLowX, kHeadingY, kHighX - kLowX, 18),
-                   Arial(8.25, true), kNavy);
+  auto low = Label(kLowHeading, "", Pixels(kLowX, kHeadingY, kHighX - kLowX, 18), Arial(8.25, true),
+                   kNavy);
   low.shrinkToFit = true;
   c.push_back(low);
   auto high = Label(kHighHeading, "", Pixels(kHighX, kHeadingY, kTableRight - kHighX, 18),
