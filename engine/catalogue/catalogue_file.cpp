@@ -17,6 +17,7 @@
 #include "engine/catalogue/bounded_file.h"
 #include "engine/catalogue/csv_reader.h"
 #include "engine/record/number_text.h"
+#include "engine/record/quoted_text.h"
 
 namespace pfc {
 namespace {
@@ -55,17 +56,6 @@ std::string Where(const std::string& file, std::uint64_t line, std::size_t colum
   if (column > 0 && column <= kColumns.size())
     where += " (" + std::string(kColumns[column - 1].header) + ")";
   return where + ": ";
-}
-
-// A text of the file in a message: quoted, and cut short, since it may be any length.
-std::string Quoted(std::string_view text) {
-  constexpr std::size_t kShown = 40;
-  if (text.size() <= kShown)
-    return "\"" + std::string(text) + "\"";
-  std::size_t cut = kShown;
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-    --cut;  // not inside a UTF-8 character
-  return "\"" + std::string(text.substr(0, cut)) + "…\"";
 }
 
 // The length of the UTF-8 character starting at text[at], 0 when none starts there.
@@ -148,7 +138,8 @@ std::string CountProblem(const CsvRecord& record, const std::string& file) {
            " columns where the catalogue has " + std::to_string(kColumns.size()) + " (" +
            ColumnList() + ")";
   }
-  return Where(file, record.line, kColumns.size() + 1) + Quoted(record.fields[kColumns.size()]) +
+  return Where(file, record.line, kColumns.size() + 1) +
+         QuotedExcerpt(record.fields[kColumns.size()]) +
          " is a column too many: the catalogue has " + std::to_string(kColumns.size()) +
          " columns (" + ColumnList() + ")";
 }
@@ -161,8 +152,8 @@ std::optional<std::string> CheckHeader(const CsvRecord& record, const std::strin
   for (std::size_t column = 0; column < kColumns.size(); ++column) {
     if (!SameHeader(record.fields[column], kColumns[column].header)) {
       return Where(file, record.line, column + 1) + "the header says " +
-             Quoted(record.fields[column]) + " where \"" + std::string(kColumns[column].header) +
-             "\" belongs";
+             QuotedExcerpt(record.fields[column]) + " where \"" +
+             std::string(kColumns[column].header) + "\" belongs";
     }
   }
   return std::nullopt;
@@ -172,11 +163,11 @@ std::optional<std::string> CheckPartNo(std::string_view partNo) {
   if (partNo.empty())
     return "the part number is empty";
   if (partNo.find_first_of(" \t") != std::string_view::npos) {
-    return "the part number " + Quoted(partNo) +
+    return "the part number " + QuotedExcerpt(partNo) +
            " holds a blank, which the core list would take for its end";
   }
   if (std::any_of(partNo.begin(), partNo.end(), [](char c) { return c == '\r' || c == '\n'; }))
-    return "the part number " + Quoted(partNo) + " holds a line break";
+    return "the part number " + QuotedExcerpt(partNo) + " holds a line break";
   return std::nullopt;
 }
 
@@ -188,15 +179,15 @@ std::optional<std::string> ReadNumber(std::string_view field, double& value) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (end != text.data() + text.size() ||
       (error != std::errc() && error != std::errc::result_out_of_range))
-    return Quoted(field) + " is not a number";
+    return QuotedExcerpt(field) + " is not a number";
   if (error == std::errc::result_out_of_range)
-    return Quoted(field) + " is too large or too small a number to hold";
+    return QuotedExcerpt(field) + " is too large or too small a number to hold";
   if (!std::isfinite(value))
-    return Quoted(field) + " is not a finite number";
+    return QuotedExcerpt(field) + " is not a finite number";
   if (!(value > 0))
-    return Quoted(field) + " is not above zero";
+    return QuotedExcerpt(field) + " is not above zero";
   if (value < kCatalogueSmallestNumber || value > kCatalogueLargestNumber) {
-    return Quoted(field) + " is outside the range of a core's numbers (" +
+    return QuotedExcerpt(field) + " is outside the range of a core's numbers (" +
            FormatShortest(kCatalogueSmallestNumber) + " to " +
            FormatShortest(kCatalogueLargestNumber) + ")";
   }
@@ -261,8 +252,8 @@ std::optional<std::string> ReadRows(CsvReader& reader, const std::string& file,
     const auto [first, added] = lineOfPartNo.emplace(catalogue.PartNo.back(), record.line);
     if (!added) {
       return Where(file, record.line, kPartNo + 1) + "the part number " +
-             Quoted(catalogue.PartNo.back()) + " is on line " + std::to_string(first->second) +
-             " already";
+             QuotedExcerpt(catalogue.PartNo.back()) + " is on line " +
+             std::to_string(first->second) + " already";
     }
   }
   if (catalogue.RowCount() == 0)

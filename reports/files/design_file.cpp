@@ -10,6 +10,7 @@
 
 #include "engine/catalogue/bounded_file.h"
 #include "engine/inputs/entries.h"
+#include "engine/record/quoted_text.h"
 
 namespace pfc {
 namespace {
@@ -45,17 +46,6 @@ std::string KindOf(const Json& value) {
   if (value.is_array())
     return "a list";
   return "an object";
-}
-
-// A text of the file in a message: in quotes, and cut short, since it may be any length.
-std::string Quoted(const std::string& text) {
-  constexpr std::size_t kShown = 40;
-  if (text.size() <= kShown)
-    return "\"" + text + "\"";
-  std::size_t cut = kShown;
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-    --cut;  // not inside a UTF-8 character
-  return "\"" + text.substr(0, cut) + "…\"";
 }
 
 std::string WrongType(const std::string& field, const Json& value, const char* wanted) {
@@ -123,13 +113,14 @@ std::string CheckFormatAndVersion(const Json& document) {
   bool tooLarge = false;
   const std::string text = version->get<std::string>();
   if (!ReadVersion(text, major, tooLarge))
-    return "its version " + Quoted(text) + " is not a version number such as \"1.0\"";
+    return "its version " + QuotedExcerpt(text) + " is not a version number such as \"1.0\"";
   if (tooLarge || major > kMajorVersion) {
-    return "it is a design file of version " + Quoted(text) + ", newer than this program reads (" +
-           std::to_string(kMajorVersion) + ".x); open it with a newer PFC Core Designer";
+    return "it is a design file of version " + QuotedExcerpt(text) +
+           ", newer than this program reads (" + std::to_string(kMajorVersion) +
+           ".x); open it with a newer PFC Core Designer";
   }
   if (major < kMajorVersion)
-    return "its version " + Quoted(text) + " is not a version of the design file";
+    return "its version " + QuotedExcerpt(text) + " is not a version of the design file";
   return {};
 }
 
@@ -158,7 +149,7 @@ std::string ReadCalculator(const Json& document, EntryTexts& entries) {
     if (*calculator == kCalculatorPicks) {
       entries.pickCore = true;
     } else if (*calculator != kCalculatorSelects) {
-      return "its \"calculator\" is " + Quoted(calculator->get<std::string>()) + ", not \"" +
+      return "its \"calculator\" is " + QuotedExcerpt(calculator->get<std::string>()) + ", not \"" +
              kCalculatorSelects + "\" or \"" + kCalculatorPicks + "\"";
     }
   }
@@ -253,7 +244,7 @@ std::string ReadCores(const Json& document, CatalogueOrigin& cores) {
   if (file->get<std::string>().empty())
     return "its \"cores.file\" is empty";
   if (!IsSha256Hex(sha256->get<std::string>())) {
-    return "its \"cores.sha256\" " + Quoted(sha256->get<std::string>()) +
+    return "its \"cores.sha256\" " + QuotedExcerpt(sha256->get<std::string>()) +
            " is not 64 lowercase hexadecimal digits";
   }
   cores.file = file->get<std::string>();
