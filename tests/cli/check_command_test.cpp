@@ -10,6 +10,7 @@
 #include "engine/record/number_text.h"
 #include "reports/files/design_file.h"
 #include "tests/cli/cli_run.h"
+#include "tests/engine/loaded_tables.h"
 #include "tests/support/scratch_folder.h"
 
 namespace pfc {
@@ -26,14 +27,9 @@ std::vector<std::string> Keys(const Json& object) {
 
 // The check the engine makes of the design the same options publish.
 OperatingCheck InProcess(const EntryTexts& entries, int grade) {
-  CoreCatalogue catalogue;
-  WireTable wires;
-  DesignRecord record;
-  DataLoad(wires);
-  ArrayData_PFC_Load(catalogue, record);
-  record.CalcType = CalcSelects;
-  RunDesign(entries, record, catalogue, wires);
-  return CheckOperation(record, *FindRolloffGrade(grade));
+  LoadedTables tables;
+  RunDesign(entries, tables.record, tables.catalogue, tables.wires);
+  return CheckOperation(tables.record, *FindRolloffGrade(grade));
 }
 
 double Number(const Json& json) {

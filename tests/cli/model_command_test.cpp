@@ -11,6 +11,7 @@
 #include "cli/standard_streams.h"
 #include "engine/method/design_session.h"
 #include "tests/cli/cli_run.h"
+#include "tests/engine/loaded_tables.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/scratch_folder.h"
 
@@ -26,8 +27,7 @@ std::set<std::string> OptionNames(const CLI::App& command) {
 
 // Whatever option says what "check" checks, "model" takes too.
 TEST(ModelCommand, TakesEveryOptionOfCheckButItsOutputs) {
-  DesignSession session;
-  LoadDesignTables(session);
+  LoadedTables session;
   CLI::App app;
   std::istringstream in;
   std::ostringstream out;
