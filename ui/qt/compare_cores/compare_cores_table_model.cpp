@@ -12,6 +12,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "engine/method/core_selection.h"
+#include "engine/method/method_constants.h"
 #include "engine/record/number_text.h"
 #include "reports/check/check_verdict_texts.h"
 
@@ -41,6 +43,8 @@ struct NumberColumn {
   const char* column;  // the explorer's name of the column shown
   int places;
   PassesOf passes;  // nullptr: the column has no limit of its own
+  // The number the tool tip writes for its "%1": the limit or the assumption it names.
+  double toolTipNumber = std::numeric_limits<double>::quiet_NaN();
 
   double value(const ExploredDesign& d) const { return ExploredNumber(d, column); }
 };
@@ -118,16 +122,16 @@ constexpr std::array<NumberColumn,
         {"Stack", "Identical cores stacked", "CoresToStack", 0, nullptr},
         {"Turns", "Number of turns", "Turns", 2, nullptr},
         {"AWG", "Wire gauge", "WireGauge", 0, nullptr},
-        {"H max (Oe)", "Magnetising force at the peak current; the limit is 115 Oe", "HMax", 2,
-         PassesField},
+        {"H max (Oe)", "Magnetising force at the peak current; the limit is %1 Oe", "HMax", 2,
+         PassesField, kFieldStrengthLimit},
         {"Fill", "Actual fill factor; the limit is the entered fill factor", "ActualFillFactor", 3,
          PassesFill},
         {"Core loss (W)", "Core loss", "CoreLoss", 2, nullptr},
         {"Copper loss (W)", "Copper loss", "CopperLoss", 2, nullptr},
         {"Total loss (W)", "Core and copper loss", "TotalLoss", 2, nullptr},
         {"Rise (°C)", "Temperature rise", "TempRise", 1, nullptr},
-        {"Total (°C)", "Ambient plus rise; the limit is below 155 °C", "TotalTemp", 1,
-         PassesTemperature},
+        {"Total (°C)", "Ambient plus rise; the limit is below %1 °C", "TotalTemp", 1,
+         PassesTemperature, kTemperatureCeiling},
         {"OD (cm)", "Outer diameter of one core", "CoreOD", 2, nullptr},
         {"Height (cm)", "Height of the stack", "CoreHT", 2, nullptr},
         {"Box (cm³)", "Boxed volume: OD squared times the stack height", "BoxedVolume", 2, nullptr},
@@ -137,11 +141,11 @@ constexpr std::array<NumberColumn,
          "check_l_at_ipk_percent", 1, KeepsTarget},
         {"Ripple (%)\ncheck",
          "Operating check: ripple at the low line's crest, % of the line-peak current; the "
-         "method assumes 10 %",
-         "check_ripple_percent", 1, KeepsRipple},
+         "method assumes %1 %",
+         "check_ripple_percent", 1, KeepsRipple, kMethodRipplePercent},
         {"Winding (°C)\ncheck",
-         "Operating check, low line: winding temperature; the limit is 155 °C",
-         "check_winding_temperature_c", 1, KeepsWindingCool},
+         "Operating check, low line: winding temperature; the limit is %1 °C",
+         "check_winding_temperature_c", 1, KeepsWindingCool, kTemperatureCeiling},
     }};
 
 const NumberColumn* NumberColumnOf(int column) {
@@ -298,7 +302,10 @@ QVariant CompareCoresTableModel::headerData(int section, Qt::Orientation orienta
           "The limits the design misses (H at max current, total temperature, fill factor, line "
           "peak); sorts by how many");
     }
-    return QString::fromUtf8(number->toolTip);
+    const QString tip = QString::fromUtf8(number->toolTip);
+    return std::isnan(number->toolTipNumber)
+               ? tip
+               : tip.arg(QString::fromStdString(FormatGeneral(number->toolTipNumber)));
   }
   return {};
 }
