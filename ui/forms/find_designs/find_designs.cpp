@@ -6,10 +6,12 @@
 #include "engine/check/given_winding.h"
 #include "engine/check/rolloff_grades.h"
 #include "engine/inputs/pick_list.h"
+#include "engine/method/calculator_run.h"
 #include "reports/files/search_texts.h"
 #include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/input/input_form.h"
 #include "ui/forms/operating_check/model_export.h"
+#include "ui/forms/session/entry_refusal.h"
 #include "ui/forms/session/form_names.h"
 
 namespace pfc::ui {
@@ -106,17 +108,11 @@ SearchSettings ReadSearchSettings(const std::string& grades, const std::string& 
 }
 
 void OpenFindDesigns(Toolkit& toolkit, DesktopSession& session) {
-  EntryTexts entries = ReadInputEntries(toolkit);
-  entries.pickCore = false;
-  entries[Entry::CoreSize].clear();
-  DesignRecord calculator = session.record;
-  calculator.CalcType = CalcSelects;
-  const RunOutcome outcome =
-      RunDesign(entries, calculator, session.catalogue, session.wires, session.decimalSeparator);
-  if (outcome.ending == RunEnding::Rejected) {
-    toolkit.ShowMessage(outcome.messages.front());
-    if (outcome.focus && toolkit.IsVisible(kInputForm))
-      toolkit.SetFocus(kInputForm, DescriptionOf(*outcome.focus).control);
+  const CalculatorRun calculator =
+      RunCalculator(ReadInputEntries(toolkit), session.record, session.catalogue, session.wires,
+                    session.decimalSeparator);
+  if (calculator.Rejected()) {
+    ShowEntryRefusal(toolkit, calculator.outcome.messages.front(), calculator.outcome.focus);
     return;
   }
   toolkit.Show(kFindDesignsForm);

@@ -4,6 +4,7 @@
 #include <string>
 #include <thread>
 
+#include "engine/method/calculator_run.h"
 #include "reports/files/design_file.h"
 #include "reports/files/design_search_csv.h"
 #include "reports/files/search_texts.h"
@@ -125,11 +126,8 @@ void FindDesignsForm::cmdSearch_Click() {
     return;
   }
   settings.request->threads = SearchThreads();
-  EntryTexts entries = ReadInputEntries(toolkit_);
-  entries.pickCore = false;
-  entries[Entry::CoreSize].clear();
-  session_.foundDesigns.Start(entries, session_.record, session_.catalogue, session_.wires,
-                              std::move(*settings.request));
+  session_.foundDesigns.Start(CalculatorEntries(ReadInputEntries(toolkit_)), session_.record,
+                              session_.catalogue, session_.wires, std::move(*settings.request));
 }
 
 void FindDesignsForm::cmdSaveDesign_Click() {
