@@ -16,6 +16,9 @@ exists_below() {
     -type "$type" -name "$name" -print -quit)" ]
 }
 
+# What the map writes as code: paths among names, options and commands.
+# shellcheck disable=SC2016 # the backquotes are the Markdown's, not the shell's
+names="$(grep -o '`[^`]*`' "$map" | tr -d '`' | sort -u)"
 missing=()
 while IFS= read -r path; do
   if [[ "$path" =~ ^$top/ ]]; then
@@ -32,7 +35,7 @@ while IFS= read -r path; do
   elif [[ "$path" =~ ^[a-z_]+/$ ]]; then
     exists_below d "${path%/}" || missing+=("$path")
   fi
-done < <(grep -o '`[^`]*`' "$map" | tr -d '`' | sort -u)
+done <<< "$names"
 
 if ((${#missing[@]} > 0)); then
   echo "docs/ARCHITECTURE.md names paths that do not exist:"
