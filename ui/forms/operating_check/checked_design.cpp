@@ -4,7 +4,8 @@
 
 namespace pfc::ui {
 
-CheckedDesign::CheckedDesign(const WireTable& wires) : wires_(wires) {}
+CheckedDesign::CheckedDesign(const WireTable& wires, const SessionLimits& limits)
+    : wires_(wires), limits_(limits), limitsSubscription_(limits.Listen([this] { Recheck(); })) {}
 
 void CheckedDesign::Check(const DesignRecord& record, std::string origin) {
   published_ = record;
@@ -44,11 +45,6 @@ void CheckedDesign::SetWinding(const WindingRequest& request, char decimalSepara
   separator_ = decimalSeparator;
   Wind();
   Recheck();
-}
-
-void CheckedDesign::SetRippleLimit(double percent) {
-  limits_.ripplePercent = percent;
-  listeners_.Notify();
 }
 
 const RolloffGrade* CheckedDesign::Grade() const {
