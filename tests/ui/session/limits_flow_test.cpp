@@ -184,6 +184,24 @@ TEST_F(LimitsFlowTest, TheRippleVerdictShowsOnlyWithALimit) {
   EXPECT_EQ(kit.Text(kOperatingCheckForm, ripple), "");
 }
 
+// A core at the low end of its AL tolerance keeps less inductance: the check shows its figures
+// and judges the inductance by them.
+TEST_F(LimitsFlowTest, AnAlToleranceShowsTheWorstCaseAndJudgesByIt) {
+  OpenCheck();
+  const std::string nominal = kit.Text(kOperatingCheckForm, check_controls::VerdictControl(0));
+  EXPECT_EQ(kit.Text(kOperatingCheckForm, check_controls::kWorstCase), "");
+
+  TypeLimit(kOperatingCheckForm, LimitEntry::AlTolerance, "8", true);
+  ASSERT_TRUE(session.checked.Result().worstCase.has_value());
+  const std::string worst = kit.Text(kOperatingCheckForm, check_controls::kWorstCase);
+  EXPECT_EQ(worst.rfind("Worst case, AL 8 %", 0), 0u) << worst;
+  EXPECT_NE(kit.Text(kOperatingCheckForm, check_controls::VerdictControl(0)), nominal);
+
+  TypeLimit(kOperatingCheckForm, LimitEntry::AlTolerance, "0", false);
+  EXPECT_EQ(kit.Text(kOperatingCheckForm, check_controls::kWorstCase), "");
+  EXPECT_EQ(kit.Text(kOperatingCheckForm, check_controls::VerdictControl(0)), nominal);
+}
+
 struct SummaryOutcome {
   const char* name;
   DesignLimits limits;
@@ -211,7 +229,7 @@ INSTANTIATE_TEST_SUITE_P(
     Limits, SummaryCheckLine,
     ::testing::Values(SummaryOutcome{"Default", DesignLimits{}, "Operating check: MISS", true},
                       SummaryOutcome{"AFifthOfTheTarget", DesignLimits{.inductancePercent = 10},
-                                     "Operating check: PASS", false},
+                                     "Operating check: pass", false},
                       SummaryOutcome{"AFifthAndACoolWinding",
                                      DesignLimits{.inductancePercent = 10, .temperatureC = 60},
                                      "Operating check: MISS", true}),

@@ -75,7 +75,7 @@ void CheckedDesign::Wind() {
 
 void CheckedDesign::Recheck() {
   if (hasDesign_)
-    result_ = CheckOperation(record_, CheckedMaterial());
+    result_ = CheckOperation(record_, CheckedMaterial(), Limits().alTolerancePercent);
   listeners_.Notify();
 }
 

@@ -32,9 +32,13 @@ constexpr int kLimitPitch = 34;
 constexpr int kLimitCaptionWidth = 230;
 constexpr int kLimitBoxWidth = 64;
 
-// The table grows with the check's rows; the verdicts and the buttons follow it.
+// The table grows with the check's rows; the worst case, the verdicts and the buttons follow
+// it.
+int WorstCaseY() {
+  return kFirstRowY + CheckFigureRowCount() * kRowPitch + 6;
+}
 int VerdictHeadingY() {
-  return kFirstRowY + CheckFigureRowCount() * kRowPitch + 10;
+  return WorstCaseY() + 48;  // three lines of the worst case
 }
 int FirstVerdictY() {
   return VerdictHeadingY() + 22;
@@ -121,6 +125,9 @@ void AddFigureTable(std::vector<ControlDescription>& c) {
 }
 
 void AddVerdicts(std::vector<ControlDescription>& c) {
+  auto worstCase = Label(kWorstCase, "", Pixels(kCaptionX, WorstCaseY(), 628, 46), Arial(8.25));
+  worstCase.wordWrap = true;
+  c.push_back(worstCase);
   c.push_back(Label(kVerdictHeading, "", Pixels(kCaptionX, VerdictHeadingY(), 628, 18),
                     Arial(9.75, true, true), kNavy));
   for (int verdict = 0; verdict < static_cast<int>(kCheckVerdicts); ++verdict) {

@@ -26,6 +26,7 @@ inline constexpr const char* kAssumption = "lblAssumption";  // what the grade m
 inline constexpr const char* kMethodHeading = "lblMethodHeading";
 inline constexpr const char* kLowHeading = "lblLowHeading";
 inline constexpr const char* kHighHeading = "lblHighHeading";
+inline constexpr const char* kWorstCase = "lblWorstCase";  // under the table, with a tolerance
 inline constexpr const char* kVerdictHeading = "lblVerdictHeading";
 // After the verdicts: the limits a design misses, and the search for designs that meet them.
 inline constexpr const char* kNextStep = "lblNextStep";

@@ -1,5 +1,6 @@
 #include "ui/forms/operating_check/operating_check_figures.h"
 
+#include <cctype>
 #include <vector>
 
 #include "engine/record/number_text.h"
@@ -41,6 +42,23 @@ std::string CheckedDesignName(const DesignRecord& r, char separator) {
           " V in, " + general(r.Vout) + " V out, " + frequency + ", " +
           general(r.Inductance * 1e6) + " µH";
   return name;
+}
+
+std::string WorstCaseText(const DesignRecord& record, const OperatingCheck& check, char separator) {
+  const std::vector<CheckFigureRow> rows = WorstCaseFigureRows(record, check);
+  if (rows.empty()) {
+    return {};
+  }
+  std::string text = "Worst case, AL " + FigureText(rows.front().low, separator) +
+                     " % below the catalogue's (low line / high line): ";
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    std::string caption(TrimBlanks(rows[i].caption));
+    caption[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(caption[0])));
+    text += (i == 1 ? "" : ", ") + caption + " " +
+            FigureTextWithUnit(rows[i].low, rows[i].unit, separator) + " / " +
+            FigureTextWithUnit(rows[i].high, rows[i].unit, separator);
+  }
+  return text + ".";
 }
 
 std::string NextStepText(const std::array<CheckVerdictText, kCheckVerdicts>& verdicts,

@@ -117,6 +117,8 @@ void OperatingCheckForm::ShowCheck() {
     ++row;
   }
   toolkit_.SetText(kOperatingCheckForm, kAssumption, MaterialNote(check, separator));
+  toolkit_.SetText(kOperatingCheckForm, kWorstCase,
+                   WorstCaseText(checked.Record(), check, separator));
   toolkit_.SetText(kOperatingCheckForm, kVerdictHeading, "Verdicts, " + GradeName(check.material));
   ShowVerdicts();
 }

@@ -1,6 +1,7 @@
 #include "ui/forms/summary/summary_window.h"
 
-#include "reports/check/check_verdict_texts.h"
+#include "engine/check/check_verdicts.h"
+#include "reports/check/next_step_texts.h"
 
 #include "ui/forms/session/form_names.h"
 #include "ui/forms/summary/summary_children.h"
@@ -22,34 +23,16 @@ void ShowSummary(Toolkit& toolkit, const ResultSummary& wanted, ResultSummary& s
   shown = wanted;
 }
 
-namespace {
-// Stand-in until the reports' own line arrives.
-struct CheckOutcome {
-  std::string text;
-  bool passes = true;
-};
-CheckOutcome CheckOutcomeLine(const DesignRecord& record, const OperatingCheck& check,
-                              const DesignLimits& limits, char separator) {
-  CheckOutcome outcome{"Operating check: PASS", true};
-  for (const CheckVerdictText& verdict : CheckVerdictTexts(record, check, limits, separator)) {
-    if (verdict.judged && !verdict.passes && outcome.passes) {
-      outcome = {"Operating check: MISS: " + verdict.text, false};
-    }
-  }
-  return outcome;
-}
-}  // namespace
-
 void ShowCheckOutcome(Toolkit& toolkit, const DesktopSession& session) {
   std::string line;
   bool misses = false;
   if (SummaryShowsADesign(toolkit, session)) {
     CheckedDesign published(session.wires, session.limits);
     published.Check(session.record, "the published design");
-    const CheckOutcome outcome = CheckOutcomeLine(published.Record(), published.Result(),
-                                                  published.Limits(), session.decimalSeparator);
-    line = outcome.text;
-    misses = !outcome.passes;
+    const OperatingCheck& check = published.Result();
+    line = OperatingCheckSummaryLine(check, published.Limits(), session.decimalSeparator);
+    for (const VerdictOutcome& verdict : JudgeCheck(check, published.Limits()))
+      misses = misses || (verdict.judged && !verdict.Passes());
   }
   toolkit.SetText(kSummaryForm, summary_controls::kLblCheckOutcome, line);
   toolkit.SetForeColor(kSummaryForm, summary_controls::kLblCheckOutcome, misses ? kRed : kNavy);
