@@ -301,7 +301,7 @@ TEST_F(OperatingCheckTest, TheRippleLimitJudgesTheRippleVerdictAsItIsTyped) {
   session.checked.SetRippleLimit(25);  // as opening a design file does
   EXPECT_EQ(kit.Text(kOperatingCheckForm, kRippleLimit), "25");
   EXPECT_EQ(kit.Text(kOperatingCheckForm, kRippleLimitNote), "");
-  EXPECT_EQ(ReadInputFormDesign(kit, session).rippleLimitPercent, 25);
+  EXPECT_EQ(ReadInputFormDesign(kit, session).limits.ripplePercent, 25);
 }
 
 // Alt with a letter presses one control only.

@@ -11,6 +11,7 @@
 #include "engine/check/rolloff_grades.h"
 #include "engine/inputs/entries.h"
 #include "engine/inputs/pick_list.h"
+#include "engine/method/method_constants.h"
 #include "ui/forms/design_files/unsaved_changes.h"
 #include "ui/forms/input/catalogue_commands.h"
 #include "ui/forms/input/input_design.h"
@@ -120,7 +121,7 @@ DesignFile ReadInputFormDesign(Toolkit& toolkit, const DesktopSession& session) 
   design.entries = ReadInputEntries(toolkit);
   design.rolloffGrade = session.checked.ChosenGrade();
   design.winding = session.checked.Winding();
-  design.rippleLimitPercent = session.checked.Limits().ripplePercent;
+  design.limits = session.checked.Limits();
   design.cores = session.catalogueOrigin;
   return design;
 }
@@ -181,8 +182,9 @@ std::optional<std::string> FillInputForm(Toolkit& toolkit, DesktopSession& sessi
   if (design.winding != session.checked.Winding()) {
     session.checked.SetWinding(design.winding, session.decimalSeparator);
   }
-  if (design.rippleLimitPercent != session.checked.Limits().ripplePercent) {
-    session.checked.SetRippleLimit(design.rippleLimitPercent);
+  const double ripple = design.limits.ripplePercent.value_or(kMethodRipplePercent);
+  if (ripple != session.checked.Limits().ripplePercent) {
+    session.checked.SetRippleLimit(ripple);
   }
   return std::nullopt;
 }

@@ -9,6 +9,7 @@
 #include "engine/check/given_winding.h"
 #include "engine/check/operating_check.h"
 #include "engine/check/rolloff_grades.h"
+#include "engine/method/method_constants.h"
 #include "engine/record/design_record.h"
 #include "ui/forms/session/listeners.h"
 
@@ -66,7 +67,7 @@ class CheckedDesign {
   const WindingRequest& Winding() const { return winding_; }
   const std::string& WindingProblem() const { return windingProblem_; }
   const OperatingCheck& Result() const { return result_; }
-  const CheckLimits& Limits() const { return limits_; }
+  const DesignLimits& Limits() const { return limits_; }
 
   [[nodiscard]] Subscription Listen(Listener listener) const {
     return listeners_.Add(std::move(listener));
@@ -88,7 +89,7 @@ class CheckedDesign {
   WindingRequest winding_;
   std::string windingProblem_;
   char separator_ = '.';
-  CheckLimits limits_;
+  DesignLimits limits_{.ripplePercent = kMethodRipplePercent};
   OperatingCheck result_;
   Listeners<> listeners_;
 };

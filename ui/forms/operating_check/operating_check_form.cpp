@@ -90,7 +90,7 @@ void OperatingCheckForm::ChooseCheckedGrade() {
 }
 
 void OperatingCheckForm::ShowRippleLimit() {
-  const double limit = session_.checked.Limits().ripplePercent;
+  const double limit = session_.checked.Limits().ripplePercent.value_or(kMethodRipplePercent);
   if (RippleLimitOf(toolkit_.Text(kOperatingCheckForm, kRippleLimit)) != limit) {
     toolkit_.SetText(kOperatingCheckForm, kRippleLimit, FormatGeneral(limit));
   }
@@ -173,7 +173,7 @@ void OperatingCheckForm::Change(std::string_view control) {
 }
 
 void OperatingCheckForm::txtRippleLimit_Change() {
-  const double limit = session_.checked.Limits().ripplePercent;
+  const double limit = session_.checked.Limits().ripplePercent.value_or(kMethodRipplePercent);
   const std::optional<double> typed =
       RippleLimitOf(toolkit_.Text(kOperatingCheckForm, kRippleLimit));
   if (typed && *typed != limit) {
