@@ -265,19 +265,20 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
   CheckOptions checkOptions;
   CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue);
   AddInputsFileOptions(*check, checkOptions.design, session, streams, &checkOptions.grade,
-                       &checkOptions.limits.ripplePercent, &checkOptions.winding);
+                       &checkOptions.limits, &checkOptions.winding);
   AddCoresOption(*check, session);
 
   ModelOptions modelOptions;
   CLI::App* model = AddModelCommand(app, modelOptions, session.catalogue);
   AddInputsFileOptions(*model, modelOptions.check.design, session, streams,
-                       &modelOptions.check.grade, &modelOptions.check.limits.ripplePercent,
+                       &modelOptions.check.grade, &modelOptions.check.limits,
                        &modelOptions.check.winding);
   AddCoresOption(*model, session);
 
   OptimizeOptions optimizeOptions;
   CLI::App* optimize = AddOptimizeCommand(app, optimizeOptions, session.catalogue);
-  AddInputsFileOptions(*optimize, optimizeOptions.design, session, streams);
+  AddInputsFileOptions(*optimize, optimizeOptions.design, session, streams, nullptr,
+                       &optimizeOptions.limits);
   AddCoresOption(*optimize, session);
 
   CoresCommand cores;

@@ -107,9 +107,7 @@ void RunWorkers(SearchWork& work, int threads) {
 // Nearest first; among equally near, in the ranking's order.
 void KeepNearestMisses(std::vector<SearchCandidate>& misses, SearchObjective objective) {
   RankCandidates(misses, objective);
-  std::stable_sort(
-      misses.begin(), misses.end(),
-      [](const SearchCandidate& a, const SearchCandidate& b) { return a.shortfall < b.shortfall; });
+  std::stable_sort(misses.begin(), misses.end(), NearerMiss);
   if (misses.size() > kNearMissesShown)
     misses.resize(kNearMissesShown);
   for (SearchCandidate& miss : misses)

@@ -108,7 +108,7 @@ DesignFile ReadInputFormDesign(Toolkit& toolkit, const DesktopSession& session) 
   design.entries = ReadInputEntries(toolkit);
   design.rolloffGrade = session.checked.ChosenGrade();
   design.winding = session.checked.Winding();
-  design.rippleLimitPercent = session.checked.Limits().ripplePercent;
+  design.limits = session.limits.Get();
   design.cores = session.catalogueOrigin;
   return design;
 }
@@ -169,9 +169,7 @@ std::optional<std::string> FillInputForm(Toolkit& toolkit, DesktopSession& sessi
   if (design.winding != session.checked.Winding()) {
     session.checked.SetWinding(design.winding, session.decimalSeparator);
   }
-  if (design.rippleLimitPercent != session.checked.Limits().ripplePercent) {
-    session.checked.SetRippleLimit(design.rippleLimitPercent);
-  }
+  session.limits.Set(design.limits);
   return std::nullopt;
 }
 

@@ -21,7 +21,7 @@ namespace pfc::ui {
 
 namespace {
 
-using PassesOf = bool (*)(const ExploredDesign&);
+using PassesOf = bool (*)(const ExploredDesign&, const DesignLimits&);
 
 // The number in the explorer's column of that name (VisitExploredColumns); NaN for another.
 double ExploredNumber(const ExploredDesign& d, std::string_view name) {
@@ -49,25 +49,26 @@ struct NumberColumn {
   double value(const ExploredDesign& d) const { return ExploredNumber(d, column); }
 };
 
-bool PassesField(const ExploredDesign& d) {
+// The method's own limits.
+bool PassesField(const ExploredDesign& d, const DesignLimits&) {
   return d.PassesFieldStrength;
 }
-bool PassesFill(const ExploredDesign& d) {
+bool PassesFill(const ExploredDesign& d, const DesignLimits&) {
   return d.PassesFillFactor;
 }
-bool PassesTemperature(const ExploredDesign& d) {
+bool PassesTemperature(const ExploredDesign& d, const DesignLimits&) {
   return d.PassesTemperature;
 }
-// The operating check's columns: red where the check finds the design misses, not where it
-// has no number.
-bool KeepsTarget(const ExploredDesign& d) {
-  return !BeyondLimit(CheckVerdict::InductanceAtPeak, d.CheckLAtIpkPercent);
+// The operating check's columns: red where the check finds the design misses the session's
+// limits, not where it has no number; the ripple only where a limit is set.
+bool KeepsTarget(const ExploredDesign& d, const DesignLimits& limits) {
+  return !BeyondLimit(CheckVerdict::InductanceAtPeak, d.CheckLAtIpkPercent, limits);
 }
-bool KeepsRipple(const ExploredDesign& d) {
-  return !BeyondLimit(CheckVerdict::RippleAtCrest, d.CheckRipplePercent);
+bool KeepsRipple(const ExploredDesign& d, const DesignLimits& limits) {
+  return !BeyondLimit(CheckVerdict::RippleAtCrest, d.CheckRipplePercent, limits);
 }
-bool KeepsWindingCool(const ExploredDesign& d) {
-  return !BeyondLimit(CheckVerdict::Temperature, d.CheckWindingTemperature);
+bool KeepsWindingCool(const ExploredDesign& d, const DesignLimits& limits) {
+  return !BeyondLimit(CheckVerdict::Temperature, d.CheckWindingTemperature, limits);
 }
 
 bool IsCheckColumn(int column) {
@@ -191,6 +192,17 @@ CompareCoresTableModel::CompareCoresTableModel(const CompareCoresDesigns& design
                                                char decimalSeparator, QObject* parent)
     : QAbstractTableModel(parent), designs_(designs), decimalSeparator_(decimalSeparator) {}
 
+void CompareCoresTableModel::SetLimits(const DesignLimits& limits) {
+  if (limits == limits_) {
+    return;
+  }
+  limits_ = limits;
+  if (rowCount() > 0) {
+    emit dataChanged(index(0, kCheckLAtIpk), index(rowCount() - 1, kCheckTemperature),
+                     {Qt::ForegroundRole});
+  }
+}
+
 void CompareCoresTableModel::Reload() {
   beginResetModel();
   endResetModel();
@@ -249,7 +261,7 @@ QVariant CompareCoresTableModel::data(const QModelIndex& index, int role) const 
       const bool missed = column == kLimits ? !d.PassesAll()
                                             : NeverSettles(d, column) ||
                                                   (number != nullptr && number->passes != nullptr &&
-                                                   !number->passes(d));
+                                                   !number->passes(d, limits_));
       return missed ? QVariant(QBrush(QColor(255, 0, 0))) : QVariant();
     }
     case Qt::BackgroundRole:
