@@ -1,5 +1,6 @@
 #pragma once
 
+#include <numbers>
 #include <span>
 #include <string>
 
@@ -13,6 +14,12 @@ struct RolloffGrade {
   double b = 0;          // ≥ 0; 0 keeps the permeability at every field
   double c = 0;          // > 1, so that the flux a winding can carry is bounded
 };
+
+// The oersted in A/m, 1000/(4π): suppliers give the field of their curves in Oe.
+inline constexpr double kAmperesPerMetrePerOersted = 1000 / (4 * std::numbers::pi);
+
+// The fraction of the initial permeability left at the field H in A/m (b ≥ 0, H ≥ 0).
+double RolloffFraction(double b, double c, double field);
 
 // The grades in ascending permeability.
 std::span<const RolloffGrade> RolloffGrades();
