@@ -6,6 +6,7 @@
 #include <cmath>
 #include <istream>
 #include <span>
+#include <utility>
 
 #include "engine/catalogue/bounded_file.h"
 #include "engine/catalogue/csv_reader.h"
@@ -150,7 +151,7 @@ std::string TooFew(const std::string& file, std::size_t count, std::size_t fewes
 }
 
 template <typename Point>
-PointsRead<Point> Refused(std::string problem) {
+PointsRead<Point> Refused(std::string&& problem) {
   PointsRead<Point> refused;
   refused.problem = std::move(problem);
   return refused;
