@@ -1,7 +1,5 @@
 #include "cli/material/material_command.h"
 
-#include <map>
-
 #include "cli/material/material_fit_text.h"
 #include "engine/check/material_fit.h"
 #include "engine/record/number_text.h"
@@ -30,6 +28,10 @@ constexpr const char* kFitFooter =
     "with c of 1 or less, or one a material file may not hold.\n"
     "Exit status: 0 written, 1 refused points, no usable fit or a file not written, 2 usage\n"
     "error.";
+
+// The names of the field's units on the command line.
+constexpr const char* kOersted = "oe";
+constexpr const char* kAmperesPerMetre = "a/m";
 
 // A positive, finite number written as a plain decimal ("7.2").
 CLI::Validator PositiveNumber(const std::string& name) {
@@ -96,10 +98,16 @@ void AddMaterialCommand(CLI::App& app, MaterialCommand& material) {
       ->required()
       ->type_name("NAME");
   fit->add_option("-o,--output", options.output, "Write the material file here")->type_name("FILE");
-  const std::map<std::string, FieldUnit> units = {{"oe", FieldUnit::Oersted},
-                                                  {"a/m", FieldUnit::AmperesPerMetre}};
-  fit->add_option("--field-unit", options.fieldUnit, "The unit of the points' field: oe or a/m")
-      ->transform(CLI::CheckedTransformer(units, CLI::ignore_case))
+  fit->add_option_function<std::string>(
+         "--field-unit",
+         [&options](const std::string& unit) {
+           // The check admits the names in any case and passes them on as written.
+           options.fieldUnit = CLI::detail::to_lower(unit) == kAmperesPerMetre
+                                   ? FieldUnit::AmperesPerMetre
+                                   : FieldUnit::Oersted;
+         },
+         "The unit of the points' field (default oe)")
+      ->check(CLI::IsMember({kOersted, kAmperesPerMetre}, CLI::ignore_case))
       ->type_name("UNIT");
   fit->add_option("--loss", options.lossPoints,
                   "The loss points: CSV columns f_khz, b_mt and w_per_kg or mw_per_cm3")
