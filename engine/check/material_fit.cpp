@@ -142,7 +142,7 @@ Curve Refine(const RolloffSquares& squares, Curve curve) {
     const bool settled = std::fabs(next->q - curve.q) <= kSettledStep * (1 + std::fabs(curve.q)) &&
                          std::fabs(next->c - curve.c) <= kSettledStep * (1 + std::fabs(curve.c));
     curve = *next;
-    damping = std::max(damping / 100, kLeastDamping);  // undoes the loop's last ×10, and one more
+    damping = std::max(damping / 100, kLeastDamping);  // a tenth of the damping that worked
     if (settled)
       break;
   }
