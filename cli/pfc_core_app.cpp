@@ -15,6 +15,7 @@
 #include "cli/design/design_text.h"
 #include "cli/design/explore_json.h"
 #include "cli/json_text.h"
+#include "cli/material/material_command.h"
 #include "cli/optimize/optimize_command.h"
 #include "cli/standard_streams.h"
 #include "engine/catalogue/catalogue.h"
@@ -285,10 +286,15 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
   AddCoresCommand(app, cores);
   AddCoresOption(*cores.command, session);
 
+  MaterialCommand material;
+  AddMaterialCommand(app, material);
+
   if (const std::optional<int> ended = ParseCommandLine(app, argc, argv, out, err))
     return *ended;
   if (cores.command->parsed())
     return RunCoresCommand(cores, session.catalogue, out);
+  if (material.fit->parsed())
+    return RunMaterialFitCommand(material.options, streams, err);
   if (batch->parsed()) {
     return RunBatchCommand(
         batchOptions, DesignTables{session.catalogue, session.wires, session.record}, in, out, err);

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "engine/check/dowell.h"
+#include "engine/check/rolloff_grades.h"
 #include "engine/check/rolloff_inductor.h"
 #include "engine/method/method_constants.h"
 
@@ -22,7 +23,7 @@ CheckedNumber Known(double value) {
 
 InductanceAtCurrent InductanceAt(const RolloffInductor& inductor, double current, double target) {
   const double inductance = inductor.Inductance(current);
-  return {Known(inductor.FieldStrength(current) * 4 * pi / 1000),
+  return {Known(OerstedFromAmperesPerMetre(inductor.FieldStrength(current))),
           Known(inductor.PermeabilityFraction(current) * 100), Known(inductance * 1e6),
           Known(inductance / target * 100)};
 }

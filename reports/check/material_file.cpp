@@ -160,6 +160,17 @@ MaterialFileRead MaterialFromText(std::string_view text) {
   return result;
 }
 
+std::string MaterialFileText(const Material& material, bool withLoss) {
+  nlohmann::ordered_json document;
+  document[kName] = material.name;
+  for (const NumberKey& key : kNumberKeys) {
+    if (key.optional && !withLoss)
+      continue;
+    document[key.key] = key.field ? material.*key.field : material.loss.*key.loss;
+  }
+  return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+}
+
 MaterialFileRead ReadMaterialFile(const std::string& path) {
   std::string bytes;
   std::string reason;
