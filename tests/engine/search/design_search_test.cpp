@@ -272,7 +272,7 @@ TEST(DesignSearchEdges, NothingFeasibleListsTheNearestMissesNearestFirst) {
 
 // Under a ripple limit no design meets, the nearest misses are designs that keep the core out
 // of saturation and break the fewest limits, not saturating ones that break many.
-TEST(DesignSearchEdges, AnUnreachableRippleLimitListsMissesOfTheRippleAlone) {
+TEST(DesignSearchEdges, AnUnreachableRippleLimitListsMissesThatDoNotSaturate) {
   LoadedTables tables;
   SearchRequest request;
   request.materials = {Grade(60)};
