@@ -1,22 +1,29 @@
 #include "cli/check/check_command.h"
 
+#include <algorithm>
+
 #include "cli/check/check_json.h"
 #include "cli/check/check_text.h"
 #include "cli/check/given_winding_text.h"
 #include "cli/check/grade_option.h"
 #include "cli/design/design_text.h"
 #include "cli/json_text.h"
+#include "cli/limit_options.h"
 #include "engine/check/check_verdicts.h"
 #include "engine/check/operating_check.h"
 #include "engine/check/rolloff_grades.h"
 #include "engine/method/design_run.h"
 #include "reports/check/known_rolloff_grades.h"
 #include "reports/check/material_file.h"
+#include "reports/check/next_step_texts.h"
 #include "reports/check/operating_check_csv.h"
 #include "reports/summary/summary_texts.h"
 
 namespace pfc {
 namespace {
+
+// The exit status of a check with --strict that a verdict misses.
+constexpr int kVerdictMissed = 3;
 
 constexpr const char* kCheckFooter =
     "Designs exactly as \"design\" does, then checks what the published winding does over the\n"
@@ -26,8 +33,15 @@ constexpr const char* kCheckFooter =
     "cycle, the line-averaged core loss, the copper loss with Dowell's AC factor, and the\n"
     "winding temperature from the method's thermal law. The method's own figures stand beside\n"
     "them.\n"
-    "--ripple-limit sets the ripple the verdict admits (10 % of the line-peak current, the\n"
-    "method's own assumption, unless a design file given with --inputs says otherwise).\n"
+    "The limits: --min-inductance (the least inductance at the peak current, % of the target,\n"
+    "100 by default), --ripple-limit (the ripple at the low-line crest, % of the line-peak\n"
+    "current; not judged unless given here or by a design file given with --inputs: the\n"
+    "method's 10 % is its own assumption, shown in the Method column), --max-temperature (the\n"
+    "checked winding temperature, 155 °C by default) and --al-tolerance (0 to 30 %, 0 by\n"
+    "default: above 0 the line cycle is also run on a core of AL·(1 − tolerance), its figures\n"
+    "are shown, and the inductance and ripple verdicts judge the worse of the two). When a\n"
+    "verdict misses, the text ends with the next step: what misses, and the optimize command\n"
+    "that searches for designs meeting the same limits at the same operating point.\n"
     "--turns and --wire check that winding instead of the method's: one alone replaces only\n"
     "its own part, and the method's formulas give everything that follows. Turns outside 1 to\n"
     "31000, a gauge the wire table lacks and a winding that overfills the entered fill factor\n"
@@ -36,17 +50,23 @@ constexpr const char* kCheckFooter =
     "--material FILE checks with a material of one's own (a JSON file: name, permeability,\n"
     "rolloff_b, rolloff_c, optionally loss_k, loss_alpha, loss_beta) instead of a grade.\n"
     "--json: one object with \"status\" (checked or not-published), \"grade\" (a grade's\n"
-    "permeability, or the material's name), \"ripple_limit_percent\", \"zero_bias_uh\",\n"
+    "permeability, or the material's name), \"ripple_limit_percent\" (null for none),\n"
+    "\"min_inductance_percent\", \"max_temperature_c\", \"al_tolerance_percent\",\n"
+    "\"zero_bias_uh\",\n"
     "\"design\" (what design --json prints, of the wound design), \"low_line\" and\n"
     "\"high_line\" (the figures, \"steady\", \"peak_above_vout\", \"saturates\" and 91\n"
-    "\"angles\"), \"verdicts\" (true where the design passes), \"winding\" (method or given)\n"
+    "\"angles\", and \"worst_case\": null, or with --al-tolerance the worst-case core's\n"
+    "at_ipk_line, ipk, at_ipk, ripple_at_crest_pp and\n"
+    "ripple_at_crest_percent_of_ipk_line), \"verdicts\" (true where the design passes, null\n"
+    "where not judged), \"winding\" (method or given)\n"
     "and \"method_limits\" (field_strength, method_temperature, area_product: true where met);\n"
     "a figure that does not exist is null.\n"
-    "--csv: the angle rows of both line voltages, led by a \"line\" column (low or high).\n"
+    "--csv: the angle rows of both line voltages, led by a \"line\" column (low or high; with\n"
+    "--al-tolerance also low-worst-case and high-worst-case).\n"
     "Numbers in JSON and CSV are unrounded. Without --json, the text of a run that does not\n"
     "publish goes to standard error.\n"
     "Exit status: 0 checked, 1 not published (rejected or stopped), 2 usage error, a refused\n"
-    "material file or winding.";
+    "material file or winding, 3 with --strict checked and a verdict missed.";
 
 // The method's limits met, true for each, by their export names.
 nlohmann::ordered_json MethodLimitsJson(const DesignRecord& record) {
@@ -73,6 +93,7 @@ CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalo
   CLI::App* check = app.add_subcommand(
       "check", "Design as \"design\" does, then check the winding over the line cycle");
   AddCheckedDesignOptions(*check, options, catalogue);
+  check->add_flag("--strict", options.strict, "Exit with status 3 when a verdict misses");
   CLI::Option* json = check->add_flag("--json", options.json, "Print one JSON object");
   CLI::Option* csv = check->add_flag("--csv", options.csv, "Print the angle rows as CSV");
   json->excludes(csv);
@@ -90,12 +111,7 @@ void AddCheckedDesignOptions(CLI::App& command, CheckOptions& options,
               "Roll-off grade: the alloy powder's initial permeability (" + RolloffGradeNames() +
                   "); by default the grade that matches the core's catalogue inductance factor")
           ->check(RolloffGradeValidator());
-  command
-      .add_option("--ripple-limit", options.limits.ripplePercent,
-                  "The ripple the check admits at the low line's crest, % of the line-peak "
-                  "current")
-      ->check(RippleLimitValidator())
-      ->capture_default_str();
+  AddLimitOptions(command, options.limits);
   command
       .add_option_function<std::string>(
           "--material", [&options](const std::string& path) { options.materialFile = path; },
@@ -145,7 +161,7 @@ CheckedRun RunCheckedDesign(const CheckOptions& options, const CoreCatalogue& ca
     run.outcome.check = "Published";
     run.outcome.entriesPassedChecks = true;
   }
-  run.check = CheckOperation(record, run.material);
+  run.check = CheckOperation(record, run.material, options.limits.alTolerancePercent);
   return run;
 }
 
@@ -187,8 +203,14 @@ int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
     out << DesignText(warnings, ResultSummary{}) << CheckText(check, record, options.limits);
     if (run.givenWinding)
       out << GivenWindingText(record);
+    DesignRecord scratch;
+    out << CheckNextStepText(check, options.limits, FormEntries(options.design, catalogue, scratch),
+                             '.');
   }
-  return 0;
+  const auto verdicts = JudgeCheck(check, options.limits);
+  const bool misses = std::any_of(verdicts.begin(), verdicts.end(),
+                                  [](const VerdictOutcome& v) { return !v.Passes(); });
+  return options.strict && misses ? kVerdictMissed : 0;
 }
 
 }  // namespace pfc

@@ -12,6 +12,6 @@ namespace pfc {
 // beside the method's own (as reports/check/check_figures.h writes them) and the verdicts, each
 // led by "pass" or "MISS".
 std::string CheckText(const OperatingCheck& check, const DesignRecord& record,
-                      const CheckLimits& limits);
+                      const DesignLimits& limits);
 
 }  // namespace pfc

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/design/design_entry_names.h"
+#include "cli/limit_options.h"
 #include "reports/files/design_catalogue.h"
 #include "reports/files/design_file.h"
 
@@ -24,7 +25,7 @@ struct InputsFile {
   std::string inputsPath;
   std::string savePath;
   int grade = kDefaultRolloffGrade;
-  double rippleLimitPercent = CheckLimits{}.ripplePercent;
+  DesignLimits limits;
   WindingRequest winding;
 };
 
@@ -93,7 +94,7 @@ void TakeFileCatalogue(CLI::App& command, const DesignFile& file, DesignSession&
 }  // namespace
 
 void AddInputsFileOptions(CLI::App& command, DesignOptions& options, DesignSession& session,
-                          StandardStreams streams, int* grade, double* rippleLimitPercent,
+                          StandardStreams streams, int* grade, DesignLimits* limits,
                           WindingRequest* winding) {
   auto state = std::make_shared<InputsFile>();
   command
@@ -106,8 +107,7 @@ void AddInputsFileOptions(CLI::App& command, DesignOptions& options, DesignSessi
       ->type_name("FILE");
   const std::string footer = command.get_footer();
   command.footer(footer.empty() ? kFooter : footer + "\n" + kFooter);
-  command.final_callback([&command, &options, &session, streams, grade, rippleLimitPercent, winding,
-                          state] {
+  command.final_callback([&command, &options, &session, streams, grade, limits, winding, state] {
     if (Given(command, "--inputs")) {
       const DesignFileRead read = ReadInputsFile(state->inputsPath, streams.in);
       if (!read.read)
@@ -117,9 +117,9 @@ void AddInputsFileOptions(CLI::App& command, DesignOptions& options, DesignSessi
       state->grade = read.design.rolloffGrade;
       if (grade != nullptr && !Given(command, "--grade"))
         *grade = read.design.rolloffGrade;
-      state->rippleLimitPercent = read.design.rippleLimitPercent;
-      if (rippleLimitPercent != nullptr && !Given(command, "--ripple-limit"))
-        *rippleLimitPercent = read.design.rippleLimitPercent;
+      state->limits = read.design.limits;
+      if (limits != nullptr)
+        TakeUngivenLimits(command, read.design.limits, *limits);
       state->winding = read.design.winding;
       if (winding != nullptr && !Given(command, "--turns"))
         winding->turns = read.design.winding.turns;
@@ -134,10 +134,10 @@ void AddInputsFileOptions(CLI::App& command, DesignOptions& options, DesignSessi
                                  "--save-inputs and --report cannot both write to standard output");
     }
     DesignRecord scratch;
-    const DesignFile used{
-        FormEntries(options, session.catalogue, scratch), grade != nullptr ? *grade : state->grade,
-        rippleLimitPercent != nullptr ? *rippleLimitPercent : state->rippleLimitPercent,
-        session.catalogueOrigin, winding != nullptr ? *winding : state->winding};
+    const DesignFile used{FormEntries(options, session.catalogue, scratch),
+                          grade != nullptr ? *grade : state->grade,
+                          limits != nullptr ? *limits : state->limits, session.catalogueOrigin,
+                          winding != nullptr ? *winding : state->winding};
     const FileWriteResult saved = SaveInputsFile(state->savePath, used, streams.out);
     if (!saved.written)
       throw InputsFileNotSaved(saved.Message());

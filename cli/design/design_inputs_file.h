@@ -5,6 +5,7 @@
 
 #include "cli/design/design_options.h"
 #include "cli/standard_streams.h"
+#include "engine/check/design_limits.h"
 #include "engine/check/given_winding.h"
 #include "engine/method/design_session.h"
 
@@ -15,8 +16,9 @@ namespace pfc {
 // is parsed, the command starts from the entries of the design file, each option given on
 // the command line overriding its entry, and --save-inputs writes the entries the command
 // then runs with. With a grade, a command that has --grade takes the file's roll-off grade
-// unless --grade is given, and saves the grade it runs with; a ripple limit likewise with
-// --ripple-limit, and a winding with --turns and --wire (the file's turns and wire unless
+// unless --grade is given, and saves the grade it runs with; the limits likewise, each unless
+// its option (AddLimitOptions) is given, and a winding with --turns and --wire (the file's turns
+// and wire unless
 // --turns or --wire is given). "-" reads the design file from standard input and writes it to
 // standard output. Unless --cores is given, the command runs on the catalogue the design file
 // was made on (reports/files/design_catalogue.h), and --save-inputs records the catalogue the
@@ -27,7 +29,7 @@ namespace pfc {
 // InputsFileNotSaved. Either way the command does not run.
 void AddInputsFileOptions(CLI::App& command, DesignOptions& options, DesignSession& session,
                           StandardStreams streams, int* grade = nullptr,
-                          double* rippleLimitPercent = nullptr, WindingRequest* winding = nullptr);
+                          DesignLimits* limits = nullptr, WindingRequest* winding = nullptr);
 
 struct InputsFileNotSaved : std::runtime_error {
   using std::runtime_error::runtime_error;

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "engine/catalogue/catalogue_file.h"
-#include "engine/check/check_verdicts.h"
+#include "engine/check/design_limits.h"
 #include "engine/check/given_winding.h"
 #include "engine/method/design_run.h"
 #include "reports/check/known_rolloff_grades.h"
@@ -26,8 +26,9 @@ struct DesignFile {
   // txtCoreSize the chosen pick-list entry.
   EntryTexts entries;
   int rolloffGrade = kDefaultRolloffGrade;  // the operating check's roll-off grade, if chosen
-  // The operating check's ripple limit, % of the line-peak current.
-  double rippleLimitPercent = CheckLimits{}.ripplePercent;
+  // The limits the design is judged by; a file holds only those that differ from the
+  // defaults, and a limit it does not hold is the default (no ripple limit).
+  DesignLimits limits;
   CatalogueOrigin cores{};      // the catalogue the design is made on
   WindingRequest winding = {};  // the operating check's given winding, if any
 };
