@@ -45,10 +45,10 @@ TEST(CheckCommand, JsonHasTheFixedNamesAndTheDesignOfDesignJson) {
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.err, "");
   const Json json = Json::parse(result.out);
-  EXPECT_EQ(Keys(json), (std::vector<std::string>{"status", "grade", "ripple_limit_percent",
-                                                  "catalogue_permeability", "al_nh", "zero_bias_uh",
-                                                  "design", "low_line", "high_line", "verdicts",
-                                                  "winding", "method_limits"}));
+  EXPECT_EQ(Keys(json), (std::vector<std::string>{
+                            "status", "grade", "ripple_limit_percent", "catalogue_permeability",
+                            "al_nh", "zero_bias_uh", "design", "low_line", "high_line", "verdicts",
+                            "winding", "method_limits", "winding_set_aside"}));
   EXPECT_EQ(Keys(json["verdicts"]),
             (std::vector<std::string>{"inductance_at_peak", "ripple_at_crest", "temperature",
                                       "steady", "saturation", "boost_headroom"}));
