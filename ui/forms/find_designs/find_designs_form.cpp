@@ -6,6 +6,7 @@
 
 #include "reports/files/design_file.h"
 #include "reports/files/design_search_csv.h"
+#include "reports/files/part_file_name.h"
 #include "reports/files/search_texts.h"
 #include "ui/forms/compare_cores/compare_cores.h"
 #include "ui/forms/find_designs/find_designs.h"
@@ -137,10 +138,14 @@ void FindDesignsForm::cmdSaveDesign_Click() {
   const auto picked = found.Picked();
   if (!picked)
     return;
-  const DesignFile file =
-      FoundDesignFile(found.Entries(), session_.catalogue, found.Candidates()[*picked]);
+  const SearchCandidate& candidate = found.Candidates()[*picked];
+  const DesignFile file = FoundDesignFile(found.Entries(), session_.catalogue, candidate);
+  BuiltPart part = file.part;
+  part.partNumber = candidate.part;
+  part.stack = candidate.stack;
   ExportFile(toolkit_, services_,
-             SaveFileRequest{"Save Design", "design.pfcdesign", "PFC design files", "pfcdesign"},
+             SaveFileRequest{"Save Design", PartFileName(part) + kDesignFileExtension,
+                             "PFC design files", "pfcdesign"},
              DesignFileText(file));
 }
 
