@@ -77,7 +77,11 @@ TEST_F(FindDesignsFlowTest, ASavedDesignOpensAsTheFoundCoreGradeAndWinding) {
   SearchSmall();
   const SearchCandidate c = PickFirst();
   savePath = (folder / "found.pfcdesign").string();
+  std::vector<std::string> recent;
+  services.loadRecentDesigns = [&recent] { return recent; };
+  services.saveRecentDesigns = [&recent](const std::vector<std::string>& kept) { recent = kept; };
   kit.UserClick(kFindDesignsForm, kCmdSaveDesign);
+  EXPECT_EQ(recent, std::vector<std::string>{*savePath}) << "it joins the recent designs";
   const DesignFileRead read = ReadDesignFile(*savePath);
   ASSERT_TRUE(read.read) << read.reason;
   EXPECT_TRUE(read.design.entries.pickCore);

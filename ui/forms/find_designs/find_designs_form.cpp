@@ -13,6 +13,7 @@
 #include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/input/input_form.h"
 #include "ui/forms/session/file_export.h"
+#include "ui/forms/session/recent_design_list.h"
 
 namespace pfc::ui {
 
@@ -143,10 +144,14 @@ void FindDesignsForm::cmdSaveDesign_Click() {
   BuiltPart part = file.part;
   part.partNumber = candidate.part;
   part.stack = candidate.stack;
-  ExportFile(toolkit_, services_,
-             SaveFileRequest{"Save Design", PartFileName(part) + kDesignFileExtension,
-                             "PFC design files", "pfcdesign"},
-             DesignFileText(file));
+  const std::optional<std::string> saved =
+      ExportFileAt(toolkit_, services_,
+                   SaveFileRequest{"Save Design", PartFileName(part) + kDesignFileExtension,
+                                   "PFC design files", "pfcdesign"},
+                   DesignFileText(file));
+  if (saved) {
+    AddRecentDesign(services_, *saved);
+  }
 }
 
 void FindDesignsForm::cmdExportCsv_Click() {
