@@ -15,13 +15,16 @@
 #include "cli/design/design_text.h"
 #include "cli/design/explore_json.h"
 #include "cli/json_text.h"
+#include "cli/material/material_command.h"
 #include "cli/optimize/optimize_command.h"
 #include "cli/standard_streams.h"
 #include "engine/catalogue/catalogue.h"
 #include "engine/check/built_part.h"
+#include "engine/method/core_selection.h"
 #include "engine/method/design_run.h"
 #include "engine/method/design_session.h"
 #include "engine/method/version.h"
+#include "engine/record/number_text.h"
 #include "engine/search/explorer.h"
 #include "reports/check/check_figures.h"
 #include "reports/files/atomic_file.h"
@@ -53,20 +56,25 @@ constexpr const char* kDesignFooter =
     "Exit status: 0 published (warnings included), 1 rejected by an input check, stopped\n"
     "by the design or the report not written, 2 usage error.";
 
-constexpr const char* kExploreFooter =
-    "Evaluates every catalogue core with every stack count from 1 to 9 (279 designs on the\n"
-    "built-in catalogue) at the entered operating point, each exactly as picking that core\n"
-    "and stack would, after the\n"
-    "same input checks. Per design: part number, stack, catalogue row, turns, wire gauge,\n"
-    "HMax, ActualFillFactor, core, copper and total loss, temperature rise, total\n"
-    "temperature, outer diameter, stack height, boxed volume (OD² × height), mass, the\n"
-    "limit flags (HMax <= 115 Oe, total below 155 °C, fill within the entered fill factor,\n"
-    "Vout >= Vpeak), all of them, and the core and stack the calculator itself chooses.\n"
-    "--csv: RFC 4180 with units in the header. --json: an array of objects keyed by the\n"
-    "design-record names. A value that does not exist (past a failed Vpeak check) is empty\n"
-    "or null.\n"
-    "Exit status: 0 explored, 1 rejected by an input check (the message goes to standard\n"
-    "error), 2 usage error.";
+// The limit flags' texts name the limits the explorer judges by.
+std::string ExploreFooter() {
+  return "Evaluates every catalogue core with every stack count from 1 to 9 (279 designs on the\n"
+         "built-in catalogue) at the entered operating point, each exactly as picking that core\n"
+         "and stack would, after the\n"
+         "same input checks. Per design: part number, stack, catalogue row, turns, wire gauge,\n"
+         "HMax, ActualFillFactor, core, copper and total loss, temperature rise, total\n"
+         "temperature, outer diameter, stack height, boxed volume (OD² × height), mass, the\n"
+         "limit flags (HMax <= " +
+         FormatGeneral(kFieldStrengthLimit) + " Oe, total below " +
+         FormatGeneral(kTemperatureCeiling) +
+         " °C, fill within the entered fill factor,\n"
+         "Vout >= Vpeak), all of them, and the core and stack the calculator itself chooses.\n"
+         "--csv: RFC 4180 with units in the header. --json: an array of objects keyed by the\n"
+         "design-record names. A value that does not exist (past a failed Vpeak check) is empty\n"
+         "or null.\n"
+         "Exit status: 0 explored, 1 rejected by an input check (the message goes to standard\n"
+         "error), 2 usage error.";
+}
 
 // --report: the report "View Report" would write, to the named file instead of the
 // temporary folder. Only a published design has a summary to report.
@@ -215,7 +223,7 @@ CLI::App* AddExploreCommand(CLI::App& app, ExploreCommand& exploring, DesignSess
   CLI::Option* csvFlag = explore->add_flag("--csv", exploring.csv, "Print CSV");
   CLI::Option* jsonFlag = explore->add_flag("--json", exploring.json, "Print a JSON array");
   csvFlag->excludes(jsonFlag);
-  explore->footer(kExploreFooter);
+  explore->footer(ExploreFooter());
   AddInputsFileOptions(*explore, exploring.options, session, streams);
   AddCoresOption(*explore, session);
   return explore;
@@ -274,29 +282,35 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
   CheckOptions checkOptions;
   CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue);
   AddInputsFileOptions(*check, checkOptions.design, session, streams, &checkOptions.part,
-                       &checkOptions.limits.ripplePercent, &checkOptions.windingStored);
+                       &checkOptions.limits, &checkOptions.windingStored);
   AddCoresOption(*check, session);
 
   ModelOptions modelOptions;
   CLI::App* model = AddModelCommand(app, modelOptions, session.catalogue);
   AddInputsFileOptions(*model, modelOptions.check.design, session, streams,
-                       &modelOptions.check.part, &modelOptions.check.limits.ripplePercent,
+                       &modelOptions.check.part, &modelOptions.check.limits,
                        &modelOptions.check.windingStored);
   AddCoresOption(*model, session);
 
   OptimizeOptions optimizeOptions;
   CLI::App* optimize = AddOptimizeCommand(app, optimizeOptions, session.catalogue);
-  AddInputsFileOptions(*optimize, optimizeOptions.design, session, streams);
+  AddInputsFileOptions(*optimize, optimizeOptions.design, session, streams, nullptr,
+                       &optimizeOptions.limits);
   AddCoresOption(*optimize, session);
 
   CoresCommand cores;
   AddCoresCommand(app, cores);
   AddCoresOption(*cores.command, session);
 
+  MaterialCommand material;
+  AddMaterialCommand(app, material);
+
   if (const std::optional<int> ended = ParseCommandLine(app, argc, argv, out, err))
     return *ended;
   if (cores.command->parsed())
     return RunCoresCommand(cores, session.catalogue, out);
+  if (material.fit->parsed())
+    return RunMaterialFitCommand(material.options, streams, err);
   if (batch->parsed()) {
     return RunBatchCommand(
         batchOptions, DesignTables{session.catalogue, session.wires, session.record}, in, out, err);

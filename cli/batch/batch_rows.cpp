@@ -93,7 +93,7 @@ std::string BatchLayout::HeaderLine() const {
     line.append(key);
   });
   if (checkGrade_)
-    AppendCheckColumnNames(line);
+    AppendCheckColumnNames(limits_, line);
   line.append(kLineEnd);
   return line;
 }
@@ -110,7 +110,7 @@ bool BatchLayout::AppendBadRow(const CsvRecord& input, const std::string& why,
   static const std::size_t kResultColumns = SummaryColumnCount() + RecordColumnCount();
   AppendEmptyFields(out, kResultColumns);
   if (checkGrade_)
-    AppendEmptyCheckCells(out);
+    AppendEmptyCheckCells(limits_, out);
   out.append(kLineEnd);
   return false;
 }
@@ -163,9 +163,11 @@ bool BatchLayout::AppendRow(const CsvRecord& input, const DesignTables& tables,
   });
   if (checkGrade_) {
     if (published)
-      AppendCheckCells(CheckOperation(record, GradeMaterialFor(record, *checkGrade_)), out);
+      AppendCheckCells(CheckOperation(record, GradeMaterialFor(record, *checkGrade_),
+                                      limits_.alTolerancePercent),
+                       limits_, out);
     else
-      AppendEmptyCheckCells(out);
+      AppendEmptyCheckCells(limits_, out);
   }
   out.append(kLineEnd);
   return published;

@@ -1,11 +1,14 @@
 #include "cli/check/check_command.h"
 
+#include <algorithm>
+
 #include "cli/check/check_json.h"
 #include "cli/check/check_text.h"
 #include "cli/check/given_winding_text.h"
 #include "cli/check/grade_option.h"
 #include "cli/design/design_text.h"
 #include "cli/json_text.h"
+#include "cli/limit_options.h"
 #include "cli/standard_streams.h"
 #include "engine/check/check_verdicts.h"
 #include "engine/check/operating_check.h"
@@ -15,12 +18,16 @@
 #include "reports/check/check_figures.h"
 #include "reports/check/known_rolloff_grades.h"
 #include "reports/check/material_file.h"
+#include "reports/check/next_step_texts.h"
 #include "reports/check/operating_check_csv.h"
 #include "reports/files/atomic_file.h"
 #include "reports/summary/summary_texts.h"
 
 namespace pfc {
 namespace {
+
+// The exit status of a check with --strict that a verdict misses.
+constexpr int kVerdictMissed = 3;
 
 constexpr const char* kCheckFooter =
     "Designs exactly as \"design\" does, then checks what the published winding does over the\n"
@@ -30,8 +37,15 @@ constexpr const char* kCheckFooter =
     "cycle, the line-averaged core loss, the copper loss with Dowell's AC factor, and the\n"
     "winding temperature from the method's thermal law. The method's own figures stand beside\n"
     "them.\n"
-    "--ripple-limit sets the ripple the verdict admits (10 % of the line-peak current, the\n"
-    "method's own assumption, unless a design file given with --inputs says otherwise).\n"
+    "The limits: --min-inductance (the least inductance at the peak current, % of the target,\n"
+    "100 by default), --ripple-limit (the ripple at the low-line crest, % of the line-peak\n"
+    "current; not judged unless given here or by a design file given with --inputs: the\n"
+    "method's 10 % is its own assumption, shown in the Method column), --max-temperature (the\n"
+    "checked winding temperature, 155 °C by default) and --al-tolerance (0 to 30 %, 0 by\n"
+    "default: above 0 the line cycle is also run on a core of AL·(1 − tolerance), its figures\n"
+    "are shown, and the inductance and ripple verdicts judge the worse of the two). When a\n"
+    "verdict misses, the text ends with the next step: what misses, and the optimize command\n"
+    "that searches for designs meeting the same limits at the same operating point.\n"
     "--turns and --wire check that winding instead of the method's: one alone replaces only\n"
     "its own part, and the method's formulas give everything that follows. Turns outside 1 to\n"
     "31000, a gauge the wire table lacks and a winding that overfills the entered fill factor\n"
@@ -40,14 +54,20 @@ constexpr const char* kCheckFooter =
     "--material FILE checks with a material of one's own (a JSON file: name, permeability,\n"
     "rolloff_b, rolloff_c, optionally loss_k, loss_alpha, loss_beta) instead of a grade.\n"
     "--json: one object with \"status\" (checked or not-published), \"grade\" (a grade's\n"
-    "permeability, or the material's name), \"ripple_limit_percent\", \"zero_bias_uh\",\n"
+    "permeability, or the material's name), \"ripple_limit_percent\" (null for none),\n"
+    "\"min_inductance_percent\", \"max_temperature_c\", \"al_tolerance_percent\",\n"
+    "\"zero_bias_uh\",\n"
     "\"design\" (what design --json prints, of the wound design), \"low_line\" and\n"
     "\"high_line\" (the figures, \"steady\", \"peak_above_vout\", \"saturates\" and 91\n"
-    "\"angles\"), \"verdicts\" (true where the design passes), \"winding\" (method or given)\n"
+    "\"angles\", and \"worst_case\": null, or with --al-tolerance the worst-case core's\n"
+    "at_ipk_line, ipk, at_ipk, ripple_at_crest_pp and\n"
+    "ripple_at_crest_percent_of_ipk_line), \"verdicts\" (true where the design passes, null\n"
+    "where not judged), \"winding\" (method or given),\n"
     "\"method_limits\" (field_strength, method_temperature, area_product: true where met)\n"
     "and \"winding_set_aside\" (null, or a design file's winding this core does not take:\n"
     "turns, wire, reason); a figure that does not exist is null.\n"
-    "--csv: the angle rows of both line voltages, led by a \"line\" column (low or high).\n"
+    "--csv: the angle rows of both line voltages, led by a \"line\" column (low or high; with\n"
+    "--al-tolerance also low-worst-case and high-worst-case).\n"
     "--build-sheet FILE: the part's build sheet, one HTML page (core, material, wire, how to\n"
     "wind it, the wire to cut with two leads of --lead-length mm, the electrical figures,\n"
     "verdicts and chart, the method's beside them), replaced only once whole; - is standard\n"
@@ -58,7 +78,7 @@ constexpr const char* kCheckFooter =
     "Numbers in JSON and CSV are unrounded. Without --json, the text of a run that does not\n"
     "publish goes to standard error.\n"
     "Exit status: 0 checked, 1 not published (rejected or stopped), 2 usage error, a refused\n"
-    "material file or winding.";
+    "material file or winding, 3 with --strict checked and a verdict missed.";
 
 // The method's limits met, true for each, by their export names.
 nlohmann::ordered_json MethodLimitsJson(const DesignRecord& record) {
@@ -99,7 +119,7 @@ nlohmann::ordered_json SetAsideJson(const CheckedRun& run) {
 }
 
 nlohmann::ordered_json CheckRunJson(const CheckedRun& run, const DesignRecord& record,
-                                    const CheckLimits& limits) {
+                                    const DesignLimits& limits) {
   const OperatingCheck* check = run.check ? &*run.check : nullptr;
   nlohmann::ordered_json json =
       CheckJson(run.outcome, record, check ? PublishedSummary(record, '.') : ResultSummary{},
@@ -134,12 +154,21 @@ bool WriteBuildSheet(const CheckOptions& options, const CheckedRun& run, const D
   return written.written;
 }
 
+// The exit status of a checked design: with --strict, a missed verdict is kVerdictMissed.
+int StrictStatus(const CheckOptions& options, const OperatingCheck& check) {
+  const auto verdicts = JudgeCheck(check, options.limits);
+  const bool misses = std::any_of(verdicts.begin(), verdicts.end(),
+                                  [](const VerdictOutcome& v) { return !v.Passes(); });
+  return options.strict && misses ? kVerdictMissed : 0;
+}
+
 }  // namespace
 
 CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalogue& catalogue) {
   CLI::App* check = app.add_subcommand(
       "check", "Design as \"design\" does, then check the winding over the line cycle");
   AddCheckedDesignOptions(*check, options, catalogue);
+  check->add_flag("--strict", options.strict, "Exit with status 3 when a verdict misses");
   CLI::Option* json = check->add_flag("--json", options.json, "Print one JSON object");
   CLI::Option* csv = check->add_flag("--csv", options.csv, "Print the angle rows as CSV");
   json->excludes(csv);
@@ -166,12 +195,7 @@ void AddCheckedDesignOptions(CLI::App& command, CheckOptions& options,
               "Roll-off grade: the alloy powder's initial permeability (" + RolloffGradeNames() +
                   "); by default the grade that matches the core's catalogue inductance factor")
           ->check(RolloffGradeValidator());
-  command
-      .add_option("--ripple-limit", options.limits.ripplePercent,
-                  "The ripple the check admits at the low line's crest, % of the line-peak "
-                  "current")
-      ->check(RippleLimitValidator())
-      ->capture_default_str();
+  AddLimitOptions(command, options.limits);
   command
       .add_option_function<std::string>(
           "--material",
@@ -228,7 +252,7 @@ CheckedRun RunCheckedDesign(const CheckOptions& options, const CoreCatalogue& ca
     run.outcome.check = "Published";
     run.outcome.entriesPassedChecks = true;
   }
-  run.check = CheckOperation(record, run.material);
+  run.check = CheckOperation(record, run.material, options.limits.alTolerancePercent);
   return run;
 }
 
@@ -257,7 +281,7 @@ int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
     if (!WriteBuildSheet(options, run, record, out, err))
       return 1;
     if (NamesStandardStream(options.buildSheet))
-      return 0;
+      return StrictStatus(options, *run.check);
   }
   if (options.json) {
     out << JsonText(CheckRunJson(run, record, options.limits));
@@ -274,8 +298,11 @@ int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
         << CheckText(*run.check, record, options.limits, origin);
     if (run.givenWinding)
       out << GivenWindingText(record);
+    DesignRecord scratch;
+    out << CheckNextStepText(*run.check, options.limits,
+                             FormEntries(options.design, catalogue, scratch), '.');
   }
-  return 0;
+  return StrictStatus(options, *run.check);
 }
 
 }  // namespace pfc

@@ -13,13 +13,15 @@
 #include "engine/check/operating_check.h"
 #include "engine/check/rolloff_grades.h"
 #include "engine/method/design_run.h"
+#include "engine/method/method_constants.h"
 #include "engine/record/design_record.h"
 
 namespace pfc {
 
 struct CheckOptions {
   DesignOptions design;
-  CheckLimits limits;  // --ripple-limit
+  DesignLimits limits;  // AddLimitOptions
+  bool strict = false;  // --strict: a missed verdict is exit status 3
   // What is built: --grade or --material (read as it is given, so that --save-inputs keeps
   // the material by value), --turns and --wire. Its core and stack are the run's.
   BuiltPart part;
@@ -32,13 +34,13 @@ struct CheckOptions {
   bool csv = false;
 };
 
-// Adds "check" to pfc-core: the options of AddCheckedDesignOptions plus --ripple-limit,
-// --json and --csv.
+// Adds "check" to pfc-core: the options of AddCheckedDesignOptions plus --strict, --json and
+// --csv.
 CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalogue& catalogue);
 
 // The options that say what is checked: every option of "design", the material (--grade or
-// --material) and the winding (--turns, --wire), for "check" and the commands that work on
-// its result.
+// --material), the winding (--turns, --wire) and the limits (AddLimitOptions), for "check" and
+// the commands that work on its result.
 void AddCheckedDesignOptions(CLI::App& command, CheckOptions& options,
                              const CoreCatalogue& catalogue);
 
@@ -65,7 +67,7 @@ CheckedRun RunCheckedDesign(const CheckOptions& options, const CoreCatalogue& ca
 
 // Runs the design as "design" does and, when it publishes, checks it. Exit status 0 checked,
 // 1 not published (the run's messages printed as "design" prints them), 2 a material file or
-// a winding refused.
+// a winding refused, 3 with --strict checked and a verdict missed.
 int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
                     const WireTable& wires, DesignRecord& record, std::ostream& out,
                     std::ostream& err);

@@ -43,8 +43,8 @@ void AppendRow(std::string& out, const CheckFigureRow& row) {
 
 }  // namespace
 
-std::string CheckText(const OperatingCheck& check, const DesignRecord& r, const CheckLimits& limits,
-                      const std::string& windingOrigin) {
+std::string CheckText(const OperatingCheck& check, const DesignRecord& r,
+                      const DesignLimits& limits, const std::string& windingOrigin) {
   std::string out = "Operating Check\n\n";
   out.append("  Design       ").append(CheckedCoreName(r.SelectedCoreSize, r.CoresToStack));
   out.append(", ").append(FormatGeneral(r.Turns)).append(" turns, AWG ");
@@ -61,9 +61,15 @@ std::string CheckText(const OperatingCheck& check, const DesignRecord& r, const 
   out.append("\n");
   for (const CheckFigureRow& row : CheckFigureRows(r, check))
     AppendRow(out, row);
+  for (const CheckFigureRow& row : WorstCaseFigureRows(r, check))
+    AppendRow(out, row);
   out.append("\nVerdicts\n");
   for (const CheckVerdictText& verdict : CheckVerdictTexts(r, check, limits, '.'))
-    out.append(verdict.passes ? "  pass  " : "  MISS  ").append(verdict.text).append("\n");
+    out.append(!verdict.judged  ? "  —     "
+               : verdict.passes ? "  pass  "
+                                : "  MISS  ")
+        .append(verdict.text)
+        .append("\n");
   return out;
 }
 

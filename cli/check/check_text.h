@@ -13,6 +13,6 @@ namespace pfc {
 // led by "pass" or "MISS". A winding origin, when not empty, follows the design in
 // parentheses (CheckedWindingOrigin).
 std::string CheckText(const OperatingCheck& check, const DesignRecord& record,
-                      const CheckLimits& limits, const std::string& windingOrigin = {});
+                      const DesignLimits& limits, const std::string& windingOrigin = {});
 
 }  // namespace pfc

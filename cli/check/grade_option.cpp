@@ -21,16 +21,4 @@ CLI::Validator RolloffGradeValidator() {
       "GRADE");
 }
 
-CLI::Validator RippleLimitValidator() {
-  return CLI::Validator(
-      [](std::string& text) -> std::string {
-        const bool number = IsWellFormedNumber(text);
-        const double percent = number ? ValueOfText(text) : 0;
-        if (number && percent > 0)
-          return {};
-        return text + " is not a positive percentage";
-      },
-      "PERCENT");
-}
-
 }  // namespace pfc

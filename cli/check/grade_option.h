@@ -9,7 +9,4 @@ namespace pfc {
 // refusal names the grades there are.
 CLI::Validator RolloffGradeValidator();
 
-// Admits a positive, finite percentage ("12.5") for --ripple-limit.
-CLI::Validator RippleLimitValidator();
-
 }  // namespace pfc

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/design/design_entry_names.h"
+#include "cli/limit_options.h"
 #include "reports/files/design_catalogue.h"
 #include "reports/files/design_file.h"
 
@@ -24,7 +25,7 @@ constexpr const char* kFooter =
 struct InputsFile {
   std::string inputsPath;
   std::string savePath;
-  double rippleLimitPercent = CheckLimits{}.ripplePercent;
+  DesignLimits limits;
   BuiltPart part;
 };
 
@@ -117,7 +118,7 @@ std::string InputsFileName(const CLI::App& command) {
 }
 
 void AddInputsFileOptions(CLI::App& command, DesignOptions& options, DesignSession& session,
-                          StandardStreams streams, BuiltPart* part, double* rippleLimitPercent,
+                          StandardStreams streams, BuiltPart* part, DesignLimits* limits,
                           bool* windingStored) {
   auto state = std::make_shared<InputsFile>();
   command
@@ -131,16 +132,16 @@ void AddInputsFileOptions(CLI::App& command, DesignOptions& options, DesignSessi
   const std::string footer = command.get_footer();
   command.footer(footer.empty() ? kFooter : footer + "\n" + kFooter);
   command.final_callback(
-      [&command, &options, &session, streams, part, rippleLimitPercent, windingStored, state] {
+      [&command, &options, &session, streams, part, limits, windingStored, state] {
         if (Given(command, "--inputs")) {
           const DesignFileRead read = ReadInputsFile(state->inputsPath, streams.in);
           if (!read.read)
             throw CLI::ValidationError("--inputs", read.Message());
           TakeFileCatalogue(command, read.design, session, state->inputsPath);
           TakeFileEntries(command, read.design, options, state->inputsPath);
-          state->rippleLimitPercent = read.design.rippleLimitPercent;
-          if (rippleLimitPercent != nullptr && !Given(command, "--ripple-limit"))
-            *rippleLimitPercent = read.design.rippleLimitPercent;
+          state->limits = read.design.limits;
+          if (limits != nullptr)
+            TakeUngivenLimits(command, read.design.limits, *limits);
           state->part = read.design.part;
           if (part != nullptr)
             TakeFilePart(command, read.design.part, *part, windingStored);
@@ -153,10 +154,9 @@ void AddInputsFileOptions(CLI::App& command, DesignOptions& options, DesignSessi
               "--save-inputs", "--save-inputs and --report cannot both write to standard output");
         }
         DesignRecord scratch;
-        const DesignFile used{
-            FormEntries(options, session.catalogue, scratch),
-            rippleLimitPercent != nullptr ? *rippleLimitPercent : state->rippleLimitPercent,
-            session.catalogueOrigin, part != nullptr ? *part : state->part};
+        const DesignFile used{FormEntries(options, session.catalogue, scratch),
+                              limits != nullptr ? *limits : state->limits, session.catalogueOrigin,
+                              part != nullptr ? *part : state->part};
         const FileWriteResult saved = SaveInputsFile(state->savePath, used, streams.out);
         if (!saved.written)
           throw InputsFileNotSaved(saved.Message());

@@ -8,6 +8,7 @@
 #include "cli/batch/batch_progress.h"
 #include "cli/design/design_text.h"
 #include "cli/json_text.h"
+#include "cli/limit_options.h"
 #include "cli/optimize/optimize_json.h"
 #include "cli/optimize/optimize_text.h"
 #include "cli/optimize/search_progress.h"
@@ -100,25 +101,6 @@ int Threads(int asked) {
 
 }  // namespace
 
-namespace {
-
-// A number that is finite and, when asked, above zero: a limit of NaN or ∞ is no limit.
-CLI::Validator FiniteNumber(bool positive) {
-  return CLI::Validator(
-      [positive](std::string& text) -> std::string {
-        double value = 0;
-        const char* end = text.data() + text.size();
-        const auto parsed = std::from_chars(text.data(), end, value);
-        if (parsed.ec == std::errc() && parsed.ptr == end && std::isfinite(value) &&
-            (!positive || value > 0))
-          return {};
-        return text + (positive ? " is not a number above 0" : " is not a finite number");
-      },
-      "");
-}
-
-}  // namespace
-
 CLI::App* AddOptimizeCommand(CLI::App& app, OptimizeOptions& options,
                              const CoreCatalogue& catalogue) {
   CLI::App* optimize = app.add_subcommand(
@@ -136,20 +118,7 @@ CLI::App* AddOptimizeCommand(CLI::App& app, OptimizeOptions& options,
   optimize->add_option("--stacks", options.stacks, "The stack counts to search")
       ->type_name("A-B")
       ->check(CLI::Validator(CheckStacks, ""));
-  optimize
-      ->add_option("--max-temperature", options.maxTemperature,
-                   "The highest checked winding temperature, °C (default 155)")
-      ->check(FiniteNumber(false));
-  optimize
-      ->add_option("--ripple-limit", options.rippleLimit,
-                   "The largest ripple at the low-line crest, % of the line-peak current "
-                   "(default: not judged)")
-      ->check(FiniteNumber(true));
-  optimize
-      ->add_option("--min-inductance", options.minInductance,
-                   "The least inductance at the low-line peak current, % of the target "
-                   "(default 100)")
-      ->check(FiniteNumber(true));
+  AddLimitOptions(*optimize, options.limits);
   optimize->add_option("--objective", options.objective, "What the rows are sorted by first")
       ->check(CLI::IsMember({"loss", "volume"}));
   optimize->add_option("--top", options.top, "How many rows the table shows (default 20)")
@@ -189,9 +158,7 @@ OptimizeSearch OptimizeRequest(const OptimizeOptions& options) {
   ReadStacks(options.stacks, first, last);
   request.firstStack = static_cast<std::int16_t>(first);
   request.lastStack = static_cast<std::int16_t>(last);
-  request.limits.temperatureC = options.maxTemperature;
-  request.limits.ripplePercent = options.rippleLimit;
-  request.limits.inductancePercent = options.minInductance;
+  request.limits = options.limits;
   request.objective =
       options.objective == "volume" ? SearchObjective::Volume : SearchObjective::Loss;
   request.threads = Threads(options.threads);

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "engine/check/dowell.h"
+#include "engine/check/rolloff_grades.h"
 #include "engine/check/rolloff_inductor.h"
 #include "engine/method/method_constants.h"
 
@@ -22,7 +23,7 @@ CheckedNumber Known(double value) {
 
 InductanceAtCurrent InductanceAt(const RolloffInductor& inductor, double current, double target) {
   const double inductance = inductor.Inductance(current);
-  return {Known(inductor.FieldStrength(current) * 4 * pi / 1000),
+  return {Known(OerstedFromAmperesPerMetre(inductor.FieldStrength(current))),
           Known(inductor.PermeabilityFraction(current) * 100), Known(inductance * 1e6),
           Known(inductance / target * 100)};
 }
@@ -266,8 +267,8 @@ Material GradeMaterialFor(const DesignRecord& record, int grade) {
   return chosen != nullptr ? Material(*chosen) : Material(DefaultGradeFor(record));
 }
 
-RolloffInductor CheckedInductor(const DesignRecord& r, const Material& material) {
-  return RolloffInductor(r.Turns, MaterialAlValue(r, material), r.PathLength, material.b,
+RolloffInductor CheckedInductor(const DesignRecord& r, const Material& material, double alFactor) {
+  return RolloffInductor(r.Turns, MaterialAlValue(r, material) * alFactor, r.PathLength, material.b,
                          material.c);
 }
 
@@ -306,7 +307,8 @@ double TriangularLossDensity(const CoreLossFit& fit, double swing, double duty, 
   return IgseFactor(fit, frequency).Density(swing, duty);
 }
 
-LineCheck CheckLine(const DesignRecord& r, const Material& material, LineVoltage line) {
+LineCheck CheckLine(const DesignRecord& r, const Material& material, LineVoltage line,
+                    double alFactor) {
   LineCheck out;
   const double vrms = line == LineVoltage::Low ? r.VinMin : r.VinMax;
   const double vpeak = kSqrt2 * vrms;
@@ -318,7 +320,7 @@ LineCheck CheckLine(const DesignRecord& r, const Material& material, LineVoltage
   out.peakAboveVout = vpeak >= r.Vout;
   for (int k = 0; k < kCheckedAngles; ++k)
     out.angles[static_cast<std::size_t>(k)].deg = k;
-  const RolloffInductor inductor = CheckedInductor(r, material);
+  const RolloffInductor inductor = CheckedInductor(r, material, alFactor);
   out.atIpkLine = InductanceAt(inductor, ipkLine, r.Inductance);
   out.usable = vrms > 0 && std::isfinite(vpeak) && std::isfinite(iinRms) &&
                std::isfinite(ipkLine) && out.atIpkLine.hOe.has_value();
@@ -373,15 +375,29 @@ LineCheck CheckLine(const DesignRecord& r, const Material& material, LineVoltage
   return out;
 }
 
+double WorstCaseAlFactor(double alTolerancePercent) {
+  return 1 - alTolerancePercent / 100;
+}
+
 // Each line is made in its place: a LineCheck is kilobytes of angle rows, not worth a copy.
-OperatingCheck CheckOperation(const DesignRecord& record, const Material& material) {
+OperatingCheck CheckOperation(const DesignRecord& record, const Material& material,
+                              double alTolerancePercent) {
   const double al = MaterialAlValue(record, material);
-  return OperatingCheck{material,
-                        Known(CataloguePermeability(record)),
-                        Known(al),
-                        Known(record.Turns * record.Turns * al * 1e-9 * 1e6),
-                        CheckLine(record, material, LineVoltage::Low),
-                        CheckLine(record, material, LineVoltage::High)};
+  OperatingCheck check{material,
+                       Known(CataloguePermeability(record)),
+                       Known(al),
+                       Known(record.Turns * record.Turns * al * 1e-9 * 1e6),
+                       CheckLine(record, material, LineVoltage::Low),
+                       CheckLine(record, material, LineVoltage::High),
+                       std::nullopt};
+  if (alTolerancePercent > 0) {
+    const double factor = WorstCaseAlFactor(alTolerancePercent);
+    check.worstCase.emplace();
+    check.worstCase->alTolerancePercent = alTolerancePercent;
+    check.worstCase->lowLine = CheckLine(record, material, LineVoltage::Low, factor);
+    check.worstCase->highLine = CheckLine(record, material, LineVoltage::High, factor);
+  }
+  return check;
 }
 
 }  // namespace pfc

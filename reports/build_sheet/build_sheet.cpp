@@ -21,7 +21,7 @@ constexpr const char* kStyle =
     "th,td{border-bottom:1px solid #bbb;padding:1mm 2mm;text-align:left}"
     "td{text-align:right;font-variant-numeric:tabular-nums}"
     "thead th{text-align:right}thead th:first-child{text-align:left}"
-    ".miss{color:#b00000;font-weight:bold}.pass{color:#006000}"
+    ".miss{color:#b00000;font-weight:bold}.pass{color:#006000}.unjudged{color:#606060}"
     "section{break-inside:avoid}"
     "svg{width:100%;height:auto;font-size:11px}"
     ".axis{fill:none;stroke:#000}.curve{fill:none;stroke:#004c99;stroke-width:2}"
@@ -151,8 +151,12 @@ std::string ElectricalTable(const BuildSheetSource& s) {
   html += kTableEnd;
   html += "<ul>\n";
   for (const CheckVerdictText& verdict : CheckVerdictTexts(r, s.check, s.limits, '.')) {
-    html += std::string("<li><span class=\"") + (verdict.passes ? "pass\">pass" : "miss\">MISS") +
-            "</span> " + HtmlEscaped(verdict.text) + "</li>\n";
+    // A verdict without a limit to judge by neither passes nor misses.
+    const char* mark = !verdict.judged  ? "unjudged\">—"
+                       : verdict.passes ? "pass\">pass"
+                                        : "miss\">MISS";
+    html += std::string("<li><span class=\"") + mark + "</span> " + HtmlEscaped(verdict.text) +
+            "</li>\n";
   }
   return html + "</ul>\n</section>\n";
 }

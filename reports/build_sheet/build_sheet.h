@@ -4,6 +4,7 @@
 
 #include "engine/check/built_part.h"
 #include "engine/check/check_verdicts.h"
+#include "engine/check/design_limits.h"
 #include "engine/check/operating_check.h"
 #include "engine/record/design_record.h"
 
@@ -21,7 +22,7 @@ struct BuildSheetSource {
   const DesignRecord& method;  // the method's published design, for reference
   const OperatingCheck& check;
   const BuiltPart& part;
-  const CheckLimits& limits;
+  const DesignLimits& limits;
   double leadLengthMm = kDefaultLeadLengthMm;
   std::string designFile;  // the design file's name, empty for none
   std::string date;        // printed as given; empty for none

@@ -170,6 +170,35 @@ std::vector<CheckFigureRow> CheckFigureRows(const DesignRecord& r, const Operati
   };
 }
 
+std::vector<CheckFigureRow> WorstCaseFigureRows(const DesignRecord& r,
+                                                const OperatingCheck& check) {
+  if (!check.worstCase)
+    return {};
+  using L = const LineCheck&;
+  // The rows read the worst case's lines where the others read the nominal ones.
+  OperatingCheck worst;
+  worst.lowLine = check.worstCase->lowLine;
+  worst.highLine = check.worstCase->highLine;
+  const FigureCell target = Entered(r.Inductance * 1e6);
+  const FigureCell whole = Entered(100);
+  return {
+      Row("Worst-case AL tolerance", "%", {}, worst,
+          [&check](L) {
+            return FigureCell{check.worstCase->alTolerancePercent, FigureFormat::Entered};
+          }),
+      Row("  Inductance at line-peak current", "µH", target, worst,
+          [](L l) { return l.atIpkLine.lUh; }),
+      Row("    of the target", "%", whole, worst, [](L l) { return l.atIpkLine.lPercentOfTarget; }),
+      Row("  Peak current", "A", Method(r.IinPeak), worst, [](L l) { return l.ipk; }),
+      Row("  Inductance at peak current", "µH", target, worst, [](L l) { return l.atIpk.lUh; }),
+      Row("    of the target", "%", whole, worst, [](L l) { return l.atIpk.lPercentOfTarget; }),
+      Row("  Ripple at the crest", "A p-p", Method(r.Iripple), worst,
+          [](L l) { return l.rippleAtCrestPp; }),
+      Row("    of the line-peak current", "%", Entered(kMethodRipplePercent), worst,
+          [](L l) { return l.rippleAtCrestPercentOfIpkLine; }),
+  };
+}
+
 std::string CheckedMaterialText(const OperatingCheck& check, char separator) {
   return "the catalogue's AL implies µ = " +
          FigureText(FigureCell{check.cataloguePermeability}, separator) + ", so in grade " +

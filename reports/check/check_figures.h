@@ -49,6 +49,12 @@ std::string FigureTextWithUnit(const FigureCell& cell, const char* unit, char de
 std::vector<CheckFigureRow> CheckFigureRows(const DesignRecord& record,
                                             const OperatingCheck& check);
 
+// With a worst-case core (an AL tolerance above 0), its rows below the others: the tolerance,
+// the inductance at the line-peak and peak currents, the peak current and the crest ripple,
+// of both line voltages. None without one.
+std::vector<CheckFigureRow> WorstCaseFigureRows(const DesignRecord& record,
+                                                const OperatingCheck& check);
+
 // What the check takes the core to be: "the catalogue's AL implies µ = 100.0, so in grade 90
 // the core's AL is 201.5 nH/turn²".
 std::string CheckedMaterialText(const OperatingCheck& check, char decimalSeparator);

@@ -9,6 +9,7 @@
 #include "engine/catalogue/bounded_file.h"
 #include "engine/check/rolloff_grades.h"
 #include "engine/record/number_text.h"
+#include "engine/record/quoted_text.h"
 
 namespace pfc {
 namespace {
@@ -44,15 +45,6 @@ std::string Quoted(std::string_view key) {
   return "\"" + std::string(key) + "\"";
 }
 
-// A key of the file in a message, cut short: it may be any length.
-std::string QuotedKey(const std::string& key) {
-  constexpr std::size_t kShown = 40;
-  std::size_t cut = std::min(key.size(), kShown);
-  while (cut < key.size() && cut > 0 && (static_cast<unsigned char>(key[cut]) & 0xC0) == 0x80)
-    --cut;  // not inside a UTF-8 character
-  return Quoted(key.substr(0, cut)) + (cut < key.size() ? "…" : "");
-}
-
 std::string KnownKeys() {
   std::string text = Quoted(kName);
   for (const NumberKey& key : kNumberKeys)
@@ -67,7 +59,8 @@ std::string UnknownKey(const Json& document, std::string& refusedKey) {
                                    [&item](const NumberKey& key) { return item.key() == key.key; });
     refusedKey = item.key();
     if (!known)
-      return "it has the unknown key " + QuotedKey(item.key()) + "; a material has " + KnownKeys();
+      return "it has the unknown key " + QuotedExcerpt(item.key()) + "; a material has " +
+             KnownKeys();
   }
   return {};
 }
@@ -174,12 +167,15 @@ MaterialFileRead MaterialFromText(std::string_view text) {
   return result;
 }
 
-std::string MaterialFileText(const Material& material) {
-  nlohmann::ordered_json json;
-  json[kName] = material.name;
-  for (const NumberKey& key : kNumberKeys)
-    json[key.key] = key.field ? material.*key.field : material.loss.*key.loss;
-  return json.dump(2) + "\n";
+std::string MaterialFileText(const Material& material, bool withLoss) {
+  nlohmann::ordered_json document;
+  document[kName] = material.name;
+  for (const NumberKey& key : kNumberKeys) {
+    if (key.optional && !withLoss)
+      continue;
+    document[key.key] = key.field ? material.*key.field : material.loss.*key.loss;
+  }
+  return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
 MaterialFileRead ReadMaterialFile(const std::string& path) {

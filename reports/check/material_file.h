@@ -36,9 +36,10 @@ struct MaterialFileRead {
 // of a built-in grade.
 MaterialFileRead MaterialFromText(std::string_view text);
 
-// The bytes of a material file that holds the material, every key written (a built-in
-// loss fit as its numbers), so that MaterialFromText gives it back exactly.
-std::string MaterialFileText(const Material& material);
+// The text of a material file that MaterialFromText reads back as this material, its numbers
+// in their shortest exact form; with the loss fit only when withLoss (else the method's
+// applies). A name that is not UTF-8 has its bad bytes replaced, and so reads back otherwise.
+std::string MaterialFileText(const Material& material, bool withLoss);
 
 // Reads the file at path, refusing anything that is not a regular file of at most
 // kMaterialFileMaxBytes before reading it.

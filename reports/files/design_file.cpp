@@ -10,6 +10,7 @@
 
 #include "engine/catalogue/bounded_file.h"
 #include "engine/inputs/entries.h"
+#include "engine/record/quoted_text.h"
 #include "reports/check/material_file.h"
 
 namespace pfc {
@@ -19,8 +20,8 @@ using Json = nlohmann::ordered_json;
 
 constexpr const char* kFormatName = "pfc-design";
 constexpr int kMajorVersion = 1;
-// 1.1 added "ripple-limit", "cores" and "winding", 1.2 "material"; earlier programs
-// ignore the fields.
+// 1.1 added "ripple-limit", "cores" and "winding", 1.2 "min-inductance", "max-temperature",
+// "al-tolerance" and "material"; earlier programs ignore the fields.
 constexpr const char* kVersionWritten = "1.2";
 constexpr const char* kMaterial = "material";
 constexpr const char* kWinding = "winding";
@@ -48,17 +49,6 @@ std::string KindOf(const Json& value) {
   if (value.is_array())
     return "a list";
   return "an object";
-}
-
-// A text of the file in a message: in quotes, and cut short, since it may be any length.
-std::string Quoted(const std::string& text) {
-  constexpr std::size_t kShown = 40;
-  if (text.size() <= kShown)
-    return "\"" + text + "\"";
-  std::size_t cut = kShown;
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-    --cut;  // not inside a UTF-8 character
-  return "\"" + text.substr(0, cut) + "…\"";
 }
 
 std::string WrongType(const std::string& field, const Json& value, const char* wanted) {
@@ -126,13 +116,14 @@ std::string CheckFormatAndVersion(const Json& document) {
   bool tooLarge = false;
   const std::string text = version->get<std::string>();
   if (!ReadVersion(text, major, tooLarge))
-    return "its version " + Quoted(text) + " is not a version number such as \"1.0\"";
+    return "its version " + QuotedExcerpt(text) + " is not a version number such as \"1.0\"";
   if (tooLarge || major > kMajorVersion) {
-    return "it is a design file of version " + Quoted(text) + ", newer than this program reads (" +
-           std::to_string(kMajorVersion) + ".x); open it with a newer PFC Core Designer";
+    return "it is a design file of version " + QuotedExcerpt(text) +
+           ", newer than this program reads (" + std::to_string(kMajorVersion) +
+           ".x); open it with a newer PFC Core Designer";
   }
   if (major < kMajorVersion)
-    return "its version " + Quoted(text) + " is not a version of the design file";
+    return "its version " + QuotedExcerpt(text) + " is not a version of the design file";
   return {};
 }
 
@@ -161,7 +152,7 @@ std::string ReadCalculator(const Json& document, EntryTexts& entries) {
     if (*calculator == kCalculatorPicks) {
       entries.pickCore = true;
     } else if (*calculator != kCalculatorSelects) {
-      return "its \"calculator\" is " + Quoted(calculator->get<std::string>()) + ", not \"" +
+      return "its \"calculator\" is " + QuotedExcerpt(calculator->get<std::string>()) + ", not \"" +
              kCalculatorSelects + "\" or \"" + kCalculatorPicks + "\"";
     }
   }
@@ -240,17 +231,50 @@ Json NumberJson(double value) {
   return value;
 }
 
-std::string ReadRippleLimit(const Json& document, double& percent) {
-  const auto found = document.find("ripple-limit");
-  if (found == document.end())
-    return {};
-  if (!found->is_number())
-    return WrongType("ripple-limit", *found, "a number");
-  const double value = found->get<double>();
-  if (!(value > 0) || !std::isfinite(value))
-    return "its \"ripple-limit\" " + found->dump() + " is not a positive percentage";
-  percent = value;
-  return {};
+// Each limit a top-level number under its public name; one left out is the default.
+std::string ReadLimits(const Json& document, DesignLimits& limits) {
+  const std::pair<const char*, double*> fields[] = {
+      {kMinInductanceName, &limits.inductancePercent},
+      {kMaxTemperatureName, &limits.temperatureC},
+      {kAlToleranceName, &limits.alTolerancePercent},
+  };
+  double ripple = 0;
+  const auto readOne = [&document](const char* name, double& value, bool& found) {
+    const auto field = document.find(name);
+    found = field != document.end();
+    if (!found)
+      return std::string();
+    if (!field->is_number())
+      return WrongType(name, *field, "a number");
+    const std::string problem = LimitRangeProblem(name, field->get<double>());
+    if (!problem.empty())
+      return "its \"" + std::string(name) + "\" " + field->dump() + " " + problem;
+    value = field->get<double>();
+    return std::string();
+  };
+  bool found = false;
+  for (const auto& [name, value] : fields) {
+    std::string problem = readOne(name, *value, found);
+    if (!problem.empty())
+      return problem;
+  }
+  std::string problem = readOne(kRippleLimitName, ripple, found);
+  if (problem.empty() && found)
+    limits.ripplePercent = ripple;
+  return problem;
+}
+
+// Only the limits that differ from the defaults, so a file leaves the rest to the program.
+void WriteLimits(const DesignLimits& limits, Json& json) {
+  const DesignLimits defaults;
+  if (limits.inductancePercent != defaults.inductancePercent)
+    json[kMinInductanceName] = limits.inductancePercent;
+  if (limits.ripplePercent)
+    json[kRippleLimitName] = *limits.ripplePercent;
+  if (limits.temperatureC != defaults.temperatureC)
+    json[kMaxTemperatureName] = limits.temperatureC;
+  if (limits.alTolerancePercent != defaults.alTolerancePercent)
+    json[kAlToleranceName] = limits.alTolerancePercent;
 }
 
 bool IsSha256Hex(const std::string& text) {
@@ -277,7 +301,7 @@ std::string ReadCores(const Json& document, CatalogueOrigin& cores) {
   if (file->get<std::string>().empty())
     return "its \"cores.file\" is empty";
   if (!IsSha256Hex(sha256->get<std::string>())) {
-    return "its \"cores.sha256\" " + Quoted(sha256->get<std::string>()) +
+    return "its \"cores.sha256\" " + QuotedExcerpt(sha256->get<std::string>()) +
            " is not 64 lowercase hexadecimal digits";
   }
   cores.file = file->get<std::string>();
@@ -308,7 +332,7 @@ std::string DesignFileText(const DesignFile& design) {
   const PartMaterial& material = design.part.material;
   if (material.grade != kDefaultRolloffGrade && !material.own)
     json["rolloff-grade"] = material.grade;
-  json["ripple-limit"] = design.rippleLimitPercent;
+  WriteLimits(design.limits, json);
   if (!design.cores.BuiltIn())
     json["cores"] = {{"file", design.cores.file}, {"sha256", design.cores.sha256}};
   const WindingRequest& given = design.part.winding;
@@ -321,7 +345,7 @@ std::string DesignFileText(const DesignFile& design) {
     json[kWinding] = std::move(winding);
   }
   if (material.own)
-    json[kMaterial] = Json::parse(MaterialFileText(*material.own));
+    json[kMaterial] = Json::parse(MaterialFileText(*material.own, true));
   // A text that is not UTF-8 cannot be typed into the form; from the command line its bad
   // bytes are replaced rather than refused, so the file still gets written.
   return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
@@ -347,7 +371,7 @@ DesignFileRead DesignFileFromText(std::string_view text) {
   if (problem.empty())
     problem = ReadRolloffGrade(*document, design.part.material.grade);
   if (problem.empty())
-    problem = ReadRippleLimit(*document, design.rippleLimitPercent);
+    problem = ReadLimits(*document, design.limits);
   if (problem.empty())
     problem = ReadCores(*document, design.cores);
   if (problem.empty())

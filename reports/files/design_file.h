@@ -6,7 +6,7 @@
 
 #include "engine/catalogue/catalogue_file.h"
 #include "engine/check/built_part.h"
-#include "engine/check/check_verdicts.h"
+#include "engine/check/design_limits.h"
 #include "engine/method/design_run.h"
 #include "reports/check/known_rolloff_grades.h"
 #include "reports/files/atomic_file.h"
@@ -25,8 +25,9 @@ struct DesignFile {
   // Every text as typed. chkPickCore is the calculator type ("Pick From List" ticked) and
   // txtCoreSize the chosen pick-list entry.
   EntryTexts entries;
-  // The operating check's ripple limit, % of the line-peak current.
-  double rippleLimitPercent = CheckLimits{}.ripplePercent;
+  // The limits the design is judged by; a file holds only those that differ from the
+  // defaults, and a limit it does not hold is the default (no ripple limit).
+  DesignLimits limits;
   CatalogueOrigin cores{};  // the catalogue the design is made on
   // The part as built: its material (a grade, or a material of one's own by value) and
   // its given winding. Its core and stack are the entries'; they are not kept twice.

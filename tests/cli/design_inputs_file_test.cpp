@@ -8,6 +8,7 @@
 #include "cli/design/design_options.h"
 #include "reports/files/design_file.h"
 #include "tests/cli/cli_run.h"
+#include "tests/engine/loaded_tables.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/scratch_folder.h"
 
@@ -185,14 +186,10 @@ TEST_F(InputsFile, ASaveThatFailsEndsWithStatusOneBeforeTheRun) {
 // The batch columns and the design file's entries are the options of `design`: every option
 // AddDesignOptions adds has its entry, and setting it sets the same text as the option.
 TEST(DesignEntryNames, NameEveryDesignOptionAndSetWhatTheOptionSets) {
-  CoreCatalogue catalogue;
-  WireTable wires;
-  DesignRecord record;
-  DataLoad(wires);
-  ArrayData_PFC_Load(catalogue, record);
+  const LoadedTables tables;
   CLI::App command;
   DesignOptions parsed;
-  AddDesignOptions(command, parsed, catalogue, true);
+  AddDesignOptions(command, parsed, tables.catalogue, true);
   std::vector<std::string> args;
   for (const CLI::Option* option : command.get_options()) {
     const std::string name = option->get_lnames().empty() ? "" : option->get_lnames().front();

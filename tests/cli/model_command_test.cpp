@@ -11,6 +11,7 @@
 #include "cli/standard_streams.h"
 #include "engine/method/design_session.h"
 #include "tests/cli/cli_run.h"
+#include "tests/engine/loaded_tables.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/scratch_folder.h"
 
@@ -26,8 +27,7 @@ std::set<std::string> OptionNames(const CLI::App& command) {
 
 // Whatever option says what "check" checks, "model" takes too.
 TEST(ModelCommand, TakesEveryOptionOfCheckButItsOutputs) {
-  DesignSession session;
-  LoadDesignTables(session);
+  LoadedTables session;
   CLI::App app;
   std::istringstream in;
   std::ostringstream out;
@@ -36,16 +36,16 @@ TEST(ModelCommand, TakesEveryOptionOfCheckButItsOutputs) {
   ModelOptions modelOptions;
   CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue);
   AddInputsFileOptions(*check, checkOptions.design, session, streams, &checkOptions.part,
-                       &checkOptions.limits.ripplePercent, &checkOptions.windingStored);
+                       &checkOptions.limits, &checkOptions.windingStored);
   CLI::App* model = AddModelCommand(app, modelOptions, session.catalogue);
   AddInputsFileOptions(*model, modelOptions.check.design, session, streams,
-                       &modelOptions.check.part, &modelOptions.check.limits.ripplePercent,
+                       &modelOptions.check.part, &modelOptions.check.limits,
                        &modelOptions.check.windingStored);
   const std::set<std::string> modelNames = OptionNames(*model);
   for (const std::string& name : OptionNames(*check)) {
-    // The build sheet is the check's own output, as --json and --csv are.
-    if (name != "--json" && name != "--csv" && name != "--build-sheet" && name != "--lead-length" &&
-        name != "--date") {
+    // The build sheet is the check's own output, as --json, --csv and --strict are.
+    if (name != "--json" && name != "--csv" && name != "--strict" && name != "--build-sheet" &&
+        name != "--lead-length" && name != "--date") {
       EXPECT_TRUE(modelNames.count(name)) << name;
     }
   }

@@ -61,7 +61,7 @@ DesignFile UnusualDesign() {
   e[Entry::CoreSize] = "TD-26 (OD 46.73mm, ID 21.69mm, HT 20.57mm)";
   e.pickCore = true;
   design.part.material.grade = 147;
-  design.rippleLimitPercent = 0.1 + 0.2;  // no short decimal: written to read back exactly
+  design.limits.ripplePercent = 0.1 + 0.2;  // no short decimal: written to read back exactly
   return design;
 }
 
@@ -71,7 +71,7 @@ TEST(DesignFile, KeepsEveryTextExactlyAsTyped) {
   ASSERT_TRUE(read.read) << read.reason;
   EXPECT_EQ(Texts(read.design.entries), Texts(design.entries));
   EXPECT_EQ(read.design.part.material.grade, 147);
-  EXPECT_EQ(read.design.rippleLimitPercent, design.rippleLimitPercent);
+  EXPECT_EQ(read.design.limits, design.limits);
 }
 
 // The format as documented, written by hand: what other programs and people write.
@@ -91,12 +91,56 @@ TEST(DesignFile, ReadsTheDocumentedFormat) {
   EXPECT_EQ(read.design.part.material.grade, 26);
 }
 
+// The limits go round as the user set them; a file keeps only those that differ from the
+// defaults, so that a file without them is judged by whatever the defaults are.
+struct LimitsCase {
+  const char* label;
+  DesignLimits limits;
+  std::vector<std::string> keys;  // the limits' keys the file holds
+};
+
+void PrintTo(const LimitsCase& c, std::ostream* os) {
+  *os << c.label;
+}
+
+class DesignFileLimits : public ::testing::TestWithParam<LimitsCase> {};
+
+TEST_P(DesignFileLimits, KeepsTheLimitsSetAndOnlyThose) {
+  DesignFile design;
+  design.limits = GetParam().limits;
+  const std::string text = DesignFileText(design);
+  const DesignFileRead read = DesignFileFromText(text);
+  ASSERT_TRUE(read.read) << read.reason;
+  EXPECT_EQ(read.design.limits, GetParam().limits);
+  const nlohmann::json json = nlohmann::json::parse(text);
+  std::vector<std::string> keys;
+  for (const char* key : {"min-inductance", "ripple-limit", "max-temperature", "al-tolerance"}) {
+    if (json.contains(key))
+      keys.emplace_back(key);
+  }
+  EXPECT_EQ(keys, GetParam().keys);
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, DesignFileLimits,
+                         ::testing::Values(LimitsCase{"Defaults", DesignLimits{}, {}},
+                                           LimitsCase{"RippleOnly",
+                                                      DesignLimits{.ripplePercent = 12.5},
+                                                      {"ripple-limit"}},
+                                           LimitsCase{"Every",
+                                                      DesignLimits{80, 0.1 + 0.2, 130.5, 8},
+                                                      {"min-inductance", "ripple-limit",
+                                                       "max-temperature", "al-tolerance"}},
+                                           LimitsCase{"WidestToleranceColdWinding",
+                                                      DesignLimits{100, std::nullopt, -10, 30},
+                                                      {"max-temperature", "al-tolerance"}}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
 struct AcceptedCase {
   const char* label;
   std::string text;
   std::vector<std::string> texts;  // the entries read
   int grade;
-  double rippleLimit = CheckLimits{}.ripplePercent;
+  std::optional<double> rippleLimit;
 };
 
 void PrintTo(const AcceptedCase& c, std::ostream* os) {
@@ -110,7 +154,7 @@ TEST_P(DesignFileAccepts, ReadsWhatItKnowsAndDefaultsTheRest) {
   ASSERT_TRUE(read.read) << read.reason;
   EXPECT_EQ(Texts(read.design.entries), GetParam().texts);
   EXPECT_EQ(read.design.part.material.grade, GetParam().grade);
-  EXPECT_EQ(read.design.rippleLimitPercent, GetParam().rippleLimit);
+  EXPECT_EQ(read.design.limits.ripplePercent, GetParam().rippleLimit);
 }
 
 const std::vector<std::string> kDefaultTexts = Texts(EntryTexts{});
@@ -163,7 +207,7 @@ TEST_P(DesignFileRefuses, SaysWhatIsWrongAndGivesNoDesign) {
   EXPECT_NE(read.reason.find(GetParam().named), std::string::npos) << read.reason;
   EXPECT_EQ(Texts(read.design.entries), kDefaultTexts) << "nothing of the file is taken";
   EXPECT_EQ(read.design.part.material.grade, kDefaultRolloffGrade);
-  EXPECT_EQ(read.design.rippleLimitPercent, CheckLimits{}.ripplePercent);
+  EXPECT_EQ(read.design.limits, DesignLimits{});
 }
 
 std::string Head(const std::string& rest) {
@@ -218,9 +262,14 @@ INSTANTIATE_TEST_SUITE_P(
          "rolloff-grade"},
         {"a grade beyond any double", Head(R"("rolloff-grade":1e999)"), "too large"},
         {"the ripple limit as a text", Head(R"("ripple-limit":"10")"), "ripple-limit"},
-        {"a ripple limit of nothing", Head(R"("ripple-limit":0)"), "0 is not a positive"},
-        {"a negative ripple limit", Head(R"("ripple-limit":-10)"), "-10 is not a positive"},
+        {"a ripple limit of nothing", Head(R"("ripple-limit":0)"), "0 is not a percentage above 0"},
+        {"a negative ripple limit", Head(R"("ripple-limit":-10)"),
+         "-10 is not a percentage above 0"},
         {"a ripple limit beyond any double", Head(R"("ripple-limit":1e999)"), "too large"},
+        {"an inductance share of nothing", Head(R"("min-inductance":0)"), "min-inductance"},
+        {"a temperature limit as a text", Head(R"("max-temperature":"155")"), "max-temperature"},
+        {"an AL tolerance above its range", Head(R"("al-tolerance":31)"), "al-tolerance"},
+        {"a negative AL tolerance", Head(R"("al-tolerance":-1)"), "al-tolerance"},
         {"the catalogue as a text", Head(R"("cores":"mine.csv")"), "cores"},
         {"the catalogue without its hash", Head(R"("cores":{"file":"/a/mine.csv"})"), "sha256"},
         {"the catalogue without its file",
