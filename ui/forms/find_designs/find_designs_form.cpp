@@ -4,12 +4,14 @@
 
 #include "reports/files/design_file.h"
 #include "reports/files/design_search_csv.h"
+#include "reports/files/part_file_name.h"
 #include "reports/files/search_texts.h"
 #include "ui/forms/compare_cores/compare_cores.h"
 #include "ui/forms/find_designs/find_designs.h"
 #include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/session/file_export.h"
 #include "ui/forms/session/limit_entries.h"
+#include "ui/forms/session/recent_design_list.h"
 
 namespace pfc::ui {
 
@@ -142,12 +144,20 @@ void FindDesignsForm::cmdSaveDesign_Click() {
   const auto picked = found.Picked();
   if (!picked)
     return;
-  DesignFile file =
-      FoundDesignFile(found.Entries(), session_.catalogue, found.Candidates()[*picked]);
+  const SearchCandidate& candidate = found.Candidates()[*picked];
+  DesignFile file = FoundDesignFile(found.Entries(), session_.catalogue, candidate);
   file.limits = found.Request().limits;  // the limits it was found to meet
-  ExportFile(toolkit_, services_,
-             SaveFileRequest{"Save Design", "design.pfcdesign", "PFC design files", "pfcdesign"},
-             DesignFileText(file));
+  BuiltPart part = file.part;
+  part.partNumber = candidate.part;
+  part.stack = candidate.stack;
+  const std::optional<std::string> saved =
+      ExportFileAt(toolkit_, services_,
+                   SaveFileRequest{"Save Design", PartFileName(part) + kDesignFileExtension,
+                                   "PFC design files", "pfcdesign"},
+                   DesignFileText(file));
+  if (saved) {
+    AddRecentDesign(services_, *saved);
+  }
 }
 
 void FindDesignsForm::cmdExportCsv_Click() {

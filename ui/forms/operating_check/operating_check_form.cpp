@@ -96,8 +96,11 @@ void OperatingCheckForm::ShowCheck() {
     return;
   }
   const OperatingCheck& check = checked.Result();
-  toolkit_.SetText(kOperatingCheckForm, kDesign,
-                   CheckedDesignName(checked.Record(), separator) + " (" + checked.Origin() + ")");
+  toolkit_.SetText(
+      kOperatingCheckForm, kDesign,
+      CheckedDesignName(checked.Record(), separator) + " (" +
+          CheckedWindingOrigin(checked.Published(), checked.Record(), checked.Origin(), separator) +
+          ")");
   toolkit_.SetText(kOperatingCheckForm, kLowHeading,
                    LineHeading("Low line", check.lowLine.vrms, check.material, separator));
   toolkit_.SetText(kOperatingCheckForm, kHighHeading,
