@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -269,9 +270,9 @@ TEST(DesignSearchEdges, NothingFeasibleListsTheNearestMissesNearestFirst) {
   }
 }
 
-// Under a ripple limit no design meets, the nearest misses break the ripple alone: none that
-// saturates, nor one that breaks more, comes first.
-TEST(DesignSearchEdges, AnUnreachableRippleLimitListsMissesOfTheRippleAlone) {
+// Under a ripple limit no design meets, the nearest misses are designs that keep the core out
+// of saturation and break the fewest limits, not saturating ones that break many.
+TEST(DesignSearchEdges, AnUnreachableRippleLimitListsMissesThatDoNotSaturate) {
   LoadedTables tables;
   SearchRequest request;
   request.materials = {Grade(60)};
@@ -281,8 +282,11 @@ TEST(DesignSearchEdges, AnUnreachableRippleLimitListsMissesOfTheRippleAlone) {
       SearchDesigns(EntryTexts{}, tables.record, tables.catalogue, tables.wires, request);
   ASSERT_TRUE(search.feasible.empty());
   ASSERT_FALSE(search.nearMisses.empty());
-  for (const SearchCandidate& miss : search.nearMisses)
-    EXPECT_EQ(miss.broken, static_cast<unsigned>(SearchLimit::Ripple)) << miss.part;
+  for (const SearchCandidate& miss : search.nearMisses) {
+    EXPECT_FALSE(miss.Breaks(SearchLimit::Saturation)) << miss.part;
+    EXPECT_TRUE(miss.Breaks(SearchLimit::Ripple)) << miss.part;
+    EXPECT_LE(std::popcount(miss.broken), 2) << miss.part;
+  }
 }
 
 // Misses rank by how many limits they break, then by how far the worst of them is missed

@@ -107,6 +107,30 @@ TEST(CheckFigureRows, SayNoneWhereTheCurrentIsNeverDiscontinuous) {
   EXPECT_TRUE(found);
 }
 
+// The worst-case core's rows read its own lines, each in its line's column, and there are
+// none without one.
+TEST(WorstCaseFigureRows, ShowTheWorstCaseCoresFiguresOnlyWhenThereIsOne) {
+  OperatingCheck check;
+  check.lowLine.atIpk.lUh = 90;
+  EXPECT_TRUE(WorstCaseFigureRows(DesignRecord{}, check).empty());
+  check.worstCase.emplace();
+  check.worstCase->alTolerancePercent = 8;
+  check.worstCase->lowLine.atIpk.lUh = 82.5;
+  check.worstCase->highLine.atIpk.lUh = 120.25;
+  check.worstCase->lowLine.ipk = 35.5;
+  check.worstCase->lowLine.rippleAtCrestPercentOfIpkLine = 67.5;
+  std::vector<double> low;
+  std::vector<double> high;
+  for (const CheckFigureRow& row : WorstCaseFigureRows(DesignRecord{}, check)) {
+    if (row.low.number)
+      low.push_back(*row.low.number);
+    if (row.high.number)
+      high.push_back(*row.high.number);
+  }
+  EXPECT_EQ(low, (std::vector<double>{8, 35.5, 82.5, 67.5}));
+  EXPECT_EQ(high, (std::vector<double>{8, 120.25}));
+}
+
 }  // namespace
 }  // namespace pfc
 
