@@ -10,6 +10,7 @@
 #include "cli/batch/batch_run.h"
 #include "cli/design/design_options.h"
 #include "engine/catalogue/csv_reader.h"
+#include "engine/check/design_limits.h"
 #include "engine/check/rolloff_grades.h"
 #include "engine/record/number_text.h"
 
@@ -48,7 +49,7 @@ struct Batch {
     std::string refusal;
     layout = BatchLayout::FromHeader(header.fields, design, refusal);
     if (check)
-      layout->AddCheckColumns(kDefaultRolloffGrade);
+      layout->AddCheckColumns(kDefaultRolloffGrade, DesignLimits{});
   }
   DesignTables tables() const { return {form.catalogue, form.wires, form.record}; }
 };

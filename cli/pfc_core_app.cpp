@@ -19,12 +19,14 @@
 #include "cli/optimize/optimize_command.h"
 #include "cli/standard_streams.h"
 #include "engine/catalogue/catalogue.h"
+#include "engine/check/built_part.h"
 #include "engine/method/core_selection.h"
 #include "engine/method/design_run.h"
 #include "engine/method/design_session.h"
 #include "engine/method/version.h"
 #include "engine/record/number_text.h"
 #include "engine/search/explorer.h"
+#include "reports/check/check_figures.h"
 #include "reports/files/atomic_file.h"
 #include "reports/files/explorer_csv.h"
 #include "reports/summary/image_sources.h"
@@ -168,9 +170,23 @@ bool StandardOutputTaken(CLI::App& command) {
   return false;
 }
 
+// Said when a design file holds a part of its own: the report and the summary stay the
+// method's, so that they read the same whatever was built.
+std::string MethodDesignNote(const BuiltPart& part) {
+  std::string given = WindingRequestText(part.winding);
+  if (part.material.Given()) {
+    given += given.empty() ? "" : " in ";
+    given += part.material.own ? part.material.own->name
+                               : "grade " + std::to_string(part.material.grade);
+  }
+  return "the report and summary are the method's design; the design file's part as built (" +
+         given + ") is checked by \"pfc-core check\" and its --build-sheet";
+}
+
 // The design command's options as the command line sets them.
 struct DesignCommand {
   DesignOptions options;
+  BuiltPart part;  // a design file's material and winding: the report does not show them
   bool json = false;
   std::string reportPath;
   CLI::Option* report = nullptr;
@@ -187,7 +203,7 @@ CLI::App* AddDesignCommand(CLI::App& app, DesignCommand& designing, DesignSessio
                                       "Write the HTML design report to this file")
                          ->type_name("FILE");
   design->footer(kDesignFooter);
-  AddInputsFileOptions(*design, designing.options, session, streams);
+  AddInputsFileOptions(*design, designing.options, session, streams, &designing.part);
   AddCoresOption(*design, session);
   return design;
 }
@@ -265,15 +281,15 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
 
   CheckOptions checkOptions;
   CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue);
-  AddInputsFileOptions(*check, checkOptions.design, session, streams, &checkOptions.grade,
-                       &checkOptions.limits, &checkOptions.winding);
+  AddInputsFileOptions(*check, checkOptions.design, session, streams, &checkOptions.part,
+                       &checkOptions.limits, &checkOptions.windingStored);
   AddCoresOption(*check, session);
 
   ModelOptions modelOptions;
   CLI::App* model = AddModelCommand(app, modelOptions, session.catalogue);
   AddInputsFileOptions(*model, modelOptions.check.design, session, streams,
-                       &modelOptions.check.grade, &modelOptions.check.limits,
-                       &modelOptions.check.winding);
+                       &modelOptions.check.part, &modelOptions.check.limits,
+                       &modelOptions.check.windingStored);
   AddCoresOption(*model, session);
 
   OptimizeOptions optimizeOptions;
@@ -305,6 +321,7 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
                                  ? discarded
                                  : out;
   if (check->parsed()) {
+    checkOptions.designFile = InputsFileName(*check);
     return RunCheckCommand(checkOptions, session.catalogue, session.wires, session.record,
                            commandOut, err);
   }
@@ -326,6 +343,8 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
   const std::optional<std::string> report = designing.report->count() > 0
                                                 ? std::optional<std::string>(designing.reportPath)
                                                 : std::nullopt;
+  if (designing.part.Given())
+    err << "pfc-core: " << MethodDesignNote(designing.part) << "\n";
   return RunDesignCommand(designing.options, designing.json, report, session, commandOut, out, err);
 }
 

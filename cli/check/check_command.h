@@ -7,6 +7,7 @@
 
 #include "cli/design/design_options.h"
 #include "engine/catalogue/catalogue.h"
+#include "engine/check/built_part.h"
 #include "engine/check/check_verdicts.h"
 #include "engine/check/given_winding.h"
 #include "engine/check/operating_check.h"
@@ -19,11 +20,16 @@ namespace pfc {
 
 struct CheckOptions {
   DesignOptions design;
-  int grade = kDefaultRolloffGrade;         // the one that matches the core
-  DesignLimits limits;                      // AddLimitOptions
-  bool strict = false;                      // --strict: a missed verdict is exit status 3
-  WindingRequest winding;                   // --turns, --wire
-  std::optional<std::string> materialFile;  // --material; empty for a grade
+  DesignLimits limits;  // AddLimitOptions
+  bool strict = false;  // --strict: a missed verdict is exit status 3
+  // What is built: --grade or --material (read as it is given, so that --save-inputs keeps
+  // the material by value), --turns and --wire. Its core and stack are the run's.
+  BuiltPart part;
+  bool windingStored = false;       // the winding is a design file's, not --turns's or --wire's
+  std::string buildSheet;           // --build-sheet FILE; empty for none
+  double leadLengthMm = 50;         // --lead-length
+  std::optional<std::string> date;  // --date, printed on the build sheet
+  std::string designFile;           // the name of the design file given with --inputs
   bool json = false;
   bool csv = false;
 };
@@ -44,8 +50,13 @@ struct CheckedRun {
   RunOutcome outcome;  // with a given winding, the wound design's: published, no messages
   std::optional<OperatingCheck> check;  // empty when not published or refused
   Material material;
+  BuiltPart part;       // as checked: the core wound, and no winding when the method's is checked
+  DesignRecord method;  // the run's record before it was wound: the method's own winding
   bool givenWinding = false;
-  std::string refusal;  // the material file or the winding refused, for stderr; status 2
+  // A design file's winding that this core cannot take, and why; the method's is checked.
+  std::optional<WindingRequest> setAside;
+  std::string setAsideReason;
+  std::string refusal;  // the winding refused, for stderr; status 2
 };
 
 // With both --turns and --wire on a picked core the method need not publish: a run that

@@ -44,11 +44,14 @@ void AppendRow(std::string& out, const CheckFigureRow& row) {
 }  // namespace
 
 std::string CheckText(const OperatingCheck& check, const DesignRecord& r,
-                      const DesignLimits& limits) {
+                      const DesignLimits& limits, const std::string& windingOrigin) {
   std::string out = "Operating Check\n\n";
   out.append("  Design       ").append(CheckedCoreName(r.SelectedCoreSize, r.CoresToStack));
   out.append(", ").append(FormatGeneral(r.Turns)).append(" turns, AWG ");
-  out.append(FormatGeneral(r.WireGauge)).append("\n");
+  out.append(FormatGeneral(r.WireGauge));
+  if (!windingOrigin.empty())
+    out.append(" (").append(windingOrigin).append(")");
+  out.append("\n");
   out.append("  Material     grade ").append(check.material.name).append(" powder; ");
   out.append(CheckedMaterialText(check, '.')).append("\n\n");
   Pad(out, "", kCaptionWidth, false);

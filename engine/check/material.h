@@ -18,6 +18,7 @@ struct CoreLossFit {
   double k = 0;      // W/kg
   double alpha = 0;  // of the frequency in kHz
   double beta = 0;   // of the flux density in T
+  bool operator==(const CoreLossFit&) const = default;
 };
 
 inline constexpr CoreLossFit kMethodCoreLossFit{kCoreLossCoefficient, kCoreLossFrequencyExponent,
@@ -33,6 +34,7 @@ struct Material {
   double b = 0;             // roll-off F = 1 / (1 + 100·b·H^c), H in A/m; 0 for none
   double c = 0;             // > 1, so that the flux a winding carries is bounded
   CoreLossFit loss = kMethodCoreLossFit;
+  bool operator==(const Material&) const = default;
 };
 
 // The initial permeability the catalogue's inductance factor implies for the record's core:

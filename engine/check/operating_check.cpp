@@ -77,20 +77,6 @@ std::array<double, kCheckedHarmonics> HarmonicPowers(const Angles& angles) {
   return powers;
 }
 
-// The layers the turns make inside the hole, m: each takes the inner circumference the wire's
-// pitch leaves; a hole too small for one turn stacks every turn.
-double LayersOf(const DesignRecord& r) {
-  const double perLayer = pi * (r.CoreID - r.WireDia) / r.WireDia;
-  return perLayer > 0 ? std::max(1.0, r.Turns / perLayer) : r.Turns;
-}
-
-// The copper's own diameter, m, from the wire's tabulated resistance: what carries the current,
-// whatever the insulation and the table's rounding of the area.
-double ConductorDiameter(const DesignRecord& r) {
-  const double perMetre = r.WireResistance * 100;  // Ω/m
-  return std::sqrt(4 * kCopperResistivity20C / (pi * perMetre));
-}
-
 // The winding's copper: the DC resistance and Dowell's factor per harmonic at a temperature.
 class Winding {
  public:
@@ -103,10 +89,7 @@ class Winding {
       rootOf_[static_cast<std::size_t>(n - 1)] = std::sqrt(static_cast<double>(n));
   }
 
-  // 1 + α·(T − 20 °C): the copper's resistance and resistivity relative to 20 °C.
-  static double ResistanceFactor(double temperature) {
-    return 1 + kCopperTemperatureCoefficient * (temperature - kCopperReferenceTemperature);
-  }
+  static double ResistanceFactor(double temperature) { return CopperResistanceFactor(temperature); }
 
   double Resistance(double factor) const { return r20_ * factor; }
 
@@ -287,6 +270,24 @@ Material GradeMaterialFor(const DesignRecord& record, int grade) {
 RolloffInductor CheckedInductor(const DesignRecord& r, const Material& material, double alFactor) {
   return RolloffInductor(r.Turns, MaterialAlValue(r, material) * alFactor, r.PathLength, material.b,
                          material.c);
+}
+
+double TurnsPerHoleLayer(const DesignRecord& r) {
+  return pi * (r.CoreID - r.WireDia) / r.WireDia;
+}
+
+double LayersOf(const DesignRecord& r) {
+  const double perLayer = TurnsPerHoleLayer(r);
+  return perLayer > 0 ? std::max(1.0, r.Turns / perLayer) : r.Turns;
+}
+
+double ConductorDiameter(const DesignRecord& r) {
+  const double perMetre = r.WireResistance * 100;  // Ω/m
+  return std::sqrt(4 * kCopperResistivity20C / (pi * perMetre));
+}
+
+double CopperResistanceFactor(double temperature) {
+  return 1 + kCopperTemperatureCoefficient * (temperature - kCopperReferenceTemperature);
 }
 
 double WoundDimensions::SurfaceCm2() const {

@@ -144,6 +144,18 @@ RolloffInductor CheckedInductor(const DesignRecord& record, const Material& mate
 // The wound part's dimensions for the record's winding (its turns and insulated wire).
 WoundDimensions WindingOn(const DesignRecord& record);
 
+// The turns one layer inside the hole takes: the inner circumference the wire's pitch leaves,
+// not rounded; 0 or less for a hole too small for one turn.
+double TurnsPerHoleLayer(const DesignRecord& record);
+// The layers the turns make inside the hole: at least one; a hole too small for one turn
+// stacks every turn.
+double LayersOf(const DesignRecord& record);
+// The copper's own diameter, m, from the wire's tabulated resistance: what carries the current,
+// whatever the insulation and the table's rounding of the area.
+double ConductorDiameter(const DesignRecord& record);
+// 1 + α·(T − 20 °C): copper's resistance and resistivity at T (°C) relative to 20 °C.
+double CopperResistanceFactor(double temperature);
+
 // The core loss density of a triangular flux of swing ΔB (T, peak to peak) at duty D and
 // switching frequency f (Hz), by the improved generalised Steinmetz equation, W/kg; 0 for no
 // swing.

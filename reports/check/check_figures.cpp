@@ -221,6 +221,28 @@ std::string CheckedCoreName(const std::string& coreSize, int coresToStack) {
   return coresToStack == 1 ? coreSize : coreSize + " × " + std::to_string(coresToStack);
 }
 
+std::string WindingRequestText(const WindingRequest& winding, char decimalSeparator) {
+  std::string text;
+  if (winding.turns)
+    text = FormatGeneral(*winding.turns, decimalSeparator) + " turns";
+  if (winding.turns && winding.gauge)
+    text += " of ";
+  if (winding.gauge)
+    text += "AWG " + FormatGeneral(*winding.gauge, decimalSeparator);
+  return text;
+}
+
+std::string CheckedWindingOrigin(const DesignRecord& published, const DesignRecord& checked,
+                                 const std::string& origin, char decimalSeparator) {
+  if (checked.Turns == published.Turns && checked.WireGauge == published.WireGauge)
+    return origin;
+  const auto winding = [decimalSeparator](const DesignRecord& r) {
+    return FormatGeneral(r.Turns, decimalSeparator) + " turns of AWG " +
+           FormatGeneral(r.WireGauge, decimalSeparator);
+  };
+  return winding(checked) + " as given; " + origin + " has " + winding(published);
+}
+
 int CheckFigureRowCount() {
   static const int kRows =
       static_cast<int>(CheckFigureRows(DesignRecord{}, OperatingCheck{}).size());

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/check/given_winding.h"
 #include "engine/check/operating_check.h"
 #include "engine/record/design_record.h"
 
@@ -64,6 +65,17 @@ std::string MaterialName(const Material& material);
 
 // A checked core as every face of the check names it: "TD-31" alone, "TD-31 × 3" stacked.
 std::string CheckedCoreName(const std::string& coreSize, int coresToStack);
+
+// A given winding as people name it: "22 turns of AWG 8", "22 turns", "AWG 8"; empty for
+// none.
+std::string WindingRequestText(const WindingRequest& winding, char decimalSeparator = '.');
+
+// Which winding a check shows, for its header: `origin` ("the published design") when the
+// checked record has the published record's winding, else the given winding with the
+// published one beside it ("22 turns of AWG 8 as given; the published design has 31 turns
+// of AWG 13").
+std::string CheckedWindingOrigin(const DesignRecord& published, const DesignRecord& checked,
+                                 const std::string& origin, char decimalSeparator);
 
 // How many rows CheckFigureRows gives, for a layout made before any check.
 int CheckFigureRowCount();

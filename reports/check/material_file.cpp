@@ -34,9 +34,10 @@ constexpr std::array<NumberKey, 6> kNumberKeys = {{
     {"loss_beta", nullptr, &CoreLossFit::beta, true},
 }};
 
-MaterialFileRead Refused(std::string reason) {
+MaterialFileRead Refused(std::string reason, std::string key = {}) {
   MaterialFileRead result;
   result.reason = std::move(reason);
+  result.key = std::move(key);
   return result;
 }
 
@@ -51,11 +52,12 @@ std::string KnownKeys() {
   return text;
 }
 
-std::string UnknownKey(const Json& document) {
+std::string UnknownKey(const Json& document, std::string& refusedKey) {
   for (const auto& item : document.items()) {
     const bool known = item.key() == kName ||
                        std::any_of(kNumberKeys.begin(), kNumberKeys.end(),
                                    [&item](const NumberKey& key) { return item.key() == key.key; });
+    refusedKey = item.key();
     if (!known)
       return "it has the unknown key " + QuotedExcerpt(item.key()) + "; a material has " +
              KnownKeys();
@@ -98,7 +100,7 @@ std::string ReadNumber(const Json& document, const NumberKey& key, Material& mat
   return {};
 }
 
-std::string ReadNumbers(const Json& document, Material& material) {
+std::string ReadNumbers(const Json& document, Material& material, std::string& refusedKey) {
   const auto given = [&document](const NumberKey& key) { return document.contains(key.key); };
   const bool anyLoss =
       std::any_of(kNumberKeys.begin(), kNumberKeys.end(),
@@ -106,6 +108,7 @@ std::string ReadNumbers(const Json& document, Material& material) {
   for (const NumberKey& key : kNumberKeys) {
     if (key.optional && !anyLoss)
       continue;  // the method's loss fit stays
+    refusedKey = key.key;
     std::string problem = ReadNumber(document, key, material);
     if (!problem.empty()) {
       if (key.optional && !given(key))
@@ -113,6 +116,7 @@ std::string ReadNumbers(const Json& document, Material& material) {
       return problem;
     }
   }
+  refusedKey = "rolloff_c";
   if (material.c <= 1) {
     return "its \"rolloff_c\" is " + FormatGeneral(material.c) +
            "; it must be above 1, or the flux a winding carries would have no bound";
@@ -147,13 +151,16 @@ MaterialFileRead MaterialFromText(std::string_view text) {
   if (!document.is_object())
     return Refused("it is not a material (its JSON text is not an object)");
   Material material;
-  std::string problem = UnknownKey(document);
-  if (problem.empty())
+  std::string key;
+  std::string problem = UnknownKey(document, key);
+  if (problem.empty()) {
+    key = kName;
     problem = ReadName(document, material.name);
+  }
   if (problem.empty())
-    problem = ReadNumbers(document, material);
+    problem = ReadNumbers(document, material, key);
   if (!problem.empty())
-    return Refused(std::move(problem));
+    return Refused(std::move(problem), std::move(key));
   MaterialFileRead result;
   result.read = true;
   result.material = std::move(material);

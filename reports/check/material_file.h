@@ -23,6 +23,7 @@ struct MaterialFileRead {
   Material material;
   std::string path;
   std::string reason;  // empty when read
+  std::string key;     // the key refused; empty when the document is refused as a whole
 
   // "Cannot use the material file <path>: <reason>", for message boxes and stderr.
   std::string Message() const;

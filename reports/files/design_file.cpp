@@ -11,6 +11,7 @@
 #include "engine/catalogue/bounded_file.h"
 #include "engine/inputs/entries.h"
 #include "engine/record/quoted_text.h"
+#include "reports/check/material_file.h"
 
 namespace pfc {
 namespace {
@@ -19,9 +20,10 @@ using Json = nlohmann::ordered_json;
 
 constexpr const char* kFormatName = "pfc-design";
 constexpr int kMajorVersion = 1;
-// 1.1 added "ripple-limit", "cores" and "winding", 1.2 "min-inductance", "max-temperature"
-// and "al-tolerance"; earlier programs ignore the fields.
+// 1.1 added "ripple-limit", "cores" and "winding", 1.2 "min-inductance", "max-temperature",
+// "al-tolerance" and "material"; earlier programs ignore the fields.
 constexpr const char* kVersionWritten = "1.2";
+constexpr const char* kMaterial = "material";
 constexpr const char* kWinding = "winding";
 constexpr const char* kTurns = "turns";
 constexpr const char* kWire = "wire";
@@ -201,6 +203,27 @@ std::string ReadWinding(const Json& document, WindingRequest& winding) {
   return {};
 }
 
+// A material of one's own, read by the rules of a material file; a refusal names the
+// field as the design file holds it ("material.rolloff_c").
+std::string ReadMaterial(const Json& document, PartMaterial& material) {
+  const auto found = document.find(kMaterial);
+  if (found == document.end())
+    return {};
+  if (!found->is_object())
+    return WrongType(kMaterial, *found, "an object");
+  MaterialFileRead read = MaterialFromText(found->dump());
+  if (!read.read) {
+    const std::string key = "\"" + read.key + "\"";
+    std::string reason = "its \"material\" is refused: " + read.reason;
+    const std::size_t at = read.key.empty() ? std::string::npos : reason.find(key);
+    if (at != std::string::npos)
+      reason.replace(at, key.size(), "\"" + std::string(kMaterial) + "." + read.key + "\"");
+    return reason;
+  }
+  material.own = std::move(read.material);
+  return {};
+}
+
 // A whole number is written whole ("36", not "36.0"), as people write turns and gauges.
 Json NumberJson(double value) {
   if (value == std::floor(value) && std::fabs(value) < 1e15)
@@ -306,19 +329,23 @@ std::string DesignFileText(const DesignFile& design) {
   json["calculator"] = design.entries.pickCore ? kCalculatorPicks : kCalculatorSelects;
   json["pick"] = design.entries[Entry::CoreSize];
   // No grade chosen is no key: the file then follows the grade that matches its core.
-  if (design.rolloffGrade != kDefaultRolloffGrade)
-    json["rolloff-grade"] = design.rolloffGrade;
+  const PartMaterial& material = design.part.material;
+  if (material.grade != kDefaultRolloffGrade && !material.own)
+    json["rolloff-grade"] = material.grade;
   WriteLimits(design.limits, json);
   if (!design.cores.BuiltIn())
     json["cores"] = {{"file", design.cores.file}, {"sha256", design.cores.sha256}};
-  if (design.winding.Given()) {
+  const WindingRequest& given = design.part.winding;
+  if (given.Given()) {
     Json winding = Json::object();
-    if (design.winding.turns)
-      winding[kTurns] = NumberJson(*design.winding.turns);
-    if (design.winding.gauge)
-      winding[kWire] = NumberJson(*design.winding.gauge);
+    if (given.turns)
+      winding[kTurns] = NumberJson(*given.turns);
+    if (given.gauge)
+      winding[kWire] = NumberJson(*given.gauge);
     json[kWinding] = std::move(winding);
   }
+  if (material.own)
+    json[kMaterial] = Json::parse(MaterialFileText(*material.own, true));
   // A text that is not UTF-8 cannot be typed into the form; from the command line its bad
   // bytes are replaced rather than refused, so the file still gets written.
   return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
@@ -342,13 +369,15 @@ DesignFileRead DesignFileFromText(std::string_view text) {
   if (problem.empty())
     problem = ReadCalculator(*document, design.entries);
   if (problem.empty())
-    problem = ReadRolloffGrade(*document, design.rolloffGrade);
+    problem = ReadRolloffGrade(*document, design.part.material.grade);
   if (problem.empty())
     problem = ReadLimits(*document, design.limits);
   if (problem.empty())
     problem = ReadCores(*document, design.cores);
   if (problem.empty())
-    problem = ReadWinding(*document, design.winding);
+    problem = ReadWinding(*document, design.part.winding);
+  if (problem.empty())
+    problem = ReadMaterial(*document, design.part.material);
   if (!problem.empty())
     return Refused(std::move(problem));
   DesignFileRead result;

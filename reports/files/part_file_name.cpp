@@ -2,80 +2,68 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
-#include <cmath>
+#include <cctype>
+
+#include "engine/record/number_text.h"
 
 namespace pfc {
 namespace {
 
-// A material file may be named at length; the part number and winding must still show.
-constexpr std::size_t kMostMaterialLetters = 40;
-
 bool Safe(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
-         c == '.';
+  const auto u = static_cast<unsigned char>(c);
+  return u < 0x80 && (std::isalnum(u) != 0 || c == '-' || c == '_' || c == '.');
 }
 
-// The text's safe characters, each run of others as one '-', none at either end.
-std::string SafeText(std::string_view text, std::size_t most = std::string::npos) {
-  std::string safe;
-  bool gap = false;
+std::string Sanitized(std::string_view text) {
+  std::string out;
   for (const char c : text) {
-    if (!Safe(c)) {
-      gap = true;
+    const char kept = Safe(c) ? c : '_';
+    if (kept == '_' && !out.empty() && out.back() == '_')
       continue;
-    }
-    if (gap && !safe.empty())
-      safe += '-';
-    gap = false;
-    safe += c;
+    out += kept;
   }
-  if (safe.size() > most)
-    safe.resize(most);
-  while (!safe.empty() && (safe.back() == '.' || safe.back() == '-'))
-    safe.pop_back();
-  while (!safe.empty() && safe.front() == '.')
-    safe.erase(safe.begin());
-  return safe;
+  return out;
 }
 
-std::string Shortest(double value) {
-  std::array<char, 32> buffer{};
-  const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  std::string text(buffer.data(), written.ptr);
-  std::replace(text.begin(), text.end(), '.', 'p');  // a dot would read as an extension
-  return text;
-}
-
-bool IsGrade(std::string_view material) {
-  return !material.empty() &&
-         std::all_of(material.begin(), material.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-void Add(std::string& name, const std::string& piece) {
-  if (piece.empty())
-    return;
-  if (!name.empty())
-    name += '-';
-  name += piece;
+// CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9 name devices on Windows, with any
+// extension after them.
+bool WindowsDevice(std::string_view name) {
+  std::string stem(name.substr(0, name.find('.')));
+  std::transform(stem.begin(), stem.end(), stem.begin(), [](char c) {
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  });
+  constexpr std::array<std::string_view, 4> kDevices = {"CON", "PRN", "AUX", "NUL"};
+  if (std::find(kDevices.begin(), kDevices.end(), stem) != kDevices.end())
+    return true;
+  return stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) &&
+         stem[3] >= '1' && stem[3] <= '9';
 }
 
 }  // namespace
 
-std::string PartFileName(const NamedPart& part, std::string_view kind, std::string_view extension) {
-  std::string name = SafeText(part.part);
-  if (!name.empty())
+std::string PartFileName(const BuiltPart& part, std::string_view kind) {
+  std::string name = part.partNumber;
+  if (!name.empty() && part.stack > 0)
     name += "x" + std::to_string(part.stack);
-  Add(name,
-      IsGrade(part.material) ? "g" + part.material : SafeText(part.material, kMostMaterialLetters));
-  if (part.turns && std::isfinite(*part.turns))
-    Add(name, Shortest(*part.turns) + "T");
-  if (part.gauge && std::isfinite(*part.gauge))
-    Add(name, "AWG" + Shortest(*part.gauge));
-  Add(name, SafeText(kind));
-  if (name.empty())
-    name = "design";
-  return name + "." + SafeText(extension);
+  if (part.material.own)
+    name += "-" + part.material.own->name;
+  else if (part.material.grade != kDefaultRolloffGrade)
+    name += "-g" + std::to_string(part.material.grade);
+  if (part.winding.turns)
+    name += "-" + FormatGeneral(*part.winding.turns) + "T";
+  if (part.winding.gauge)
+    name += "-AWG" + FormatGeneral(*part.winding.gauge);
+  if (!kind.empty())
+    name.append("-").append(kind);
+  std::string safe = Sanitized(name);
+  safe.erase(0, std::min(safe.find_first_not_of(".-"), safe.size()));
+  if (safe.size() > kMostPartFileNameBytes)
+    safe.resize(kMostPartFileNameBytes);
+  while (!safe.empty() && safe.back() == '.')
+    safe.pop_back();
+  if (safe.empty())
+    return "design";
+  return WindowsDevice(safe) ? "_" + safe : safe;
 }
 
 }  // namespace pfc

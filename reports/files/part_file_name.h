@@ -1,25 +1,21 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
-// The name suggested for a file exported from a checked or found design: it names the part,
-// so that files of several designs side by side in one folder tell which is which.
+#include "engine/check/built_part.h"
+
 namespace pfc {
 
-struct NamedPart {
-  std::string part;      // the catalogue's part number: "TD-26"
-  int stack = 1;         // cores stacked
-  std::string material;  // a grade's permeability ("90") or a material file's name
-  std::optional<double> turns;
-  std::optional<double> gauge;  // AWG
-};
+// A file name without its extension that names a built part, such as
+// "TD-29x5-g125-22T-AWG8": part number × stack, the grade (or the own material's name), the
+// turns and the wire, each where the part says it. It holds only letters and digits of
+// ASCII, "-", "_" and ".", each other character made "_" (runs of them one), never starts or
+// ends with "." and is no device name of Windows, so it is safe on Linux, Windows and macOS;
+// at most kMostPartFileNameBytes bytes. "design" for a part that names nothing. A kind of
+// file exported from the part follows it, as in "TD-26x1-g90-31T-AWG12-check".
+std::string PartFileName(const BuiltPart& part, std::string_view kind = {});
 
-// "<part>x<stack>-<material>-<turns>T-AWG<gauge>-<kind>.<extension>", a grade written
-// "g90": `TD-26x1-g90-31T-AWG12-check.csv`. Parts not known are left out. Only letters,
-// digits, '-', '_' and '.' remain, so that the name is a file name on Linux, Windows and
-// macOS alike; every run of other characters becomes one '-'.
-std::string PartFileName(const NamedPart& part, std::string_view kind, std::string_view extension);
+inline constexpr std::size_t kMostPartFileNameBytes = 100;
 
 }  // namespace pfc

@@ -88,7 +88,7 @@ TEST_F(InputsFile, ASavedRunReopensToTheSameResult) {
   ASSERT_TRUE(read.read) << read.Message();
   EXPECT_TRUE(read.design.entries.pickCore);
   EXPECT_EQ(read.design.entries[Entry::CoreSize].rfind("TD-20 (", 0), 0u) << "the pick-list entry";
-  EXPECT_EQ(read.design.rolloffGrade, kDefaultRolloffGrade);
+  EXPECT_EQ(read.design.part.material.grade, kDefaultRolloffGrade);
 }
 
 TEST_F(InputsFile, OptionsGivenOverrideTheFilesEntries) {

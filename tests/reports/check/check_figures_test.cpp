@@ -147,3 +147,29 @@ TEST(WorstCaseFigureRows, ShowTheWorstCaseCoresFiguresOnlyWhenThereIsOne) {
 
 }  // namespace
 }  // namespace pfc
+
+namespace pfc {
+namespace {
+
+// The header names the published design only for its own winding.
+TEST(CheckedWindingOrigin, NamesTheGivenWindingBesideThePublishedOne) {
+  DesignRecord published;
+  published.Turns = 31;
+  published.WireGauge = 13;
+  DesignRecord checked = published;
+  EXPECT_EQ(CheckedWindingOrigin(published, checked, "the published design", '.'),
+            "the published design");
+  checked.Turns = 22.5;
+  checked.WireGauge = 8;
+  const std::string given = CheckedWindingOrigin(published, checked, "the published design", ',');
+  for (const char* named : {"22,5 turns of AWG 8", "31 turns of AWG 13"})
+    EXPECT_NE(given.find(named), std::string::npos) << given;
+  checked.Turns = 31;
+  EXPECT_NE(
+      CheckedWindingOrigin(published, checked, "found by Find Designs", '.').find("AWG 8 as given"),
+      std::string::npos)
+      << "a wire alone is a given winding too";
+}
+
+}  // namespace
+}  // namespace pfc

@@ -60,7 +60,7 @@ DesignFile UnusualDesign() {
   e[Entry::FillFactor] = "0.35";
   e[Entry::CoreSize] = "TD-26 (OD 46.73mm, ID 21.69mm, HT 20.57mm)";
   e.pickCore = true;
-  design.rolloffGrade = 147;
+  design.part.material.grade = 147;
   design.limits.ripplePercent = 0.1 + 0.2;  // no short decimal: written to read back exactly
   return design;
 }
@@ -70,7 +70,7 @@ TEST(DesignFile, KeepsEveryTextExactlyAsTyped) {
   const DesignFileRead read = DesignFileFromText(DesignFileText(design));
   ASSERT_TRUE(read.read) << read.reason;
   EXPECT_EQ(Texts(read.design.entries), Texts(design.entries));
-  EXPECT_EQ(read.design.rolloffGrade, 147);
+  EXPECT_EQ(read.design.part.material.grade, 147);
   EXPECT_EQ(read.design.limits, design.limits);
 }
 
@@ -88,7 +88,7 @@ TEST(DesignFile, ReadsTheDocumentedFormat) {
   EXPECT_EQ(Texts(read.design.entries),
             (std::vector<std::string>{"100", "kHz", "0.15", "millihenry", "2", "Kilo Watts", "96",
                                       "90", "265", "390", "40", "3", ".3", "TD-30 (x)", "picks"}));
-  EXPECT_EQ(read.design.rolloffGrade, 26);
+  EXPECT_EQ(read.design.part.material.grade, 26);
 }
 
 // The limits go round as the user set them; a file keeps only those that differ from the
@@ -153,7 +153,7 @@ TEST_P(DesignFileAccepts, ReadsWhatItKnowsAndDefaultsTheRest) {
   const DesignFileRead read = DesignFileFromText(GetParam().text);
   ASSERT_TRUE(read.read) << read.reason;
   EXPECT_EQ(Texts(read.design.entries), GetParam().texts);
-  EXPECT_EQ(read.design.rolloffGrade, GetParam().grade);
+  EXPECT_EQ(read.design.part.material.grade, GetParam().grade);
   EXPECT_EQ(read.design.limits.ripplePercent, GetParam().rippleLimit);
 }
 
@@ -206,7 +206,7 @@ TEST_P(DesignFileRefuses, SaysWhatIsWrongAndGivesNoDesign) {
   EXPECT_FALSE(read.read);
   EXPECT_NE(read.reason.find(GetParam().named), std::string::npos) << read.reason;
   EXPECT_EQ(Texts(read.design.entries), kDefaultTexts) << "nothing of the file is taken";
-  EXPECT_EQ(read.design.rolloffGrade, kDefaultRolloffGrade);
+  EXPECT_EQ(read.design.part.material.grade, kDefaultRolloffGrade);
   EXPECT_EQ(read.design.limits, DesignLimits{});
 }
 
@@ -318,15 +318,15 @@ TEST(DesignFile, KeepsAGivenWindingUnderTheSameMinorVersion) {
   };
   for (const Case& c : cases) {
     DesignFile design = UnusualDesign();
-    design.winding = c.winding;
+    design.part.winding = c.winding;
     const std::string text = DesignFileText(design);
     const auto json = nlohmann::json::parse(text);
     EXPECT_EQ(json["version"], c.version);
     EXPECT_EQ(json.contains("winding") ? json["winding"].dump() : "", c.written);
     const DesignFileRead read = DesignFileFromText(text);
     ASSERT_TRUE(read.read) << read.reason;
-    EXPECT_EQ(read.design.winding.turns, c.winding.turns);
-    EXPECT_EQ(read.design.winding.gauge, c.winding.gauge);
+    EXPECT_EQ(read.design.part.winding.turns, c.winding.turns);
+    EXPECT_EQ(read.design.part.winding.gauge, c.winding.gauge);
   }
 }
 
@@ -431,6 +431,71 @@ TEST(ReadDesignFile, AFileItMayNotReadIsRefusedWithTheSystemsReason) {
   const DesignFileRead read = ReadDesignFile(path.string());
   EXPECT_FALSE(read.read);
   EXPECT_EQ(read.reason, "Permission denied");
+}
+
+}  // namespace
+}  // namespace pfc
+
+namespace pfc {
+namespace {
+
+// A material of one's own travels in the file by value, exactly, loss fit included.
+TEST(DesignFile, KeepsAMaterialOfOnesOwnByValue) {
+  DesignFile design = UnusualDesign();
+  Material own;
+  own.name = "Mix 60 «é»";
+  own.permeability = 60.5;
+  own.b = 0.0123456789012345;
+  own.c = 1.7;
+  own.loss = {41.25, 1.3, 2.4};
+  design.part.material.own = own;
+  design.part.material.grade = 26;  // left behind by the window: the material wins
+  const std::string text = DesignFileText(design);
+  const auto json = nlohmann::json::parse(text);
+  EXPECT_EQ(json["version"], "1.2");
+  EXPECT_FALSE(json.contains("rolloff-grade"));
+  const DesignFileRead read = DesignFileFromText(text);
+  ASSERT_TRUE(read.read) << read.reason;
+  ASSERT_TRUE(read.design.part.material.own.has_value());
+  EXPECT_EQ(*read.design.part.material.own, own);
+}
+
+std::string WithMaterial(const std::string& material) {
+  return R"({"format":"pfc-design","version":"1.2","rolloff-grade":26,"material":)" + material +
+         "}";
+}
+
+TEST(DesignFile, RefusesAMaterialAsAMaterialFileWouldNamingItsField) {
+  struct Case {
+    std::string material;
+    const char* named;
+  };
+  const Case cases[] = {
+      {R"({"name":"Mine","permeability":60,"rolloff_b":0.01,"rolloff_c":0.5})",
+       "\"material.rolloff_c\" is 0.5"},
+      {R"({"name":"Mine","permeability":-60,"rolloff_b":0.01,"rolloff_c":1.5})",
+       "\"material.permeability\""},
+      {R"({"name":"Mine","permeability":60,"rolloff_c":1.5})", "\"material.rolloff_b\""},
+      {R"({"name":"90","permeability":60,"rolloff_b":0.01,"rolloff_c":1.5})", "\"material.name\""},
+      {R"({"name":"Mine","permeability":60,"rolloff_b":0.01,"rolloff_c":1.5,"colour":1})",
+       "\"material.colour\""},
+      {R"({"name":"Mine","permeability":60,"rolloff_b":0.01,"rolloff_c":1.5,"loss_k":3})",
+       "\"material.loss_alpha\""},
+      {R"("Mine")", "\"material\" is a text"},
+  };
+  for (const Case& c : cases) {
+    const DesignFileRead read = DesignFileFromText(WithMaterial(c.material));
+    EXPECT_FALSE(read.read) << c.material;
+    EXPECT_NE(read.reason.find(c.named), std::string::npos) << read.reason;
+  }
+}
+
+TEST(DesignFile, AFileOfVersionOnePointOneKeepsItsGrade) {
+  const DesignFileRead read = DesignFileFromText(
+      R"({"format":"pfc-design","version":"1.1","rolloff-grade":26,"winding":{"turns":30}})");
+  ASSERT_TRUE(read.read) << read.reason;
+  EXPECT_EQ(read.design.part.material, PartMaterial{26});
+  EXPECT_EQ(read.design.part.winding, (WindingRequest{30.0, std::nullopt}));
 }
 
 }  // namespace

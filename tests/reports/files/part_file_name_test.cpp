@@ -7,42 +7,48 @@
 namespace pfc {
 namespace {
 
-struct NameCase {
-  NamedPart part;
-  const char* kind;
-  const char* extension;
-  const char* name;
-};
+BuiltPart Part(std::string partNumber, int stack, int grade, std::optional<double> turns,
+               std::optional<double> gauge) {
+  BuiltPart part;
+  part.partNumber = std::move(partNumber);
+  part.stack = stack;
+  part.material.grade = grade;
+  part.winding = {turns, gauge};
+  return part;
+}
 
-TEST(PartFileName, NamesThePartInCharactersEverySystemTakes) {
-  const std::string sixty(60, 'M');
-  const NameCase cases[] = {
-      {{"TD-26", 1, "90", 31, 12}, "check", "csv", "TD-26x1-g90-31T-AWG12-check.csv"},
-      {{"TD-157", 3, "26", 12.5, 10.5}, "model", "cir", "TD-157x3-g26-12p5T-AWG10p5-model.cir"},
-      // A material file's name, with a blank, a micro sign and characters Windows refuses.
-      {{"TD-26", 2, "Supplier 60 µ", 31, 12},
-       "check",
-       "pdf",
-       "TD-26x2-Supplier-60-31T-AWG12-check.pdf"},
-      {{"TD-26", 1, "a<b>c:d\"e/f\\g|h?i*j", std::nullopt, std::nullopt},
-       "design",
-       "pfcdesign",
-       "TD-26x1-a-b-c-d-e-f-g-h-i-j-design.pfcdesign"},
-      // Dots at the ends of a piece would hide a file on macOS or be dropped by Windows.
-      {{"TD-26", 1, "..hidden..", std::nullopt, std::nullopt},
-       "check",
-       "csv",
-       "TD-26x1-hidden-check.csv"},
-      // The method's winding is not known yet: no turns, no wire.
-      {{"TD-26", 1, "90", std::nullopt, std::nullopt}, "check", "csv", "TD-26x1-g90-check.csv"},
-      {{"", 1, "", std::nullopt, std::nullopt}, "", "csv", "design.csv"},
-      {{"TD-26", 1, sixty, std::nullopt, std::nullopt},
-       "check",
-       "csv",
-       "TD-26x1-MMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMM-check.csv"},
+TEST(PartFileName, NamesThePartWithWhatIsSafeEverywhere) {
+  struct Case {
+    BuiltPart part;
+    const char* name;
   };
-  for (const NameCase& c : cases)
-    EXPECT_EQ(PartFileName(c.part, c.kind, c.extension), c.name) << c.name;
+  BuiltPart own = Part("TD-26", 1, kDefaultRolloffGrade, 30, 12);
+  own.material.own = Material{};
+  own.material.own->name = "Mix: «60» / hot";
+  const Case cases[] = {
+      {Part("TD-29", 5, 125, 22, 8), "TD-29x5-g125-22T-AWG8"},
+      {Part("TD-157", 3, 26, 12.5, 10.5), "TD-157x3-g26-12.5T-AWG10.5"},
+      {Part("TD-26", 1, kDefaultRolloffGrade, 31, std::nullopt), "TD-26x1-31T"},
+      {Part("TD 26*?", 2, kDefaultRolloffGrade, std::nullopt, 13.5), "TD_26_x2-AWG13.5"},
+      {own, "TD-26x1-Mix_60_hot-30T-AWG12"},
+      {Part("..hidden", 1, kDefaultRolloffGrade, std::nullopt, std::nullopt), "hiddenx1"},
+      {Part("con", 0, kDefaultRolloffGrade, std::nullopt, std::nullopt), "_con"},
+      {Part("LPT1.x", 0, kDefaultRolloffGrade, std::nullopt, std::nullopt), "_LPT1.x"},
+      {Part("COM0", 0, kDefaultRolloffGrade, std::nullopt, std::nullopt), "COM0"},
+      {Part("", 0, kDefaultRolloffGrade, std::nullopt, std::nullopt), "design"},
+      {Part("...", 0, kDefaultRolloffGrade, std::nullopt, std::nullopt), "design"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(PartFileName(c.part), c.name);
+  EXPECT_EQ(PartFileName(Part(std::string(300, 'A'), 1, 60, 10, 10)).size(),
+            kMostPartFileNameBytes);
+}
+
+// An exported file's kind follows the part, after its winding.
+TEST(PartFileName, EndsWithTheKindOfFileExported) {
+  EXPECT_EQ(PartFileName(Part("TD-26", 1, 90, 31, 12), "check"), "TD-26x1-g90-31T-AWG12-check");
+  EXPECT_EQ(PartFileName(Part("", 0, kDefaultRolloffGrade, std::nullopt, std::nullopt), "check"),
+            "check");
 }
 
 }  // namespace

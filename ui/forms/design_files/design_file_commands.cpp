@@ -106,8 +106,12 @@ void NameFile(Toolkit& toolkit, DesktopSession& session, const std::string& path
 DesignFile ReadInputFormDesign(Toolkit& toolkit, const DesktopSession& session) {
   DesignFile design;
   design.entries = ReadInputEntries(toolkit);
-  design.rolloffGrade = session.checked.ChosenGrade();
-  design.winding = session.checked.Winding();
+  const CheckedDesign& checked = session.checked;
+  design.part.material.grade = checked.ChosenGrade();
+  if (checked.ChosenMaterial() >= 0)
+    design.part.material.own =
+        checked.OwnMaterials()[static_cast<std::size_t>(checked.ChosenMaterial())];
+  design.part.winding = checked.Winding();
   design.limits = session.limits.Get();
   design.cores = session.catalogueOrigin;
   return design;
@@ -140,8 +144,9 @@ std::optional<std::string> FillInputForm(Toolkit& toolkit, DesktopSession& sessi
              catalogue.PartNo[static_cast<std::size_t>(catalogue.RowCount())] + ")";
     }
   }
-  if (design.rolloffGrade != kDefaultRolloffGrade && !FindRolloffGrade(design.rolloffGrade)) {
-    return "its \"rolloff-grade\" " + std::to_string(design.rolloffGrade) +
+  const PartMaterial& material = design.part.material;
+  if (material.grade != kDefaultRolloffGrade && !FindRolloffGrade(material.grade)) {
+    return "its \"rolloff-grade\" " + std::to_string(material.grade) +
            " is not a grade of the operating check";
   }
 
@@ -163,11 +168,14 @@ std::optional<std::string> FillInputForm(Toolkit& toolkit, DesktopSession& sessi
   } else {
     toolkit.SetTicked(kInputForm, input_controls::kChkCalcCore, true);
   }
-  if (design.rolloffGrade != session.checked.ChosenGrade()) {
-    session.checked.SetGrade(design.rolloffGrade);
+  if (material.own) {
+    session.checked.AddMaterial(*material.own);
+  } else if (material.grade != session.checked.ChosenGrade() ||
+             session.checked.ChosenMaterial() >= 0) {
+    session.checked.SetGrade(material.grade);
   }
-  if (design.winding != session.checked.Winding()) {
-    session.checked.SetWinding(design.winding, session.decimalSeparator);
+  if (design.part.winding != session.checked.Winding()) {
+    session.checked.SetWinding(design.part.winding, session.decimalSeparator);
   }
   session.limits.Set(design.limits);
   return std::nullopt;

@@ -166,9 +166,9 @@ DesignFile FoundDesignFile(const EntryTexts& entries, const CoreCatalogue& catal
   file.entries[Entry::Stack] = std::to_string(c.stack);
   if (FindRolloffGrade(static_cast<int>(c.permeability)) != nullptr &&
       std::to_string(static_cast<int>(c.permeability)) == c.materialName)
-    file.rolloffGrade = static_cast<int>(c.permeability);
-  file.winding.turns = c.turns;
-  file.winding.gauge = c.gauge;
+    file.part.material.grade = static_cast<int>(c.permeability);
+  file.part.winding.turns = c.turns;
+  file.part.winding.gauge = c.gauge;
   return file;
 }
 
@@ -187,13 +187,14 @@ std::string CheckFoundDesignInto(CheckedDesign& checked, const DesktopSession& s
         outcome.messages.empty() ? "its run ends without a design" : outcome.messages.back().text;
   } else {
     DesignRecord wound = pick;  // the check winds its own copy of the pick
-    reason = ApplyWinding(wound, session.wires, file.winding, session.decimalSeparator).message;
+    reason =
+        ApplyWinding(wound, session.wires, file.part.winding, session.decimalSeparator).message;
   }
   if (!reason.empty())
     return CandidateName(c) + " has no operating check.\r\n\r\n" + reason;
   checked.Check(pick, "found by Find Designs");
-  checked.SetGrade(file.rolloffGrade);
-  checked.SetWinding(file.winding, session.decimalSeparator);
+  checked.SetGrade(file.part.material.grade);
+  checked.SetWinding(file.part.winding, session.decimalSeparator);
   return {};
 }
 

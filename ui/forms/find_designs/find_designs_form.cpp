@@ -12,6 +12,7 @@
 #include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/session/file_export.h"
 #include "ui/forms/session/limit_entries.h"
+#include "ui/forms/session/recent_design_list.h"
 
 namespace pfc::ui {
 
@@ -173,14 +174,20 @@ void FindDesignsForm::cmdSaveDesign_Click() {
   const auto picked = found.Picked();
   if (!picked)
     return;
-  const SearchCandidate& c = found.Candidates()[*picked];
-  DesignFile file = FoundDesignFile(found.Entries(), session_.catalogue, c);
+  const SearchCandidate& candidate = found.Candidates()[*picked];
+  DesignFile file = FoundDesignFile(found.Entries(), session_.catalogue, candidate);
   file.limits = found.Request().limits;  // the limits it was found to meet
-  const std::string name =
-      PartFileName(NamedPart{c.part, c.stack, c.materialName, c.turns, c.gauge}, "", "pfcdesign");
-  ExportFile(toolkit_, services_,
-             SaveFileRequest{"Save Design", name, "PFC design files", "pfcdesign"},
-             DesignFileText(file));
+  BuiltPart part = file.part;
+  part.partNumber = candidate.part;
+  part.stack = candidate.stack;
+  const std::optional<std::string> saved =
+      ExportFileAt(toolkit_, services_,
+                   SaveFileRequest{"Save Design", PartFileName(part) + kDesignFileExtension,
+                                   "PFC design files", "pfcdesign"},
+                   DesignFileText(file));
+  if (saved) {
+    AddRecentDesign(services_, *saved);
+  }
 }
 
 void FindDesignsForm::cmdExportCsv_Click() {

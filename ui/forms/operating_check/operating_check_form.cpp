@@ -44,9 +44,17 @@ std::string MaterialNote(const OperatingCheck& check, char separator) {
 // The checked part, its material and its winding, as a file name.
 std::string CheckedFileName(const CheckedDesign& checked, const char* kind, const char* extension) {
   const DesignRecord& r = checked.Record();
-  return PartFileName(NamedPart{r.SelectedCoreSize, r.CoresToStack, checked.Result().material.name,
-                                r.Turns, r.WireGauge},
-                      kind, extension);
+  const Material& material = checked.Result().material;
+  BuiltPart part;
+  part.partNumber = r.SelectedCoreSize;
+  part.stack = r.CoresToStack;
+  // The grade the check took is named even where it is the one matching the core.
+  if (MaterialName(material) == material.name)
+    part.material.own = material;
+  else
+    part.material.grade = static_cast<int>(material.permeability);
+  part.winding = {r.Turns, r.WireGauge};
+  return PartFileName(part, kind) + "." + extension;
 }
 
 }  // namespace
@@ -103,8 +111,11 @@ void OperatingCheckForm::ShowCheck() {
     return;
   }
   const OperatingCheck& check = checked.Result();
-  toolkit_.SetText(kOperatingCheckForm, kDesign,
-                   CheckedDesignName(checked.Record(), separator) + " (" + checked.Origin() + ")");
+  toolkit_.SetText(
+      kOperatingCheckForm, kDesign,
+      CheckedDesignName(checked.Record(), separator) + " (" +
+          CheckedWindingOrigin(checked.Published(), checked.Record(), checked.Origin(), separator) +
+          ")");
   toolkit_.SetText(kOperatingCheckForm, kLowHeading,
                    LineHeading("Low line", check.lowLine.vrms, check.material, separator));
   toolkit_.SetText(kOperatingCheckForm, kHighHeading,
