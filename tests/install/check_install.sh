@@ -42,7 +42,7 @@ installed_files=(
 
 # What the manual pages may show beyond ASCII; an escape that names the wrong glyph shows
 # as some other character.
-manual_glyphs=(° ² ³ ⁴ µ × ‐ – — ≤ ≥ ⟨ ⟩ ‘ ’ “ ”)
+manual_glyphs=(° ² ³ ⁴ µ × α β π ‐ – — ≤ ≥ ⟨ ⟩ ‘ ’ “ ”)
 
 # A design file is known by its media type, and the desktop opens that type in the designer,
 # when the installed tree is the only data folder the desktop looks in (the databases are
