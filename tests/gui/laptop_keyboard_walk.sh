@@ -121,6 +121,13 @@ readonly check="Operating Check"
 readonly find="Find Designs"
 
 step="the default design"
+# A loaded machine may take a while to start the program; once its first window shows, it is
+# given the keyboard in case the window manager mapped it before it could take the focus.
+for _ in $(seq 300); do
+  xdotool search --onlyvisible --name "$(exactly "$disclaimer")" > /dev/null 2>&1 && break
+  sleep 0.1
+done
+xdotool windowactivate --sync "$(window "$disclaimer")" 2> /dev/null || true
 active "$disclaimer"
 key Return
 active "$inputs"
