@@ -9,6 +9,7 @@
 #include "engine/check/check_verdicts.h"
 #include "engine/check/operating_check.h"
 #include "engine/check/rolloff_grades.h"
+#include "engine/method/core_design.h"
 #include "engine/method/design_run.h"
 #include "reports/check/known_rolloff_grades.h"
 #include "reports/check/material_file.h"
@@ -17,6 +18,10 @@
 
 namespace pfc {
 namespace {
+
+constexpr NumberBounds kTurnsBounds{1, kMostTurns, true, true, "turns"};
+// The wire table's sizes are whole; which of them it holds is the winding's own refusal.
+constexpr NumberBounds kGaugeBounds{.whole = true};
 
 constexpr const char* kCheckFooter =
     "Designs exactly as \"design\" does, then checks what the published winding does over the\n"
@@ -83,34 +88,26 @@ CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalo
 void AddCheckedDesignOptions(CLI::App& command, CheckOptions& options,
                              const CoreCatalogue& catalogue) {
   AddDesignOptions(command, options.design, catalogue, true);
-  CLI::Option* grade =
-      command
-          .add_option(
-              "--grade", options.grade,
-              "Roll-off grade: the alloy powder's initial permeability (" + RolloffGradeNames() +
-                  "); by default the grade that matches the core's catalogue inductance factor")
-          ->check(RolloffGradeValidator());
-  command
-      .add_option("--ripple-limit", options.limits.ripplePercent,
+  CLI::Option* grade = AddGradeOption(
+      command, options.grade,
+      "Roll-off grade: the alloy powder's initial permeability (" + RolloffGradeNames() +
+          "); by default the grade that matches the core's catalogue inductance factor");
+  AddNumberOption(command, "--ripple-limit", options.limits.ripplePercent, kRippleLimitBounds,
                   "The ripple the check admits at the low line's crest, % of the line-peak "
                   "current")
-      ->check(RippleLimitValidator())
-      ->capture_default_str();
+      ->type_name("PERCENT");
   command
       .add_option_function<std::string>(
           "--material", [&options](const std::string& path) { options.materialFile = path; },
           "Check with the material of this JSON file instead of a grade")
       ->type_name("FILE")
       ->excludes(grade);
-  command
-      .add_option_function<double>(
-          "--turns", [&options](const double& turns) { options.winding.turns = turns; },
-          "Check this many turns instead of the method's")
-      ->type_name("N");
-  command
-      .add_option_function<double>(
-          "--wire", [&options](const double& gauge) { options.winding.gauge = gauge; },
-          "Check this wire size instead of the method's")
+  AddNumberOption(
+      command, "--turns", kTurnsBounds, [&options](double turns) { options.winding.turns = turns; },
+      "Check this many turns instead of the method's");
+  AddNumberOption(
+      command, "--wire", kGaugeBounds, [&options](double gauge) { options.winding.gauge = gauge; },
+      "Check this wire size instead of the method's")
       ->type_name("AWG");
 }
 

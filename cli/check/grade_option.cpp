@@ -1,36 +1,25 @@
 #include "cli/check/grade_option.h"
 
-#include <charconv>
-#include <string>
-
 #include "engine/record/number_text.h"
 #include "reports/check/known_rolloff_grades.h"
 
 namespace pfc {
 
-CLI::Validator RolloffGradeValidator() {
-  return CLI::Validator(
-      [](std::string& text) -> std::string {
-        int grade = 0;
-        const char* end = text.data() + text.size();
-        const auto parsed = std::from_chars(text.data(), end, grade);
-        if (parsed.ec == std::errc() && parsed.ptr == end && IsKnownRolloffGrade(grade))
-          return {};
-        return text + " is not a roll-off grade (" + KnownRolloffGradesText() + ")";
-      },
-      "GRADE");
-}
-
-CLI::Validator RippleLimitValidator() {
-  return CLI::Validator(
-      [](std::string& text) -> std::string {
-        const bool number = IsWellFormedNumber(text);
-        const double percent = number ? ValueOfText(text) : 0;
-        if (number && percent > 0)
-          return {};
-        return text + " is not a positive percentage";
-      },
-      "PERCENT");
+CLI::Option* AddGradeOption(CLI::App& command, int& grade, const std::string& help) {
+  constexpr NumberBounds kWhole{.whole = true};
+  return AddNumberOption(
+             command, "--grade", kWhole,
+             [&grade](double read) {
+               // A grade is a small whole number: anything past the largest is none.
+               const bool small = read > 0 && read <= RolloffGrades().back().permeability;
+               if (!small || !IsKnownRolloffGrade(static_cast<int>(read)))
+                 throw CLI::ValidationError("--grade", FormatGeneral(read) +
+                                                           " is not a roll-off grade (" +
+                                                           KnownRolloffGradesText() + ")");
+               grade = static_cast<int>(read);
+             },
+             help)
+      ->type_name("GRADE");
 }
 
 }  // namespace pfc

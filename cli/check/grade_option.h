@@ -1,15 +1,24 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <string>
 
-// The operating check's options of check and batch: the same names, the same refusals.
+#include "cli/number_option.h"
+
+// The operating check's options of check, model, batch and optimize: the same names, the same
+// bounds, the same refusals.
 namespace pfc {
 
-// Admits the permeability of a roll-off grade, written as a plain whole number ("60"); the
-// refusal names the grades there are.
-CLI::Validator RolloffGradeValidator();
+// The ripple the check admits at the low line's crest, % of the line-peak current: a
+// continuous current swings at most twice its average.
+inline constexpr NumberBounds kRippleLimitBounds{0, 200, false, false, "%"};
+// The least inductance at the low-line peak current, % of the target.
+inline constexpr NumberBounds kMinInductanceBounds{0, 1000, false, false, "%"};
+// The highest winding temperature, °C.
+inline constexpr NumberBounds kMaxTemperatureBounds{0, 1000, true, false, "°C"};
 
-// Admits a positive, finite percentage ("12.5") for --ripple-limit.
-CLI::Validator RippleLimitValidator();
+// --grade: the permeability of a roll-off grade, a whole number ("60"); a number that is no
+// grade is refused naming the grades there are.
+CLI::Option* AddGradeOption(CLI::App& command, int& grade, const std::string& help);
 
 }  // namespace pfc
