@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <optional>
 
@@ -105,6 +106,34 @@ std::string ReadNumber(const Json& document, const NumberKey& key, Material& mat
   return {};
 }
 
+// Three significant digits: a range's ends are rules of thumb, not measurements.
+std::string Rounded(double value) {
+  std::array<char, 32> text{};
+  std::snprintf(text.data(), text.size(), "%.3g", value);
+  return text.data();
+}
+
+std::string Percent(double share) {
+  return FormatGeneral(share * 100) + " %";
+}
+
+std::string OutOfRange(MaterialNumber number, const Material& material) {
+  const NumberKey& key = kNumberKeys[static_cast<std::size_t>(number)];
+  const double value = key.field ? material.*key.field : material.loss.*key.loss;
+  const MaterialRange range = MaterialNumberRange(number, material.c);
+  std::string text = "its " + Quoted(key.key) + " is " + FormatGeneral(value) + "; it must be ";
+  text += (range.lowExcluded ? "above " : "from ") + Rounded(range.low) +
+          (range.lowExcluded ? " and at most " : " to ") + Rounded(range.high);
+  if (number == MaterialNumber::RolloffB) {
+    text += " with \"rolloff_c\" " + FormatGeneral(material.c) +
+            ", so that the powder loses at least " + Percent(kLeastRolloff) +
+            " of its permeability at " + FormatGeneral(kStrongRolloffField / 1000) +
+            " kA/m and at most " + Percent(kMostRolloff) + " at " +
+            FormatGeneral(kWeakRolloffField) + " A/m";
+  }
+  return text;
+}
+
 std::string ReadNumbers(const Json& document, Material& material) {
   const auto given = [&document](const NumberKey& key) { return document.contains(key.key); };
   const bool anyLoss =
@@ -120,11 +149,8 @@ std::string ReadNumbers(const Json& document, Material& material) {
       return problem;
     }
   }
-  if (material.c <= 1) {
-    return "its \"rolloff_c\" is " + FormatGeneral(material.c) +
-           "; it must be above 1, or the flux a winding carries would have no bound";
-  }
-  return {};
+  const std::optional<MaterialNumber> outside = MaterialOutOfRange(material, anyLoss);
+  return outside ? OutOfRange(*outside, material) : std::string();
 }
 
 }  // namespace
