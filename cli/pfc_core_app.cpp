@@ -141,13 +141,16 @@ int RunExploreCommand(const DesignOptions& options, bool json, DesignSession& se
   return 0;
 }
 
-// CLI11's explanation on one line.
-std::string OneLine(std::string text) {
-  for (char& c : text) {
-    if (c == '\n' || c == '\r')
-      c = ' ';
+// CLI11's explanation on one line; a CR the user typed shows as \r.
+std::string OneLine(const std::string& text) {
+  std::string line;
+  for (const char c : text) {
+    if (c == '\r')
+      line += "\\r";
+    else
+      line += c == '\n' ? ' ' : c;
   }
-  return text;
+  return line;
 }
 
 // A design file or a report written to "-" takes the place of the command's own output.
@@ -180,7 +183,7 @@ CLI::App* AddDesignCommand(CLI::App& app, DesignCommand& designing, DesignSessio
                          ->type_name("FILE");
   design->footer(kDesignFooter);
   AddInputsFileOptions(*design, designing.options, session, streams);
-  AddCoresOption(*design, session);
+  AddCoresOption(*design, session, streams.in);
   return design;
 }
 
@@ -201,8 +204,23 @@ CLI::App* AddExploreCommand(CLI::App& app, ExploreCommand& exploring, DesignSess
   csvFlag->excludes(jsonFlag);
   explore->footer(kExploreFooter);
   AddInputsFileOptions(*explore, exploring.options, session, streams);
-  AddCoresOption(*explore, session);
+  AddCoresOption(*explore, session, streams.in);
   return explore;
+}
+
+// How many of the command's files are named "-" where a file is read: batch's rows, --inputs,
+// --cores and --material. "-" after an option that writes names standard output instead.
+int StandardInputReaders(int argc, const char* const* argv) {
+  int readers = 0;
+  for (int arg = 2; arg < argc; ++arg) {
+    if (!NamesStandardStream(argv[arg]))
+      continue;
+    const std::string_view before = argv[arg - 1];
+    const bool writes =
+        before == "-o" || before == "--output" || before == "--save-inputs" || before == "--report";
+    readers += writes ? 0 : 1;
+  }
+  return readers;
 }
 
 // Parses the command line; the exit status when the command ends there (help, the version, an
@@ -211,6 +229,10 @@ std::optional<int> ParseCommandLine(CLI::App& app, int argc, const char* const* 
                                     std::ostream& out, std::ostream& err) {
   if (argc > 1 && argv[1][0] != '-' && !IsCommand(app, argv[1])) {
     err << "pfc-core: unknown command \"" << argv[1] << "\"; run pfc-core --help\n";
+    return 2;
+  }
+  if (StandardInputReaders(argc, argv) > 1) {
+    err << "pfc-core: only one file can be read from standard input (\"-\")\n";
     return 2;
   }
   try {
@@ -253,29 +275,29 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
 
   BatchOptions batchOptions;
   CLI::App* batch = AddBatchCommand(app, batchOptions);
-  AddCoresOption(*batch, session);
+  AddCoresOption(*batch, session, streams.in);
 
   CheckOptions checkOptions;
   CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue);
   AddInputsFileOptions(*check, checkOptions.design, session, streams, &checkOptions.grade,
                        &checkOptions.limits.ripplePercent, &checkOptions.winding);
-  AddCoresOption(*check, session);
+  AddCoresOption(*check, session, streams.in);
 
   ModelOptions modelOptions;
   CLI::App* model = AddModelCommand(app, modelOptions, session.catalogue);
   AddInputsFileOptions(*model, modelOptions.check.design, session, streams,
                        &modelOptions.check.grade, &modelOptions.check.limits.ripplePercent,
                        &modelOptions.check.winding);
-  AddCoresOption(*model, session);
+  AddCoresOption(*model, session, streams.in);
 
   OptimizeOptions optimizeOptions;
   CLI::App* optimize = AddOptimizeCommand(app, optimizeOptions, session.catalogue);
   AddInputsFileOptions(*optimize, optimizeOptions.design, session, streams);
-  AddCoresOption(*optimize, session);
+  AddCoresOption(*optimize, session, streams.in);
 
   CoresCommand cores;
   AddCoresCommand(app, cores);
-  AddCoresOption(*cores.command, session);
+  AddCoresOption(*cores.command, session, streams.in);
 
   if (const std::optional<int> ended = ParseCommandLine(app, argc, argv, out, err))
     return *ended;
@@ -291,15 +313,15 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
                                  ? discarded
                                  : out;
   if (check->parsed()) {
-    return RunCheckCommand(checkOptions, session.catalogue, session.wires, session.record,
+    return RunCheckCommand(checkOptions, session.catalogue, session.wires, session.record, in,
                            commandOut, err);
   }
   if (model->parsed()) {
-    return RunModelCommand(modelOptions, session.catalogue, session.wires, session.record,
+    return RunModelCommand(modelOptions, session.catalogue, session.wires, session.record, in,
                            commandOut, err);
   }
   if (optimize->parsed()) {
-    return RunOptimizeCommand(optimizeOptions, session.catalogue, session.wires, session.record,
+    return RunOptimizeCommand(optimizeOptions, session.catalogue, session.wires, session.record, in,
                               commandOut, err);
   }
   if (explore->parsed()) {

@@ -39,7 +39,8 @@ constexpr const char* kCheckFooter =
     "are refused. With both on a picked core (--pick) the method need not publish: its field\n"
     "strength, temperature and area product limits are judged instead.\n"
     "--material FILE checks with a material of one's own (a JSON file: name, permeability,\n"
-    "rolloff_b, rolloff_c, optionally loss_k, loss_alpha, loss_beta) instead of a grade.\n"
+    "rolloff_b, rolloff_c, optionally loss_k, loss_alpha, loss_beta) instead of a grade;\n"
+    "--material - reads it from standard input.\n"
     "--json: one object with \"status\" (checked or not-published), \"grade\" (a grade's\n"
     "permeability, or the material's name), \"ripple_limit_percent\", \"zero_bias_uh\",\n"
     "\"design\" (what design --json prints, of the wound design), \"low_line\" and\n"
@@ -112,12 +113,12 @@ void AddCheckedDesignOptions(CLI::App& command, CheckOptions& options,
 }
 
 CheckedRun RunCheckedDesign(const CheckOptions& options, const CoreCatalogue& catalogue,
-                            const WireTable& wires, DesignRecord& record) {
+                            const WireTable& wires, DesignRecord& record, std::istream& in) {
   CheckedRun run;
   run.givenWinding = options.winding.Given();
   std::optional<Material> ownMaterial;
   if (options.materialFile) {
-    const MaterialFileRead read = ReadMaterialFile(*options.materialFile);
+    const MaterialFileRead read = ReadMaterialOption(*options.materialFile, in);
     if (!read.read) {
       run.refusal = read.Message();
       return run;
@@ -147,9 +148,9 @@ CheckedRun RunCheckedDesign(const CheckOptions& options, const CoreCatalogue& ca
 }
 
 int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
-                    const WireTable& wires, DesignRecord& record, std::ostream& out,
-                    std::ostream& err) {
-  const CheckedRun run = RunCheckedDesign(options, catalogue, wires, record);
+                    const WireTable& wires, DesignRecord& record, std::istream& in,
+                    std::ostream& out, std::ostream& err) {
+  const CheckedRun run = RunCheckedDesign(options, catalogue, wires, record, in);
   if (!run.refusal.empty()) {
     err << "pfc-core: " << run.refusal << "\n";
     return 2;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -49,14 +50,15 @@ struct CheckedRun {
 // With both --turns and --wire on a picked core the method need not publish: a run that
 // stops only at the method's field-strength limit is wound and checked, and its limits are
 // judged (JudgeMethodLimits) instead.
+// A material file "-" is read from `in`.
 CheckedRun RunCheckedDesign(const CheckOptions& options, const CoreCatalogue& catalogue,
-                            const WireTable& wires, DesignRecord& record);
+                            const WireTable& wires, DesignRecord& record, std::istream& in);
 
 // Runs the design as "design" does and, when it publishes, checks it. Exit status 0 checked,
 // 1 not published (the run's messages printed as "design" prints them), 2 a material file or
 // a winding refused.
 int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
-                    const WireTable& wires, DesignRecord& record, std::ostream& out,
-                    std::ostream& err);
+                    const WireTable& wires, DesignRecord& record, std::istream& in,
+                    std::ostream& out, std::ostream& err);
 
 }  // namespace pfc

@@ -1,5 +1,6 @@
 #include "cli/check/grade_option.h"
 
+#include "cli/standard_streams.h"
 #include "engine/record/number_text.h"
 #include "reports/check/known_rolloff_grades.h"
 
@@ -20,6 +21,20 @@ CLI::Option* AddGradeOption(CLI::App& command, int& grade, const std::string& he
              },
              help)
       ->type_name("GRADE");
+}
+
+MaterialFileRead ReadMaterialOption(const std::string& path, std::istream& in) {
+  if (!NamesStandardStream(path))
+    return ReadMaterialFile(path);
+  std::string bytes;
+  MaterialFileRead read;
+  if (ReadBoundedStream(in, kMaterialFileMaxBytes, bytes)) {
+    read = MaterialFromText(bytes);
+  } else {
+    read.reason = "it is longer than a material file can be (64 KiB)";
+  }
+  read.path = "standard input";
+  return read;
 }
 
 }  // namespace pfc

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <istream>
 #include <string>
 
 #include "cli/number_option.h"
+#include "reports/check/material_file.h"
 
 // The operating check's options of check, model, batch and optimize: the same names, the same
 // bounds, the same refusals.
@@ -20,5 +22,8 @@ inline constexpr NumberBounds kMaxTemperatureBounds{0, 1000, true, false, "°C"}
 // --grade: the permeability of a roll-off grade, a whole number ("60"); a number that is no
 // grade is refused naming the grades there are.
 CLI::Option* AddGradeOption(CLI::App& command, int& grade, const std::string& help);
+
+// The material --material names: the file's, or for "-" the one `in` holds.
+MaterialFileRead ReadMaterialOption(const std::string& path, std::istream& in);
 
 }  // namespace pfc

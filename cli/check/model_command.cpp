@@ -52,13 +52,13 @@ CLI::App* AddModelCommand(CLI::App& app, ModelOptions& options, const CoreCatalo
 }
 
 int RunModelCommand(const ModelOptions& options, const CoreCatalogue& catalogue,
-                    const WireTable& wires, DesignRecord& record, std::ostream& out,
-                    std::ostream& err) {
+                    const WireTable& wires, DesignRecord& record, std::istream& in,
+                    std::ostream& out, std::ostream& err) {
   if (options.outputGiven && options.output.empty()) {
     err << "pfc-core: -o needs a file name\n";
     return 1;
   }
-  const CheckedRun run = RunCheckedDesign(options.check, catalogue, wires, record);
+  const CheckedRun run = RunCheckedDesign(options.check, catalogue, wires, record, in);
   if (!run.refusal.empty()) {
     err << "pfc-core: " << run.refusal << "\n";
     return 2;

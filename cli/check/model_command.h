@@ -25,7 +25,7 @@ CLI::App* AddModelCommand(CLI::App& app, ModelOptions& options, const CoreCatalo
 // Designs and checks as "check" does, then writes the checked winding's model. Exit status 0
 // written, 1 not published (the run's messages on standard error) or no model written.
 int RunModelCommand(const ModelOptions& options, const CoreCatalogue& catalogue,
-                    const WireTable& wires, DesignRecord& record, std::ostream& out,
-                    std::ostream& err);
+                    const WireTable& wires, DesignRecord& record, std::istream& in,
+                    std::ostream& out, std::ostream& err);
 
 }  // namespace pfc

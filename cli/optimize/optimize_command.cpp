@@ -167,7 +167,7 @@ CLI::App* AddOptimizeCommand(CLI::App& app, OptimizeOptions& options,
   return optimize;
 }
 
-OptimizeSearch OptimizeRequest(const OptimizeOptions& options) {
+OptimizeSearch OptimizeRequest(const OptimizeOptions& options, std::istream& in) {
   OptimizeSearch search;
   SearchRequest& request = search.request;
   const std::vector<int> listed = ListedGrades(options.grades);
@@ -179,7 +179,7 @@ OptimizeSearch OptimizeRequest(const OptimizeOptions& options) {
     }
   }
   for (const std::string& path : options.materialFiles) {
-    const MaterialFileRead read = ReadMaterialFile(path);
+    const MaterialFileRead read = ReadMaterialOption(path, in);
     if (!read.read) {
       search.refusal = read.Message();
       return search;
@@ -202,9 +202,9 @@ OptimizeSearch OptimizeRequest(const OptimizeOptions& options) {
 }
 
 int RunOptimizeCommand(const OptimizeOptions& options, const CoreCatalogue& catalogue,
-                       const WireTable& wires, const DesignRecord& record, std::ostream& out,
-                       std::ostream& err) {
-  const OptimizeSearch asked = OptimizeRequest(options);
+                       const WireTable& wires, const DesignRecord& record, std::istream& in,
+                       std::ostream& out, std::ostream& err) {
+  const OptimizeSearch asked = OptimizeRequest(options, in);
   if (!asked.refusal.empty()) {
     err << "pfc-core: " << asked.refusal << "\n";
     return 2;
