@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -246,6 +248,131 @@ TEST_F(FewestTurnsTest, PastThePeakOfASteepMaterialNoTurnCountReachesTheTarget) 
       best = std::max(best, ShareAt(row, 3, steep, n));
     if (o.mostTurns <= 400) {
       EXPECT_EQ(o.fewestTurns.has_value(), best >= 100) << best;
+    }
+  }
+}
+
+// A powder steeper than any grade: the inductance at the peak current peaks in N well
+// inside the window, and past the peak the most turns the window holds miss the target.
+Material SteepPowder() {
+  Material steep;
+  steep.name = "steep";
+  steep.permeability = 125;
+  steep.b = 1e-11;
+  steep.c = 2.4;
+  return steep;
+}
+
+TEST_F(FewestTurnsTest, WithASteepPowderTheFewestTurnsAreTheSmallestThatPass) {
+  const Material steep = SteepPowder();
+  int passedBelowTheWindow = 0;
+  for (std::int16_t row = 1; row <= tables_.catalogue.RowCount(); row += 2) {
+    for (std::int16_t stack : {2, 5}) {
+      const CombinationOutcome o = SearchOne(row, stack, steep, SearchLimits{});
+      SCOPED_TRACE("row " + std::to_string(row) + " stack " + std::to_string(stack));
+      std::optional<double> smallest;
+      for (double n = 1; n <= o.mostTurns && !smallest; ++n) {
+        if (ShareAt(row, stack, steep, n) >= 100)
+          smallest = n;
+      }
+      EXPECT_EQ(o.fewestTurns, smallest);
+      if (smallest && ShareAt(row, stack, steep, o.mostTurns) < 100)
+        ++passedBelowTheWindow;
+    }
+  }
+  EXPECT_GT(passedBelowTheWindow, 0) << "no core whose most turns miss what fewer reach";
+}
+
+// The walk the search makes: from the fewest turns up, each count with the method's wire
+// and the thicker ones that fit, until the least loss of a count has risen three times in
+// a row. Counts the candidates it checks and the feasible ones at the default limits.
+struct Walk {
+  std::size_t checked = 0;
+  std::size_t feasible = 0;
+};
+
+TEST_F(FewestTurnsTest, TheSearchWalksTheTurnsUntilTheLossRoseThreeTimesInARow) {
+  const std::int16_t rows[] = {5, 14, 26};
+  const Material materials[] = {Grade(26), Grade(90), Grade(160)};
+  for (const std::int16_t row : rows) {
+    for (const Material& m : materials) {
+      const CombinationOutcome o = SearchOne(row, 2, m, SearchLimits{});
+      SCOPED_TRACE("row " + std::to_string(row) + " grade " + m.name);
+      ASSERT_TRUE(o.fewestTurns);
+      Walk walk;
+      double previous = INFINITY;
+      int rises = 0;
+      for (double n = *o.fewestTurns; n <= o.mostTurns && rises < 3; ++n) {
+        double least = INFINITY;
+        for (int wire = methodWire_; wire >= std::max(1, methodWire_ - 4); --wire) {
+          DesignRecord r = tables_.record;
+          r.CoresToStack = 2;
+          LoadCore(r, tables_.catalogue, row);
+          const bool wound =
+              EvaluateCore(r, tables_.wires, GivenWinding{n, static_cast<std::int16_t>(wire)}) ==
+              Evaluation::Completed;
+          if (r.ActualFillFactor > r.FillFactorLimit)
+            break;
+          ++walk.checked;
+          if (!wound)
+            continue;
+          const OperatingCheck check = CheckOperation(r, m);
+          least = std::min(least, check.lowLine.totalLossW.value_or(INFINITY));
+          const auto verdicts = JudgeCheck(check, CheckLimits{1e300, 155, 100});
+          bool passes = check.lowLine.atIpk.lPercentOfTarget.value_or(-1) >= 100;
+          for (CheckVerdict v :
+               {CheckVerdict::Temperature, CheckVerdict::Steady, CheckVerdict::Saturation})
+            passes = passes && verdicts[static_cast<std::size_t>(v)].Passes();
+          walk.feasible += passes ? 1 : 0;
+        }
+        rises = least < previous ? 0 : rises + 1;
+        previous = least;
+      }
+      EXPECT_EQ(o.checked, walk.checked);
+      EXPECT_EQ(o.feasible.size(), walk.feasible);
+    }
+  }
+}
+
+// The front by hand: a candidate is off it when another has no more loss and no more volume,
+// and less of one; a loss that does not exist is worse than any.
+struct ParetoCase {
+  const char* part;
+  double loss;
+  double volume;
+  bool pareto;
+};
+
+TEST(ParetoFront, HandBuiltCandidatesGetTheirFlags) {
+  const ParetoCase cases[] = {
+      {"least loss, twice", 0.5, 8, true},
+      {"least loss, twice ", 0.5, 8, true},  // a duplicate beats neither
+      {"equal loss, more volume", 1, 5, false},
+      {"equal loss, less volume", 1, 4, true},
+      {"equal volume, more loss", 2, 4, false},
+      {"least volume", 3, 2, true},
+      {"no loss figure", NAN, 2, false},  // the least volume's, with a loss no worse
+      {"no loss figure, least volume", NAN, 1, true},
+      {"dominated twice", 4, 6, false},
+      {"dominated twice ", 4, 6, false},
+  };
+  for (const SearchObjective objective : {SearchObjective::Loss, SearchObjective::Volume}) {
+    std::vector<SearchCandidate> candidates;
+    for (const ParetoCase& c : cases) {
+      SearchCandidate candidate;
+      candidate.part = c.part;
+      candidate.totalLossW = c.loss;
+      candidate.woundVolumeCm3 = c.volume;
+      candidate.pareto = !c.pareto;  // the ranking must set every flag
+      candidates.push_back(candidate);
+    }
+    RankCandidates(candidates, objective);
+    ASSERT_EQ(candidates.size(), std::size(cases));
+    for (const ParetoCase& c : cases) {
+      const auto ranked = std::find_if(candidates.begin(), candidates.end(),
+                                       [&c](const SearchCandidate& r) { return r.part == c.part; });
+      ASSERT_NE(ranked, candidates.end());
+      EXPECT_EQ(ranked->pareto, c.pareto) << c.part;
     }
   }
 }
