@@ -57,15 +57,8 @@ std::string Where(const std::string& file, std::uint64_t line, std::size_t colum
   return where + ": ";
 }
 
-// A text of the file in a message: quoted, and cut short, since it may be any length.
 std::string Quoted(std::string_view text) {
-  constexpr std::size_t kShown = 40;
-  if (text.size() <= kShown)
-    return "\"" + std::string(text) + "\"";
-  std::size_t cut = kShown;
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-    --cut;  // not inside a UTF-8 character
-  return "\"" + std::string(text.substr(0, cut)) + "…\"";
+  return QuotedField(text);
 }
 
 // The length of the UTF-8 character starting at text[at], 0 when none starts there.

@@ -1,6 +1,32 @@
 #include "engine/catalogue/csv_reader.h"
 
+#include <algorithm>
+
 namespace pfc {
+
+std::string QuotedField(std::string_view field) {
+  constexpr std::size_t kShown = 40;
+  std::size_t cut = std::min(field.size(), kShown);
+  while (cut < field.size() && cut > 0 && (static_cast<unsigned char>(field[cut]) & 0xC0) == 0x80)
+    --cut;  // not inside a UTF-8 character
+  std::string quoted = "\"";
+  for (const char c : field.substr(0, cut)) {
+    switch (c) {
+      case '\r':
+        quoted += "\\r";
+        break;
+      case '\n':
+        quoted += "\\n";
+        break;
+      case '\t':
+        quoted += "\\t";
+        break;
+      default:
+        quoted += c;
+    }
+  }
+  return quoted + (cut < field.size() ? "…\"" : "\"");
+}
 namespace {
 
 constexpr std::size_t kBufferBytes = std::size_t{64} * 1024;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <istream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pfc {
@@ -21,6 +22,11 @@ struct CsvRecord {
 // in double quotes may hold commas, line breaks and doubled quotes. Empty lines are no
 // records; a UTF-8 byte-order mark before the first record is skipped. A record longer than
 // maxRecordBytes is cut there and reported at once; reading resumes at the next line.
+// A field of a file in a message: in double quotes, a CR, LF or tab written as \r, \n or \t
+// (a bare CR would send the terminal's cursor back over the message, a blank hide it), and
+// cut after 40 bytes with "…", since a field may be any length.
+std::string QuotedField(std::string_view field);
+
 class CsvReader {
  public:
   static constexpr std::size_t kDefaultMaxRecordBytes = std::size_t{1024} * 1024;
