@@ -109,6 +109,13 @@ std::string WithShare(const InductanceAtCurrent& at, char separator) {
   return text;
 }
 
+// A winding whose losses run away has no temperature to show.
+std::string WindingTemperature(const LineCheck& line, char separator) {
+  if (line.thermal == ThermalEnding::Runaway)
+    return "runaway";
+  return Shown(line.windingTemperatureC, "°C", separator);
+}
+
 }  // namespace
 
 bool BeyondLimit(CheckVerdict code, double figure, const CheckLimits& limits) {
@@ -142,8 +149,7 @@ std::array<CheckVerdictText, kCheckVerdicts> CheckVerdictTexts(const DesignRecor
       Judge(CheckVerdict::Temperature, limits, low.windingTemperatureC, high.windingTemperatureC,
             "Winding temperature", "above", "within",
             "the " + Entered(limits.temperatureC, "°C", separator) + " limit",
-            Shown(low.windingTemperatureC, "°C", separator),
-            Shown(high.windingTemperatureC, "°C", separator)),
+            WindingTemperature(low, separator), WindingTemperature(high, separator)),
       SteadyVerdict(low, high),
       SaturationVerdict(low, high),
       HeadroomVerdict(r, high, separator),
