@@ -20,7 +20,14 @@ CLI::Option* AddGradeOption(CLI::App& command, int& grade, const std::string& he
                grade = static_cast<int>(read);
              },
              help)
-      ->type_name("GRADE");
+      ->type_name("GRADE")
+      ->check(CLI::Validator(
+          [](std::string& text) -> std::string {
+            if (text.find('.') == std::string::npos)
+              return {};
+            return text + " is not a roll-off grade (" + KnownRolloffGradesText() + ")";
+          },
+          ""));
 }
 
 MaterialFileRead ReadMaterialOption(const std::string& path, std::istream& in) {

@@ -11,16 +11,17 @@
 // bounds, the same refusals.
 namespace pfc {
 
-// The ripple the check admits at the low line's crest, % of the line-peak current: a
-// continuous current swings at most twice its average.
-inline constexpr NumberBounds kRippleLimitBounds{0, 200, false, false, "%"};
+// The ripple the check admits at the low line's crest, % of the line-peak current; far past
+// what any design that works swings, so that a large limit still leaves the ripple unjudged
+// in effect.
+inline constexpr NumberBounds kRippleLimitBounds{0, 1000, false, false, "%"};
 // The least inductance at the low-line peak current, % of the target.
 inline constexpr NumberBounds kMinInductanceBounds{0, 1000, false, false, "%"};
 // The highest winding temperature, °C.
 inline constexpr NumberBounds kMaxTemperatureBounds{0, 1000, true, false, "°C"};
 
-// --grade: the permeability of a roll-off grade, a whole number ("60"); a number that is no
-// grade is refused naming the grades there are.
+// --grade: the permeability of a roll-off grade, which names it, written as a whole number
+// ("60", not "60.0"); a number that is no grade is refused naming the grades there are.
 CLI::Option* AddGradeOption(CLI::App& command, int& grade, const std::string& help);
 
 // The material --material names: the file's, or for "-" the one `in` holds.

@@ -53,7 +53,7 @@ TEST(CsvOutput, TheReadersStillTakeCrLf) {
 // back over the message.
 TEST(CsvOutput, ARefusedHeaderShowsItsCrAsBackslashR) {
   std::string cores = RunCli({"cores", "--csv"}).out;
-  cores.insert(cores.find('\n'), "\r");
+  cores.insert(cores.find('\n'), "\r\r");  // a stray CR before the line end CR LF
   const CsvCommand refused[] = {
       {{"design", "--cores", "-"}, cores},
       {{"batch", "-"}, "output-power\r\r\n800\r\n"},
