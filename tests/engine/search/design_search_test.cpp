@@ -252,32 +252,36 @@ TEST_F(FewestTurnsTest, PastThePeakOfASteepMaterialNoTurnCountReachesTheTarget) 
   }
 }
 
-// A powder steeper than any grade: the inductance at the peak current peaks in N well
-// inside the window, and past the peak the most turns the window holds miss the target.
-Material SteepPowder() {
+// Powders steeper than any grade (c = 3.5): the inductance at the peak current peaks in N
+// inside the window and falls fast past it, so that on some cores the most turns the window
+// holds miss a target that fewer turns reach.
+Material SteepPowder(double b) {
   Material steep;
   steep.name = "steep";
   steep.permeability = 125;
-  steep.b = 1e-11;
-  steep.c = 2.4;
+  steep.b = b;
+  steep.c = 3.5;
   return steep;
 }
 
 TEST_F(FewestTurnsTest, WithASteepPowderTheFewestTurnsAreTheSmallestThatPass) {
-  const Material steep = SteepPowder();
   int passedBelowTheWindow = 0;
-  for (std::int16_t row = 1; row <= tables_.catalogue.RowCount(); row += 2) {
-    for (std::int16_t stack : {2, 5}) {
-      const CombinationOutcome o = SearchOne(row, stack, steep, SearchLimits{});
-      SCOPED_TRACE("row " + std::to_string(row) + " stack " + std::to_string(stack));
-      std::optional<double> smallest;
-      for (double n = 1; n <= o.mostTurns && !smallest; ++n) {
-        if (ShareAt(row, stack, steep, n) >= 100)
-          smallest = n;
+  for (const double b : {3e-17, 1e-16, 3e-16}) {
+    const Material steep = SteepPowder(b);
+    for (std::int16_t row = 1; row <= tables_.catalogue.RowCount(); row += 2) {
+      for (std::int16_t stack : {1, 3, 6}) {
+        const CombinationOutcome o = SearchOne(row, stack, steep, SearchLimits{});
+        SCOPED_TRACE("b " + std::to_string(b) + " row " + std::to_string(row) + " stack " +
+                     std::to_string(stack));
+        std::optional<double> smallest;
+        for (double n = 1; n <= o.mostTurns && !smallest; ++n) {
+          if (ShareAt(row, stack, steep, n) >= 100)
+            smallest = n;
+        }
+        EXPECT_EQ(o.fewestTurns, smallest);
+        if (smallest && ShareAt(row, stack, steep, o.mostTurns) < 100)
+          ++passedBelowTheWindow;
       }
-      EXPECT_EQ(o.fewestTurns, smallest);
-      if (smallest && ShareAt(row, stack, steep, o.mostTurns) < 100)
-        ++passedBelowTheWindow;
     }
   }
   EXPECT_GT(passedBelowTheWindow, 0) << "no core whose most turns miss what fewer reach";
@@ -292,13 +296,14 @@ struct Walk {
 };
 
 TEST_F(FewestTurnsTest, TheSearchWalksTheTurnsUntilTheLossRoseThreeTimesInARow) {
-  const std::int16_t rows[] = {5, 14, 26};
-  const Material materials[] = {Grade(26), Grade(90), Grade(160)};
-  for (const std::int16_t row : rows) {
-    for (const Material& m : materials) {
+  int walked = 0;
+  for (std::int16_t row = 1; row <= tables_.catalogue.RowCount(); ++row) {
+    for (const Material& m : {Grade(26), Grade(90), Grade(160)}) {
       const CombinationOutcome o = SearchOne(row, 2, m, SearchLimits{});
       SCOPED_TRACE("row " + std::to_string(row) + " grade " + m.name);
-      ASSERT_TRUE(o.fewestTurns);
+      if (!o.fewestTurns)
+        continue;
+      ++walked;
       Walk walk;
       double previous = INFINITY;
       int rises = 0;
@@ -332,6 +337,7 @@ TEST_F(FewestTurnsTest, TheSearchWalksTheTurnsUntilTheLossRoseThreeTimesInARow) 
       EXPECT_EQ(o.feasible.size(), walk.feasible);
     }
   }
+  EXPECT_GT(walked, 20);
 }
 
 // The front by hand: a candidate is off it when another has no more loss and no more volume,
