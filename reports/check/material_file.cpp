@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <optional>
 
@@ -108,9 +107,10 @@ std::string ReadNumber(const Json& document, const NumberKey& key, Material& mat
 
 // Three significant digits: a range's ends are rules of thumb, not measurements.
 std::string Rounded(double value) {
-  std::array<char, 32> text{};
-  std::snprintf(text.data(), text.size(), "%.3g", value);
-  return text.data();
+  if (value == 0 || !std::isfinite(value))
+    return FormatGeneral(value);
+  const int places = 2 - static_cast<int>(std::floor(std::log10(std::fabs(value))));
+  return FormatGeneral(places > 0 ? RoundHalfEven(value, places) : value);
 }
 
 std::string Percent(double share) {
