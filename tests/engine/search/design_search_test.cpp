@@ -16,6 +16,7 @@
 #include "engine/method/core_design.h"
 #include "engine/method/core_selection.h"
 #include "engine/search/combination_search.h"
+#include "engine/search/explorer.h"
 #include "tests/engine/loaded_tables.h"
 
 namespace pfc {
@@ -343,7 +344,7 @@ TEST_F(FewestTurnsTest, TheSearchWalksTheTurnsUntilTheLossRoseThreeTimesInARow) 
   int walked = 0;
   for (std::int16_t row = 1; row <= tables_.catalogue.RowCount(); ++row) {
     for (const RolloffGrade& grade : RolloffGrades()) {
-      for (const std::int16_t stack : {3, 6, 9})
+      for (std::int16_t stack = 1; stack <= kMostCoresToStack; ++stack)
         walked += WalkOne(row, stack, Material(grade)) ? 1 : 0;
     }
   }
