@@ -18,10 +18,11 @@ namespace {
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
   std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
     lines.push_back(text.substr(start, end - start));
   }
-  EXPECT_EQ(start, text.size()) << "the last line ends in CR LF";
+  EXPECT_EQ(start, text.size()) << "the last line ends in LF";
+  EXPECT_EQ(text.find('\r'), std::string::npos) << "LF alone";
   return lines;
 }
 
