@@ -15,13 +15,18 @@
 #include "cli/design/design_text.h"
 #include "cli/design/explore_json.h"
 #include "cli/json_text.h"
+#include "cli/material/material_command.h"
 #include "cli/optimize/optimize_command.h"
 #include "cli/standard_streams.h"
 #include "engine/catalogue/catalogue.h"
+#include "engine/check/built_part.h"
+#include "engine/method/core_selection.h"
 #include "engine/method/design_run.h"
 #include "engine/method/design_session.h"
 #include "engine/method/version.h"
+#include "engine/record/number_text.h"
 #include "engine/search/explorer.h"
+#include "reports/check/check_figures.h"
 #include "reports/files/atomic_file.h"
 #include "reports/files/explorer_csv.h"
 #include "reports/summary/image_sources.h"
@@ -51,20 +56,25 @@ constexpr const char* kDesignFooter =
     "Exit status: 0 published (warnings included), 1 rejected by an input check, stopped\n"
     "by the design or the report not written, 2 usage error.";
 
-constexpr const char* kExploreFooter =
-    "Evaluates every catalogue core with every stack count from 1 to 9 (279 designs on the\n"
-    "built-in catalogue) at the entered operating point, each exactly as picking that core\n"
-    "and stack would, after the\n"
-    "same input checks. Per design: part number, stack, catalogue row, turns, wire gauge,\n"
-    "HMax, ActualFillFactor, core, copper and total loss, temperature rise, total\n"
-    "temperature, outer diameter, stack height, boxed volume (OD² × height), mass, the\n"
-    "limit flags (HMax <= 115 Oe, total below 155 °C, fill within the entered fill factor,\n"
-    "Vout >= Vpeak), all of them, and the core and stack the calculator itself chooses.\n"
-    "--csv: RFC 4180 with units in the header. --json: an array of objects keyed by the\n"
-    "design-record names. A value that does not exist (past a failed Vpeak check) is empty\n"
-    "or null.\n"
-    "Exit status: 0 explored, 1 rejected by an input check (the message goes to standard\n"
-    "error), 2 usage error.";
+// The limit flags' texts name the limits the explorer judges by.
+std::string ExploreFooter() {
+  return "Evaluates every catalogue core with every stack count from 1 to 9 (279 designs on the\n"
+         "built-in catalogue) at the entered operating point, each exactly as picking that core\n"
+         "and stack would, after the\n"
+         "same input checks. Per design: part number, stack, catalogue row, turns, wire gauge,\n"
+         "HMax, ActualFillFactor, core, copper and total loss, temperature rise, total\n"
+         "temperature, outer diameter, stack height, boxed volume (OD² × height), mass, the\n"
+         "limit flags (HMax <= " +
+         FormatGeneral(kFieldStrengthLimit) + " Oe, total below " +
+         FormatGeneral(kTemperatureCeiling) +
+         " °C, fill within the entered fill factor,\n"
+         "Vout >= Vpeak), all of them, and the core and stack the calculator itself chooses.\n"
+         "--csv: RFC 4180 with units in the header. --json: an array of objects keyed by the\n"
+         "design-record names. A value that does not exist (past a failed Vpeak check) is empty\n"
+         "or null.\n"
+         "Exit status: 0 explored, 1 rejected by an input check (the message goes to standard\n"
+         "error), 2 usage error.";
+}
 
 // --report: the report "View Report" would write, to the named file instead of the
 // temporary folder. Only a published design has a summary to report.
@@ -163,9 +173,23 @@ bool StandardOutputTaken(CLI::App& command) {
   return false;
 }
 
+// Said when a design file holds a part of its own: the report and the summary stay the
+// method's, so that they read the same whatever was built.
+std::string MethodDesignNote(const BuiltPart& part) {
+  std::string given = WindingRequestText(part.winding);
+  if (part.material.Given()) {
+    given += given.empty() ? "" : " in ";
+    given += part.material.own ? part.material.own->name
+                               : "grade " + std::to_string(part.material.grade);
+  }
+  return "the report and summary are the method's design; the design file's part as built (" +
+         given + ") is checked by \"pfc-core check\" and its --build-sheet";
+}
+
 // The design command's options as the command line sets them.
 struct DesignCommand {
   DesignOptions options;
+  BuiltPart part;  // a design file's material and winding: the report does not show them
   bool json = false;
   std::string reportPath;
   CLI::Option* report = nullptr;
@@ -182,7 +206,7 @@ CLI::App* AddDesignCommand(CLI::App& app, DesignCommand& designing, DesignSessio
                                       "Write the HTML design report to this file")
                          ->type_name("FILE");
   design->footer(kDesignFooter);
-  AddInputsFileOptions(*design, designing.options, session, streams);
+  AddInputsFileOptions(*design, designing.options, session, streams, &designing.part);
   AddCoresOption(*design, session, streams.in);
   return design;
 }
@@ -202,7 +226,7 @@ CLI::App* AddExploreCommand(CLI::App& app, ExploreCommand& exploring, DesignSess
   CLI::Option* csvFlag = explore->add_flag("--csv", exploring.csv, "Print CSV");
   CLI::Option* jsonFlag = explore->add_flag("--json", exploring.json, "Print a JSON array");
   csvFlag->excludes(jsonFlag);
-  explore->footer(kExploreFooter);
+  explore->footer(ExploreFooter());
   AddInputsFileOptions(*explore, exploring.options, session, streams);
   AddCoresOption(*explore, session, streams.in);
   return explore;
@@ -278,31 +302,37 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
   AddCoresOption(*batch, session, streams.in);
 
   CheckOptions checkOptions;
-  CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue);
-  AddInputsFileOptions(*check, checkOptions.design, session, streams, &checkOptions.grade,
-                       &checkOptions.limits.ripplePercent, &checkOptions.winding);
+  CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue, streams.in);
+  AddInputsFileOptions(*check, checkOptions.design, session, streams, &checkOptions.part,
+                       &checkOptions.limits, &checkOptions.windingStored);
   AddCoresOption(*check, session, streams.in);
 
   ModelOptions modelOptions;
-  CLI::App* model = AddModelCommand(app, modelOptions, session.catalogue);
+  CLI::App* model = AddModelCommand(app, modelOptions, session.catalogue, streams.in);
   AddInputsFileOptions(*model, modelOptions.check.design, session, streams,
-                       &modelOptions.check.grade, &modelOptions.check.limits.ripplePercent,
-                       &modelOptions.check.winding);
+                       &modelOptions.check.part, &modelOptions.check.limits,
+                       &modelOptions.check.windingStored);
   AddCoresOption(*model, session, streams.in);
 
   OptimizeOptions optimizeOptions;
   CLI::App* optimize = AddOptimizeCommand(app, optimizeOptions, session.catalogue);
-  AddInputsFileOptions(*optimize, optimizeOptions.design, session, streams);
+  AddInputsFileOptions(*optimize, optimizeOptions.design, session, streams, nullptr,
+                       &optimizeOptions.limits);
   AddCoresOption(*optimize, session, streams.in);
 
   CoresCommand cores;
   AddCoresCommand(app, cores);
   AddCoresOption(*cores.command, session, streams.in);
 
+  MaterialCommand material;
+  AddMaterialCommand(app, material);
+
   if (const std::optional<int> ended = ParseCommandLine(app, argc, argv, out, err))
     return *ended;
   if (cores.command->parsed())
     return RunCoresCommand(cores, session.catalogue, out);
+  if (material.fit->parsed())
+    return RunMaterialFitCommand(material.options, streams, err);
   if (batch->parsed()) {
     return RunBatchCommand(
         batchOptions, DesignTables{session.catalogue, session.wires, session.record}, in, out, err);
@@ -313,11 +343,12 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
                                  ? discarded
                                  : out;
   if (check->parsed()) {
-    return RunCheckCommand(checkOptions, session.catalogue, session.wires, session.record, in,
+    checkOptions.designFile = InputsFileName(*check);
+    return RunCheckCommand(checkOptions, session.catalogue, session.wires, session.record,
                            commandOut, err);
   }
   if (model->parsed()) {
-    return RunModelCommand(modelOptions, session.catalogue, session.wires, session.record, in,
+    return RunModelCommand(modelOptions, session.catalogue, session.wires, session.record,
                            commandOut, err);
   }
   if (optimize->parsed()) {
@@ -334,6 +365,8 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
   const std::optional<std::string> report = designing.report->count() > 0
                                                 ? std::optional<std::string>(designing.reportPath)
                                                 : std::nullopt;
+  if (designing.part.Given())
+    err << "pfc-core: " << MethodDesignNote(designing.part) << "\n";
   return RunDesignCommand(designing.options, designing.json, report, session, commandOut, out, err);
 }
 

@@ -57,6 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
              std::isfinite(material.c));
   FUZZ_CHECK(Positive(material.loss.k) && Positive(material.loss.alpha) &&
              Positive(material.loss.beta));
+  // Kept by value in a design file, the material reads back exactly.
+  const pfc::MaterialFileRead again = pfc::MaterialFromText(pfc::MaterialFileText(material, true));
+  FUZZ_CHECK(again.read && again.material == material);
 
   const pfc::OperatingCheck check = pfc::CheckOperation(DefaultDesign(), material);
   FUZZ_CHECK(check.material.name == material.name);

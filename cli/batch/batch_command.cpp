@@ -13,6 +13,7 @@
 #include "cli/check/grade_option.h"
 #include "cli/design/design_entry_names.h"
 #include "cli/design/design_options.h"
+#include "cli/limit_options.h"
 #include "cli/standard_streams.h"
 #include "engine/catalogue/csv_reader.h"
 #include "reports/files/atomic_file.h"
@@ -35,8 +36,11 @@ constexpr const char* kFooter =
     "unless published) and the record's numbers under its \"record\" keys, unrounded, in the\n"
     "shortest form that reads back to the same number. --check adds the operating check's key\n"
     "figures at both line voltages, named by their place in check --json (low_line.ipk,\n"
-    "low_line.at_ipk.l_percent_of_target, ..., high_line.saturates); a figure that does not\n"
-    "exist, and every figure of a row that did not publish, is empty. A row that fails never\n"
+    "low_line.at_ipk.l_percent_of_target, ..., high_line.saturates), with --al-tolerance\n"
+    "above 0 the worst case's (low_line.worst_case.ipk, ...), then the verdicts by the limits\n"
+    "options (verdicts.inductance_at_peak, ...: true where met, false where missed, empty\n"
+    "where not judged); a figure that does not exist, and every figure of a row that did not\n"
+    "publish, is empty. A row that fails never\n"
     "stops the batch. -o replaces OUT.csv only once every row is written. IN.csv \"-\" reads\n"
     "the rows from standard input, and -o - writes them to standard output. On a terminal,\n"
     "progress goes to standard error.\n"
@@ -116,7 +120,7 @@ std::optional<BatchLayout> ReadLayout(CsvReader& reader, const BatchOptions& opt
     return std::nullopt;
   }
   if (options.check)
-    layout->AddCheckColumns(options.grade);
+    layout->AddCheckColumns(options.grade, options.limits);
   return layout;
 }
 
@@ -131,6 +135,8 @@ CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& options) {
                  "Roll-off grade of the operating check (needs --check); by default the "
                  "grade that matches each design's core")
       ->needs(check);
+  for (CLI::Option* limit : AddLimitOptions(*batch, options.limits))
+    limit->needs(check);
   batch->add_option("-o,--output", options.output, "Write the rows to this file, not stdout")
       ->type_name("OUT.csv");
   std::string columns = "  ";

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/batch/batch_rows.h"
+#include "engine/check/design_limits.h"
 #include "engine/check/rolloff_grades.h"
 
 namespace pfc {
@@ -15,9 +16,10 @@ struct BatchOptions {
   std::string output;  // empty or "-": standard output
   bool check = false;
   int grade = kDefaultRolloffGrade;
+  DesignLimits limits;  // the check's verdicts (AddLimitOptions, with --check)
 };
 
-// Adds `batch IN.csv [--check] [--grade G] [-o OUT.csv]` to the program.
+// Adds `batch IN.csv [--check] [--grade G] [limits] [-o OUT.csv]` to the program.
 CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& options);
 
 // Designs every row of the input; the exit status: 0 every row published, 1 a row did not or

@@ -10,6 +10,7 @@
 #include "engine/method/design_run.h"
 #include "engine/record/design_record.h"
 #include "engine/record/number_text.h"
+#include "engine/record/quoted_text.h"
 #include "reports/files/csv_field.h"
 #include "reports/summary/summary_texts.h"
 
@@ -61,14 +62,14 @@ std::optional<BatchLayout> BatchLayout::FromHeader(const std::vector<std::string
     const DesignEntryName* entry = FindDesignEntryName(name);
     if (entry == nullptr) {
       refusal =
-          "unknown column " + QuotedField(name) + "; columns are named by the options of design:";
+          "unknown column " + QuotedExcerpt(name) + "; columns are named by the options of design:";
       for (const DesignEntryName& known : DesignEntryNames())
         refusal.append(" ").append(known.name);
       return std::nullopt;
     }
     for (const Column& column : layout.columns_) {
       if (column.entry == entry) {
-        refusal = "the column " + QuotedField(name) + " is named twice";
+        refusal = "the column " + QuotedExcerpt(name) + " is named twice";
         return std::nullopt;
       }
     }
@@ -93,7 +94,7 @@ std::string BatchLayout::HeaderLine() const {
     line.append(key);
   });
   if (checkGrade_)
-    AppendCheckColumnNames(line);
+    AppendCheckColumnNames(limits_, line);
   line.append(kCsvLineEnd);
   return line;
 }
@@ -110,7 +111,7 @@ bool BatchLayout::AppendBadRow(const CsvRecord& input, const std::string& why,
   static const std::size_t kResultColumns = SummaryColumnCount() + RecordColumnCount();
   AppendEmptyFields(out, kResultColumns);
   if (checkGrade_)
-    AppendEmptyCheckCells(out);
+    AppendEmptyCheckCells(limits_, out);
   out.append(kCsvLineEnd);
   return false;
 }
@@ -163,9 +164,11 @@ bool BatchLayout::AppendRow(const CsvRecord& input, const DesignTables& tables,
   });
   if (checkGrade_) {
     if (published)
-      AppendCheckCells(CheckOperation(record, GradeMaterialFor(record, *checkGrade_)), out);
+      AppendCheckCells(CheckOperation(record, GradeMaterialFor(record, *checkGrade_),
+                                      limits_.alTolerancePercent),
+                       limits_, out);
     else
-      AppendEmptyCheckCells(out);
+      AppendEmptyCheckCells(limits_, out);
   }
   out.append(kCsvLineEnd);
   return published;

@@ -9,6 +9,7 @@
 #include "cli/number_text_cache.h"
 #include "engine/catalogue/catalogue.h"
 #include "engine/catalogue/csv_reader.h"
+#include "engine/check/design_limits.h"
 #include "engine/check/rolloff_grades.h"
 #include "engine/record/design_record.h"
 
@@ -36,10 +37,13 @@ class BatchLayout {
   static std::optional<BatchLayout> FromHeader(const std::vector<std::string>& header,
                                                CLI::App& design, std::string& refusal);
 
-  // Adds the operating check's key figures after the record's numbers (batch --check): the
-  // check of every published design with this grade (kDefaultRolloffGrade: the one that
-  // matches each design's core).
-  void AddCheckColumns(int grade) { checkGrade_ = grade; }
+  // Adds the operating check's key figures and verdicts after the record's numbers (batch
+  // --check): the check of every published design with this grade (kDefaultRolloffGrade: the
+  // one that matches each design's core), judged by the limits.
+  void AddCheckColumns(int grade, const DesignLimits& limits) {
+    checkGrade_ = grade;
+    limits_ = limits;
+  }
 
   // The output's header line, ending in CR LF.
   std::string HeaderLine() const;
@@ -60,6 +64,7 @@ class BatchLayout {
 
   std::vector<Column> columns_;
   std::optional<int> checkGrade_;
+  DesignLimits limits_;
 };
 
 }  // namespace pfc

@@ -1,19 +1,28 @@
 #include "cli/check/check_command.h"
 
+#include <algorithm>
+
 #include "cli/check/check_json.h"
 #include "cli/check/check_text.h"
 #include "cli/check/given_winding_text.h"
 #include "cli/check/grade_option.h"
 #include "cli/design/design_text.h"
 #include "cli/json_text.h"
+#include "cli/limit_options.h"
+#include "cli/standard_streams.h"
 #include "engine/check/check_verdicts.h"
 #include "engine/check/operating_check.h"
 #include "engine/check/rolloff_grades.h"
 #include "engine/method/core_design.h"
 #include "engine/method/design_run.h"
+#include "engine/record/number_text.h"
+#include "reports/build_sheet/build_sheet.h"
+#include "reports/check/check_figures.h"
 #include "reports/check/known_rolloff_grades.h"
 #include "reports/check/material_file.h"
+#include "reports/check/next_step_texts.h"
 #include "reports/check/operating_check_csv.h"
+#include "reports/files/atomic_file.h"
 #include "reports/summary/summary_texts.h"
 
 namespace pfc {
@@ -22,6 +31,10 @@ namespace {
 constexpr NumberBounds kTurnsBounds{1, kMostTurns, true, true, "turns"};
 // The wire table's sizes are whole; which of them it holds is the winding's own refusal.
 constexpr NumberBounds kGaugeBounds{.whole = true};
+constexpr NumberBounds kLeadLengthBounds{0, kMostLeadLengthMm, true, false, "mm"};
+
+// The exit status of a check with --strict that a verdict misses.
+constexpr int kVerdictMissed = 3;
 
 constexpr const char* kCheckFooter =
     "Designs exactly as \"design\" does, then checks what the published winding does over the\n"
@@ -31,8 +44,15 @@ constexpr const char* kCheckFooter =
     "cycle, the line-averaged core loss, the copper loss with Dowell's AC factor, and the\n"
     "winding temperature from the method's thermal law. The method's own figures stand beside\n"
     "them.\n"
-    "--ripple-limit sets the ripple the verdict admits (10 % of the line-peak current, the\n"
-    "method's own assumption, unless a design file given with --inputs says otherwise).\n"
+    "The limits: --min-inductance (the least inductance at the peak current, % of the target,\n"
+    "100 by default), --ripple-limit (the ripple at the low-line crest, % of the line-peak\n"
+    "current; not judged unless given here or by a design file given with --inputs: the\n"
+    "method's 10 % is its own assumption, shown in the Method column), --max-temperature (the\n"
+    "checked winding temperature, 155 °C by default) and --al-tolerance (0 to 30 %, 0 by\n"
+    "default: above 0 the line cycle is also run on a core of AL·(1 − tolerance), its figures\n"
+    "are shown, and the inductance and ripple verdicts judge the worse of the two). When a\n"
+    "verdict misses, the text ends with the next step: what misses, and the optimize command\n"
+    "that searches for designs meeting the same limits at the same operating point.\n"
     "--turns and --wire check that winding instead of the method's: one alone replaces only\n"
     "its own part, and the method's formulas give everything that follows. Turns outside 1 to\n"
     "31000, a gauge the wire table lacks and a winding that overfills the entered fill factor\n"
@@ -42,17 +62,31 @@ constexpr const char* kCheckFooter =
     "rolloff_b, rolloff_c, optionally loss_k, loss_alpha, loss_beta) instead of a grade;\n"
     "--material - reads it from standard input.\n"
     "--json: one object with \"status\" (checked or not-published), \"grade\" (a grade's\n"
-    "permeability, or the material's name), \"ripple_limit_percent\", \"zero_bias_uh\",\n"
+    "permeability, or the material's name), \"ripple_limit_percent\" (null for none),\n"
+    "\"min_inductance_percent\", \"max_temperature_c\", \"al_tolerance_percent\",\n"
+    "\"zero_bias_uh\",\n"
     "\"design\" (what design --json prints, of the wound design), \"low_line\" and\n"
     "\"high_line\" (the figures, \"steady\", \"peak_above_vout\", \"saturates\" and 91\n"
-    "\"angles\"), \"verdicts\" (true where the design passes), \"winding\" (method or given)\n"
-    "and \"method_limits\" (field_strength, method_temperature, area_product: true where met);\n"
-    "a figure that does not exist is null.\n"
-    "--csv: the angle rows of both line voltages, led by a \"line\" column (low or high).\n"
+    "\"angles\", and \"worst_case\": null, or with --al-tolerance the worst-case core's\n"
+    "at_ipk_line, ipk, at_ipk, ripple_at_crest_pp and\n"
+    "ripple_at_crest_percent_of_ipk_line), \"verdicts\" (true where the design passes, null\n"
+    "where not judged), \"winding\" (method or given),\n"
+    "\"method_limits\" (field_strength, method_temperature, area_product: true where met)\n"
+    "and \"winding_set_aside\" (null, or a design file's winding this core does not take:\n"
+    "turns, wire, reason); a figure that does not exist is null.\n"
+    "--csv: the angle rows of both line voltages, led by a \"line\" column (low or high; with\n"
+    "--al-tolerance also low-worst-case and high-worst-case).\n"
+    "--build-sheet FILE: the part's build sheet, one HTML page (core, material, wire, how to\n"
+    "wind it, the wire to cut with two leads of --lead-length mm, the electrical figures,\n"
+    "verdicts and chart, the method's beside them), replaced only once whole; - is standard\n"
+    "output. No clock time unless --date TEXT is given. A design that is not published, or\n"
+    "whose stored winding does not fit the core, gets none (status 1).\n"
+    "A design file's winding that the core does not take is set aside with its reason and\n"
+    "the method's winding is checked; a design file's material travels in it by value.\n"
     "Numbers in JSON and CSV are unrounded. Without --json, the text of a run that does not\n"
     "publish goes to standard error.\n"
     "Exit status: 0 checked, 1 not published (rejected or stopped), 2 usage error, a refused\n"
-    "material file or winding.";
+    "material file or winding, 3 with --strict checked and a verdict missed.";
 
 // The method's limits met, true for each, by their export names.
 nlohmann::ordered_json MethodLimitsJson(const DesignRecord& record) {
@@ -68,74 +102,155 @@ bool HasWoundCore(const CheckOptions& options, const RunOutcome& outcome,
                   const DesignRecord& record) {
   if (outcome.ending == RunEnding::Published)
     return true;
-  const bool wholeWinding = options.winding.turns && options.winding.gauge;
+  const bool wholeWinding = options.part.winding.turns && options.part.winding.gauge;
   return wholeWinding && record.CalcType == DesignerPicks &&
          outcome.ending == RunEnding::FieldStrength;
 }
 
+// A design file's winding that the core could not take, and why, or nothing.
+std::string SetAsideText(const CheckedRun& run) {
+  if (!run.setAside)
+    return {};
+  return "The design file's winding (" + WindingRequestText(*run.setAside) +
+         ") does not fit this core: " + run.setAsideReason +
+         " The method's winding is checked instead.\n\n";
+}
+
+nlohmann::ordered_json SetAsideJson(const CheckedRun& run) {
+  if (!run.setAside)
+    return nullptr;
+  nlohmann::ordered_json json;
+  json["turns"] = run.setAside->turns ? nlohmann::ordered_json(*run.setAside->turns) : nullptr;
+  json["wire"] = run.setAside->gauge ? nlohmann::ordered_json(*run.setAside->gauge) : nullptr;
+  json["reason"] = run.setAsideReason;
+  return json;
+}
+
+nlohmann::ordered_json CheckRunJson(const CheckedRun& run, const DesignRecord& record,
+                                    const DesignLimits& limits) {
+  const OperatingCheck* check = run.check ? &*run.check : nullptr;
+  nlohmann::ordered_json json =
+      CheckJson(run.outcome, record, check ? PublishedSummary(record, '.') : ResultSummary{},
+                run.material, limits, check);
+  json["winding"] = run.givenWinding ? "given" : "method";
+  json["method_limits"] = check ? MethodLimitsJson(record) : nlohmann::ordered_json(nullptr);
+  json["winding_set_aside"] = SetAsideJson(run);
+  return json;
+}
+
+// Writes the build sheet whole or not at all; false, with the reason on `err`, when none is
+// written.
+bool WriteBuildSheet(const CheckOptions& options, const CheckedRun& run, const DesignRecord& record,
+                     std::ostream& out, std::ostream& err) {
+  if (run.setAside) {
+    err << "pfc-core: no build sheet written: the design file's winding ("
+        << WindingRequestText(*run.setAside) << ") does not fit this core: " << run.setAsideReason
+        << "\n";
+    return false;
+  }
+  const BuildSheetSource source{
+      record,         run.method,           *run.check,         run.part,
+      options.limits, options.leadLengthMm, options.designFile, options.date.value_or("")};
+  const std::string html = BuildSheetHtml(source);
+  if (NamesStandardStream(options.buildSheet)) {
+    out << html;
+    return true;
+  }
+  const FileWriteResult written = WriteFileAtomically(options.buildSheet, html);
+  if (!written.written)
+    err << "pfc-core: " << written.Message() << "\n";
+  return written.written;
+}
+
+// The exit status of a checked design: with --strict, a missed verdict is kVerdictMissed.
+int StrictStatus(const CheckOptions& options, const OperatingCheck& check) {
+  const auto verdicts = JudgeCheck(check, options.limits);
+  const bool misses = std::any_of(verdicts.begin(), verdicts.end(),
+                                  [](const VerdictOutcome& v) { return !v.Passes(); });
+  return options.strict && misses ? kVerdictMissed : 0;
+}
+
 }  // namespace
 
-CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalogue& catalogue) {
+CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalogue& catalogue,
+                          std::istream& in) {
   CLI::App* check = app.add_subcommand(
       "check", "Design as \"design\" does, then check the winding over the line cycle");
-  AddCheckedDesignOptions(*check, options, catalogue);
+  AddCheckedDesignOptions(*check, options, catalogue, in);
+  check->add_flag("--strict", options.strict, "Exit with status 3 when a verdict misses");
   CLI::Option* json = check->add_flag("--json", options.json, "Print one JSON object");
   CLI::Option* csv = check->add_flag("--csv", options.csv, "Print the angle rows as CSV");
   json->excludes(csv);
+  check->add_option("--build-sheet", options.buildSheet, "Write the part's build sheet (HTML)")
+      ->type_name("FILE");
+  AddNumberOption(
+      *check, "--lead-length", kLeadLengthBounds,
+      [&options](double mm) { options.leadLengthMm = mm; },
+      "Each lead of the wound part on the build sheet, mm", FormatGeneral(options.leadLengthMm))
+      ->type_name("MM");
+  check->add_option("--date", options.date, "Print this date on the build sheet")
+      ->type_name("TEXT");
   check->footer(kCheckFooter);
   return check;
 }
 
 void AddCheckedDesignOptions(CLI::App& command, CheckOptions& options,
-                             const CoreCatalogue& catalogue) {
+                             const CoreCatalogue& catalogue, std::istream& in) {
   AddDesignOptions(command, options.design, catalogue, true);
   CLI::Option* grade = AddGradeOption(
-      command, options.grade,
+      command, options.part.material.grade,
       "Roll-off grade: the alloy powder's initial permeability (" + RolloffGradeNames() +
           "); by default the grade that matches the core's catalogue inductance factor");
-  AddNumberOption(command, "--ripple-limit", options.limits.ripplePercent, kRippleLimitBounds,
-                  "The ripple the check admits at the low line's crest, % of the line-peak "
-                  "current")
-      ->type_name("PERCENT");
+  AddLimitOptions(command, options.limits);
   command
       .add_option_function<std::string>(
-          "--material", [&options](const std::string& path) { options.materialFile = path; },
-          "Check with the material of this JSON file instead of a grade")
+          "--material",
+          [&options, &in](const std::string& path) {
+            MaterialFileRead read = ReadMaterialOption(path, in);
+            if (!read.read)
+              throw CLI::ValidationError("--material", read.Message());
+            options.part.material.own = std::move(read.material);
+          },
+          "Check with the material of this JSON file instead of a grade (- reads standard "
+          "input)")
       ->type_name("FILE")
       ->excludes(grade);
   AddNumberOption(
-      command, "--turns", kTurnsBounds, [&options](double turns) { options.winding.turns = turns; },
+      command, "--turns", kTurnsBounds,
+      [&options](double turns) { options.part.winding.turns = turns; },
       "Check this many turns instead of the method's");
   AddNumberOption(
-      command, "--wire", kGaugeBounds, [&options](double gauge) { options.winding.gauge = gauge; },
+      command, "--wire", kGaugeBounds,
+      [&options](double gauge) { options.part.winding.gauge = gauge; },
       "Check this wire size instead of the method's")
       ->type_name("AWG");
 }
 
 CheckedRun RunCheckedDesign(const CheckOptions& options, const CoreCatalogue& catalogue,
-                            const WireTable& wires, DesignRecord& record, std::istream& in) {
+                            const WireTable& wires, DesignRecord& record) {
   CheckedRun run;
-  run.givenWinding = options.winding.Given();
-  std::optional<Material> ownMaterial;
-  if (options.materialFile) {
-    const MaterialFileRead read = ReadMaterialOption(*options.materialFile, in);
-    if (!read.read) {
-      run.refusal = read.Message();
-      return run;
-    }
-    ownMaterial = read.material;
-  }
   const EntryTexts entries = FormEntries(options.design, catalogue, record);
   run.outcome = RunDesign(entries, record, catalogue, wires, '.');
-  run.material = ownMaterial ? *ownMaterial : GradeMaterialFor(record, options.grade);
+  run.material = MaterialOfPart(record, options.part.material);
+  run.part = PartOfRecord(record, options.part.material, options.part.winding);
+  run.method = record;
   if (!HasWoundCore(options, run.outcome, record))
     return run;
-  if (run.givenWinding) {
-    const WindingApplied applied = ApplyWinding(record, wires, options.winding);
-    if (!applied.Wound()) {
-      run.refusal = applied.message;
+  if (options.part.winding.Given()) {
+    const PartWound wound = WindPart(record, wires, run.part, options.windingStored);
+    if (wound.setAside) {
+      run.setAside = options.part.winding;
+      run.setAsideReason = wound.applied.message;
+      run.part.winding = {};
+      if (run.outcome.ending != RunEnding::Published)
+        return run;  // a pick the method stops: without the stored winding there is none
+    } else if (!wound.applied.Wound()) {
+      run.refusal = wound.applied.message;
       return run;
     }
+  }
+  run.givenWinding = run.part.winding.Given();
+  if (run.givenWinding) {
     // The run's messages spoke of the method's winding; the method's limits are now judged
     // on the given one.
     run.outcome = RunOutcome{};
@@ -143,50 +258,57 @@ CheckedRun RunCheckedDesign(const CheckOptions& options, const CoreCatalogue& ca
     run.outcome.check = "Published";
     run.outcome.entriesPassedChecks = true;
   }
-  run.check = CheckOperation(record, run.material);
+  run.check = CheckOperation(record, run.material, options.limits.alTolerancePercent);
   return run;
 }
 
 int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
-                    const WireTable& wires, DesignRecord& record, std::istream& in,
-                    std::ostream& out, std::ostream& err) {
-  const CheckedRun run = RunCheckedDesign(options, catalogue, wires, record, in);
+                    const WireTable& wires, DesignRecord& record, std::ostream& out,
+                    std::ostream& err) {
+  const CheckedRun run = RunCheckedDesign(options, catalogue, wires, record);
   if (!run.refusal.empty()) {
     err << "pfc-core: " << run.refusal << "\n";
     return 2;
   }
-  const RunOutcome& outcome = run.outcome;
-  const char* winding = run.givenWinding ? "given" : "method";
+  const bool sheet = !options.buildSheet.empty();
   if (!run.check) {
+    if (sheet)
+      err << "pfc-core: no build sheet written: the design is not published\n";
     if (options.json) {
-      nlohmann::ordered_json json =
-          CheckJson(outcome, record, ResultSummary{}, run.material, options.limits, nullptr);
-      json["winding"] = winding;
-      json["method_limits"] = nullptr;
-      out << JsonText(json);
+      nlohmann::ordered_json json = CheckRunJson(run, record, options.limits);
+      if (!sheet || !NamesStandardStream(options.buildSheet))
+        out << JsonText(json);
     } else {
-      err << DesignText(outcome, ResultSummary{});
+      err << SetAsideText(run) << DesignText(run.outcome, ResultSummary{});
     }
     return 1;
   }
-  const OperatingCheck& check = *run.check;
+  if (sheet) {
+    if (!WriteBuildSheet(options, run, record, out, err))
+      return 1;
+    if (NamesStandardStream(options.buildSheet))
+      return StrictStatus(options, *run.check);
+  }
   if (options.json) {
-    nlohmann::ordered_json json = CheckJson(outcome, record, PublishedSummary(record, '.'),
-                                            run.material, options.limits, &check);
-    json["winding"] = winding;
-    json["method_limits"] = MethodLimitsJson(record);
-    out << JsonText(json);
+    out << JsonText(CheckRunJson(run, record, options.limits));
   } else if (options.csv) {
-    out << OperatingCheckCsv(check);
+    out << OperatingCheckCsv(*run.check);
   } else {
     // The run's warnings, as "design" shows them, without its summary.
     RunOutcome warnings;
-    warnings.messages = outcome.messages;
-    out << DesignText(warnings, ResultSummary{}) << CheckText(check, record, options.limits);
+    warnings.messages = run.outcome.messages;
+    const std::string origin =
+        run.givenWinding ? CheckedWindingOrigin(run.method, record, "the published design", '.')
+                         : std::string();
+    out << SetAsideText(run) << DesignText(warnings, ResultSummary{})
+        << CheckText(*run.check, record, options.limits, origin);
     if (run.givenWinding)
       out << GivenWindingText(record);
+    DesignRecord scratch;
+    out << CheckNextStepText(*run.check, options.limits,
+                             FormEntries(options.design, catalogue, scratch), '.');
   }
-  return 0;
+  return StrictStatus(options, *run.check);
 }
 
 }  // namespace pfc

@@ -51,10 +51,23 @@ Json LineJson(const LineCheck& line) {
   return json;
 }
 
-Json VerdictsJson(const OperatingCheck& check, const CheckLimits& limits) {
+// The worst-case core's figures of a line.
+Json WorstCaseJson(const LineCheck& worst) {
+  Json json;
+  VisitWorstCaseFigures(worst, [&json](const char* name, const auto& figure) {
+    if constexpr (std::is_same_v<std::decay_t<decltype(figure)>, InductanceAtCurrent>) {
+      json[name] = InductanceJson(figure);
+    } else {
+      json[name] = NumberJson(figure);
+    }
+  });
+  return json;
+}
+
+Json VerdictsJson(const OperatingCheck& check, const DesignLimits& limits) {
   Json json = Json::object();
   for (const VerdictOutcome& verdict : JudgeCheck(check, limits))
-    json[VerdictName(verdict.code)] = verdict.Passes();
+    json[VerdictName(verdict.code)] = verdict.judged ? Json(verdict.Passes()) : Json(nullptr);
   return json;
 }
 
@@ -69,20 +82,25 @@ Json GradeJson(const Material& material) {
 }  // namespace
 
 Json CheckJson(const RunOutcome& outcome, const DesignRecord& record, const ResultSummary& summary,
-               const Material& material, const CheckLimits& limits, const OperatingCheck* check) {
+               const Material& material, const DesignLimits& limits, const OperatingCheck* check) {
   Json json;
   json["status"] = check ? "checked" : "not-published";
   json["grade"] = GradeJson(material);
-  json["ripple_limit_percent"] = limits.ripplePercent;
+  json["ripple_limit_percent"] = limits.ripplePercent ? Json(*limits.ripplePercent) : Json(nullptr);
+  json["min_inductance_percent"] = limits.inductancePercent;
+  json["max_temperature_c"] = limits.temperatureC;
+  json["al_tolerance_percent"] = limits.alTolerancePercent;
   json["catalogue_permeability"] = check ? NumberJson(check->cataloguePermeability) : Json(nullptr);
   json["al_nh"] = check ? NumberJson(check->alNh) : Json(nullptr);
   json["zero_bias_uh"] = check ? NumberJson(check->zeroBiasUh) : Json(nullptr);
   json["design"] = DesignJson(outcome, record, summary);
   static const OperatingCheck kNames;  // only its line names are read without a check
-  VisitCheckedLines(check ? *check : kNames,
-                    [&json, check](const char* name, const LineCheck& line) {
-                      json[name] = check ? LineJson(line) : Json(nullptr);
-                    });
+  VisitCheckedLines(check ? *check : kNames, [&json, check](const char* name, const LineCheck& line,
+                                                            const LineCheck* worst) {
+    json[name] = check ? LineJson(line) : Json(nullptr);
+    if (check)
+      json[name]["worst_case"] = worst != nullptr ? WorstCaseJson(*worst) : Json(nullptr);
+  });
   json["verdicts"] = check ? VerdictsJson(*check, limits) : Json(nullptr);
   return json;
 }

@@ -19,6 +19,6 @@ namespace pfc {
 // null, and so is a group of them.
 nlohmann::ordered_json CheckJson(const RunOutcome& outcome, const DesignRecord& record,
                                  const ResultSummary& summary, const Material& material,
-                                 const CheckLimits& limits, const OperatingCheck* check);
+                                 const DesignLimits& limits, const OperatingCheck* check);
 
 }  // namespace pfc

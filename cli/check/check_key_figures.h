@@ -6,11 +6,13 @@
 // check --json nests them under each line, batch --check flattens them into columns.
 namespace pfc {
 
-// visit(name, line) for "low_line" and "high_line", in that order.
+// visit(name, line, worst) for "low_line" and "high_line", in that order; worst is the line
+// of the worst-case core, nullptr without one.
 template <typename Visitor>
 void VisitCheckedLines(const OperatingCheck& check, Visitor&& visit) {
-  visit("low_line", check.lowLine);
-  visit("high_line", check.highLine);
+  const WorstCaseCheck* worst = check.worstCase ? &*check.worstCase : nullptr;
+  visit("low_line", check.lowLine, worst != nullptr ? &worst->lowLine : nullptr);
+  visit("high_line", check.highLine, worst != nullptr ? &worst->highLine : nullptr);
 }
 
 // The key figures of a line in their export order: those of VisitLineFigures (the two
@@ -22,6 +24,17 @@ void VisitLineKeyFigures(const LineCheck& line, Visitor&& visit) {
   visit("steady", line.Steady());
   visit("peak_above_vout", line.peakAboveVout);
   visit("saturates", line.saturates);
+}
+
+// The worst-case core's figures of a line ("worst_case" under the line), in their export
+// order: the two InductanceAtCurrent groups whole, the others CheckedNumbers.
+template <typename Visitor>
+void VisitWorstCaseFigures(const LineCheck& worst, Visitor&& visit) {
+  visit("at_ipk_line", worst.atIpkLine);
+  visit("ipk", worst.ipk);
+  visit("at_ipk", worst.atIpk);
+  visit("ripple_at_crest_pp", worst.rippleAtCrestPp);
+  visit("ripple_at_crest_percent_of_ipk_line", worst.rippleAtCrestPercentOfIpkLine);
 }
 
 }  // namespace pfc

@@ -44,11 +44,14 @@ void AppendRow(std::string& out, const CheckFigureRow& row) {
 }  // namespace
 
 std::string CheckText(const OperatingCheck& check, const DesignRecord& r,
-                      const CheckLimits& limits) {
+                      const DesignLimits& limits, const std::string& windingOrigin) {
   std::string out = "Operating Check\n\n";
   out.append("  Design       ").append(CheckedCoreName(r.SelectedCoreSize, r.CoresToStack));
   out.append(", ").append(FormatGeneral(r.Turns)).append(" turns, AWG ");
-  out.append(FormatGeneral(r.WireGauge)).append("\n");
+  out.append(FormatGeneral(r.WireGauge));
+  if (!windingOrigin.empty())
+    out.append(" (").append(windingOrigin).append(")");
+  out.append("\n");
   out.append("  Material     grade ").append(check.material.name).append(" powder; ");
   out.append(CheckedMaterialText(check, '.')).append("\n\n");
   Pad(out, "", kCaptionWidth, false);
@@ -58,9 +61,15 @@ std::string CheckText(const OperatingCheck& check, const DesignRecord& r,
   out.append("\n");
   for (const CheckFigureRow& row : CheckFigureRows(r, check))
     AppendRow(out, row);
+  for (const CheckFigureRow& row : WorstCaseFigureRows(r, check))
+    AppendRow(out, row);
   out.append("\nVerdicts\n");
   for (const CheckVerdictText& verdict : CheckVerdictTexts(r, check, limits, '.'))
-    out.append(verdict.passes ? "  pass  " : "  MISS  ").append(verdict.text).append("\n");
+    out.append(!verdict.judged  ? "  —     "
+               : verdict.passes ? "  pass  "
+                                : "  MISS  ")
+        .append(verdict.text)
+        .append("\n");
   return out;
 }
 

@@ -10,8 +10,9 @@ namespace pfc {
 
 // The check as terminal text: the design and grade, the figure rows of both line voltages
 // beside the method's own (as reports/check/check_figures.h writes them) and the verdicts, each
-// led by "pass" or "MISS".
+// led by "pass" or "MISS". A winding origin, when not empty, follows the design in
+// parentheses (CheckedWindingOrigin).
 std::string CheckText(const OperatingCheck& check, const DesignRecord& record,
-                      const CheckLimits& limits);
+                      const DesignLimits& limits, const std::string& windingOrigin = {});
 
 }  // namespace pfc

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/number_option.h"
+#include "engine/check/design_limits.h"
 #include "reports/check/material_file.h"
 
 // The operating check's options of check, model, batch and optimize: the same names, the same
@@ -19,6 +20,9 @@ inline constexpr NumberBounds kRippleLimitBounds{0, 1000, false, false, "%"};
 inline constexpr NumberBounds kMinInductanceBounds{0, 1000, false, false, "%"};
 // The highest winding temperature, °C.
 inline constexpr NumberBounds kMaxTemperatureBounds{0, 1000, true, false, "°C"};
+// The core's AL tolerance, %.
+inline constexpr NumberBounds kAlToleranceBounds{kLeastAlTolerancePercent, kMostAlTolerancePercent,
+                                                 true, false, "%"};
 
 // --grade: the permeability of a roll-off grade, which names it, written as a whole number
 // ("60", not "60.0"); a number that is no grade is refused naming the grades there are.

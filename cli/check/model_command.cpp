@@ -36,10 +36,11 @@ std::vector<std::string> FormatNames() {
 
 }  // namespace
 
-CLI::App* AddModelCommand(CLI::App& app, ModelOptions& options, const CoreCatalogue& catalogue) {
+CLI::App* AddModelCommand(CLI::App& app, ModelOptions& options, const CoreCatalogue& catalogue,
+                          std::istream& in) {
   CLI::App* model = app.add_subcommand(
       "model", "Design and check as \"check\" does, then write the winding for a simulator");
-  AddCheckedDesignOptions(*model, options.check, catalogue);
+  AddCheckedDesignOptions(*model, options.check, catalogue, in);
   model->add_option("--format", options.format, "ngspice, ltspice, plecs or csv")
       ->check(CLI::IsMember(FormatNames()))
       ->capture_default_str();
@@ -52,13 +53,13 @@ CLI::App* AddModelCommand(CLI::App& app, ModelOptions& options, const CoreCatalo
 }
 
 int RunModelCommand(const ModelOptions& options, const CoreCatalogue& catalogue,
-                    const WireTable& wires, DesignRecord& record, std::istream& in,
-                    std::ostream& out, std::ostream& err) {
+                    const WireTable& wires, DesignRecord& record, std::ostream& out,
+                    std::ostream& err) {
   if (options.outputGiven && options.output.empty()) {
     err << "pfc-core: -o needs a file name\n";
     return 1;
   }
-  const CheckedRun run = RunCheckedDesign(options.check, catalogue, wires, record, in);
+  const CheckedRun run = RunCheckedDesign(options.check, catalogue, wires, record);
   if (!run.refusal.empty()) {
     err << "pfc-core: " << run.refusal << "\n";
     return 2;

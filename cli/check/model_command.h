@@ -20,12 +20,13 @@ struct ModelOptions {
 
 // Adds "model" to pfc-core: every option of "check" that says what is checked, plus
 // --format, --name and -o.
-CLI::App* AddModelCommand(CLI::App& app, ModelOptions& options, const CoreCatalogue& catalogue);
+CLI::App* AddModelCommand(CLI::App& app, ModelOptions& options, const CoreCatalogue& catalogue,
+                          std::istream& in);
 
 // Designs and checks as "check" does, then writes the checked winding's model. Exit status 0
 // written, 1 not published (the run's messages on standard error) or no model written.
 int RunModelCommand(const ModelOptions& options, const CoreCatalogue& catalogue,
-                    const WireTable& wires, DesignRecord& record, std::istream& in,
-                    std::ostream& out, std::ostream& err);
+                    const WireTable& wires, DesignRecord& record, std::ostream& out,
+                    std::ostream& err);
 
 }  // namespace pfc

@@ -1,9 +1,11 @@
 #include "cli/design/design_inputs_file.h"
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "cli/design/design_entry_names.h"
+#include "cli/limit_options.h"
 #include "reports/files/design_catalogue.h"
 #include "reports/files/design_file.h"
 
@@ -23,9 +25,8 @@ constexpr const char* kFooter =
 struct InputsFile {
   std::string inputsPath;
   std::string savePath;
-  int grade = kDefaultRolloffGrade;
-  double rippleLimitPercent = CheckLimits{}.ripplePercent;
-  WindingRequest winding;
+  DesignLimits limits;
+  BuiltPart part;
 };
 
 bool Given(CLI::App& command, const std::string& option) {
@@ -90,11 +91,35 @@ void TakeFileCatalogue(CLI::App& command, const DesignFile& file, DesignSession&
   UseCoreCatalogue(session, std::move(read.catalogue), std::move(read.origin));
 }
 
+// The file's material and winding, each part of them unless an option gave it.
+void TakeFilePart(CLI::App& command, const BuiltPart& file, BuiltPart& part, bool* windingStored) {
+  if (!Given(command, "--grade") && !Given(command, "--material"))
+    part.material = file.material;
+  const bool turns = Given(command, "--turns");
+  const bool wire = Given(command, "--wire");
+  if (!turns)
+    part.winding.turns = file.winding.turns;
+  if (!wire)
+    part.winding.gauge = file.winding.gauge;
+  if (windingStored != nullptr)
+    *windingStored = !turns && !wire && file.winding.Given();
+}
+
 }  // namespace
 
+std::string InputsFileName(const CLI::App& command) {
+  const CLI::Option* inputs = command.get_option_no_throw("--inputs");
+  if (inputs == nullptr || inputs->count() == 0)
+    return {};
+  const std::string path = inputs->as<std::string>();
+  if (NamesStandardStream(path))
+    return {};
+  return std::filesystem::path(path).filename().string();
+}
+
 void AddInputsFileOptions(CLI::App& command, DesignOptions& options, DesignSession& session,
-                          StandardStreams streams, int* grade, double* rippleLimitPercent,
-                          WindingRequest* winding) {
+                          StandardStreams streams, BuiltPart* part, DesignLimits* limits,
+                          bool* windingStored) {
   auto state = std::make_shared<InputsFile>();
   command
       .add_option("--inputs", state->inputsPath,
@@ -106,42 +131,36 @@ void AddInputsFileOptions(CLI::App& command, DesignOptions& options, DesignSessi
       ->type_name("FILE");
   const std::string footer = command.get_footer();
   command.footer(footer.empty() ? kFooter : footer + "\n" + kFooter);
-  command.final_callback([&command, &options, &session, streams, grade, rippleLimitPercent, winding,
-                          state] {
-    if (Given(command, "--inputs")) {
-      const DesignFileRead read = ReadInputsFile(state->inputsPath, streams.in);
-      if (!read.read)
-        throw CLI::ValidationError("--inputs", read.Message());
-      TakeFileCatalogue(command, read.design, session, state->inputsPath);
-      TakeFileEntries(command, read.design, options, state->inputsPath);
-      state->grade = read.design.rolloffGrade;
-      if (grade != nullptr && !Given(command, "--grade"))
-        *grade = read.design.rolloffGrade;
-      state->rippleLimitPercent = read.design.rippleLimitPercent;
-      if (rippleLimitPercent != nullptr && !Given(command, "--ripple-limit"))
-        *rippleLimitPercent = read.design.rippleLimitPercent;
-      state->winding = read.design.winding;
-      if (winding != nullptr && !Given(command, "--turns"))
-        winding->turns = read.design.winding.turns;
-      if (winding != nullptr && !Given(command, "--wire"))
-        winding->gauge = read.design.winding.gauge;
-    }
-    if (!Given(command, "--save-inputs"))
-      return;
-    if (NamesStandardStream(state->savePath) && Given(command, "--report") &&
-        NamesStandardStream(command.get_option("--report")->as<std::string>())) {
-      throw CLI::ValidationError("--save-inputs",
-                                 "--save-inputs and --report cannot both write to standard output");
-    }
-    DesignRecord scratch;
-    const DesignFile used{
-        FormEntries(options, session.catalogue, scratch), grade != nullptr ? *grade : state->grade,
-        rippleLimitPercent != nullptr ? *rippleLimitPercent : state->rippleLimitPercent,
-        session.catalogueOrigin, winding != nullptr ? *winding : state->winding};
-    const FileWriteResult saved = SaveInputsFile(state->savePath, used, streams.out);
-    if (!saved.written)
-      throw InputsFileNotSaved(saved.Message());
-  });
+  command.final_callback(
+      [&command, &options, &session, streams, part, limits, windingStored, state] {
+        if (Given(command, "--inputs")) {
+          const DesignFileRead read = ReadInputsFile(state->inputsPath, streams.in);
+          if (!read.read)
+            throw CLI::ValidationError("--inputs", read.Message());
+          TakeFileCatalogue(command, read.design, session, state->inputsPath);
+          TakeFileEntries(command, read.design, options, state->inputsPath);
+          state->limits = read.design.limits;
+          if (limits != nullptr)
+            TakeUngivenLimits(command, read.design.limits, *limits);
+          state->part = read.design.part;
+          if (part != nullptr)
+            TakeFilePart(command, read.design.part, *part, windingStored);
+        }
+        if (!Given(command, "--save-inputs"))
+          return;
+        if (NamesStandardStream(state->savePath) && Given(command, "--report") &&
+            NamesStandardStream(command.get_option("--report")->as<std::string>())) {
+          throw CLI::ValidationError(
+              "--save-inputs", "--save-inputs and --report cannot both write to standard output");
+        }
+        DesignRecord scratch;
+        const DesignFile used{FormEntries(options, session.catalogue, scratch),
+                              limits != nullptr ? *limits : state->limits, session.catalogueOrigin,
+                              part != nullptr ? *part : state->part};
+        const FileWriteResult saved = SaveInputsFile(state->savePath, used, streams.out);
+        if (!saved.written)
+          throw InputsFileNotSaved(saved.Message());
+      });
 }
 
 }  // namespace pfc

@@ -8,6 +8,7 @@
 #include "cli/check/grade_option.h"
 #include "cli/design/design_text.h"
 #include "cli/json_text.h"
+#include "cli/limit_options.h"
 #include "cli/number_option.h"
 #include "cli/optimize/optimize_json.h"
 #include "cli/optimize/optimize_text.h"
@@ -142,16 +143,7 @@ CLI::App* AddOptimizeCommand(CLI::App& app, OptimizeOptions& options,
   optimize->add_option("--stacks", options.stacks, "The stack counts to search")
       ->type_name("A-B")
       ->check(CLI::Validator(CheckStacks, ""));
-  AddNumberOption(*optimize, "--max-temperature", options.maxTemperature, kMaxTemperatureBounds,
-                  "The highest checked winding temperature, °C")
-      ->type_name("CELSIUS");
-  AddNumberOption(*optimize, "--ripple-limit", options.rippleLimit, kRippleLimitBounds,
-                  "The largest ripple at the low-line crest, % of the line-peak current "
-                  "(default: not judged)")
-      ->type_name("PERCENT");
-  AddNumberOption(*optimize, "--min-inductance", options.minInductance, kMinInductanceBounds,
-                  "The least inductance at the low-line peak current, % of the target")
-      ->type_name("PERCENT");
+  AddLimitOptions(*optimize, options.limits);
   optimize->add_option("--objective", options.objective, "What the rows are sorted by first")
       ->check(CLI::IsMember({"loss", "volume"}));
   AddNumberOption(*optimize, "--top", options.top, kTopBounds, "How many rows the table shows");
@@ -192,9 +184,7 @@ OptimizeSearch OptimizeRequest(const OptimizeOptions& options, std::istream& in)
   ReadStacks(options.stacks, first, last);
   request.firstStack = static_cast<std::int16_t>(first);
   request.lastStack = static_cast<std::int16_t>(last);
-  request.limits.temperatureC = options.maxTemperature;
-  request.limits.ripplePercent = options.rippleLimit;
-  request.limits.inductancePercent = options.minInductance;
+  request.limits = options.limits;
   request.objective =
       options.objective == "volume" ? SearchObjective::Volume : SearchObjective::Loss;
   request.threads = Threads(options.threads);

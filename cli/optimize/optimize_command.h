@@ -19,9 +19,7 @@ struct OptimizeOptions {
   std::string grades = "all";
   std::vector<std::string> materialFiles;  // materials of one's own, beside the grades
   std::string stacks = "1-9";
-  double maxTemperature = 155;
-  std::optional<double> rippleLimit;
-  double minInductance = 100;
+  DesignLimits limits;  // AddLimitOptions
   std::string objective = "loss";
   int top = 20;
   bool json = false;

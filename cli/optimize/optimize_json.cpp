@@ -46,6 +46,7 @@ nlohmann::ordered_json SearchJson(const DesignSearch& search, const SearchReques
                                      ? nlohmann::ordered_json(*request.limits.ripplePercent)
                                      : nullptr;
   json["min_inductance_percent"] = request.limits.inductancePercent;
+  json["al_tolerance_percent"] = request.limits.alTolerancePercent;
   json["checked"] = search.checked;
   nlohmann::ordered_json candidates = nlohmann::ordered_json::array();
   for (const SearchCandidate& c : search.feasible)

@@ -1,32 +1,13 @@
 #include "engine/catalogue/csv_reader.h"
 
-#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "engine/record/number_text.h"
+#include "engine/record/quoted_text.h"
 
 namespace pfc {
 
-std::string QuotedField(std::string_view field) {
-  constexpr std::size_t kShown = 40;
-  std::size_t cut = std::min(field.size(), kShown);
-  while (cut < field.size() && cut > 0 && (static_cast<unsigned char>(field[cut]) & 0xC0) == 0x80)
-    --cut;  // not inside a UTF-8 character
-  std::string quoted = "\"";
-  for (const char c : field.substr(0, cut)) {
-    switch (c) {
-      case '\r':
-        quoted += "\\r";
-        break;
-      case '\n':
-        quoted += "\\n";
-        break;
-      case '\t':
-        quoted += "\\t";
-        break;
-      default:
-        quoted += c;
-    }
-  }
-  return quoted + (cut < field.size() ? "…\"" : "\"");
-}
 namespace {
 
 constexpr std::size_t kBufferBytes = std::size_t{64} * 1024;
@@ -43,7 +24,79 @@ void Problem(CsvRecord& record, const char* text) {
     record.problem = text;
 }
 
+// The length of the UTF-8 character starting at text[at], 0 when none starts there.
+std::size_t Utf8Length(std::string_view text, std::size_t at) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(at);
+  std::size_t length = 0;
+  unsigned char low = 0x80;
+  unsigned char high = 0xBF;
+  if (lead < 0x80)
+    return 1;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    low = lead == 0xE0 ? 0xA0 : 0x80;   // no overlong forms
+    high = lead == 0xED ? 0x9F : 0xBF;  // no surrogates
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    low = lead == 0xF0 ? 0x90 : 0x80;
+    high = lead == 0xF4 ? 0x8F : 0xBF;
+  } else {
+    return 0;
+  }
+  if (at + length > text.size() || byte(at + 1) < low || byte(at + 1) > high)
+    return 0;
+  for (std::size_t i = 2; i < length; ++i) {
+    if (byte(at + i) < 0x80 || byte(at + i) > 0xBF)
+      return 0;
+  }
+  return length;
+}
+
 }  // namespace
+
+std::optional<std::string> CsvTextProblem(std::string_view bytes, const std::string& file,
+                                          std::string_view kind) {
+  std::uint64_t line = 1;
+  std::size_t lineStart = 0;
+  const auto where = [&](std::size_t at) {
+    return file + ", line " + std::to_string(line) + ": byte " +
+           std::to_string(at - lineStart + 1) + " of the line ";
+  };
+  for (std::size_t at = 0; at < bytes.size();) {
+    const auto c = static_cast<unsigned char>(bytes[at]);
+    if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') {
+      return where(at) + "is a control character (" + std::to_string(c) +
+             "): this is a binary file, not a CSV " + std::string(kind);
+    }
+    const std::size_t length = Utf8Length(bytes, at);
+    if (length == 0)
+      return where(at) + "is not UTF-8 text: save the " + std::string(kind) + " as UTF-8 CSV";
+    if (c == '\n') {
+      ++line;
+      lineStart = at + 1;
+    }
+    at += length;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> CsvNumberProblem(std::string_view field, double& value) {
+  const std::string_view text = TrimBlanks(field);
+  if (text.empty())
+    return "the field is empty where a number belongs";
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (end != text.data() + text.size() ||
+      (error != std::errc() && error != std::errc::result_out_of_range))
+    return QuotedExcerpt(field) + " is not a number";
+  if (error == std::errc::result_out_of_range)
+    return QuotedExcerpt(field) + " is too large or too small a number to hold";
+  if (!std::isfinite(value))
+    return QuotedExcerpt(field) + " is not a finite number";
+  return std::nullopt;
+}
 
 CsvReader::CsvReader(std::istream& in, std::size_t maxRecordBytes)
     : in_(in), maxRecordBytes_(maxRecordBytes), buffer_(kBufferBytes) {}

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <istream>
+#include <optional>
+#include <streambuf>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,11 +24,6 @@ struct CsvRecord {
 // in double quotes may hold commas, line breaks and doubled quotes. Empty lines are no
 // records; a UTF-8 byte-order mark before the first record is skipped. A record longer than
 // maxRecordBytes is cut there and reported at once; reading resumes at the next line.
-// A field of a file in a message: in double quotes, a CR, LF or tab written as \r, \n or \t
-// (a bare CR would send the terminal's cursor back over the message, a blank hide it), and
-// cut after 40 bytes with "…", since a field may be any length.
-std::string QuotedField(std::string_view field);
-
 class CsvReader {
  public:
   static constexpr std::size_t kDefaultMaxRecordBytes = std::size_t{1024} * 1024;
@@ -65,5 +62,25 @@ class CsvReader {
   bool started_ = false;
   bool restOfLineToSkip_ = false;  // after a record cut at the length limit
 };
+
+// Bytes already read, as a stream for the reader, without a copy.
+class CsvViewBuffer : public std::streambuf {
+ public:
+  explicit CsvViewBuffer(std::string_view bytes) {
+    char* begin = const_cast<char*>(bytes.data());  // only ever read
+    setg(begin, begin, begin + bytes.size());
+  }
+};
+
+// Why the bytes are no CSV text, or nothing when they are: a CSV file is UTF-8 text, so a
+// control character other than a tab or a line end, or bytes that are no UTF-8, mean it is
+// some other kind of file. The reason names the file, the line and the byte of the line;
+// `kind` is what the file should hold ("catalogue").
+std::optional<std::string> CsvTextProblem(std::string_view bytes, const std::string& file,
+                                          std::string_view kind);
+
+// Reads a field, blanks around it ignored, as a finite number in plain or exponent form; or
+// says why it is none, quoting the field.
+std::optional<std::string> CsvNumberProblem(std::string_view field, double& value);
 
 }  // namespace pfc

@@ -1,5 +1,7 @@
 #include "engine/check/check_verdicts.h"
 
+#include <algorithm>
+
 #include "engine/method/publication.h"
 
 namespace pfc {
@@ -14,31 +16,65 @@ void JudgeLine(const CheckedNumber& figure, Beyond beyond, bool& misses, bool& u
 }
 
 template <class Beyond>
-VerdictOutcome JudgeBoth(CheckVerdict code, const CheckedNumber& low, const CheckedNumber& high,
-                         Beyond beyond) {
+VerdictOutcome JudgeBoth(const OperatingCheck& check, CheckVerdict code, Beyond beyond) {
   VerdictOutcome outcome{code};
-  JudgeLine(low, beyond, outcome.lowMisses, outcome.unknown);
-  JudgeLine(high, beyond, outcome.highMisses, outcome.unknown);
+  JudgeLine(JudgedFigure(check, code, LineVoltage::Low), beyond, outcome.lowMisses,
+            outcome.unknown);
+  JudgeLine(JudgedFigure(check, code, LineVoltage::High), beyond, outcome.highMisses,
+            outcome.unknown);
   return outcome;
+}
+
+// The lower (or higher) of the nominal figure and the worst case's; empty where either is.
+CheckedNumber WorseOf(const CheckedNumber& nominal, const CheckedNumber* worst, bool lower) {
+  if (worst == nullptr || !nominal || !*worst)
+    return worst == nullptr ? nominal : std::nullopt;
+  return lower ? std::min(*nominal, **worst) : std::max(*nominal, **worst);
 }
 
 }  // namespace
 
+CheckedNumber JudgedFigure(const OperatingCheck& check, CheckVerdict verdict, LineVoltage line) {
+  const bool low = line == LineVoltage::Low;
+  const LineCheck& nominal = low ? check.lowLine : check.highLine;
+  const LineCheck* worst = nullptr;
+  if (check.worstCase)
+    worst = low ? &check.worstCase->lowLine : &check.worstCase->highLine;
+  switch (verdict) {
+    case CheckVerdict::InductanceAtPeak:
+      return WorseOf(nominal.atIpk.lPercentOfTarget,
+                     worst != nullptr ? &worst->atIpk.lPercentOfTarget : nullptr, true);
+    case CheckVerdict::RippleAtCrest:
+      if (!low)
+        return std::nullopt;
+      return WorseOf(nominal.rippleAtCrestPercentOfIpkLine,
+                     worst != nullptr ? &worst->rippleAtCrestPercentOfIpkLine : nullptr, false);
+    case CheckVerdict::Temperature:
+      return nominal.windingTemperatureC;
+    case CheckVerdict::Steady:
+    case CheckVerdict::Saturation:
+    case CheckVerdict::BoostHeadroom:
+      break;
+  }
+  return std::nullopt;
+}
+
 std::array<VerdictOutcome, kCheckVerdicts> JudgeCheck(const OperatingCheck& check,
-                                                      const CheckLimits& limits) {
+                                                      const DesignLimits& limits) {
   const LineCheck& low = check.lowLine;
   const LineCheck& high = check.highLine;
   VerdictOutcome ripple{CheckVerdict::RippleAtCrest};
-  JudgeLine(
-      low.rippleAtCrestPercentOfIpkLine,
-      [&limits](double percent) { return percent > limits.ripplePercent; }, ripple.lowMisses,
-      ripple.unknown);
+  ripple.judged = limits.ripplePercent.has_value();
+  if (ripple.judged)
+    JudgeLine(
+        JudgedFigure(check, CheckVerdict::RippleAtCrest, LineVoltage::Low),
+        [&limits](double percent) { return percent > *limits.ripplePercent; }, ripple.lowMisses,
+        ripple.unknown);
   return {{
-      JudgeBoth(CheckVerdict::InductanceAtPeak, low.atIpk.lPercentOfTarget,
-                high.atIpk.lPercentOfTarget,
+      JudgeBoth(check, CheckVerdict::InductanceAtPeak,
                 [&limits](double percent) { return percent < limits.inductancePercent; }),
       ripple,
-      JudgeBoth(CheckVerdict::Temperature, low.windingTemperatureC, high.windingTemperatureC,
+      JudgeBoth(check, CheckVerdict::Temperature,
                 [&limits](double celsius) { return celsius > limits.temperatureC; }),
       VerdictOutcome{CheckVerdict::Steady, !low.Steady(), !high.Steady()},
       VerdictOutcome{CheckVerdict::Saturation, low.saturates, high.saturates},

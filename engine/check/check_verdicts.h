@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <optional>
 
+#include "engine/check/design_limits.h"
 #include "engine/check/operating_check.h"
 #include "engine/method/core_selection.h"
 #include "engine/method/method_constants.h"
@@ -13,16 +14,9 @@
 // reads is the faces' business.
 namespace pfc {
 
-// By default a design is held to the method's own assumptions and limits.
-struct CheckLimits {
-  double ripplePercent = kMethodRipplePercent;  // at the low-line crest
-  double temperatureC = kTemperatureCeiling;    // the checked winding's, both lines
-  double inductancePercent = 100;               // of the target at the peak current
-};
-
 enum class CheckVerdict {
   InductanceAtPeak,  // L at the peak current reaches the share of the target, both lines
-  RippleAtCrest,     // the low-line crest ripple is within the limit
+  RippleAtCrest,     // the low-line crest ripple is within the limit; judged only with one
   Temperature,       // the checked winding temperature is at most the limit, both lines
   Steady,            // the temperature settles, both lines
   Saturation,        // the core carries every on-time, both lines
@@ -35,12 +29,19 @@ struct VerdictOutcome {
   bool lowMisses = false;   // the low line misses the limit
   bool highMisses = false;  // the high line does
   bool unknown = false;     // a figure the verdict needs does not exist
+  bool judged = true;       // false for the ripple without a limit: it neither passes nor misses
   bool Passes() const { return !lowMisses && !highMisses && !unknown; }
 };
 
 // In CheckVerdict's order.
 std::array<VerdictOutcome, kCheckVerdicts> JudgeCheck(const OperatingCheck& check,
-                                                      const CheckLimits& limits);
+                                                      const DesignLimits& limits);
+
+// The figure a verdict judges at a line: the inductance's % of the target at the peak current,
+// the crest ripple's % of the line-peak current (the low line's only), the winding
+// temperature in °C. With a worst-case core, the inductance and the ripple are the worse of
+// it and the nominal core. Empty for the other verdicts and where a figure does not exist.
+CheckedNumber JudgedFigure(const OperatingCheck& check, CheckVerdict verdict, LineVoltage line);
 
 // The verdict's export name: inductance_at_peak, ripple_at_crest, temperature, steady,
 // saturation, boost_headroom.

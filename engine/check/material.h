@@ -19,6 +19,7 @@ struct CoreLossFit {
   double k = 0;      // W/kg
   double alpha = 0;  // of the frequency in kHz
   double beta = 0;   // of the flux density in T
+  bool operator==(const CoreLossFit&) const = default;
 };
 
 inline constexpr CoreLossFit kMethodCoreLossFit{kCoreLossCoefficient, kCoreLossFrequencyExponent,
@@ -34,6 +35,7 @@ struct Material {
   double b = 0;             // roll-off F = 1 / (1 + 100·b·H^c), H in A/m; 0 for none
   double c = 0;             // > 1, so that the flux a winding carries is bounded
   CoreLossFit loss = kMethodCoreLossFit;
+  bool operator==(const Material&) const = default;
 };
 
 // The numbers of a material, in the order a material file names them.

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "engine/check/dowell.h"
+#include "engine/check/rolloff_grades.h"
 #include "engine/check/rolloff_inductor.h"
 #include "engine/method/method_constants.h"
 
@@ -22,7 +23,7 @@ CheckedNumber Known(double value) {
 
 InductanceAtCurrent InductanceAt(const RolloffInductor& inductor, double current, double target) {
   const double inductance = inductor.Inductance(current);
-  return {Known(inductor.FieldStrength(current) * 4 * pi / 1000),
+  return {Known(OerstedFromAmperesPerMetre(inductor.FieldStrength(current))),
           Known(inductor.PermeabilityFraction(current) * 100), Known(inductance * 1e6),
           Known(inductance / target * 100)};
 }
@@ -76,20 +77,6 @@ std::array<double, kCheckedHarmonics> HarmonicPowers(const Angles& angles) {
   return powers;
 }
 
-// The layers the turns make inside the hole, m: each takes the inner circumference the wire's
-// pitch leaves; a hole too small for one turn stacks every turn.
-double LayersOf(const DesignRecord& r) {
-  const double perLayer = pi * (r.CoreID - r.WireDia) / r.WireDia;
-  return perLayer > 0 ? std::max(1.0, r.Turns / perLayer) : r.Turns;
-}
-
-// The copper's own diameter, m, from the wire's tabulated resistance: what carries the current,
-// whatever the insulation and the table's rounding of the area.
-double ConductorDiameter(const DesignRecord& r) {
-  const double perMetre = r.WireResistance * 100;  // Ω/m
-  return std::sqrt(4 * kCopperResistivity20C / (pi * perMetre));
-}
-
 // The winding's copper: the DC resistance and Dowell's factor per harmonic at a temperature.
 class Winding {
  public:
@@ -102,10 +89,7 @@ class Winding {
       rootOf_[static_cast<std::size_t>(n - 1)] = std::sqrt(static_cast<double>(n));
   }
 
-  // 1 + α·(T − 20 °C): the copper's resistance and resistivity relative to 20 °C.
-  static double ResistanceFactor(double temperature) {
-    return 1 + kCopperTemperatureCoefficient * (temperature - kCopperReferenceTemperature);
-  }
+  static double ResistanceFactor(double temperature) { return CopperResistanceFactor(temperature); }
 
   double Resistance(double factor) const { return r20_ * factor; }
 
@@ -283,9 +267,27 @@ Material GradeMaterialFor(const DesignRecord& record, int grade) {
   return chosen != nullptr ? Material(*chosen) : Material(DefaultGradeFor(record));
 }
 
-RolloffInductor CheckedInductor(const DesignRecord& r, const Material& material) {
-  return RolloffInductor(r.Turns, MaterialAlValue(r, material), r.PathLength, material.b,
+RolloffInductor CheckedInductor(const DesignRecord& r, const Material& material, double alFactor) {
+  return RolloffInductor(r.Turns, MaterialAlValue(r, material) * alFactor, r.PathLength, material.b,
                          material.c);
+}
+
+double TurnsPerHoleLayer(const DesignRecord& r) {
+  return pi * (r.CoreID - r.WireDia) / r.WireDia;
+}
+
+double LayersOf(const DesignRecord& r) {
+  const double perLayer = TurnsPerHoleLayer(r);
+  return perLayer > 0 ? std::max(1.0, r.Turns / perLayer) : r.Turns;
+}
+
+double ConductorDiameter(const DesignRecord& r) {
+  const double perMetre = r.WireResistance * 100;  // Ω/m
+  return std::sqrt(4 * kCopperResistivity20C / (pi * perMetre));
+}
+
+double CopperResistanceFactor(double temperature) {
+  return 1 + kCopperTemperatureCoefficient * (temperature - kCopperReferenceTemperature);
 }
 
 double WoundDimensions::SurfaceCm2() const {
@@ -305,7 +307,8 @@ double TriangularLossDensity(const CoreLossFit& fit, double swing, double duty, 
   return IgseFactor(fit, frequency).Density(swing, duty);
 }
 
-LineCheck CheckLine(const DesignRecord& r, const Material& material, LineVoltage line) {
+LineCheck CheckLine(const DesignRecord& r, const Material& material, LineVoltage line,
+                    double alFactor) {
   LineCheck out;
   const double vrms = line == LineVoltage::Low ? r.VinMin : r.VinMax;
   const double vpeak = kSqrt2 * vrms;
@@ -317,7 +320,7 @@ LineCheck CheckLine(const DesignRecord& r, const Material& material, LineVoltage
   out.peakAboveVout = vpeak >= r.Vout;
   for (int k = 0; k < kCheckedAngles; ++k)
     out.angles[static_cast<std::size_t>(k)].deg = k;
-  const RolloffInductor inductor = CheckedInductor(r, material);
+  const RolloffInductor inductor = CheckedInductor(r, material, alFactor);
   out.atIpkLine = InductanceAt(inductor, ipkLine, r.Inductance);
   out.usable = vrms > 0 && std::isfinite(vpeak) && std::isfinite(iinRms) &&
                std::isfinite(ipkLine) && out.atIpkLine.hOe.has_value();
@@ -372,15 +375,29 @@ LineCheck CheckLine(const DesignRecord& r, const Material& material, LineVoltage
   return out;
 }
 
+double WorstCaseAlFactor(double alTolerancePercent) {
+  return 1 - alTolerancePercent / 100;
+}
+
 // Each line is made in its place: a LineCheck is kilobytes of angle rows, not worth a copy.
-OperatingCheck CheckOperation(const DesignRecord& record, const Material& material) {
+OperatingCheck CheckOperation(const DesignRecord& record, const Material& material,
+                              double alTolerancePercent) {
   const double al = MaterialAlValue(record, material);
-  return OperatingCheck{material,
-                        Known(CataloguePermeability(record)),
-                        Known(al),
-                        Known(record.Turns * record.Turns * al * 1e-9 * 1e6),
-                        CheckLine(record, material, LineVoltage::Low),
-                        CheckLine(record, material, LineVoltage::High)};
+  OperatingCheck check{material,
+                       Known(CataloguePermeability(record)),
+                       Known(al),
+                       Known(record.Turns * record.Turns * al * 1e-9 * 1e6),
+                       CheckLine(record, material, LineVoltage::Low),
+                       CheckLine(record, material, LineVoltage::High),
+                       std::nullopt};
+  if (alTolerancePercent > 0) {
+    const double factor = WorstCaseAlFactor(alTolerancePercent);
+    check.worstCase.emplace();
+    check.worstCase->alTolerancePercent = alTolerancePercent;
+    check.worstCase->lowLine = CheckLine(record, material, LineVoltage::Low, factor);
+    check.worstCase->highLine = CheckLine(record, material, LineVoltage::High, factor);
+  }
+  return check;
 }
 
 }  // namespace pfc

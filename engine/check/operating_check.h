@@ -97,6 +97,14 @@ struct WoundDimensions {
   double SurfaceCm2() const;
 };
 
+// The same winding on a core at the low end of its AL tolerance: AL·(1 − tolerance), the rest
+// of the core and the roll-off unchanged.
+struct WorstCaseCheck {
+  double alTolerancePercent = 0;
+  LineCheck lowLine;
+  LineCheck highLine;
+};
+
 struct OperatingCheck {
   Material material;
   CheckedNumber cataloguePermeability;  // what the catalogue's AL implies for the core
@@ -104,14 +112,24 @@ struct OperatingCheck {
   CheckedNumber zeroBiasUh;
   LineCheck lowLine;   // at VinMin
   LineCheck highLine;  // at VinMax
+  // Checked where the AL tolerance is above 0; the inductance and ripple verdicts are judged
+  // on the worse of it and the nominal core.
+  std::optional<WorstCaseCheck> worstCase;
 };
 
 enum class LineVoltage { Low, High };
 
+// The share of the nominal AL a core keeps at the low end of its tolerance, 1 − t/100.
+double WorstCaseAlFactor(double alTolerancePercent);
+
 // The check of a design record that EvaluateCore completed (a published design, or a Compare
-// Cores candidate) with its core in one material. The record is read only.
-OperatingCheck CheckOperation(const DesignRecord& record, const Material& material);
-LineCheck CheckLine(const DesignRecord& record, const Material& material, LineVoltage line);
+// Cores candidate) with its core in one material, and with an AL tolerance above 0 its worst
+// case as well. The record is read only.
+OperatingCheck CheckOperation(const DesignRecord& record, const Material& material,
+                              double alTolerancePercent = 0);
+// One line of the check on a core whose AL is the material's times alFactor.
+LineCheck CheckLine(const DesignRecord& record, const Material& material, LineVoltage line,
+                    double alFactor = 1);
 
 // The check's default material for a record: the grade that matches its catalogue core.
 const RolloffGrade& DefaultGradeFor(const DesignRecord& record);
@@ -120,10 +138,23 @@ const RolloffGrade& DefaultGradeFor(const DesignRecord& record);
 Material GradeMaterialFor(const DesignRecord& record, int grade);
 
 // The winding the check puts on the core: the record's turns on its core in the material.
-RolloffInductor CheckedInductor(const DesignRecord& record, const Material& material);
+RolloffInductor CheckedInductor(const DesignRecord& record, const Material& material,
+                                double alFactor = 1);
 
 // The wound part's dimensions for the record's winding (its turns and insulated wire).
 WoundDimensions WindingOn(const DesignRecord& record);
+
+// The turns one layer inside the hole takes: the inner circumference the wire's pitch leaves,
+// not rounded; 0 or less for a hole too small for one turn.
+double TurnsPerHoleLayer(const DesignRecord& record);
+// The layers the turns make inside the hole: at least one; a hole too small for one turn
+// stacks every turn.
+double LayersOf(const DesignRecord& record);
+// The copper's own diameter, m, from the wire's tabulated resistance: what carries the current,
+// whatever the insulation and the table's rounding of the area.
+double ConductorDiameter(const DesignRecord& record);
+// 1 + α·(T − 20 °C): copper's resistance and resistivity at T (°C) relative to 20 °C.
+double CopperResistanceFactor(double temperature);
 
 // The core loss density of a triangular flux of swing ΔB (T, peak to peak) at duty D and
 // switching frequency f (Hz), by the improved generalised Steinmetz equation, W/kg; 0 for no

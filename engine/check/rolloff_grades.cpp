@@ -1,6 +1,7 @@
 #include "engine/check/rolloff_grades.h"
 
 #include <array>
+#include <cmath>
 
 namespace pfc {
 namespace {
@@ -20,6 +21,10 @@ constexpr std::array<RolloffGrade, 9> kGrades = {{
 }};
 
 }  // namespace
+
+double RolloffFraction(double b, double c, double field) {
+  return 1 / (1 + 100 * b * std::pow(field, c));
+}
 
 std::span<const RolloffGrade> RolloffGrades() {
   return kGrades;

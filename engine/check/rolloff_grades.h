@@ -1,5 +1,6 @@
 #pragma once
 
+#include <numbers>
 #include <span>
 #include <string>
 
@@ -13,6 +14,17 @@ struct RolloffGrade {
   double b = 0;          // ≥ 0; 0 keeps the permeability at every field
   double c = 0;          // > 1, so that the flux a winding can carry is bounded
 };
+
+// The oersted in A/m, 1000/(4π): suppliers give the field of their curves in Oe.
+inline constexpr double kAmperesPerMetrePerOersted = 1000 / (4 * std::numbers::pi);
+// A field in A/m as oersted; multiplied out as 4π/1000 so that the check's figures in Oe stay
+// bit for bit what they were before the constant was named.
+inline constexpr double OerstedFromAmperesPerMetre(double field) {
+  return field * 4 * std::numbers::pi / 1000;
+}
+
+// The fraction of the initial permeability left at the field H in A/m (b ≥ 0, H ≥ 0).
+double RolloffFraction(double b, double c, double field);
 
 // The grades in ascending permeability.
 std::span<const RolloffGrade> RolloffGrades();

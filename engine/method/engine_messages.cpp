@@ -1,6 +1,7 @@
 #include "engine/method/engine_messages.h"
 
 #include "engine/method/contact_block.h"
+#include "engine/method/core_selection.h"
 #include "engine/record/design_record.h"
 #include "engine/record/number_text.h"
 
@@ -13,6 +14,11 @@ Message Caution(std::string text) {
 
 Message Plain(std::string text) {
   return Message{kApplicationTitle, MessageIcon::None, std::move(text)};
+}
+
+// " is > 115 Oe.": the field strength a design stays within.
+std::string AboveFieldLimit() {
+  return " is > " + FormatGeneral(kFieldStrengthLimit) + " Oe.";
 }
 
 }  // namespace
@@ -44,12 +50,12 @@ Message TemperatureRiseMessage() {
 Message FieldStrengthMessage(std::int16_t calcType, double hMax, char decimalSeparator) {
   std::string text = "Field at max current is too high, ";
   if (calcType == DesignerPicks) {
-    text.append(FormatPlaces(hMax, 0, decimalSeparator)).append(" is > 115 Oe.");
+    text.append(FormatPlaces(hMax, 0, decimalSeparator)).append(AboveFieldLimit());
     text.append(kLineBreak).append("Please select either of the following:");
     text.append(kLineBreak).append("# Choose bigger core size, ");
     text.append(kLineBreak);
   } else {
-    text.append(FormatGeneral(hMax, decimalSeparator)).append(" is > 115 Oe.");
+    text.append(FormatGeneral(hMax, decimalSeparator)).append(AboveFieldLimit());
   }
   text.append("# Try stacking two or more cores if acceptable, otherwise, for custom sizes, ");
   text.append("e-mail us at ").append(ContactBlock(kLineBreak));
@@ -57,7 +63,8 @@ Message FieldStrengthMessage(std::int16_t calcType, double hMax, char decimalSep
 }
 
 Message TotalTemperatureMessage() {
-  std::string text = "Total temperature for core size selected is > 155°C.";
+  std::string text =
+      "Total temperature for core size selected is > " + FormatGeneral(kTemperatureCeiling) + "°C.";
   text.append(kLineBreak);
   text.append("Please use program choice 2 and select larger core sizes, stack");
   text.append(kLineBreak);

@@ -11,6 +11,8 @@ inline constexpr double kVacuumPermeability = 4 * std::numbers::pi * 1e-7;
 
 // Resistivity of annealed copper at 20 °C in Ω·m (the international annealed copper standard).
 inline constexpr double kCopperResistivity20C = 1.7241e-8;
+// Density of annealed copper at 20 °C, g/cm³ (the international annealed copper standard).
+inline constexpr double kCopperDensity = 8.89;
 // Fractional rise of copper's resistance per °C above 20 °C, 1/°C.
 inline constexpr double kCopperTemperatureCoefficient = 0.00393;
 // The temperature of the tabulated wire resistances and of kCopperResistivity20C, °C.

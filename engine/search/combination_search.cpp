@@ -18,7 +18,7 @@ constexpr double kWholeMiss = 1;
 
 void Break(SearchCandidate& candidate, SearchLimit limit, double by) {
   candidate.broken |= static_cast<unsigned>(limit);
-  candidate.shortfall += std::isfinite(by) ? std::max(0.0, by) : kWholeMiss;
+  candidate.shortfall = std::max(candidate.shortfall, std::isfinite(by) ? by : kWholeMiss);
 }
 
 // The winding the search tries, given to the method's own formulas as the check command
@@ -50,7 +50,8 @@ double InductanceShare(DesignRecord& r, const CombinationContext& context, const
                        double turns) {
   if (!Wind(r, context.wires, turns, context.methodWire))
     return kMinusInfinity;
-  const LineCheck low = CheckLine(r, material, LineVoltage::Low);
+  const LineCheck low = CheckLine(r, material, LineVoltage::Low,
+                                  WorstCaseAlFactor(context.limits.alTolerancePercent));
   return low.saturates ? kMinusInfinity : low.atIpk.lPercentOfTarget.value_or(kMinusInfinity);
 }
 
@@ -64,25 +65,33 @@ double Worse(const CheckedNumber& a, const CheckedNumber& b) {
   return std::max(*a, *b);
 }
 
-// Judges the wound record's check against the limits, into the candidate's broken limits.
-void Judge(const DesignRecord& r, const OperatingCheck& check, const SearchLimits& limits,
+// Judges the wound record's check against the limits, into the candidate's broken limits:
+// the check's own verdicts, so that a feasible row passes the check with the same limits.
+void Judge(const DesignRecord& r, const OperatingCheck& check, const DesignLimits& limits,
            SearchCandidate& c) {
+  const auto verdicts = JudgeCheck(check, limits);
+  const auto misses = [&verdicts](CheckVerdict v) {
+    return !verdicts[static_cast<std::size_t>(v)].Passes();
+  };
   const double required = limits.inductancePercent;
-  if (!(c.lAtIpkPercent >= required))
-    Break(c, SearchLimit::Inductance, (required - c.lAtIpkPercent) / required);
-  const auto verdicts = JudgeCheck(
-      check, CheckLimits{limits.ripplePercent.value_or(0), limits.temperatureC, required});
-  const auto& temperature = verdicts[static_cast<std::size_t>(CheckVerdict::Temperature)];
+  if (misses(CheckVerdict::InductanceAtPeak)) {
+    const double least =
+        std::min(Value(JudgedFigure(check, CheckVerdict::InductanceAtPeak, LineVoltage::Low)),
+                 Value(JudgedFigure(check, CheckVerdict::InductanceAtPeak, LineVoltage::High)));
+    Break(c, SearchLimit::Inductance, (required - least) / required);
+  }
+  // A temperature that does not exist is the steady verdict's miss, not this one's.
+  const VerdictOutcome& temperature = verdicts[static_cast<std::size_t>(CheckVerdict::Temperature)];
   if (temperature.lowMisses || temperature.highMisses)
     Break(c, SearchLimit::Temperature,
-          (c.windingTemperatureC - limits.temperatureC) / limits.temperatureC);
-  if (!verdicts[static_cast<std::size_t>(CheckVerdict::Steady)].Passes())
+          (c.windingTemperatureC - limits.temperatureC) / std::fabs(limits.temperatureC));
+  if (misses(CheckVerdict::Steady))
     Break(c, SearchLimit::Steady, kNone);
-  if (!verdicts[static_cast<std::size_t>(CheckVerdict::Saturation)].Passes())
+  if (misses(CheckVerdict::Saturation))
     Break(c, SearchLimit::Saturation, kNone);
   if (!Fits(r))
     Break(c, SearchLimit::Fill, (r.ActualFillFactor - r.FillFactorLimit) / r.FillFactorLimit);
-  if (limits.ripplePercent && !(c.rippleAtCrestPercent <= *limits.ripplePercent))
+  if (misses(CheckVerdict::RippleAtCrest))
     Break(c, SearchLimit::Ripple,
           (c.rippleAtCrestPercent - *limits.ripplePercent) / *limits.ripplePercent);
 }
@@ -114,10 +123,12 @@ SearchCandidate CheckCandidate(const DesignRecord& r, const CombinationContext& 
     Break(c, SearchLimit::Headroom, kNone);
     return c;
   }
-  const OperatingCheck check = CheckOperation(r, material);
+  const OperatingCheck check = CheckOperation(r, material, context.limits.alTolerancePercent);
   const LineCheck& low = check.lowLine;
-  c.lAtIpkPercent = Value(low.atIpk.lPercentOfTarget);
-  c.rippleAtCrestPercent = Value(low.rippleAtCrestPercentOfIpkLine);
+  // With a worst-case core, the figures the limits are judged by: its where they are worse.
+  c.lAtIpkPercent = Value(JudgedFigure(check, CheckVerdict::InductanceAtPeak, LineVoltage::Low));
+  c.rippleAtCrestPercent =
+      Value(JudgedFigure(check, CheckVerdict::RippleAtCrest, LineVoltage::Low));
   c.coreLossW = Value(low.coreLossW);
   c.copperLossW =
       low.copperDcLossW && low.copperAcLossW ? *low.copperDcLossW + *low.copperAcLossW : kNone;
@@ -133,7 +144,7 @@ void Keep(CombinationOutcome& outcome, SearchCandidate&& candidate) {
     outcome.feasible.push_back(std::move(candidate));
     return;
   }
-  if (!outcome.nearestMiss || candidate.shortfall < outcome.nearestMiss->shortfall)
+  if (!outcome.nearestMiss || NearerMiss(candidate, *outcome.nearestMiss))
     outcome.nearestMiss = std::move(candidate);
 }
 

@@ -19,7 +19,7 @@ namespace pfc {
 struct CombinationContext {
   const CoreCatalogue& catalogue;
   const WireTable& wires;
-  const SearchLimits& limits;
+  const DesignLimits& limits;
   std::int16_t methodWire = 0;  // the method's gauge for the current, a wire-table row
 };
 

@@ -4,7 +4,7 @@
 #include <mutex>
 #include <thread>
 
-#include "engine/inputs/inputs.h"
+#include "engine/method/calculator_run.h"
 #include "engine/method/core_design.h"
 #include "engine/method/core_selection.h"
 #include "engine/search/combination_search.h"
@@ -30,34 +30,16 @@ std::vector<Combination> Combinations(const CoreCatalogue& catalogue,
   return all;
 }
 
-// The entries as the calculator reads them: no pick.
-EntryTexts CalculatorEntries(const EntryTexts& entries) {
-  EntryTexts selecting = entries;
-  selecting.pickCore = false;
-  selecting[Entry::CoreSize].clear();
-  return selecting;
-}
-
 // Runs the input checks; on success the record holds the operating point.
 bool PrepareOperatingPoint(const EntryTexts& entries, DesignRecord& record,
                            const CoreCatalogue& catalogue, const WireTable& wires,
                            DesignSearch& search) {
-  const EntryTexts selecting = CalculatorEntries(entries);
-  DesignRecord calculator = record;
-  calculator.CalcType = CalcSelects;
-  const RunOutcome outcome = RunDesign(selecting, calculator, catalogue, wires);
-  if (outcome.ending == RunEnding::Rejected) {
-    search.rejected = true;
-    search.check = outcome.check;
-    search.message = outcome.messages.front();
-    search.focus = outcome.focus;
+  const CalculatorRun calculator = RunCalculator(entries, record, catalogue, wires);
+  if (calculator.Rejected()) {
+    TakeRejection(calculator.outcome, search);
     return false;
   }
-  record.CalcType = CalcSelects;
-  const EntryReadings readings = ReadEntries(selecting);
-  initValues(readings, record);
-  ValidateInputs(readings, record, catalogue);  // passed above; sets an empty stack to 1
-  ComputeOperatingPoint(record);
+  record = CalculatorOperatingPoint(entries, record, catalogue);
   return true;
 }
 
@@ -125,9 +107,7 @@ void RunWorkers(SearchWork& work, int threads) {
 // Nearest first; among equally near, in the ranking's order.
 void KeepNearestMisses(std::vector<SearchCandidate>& misses, SearchObjective objective) {
   RankCandidates(misses, objective);
-  std::stable_sort(
-      misses.begin(), misses.end(),
-      [](const SearchCandidate& a, const SearchCandidate& b) { return a.shortfall < b.shortfall; });
+  std::stable_sort(misses.begin(), misses.end(), NearerMiss);
   if (misses.size() > kNearMissesShown)
     misses.resize(kNearMissesShown);
   for (SearchCandidate& miss : misses)

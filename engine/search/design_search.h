@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/catalogue/catalogue.h"
+#include "engine/check/design_limits.h"
 #include "engine/check/material.h"
 #include "engine/method/design_run.h"
 #include "engine/record/design_record.h"
@@ -21,20 +22,13 @@
 // ones that meet every limit are ranked by loss and wound volume.
 namespace pfc {
 
-// What a design must meet. Without a ripple limit the ripple is not judged.
-struct SearchLimits {
-  double temperatureC = 155;            // the checked winding's, both lines
-  std::optional<double> ripplePercent;  // low-line crest, % of the line-peak current
-  double inductancePercent = 100;       // at the low-line peak current, % of the target
-};
-
 enum class SearchObjective { Loss, Volume };
 
 struct SearchRequest {
   std::vector<Material> materials;
   std::int16_t firstStack = 1;
   std::int16_t lastStack = 9;
-  SearchLimits limits;
+  DesignLimits limits;
   SearchObjective objective = SearchObjective::Loss;
   int threads = 1;  // the calling thread is one of them
 };
@@ -62,16 +56,18 @@ struct SearchCandidate {
   double turns = 0;
   std::int16_t wireRow = 0;
   double gauge = 0;                 // AWG
-  double lAtIpkPercent = 0;         // low line, % of the target
-  double rippleAtCrestPercent = 0;  // low line, % of the line-peak current
+  double lAtIpkPercent = 0;         // low line, % of the target; the worst case's if lower
+  double rippleAtCrestPercent = 0;  // low line, % of the line-peak current; ditto if higher
   double coreLossW = 0;             // low line
   double copperLossW = 0;           // low line, DC and AC
   double totalLossW = 0;            // low line
   double windingTemperatureC = 0;   // the worse line's
   double woundVolumeCm3 = 0;        // ODw²·HTw
   double fill = 0;
-  unsigned broken = 0;   // SearchLimit bits; 0: feasible
-  double shortfall = 0;  // how far past its limits a miss is, relative; 0 when feasible
+  unsigned broken = 0;  // SearchLimit bits; 0: feasible
+  // How far past its limit the worst broken limit is, relative to the limit (1 for a limit
+  // without a measure: no steady state, saturation, no headroom); 0 when feasible.
+  double shortfall = 0;
   bool pareto = false;
 
   bool Breaks(SearchLimit limit) const { return (broken & static_cast<unsigned>(limit)) != 0; }
@@ -134,6 +130,10 @@ void VisitCandidateColumns(const SearchCandidate& c, Visitor&& visit) {
   visit("fill", c.fill);
   visit("pareto", c.pareto);
 }
+
+// Whether miss a is nearer to working than b: fewer limits broken, then the worst of them
+// missed by less, relative to its limit; a design that saturates after every other.
+bool NearerMiss(const SearchCandidate& a, const SearchCandidate& b);
 
 // Ranks candidates: by the objective, then the other one, then part number, stack, material
 // name, turns and gauge; and marks the Pareto front of loss against volume.

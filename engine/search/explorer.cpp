@@ -4,7 +4,7 @@
 
 #include "engine/check/operating_check.h"
 #include "engine/check/rolloff_grades.h"
-#include "engine/inputs/inputs.h"
+#include "engine/method/calculator_run.h"
 #include "engine/method/core_design.h"
 #include "engine/method/core_selection.h"
 
@@ -12,14 +12,6 @@ namespace pfc {
 namespace {
 
 constexpr double kNotEvaluated = std::numeric_limits<double>::quiet_NaN();
-
-// The entries as the calculator reads them: no pick.
-EntryTexts CalculatorEntries(const EntryTexts& entries) {
-  EntryTexts selecting = entries;
-  selecting.pickCore = false;
-  selecting[Entry::CoreSize].clear();
-  return selecting;
-}
 
 }  // namespace
 
@@ -65,28 +57,15 @@ void AddOperatingCheck(ExploredDesign& design, const DesignRecord& record) {
 Exploration ExploreDesigns(const EntryTexts& entries, const DesignRecord& record,
                            const CoreCatalogue& catalogue, const WireTable& wires) {
   Exploration exploration;
-  const EntryTexts selecting = CalculatorEntries(entries);
-
-  // The calculator's own run, on a copy, names the row it would publish.
-  DesignRecord calculator = record;
-  calculator.CalcType = CalcSelects;
-  const RunOutcome outcome = RunDesign(selecting, calculator, catalogue, wires);
-  exploration.calculatorEnding = outcome.ending;
-  if (outcome.ending == RunEnding::Rejected) {
-    exploration.rejected = true;
-    exploration.check = outcome.check;
-    exploration.message = outcome.messages.front();
-    exploration.focus = outcome.focus;
+  // The calculator's own run names the row it would publish.
+  const CalculatorRun calculator = RunCalculator(entries, record, catalogue, wires);
+  exploration.calculatorEnding = calculator.outcome.ending;
+  if (calculator.Rejected()) {
+    TakeRejection(calculator.outcome, exploration);
     return exploration;
   }
 
-  DesignRecord scratch = record;
-  scratch.CalcType = CalcSelects;
-  const EntryReadings readings = ReadEntries(selecting);
-  initValues(readings, scratch);
-  ValidateInputs(readings, scratch, catalogue);  // passed above; sets an empty stack to 1
-  ComputeOperatingPoint(scratch);
-
+  DesignRecord scratch = CalculatorOperatingPoint(entries, record, catalogue);
   const std::int16_t rows = catalogue.RowCount();
   exploration.designs.reserve(static_cast<std::size_t>(rows) * kMostCoresToStack);
   for (std::int16_t row = 1; row <= rows; ++row) {
@@ -97,8 +76,9 @@ Exploration ExploreDesigns(const EntryTexts& entries, const DesignRecord& record
       const bool completed = EvaluateCore(scratch, wires) == Evaluation::Completed;
       ExploredDesign& design =
           exploration.designs.emplace_back(DescribeDesign(scratch, catalogue, completed));
-      design.CalculatorChoice = outcome.ending == RunEnding::Published &&
-                                row == calculator.CoreIndex && stack == calculator.CoresToStack;
+      design.CalculatorChoice = calculator.outcome.ending == RunEnding::Published &&
+                                row == calculator.record.CoreIndex &&
+                                stack == calculator.record.CoresToStack;
       if (completed && design.PassesFieldStrength)
         AddOperatingCheck(design, scratch);
     }

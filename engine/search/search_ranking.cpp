@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <bit>
 #include <limits>
 #include <tuple>
 
@@ -49,6 +50,14 @@ void MarkParetoFront(std::vector<SearchCandidate>& candidates) {
 }
 
 }  // namespace
+
+bool NearerMiss(const SearchCandidate& a, const SearchCandidate& b) {
+  const auto key = [](const SearchCandidate& c) {
+    return std::make_tuple(c.Breaks(SearchLimit::Saturation), std::popcount(c.broken),
+                           Ranked(c.shortfall));
+  };
+  return key(a) < key(b);
+}
 
 void RankCandidates(std::vector<SearchCandidate>& candidates, SearchObjective objective) {
   std::sort(candidates.begin(), candidates.end(),

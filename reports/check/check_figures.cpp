@@ -177,6 +177,35 @@ std::vector<CheckFigureRow> CheckFigureRows(const DesignRecord& r, const Operati
   };
 }
 
+std::vector<CheckFigureRow> WorstCaseFigureRows(const DesignRecord& r,
+                                                const OperatingCheck& check) {
+  if (!check.worstCase)
+    return {};
+  using L = const LineCheck&;
+  // The rows read the worst case's lines where the others read the nominal ones.
+  OperatingCheck worst;
+  worst.lowLine = check.worstCase->lowLine;
+  worst.highLine = check.worstCase->highLine;
+  const FigureCell target = Entered(r.Inductance * 1e6);
+  const FigureCell whole = Entered(100);
+  return {
+      Row("Worst-case AL tolerance", "%", {}, worst,
+          [&check](L) {
+            return FigureCell{check.worstCase->alTolerancePercent, FigureFormat::Entered};
+          }),
+      Row("  Inductance at line-peak current", "µH", target, worst,
+          [](L l) { return l.atIpkLine.lUh; }),
+      Row("    of the target", "%", whole, worst, [](L l) { return l.atIpkLine.lPercentOfTarget; }),
+      Row("  Peak current", "A", Method(r.IinPeak), worst, [](L l) { return l.ipk; }),
+      Row("  Inductance at peak current", "µH", target, worst, [](L l) { return l.atIpk.lUh; }),
+      Row("    of the target", "%", whole, worst, [](L l) { return l.atIpk.lPercentOfTarget; }),
+      Row("  Ripple at the crest", "A p-p", Method(r.Iripple), worst,
+          [](L l) { return l.rippleAtCrestPp; }),
+      Row("    of the line-peak current", "%", Entered(kMethodRipplePercent), worst,
+          [](L l) { return l.rippleAtCrestPercentOfIpkLine; }),
+  };
+}
+
 std::string CheckedMaterialText(const OperatingCheck& check, char separator) {
   return "the catalogue's AL implies µ = " +
          FigureText(FigureCell{check.cataloguePermeability}, separator) + ", so in grade " +
@@ -186,6 +215,28 @@ std::string CheckedMaterialText(const OperatingCheck& check, char separator) {
 
 std::string CheckedCoreName(const std::string& coreSize, int coresToStack) {
   return coresToStack == 1 ? coreSize : coreSize + " × " + std::to_string(coresToStack);
+}
+
+std::string WindingRequestText(const WindingRequest& winding, char decimalSeparator) {
+  std::string text;
+  if (winding.turns)
+    text = FormatGeneral(*winding.turns, decimalSeparator) + " turns";
+  if (winding.turns && winding.gauge)
+    text += " of ";
+  if (winding.gauge)
+    text += "AWG " + FormatGeneral(*winding.gauge, decimalSeparator);
+  return text;
+}
+
+std::string CheckedWindingOrigin(const DesignRecord& published, const DesignRecord& checked,
+                                 const std::string& origin, char decimalSeparator) {
+  if (checked.Turns == published.Turns && checked.WireGauge == published.WireGauge)
+    return origin;
+  const auto winding = [decimalSeparator](const DesignRecord& r) {
+    return FormatGeneral(r.Turns, decimalSeparator) + " turns of AWG " +
+           FormatGeneral(r.WireGauge, decimalSeparator);
+  };
+  return winding(checked) + " as given; " + origin + " has " + winding(published);
 }
 
 int CheckFigureRowCount() {

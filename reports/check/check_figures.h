@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/check/given_winding.h"
 #include "engine/check/operating_check.h"
 #include "engine/record/design_record.h"
 
@@ -48,12 +49,29 @@ std::string FigureTextWithUnit(const FigureCell& cell, const char* unit, char de
 std::vector<CheckFigureRow> CheckFigureRows(const DesignRecord& record,
                                             const OperatingCheck& check);
 
+// With a worst-case core (an AL tolerance above 0), its rows below the others: the tolerance,
+// the inductance at the line-peak and peak currents, the peak current and the crest ripple,
+// of both line voltages. None without one.
+std::vector<CheckFigureRow> WorstCaseFigureRows(const DesignRecord& record,
+                                                const OperatingCheck& check);
+
 // What the check takes the core to be: "the catalogue's AL implies µ = 100.0, so in grade 90
 // the core's AL is 201.5 nH/turn²".
 std::string CheckedMaterialText(const OperatingCheck& check, char decimalSeparator);
 
 // A checked core as every face of the check names it: "TD-31" alone, "TD-31 × 3" stacked.
 std::string CheckedCoreName(const std::string& coreSize, int coresToStack);
+
+// A given winding as people name it: "22 turns of AWG 8", "22 turns", "AWG 8"; empty for
+// none.
+std::string WindingRequestText(const WindingRequest& winding, char decimalSeparator = '.');
+
+// Which winding a check shows, for its header: `origin` ("the published design") when the
+// checked record has the published record's winding, else the given winding with the
+// published one beside it ("22 turns of AWG 8 as given; the published design has 31 turns
+// of AWG 13").
+std::string CheckedWindingOrigin(const DesignRecord& published, const DesignRecord& checked,
+                                 const std::string& origin, char decimalSeparator);
 
 // How many rows CheckFigureRows gives, for a layout made before any check.
 int CheckFigureRowCount();

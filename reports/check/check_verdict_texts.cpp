@@ -15,13 +15,18 @@ std::string Entered(double value, const char* unit, char separator) {
   return FigureTextWithUnit(FigureCell{value, FigureFormat::Entered}, unit, separator);
 }
 
+// "worst case (AL −8 %)"
+std::string WorstCaseWords(const WorstCaseCheck& worst, char separator) {
+  return "worst case (AL −" + Entered(worst.alTolerancePercent, "%", separator) + ")";
+}
+
 const char* WhichLines(bool low, bool high) {
   return low && high ? "both line voltages" : low ? "low line" : "high line";
 }
 
 // One figure of both line voltages against a limit: any value beyond it is a miss, and so is
 // a missing value, as the check could not show the design keeps the limit there.
-CheckVerdictText Judge(CheckVerdict code, const CheckLimits& limits, const CheckedNumber& low,
+CheckVerdictText Judge(CheckVerdict code, const DesignLimits& limits, const CheckedNumber& low,
                        const CheckedNumber& high, const std::string& subject,
                        const char* beyondWords, const char* withinWords, const std::string& limit,
                        const std::string& lowText, const std::string& highText) {
@@ -40,16 +45,34 @@ CheckVerdictText Judge(CheckVerdict code, const CheckLimits& limits, const Check
           highBeyond || !high};
 }
 
-// The ripple is judged at the low line's crest only, where the method sizes it.
-CheckVerdictText RippleVerdict(const LineCheck& low, const CheckLimits& limits, char separator) {
-  const CheckedNumber& share = low.rippleAtCrestPercentOfIpkLine;
-  const std::string limit = "the " + Entered(limits.ripplePercent, "%", separator) + " limit";
+// The ripple is judged at the low line's crest only, where the method sizes it, and only
+// against a limit the user set; without one the figure is still shown.
+CheckVerdictText RippleVerdict(const OperatingCheck& check, const DesignLimits& limits,
+                               char separator) {
+  const LineCheck& low = check.lowLine;
+  const CheckedNumber share = JudgedFigure(check, CheckVerdict::RippleAtCrest, LineVoltage::Low);
+  std::string figures = ": " + Shown(low.rippleAtCrestPp, "A p-p", separator) + " (" +
+                        Shown(low.rippleAtCrestPercentOfIpkLine, "%", separator) +
+                        " of the line-peak current)";
+  if (check.worstCase) {
+    const LineCheck& worst = check.worstCase->lowLine;
+    figures += ", " + WorstCaseWords(*check.worstCase, separator) + " " +
+               Shown(worst.rippleAtCrestPp, "A p-p", separator) + " (" +
+               Shown(worst.rippleAtCrestPercentOfIpkLine, "%", separator) + ")";
+  }
+  figures += ".";
+  if (!limits.ripplePercent)
+    return {CheckVerdict::RippleAtCrest,
+            "Ripple at the low-line crest, not judged (no limit set)" + figures,
+            true,
+            false,
+            false,
+            false};
+  const std::string limit = "the " + Entered(*limits.ripplePercent, "%", separator) + " limit";
   const bool beyond = share && BeyondLimit(CheckVerdict::RippleAtCrest, *share, limits);
   std::string text = "Ripple at the low-line crest ";
   text += !share ? "unknown (" + limit + ")" : (beyond ? "above " : "within ") + limit;
-  text += ": " + Shown(low.rippleAtCrestPp, "A p-p", separator) + " (" +
-          Shown(share, "%", separator) + " of the line-peak current).";
-  return {CheckVerdict::RippleAtCrest, text, share && !beyond, !share || beyond, false};
+  return {CheckVerdict::RippleAtCrest, text + figures, share && !beyond, !share || beyond, false};
 }
 
 std::string UnsteadyReason(const LineCheck& line) {
@@ -116,14 +139,26 @@ std::string WindingTemperature(const LineCheck& line, char separator) {
   return Shown(line.windingTemperatureC, "°C", separator);
 }
 
+// "93.65 µH (62.43 %), worst case (AL −8 %) 86.16 µH (57.44 %)"
+std::string LineInductance(const OperatingCheck& check, LineVoltage line, char separator) {
+  const bool low = line == LineVoltage::Low;
+  std::string text = WithShare((low ? check.lowLine : check.highLine).atIpk, separator);
+  if (check.worstCase) {
+    const LineCheck& worst = low ? check.worstCase->lowLine : check.worstCase->highLine;
+    text += ", " + WorstCaseWords(*check.worstCase, separator) + " " +
+            WithShare(worst.atIpk, separator);
+  }
+  return text;
+}
+
 }  // namespace
 
-bool BeyondLimit(CheckVerdict code, double figure, const CheckLimits& limits) {
+bool BeyondLimit(CheckVerdict code, double figure, const DesignLimits& limits) {
   switch (code) {
     case CheckVerdict::InductanceAtPeak:
       return figure < limits.inductancePercent;
     case CheckVerdict::RippleAtCrest:
-      return figure > limits.ripplePercent;
+      return limits.ripplePercent && figure > *limits.ripplePercent;
     case CheckVerdict::Temperature:
       return figure > limits.temperatureC;
     case CheckVerdict::Steady:
@@ -136,16 +171,19 @@ bool BeyondLimit(CheckVerdict code, double figure, const CheckLimits& limits) {
 
 std::array<CheckVerdictText, kCheckVerdicts> CheckVerdictTexts(const DesignRecord& r,
                                                                const OperatingCheck& check,
-                                                               const CheckLimits& limits,
+                                                               const DesignLimits& limits,
                                                                char separator) {
   const LineCheck& low = check.lowLine;
   const LineCheck& high = check.highLine;
   std::array<CheckVerdictText, kCheckVerdicts> texts = {
-      Judge(CheckVerdict::InductanceAtPeak, limits, low.atIpk.lPercentOfTarget,
-            high.atIpk.lPercentOfTarget, "Inductance at the peak current", "below", "meets",
+      Judge(CheckVerdict::InductanceAtPeak, limits,
+            JudgedFigure(check, CheckVerdict::InductanceAtPeak, LineVoltage::Low),
+            JudgedFigure(check, CheckVerdict::InductanceAtPeak, LineVoltage::High),
+            "Inductance at the peak current", "below", "meets",
             "the " + Entered(r.Inductance * 1e6, "µH", separator) + " target",
-            WithShare(low.atIpk, separator), WithShare(high.atIpk, separator)),
-      RippleVerdict(low, limits, separator),
+            LineInductance(check, LineVoltage::Low, separator),
+            LineInductance(check, LineVoltage::High, separator)),
+      RippleVerdict(check, limits, separator),
       Judge(CheckVerdict::Temperature, limits, low.windingTemperatureC, high.windingTemperatureC,
             "Winding temperature", "above", "within",
             "the " + Entered(limits.temperatureC, "°C", separator) + " limit",
@@ -156,8 +194,10 @@ std::array<CheckVerdictText, kCheckVerdicts> CheckVerdictTexts(const DesignRecor
   };
   // Whether a verdict passes is the engine's fact; the sentences only say it.
   const auto outcomes = JudgeCheck(check, limits);
-  for (std::size_t i = 0; i < texts.size(); ++i)
+  for (std::size_t i = 0; i < texts.size(); ++i) {
     texts[i].passes = outcomes[i].Passes();
+    texts[i].judged = outcomes[i].judged;
+  }
   return texts;
 }
 

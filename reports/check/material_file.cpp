@@ -9,6 +9,7 @@
 #include "engine/catalogue/bounded_file.h"
 #include "engine/check/rolloff_grades.h"
 #include "engine/record/number_text.h"
+#include "engine/record/quoted_text.h"
 
 namespace pfc {
 namespace {
@@ -33,23 +34,15 @@ constexpr std::array<NumberKey, 6> kNumberKeys = {{
     {"loss_beta", nullptr, &CoreLossFit::beta, true},
 }};
 
-MaterialFileRead Refused(std::string reason) {
+MaterialFileRead Refused(std::string reason, std::string key = {}) {
   MaterialFileRead result;
   result.reason = std::move(reason);
+  result.key = std::move(key);
   return result;
 }
 
 std::string Quoted(std::string_view key) {
   return "\"" + std::string(key) + "\"";
-}
-
-// A key of the file in a message, cut short: it may be any length.
-std::string QuotedKey(const std::string& key) {
-  constexpr std::size_t kShown = 40;
-  std::size_t cut = std::min(key.size(), kShown);
-  while (cut < key.size() && cut > 0 && (static_cast<unsigned char>(key[cut]) & 0xC0) == 0x80)
-    --cut;  // not inside a UTF-8 character
-  return Quoted(key.substr(0, cut)) + (cut < key.size() ? "…" : "");
 }
 
 std::string KnownKeys() {
@@ -59,13 +52,15 @@ std::string KnownKeys() {
   return text;
 }
 
-std::string UnknownKey(const Json& document) {
+std::string UnknownKey(const Json& document, std::string& refusedKey) {
   for (const auto& item : document.items()) {
     const bool known = item.key() == kName ||
                        std::any_of(kNumberKeys.begin(), kNumberKeys.end(),
                                    [&item](const NumberKey& key) { return item.key() == key.key; });
+    refusedKey = item.key();
     if (!known)
-      return "it has the unknown key " + QuotedKey(item.key()) + "; a material has " + KnownKeys();
+      return "it has the unknown key " + QuotedExcerpt(item.key()) + "; a material has " +
+             KnownKeys();
   }
   return {};
 }
@@ -134,7 +129,7 @@ std::string OutOfRange(MaterialNumber number, const Material& material) {
   return text;
 }
 
-std::string ReadNumbers(const Json& document, Material& material) {
+std::string ReadNumbers(const Json& document, Material& material, std::string& refusedKey) {
   const auto given = [&document](const NumberKey& key) { return document.contains(key.key); };
   const bool anyLoss =
       std::any_of(kNumberKeys.begin(), kNumberKeys.end(),
@@ -142,6 +137,7 @@ std::string ReadNumbers(const Json& document, Material& material) {
   for (const NumberKey& key : kNumberKeys) {
     if (key.optional && !anyLoss)
       continue;  // the method's loss fit stays
+    refusedKey = key.key;
     std::string problem = ReadNumber(document, key, material);
     if (!problem.empty()) {
       if (key.optional && !given(key))
@@ -150,7 +146,10 @@ std::string ReadNumbers(const Json& document, Material& material) {
     }
   }
   const std::optional<MaterialNumber> outside = MaterialOutOfRange(material, anyLoss);
-  return outside ? OutOfRange(*outside, material) : std::string();
+  if (!outside)
+    return {};
+  refusedKey = kNumberKeys[static_cast<std::size_t>(*outside)].key;
+  return OutOfRange(*outside, material);
 }
 
 }  // namespace
@@ -180,17 +179,31 @@ MaterialFileRead MaterialFromText(std::string_view text) {
   if (!document.is_object())
     return Refused("it is not a material (its JSON text is not an object)");
   Material material;
-  std::string problem = UnknownKey(document);
-  if (problem.empty())
+  std::string key;
+  std::string problem = UnknownKey(document, key);
+  if (problem.empty()) {
+    key = kName;
     problem = ReadName(document, material.name);
+  }
   if (problem.empty())
-    problem = ReadNumbers(document, material);
+    problem = ReadNumbers(document, material, key);
   if (!problem.empty())
-    return Refused(std::move(problem));
+    return Refused(std::move(problem), std::move(key));
   MaterialFileRead result;
   result.read = true;
   result.material = std::move(material);
   return result;
+}
+
+std::string MaterialFileText(const Material& material, bool withLoss) {
+  nlohmann::ordered_json document;
+  document[kName] = material.name;
+  for (const NumberKey& key : kNumberKeys) {
+    if (key.optional && !withLoss)
+      continue;
+    document[key.key] = key.field ? material.*key.field : material.loss.*key.loss;
+  }
+  return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
 MaterialFileRead ReadMaterialFile(const std::string& path) {

@@ -23,6 +23,7 @@ struct MaterialFileRead {
   Material material;
   std::string path;
   std::string reason;  // empty when read
+  std::string key;     // the key refused; empty when the document is refused as a whole
 
   // "Cannot use the material file <path>: <reason>", for message boxes and stderr.
   std::string Message() const;
@@ -34,6 +35,11 @@ struct MaterialFileRead {
 // and a name that is empty, too long, holds a control character or a slash, or is the name
 // of a built-in grade.
 MaterialFileRead MaterialFromText(std::string_view text);
+
+// The text of a material file that MaterialFromText reads back as this material, its numbers
+// in their shortest exact form; with the loss fit only when withLoss (else the method's
+// applies). A name that is not UTF-8 has its bad bytes replaced, and so reads back otherwise.
+std::string MaterialFileText(const Material& material, bool withLoss);
 
 // Reads the file at path, refusing anything that is not a regular file of at most
 // kMaterialFileMaxBytes before reading it.

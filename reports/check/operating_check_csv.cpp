@@ -29,6 +29,10 @@ std::string OperatingCheckCsv(const OperatingCheck& check) {
   csv.append(kCsvLineEnd);
   AppendRows(csv, "low", check.lowLine);
   AppendRows(csv, "high", check.highLine);
+  if (check.worstCase) {
+    AppendRows(csv, "low-worst-case", check.worstCase->lowLine);
+    AppendRows(csv, "high-worst-case", check.worstCase->highLine);
+  }
   return csv;
 }
 

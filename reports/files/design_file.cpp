@@ -10,6 +10,8 @@
 
 #include "engine/catalogue/bounded_file.h"
 #include "engine/inputs/entries.h"
+#include "engine/record/quoted_text.h"
+#include "reports/check/material_file.h"
 
 namespace pfc {
 namespace {
@@ -18,8 +20,10 @@ using Json = nlohmann::ordered_json;
 
 constexpr const char* kFormatName = "pfc-design";
 constexpr int kMajorVersion = 1;
-// 1.1 added "ripple-limit", "cores" and "winding"; earlier programs ignore the fields.
-constexpr const char* kVersionWritten = "1.1";
+// 1.1 added "ripple-limit", "cores" and "winding", 1.2 "min-inductance", "max-temperature",
+// "al-tolerance" and "material"; earlier programs ignore the fields.
+constexpr const char* kVersionWritten = "1.2";
+constexpr const char* kMaterial = "material";
 constexpr const char* kWinding = "winding";
 constexpr const char* kTurns = "turns";
 constexpr const char* kWire = "wire";
@@ -45,17 +49,6 @@ std::string KindOf(const Json& value) {
   if (value.is_array())
     return "a list";
   return "an object";
-}
-
-// A text of the file in a message: in quotes, and cut short, since it may be any length.
-std::string Quoted(const std::string& text) {
-  constexpr std::size_t kShown = 40;
-  if (text.size() <= kShown)
-    return "\"" + text + "\"";
-  std::size_t cut = kShown;
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-    --cut;  // not inside a UTF-8 character
-  return "\"" + text.substr(0, cut) + "…\"";
 }
 
 std::string WrongType(const std::string& field, const Json& value, const char* wanted) {
@@ -123,13 +116,14 @@ std::string CheckFormatAndVersion(const Json& document) {
   bool tooLarge = false;
   const std::string text = version->get<std::string>();
   if (!ReadVersion(text, major, tooLarge))
-    return "its version " + Quoted(text) + " is not a version number such as \"1.0\"";
+    return "its version " + QuotedExcerpt(text) + " is not a version number such as \"1.0\"";
   if (tooLarge || major > kMajorVersion) {
-    return "it is a design file of version " + Quoted(text) + ", newer than this program reads (" +
-           std::to_string(kMajorVersion) + ".x); open it with a newer PFC Core Designer";
+    return "it is a design file of version " + QuotedExcerpt(text) +
+           ", newer than this program reads (" + std::to_string(kMajorVersion) +
+           ".x); open it with a newer PFC Core Designer";
   }
   if (major < kMajorVersion)
-    return "its version " + Quoted(text) + " is not a version of the design file";
+    return "its version " + QuotedExcerpt(text) + " is not a version of the design file";
   return {};
 }
 
@@ -158,7 +152,7 @@ std::string ReadCalculator(const Json& document, EntryTexts& entries) {
     if (*calculator == kCalculatorPicks) {
       entries.pickCore = true;
     } else if (*calculator != kCalculatorSelects) {
-      return "its \"calculator\" is " + Quoted(calculator->get<std::string>()) + ", not \"" +
+      return "its \"calculator\" is " + QuotedExcerpt(calculator->get<std::string>()) + ", not \"" +
              kCalculatorSelects + "\" or \"" + kCalculatorPicks + "\"";
     }
   }
@@ -209,6 +203,27 @@ std::string ReadWinding(const Json& document, WindingRequest& winding) {
   return {};
 }
 
+// A material of one's own, read by the rules of a material file; a refusal names the
+// field as the design file holds it ("material.rolloff_c").
+std::string ReadMaterial(const Json& document, PartMaterial& material) {
+  const auto found = document.find(kMaterial);
+  if (found == document.end())
+    return {};
+  if (!found->is_object())
+    return WrongType(kMaterial, *found, "an object");
+  MaterialFileRead read = MaterialFromText(found->dump());
+  if (!read.read) {
+    const std::string key = "\"" + read.key + "\"";
+    std::string reason = "its \"material\" is refused: " + read.reason;
+    const std::size_t at = read.key.empty() ? std::string::npos : reason.find(key);
+    if (at != std::string::npos)
+      reason.replace(at, key.size(), "\"" + std::string(kMaterial) + "." + read.key + "\"");
+    return reason;
+  }
+  material.own = std::move(read.material);
+  return {};
+}
+
 // A whole number is written whole ("36", not "36.0"), as people write turns and gauges.
 Json NumberJson(double value) {
   if (value == std::floor(value) && std::fabs(value) < 1e15)
@@ -216,17 +231,50 @@ Json NumberJson(double value) {
   return value;
 }
 
-std::string ReadRippleLimit(const Json& document, double& percent) {
-  const auto found = document.find("ripple-limit");
-  if (found == document.end())
-    return {};
-  if (!found->is_number())
-    return WrongType("ripple-limit", *found, "a number");
-  const double value = found->get<double>();
-  if (!(value > 0) || !std::isfinite(value))
-    return "its \"ripple-limit\" " + found->dump() + " is not a positive percentage";
-  percent = value;
-  return {};
+// Each limit a top-level number under its public name; one left out is the default.
+std::string ReadLimits(const Json& document, DesignLimits& limits) {
+  const std::pair<const char*, double*> fields[] = {
+      {kMinInductanceName, &limits.inductancePercent},
+      {kMaxTemperatureName, &limits.temperatureC},
+      {kAlToleranceName, &limits.alTolerancePercent},
+  };
+  double ripple = 0;
+  const auto readOne = [&document](const char* name, double& value, bool& found) {
+    const auto field = document.find(name);
+    found = field != document.end();
+    if (!found)
+      return std::string();
+    if (!field->is_number())
+      return WrongType(name, *field, "a number");
+    const std::string problem = LimitRangeProblem(name, field->get<double>());
+    if (!problem.empty())
+      return "its \"" + std::string(name) + "\" " + field->dump() + " " + problem;
+    value = field->get<double>();
+    return std::string();
+  };
+  bool found = false;
+  for (const auto& [name, value] : fields) {
+    std::string problem = readOne(name, *value, found);
+    if (!problem.empty())
+      return problem;
+  }
+  std::string problem = readOne(kRippleLimitName, ripple, found);
+  if (problem.empty() && found)
+    limits.ripplePercent = ripple;
+  return problem;
+}
+
+// Only the limits that differ from the defaults, so a file leaves the rest to the program.
+void WriteLimits(const DesignLimits& limits, Json& json) {
+  const DesignLimits defaults;
+  if (limits.inductancePercent != defaults.inductancePercent)
+    json[kMinInductanceName] = limits.inductancePercent;
+  if (limits.ripplePercent)
+    json[kRippleLimitName] = *limits.ripplePercent;
+  if (limits.temperatureC != defaults.temperatureC)
+    json[kMaxTemperatureName] = limits.temperatureC;
+  if (limits.alTolerancePercent != defaults.alTolerancePercent)
+    json[kAlToleranceName] = limits.alTolerancePercent;
 }
 
 bool IsSha256Hex(const std::string& text) {
@@ -253,7 +301,7 @@ std::string ReadCores(const Json& document, CatalogueOrigin& cores) {
   if (file->get<std::string>().empty())
     return "its \"cores.file\" is empty";
   if (!IsSha256Hex(sha256->get<std::string>())) {
-    return "its \"cores.sha256\" " + Quoted(sha256->get<std::string>()) +
+    return "its \"cores.sha256\" " + QuotedExcerpt(sha256->get<std::string>()) +
            " is not 64 lowercase hexadecimal digits";
   }
   cores.file = file->get<std::string>();
@@ -281,19 +329,23 @@ std::string DesignFileText(const DesignFile& design) {
   json["calculator"] = design.entries.pickCore ? kCalculatorPicks : kCalculatorSelects;
   json["pick"] = design.entries[Entry::CoreSize];
   // No grade chosen is no key: the file then follows the grade that matches its core.
-  if (design.rolloffGrade != kDefaultRolloffGrade)
-    json["rolloff-grade"] = design.rolloffGrade;
-  json["ripple-limit"] = design.rippleLimitPercent;
+  const PartMaterial& material = design.part.material;
+  if (material.grade != kDefaultRolloffGrade && !material.own)
+    json["rolloff-grade"] = material.grade;
+  WriteLimits(design.limits, json);
   if (!design.cores.BuiltIn())
     json["cores"] = {{"file", design.cores.file}, {"sha256", design.cores.sha256}};
-  if (design.winding.Given()) {
+  const WindingRequest& given = design.part.winding;
+  if (given.Given()) {
     Json winding = Json::object();
-    if (design.winding.turns)
-      winding[kTurns] = NumberJson(*design.winding.turns);
-    if (design.winding.gauge)
-      winding[kWire] = NumberJson(*design.winding.gauge);
+    if (given.turns)
+      winding[kTurns] = NumberJson(*given.turns);
+    if (given.gauge)
+      winding[kWire] = NumberJson(*given.gauge);
     json[kWinding] = std::move(winding);
   }
+  if (material.own)
+    json[kMaterial] = Json::parse(MaterialFileText(*material.own, true));
   // A text that is not UTF-8 cannot be typed into the form; from the command line its bad
   // bytes are replaced rather than refused, so the file still gets written.
   return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
@@ -317,13 +369,15 @@ DesignFileRead DesignFileFromText(std::string_view text) {
   if (problem.empty())
     problem = ReadCalculator(*document, design.entries);
   if (problem.empty())
-    problem = ReadRolloffGrade(*document, design.rolloffGrade);
+    problem = ReadRolloffGrade(*document, design.part.material.grade);
   if (problem.empty())
-    problem = ReadRippleLimit(*document, design.rippleLimitPercent);
+    problem = ReadLimits(*document, design.limits);
   if (problem.empty())
     problem = ReadCores(*document, design.cores);
   if (problem.empty())
-    problem = ReadWinding(*document, design.winding);
+    problem = ReadWinding(*document, design.part.winding);
+  if (problem.empty())
+    problem = ReadMaterial(*document, design.part.material);
   if (!problem.empty())
     return Refused(std::move(problem));
   DesignFileRead result;

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "engine/catalogue/catalogue_file.h"
-#include "engine/check/check_verdicts.h"
-#include "engine/check/given_winding.h"
+#include "engine/check/built_part.h"
+#include "engine/check/design_limits.h"
 #include "engine/method/design_run.h"
 #include "reports/check/known_rolloff_grades.h"
 #include "reports/files/atomic_file.h"
@@ -25,11 +25,13 @@ struct DesignFile {
   // Every text as typed. chkPickCore is the calculator type ("Pick From List" ticked) and
   // txtCoreSize the chosen pick-list entry.
   EntryTexts entries;
-  int rolloffGrade = kDefaultRolloffGrade;  // the operating check's roll-off grade, if chosen
-  // The operating check's ripple limit, % of the line-peak current.
-  double rippleLimitPercent = CheckLimits{}.ripplePercent;
-  CatalogueOrigin cores{};      // the catalogue the design is made on
-  WindingRequest winding = {};  // the operating check's given winding, if any
+  // The limits the design is judged by; a file holds only those that differ from the
+  // defaults, and a limit it does not hold is the default (no ripple limit).
+  DesignLimits limits;
+  CatalogueOrigin cores{};  // the catalogue the design is made on
+  // The part as built: its material (a grade, or a material of one's own by value) and
+  // its given winding. Its core and stack are the entries'; they are not kept twice.
+  BuiltPart part = {};
 };
 
 // How opening a design file ended. A failure carries the path and why, and the form's

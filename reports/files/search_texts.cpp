@@ -12,6 +12,14 @@ std::string Fixed(double value, int places) {
   return std::isfinite(value) ? FormatFixed(value, places) : "-";
 }
 
+// A figure of the ripple or the inductance at the peak current, which a core that saturates
+// does not have: that is said instead of a dash.
+std::string PeakFigure(const SearchCandidate& c, double value, int places) {
+  if (!std::isfinite(value) && c.Breaks(SearchLimit::Saturation))
+    return "saturates";
+  return Fixed(value, places);
+}
+
 struct TableColumn {
   SearchTableColumn column;
   std::string (*text)(const SearchCandidate&);
@@ -24,9 +32,10 @@ const std::array<TableColumn, kSearchTableColumns>& Columns() {
       {{"Material", true}, [](const SearchCandidate& c) { return c.materialName; }},
       {{"N", false}, [](const SearchCandidate& c) { return FormatGeneral(c.turns); }},
       {{"AWG", false}, [](const SearchCandidate& c) { return FormatGeneral(c.gauge); }},
-      {{"L at Ipk %", false}, [](const SearchCandidate& c) { return Fixed(c.lAtIpkPercent, 1); }},
+      {{"L at Ipk %", false},
+       [](const SearchCandidate& c) { return PeakFigure(c, c.lAtIpkPercent, 1); }},
       {{"Ripple %", false},
-       [](const SearchCandidate& c) { return Fixed(c.rippleAtCrestPercent, 1); }},
+       [](const SearchCandidate& c) { return PeakFigure(c, c.rippleAtCrestPercent, 1); }},
       {{"Core W", false}, [](const SearchCandidate& c) { return Fixed(c.coreLossW, 2); }},
       {{"Copper W", false}, [](const SearchCandidate& c) { return Fixed(c.copperLossW, 2); }},
       {{"Total W", false}, [](const SearchCandidate& c) { return Fixed(c.totalLossW, 2); }},
@@ -60,16 +69,21 @@ std::string CandidateName(const SearchCandidate& c) {
          FormatGeneral(c.turns) + " turns of AWG " + FormatGeneral(c.gauge);
 }
 
-std::string BrokenLimitsText(const SearchCandidate& miss, const SearchLimits& limits) {
+std::string BrokenLimitsText(const SearchCandidate& miss, const DesignLimits& limits) {
   std::string text;
   const auto add = [&text](const std::string& part) {
     text.append(text.empty() ? "" : "; ").append(part);
   };
   if (miss.Breaks(SearchLimit::Headroom))
     add("the output voltage is below the low-line peak");
+  const auto percent = [&miss](double value) {
+    const std::string figure = PeakFigure(miss, value, 1);
+    return std::isfinite(value) ? figure + " %" : figure;
+  };
   if (miss.Breaks(SearchLimit::Inductance))
-    add("inductance at the peak current " + Fixed(miss.lAtIpkPercent, 1) +
-        " % of the target (limit " + FormatGeneral(limits.inductancePercent) + " %)");
+    add("inductance at the peak current " + percent(miss.lAtIpkPercent) +
+        (std::isfinite(miss.lAtIpkPercent) ? " of the target" : "") + " (limit " +
+        FormatGeneral(limits.inductancePercent) + " %)");
   if (miss.Breaks(SearchLimit::Saturation))
     add("the core saturates");
   if (miss.Breaks(SearchLimit::Steady))
@@ -80,7 +94,7 @@ std::string BrokenLimitsText(const SearchCandidate& miss, const SearchLimits& li
   if (miss.Breaks(SearchLimit::Fill))
     add("fill " + Fixed(miss.fill, 3) + " (above the fill factor)");
   if (miss.Breaks(SearchLimit::Ripple) && limits.ripplePercent)
-    add("ripple at the crest " + Fixed(miss.rippleAtCrestPercent, 1) + " % (limit " +
+    add("ripple at the crest " + percent(miss.rippleAtCrestPercent) + " (limit " +
         FormatGeneral(*limits.ripplePercent) + " %)");
   return text;
 }

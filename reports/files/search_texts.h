@@ -24,6 +24,6 @@ std::string CandidateName(const SearchCandidate& candidate);
 
 // What a miss breaks, e.g. "inductance at the peak current 92.1 % of the target (limit
 // 100 %)", joined by "; ".
-std::string BrokenLimitsText(const SearchCandidate& miss, const SearchLimits& limits);
+std::string BrokenLimitsText(const SearchCandidate& miss, const DesignLimits& limits);
 
 }  // namespace pfc

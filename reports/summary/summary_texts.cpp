@@ -1,5 +1,6 @@
 #include "reports/summary/summary_texts.h"
 
+#include "engine/method/core_selection.h"
 #include "engine/method/publication.h"
 #include "engine/record/number_text.h"
 
@@ -35,7 +36,7 @@ ResultSummary PublishedSummary(const DesignRecord& record, char decimalSeparator
   summary.txtCopperLoss = FormatPlaces(record.CopperLoss, 2, decimalSeparator);
   summary.txtTotalLosses = FormatPlaces(record.TotalLoss, 2, decimalSeparator);
   if (TotalTemperatureTooHigh(record)) {
-    summary.txtTotalTemp = " > 155°C";
+    summary.txtTotalTemp = " > " + FormatGeneral(kTemperatureCeiling) + "°C";
     summary.totaltemp.clear();
     summary.txtTotalTempStyle = TotalTempStyle::BoldRed;
   } else {

@@ -245,16 +245,22 @@ TEST_F(BatchCommand, CheckColumnsAreTheKeyFiguresOfCheckJson) {
   for (const Options& row : rows)
     input += row[0].second + "," + row[1].second + "," + row[2].second + "," + row[3].second + "\n";
   input += "1000,100000,264,TD-99\n";  // a part number that does not exist: a bad row
-  const CliResult result = Batch(input, {"--check", "--grade", "26"});
+  // The limits, the worst-case core's figures and the verdicts they give are check's too.
+  const std::vector<std::string> limits = {"--al-tolerance", "8", "--ripple-limit", "20"};
+  std::vector<std::string> options = {"--check", "--grade", "26"};
+  options.insert(options.end(), limits.begin(), limits.end());
+  const CliResult result = Batch(input, options);
   EXPECT_EQ(result.status, 1);
   const Table table = ParseCsv(result.out);
   ASSERT_EQ(table.rows.size(), rows.size() + 1);
 
   std::vector<std::string> checkColumns;
-  const nlohmann::ordered_json checked =
-      nlohmann::ordered_json::parse(RunCli({"check", "--json"}).out);
+  std::vector<std::string> defaultCheck = {"check", "--json"};
+  defaultCheck.insert(defaultCheck.end(), limits.begin(), limits.end());
+  const nlohmann::ordered_json checked = nlohmann::ordered_json::parse(RunCli(defaultCheck).out);
   for (const char* line : {"low_line", "high_line"})
     FlattenLine(checked[line], std::string(line) + ".", checkColumns);
+  FlattenLine(checked["verdicts"], "verdicts.", checkColumns);
   ASSERT_GE(table.header.size(), checkColumns.size());
   EXPECT_EQ(std::vector<std::string>(table.header.end() - static_cast<long>(checkColumns.size()),
                                      table.header.end()),
@@ -264,6 +270,7 @@ TEST_F(BatchCommand, CheckColumnsAreTheKeyFiguresOfCheckJson) {
   for (std::size_t i = 0; i < rows.size(); ++i) {
     SCOPED_TRACE("row " + std::to_string(i));
     std::vector<std::string> args = {"check", "--json", "--grade", "26"};
+    args.insert(args.end(), limits.begin(), limits.end());
     for (const auto& [name, value] : rows[i]) {
       if (!value.empty())
         args.insert(args.end(), {"--" + name, value});

@@ -63,7 +63,7 @@ class BatchRunOrder : public ::testing::TestWithParam<Pool> {
     std::string refusal;
     BatchLayout layout = *BatchLayout::FromHeader(header.fields, design_, refusal);
     if (GetParam().check)
-      layout.AddCheckColumns(90);
+      layout.AddCheckColumns(90, DesignLimits{});
     return layout;
   }
 

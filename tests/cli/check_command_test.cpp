@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -10,6 +12,7 @@
 #include "engine/record/number_text.h"
 #include "reports/files/design_file.h"
 #include "tests/cli/cli_run.h"
+#include "tests/engine/loaded_tables.h"
 #include "tests/support/scratch_folder.h"
 
 namespace pfc {
@@ -26,14 +29,9 @@ std::vector<std::string> Keys(const Json& object) {
 
 // The check the engine makes of the design the same options publish.
 OperatingCheck InProcess(const EntryTexts& entries, int grade) {
-  CoreCatalogue catalogue;
-  WireTable wires;
-  DesignRecord record;
-  DataLoad(wires);
-  ArrayData_PFC_Load(catalogue, record);
-  record.CalcType = CalcSelects;
-  RunDesign(entries, record, catalogue, wires);
-  return CheckOperation(record, *FindRolloffGrade(grade));
+  LoadedTables tables;
+  RunDesign(entries, tables.record, tables.catalogue, tables.wires);
+  return CheckOperation(tables.record, *FindRolloffGrade(grade));
 }
 
 double Number(const Json& json) {
@@ -45,15 +43,22 @@ TEST(CheckCommand, JsonHasTheFixedNamesAndTheDesignOfDesignJson) {
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.err, "");
   const Json json = Json::parse(result.out);
-  EXPECT_EQ(Keys(json), (std::vector<std::string>{"status", "grade", "ripple_limit_percent",
-                                                  "catalogue_permeability", "al_nh", "zero_bias_uh",
-                                                  "design", "low_line", "high_line", "verdicts",
-                                                  "winding", "method_limits"}));
+  EXPECT_EQ(Keys(json), (std::vector<std::string>{
+                            "status", "grade", "ripple_limit_percent", "min_inductance_percent",
+                            "max_temperature_c", "al_tolerance_percent", "catalogue_permeability",
+                            "al_nh", "zero_bias_uh", "design", "low_line", "high_line", "verdicts",
+                            "winding", "method_limits", "winding_set_aside"}));
   EXPECT_EQ(Keys(json["verdicts"]),
             (std::vector<std::string>{"inductance_at_peak", "ripple_at_crest", "temperature",
                                       "steady", "saturation", "boost_headroom"}));
-  for (const auto& verdict : json["verdicts"].items())
-    EXPECT_TRUE(verdict.value().is_boolean()) << verdict.key();
+  for (const auto& verdict : json["verdicts"].items()) {
+    // Without a ripple limit the ripple is not judged.
+    if (verdict.key() == "ripple_at_crest")
+      EXPECT_TRUE(verdict.value().is_null());
+    else
+      EXPECT_TRUE(verdict.value().is_boolean()) << verdict.key();
+  }
+  EXPECT_TRUE(json["ripple_limit_percent"].is_null());
   EXPECT_EQ(json["status"], "checked");
   EXPECT_EQ(json["grade"], 90);
   EXPECT_EQ(json["design"], Json::parse(RunCli({"design", "--json", "--vin-max", "250"}).out));
@@ -84,7 +89,8 @@ TEST(CheckCommand, JsonHasTheFixedNamesAndTheDesignOfDesignJson) {
                                              "steady",
                                              "peak_above_vout",
                                              "saturates",
-                                             "angles"};
+                                             "angles",
+                                             "worst_case"};
   const std::vector<std::string> atKeys = {"h_oe", "permeability_percent", "l_uh",
                                            "l_percent_of_target"};
   const std::vector<std::string> angleKeys = {"deg",       "vin",   "i_avg",       "duty",
@@ -197,13 +203,13 @@ TEST(CheckCommand, TableShowsTheGradeAndRoundedFigures) {
   }
 }
 
-// The ripple limit decides the ripple verdict alone, from the option, a design file, or the
-// method's 10 % when neither gives one; the option wins over the file.
+// The ripple limit decides the ripple verdict alone, from the option or a design file, and
+// none is judged when neither gives one; the option wins over the file.
 struct RippleLimitCase {
   const char* name;
   std::vector<std::string> options;
   double fileLimit;  // written to a design file given with --inputs; 0: no file
-  double used;
+  std::optional<double> used;
 };
 
 void PrintTo(const RippleLimitCase& c, std::ostream* out) {
@@ -218,7 +224,7 @@ TEST_P(RippleLimit, JudgesTheRippleVerdictOnly) {
   if (GetParam().fileLimit > 0) {
     const std::string path = (folder.Path() / "limit.pfcdesign").string();
     DesignFile file;
-    file.rippleLimitPercent = GetParam().fileLimit;
+    file.limits.ripplePercent = GetParam().fileLimit;
     ASSERT_TRUE(WriteDesignFile(path, file).written);
     common.insert(common.end(), {"--inputs", path});
   }
@@ -227,7 +233,12 @@ TEST_P(RippleLimit, JudgesTheRippleVerdictOnly) {
   const CliResult result = RunCli(args);
   ASSERT_EQ(result.status, 0) << result.err;
   const Json json = Json::parse(result.out);
-  EXPECT_EQ(Number(json["ripple_limit_percent"]), GetParam().used);
+  if (GetParam().used) {
+    EXPECT_EQ(Number(json["ripple_limit_percent"]), *GetParam().used);
+  } else {
+    EXPECT_TRUE(json["ripple_limit_percent"].is_null());
+    EXPECT_TRUE(json["verdicts"]["ripple_at_crest"].is_null());
+  }
 
   // The default design's ripple is somewhere between 1 % and 1000 % of its line peak.
   for (const auto& [limit, passes] : {std::pair{"1", false}, std::pair{"1000", true}}) {
@@ -245,7 +256,7 @@ TEST_P(RippleLimit, JudgesTheRippleVerdictOnly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sources, RippleLimit,
-    ::testing::Values(RippleLimitCase{"MethodsOwn", {}, 0, 10},
+    ::testing::Values(RippleLimitCase{"None", {}, 0, std::nullopt},
                       RippleLimitCase{"Option", {"--ripple-limit", "12.5"}, 0, 12.5},
                       RippleLimitCase{"File", {}, 40, 40},
                       RippleLimitCase{"OptionOverFile", {"--ripple-limit", "7"}, 40, 7}),
@@ -257,7 +268,83 @@ TEST(CheckCommand, SavesTheRippleLimitItRunsWith) {
   ASSERT_EQ(RunCli({"check", "--ripple-limit", "33", "--save-inputs", path}).status, 0);
   const DesignFileRead read = ReadDesignFile(path);
   ASSERT_TRUE(read.read) << read.Message();
-  EXPECT_EQ(read.design.rippleLimitPercent, 33);
+  EXPECT_EQ(read.design.limits.ripplePercent, 33);
+}
+
+// --strict turns a missed verdict into status 3; without it a checked design is status 0
+// whatever its verdicts. The default design keeps too little of its target at the peak.
+struct StrictCase {
+  const char* name;
+  std::vector<std::string> options;
+  int status;
+};
+
+void PrintTo(const StrictCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class Strict : public ::testing::TestWithParam<StrictCase> {};
+
+TEST_P(Strict, ExitsThreeOnlyWhenAskedAndAVerdictMisses) {
+  std::vector<std::string> args = {"check"};
+  args.insert(args.end(), GetParam().options.begin(), GetParam().options.end());
+  const CliResult result = RunCli(args);
+  EXPECT_EQ(result.status, GetParam().status) << result.err;
+  const bool misses = result.out.find("  MISS  ") != std::string::npos;
+  EXPECT_EQ(misses, result.out.find("pfc-core optimize") != std::string::npos) << result.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Verdicts, Strict,
+    ::testing::Values(StrictCase{"MissesWithout", {}, 0}, StrictCase{"MissesWith", {"--strict"}, 3},
+                      StrictCase{"MissesAsJson", {"--strict", "--json"}, 3},
+                      StrictCase{"PassesWith",
+                                 {"--strict", "--min-inductance", "1", "--max-temperature", "1000"},
+                                 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The next step's command searches at the same operating point under the same limits.
+TEST(CheckCommand, TheNextStepSearchesUnderTheSameLimits) {
+  const CliResult result = RunCli({"check", "--vin-min", "100", "--ripple-limit", "15",
+                                   "--al-tolerance", "8", "--min-inductance", "90"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  const std::size_t at = result.out.find("pfc-core optimize");
+  ASSERT_NE(at, std::string::npos) << result.out;
+  std::istringstream words(result.out.substr(at, result.out.find('\n', at) - at));
+  std::vector<std::string> args;
+  for (std::string word; words >> word;)
+    args.push_back(word);
+  args.erase(args.begin());  // the program
+  args.insert(args.end(), {"--grades", "60", "--stacks", "1", "--fill-factor", ".05", "--json"});
+  const CliResult search = RunCli(args);
+  ASSERT_LE(search.status, 1) << search.err;
+  const Json json = Json::parse(search.out);
+  EXPECT_EQ(Number(json["ripple_limit_percent"]), 15);
+  EXPECT_EQ(Number(json["al_tolerance_percent"]), 8);
+  EXPECT_EQ(Number(json["min_inductance_percent"]), 90);
+  EXPECT_EQ(Number(json["max_temperature_c"]), 155);
+}
+
+// With an AL tolerance each line carries its worst-case core, whose inductance is lower and
+// ripple higher; the verdicts judge it. Without one there is none.
+TEST(CheckCommand, AnAlToleranceAddsTheWorstCaseCoreOfEachLine) {
+  const Json nominal = Json::parse(RunCli({"check", "--json"}).out);
+  const Json worst = Json::parse(RunCli({"check", "--json", "--al-tolerance", "8"}).out);
+  EXPECT_EQ(Number(worst["al_tolerance_percent"]), 8);
+  for (const char* line : {"low_line", "high_line"}) {
+    SCOPED_TRACE(line);
+    EXPECT_TRUE(nominal[line]["worst_case"].is_null());
+    const Json& w = worst[line]["worst_case"];
+    ASSERT_TRUE(w.is_object());
+    EXPECT_EQ(worst[line]["at_ipk"], nominal[line]["at_ipk"]) << "the nominal core is as before";
+    EXPECT_LT(Number(w["at_ipk"]["l_uh"]), Number(nominal[line]["at_ipk"]["l_uh"]));
+    EXPECT_LT(Number(w["at_ipk_line"]["l_uh"]), Number(nominal[line]["at_ipk_line"]["l_uh"]));
+    EXPECT_GT(Number(w["ripple_at_crest_pp"]), Number(nominal[line]["ripple_at_crest_pp"]));
+    EXPECT_TRUE(w["ipk"].is_number());
+  }
+  const CliResult csv = RunCli({"check", "--csv", "--al-tolerance", "8"});
+  EXPECT_NE(csv.out.find("\nlow-worst-case,90,"), std::string::npos);
+  EXPECT_NE(csv.out.find("\nhigh-worst-case,0,"), std::string::npos);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "engine/method/design_run.h"
 #include "engine/method/version.h"
 #include "tests/cli/cli_run.h"
+#include "tests/engine/loaded_tables.h"
 #include "tests/support/expected_files.h"
 
 namespace pfc {
@@ -144,15 +145,11 @@ TEST(DesignCommand, JsonRecordHoldsEveryFieldAtFullPrecision) {
   EXPECT_EQ(keys, std::vector<std::string>(std::begin(kFieldNames), std::end(kFieldNames)));
 
   // The same run in-process: every number reads back bit for bit.
-  CoreCatalogue catalogue;
-  WireTable wires;
-  DesignRecord expected;
-  DataLoad(wires);
-  ArrayData_PFC_Load(catalogue, expected);
-  expected.CalcType = CalcSelects;
+  LoadedTables tables;
+  const DesignRecord& expected = tables.record;
   EntryTexts entries;
   entries[Entry::Stack] = "3";
-  RunDesign(entries, expected, catalogue, wires);
+  RunDesign(entries, tables.record, tables.catalogue, tables.wires);
   EXPECT_EQ(record["HMax"].get<double>(), expected.HMax);
   EXPECT_EQ(record["TempRise"].get<double>(), expected.TempRise);
   EXPECT_EQ(record["CoreLossDensity"].get<double>(), expected.CoreLossDensity);

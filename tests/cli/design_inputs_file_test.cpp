@@ -8,6 +8,7 @@
 #include "cli/design/design_options.h"
 #include "reports/files/design_file.h"
 #include "tests/cli/cli_run.h"
+#include "tests/engine/loaded_tables.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/scratch_folder.h"
 
@@ -87,7 +88,7 @@ TEST_F(InputsFile, ASavedRunReopensToTheSameResult) {
   ASSERT_TRUE(read.read) << read.Message();
   EXPECT_TRUE(read.design.entries.pickCore);
   EXPECT_EQ(read.design.entries[Entry::CoreSize].rfind("TD-20 (", 0), 0u) << "the pick-list entry";
-  EXPECT_EQ(read.design.rolloffGrade, kDefaultRolloffGrade);
+  EXPECT_EQ(read.design.part.material.grade, kDefaultRolloffGrade);
 }
 
 TEST_F(InputsFile, OptionsGivenOverrideTheFilesEntries) {
@@ -185,14 +186,10 @@ TEST_F(InputsFile, ASaveThatFailsEndsWithStatusOneBeforeTheRun) {
 // The batch columns and the design file's entries are the options of `design`: every option
 // AddDesignOptions adds has its entry, and setting it sets the same text as the option.
 TEST(DesignEntryNames, NameEveryDesignOptionAndSetWhatTheOptionSets) {
-  CoreCatalogue catalogue;
-  WireTable wires;
-  DesignRecord record;
-  DataLoad(wires);
-  ArrayData_PFC_Load(catalogue, record);
+  const LoadedTables tables;
   CLI::App command;
   DesignOptions parsed;
-  AddDesignOptions(command, parsed, catalogue, true);
+  AddDesignOptions(command, parsed, tables.catalogue, true);
   std::vector<std::string> args;
   for (const CLI::Option* option : command.get_options()) {
     const std::string name = option->get_lnames().empty() ? "" : option->get_lnames().front();
@@ -214,8 +211,11 @@ TEST(DesignEntryNames, NameEveryDesignOptionAndSetWhatTheOptionSets) {
     parsed = DesignOptions{};
     command.parse(std::vector<std::string>{args.rbegin(), args.rbegin() + 2});
     EXPECT_EQ(parsed.pick, set.pick) << name;
-    EXPECT_EQ(DesignFileText(DesignFile{parsed.entries}), DesignFileText(DesignFile{set.entries}))
-        << name;
+    DesignFile parsedFile;
+    parsedFile.entries = parsed.entries;
+    DesignFile setFile;
+    setFile.entries = set.entries;
+    EXPECT_EQ(DesignFileText(parsedFile), DesignFileText(setFile)) << name;
   }
   EXPECT_EQ(args.size(), 2 * DesignEntryNames().size()) << "an entry without its option";
 }

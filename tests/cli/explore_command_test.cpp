@@ -7,19 +7,15 @@
 
 #include "engine/search/explorer.h"
 #include "tests/cli/cli_run.h"
+#include "tests/engine/loaded_tables.h"
 #include "tests/support/expected_files.h"
 
 namespace pfc {
 namespace {
 
 Exploration InProcess(const EntryTexts& entries) {
-  CoreCatalogue catalogue;
-  WireTable wires;
-  DesignRecord record;
-  DataLoad(wires);
-  ArrayData_PFC_Load(catalogue, record);
-  record.CalcType = CalcSelects;
-  return ExploreDesigns(entries, record, catalogue, wires);
+  const LoadedTables tables;
+  return ExploreDesigns(entries, tables.record, tables.catalogue, tables.wires);
 }
 
 TEST(ExploreCommand, JsonListsEveryDesignAtFullPrecision) {

@@ -77,8 +77,9 @@ TEST(NumberOption, AnOptionAnswersTheSameOnEveryCommand) {
           continue;
         }
         EXPECT_EQ(result.status, first->status) << args[0] << " " << option.option << " " << text;
-        if (result.status == 2)
+        if (result.status == 2) {
           EXPECT_EQ(result.err, first->err) << args[0];
+        }
       }
     }
   }

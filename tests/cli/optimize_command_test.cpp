@@ -44,6 +44,8 @@ TEST(OptimizeCommand, TheOptionsSetTheSearch) {
       {Small({}), "max_temperature_c", 155},
       {Small({"--max-temperature", "120"}), "max_temperature_c", 120},
       {Small({"--min-inductance", "80"}), "min_inductance_percent", 80},
+      {Small({}), "al_tolerance_percent", 0},
+      {Small({"--al-tolerance", "8"}), "al_tolerance_percent", 8},
       {Small({"--objective", "volume"}), "objective", "volume"},
   };
   for (const SettingCase& c : cases) {

@@ -10,6 +10,7 @@
 #include "reports/summary/report_writer.h"
 #include "reports/summary/summary_texts.h"
 #include "tests/cli/cli_run.h"
+#include "tests/engine/loaded_tables.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/scratch_folder.h"
 
@@ -26,13 +27,9 @@ class ReportOption : public ::testing::Test {
 
 // What "View Report" writes for the form's defaults, built from the library directly.
 std::string DefaultReportBytes() {
-  CoreCatalogue catalogue;
-  WireTable wires;
-  DesignRecord record;
-  DataLoad(wires);
-  ArrayData_PFC_Load(catalogue, record);
-  record.CalcType = CalcSelects;
-  RunDesign(EntryTexts{}, record, catalogue, wires);
+  LoadedTables tables;
+  DesignRecord& record = tables.record;
+  RunDesign(EntryTexts{}, record, tables.catalogue, tables.wires);
   const std::filesystem::path programFolder = std::filesystem::path(PFC_CORE_PATH).parent_path();
   return ReportBytes(PublishedSummary(record), record, FindReportImages(programFolder));
 }

@@ -202,9 +202,13 @@ case "$mode" in
       if grep -vE '^\./usr(/|$)' "$scratch/contents" | grep -q .; then
         fail "the package installs outside /usr: $(grep -vE '^\./usr(/|$)' "$scratch/contents")"
       fi
-      # Debian's own checks of a package: not one error or warning.
-      lintian --fail-on error,warning "$deb" > "$scratch/lintian.log" 2>&1 ||
+      # Debian's own checks of a package: not one error or warning, and among its notes
+      # (-I) none on the programs' hardening or on sections a stripped program leaves out.
+      lintian -I --fail-on error,warning "$deb" > "$scratch/lintian.log" 2>&1 ||
         fail "lintian: $(grep -v 'root privileges' "$scratch/lintian.log")"
+      if grep -qE ' (hardening-[a-z-]+|binary-has-unneeded-section)( |$)' "$scratch/lintian.log"; then
+        fail "lintian -I: $(grep -E 'hardening-|binary-has-unneeded-section' "$scratch/lintian.log")"
+      fi
       dpkg-deb -x "$deb" "$scratch/root"
       check_tree "$scratch/root/usr"
       # apt resolves every dependency against the machine's package lists, without installing.

@@ -21,7 +21,7 @@ DefaultDesign::DefaultDesign() {
   session.record.CalcType = CalcSelects;
   RunDesign(EntryTexts(), session.record, session.catalogue, session.wires);
   record = session.record;
-  check = CheckOperation(record, GradeMaterialFor(record, CheckOptions{}.grade));
+  check = CheckOperation(record, GradeMaterialFor(record, CheckOptions{}.part.material.grade));
 }
 
 RolloffInductor DefaultDesign::Winding() const {

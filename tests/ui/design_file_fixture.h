@@ -92,9 +92,9 @@ class DesignFileTest : public ::testing::Test {
 
   std::string Caption() { return kit.Caption(kInputForm); }
 
+  DesktopSession session;  // outlives the windows, whose logic listens to it
   FormRegistry registry;
   RecordingToolkit kit{registry};
-  DesktopSession session;
   DesktopServices services;
   pfc::test::ScratchFolder folder;
   std::optional<std::string> answer;

@@ -93,6 +93,53 @@ INSTANTIATE_TEST_SUITE_P(
                                  Model::kCheckTemperature, nullptr, false, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The check columns are red beyond the limits the session's windows enter: the ripple only
+// where a limit is set.
+struct LimitedCell {
+  const char* name;
+  DesignLimits limits;
+  int column;
+  bool red;
+};
+
+void PrintTo(const LimitedCell& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class CheckColumnLimits : public ::testing::TestWithParam<LimitedCell> {};
+
+TEST_P(CheckColumnLimits, AreTheSessionsLimits) {
+  ExploredDesign design;  // 60 % of the target, 15 % ripple, 130 °C
+  design.TotalLoss = 12;
+  design.Checked = true;
+  design.CheckSteady = true;
+  design.CheckLAtIpkPercent = 60;
+  design.CheckRipplePercent = 15;
+  design.CheckWindingTemperature = 130;
+  Exploration exploration;
+  exploration.designs = {design};
+  CompareCoresDesigns designs;
+  designs.Replace(exploration);
+  Model model(designs, '.', nullptr);
+  model.SetLimits(GetParam().limits);
+  const QVariant brush = model.data(model.index(0, GetParam().column), Qt::ForegroundRole);
+  EXPECT_EQ(brush.isValid() && brush.value<QBrush>().color() == QColor(255, 0, 0), GetParam().red);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, CheckColumnLimits,
+    ::testing::Values(LimitedCell{"NoRippleLimit", DesignLimits{}, Model::kCheckRipple, false},
+                      LimitedCell{"RippleAboveItsLimit", DesignLimits{.ripplePercent = 10},
+                                  Model::kCheckRipple, true},
+                      LimitedCell{"RippleWithinItsLimit", DesignLimits{.ripplePercent = 20},
+                                  Model::kCheckRipple, false},
+                      LimitedCell{"TheWholeTarget", DesignLimits{}, Model::kCheckLAtIpk, true},
+                      LimitedCell{"HalfTheTarget", DesignLimits{.inductancePercent = 50},
+                                  Model::kCheckLAtIpk, false},
+                      LimitedCell{"ACoolerWinding", DesignLimits{.temperatureC = 120},
+                                  Model::kCheckTemperature, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // The check columns name the grade their figures are in, the one the Operating Check window
 // opens at for these cores; designs without a check add none.
 TEST(CheckColumnTitles, NameTheGradeOfTheirFigures) {

@@ -149,5 +149,55 @@ TEST(CheckFigureRows, TheBareCoresSurfaceStandsInARowOfItsOwn) {
   EXPECT_EQ(rows, 2);
 }
 
+// The worst-case core's rows read its own lines, each in its line's column, and there are
+// none without one.
+TEST(WorstCaseFigureRows, ShowTheWorstCaseCoresFiguresOnlyWhenThereIsOne) {
+  OperatingCheck check;
+  check.lowLine.atIpk.lUh = 90;
+  EXPECT_TRUE(WorstCaseFigureRows(DesignRecord{}, check).empty());
+  check.worstCase.emplace();
+  check.worstCase->alTolerancePercent = 8;
+  check.worstCase->lowLine.atIpk.lUh = 82.5;
+  check.worstCase->highLine.atIpk.lUh = 120.25;
+  check.worstCase->lowLine.ipk = 35.5;
+  check.worstCase->lowLine.rippleAtCrestPercentOfIpkLine = 67.5;
+  std::vector<double> low;
+  std::vector<double> high;
+  for (const CheckFigureRow& row : WorstCaseFigureRows(DesignRecord{}, check)) {
+    if (row.low.number)
+      low.push_back(*row.low.number);
+    if (row.high.number)
+      high.push_back(*row.high.number);
+  }
+  EXPECT_EQ(low, (std::vector<double>{8, 35.5, 82.5, 67.5}));
+  EXPECT_EQ(high, (std::vector<double>{8, 120.25}));
+}
+
+}  // namespace
+}  // namespace pfc
+
+namespace pfc {
+namespace {
+
+// The header names the published design only for its own winding.
+TEST(CheckedWindingOrigin, NamesTheGivenWindingBesideThePublishedOne) {
+  DesignRecord published;
+  published.Turns = 31;
+  published.WireGauge = 13;
+  DesignRecord checked = published;
+  EXPECT_EQ(CheckedWindingOrigin(published, checked, "the published design", '.'),
+            "the published design");
+  checked.Turns = 22.5;
+  checked.WireGauge = 8;
+  const std::string given = CheckedWindingOrigin(published, checked, "the published design", ',');
+  for (const char* named : {"22,5 turns of AWG 8", "31 turns of AWG 13"})
+    EXPECT_NE(given.find(named), std::string::npos) << given;
+  checked.Turns = 31;
+  EXPECT_NE(
+      CheckedWindingOrigin(published, checked, "found by Find Designs", '.').find("AWG 8 as given"),
+      std::string::npos)
+      << "a wire alone is a given winding too";
+}
+
 }  // namespace
 }  // namespace pfc

@@ -35,7 +35,8 @@ TEST_P(InductanceVerdict, NamesTheLinesThatMissTheTarget) {
   check.lowLine.atIpk.lPercentOfTarget = GetParam().lowPercent;
   check.highLine.atIpk.lPercentOfTarget = GetParam().highPercent;
 
-  const CheckVerdictText verdict = CheckVerdictTexts(record, check, CheckLimits{}, '.')[0];
+  const CheckVerdictText verdict =
+      CheckVerdictTexts(record, check, DesignLimits{.ripplePercent = 10}, '.')[0];
 
   EXPECT_EQ(verdict.code, CheckVerdict::InductanceAtPeak);
   EXPECT_EQ(!verdict.passes, GetParam().missed);
@@ -81,7 +82,8 @@ TEST_P(SteadyVerdict, SaysWhichLineDoesNotSettleAndWhy) {
   check.lowLine.thermal = GetParam().low;
   check.highLine.thermal = GetParam().high;
 
-  const CheckVerdictText verdict = CheckVerdictTexts(DesignRecord{}, check, CheckLimits{}, '.')[3];
+  const CheckVerdictText verdict =
+      CheckVerdictTexts(DesignRecord{}, check, DesignLimits{.ripplePercent = 10}, '.')[3];
 
   EXPECT_EQ(verdict.code, CheckVerdict::Steady);
   EXPECT_EQ(verdict.low, GetParam().low != ThermalEnding::Steady);
@@ -115,7 +117,8 @@ struct LimitCase {
 class Limits : public ::testing::TestWithParam<LimitCase> {};
 
 TEST_P(Limits, HoldAtTheLimitItself) {
-  EXPECT_EQ(BeyondLimit(GetParam().code, GetParam().figure), GetParam().beyond)
+  EXPECT_EQ(BeyondLimit(GetParam().code, GetParam().figure, DesignLimits{.ripplePercent = 10}),
+            GetParam().beyond)
       << GetParam().figure;
 }
 
@@ -133,6 +136,27 @@ INSTANTIATE_TEST_SUITE_P(
                       LimitCase{CheckVerdict::Temperature, std::nextafter(155.0, 156.0), true},
                       LimitCase{CheckVerdict::Temperature, kNaN, false},
                       LimitCase{CheckVerdict::Saturation, 1e9, false}));
+
+// Without a ripple limit the ripple is shown, with its figure, and judged neither way.
+TEST(RippleVerdict, ShowsTheFigureButJudgesOnlyUnderALimit) {
+  OperatingCheck check;
+  check.lowLine.rippleAtCrestPp = 19.2;
+  check.lowLine.rippleAtCrestPercentOfIpkLine = 77.39;
+  const std::size_t ripple = static_cast<std::size_t>(CheckVerdict::RippleAtCrest);
+  const CheckVerdictText none =
+      CheckVerdictTexts(DesignRecord{}, check, DesignLimits{}, '.')[ripple];
+  EXPECT_FALSE(none.judged);
+  EXPECT_TRUE(none.passes);
+  EXPECT_FALSE(none.low);
+  EXPECT_NE(none.text.find("77.39 %"), std::string::npos) << none.text;
+  EXPECT_FALSE(BeyondLimit(CheckVerdict::RippleAtCrest, 1e9, DesignLimits{}));
+  const CheckVerdictText set =
+      CheckVerdictTexts(DesignRecord{}, check, DesignLimits{.ripplePercent = 10}, '.')[ripple];
+  EXPECT_TRUE(set.judged);
+  EXPECT_FALSE(set.passes);
+  EXPECT_TRUE(set.low);
+  EXPECT_NE(set.text.find("77.39 %"), std::string::npos) << set.text;
+}
 
 }  // namespace
 }  // namespace pfc

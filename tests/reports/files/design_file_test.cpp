@@ -60,8 +60,8 @@ DesignFile UnusualDesign() {
   e[Entry::FillFactor] = "0.35";
   e[Entry::CoreSize] = "TD-26 (OD 46.73mm, ID 21.69mm, HT 20.57mm)";
   e.pickCore = true;
-  design.rolloffGrade = 147;
-  design.rippleLimitPercent = 0.1 + 0.2;  // no short decimal: written to read back exactly
+  design.part.material.grade = 147;
+  design.limits.ripplePercent = 0.1 + 0.2;  // no short decimal: written to read back exactly
   return design;
 }
 
@@ -70,8 +70,8 @@ TEST(DesignFile, KeepsEveryTextExactlyAsTyped) {
   const DesignFileRead read = DesignFileFromText(DesignFileText(design));
   ASSERT_TRUE(read.read) << read.reason;
   EXPECT_EQ(Texts(read.design.entries), Texts(design.entries));
-  EXPECT_EQ(read.design.rolloffGrade, 147);
-  EXPECT_EQ(read.design.rippleLimitPercent, design.rippleLimitPercent);
+  EXPECT_EQ(read.design.part.material.grade, 147);
+  EXPECT_EQ(read.design.limits, design.limits);
 }
 
 // The format as documented, written by hand: what other programs and people write.
@@ -88,15 +88,59 @@ TEST(DesignFile, ReadsTheDocumentedFormat) {
   EXPECT_EQ(Texts(read.design.entries),
             (std::vector<std::string>{"100", "kHz", "0.15", "millihenry", "2", "Kilo Watts", "96",
                                       "90", "265", "390", "40", "3", ".3", "TD-30 (x)", "picks"}));
-  EXPECT_EQ(read.design.rolloffGrade, 26);
+  EXPECT_EQ(read.design.part.material.grade, 26);
 }
+
+// The limits go round as the user set them; a file keeps only those that differ from the
+// defaults, so that a file without them is judged by whatever the defaults are.
+struct LimitsCase {
+  const char* label;
+  DesignLimits limits;
+  std::vector<std::string> keys;  // the limits' keys the file holds
+};
+
+void PrintTo(const LimitsCase& c, std::ostream* os) {
+  *os << c.label;
+}
+
+class DesignFileLimits : public ::testing::TestWithParam<LimitsCase> {};
+
+TEST_P(DesignFileLimits, KeepsTheLimitsSetAndOnlyThose) {
+  DesignFile design;
+  design.limits = GetParam().limits;
+  const std::string text = DesignFileText(design);
+  const DesignFileRead read = DesignFileFromText(text);
+  ASSERT_TRUE(read.read) << read.reason;
+  EXPECT_EQ(read.design.limits, GetParam().limits);
+  const nlohmann::json json = nlohmann::json::parse(text);
+  std::vector<std::string> keys;
+  for (const char* key : {"min-inductance", "ripple-limit", "max-temperature", "al-tolerance"}) {
+    if (json.contains(key))
+      keys.emplace_back(key);
+  }
+  EXPECT_EQ(keys, GetParam().keys);
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, DesignFileLimits,
+                         ::testing::Values(LimitsCase{"Defaults", DesignLimits{}, {}},
+                                           LimitsCase{"RippleOnly",
+                                                      DesignLimits{.ripplePercent = 12.5},
+                                                      {"ripple-limit"}},
+                                           LimitsCase{"Every",
+                                                      DesignLimits{80, 0.1 + 0.2, 130.5, 8},
+                                                      {"min-inductance", "ripple-limit",
+                                                       "max-temperature", "al-tolerance"}},
+                                           LimitsCase{"WidestToleranceColdWinding",
+                                                      DesignLimits{100, std::nullopt, -10, 30},
+                                                      {"max-temperature", "al-tolerance"}}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 struct AcceptedCase {
   const char* label;
   std::string text;
   std::vector<std::string> texts;  // the entries read
   int grade;
-  double rippleLimit = CheckLimits{}.ripplePercent;
+  std::optional<double> rippleLimit;
 };
 
 void PrintTo(const AcceptedCase& c, std::ostream* os) {
@@ -109,8 +153,8 @@ TEST_P(DesignFileAccepts, ReadsWhatItKnowsAndDefaultsTheRest) {
   const DesignFileRead read = DesignFileFromText(GetParam().text);
   ASSERT_TRUE(read.read) << read.reason;
   EXPECT_EQ(Texts(read.design.entries), GetParam().texts);
-  EXPECT_EQ(read.design.rolloffGrade, GetParam().grade);
-  EXPECT_EQ(read.design.rippleLimitPercent, GetParam().rippleLimit);
+  EXPECT_EQ(read.design.part.material.grade, GetParam().grade);
+  EXPECT_EQ(read.design.limits.ripplePercent, GetParam().rippleLimit);
 }
 
 const std::vector<std::string> kDefaultTexts = Texts(EntryTexts{});
@@ -162,8 +206,8 @@ TEST_P(DesignFileRefuses, SaysWhatIsWrongAndGivesNoDesign) {
   EXPECT_FALSE(read.read);
   EXPECT_NE(read.reason.find(GetParam().named), std::string::npos) << read.reason;
   EXPECT_EQ(Texts(read.design.entries), kDefaultTexts) << "nothing of the file is taken";
-  EXPECT_EQ(read.design.rolloffGrade, kDefaultRolloffGrade);
-  EXPECT_EQ(read.design.rippleLimitPercent, CheckLimits{}.ripplePercent);
+  EXPECT_EQ(read.design.part.material.grade, kDefaultRolloffGrade);
+  EXPECT_EQ(read.design.limits, DesignLimits{});
 }
 
 std::string Head(const std::string& rest) {
@@ -218,9 +262,14 @@ INSTANTIATE_TEST_SUITE_P(
          "rolloff-grade"},
         {"a grade beyond any double", Head(R"("rolloff-grade":1e999)"), "too large"},
         {"the ripple limit as a text", Head(R"("ripple-limit":"10")"), "ripple-limit"},
-        {"a ripple limit of nothing", Head(R"("ripple-limit":0)"), "0 is not a positive"},
-        {"a negative ripple limit", Head(R"("ripple-limit":-10)"), "-10 is not a positive"},
+        {"a ripple limit of nothing", Head(R"("ripple-limit":0)"), "0 is not a percentage above 0"},
+        {"a negative ripple limit", Head(R"("ripple-limit":-10)"),
+         "-10 is not a percentage above 0"},
         {"a ripple limit beyond any double", Head(R"("ripple-limit":1e999)"), "too large"},
+        {"an inductance share of nothing", Head(R"("min-inductance":0)"), "min-inductance"},
+        {"a temperature limit as a text", Head(R"("max-temperature":"155")"), "max-temperature"},
+        {"an AL tolerance above its range", Head(R"("al-tolerance":31)"), "al-tolerance"},
+        {"a negative AL tolerance", Head(R"("al-tolerance":-1)"), "al-tolerance"},
         {"the catalogue as a text", Head(R"("cores":"mine.csv")"), "cores"},
         {"the catalogue without its hash", Head(R"("cores":{"file":"/a/mine.csv"})"), "sha256"},
         {"the catalogue without its file",
@@ -261,23 +310,23 @@ TEST(DesignFile, KeepsAGivenWindingUnderTheSameMinorVersion) {
     const char* written;  // the winding as the file holds it; empty for none
   };
   const Case cases[] = {
-      {{}, "1.1", ""},
-      {{36.0, std::nullopt}, "1.1", R"({"turns":36})"},
-      {{std::nullopt, 14.0}, "1.1", R"({"wire":14})"},
-      {{36.0, 14.0}, "1.1", R"({"turns":36,"wire":14})"},
-      {{36.5, 14.0}, "1.1", R"({"turns":36.5,"wire":14})"},  // refused only by the check
+      {{}, "1.2", ""},
+      {{36.0, std::nullopt}, "1.2", R"({"turns":36})"},
+      {{std::nullopt, 14.0}, "1.2", R"({"wire":14})"},
+      {{36.0, 14.0}, "1.2", R"({"turns":36,"wire":14})"},
+      {{36.5, 14.0}, "1.2", R"({"turns":36.5,"wire":14})"},  // refused only by the check
   };
   for (const Case& c : cases) {
     DesignFile design = UnusualDesign();
-    design.winding = c.winding;
+    design.part.winding = c.winding;
     const std::string text = DesignFileText(design);
     const auto json = nlohmann::json::parse(text);
     EXPECT_EQ(json["version"], c.version);
     EXPECT_EQ(json.contains("winding") ? json["winding"].dump() : "", c.written);
     const DesignFileRead read = DesignFileFromText(text);
     ASSERT_TRUE(read.read) << read.reason;
-    EXPECT_EQ(read.design.winding.turns, c.winding.turns);
-    EXPECT_EQ(read.design.winding.gauge, c.winding.gauge);
+    EXPECT_EQ(read.design.part.winding.turns, c.winding.turns);
+    EXPECT_EQ(read.design.part.winding.gauge, c.winding.gauge);
   }
 }
 
@@ -382,6 +431,71 @@ TEST(ReadDesignFile, AFileItMayNotReadIsRefusedWithTheSystemsReason) {
   const DesignFileRead read = ReadDesignFile(path.string());
   EXPECT_FALSE(read.read);
   EXPECT_EQ(read.reason, "Permission denied");
+}
+
+}  // namespace
+}  // namespace pfc
+
+namespace pfc {
+namespace {
+
+// A material of one's own travels in the file by value, exactly, loss fit included.
+TEST(DesignFile, KeepsAMaterialOfOnesOwnByValue) {
+  DesignFile design = UnusualDesign();
+  Material own;
+  own.name = "Mix 60 «é»";
+  own.permeability = 60.5;
+  own.b = 0.0123456789012345;
+  own.c = 1.7;
+  own.loss = {41.25, 1.3, 2.4};
+  design.part.material.own = own;
+  design.part.material.grade = 26;  // left behind by the window: the material wins
+  const std::string text = DesignFileText(design);
+  const auto json = nlohmann::json::parse(text);
+  EXPECT_EQ(json["version"], "1.2");
+  EXPECT_FALSE(json.contains("rolloff-grade"));
+  const DesignFileRead read = DesignFileFromText(text);
+  ASSERT_TRUE(read.read) << read.reason;
+  ASSERT_TRUE(read.design.part.material.own.has_value());
+  EXPECT_EQ(*read.design.part.material.own, own);
+}
+
+std::string WithMaterial(const std::string& material) {
+  return R"({"format":"pfc-design","version":"1.2","rolloff-grade":26,"material":)" + material +
+         "}";
+}
+
+TEST(DesignFile, RefusesAMaterialAsAMaterialFileWouldNamingItsField) {
+  struct Case {
+    std::string material;
+    const char* named;
+  };
+  const Case cases[] = {
+      {R"({"name":"Mine","permeability":60,"rolloff_b":0.01,"rolloff_c":0.5})",
+       "\"material.rolloff_c\" is 0.5"},
+      {R"({"name":"Mine","permeability":-60,"rolloff_b":0.01,"rolloff_c":1.5})",
+       "\"material.permeability\""},
+      {R"({"name":"Mine","permeability":60,"rolloff_c":1.5})", "\"material.rolloff_b\""},
+      {R"({"name":"90","permeability":60,"rolloff_b":0.01,"rolloff_c":1.5})", "\"material.name\""},
+      {R"({"name":"Mine","permeability":60,"rolloff_b":0.01,"rolloff_c":1.5,"colour":1})",
+       "\"material.colour\""},
+      {R"({"name":"Mine","permeability":60,"rolloff_b":0.01,"rolloff_c":1.5,"loss_k":3})",
+       "\"material.loss_alpha\""},
+      {R"("Mine")", "\"material\" is a text"},
+  };
+  for (const Case& c : cases) {
+    const DesignFileRead read = DesignFileFromText(WithMaterial(c.material));
+    EXPECT_FALSE(read.read) << c.material;
+    EXPECT_NE(read.reason.find(c.named), std::string::npos) << read.reason;
+  }
+}
+
+TEST(DesignFile, AFileOfVersionOnePointOneKeepsItsGrade) {
+  const DesignFileRead read = DesignFileFromText(
+      R"({"format":"pfc-design","version":"1.1","rolloff-grade":26,"winding":{"turns":30}})");
+  ASSERT_TRUE(read.read) << read.reason;
+  EXPECT_EQ(read.design.part.material, PartMaterial{26});
+  EXPECT_EQ(read.design.part.winding, (WindingRequest{30.0, std::nullopt}));
 }
 
 }  // namespace

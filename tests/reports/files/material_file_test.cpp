@@ -61,6 +61,27 @@ TEST(MaterialFile, TakesItsOwnLossFit) {
   EXPECT_EQ(read.material.loss.beta, 2.5);
 }
 
+TEST(MaterialFile, WrittenReadsBackAsTheSameMaterial) {
+  for (const RolloffGrade& grade : RolloffGrades()) {
+    Material material(grade);
+    material.name = "Sendust " + std::to_string(grade.permeability) + " µ";
+    material.permeability = grade.permeability + 0.1;
+    material.loss = {3.0 / 7, 1.0 + 1.0 / 3, 2.0 + 2.0 / 7};  // no short decimal holds them
+    for (const bool withLoss : {false, true}) {
+      const MaterialFileRead read = MaterialFromText(MaterialFileText(material, withLoss));
+      ASSERT_TRUE(read.read) << read.reason;
+      EXPECT_EQ(read.material.name, material.name);
+      EXPECT_EQ(read.material.permeability, material.permeability);
+      EXPECT_EQ(read.material.b, material.b);
+      EXPECT_EQ(read.material.c, material.c);
+      const CoreLossFit& loss = withLoss ? material.loss : kMethodCoreLossFit;
+      EXPECT_EQ(read.material.loss.k, loss.k);
+      EXPECT_EQ(read.material.loss.alpha, loss.alpha);
+      EXPECT_EQ(read.material.loss.beta, loss.beta);
+    }
+  }
+}
+
 struct Refused {
   const char* label;
   std::string text;

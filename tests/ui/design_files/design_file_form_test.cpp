@@ -397,5 +397,27 @@ TEST(InputFormDesign, EveryAccessLetterIsItsOwn) {
   }
 }
 
+// The material of one's own the Operating Check was set to is saved with the design, by
+// value, and chosen again when the design is opened in a session that never loaded it.
+TEST_F(DesignFileTest, AMaterialOfOnesOwnIsSavedAndChosenAgain) {
+  StartAndAccept();
+  Material own = *FindRolloffGrade(60);
+  own.name = "Mix 60";
+  own.b *= 2;
+  session.checked.AddMaterial(own);
+  SaveAs(folder.File("mix.pfcdesign"));
+  ASSERT_TRUE(kit.Messages().empty()) << kit.Messages().front().text;
+
+  kit.UserClick(kInputForm, "cmdExit");
+  session.checked.SetGrade(kDefaultRolloffGrade);
+  kit.UserClick(kEnterForm, "cmdProcess");
+  Open(folder.File("mix.pfcdesign"));
+  ASSERT_TRUE(kit.Messages().empty()) << kit.Messages().front().text;
+  ASSERT_GE(session.checked.ChosenMaterial(), 0);
+  EXPECT_EQ(
+      session.checked.OwnMaterials()[static_cast<std::size_t>(session.checked.ChosenMaterial())],
+      own);
+}
+
 }  // namespace
 }  // namespace pfc::ui::testing

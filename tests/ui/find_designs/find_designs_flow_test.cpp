@@ -77,7 +77,11 @@ TEST_F(FindDesignsFlowTest, ASavedDesignOpensAsTheFoundCoreGradeAndWinding) {
   SearchSmall();
   const SearchCandidate c = PickFirst();
   savePath = (folder / "found.pfcdesign").string();
+  std::vector<std::string> recent;
+  services.loadRecentDesigns = [&recent] { return recent; };
+  services.saveRecentDesigns = [&recent](const std::vector<std::string>& kept) { recent = kept; };
   kit.UserClick(kFindDesignsForm, kCmdSaveDesign);
+  EXPECT_EQ(recent, std::vector<std::string>{*savePath}) << "it joins the recent designs";
   const DesignFileRead read = ReadDesignFile(*savePath);
   ASSERT_TRUE(read.read) << read.reason;
   EXPECT_TRUE(read.design.entries.pickCore);
@@ -85,9 +89,16 @@ TEST_F(FindDesignsFlowTest, ASavedDesignOpensAsTheFoundCoreGradeAndWinding) {
                 0, read.design.entries[Entry::CoreSize].find(' '))),
             c.row);
   EXPECT_EQ(read.design.entries[Entry::Stack], std::to_string(c.stack));
-  EXPECT_EQ(read.design.rolloffGrade, static_cast<int>(c.permeability));
-  EXPECT_EQ(read.design.winding.turns, c.turns);
-  EXPECT_EQ(read.design.winding.gauge, c.gauge);
+  EXPECT_EQ(read.design.part.material.grade, static_cast<int>(c.permeability));
+  EXPECT_EQ(read.design.part.winding.turns, c.turns);
+  EXPECT_EQ(read.design.part.winding.gauge, c.gauge);
+  ASSERT_FALSE(saveRequests.empty());
+  const std::string& proposed = saveRequests.back().suggestedName;
+  const std::string gauge = std::to_string(static_cast<int>(c.gauge));
+  for (const std::string& named : {c.part + "x" + std::to_string(c.stack),
+                                   "-" + std::to_string(static_cast<int>(c.turns)) + "T",
+                                   "-AWG" + gauge, std::string(".pfcdesign")})
+    EXPECT_NE(proposed.find(named), std::string::npos) << proposed << " lacks " << named;
 }
 
 TEST_F(FindDesignsFlowTest, TheExportedModelIsTheOneTheOperatingCheckWouldExportOfThePick) {
@@ -124,12 +135,11 @@ TEST_F(FindDesignsFlowTest, TheExportHoldsARowPerDesignFound) {
             session.foundDesigns.Candidates().size() + 1);
 }
 
-TEST_F(FindDesignsFlowTest, ALimitThatDoesNotReadIsRefusedAtItsBox) {
+TEST_F(FindDesignsFlowTest, MaterialsOrStacksThatDoNotReadAreRefusedAtTheirBox) {
   kit.UserClick(kInputForm, kCmdFindDesigns);
   kit.UserClick(kFindDesignsForm, kCmdCancel);
   session.foundDesigns.Finish();
-  for (const char* box :
-       {kTxtGrades, kTxtStacks, kTxtMaxTemperature, kTxtRippleLimit, kTxtMinInductance}) {
+  for (const char* box : {kTxtGrades, kTxtStacks}) {
     const std::string before = kit.Text(kFindDesignsForm, box);
     kit.SetText(kFindDesignsForm, box, "x");
     const std::size_t messages = kit.Messages().size();

@@ -114,13 +114,13 @@ TEST_F(CheckWindingTest, ARefusedEntryIsSaidInRedAndKeepsTheLastCheck) {
 TEST_F(CheckWindingTest, ADesignFileKeepsTheWindingAndBringsItBack) {
   Retype(kTurns, "34");
   const DesignFile saved = ReadInputFormDesign(kit, session);
-  EXPECT_EQ(saved.winding, (WindingRequest{34.0, published.WireGauge}));
+  EXPECT_EQ(saved.part.winding, (WindingRequest{34.0, published.WireGauge}));
   kit.UserClick(kOperatingCheckForm, kPublishedWinding);
 
   ASSERT_EQ(FillInputForm(kit, session, saved), std::nullopt);
-  EXPECT_EQ(session.checked.Winding(), saved.winding);
+  EXPECT_EQ(session.checked.Winding(), saved.part.winding);
   EXPECT_EQ(Shown(kTurns), "34");
-  EXPECT_EQ(CheckValues(session.checked.Result()), Expected(saved.winding));
+  EXPECT_EQ(CheckValues(session.checked.Result()), Expected(saved.part.winding));
 }
 
 TEST_F(CheckWindingTest, AMaterialFileJoinsTheGradesForTheSession) {

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "engine/check/operating_check.h"
+#include "engine/method/method_constants.h"
 #include "reports/check/check_figures.h"
 #include "reports/check/check_verdict_texts.h"
 #include "reports/check/operating_check_csv.h"
@@ -91,7 +92,7 @@ class OperatingCheckTest : public CompareCoresFlowTest {
     }
     for (const CheckVerdictText& verdict :
          CheckVerdictTexts(record, check, session.checked.Limits(), separator)) {
-      texts.push_back(verdict.text);
+      texts.push_back(verdict.judged ? verdict.text : "");  // an unjudged ripple has no line
     }
     return texts;
   }
@@ -112,6 +113,7 @@ struct KnownDesign {
 class VerdictTest : public OperatingCheckTest, public ::testing::WithParamInterface<KnownDesign> {};
 
 TEST_P(VerdictTest, AreRedExactlyWhereTheDesignMisses) {
+  session.limits.Set(DesignLimits{.ripplePercent = kMethodRipplePercent});
   for (const auto& [control, text] : GetParam().entries) {
     Enter(control, text);
   }
@@ -267,47 +269,9 @@ TEST_F(OperatingCheckTest, SaveAsPdfWritesTheDrawnWindow) {
   EXPECT_EQ(kit.Messages()[0].title, kCautionTitle);
 }
 
-// The ripple limit judges the ripple verdict as it is typed; a text that is not a positive
-// number is said to be so, and the verdict keeps the limit it had. The limit belongs to the
-// design, as the grade does: a design file brings it and keeps it.
-TEST_F(OperatingCheckTest, TheRippleLimitJudgesTheRippleVerdictAsItIsTyped) {
-  CheckFromSummary();
-  const auto others = [this] {
-    auto missed = MissedVerdicts();
-    missed[1] = false;
-    return missed;
-  };
-  const auto before = others();
-  EXPECT_EQ(kit.Text(kOperatingCheckForm, kRippleLimit), "10");
-
-  kit.UserFocus(kOperatingCheckForm, kRippleLimit);
-  kit.SelectAll(kOperatingCheckForm, kRippleLimit);  // Ctrl+A
-  kit.UserType(kOperatingCheckForm, kRippleLimit, "1000");
-  EXPECT_EQ(session.checked.Limits().ripplePercent, 1000);
-  EXPECT_FALSE(MissedVerdicts()[1]) << kit.Text(kOperatingCheckForm, VerdictControl(1));
-  kit.UserType(kOperatingCheckForm, kRippleLimit, "\b\b\b");
-  EXPECT_EQ(session.checked.Limits().ripplePercent, 1);
-  EXPECT_TRUE(MissedVerdicts()[1]) << kit.Text(kOperatingCheckForm, VerdictControl(1));
-  EXPECT_EQ(kit.Text(kOperatingCheckForm, kRippleLimitNote), "");
-  EXPECT_EQ(others(), before);
-
-  for (const char* typed : {"\b", "-", "x"}) {
-    kit.UserType(kOperatingCheckForm, kRippleLimit, typed);
-    EXPECT_EQ(session.checked.Limits().ripplePercent, 1) << typed;
-    EXPECT_NE(kit.Text(kOperatingCheckForm, kRippleLimitNote).find("1 %"), std::string::npos)
-        << typed;
-  }
-
-  session.checked.SetRippleLimit(25);  // as opening a design file does
-  EXPECT_EQ(kit.Text(kOperatingCheckForm, kRippleLimit), "25");
-  EXPECT_EQ(kit.Text(kOperatingCheckForm, kRippleLimitNote), "");
-  EXPECT_EQ(ReadInputFormDesign(kit, session).rippleLimitPercent, 25);
-}
-
 // Alt with a letter presses one control only.
 TEST(OperatingCheckButtons, AccessKeysClashWithNothingOnTheirWindow) {
-  for (const FormDescription& form :
-       {SummaryFormDesign(), CompareCoresFormDesign(), OperatingCheckFormDesign()}) {
+  for (const FormDescription& form : {SummaryFormDesign(), CompareCoresFormDesign()}) {
     std::set<char> keys;
     for (const ControlDescription& control : form.controls) {
       const auto amp = control.text.find('&');

@@ -5,6 +5,7 @@
 
 #include "ui/forms/input/input_design.h"
 #include "ui/forms/input/input_form.h"
+#include "ui/forms/session/entry_refusal.h"
 #include "ui/forms/session/form_names.h"
 #include "ui/forms/summary/summary_children.h"
 
@@ -27,14 +28,6 @@ int PickListPosition(Toolkit& toolkit, const std::string& partNo) {
   return -1;
 }
 
-// The caution and focus move of a run that refuses the entries.
-void ShowRefusal(Toolkit& toolkit, const Exploration& exploration) {
-  toolkit.ShowMessage(exploration.message);
-  if (exploration.focus && toolkit.IsVisible(kInputForm)) {
-    toolkit.SetFocus(kInputForm, DescriptionOf(*exploration.focus).control);
-  }
-}
-
 }  // namespace
 
 void OpenCompareCores(Toolkit& toolkit, DesktopSession& session) {
@@ -42,7 +35,7 @@ void OpenCompareCores(Toolkit& toolkit, DesktopSession& session) {
   Exploration exploration =
       ExploreDesigns(entries, session.record, session.catalogue, session.wires);
   if (exploration.rejected) {
-    ShowRefusal(toolkit, exploration);
+    ShowEntryRefusal(toolkit, exploration.message, exploration.focus);
     return;
   }
   session.compareCores.Replace(std::move(exploration), entries);
@@ -75,7 +68,7 @@ bool FollowInputEntries(Toolkit& toolkit, DesktopSession& session) {
       ExploreDesigns(entries, session.record, session.catalogue, session.wires);
   if (exploration.rejected) {
     toolkit.Unload(kCompareCoresForm);
-    ShowRefusal(toolkit, exploration);
+    ShowEntryRefusal(toolkit, exploration.message, exploration.focus);
     return false;
   }
   session.compareCores.Replace(std::move(exploration), entries);

@@ -11,6 +11,7 @@
 #include "engine/check/rolloff_grades.h"
 #include "engine/inputs/entries.h"
 #include "engine/inputs/pick_list.h"
+#include "engine/record/quoted_text.h"
 #include "ui/forms/design_files/unsaved_changes.h"
 #include "ui/forms/input/catalogue_commands.h"
 #include "ui/forms/input/input_design.h"
@@ -21,19 +22,6 @@ namespace pfc::ui {
 namespace {
 
 constexpr const char* kDefaultFileName = "design.pfcdesign";
-
-// A text of the file in a message: quoted, and cut short, since it may be any length.
-std::string Quoted(const std::string& text) {
-  constexpr std::size_t kShown = 40;
-  if (text.size() <= kShown) {
-    return "\"" + text + "\"";
-  }
-  std::size_t cut = kShown;
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
-    --cut;  // not inside a UTF-8 character
-  }
-  return "\"" + text.substr(0, cut) + "…\"";
-}
 
 std::string PartNumberOf(const std::string& entry) {
   return entry.substr(0, entry.find(' '));
@@ -118,9 +106,13 @@ void NameFile(Toolkit& toolkit, DesktopSession& session, const std::string& path
 DesignFile ReadInputFormDesign(Toolkit& toolkit, const DesktopSession& session) {
   DesignFile design;
   design.entries = ReadInputEntries(toolkit);
-  design.rolloffGrade = session.checked.ChosenGrade();
-  design.winding = session.checked.Winding();
-  design.rippleLimitPercent = session.checked.Limits().ripplePercent;
+  const CheckedDesign& checked = session.checked;
+  design.part.material.grade = checked.ChosenGrade();
+  if (checked.ChosenMaterial() >= 0)
+    design.part.material.own =
+        checked.OwnMaterials()[static_cast<std::size_t>(checked.ChosenMaterial())];
+  design.part.winding = checked.Winding();
+  design.limits = session.limits.Get();
   design.cores = session.catalogueOrigin;
   return design;
 }
@@ -137,8 +129,8 @@ std::optional<std::string> FillInputForm(Toolkit& toolkit, DesktopSession& sessi
     const std::string_view list = unit.entry->unitControl;
     const std::optional<int> position = PositionOf(toolkit, list, unit.TextIn(entries));
     if (!position) {
-      return "its \"entries." + unit.name + "\" is " + Quoted(unit.TextIn(entries)) + ", not " +
-             ChoicesText(toolkit, list);
+      return "its \"entries." + unit.name + "\" is " + QuotedExcerpt(unit.TextIn(entries)) +
+             ", not " + ChoicesText(toolkit, list);
     }
     unitPositions.emplace_back(list, *position);
   }
@@ -147,13 +139,14 @@ std::optional<std::string> FillInputForm(Toolkit& toolkit, DesktopSession& sessi
     pickPosition = PickPosition(session, entries[Entry::CoreSize]);
     if (!pickPosition) {
       const CoreCatalogue& catalogue = session.catalogue;
-      return "its \"pick\" " + Quoted(entries[Entry::CoreSize]) + " is no core of the list (" +
-             catalogue.PartNo[1] + " to " +
+      return "its \"pick\" " + QuotedExcerpt(entries[Entry::CoreSize]) +
+             " is no core of the list (" + catalogue.PartNo[1] + " to " +
              catalogue.PartNo[static_cast<std::size_t>(catalogue.RowCount())] + ")";
     }
   }
-  if (design.rolloffGrade != kDefaultRolloffGrade && !FindRolloffGrade(design.rolloffGrade)) {
-    return "its \"rolloff-grade\" " + std::to_string(design.rolloffGrade) +
+  const PartMaterial& material = design.part.material;
+  if (material.grade != kDefaultRolloffGrade && !FindRolloffGrade(material.grade)) {
+    return "its \"rolloff-grade\" " + std::to_string(material.grade) +
            " is not a grade of the operating check";
   }
 
@@ -175,15 +168,16 @@ std::optional<std::string> FillInputForm(Toolkit& toolkit, DesktopSession& sessi
   } else {
     toolkit.SetTicked(kInputForm, input_controls::kChkCalcCore, true);
   }
-  if (design.rolloffGrade != session.checked.ChosenGrade()) {
-    session.checked.SetGrade(design.rolloffGrade);
+  if (material.own) {
+    session.checked.AddMaterial(*material.own);
+  } else if (material.grade != session.checked.ChosenGrade() ||
+             session.checked.ChosenMaterial() >= 0) {
+    session.checked.SetGrade(material.grade);
   }
-  if (design.winding != session.checked.Winding()) {
-    session.checked.SetWinding(design.winding, session.decimalSeparator);
+  if (design.part.winding != session.checked.Winding()) {
+    session.checked.SetWinding(design.part.winding, session.decimalSeparator);
   }
-  if (design.rippleLimitPercent != session.checked.Limits().ripplePercent) {
-    session.checked.SetRippleLimit(design.rippleLimitPercent);
-  }
+  session.limits.Set(design.limits);
   return std::nullopt;
 }
 

@@ -11,19 +11,6 @@
 namespace pfc::ui {
 namespace {
 
-std::vector<std::string> ExistingRecentDesigns(const DesktopServices& services) {
-  std::vector<std::string> recent =
-      services.loadRecentDesigns ? services.loadRecentDesigns() : std::vector<std::string>{};
-  std::erase_if(recent, [](const std::string& path) {
-    std::error_code error;
-    return path.empty() || !std::filesystem::is_regular_file(path, error);
-  });
-  if (recent.size() > kRecentDesignCount) {
-    recent.resize(kRecentDesignCount);
-  }
-  return recent;
-}
-
 // "&1 boost.pfcdesign   (/home/me/designs)": the name to find it by, its folder to tell
 // two of the same name apart.
 std::string MenuItem(std::size_t position, const std::string& path) {
@@ -34,16 +21,6 @@ std::string MenuItem(std::size_t position, const std::string& path) {
 
 }  // namespace
 
-std::vector<std::string> WithRecentDesign(std::vector<std::string> recent,
-                                          const std::string& path) {
-  std::erase(recent, path);
-  recent.insert(recent.begin(), path);
-  if (recent.size() > kRecentDesignCount) {
-    recent.resize(kRecentDesignCount);
-  }
-  return recent;
-}
-
 void RememberDesignFile(const DesktopSession& session, const DesktopServices& services,
                         std::string& remembered) {
   const std::string& path = session.designFile.path;
@@ -52,7 +29,7 @@ void RememberDesignFile(const DesktopSession& session, const DesktopServices& se
     return;
   }
   remembered = path;
-  services.saveRecentDesigns(WithRecentDesign(ExistingRecentDesigns(services), path));
+  AddRecentDesign(services, path);
 }
 
 void OpenDesignWithRecent(Toolkit& toolkit, DesktopSession& session,

@@ -6,16 +6,11 @@
 
 #include "ui/forms/session/desktop_services.h"
 #include "ui/forms/session/desktop_session.h"
+#include "ui/forms/session/recent_design_list.h"
 #include "ui/toolkit/toolkit.h"
 
-// The design files last opened or saved on the input form, the latest first, offered again
-// by its "Open Design…". The services keep the list between runs of the program.
+// "Open Design…" with the design files last opened or saved (session/recent_design_list.h).
 namespace pfc::ui {
-
-inline constexpr std::size_t kRecentDesignCount = 8;
-
-// The list with the file put first: named once only, the oldest dropped beyond the count.
-std::vector<std::string> WithRecentDesign(std::vector<std::string> recent, const std::string& path);
 
 // Adds the file the input form names to the kept list when it is not its latest already.
 void RememberDesignFile(const DesktopSession& session, const DesktopServices& services,

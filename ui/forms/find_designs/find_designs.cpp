@@ -1,15 +1,18 @@
 #include "ui/forms/find_designs/find_designs.h"
 
+#include <algorithm>
 #include <charconv>
-#include <cmath>
+#include <thread>
 
 #include "engine/check/given_winding.h"
 #include "engine/check/rolloff_grades.h"
 #include "engine/inputs/pick_list.h"
+#include "engine/method/calculator_run.h"
 #include "reports/files/search_texts.h"
 #include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/input/input_form.h"
 #include "ui/forms/operating_check/model_export.h"
+#include "ui/forms/session/entry_refusal.h"
 #include "ui/forms/session/form_names.h"
 
 namespace pfc::ui {
@@ -18,13 +21,14 @@ using namespace find_designs_controls;
 
 namespace {
 
-std::optional<double> Number(const std::string& text) {
-  double value = 0;
-  const char* end = text.data() + text.size();
-  const auto parsed = std::from_chars(text.data(), end, value);
-  if (parsed.ec != std::errc() || parsed.ptr != end || !std::isfinite(value))
-    return std::nullopt;
-  return value;
+// The search uses every core the machine has; the window's thread only takes the finds.
+int SearchThreads() {
+  return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
+
+// The input form's entries as a search takes them: the calculator picks no core.
+EntryTexts SearchedEntries(Toolkit& toolkit) {
+  return CalculatorEntries(ReadInputEntries(toolkit));
 }
 
 std::optional<int> Whole(const std::string& text) {
@@ -71,8 +75,7 @@ bool ReadStacks(const std::string& text, SearchRequest& request) {
 }  // namespace
 
 SearchSettings ReadSearchSettings(const std::string& grades, const std::string& stacks,
-                                  const std::string& maxTemperature, const std::string& rippleLimit,
-                                  const std::string& minInductance) {
+                                  const DesignLimits& limits) {
   SearchSettings settings;
   SearchRequest request;
   const auto refuse = [&settings](const char* control, std::string text) {
@@ -85,41 +88,41 @@ SearchSettings ReadSearchSettings(const std::string& grades, const std::string& 
                                   RolloffGradeNames() + ".");
   if (!ReadStacks(stacks, request))
     return refuse(kTxtStacks, "Stacks: enter a range such as 1-9, from 1 to 9.");
-  const std::optional<double> temperature = Number(maxTemperature);
-  if (!temperature)
-    return refuse(kTxtMaxTemperature, "Max winding °C: enter a number.");
-  request.limits.temperatureC = *temperature;
-  if (!rippleLimit.empty()) {
-    const std::optional<double> ripple = Number(rippleLimit);
-    if (!ripple || !(*ripple > 0))
-      return refuse(kTxtRippleLimit,
-                    "Max ripple at crest: enter a percentage above 0, or leave it empty for "
-                    "no limit.");
-    request.limits.ripplePercent = ripple;
-  }
-  const std::optional<double> inductance = Number(minInductance);
-  if (!inductance || !(*inductance > 0))
-    return refuse(kTxtMinInductance, "Min L at Ipk: enter a percentage above 0.");
-  request.limits.inductancePercent = *inductance;
+  request.limits = limits;
   settings.request = std::move(request);
   return settings;
 }
 
-void OpenFindDesigns(Toolkit& toolkit, DesktopSession& session) {
-  EntryTexts entries = ReadInputEntries(toolkit);
-  entries.pickCore = false;
-  entries[Entry::CoreSize].clear();
-  DesignRecord calculator = session.record;
-  calculator.CalcType = CalcSelects;
-  const RunOutcome outcome =
-      RunDesign(entries, calculator, session.catalogue, session.wires, session.decimalSeparator);
-  if (outcome.ending == RunEnding::Rejected) {
-    toolkit.ShowMessage(outcome.messages.front());
-    if (outcome.focus && toolkit.IsVisible(kInputForm))
-      toolkit.SetFocus(kInputForm, DescriptionOf(*outcome.focus).control);
+void SearchFromWindow(Toolkit& toolkit, DesktopSession& session) {
+  SearchSettings settings =
+      ReadSearchSettings(toolkit.Text(kFindDesignsForm, kTxtGrades),
+                         toolkit.Text(kFindDesignsForm, kTxtStacks), session.limits.Get());
+  if (!settings.request) {
+    toolkit.ShowMessage(Message{kCautionTitle, MessageIcon::Information, settings.refusal});
+    toolkit.SetFocus(kFindDesignsForm, settings.control);
     return;
   }
+  settings.request->threads = SearchThreads();
+  session.foundDesigns.Start(SearchedEntries(toolkit), session.record, session.catalogue,
+                             session.wires, std::move(*settings.request));
+}
+
+void OpenFindDesigns(Toolkit& toolkit, DesktopSession& session) {
+  const EntryTexts entries = SearchedEntries(toolkit);
+  const CalculatorRun calculator = RunCalculator(entries, session.record, session.catalogue,
+                                                 session.wires, session.decimalSeparator);
+  if (calculator.Rejected()) {
+    ShowEntryRefusal(toolkit, calculator.outcome.messages.front(), calculator.outcome.focus);
+    return;
+  }
+  const FoundDesigns& found = session.foundDesigns;
+  const bool stale =
+      toolkit.IsLoaded(kFindDesignsForm) &&
+      (found.Entries().texts != entries.texts || found.Entries().units != entries.units ||
+       !(found.Request().limits == session.limits.Get()));
   toolkit.Show(kFindDesignsForm);
+  if (stale)
+    SearchFromWindow(toolkit, session);
 }
 
 DesignFile FoundDesignFile(const EntryTexts& entries, const CoreCatalogue& catalogue,
@@ -131,9 +134,9 @@ DesignFile FoundDesignFile(const EntryTexts& entries, const CoreCatalogue& catal
   file.entries[Entry::Stack] = std::to_string(c.stack);
   if (FindRolloffGrade(static_cast<int>(c.permeability)) != nullptr &&
       std::to_string(static_cast<int>(c.permeability)) == c.materialName)
-    file.rolloffGrade = static_cast<int>(c.permeability);
-  file.winding.turns = c.turns;
-  file.winding.gauge = c.gauge;
+    file.part.material.grade = static_cast<int>(c.permeability);
+  file.part.winding.turns = c.turns;
+  file.part.winding.gauge = c.gauge;
   return file;
 }
 
@@ -152,13 +155,14 @@ std::string CheckFoundDesignInto(CheckedDesign& checked, const DesktopSession& s
         outcome.messages.empty() ? "its run ends without a design" : outcome.messages.back().text;
   } else {
     DesignRecord wound = pick;  // the check winds its own copy of the pick
-    reason = ApplyWinding(wound, session.wires, file.winding, session.decimalSeparator).message;
+    reason =
+        ApplyWinding(wound, session.wires, file.part.winding, session.decimalSeparator).message;
   }
   if (!reason.empty())
     return CandidateName(c) + " has no operating check.\r\n\r\n" + reason;
   checked.Check(pick, "found by Find Designs");
-  checked.SetGrade(file.rolloffGrade);
-  checked.SetWinding(file.winding, session.decimalSeparator);
+  checked.SetGrade(file.part.material.grade);
+  checked.SetWinding(file.part.winding, session.decimalSeparator);
   return {};
 }
 
@@ -177,7 +181,7 @@ void ExportFoundModel(Toolkit& toolkit, const DesktopSession& session,
                       const DesktopServices& services, const EntryTexts& entries,
                       const SearchCandidate& candidate) {
   // A check of its own: the Operating Check window keeps the design it shows.
-  CheckedDesign checked(session.wires);
+  CheckedDesign checked(session.wires, session.limits);
   const std::string refusal = CheckFoundDesignInto(checked, session, services, entries, candidate);
   if (!refusal.empty()) {
     toolkit.ShowMessage(Message{kCautionTitle, MessageIcon::Information, refusal});

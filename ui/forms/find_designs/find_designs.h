@@ -13,21 +13,25 @@
 // The way into the "Find Designs" window and the ways out of it with a found design.
 namespace pfc::ui {
 
-// Shows the window for the input form's entries as they stand (bringing it to the front when
-// it is open); its loading starts the search. Entries that "&Show Results" would refuse get
-// the same caution and focus move, and no window opens.
+// Shows the window for the input form's entries as they stand and the session's limits
+// (bringing it to the front when it is open, and searching again when its search was for
+// other entries or limits); its loading starts the search. Entries that "&Show Results" would
+// refuse get the same caution and focus move, and no window opens.
 void OpenFindDesigns(Toolkit& toolkit, DesktopSession& session);
 
-// The limits and materials the window's boxes ask for; the message for the first box that
-// does not read, with its control, when one does not.
+// The materials and stacks the window's boxes ask for, with the session's limits; the message
+// for the first box that does not read, with its control, when one does not.
 struct SearchSettings {
   std::optional<SearchRequest> request;
   std::string refusal;
   std::string control;
 };
 SearchSettings ReadSearchSettings(const std::string& grades, const std::string& stacks,
-                                  const std::string& maxTemperature, const std::string& rippleLimit,
-                                  const std::string& minInductance);
+                                  const DesignLimits& limits);
+
+// Searches the input form's entries with what the window's boxes ask for, or says why a box
+// does not read and moves the focus to it.
+void SearchFromWindow(Toolkit& toolkit, DesktopSession& session);
 
 // The found design as a design file: the entries it was found for with its core picked and
 // its stack count, its grade and its winding.

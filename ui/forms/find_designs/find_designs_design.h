@@ -20,9 +20,7 @@ inline constexpr const char* kFoundDesignsTableKind = "FoundDesignsTable";
 // The controls its logic and its widgets name.
 namespace find_designs_controls {
 inline constexpr const char* kLblInputs = "lblInputs";
-inline constexpr const char* kTxtMaxTemperature = "txtMaxTemperature";
-inline constexpr const char* kTxtRippleLimit = "txtRippleLimit";
-inline constexpr const char* kTxtMinInductance = "txtMinInductance";
+// The limits' entries are the session's (ui/forms/session/limit_entries.h).
 inline constexpr const char* kTxtGrades = "txtGrades";
 inline constexpr const char* kTxtStacks = "txtStacks";
 inline constexpr const char* kCmdSearch = "cmdSearch";

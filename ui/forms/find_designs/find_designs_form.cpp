@@ -1,28 +1,23 @@
 #include "ui/forms/find_designs/find_designs_form.h"
 
-#include <algorithm>
 #include <string>
-#include <thread>
 
 #include "reports/files/design_file.h"
 #include "reports/files/design_search_csv.h"
+#include "reports/files/part_file_name.h"
 #include "reports/files/search_texts.h"
 #include "ui/forms/compare_cores/compare_cores.h"
 #include "ui/forms/find_designs/find_designs.h"
 #include "ui/forms/find_designs/find_designs_design.h"
-#include "ui/forms/input/input_form.h"
 #include "ui/forms/session/file_export.h"
+#include "ui/forms/session/limit_entries.h"
+#include "ui/forms/session/recent_design_list.h"
 
 namespace pfc::ui {
 
 using namespace find_designs_controls;
 
 namespace {
-
-// The search uses every core the machine has; the window's thread only takes the finds.
-int SearchThreads() {
-  return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-}
 
 std::string Count(std::size_t n, const char* one, const char* many) {
   return std::to_string(n) + " " + (n == 1 ? one : many);
@@ -33,12 +28,35 @@ std::string Count(std::size_t n, const char* one, const char* many) {
 void FindDesignsForm::Form_Load() {
   toolkit_.Centre(kFindDesignsForm);
   subscription_ = session_.foundDesigns.Listen([this](FoundDesigns::Change c) { Changed(c); });
-  cmdSearch_Click();
+  limitsSubscription_ = session_.limits.Listen([this] { LimitsChanged(); });
+  ShowLimitEntries(toolkit_, kFindDesignsForm, session_.limits.Get(), session_.decimalSeparator);
+  SearchFromWindow(toolkit_, session_);
 }
 
 void FindDesignsForm::Form_Unload() {
   session_.foundDesigns.Cancel();
   subscription_ = {};
+  limitsSubscription_ = {};
+}
+
+// Limits entered here or in the Operating Check: the boxes show them, and the status says
+// when the designs shown were found for others.
+void FindDesignsForm::LimitsChanged() {
+  if (!toolkit_.IsLoaded(kFindDesignsForm))
+    return;
+  ShowLimitEntries(toolkit_, kFindDesignsForm, session_.limits.Get(), session_.decimalSeparator);
+  ShowStatus();
+}
+
+void FindDesignsForm::LostFocus(std::string_view control) {
+  CommitLimitEntry(toolkit_, kFindDesignsForm, session_.limits, control, session_.decimalSeparator);
+}
+
+char32_t FindDesignsForm::KeyPress(std::string_view control, char32_t key) {
+  if (key == U'\r')
+    CommitLimitEntry(toolkit_, kFindDesignsForm, session_.limits, control,
+                     session_.decimalSeparator);
+  return key;
 }
 
 void FindDesignsForm::Changed(FoundDesigns::Change change) {
@@ -76,6 +94,9 @@ void FindDesignsForm::ShowStatus() {
                   BrokenLimitsText(result->nearMisses.front(), found.Request().limits) + ".";
     }
   }
+  if (found.Result() && !found.Result()->rejected &&
+      !(found.Request().limits == session_.limits.Get()))
+    status += " The limits have changed since this search: press Search to search again.";
   toolkit_.SetText(kFindDesignsForm, kLblStatus, status);
   toolkit_.SetText(kFindDesignsForm, kLblInputs, ComputedForText(found.Entries()));
 }
@@ -113,23 +134,9 @@ void FindDesignsForm::Click(std::string_view control) {
 }
 
 void FindDesignsForm::cmdSearch_Click() {
-  const auto text = [this](const char* control) {
-    return toolkit_.Text(kFindDesignsForm, control);
-  };
-  SearchSettings settings =
-      ReadSearchSettings(text(kTxtGrades), text(kTxtStacks), text(kTxtMaxTemperature),
-                         text(kTxtRippleLimit), text(kTxtMinInductance));
-  if (!settings.request) {
-    toolkit_.ShowMessage(Message{kCautionTitle, MessageIcon::Information, settings.refusal});
-    toolkit_.SetFocus(kFindDesignsForm, settings.control);
-    return;
-  }
-  settings.request->threads = SearchThreads();
-  EntryTexts entries = ReadInputEntries(toolkit_);
-  entries.pickCore = false;
-  entries[Entry::CoreSize].clear();
-  session_.foundDesigns.Start(entries, session_.record, session_.catalogue, session_.wires,
-                              std::move(*settings.request));
+  // Alt+S leaves the focus in a limit's box: the search takes what it shows.
+  CommitLimitEntries(toolkit_, kFindDesignsForm, session_.limits, session_.decimalSeparator);
+  SearchFromWindow(toolkit_, session_);
 }
 
 void FindDesignsForm::cmdSaveDesign_Click() {
@@ -137,11 +144,20 @@ void FindDesignsForm::cmdSaveDesign_Click() {
   const auto picked = found.Picked();
   if (!picked)
     return;
-  const DesignFile file =
-      FoundDesignFile(found.Entries(), session_.catalogue, found.Candidates()[*picked]);
-  ExportFile(toolkit_, services_,
-             SaveFileRequest{"Save Design", "design.pfcdesign", "PFC design files", "pfcdesign"},
-             DesignFileText(file));
+  const SearchCandidate& candidate = found.Candidates()[*picked];
+  DesignFile file = FoundDesignFile(found.Entries(), session_.catalogue, candidate);
+  file.limits = found.Request().limits;  // the limits it was found to meet
+  BuiltPart part = file.part;
+  part.partNumber = candidate.part;
+  part.stack = candidate.stack;
+  const std::optional<std::string> saved =
+      ExportFileAt(toolkit_, services_,
+                   SaveFileRequest{"Save Design", PartFileName(part) + kDesignFileExtension,
+                                   "PFC design files", "pfcdesign"},
+                   DesignFileText(file));
+  if (saved) {
+    AddRecentDesign(services_, *saved);
+  }
 }
 
 void FindDesignsForm::cmdExportCsv_Click() {

@@ -18,9 +18,13 @@ class FindDesignsForm final : public FormLogic {
   void Form_Load() override;
   void Form_Unload() override;
   void Click(std::string_view control) override;
+  // A limit's entry takes effect on Enter or when the focus leaves it.
+  void LostFocus(std::string_view control) override;
+  char32_t KeyPress(std::string_view control, char32_t key) override;
 
  private:
   void Changed(FoundDesigns::Change change);
+  void LimitsChanged();
   void ShowStatus();
   void ShowPickState();
   void cmdSearch_Click();
@@ -31,6 +35,7 @@ class FindDesignsForm final : public FormLogic {
   DesktopSession& session_;
   const DesktopServices& services_;
   FoundDesigns::Subscription subscription_;
+  SessionLimits::Subscription limitsSubscription_;
 };
 
 }  // namespace pfc::ui

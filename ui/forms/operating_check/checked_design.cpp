@@ -4,7 +4,8 @@
 
 namespace pfc::ui {
 
-CheckedDesign::CheckedDesign(const WireTable& wires) : wires_(wires) {}
+CheckedDesign::CheckedDesign(const WireTable& wires, const SessionLimits& limits)
+    : wires_(wires), limits_(limits), limitsSubscription_(limits.Listen([this] { Recheck(); })) {}
 
 void CheckedDesign::Check(const DesignRecord& record, std::string origin) {
   published_ = record;
@@ -46,11 +47,6 @@ void CheckedDesign::SetWinding(const WindingRequest& request, char decimalSepara
   Recheck();
 }
 
-void CheckedDesign::SetRippleLimit(double percent) {
-  limits_.ripplePercent = percent;
-  listeners_.Notify();
-}
-
 const RolloffGrade* CheckedDesign::Grade() const {
   if (chosenMaterial_ >= 0)
     return nullptr;
@@ -79,7 +75,7 @@ void CheckedDesign::Wind() {
 
 void CheckedDesign::Recheck() {
   if (hasDesign_)
-    result_ = CheckOperation(record_, CheckedMaterial());
+    result_ = CheckOperation(record_, CheckedMaterial(), Limits().alTolerancePercent);
   listeners_.Notify();
 }
 

@@ -11,6 +11,7 @@
 #include "engine/check/rolloff_grades.h"
 #include "engine/record/design_record.h"
 #include "ui/forms/session/listeners.h"
+#include "ui/forms/session/session_limits.h"
 
 namespace pfc::ui {
 
@@ -23,8 +24,9 @@ class CheckedDesign {
   // Unsubscribes when destroyed.
   using Subscription = Listeners<>::Subscription;
 
-  // The wires a given winding is wound with; they must outlive the object.
-  explicit CheckedDesign(const WireTable& wires);
+  // The wires a given winding is wound with and the limits the check is judged by, which it
+  // follows; both must outlive the object.
+  CheckedDesign(const WireTable& wires, const SessionLimits& limits);
   CheckedDesign(const CheckedDesign&) = delete;
   CheckedDesign& operator=(const CheckedDesign&) = delete;
 
@@ -45,8 +47,6 @@ class CheckedDesign {
   // published winding back. A refused request keeps the check as it was and says why, with
   // numbers written with the given decimal separator.
   void SetWinding(const WindingRequest& request, char decimalSeparator = '.');
-  // Judges the check against another ripple limit, % of the line-peak current.
-  void SetRippleLimit(double percent);
 
   bool HasDesign() const { return hasDesign_; }
   // The design as it was published, and as it is checked: wound with the given winding.
@@ -66,7 +66,7 @@ class CheckedDesign {
   const WindingRequest& Winding() const { return winding_; }
   const std::string& WindingProblem() const { return windingProblem_; }
   const OperatingCheck& Result() const { return result_; }
-  const CheckLimits& Limits() const { return limits_; }
+  const DesignLimits& Limits() const { return limits_.Get(); }
 
   [[nodiscard]] Subscription Listen(Listener listener) const {
     return listeners_.Add(std::move(listener));
@@ -88,9 +88,10 @@ class CheckedDesign {
   WindingRequest winding_;
   std::string windingProblem_;
   char separator_ = '.';
-  CheckLimits limits_;
+  const SessionLimits& limits_;
   OperatingCheck result_;
   Listeners<> listeners_;
+  SessionLimits::Subscription limitsSubscription_;
 };
 
 }  // namespace pfc::ui

@@ -4,6 +4,7 @@
 #include "reports/check/check_verdict_texts.h"
 #include "ui/forms/session/design_helpers.h"
 #include "ui/forms/session/form_names.h"
+#include "ui/forms/session/limit_entries.h"
 
 namespace pfc::ui {
 
@@ -24,16 +25,30 @@ constexpr int kRowPitch = 16;
 constexpr int kVerdictPitch = 30;
 constexpr int kChartX = 652;
 constexpr int kChartWidth = 536;
+constexpr int kChartHeight = 310;
+// The limits under the charts, a row each: the caption, the box and why a text is refused.
+constexpr int kLimitsY = kHeadingY - 4 + 2 * kChartHeight + 8;
+constexpr int kLimitPitch = 34;
+constexpr int kLimitCaptionWidth = 230;
+constexpr int kLimitBoxWidth = 64;
 
-// The table grows with the check's rows; the verdicts and the buttons follow it.
+// The table grows with the check's rows; the worst case, the verdicts and the buttons follow
+// it.
+int WorstCaseY() {
+  return kFirstRowY + CheckFigureRowCount() * kRowPitch + 6;
+}
 int VerdictHeadingY() {
-  return kFirstRowY + CheckFigureRowCount() * kRowPitch + 10;
+  return WorstCaseY() + 48;  // three lines of the worst case
 }
 int FirstVerdictY() {
   return VerdictHeadingY() + 22;
 }
+// After the verdicts, what to do when one misses.
+int NextStepY() {
+  return FirstVerdictY() + static_cast<int>(kCheckVerdicts) * kVerdictPitch + 4;
+}
 int ButtonY() {
-  return FirstVerdictY() + static_cast<int>(kCheckVerdicts) * kVerdictPitch + 8;
+  return NextStepY() + 50;  // three lines of the next step
 }
 
 ControlDescription Chart(std::string name, std::string kind, TwipRect rect) {
@@ -68,8 +83,8 @@ ControlDescription Value(std::string name, int x, int y, int width) {
   return value;
 }
 
-// The design's name, the material it is checked in and the limits the verdicts take.
-void AddDesignAndLimits(std::vector<ControlDescription>& c) {
+// The design's name and the material it is checked in.
+void AddDesignAndGrade(std::vector<ControlDescription>& c) {
   c.push_back(Label(kDesign, "", Pixels(12, 10, 860, 20), Arial(9.75, true), kNavy));
   auto gradeCaption = Label(kGradeCaption, "Roll-off &grade (initial permeability)",
                             Pixels(880, 13, 210, 18), Arial(8.25, true), kNavy);
@@ -84,17 +99,6 @@ void AddDesignAndLimits(std::vector<ControlDescription>& c) {
   auto assumption = Label(kAssumption, "", Pixels(12, 34, 860, 32), Arial(8.25), kNavy);
   assumption.wordWrap = true;
   c.push_back(assumption);
-  auto rippleCaption = Label(kRippleLimitCaption, "Ripple &limit (% of line peak)",
-                             Pixels(880, 41, 210, 18), Arial(8.25, true), kNavy);
-  rippleCaption.alignment = TextAlignment::Right;
-  rippleCaption.buddy = kRippleLimit;
-  c.push_back(rippleCaption);
-  auto rippleLimit = TextBox(kRippleLimit, "", Pixels(1096, 38, 92, 22), Arial(9.75), 1);
-  rippleLimit.toolTip =
-      "The ripple the verdict admits at the low line's crest, peak to peak, as a share of the "
-      "line-peak current; the method assumes 10 %";
-  c.push_back(rippleLimit);
-  c.push_back(Label(kRippleLimitNote, "", Pixels(880, 62, 308, 16), Arial(8.25), kRed));
 }
 
 // The figures: a caption, then the method's value beside the low and the high line's.
@@ -121,6 +125,9 @@ void AddFigureTable(std::vector<ControlDescription>& c) {
 }
 
 void AddVerdicts(std::vector<ControlDescription>& c) {
+  auto worstCase = Label(kWorstCase, "", Pixels(kCaptionX, WorstCaseY(), 628, 46), Arial(8.25));
+  worstCase.wordWrap = true;
+  c.push_back(worstCase);
   c.push_back(Label(kVerdictHeading, "", Pixels(kCaptionX, VerdictHeadingY(), 628, 18),
                     Arial(9.75, true, true), kNavy));
   for (int verdict = 0; verdict < static_cast<int>(kCheckVerdicts); ++verdict) {
@@ -131,25 +138,49 @@ void AddVerdicts(std::vector<ControlDescription>& c) {
     line.wordWrap = true;
     c.push_back(line);
   }
+  auto nextStep = Label(kNextStep, "", Pixels(kCaptionX, NextStepY(), 466, 46), Arial(8.25), kNavy);
+  nextStep.wordWrap = true;
+  c.push_back(nextStep);
+  auto findDesigns =
+      Button(kFindDesigns, "&Find Designs…", Pixels(490, NextStepY(), 150, 28), Arial(9.75), 5);
+  findDesigns.toolTip =
+      "Search this operating point for designs that meet the limits, at the worst case";
+  findDesigns.enabled = false;
+  c.push_back(findDesigns);
+}
+
+// The limits the verdicts take, shared with Find Designs.
+void AddLimits(std::vector<ControlDescription>& c) {
+  int row = 0;
+  for (const LimitEntryDescription& limit : LimitEntryDescriptions()) {
+    const int y = kLimitsY + row * kLimitPitch;
+    const int boxX = kChartX + kLimitCaptionWidth + 4;
+    const int noteX = boxX + kLimitBoxWidth + 6;
+    LimitEntryPlace place{Pixels(kChartX, y + 4, kLimitCaptionWidth, 18),
+                          Pixels(boxX, y, kLimitBoxWidth, 22),
+                          Pixels(noteX, y - 2, kChartX + kChartWidth - noteX, 30)};
+    AddLimitEntry(c, limit.entry, place, 1 + row);
+    ++row;
+  }
 }
 
 // The actions, and the winding to check with the way back to the published one.
 void AddButtonsAndWinding(std::vector<ControlDescription>& c) {
-  c.push_back(Button(kExportCsv, "&Export CSV…", Pixels(12, ButtonY(), 150, 28), Arial(9.75), 2));
-  c.push_back(Button(kSavePdf, "Save as &PDF…", Pixels(174, ButtonY(), 150, 28), Arial(9.75), 3));
+  c.push_back(Button(kExportCsv, "&Export CSV…", Pixels(12, ButtonY(), 150, 28), Arial(9.75), 6));
+  c.push_back(Button(kSavePdf, "Save as &PDF…", Pixels(174, ButtonY(), 150, 28), Arial(9.75), 7));
   c.push_back(
-      Button(kExportModel, "Export &Model…", Pixels(336, ButtonY(), 150, 28), Arial(9.75), 4));
+      Button(kExportModel, "Export &Model…", Pixels(336, ButtonY(), 150, 28), Arial(9.75), 8));
   AddWindingEntry(
-      c, kTurnsCaption, "&Turns", 40, kTurns, 500, 56, 5,
+      c, kTurnsCaption, "&Turns", 40, kTurns, 500, 56, 9,
       "The turns to check; empty for the published design's. The check follows at once");
-  AddWindingEntry(c, kWireCaption, "&Wire (AWG)", 74, kWire, 604, 44, 6,
+  AddWindingEntry(c, kWireCaption, "&Wire (AWG)", 74, kWire, 604, 44, 10,
                   "The wire size to check; empty for the published design's");
   c.push_back(Button(kPublishedWinding, "Pu&blished Winding", Pixels(732, ButtonY(), 150, 28),
-                     Arial(9.75), 7));
-  auto material = Button(kMaterial, "M&aterial…", Pixels(894, ButtonY(), 110, 28), Arial(9.75), 8);
+                     Arial(9.75), 11));
+  auto material = Button(kMaterial, "M&aterial…", Pixels(894, ButtonY(), 110, 28), Arial(9.75), 12);
   material.toolTip = "Add a material file of your own to the list of grades";
   c.push_back(material);
-  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, ButtonY(), 110, 28), Arial(9.75), 9));
+  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, ButtonY(), 110, 28), Arial(9.75), 13));
   auto problem =
       Label(kWindingProblem, "", Pixels(12, ButtonY() + 34, 1176, 20), Arial(8.25), kRed);
   problem.shrinkToFit = true;
@@ -168,14 +199,15 @@ FormDescription OperatingCheckFormDesign() {
   form.font = Arial(8.25);
 
   auto& c = form.controls;
-  AddDesignAndLimits(c);
+  AddDesignAndGrade(c);
   AddFigureTable(c);
   AddVerdicts(c);
   c.push_back(Chart(kInductanceChart, kInductanceChartKind,
-                    Pixels(kChartX, kHeadingY - 4, kChartWidth, 310)));
+                    Pixels(kChartX, kHeadingY - 4, kChartWidth, kChartHeight)));
   c.push_back(Chart(kLineCurrentChart, kLineCurrentChartKind,
-                    Pixels(kChartX, kHeadingY + 312, kChartWidth, 310)));
+                    Pixels(kChartX, kHeadingY - 2 + kChartHeight, kChartWidth, kChartHeight)));
 
+  AddLimits(c);
   AddButtonsAndWinding(c);
   return form;
 }

@@ -23,13 +23,14 @@ inline constexpr const char* kDesign = "lblDesign";  // which design, from where
 inline constexpr const char* kGradeCaption = "lblGrade";
 inline constexpr const char* kGrade = "cboGrade";            // the roll-off grade
 inline constexpr const char* kAssumption = "lblAssumption";  // what the grade means
-inline constexpr const char* kRippleLimitCaption = "lblRippleLimit";
-inline constexpr const char* kRippleLimit = "txtRippleLimit";          // % of the line-peak current
-inline constexpr const char* kRippleLimitNote = "lblRippleLimitNote";  // why a text is not used
 inline constexpr const char* kMethodHeading = "lblMethodHeading";
 inline constexpr const char* kLowHeading = "lblLowHeading";
 inline constexpr const char* kHighHeading = "lblHighHeading";
+inline constexpr const char* kWorstCase = "lblWorstCase";  // under the table, with a tolerance
 inline constexpr const char* kVerdictHeading = "lblVerdictHeading";
+// After the verdicts: the limits a design misses, and the search for designs that meet them.
+inline constexpr const char* kNextStep = "lblNextStep";
+inline constexpr const char* kFindDesigns = "cmdFindDesigns";
 inline constexpr const char* kInductanceChart = "chtInductance";
 inline constexpr const char* kLineCurrentChart = "chtLineCurrent";
 inline constexpr const char* kExportCsv = "cmdExportCsv";

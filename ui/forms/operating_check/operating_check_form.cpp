@@ -14,6 +14,7 @@
 #include "ui/forms/operating_check/operating_check_figures.h"
 #include "ui/forms/session/file_export.h"
 #include "ui/forms/session/form_names.h"
+#include "ui/forms/session/limit_entries.h"
 
 namespace pfc::ui {
 
@@ -39,15 +40,6 @@ std::string MaterialNote(const OperatingCheck& check, char separator) {
          FormatGeneral(kMethodPermeabilityPercent, separator) +
          " % of the inductance factor at full current and a ripple of " +
          FormatGeneral(kMethodRipplePercent, separator) + " % of the line-peak current.";
-}
-
-// The limit a text of the entry sets: a plain positive number; none for anything else.
-std::optional<double> RippleLimitOf(const std::string& text) {
-  if (!IsWellFormedNumber(text)) {
-    return std::nullopt;
-  }
-  const double percent = ValueOfText(text);
-  return percent > 0 ? std::optional<double>(percent) : std::nullopt;
 }
 
 }  // namespace
@@ -89,14 +81,6 @@ void OperatingCheckForm::ChooseCheckedGrade() {
   }
 }
 
-void OperatingCheckForm::ShowRippleLimit() {
-  const double limit = session_.checked.Limits().ripplePercent;
-  if (RippleLimitOf(toolkit_.Text(kOperatingCheckForm, kRippleLimit)) != limit) {
-    toolkit_.SetText(kOperatingCheckForm, kRippleLimit, FormatGeneral(limit));
-  }
-  toolkit_.SetText(kOperatingCheckForm, kRippleLimitNote, "");
-}
-
 void OperatingCheckForm::ShowCheck() {
   if (!toolkit_.IsLoaded(kOperatingCheckForm)) {
     return;  // unloading: a control touched now would load the window again
@@ -104,16 +88,19 @@ void OperatingCheckForm::ShowCheck() {
   ListOwnMaterials();
   ChooseCheckedGrade();
   ShowCheckedWinding(toolkit_, session_, typing_);
-  ShowRippleLimit();
   const CheckedDesign& checked = session_.checked;
   const char separator = session_.decimalSeparator;
+  ShowLimitEntries(toolkit_, kOperatingCheckForm, checked.Limits(), separator);
   if (!checked.HasDesign()) {
     toolkit_.SetText(kOperatingCheckForm, kDesign, "No published design to check.");
     return;
   }
   const OperatingCheck& check = checked.Result();
-  toolkit_.SetText(kOperatingCheckForm, kDesign,
-                   CheckedDesignName(checked.Record(), separator) + " (" + checked.Origin() + ")");
+  toolkit_.SetText(
+      kOperatingCheckForm, kDesign,
+      CheckedDesignName(checked.Record(), separator) + " (" +
+          CheckedWindingOrigin(checked.Published(), checked.Record(), checked.Origin(), separator) +
+          ")");
   toolkit_.SetText(kOperatingCheckForm, kLowHeading,
                    LineHeading("Low line", check.lowLine.vrms, check.material, separator));
   toolkit_.SetText(kOperatingCheckForm, kHighHeading,
@@ -133,15 +120,30 @@ void OperatingCheckForm::ShowCheck() {
     ++row;
   }
   toolkit_.SetText(kOperatingCheckForm, kAssumption, MaterialNote(check, separator));
+  toolkit_.SetText(kOperatingCheckForm, kWorstCase,
+                   WorstCaseText(checked.Record(), check, separator));
   toolkit_.SetText(kOperatingCheckForm, kVerdictHeading, "Verdicts, " + GradeName(check.material));
+  ShowVerdicts();
+}
+
+// A verdict that is not judged (the ripple without a limit) shows no line: its figure is in
+// the table. The next step names the limits missed and leads to the search for designs that
+// meet them.
+void OperatingCheckForm::ShowVerdicts() {
+  const CheckedDesign& checked = session_.checked;
+  const char separator = session_.decimalSeparator;
+  const auto verdicts =
+      CheckVerdictTexts(checked.Record(), checked.Result(), checked.Limits(), separator);
   int index = 0;
-  for (const CheckVerdictText& verdict :
-       CheckVerdictTexts(checked.Record(), check, checked.Limits(), separator)) {
+  for (const CheckVerdictText& verdict : verdicts) {
     const std::string control = VerdictControl(index++);
-    toolkit_.SetText(kOperatingCheckForm, control, verdict.text);
+    toolkit_.SetText(kOperatingCheckForm, control, verdict.judged ? verdict.text : "");
     toolkit_.SetForeColor(kOperatingCheckForm, control, verdict.passes ? kBlack : kRed);
     toolkit_.SetBold(kOperatingCheckForm, control, !verdict.passes);
   }
+  const std::string nextStep = NextStepText(verdicts, checked.Limits(), separator);
+  toolkit_.SetText(kOperatingCheckForm, kNextStep, nextStep);
+  toolkit_.SetEnabled(kOperatingCheckForm, kFindDesigns, !nextStep.empty());
 }
 
 void OperatingCheckForm::Click(std::string_view control) {
@@ -157,35 +159,36 @@ void OperatingCheckForm::Click(std::string_view control) {
     session_.checked.SetWinding({});
   } else if (control == kMaterial) {
     AddMaterialFromFile(toolkit_, session_, services_);
+  } else if (control == kFindDesigns) {
+    // Alt+F leaves the focus in a limit's box: the search takes what it shows.
+    CommitLimitEntries(toolkit_, kOperatingCheckForm, session_.limits, session_.decimalSeparator);
+    if (session_.doors.findDesigns) {
+      session_.doors.findDesigns(toolkit_);
+    }
   } else if (control == kClose) {
     toolkit_.Unload(kOperatingCheckForm);
   }
 }
 
+void OperatingCheckForm::LostFocus(std::string_view control) {
+  CommitLimitEntry(toolkit_, kOperatingCheckForm, session_.limits, control,
+                   session_.decimalSeparator);
+}
+
+char32_t OperatingCheckForm::KeyPress(std::string_view control, char32_t key) {
+  if (key == U'\r') {
+    CommitLimitEntry(toolkit_, kOperatingCheckForm, session_.limits, control,
+                     session_.decimalSeparator);
+  }
+  return key;
+}
+
 void OperatingCheckForm::Change(std::string_view control) {
-  if (control == kRippleLimit) {
-    txtRippleLimit_Change();
-  } else if (control == kTurns || control == kWire) {
+  if (control == kTurns || control == kWire) {
     typing_ = true;
     WindFromEntries(toolkit_, session_);
     typing_ = false;
   }
-}
-
-void OperatingCheckForm::txtRippleLimit_Change() {
-  const double limit = session_.checked.Limits().ripplePercent;
-  const std::optional<double> typed =
-      RippleLimitOf(toolkit_.Text(kOperatingCheckForm, kRippleLimit));
-  if (typed && *typed != limit) {
-    session_.checked.SetRippleLimit(*typed);
-    return;
-  }
-  // The entry keeps what is typed, so that a number being written is not taken from under
-  // the keys; the note says which limit the verdict uses meanwhile.
-  toolkit_.SetText(kOperatingCheckForm, kRippleLimitNote,
-                   typed ? std::string()
-                         : "Not a positive number: the verdict keeps " +
-                               FormatGeneral(limit, session_.decimalSeparator) + " %.");
 }
 
 void OperatingCheckForm::cboGrade_Click() {

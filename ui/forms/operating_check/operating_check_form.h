@@ -16,13 +16,15 @@ class OperatingCheckForm final : public FormLogic {
   void Form_Load() override;
   void Click(std::string_view control) override;
   void Change(std::string_view control) override;
+  // A limit's entry takes effect on Enter or when the focus leaves it.
+  void LostFocus(std::string_view control) override;
+  char32_t KeyPress(std::string_view control, char32_t key) override;
 
  private:
   void ShowCheck();
   void ChooseCheckedGrade();  // the list shows the grade of the check
   void ListOwnMaterials();    // after the grades, the materials added in the session
-  void ShowRippleLimit();     // the entry shows the limit of the check, or says why not
-  void txtRippleLimit_Change();
+  void ShowVerdicts();
   void cboGrade_Click();
   void cmdExportCsv_Click();
   void cmdSavePdf_Click();

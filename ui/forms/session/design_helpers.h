@@ -4,6 +4,7 @@
 
 #include "ui/forms/session/form_pictures.h"
 #include "ui/toolkit/form_description.h"
+#include "ui/toolkit/twips.h"
 
 // Short-hands for writing form designs: each returns a control with the kind's usual
 // settings, which the design then adjusts.
@@ -103,8 +104,8 @@ inline ControlDescription Frame(std::string name, TwipRect rect) {
   return Placed(ControlKind::Frame, std::move(name), rect);
 }
 
-// The windows drawn on a pixel grid rather than in the method's twips: 15 twips a pixel.
-inline constexpr int kPixel = 15;
+// The windows drawn on a pixel grid rather than in the method's twips.
+inline constexpr int kPixel = kTwipsPerPixel;
 
 inline TwipRect Pixels(int x, int y, int width, int height) {
   return {x * kPixel, y * kPixel, width * kPixel, height * kPixel};

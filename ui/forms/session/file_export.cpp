@@ -6,20 +6,26 @@
 
 namespace pfc::ui {
 
-bool ExportFile(Toolkit& toolkit, const DesktopServices& services, const SaveFileRequest& request,
-                std::string_view bytes) {
+std::optional<std::string> ExportFileAt(Toolkit& toolkit, const DesktopServices& services,
+                                        const SaveFileRequest& request, std::string_view bytes) {
   if (!services.chooseSaveFile) {
-    return false;
+    return std::nullopt;
   }
-  const std::optional<std::string> path = services.chooseSaveFile(request);
+  std::optional<std::string> path = services.chooseSaveFile(request);
   if (!path || path->empty()) {
-    return false;
+    return std::nullopt;
   }
   const FileWriteResult written = WriteFileAtomically(*path, bytes);
   if (!written.written) {
     toolkit.ShowMessage(Message{kCautionTitle, MessageIcon::Information, written.Message()});
+    return std::nullopt;
   }
-  return written.written;
+  return path;
+}
+
+bool ExportFile(Toolkit& toolkit, const DesktopServices& services, const SaveFileRequest& request,
+                std::string_view bytes) {
+  return ExportFileAt(toolkit, services, request, bytes).has_value();
 }
 
 SaveFileRequest CsvFileRequest(std::string title, std::string suggestedName) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "ui/forms/session/desktop_services.h"
@@ -12,6 +14,10 @@ namespace pfc::ui {
 // dialog does nothing. Returns whether a file was written.
 bool ExportFile(Toolkit& toolkit, const DesktopServices& services, const SaveFileRequest& request,
                 std::string_view bytes);
+
+// The same, giving the path of the file written; empty when none was.
+std::optional<std::string> ExportFileAt(Toolkit& toolkit, const DesktopServices& services,
+                                        const SaveFileRequest& request, std::string_view bytes);
 
 // The request for a CSV file.
 SaveFileRequest CsvFileRequest(std::string title, std::string suggestedName);

@@ -2,6 +2,7 @@
 
 #include "reports/summary/summary_texts.h"
 #include "ui/forms/input/input_design.h"
+#include "ui/forms/session/entry_refusal.h"
 #include "ui/forms/session/form_names.h"
 #include "ui/forms/summary/summary_window.h"
 
@@ -50,7 +51,7 @@ void PlayRunOutcome(Toolkit& toolkit, DesktopSession& session, const RunOutcome&
     toolkit.SetEnabled(kInputForm, input_controls::CoreList(), false);
   }
   if (outcome.focus) {
-    toolkit.SetFocus(kInputForm, DescriptionOf(*outcome.focus).control);
+    FocusEntry(toolkit, *outcome.focus);
   }
   if (outcome.ending == RunEnding::Published) {
     ShowSummary(toolkit, PublishedSummary(session.record, session.decimalSeparator),

@@ -4,6 +4,7 @@
 
 #include "ui/forms/compare_cores/compare_cores_design.h"
 #include "ui/forms/compare_cores/compare_cores_form.h"
+#include "ui/forms/find_designs/find_designs.h"
 #include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/find_designs/find_designs_form.h"
 #include "ui/forms/input/directions_design.h"
@@ -44,6 +45,7 @@ void RegisterStandardForms(FormRegistry& registry, DesktopSession& session,
   registry.Add(FindDesignsFormDesign(), [&session, &services](Toolkit& toolkit) {
     return std::make_unique<FindDesignsForm>(toolkit, session, services);
   });
+  session.doors.findDesigns = [&session](Toolkit& toolkit) { OpenFindDesigns(toolkit, session); };
   registry.Add(OperatingCheckFormDesign(), [&session, &services](Toolkit& toolkit) {
     return std::make_unique<OperatingCheckForm>(toolkit, session, services);
   });

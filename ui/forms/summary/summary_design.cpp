@@ -106,7 +106,7 @@ FormDescription SummaryFormDesign() {
   form.name = "frmResult";
   form.caption = "PFC Summary Core Design";
   form.clientWidth = 10440;
-  form.clientHeight = 7260;
+  form.clientHeight = 7620;  // the designed 7260 and a line for the operating check
   form.backColour = kWhite;
   form.font = Arial(8.25);
 
@@ -146,7 +146,12 @@ FormDescription SummaryFormDesign() {
   // Beside the note on the ripple the check questions, above the web link.
   c.push_back(Button(kOpenOperatingCheckButton, "&Operating Check", {8040, 5430, 2175, 420},
                      Arial(9.75), 4));
-  c.push_back(Button(kCmdFindDesigns, "&Find Designs…", {8040, 4980, 2175, 420}, Arial(9.75), 5));
+  // Below the designed window: how the published design fares in the operating check, and
+  // the search for designs that meet the limits.
+  auto outcome = Label(kLblCheckOutcome, "", {840, 7140, 7080, 285}, Arial(8.25, true), kNavy);
+  outcome.shrinkToFit = true;
+  c.push_back(outcome);
+  c.push_back(Button(kCmdFindDesigns, "&Find Designs…", {8040, 7080, 2175, 420}, Arial(9.75), 5));
   return form;
 }
 

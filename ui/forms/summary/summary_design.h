@@ -17,6 +17,8 @@ inline constexpr const char* kCmdIinterOutput = "cmdIinterOutput";  // "&Calcula
 inline constexpr const char* kCmdReport = "cmdReport";              // "&View Report"
 inline constexpr const char* kCmdExit = "cmdExit";                  // "R&eset Design Inputs"
 inline constexpr const char* kCmdCompareCores = "cmdCompareCores";
+// "Operating check: MISS: …", the check of the published design against the session's limits.
+inline constexpr const char* kLblCheckOutcome = "lblCheckOutcome";
 }  // namespace summary_controls
 
 }  // namespace pfc::ui

@@ -21,10 +21,12 @@ void SummaryForm::Form_Load() {
   toolkit_.Centre(kSummaryForm);
   session_.summary = ResultSummary{};  // the texts as the window is designed
   EchoInputs();
+  limitsSubscription_ = session_.limits.Listen([this] { ShowCheckOutcome(toolkit_, session_); });
 }
 
 void SummaryForm::Form_Activate() {
   EchoInputs();
+  ShowCheckOutcome(toolkit_, session_);
 }
 
 void SummaryForm::EchoInputs() {
@@ -34,6 +36,7 @@ void SummaryForm::EchoInputs() {
 }
 
 void SummaryForm::Form_Unload() {
+  limitsSubscription_ = {};
   CloseSummaryChildren(toolkit_, services_);
   // Both ways back (here and the viewer's) clear the input form's core pick, which its
   // title's star must show before the form is activated again.

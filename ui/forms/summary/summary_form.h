@@ -31,6 +31,7 @@ class SummaryForm final : public FormLogic {
   Toolkit& toolkit_;
   DesktopSession& session_;
   const DesktopServices& services_;
+  SessionLimits::Subscription limitsSubscription_;  // the check's line follows the limits
 };
 
 }  // namespace pfc::ui

@@ -1,6 +1,11 @@
 #include "ui/forms/summary/summary_window.h"
 
+#include "engine/check/check_verdicts.h"
+#include "reports/check/next_step_texts.h"
+
 #include "ui/forms/session/form_names.h"
+#include "ui/forms/summary/summary_children.h"
+#include "ui/forms/summary/summary_design.h"
 
 namespace pfc::ui {
 
@@ -16,6 +21,21 @@ void ShowSummary(Toolkit& toolkit, const ResultSummary& wanted, ResultSummary& s
     toolkit.SetForeColor(kSummaryForm, "txtTotalTemp", warn ? kRed : kBlack);
   }
   shown = wanted;
+}
+
+void ShowCheckOutcome(Toolkit& toolkit, const DesktopSession& session) {
+  std::string line;
+  bool misses = false;
+  if (SummaryShowsADesign(toolkit, session)) {
+    CheckedDesign published(session.wires, session.limits);
+    published.Check(session.record, "the published design");
+    const OperatingCheck& check = published.Result();
+    line = OperatingCheckSummaryLine(check, published.Limits(), session.decimalSeparator);
+    for (const VerdictOutcome& verdict : JudgeCheck(check, published.Limits()))
+      misses = misses || (verdict.judged && !verdict.Passes());
+  }
+  toolkit.SetText(kSummaryForm, summary_controls::kLblCheckOutcome, line);
+  toolkit.SetForeColor(kSummaryForm, summary_controls::kLblCheckOutcome, misses ? kRed : kNavy);
 }
 
 }  // namespace pfc::ui

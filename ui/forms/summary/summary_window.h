@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reports/summary/result_summary.h"
+#include "ui/forms/session/desktop_session.h"
 #include "ui/toolkit/toolkit.h"
 
 // The result summary window's texts. The window is written only through the design session's
@@ -11,5 +12,10 @@ namespace pfc::ui {
 // Writes to the window the texts, and the total temperature's emphasis, in which `wanted`
 // differs from `shown`, the summary the window shows; then `shown` is `wanted`.
 void ShowSummary(Toolkit& toolkit, const ResultSummary& wanted, ResultSummary& shown);
+
+// Writes the line on the operating check of the published design, in the grade that matches
+// its core and judged by the session's limits, red where a verdict misses; empty while the
+// window shows no design. The line is no text of the summary: the report does not copy it.
+void ShowCheckOutcome(Toolkit& toolkit, const DesktopSession& session);
 
 }  // namespace pfc::ui

@@ -127,4 +127,9 @@ void CompareCoresTable::ScrollToCalculatorChoice() {
   }
 }
 
+void CompareCoresTable::FollowLimits(const SessionLimits& limits) {
+  model_->SetLimits(limits.Get());
+  limitsSubscription_ = limits.Listen([this, &limits] { model_->SetLimits(limits.Get()); });
+}
+
 }  // namespace pfc::ui

@@ -3,6 +3,7 @@
 #include <QTableView>
 
 #include "ui/forms/compare_cores/compare_cores_designs.h"
+#include "ui/forms/session/session_limits.h"
 
 namespace pfc::ui {
 
@@ -17,6 +18,8 @@ class CompareCoresTable final : public QTableView {
 
   CompareCoresTableModel& Model() const { return *model_; }
   CompareCoresSortFilter& Proxy() const { return *proxy_; }
+  // Judges the check columns by the session's limits as they change.
+  void FollowLimits(const SessionLimits& limits);
 
  private:
   void Changed(CompareCoresDesigns::Change change);
@@ -29,6 +32,7 @@ class CompareCoresTable final : public QTableView {
   CompareCoresSortFilter* proxy_;
   bool showingPick_ = false;
   CompareCoresDesigns::Subscription subscription_;
+  SessionLimits::Subscription limitsSubscription_;
 };
 
 }  // namespace pfc::ui

@@ -12,6 +12,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "engine/method/core_selection.h"
+#include "engine/method/method_constants.h"
 #include "engine/record/number_text.h"
 #include "reports/check/check_verdict_texts.h"
 
@@ -19,7 +21,7 @@ namespace pfc::ui {
 
 namespace {
 
-using PassesOf = bool (*)(const ExploredDesign&);
+using PassesOf = bool (*)(const ExploredDesign&, const DesignLimits&);
 
 // The number in the explorer's column of that name (VisitExploredColumns); NaN for another.
 double ExploredNumber(const ExploredDesign& d, std::string_view name) {
@@ -41,29 +43,32 @@ struct NumberColumn {
   const char* column;  // the explorer's name of the column shown
   int places;
   PassesOf passes;  // nullptr: the column has no limit of its own
+  // The number the tool tip writes for its "%1": the limit or the assumption it names.
+  double toolTipNumber = std::numeric_limits<double>::quiet_NaN();
 
   double value(const ExploredDesign& d) const { return ExploredNumber(d, column); }
 };
 
-bool PassesField(const ExploredDesign& d) {
+// The method's own limits.
+bool PassesField(const ExploredDesign& d, const DesignLimits&) {
   return d.PassesFieldStrength;
 }
-bool PassesFill(const ExploredDesign& d) {
+bool PassesFill(const ExploredDesign& d, const DesignLimits&) {
   return d.PassesFillFactor;
 }
-bool PassesTemperature(const ExploredDesign& d) {
+bool PassesTemperature(const ExploredDesign& d, const DesignLimits&) {
   return d.PassesTemperature;
 }
-// The operating check's columns: red where the check finds the design misses, not where it
-// has no number.
-bool KeepsTarget(const ExploredDesign& d) {
-  return !BeyondLimit(CheckVerdict::InductanceAtPeak, d.CheckLAtIpkPercent);
+// The operating check's columns: red where the check finds the design misses the session's
+// limits, not where it has no number; the ripple only where a limit is set.
+bool KeepsTarget(const ExploredDesign& d, const DesignLimits& limits) {
+  return !BeyondLimit(CheckVerdict::InductanceAtPeak, d.CheckLAtIpkPercent, limits);
 }
-bool KeepsRipple(const ExploredDesign& d) {
-  return !BeyondLimit(CheckVerdict::RippleAtCrest, d.CheckRipplePercent);
+bool KeepsRipple(const ExploredDesign& d, const DesignLimits& limits) {
+  return !BeyondLimit(CheckVerdict::RippleAtCrest, d.CheckRipplePercent, limits);
 }
-bool KeepsWindingCool(const ExploredDesign& d) {
-  return !BeyondLimit(CheckVerdict::Temperature, d.CheckWindingTemperature);
+bool KeepsWindingCool(const ExploredDesign& d, const DesignLimits& limits) {
+  return !BeyondLimit(CheckVerdict::Temperature, d.CheckWindingTemperature, limits);
 }
 
 bool IsCheckColumn(int column) {
@@ -118,16 +123,16 @@ constexpr std::array<NumberColumn,
         {"Stack", "Identical cores stacked", "CoresToStack", 0, nullptr},
         {"Turns", "Number of turns", "Turns", 2, nullptr},
         {"AWG", "Wire gauge", "WireGauge", 0, nullptr},
-        {"H max (Oe)", "Magnetising force at the peak current; the limit is 115 Oe", "HMax", 2,
-         PassesField},
+        {"H max (Oe)", "Magnetising force at the peak current; the limit is %1 Oe", "HMax", 2,
+         PassesField, kFieldStrengthLimit},
         {"Fill", "Actual fill factor; the limit is the entered fill factor", "ActualFillFactor", 3,
          PassesFill},
         {"Core loss (W)", "Core loss", "CoreLoss", 2, nullptr},
         {"Copper loss (W)", "Copper loss", "CopperLoss", 2, nullptr},
         {"Total loss (W)", "Core and copper loss", "TotalLoss", 2, nullptr},
         {"Rise (°C)", "Temperature rise", "TempRise", 1, nullptr},
-        {"Total (°C)", "Ambient plus rise; the limit is below 155 °C", "TotalTemp", 1,
-         PassesTemperature},
+        {"Total (°C)", "Ambient plus rise; the limit is below %1 °C", "TotalTemp", 1,
+         PassesTemperature, kTemperatureCeiling},
         {"OD (cm)", "Outer diameter of one core", "CoreOD", 2, nullptr},
         {"Height (cm)", "Height of the stack", "CoreHT", 2, nullptr},
         {"Box (cm³)", "Boxed volume: OD squared times the stack height", "BoxedVolume", 2, nullptr},
@@ -137,11 +142,11 @@ constexpr std::array<NumberColumn,
          "check_l_at_ipk_percent", 1, KeepsTarget},
         {"Ripple (%)\ncheck",
          "Operating check: ripple at the low line's crest, % of the line-peak current; the "
-         "method assumes 10 %",
-         "check_ripple_percent", 1, KeepsRipple},
+         "method assumes %1 %",
+         "check_ripple_percent", 1, KeepsRipple, kMethodRipplePercent},
         {"Winding (°C)\ncheck",
-         "Operating check, low line: winding temperature; the limit is 155 °C",
-         "check_winding_temperature_c", 1, KeepsWindingCool},
+         "Operating check, low line: winding temperature; the limit is %1 °C",
+         "check_winding_temperature_c", 1, KeepsWindingCool, kTemperatureCeiling},
     }};
 
 const NumberColumn* NumberColumnOf(int column) {
@@ -186,6 +191,17 @@ const QColor& CompareCoresTableModel::HighlightColour() {
 CompareCoresTableModel::CompareCoresTableModel(const CompareCoresDesigns& designs,
                                                char decimalSeparator, QObject* parent)
     : QAbstractTableModel(parent), designs_(designs), decimalSeparator_(decimalSeparator) {}
+
+void CompareCoresTableModel::SetLimits(const DesignLimits& limits) {
+  if (limits == limits_) {
+    return;
+  }
+  limits_ = limits;
+  if (rowCount() > 0) {
+    emit dataChanged(index(0, kCheckLAtIpk), index(rowCount() - 1, kCheckTemperature),
+                     {Qt::ForegroundRole});
+  }
+}
 
 void CompareCoresTableModel::Reload() {
   beginResetModel();
@@ -245,7 +261,7 @@ QVariant CompareCoresTableModel::data(const QModelIndex& index, int role) const 
       const bool missed = column == kLimits ? !d.PassesAll()
                                             : NeverSettles(d, column) ||
                                                   (number != nullptr && number->passes != nullptr &&
-                                                   !number->passes(d));
+                                                   !number->passes(d, limits_));
       return missed ? QVariant(QBrush(QColor(255, 0, 0))) : QVariant();
     }
     case Qt::BackgroundRole:
@@ -298,7 +314,10 @@ QVariant CompareCoresTableModel::headerData(int section, Qt::Orientation orienta
           "The limits the design misses (H at max current, total temperature, fill factor, line "
           "peak); sorts by how many");
     }
-    return QString::fromUtf8(number->toolTip);
+    const QString tip = QString::fromUtf8(number->toolTip);
+    return std::isnan(number->toolTipNumber)
+               ? tip
+               : tip.arg(QString::fromStdString(FormatGeneral(number->toolTipNumber)));
   }
   return {};
 }

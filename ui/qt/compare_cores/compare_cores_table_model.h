@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 
+#include "engine/check/design_limits.h"
 #include "ui/forms/compare_cores/compare_cores_designs.h"
 
 namespace pfc::ui {
@@ -45,6 +46,8 @@ class CompareCoresTableModel final : public QAbstractTableModel {
 
   // Follows a new exploration of the designs it shows.
   void Reload();
+  // The limits the check columns are red beyond; the defaults until told.
+  void SetLimits(const DesignLimits& limits);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -54,6 +57,7 @@ class CompareCoresTableModel final : public QAbstractTableModel {
  private:
   const CompareCoresDesigns& designs_;
   char decimalSeparator_;
+  DesignLimits limits_;
 };
 
 }  // namespace pfc::ui

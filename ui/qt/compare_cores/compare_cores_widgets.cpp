@@ -9,7 +9,9 @@ namespace pfc::ui {
 void AddCompareCoresWidgets(QtToolkit& toolkit, DesktopSession& session) {
   toolkit.AddWidgetFactory(
       kDesignTableKind, [&session](const ControlDescription&, QWidget* parent) {
-        return new CompareCoresTable(session.compareCores, session.decimalSeparator, parent);
+        auto* table = new CompareCoresTable(session.compareCores, session.decimalSeparator, parent);
+        table->FollowLimits(session.limits);
+        return table;
       });
   toolkit.AddWidgetFactory(
       kTotalLossChartKind, [&session](const ControlDescription&, QWidget* parent) {

@@ -160,7 +160,12 @@ void EntryBox::dropEvent(QDropEvent* event) {
 
 void EntryBox::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    QLineEdit::keyPressEvent(event);  // which leaves it to the form's default button
+    // The logic hears Enter (an entry that takes effect on it does), which types nothing;
+    // then the line edit leaves it to the form's default button.
+    if (events.keyPress) {
+      events.keyPress(U'\r');
+    }
+    QLineEdit::keyPressEvent(event);
     return;
   }
   if (event->matches(QKeySequence::Paste)) {

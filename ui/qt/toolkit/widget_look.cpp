@@ -7,16 +7,6 @@
 
 namespace pfc::ui {
 
-namespace {
-
-constexpr double kTwipsPerPixel = 15.0;
-
-}  // namespace
-
-int Pixels(int twips) {
-  return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
-
 QString ToQt(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

@@ -9,13 +9,12 @@
 #include <string_view>
 
 #include "ui/toolkit/form_description.h"
+#include "ui/toolkit/twips.h"
 
 namespace pfc::ui {
 
 // How a form description's measures, texts, fonts and colours become a widget's.
 
-// 15 twips are one device-independent pixel.
-int Pixels(int twips);
 QString ToQt(std::string_view text);
 std::string FromQt(const QString& text);
 QColor ToQColor(Rgb colour);

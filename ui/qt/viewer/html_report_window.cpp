@@ -24,6 +24,7 @@
 #include "ui/forms/viewer/viewer_flows.h"
 #include "ui/qt/common/window_placement.h"
 #include "ui/qt/viewer/html_file_loading.h"
+#include "ui/toolkit/twips.h"
 
 namespace pfc {
 
@@ -31,11 +32,7 @@ using namespace ui::report_viewer_controls;
 
 namespace {
 
-// Twips per pixel at 96 dots per inch.
-constexpr int kTwipsPerPixel = 15;
-constexpr int Pixels(int twips) {
-  return twips / kTwipsPerPixel;
-}
+using ui::Pixels;
 
 constexpr int kClientWidth = 11445;
 constexpr int kClientHeight = 7995;
