@@ -277,7 +277,7 @@ TEST_F(FewestTurnsTest, WithASteepPowderTheFewestTurnsAreTheSmallestThatPass) {
     const Material steep = SteepPowder(b);
     for (std::int16_t row = 1; row <= tables_.catalogue.RowCount(); row += 2) {
       for (std::int16_t stack : {1, 3, 6}) {
-        const CombinationOutcome o = SearchOne(row, stack, steep, SearchLimits{});
+        const CombinationOutcome o = SearchOne(row, stack, steep, DesignLimits{});
         SCOPED_TRACE("b " + std::to_string(b) + " row " + std::to_string(row) + " stack " +
                      std::to_string(stack));
         std::optional<double> smallest;
@@ -303,7 +303,7 @@ struct Walk {
 };
 
 bool FewestTurnsTest::WalkOne(std::int16_t row, std::int16_t stack, const Material& m) {
-  const CombinationOutcome o = SearchOne(row, stack, m, SearchLimits{});
+  const CombinationOutcome o = SearchOne(row, stack, m, DesignLimits{});
   SCOPED_TRACE("row " + std::to_string(row) + " stack " + std::to_string(stack) + " grade " +
                m.name);
   if (!o.fewestTurns)
@@ -327,7 +327,7 @@ bool FewestTurnsTest::WalkOne(std::int16_t row, std::int16_t stack, const Materi
         continue;
       const OperatingCheck check = CheckOperation(r, m);
       least = std::min(least, check.lowLine.totalLossW.value_or(INFINITY));
-      const auto verdicts = JudgeCheck(check, CheckLimits{1e300, 155, 100});
+      const auto verdicts = JudgeCheck(check, DesignLimits{});
       bool passes = check.lowLine.atIpk.lPercentOfTarget.value_or(-1) >= 100;
       for (CheckVerdict v :
            {CheckVerdict::Temperature, CheckVerdict::Steady, CheckVerdict::Saturation})
