@@ -2,21 +2,11 @@
 
 #include <string>
 
+#include "cli/check/grade_option.h"
+#include "cli/number_option.h"
+
 namespace pfc {
 namespace {
-
-// The range of each limit is the engine's; CLI11's validators have read the number.
-CLI::Validator InRange(const char* name) {
-  return CLI::Validator(
-      [name](std::string& text) -> std::string {
-        double value = 0;
-        if (!CLI::detail::lexical_cast(text, value))
-          return text + " is not a number";
-        const std::string problem = LimitRangeProblem(name, value);
-        return problem.empty() ? std::string() : text + " " + problem;
-      },
-      "");
-}
 
 std::string OptionOf(const char* name) {
   return std::string("--") + name;
@@ -31,33 +21,25 @@ bool Given(const CLI::App& command, const char* name) {
 
 std::array<CLI::Option*, 4> AddLimitOptions(CLI::App& command, DesignLimits& limits) {
   CLI::Option* inductance =
-      command
-          .add_option(OptionOf(kMinInductanceName), limits.inductancePercent,
+      AddNumberOption(command, OptionOf(kMinInductanceName), limits.inductancePercent,
+                      kMinInductanceBounds,
                       "The least inductance at the peak current, % of the target")
-          ->type_name("PERCENT")
-          ->check(InRange(kMinInductanceName))
-          ->capture_default_str();
+          ->type_name("PERCENT");
   CLI::Option* ripple =
-      command
-          .add_option(OptionOf(kRippleLimitName), limits.ripplePercent,
+      AddNumberOption(command, OptionOf(kRippleLimitName), limits.ripplePercent, kRippleLimitBounds,
                       "The largest ripple at the low-line crest, % of the line-peak current "
                       "(default: not judged)")
-          ->type_name("PERCENT")
-          ->check(InRange(kRippleLimitName));
-  CLI::Option* temperature = command
-                                 .add_option(OptionOf(kMaxTemperatureName), limits.temperatureC,
-                                             "The highest checked winding temperature, °C")
-                                 ->type_name("CELSIUS")
-                                 ->check(InRange(kMaxTemperatureName))
-                                 ->capture_default_str();
+          ->type_name("PERCENT");
+  CLI::Option* temperature =
+      AddNumberOption(command, OptionOf(kMaxTemperatureName), limits.temperatureC,
+                      kMaxTemperatureBounds, "The highest checked winding temperature, °C")
+          ->type_name("CELSIUS");
   CLI::Option* tolerance =
-      command
-          .add_option(OptionOf(kAlToleranceName), limits.alTolerancePercent,
+      AddNumberOption(command, OptionOf(kAlToleranceName), limits.alTolerancePercent,
+                      kAlToleranceBounds,
                       "The core's AL tolerance, %: the inductance and ripple are also judged with "
                       "AL·(1 − tolerance)")
-          ->type_name("PERCENT")
-          ->check(InRange(kAlToleranceName))
-          ->capture_default_str();
+          ->type_name("PERCENT");
   return {inductance, ripple, temperature, tolerance};
 }
 

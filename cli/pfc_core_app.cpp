@@ -151,13 +151,16 @@ int RunExploreCommand(const DesignOptions& options, bool json, DesignSession& se
   return 0;
 }
 
-// CLI11's explanation on one line.
-std::string OneLine(std::string text) {
-  for (char& c : text) {
-    if (c == '\n' || c == '\r')
-      c = ' ';
+// CLI11's explanation on one line; a CR the user typed shows as \r.
+std::string OneLine(const std::string& text) {
+  std::string line;
+  for (const char c : text) {
+    if (c == '\r')
+      line += "\\r";
+    else
+      line += c == '\n' ? ' ' : c;
   }
-  return text;
+  return line;
 }
 
 // A design file or a report written to "-" takes the place of the command's own output.
@@ -204,7 +207,7 @@ CLI::App* AddDesignCommand(CLI::App& app, DesignCommand& designing, DesignSessio
                          ->type_name("FILE");
   design->footer(kDesignFooter);
   AddInputsFileOptions(*design, designing.options, session, streams, &designing.part);
-  AddCoresOption(*design, session);
+  AddCoresOption(*design, session, streams.in);
   return design;
 }
 
@@ -225,8 +228,23 @@ CLI::App* AddExploreCommand(CLI::App& app, ExploreCommand& exploring, DesignSess
   csvFlag->excludes(jsonFlag);
   explore->footer(ExploreFooter());
   AddInputsFileOptions(*explore, exploring.options, session, streams);
-  AddCoresOption(*explore, session);
+  AddCoresOption(*explore, session, streams.in);
   return explore;
+}
+
+// How many of the command's files are named "-" where a file is read: batch's rows, --inputs,
+// --cores and --material. "-" after an option that writes names standard output instead.
+int StandardInputReaders(int argc, const char* const* argv) {
+  int readers = 0;
+  for (int arg = 2; arg < argc; ++arg) {
+    if (!NamesStandardStream(argv[arg]))
+      continue;
+    const std::string_view before = argv[arg - 1];
+    const bool writes =
+        before == "-o" || before == "--output" || before == "--save-inputs" || before == "--report";
+    readers += writes ? 0 : 1;
+  }
+  return readers;
 }
 
 // Parses the command line; the exit status when the command ends there (help, the version, an
@@ -235,6 +253,10 @@ std::optional<int> ParseCommandLine(CLI::App& app, int argc, const char* const* 
                                     std::ostream& out, std::ostream& err) {
   if (argc > 1 && argv[1][0] != '-' && !IsCommand(app, argv[1])) {
     err << "pfc-core: unknown command \"" << argv[1] << "\"; run pfc-core --help\n";
+    return 2;
+  }
+  if (StandardInputReaders(argc, argv) > 1) {
+    err << "pfc-core: only one file can be read from standard input (\"-\")\n";
     return 2;
   }
   try {
@@ -277,30 +299,30 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
 
   BatchOptions batchOptions;
   CLI::App* batch = AddBatchCommand(app, batchOptions);
-  AddCoresOption(*batch, session);
+  AddCoresOption(*batch, session, streams.in);
 
   CheckOptions checkOptions;
-  CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue);
+  CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue, streams.in);
   AddInputsFileOptions(*check, checkOptions.design, session, streams, &checkOptions.part,
                        &checkOptions.limits, &checkOptions.windingStored);
-  AddCoresOption(*check, session);
+  AddCoresOption(*check, session, streams.in);
 
   ModelOptions modelOptions;
-  CLI::App* model = AddModelCommand(app, modelOptions, session.catalogue);
+  CLI::App* model = AddModelCommand(app, modelOptions, session.catalogue, streams.in);
   AddInputsFileOptions(*model, modelOptions.check.design, session, streams,
                        &modelOptions.check.part, &modelOptions.check.limits,
                        &modelOptions.check.windingStored);
-  AddCoresOption(*model, session);
+  AddCoresOption(*model, session, streams.in);
 
   OptimizeOptions optimizeOptions;
   CLI::App* optimize = AddOptimizeCommand(app, optimizeOptions, session.catalogue);
   AddInputsFileOptions(*optimize, optimizeOptions.design, session, streams, nullptr,
                        &optimizeOptions.limits);
-  AddCoresOption(*optimize, session);
+  AddCoresOption(*optimize, session, streams.in);
 
   CoresCommand cores;
   AddCoresCommand(app, cores);
-  AddCoresOption(*cores.command, session);
+  AddCoresOption(*cores.command, session, streams.in);
 
   MaterialCommand material;
   AddMaterialCommand(app, material);
@@ -330,7 +352,7 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
                            commandOut, err);
   }
   if (optimize->parsed()) {
-    return RunOptimizeCommand(optimizeOptions, session.catalogue, session.wires, session.record,
+    return RunOptimizeCommand(optimizeOptions, session.catalogue, session.wires, session.record, in,
                               commandOut, err);
   }
   if (explore->parsed()) {

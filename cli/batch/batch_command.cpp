@@ -131,11 +131,9 @@ CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& options) {
   batch->add_option("IN.csv", options.input, "The rows to design")->required();
   CLI::Option* check =
       batch->add_flag("--check", options.check, "Add the operating check's key numbers");
-  batch
-      ->add_option("--grade", options.grade,
-                   "Roll-off grade of the operating check (needs --check); by default the "
-                   "grade that matches each design's core")
-      ->check(RolloffGradeValidator())
+  AddGradeOption(*batch, options.grade,
+                 "Roll-off grade of the operating check (needs --check); by default the "
+                 "grade that matches each design's core")
       ->needs(check);
   for (CLI::Option* limit : AddLimitOptions(*batch, options.limits))
     limit->needs(check);

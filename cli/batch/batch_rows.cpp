@@ -5,17 +5,17 @@
 
 #include "cli/batch/batch_check_columns.h"
 #include "cli/design/design_json.h"
+#include "engine/catalogue/csv_reader.h"
 #include "engine/check/operating_check.h"
 #include "engine/method/design_run.h"
 #include "engine/record/design_record.h"
 #include "engine/record/number_text.h"
+#include "engine/record/quoted_text.h"
 #include "reports/files/csv_field.h"
 #include "reports/summary/summary_texts.h"
 
 namespace pfc {
 namespace {
-
-constexpr const char* kLineEnd = "\r\n";
 
 // The record's numbers: every field but the texts.
 template <typename Visitor>
@@ -61,14 +61,15 @@ std::optional<BatchLayout> BatchLayout::FromHeader(const std::vector<std::string
   for (const std::string& name : header) {
     const DesignEntryName* entry = FindDesignEntryName(name);
     if (entry == nullptr) {
-      refusal = "unknown column \"" + name + "\"; columns are named by the options of design:";
+      refusal =
+          "unknown column " + QuotedExcerpt(name) + "; columns are named by the options of design:";
       for (const DesignEntryName& known : DesignEntryNames())
         refusal.append(" ").append(known.name);
       return std::nullopt;
     }
     for (const Column& column : layout.columns_) {
       if (column.entry == entry) {
-        refusal = "the column \"" + name + "\" is named twice";
+        refusal = "the column " + QuotedExcerpt(name) + " is named twice";
         return std::nullopt;
       }
     }
@@ -94,7 +95,7 @@ std::string BatchLayout::HeaderLine() const {
   });
   if (checkGrade_)
     AppendCheckColumnNames(limits_, line);
-  line.append(kLineEnd);
+  line.append(kCsvLineEnd);
   return line;
 }
 
@@ -111,7 +112,7 @@ bool BatchLayout::AppendBadRow(const CsvRecord& input, const std::string& why,
   AppendEmptyFields(out, kResultColumns);
   if (checkGrade_)
     AppendEmptyCheckCells(limits_, out);
-  out.append(kLineEnd);
+  out.append(kCsvLineEnd);
   return false;
 }
 
@@ -169,7 +170,7 @@ bool BatchLayout::AppendRow(const CsvRecord& input, const DesignTables& tables,
     else
       AppendEmptyCheckCells(limits_, out);
   }
-  out.append(kLineEnd);
+  out.append(kCsvLineEnd);
   return published;
 }
 

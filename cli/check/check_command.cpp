@@ -13,7 +13,9 @@
 #include "engine/check/check_verdicts.h"
 #include "engine/check/operating_check.h"
 #include "engine/check/rolloff_grades.h"
+#include "engine/method/core_design.h"
 #include "engine/method/design_run.h"
+#include "engine/record/number_text.h"
 #include "reports/build_sheet/build_sheet.h"
 #include "reports/check/check_figures.h"
 #include "reports/check/known_rolloff_grades.h"
@@ -25,6 +27,11 @@
 
 namespace pfc {
 namespace {
+
+constexpr NumberBounds kTurnsBounds{1, kMostTurns, true, true, "turns"};
+// The wire table's sizes are whole; which of them it holds is the winding's own refusal.
+constexpr NumberBounds kGaugeBounds{.whole = true};
+constexpr NumberBounds kLeadLengthBounds{0, kMostLeadLengthMm, true, false, "mm"};
 
 // The exit status of a check with --strict that a verdict misses.
 constexpr int kVerdictMissed = 3;
@@ -52,7 +59,8 @@ constexpr const char* kCheckFooter =
     "are refused. With both on a picked core (--pick) the method need not publish: its field\n"
     "strength, temperature and area product limits are judged instead.\n"
     "--material FILE checks with a material of one's own (a JSON file: name, permeability,\n"
-    "rolloff_b, rolloff_c, optionally loss_k, loss_alpha, loss_beta) instead of a grade.\n"
+    "rolloff_b, rolloff_c, optionally loss_k, loss_alpha, loss_beta) instead of a grade;\n"
+    "--material - reads it from standard input.\n"
     "--json: one object with \"status\" (checked or not-published), \"grade\" (a grade's\n"
     "permeability, or the material's name), \"ripple_limit_percent\" (null for none),\n"
     "\"min_inductance_percent\", \"max_temperature_c\", \"al_tolerance_percent\",\n"
@@ -164,21 +172,22 @@ int StrictStatus(const CheckOptions& options, const OperatingCheck& check) {
 
 }  // namespace
 
-CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalogue& catalogue) {
+CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalogue& catalogue,
+                          std::istream& in) {
   CLI::App* check = app.add_subcommand(
       "check", "Design as \"design\" does, then check the winding over the line cycle");
-  AddCheckedDesignOptions(*check, options, catalogue);
+  AddCheckedDesignOptions(*check, options, catalogue, in);
   check->add_flag("--strict", options.strict, "Exit with status 3 when a verdict misses");
   CLI::Option* json = check->add_flag("--json", options.json, "Print one JSON object");
   CLI::Option* csv = check->add_flag("--csv", options.csv, "Print the angle rows as CSV");
   json->excludes(csv);
   check->add_option("--build-sheet", options.buildSheet, "Write the part's build sheet (HTML)")
       ->type_name("FILE");
-  check
-      ->add_option("--lead-length", options.leadLengthMm,
-                   "Each lead of the wound part on the build sheet, mm")
-      ->check(CLI::Range(0.0, kMostLeadLengthMm))
-      ->capture_default_str();
+  AddNumberOption(
+      *check, "--lead-length", kLeadLengthBounds,
+      [&options](double mm) { options.leadLengthMm = mm; },
+      "Each lead of the wound part on the build sheet, mm", FormatGeneral(options.leadLengthMm))
+      ->type_name("MM");
   check->add_option("--date", options.date, "Print this date on the build sheet")
       ->type_name("TEXT");
   check->footer(kCheckFooter);
@@ -186,37 +195,34 @@ CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalo
 }
 
 void AddCheckedDesignOptions(CLI::App& command, CheckOptions& options,
-                             const CoreCatalogue& catalogue) {
+                             const CoreCatalogue& catalogue, std::istream& in) {
   AddDesignOptions(command, options.design, catalogue, true);
-  CLI::Option* grade =
-      command
-          .add_option(
-              "--grade", options.part.material.grade,
-              "Roll-off grade: the alloy powder's initial permeability (" + RolloffGradeNames() +
-                  "); by default the grade that matches the core's catalogue inductance factor")
-          ->check(RolloffGradeValidator());
+  CLI::Option* grade = AddGradeOption(
+      command, options.part.material.grade,
+      "Roll-off grade: the alloy powder's initial permeability (" + RolloffGradeNames() +
+          "); by default the grade that matches the core's catalogue inductance factor");
   AddLimitOptions(command, options.limits);
   command
       .add_option_function<std::string>(
           "--material",
-          [&options](const std::string& path) {
-            MaterialFileRead read = ReadMaterialFile(path);
+          [&options, &in](const std::string& path) {
+            MaterialFileRead read = ReadMaterialOption(path, in);
             if (!read.read)
               throw CLI::ValidationError("--material", read.Message());
             options.part.material.own = std::move(read.material);
           },
-          "Check with the material of this JSON file instead of a grade")
+          "Check with the material of this JSON file instead of a grade (- reads standard "
+          "input)")
       ->type_name("FILE")
       ->excludes(grade);
-  command
-      .add_option_function<double>(
-          "--turns", [&options](const double& turns) { options.part.winding.turns = turns; },
-          "Check this many turns instead of the method's")
-      ->type_name("N");
-  command
-      .add_option_function<double>(
-          "--wire", [&options](const double& gauge) { options.part.winding.gauge = gauge; },
-          "Check this wire size instead of the method's")
+  AddNumberOption(
+      command, "--turns", kTurnsBounds,
+      [&options](double turns) { options.part.winding.turns = turns; },
+      "Check this many turns instead of the method's");
+  AddNumberOption(
+      command, "--wire", kGaugeBounds,
+      [&options](double gauge) { options.part.winding.gauge = gauge; },
+      "Check this wire size instead of the method's")
       ->type_name("AWG");
 }
 

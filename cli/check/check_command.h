@@ -1,6 +1,7 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -36,13 +37,15 @@ struct CheckOptions {
 
 // Adds "check" to pfc-core: the options of AddCheckedDesignOptions plus --strict, --json and
 // --csv.
-CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalogue& catalogue);
+CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalogue& catalogue,
+                          std::istream& in);
 
 // The options that say what is checked: every option of "design", the material (--grade or
 // --material), the winding (--turns, --wire) and the limits (AddLimitOptions), for "check" and
 // the commands that work on its result.
+// --material - reads the material from `in`.
 void AddCheckedDesignOptions(CLI::App& command, CheckOptions& options,
-                             const CoreCatalogue& catalogue);
+                             const CoreCatalogue& catalogue, std::istream& in);
 
 // A design run as "design" runs it, wound as the options say and, when there is a design to
 // check, its check.

@@ -1,12 +1,34 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <istream>
+#include <string>
 
-// The operating check's options of check and batch: the same names, the same refusals.
+#include "cli/number_option.h"
+#include "engine/check/design_limits.h"
+#include "reports/check/material_file.h"
+
+// The operating check's options of check, model, batch and optimize: the same names, the same
+// bounds, the same refusals.
 namespace pfc {
 
-// Admits the permeability of a roll-off grade, written as a plain whole number ("60"); the
-// refusal names the grades there are.
-CLI::Validator RolloffGradeValidator();
+// The ripple the check admits at the low line's crest, % of the line-peak current; far past
+// what any design that works swings, so that a large limit still leaves the ripple unjudged
+// in effect.
+inline constexpr NumberBounds kRippleLimitBounds{0, 1000, false, false, "%"};
+// The least inductance at the low-line peak current, % of the target.
+inline constexpr NumberBounds kMinInductanceBounds{0, 1000, false, false, "%"};
+// The highest winding temperature, °C.
+inline constexpr NumberBounds kMaxTemperatureBounds{0, 1000, true, false, "°C"};
+// The core's AL tolerance, %.
+inline constexpr NumberBounds kAlToleranceBounds{kLeastAlTolerancePercent, kMostAlTolerancePercent,
+                                                 true, false, "%"};
+
+// --grade: the permeability of a roll-off grade, which names it, written as a whole number
+// ("60", not "60.0"); a number that is no grade is refused naming the grades there are.
+CLI::Option* AddGradeOption(CLI::App& command, int& grade, const std::string& help);
+
+// The material --material names: the file's, or for "-" the one `in` holds.
+MaterialFileRead ReadMaterialOption(const std::string& path, std::istream& in);
 
 }  // namespace pfc

@@ -36,10 +36,11 @@ std::vector<std::string> FormatNames() {
 
 }  // namespace
 
-CLI::App* AddModelCommand(CLI::App& app, ModelOptions& options, const CoreCatalogue& catalogue) {
+CLI::App* AddModelCommand(CLI::App& app, ModelOptions& options, const CoreCatalogue& catalogue,
+                          std::istream& in) {
   CLI::App* model = app.add_subcommand(
       "model", "Design and check as \"check\" does, then write the winding for a simulator");
-  AddCheckedDesignOptions(*model, options.check, catalogue);
+  AddCheckedDesignOptions(*model, options.check, catalogue, in);
   model->add_option("--format", options.format, "ngspice, ltspice, plecs or csv")
       ->check(CLI::IsMember(FormatNames()))
       ->capture_default_str();

@@ -20,7 +20,8 @@ struct ModelOptions {
 
 // Adds "model" to pfc-core: every option of "check" that says what is checked, plus
 // --format, --name and -o.
-CLI::App* AddModelCommand(CLI::App& app, ModelOptions& options, const CoreCatalogue& catalogue);
+CLI::App* AddModelCommand(CLI::App& app, ModelOptions& options, const CoreCatalogue& catalogue,
+                          std::istream& in);
 
 // Designs and checks as "check" does, then writes the checked winding's model. Exit status 0
 // written, 1 not published (the run's messages on standard error) or no model written.

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/standard_streams.h"
 #include "engine/catalogue/catalogue_file.h"
 #include "engine/record/number_text.h"
 #include "reports/files/catalogue_csv.h"
@@ -72,18 +73,34 @@ std::string CatalogueTable(const CoreCatalogue& catalogue) {
 
 }  // namespace
 
-void AddCoresOption(CLI::App& command, DesignSession& session) {
+CatalogueRead ReadCoresOption(const std::string& path, std::istream& in) {
+  if (!NamesStandardStream(path))
+    return ReadCatalogueFile(path);
+  std::string bytes;
+  if (!ReadBoundedStream(in, kCatalogueFileMaxBytes, bytes)) {
+    CatalogueRead refused;
+    refused.problem = "standard input: it is longer than a core catalogue can be (1 MiB)";
+    return refused;
+  }
+  CatalogueRead read = CatalogueFromText(bytes, "standard input");
+  if (read.read)
+    read.origin.sha256 = Sha256Hex(bytes);
+  return read;
+}
+
+void AddCoresOption(CLI::App& command, DesignSession& session, std::istream& in) {
   const std::string footer = command.get_footer();
   const std::string paragraph =
       "--cores FILE designs on the cores of a catalogue file instead of the built-in ones\n"
       "(pfc-core cores --csv writes those in the file form); a file that is refused is a usage\n"
-      "error (status 2), its message naming the line and column.";
+      "error (status 2), its message naming the line and column. --cores - reads the\n"
+      "catalogue from standard input.";
   command.footer(footer.empty() ? paragraph : footer + "\n" + paragraph);
   command
       .add_option_function<std::string>(
           "--cores",
-          [&session](const std::string& path) {
-            CatalogueRead read = ReadCatalogueFile(path);
+          [&session, &in](const std::string& path) {
+            CatalogueRead read = ReadCoresOption(path, in);
             if (!read.read)
               throw CLI::ValidationError("--cores", read.problem);
             UseCoreCatalogue(session, std::move(read.catalogue), std::move(read.origin));

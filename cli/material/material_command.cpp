@@ -1,6 +1,10 @@
 #include "cli/material/material_command.h"
 
+#include <limits>
+
 #include "cli/material/material_fit_text.h"
+#include "cli/number_option.h"
+#include "engine/check/material.h"
 #include "engine/check/material_fit.h"
 #include "engine/record/number_text.h"
 #include "reports/check/material_file.h"
@@ -33,15 +37,13 @@ constexpr const char* kFitFooter =
 constexpr const char* kOersted = "oe";
 constexpr const char* kAmperesPerMetre = "a/m";
 
-// A positive, finite number written as a plain decimal ("7.2").
-CLI::Validator PositiveNumber(const std::string& name) {
-  return CLI::Validator(
-      [](std::string& text) -> std::string {
-        if (IsWellFormedNumber(text) && ValueOfText(text) > 0)
-          return {};
-        return text + " is not a positive number";
-      },
-      name);
+// A density is above 0; a permeability within the range a material file admits.
+constexpr NumberBounds kDensityBounds{0, std::numeric_limits<double>::infinity(), false, false,
+                                      "g/cm³"};
+
+NumberBounds PermeabilityBounds() {
+  const MaterialRange range = MaterialNumberRange(MaterialNumber::Permeability, 0);
+  return NumberBounds{range.low, range.high, !range.lowExcluded, false, {}};
 }
 
 int Refuse(std::ostream& err, const std::string& problem) {
@@ -91,9 +93,10 @@ void AddMaterialCommand(CLI::App& app, MaterialCommand& material) {
   fit->add_option("POINTS", options.points, "The DC-bias points: CSV columns h and percent")
       ->required()
       ->type_name("POINTS.csv");
-  fit->add_option("--permeability", options.permeability, "The initial relative permeability")
+  AddNumberOption(*fit, "--permeability", options.permeability, PermeabilityBounds(),
+                  "The initial relative permeability")
       ->required()
-      ->check(PositiveNumber("MU"));
+      ->type_name("MU");
   fit->add_option("--name", options.name, "The material's name, as the check shows it")
       ->required()
       ->type_name("NAME");
@@ -112,10 +115,9 @@ void AddMaterialCommand(CLI::App& app, MaterialCommand& material) {
   fit->add_option("--loss", options.lossPoints,
                   "The loss points: CSV columns f_khz, b_mt and w_per_kg or mw_per_cm3")
       ->type_name("LOSS.csv");
-  fit->add_option_function<double>(
-         "--density", [&options](const double& density) { options.density = density; },
-         "The material's density in g/cm³, for a loss per volume")
-      ->check(PositiveNumber("G_PER_CM3"));
+  AddNumberOption(*fit, "--density", options.density, kDensityBounds,
+                  "The material's density in g/cm³, for a loss per volume")
+      ->type_name("G_PER_CM3");
   fit->footer(kFitFooter);
   material.fit = fit;
 }

@@ -1,14 +1,15 @@
 #include "cli/optimize/optimize_command.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <thread>
 
 #include "cli/batch/batch_progress.h"
+#include "cli/check/grade_option.h"
 #include "cli/design/design_text.h"
 #include "cli/json_text.h"
 #include "cli/limit_options.h"
+#include "cli/number_option.h"
 #include "cli/optimize/optimize_json.h"
 #include "cli/optimize/optimize_text.h"
 #include "cli/optimize/search_progress.h"
@@ -48,49 +49,73 @@ constexpr const char* kOptimizeFooter =
     "Exit status: 0 designs found, 1 rejected by an input check or nothing feasible (the\n"
     "five nearest misses are listed), 2 usage error or a material file that cannot be used.";
 
+// The table's rows and the search's threads: a count, up to what a terminal or a machine
+// holds.
+constexpr NumberBounds kTopBounds{1, 1000000, true, true, "rows"};
+constexpr NumberBounds kThreadsBounds{1, 1024, true, true, "threads"};
+constexpr NumberBounds kStackBounds{1, kMostCoresToStack, true, true, "cores"};
+constexpr NumberBounds kGradeBounds{.whole = true};
+
 bool ReadWhole(const std::string& text, int& value) {
-  const char* end = text.data() + text.size();
-  const auto parsed = std::from_chars(text.data(), end, value);
-  return parsed.ec == std::errc() && parsed.ptr == end;
+  const NumberReading reading = ReadNumber(text, kGradeBounds);
+  if (!reading.value || std::abs(*reading.value) > 1e9)
+    return false;
+  value = static_cast<int>(*reading.value);
+  return true;
+}
+
+// The grades of a list separated by commas, 0 for an item that is no whole number.
+std::vector<int> ListedGrades(const std::string& text) {
+  std::vector<int> grades;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    const std::size_t comma = std::min(text.find(',', start), text.size());
+    int grade = 0;
+    grades.push_back(ReadWhole(text.substr(start, comma - start), grade) ? grade : 0);
+    start = comma + 1;
+  }
+  return grades;
 }
 
 // "all", or grades separated by commas.
 std::string CheckGrades(std::string& text) {
   if (text == "all")
     return {};
+  const std::vector<int> grades = ListedGrades(text);
   std::size_t start = 0;
-  while (start <= text.size()) {
+  for (const int grade : grades) {
     const std::size_t comma = std::min(text.find(',', start), text.size());
-    const std::string item = text.substr(start, comma - start);
-    int grade = 0;
-    if (!ReadWhole(item, grade) || !IsKnownRolloffGrade(grade))
-      return "\"" + item + "\" is not a roll-off grade (" + KnownRolloffGradesText() +
-             ") nor \"all\"";
+    if (!IsKnownRolloffGrade(grade))
+      return "\"" + text.substr(start, comma - start) + "\" is not a roll-off grade (" +
+             KnownRolloffGradesText() + ") nor \"all\"";
     start = comma + 1;
   }
   return {};
 }
 
-// "A-B" with 1 ≤ A ≤ B ≤ 9, or one stack count.
-bool ReadStacks(const std::string& text, int& first, int& last) {
+// "A-B" with 1 ≤ A ≤ B ≤ 9, or one stack count; the refusal of the first bad count or of the
+// order.
+std::string ReadStacks(const std::string& text, int& first, int& last) {
   const std::size_t dash = text.find('-');
-  if (dash == std::string::npos) {
-    if (!ReadWhole(text, first))
-      return false;
-    last = first;
-  } else if (!ReadWhole(text.substr(0, dash), first) || !ReadWhole(text.substr(dash + 1), last)) {
-    return false;
-  }
-  return 1 <= first && first <= last && last <= kMostCoresToStack;
+  const std::string firstText = text.substr(0, dash);
+  const std::string lastText = dash == std::string::npos ? firstText : text.substr(dash + 1);
+  const NumberReading low = ReadNumber(firstText, kStackBounds);
+  if (!low.value)
+    return low.refusal;
+  const NumberReading high = ReadNumber(lastText, kStackBounds);
+  if (!high.value)
+    return high.refusal;
+  first = static_cast<int>(*low.value);
+  last = static_cast<int>(*high.value);
+  if (first > last)
+    return "\"" + text + "\" runs backwards; enter the fewer cores first (A-B)";
+  return {};
 }
 
 std::string CheckStacks(std::string& text) {
   int first = 0;
   int last = 0;
-  if (ReadStacks(text, first, last))
-    return {};
-  return "\"" + text + "\" is not a range of stack counts A-B from 1 to " +
-         std::to_string(kMostCoresToStack);
+  return ReadStacks(text, first, last);
 }
 
 int Threads(int asked) {
@@ -121,10 +146,11 @@ CLI::App* AddOptimizeCommand(CLI::App& app, OptimizeOptions& options,
   AddLimitOptions(*optimize, options.limits);
   optimize->add_option("--objective", options.objective, "What the rows are sorted by first")
       ->check(CLI::IsMember({"loss", "volume"}));
-  optimize->add_option("--top", options.top, "How many rows the table shows (default 20)")
-      ->check(CLI::PositiveNumber);
-  optimize->add_option("--threads", options.threads, "Threads to search on (default: one per core)")
-      ->check(CLI::PositiveNumber);
+  AddNumberOption(*optimize, "--top", options.top, kTopBounds, "How many rows the table shows");
+  AddNumberOption(
+      *optimize, "--threads", kThreadsBounds,
+      [&options](double threads) { options.threads = static_cast<int>(threads); },
+      "Threads to search on (default: one per core)");
   CLI::Option* json =
       optimize->add_flag("--json", options.json, "Print every feasible row as JSON");
   CLI::Option* csv = optimize->add_flag("--csv", options.csv, "Print every feasible row as CSV");
@@ -133,19 +159,19 @@ CLI::App* AddOptimizeCommand(CLI::App& app, OptimizeOptions& options,
   return optimize;
 }
 
-OptimizeSearch OptimizeRequest(const OptimizeOptions& options) {
+OptimizeSearch OptimizeRequest(const OptimizeOptions& options, std::istream& in) {
   OptimizeSearch search;
   SearchRequest& request = search.request;
+  const std::vector<int> listed = ListedGrades(options.grades);
   for (const RolloffGrade& grade : RolloffGrades()) {
     const std::string name = std::to_string(grade.permeability);
-    const std::string list = "," + options.grades + ",";
-    if (options.grades == "all" || list.find("," + name + ",") != std::string::npos) {
+    if (options.grades == "all" || std::ranges::count(listed, grade.permeability) > 0) {
       request.materials.emplace_back(grade);
       search.checkMaterial.push_back("--grade " + name);
     }
   }
   for (const std::string& path : options.materialFiles) {
-    const MaterialFileRead read = ReadMaterialFile(path);
+    const MaterialFileRead read = ReadMaterialOption(path, in);
     if (!read.read) {
       search.refusal = read.Message();
       return search;
@@ -166,9 +192,9 @@ OptimizeSearch OptimizeRequest(const OptimizeOptions& options) {
 }
 
 int RunOptimizeCommand(const OptimizeOptions& options, const CoreCatalogue& catalogue,
-                       const WireTable& wires, const DesignRecord& record, std::ostream& out,
-                       std::ostream& err) {
-  const OptimizeSearch asked = OptimizeRequest(options);
+                       const WireTable& wires, const DesignRecord& record, std::istream& in,
+                       std::ostream& out, std::ostream& err) {
+  const OptimizeSearch asked = OptimizeRequest(options, in);
   if (!asked.refusal.empty()) {
     err << "pfc-core: " << asked.refusal << "\n";
     return 2;

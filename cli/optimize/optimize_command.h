@@ -1,6 +1,7 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -32,19 +33,19 @@ CLI::App* AddOptimizeCommand(CLI::App& app, OptimizeOptions& options,
 
 // The search the options ask for, its materials' check options ("--grade 60", "--material
 // FILE") beside it; the options' texts were validated by the parser. Empty with the reason
-// in `refusal` when a material file cannot be used.
+// in `refusal` when a material file cannot be used. A material file "-" is read from `in`.
 struct OptimizeSearch {
   SearchRequest request;
   std::vector<std::string> checkMaterial;
   std::string refusal;
 };
-OptimizeSearch OptimizeRequest(const OptimizeOptions& options);
+OptimizeSearch OptimizeRequest(const OptimizeOptions& options, std::istream& in);
 
 // Searches and prints the best rows (text), or every feasible row (--json, --csv). Exit
 // status 0 found, 1 rejected by an input check or nothing feasible, 2 a material file that
 // cannot be used.
 int RunOptimizeCommand(const OptimizeOptions& options, const CoreCatalogue& catalogue,
-                       const WireTable& wires, const DesignRecord& record, std::ostream& out,
-                       std::ostream& err);
+                       const WireTable& wires, const DesignRecord& record, std::istream& in,
+                       std::ostream& out, std::ostream& err);
 
 }  // namespace pfc

@@ -7,6 +7,7 @@
 #include "engine/record/quoted_text.h"
 
 namespace pfc {
+
 namespace {
 
 constexpr std::size_t kBufferBytes = std::size_t{64} * 1024;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "engine/check/rolloff_grades.h"
@@ -36,6 +37,33 @@ struct Material {
   CoreLossFit loss = kMethodCoreLossFit;
   bool operator==(const Material&) const = default;
 };
+
+// The numbers of a material, in the order a material file names them.
+enum class MaterialNumber { Permeability, RolloffB, RolloffC, LossK, LossAlpha, LossBeta };
+
+// Where a powder's number lies for any real material: outside it a check's figures stop
+// meaning anything (a permeability of 1e300 winds 1e300 µH). low < value ≤ high where
+// lowExcluded, else low ≤ value ≤ high.
+struct MaterialRange {
+  double low = 0;
+  double high = 0;
+  bool lowExcluded = false;
+};
+
+// The fields where the powder's roll-off is judged: at the strongest it must have lost at
+// least kLeastRolloff of its permeability, at the weakest at most kMostRolloff.
+inline constexpr double kStrongRolloffField = 100e3;  // A/m
+inline constexpr double kWeakRolloffField = 10;       // A/m
+inline constexpr double kLeastRolloff = 0.01;         // share of the permeability lost
+inline constexpr double kMostRolloff = 0.99;          // share of the permeability lost
+
+// The range of one number. That of b follows from c (the roll-off at the two fields above);
+// the others stand alone.
+MaterialRange MaterialNumberRange(MaterialNumber number, double c);
+
+// The first number of the material outside its range, in MaterialNumber order (c before b,
+// whose range it sets); the loss fit only when `ownLossFit`. Nothing when all are within.
+std::optional<MaterialNumber> MaterialOutOfRange(const Material& material, bool ownLossFit);
 
 // The initial permeability the catalogue's inductance factor implies for the record's core:
 // AL·lm / (µ0·Ac). A stack scales AL and Ac alike, so it does not change it. NaN where the

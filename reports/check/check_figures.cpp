@@ -69,6 +69,12 @@ const char* ThermalWord(const LineCheck& line) {
   return nullptr;
 }
 
+// A winding whose heat outruns its cooling has no temperature: the number the steps stopped
+// at (some hundred thousand °C) is no figure.
+FigureCell Thermal(const LineCheck& line, const CheckedNumber& figure) {
+  return line.thermal == ThermalEnding::Runaway ? Word(ThermalWord(line)) : FigureCell{figure};
+}
+
 const char* YesNo(bool flag) {
   return flag ? "yes" : "no";
 }
@@ -159,12 +165,13 @@ std::vector<CheckFigureRow> CheckFigureRows(const DesignRecord& r, const Operati
       Row("Copper loss, DC", "W", Method(r.CopperLoss), check, [](L l) { return l.copperDcLossW; }),
       Row("Copper loss, AC (Dowell)", "W", {}, check, [](L l) { return l.copperAcLossW; }),
       Row("Total loss", "W", Method(r.TotalLoss), check, [](L l) { return l.totalLossW; }),
-      Row("Wound surface", "cm²", Method(r.SurfaceArea), check,
-          [](L l) { return l.woundSurfaceCm2; }),
+      // The method's law takes the bare core's surface, the check the wound part's.
+      Row("Bare core surface", "cm²", Method(r.SurfaceArea), check, [](L) { return FigureCell{}; }),
+      Row("Wound surface", "cm²", {}, check, [](L l) { return l.woundSurfaceCm2; }),
       Row("Temperature rise", "°C", Method(r.TempRise), check,
-          [](L l) { return l.temperatureRiseC; }),
+          [](L l) { return Thermal(l, l.temperatureRiseC); }),
       Row("Winding temperature", "°C", Method(r.AmbientTemp + r.TempRise), check,
-          [](L l) { return l.windingTemperatureC; }),
+          [](L l) { return Thermal(l, l.windingTemperatureC); }),
       Row("Temperature", "", {}, check, [](L l) { return Word(ThermalWord(l)); }),
       Row("Core saturates", "", {}, check, [](L l) { return Word(YesNo(l.saturates)); }),
       Row("Crest at or above Vout", "", {}, check,

@@ -132,6 +132,13 @@ std::string WithShare(const InductanceAtCurrent& at, char separator) {
   return text;
 }
 
+// A winding whose losses run away has no temperature to show.
+std::string WindingTemperature(const LineCheck& line, char separator) {
+  if (line.thermal == ThermalEnding::Runaway)
+    return "runaway";
+  return Shown(line.windingTemperatureC, "°C", separator);
+}
+
 // "93.65 µH (62.43 %), worst case (AL −8 %) 86.16 µH (57.44 %)"
 std::string LineInductance(const OperatingCheck& check, LineVoltage line, char separator) {
   const bool low = line == LineVoltage::Low;
@@ -180,8 +187,7 @@ std::array<CheckVerdictText, kCheckVerdicts> CheckVerdictTexts(const DesignRecor
       Judge(CheckVerdict::Temperature, limits, low.windingTemperatureC, high.windingTemperatureC,
             "Winding temperature", "above", "within",
             "the " + Entered(limits.temperatureC, "°C", separator) + " limit",
-            Shown(low.windingTemperatureC, "°C", separator),
-            Shown(high.windingTemperatureC, "°C", separator)),
+            WindingTemperature(low, separator), WindingTemperature(high, separator)),
       SteadyVerdict(low, high),
       SaturationVerdict(low, high),
       HeadroomVerdict(r, high, separator),

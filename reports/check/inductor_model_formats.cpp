@@ -1,6 +1,7 @@
 #include "reports/check/inductor_model_formats.h"
 
 #include "engine/record/number_text.h"
+#include "reports/files/csv_field.h"
 
 namespace pfc::model_files {
 namespace {
@@ -102,12 +103,13 @@ std::string PlecsBody(const InductorModel& model, std::string_view name) {
 }
 
 std::string CsvBody(const InductorModel& model) {
-  std::string text = "current_a,flux_linkage_vs,inductance_h\r\n";
+  std::string text = "current_a,flux_linkage_vs,inductance_h";
+  text += kCsvLineEnd;
   for (const ModelPoint& point : model.table.points) {
     AppendPair(text, point.current, point.fluxLinkage, ",");
     text += ",";
     AppendShortest(text, point.inductance);
-    text += "\r\n";
+    text += kCsvLineEnd;
   }
   return text;
 }

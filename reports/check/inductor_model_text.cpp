@@ -147,10 +147,6 @@ std::string ModelFileText(const DesignRecord& record, const InductorModel& model
                           ModelFormat format, std::string_view name) {
   const std::string safe = SafeModelName(name, format);
   std::string text = Header(record, model, format, safe);
-  if (format == ModelFormat::Csv) {
-    for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2)
-      text.replace(at, 1, "\r\n");
-  }
   switch (format) {
     case ModelFormat::Ngspice:
       return text + NgspiceBody(model, safe);

@@ -100,6 +100,35 @@ std::string ReadNumber(const Json& document, const NumberKey& key, Material& mat
   return {};
 }
 
+// Three significant digits: a range's ends are rules of thumb, not measurements.
+std::string Rounded(double value) {
+  if (value == 0 || !std::isfinite(value))
+    return FormatGeneral(value);
+  const int places = 2 - static_cast<int>(std::floor(std::log10(std::fabs(value))));
+  return FormatGeneral(places > 0 ? RoundHalfEven(value, places) : value);
+}
+
+std::string Percent(double share) {
+  return FormatGeneral(share * 100) + " %";
+}
+
+std::string OutOfRange(MaterialNumber number, const Material& material) {
+  const NumberKey& key = kNumberKeys[static_cast<std::size_t>(number)];
+  const double value = key.field ? material.*key.field : material.loss.*key.loss;
+  const MaterialRange range = MaterialNumberRange(number, material.c);
+  std::string text = "its " + Quoted(key.key) + " is " + FormatGeneral(value) + "; it must be ";
+  text += (range.lowExcluded ? "above " : "from ") + Rounded(range.low) +
+          (range.lowExcluded ? " and at most " : " to ") + Rounded(range.high);
+  if (number == MaterialNumber::RolloffB) {
+    text += " with \"rolloff_c\" " + FormatGeneral(material.c) +
+            ", so that the powder loses at least " + Percent(kLeastRolloff) +
+            " of its permeability at " + FormatGeneral(kStrongRolloffField / 1000) +
+            " kA/m and at most " + Percent(kMostRolloff) + " at " +
+            FormatGeneral(kWeakRolloffField) + " A/m";
+  }
+  return text;
+}
+
 std::string ReadNumbers(const Json& document, Material& material, std::string& refusedKey) {
   const auto given = [&document](const NumberKey& key) { return document.contains(key.key); };
   const bool anyLoss =
@@ -116,12 +145,11 @@ std::string ReadNumbers(const Json& document, Material& material, std::string& r
       return problem;
     }
   }
-  refusedKey = "rolloff_c";
-  if (material.c <= 1) {
-    return "its \"rolloff_c\" is " + FormatGeneral(material.c) +
-           "; it must be above 1, or the flux a winding carries would have no bound";
-  }
-  return {};
+  const std::optional<MaterialNumber> outside = MaterialOutOfRange(material, anyLoss);
+  if (!outside)
+    return {};
+  refusedKey = kNumberKeys[static_cast<std::size_t>(*outside)].key;
+  return OutOfRange(*outside, material);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "reports/check/operating_check_csv.h"
 
 #include "engine/record/number_text.h"
+#include "reports/files/csv_field.h"
 
 namespace pfc {
 namespace {
@@ -14,7 +15,7 @@ void AppendRows(std::string& csv, const char* line, const LineCheck& check) {
       if (figure)
         csv.append(FormatShortest(*figure));
     });
-    csv.append("\r\n");
+    csv.append(kCsvLineEnd);
   }
 }
 
@@ -25,7 +26,7 @@ std::string OperatingCheckCsv(const OperatingCheck& check) {
   const CheckedAngle names;
   VisitAngleFigures(
       names, [&csv](const char* name, const CheckedNumber&) { csv.append(",").append(name); });
-  csv.append("\r\n");
+  csv.append(kCsvLineEnd);
   AppendRows(csv, "low", check.lowLine);
   AppendRows(csv, "high", check.highLine);
   if (check.worstCase) {

@@ -14,8 +14,8 @@ std::string CatalogueCsv(const CoreCatalogue& catalogue) {
   std::string csv;
   for (const CatalogueColumn& column : columns)
     csv.append(column.header).push_back(',');
-  csv.back() = '\r';
-  csv.push_back('\n');
+  csv.pop_back();
+  csv.append(kCsvLineEnd);
   for (std::int16_t row = 1; row <= catalogue.RowCount(); ++row) {
     const auto i = static_cast<std::size_t>(row);
     AppendCsvField(csv, catalogue.PartNo[i]);
@@ -25,7 +25,7 @@ std::string CatalogueCsv(const CoreCatalogue& catalogue) {
         AppendShortest(csv, (catalogue.*column.numbers)[i]);
       }
     }
-    csv.append("\r\n");
+    csv.append(kCsvLineEnd);
   }
   return csv;
 }

@@ -6,7 +6,7 @@
 
 namespace pfc {
 
-// The catalogue in the file form, lines ending in CR LF, numbers in shortest round-trip form:
+// The catalogue in the file form, lines ending in LF, numbers in shortest round-trip form:
 // reading it back gives the same catalogue.
 std::string CatalogueCsv(const CoreCatalogue& catalogue);
 

@@ -13,4 +13,8 @@ void AppendCsvField(std::string& line, std::string_view text);
 // The same field on its own.
 std::string CsvField(std::string_view text);
 
+// Every CSV the programs write ends its lines with LF alone, on every system; the readers
+// take CR LF as well.
+inline constexpr std::string_view kCsvLineEnd = "\n";
+
 }  // namespace pfc

@@ -5,6 +5,7 @@
 #include <type_traits>
 
 #include "engine/record/number_text.h"
+#include "reports/files/csv_field.h"
 
 namespace pfc {
 namespace {
@@ -32,7 +33,7 @@ std::string SearchCandidatesCsv(std::span<const SearchCandidate> candidates) {
     csv.append(first ? "" : ",").append(name);
     first = false;
   });
-  csv.append("\r\n");
+  csv.append(kCsvLineEnd);
   for (const SearchCandidate& candidate : candidates) {
     first = true;
     VisitCandidateColumns(candidate, [&](const char*, const auto& value) {
@@ -48,7 +49,7 @@ std::string SearchCandidatesCsv(std::span<const SearchCandidate> candidates) {
       else if (std::isfinite(value))
         csv.append(FormatShortest(value));
     });
-    csv.append("\r\n");
+    csv.append(kCsvLineEnd);
   }
   return csv;
 }

@@ -29,8 +29,8 @@ void AppendValue(std::string& line, bool flag) {
 
 // Every field is followed by a comma; the last one's becomes the line end.
 void EndLine(std::string& csv) {
-  csv.back() = '\r';
-  csv.push_back('\n');
+  csv.pop_back();
+  csv.append(kCsvLineEnd);
 }
 
 }  // namespace

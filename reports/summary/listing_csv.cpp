@@ -9,13 +9,15 @@
 namespace pfc {
 
 std::string ListingCsv(const DesignRecord& record) {
-  std::string csv = "Line,Caption,Value,Unit\r\n";
+  std::string csv = "Line,Caption,Value,Unit";
+  csv.append(kCsvLineEnd);
   for (const ListingLine& line : BuildListing(record)) {
     csv += CsvField(line.line) + ',' + CsvField(line.caption) + ',';
     if (std::isfinite(line.number)) {
       csv += FormatShortest(line.number);
     }
-    csv += ',' + CsvField(line.unit) + "\r\n";
+    csv += ',' + CsvField(line.unit);
+    csv.append(kCsvLineEnd);
   }
   return csv;
 }

@@ -167,8 +167,8 @@ TEST(CheckCommand, CsvHoldsTheAngleRowsOfBothLines) {
   const CliResult result = RunCli({"check", "--csv", "--grade", "26"});
   ASSERT_EQ(result.status, 0);
   std::vector<std::string> lines;
-  for (std::size_t start = 0, end; (end = result.out.find("\r\n", start)) != std::string::npos;
-       start = end + 2) {
+  for (std::size_t start = 0, end; (end = result.out.find('\n', start)) != std::string::npos;
+       start = end + 1) {
     lines.push_back(result.out.substr(start, end - start));
   }
   ASSERT_EQ(lines.size(), 1u + 2 * 91);

@@ -211,8 +211,11 @@ TEST(DesignEntryNames, NameEveryDesignOptionAndSetWhatTheOptionSets) {
     parsed = DesignOptions{};
     command.parse(std::vector<std::string>{args.rbegin(), args.rbegin() + 2});
     EXPECT_EQ(parsed.pick, set.pick) << name;
-    EXPECT_EQ(DesignFileText(DesignFile{parsed.entries}), DesignFileText(DesignFile{set.entries}))
-        << name;
+    DesignFile parsedFile;
+    parsedFile.entries = parsed.entries;
+    DesignFile setFile;
+    setFile.entries = set.entries;
+    EXPECT_EQ(DesignFileText(parsedFile), DesignFileText(setFile)) << name;
   }
   EXPECT_EQ(args.size(), 2 * DesignEntryNames().size()) << "an entry without its option";
 }

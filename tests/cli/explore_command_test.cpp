@@ -99,12 +99,13 @@ TEST(ExploreCommand, CsvHasAHeaderAndOneLinePerDesign) {
       RunCli({"explore", "--csv", "--output-power", "1.5", "--output-power-unit", "Kilo Watts"});
   ASSERT_EQ(result.status, 0);
   std::vector<std::string> lines;
-  for (std::size_t start = 0, end; (end = result.out.find("\r\n", start)) != std::string::npos;
-       start = end + 2) {
+  for (std::size_t start = 0, end; (end = result.out.find('\n', start)) != std::string::npos;
+       start = end + 1) {
     lines.push_back(result.out.substr(start, end - start));
   }
   ASSERT_EQ(lines.size(), 280u);
-  EXPECT_EQ(result.out.size(), result.out.rfind("\r\n") + 2) << "ends with a line break";
+  EXPECT_EQ(result.out.size(), result.out.rfind('\n') + 1) << "ends with a line break";
+  EXPECT_EQ(result.out.find('\r'), std::string::npos) << "lines end in LF alone";
   EXPECT_TRUE(lines[0].starts_with("SelectedCoreSize,CoresToStack,CoreIndex,Turns,"));
   EXPECT_TRUE(lines[1].starts_with("TD-01,1,1,"));
   EXPECT_TRUE(lines[226].starts_with("TD-26,1,26,31,12,101.8526"));

@@ -34,10 +34,10 @@ TEST(ModelCommand, TakesEveryOptionOfCheckButItsOutputs) {
   const StandardStreams streams{in, out};
   CheckOptions checkOptions;
   ModelOptions modelOptions;
-  CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue);
+  CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue, in);
   AddInputsFileOptions(*check, checkOptions.design, session, streams, &checkOptions.part,
                        &checkOptions.limits, &checkOptions.windingStored);
-  CLI::App* model = AddModelCommand(app, modelOptions, session.catalogue);
+  CLI::App* model = AddModelCommand(app, modelOptions, session.catalogue, in);
   AddInputsFileOptions(*model, modelOptions.check.design, session, streams,
                        &modelOptions.check.part, &modelOptions.check.limits,
                        &modelOptions.check.windingStored);

@@ -29,7 +29,7 @@ class UsageError : public ::testing::TestWithParam<UsageCase> {};
 TEST_P(UsageError, IsOneLineOnStandardErrorAndStatusTwo) {
   test::ScratchFolder folder;
   test::WriteFile(folder.File("good.json"),
-                  R"({"name": "G", "permeability": 60, "rolloff_b": 0.01, "rolloff_c": 2})");
+                  R"({"name": "G", "permeability": 60, "rolloff_b": 2e-9, "rolloff_c": 1.74})");
   test::WriteFile(folder.File("bad.json"), R"({"name": "B", "permeability": 60})");
   std::vector<std::string> args;
   for (const std::string& arg : GetParam().args)

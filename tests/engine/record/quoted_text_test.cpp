@@ -24,6 +24,8 @@ TEST(QuotedExcerpt, QuotesShortTextsWholeAndCutsLongOnesBetweenCharacters) {
       // "é" takes bytes 39 and 40: the cut falls before it, not between its bytes.
       {"a character across the cut", thirtyNine + "é" + "z", "\"" + thirtyNine + "…\""},
       {"a character ending at the cut", thirtyEight + "é" + "z", "\"" + thirtyEight + "é…\""},
+      // A bare CR would send the terminal's cursor back over the message.
+      {"line ends and a tab", "a\r\nb\tc", R"("a\r\nb\tc")"},
   };
   for (const ExcerptCase& c : cases)
     EXPECT_EQ(QuotedExcerpt(c.text), c.quoted) << c.name;

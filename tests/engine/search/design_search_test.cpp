@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,7 @@
 #include "engine/method/core_design.h"
 #include "engine/method/core_selection.h"
 #include "engine/search/combination_search.h"
+#include "engine/search/explorer.h"
 #include "tests/engine/loaded_tables.h"
 
 namespace pfc {
@@ -188,6 +191,10 @@ class FewestTurnsTest : public testing::Test {
     return CheckLine(r, m, LineVoltage::Low).atIpk.lPercentOfTarget.value_or(-1);
   }
 
+  // Walks one combination as the search should and compares the candidates checked and the
+  // feasible ones; false when it has no turn count to start from.
+  bool WalkOne(std::int16_t row, std::int16_t stack, const Material& m);
+
   LoadedTables tables_;
   std::int16_t methodWire_ = 0;
 };
@@ -248,6 +255,143 @@ TEST_F(FewestTurnsTest, PastThePeakOfASteepMaterialNoTurnCountReachesTheTarget) 
       best = std::max(best, ShareAt(row, 3, steep, n));
     if (o.mostTurns <= 400) {
       EXPECT_EQ(o.fewestTurns.has_value(), best >= 100) << best;
+    }
+  }
+}
+
+// Powders steeper than any grade (c = 3.5): the inductance at the peak current peaks in N
+// inside the window and falls fast past it, so that on some cores the most turns the window
+// holds miss a target that fewer turns reach.
+Material SteepPowder(double b) {
+  Material steep;
+  steep.name = "steep";
+  steep.permeability = 125;
+  steep.b = b;
+  steep.c = 3.5;
+  return steep;
+}
+
+TEST_F(FewestTurnsTest, WithASteepPowderTheFewestTurnsAreTheSmallestThatPass) {
+  int passedBelowTheWindow = 0;
+  for (const double b : {3e-17, 1e-16, 3e-16}) {
+    const Material steep = SteepPowder(b);
+    for (std::int16_t row = 1; row <= tables_.catalogue.RowCount(); row += 2) {
+      for (std::int16_t stack : {1, 3, 6}) {
+        const CombinationOutcome o = SearchOne(row, stack, steep, DesignLimits{});
+        SCOPED_TRACE("b " + std::to_string(b) + " row " + std::to_string(row) + " stack " +
+                     std::to_string(stack));
+        std::optional<double> smallest;
+        for (double n = 1; n <= o.mostTurns && !smallest; ++n) {
+          if (ShareAt(row, stack, steep, n) >= 100)
+            smallest = n;
+        }
+        EXPECT_EQ(o.fewestTurns, smallest);
+        if (smallest && ShareAt(row, stack, steep, o.mostTurns) < 100)
+          ++passedBelowTheWindow;
+      }
+    }
+  }
+  EXPECT_GT(passedBelowTheWindow, 0) << "no core whose most turns miss what fewer reach";
+}
+
+// The walk the search makes: from the fewest turns up, each count with the method's wire
+// and the thicker ones that fit, until the least loss of a count has risen three times in
+// a row. Counts the candidates it checks and the feasible ones at the default limits.
+struct Walk {
+  std::size_t checked = 0;
+  std::size_t feasible = 0;
+};
+
+bool FewestTurnsTest::WalkOne(std::int16_t row, std::int16_t stack, const Material& m) {
+  const CombinationOutcome o = SearchOne(row, stack, m, DesignLimits{});
+  SCOPED_TRACE("row " + std::to_string(row) + " stack " + std::to_string(stack) + " grade " +
+               m.name);
+  if (!o.fewestTurns)
+    return false;
+  Walk walk;
+  double previous = INFINITY;
+  int rises = 0;
+  for (double n = *o.fewestTurns; n <= o.mostTurns && rises < 3; ++n) {
+    double least = INFINITY;
+    for (int wire = methodWire_; wire >= std::max(1, methodWire_ - 4); --wire) {
+      DesignRecord r = tables_.record;
+      r.CoresToStack = stack;
+      LoadCore(r, tables_.catalogue, row);
+      const bool wound =
+          EvaluateCore(r, tables_.wires, GivenWinding{n, static_cast<std::int16_t>(wire)}) ==
+          Evaluation::Completed;
+      if (r.ActualFillFactor > r.FillFactorLimit)
+        break;
+      ++walk.checked;
+      if (!wound)
+        continue;
+      const OperatingCheck check = CheckOperation(r, m);
+      least = std::min(least, check.lowLine.totalLossW.value_or(INFINITY));
+      const auto verdicts = JudgeCheck(check, DesignLimits{});
+      bool passes = check.lowLine.atIpk.lPercentOfTarget.value_or(-1) >= 100;
+      for (CheckVerdict v :
+           {CheckVerdict::Temperature, CheckVerdict::Steady, CheckVerdict::Saturation})
+        passes = passes && verdicts[static_cast<std::size_t>(v)].Passes();
+      walk.feasible += passes ? 1 : 0;
+    }
+    rises = least < previous ? 0 : rises + 1;
+    previous = least;
+  }
+  EXPECT_EQ(o.checked, walk.checked);
+  EXPECT_EQ(o.feasible.size(), walk.feasible);
+  return true;
+}
+
+TEST_F(FewestTurnsTest, TheSearchWalksTheTurnsUntilTheLossRoseThreeTimesInARow) {
+  int walked = 0;
+  for (std::int16_t row = 1; row <= tables_.catalogue.RowCount(); ++row) {
+    for (const RolloffGrade& grade : RolloffGrades()) {
+      for (std::int16_t stack = 1; stack <= kMostCoresToStack; ++stack)
+        walked += WalkOne(row, stack, Material(grade)) ? 1 : 0;
+    }
+  }
+  EXPECT_GT(walked, 10);
+}
+
+// The front by hand: a candidate is off it when another has no more loss and no more volume,
+// and less of one; a loss that does not exist is worse than any.
+struct ParetoCase {
+  const char* part;
+  double loss;
+  double volume;
+  bool pareto;
+};
+
+TEST(ParetoFront, HandBuiltCandidatesGetTheirFlags) {
+  const ParetoCase cases[] = {
+      {"least loss, twice", 0.5, 8, true},
+      {"least loss, twice ", 0.5, 8, true},  // a duplicate beats neither
+      {"equal loss, more volume", 1, 5, false},
+      {"equal loss, less volume", 1, 4, true},
+      {"equal volume, more loss", 2, 4, false},
+      {"least volume", 3, 2, true},
+      {"no loss figure", NAN, 2, false},  // the least volume's, with a loss no worse
+      {"no loss figure, least volume", NAN, 1, true},
+      {"dominated twice", 4, 6, false},
+      {"dominated twice ", 4, 6, false},
+  };
+  for (const SearchObjective objective : {SearchObjective::Loss, SearchObjective::Volume}) {
+    std::vector<SearchCandidate> candidates;
+    for (const ParetoCase& c : cases) {
+      SearchCandidate candidate;
+      candidate.part = c.part;
+      candidate.totalLossW = c.loss;
+      candidate.woundVolumeCm3 = c.volume;
+      candidate.pareto = !c.pareto;  // the ranking must set every flag
+      candidates.push_back(candidate);
+    }
+    RankCandidates(candidates, objective);
+    ASSERT_EQ(candidates.size(), std::size(cases));
+    for (const ParetoCase& c : cases) {
+      const auto ranked = std::find_if(candidates.begin(), candidates.end(),
+                                       [&c](const SearchCandidate& r) { return r.part == c.part; });
+      ASSERT_NE(ranked, candidates.end());
+      EXPECT_EQ(ranked->pareto, c.pareto) << c.part;
     }
   }
 }

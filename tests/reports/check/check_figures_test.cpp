@@ -121,6 +121,48 @@ TEST(MaterialName, NamesAGradeAsAGradeAndAFileByItsName) {
             "grade " + std::to_string(RolloffGrades().front().permeability));
 }
 
+// A winding whose losses ran away has no temperature: the steps' last number is no figure.
+TEST(CheckFigureRows, ARunawayLineShowsNoTemperature) {
+  OperatingCheck check;
+  for (LineCheck* line : {&check.lowLine, &check.highLine}) {
+    line->thermal = ThermalEnding::Runaway;
+    line->temperatureRiseC = 529387.0;
+    line->windingTemperatureC = 529437.0;
+  }
+  check.highLine.thermal = ThermalEnding::Steady;  // beside it, a line that settled
+  int runawayCells = 0;
+  bool steadyShown = false;
+  for (const CheckFigureRow& row : CheckFigureRows(DesignRecord{}, check)) {
+    EXPECT_EQ(FigureText(row.low, '.').find("529"), std::string::npos) << row.caption;
+    runawayCells += FigureText(row.low, '.') == "runaway" ? 1 : 0;
+    steadyShown = steadyShown || FigureText(row.high, '.') == "529437";
+  }
+  EXPECT_EQ(runawayCells, 3) << "the rise, the temperature and the thermal word";
+  EXPECT_TRUE(steadyShown);
+}
+
+// The method's law cools the bare core, the check the wound part: the two surfaces are not
+// one figure in two columns.
+TEST(CheckFigureRows, TheBareCoresSurfaceStandsInARowOfItsOwn) {
+  DesignRecord record;
+  record.SurfaceArea = 71.13;
+  OperatingCheck check;
+  check.lowLine.woundSurfaceCm2 = 87.46;
+  check.highLine.woundSurfaceCm2 = 87.46;
+  int rows = 0;
+  for (const CheckFigureRow& row : CheckFigureRows(record, check)) {
+    if (row.method.number == 71.13) {
+      EXPECT_FALSE(row.low.number || row.high.number) << row.caption;
+      ++rows;
+    }
+    if (row.low.number == 87.46) {
+      EXPECT_FALSE(row.method.number) << row.caption;
+      ++rows;
+    }
+  }
+  EXPECT_EQ(rows, 2);
+}
+
 // The worst-case core's rows read its own lines, each in its line's column, and there are
 // none without one.
 TEST(WorstCaseFigureRows, ShowTheWorstCaseCoresFiguresOnlyWhenThereIsOne) {

@@ -53,8 +53,8 @@ TEST(OperatingCheckCsv, WritesBothLinesAngleByAngleReadingBackExactly) {
   const OperatingCheck check = CheckWithAwkwardNumbers();
   const std::string csv = OperatingCheckCsv(check);
 
-  ASSERT_TRUE(csv.ends_with("\r\n"));
-  std::vector<std::string> lines = Split(csv.substr(0, csv.size() - 2), "\r\n");
+  ASSERT_TRUE(csv.ends_with("\n"));
+  std::vector<std::string> lines = Split(csv.substr(0, csv.size() - 1), "\n");
   ASSERT_EQ(lines.size(), 1u + 2 * kCheckedAngles);
   EXPECT_EQ(Split(lines[0], ","), (std::vector<std::string>{"line", "deg", "vin", "i_avg", "duty",
                                                             "ripple_pp", "i_max", "flux_swing_t"}));

@@ -122,6 +122,13 @@ std::string With(const std::string& key, const std::string& value) {
   return text + "}";
 }
 
+// A valid material with the whole loss fit given.
+std::string WithLoss(const std::string& k, const std::string& alpha, const std::string& beta) {
+  std::string text = With("loss_k", k);
+  text.pop_back();
+  return text + ", \"loss_alpha\": " + alpha + ", \"loss_beta\": " + beta + "}";
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Files, MaterialFileRefuses,
     testing::ValuesIn(std::vector<Refused>{
@@ -155,6 +162,20 @@ INSTANTIATE_TEST_SUITE_P(
         {"a zero loss k", With("loss_k", "0"), "\"loss_k\" is 0"},
         {"c of one", With("rolloff_c", "1"), "\"rolloff_c\" is 1"},
         {"c below one", With("rolloff_c", "0.5"), "\"rolloff_c\" is 0.5"},
+        // Within JSON's numbers but beyond any powder's.
+        {"a permeability beyond any powder", With("permeability", "1e300"),
+         "\"permeability\" is 1E+300; it must be from 1 to 1000"},
+        {"a permeability below air's", With("permeability", "0.5"), "from 1 to 1000"},
+        {"a cliff for a roll-off", With("rolloff_c", "4.01"), "above 1 and at most 4"},
+        // With c = 1.5: 1 % lost at 100 kA/m takes b ≥ 3.19e-12, 99 % at 10 A/m b ≤ 0.0313.
+        {"a powder that barely rolls off", With("rolloff_b", "3.1e-12"), "\"rolloff_b\""},
+        {"a powder gone at 10 A/m", With("rolloff_b", "0.032"), "at 10 A/m"},
+        {"a loss k too small", WithLoss("0.009", "1.3", "2.2"), "\"loss_k\""},
+        {"a loss k too large", WithLoss("1.1e5", "1.3", "2.2"), "\"loss_k\""},
+        {"an alpha too small", WithLoss("30", "0.9", "2.2"), "\"loss_alpha\""},
+        {"an alpha too large", WithLoss("30", "3.1", "2.2"), "\"loss_alpha\""},
+        {"a beta too small", WithLoss("30", "1.3", "0.9"), "\"loss_beta\""},
+        {"a beta too large", WithLoss("30", "1.3", "4.1"), "from 1 to 4"},
         {"a number beyond any double", With("permeability", "1e999"), "not JSON"},
         {"text that is not UTF-8", With("name", "\"M\xFF\""), "not JSON"},
         {"nested deep", With("name", std::string(100000, '[') + std::string(100000, ']')),

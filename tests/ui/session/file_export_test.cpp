@@ -18,10 +18,11 @@ namespace {
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
   std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
     lines.push_back(text.substr(start, end - start));
   }
-  EXPECT_EQ(start, text.size()) << "the last line ends in CR LF";
+  EXPECT_EQ(start, text.size()) << "the last line ends in LF";
+  EXPECT_EQ(text.find('\r'), std::string::npos) << "LF alone";
   return lines;
 }
 
@@ -124,45 +125,45 @@ TEST(ListingCsvTest, HoldsEveryLineAtFullPrecisionWithItsUnit) {
   r.TempRise = std::numeric_limits<double>::quiet_NaN();
   r.WindingResistance = 0.011755;
   const std::string expected =
-      "Line,Caption,Value,Unit\r\n"
-      "A1,Input power,1578.9473684210527,Watt\r\n"
-      "A2,Actual Fill Factor,0.30000000000000004,\r\n"
-      "A3,Iin RMS,0,Amps\r\n"
-      "A4,Iripple,0,Amps\r\n"
-      "A5,Iin Peak,0,Amps\r\n"
-      "A6,Energy,0.000057,Watt-sec\r\n"
-      "A7,OD,0,cm\r\n"
-      "A8,ID,0,cm\r\n"
-      "A9,HT,0,cm\r\n"
-      "A10,Core Area,1.88,cm²\r\n"
-      "A11,Window Area,0,cm²\r\n"
-      "A12,Lm,0,cm\r\n"
-      "A13,Total Loss,0,Watt\r\n"
-      "B1,Al,100,nH/turn²\r\n"
-      "B2,Mass,0,g\r\n"
-      "B3,Tstep,10,µs\r\n"
-      "B4,70% of Al,70,nH/turn²\r\n"
-      "B5,Turns,0,turns\r\n"
-      "B6,H at Max Current,0,Oe\r\n"
-      "B7,Zero Bias L,0,µH\r\n"
-      "B8,Conductor Area,0,cm²\r\n"
-      "B9,Wire Size,0,AWG\r\n"
-      "B10,Wire Area,0,cm²\r\n"
-      "B11,Wire Dia,0,cm\r\n"
-      "B12,Wire Resistance,0,ohm/cm\r\n"
-      "B13,Temp Rise,,°C\r\n"
-      "C1,MLT,0,\r\n"
-      "C2,Conductor Length,0,cm\r\n"
-      "C3,Margin Length,0,cm\r\n"
-      "C4,Resistance,0.011755,Ohms\r\n"
-      "C5,Copper Loss,0,Watt\r\n"
-      "C6,Vpeak,0,Volts\r\n"
-      "C7,Dmax,0,\r\n"
-      "C8,Delta B,0,G\r\n"
-      "C9,Delta Bavg,0,G\r\n"
-      "C10,Bac,0,G\r\n"
-      "C11,Core Loss,0,W/Kg\r\n"
-      "C12,Core Loss,0,W\r\n";
+      "Line,Caption,Value,Unit\n"
+      "A1,Input power,1578.9473684210527,Watt\n"
+      "A2,Actual Fill Factor,0.30000000000000004,\n"
+      "A3,Iin RMS,0,Amps\n"
+      "A4,Iripple,0,Amps\n"
+      "A5,Iin Peak,0,Amps\n"
+      "A6,Energy,0.000057,Watt-sec\n"
+      "A7,OD,0,cm\n"
+      "A8,ID,0,cm\n"
+      "A9,HT,0,cm\n"
+      "A10,Core Area,1.88,cm²\n"
+      "A11,Window Area,0,cm²\n"
+      "A12,Lm,0,cm\n"
+      "A13,Total Loss,0,Watt\n"
+      "B1,Al,100,nH/turn²\n"
+      "B2,Mass,0,g\n"
+      "B3,Tstep,10,µs\n"
+      "B4,70% of Al,70,nH/turn²\n"
+      "B5,Turns,0,turns\n"
+      "B6,H at Max Current,0,Oe\n"
+      "B7,Zero Bias L,0,µH\n"
+      "B8,Conductor Area,0,cm²\n"
+      "B9,Wire Size,0,AWG\n"
+      "B10,Wire Area,0,cm²\n"
+      "B11,Wire Dia,0,cm\n"
+      "B12,Wire Resistance,0,ohm/cm\n"
+      "B13,Temp Rise,,°C\n"
+      "C1,MLT,0,\n"
+      "C2,Conductor Length,0,cm\n"
+      "C3,Margin Length,0,cm\n"
+      "C4,Resistance,0.011755,Ohms\n"
+      "C5,Copper Loss,0,Watt\n"
+      "C6,Vpeak,0,Volts\n"
+      "C7,Dmax,0,\n"
+      "C8,Delta B,0,G\n"
+      "C9,Delta Bavg,0,G\n"
+      "C10,Bac,0,G\n"
+      "C11,Core Loss,0,W/Kg\n"
+      "C12,Core Loss,0,W\n";
   EXPECT_EQ(ListingCsv(r), expected);
 }
 
