@@ -280,6 +280,15 @@ std::optional<int> ParseCommandLine(CLI::App& app, int argc, const char* const* 
   return std::nullopt;
 }
 
+// A checked design (check, model) may come from a design file, with its part and limits, and
+// be checked on a catalogue file.
+void AddCheckedDesignFiles(CLI::App& command, CheckOptions& options, DesignSession& session,
+                           const StandardStreams& streams) {
+  AddInputsFileOptions(command, options.design, session, streams, &options.part, &options.limits,
+                       &options.windingStored);
+  AddCoresOption(command, session, streams.in);
+}
+
 }  // namespace
 
 int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream& out,
@@ -303,16 +312,11 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
 
   CheckOptions checkOptions;
   CLI::App* check = AddCheckCommand(app, checkOptions, session.catalogue, streams.in);
-  AddInputsFileOptions(*check, checkOptions.design, session, streams, &checkOptions.part,
-                       &checkOptions.limits, &checkOptions.windingStored);
-  AddCoresOption(*check, session, streams.in);
+  AddCheckedDesignFiles(*check, checkOptions, session, streams);
 
   ModelOptions modelOptions;
   CLI::App* model = AddModelCommand(app, modelOptions, session.catalogue, streams.in);
-  AddInputsFileOptions(*model, modelOptions.check.design, session, streams,
-                       &modelOptions.check.part, &modelOptions.check.limits,
-                       &modelOptions.check.windingStored);
-  AddCoresOption(*model, session, streams.in);
+  AddCheckedDesignFiles(*model, modelOptions.check, session, streams);
 
   OptimizeOptions optimizeOptions;
   CLI::App* optimize = AddOptimizeCommand(app, optimizeOptions, session.catalogue);
