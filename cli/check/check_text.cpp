@@ -52,7 +52,10 @@ std::string CheckText(const OperatingCheck& check, const DesignRecord& r,
   if (!windingOrigin.empty())
     out.append(" (").append(windingOrigin).append(")");
   out.append("\n");
-  out.append("  Material     grade ").append(check.material.name).append(" powder; ");
+  // A grade is one of the supplier's powders; a material of the user's own goes by its name.
+  const std::string material = MaterialName(check.material);
+  out.append("  Material     ").append(material);
+  out.append(material == check.material.name ? "; " : " powder; ");
   out.append(CheckedMaterialText(check, '.')).append("\n\n");
   Pad(out, "", kCaptionWidth, false);
   Pad(out, "Method", kColumnWidth, true);
