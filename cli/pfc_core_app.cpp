@@ -289,6 +289,18 @@ void AddCheckedDesignFiles(CLI::App& command, CheckOptions& options, DesignSessi
   AddCoresOption(command, session, streams.in);
 }
 
+// design: the method's run, its report where one is asked for, and a word on standard error
+// when the design carries a part of its own, which the method's report does not show.
+int RunDesigning(const DesignCommand& designing, DesignSession& session, std::ostream& commandOut,
+                 std::ostream& out, std::ostream& err) {
+  const std::optional<std::string> report = designing.report->count() > 0
+                                                ? std::optional<std::string>(designing.reportPath)
+                                                : std::nullopt;
+  if (designing.part.Given())
+    err << "pfc-core: " << MethodDesignNote(designing.part) << "\n";
+  return RunDesignCommand(designing.options, designing.json, report, session, commandOut, out, err);
+}
+
 }  // namespace
 
 int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream& out,
@@ -366,12 +378,7 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
     }
     return RunExploreCommand(exploring.options, exploring.json, session, commandOut, err);
   }
-  const std::optional<std::string> report = designing.report->count() > 0
-                                                ? std::optional<std::string>(designing.reportPath)
-                                                : std::nullopt;
-  if (designing.part.Given())
-    err << "pfc-core: " << MethodDesignNote(designing.part) << "\n";
-  return RunDesignCommand(designing.options, designing.json, report, session, commandOut, out, err);
+  return RunDesigning(designing, session, commandOut, out, err);
 }
 
 }  // namespace pfc
