@@ -98,11 +98,11 @@ TEST(JudgeCheck, MissesWhereTheFigureDoesNotExist) {
 TEST(JudgeCheck, JudgesTheRippleOnlyAgainstALimitSet) {
   OperatingCheck check = DefaultCheck();
   check.lowLine.rippleAtCrestPercentOfIpkLine = 1e9;
-  const VerdictOutcome& none =
+  const VerdictOutcome none =
       Outcome(JudgeCheck(check, DesignLimits{}), CheckVerdict::RippleAtCrest);
   EXPECT_FALSE(none.judged);
   EXPECT_TRUE(none.Passes());
-  const VerdictOutcome& set =
+  const VerdictOutcome set =
       Outcome(JudgeCheck(check, DesignLimits{.ripplePercent = 10}), CheckVerdict::RippleAtCrest);
   EXPECT_TRUE(set.judged);
   EXPECT_FALSE(set.Passes());
