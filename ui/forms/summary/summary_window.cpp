@@ -26,7 +26,8 @@ void ShowSummary(Toolkit& toolkit, const ResultSummary& wanted, ResultSummary& s
 void ShowCheckOutcome(Toolkit& toolkit, const DesktopSession& session) {
   std::string line;
   bool misses = false;
-  if (SummaryShowsADesign(toolkit, session)) {
+  // Only a core the method evaluated can be wound: a summary filled in without a run has none.
+  if (SummaryShowsADesign(toolkit, session) && session.record.SurfaceArea > 0) {
     CheckedDesign published(session.wires, session.limits);
     published.Check(session.record, "the published design");
     const OperatingCheck& check = published.Result();
