@@ -198,6 +198,22 @@ std::optional<CoreLossFit> LogLinearFit(std::span<const LossPoint> points) {
   return fit;
 }
 
+// A finished fit: the rms and the largest of its deviations from the points, and where the
+// largest is.
+template <typename Fit>
+void TakeDeviations(Fit& fit, const std::vector<double>& deviations) {
+  double sum = 0;
+  for (std::size_t i = 0; i < deviations.size(); ++i) {
+    sum += deviations[i] * deviations[i];
+    if (deviations[i] > fit.largestDeviation) {
+      fit.largestDeviation = deviations[i];
+      fit.largestAt = i;
+    }
+  }
+  fit.rmsDeviation = std::sqrt(sum / static_cast<double>(deviations.size()));
+  fit.fitted = true;
+}
+
 }  // namespace
 
 RolloffFit FitRolloff(std::span<const RolloffPoint> points) {
@@ -220,18 +236,12 @@ RolloffFit FitRolloff(std::span<const RolloffPoint> points) {
                         ", not above 1: with it the flux linkage of a winding would have no "
                         "bound, and no check could use the material");
   }
-  double sum = 0;
+  std::vector<double> deviations;
   for (std::size_t i = 0; i < points.size(); ++i) {
     fit.percent.push_back(100 * RolloffFraction(fit.b, fit.c, points[i].field));
-    const double deviation = std::fabs(fit.percent[i] - points[i].percent);
-    sum += deviation * deviation;
-    if (deviation > fit.largestDeviation) {
-      fit.largestDeviation = deviation;
-      fit.largestAt = i;
-    }
+    deviations.push_back(std::fabs(fit.percent[i] - points[i].percent));
   }
-  fit.rmsDeviation = std::sqrt(sum / static_cast<double>(points.size()));
-  fit.fitted = true;
+  TakeDeviations(fit, deviations);
   return fit;
 }
 
@@ -247,20 +257,14 @@ LossFit FitCoreLoss(std::span<const LossPoint> points) {
   if (!(fit.fit.k > 0) || !std::isfinite(fit.fit.k) || !std::isfinite(fit.fit.alpha) ||
       !std::isfinite(fit.fit.beta))
     return NoLossFit("no loss k·f^α·B^β follows the points");
-  double sum = 0;
+  std::vector<double> deviations;
   for (std::size_t i = 0; i < points.size(); ++i) {
     const LossPoint& point = points[i];
     fit.loss.push_back(fit.fit.k * std::pow(point.frequency, fit.fit.alpha) *
                        std::pow(point.fluxDensity, fit.fit.beta));
-    const double deviation = std::fabs(fit.loss[i] / point.loss - 1) * 100;
-    sum += deviation * deviation;
-    if (deviation > fit.largestDeviation) {
-      fit.largestDeviation = deviation;
-      fit.largestAt = i;
-    }
+    deviations.push_back(std::fabs(fit.loss[i] / point.loss - 1) * 100);
   }
-  fit.rmsDeviation = std::sqrt(sum / static_cast<double>(points.size()));
-  fit.fitted = true;
+  TakeDeviations(fit, deviations);
   return fit;
 }
 
