@@ -170,6 +170,24 @@ int StrictStatus(const CheckOptions& options, const OperatingCheck& check) {
   return options.strict && misses ? kVerdictMissed : 0;
 }
 
+// The check for people: the run's warnings as "design" shows them, without its summary, then
+// the check, the given winding and the next step.
+std::string CheckedRunText(const CheckOptions& options, const CheckedRun& run,
+                           const CoreCatalogue& catalogue, const DesignRecord& record) {
+  RunOutcome warnings;
+  warnings.messages = run.outcome.messages;
+  const std::string origin =
+      run.givenWinding ? CheckedWindingOrigin(run.method, record, "the published design", '.')
+                       : std::string();
+  std::string text = SetAsideText(run) + DesignText(warnings, ResultSummary{}) +
+                     CheckText(*run.check, record, options.limits, origin);
+  if (run.givenWinding)
+    text += GivenWindingText(record);
+  DesignRecord scratch;
+  return text + CheckNextStepText(*run.check, options.limits,
+                                  FormEntries(options.design, catalogue, scratch), '.');
+}
+
 }  // namespace
 
 CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalogue& catalogue,
@@ -178,9 +196,8 @@ CLI::App* AddCheckCommand(CLI::App& app, CheckOptions& options, const CoreCatalo
       "check", "Design as \"design\" does, then check the winding over the line cycle");
   AddCheckedDesignOptions(*check, options, catalogue, in);
   check->add_flag("--strict", options.strict, "Exit with status 3 when a verdict misses");
-  CLI::Option* json = check->add_flag("--json", options.json, "Print one JSON object");
-  CLI::Option* csv = check->add_flag("--csv", options.csv, "Print the angle rows as CSV");
-  json->excludes(csv);
+  AddOutputFormatFlags(*check, options.format,
+                       {.json = "Print one JSON object", .csv = "Print the angle rows as CSV"});
   check->add_option("--build-sheet", options.buildSheet, "Write the part's build sheet (HTML)")
       ->type_name("FILE");
   AddNumberOption(
@@ -274,7 +291,7 @@ int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
   if (!run.check) {
     if (sheet)
       err << "pfc-core: no build sheet written: the design is not published\n";
-    if (options.json) {
+    if (options.format == OutputFormat::Json) {
       nlohmann::ordered_json json = CheckRunJson(run, record, options.limits);
       if (!sheet || !NamesStandardStream(options.buildSheet))
         out << JsonText(json);
@@ -289,24 +306,16 @@ int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
     if (NamesStandardStream(options.buildSheet))
       return StrictStatus(options, *run.check);
   }
-  if (options.json) {
-    out << JsonText(CheckRunJson(run, record, options.limits));
-  } else if (options.csv) {
-    out << OperatingCheckCsv(*run.check);
-  } else {
-    // The run's warnings, as "design" shows them, without its summary.
-    RunOutcome warnings;
-    warnings.messages = run.outcome.messages;
-    const std::string origin =
-        run.givenWinding ? CheckedWindingOrigin(run.method, record, "the published design", '.')
-                         : std::string();
-    out << SetAsideText(run) << DesignText(warnings, ResultSummary{})
-        << CheckText(*run.check, record, options.limits, origin);
-    if (run.givenWinding)
-      out << GivenWindingText(record);
-    DesignRecord scratch;
-    out << CheckNextStepText(*run.check, options.limits,
-                             FormEntries(options.design, catalogue, scratch), '.');
+  switch (options.format) {
+    case OutputFormat::Json:
+      out << JsonText(CheckRunJson(run, record, options.limits));
+      break;
+    case OutputFormat::Csv:
+      out << OperatingCheckCsv(*run.check);
+      break;
+    case OutputFormat::Text:
+      out << CheckedRunText(options, run, catalogue, record);
+      break;
   }
   return StrictStatus(options, *run.check);
 }

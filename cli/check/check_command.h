@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli/design/design_options.h"
+#include "cli/output_format.h"
 #include "engine/catalogue/catalogue.h"
 #include "engine/check/built_part.h"
 #include "engine/check/check_verdicts.h"
@@ -31,8 +32,7 @@ struct CheckOptions {
   double leadLengthMm = 50;         // --lead-length
   std::optional<std::string> date;  // --date, printed on the build sheet
   std::string designFile;           // the name of the design file given with --inputs
-  bool json = false;
-  bool csv = false;
+  OutputFormat format = OutputFormat::Text;  // --json, --csv
 };
 
 // Adds "check" to pfc-core: the options of AddCheckedDesignOptions plus --strict, --json and

@@ -113,7 +113,8 @@ void AddCoresOption(CLI::App& command, DesignSession& session, std::istream& in)
 
 void AddCoresCommand(CLI::App& app, CoresCommand& cores) {
   cores.command = app.add_subcommand("cores", "Print the core catalogue the commands design on");
-  cores.command->add_flag("--csv", cores.csv, "Print the catalogue in the file form --cores reads");
+  AddOutputFormatFlags(*cores.command, cores.format,
+                       {.csv = "Print the catalogue in the file form --cores reads"});
   // Named from the commands themselves, so that one taking --cores later is not left out.
   std::vector<std::string> readers;
   for (const CLI::App* command : app.get_subcommands({})) {
@@ -124,7 +125,7 @@ void AddCoresCommand(CLI::App& app, CoresCommand& cores) {
 }
 
 int RunCoresCommand(const CoresCommand& cores, const CoreCatalogue& catalogue, std::ostream& out) {
-  out << (cores.csv ? CatalogueCsv(catalogue) : CatalogueTable(catalogue));
+  out << (cores.format == OutputFormat::Csv ? CatalogueCsv(catalogue) : CatalogueTable(catalogue));
   return 0;
 }
 

@@ -4,6 +4,7 @@
 #include <istream>
 #include <string>
 
+#include "cli/output_format.h"
 #include "engine/catalogue/catalogue_file.h"
 
 #include "engine/method/design_session.h"
@@ -25,7 +26,7 @@ CatalogueRead ReadCoresOption(const std::string& path, std::istream& in);
 // commands that take --cores, which its help names.
 struct CoresCommand {
   CLI::App* command = nullptr;
-  bool csv = false;
+  OutputFormat format = OutputFormat::Text;  // --csv
 };
 void AddCoresCommand(CLI::App& app, CoresCommand& cores);
 int RunCoresCommand(const CoresCommand& cores, const CoreCatalogue& catalogue, std::ostream& out);

@@ -84,7 +84,7 @@ bool MaterialText(const Material& material, bool withLoss, std::string& text,
 
 }  // namespace
 
-void AddMaterialCommand(CLI::App& app, MaterialCommand& material) {
+CLI::App* AddMaterialCommand(CLI::App& app, MaterialCommand& material) {
   CLI::App* command = app.add_subcommand("material", "Materials of one's own for --material");
   command->require_subcommand(1);
   CLI::App* fit = command->add_subcommand(
@@ -120,6 +120,7 @@ void AddMaterialCommand(CLI::App& app, MaterialCommand& material) {
       ->type_name("G_PER_CM3");
   fit->footer(kFitFooter);
   material.fit = fit;
+  return command;
 }
 
 int RunMaterialFitCommand(const MaterialFitOptions& options, StandardStreams streams,

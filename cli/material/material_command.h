@@ -25,7 +25,8 @@ struct MaterialCommand {
   CLI::App* fit = nullptr;
   MaterialFitOptions options;
 };
-void AddMaterialCommand(CLI::App& app, MaterialCommand& material);
+// Returns "material", whose one sub-command is "fit".
+CLI::App* AddMaterialCommand(CLI::App& app, MaterialCommand& material);
 
 // Reads the points, fits them and writes the material file, which is read back as --material
 // reads it before it is written. The fit's table goes to standard output, or to standard

@@ -151,10 +151,9 @@ CLI::App* AddOptimizeCommand(CLI::App& app, OptimizeOptions& options,
       *optimize, "--threads", kThreadsBounds,
       [&options](double threads) { options.threads = static_cast<int>(threads); },
       "Threads to search on (default: one per core)");
-  CLI::Option* json =
-      optimize->add_flag("--json", options.json, "Print every feasible row as JSON");
-  CLI::Option* csv = optimize->add_flag("--csv", options.csv, "Print every feasible row as CSV");
-  json->excludes(csv);
+  AddOutputFormatFlags(
+      *optimize, options.format,
+      {.json = "Print every feasible row as JSON", .csv = "Print every feasible row as CSV"});
   optimize->footer(kOptimizeFooter);
   return optimize;
 }
@@ -216,13 +215,19 @@ int RunOptimizeCommand(const OptimizeOptions& options, const CoreCatalogue& cata
     err << DesignText(rejection, ResultSummary{});
     return 1;
   }
-  if (options.json)
-    out << JsonText(SearchJson(search, request));
-  else if (options.csv)
-    out << SearchCandidatesCsv(search.feasible);
-  else
-    out << SearchText(search, request, asked.checkMaterial, static_cast<std::size_t>(options.top));
-  if (search.feasible.empty() && options.csv)
+  switch (options.format) {
+    case OutputFormat::Json:
+      out << JsonText(SearchJson(search, request));
+      break;
+    case OutputFormat::Csv:
+      out << SearchCandidatesCsv(search.feasible);
+      break;
+    case OutputFormat::Text:
+      out << SearchText(search, request, asked.checkMaterial,
+                        static_cast<std::size_t>(options.top));
+      break;
+  }
+  if (search.feasible.empty() && options.format == OutputFormat::Csv)
     err << SearchText(search, request, asked.checkMaterial, 0);
   return search.feasible.empty() ? 1 : 0;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/design/design_options.h"
+#include "cli/output_format.h"
 #include "engine/catalogue/catalogue.h"
 #include "engine/record/design_record.h"
 #include "engine/search/design_search.h"
@@ -22,9 +23,8 @@ struct OptimizeOptions {
   DesignLimits limits;  // AddLimitOptions
   std::string objective = "loss";
   int top = 20;
-  bool json = false;
-  bool csv = false;
-  int threads = 0;  // 0: one per core
+  OutputFormat format = OutputFormat::Text;  // --json, --csv
+  int threads = 0;                           // 0: one per core
 };
 
 // Adds "optimize" to pfc-core: every option of "design" but --pick, plus the search's own.

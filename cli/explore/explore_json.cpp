@@ -1,4 +1,4 @@
-#include "cli/design/explore_json.h"
+#include "cli/explore/explore_json.h"
 
 namespace pfc {
 
