@@ -27,6 +27,7 @@
 #include "engine/record/number_text.h"
 #include "engine/search/explorer.h"
 #include "reports/check/check_figures.h"
+#include "reports/check/part_texts.h"
 #include "reports/files/atomic_file.h"
 #include "reports/files/explorer_csv.h"
 #include "reports/summary/image_sources.h"
@@ -173,19 +174,6 @@ bool StandardOutputTaken(CLI::App& command) {
   return false;
 }
 
-// Said when a design file holds a part of its own: the report and the summary stay the
-// method's, so that they read the same whatever was built.
-std::string MethodDesignNote(const BuiltPart& part) {
-  std::string given = WindingRequestText(part.winding);
-  if (part.material.Given()) {
-    given += given.empty() ? "" : " in ";
-    given += part.material.own ? part.material.own->name
-                               : "grade " + std::to_string(part.material.grade);
-  }
-  return "the report and summary are the method's design; the design file's part as built (" +
-         given + ") is checked by \"pfc-core check\" and its --build-sheet";
-}
-
 // The design command's options as the command line sets them.
 struct DesignCommand {
   DesignOptions options;
@@ -297,7 +285,8 @@ int RunDesigning(const DesignCommand& designing, DesignSession& session, std::os
                                                 ? std::optional<std::string>(designing.reportPath)
                                                 : std::nullopt;
   if (designing.part.Given())
-    err << "pfc-core: " << MethodDesignNote(designing.part) << "\n";
+    err << "pfc-core: "
+        << MethodDesignNote(designing.part, "\"pfc-core check\" and its --build-sheet") << "\n";
   return RunDesignCommand(designing.options, designing.json, report, session, commandOut, out, err);
 }
 

@@ -107,10 +107,7 @@ DesignFile ReadInputFormDesign(Toolkit& toolkit, const DesktopSession& session) 
   DesignFile design;
   design.entries = ReadInputEntries(toolkit);
   const CheckedDesign& checked = session.checked;
-  design.part.material.grade = checked.ChosenGrade();
-  if (checked.ChosenMaterial() >= 0)
-    design.part.material.own =
-        checked.OwnMaterials()[static_cast<std::size_t>(checked.ChosenMaterial())];
+  design.part.material = checked.ChosenPartMaterial();
   design.part.winding = checked.Winding();
   design.limits = session.limits.Get();
   design.cores = session.catalogueOrigin;
