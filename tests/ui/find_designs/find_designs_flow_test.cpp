@@ -241,5 +241,32 @@ TEST_F(FindDesignsFlowTest, ASavedDesignIsNamedForItsPart) {
   EXPECT_EQ(name.rfind(c.part + "x" + std::to_string(c.stack) + "-g60-", 0), 0u) << name;
 }
 
+// A design found in a material of the user's own carries that material: by value in its
+// file, and into the Operating Check, whose build sheet is then of that part.
+TEST_F(FindDesignsFlowTest, AFoundDesignInAMaterialFileKeepsTheMaterial) {
+  SearchSmall(MaterialFile("Supplier 75").c_str(), "2");
+  const SearchCandidate c = PickFirst();
+  const Material& searched = session.foundDesigns.Request().materials.at(c.material);
+  savePath = (folder / "own.pfcdesign").string();
+  kit.UserClick(kFindDesignsForm, kCmdSaveDesign);
+  const DesignFileRead read = ReadDesignFile(*savePath);
+  ASSERT_TRUE(read.read) << read.reason;
+  EXPECT_EQ(read.design.part.material.own, searched);
+
+  kit.UserClick(kFindDesignsForm, kCmdOperatingCheck);
+  ASSERT_TRUE(kit.IsVisible(kOperatingCheckForm));
+  EXPECT_EQ(session.checked.Result().material, searched);
+  EXPECT_EQ(session.checked.Result().lowLine.totalLossW, c.totalLossW);
+  services.readTempFolder = [this] { return folder.string(); };
+  std::vector<std::string> shown;
+  services.showReport = [&shown](const std::string& path) -> std::optional<std::string> {
+    shown.push_back(path);
+    return std::nullopt;
+  };
+  kit.UserClick(kOperatingCheckForm, check_controls::kBuildSheet);
+  ASSERT_EQ(shown.size(), 1u) << (kit.Messages().empty() ? "" : kit.Messages().back().text);
+  EXPECT_NE(test::ReadFile(shown[0]).find(searched.name), std::string::npos);
+}
+
 }  // namespace
 }  // namespace pfc::ui::testing

@@ -175,7 +175,8 @@ void FindDesignsForm::cmdSaveDesign_Click() {
   if (!picked)
     return;
   const SearchCandidate& candidate = found.Candidates()[*picked];
-  DesignFile file = FoundDesignFile(found.Entries(), session_.catalogue, candidate);
+  DesignFile file =
+      FoundDesignFile(found.Entries(), session_.catalogue, candidate, found.Request().materials);
   file.limits = found.Request().limits;  // the limits it was found to meet
   BuiltPart part = file.part;
   part.partNumber = candidate.part;
