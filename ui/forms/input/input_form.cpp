@@ -138,7 +138,7 @@ void InputForm::Change(std::string_view control) {
 }
 
 void InputForm::FilesDropped(const std::vector<std::string>& paths) {
-  OpenDroppedFiles(toolkit_, session_, paths);
+  OpenDroppedFiles(toolkit_, session_, paths, &services_);
   partNote_.clear();
   ShowBuiltPart();
   EntriesChanged();
