@@ -310,6 +310,20 @@ TEST_F(OperatingCheckTest, BuildSheetShowsThePartAsCheckedInTheViewer) {
   EXPECT_NE(kit.Messages().back().text.find(problem), std::string::npos);
 }
 
+// The summary stays the method's design, and says so while the part to be built has a
+// winding of its own.
+TEST_F(OperatingCheckTest, TheSummaryNotesAGivenWindingUntilThePublishedOneIsBack) {
+  CheckFromSummary();
+  EXPECT_EQ(kit.Text(kSummaryForm, summary_controls::kLblPartNote), "");
+  kit.UserFocus(kOperatingCheckForm, kTurns);
+  kit.SelectAll(kOperatingCheckForm, kTurns);
+  kit.UserType(kOperatingCheckForm, kTurns, "40");
+  EXPECT_NE(kit.Text(kSummaryForm, summary_controls::kLblPartNote).find("40 turns"),
+            std::string::npos);
+  kit.UserClick(kOperatingCheckForm, kPublishedWinding);
+  EXPECT_EQ(kit.Text(kSummaryForm, summary_controls::kLblPartNote), "");
+}
+
 // Alt with a letter presses one control only.
 TEST(OperatingCheckButtons, AccessKeysClashWithNothingOnTheirWindow) {
   for (const FormDescription& form : {SummaryFormDesign(), CompareCoresFormDesign()}) {
