@@ -9,7 +9,7 @@
 #include "cli/design/design_text.h"
 #include "cli/json_text.h"
 #include "engine/method/design_run.h"
-#include "reports/check/check_figures.h"
+#include "reports/check/part_texts.h"
 #include "reports/files/atomic_file.h"
 #include "reports/summary/image_sources.h"
 #include "reports/summary/report_writer.h"
@@ -92,19 +92,6 @@ int RunDesignCommand(const DesignOptions& options, OutputFormat format,
   return status != 0 ? status : reportStatus;
 }
 
-// Said when a design file holds a part of its own: the report and the summary stay the
-// method's, so that they read the same whatever was built.
-std::string MethodDesignNote(const BuiltPart& part) {
-  std::string given = WindingRequestText(part.winding);
-  if (part.material.Given()) {
-    given += given.empty() ? "" : " in ";
-    given += part.material.own ? part.material.own->name
-                               : "grade " + std::to_string(part.material.grade);
-  }
-  return "the report and summary are the method's design; the design file's part as built (" +
-         given + ") is checked by \"pfc-core check\" and its --build-sheet";
-}
-
 }  // namespace
 
 CLI::App* AddDesignCommand(CLI::App& app, DesignCommand& designing, DesignSession& session,
@@ -132,7 +119,8 @@ int RunDesigning(const DesignCommand& designing, DesignSession& session, std::os
                                                 ? std::optional<std::string>(designing.reportPath)
                                                 : std::nullopt;
   if (designing.part.Given())
-    err << "pfc-core: " << MethodDesignNote(designing.part) << "\n";
+    err << "pfc-core: "
+        << MethodDesignNote(designing.part, "\"pfc-core check\" and its --build-sheet") << "\n";
   return RunDesignCommand(designing.options, designing.format, report, session, commandOut, out,
                           err);
 }

@@ -4,11 +4,14 @@
 #include <sstream>
 #include <string>
 
+#include "engine/catalogue/catalogue.h"
 #include "engine/record/number_text.h"
+#include "reports/files/catalogue_csv.h"
 #include "reports/files/design_file.h"
 #include "tests/support/file_bytes.h"
 #include "tests/ui/compare_cores_fixture.h"
 #include "ui/forms/find_designs/find_designs_design.h"
+#include "ui/forms/input/catalogue_commands.h"
 #include "ui/forms/operating_check/operating_check_design.h"
 
 namespace pfc::ui::testing {
@@ -239,6 +242,52 @@ TEST_F(FindDesignsFlowTest, ASavedDesignIsNamedForItsPart) {
   ASSERT_FALSE(saveRequests.empty());
   const std::string& name = saveRequests.back().suggestedName;
   EXPECT_EQ(name.rfind(c.part + "x" + std::to_string(c.stack) + "-g60-", 0), 0u) << name;
+}
+
+// A design found in a material of the user's own carries that material: by value in its
+// file, and into the Operating Check, whose build sheet is then of that part.
+TEST_F(FindDesignsFlowTest, AFoundDesignInAMaterialFileKeepsTheMaterial) {
+  SearchSmall(MaterialFile("Supplier 75").c_str(), "2");
+  const SearchCandidate c = PickFirst();
+  const Material& searched = session.foundDesigns.Request().materials.at(c.material);
+  savePath = (folder / "own.pfcdesign").string();
+  kit.UserClick(kFindDesignsForm, kCmdSaveDesign);
+  const DesignFileRead read = ReadDesignFile(*savePath);
+  ASSERT_TRUE(read.read) << read.reason;
+  EXPECT_EQ(read.design.part.material.own, searched);
+
+  kit.UserClick(kFindDesignsForm, kCmdOperatingCheck);
+  ASSERT_TRUE(kit.IsVisible(kOperatingCheckForm));
+  EXPECT_EQ(session.checked.Result().material, searched);
+  EXPECT_EQ(session.checked.Result().lowLine.totalLossW, c.totalLossW);
+  services.readTempFolder = [this] { return folder.string(); };
+  std::vector<std::string> shown;
+  services.showReport = [&shown](const std::string& path) -> std::optional<std::string> {
+    shown.push_back(path);
+    return std::nullopt;
+  };
+  kit.UserClick(kOperatingCheckForm, check_controls::kBuildSheet);
+  ASSERT_EQ(shown.size(), 1u) << (kit.Messages().empty() ? "" : kit.Messages().back().text);
+  EXPECT_NE(test::ReadFile(shown[0]).find(searched.name), std::string::npos);
+}
+
+// A design found on a catalogue file of the user's own records that catalogue, so that it
+// opens on the cores it was found on.
+TEST_F(FindDesignsFlowTest, ASavedDesignRecordsTheCatalogueItWasFoundOn) {
+  CoreCatalogue builtIn;
+  DesignRecord record;
+  ArrayData_PFC_Load(builtIn, record);
+  const std::string cores = (folder / "cores.csv").string();
+  test::WriteFile(cores, CatalogueCsv(builtIn));
+  ASSERT_TRUE(LoadCatalogueFile(kit, session, cores));
+  SearchSmall();
+  PickFirst();
+  savePath = (folder / "found.pfcdesign").string();
+  kit.UserClick(kFindDesignsForm, kCmdSaveDesign);
+  const DesignFileRead read = ReadDesignFile(*savePath);
+  ASSERT_TRUE(read.read) << read.reason;
+  EXPECT_FALSE(read.design.cores.BuiltIn());
+  EXPECT_EQ(read.design.cores.sha256, session.catalogueOrigin.sha256);
 }
 
 }  // namespace

@@ -158,5 +158,46 @@ TEST_F(CatalogueFormTest, ADesignOpensOnItsOwnCatalogueAndNotOnAMissingOrChanged
   }
 }
 
+// A design whose catalogue file was edited opens on the edited file once Core Catalogue… has
+// loaded it, or on another file chosen then; the question comes before anything changes.
+TEST_F(CatalogueFormTest, ADesignWhoseCatalogueChangedOpensOnTheOneTheUserChooses) {
+  StartAndAccept();
+  LoadCatalogue(folder.File("mine.csv"));
+  PickFromList("MY-05");
+  SaveAs(folder.File("d.pfcdesign"));
+  const std::string edited = mine + "\n";
+  WriteFile(folder.File("mine.csv"), edited);
+  WriteFile(folder.File("copy.csv"), edited);
+  LoadCatalogue(folder.File("mine.csv"));
+  kit.UserClick(kInputForm, kBuiltInCatalogueButton);
+
+  // Cancelled: as it was.
+  kit.AnswerSaveChanges(SaveChangesAnswer::Discard);
+  kit.ClearRecord();
+  Open(folder.File("d.pfcdesign"));
+  ASSERT_EQ(kit.Menus().size(), 1u);
+  EXPECT_EQ(FifthCore(), "TD-05");
+
+  // Another file, chosen in a second dialog.
+  std::string catalogue = folder.File("copy.csv");
+  services.chooseOpenFile = [&](const OpenFileRequest& request) -> std::optional<std::string> {
+    return request.extension == "csv" ? catalogue : folder.File("d.pfcdesign");
+  };
+  kit.AnswerMenus(1);
+  Open(folder.File("d.pfcdesign"));
+  EXPECT_EQ(Chosen().substr(0, 6), "MY-05 ");
+  EXPECT_TRUE(TitleNames("copy.csv")) << Caption();
+
+  // The catalogue loaded now.
+  kit.UserClick(kInputForm, kBuiltInCatalogueButton);
+  catalogue = folder.File("mine.csv");
+  kit.UserClick(kInputForm, kCoreCatalogueButton);
+  kit.AnswerMenus(0);
+  Open(folder.File("d.pfcdesign"));
+  EXPECT_EQ(Chosen().substr(0, 6), "MY-05 ");
+  EXPECT_TRUE(TitleNames("mine.csv")) << Caption();
+  EXPECT_EQ(session.designFile.path, folder.File("d.pfcdesign"));
+}
+
 }  // namespace
 }  // namespace pfc::ui::testing

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "engine/check/rolloff_grades.h"
 #include "tests/ui/flow_fixture.h"
 #include "ui/forms/input/directions_texts.h"
 #include "ui/forms/input/input_design.h"
@@ -160,6 +161,7 @@ TEST_F(FlowTest, CancelLeadsBackToAFreshDisclaimerAndAFreshForm) {
 TEST_F(FlowTest, TabVisitsEveryControlOnceInReadingOrder) {
   StartAndAccept();
   kit.UserClick(kInputForm, "chkPickCore");  // the core list takes the focus only when enabled
+  session.checked.SetGrade(*FindRolloffGrade(125));  // and "Clear Part" with a part to clear
   const FormDescription design = InputFormDesign();
   std::set<std::string> focusable;
   for (const ControlDescription& control : design.controls) {

@@ -6,8 +6,11 @@
 #include <optional>
 #include <set>
 
+#include "engine/check/built_part.h"
+#include "engine/check/given_winding.h"
 #include "engine/check/operating_check.h"
 #include "engine/method/method_constants.h"
+#include "reports/build_sheet/build_sheet.h"
 #include "reports/check/check_figures.h"
 #include "reports/check/check_verdict_texts.h"
 #include "reports/check/operating_check_csv.h"
@@ -267,6 +270,58 @@ TEST_F(OperatingCheckTest, SaveAsPdfWritesTheDrawnWindow) {
   EXPECT_EQ(saveRequests.size(), 1u);
   ASSERT_EQ(kit.Messages().size(), 1u);
   EXPECT_EQ(kit.Messages()[0].title, kCautionTitle);
+}
+
+// The build sheet is of the part the window checks, the given winding with the method's
+// design beside it, and the report viewer is asked to show it.
+TEST_F(OperatingCheckTest, BuildSheetShowsThePartAsCheckedInTheViewer) {
+  services.readTempFolder = [this] { return folder.string(); };
+  std::vector<std::string> shown;
+  services.showReport = [&shown](const std::string& path) -> std::optional<std::string> {
+    shown.push_back(path);
+    return std::nullopt;
+  };
+  CheckFromSummary();
+  kit.UserFocus(kOperatingCheckForm, kTurns);
+  kit.SelectAll(kOperatingCheckForm, kTurns);
+  kit.UserType(kOperatingCheckForm, kTurns, "40");
+  ASSERT_TRUE(session.checked.WindingProblem().empty()) << session.checked.WindingProblem();
+
+  kit.UserAccessKey(kOperatingCheckForm, kBuildSheet);
+  ASSERT_EQ(shown.size(), 1u) << (kit.Messages().empty() ? "" : kit.Messages().back().text);
+  EXPECT_EQ(std::filesystem::path(shown[0]).parent_path(), folder);
+  DesignRecord built = session.record;
+  ASSERT_TRUE(ApplyWinding(built, session.wires, {40.0, std::nullopt}).Wound());
+  const BuiltPart part = PartOfRecord(built, PartMaterial{}, {40.0, std::nullopt});
+  const OperatingCheck check = CheckOperation(built, GradeMaterialFor(built, kDefaultRolloffGrade),
+                                              session.limits.Get().alTolerancePercent);
+  EXPECT_EQ(test::ReadFile(shown[0]),
+            BuildSheetHtml({built, session.record, check, part, session.limits.Get(),
+                            kDefaultLeadLengthMm, "", ""}));
+
+  // Turns the core cannot hold leave no sheet to show, and say why.
+  kit.SelectAll(kOperatingCheckForm, kTurns);
+  kit.UserType(kOperatingCheckForm, kTurns, "900");
+  const std::string problem = session.checked.WindingProblem();
+  ASSERT_FALSE(problem.empty());
+  kit.UserClick(kOperatingCheckForm, kBuildSheet);
+  EXPECT_EQ(shown.size(), 1u);
+  ASSERT_FALSE(kit.Messages().empty());
+  EXPECT_NE(kit.Messages().back().text.find(problem), std::string::npos);
+}
+
+// The summary stays the method's design, and says so while the part to be built has a
+// winding of its own.
+TEST_F(OperatingCheckTest, TheSummaryNotesAGivenWindingUntilThePublishedOneIsBack) {
+  CheckFromSummary();
+  EXPECT_EQ(kit.Text(kSummaryForm, summary_controls::kLblPartNote), "");
+  kit.UserFocus(kOperatingCheckForm, kTurns);
+  kit.SelectAll(kOperatingCheckForm, kTurns);
+  kit.UserType(kOperatingCheckForm, kTurns, "40");
+  EXPECT_NE(kit.Text(kSummaryForm, summary_controls::kLblPartNote).find("40 turns"),
+            std::string::npos);
+  kit.UserClick(kOperatingCheckForm, kPublishedWinding);
+  EXPECT_EQ(kit.Text(kSummaryForm, summary_controls::kLblPartNote), "");
 }
 
 // Alt with a letter presses one control only.

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/catalogue/catalogue_file.h"
 #include "engine/check/rolloff_grades.h"
 #include "engine/inputs/entries.h"
 #include "engine/inputs/pick_list.h"
@@ -101,16 +102,53 @@ void NameFile(Toolkit& toolkit, DesktopSession& session, const std::string& path
   ShowDesignFileTitle(toolkit, session);
 }
 
+// The catalogue the design was made on is missing or has changed (`reason`): the user
+// chooses the cores to open it on. Returns whether to go on; a catalogue file chosen is then
+// the session's, and the one it replaced is in `replaced`.
+bool ChooseCatalogueInstead(Toolkit& toolkit, DesktopSession& session,
+                            const DesktopServices* services, const std::string& reason,
+                            std::optional<SessionCatalogue>& replaced) {
+  Caution(toolkit,
+          "The catalogue this design was made on cannot be used; choose the cores to "
+          "open it on.",
+          reason);
+  const CatalogueOrigin& now = session.catalogueOrigin;
+  std::vector<std::string> items{"Open on the &Catalogue Loaded Now (" +
+                                 (now.BuiltIn()
+                                      ? std::string("built-in")
+                                      : std::filesystem::path(now.file).filename().string()) +
+                                 ")"};
+  const bool another = services != nullptr && services->chooseOpenFile;
+  if (another)
+    items.emplace_back("Open on &Another Catalogue File…");
+  items.emplace_back("Ca&ncel");
+  const int chosen = toolkit.ChooseFromMenu(kInputForm, kOpenDesignButton, items);
+  if (chosen == 0)
+    return true;
+  if (!another || chosen != 1)
+    return false;
+  const std::optional<std::string> path =
+      services->chooseOpenFile(OpenFileRequest{"Core Catalogue", now.file, "CSV files", "csv"});
+  if (!path || path->empty())
+    return false;
+  CatalogueRead read = ReadCatalogueFile(*path);
+  if (!read.read) {
+    Caution(toolkit, "The core catalogue could not be loaded; the form is as it was.",
+            read.problem);
+    return false;
+  }
+  replaced = SessionCatalogue{session.catalogue, session.catalogueOrigin};
+  UseCoreCatalogue(session, std::move(read.catalogue), std::move(read.origin));
+  return true;
+}
+
 }  // namespace
 
 DesignFile ReadInputFormDesign(Toolkit& toolkit, const DesktopSession& session) {
   DesignFile design;
   design.entries = ReadInputEntries(toolkit);
   const CheckedDesign& checked = session.checked;
-  design.part.material.grade = checked.ChosenGrade();
-  if (checked.ChosenMaterial() >= 0)
-    design.part.material.own =
-        checked.OwnMaterials()[static_cast<std::size_t>(checked.ChosenMaterial())];
+  design.part.material = checked.ChosenPartMaterial();
   design.part.winding = checked.Winding();
   design.limits = session.limits.Get();
   design.cores = session.catalogueOrigin;
@@ -181,13 +219,19 @@ std::optional<std::string> FillInputForm(Toolkit& toolkit, DesktopSession& sessi
   return std::nullopt;
 }
 
-bool OpenDesignFile(Toolkit& toolkit, DesktopSession& session, const std::string& path) {
+bool OpenDesignFile(Toolkit& toolkit, DesktopSession& session, const std::string& path,
+                    const DesktopServices* services) {
   const DesignFileRead file = ReadDesignFile(path);
   std::string refusal = file.Message();
   if (file.read) {
     // The design's own cores first: its pick is looked for among them.
     std::optional<SessionCatalogue> replaced;
     std::optional<std::string> reason = TakeDesignCatalogue(session, file.design, path, replaced);
+    if (reason) {
+      if (!ChooseCatalogueInstead(toolkit, session, services, *reason, replaced))
+        return false;
+      reason.reset();
+    }
     if (!reason) {
       reason = FillInputForm(toolkit, session, file.design);
     }
@@ -218,15 +262,15 @@ void OpenDesignFromDialog(Toolkit& toolkit, DesktopSession& session,
       "Open Design", current.empty() ? std::string() : current, "PFC design files", "pfcdesign"});
   if (path && !path->empty() &&
       MayLoseUnsavedChanges(toolkit, session, LosingChanges::OpeningAnother)) {
-    OpenDesignFile(toolkit, session, *path);
+    OpenDesignFile(toolkit, session, *path, &services);
   }
 }
 
 void OpenDroppedFiles(Toolkit& toolkit, DesktopSession& session,
-                      const std::vector<std::string>& paths) {
+                      const std::vector<std::string>& paths, const DesktopServices* services) {
   if (paths.size() == 1) {
     if (MayLoseUnsavedChanges(toolkit, session, LosingChanges::OpeningAnother)) {
-      OpenDesignFile(toolkit, session, paths.front());
+      OpenDesignFile(toolkit, session, paths.front(), services);
     }
   } else if (paths.size() > 1) {
     Caution(toolkit, "The design could not be opened; the form is as it was.",

@@ -30,13 +30,18 @@ std::optional<std::string> FillInputForm(Toolkit& toolkit, DesktopSession& sessi
                                          const DesignFile& design);
 
 // Opens the file into the input form, which then names it in its title. A file that cannot
-// be opened is told in a "Caution" box and changes nothing. Returns whether it opened.
-bool OpenDesignFile(Toolkit& toolkit, DesktopSession& session, const std::string& path);
+// be opened is told in a "Caution" box and changes nothing. When the catalogue the design was
+// made on is missing or has changed, the user chooses to open it on the catalogue loaded
+// now, on another catalogue file (only with the services' open dialog) or not at all.
+// Returns whether it opened.
+bool OpenDesignFile(Toolkit& toolkit, DesktopSession& session, const std::string& path,
+                    const DesktopServices* services = nullptr);
 // These two ask first whether to save the form's unsaved changes (unsaved_changes.h).
 void OpenDesignFromDialog(Toolkit& toolkit, DesktopSession& session,
                           const DesktopServices& services);
 void OpenDroppedFiles(Toolkit& toolkit, DesktopSession& session,
-                      const std::vector<std::string>& paths);
+                      const std::vector<std::string>& paths,
+                      const DesktopServices* services = nullptr);
 // The file named on the command line, once; nothing when there is none.
 void OpenPendingDesignFile(Toolkit& toolkit, DesktopSession& session);
 

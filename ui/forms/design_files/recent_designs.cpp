@@ -47,7 +47,7 @@ void OpenDesignWithRecent(Toolkit& toolkit, DesktopSession& session,
   if (chosen == 0) {
     OpenDesignFromDialog(toolkit, session, services);
   } else if (chosen > 0 && MayLoseUnsavedChanges(toolkit, session, LosingChanges::OpeningAnother)) {
-    OpenDesignFile(toolkit, session, recent[static_cast<std::size_t>(chosen - 1)]);
+    OpenDesignFile(toolkit, session, recent[static_cast<std::size_t>(chosen - 1)], &services);
   }
 }
 

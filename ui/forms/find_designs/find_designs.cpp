@@ -158,7 +158,7 @@ void OpenFindDesigns(Toolkit& toolkit, DesktopSession& session) {
 }
 
 DesignFile FoundDesignFile(const EntryTexts& entries, const CoreCatalogue& catalogue,
-                           const SearchCandidate& c) {
+                           const SearchCandidate& c, const std::vector<Material>& materials) {
   DesignFile file;
   file.entries = entries;
   file.entries.pickCore = true;
@@ -167,6 +167,8 @@ DesignFile FoundDesignFile(const EntryTexts& entries, const CoreCatalogue& catal
   if (FindRolloffGrade(static_cast<int>(c.permeability)) != nullptr &&
       std::to_string(static_cast<int>(c.permeability)) == c.materialName)
     file.part.material.grade = static_cast<int>(c.permeability);
+  else if (c.material < materials.size())
+    file.part.material.own = materials[c.material];
   file.part.winding.turns = c.turns;
   file.part.winding.gauge = c.gauge;
   return file;
@@ -175,7 +177,8 @@ DesignFile FoundDesignFile(const EntryTexts& entries, const CoreCatalogue& catal
 std::string CheckFoundDesignInto(CheckedDesign& checked, const DesktopSession& session,
                                  const DesktopServices& services, const EntryTexts& entries,
                                  const SearchCandidate& c) {
-  const DesignFile file = FoundDesignFile(entries, session.catalogue, c);
+  const DesignFile file =
+      FoundDesignFile(entries, session.catalogue, c, session.foundDesigns.Request().materials);
   DesignRecord pick = session.record;
   pick.CalcType = DesignerPicks;
   const RunOutcome outcome = services.runDesign(file.entries, pick, session.catalogue,
@@ -193,7 +196,10 @@ std::string CheckFoundDesignInto(CheckedDesign& checked, const DesktopSession& s
   if (!reason.empty())
     return CandidateName(c) + " has no operating check.\r\n\r\n" + reason;
   checked.Check(pick, "found by Find Designs");
-  checked.SetGrade(file.part.material.grade);
+  if (file.part.material.own)
+    checked.AddMaterial(*file.part.material.own);
+  else
+    checked.SetGrade(file.part.material.grade);
   checked.SetWinding(file.part.winding, session.decimalSeparator);
   return {};
 }

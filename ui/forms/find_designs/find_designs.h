@@ -34,9 +34,11 @@ SearchSettings ReadSearchSettings(const std::string& grades, const std::string& 
 void SearchFromWindow(Toolkit& toolkit, DesktopSession& session);
 
 // The found design as a design file: the entries it was found for with its core picked and
-// its stack count, its grade and its winding.
+// its stack count, its grade (or its material of the user's own, by value: one of the
+// materials searched) and its winding.
 DesignFile FoundDesignFile(const EntryTexts& entries, const CoreCatalogue& catalogue,
-                           const SearchCandidate& candidate);
+                           const SearchCandidate& candidate,
+                           const std::vector<Material>& materials);
 
 // Opens the "Operating Check" window on the found design: a designer's pick of its core and
 // stack wound with its turns and wire, checked in its material. A pick that cannot be wound

@@ -175,8 +175,10 @@ void FindDesignsForm::cmdSaveDesign_Click() {
   if (!picked)
     return;
   const SearchCandidate& candidate = found.Candidates()[*picked];
-  DesignFile file = FoundDesignFile(found.Entries(), session_.catalogue, candidate);
-  file.limits = found.Request().limits;  // the limits it was found to meet
+  DesignFile file =
+      FoundDesignFile(found.Entries(), session_.catalogue, candidate, found.Request().materials);
+  file.limits = found.Request().limits;   // the limits it was found to meet
+  file.cores = session_.catalogueOrigin;  // and the cores it was found on
   BuiltPart part = file.part;
   part.partNumber = candidate.part;
   part.stack = candidate.stack;

@@ -6,6 +6,7 @@
 #include "engine/inputs/entries.h"
 #include "ui/forms/design_files/design_file_design.h"
 #include "ui/forms/find_designs/find_designs_design.h"
+#include "ui/forms/input/built_part_line.h"
 #include "ui/forms/input/catalogue_design.h"
 #include "ui/forms/session/design_helpers.h"
 
@@ -132,6 +133,20 @@ void TabInReadingOrder(FormDescription& form) {
   }
 }
 
+// Below the button row, the part as built and the button that clears it; after the buttons
+// above in tab order.
+void AddBuiltPartLine(std::vector<ControlDescription>& c, int y) {
+  auto line = Label(kBuiltPartLabel, "", {840, y, 7080, 450}, Arial(9.75, true), kNavy);
+  line.wordWrap = true;
+  c.push_back(line);
+  auto clear = Button(kClearPartButton, "Clear &Part", {8040, y, 1560, 375}, Arial(9.75), 26);
+  clear.enabled = false;
+  clear.toolTip =
+      "Check the method's own winding and the grade that matches the core again, and save "
+      "the design without a winding or material of its own.";
+  c.push_back(clear);
+}
+
 }  // namespace
 
 FormDescription InputFormDesign() {
@@ -189,6 +204,7 @@ FormDescription InputFormDesign() {
   auto help = Button("cmdHelp", "&Help", {8400, RowY(1), 1080, 375}, Arial(9.75), 18);
   help.toolTip = "Directions on how to use this product.";
   c.push_back(help);
+  AddBuiltPartLine(c, buttonY + 540);
   AddDesignFileButtons(form);
   AddCatalogueButtons(form);
   // Under the catalogue buttons, between the Stack caption and the fill factor's note; after

@@ -7,6 +7,7 @@
 #include "ui/forms/design_files/unsaved_changes.h"
 #include "ui/forms/find_designs/find_designs.h"
 #include "ui/forms/find_designs/find_designs_design.h"
+#include "ui/forms/input/built_part_line.h"
 #include "ui/forms/input/catalogue_commands.h"
 #include "ui/forms/input/directions_form.h"
 #include "ui/forms/input/directions_texts.h"
@@ -45,6 +46,27 @@ void InputForm::Form_Load() {
   }
   chkCalcCore_Click();         // the box is ticked by design
   LoadDesignTables(session_);  // a catalogue file loaded for the session stays
+  // The Operating Check changes the part while this form is in the background; the title's
+  // star follows when the form is active again.
+  checkedSubscription_ = session_.checked.Listen([this] {
+    if (toolkit_.IsLoaded(kInputForm))
+      ShowBuiltPart();
+  });
+  ShowBuiltPart();
+}
+
+void InputForm::ShowBuiltPart() {
+  ShowBuiltPartLine(toolkit_, session_, partNote_);
+}
+
+void InputForm::CoreChanged(std::string_view control) {
+  const bool core =
+      control == input_controls::CoreList() || control == input_controls::StackBox() ||
+      control == input_controls::kChkCalcCore || control == input_controls::kChkPickCore;
+  if (core && session_.checked.Winding().Given()) {
+    partNote_ = FitWindingToForm(toolkit_, session_);
+    ShowBuiltPart();
+  }
 }
 
 void InputForm::Form_Activate() {
@@ -97,17 +119,28 @@ void InputForm::Click(std::string_view control) {
     LoadCatalogueFromDialog(toolkit_, session_, services_);
   } else if (control == kBuiltInCatalogueButton) {
     UseBuiltInCatalogueOnForm(toolkit_, session_);
+  } else if (control == kClearPartButton) {
+    partNote_.clear();
+    ClearBuiltPart(session_);
   }
+  if (control == kOpenDesignButton) {
+    partNote_.clear();  // the part is the file's now
+    ShowBuiltPart();
+  }
+  CoreChanged(control);
   // A unit, a calculator type, a core chosen, the entries cleared or a design opened.
   EntriesChanged();
 }
 
-void InputForm::Change(std::string_view /*control*/) {
+void InputForm::Change(std::string_view control) {
+  CoreChanged(control);
   EntriesChanged();
 }
 
 void InputForm::FilesDropped(const std::vector<std::string>& paths) {
-  OpenDroppedFiles(toolkit_, session_, paths);
+  OpenDroppedFiles(toolkit_, session_, paths, &services_);
+  partNote_.clear();
+  ShowBuiltPart();
   EntriesChanged();
 }
 

@@ -40,11 +40,16 @@ class InputForm final : public FormLogic {
   void cmdQuit_Click();
   void cmdExit_Click();
   void cmdHelp_Click();
+  // The core the given winding goes on may have changed: it stays only if it fits.
+  void CoreChanged(std::string_view control);
+  void ShowBuiltPart();
 
   Toolkit& toolkit_;
   DesktopSession& session_;
   const DesktopServices& services_;
   std::string rememberedFile_;  // the design file last added to the recent ones
+  std::string partNote_;        // what the last change of core did to the given winding
+  CheckedDesign::Subscription checkedSubscription_;
 };
 
 // The input form's entries and choices as they stand.

@@ -56,6 +56,14 @@ const RolloffGrade* CheckedDesign::Grade() const {
   return hasDesign_ ? &DefaultGradeFor(record_) : nullptr;
 }
 
+PartMaterial CheckedDesign::ChosenPartMaterial() const {
+  PartMaterial material;
+  material.grade = grade_;
+  if (chosenMaterial_ >= 0)
+    material.own = ownMaterials_[static_cast<std::size_t>(chosenMaterial_)];
+  return material;
+}
+
 Material CheckedDesign::CheckedMaterial() const {
   if (chosenMaterial_ >= 0)
     return ownMaterials_[static_cast<std::size_t>(chosenMaterial_)];

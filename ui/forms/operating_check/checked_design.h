@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/catalogue/catalogue.h"
+#include "engine/check/built_part.h"
 #include "engine/check/check_verdicts.h"
 #include "engine/check/given_winding.h"
 #include "engine/check/operating_check.h"
@@ -61,6 +62,8 @@ class CheckedDesign {
   const std::vector<Material>& OwnMaterials() const { return ownMaterials_; }
   // The position of the own material the check takes; -1 for a grade.
   int ChosenMaterial() const { return chosenMaterial_; }
+  // The chosen grade or own material as the part to be built carries it.
+  PartMaterial ChosenPartMaterial() const;
   // The winding asked for, empty for the published one, and why it could not be wound
   // (empty when it was).
   const WindingRequest& Winding() const { return winding_; }

@@ -173,21 +173,25 @@ void AddLimits(std::vector<ControlDescription>& c) {
 
 // The actions, and the winding to check with the way back to the published one.
 void AddButtonsAndWinding(std::vector<ControlDescription>& c) {
-  c.push_back(Button(kExportCsv, "&Export CSV…", Pixels(12, ButtonY(), 150, 28), Arial(9.75), 6));
-  c.push_back(Button(kSavePdf, "Save as &PDF…", Pixels(174, ButtonY(), 150, 28), Arial(9.75), 7));
+  c.push_back(Button(kExportCsv, "&Export CSV…", Pixels(12, ButtonY(), 118, 28), Arial(9.75), 6));
+  c.push_back(Button(kSavePdf, "Save as &PDF…", Pixels(138, ButtonY(), 118, 28), Arial(9.75), 7));
   c.push_back(
-      Button(kExportModel, "Export &Model…", Pixels(336, ButtonY(), 150, 28), Arial(9.75), 8));
+      Button(kExportModel, "Export &Model…", Pixels(264, ButtonY(), 118, 28), Arial(9.75), 8));
+  auto sheet =
+      Button(kBuildSheet, "Build &Sheet…", Pixels(390, ButtonY(), 104, 28), Arial(9.75), 9);
+  sheet.toolTip = "The part as checked, with what the winder needs, to print or save as PDF";
+  c.push_back(sheet);
   AddWindingEntry(
-      c, kTurnsCaption, "&Turns", 40, kTurns, 500, 56, 9,
+      c, kTurnsCaption, "&Turns", 40, kTurns, 500, 56, 10,
       "The turns to check; empty for the published design's. The check follows at once");
-  AddWindingEntry(c, kWireCaption, "&Wire (AWG)", 74, kWire, 604, 44, 10,
+  AddWindingEntry(c, kWireCaption, "&Wire (AWG)", 74, kWire, 604, 44, 11,
                   "The wire size to check; empty for the published design's");
   c.push_back(Button(kPublishedWinding, "Pu&blished Winding", Pixels(732, ButtonY(), 150, 28),
-                     Arial(9.75), 11));
-  auto material = Button(kMaterial, "M&aterial…", Pixels(894, ButtonY(), 110, 28), Arial(9.75), 12);
+                     Arial(9.75), 12));
+  auto material = Button(kMaterial, "M&aterial…", Pixels(894, ButtonY(), 110, 28), Arial(9.75), 13);
   material.toolTip = "Add a material file of your own to the list of grades";
   c.push_back(material);
-  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, ButtonY(), 110, 28), Arial(9.75), 13));
+  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, ButtonY(), 110, 28), Arial(9.75), 14));
   auto problem =
       Label(kWindingProblem, "", Pixels(12, ButtonY() + 34, 1176, 20), Arial(8.25), kRed);
   problem.shrinkToFit = true;

@@ -36,6 +36,7 @@ inline constexpr const char* kLineCurrentChart = "chtLineCurrent";
 inline constexpr const char* kExportCsv = "cmdExportCsv";
 inline constexpr const char* kSavePdf = "cmdSavePdf";
 inline constexpr const char* kExportModel = "cmdExportModel";  // for circuit simulators
+inline constexpr const char* kBuildSheet = "cmdBuildSheet";    // shown in the report viewer
 inline constexpr const char* kClose = "cmdClose";
 // The winding checked: the published one, or the turns and wire the user enters.
 inline constexpr const char* kTurnsCaption = "lblTurns";

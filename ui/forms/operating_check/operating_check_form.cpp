@@ -9,6 +9,7 @@
 #include "reports/check/check_verdict_texts.h"
 #include "reports/check/operating_check_csv.h"
 #include "reports/files/part_file_name.h"
+#include "ui/forms/operating_check/build_sheet_view.h"
 #include "ui/forms/operating_check/check_winding_entries.h"
 #include "ui/forms/operating_check/model_export.h"
 #include "ui/forms/operating_check/operating_check_design.h"
@@ -171,6 +172,8 @@ void OperatingCheckForm::Click(std::string_view control) {
     cmdSavePdf_Click();
   } else if (control == kExportModel) {
     cmdExportModel_Click();
+  } else if (control == kBuildSheet) {
+    ShowBuildSheet(toolkit_, session_, services_);
   } else if (control == kPublishedWinding) {
     session_.checked.SetWinding({});
   } else if (control == kMaterial) {

@@ -106,8 +106,9 @@ FormDescription SummaryFormDesign() {
   form.name = "frmResult";
   form.caption = "PFC Summary Core Design";
   form.clientWidth = 10440;
-  form.clientHeight = 7620;  // the designed 7260 and a line for the operating check
-  form.scrolls = true;       // what is added below the designed lines scrolls on a small screen
+  // The designed 7260, a line for the operating check and one for a part of the user's own.
+  form.clientHeight = 7905;
+  form.scrolls = true;  // what is added below the designed lines scrolls on a small screen
   form.backColour = kWhite;
   form.font = Arial(8.25);
 
@@ -152,6 +153,9 @@ FormDescription SummaryFormDesign() {
   auto outcome = Label(kLblCheckOutcome, "", {840, 7140, 7080, 285}, Arial(8.25, true), kNavy);
   outcome.shrinkToFit = true;
   c.push_back(outcome);
+  auto partNote = Label(kLblPartNote, "", {840, 7560, 9375, 285}, Arial(8.25), kNavy);
+  partNote.shrinkToFit = true;
+  c.push_back(partNote);
   c.push_back(Button(kCmdFindDesigns, "&Find Designs…", {8040, 7080, 2175, 420}, Arial(9.75), 5));
   return form;
 }

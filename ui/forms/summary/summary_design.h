@@ -19,6 +19,8 @@ inline constexpr const char* kCmdExit = "cmdExit";                  // "R&eset D
 inline constexpr const char* kCmdCompareCores = "cmdCompareCores";
 // "Operating check: MISS: …", the check of the published design against the session's limits.
 inline constexpr const char* kLblCheckOutcome = "lblCheckOutcome";
+// That the summary is the method's design when the part to be built is given another way.
+inline constexpr const char* kLblPartNote = "lblPartNote";
 }  // namespace summary_controls
 
 }  // namespace pfc::ui

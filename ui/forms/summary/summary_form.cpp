@@ -22,11 +22,16 @@ void SummaryForm::Form_Load() {
   session_.summary = ResultSummary{};  // the texts as the window is designed
   EchoInputs();
   limitsSubscription_ = session_.limits.Listen([this] { ShowCheckOutcome(toolkit_, session_); });
+  checkedSubscription_ = session_.checked.Listen([this] {
+    if (toolkit_.IsLoaded(kSummaryForm))
+      ShowPartNote(toolkit_, session_);
+  });
 }
 
 void SummaryForm::Form_Activate() {
   EchoInputs();
   ShowCheckOutcome(toolkit_, session_);
+  ShowPartNote(toolkit_, session_);
 }
 
 void SummaryForm::EchoInputs() {
@@ -37,6 +42,7 @@ void SummaryForm::EchoInputs() {
 
 void SummaryForm::Form_Unload() {
   limitsSubscription_ = {};
+  checkedSubscription_ = {};
   CloseSummaryChildren(toolkit_, services_);
   // Both ways back (here and the viewer's) clear the input form's core pick, which its
   // title's star must show before the form is activated again.

@@ -31,7 +31,8 @@ class SummaryForm final : public FormLogic {
   Toolkit& toolkit_;
   DesktopSession& session_;
   const DesktopServices& services_;
-  SessionLimits::Subscription limitsSubscription_;  // the check's line follows the limits
+  SessionLimits::Subscription limitsSubscription_;   // the check's line follows the limits
+  CheckedDesign::Subscription checkedSubscription_;  // the part's note follows the part
 };
 
 }  // namespace pfc::ui

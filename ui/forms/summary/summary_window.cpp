@@ -2,6 +2,7 @@
 
 #include "engine/check/check_verdicts.h"
 #include "reports/check/next_step_texts.h"
+#include "reports/check/part_texts.h"
 
 #include "ui/forms/session/form_names.h"
 #include "ui/forms/summary/summary_children.h"
@@ -37,6 +38,21 @@ void ShowCheckOutcome(Toolkit& toolkit, const DesktopSession& session) {
   }
   toolkit.SetText(kSummaryForm, summary_controls::kLblCheckOutcome, line);
   toolkit.SetForeColor(kSummaryForm, summary_controls::kLblCheckOutcome, misses ? kRed : kNavy);
+}
+
+void ShowPartNote(Toolkit& toolkit, const DesktopSession& session) {
+  BuiltPart part;
+  part.material = session.checked.ChosenPartMaterial();
+  part.winding = session.checked.Winding();
+  std::string note;
+  if (part.Given()) {
+    note = MethodDesignNote(part, "the Operating Check and its Build Sheet",
+                            session.decimalSeparator) +
+           ".";
+    note.front() = 'T';
+  }
+  if (toolkit.Text(kSummaryForm, summary_controls::kLblPartNote) != note)
+    toolkit.SetText(kSummaryForm, summary_controls::kLblPartNote, note);
 }
 
 }  // namespace pfc::ui

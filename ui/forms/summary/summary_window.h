@@ -18,4 +18,9 @@ void ShowSummary(Toolkit& toolkit, const ResultSummary& wanted, ResultSummary& s
 // window shows no design. The line is no text of the summary: the report does not copy it.
 void ShowCheckOutcome(Toolkit& toolkit, const DesktopSession& session);
 
+// Writes, when the session's part has a winding or material of its own, that the summary and
+// its report are the method's design and the Operating Check covers the part as built; empty
+// otherwise.
+void ShowPartNote(Toolkit& toolkit, const DesktopSession& session);
+
 }  // namespace pfc::ui
