@@ -7,6 +7,7 @@
 #include "ui/forms/input/input_form.h"
 #include "ui/forms/session/entry_refusal.h"
 #include "ui/forms/session/form_names.h"
+#include "ui/forms/session/input_entries.h"
 #include "ui/forms/summary/summary_children.h"
 
 namespace pfc::ui {
@@ -88,15 +89,6 @@ void KeepCompareCoresCurrent(Toolkit& toolkit, DesktopSession& session) {
   if (!exploration.rejected) {
     session.compareCores.Replace(std::move(exploration), entries);
   }
-}
-
-std::string ComputedForText(const EntryTexts& e) {
-  return "Designs for: " + e[Entry::Frequency] + " " + e.Unit(Entry::Frequency) + ", " +
-         e[Entry::Inductance] + " " + e.Unit(Entry::Inductance) + ", " + e[Entry::OutputPower] +
-         " " + e.Unit(Entry::OutputPower) + ", efficiency " + e[Entry::Efficiency] +
-         " %, Vin Min " + e[Entry::VinMin] + " Volts, Vin Max " + e[Entry::VinMax] +
-         " Volts, Vout " + e[Entry::Vout] + " Volts, ambient " + e[Entry::AmbientTemp] +
-         " °C, fill factor " + e[Entry::FillFactor] + ", cores to stack " + e[Entry::Stack] + ".";
 }
 
 void UseExploredDesign(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services,

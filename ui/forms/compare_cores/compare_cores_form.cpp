@@ -9,6 +9,7 @@
 #include "ui/forms/operating_check/operating_check_design.h"
 #include "ui/forms/session/file_export.h"
 #include "ui/forms/session/form_names.h"
+#include "ui/forms/session/input_entries.h"
 
 namespace pfc::ui {
 

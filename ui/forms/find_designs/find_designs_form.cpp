@@ -11,6 +11,7 @@
 #include "ui/forms/find_designs/find_designs.h"
 #include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/session/file_export.h"
+#include "ui/forms/session/input_entries.h"
 #include "ui/forms/session/limit_entries.h"
 #include "ui/forms/session/recent_design_list.h"
 

@@ -2,12 +2,12 @@
 
 #include "engine/inputs/pick_list.h"
 #include "ui/forms/compare_cores/compare_cores.h"
+#include "ui/forms/design_files/catalogue_commands.h"
 #include "ui/forms/design_files/design_file_commands.h"
 #include "ui/forms/design_files/recent_designs.h"
 #include "ui/forms/design_files/unsaved_changes.h"
 #include "ui/forms/find_designs/find_designs.h"
 #include "ui/forms/find_designs/find_designs_design.h"
-#include "ui/forms/input/catalogue_commands.h"
 #include "ui/forms/input/directions_form.h"
 #include "ui/forms/input/directions_texts.h"
 #include "ui/forms/input/input_design.h"
@@ -154,20 +154,6 @@ void InputForm::chkPickCore_Click() {
   }
   toolkit_.SetForeColor(kInputForm, input_controls::CoreList(), kBlack);
   toolkit_.SetEnabled(kInputForm, input_controls::CoreList(), true);
-}
-
-EntryTexts ReadInputEntries(Toolkit& toolkit) {
-  EntryTexts entries;
-  for (const EntryDescription& entry : Entries()) {
-    entries[entry.entry] = entry.kind == EntryKind::CorePick
-                               ? toolkit.ChosenText(kInputForm, entry.control)
-                               : toolkit.Text(kInputForm, entry.control);
-    if (entry.HasUnitList()) {
-      entries.Unit(entry.entry) = toolkit.ChosenText(kInputForm, entry.unitControl);
-    }
-  }
-  entries.pickCore = toolkit.IsTicked(kInputForm, input_controls::kChkPickCore);
-  return entries;
 }
 
 void RunInputForm(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services) {

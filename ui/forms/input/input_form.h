@@ -4,6 +4,7 @@
 
 #include "ui/forms/session/desktop_services.h"
 #include "ui/forms/session/desktop_session.h"
+#include "ui/forms/session/input_entries.h"
 #include "ui/toolkit/form_logic.h"
 #include "ui/toolkit/toolkit.h"
 
@@ -46,9 +47,6 @@ class InputForm final : public FormLogic {
   const DesktopServices& services_;
   std::string rememberedFile_;  // the design file last added to the recent ones
 };
-
-// The input form's entries and choices as they stand.
-EntryTexts ReadInputEntries(Toolkit& toolkit);
 
 // One press of "&Show Results": runs the design on the input form's entries and shows how
 // the run ended.

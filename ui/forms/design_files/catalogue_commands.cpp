@@ -1,4 +1,4 @@
-#include "ui/forms/input/catalogue_commands.h"
+#include "ui/forms/design_files/catalogue_commands.h"
 
 #include <filesystem>
 #include <utility>
