@@ -33,7 +33,6 @@ bool SameComparison(const EntryTexts& a, const EntryTexts& b);
 
 // Returns to the input form, sets it to pick this design's core from the list with its stack
 // count, and runs it as "&Show Results" does.
-void UseExploredDesign(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services,
-                       const ExploredDesign& design);
+void UseExploredDesign(Toolkit& toolkit, DesktopSession& session, const ExploredDesign& design);
 
 }  // namespace pfc::ui

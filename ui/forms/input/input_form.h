@@ -48,8 +48,4 @@ class InputForm final : public FormLogic {
   std::string rememberedFile_;  // the design file last added to the recent ones
 };
 
-// One press of "&Show Results": runs the design on the input form's entries and shows how
-// the run ended.
-void RunInputForm(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services);
-
 }  // namespace pfc::ui
