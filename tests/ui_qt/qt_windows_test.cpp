@@ -15,7 +15,7 @@
 #include <QScreen>
 #include <QTest>
 
-#include "ui/forms/input/directions_texts.h"
+#include "ui/forms/directions/directions_texts.h"
 #include "ui/forms/session/desktop_services.h"
 #include "ui/forms/session/desktop_session.h"
 #include "ui/forms/session/form_names.h"

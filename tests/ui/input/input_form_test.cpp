@@ -3,7 +3,7 @@
 #include <set>
 
 #include "tests/ui/flow_fixture.h"
-#include "ui/forms/input/directions_texts.h"
+#include "ui/forms/directions/directions_texts.h"
 #include "ui/forms/input/input_design.h"
 
 namespace pfc::ui::testing {

@@ -5,8 +5,6 @@
 #include "ui/forms/design_files/design_file_commands.h"
 #include "ui/forms/design_files/recent_designs.h"
 #include "ui/forms/design_files/unsaved_changes.h"
-#include "ui/forms/input/directions_form.h"
-#include "ui/forms/input/directions_texts.h"
 #include "ui/forms/input/input_design.h"
 #include "ui/forms/session/form_names.h"
 
@@ -173,7 +171,7 @@ void InputForm::cmdExit_Click() {
 }
 
 void InputForm::cmdHelp_Click() {
-  ShowDirections(toolkit_);
+  GoThrough(session_.doors.directions, toolkit_);
   toolkit_.SetMousePointer(kInputForm, MousePointer::Normal);
 }
 

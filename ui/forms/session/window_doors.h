@@ -25,6 +25,8 @@ struct WindowDoors {
   std::function<void(Toolkit&)> runInputForm;
   // The views of the summary's design (the listing, the report) closed.
   std::function<void(Toolkit&)> closeDesignViews;
+  // Directions, the help.
+  std::function<void(Toolkit&)> directions;
 };
 
 // Goes through a door if it is there: a session whose windows were not registered has none.

@@ -5,13 +5,13 @@
 #include "ui/forms/compare_cores/compare_cores.h"
 #include "ui/forms/compare_cores/compare_cores_design.h"
 #include "ui/forms/compare_cores/compare_cores_form.h"
+#include "ui/forms/directions/directions_design.h"
+#include "ui/forms/directions/directions_form.h"
 #include "ui/forms/disclaimer/enter_design.h"
 #include "ui/forms/disclaimer/enter_form.h"
 #include "ui/forms/find_designs/find_designs.h"
 #include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/find_designs/find_designs_form.h"
-#include "ui/forms/input/directions_design.h"
-#include "ui/forms/input/directions_form.h"
 #include "ui/forms/input/input_design.h"
 #include "ui/forms/input/input_form.h"
 #include "ui/forms/listing/listing_design.h"
@@ -46,6 +46,7 @@ void OpenWindowDoors(WindowDoors& doors, DesktopSession& session, const DesktopS
     RunInputForm(toolkit, session, services);
   };
   doors.closeDesignViews = [&services](Toolkit& toolkit) { CloseDesignViews(toolkit, services); };
+  doors.directions = [](Toolkit& toolkit) { ShowDirections(toolkit); };
 }
 
 }  // namespace
