@@ -17,7 +17,7 @@
 #include "ui/forms/session/desktop_session.h"
 #include "ui/forms/session/form_names.h"
 #include "ui/forms/session/form_pictures.h"
-#include "ui/forms/session/standard_forms.h"
+#include "ui/forms/shell/standard_forms.h"
 #include "ui/qt/common/file_dialog_guard.h"
 #include "ui/qt/compare_cores/compare_cores_widgets.h"
 #include "ui/qt/find_designs/find_designs_widgets.h"

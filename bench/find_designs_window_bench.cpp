@@ -14,11 +14,11 @@
 #include "engine/check/rolloff_grades.h"
 #include "engine/search/design_search.h"
 #include "ui/forms/find_designs/find_designs_design.h"
-#include "ui/forms/find_designs/found_designs.h"
 #include "ui/forms/session/desktop_services.h"
 #include "ui/forms/session/desktop_session.h"
 #include "ui/forms/session/form_names.h"
-#include "ui/forms/session/standard_forms.h"
+#include "ui/forms/session/found_designs.h"
+#include "ui/forms/shell/standard_forms.h"
 #include "ui/qt/find_designs/find_designs_widgets.h"
 #include "ui/qt/toolkit/qt_toolkit.h"
 

@@ -13,7 +13,7 @@
 #include "ui/forms/session/desktop_services.h"
 #include "ui/forms/session/desktop_session.h"
 #include "ui/forms/session/form_names.h"
-#include "ui/forms/session/standard_forms.h"
+#include "ui/forms/shell/standard_forms.h"
 #include "ui/qt/toolkit/qt_toolkit.h"
 
 namespace pfc::ui {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "ui/forms/compare_cores/compare_cores_designs.h"
+#include "ui/forms/session/compare_cores_designs.h"
 #include "ui/qt/compare_cores/compare_cores_table_model.h"
 
 namespace pfc::ui::testing {

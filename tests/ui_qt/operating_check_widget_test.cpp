@@ -21,7 +21,7 @@
 #include "ui/forms/session/desktop_services.h"
 #include "ui/forms/session/desktop_session.h"
 #include "ui/forms/session/form_names.h"
-#include "ui/forms/session/standard_forms.h"
+#include "ui/forms/shell/standard_forms.h"
 #include "ui/qt/compare_cores/compare_cores_widgets.h"
 #include "ui/qt/operating_check/operating_check_charts.h"
 #include "ui/qt/operating_check/operating_check_widgets.h"

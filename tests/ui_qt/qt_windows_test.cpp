@@ -15,12 +15,12 @@
 #include <QScreen>
 #include <QTest>
 
-#include "ui/forms/input/directions_texts.h"
+#include "ui/forms/directions/directions_texts.h"
 #include "ui/forms/session/desktop_services.h"
 #include "ui/forms/session/desktop_session.h"
 #include "ui/forms/session/form_names.h"
-#include "ui/forms/session/run_playback.h"
-#include "ui/forms/session/standard_forms.h"
+#include "ui/forms/shell/run_playback.h"
+#include "ui/forms/shell/standard_forms.h"
 #include "ui/qt/toolkit/qt_toolkit.h"
 
 namespace pfc::ui::testing {

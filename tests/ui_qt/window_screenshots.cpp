@@ -14,7 +14,7 @@
 #include "ui/forms/session/desktop_services.h"
 #include "ui/forms/session/desktop_session.h"
 #include "ui/forms/session/form_names.h"
-#include "ui/forms/session/standard_forms.h"
+#include "ui/forms/shell/standard_forms.h"
 #include "ui/qt/compare_cores/compare_cores_table.h"
 #include "ui/qt/compare_cores/compare_cores_widgets.h"
 #include "ui/qt/find_designs/find_designs_widgets.h"

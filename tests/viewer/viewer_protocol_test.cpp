@@ -6,9 +6,9 @@
 
 #include "tests/support/recording_toolkit.h"
 #include "tests/viewer/stand_in_forms.h"
-#include "ui/forms/input/directions_design.h"
-#include "ui/forms/input/directions_form.h"
-#include "ui/forms/input/directions_texts.h"
+#include "ui/forms/directions/directions_design.h"
+#include "ui/forms/directions/directions_form.h"
+#include "ui/forms/directions/directions_texts.h"
 #include "ui/forms/session/form_names.h"
 
 namespace pfc {

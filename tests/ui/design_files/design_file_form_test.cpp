@@ -18,7 +18,7 @@
 #include "ui/forms/input/input_form.h"
 #include "ui/forms/session/desktop_session.h"
 #include "ui/forms/session/form_names.h"
-#include "ui/forms/session/standard_forms.h"
+#include "ui/forms/shell/standard_forms.h"
 #include "ui/forms/viewer/viewer_flows.h"
 
 namespace pfc::ui::testing {

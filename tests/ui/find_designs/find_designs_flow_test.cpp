@@ -11,7 +11,7 @@
 #include "tests/support/file_bytes.h"
 #include "tests/ui/compare_cores_fixture.h"
 #include "ui/forms/find_designs/find_designs_design.h"
-#include "ui/forms/input/catalogue_commands.h"
+#include "ui/forms/design_files/catalogue_commands.h"
 #include "ui/forms/operating_check/operating_check_design.h"
 
 namespace pfc::ui::testing {

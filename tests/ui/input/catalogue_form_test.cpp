@@ -9,7 +9,7 @@
 #include "tests/support/file_bytes.h"
 #include "tests/ui/compare_cores_fixture.h"
 #include "tests/ui/design_file_fixture.h"
-#include "ui/forms/input/catalogue_commands.h"
+#include "ui/forms/design_files/catalogue_commands.h"
 #include "ui/forms/session/form_names.h"
 
 namespace pfc::ui::testing {

@@ -4,7 +4,7 @@
 
 #include "engine/check/rolloff_grades.h"
 #include "tests/ui/flow_fixture.h"
-#include "ui/forms/input/directions_texts.h"
+#include "ui/forms/directions/directions_texts.h"
 #include "ui/forms/input/input_design.h"
 
 namespace pfc::ui::testing {

@@ -11,6 +11,7 @@
 #include "tests/support/file_bytes.h"
 #include "tests/ui/compare_cores_fixture.h"
 #include "ui/forms/input/input_form.h"
+#include "ui/forms/shell/run_playback.h"
 
 namespace pfc::ui::testing {
 namespace {

@@ -3,11 +3,10 @@
 #include <string>
 #include <utility>
 
-#include "ui/forms/input/input_design.h"
-#include "ui/forms/input/input_form.h"
 #include "ui/forms/session/entry_refusal.h"
 #include "ui/forms/session/form_names.h"
-#include "ui/forms/summary/summary_children.h"
+#include "ui/forms/session/input_entries.h"
+#include "ui/forms/session/shared_controls.h"
 
 namespace pfc::ui {
 
@@ -90,22 +89,12 @@ void KeepCompareCoresCurrent(Toolkit& toolkit, DesktopSession& session) {
   }
 }
 
-std::string ComputedForText(const EntryTexts& e) {
-  return "Designs for: " + e[Entry::Frequency] + " " + e.Unit(Entry::Frequency) + ", " +
-         e[Entry::Inductance] + " " + e.Unit(Entry::Inductance) + ", " + e[Entry::OutputPower] +
-         " " + e.Unit(Entry::OutputPower) + ", efficiency " + e[Entry::Efficiency] +
-         " %, Vin Min " + e[Entry::VinMin] + " Volts, Vin Max " + e[Entry::VinMax] +
-         " Volts, Vout " + e[Entry::Vout] + " Volts, ambient " + e[Entry::AmbientTemp] +
-         " °C, fill factor " + e[Entry::FillFactor] + ", cores to stack " + e[Entry::Stack] + ".";
-}
-
-void UseExploredDesign(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services,
-                       const ExploredDesign& design) {
+void UseExploredDesign(Toolkit& toolkit, DesktopSession& session, const ExploredDesign& design) {
   // A run from a hidden input form would leave its messages without the form they speak of:
   // back to the form, as "R&eset Design Inputs" goes, the views of the summary's design
   // closed. This window stays, for the next choice.
   if (toolkit.IsVisible(kSummaryForm)) {
-    CloseDesignViews(toolkit, services);
+    GoThrough(session.doors.closeDesignViews, toolkit);
     toolkit.Hide(kSummaryForm);
   }
   toolkit.Show(kInputForm);
@@ -116,7 +105,7 @@ void UseExploredDesign(Toolkit& toolkit, DesktopSession& session, const DesktopS
   toolkit.SetText(kInputForm, StackBox(), std::to_string(design.CoresToStack));
   // Another stack count is another comparison; the window shows it before it is clicked again.
   KeepCompareCoresCurrent(toolkit, session);
-  RunInputForm(toolkit, session, services);
+  GoThrough(session.doors.runInputForm, toolkit);
 }
 
 }  // namespace pfc::ui

@@ -31,12 +31,8 @@ void KeepCompareCoresCurrent(Toolkit& toolkit, DesktopSession& session);
 // but the picked core, which the comparison does not use.
 bool SameComparison(const EntryTexts& a, const EntryTexts& b);
 
-// The window's header line: the entries its designs were computed for.
-std::string ComputedForText(const EntryTexts& entries);
-
 // Returns to the input form, sets it to pick this design's core from the list with its stack
 // count, and runs it as "&Show Results" does.
-void UseExploredDesign(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services,
-                       const ExploredDesign& design);
+void UseExploredDesign(Toolkit& toolkit, DesktopSession& session, const ExploredDesign& design);
 
 }  // namespace pfc::ui

@@ -1,8 +1,8 @@
 #include "ui/forms/compare_cores/compare_cores_design.h"
 
-#include "ui/forms/operating_check/operating_check_design.h"
 #include "ui/forms/session/design_helpers.h"
 #include "ui/forms/session/form_names.h"
+#include "ui/forms/session/shared_controls.h"
 
 namespace pfc::ui {
 

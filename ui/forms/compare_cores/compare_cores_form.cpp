@@ -5,10 +5,10 @@
 #include "reports/files/explorer_csv.h"
 #include "ui/forms/compare_cores/compare_cores.h"
 #include "ui/forms/compare_cores/compare_cores_design.h"
-#include "ui/forms/operating_check/operating_check.h"
-#include "ui/forms/operating_check/operating_check_design.h"
 #include "ui/forms/session/file_export.h"
 #include "ui/forms/session/form_names.h"
+#include "ui/forms/session/input_entries.h"
+#include "ui/forms/session/shared_controls.h"
 
 namespace pfc::ui {
 
@@ -109,7 +109,7 @@ void CompareCoresForm::Click(std::string_view control) {
     if (const auto picked = session_.compareCores.Picked()) {
       // A copy: the pick's run may show a message, during which the designs may change.
       const ExploredDesign design = session_.compareCores.Designs()[*picked];
-      CheckExploredDesign(toolkit_, session_, services_, design);
+      GoThrough(session_.doors.checkExploredDesign, toolkit_, design);
     }
   }
 }
@@ -127,7 +127,7 @@ void CompareCoresForm::cmdUseDesign_Click() {
   }
   // A copy: the run may replace what the window shows.
   const ExploredDesign design = session_.compareCores.Designs()[*picked];
-  UseExploredDesign(toolkit_, session_, services_, design);
+  UseExploredDesign(toolkit_, session_, design);
 }
 
 void CompareCoresForm::cmdExportCsv_Click() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/forms/compare_cores/compare_cores_designs.h"
+#include "ui/forms/session/compare_cores_designs.h"
 #include "ui/forms/session/desktop_services.h"
 #include "ui/forms/session/desktop_session.h"
 #include "ui/toolkit/form_logic.h"

@@ -13,11 +13,11 @@
 #include "engine/inputs/entries.h"
 #include "engine/inputs/pick_list.h"
 #include "engine/record/quoted_text.h"
+#include "ui/forms/design_files/catalogue_commands.h"
 #include "ui/forms/design_files/unsaved_changes.h"
-#include "ui/forms/input/catalogue_commands.h"
-#include "ui/forms/input/input_design.h"
-#include "ui/forms/input/input_form.h"
 #include "ui/forms/session/form_names.h"
+#include "ui/forms/session/input_entries.h"
+#include "ui/forms/session/shared_controls.h"
 
 namespace pfc::ui {
 namespace {

@@ -11,10 +11,10 @@
 #include "reports/check/material_file.h"
 #include "reports/files/search_texts.h"
 #include "ui/forms/find_designs/find_designs_design.h"
-#include "ui/forms/input/input_form.h"
-#include "ui/forms/operating_check/model_export.h"
 #include "ui/forms/session/entry_refusal.h"
 #include "ui/forms/session/form_names.h"
+#include "ui/forms/session/input_entries.h"
+#include "ui/forms/session/model_export.h"
 
 namespace pfc::ui {
 

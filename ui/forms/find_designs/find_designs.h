@@ -5,7 +5,7 @@
 
 #include "engine/search/design_search.h"
 #include "reports/files/design_file.h"
-#include "ui/forms/operating_check/checked_design.h"
+#include "ui/forms/session/checked_design.h"
 #include "ui/forms/session/desktop_services.h"
 #include "ui/forms/session/desktop_session.h"
 #include "ui/toolkit/toolkit.h"

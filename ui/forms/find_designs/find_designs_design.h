@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/forms/session/shared_controls.h"
 #include "ui/toolkit/form_description.h"
 
 namespace pfc::ui {
@@ -36,8 +37,5 @@ inline constexpr const char* kCmdExportCsv = "cmdExportCsv";
 inline constexpr const char* kCmdExportModel = "cmdExportModel";
 inline constexpr const char* kCmdClose = "cmdClose";
 }  // namespace find_designs_controls
-
-// The button that opens the window, on the input form and on the summary.
-inline constexpr const char* kCmdFindDesigns = "cmdFindDesigns";
 
 }  // namespace pfc::ui

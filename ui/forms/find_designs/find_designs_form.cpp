@@ -7,10 +7,10 @@
 #include "reports/files/design_search_csv.h"
 #include "reports/files/part_file_name.h"
 #include "reports/files/search_texts.h"
-#include "ui/forms/compare_cores/compare_cores.h"
 #include "ui/forms/find_designs/find_designs.h"
 #include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/session/file_export.h"
+#include "ui/forms/session/input_entries.h"
 #include "ui/forms/session/limit_entries.h"
 #include "ui/forms/session/recent_design_list.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/forms/find_designs/found_designs.h"
 #include "ui/forms/session/desktop_services.h"
 #include "ui/forms/session/desktop_session.h"
+#include "ui/forms/session/found_designs.h"
 #include "ui/toolkit/form_logic.h"
 #include "ui/toolkit/toolkit.h"
 

@@ -1,6 +1,6 @@
 #include "ui/forms/input/catalogue_design.h"
 
-#include "ui/forms/input/catalogue_commands.h"
+#include "ui/forms/design_files/catalogue_commands.h"
 #include "ui/forms/session/design_helpers.h"
 
 namespace pfc::ui {

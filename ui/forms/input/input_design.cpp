@@ -5,7 +5,6 @@
 
 #include "engine/inputs/entries.h"
 #include "ui/forms/design_files/design_file_design.h"
-#include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/input/built_part_line.h"
 #include "ui/forms/input/catalogue_design.h"
 #include "ui/forms/session/design_helpers.h"

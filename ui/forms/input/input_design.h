@@ -1,8 +1,6 @@
 #pragma once
 
-#include <string_view>
-
-#include "engine/inputs/entries.h"
+#include "ui/forms/session/shared_controls.h"
 #include "ui/toolkit/form_description.h"
 
 namespace pfc::ui {
@@ -11,24 +9,15 @@ namespace pfc::ui {
 // list and the buttons.
 FormDescription InputFormDesign();
 
-// The controls the input form's logic, the runs and the other windows name besides the
-// entries, whose controls the entries' table names (engine/inputs/entries.h).
+// The controls the input form's logic names besides the entries, whose controls the entries'
+// table names (engine/inputs/entries.h), and those the other windows name too
+// (session/shared_controls.h).
 namespace input_controls {
-inline constexpr const char* kChkCalcCore = "chkCalcCore";
-inline constexpr const char* kChkPickCore = "chkPickCore";
 inline constexpr const char* kCmdProcess = "cmdProcess";  // "&Show Results"
 inline constexpr const char* kCmdQuit = "cmdQuit";        // "Clear &Results"
 inline constexpr const char* kCmdExit = "cmdExit";        // "&Cancel"
 inline constexpr const char* kCmdHelp = "cmdHelp";
 inline constexpr const char* kCmdCompareCores = "cmdCompareCores";
-
-// The core list and the stack count, which the runs and the summary set as well as the form.
-inline std::string_view CoreList() {
-  return DescriptionOf(Entry::CoreSize).control;
-}
-inline std::string_view StackBox() {
-  return DescriptionOf(Entry::Stack).control;
-}
 }  // namespace input_controls
 
 }  // namespace pfc::ui

@@ -1,19 +1,13 @@
 #include "ui/forms/input/input_form.h"
 
 #include "engine/inputs/pick_list.h"
-#include "ui/forms/compare_cores/compare_cores.h"
+#include "ui/forms/design_files/catalogue_commands.h"
 #include "ui/forms/design_files/design_file_commands.h"
 #include "ui/forms/design_files/recent_designs.h"
 #include "ui/forms/design_files/unsaved_changes.h"
-#include "ui/forms/find_designs/find_designs.h"
-#include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/input/built_part_line.h"
-#include "ui/forms/input/catalogue_commands.h"
-#include "ui/forms/input/directions_form.h"
-#include "ui/forms/input/directions_texts.h"
 #include "ui/forms/input/input_design.h"
 #include "ui/forms/session/form_names.h"
-#include "ui/forms/session/run_playback.h"
 
 namespace pfc::ui {
 
@@ -106,9 +100,9 @@ void InputForm::Click(std::string_view control) {
   } else if (control == input_controls::kCmdHelp) {
     cmdHelp_Click();
   } else if (control == input_controls::kCmdCompareCores) {
-    OpenCompareCores(toolkit_, session_);
+    GoThrough(session_.doors.compareCores, toolkit_);
   } else if (control == kCmdFindDesigns) {
-    OpenFindDesigns(toolkit_, session_);
+    GoThrough(session_.doors.findDesigns, toolkit_);
   } else if (control == kOpenDesignButton) {
     OpenDesignWithRecent(toolkit_, session_, services_);
   } else if (control == kSaveDesignButton) {
@@ -147,7 +141,7 @@ void InputForm::FilesDropped(const std::vector<std::string>& paths) {
 void InputForm::EntriesChanged() {
   ShowDesignFileTitle(toolkit_, session_);
   RememberDesignFile(session_, services_, rememberedFile_);
-  KeepCompareCoresCurrent(toolkit_, session_);
+  GoThrough(session_.doors.keepCompareCoresCurrent, toolkit_);
 }
 
 void InputForm::GotFocus(std::string_view control) {
@@ -189,30 +183,8 @@ void InputForm::chkPickCore_Click() {
   toolkit_.SetEnabled(kInputForm, input_controls::CoreList(), true);
 }
 
-EntryTexts ReadInputEntries(Toolkit& toolkit) {
-  EntryTexts entries;
-  for (const EntryDescription& entry : Entries()) {
-    entries[entry.entry] = entry.kind == EntryKind::CorePick
-                               ? toolkit.ChosenText(kInputForm, entry.control)
-                               : toolkit.Text(kInputForm, entry.control);
-    if (entry.HasUnitList()) {
-      entries.Unit(entry.entry) = toolkit.ChosenText(kInputForm, entry.unitControl);
-    }
-  }
-  entries.pickCore = toolkit.IsTicked(kInputForm, input_controls::kChkPickCore);
-  return entries;
-}
-
-void RunInputForm(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services) {
-  const EntryTexts entries = ReadInputEntries(toolkit);
-  const RunOutcome outcome = services.runDesign(entries, session.record, session.catalogue,
-                                                session.wires, session.decimalSeparator);
-  PlayRunOutcome(toolkit, session, outcome);
-  KeepCompareCoresCurrent(toolkit, session);  // a run may fill in an empty stack count
-}
-
 void InputForm::cmdProcess_Click() {
-  RunInputForm(toolkit_, session_, services_);
+  GoThrough(session_.doors.runInputForm, toolkit_);
 }
 
 void InputForm::cmdQuit_Click() {
@@ -232,7 +204,7 @@ void InputForm::cmdExit_Click() {
 }
 
 void InputForm::cmdHelp_Click() {
-  ShowDirections(toolkit_);
+  GoThrough(session_.doors.directions, toolkit_);
   toolkit_.SetMousePointer(kInputForm, MousePointer::Normal);
 }
 

@@ -4,6 +4,7 @@
 
 #include "ui/forms/session/desktop_services.h"
 #include "ui/forms/session/desktop_session.h"
+#include "ui/forms/session/input_entries.h"
 #include "ui/toolkit/form_logic.h"
 #include "ui/toolkit/toolkit.h"
 
@@ -51,12 +52,5 @@ class InputForm final : public FormLogic {
   std::string partNote_;        // what the last change of core did to the given winding
   CheckedDesign::Subscription checkedSubscription_;
 };
-
-// The input form's entries and choices as they stand.
-EntryTexts ReadInputEntries(Toolkit& toolkit);
-
-// One press of "&Show Results": runs the design on the input form's entries and shows how
-// the run ended.
-void RunInputForm(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services);
 
 }  // namespace pfc::ui

@@ -4,9 +4,9 @@
 
 #include "engine/inputs/pick_list.h"
 #include "reports/check/check_figures.h"
-#include "ui/forms/input/input_form.h"
 #include "ui/forms/operating_check/operating_check_design.h"
 #include "ui/forms/session/form_names.h"
+#include "ui/forms/session/input_entries.h"
 
 namespace pfc::ui {
 

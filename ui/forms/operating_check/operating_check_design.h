@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ui/forms/session/shared_controls.h"
 #include "ui/toolkit/form_description.h"
 
 namespace pfc::ui {
@@ -11,12 +12,8 @@ namespace pfc::ui {
 // two charts, and the per-angle rows and the window itself to save.
 FormDescription OperatingCheckFormDesign();
 
-// The names the window's controls and the buttons that open it are known by, shared by the
-// window's design, its logic, its Qt widgets and the tests.
-
-// The button that opens the window, on the summary and on Compare Cores.
-inline constexpr const char* kOpenOperatingCheckButton = "cmdOperatingCheck";
-
+// The names the window's controls are known by, shared by the window's design, its logic, its
+// Qt widgets and the tests. The button that opens it is in session/shared_controls.h.
 namespace check_controls {
 
 inline constexpr const char* kDesign = "lblDesign";  // which design, from where

@@ -11,12 +11,12 @@
 #include "reports/files/part_file_name.h"
 #include "ui/forms/operating_check/build_sheet_view.h"
 #include "ui/forms/operating_check/check_winding_entries.h"
-#include "ui/forms/operating_check/model_export.h"
 #include "ui/forms/operating_check/operating_check_design.h"
 #include "ui/forms/operating_check/operating_check_figures.h"
 #include "ui/forms/session/file_export.h"
 #include "ui/forms/session/form_names.h"
 #include "ui/forms/session/limit_entries.h"
+#include "ui/forms/session/model_export.h"
 
 namespace pfc::ui {
 

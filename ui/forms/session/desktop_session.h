@@ -4,10 +4,10 @@
 
 #include "engine/method/design_session.h"
 #include "reports/summary/result_summary.h"
-#include "ui/forms/compare_cores/compare_cores_designs.h"
-#include "ui/forms/design_files/design_file_state.h"
-#include "ui/forms/find_designs/found_designs.h"
-#include "ui/forms/operating_check/checked_design.h"
+#include "ui/forms/session/checked_design.h"
+#include "ui/forms/session/compare_cores_designs.h"
+#include "ui/forms/session/design_file_state.h"
+#include "ui/forms/session/found_designs.h"
 #include "ui/forms/session/session_limits.h"
 #include "ui/forms/session/window_doors.h"
 

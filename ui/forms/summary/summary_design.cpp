@@ -4,10 +4,9 @@
 
 #include "engine/method/contact_block.h"
 #include "reports/summary/result_summary.h"
-#include "ui/forms/find_designs/find_designs_design.h"
-#include "ui/forms/operating_check/operating_check_design.h"
 #include "ui/forms/session/design_helpers.h"
 #include "ui/forms/session/form_names.h"
+#include "ui/forms/session/shared_controls.h"
 
 namespace pfc::ui {
 

@@ -1,14 +1,9 @@
 #include "ui/forms/summary/summary_form.h"
 
 #include "reports/summary/summary_texts.h"
-#include "ui/forms/compare_cores/compare_cores.h"
 #include "ui/forms/design_files/design_file_commands.h"
-#include "ui/forms/find_designs/find_designs.h"
-#include "ui/forms/find_designs/find_designs_design.h"
-#include "ui/forms/input/input_design.h"
-#include "ui/forms/operating_check/operating_check.h"
-#include "ui/forms/operating_check/operating_check_design.h"
 #include "ui/forms/session/form_names.h"
+#include "ui/forms/session/shared_controls.h"
 #include "ui/forms/summary/summary_children.h"
 #include "ui/forms/summary/summary_design.h"
 #include "ui/forms/summary/summary_window.h"
@@ -63,11 +58,11 @@ void SummaryForm::Click(std::string_view control) {
   } else if (control == kCmdWebLink) {
     cmdWebLink_Click();
   } else if (control == kCmdCompareCores) {
-    OpenCompareCores(toolkit_, session_);
+    GoThrough(session_.doors.compareCores, toolkit_);
   } else if (control == kCmdFindDesigns) {
-    OpenFindDesigns(toolkit_, session_);
+    GoThrough(session_.doors.findDesigns, toolkit_);
   } else if (control == kOpenOperatingCheckButton) {
-    CheckPublishedDesign(toolkit_, session_);
+    GoThrough(session_.doors.checkPublishedDesign, toolkit_);
   }
 }
 

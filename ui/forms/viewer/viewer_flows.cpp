@@ -1,7 +1,7 @@
 #include "ui/forms/viewer/viewer_flows.h"
 
-#include "ui/forms/input/input_design.h"
 #include "ui/forms/session/form_names.h"
+#include "ui/forms/session/shared_controls.h"
 
 namespace pfc {
 

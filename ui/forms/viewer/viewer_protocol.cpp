@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/forms/input/directions_form.h"
+#include "ui/forms/directions/directions_form.h"
 #include "ui/forms/viewer/viewer_flows.h"
 
 namespace pfc {

@@ -3,7 +3,7 @@
 #include <QChartView>
 
 #include "engine/catalogue/catalogue.h"
-#include "ui/forms/compare_cores/compare_cores_designs.h"
+#include "ui/forms/session/compare_cores_designs.h"
 
 class QScatterSeries;
 

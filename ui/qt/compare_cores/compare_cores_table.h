@@ -2,7 +2,7 @@
 
 #include <QTableView>
 
-#include "ui/forms/compare_cores/compare_cores_designs.h"
+#include "ui/forms/session/compare_cores_designs.h"
 #include "ui/forms/session/session_limits.h"
 
 namespace pfc::ui {

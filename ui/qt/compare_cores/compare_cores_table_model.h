@@ -3,7 +3,7 @@
 #include <QAbstractTableModel>
 
 #include "engine/check/design_limits.h"
-#include "ui/forms/compare_cores/compare_cores_designs.h"
+#include "ui/forms/session/compare_cores_designs.h"
 
 namespace pfc::ui {
 

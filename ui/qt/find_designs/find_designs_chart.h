@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "ui/forms/find_designs/found_designs.h"
+#include "ui/forms/session/found_designs.h"
 
 class QScatterSeries;
 class QLineSeries;

@@ -2,7 +2,7 @@
 
 #include <QProgressBar>
 
-#include "ui/forms/find_designs/found_designs.h"
+#include "ui/forms/session/found_designs.h"
 
 class QTimer;
 

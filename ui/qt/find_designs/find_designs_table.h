@@ -3,7 +3,7 @@
 #include <QAbstractTableModel>
 #include <QTableView>
 
-#include "ui/forms/find_designs/found_designs.h"
+#include "ui/forms/session/found_designs.h"
 
 class QSortFilterProxyModel;
 

@@ -2,7 +2,7 @@
 
 #include <QChartView>
 
-#include "ui/forms/operating_check/checked_design.h"
+#include "ui/forms/session/checked_design.h"
 
 namespace pfc::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/forms/operating_check/checked_design.h"
+#include "ui/forms/session/checked_design.h"
 
 #include <utility>
 

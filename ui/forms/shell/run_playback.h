@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/method/design_run.h"
+#include "ui/forms/session/desktop_services.h"
 #include "ui/forms/session/desktop_session.h"
 #include "ui/toolkit/toolkit.h"
 
@@ -12,5 +13,9 @@ namespace pfc::ui {
 // list, moves the focus, publishes the record's summary, and restores the pointer on every
 // ending.
 void PlayRunOutcome(Toolkit& toolkit, DesktopSession& session, const RunOutcome& outcome);
+
+// One press of "&Show Results": runs the design on the input form's entries and shows how
+// the run ended.
+void RunInputForm(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services);
 
 }  // namespace pfc::ui

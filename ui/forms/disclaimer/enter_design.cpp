@@ -1,4 +1,4 @@
-#include "ui/forms/session/enter_design.h"
+#include "ui/forms/disclaimer/enter_design.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "ui/forms/input/directions_design.h"
+#include "ui/forms/directions/directions_design.h"
 
 #include "ui/forms/session/design_helpers.h"
 #include "ui/forms/session/form_names.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/forms/operating_check/checked_design.h"
+#include "ui/forms/session/checked_design.h"
 #include "ui/forms/session/desktop_services.h"
 #include "ui/toolkit/toolkit.h"
 

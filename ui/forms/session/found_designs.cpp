@@ -1,4 +1,4 @@
-#include "ui/forms/find_designs/found_designs.h"
+#include "ui/forms/session/found_designs.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
-#include "ui/forms/session/enter_form.h"
+#include "ui/forms/disclaimer/enter_form.h"
 
 #include "ui/forms/design_files/design_file_commands.h"
-#include "ui/forms/session/enter_design.h"
+#include "ui/forms/disclaimer/enter_design.h"
 #include "ui/forms/session/form_names.h"
 
 namespace pfc::ui {

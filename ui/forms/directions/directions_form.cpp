@@ -1,7 +1,7 @@
-#include "ui/forms/input/directions_form.h"
+#include "ui/forms/directions/directions_form.h"
 
-#include "ui/forms/input/directions_design.h"
-#include "ui/forms/input/directions_texts.h"
+#include "ui/forms/directions/directions_design.h"
+#include "ui/forms/directions/directions_texts.h"
 #include "ui/forms/session/form_names.h"
 
 namespace pfc::ui {

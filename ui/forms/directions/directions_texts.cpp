@@ -1,4 +1,4 @@
-#include "ui/forms/input/directions_texts.h"
+#include "ui/forms/directions/directions_texts.h"
 
 #include <array>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "ui/forms/input/catalogue_commands.h"
+#include "ui/forms/design_files/catalogue_commands.h"
 
 #include <filesystem>
 #include <utility>
@@ -7,8 +7,8 @@
 #include "engine/search/explorer.h"
 #include "reports/files/design_catalogue.h"
 #include "ui/forms/design_files/design_file_commands.h"
-#include "ui/forms/input/input_design.h"
 #include "ui/forms/session/form_names.h"
+#include "ui/forms/session/shared_controls.h"
 
 namespace pfc::ui {
 namespace {

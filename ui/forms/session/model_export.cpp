@@ -1,4 +1,4 @@
-#include "ui/forms/operating_check/model_export.h"
+#include "ui/forms/session/model_export.h"
 
 #include <filesystem>
 

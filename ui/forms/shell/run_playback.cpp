@@ -1,9 +1,11 @@
-#include "ui/forms/session/run_playback.h"
+#include "ui/forms/shell/run_playback.h"
 
 #include "reports/summary/summary_texts.h"
-#include "ui/forms/input/input_design.h"
+#include "ui/forms/compare_cores/compare_cores.h"
 #include "ui/forms/session/entry_refusal.h"
 #include "ui/forms/session/form_names.h"
+#include "ui/forms/session/input_entries.h"
+#include "ui/forms/session/shared_controls.h"
 #include "ui/forms/summary/summary_window.h"
 
 namespace pfc::ui {
@@ -60,6 +62,14 @@ void PlayRunOutcome(Toolkit& toolkit, DesktopSession& session, const RunOutcome&
     toolkit.Show(kSummaryForm);
   }
   restorePointer();
+}
+
+void RunInputForm(Toolkit& toolkit, DesktopSession& session, const DesktopServices& services) {
+  const EntryTexts entries = ReadInputEntries(toolkit);
+  const RunOutcome outcome = services.runDesign(entries, session.record, session.catalogue,
+                                                session.wires, session.decimalSeparator);
+  PlayRunOutcome(toolkit, session, outcome);
+  KeepCompareCoresCurrent(toolkit, session);  // a run may fill in an empty stack count
 }
 
 }  // namespace pfc::ui

@@ -1,4 +1,4 @@
-#include "ui/forms/compare_cores/compare_cores_designs.h"
+#include "ui/forms/session/compare_cores_designs.h"
 
 #include <algorithm>
 #include <utility>
