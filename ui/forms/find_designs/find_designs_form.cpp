@@ -119,6 +119,12 @@ void FindDesignsForm::Click(std::string_view control) {
     found.Cancel();
   } else if (control == kCmdMaterial) {
     cmdMaterial_Click();
+  } else if (control == kCmdFitMaterial && session_.doors.fitMaterial) {
+    // The Materials entry lists files: the fitted material is saved before it is listed.
+    session_.doors.fitMaterial(
+        toolkit_,
+        [this](Toolkit&, const Material&, const std::string& file) { ListMaterialFile(file); },
+        true);
   } else if (control == kCmdSaveDesign) {
     cmdSaveDesign_Click();
   } else if (control == kCmdExportCsv) {
@@ -152,10 +158,14 @@ void FindDesignsForm::cmdMaterial_Click() {
       services_.chooseOpenFile(OpenFileRequest{"Add Material", "", "Material files", "json"});
   if (!path)
     return;
-  const MaterialFileRead read = ReadMaterialFile(*path);
+  ListMaterialFile(*path);
+}
+
+void FindDesignsForm::ListMaterialFile(const std::string& path) {
+  const MaterialFileRead read = ReadMaterialFile(path);
   std::string refusal = read.read ? "" : read.Message();
-  if (refusal.empty() && path->find(',') != std::string::npos)
-    refusal = "The Materials entry cannot list " + *path +
+  if (refusal.empty() && path.find(',') != std::string::npos)
+    refusal = "The Materials entry cannot list " + path +
               ": commas part its items. Rename the file or its folder without the comma.";
   if (!refusal.empty()) {
     toolkit_.ShowMessage(Message{kCautionTitle, MessageIcon::Information, refusal});
@@ -165,7 +175,7 @@ void FindDesignsForm::cmdMaterial_Click() {
   while (!materials.empty() && (materials.back() == ' ' || materials.back() == ','))
     materials.pop_back();
   toolkit_.SetText(kFindDesignsForm, kTxtGrades,
-                   materials.empty() ? *path : materials + ", " + *path);
+                   materials.empty() ? path : materials + ", " + path);
   toolkit_.SetFocus(kFindDesignsForm, kTxtGrades);
 }
 

@@ -175,6 +175,13 @@ void OperatingCheckForm::Click(std::string_view control) {
     session_.checked.SetWinding({});
   } else if (control == kMaterial) {
     AddMaterialFromFile(toolkit_, session_, services_);
+  } else if (control == kFitMaterial && session_.doors.fitMaterial) {
+    session_.doors.fitMaterial(
+        toolkit_,
+        [this](Toolkit&, const Material& material, const std::string&) {
+          session_.checked.AddMaterial(material);
+        },
+        false);
   } else if (control == kFindDesigns) {
     // Alt+F leaves the focus in a limit's box: the search takes what it shows.
     CommitLimitEntries(toolkit_, kOperatingCheckForm, session_.limits, session_.decimalSeparator);

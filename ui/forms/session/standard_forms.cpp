@@ -13,6 +13,8 @@
 #include "ui/forms/input/input_form.h"
 #include "ui/forms/listing/listing_design.h"
 #include "ui/forms/listing/listing_form.h"
+#include "ui/forms/material_fit/material_fit_design.h"
+#include "ui/forms/material_fit/material_fit_form.h"
 #include "ui/forms/operating_check/operating_check_design.h"
 #include "ui/forms/operating_check/operating_check_form.h"
 #include "ui/forms/session/enter_design.h"
@@ -49,6 +51,13 @@ void RegisterStandardForms(FormRegistry& registry, DesktopSession& session,
   registry.Add(OperatingCheckFormDesign(), [&session, &services](Toolkit& toolkit) {
     return std::make_unique<OperatingCheckForm>(toolkit, session, services);
   });
+  registry.Add(MaterialFitFormDesign(), [&session, &services](Toolkit& toolkit) {
+    return std::make_unique<MaterialFitForm>(toolkit, session.materialFit, services);
+  });
+  session.doors.fitMaterial = [&session](Toolkit& toolkit, MaterialFitting::Use use,
+                                         bool needsFile) {
+    OpenMaterialFit(toolkit, session.materialFit, std::move(use), needsFile);
+  };
 }
 
 }  // namespace pfc::ui

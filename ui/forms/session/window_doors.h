@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
+#include "engine/check/material.h"
 #include "ui/toolkit/toolkit.h"
 
 namespace pfc::ui {
@@ -11,6 +13,10 @@ namespace pfc::ui {
 struct WindowDoors {
   // "Find Designs" at the input form's operating point and the session's limits.
   std::function<void(Toolkit&)> findDesigns;
+  // "Fit Material", whose "Use" hands the fitted material to `use`, with the file it was
+  // saved to; saved first when the window `needsFile`.
+  using MaterialUse = std::function<void(Toolkit&, const Material&, const std::string& file)>;
+  std::function<void(Toolkit&, MaterialUse use, bool needsFile)> fitMaterial;
 };
 
 }  // namespace pfc::ui

@@ -22,6 +22,8 @@ QWidget* BuildTextArea(const ControlSite& site) {
   area->setPlainText(WithLineFeeds(control.text));
   area->setReadOnly(control.readOnly);
   area->setFrameShape(control.border ? QFrame::StyledPanel : QFrame::NoFrame);
+  // Tab leaves the box, so that the keyboard never sticks in it; a tab comes in by pasting.
+  area->setTabChangesFocus(true);
   area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   return area;
