@@ -63,8 +63,13 @@ struct PastedCase {
   const char* label;
   std::string points;
   int unit;
-  std::string csv;  // the same points as a points file
+  std::string csv;   // the same points as a points file
+  double strongest;  // the strongest field as typed
 };
+
+void PrintTo(const PastedCase& c, std::ostream* os) {
+  *os << c.label;
+}
 
 class PastedPoints : public MaterialFitFlowTest,
                      public ::testing::WithParamInterface<PastedCase> {};
@@ -93,6 +98,7 @@ TEST_P(PastedPoints, AreFittedAsTheFileWouldBe) {
 
   const std::vector<FitChartPoint> given = session.materialFit.GivenPoints();
   ASSERT_EQ(given.size(), file.points.size());
+  EXPECT_NEAR(given.back().field, GetParam().strongest, 1e-9 * GetParam().strongest);
   const std::vector<FitChartPoint> curve = session.materialFit.FittedCurve();
   ASSERT_FALSE(curve.empty());
   EXPECT_EQ(curve.front().percent, 100);
@@ -114,11 +120,13 @@ INSTANTIATE_TEST_SUITE_P(
         PastedCase{
             "TabsUnderHeadings",
             "H (Oe)\t% of µi\r\n" + GradePoints(RolloffGrades().front(), '\t', FieldUnit::Oersted),
-            kOerstedItem, AsCsv(GradePoints(RolloffGrades().front(), '\t', FieldUnit::Oersted))},
+            kOerstedItem, AsCsv(GradePoints(RolloffGrades().front(), '\t', FieldUnit::Oersted)),
+            200},
         PastedCase{"CommasInAmperesPerMetre",
                    GradePoints(RolloffGrades().back(), ',', FieldUnit::AmperesPerMetre),
                    kAmperesPerMetreItem,
-                   AsCsv(GradePoints(RolloffGrades().back(), ',', FieldUnit::AmperesPerMetre))}),
+                   AsCsv(GradePoints(RolloffGrades().back(), ',', FieldUnit::AmperesPerMetre)),
+                   200 * kAmperesPerMetrePerOersted}),
     [](const ::testing::TestParamInfo<PastedCase>& info) { return info.param.label; });
 
 struct RefusedCase {
@@ -128,6 +136,10 @@ struct RefusedCase {
   std::string name;
   const char* control;  // where the focus goes to correct it
 };
+
+void PrintTo(const RefusedCase& c, std::ostream* os) {
+  *os << c.label;
+}
 
 class RefusedFit : public MaterialFitFlowTest, public ::testing::WithParamInterface<RefusedCase> {};
 
