@@ -153,6 +153,7 @@ step="Fit Material fits above the panel, fits typed points on Enter and closes o
 key alt+f
 active "$fit"
 fits "$fit"
+key alt+p
 type_text "20, 95"
 key Return
 type_text "60, 70"

@@ -17,37 +17,38 @@ ControlDescription Caption(const char* name, const char* caption, const char* bu
   return label;
 }
 
-// The points, their unit and the material's own numbers, down the left.
+// The material's own numbers, the points' unit and the points, down the left.
 void AddEntries(std::vector<ControlDescription>& c) {
+  c.push_back(Caption("lblName", "&Name", kName, Pixels(12, 15, 60, 18)));
+  auto name = TextBox(kName, "", Pixels(76, 12, 188, 22), Arial(9.75), 0);
+  name.toolTip = "The material's name, as the check's list of grades shows it";
+  c.push_back(name);
+  c.push_back(
+      Caption("lblPermeability", "Initial p&ermeability", kPermeability, Pixels(12, 45, 134, 18)));
+  c.push_back(TextBox(kPermeability, "", Pixels(150, 42, 114, 22), Arial(9.75), 1));
+  c.push_back(Caption("lblUnit", "Fiel&d unit", kUnit, Pixels(12, 75, 134, 18)));
+  auto unit = List(kUnit, Pixels(150, 72, 114, 22), Arial(9.75), 2);
+  unit.items = {"Oe", "A/m"};
+  unit.chosenItem = kOerstedItem;
+  c.push_back(unit);
   c.push_back(Caption("lblPoints", "&Points: field, % of initial permeability", kPoints,
-                      Pixels(12, 12, 252, 18)));
-  auto points = TextBox(kPoints, "", Pixels(12, 32, 252, 318), Arial(9.75), 0);
+                      Pixels(12, 104, 252, 18)));
+  auto points = TextBox(kPoints, "", Pixels(12, 124, 252, 176), Arial(9.75), 3);
   points.multiLine = true;
   points.toolTip =
       "A point per line, the field then the percent, parted by a comma or a tab: type them, or "
       "paste two columns copied from a spreadsheet";
   c.push_back(points);
-  c.push_back(Caption("lblUnit", "Fiel&d unit", kUnit, Pixels(12, 363, 120, 18)));
-  auto unit = List(kUnit, Pixels(150, 360, 114, 22), Arial(9.75), 1);
-  unit.items = {"Oe", "A/m"};
-  unit.chosenItem = kOerstedItem;
-  c.push_back(unit);
-  c.push_back(
-      Caption("lblPermeability", "Initial p&ermeability", kPermeability, Pixels(12, 393, 134, 18)));
-  c.push_back(TextBox(kPermeability, "", Pixels(150, 390, 114, 22), Arial(9.75), 2));
-  c.push_back(Caption("lblName", "&Name", kName, Pixels(12, 423, 60, 18)));
-  auto name = TextBox(kName, "", Pixels(76, 420, 188, 22), Arial(9.75), 3);
-  name.toolTip = "The material's name, as the check's list of grades shows it";
-  c.push_back(name);
-  c.push_back(Button(kFit, "&Fit", Pixels(12, 452, 120, 28), Arial(9.75), 4));
+  c.push_back(Button(kFit, "&Fit", Pixels(12, 306, 120, 28), Arial(9.75), 4));
 }
 
-// The fit against the points, its table under it, and what to do with the material.
+// The fit against the points beside the entries, its table under both, and what to do with
+// the material.
 void AddFit(std::vector<ControlDescription>& c) {
-  auto chart = Custom(kChart, kChartKind, Pixels(276, 12, 612, 300), -1);
+  auto chart = Custom(kChart, kChartKind, Pixels(276, 12, 612, 322), -1);
   chart.stretch = {0, 0, 1, 0.6};
   c.push_back(chart);
-  auto table = TextBox(kDeviations, "", Pixels(276, 320, 612, 160), {"Courier New", 8.25}, -1);
+  auto table = TextBox(kDeviations, "", Pixels(12, 344, 876, 136), {"Courier New", 8.25}, 5);
   table.multiLine = true;
   table.readOnly = true;
   table.stretch = {0, 0.6, 1, 0.4};
@@ -56,17 +57,17 @@ void AddFit(std::vector<ControlDescription>& c) {
   problem.wordWrap = true;
   problem.stretch = {0, 1, 1, 0};
   c.push_back(problem);
-  auto save = Button(kSave, "&Save Material…", Pixels(12, 528, 150, 28), Arial(9.75), 5);
+  auto save = Button(kSave, "&Save Material…", Pixels(12, 528, 150, 28), Arial(9.75), 6);
   save.toolTip = "Save the fitted material as a material file";
   save.enabled = false;
   save.stretch.y = 1;
   c.push_back(save);
-  auto use = Button(kUse, "&Use", Pixels(174, 528, 110, 28), Arial(9.75), 6);
+  auto use = Button(kUse, "&Use", Pixels(174, 528, 110, 28), Arial(9.75), 7);
   use.toolTip = "Check with the fitted material at once";
   use.enabled = false;
   use.stretch.y = 1;
   c.push_back(use);
-  auto close = CloseButton(kClose, "&Close", Pixels(778, 528, 110, 28), Arial(9.75), 7);
+  auto close = CloseButton(kClose, "&Close", Pixels(778, 528, 110, 28), Arial(9.75), 8);
   close.stretch = {1, 1, 0, 0};
   c.push_back(close);
 }
