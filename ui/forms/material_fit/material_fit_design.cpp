@@ -45,10 +45,12 @@ void AddEntries(std::vector<ControlDescription>& c) {
 // The fit against the points beside the entries, its table under both, and what to do with
 // the material.
 void AddFit(std::vector<ControlDescription>& c) {
-  auto chart = Custom(kChart, kChartKind, Pixels(276, 12, 612, 322), -1);
+  auto chart = Custom(kChart, kChartKind, Pixels(276, 12, 612, 320), -1);
   chart.stretch = {0, 0, 1, 0.6};
   c.push_back(chart);
-  auto table = TextBox(kDeviations, "", Pixels(12, 344, 876, 136), {"Courier New", 8.25}, 5);
+  c.push_back(Caption("lblDeviations", "De&viations of the fit, in percentage points", kDeviations,
+                      Pixels(12, 340, 400, 16)));
+  auto table = TextBox(kDeviations, "", Pixels(12, 358, 876, 124), {"Courier New", 8.25}, 5);
   table.multiLine = true;
   table.readOnly = true;
   table.stretch = {0, 0.6, 1, 0.4};
