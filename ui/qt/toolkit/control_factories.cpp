@@ -23,8 +23,9 @@ QWidget* BuildTextArea(const ControlSite& site) {
   area->setReadOnly(control.readOnly);
   area->setFrameShape(control.border ? QFrame::StyledPanel : QFrame::NoFrame);
   // Tab leaves the box, so that the keyboard never sticks in it; a tab comes in by pasting.
+  // A text longer than the box scrolls in sight of the user.
   area->setTabChangesFocus(true);
-  area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   return area;
 }
