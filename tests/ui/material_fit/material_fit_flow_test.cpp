@@ -238,5 +238,25 @@ TEST_F(MaterialFitFlowTest, UseInFindDesignsListsTheSavedFile) {
   EXPECT_TRUE(ReadMaterialFile(*savePath).read);
 }
 
+// The window that opened Fit Material may close before Use: the check's design takes the
+// material all the same, and a closed Find Designs is not opened again to list it.
+TEST_F(MaterialFitFlowTest, UseAfterItsWindowClosedLeavesThatWindowClosed) {
+  OpenFromCheck();
+  Fit(GradePoints(grade, '\t', FieldUnit::Oersted));
+  kit.UserClick(kOperatingCheckForm, check_controls::kClose);
+  kit.UserClick(kMaterialFitForm, kUse);
+  EXPECT_FALSE(kit.IsLoaded(kOperatingCheckForm));
+  EXPECT_EQ(session.checked.Result().material, session.materialFit.Fit().material);
+
+  using namespace find_designs_controls;
+  kit.UserClick(kInputForm, kCmdFindDesigns);
+  kit.UserClick(kFindDesignsForm, kCmdFitMaterial);
+  kit.UserClick(kFindDesignsForm, kCmdClose);
+  savePath = (folder / "supplier.json").string();
+  kit.UserClick(kMaterialFitForm, kUse);
+  EXPECT_FALSE(kit.IsLoaded(kFindDesignsForm));
+  EXPECT_TRUE(ReadMaterialFile(*savePath).read);
+}
+
 }  // namespace
 }  // namespace pfc::ui::testing

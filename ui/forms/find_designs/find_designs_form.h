@@ -29,7 +29,6 @@ class FindDesignsForm final : public FormLogic {
   void ShowPickState();
   void cmdSearch_Click();
   void cmdMaterial_Click();
-  void ListMaterialFile(const std::string& path);
   void cmdSaveDesign_Click();
   void cmdExportCsv_Click();
 

@@ -178,8 +178,10 @@ void OperatingCheckForm::Click(std::string_view control) {
   } else if (control == kFitMaterial && session_.doors.fitMaterial) {
     session_.doors.fitMaterial(
         toolkit_,
-        [this](Toolkit&, const Material& material, const std::string&) {
-          session_.checked.AddMaterial(material);
+        // The checked design outlives the window: closed since, it opens again with the
+        // material.
+        [&checked = session_.checked](Toolkit&, const Material& material, const std::string&) {
+          checked.AddMaterial(material);
         },
         false);
   } else if (control == kFindDesigns) {
