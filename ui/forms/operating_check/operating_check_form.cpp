@@ -185,7 +185,7 @@ void OperatingCheckForm::Click(std::string_view control) {
         },
         false);
   } else if (control == kFindDesigns) {
-    // Alt+F leaves the focus in a limit's box: the search takes what it shows.
+    // Alt+D leaves the focus in a limit's box: the search takes what it shows.
     CommitLimitEntries(toolkit_, kOperatingCheckForm, session_.limits, session_.decimalSeparator);
     if (session_.doors.findDesigns) {
       session_.doors.findDesigns(toolkit_);
