@@ -50,12 +50,13 @@ void AddFit(std::vector<ControlDescription>& c) {
   c.push_back(chart);
   c.push_back(Caption("lblDeviations", "De&viations of the fit, in percentage points", kDeviations,
                       Pixels(12, 340, 400, 16)));
-  auto table = TextBox(kDeviations, "", Pixels(12, 358, 876, 124), {"Courier New", 8.25}, 5);
+  auto table = TextBox(kDeviations, "", Pixels(12, 358, 876, 160), {"Courier New", 8.25}, 5);
   table.multiLine = true;
   table.readOnly = true;
   table.stretch = {0, 0.6, 1, 0.4};
   c.push_back(table);
-  auto problem = Label(kProblem, "", Pixels(12, 488, 876, 34), Arial(8.25), kRed);
+  // Between the buttons: a refusal is a line or two.
+  auto problem = Label(kProblem, "", Pixels(296, 524, 470, 38), Arial(8.25), kRed);
   problem.wordWrap = true;
   problem.stretch = {0, 1, 1, 0};
   c.push_back(problem);
