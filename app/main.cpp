@@ -21,6 +21,7 @@
 #include "ui/qt/common/file_dialog_guard.h"
 #include "ui/qt/compare_cores/compare_cores_widgets.h"
 #include "ui/qt/find_designs/find_designs_widgets.h"
+#include "ui/qt/material_fit/material_fit_chart.h"
 #include "ui/qt/operating_check/operating_check_widgets.h"
 #include "ui/qt/toolkit/open_file_dialog.h"
 #include "ui/qt/toolkit/qt_toolkit.h"
@@ -82,6 +83,7 @@ int main(int argc, char** argv) {
   pfc::ui::QtToolkit toolkit(registry, pictureFolder);
   pfc::ui::AddCompareCoresWidgets(toolkit, session);
   pfc::ui::AddOperatingCheckWidgets(toolkit, session);
+  pfc::ui::AddMaterialFitWidgets(toolkit, session.materialFit);
   pfc::ui::AddFindDesignsWidgets(toolkit, session);
   services.chooseSaveFile = pfc::ui::ChooseSaveFileWithDialog;
   services.chooseTypedSaveFile = pfc::ui::ChooseTypedSaveFileWithDialog;

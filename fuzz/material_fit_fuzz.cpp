@@ -1,6 +1,7 @@
 // Properties of the readers of a supplier's points on arbitrary bytes, and of the fits of
 // whatever points they accept. The first byte chooses: bit 0 the field in A/m, bit 1 loss
-// points instead of DC-bias points, bit 2 a density for a loss per volume.
+// points instead of DC-bias points, bit 2 a density for a loss per volume, bit 3 DC-bias
+// points as typed or pasted into a window rather than a file.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -25,8 +26,10 @@ void CheckDeviations(const Fit& fit, std::size_t points) {
   FUZZ_CHECK(fit.rmsDeviation <= fit.largestDeviation * (1 + 1e-12));
 }
 
-void CheckRolloff(std::string_view text, pfc::FieldUnit unit) {
-  const pfc::PointsRead<pfc::RolloffPoint> read = pfc::RolloffPointsFromText(text, "f", unit);
+void CheckRolloff(std::string_view text, pfc::FieldUnit unit, bool table) {
+  const pfc::PointsRead<pfc::RolloffPoint> read = table
+                                                      ? pfc::RolloffPointsFromTable(text, "f", unit)
+                                                      : pfc::RolloffPointsFromText(text, "f", unit);
   FUZZ_CHECK(read.read == read.problem.empty());
   if (!read.read)
     return;
@@ -79,7 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::uint8_t choice = data[0];
   const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
   if ((choice & 2) == 0) {
-    CheckRolloff(text, (choice & 1) ? pfc::FieldUnit::AmperesPerMetre : pfc::FieldUnit::Oersted);
+    CheckRolloff(text, (choice & 1) ? pfc::FieldUnit::AmperesPerMetre : pfc::FieldUnit::Oersted,
+                 (choice & 8) != 0);
   } else {
     CheckLoss(text, (choice & 4) ? std::optional<double>(7.5) : std::nullopt);
   }

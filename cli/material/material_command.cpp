@@ -2,12 +2,12 @@
 
 #include <limits>
 
-#include "cli/material/material_fit_text.h"
 #include "cli/number_option.h"
 #include "engine/check/material.h"
 #include "engine/check/material_fit.h"
 #include "engine/record/number_text.h"
 #include "reports/check/material_file.h"
+#include "reports/check/material_fit_text.h"
 #include "reports/files/atomic_file.h"
 
 namespace pfc {
@@ -64,22 +64,6 @@ LossFit FitLossPoints(const MaterialFitOptions& options, std::vector<LossPoint>&
   if (!fit.fitted)
     fit.problem = options.lossPoints + ": " + fit.problem;
   return fit;
-}
-
-// The material file's text, once it reads back as the material; else the problem.
-bool MaterialText(const Material& material, bool withLoss, std::string& text,
-                  std::string& problem) {
-  text = MaterialFileText(material, withLoss);
-  const MaterialFileRead back = MaterialFromText(text);
-  if (!back.read) {
-    problem = "the fitted material cannot be a material file: " + back.reason;
-    return false;
-  }
-  if (back.material.name != material.name) {
-    problem = "--name is not UTF-8 text";
-    return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -143,10 +127,10 @@ int RunMaterialFitCommand(const MaterialFitOptions& options, StandardStreams str
     return Refuse(err, loss.problem);
   if (withLoss)
     material.loss = loss.fit;
-  std::string text;
-  std::string problem;
-  if (!MaterialText(material, withLoss, text, problem))
-    return Refuse(err, problem);
+  const NewMaterialFile file = NewMaterialFileText(material, withLoss);
+  if (!file.written)
+    return Refuse(err, file.problem);
+  const std::string& text = file.text;
   std::string table = RolloffFitText(material, read.points, options.fieldUnit, fit);
   if (withLoss)
     table += LossFitText(lossPoints, loss);

@@ -115,8 +115,18 @@ std::string ReadRow(const CsvRecord& record, const std::string& file, NumberRows
   return {};
 }
 
+// A record of which some field is no number: a table's headings.
+bool HoldsWords(const CsvRecord& record) {
+  double value = 0;
+  return std::any_of(record.fields.begin(), record.fields.end(), [&value](const std::string& f) {
+    return CsvNumberProblem(f, value).has_value();
+  });
+}
+
+// The columns are `known` in their order when `headerless`, the first record then a row
+// unless it holds words, which head the columns of a spreadsheet's copy.
 NumberRows ReadNumberRows(std::string_view bytes, const std::string& file,
-                          std::span<const std::string_view> known) {
+                          std::span<const std::string_view> known, bool headerless = false) {
   NumberRows rows;
   if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) {
     rows.problem = file + ": it is empty";
@@ -134,7 +144,13 @@ NumberRows ReadNumberRows(std::string_view bytes, const std::string& file,
     rows.problem = file + ": it is empty";
     return rows;
   }
-  rows.problem = ReadHeader(record, file, known, rows);
+  if (!headerless) {
+    rows.problem = ReadHeader(record, file, known, rows);
+  } else {
+    rows.header.assign(known.begin(), known.end());
+    if (!HoldsWords(record))
+      rows.problem = ReadRow(record, file, rows);
+  }
   while (rows.problem.empty() && reader.Next(record))
     rows.problem = ReadRow(record, file, rows);
   return rows;
@@ -245,11 +261,8 @@ std::string Varies(const NumberRows& rows, const std::string& file, std::string_
          ": the fit needs points at several frequencies and several flux densities";
 }
 
-}  // namespace
-
-PointsRead<RolloffPoint> RolloffPointsFromText(std::string_view bytes, const std::string& fileName,
+PointsRead<RolloffPoint> RolloffPointsFromRows(const NumberRows& rows, const std::string& fileName,
                                                FieldUnit unit) {
-  const NumberRows rows = ReadNumberRows(bytes, fileName, kRolloffColumns);
   std::string problem = rows.problem;
   for (const std::string_view column : kRolloffColumns) {
     if (problem.empty())
@@ -264,6 +277,21 @@ PointsRead<RolloffPoint> RolloffPointsFromText(std::string_view bytes, const std
     return Refused<RolloffPoint>(std::move(problem));
   result.read = true;
   return result;
+}
+
+}  // namespace
+
+PointsRead<RolloffPoint> RolloffPointsFromText(std::string_view bytes, const std::string& fileName,
+                                               FieldUnit unit) {
+  return RolloffPointsFromRows(ReadNumberRows(bytes, fileName, kRolloffColumns), fileName, unit);
+}
+
+PointsRead<RolloffPoint> RolloffPointsFromTable(std::string_view text, const std::string& name,
+                                                FieldUnit unit) {
+  // A spreadsheet's copy parts its cells with tabs; a tab holds no place in a number.
+  std::string csv(text);
+  std::replace(csv.begin(), csv.end(), '\t', ',');
+  return RolloffPointsFromRows(ReadNumberRows(csv, name, kRolloffColumns, true), name, unit);
 }
 
 PointsRead<RolloffPoint> ReadRolloffPointsFile(const std::string& path, FieldUnit unit) {

@@ -49,6 +49,13 @@ struct PointsRead {
 PointsRead<RolloffPoint> RolloffPointsFromText(std::string_view bytes, const std::string& fileName,
                                                FieldUnit unit);
 
+// Points typed or copied from a spreadsheet: a line per point, the field (in `unit`) then the
+// percent, parted by tabs or commas, with no header; a first line that holds words (the
+// spreadsheet's headings) is passed over. Refused as RolloffPointsFromText refuses; name
+// stands for the file in the messages, whose lines are the text's.
+PointsRead<RolloffPoint> RolloffPointsFromTable(std::string_view text, const std::string& name,
+                                                FieldUnit unit);
+
 // The columns `f_khz`, `b_mt` (the peak flux density) and one of `w_per_kg` or `mw_per_cm3`;
 // a loss per volume needs the density in g/cm³. Refused as the DC-bias points are, for a
 // value of 0 or less, fewer than kFewestLossPoints points, and points that all share one

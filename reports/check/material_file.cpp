@@ -217,4 +217,21 @@ MaterialFileRead ReadMaterialFile(const std::string& path) {
   return result;
 }
 
+NewMaterialFile NewMaterialFileText(const Material& material, bool withLoss) {
+  NewMaterialFile file;
+  file.text = MaterialFileText(material, withLoss);
+  const MaterialFileRead back = MaterialFromText(file.text);
+  if (!back.read) {
+    file.problem = "the fitted material cannot be a material file: " + back.reason;
+    file.key = back.key;
+  } else if (back.material.name != material.name) {
+    file.problem = "the name is not UTF-8 text";
+    file.key = kName;
+  }
+  file.written = file.problem.empty();
+  if (!file.written)
+    file.text.clear();
+  return file;
+}
+
 }  // namespace pfc

@@ -41,6 +41,17 @@ MaterialFileRead MaterialFromText(std::string_view text);
 // applies). A name that is not UTF-8 has its bad bytes replaced, and so reads back otherwise.
 std::string MaterialFileText(const Material& material, bool withLoss);
 
+// The file of a material just made (fitted to a supplier's points), checked by reading it
+// back as a material file is read. Written only when it reads back as the material; else
+// the problem says why not.
+struct NewMaterialFile {
+  bool written = false;
+  std::string text;
+  std::string problem;  // empty when written
+  std::string key;      // the key of the material file refused; empty when written
+};
+NewMaterialFile NewMaterialFileText(const Material& material, bool withLoss);
+
 // Reads the file at path, refusing anything that is not a regular file of at most
 // kMaterialFileMaxBytes before reading it.
 MaterialFileRead ReadMaterialFile(const std::string& path);

@@ -2,8 +2,8 @@
 # The Operating Check and Find Designs from the keyboard on a laptop's screen, 1366x768 with a
 # 40-pixel panel (openbox keeps the bottom 40 pixels free, as a panel's strut would), under a
 # real window manager: each window wholly on the free part of the screen, Escape in the open
-# grade list, the Tab ring to the last button, a search run and cancelled, Enter in an entry
-# searching, and a material file searched beside a grade.
+# grade list, a material fitted to typed points, the Tab ring to the last button, a search run
+# and cancelled, Enter in an entry searching, and a material file searched beside a grade.
 #   laptop_keyboard_walk.sh <pfc-core-designer>
 set -euo pipefail
 
@@ -119,6 +119,7 @@ readonly inputs="Power factor Correction (PFC) Inputs"
 readonly summary="PFC Summary Core Design"
 readonly check="Operating Check"
 readonly find="Find Designs"
+readonly fit="Fit Material"
 
 step="the default design"
 # A loaded machine may take a while to start the program; once its first window shows, it is
@@ -148,11 +149,33 @@ key Escape
 sleep 0.5
 active "$check"
 
+step="Fit Material fits above the panel, fits typed points on Enter and closes on Escape"
+key alt+f
+active "$fit"
+fits "$fit"
+key alt+p
+type_text "20, 95"
+key Return
+type_text "60, 70"
+key Return
+type_text "120, 45"
+key alt+e
+type_text "60"
+key alt+n
+type_text "Typed 60"
+key Return
+key alt+u
+key Escape
+gone "$fit"
+active "$check"
+key alt+g
+
 step="Tab from the grade list round to Close, the last button, out of sight at first"
 # The four limits, Find Designs, Export CSV, Save as PDF, Export Model, Build Sheet, Turns,
-# Wire, Material and Close: "Published Winding" takes no focus while the published winding is
+# Wire, Material, Fit Material and Close: "Published Winding" takes no focus while the published
+# winding is
 # checked.
-key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
+key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
 key space
 gone "$check"
 active "$summary"

@@ -17,6 +17,7 @@
 
 #include "engine/check/rolloff_grades.h"
 #include "ui/forms/find_designs/find_designs_design.h"
+#include "ui/forms/material_fit/material_fit_design.h"
 #include "ui/forms/operating_check/operating_check_design.h"
 #include "ui/forms/session/desktop_services.h"
 #include "ui/forms/session/desktop_session.h"
@@ -24,6 +25,7 @@
 #include "ui/forms/shell/standard_forms.h"
 #include "ui/qt/compare_cores/compare_cores_widgets.h"
 #include "ui/qt/find_designs/find_designs_widgets.h"
+#include "ui/qt/material_fit/material_fit_chart.h"
 #include "ui/qt/operating_check/operating_check_widgets.h"
 #include "ui/qt/toolkit/form_window.h"
 #include "ui/qt/toolkit/qt_toolkit.h"
@@ -45,6 +47,7 @@ class LaptopScreenTest : public ::testing::Test {
     AddCompareCoresWidgets(kit, session);
     AddFindDesignsWidgets(kit, session);
     AddOperatingCheckWidgets(kit, session);
+    AddMaterialFitWidgets(kit, session.materialFit);
   }
   ~LaptopScreenTest() override {
     session.foundDesigns.Cancel();
@@ -100,6 +103,9 @@ TEST_F(LaptopScreenTest, EveryWindowFitsOrScrollsItsControlsIntoSight) {
   kit.Unload(kListingForm);
   QTest::mouseClick(kit.Widget(kSummaryForm, kOpenOperatingCheckButton), Qt::LeftButton);
   ExpectEveryControlReachable(kOperatingCheckForm);
+  QTest::mouseClick(kit.Widget(kOperatingCheckForm, check_controls::kFitMaterial), Qt::LeftButton);
+  ExpectEveryControlReachable(kMaterialFitForm);
+  kit.Unload(kMaterialFitForm);
   kit.Unload(kOperatingCheckForm);
   ExpectEveryControlReachable(kCompareCoresForm);
   kit.Unload(kCompareCoresForm);
@@ -156,11 +162,14 @@ void ExpectTabInReadingOrder(FormWindow* window) {
   }
 }
 
-TEST_F(LaptopScreenTest, TabWalksTheOperatingCheckAndFindDesignsInReadingOrder) {
+TEST_F(LaptopScreenTest, TabWalksTheOperatingCheckFindDesignsAndFitMaterialInReadingOrder) {
   ShowActive(kInputForm);
   QTest::mouseClick(kit.Widget(kInputForm, "cmdProcess"), Qt::LeftButton);
   QTest::mouseClick(kit.Widget(kSummaryForm, kOpenOperatingCheckButton), Qt::LeftButton);
   ExpectTabInReadingOrder(ShowActive(kOperatingCheckForm));
+  QTest::mouseClick(kit.Widget(kOperatingCheckForm, check_controls::kFitMaterial), Qt::LeftButton);
+  ExpectTabInReadingOrder(ShowActive(kMaterialFitForm));
+  kit.Unload(kMaterialFitForm);
   kit.Unload(kOperatingCheckForm);
   kit.Show(kFindDesignsForm);
   session.foundDesigns.Finish();

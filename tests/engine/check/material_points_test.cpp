@@ -28,6 +28,62 @@ TEST(RolloffPoints, ReadsTheFieldInEitherUnitAndTheColumnsInEitherOrder) {
   EXPECT_EQ(amperes.points[2].field, 40);
 }
 
+// Points pasted from a spreadsheet are the points of the file with the same numbers, each
+// named by its line of the pasted text.
+struct Pasted {
+  const char* label;
+  std::string text;
+  std::vector<std::uint64_t> lines;
+};
+
+void PrintTo(const Pasted& c, std::ostream* os) {
+  *os << c.label;
+}
+
+class RolloffPointsPasted : public testing::TestWithParam<Pasted> {};
+
+TEST_P(RolloffPointsPasted, AreTheFilesPoints) {
+  const PointsRead<RolloffPoint> file =
+      RolloffPointsFromText("h,percent\n20,97\n40,91.5\n80,70\n", "points.csv", FieldUnit::Oersted);
+  ASSERT_TRUE(file.read) << file.problem;
+  const PointsRead<RolloffPoint> pasted =
+      RolloffPointsFromTable(GetParam().text, "Points", FieldUnit::Oersted);
+  ASSERT_TRUE(pasted.read) << pasted.problem;
+  ASSERT_EQ(pasted.points.size(), file.points.size());
+  for (std::size_t i = 0; i < file.points.size(); ++i) {
+    EXPECT_EQ(pasted.points[i].field, file.points[i].field);
+    EXPECT_EQ(pasted.points[i].percent, file.points[i].percent);
+    EXPECT_EQ(pasted.points[i].line, GetParam().lines[i]);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, RolloffPointsPasted,
+    testing::ValuesIn(std::vector<Pasted>{
+        {"tabs", "20\t97\n40\t91.5\n80\t70\n", {1, 2, 3}},
+        {"commas and blanks", "20, 97\r\n40 ,91.5\r\n\r\n80,70", {1, 2, 4}},
+        {"under headings", "H (Oe)\t% of initial\n20\t97\n40\t91.5\n80\t70\n", {2, 3, 4}},
+    }),
+    [](const testing::TestParamInfo<Pasted>& info) {
+      std::string name = info.param.label;
+      std::erase(name, ' ');
+      return name;
+    });
+
+TEST(RolloffPoints, PastedAreRefusedAtTheirLineOfTheText) {
+  for (const auto& [text, named] : std::vector<std::pair<std::string, std::string>>{
+           {"20\t97\n40\t91\n", "Points: it holds 2 points"},
+           {"20\t97\n40\t0\n60\t80\n", "Points, line 2, column 2 (percent)"},
+           {"H\tpercent\n20\t97\n40\n60\t80\n", "Points, line 3, column 2 (percent)"},
+           {"20\t97\nforty\t91\n60\t80\n", "Points, line 2, column 1 (h)"},
+       }) {
+    const PointsRead<RolloffPoint> read =
+        RolloffPointsFromTable(text, "Points", FieldUnit::Oersted);
+    EXPECT_FALSE(read.read) << text;
+    EXPECT_EQ(read.problem.rfind(named, 0), 0U) << read.problem;
+  }
+}
+
 TEST(LossPoints, TakesALossPerVolumeOverTheDensity) {
   const std::string perMass =
       "f_khz,b_mt,w_per_kg\n50,100,20\n50,200,80\n100,100,50\n"

@@ -82,6 +82,38 @@ TEST(MaterialFile, WrittenReadsBackAsTheSameMaterial) {
   }
 }
 
+// A new material's file is written only when it reads back as the material, and a refusal
+// names the key to correct.
+TEST(NewMaterialFile, IsWrittenOnlyWhenItReadsBack) {
+  Material good(RolloffGrades().front());
+  good.name = "Supplier 75";
+  const NewMaterialFile written = NewMaterialFileText(good, false);
+  ASSERT_TRUE(written.written) << written.problem;
+  EXPECT_EQ(MaterialFromText(written.text).material, good);
+  struct Case {
+    const char* label;
+    Material material;
+    const char* key;
+  };
+  Material flat = good;
+  flat.c = 1;
+  Material unnamed = good;
+  unnamed.name.clear();
+  Material latin1 = good;
+  latin1.name = "Supplier \xB5";
+  Material tooPermeable = good;
+  tooPermeable.permeability = 1e9;
+  for (const Case& c : {Case{"c of 1", flat, "rolloff_c"}, Case{"no name", unnamed, "name"},
+                        Case{"a name not UTF-8", latin1, "name"},
+                        Case{"a permeability beyond any powder", tooPermeable, "permeability"}}) {
+    const NewMaterialFile refused = NewMaterialFileText(c.material, false);
+    EXPECT_FALSE(refused.written) << c.label;
+    EXPECT_TRUE(refused.text.empty()) << c.label;
+    EXPECT_FALSE(refused.problem.empty()) << c.label;
+    EXPECT_EQ(refused.key, c.key) << c.label << ": " << refused.problem;
+  }
+}
+
 struct Refused {
   const char* label;
   std::string text;

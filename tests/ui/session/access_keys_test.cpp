@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ui/forms/find_designs/find_designs_design.h"
+#include "ui/forms/material_fit/material_fit_design.h"
 #include "ui/forms/operating_check/operating_check_design.h"
 
 namespace pfc::ui::testing {
@@ -53,9 +54,10 @@ void ExpectAccessKeysForAll(const FormDescription& form) {
   }
 }
 
-TEST(AccessKeys, EveryEntryAndButtonOfTheCheckAndTheSearchHasOneOfItsOwn) {
+TEST(AccessKeys, EveryEntryAndButtonOfTheCheckTheSearchAndTheFitHasOneOfItsOwn) {
   ExpectAccessKeysForAll(OperatingCheckFormDesign());
   ExpectAccessKeysForAll(FindDesignsFormDesign());
+  ExpectAccessKeysForAll(MaterialFitFormDesign());
 }
 
 }  // namespace

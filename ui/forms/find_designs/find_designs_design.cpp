@@ -24,10 +24,13 @@ void AddEntry(std::vector<ControlDescription>& c, const char* name, const char* 
 // What to search: the materials (grades and files) and the stack counts; the search beside
 // them, before the limits' row in the Tab order as on the screen.
 void AddSearchEntries(std::vector<ControlDescription>& c) {
-  AddEntry(c, kTxtGrades, "Ma&terials:", "all", 12, 40, 70, 600, 0);
-  auto material = Button(kCmdMaterial, "M&aterial…", Pixels(696, 38, 110, 26), Arial(9.75), 1);
+  AddEntry(c, kTxtGrades, "Ma&terials:", "all", 12, 40, 70, 490, 0);
+  auto material = Button(kCmdMaterial, "M&aterial…", Pixels(586, 38, 100, 26), Arial(9.75), 1);
   material.toolTip = "Add a material file of your own to the materials searched";
   c.push_back(material);
+  auto fit = Button(kCmdFitMaterial, "&Fit Material…", Pixels(692, 38, 116, 26), Arial(9.75), 1);
+  fit.toolTip = "Fit a material of your own to the points of a supplier's DC-bias curve";
+  c.push_back(fit);
   AddEntry(c, kTxtStacks, "Stac&ks:", "1-9", 820, 40, 50, 70, 2);
   c.push_back(Button(kCmdSearch, "&Search", Pixels(990, 38, 90, 26), Arial(9.75), 3));
   auto cancel = Button(kCmdCancel, "Ca&ncel", Pixels(1090, 38, 98, 26), Arial(9.75), 4);

@@ -25,6 +25,7 @@ inline constexpr const char* kLblInputs = "lblInputs";
 inline constexpr const char* kTxtGrades = "txtGrades";
 inline constexpr const char* kTxtStacks = "txtStacks";
 inline constexpr const char* kCmdMaterial = "cmdMaterial";
+inline constexpr const char* kCmdFitMaterial = "cmdFitMaterial";
 inline constexpr const char* kCmdSearch = "cmdSearch";
 inline constexpr const char* kCmdCancel = "cmdCancel";
 inline constexpr const char* kPrgSearch = "prgSearch";

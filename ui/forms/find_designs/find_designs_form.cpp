@@ -24,6 +24,24 @@ std::string Count(std::size_t n, const char* one, const char* many) {
   return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
+// The file goes into the Materials entry beside the grades, where it is read with them.
+void ListMaterialFile(Toolkit& toolkit, const std::string& path) {
+  const MaterialFileRead read = ReadMaterialFile(path);
+  std::string refusal = read.read ? "" : read.Message();
+  if (refusal.empty() && path.find(',') != std::string::npos)
+    refusal = "The Materials entry cannot list " + path +
+              ": commas part its items. Rename the file or its folder without the comma.";
+  if (!refusal.empty()) {
+    toolkit.ShowMessage(Message{kCautionTitle, MessageIcon::Information, refusal});
+    return;
+  }
+  std::string materials = toolkit.Text(kFindDesignsForm, kTxtGrades);
+  while (!materials.empty() && (materials.back() == ' ' || materials.back() == ','))
+    materials.pop_back();
+  toolkit.SetText(kFindDesignsForm, kTxtGrades, materials.empty() ? path : materials + ", " + path);
+  toolkit.SetFocus(kFindDesignsForm, kTxtGrades);
+}
+
 }  // namespace
 
 void FindDesignsForm::Form_Load() {
@@ -119,6 +137,16 @@ void FindDesignsForm::Click(std::string_view control) {
     found.Cancel();
   } else if (control == kCmdMaterial) {
     cmdMaterial_Click();
+  } else if (control == kCmdFitMaterial && session_.doors.fitMaterial) {
+    // The Materials entry lists files: the fitted material is saved before it is listed.
+    session_.doors.fitMaterial(
+        toolkit_,
+        [](Toolkit& toolkit, const Material&, const std::string& file) {
+          // Closed since, the window has no entry to list the file in.
+          if (toolkit.IsLoaded(kFindDesignsForm))
+            ListMaterialFile(toolkit, file);
+        },
+        true);
   } else if (control == kCmdSaveDesign) {
     cmdSaveDesign_Click();
   } else if (control == kCmdExportCsv) {
@@ -144,7 +172,6 @@ void FindDesignsForm::cmdSearch_Click() {
   SearchFromWindow(toolkit_, session_);
 }
 
-// The file goes into the Materials entry beside the grades, where it is read with them.
 void FindDesignsForm::cmdMaterial_Click() {
   if (!services_.chooseOpenFile)
     return;
@@ -152,21 +179,7 @@ void FindDesignsForm::cmdMaterial_Click() {
       services_.chooseOpenFile(OpenFileRequest{"Add Material", "", "Material files", "json"});
   if (!path)
     return;
-  const MaterialFileRead read = ReadMaterialFile(*path);
-  std::string refusal = read.read ? "" : read.Message();
-  if (refusal.empty() && path->find(',') != std::string::npos)
-    refusal = "The Materials entry cannot list " + *path +
-              ": commas part its items. Rename the file or its folder without the comma.";
-  if (!refusal.empty()) {
-    toolkit_.ShowMessage(Message{kCautionTitle, MessageIcon::Information, refusal});
-    return;
-  }
-  std::string materials = toolkit_.Text(kFindDesignsForm, kTxtGrades);
-  while (!materials.empty() && (materials.back() == ' ' || materials.back() == ','))
-    materials.pop_back();
-  toolkit_.SetText(kFindDesignsForm, kTxtGrades,
-                   materials.empty() ? *path : materials + ", " + *path);
-  toolkit_.SetFocus(kFindDesignsForm, kTxtGrades);
+  ListMaterialFile(toolkit_, *path);
 }
 
 void FindDesignsForm::cmdSaveDesign_Click() {

@@ -149,7 +149,7 @@ void AddVerdicts(std::vector<ControlDescription>& c) {
   nextStep.wordWrap = true;
   c.push_back(nextStep);
   auto findDesigns =
-      Button(kFindDesigns, "&Find Designs…", Pixels(490, NextStepY(), 150, 28), Arial(9.75), 5);
+      Button(kFindDesigns, "Fin&d Designs…", Pixels(490, NextStepY(), 150, 28), Arial(9.75), 5);
   findDesigns.toolTip =
       "Search this operating point for designs that meet the limits, at the worst case";
   findDesigns.enabled = false;
@@ -188,10 +188,15 @@ void AddButtonsAndWinding(std::vector<ControlDescription>& c) {
                   "The wire size to check; empty for the published design's");
   c.push_back(Button(kPublishedWinding, "Pu&blished Winding", Pixels(732, ButtonY(), 150, 28),
                      Arial(9.75), 12));
-  auto material = Button(kMaterial, "M&aterial…", Pixels(894, ButtonY(), 110, 28), Arial(9.75), 13);
+  auto material = Button(kMaterial, "M&aterial…", Pixels(882, ButtonY(), 80, 28), Arial(9.75), 13);
   material.toolTip = "Add a material file of your own to the list of grades";
   c.push_back(material);
-  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, ButtonY(), 110, 28), Arial(9.75), 14));
+  // Beside Material…, after it in the Tab order.
+  auto fit =
+      Button(kFitMaterial, "&Fit Material…", Pixels(968, ButtonY(), 104, 28), Arial(9.75), 14);
+  fit.toolTip = "Fit a material of your own to the points of a supplier's DC-bias curve";
+  c.push_back(fit);
+  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, ButtonY(), 110, 28), Arial(9.75), 15));
   auto problem =
       Label(kWindingProblem, "", Pixels(12, ButtonY() + 34, 1176, 20), Arial(8.25), kRed);
   problem.shrinkToFit = true;

@@ -42,7 +42,8 @@ inline constexpr const char* kWireCaption = "lblWire";
 inline constexpr const char* kWire = "txtWire";
 inline constexpr const char* kPublishedWinding = "cmdPublishedWinding";
 inline constexpr const char* kWindingProblem = "lblWindingProblem";  // why a winding is refused
-inline constexpr const char* kMaterial = "cmdMaterial";  // adds a material file to the list
+inline constexpr const char* kMaterial = "cmdMaterial";        // adds a material file to the list
+inline constexpr const char* kFitMaterial = "cmdFitMaterial";  // adds one fitted to points
 
 // The custom kinds of the two charts; a toolkit without factories for them leaves them out.
 inline constexpr const char* kInductanceChartKind = "CheckInductanceChart";

@@ -178,8 +178,17 @@ void OperatingCheckForm::Click(std::string_view control) {
     session_.checked.SetWinding({});
   } else if (control == kMaterial) {
     AddMaterialFromFile(toolkit_, session_, services_);
+  } else if (control == kFitMaterial && session_.doors.fitMaterial) {
+    session_.doors.fitMaterial(
+        toolkit_,
+        // The checked design outlives the window: closed since, it opens again with the
+        // material.
+        [&checked = session_.checked](Toolkit&, const Material& material, const std::string&) {
+          checked.AddMaterial(material);
+        },
+        false);
   } else if (control == kFindDesigns) {
-    // Alt+F leaves the focus in a limit's box: the search takes what it shows.
+    // Alt+D leaves the focus in a limit's box: the search takes what it shows.
     CommitLimitEntries(toolkit_, kOperatingCheckForm, session_.limits, session_.decimalSeparator);
     if (session_.doors.findDesigns) {
       session_.doors.findDesigns(toolkit_);

@@ -8,6 +8,7 @@
 #include "ui/forms/session/compare_cores_designs.h"
 #include "ui/forms/session/design_file_state.h"
 #include "ui/forms/session/found_designs.h"
+#include "ui/forms/session/material_fitting.h"
 #include "ui/forms/session/session_limits.h"
 #include "ui/forms/session/window_doors.h"
 
@@ -21,6 +22,7 @@ struct DesktopSession : DesignSession {
   SessionLimits limits;                  // what every window judges designs by
   CheckedDesign checked{wires, limits};  // what "Operating Check" shows
   FoundDesigns foundDesigns;             // what "Find Designs" shows
+  MaterialFitting materialFit;           // what "Fit Material" fitted last
   InputFormFile designFile;              // the design file of the input form's entries
   // What the summary window shows, and so what its report copies: the inputs echoed from the
   // record, and the outputs of the design published since the window opened.

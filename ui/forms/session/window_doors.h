@@ -1,8 +1,10 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <utility>
 
+#include "engine/check/material.h"
 #include "engine/search/explorer.h"
 #include "ui/toolkit/toolkit.h"
 
@@ -27,6 +29,10 @@ struct WindowDoors {
   std::function<void(Toolkit&)> closeDesignViews;
   // Directions, the help.
   std::function<void(Toolkit&)> directions;
+  // "Fit Material", whose "Use" hands the fitted material to `use`, with the file it was
+  // saved to; saved first when the window `needsFile`.
+  using MaterialUse = std::function<void(Toolkit&, const Material&, const std::string& file)>;
+  std::function<void(Toolkit&, MaterialUse use, bool needsFile)> fitMaterial;
 };
 
 // Goes through a door if it is there: a session whose windows were not registered has none.

@@ -16,6 +16,8 @@
 #include "ui/forms/input/input_form.h"
 #include "ui/forms/listing/listing_design.h"
 #include "ui/forms/listing/listing_form.h"
+#include "ui/forms/material_fit/material_fit_design.h"
+#include "ui/forms/material_fit/material_fit_form.h"
 #include "ui/forms/operating_check/operating_check.h"
 #include "ui/forms/operating_check/operating_check_design.h"
 #include "ui/forms/operating_check/operating_check_form.h"
@@ -47,6 +49,9 @@ void OpenWindowDoors(WindowDoors& doors, DesktopSession& session, const DesktopS
   };
   doors.closeDesignViews = [&services](Toolkit& toolkit) { CloseDesignViews(toolkit, services); };
   doors.directions = [](Toolkit& toolkit) { ShowDirections(toolkit); };
+  doors.fitMaterial = [&session](Toolkit& toolkit, MaterialFitting::Use use, bool needsFile) {
+    OpenMaterialFit(toolkit, session.materialFit, std::move(use), needsFile);
+  };
 }
 
 }  // namespace
@@ -76,6 +81,9 @@ void RegisterStandardForms(FormRegistry& registry, DesktopSession& session,
   });
   registry.Add(OperatingCheckFormDesign(), [&session, &services](Toolkit& toolkit) {
     return std::make_unique<OperatingCheckForm>(toolkit, session, services);
+  });
+  registry.Add(MaterialFitFormDesign(), [&session, &services](Toolkit& toolkit) {
+    return std::make_unique<MaterialFitForm>(toolkit, session.materialFit, services);
   });
   OpenWindowDoors(session.doors, session, services);
 }

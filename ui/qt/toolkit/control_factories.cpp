@@ -22,7 +22,10 @@ QWidget* BuildTextArea(const ControlSite& site) {
   area->setPlainText(WithLineFeeds(control.text));
   area->setReadOnly(control.readOnly);
   area->setFrameShape(control.border ? QFrame::StyledPanel : QFrame::NoFrame);
-  area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Tab leaves the box, so that the keyboard never sticks in it; a tab comes in by pasting.
+  // A text longer than the box scrolls in sight of the user.
+  area->setTabChangesFocus(true);
+  area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   return area;
 }

@@ -1,4 +1,4 @@
-#include "cli/material/material_fit_text.h"
+#include "reports/check/material_fit_text.h"
 
 #include <initializer_list>
 #include <string_view>
