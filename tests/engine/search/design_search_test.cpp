@@ -71,7 +71,7 @@ class DesignSearchTest : public testing::TestWithParam<SearchCase> {
     r = tables_.record;
     r.CalcType = DesignerPicks;
     RunDesign(entries, r, tables_.catalogue, tables_.wires);
-    EXPECT_EQ(EvaluateCore(r, tables_.wires, GivenWinding{c.turns, c.wireRow}),
+    EXPECT_EQ(EvaluateCore(r, tables_.wires, GivenWinding{c.turns, c.wireRow, c.strands}),
               Evaluation::Completed);
     return CheckOperation(r, RequestOf(GetParam()).materials[c.material],
                           GetParam().limits.alTolerancePercent);
@@ -178,8 +178,10 @@ class FewestTurnsTest : public testing::Test {
                                const DesignLimits& limits) {
     DesignRecord r = tables_.record;
     return SearchCombination(
-        r, CombinationContext{tables_.catalogue, tables_.wires, limits, methodWire_}, row, stack, m,
-        0);
+        r,
+        CombinationContext{tables_.catalogue, tables_.wires, limits, methodWire_,
+                           SearchedWires(tables_.wires, methodWire_)},
+        row, stack, m, 0);
   }
 
   // The low-line inductance at the peak current of `turns` on the core, through the check.
@@ -313,15 +315,19 @@ bool FewestTurnsTest::WalkOne(std::int16_t row, std::int16_t stack, const Materi
   int rises = 0;
   for (double n = *o.fewestTurns; n <= o.mostTurns && rises < 3; ++n) {
     double least = INFINITY;
-    for (int wire = methodWire_; wire >= std::max(1, methodWire_ - 4); --wire) {
+    int tried = 0;
+    for (const WireOption& option : SearchedWires(tables_.wires, methodWire_)) {
+      if (tried == kWiresPerTurnCount)
+        break;
       DesignRecord r = tables_.record;
       r.CoresToStack = stack;
       LoadCore(r, tables_.catalogue, row);
       const bool wound =
-          EvaluateCore(r, tables_.wires, GivenWinding{n, static_cast<std::int16_t>(wire)}) ==
+          EvaluateCore(r, tables_.wires, GivenWinding{n, option.wireRow, option.strands}) ==
           Evaluation::Completed;
       if (r.ActualFillFactor > r.FillFactorLimit)
-        break;
+        continue;
+      ++tried;
       ++walk.checked;
       if (!wound)
         continue;
