@@ -159,8 +159,8 @@ void Keep(CombinationOutcome& outcome, SearchCandidate&& candidate) {
 double CheckTurns(DesignRecord& r, const CombinationContext& context, const Material& material,
                   std::size_t materialIndex, double turns, CombinationOutcome& outcome) {
   double lowest = std::numeric_limits<double>::infinity();
-  // The fill grows with N·strands·d²: an option that takes no more of the window than one
-  // that fits, fits.
+  // The fill is N·strands·π·d²/(4·Wa): the options that plainly overfill are passed over
+  // unwound, and the method's own formula judges the rest.
   const double room = r.FillFactorLimit * 4 * r.WindowArea / (kMethodPi * turns);  // cm²
   int checked = 0;
   for (const WireOption& option : context.wireOptions) {

@@ -6,6 +6,7 @@
 #include <bit>
 #include <cmath>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -367,6 +368,30 @@ struct ParetoCase {
   double volume;
   bool pareto;
 };
+
+// The options a turn count draws from: every gauge in one to four strands with at least the
+// method's copper, the most copper first, so that the first that fit are the thickest.
+TEST_F(FewestTurnsTest, TheWiresTriedAreEveryGaugeInUpToFourStrandsWithTheMethodsCopper) {
+  const std::vector<WireOption> options = SearchedWires(tables_.wires, methodWire_);
+  const double least = tables_.wires.Area[static_cast<std::size_t>(methodWire_)];
+  std::size_t expected = 0;
+  for (std::int16_t row = 1; row <= tables_.wires.RowCount(); ++row) {
+    for (int k = 1; k <= 4; ++k)
+      expected += k * tables_.wires.Area[static_cast<std::size_t>(row)] >= least ? 1 : 0;
+  }
+  EXPECT_EQ(options.size(), expected);
+  std::set<double> strands;
+  for (std::size_t i = 0; i < options.size(); ++i) {
+    const WireOption& o = options[i];
+    const auto row = static_cast<std::size_t>(o.wireRow);
+    EXPECT_EQ(o.copperArea, o.strands * tables_.wires.Area[row]);
+    EXPECT_GE(o.copperArea, least);
+    if (i > 0)
+      EXPECT_LE(o.copperArea, options[i - 1].copperArea);
+    strands.insert(o.strands);
+  }
+  EXPECT_EQ(strands, (std::set<double>{1, 2, 3, 4}));
+}
 
 TEST(ParetoFront, HandBuiltCandidatesGetTheirFlags) {
   const ParetoCase cases[] = {
