@@ -386,8 +386,9 @@ TEST_F(FewestTurnsTest, TheWiresTriedAreEveryGaugeInUpToFourStrandsWithTheMethod
     const auto row = static_cast<std::size_t>(o.wireRow);
     EXPECT_EQ(o.copperArea, o.strands * tables_.wires.Area[row]);
     EXPECT_GE(o.copperArea, least);
-    if (i > 0)
+    if (i > 0) {
       EXPECT_LE(o.copperArea, options[i - 1].copperArea);
+    }
     strands.insert(o.strands);
   }
   EXPECT_EQ(strands, (std::set<double>{1, 2, 3, 4}));
