@@ -292,11 +292,13 @@ TEST_F(BatchCommand, StrandsWindEveryCheckedDesignAsCheckDoes) {
   EXPECT_EQ(result.status, 0) << result.err;
   const Table table = ParseCsv(result.out);
   ASSERT_EQ(table.rows.size(), 2u);
-  const nlohmann::ordered_json check = nlohmann::ordered_json::parse(
+  nlohmann::ordered_json check = nlohmann::ordered_json::parse(
       RunCli({"check", "--json", "--fill-factor", ".9", "--strands", "2"}).out);
   std::vector<std::string> columns;
-  for (const char* line : {"low_line", "high_line"})
+  for (const char* line : {"low_line", "high_line"}) {
+    check[line].erase("worst_case");  // none without an AL tolerance
     FlattenLine(check[line], std::string(line) + ".", columns);
+  }
   for (const std::string& column : columns) {
     ExpectCheckCell(table.Cell(0, column), check, column);
     EXPECT_EQ(table.Cell(1, column), "") << column;

@@ -69,7 +69,9 @@ TEST(OptimizeCommand, CsvAndJsonGiveTheSameRowsToTheLastDigit) {
   std::size_t row = 0;
   while (std::getline(lines, line)) {
     ASSERT_LT(row, json["candidates"].size());
-    std::istringstream fields(line.substr(0, line.size() - 1));  // without the CR
+    if (!line.empty() && line.back() == '\r')
+      line.pop_back();
+    std::istringstream fields(line);
     std::string field;
     for (const std::string& name : names) {
       std::getline(fields, field, ',');
