@@ -169,6 +169,8 @@ DesignFile FoundDesignFile(const EntryTexts& entries, const CoreCatalogue& catal
     file.part.material.grade = static_cast<int>(c.permeability);
   file.part.winding.turns = c.turns;
   file.part.winding.gauge = c.gauge;
+  if (c.strands != 1)
+    file.part.winding.strands = c.strands;
   return file;
 }
 

@@ -182,12 +182,14 @@ void AddButtonsAndWinding(std::vector<ControlDescription>& c) {
       "The turns to check; empty for the published design's. The check follows at once");
   AddWindingEntry(c, kWireCaption, "&Wire (AWG)", 74, kWire, 604, 44, 10,
                   "The wire size to check; empty for the published design's");
-  c.push_back(Button(kPublishedWinding, "Pu&blished Winding", Pixels(732, ButtonY(), 150, 28),
-                     Arial(9.75), 11));
-  auto material = Button(kMaterial, "M&aterial…", Pixels(894, ButtonY(), 110, 28), Arial(9.75), 12);
+  AddWindingEntry(c, kStrandsCaption, "&Strands", 54, kStrands, 730, 28, 11,
+                  "Strands of the wire wound in parallel, 1 to 8; empty for one");
+  c.push_back(Button(kPublishedWinding, "Pu&blished Winding", Pixels(822, ButtonY(), 138, 28),
+                     Arial(9.75), 12));
+  auto material = Button(kMaterial, "M&aterial…", Pixels(968, ButtonY(), 100, 28), Arial(9.75), 13);
   material.toolTip = "Add a material file of your own to the list of grades";
   c.push_back(material);
-  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, ButtonY(), 110, 28), Arial(9.75), 13));
+  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, ButtonY(), 110, 28), Arial(9.75), 14));
   auto problem =
       Label(kWindingProblem, "", Pixels(12, ButtonY() + 34, 1176, 20), Arial(8.25), kRed);
   problem.shrinkToFit = true;
