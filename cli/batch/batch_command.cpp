@@ -14,6 +14,7 @@
 #include "cli/design/design_entry_names.h"
 #include "cli/design/design_options.h"
 #include "cli/limit_options.h"
+#include "cli/number_option.h"
 #include "cli/standard_streams.h"
 #include "engine/catalogue/csv_reader.h"
 #include "reports/files/atomic_file.h"
@@ -40,7 +41,9 @@ constexpr const char* kFooter =
     "above 0 the worst case's (low_line.worst_case.ipk, ...), then the verdicts by the limits\n"
     "options (verdicts.inductance_at_peak, ...: true where met, false where missed, empty\n"
     "where not judged); a figure that does not exist, and every figure of a row that did not\n"
-    "publish, is empty. A row that fails never\n"
+    "publish, is empty. With --strands K each design is checked wound with K strands of its\n"
+    "own wire in parallel; a row whose strands overfill its fill factor has no check figures.\n"
+    "A row that fails never\n"
     "stops the batch. -o replaces OUT.csv only once every row is written. IN.csv \"-\" reads\n"
     "the rows from standard input, and -o - writes them to standard output. On a terminal,\n"
     "progress goes to standard error.\n"
@@ -120,7 +123,7 @@ std::optional<BatchLayout> ReadLayout(CsvReader& reader, const BatchOptions& opt
     return std::nullopt;
   }
   if (options.check)
-    layout->AddCheckColumns(options.grade, options.limits);
+    layout->AddCheckColumns(options.grade, options.limits, options.strands);
   return layout;
 }
 
@@ -137,6 +140,10 @@ CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& options) {
       ->needs(check);
   for (CLI::Option* limit : AddLimitOptions(*batch, options.limits))
     limit->needs(check);
+  AddNumberOption(*batch, "--strands", options.strands, kStrandsBounds,
+                  "Check each design's winding in this many strands of its wire (needs --check)")
+      ->type_name("K")
+      ->needs(check);
   batch->add_option("-o,--output", options.output, "Write the rows to this file, not stdout")
       ->type_name("OUT.csv");
   std::string columns = "  ";

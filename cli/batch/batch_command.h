@@ -17,9 +17,11 @@ struct BatchOptions {
   bool check = false;
   int grade = kDefaultRolloffGrade;
   DesignLimits limits;  // the check's verdicts (AddLimitOptions, with --check)
+  double strands = 1;   // of the method's wire in parallel, in the check (--strands)
 };
 
-// Adds `batch IN.csv [--check] [--grade G] [limits] [-o OUT.csv]` to the program.
+// Adds `batch IN.csv [--check] [--grade G] [--strands K] [limits] [-o OUT.csv]` to the
+// program.
 CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& options);
 
 // Designs every row of the input; the exit status: 0 every row published, 1 a row did not or

@@ -6,6 +6,7 @@
 #include "cli/batch/batch_check_columns.h"
 #include "cli/design/design_json.h"
 #include "engine/catalogue/csv_reader.h"
+#include "engine/check/given_winding.h"
 #include "engine/check/operating_check.h"
 #include "engine/method/design_run.h"
 #include "engine/record/design_record.h"
@@ -163,7 +164,13 @@ bool BatchLayout::AppendRow(const CsvRecord& input, const DesignTables& tables,
     AppendNumber(out, numbers, value);
   });
   if (checkGrade_) {
-    if (published)
+    // The method's turns and wire in the strands asked for; a winding the window does not
+    // take has no check.
+    const bool wound =
+        published &&
+        (strands_ == 1 ||
+         ApplyWinding(record, tables.wires, {std::nullopt, std::nullopt, strands_}).Wound());
+    if (wound)
       AppendCheckCells(CheckOperation(record, GradeMaterialFor(record, *checkGrade_),
                                       limits_.alTolerancePercent),
                        limits_, out);

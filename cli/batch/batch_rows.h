@@ -39,10 +39,12 @@ class BatchLayout {
 
   // Adds the operating check's key figures and verdicts after the record's numbers (batch
   // --check): the check of every published design with this grade (kDefaultRolloffGrade: the
-  // one that matches each design's core), judged by the limits.
-  void AddCheckColumns(int grade, const DesignLimits& limits) {
+  // one that matches each design's core), wound in `strands` strands of its wire, judged by
+  // the limits.
+  void AddCheckColumns(int grade, const DesignLimits& limits, double strands = 1) {
     checkGrade_ = grade;
     limits_ = limits;
+    strands_ = strands;
   }
 
   // The output's header line, ending in CR LF.
@@ -65,6 +67,7 @@ class BatchLayout {
   std::vector<Column> columns_;
   std::optional<int> checkGrade_;
   DesignLimits limits_;
+  double strands_ = 1;
 };
 
 }  // namespace pfc

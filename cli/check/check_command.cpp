@@ -54,10 +54,12 @@ constexpr const char* kCheckFooter =
     "verdict misses, the text ends with the next step: what misses, and the optimize command\n"
     "that searches for designs meeting the same limits at the same operating point.\n"
     "--turns and --wire check that winding instead of the method's: one alone replaces only\n"
-    "its own part, and the method's formulas give everything that follows. Turns outside 1 to\n"
-    "31000, a gauge the wire table lacks and a winding that overfills the entered fill factor\n"
-    "are refused. With both on a picked core (--pick) the method need not publish: its field\n"
-    "strength, temperature and area product limits are judged instead.\n"
+    "its own part, and the method's formulas give everything that follows. --strands K winds\n"
+    "K strands of the wire in parallel (1 to 8, 1 by default): the resistance is one strand's\n"
+    "over K, the fill and the layers count K conductors a turn. Turns outside 1 to 31000, a\n"
+    "gauge the wire table lacks and a winding that overfills the entered fill factor are\n"
+    "refused. With both --turns and --wire on a picked core (--pick) the method need not\n"
+    "publish: its field strength, temperature and area product limits are judged instead.\n"
     "--material FILE checks with a material of one's own (a JSON file: name, permeability,\n"
     "rolloff_b, rolloff_c, optionally loss_k, loss_alpha, loss_beta) instead of a grade;\n"
     "--material - reads it from standard input.\n"
@@ -70,10 +72,10 @@ constexpr const char* kCheckFooter =
     "\"angles\", and \"worst_case\": null, or with --al-tolerance the worst-case core's\n"
     "at_ipk_line, ipk, at_ipk, ripple_at_crest_pp and\n"
     "ripple_at_crest_percent_of_ipk_line), \"verdicts\" (true where the design passes, null\n"
-    "where not judged), \"winding\" (method or given),\n"
+    "where not judged), \"winding\" (method or given), \"strands\" (in parallel),\n"
     "\"method_limits\" (field_strength, method_temperature, area_product: true where met)\n"
     "and \"winding_set_aside\" (null, or a design file's winding this core does not take:\n"
-    "turns, wire, reason); a figure that does not exist is null.\n"
+    "turns, wire, strands, reason); a figure that does not exist is null.\n"
     "--csv: the angle rows of both line voltages, led by a \"line\" column (low or high; with\n"
     "--al-tolerance also low-worst-case and high-worst-case).\n"
     "--build-sheet FILE: the part's build sheet, one HTML page (core, material, wire, how to\n"
@@ -122,6 +124,7 @@ nlohmann::ordered_json SetAsideJson(const CheckedRun& run) {
   nlohmann::ordered_json json;
   json["turns"] = run.setAside->turns ? nlohmann::ordered_json(*run.setAside->turns) : nullptr;
   json["wire"] = run.setAside->gauge ? nlohmann::ordered_json(*run.setAside->gauge) : nullptr;
+  json["strands"] = run.setAside->StrandCount();
   json["reason"] = run.setAsideReason;
   return json;
 }
@@ -133,6 +136,7 @@ nlohmann::ordered_json CheckRunJson(const CheckedRun& run, const DesignRecord& r
       CheckJson(run.outcome, record, check ? PublishedSummary(record, '.') : ResultSummary{},
                 run.material, limits, check);
   json["winding"] = run.givenWinding ? "given" : "method";
+  json["strands"] = record.Strands;
   json["method_limits"] = check ? MethodLimitsJson(record) : nlohmann::ordered_json(nullptr);
   json["winding_set_aside"] = SetAsideJson(run);
   return json;
@@ -241,6 +245,11 @@ void AddCheckedDesignOptions(CLI::App& command, CheckOptions& options,
       [&options](double gauge) { options.part.winding.gauge = gauge; },
       "Check this wire size instead of the method's")
       ->type_name("AWG");
+  AddNumberOption(
+      command, "--strands", kStrandsBounds,
+      [&options](double strands) { options.part.winding.strands = strands; },
+      "Wind this many strands of the wire in parallel", "1")
+      ->type_name("K");
 }
 
 CheckedRun RunCheckedDesign(const CheckOptions& options, const CoreCatalogue& catalogue,

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "engine/check/given_winding.h"
 #include "engine/record/number_text.h"
 #include "reports/check/check_figures.h"
 #include "reports/check/check_verdict_texts.h"
@@ -47,8 +48,8 @@ std::string CheckText(const OperatingCheck& check, const DesignRecord& r,
                       const DesignLimits& limits, const std::string& windingOrigin) {
   std::string out = "Operating Check\n\n";
   out.append("  Design       ").append(CheckedCoreName(r.SelectedCoreSize, r.CoresToStack));
-  out.append(", ").append(FormatGeneral(r.Turns)).append(" turns, AWG ");
-  out.append(FormatGeneral(r.WireGauge));
+  out.append(", ").append(FormatGeneral(r.Turns)).append(" turns, ");
+  out.append(WireText(r.Strands, r.WireGauge));
   if (!windingOrigin.empty())
     out.append(" (").append(windingOrigin).append(")");
   out.append("\n");

@@ -6,6 +6,7 @@
 
 #include "cli/number_option.h"
 #include "engine/check/design_limits.h"
+#include "engine/method/core_design.h"
 #include "reports/check/material_file.h"
 
 // The operating check's options of check, model, batch and optimize: the same names, the same
@@ -23,6 +24,8 @@ inline constexpr NumberBounds kMaxTemperatureBounds{0, 1000, true, false, "°C"}
 // The core's AL tolerance, %.
 inline constexpr NumberBounds kAlToleranceBounds{kLeastAlTolerancePercent, kMostAlTolerancePercent,
                                                  true, false, "%"};
+// Strands of the wire in parallel.
+inline constexpr NumberBounds kStrandsBounds{1, kMostStrands, true, true, "strands"};
 
 // --grade: the permeability of a roll-off grade, which names it, written as a whole number
 // ("60", not "60.0"); a number that is no grade is refused naming the grades there are.

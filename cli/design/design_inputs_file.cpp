@@ -97,12 +97,15 @@ void TakeFilePart(CLI::App& command, const BuiltPart& file, BuiltPart& part, boo
     part.material = file.material;
   const bool turns = Given(command, "--turns");
   const bool wire = Given(command, "--wire");
+  const bool strands = Given(command, "--strands");
   if (!turns)
     part.winding.turns = file.winding.turns;
   if (!wire)
     part.winding.gauge = file.winding.gauge;
+  if (!strands)
+    part.winding.strands = file.winding.strands;
   if (windingStored != nullptr)
-    *windingStored = !turns && !wire && file.winding.Given();
+    *windingStored = !turns && !wire && !strands && file.winding.Given();
 }
 
 }  // namespace

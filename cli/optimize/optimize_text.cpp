@@ -84,7 +84,8 @@ std::string SearchText(const DesignSearch& search, const SearchRequest& request,
   text.append("Check the first row with the same design options: pfc-core check --pick " +
               first.part + " --stack " + std::to_string(first.stack) + " " +
               checkMaterial.at(first.material) + " --turns " + FormatGeneral(first.turns) +
-              " --wire " + FormatGeneral(first.gauge) + "\n");
+              " --wire " + FormatGeneral(first.gauge) +
+              (first.strands == 1 ? "" : " --strands " + FormatGeneral(first.strands)) + "\n");
   return text;
 }
 

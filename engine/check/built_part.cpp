@@ -29,20 +29,23 @@ PartWound WindPart(DesignRecord& record, const WireTable& wires, const BuiltPart
   PartWound wound;
   wound.applied = ApplyWinding(record, wires, part.winding, decimalSeparator);
   const WindingRefusal refusal = wound.applied.refusal;
-  wound.setAside = stored && (refusal == WindingRefusal::Fill || refusal == WindingRefusal::Turns ||
-                              refusal == WindingRefusal::Gauge);
+  wound.setAside =
+      stored && (refusal == WindingRefusal::Fill || refusal == WindingRefusal::Turns ||
+                 refusal == WindingRefusal::Gauge || refusal == WindingRefusal::Strands);
   return wound;
 }
 
 WindingInstructions InstructionsFor(const DesignRecord& r, double leadLength) {
   WindingInstructions out;
+  out.strands = static_cast<int>(r.Strands);
   out.turnsPerLayer = std::max(1, static_cast<int>(std::floor(TurnsPerHoleLayer(r))));
-  out.layers = static_cast<int>(std::ceil(r.Turns / out.turnsPerLayer));
+  out.layers = static_cast<int>(std::ceil(r.Turns * r.Strands / out.turnsPerLayer));
   out.copperDiameter = ConductorDiameter(r) * 100;
   out.windingLength = r.MarginLength;
   out.wireLength = r.MarginLength + 2 * leadLength;
+  out.totalWireLength = out.wireLength * r.Strands;
   const double copperArea = std::numbers::pi / 4 * out.copperDiameter * out.copperDiameter;
-  out.copperMassG = copperArea * out.wireLength * kCopperDensity;
+  out.copperMassG = copperArea * out.totalWireLength * kCopperDensity;
   out.dcr20 = r.WindingResistance;
   return out;
 }

@@ -60,13 +60,15 @@ PartWound WindPart(DesignRecord& record, const WireTable& wires, const BuiltPart
 
 // What a winder needs of a wound record besides the check's figures. Lengths in cm.
 struct WindingInstructions {
-  int turnsPerLayer = 0;  // whole turns one layer inside the hole takes, at least 1
-  int layers = 0;         // whole layers the turns make there
-  double copperDiameter = 0;
-  double windingLength = 0;  // the length the winding resistance is computed from
-  double wireLength = 0;     // that plus the two leads
-  double copperMassG = 0;    // of the whole wire, leads included
-  double dcr20 = 0;          // Ω at 20 °C, the method's winding resistance
+  int strands = 1;             // wound in parallel, each the same length
+  int turnsPerLayer = 0;       // whole conductors one layer inside the hole takes, at least 1
+  int layers = 0;              // whole layers the turns of every strand make there
+  double copperDiameter = 0;   // of one strand
+  double windingLength = 0;    // of one strand: the length the winding resistance is computed from
+  double wireLength = 0;       // of one strand: that plus the two leads
+  double totalWireLength = 0;  // the wire to cut for every strand
+  double copperMassG = 0;      // of the whole wire, leads included
+  double dcr20 = 0;            // Ω at 20 °C, the method's winding resistance
 };
 
 // The instructions for the record's winding with two leads of the given length (cm).

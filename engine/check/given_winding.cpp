@@ -12,8 +12,8 @@ WindingApplied Refuse(WindingRefusal refusal, std::string message) {
   return WindingApplied{refusal, std::move(message)};
 }
 
-bool WholeTurns(double turns) {
-  return turns >= 1 && turns <= kMostTurns && turns == std::floor(turns);
+bool WholeUpTo(double count, double most) {
+  return count >= 1 && count <= most && count == std::floor(count);
 }
 
 std::string GaugeRange(const WireTable& wires) {
@@ -28,6 +28,11 @@ std::string FillPercent(double fill, char separator) {
 
 }  // namespace
 
+std::string WireText(double strands, double gauge, char separator) {
+  const std::string wire = "AWG " + FormatGeneral(gauge, separator);
+  return strands == 1 ? wire : FormatGeneral(strands, separator) + " strands of " + wire;
+}
+
 std::int16_t WireRowOfGauge(double gauge, const WireTable& wires) {
   for (std::int16_t row = 1; row <= wires.RowCount(); ++row) {
     if (wires.Gauge[static_cast<std::size_t>(row)] == gauge)
@@ -38,7 +43,7 @@ std::int16_t WireRowOfGauge(double gauge, const WireTable& wires) {
 
 WindingApplied ApplyWinding(DesignRecord& record, const WireTable& wires,
                             const WindingRequest& request, char separator) {
-  if (request.turns && !WholeTurns(*request.turns)) {
+  if (request.turns && !WholeUpTo(*request.turns, kMostTurns)) {
     return Refuse(WindingRefusal::Turns, "The turns must be a whole number from 1 to " +
                                              FormatGeneral(kMostTurns) + ", not " +
                                              FormatGeneral(*request.turns, separator) + ".");
@@ -49,19 +54,26 @@ WindingApplied ApplyWinding(DesignRecord& record, const WireTable& wires,
                                              " is not in the wire table, which holds " +
                                              GaugeRange(wires) + ".");
   }
-  const GivenWinding given{request.turns,
-                           request.gauge ? std::optional<std::int16_t>(row) : std::nullopt};
+  const double strands = request.StrandCount();
+  if (!WholeUpTo(strands, kMostStrands)) {
+    return Refuse(WindingRefusal::Strands, "The strands must be a whole number from 1 to " +
+                                               FormatGeneral(kMostStrands) + ", not " +
+                                               FormatGeneral(strands, separator) + ".");
+  }
+  const GivenWinding given{
+      request.turns, request.gauge ? std::optional<std::int16_t>(row) : std::nullopt, strands};
   const double turns = given.turns ? *given.turns : MethodTurns(record);
   const std::int16_t wire = given.wireRow ? *given.wireRow : MethodWireRow(record, wires);
-  const double fill =
-      WindingFillFactor(turns, wires.Diameter[static_cast<std::size_t>(wire)], record.WindowArea);
+  const double fill = WindingFillFactor(
+      turns * strands, wires.Diameter[static_cast<std::size_t>(wire)], record.WindowArea);
   // The method never refuses its own winding for its fill; a given one must fit the window
   // the engineer allowed.
   if (request.Given() && !(fill <= record.FillFactorLimit)) {
     return Refuse(WindingRefusal::Fill,
-                  FormatGeneral(turns) + " turns of AWG " +
-                      FormatGeneral(wires.Gauge[static_cast<std::size_t>(wire)]) + " fill " +
-                      FillPercent(fill, separator) + " of the core's window, more than the " +
+                  FormatGeneral(turns) + " turns of " +
+                      WireText(strands, wires.Gauge[static_cast<std::size_t>(wire)], separator) +
+                      " fill " + FillPercent(fill, separator) +
+                      " of the core's window, more than the " +
                       FillPercent(record.FillFactorLimit, separator) + " fill factor entered.");
   }
   if (EvaluateCore(record, wires, given) == Evaluation::VpeakStop) {

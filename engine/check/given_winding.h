@@ -16,7 +16,10 @@ namespace pfc {
 struct WindingRequest {
   std::optional<double> turns;  // whole, 1 to kMostTurns
   std::optional<double> gauge;  // AWG, a size of the wire table
-  bool Given() const { return turns.has_value() || gauge.has_value(); }
+  // In parallel, whole, 1 to kMostStrands; one strand is the method's winding.
+  std::optional<double> strands = std::nullopt;
+  double StrandCount() const { return strands.value_or(1); }
+  bool Given() const { return turns.has_value() || gauge.has_value() || StrandCount() != 1; }
   bool operator==(const WindingRequest&) const = default;
 };
 
@@ -24,6 +27,7 @@ enum class WindingRefusal {
   None,
   Turns,        // not whole, or outside 1 to kMostTurns
   Gauge,        // not a size of the wire table
+  Strands,      // not whole, or outside 1 to kMostStrands
   Fill,         // the winding takes more of the window than the entered fill factor
   NoOperation,  // the output voltage is below the line peak: nothing to wind for
 };
@@ -33,6 +37,10 @@ struct WindingApplied {
   std::string message;  // why it was refused, a sentence for people; empty when wound
   bool Wound() const { return refusal == WindingRefusal::None; }
 };
+
+// A winding's wire as people name it: "AWG 13", or with strands in parallel "3 strands of
+// AWG 16".
+std::string WireText(double strands, double gauge, char decimalSeparator = '.');
 
 // The wire table's row of an AWG size; 0 for a size the table does not hold.
 std::int16_t WireRowOfGauge(double gauge, const WireTable& wires);

@@ -277,8 +277,10 @@ double TurnsPerHoleLayer(const DesignRecord& r) {
 }
 
 double LayersOf(const DesignRecord& r) {
+  // A layer is laid of strands: K strands of N turns are K·N conductors.
+  const double conductors = r.Turns * r.Strands;
   const double perLayer = TurnsPerHoleLayer(r);
-  return perLayer > 0 ? std::max(1.0, r.Turns / perLayer) : r.Turns;
+  return perLayer > 0 ? std::max(1.0, conductors / perLayer) : conductors;
 }
 
 double ConductorDiameter(const DesignRecord& r) {
@@ -297,7 +299,7 @@ double WoundDimensions::SurfaceCm2() const {
 WoundDimensions WindingOn(const DesignRecord& r) {
   const double wire = r.WireDia;            // cm
   const double inner = LayersOf(r) * wire;  // the build of the layers in the hole
-  const double outerLayers = std::max(1.0, r.Turns * wire / (pi * (r.CoreOD + wire)));
+  const double outerLayers = std::max(1.0, r.Turns * r.Strands * wire / (pi * (r.CoreOD + wire)));
   const double outer = outerLayers * wire;  // the turns spread over the outer rim
   const double faces = (inner + outer) / 2;
   return {r.CoreOD + 2 * outer, std::max(0.0, r.CoreID - 2 * inner), r.CoreHT + 2 * faces};

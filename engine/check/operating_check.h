@@ -141,14 +141,14 @@ Material GradeMaterialFor(const DesignRecord& record, int grade);
 RolloffInductor CheckedInductor(const DesignRecord& record, const Material& material,
                                 double alFactor = 1);
 
-// The wound part's dimensions for the record's winding (its turns and insulated wire).
+// The wound part's dimensions for the record's winding (its turns, strands and insulated wire).
 WoundDimensions WindingOn(const DesignRecord& record);
 
-// The turns one layer inside the hole takes: the inner circumference the wire's pitch leaves,
-// not rounded; 0 or less for a hole too small for one turn.
+// The conductors (turns of one strand) one layer inside the hole takes: the inner circumference
+// the wire's pitch leaves, not rounded; 0 or less for a hole too small for one.
 double TurnsPerHoleLayer(const DesignRecord& record);
-// The layers the turns make inside the hole: at least one; a hole too small for one turn
-// stacks every turn.
+// The layers the turns of every strand make inside the hole: at least one; a hole too small
+// for one conductor stacks them all.
 double LayersOf(const DesignRecord& record);
 // The copper's own diameter, m, from the wire's tabulated resistance: what carries the current,
 // whatever the insulation and the table's rounding of the area.

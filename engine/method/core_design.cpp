@@ -81,14 +81,15 @@ Evaluation EvaluateCore(DesignRecord& r, const WireTable& wires, const GivenWind
   r.WireArea = wires.Area[k] / 1000;                 // cm²
   r.WireDia = wires.Diameter[k];                     // cm over the insulation
   r.WireResistance = wires.Resistance[k] / 1000000;  // Ω/cm
+  r.Strands = given.strands;
 
-  // Round conductors of all turns over one core's window.
-  r.ActualFillFactor = WindingFillFactor(r.Turns, r.WireDia, r.WindowArea);
+  // Round conductors of all turns, each of every strand, over one core's window.
+  r.ActualFillFactor = WindingFillFactor(r.Turns * r.Strands, r.WireDia, r.WindowArea);
   r.MLT = (r.CoreOD - r.CoreID) + 2 * r.CoreHT;  // cm, perimeter of the stack's section
   r.ConductorLength = r.MLT * r.Turns;           // cm
   r.MarginLength = r.ConductorLength * kWireLengthMargin;
-  r.WindingResistance = r.MarginLength * r.WireResistance;   // Ω
-  r.CopperLoss = r.IinRms * r.IinRms * r.WindingResistance;  // W
+  r.WindingResistance = r.MarginLength * r.WireResistance / r.Strands;  // Ω, strands in parallel
+  r.CopperLoss = r.IinRms * r.IinRms * r.WindingResistance;             // W
 
   r.Vpeak = r.VinMin * kMethodSqrt2;  // V
   if (r.Vout - r.Vpeak < 0)

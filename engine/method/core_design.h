@@ -26,10 +26,13 @@ enum class Evaluation {
 struct GivenWinding {
   std::optional<double> turns;          // whole, 1 to kMostTurns
   std::optional<std::int16_t> wireRow;  // 1 to the wire table's row count
+  double strands = 1;                   // of the wire in parallel, whole, 1 to kMostStrands
 };
 
 // The most turns the method winds.
 inline constexpr double kMostTurns = 31000;
+// The most strands a given winding lays in parallel.
+inline constexpr double kMostStrands = 8;
 
 // Turns, wire, fill, flux, losses and temperature rise of the loaded core, each result
 // stored before the next step reads it; the method's formulas also for a given winding.
@@ -43,7 +46,7 @@ double MethodTurns(const DesignRecord& record);
 std::int16_t MethodWireRow(const DesignRecord& record, const WireTable& wires);
 
 // The share of one core's window that round conductors of `turns` turns of insulated diameter
-// wireDia (cm) take, window in cm².
+// wireDia (cm) take, window in cm²; K strands in parallel are K·N conductors.
 double WindingFillFactor(double turns, double wireDia, double windowArea);
 
 // The thickest wire whose tabulated area does not exceed the required conductor area

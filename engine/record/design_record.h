@@ -53,12 +53,15 @@ struct DesignRecord {
   double SurfaceArea = 0;  // cm², outer surface of the stack
 
   // Winding, magnetics and losses.
-  double Tstep = 0;              // µs
-  double Turns = 0;              // whole number, 1 to 32000
-  double HMax = 0;               // Oe
-  double ZeroBiasL = 0;          // µH
-  double ConductorArea = 0;      // cm²
-  double WireGauge = 0;          // AWG
+  double Tstep = 0;          // µs
+  double Turns = 0;          // whole number, 1 to 32000
+  double HMax = 0;           // Oe
+  double ZeroBiasL = 0;      // µH
+  double ConductorArea = 0;  // cm²
+  double WireGauge = 0;      // AWG
+  // Strands of the wire wound in parallel, whole, 1 to kMostStrands; the method winds one.
+  // WireArea, WireDia and WireResistance are one strand's.
+  double Strands = 1;
   double WireArea = 0;           // cm²
   double WireDia = 0;            // cm
   double WireResistance = 0;     // Ω/cm
@@ -82,7 +85,9 @@ struct DesignRecord {
 // Calls visit(name, field) for every field of the design record in declared order, with the
 // field's own name; works on a const or a mutable record. Exports and comparisons go
 // through this one list, which lies beside the record so that a field is added to both at
-// once.
+// once. Strands is left out: the method always winds one, and its exports (the design's
+// JSON, the batch columns) are the method's; the check's exports name a given winding's
+// strands themselves.
 template <typename Record, typename Visitor>
 void VisitRecordFields(Record& r, Visitor&& visit) {
   visit("Frequency", r.Frequency);

@@ -7,6 +7,7 @@
 #include "engine/check/check_verdicts.h"
 #include "engine/check/operating_check.h"
 #include "engine/method/core_design.h"
+#include "engine/method/method_constants.h"
 
 namespace pfc {
 namespace {
@@ -15,6 +16,9 @@ constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 constexpr double kMinusInfinity = -std::numeric_limits<double>::infinity();
 // How far past its limit a candidate counts when the limit has no measure of distance.
 constexpr double kWholeMiss = 1;
+// The share by which an option's fill may seem to pass the room before it is wound and its
+// fill judged by the method's own formula, which rounds otherwise.
+constexpr double kFillSlack = 1e-9;
 
 void Break(SearchCandidate& candidate, SearchLimit limit, double by) {
   candidate.broken |= static_cast<unsigned>(limit);
@@ -23,8 +27,9 @@ void Break(SearchCandidate& candidate, SearchLimit limit, double by) {
 
 // The winding the search tries, given to the method's own formulas as the check command
 // gives it.
-bool Wind(DesignRecord& r, const WireTable& wires, double turns, std::int16_t wire) {
-  return EvaluateCore(r, wires, GivenWinding{turns, wire}) == Evaluation::Completed;
+bool Wind(DesignRecord& r, const WireTable& wires, double turns, std::int16_t wire,
+          double strands = 1) {
+  return EvaluateCore(r, wires, GivenWinding{turns, wire, strands}) == Evaluation::Completed;
 }
 
 bool Fits(const DesignRecord& r) {
@@ -114,6 +119,7 @@ SearchCandidate CheckCandidate(const DesignRecord& r, const CombinationContext& 
   c.permeability = material.permeability;
   c.turns = r.Turns;
   c.gauge = r.WireGauge;
+  c.strands = r.Strands;
   c.fill = r.ActualFillFactor;
   const WoundDimensions wound = WindingOn(r);
   c.woundVolumeCm3 = wound.od * wound.od * wound.ht;
@@ -148,18 +154,26 @@ void Keep(CombinationOutcome& outcome, SearchCandidate&& candidate) {
     outcome.nearestMiss = std::move(candidate);
 }
 
-// Checks the turn count with the method's wire and each thicker one that fits; the lowest
-// total loss among them, +∞ for none.
+// Checks the turn count with the thickest wires that fit; the lowest total loss among them,
+// +∞ for none.
 double CheckTurns(DesignRecord& r, const CombinationContext& context, const Material& material,
                   std::size_t materialIndex, double turns, CombinationOutcome& outcome) {
   double lowest = std::numeric_limits<double>::infinity();
-  const int thickest = std::max(1, context.methodWire - kThickerWires);
-  for (int wire = context.methodWire; wire >= thickest; --wire) {
-    const bool completed = Wind(r, context.wires, turns, static_cast<std::int16_t>(wire));
+  // The fill is N·strands·π·d²/(4·Wa): the options that plainly overfill are passed over
+  // unwound, and the method's own formula judges the rest.
+  const double room = r.FillFactorLimit * 4 * r.WindowArea / (kMethodPi * turns);  // cm²
+  int checked = 0;
+  for (const WireOption& option : context.wireOptions) {
+    if (checked == kWiresPerTurnCount)
+      break;
+    if (option.fillArea > room * (1 + kFillSlack))
+      continue;
+    const bool completed = Wind(r, context.wires, turns, option.wireRow, option.strands);
     if (!Fits(r))
-      break;  // a thicker wire fits even less
-    SearchCandidate candidate = CheckCandidate(r, context, material, materialIndex,
-                                               static_cast<std::int16_t>(wire), completed);
+      continue;
+    ++checked;
+    SearchCandidate candidate =
+        CheckCandidate(r, context, material, materialIndex, option.wireRow, completed);
     if (candidate.totalLossW < lowest)
       lowest = candidate.totalLossW;
     Keep(outcome, std::move(candidate));
@@ -176,6 +190,24 @@ void KeepMissAt(DesignRecord& r, const CombinationContext& context, const Materi
 }
 
 }  // namespace
+
+std::vector<WireOption> SearchedWires(const WireTable& wires, std::int16_t methodWire) {
+  const double least = wires.Area[static_cast<std::size_t>(methodWire)];
+  std::vector<WireOption> options;
+  for (std::int16_t row = 1; row <= wires.RowCount(); ++row) {
+    const auto k = static_cast<std::size_t>(row);
+    for (int strands = 1; strands <= kSearchedStrands; ++strands) {
+      const double copper = strands * wires.Area[k];
+      if (copper >= least)
+        options.push_back({row, static_cast<double>(strands), copper,
+                           strands * wires.Diameter[k] * wires.Diameter[k]});
+    }
+  }
+  std::stable_sort(options.begin(), options.end(), [](const WireOption& a, const WireOption& b) {
+    return a.copperArea != b.copperArea ? a.copperArea > b.copperArea : a.strands < b.strands;
+  });
+  return options;
+}
 
 CombinationOutcome SearchCombination(DesignRecord& r, const CombinationContext& context,
                                      std::int16_t row, std::int16_t stack, const Material& material,

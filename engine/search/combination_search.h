@@ -16,12 +16,27 @@
 // each checked and judged.
 namespace pfc {
 
+// A wire the search winds: one gauge, laid in parallel strands.
+struct WireOption {
+  std::int16_t wireRow = 0;
+  double strands = 1;
+  double copperArea = 0;  // of every strand, in the wire table's 10⁻³ cm²
+  double fillArea = 0;    // strands · d², cm²: what the option takes of the window a turn
+};
+
 struct CombinationContext {
   const CoreCatalogue& catalogue;
   const WireTable& wires;
   const DesignLimits& limits;
   std::int16_t methodWire = 0;  // the method's gauge for the current, a wire-table row
+  // Every gauge and strand count with at least the method's copper, thickest first.
+  std::vector<WireOption> wireOptions;
 };
+
+// The wires the search tries: each gauge of the table in 1 to kSearchedStrands strands whose
+// copper is at least the method's wire's, by copper area from the most (on a tie, fewer
+// strands first).
+std::vector<WireOption> SearchedWires(const WireTable& wires, std::int16_t methodWire);
 
 struct CombinationOutcome {
   std::vector<SearchCandidate> feasible;
@@ -33,8 +48,10 @@ struct CombinationOutcome {
   std::optional<double> fewestTurns;
 };
 
-// The thicker wires beside the method's own that a turn count may take.
-inline constexpr int kThickerWires = 4;
+// The wires a turn count is checked with: the thickest by copper that fit the window.
+inline constexpr int kWiresPerTurnCount = 5;
+// The most strands in parallel the search winds.
+inline constexpr int kSearchedStrands = 4;
 // Turn counts in a row whose loss rose before the search stops adding turns.
 inline constexpr int kRisesBeforeStop = 3;
 

@@ -127,7 +127,8 @@ DesignSearch SearchDesigns(const EntryTexts& entries, const DesignRecord& record
   std::int16_t methodWire = SelectWire(operatingPoint.IinRms / 500, wires);
   if (methodWire == 0)
     methodWire = wires.RowCount();  // as the method winds a current below the thinnest wire's
-  const CombinationContext context{catalogue, wires, request.limits, methodWire};
+  const CombinationContext context{catalogue, wires, request.limits, methodWire,
+                                   SearchedWires(wires, methodWire)};
   std::vector<Combination> combinations = Combinations(catalogue, request);
   search.total = combinations.size();
   SearchWork work(operatingPoint, context, request, std::move(combinations), progress, cancel);

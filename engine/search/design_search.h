@@ -56,6 +56,7 @@ struct SearchCandidate {
   double turns = 0;
   std::int16_t wireRow = 0;
   double gauge = 0;                 // AWG
+  double strands = 1;               // of the wire, in parallel
   double lAtIpkPercent = 0;         // low line, % of the target; the worst case's if lower
   double rippleAtCrestPercent = 0;  // low line, % of the line-peak current; ditto if higher
   double coreLossW = 0;             // low line
@@ -130,6 +131,7 @@ void VisitCandidateColumns(const SearchCandidate& c, Visitor&& visit) {
   visit("wound_volume_cm3", c.woundVolumeCm3);
   visit("fill", c.fill);
   visit("pareto", c.pareto);
+  visit("strands", c.strands);
 }
 
 // Whether miss a is nearer to working than b: fewer limits broken, then the worst of them

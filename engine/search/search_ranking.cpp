@@ -63,9 +63,9 @@ void RankCandidates(std::vector<SearchCandidate>& candidates, SearchObjective ob
   std::sort(candidates.begin(), candidates.end(),
             [objective](const SearchCandidate& a, const SearchCandidate& b) {
               return std::forward_as_tuple(Objective(a, objective), Other(a, objective), a.part,
-                                           a.stack, a.materialName, a.turns, a.gauge) <
+                                           a.stack, a.materialName, a.turns, a.gauge, a.strands) <
                      std::forward_as_tuple(Objective(b, objective), Other(b, objective), b.part,
-                                           b.stack, b.materialName, b.turns, b.gauge);
+                                           b.stack, b.materialName, b.turns, b.gauge, b.strands);
             });
   MarkParetoFront(candidates);
 }

@@ -52,7 +52,7 @@ std::string Header(const BuildSheetSource& s) {
       r.Frequency >= 1000 ? Whole(r.Frequency / 1000) + " kHz" : Whole(r.Frequency) + " Hz";
   std::string html =
       "<h1>Build sheet: " + HtmlEscaped(CheckedCoreName(r.SelectedCoreSize, r.CoresToStack)) +
-      ", " + Whole(r.Turns) + " turns of AWG " + Whole(r.WireGauge) + "</h1>\n<p>";
+      ", " + Whole(r.Turns) + " turns of " + WireText(r.Strands, r.WireGauge) + "</h1>\n<p>";
   html += "Operating point: " + Whole(r.OutputPower) + " W out, " + Whole(r.VinMin) + " to " +
           Whole(r.VinMax) + " V RMS in, " + Whole(r.Vout) + " V DC out, " + frequency + ", " +
           Whole(r.Inductance * 1e6) + " µH at full load, efficiency " + Whole(r.Efficiency * 100) +
@@ -104,13 +104,18 @@ std::string WindingTable(const BuildSheetSource& s) {
   html += SheetRow("Wire, AWG", {Whole(r.WireGauge)});
   html += SheetRow("Diameter over the insulation, mm", {Figure(r.WireDia * 10)});
   html += SheetRow("Copper diameter, mm", {Figure(w.copperDiameter * 10)});
-  html += SheetRow("Strands", {"1"});
+  html += SheetRow("Strands", {Whole(w.strands)});
   html += SheetRow("Turns", {Whole(r.Turns)});
   html += SheetRow("Turns per layer inside the hole", {Whole(w.turnsPerLayer)});
   html += SheetRow("Layers inside the hole", {Whole(w.layers)});
-  html += SheetRow("Wire in the winding, m", {Figure(w.windingLength / 100)});
+  // Strands in parallel are cut alike, each as long as one wire would be.
+  const std::string each = w.strands == 1 ? "" : ", each strand";
+  html += SheetRow("Wire in the winding" + each + ", m", {Figure(w.windingLength / 100)});
   html += SheetRow("Leads, mm", {"2 × " + Whole(s.leadLengthMm)});
-  html += SheetRow("Wire to cut, m", {Figure(w.wireLength / 100)});
+  html += SheetRow("Wire to cut" + each + ", m", {Figure(w.wireLength / 100)});
+  if (w.strands != 1)
+    html += SheetRow("Wire to cut, " + Whole(w.strands) + " strands, m",
+                     {Figure(w.totalWireLength / 100)});
   html += SheetRow("Copper mass, g", {Figure(w.copperMassG)});
   html += SheetRow("Wound OD, mm", {Figure(wound.od * 10)});
   html += SheetRow("Wound ID, mm", {Figure(wound.id * 10)});

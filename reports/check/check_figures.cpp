@@ -235,17 +235,21 @@ std::string WindingRequestText(const WindingRequest& winding, char decimalSepara
   if (winding.turns && winding.gauge)
     text += " of ";
   if (winding.gauge)
-    text += "AWG " + FormatGeneral(*winding.gauge, decimalSeparator);
+    text += WireText(winding.StrandCount(), *winding.gauge, decimalSeparator);
+  else if (winding.StrandCount() != 1)
+    text += (text.empty() ? "" : " of ") + FormatGeneral(winding.StrandCount(), decimalSeparator) +
+            " strands";
   return text;
 }
 
 std::string CheckedWindingOrigin(const DesignRecord& published, const DesignRecord& checked,
                                  const std::string& origin, char decimalSeparator) {
-  if (checked.Turns == published.Turns && checked.WireGauge == published.WireGauge)
+  if (checked.Turns == published.Turns && checked.WireGauge == published.WireGauge &&
+      checked.Strands == published.Strands)
     return origin;
   const auto winding = [decimalSeparator](const DesignRecord& r) {
-    return FormatGeneral(r.Turns, decimalSeparator) + " turns of AWG " +
-           FormatGeneral(r.WireGauge, decimalSeparator);
+    return FormatGeneral(r.Turns, decimalSeparator) + " turns of " +
+           WireText(r.Strands, r.WireGauge, decimalSeparator);
   };
   return winding(checked) + " as given; " + origin + " has " + winding(published);
 }

@@ -66,8 +66,8 @@ std::string MaterialName(const Material& material);
 // A checked core as every face of the check names it: "TD-31" alone, "TD-31 × 3" stacked.
 std::string CheckedCoreName(const std::string& coreSize, int coresToStack);
 
-// A given winding as people name it: "22 turns of AWG 8", "22 turns", "AWG 8"; empty for
-// none.
+// A given winding as people name it: "22 turns of AWG 8", "22 turns", "AWG 8", "22 turns of
+// 2 strands of AWG 11", "2 strands"; empty for none.
 std::string WindingRequestText(const WindingRequest& winding, char decimalSeparator = '.');
 
 // Which winding a check shows, for its header: `origin` ("the published design") when the

@@ -102,7 +102,7 @@ std::string Header(const DesignRecord& r, const InductorModel& m, ModelFormat fo
   text += lead + "design: " + DesignLine(r) + "\n";
   text += lead + "roll-off: " + MaterialLine(m) + "\n";
   text += lead + "turns: " + FormatGeneral(r.Turns) + "\n";
-  text += lead + "wire: AWG " + FormatGeneral(r.WireGauge) + ", " + Figure(r.WindingResistance) +
+  text += lead + "wire: " + WireText(r.Strands, r.WireGauge) + ", " + Figure(r.WindingResistance) +
           " ohm at 20 degC\n";
   text += lead + "temperature: " + TemperatureLine(m) + "\n";
   return text + RangeLines(m.table, lead);

@@ -27,6 +27,7 @@ constexpr const char* kMaterial = "material";
 constexpr const char* kWinding = "winding";
 constexpr const char* kTurns = "turns";
 constexpr const char* kWire = "wire";
+constexpr const char* kStrands = "strands";
 constexpr const char* kCalculatorSelects = "selects";
 constexpr const char* kCalculatorPicks = "picks";
 
@@ -183,8 +184,8 @@ std::string ReadRolloffGrade(const Json& document, int& grade) {
   return {};
 }
 
-// Only the type is checked here: whether the turns and the wire fit the core is the check's
-// to say, once there is a design to wind.
+// Only the type is checked here: whether the turns, the wire and its strands fit the core is
+// the check's to say, once there is a design to wind.
 std::string ReadWinding(const Json& document, WindingRequest& winding) {
   const auto found = document.find(kWinding);
   if (found == document.end())
@@ -192,7 +193,8 @@ std::string ReadWinding(const Json& document, WindingRequest& winding) {
   if (!found->is_object())
     return WrongType(kWinding, *found, "an object");
   for (const auto& [key, part] :
-       {std::pair{kTurns, &WindingRequest::turns}, std::pair{kWire, &WindingRequest::gauge}}) {
+       {std::pair{kTurns, &WindingRequest::turns}, std::pair{kWire, &WindingRequest::gauge},
+        std::pair{kStrands, &WindingRequest::strands}}) {
     const auto number = found->find(key);
     if (number == found->end())
       continue;
@@ -342,6 +344,10 @@ std::string DesignFileText(const DesignFile& design) {
       winding[kTurns] = NumberJson(*given.turns);
     if (given.gauge)
       winding[kWire] = NumberJson(*given.gauge);
+    // One strand is every winding's unless it says otherwise: older files, and readers that
+    // know no strands, keep reading it alike.
+    if (given.StrandCount() != 1)
+      winding[kStrands] = NumberJson(given.StrandCount());
     json[kWinding] = std::move(winding);
   }
   if (material.own)

@@ -53,6 +53,8 @@ std::string PartFileName(const BuiltPart& part, std::string_view kind) {
     name += "-" + FormatGeneral(*part.winding.turns) + "T";
   if (part.winding.gauge)
     name += "-AWG" + FormatGeneral(*part.winding.gauge);
+  if (part.winding.StrandCount() != 1)
+    name += "x" + FormatGeneral(part.winding.StrandCount());
   if (!kind.empty())
     name.append("-").append(kind);
   std::string safe = Sanitized(name);

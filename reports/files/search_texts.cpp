@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "engine/check/given_winding.h"
 #include "engine/record/number_text.h"
 
 namespace pfc {
@@ -31,7 +32,12 @@ const std::array<TableColumn, kSearchTableColumns>& Columns() {
       {{"Stack", false}, [](const SearchCandidate& c) { return std::to_string(c.stack); }},
       {{"Material", true}, [](const SearchCandidate& c) { return c.materialName; }},
       {{"N", false}, [](const SearchCandidate& c) { return FormatGeneral(c.turns); }},
-      {{"AWG", false}, [](const SearchCandidate& c) { return FormatGeneral(c.gauge); }},
+      // Strands in parallel lead the gauge: "2 × 15".
+      {{"AWG", false},
+       [](const SearchCandidate& c) {
+         return c.strands == 1 ? FormatGeneral(c.gauge)
+                               : FormatGeneral(c.strands) + " × " + FormatGeneral(c.gauge);
+       }},
       {{"L at Ipk %", false},
        [](const SearchCandidate& c) { return PeakFigure(c, c.lAtIpkPercent, 1); }},
       {{"Ripple %", false},
@@ -66,7 +72,7 @@ std::string SearchCellText(const SearchCandidate& candidate, std::size_t column)
 
 std::string CandidateName(const SearchCandidate& c) {
   return c.part + " × " + std::to_string(c.stack) + ", material " + c.materialName + ", " +
-         FormatGeneral(c.turns) + " turns of AWG " + FormatGeneral(c.gauge);
+         FormatGeneral(c.turns) + " turns of " + WireText(c.strands, c.gauge);
 }
 
 std::string BrokenLimitsText(const SearchCandidate& miss, const DesignLimits& limits) {

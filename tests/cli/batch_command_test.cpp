@@ -285,6 +285,28 @@ TEST_F(BatchCommand, CheckColumnsAreTheKeyFiguresOfCheckJson) {
     EXPECT_EQ(table.Cell(rows.size(), column), "") << column;
 }
 
+// With --strands each published design is checked as check --strands checks it; one whose
+// strands overfill the window has no check figures.
+TEST_F(BatchCommand, StrandsWindEveryCheckedDesignAsCheckDoes) {
+  const CliResult result = Batch("fill-factor\n.9\n.4\n", {"--check", "--strands", "2"});
+  EXPECT_EQ(result.status, 0) << result.err;
+  const Table table = ParseCsv(result.out);
+  ASSERT_EQ(table.rows.size(), 2u);
+  nlohmann::ordered_json check = nlohmann::ordered_json::parse(
+      RunCli({"check", "--json", "--fill-factor", ".9", "--strands", "2"}).out);
+  std::vector<std::string> columns;
+  for (const char* line : {"low_line", "high_line"}) {
+    check[line].erase("worst_case");  // none without an AL tolerance
+    FlattenLine(check[line], std::string(line) + ".", columns);
+  }
+  for (const std::string& column : columns) {
+    ExpectCheckCell(table.Cell(0, column), check, column);
+    EXPECT_EQ(table.Cell(1, column), "") << column;
+  }
+  EXPECT_EQ(RunCli({"batch", InputPath(), "--strands", "2"}).status, 2)
+      << "--strands needs --check";
+}
+
 struct UsageCase {
   const char* label;
   std::string input;  // the file's text; nullptr-like "<none>" for no file

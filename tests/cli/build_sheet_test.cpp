@@ -123,6 +123,22 @@ TEST(BuildSheet, ItsColdResistanceIsTheMethodsAndItsWireLengthGivesIt) {
   EXPECT_NEAR(withLeads - metres, 0.1, 1e-3) << "two leads of 50 mm by default";
 }
 
+// Strands are cut alike: each as long as one wire, K of them in all; together they give the
+// winding's resistance.
+TEST(BuildSheet, TellsTheStrandsAndTheWireToCutForThemAll) {
+  const std::vector<std::string> part = {"--fill-factor", ".9", "--wire",        "15",
+                                         "--strands",     "3",  "--lead-length", "0"};
+  const std::string sheet = Sheet(part);
+  const Json record = CheckJson(part)["design"]["record"];
+  EXPECT_EQ(Cells(sheet, "Strands"), std::vector<std::string>{"3"});
+  const double each = std::stod(Cells(sheet, "Wire to cut, each strand, m").front());
+  const double all = std::stod(Cells(sheet, "Wire to cut, 3 strands, m").front());
+  EXPECT_NEAR(all, 3 * each, 0.01);
+  const double ohms = record["WindingResistance"].get<double>();
+  EXPECT_NEAR(each * 100 * record["WireResistance"].get<double>() / 3, ohms, ohms * 1e-3);
+  EXPECT_NE(sheet.find("31 turns of 3 strands of AWG 15"), std::string::npos);
+}
+
 TEST(BuildSheet, IsTheSameForTheSameInputs) {
   EXPECT_EQ(Sheet({"--turns", "30"}), Sheet({"--turns", "30"}));
   EXPECT_EQ(Sheet({}).find("8 December"), std::string::npos);

@@ -47,7 +47,7 @@ TEST(CheckCommand, JsonHasTheFixedNamesAndTheDesignOfDesignJson) {
                             "status", "grade", "ripple_limit_percent", "min_inductance_percent",
                             "max_temperature_c", "al_tolerance_percent", "catalogue_permeability",
                             "al_nh", "zero_bias_uh", "design", "low_line", "high_line", "verdicts",
-                            "winding", "method_limits", "winding_set_aside"}));
+                            "winding", "strands", "method_limits", "winding_set_aside"}));
   EXPECT_EQ(Keys(json["verdicts"]),
             (std::vector<std::string>{"inductance_at_peak", "ripple_at_crest", "temperature",
                                       "steady", "saturation", "boost_headroom"}));

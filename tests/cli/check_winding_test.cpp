@@ -58,6 +58,47 @@ TEST(CheckWinding, AWholeWindingOnAPickedCoreIsCheckedWhereTheMethodWouldNotPubl
   EXPECT_NE(text.out.find("misses"), std::string::npos) << text.out;
 }
 
+// Two strands halve the winding's resistance and double its fill; JSON names the strands.
+TEST(CheckWinding, StrandsInParallelShareTheCurrentAndTheWindow) {
+  const Json one = CheckJson({"--fill-factor", ".9", "--wire", "15"});
+  const Json two = CheckJson({"--fill-factor", ".9", "--wire", "15", "--strands", "2"});
+  EXPECT_EQ(one["strands"], 1);
+  EXPECT_EQ(two["strands"], 2);
+  EXPECT_EQ(two["winding"], "given");
+  const auto& a = one["design"]["record"];
+  const auto& b = two["design"]["record"];
+  EXPECT_DOUBLE_EQ(b["WindingResistance"].get<double>(), a["WindingResistance"].get<double>() / 2);
+  EXPECT_DOUBLE_EQ(b["ActualFillFactor"].get<double>(), a["ActualFillFactor"].get<double>() * 2);
+  EXPECT_LT(two["low_line"]["copper_dc_loss_w"], one["low_line"]["copper_dc_loss_w"]);
+}
+
+struct StrandsRefusal {
+  const char* label;
+  std::vector<std::string> args;
+  const char* named;  // what standard error must name
+};
+
+class CheckStrandsRefusal : public testing::TestWithParam<StrandsRefusal> {};
+
+TEST_P(CheckStrandsRefusal, IsAUsageErrorThatSaysWhy) {
+  std::vector<std::string> args = GetParam().args;
+  args.insert(args.begin(), "check");
+  const CliResult result = RunCli(args);
+  EXPECT_EQ(result.status, 2);
+  EXPECT_EQ(result.out, "");
+  EXPECT_NE(result.err.find(GetParam().named), std::string::npos) << result.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, CheckStrandsRefusal,
+    testing::Values(StrandsRefusal{"None", {"--strands", "0"}, "--strands"},
+                    StrandsRefusal{"TooMany", {"--strands", "9"}, "--strands"},
+                    StrandsRefusal{"NotWhole", {"--strands", "2.5"}, "--strands"},
+                    StrandsRefusal{"Overfill",
+                                   {"--strands", "2"},
+                                   "31 turns of 2 strands of AWG 12 fill 59.9 %"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
 class CheckMaterial : public testing::Test {
  protected:
   std::string Write(const std::string& name, const std::string& text) {

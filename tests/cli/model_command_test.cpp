@@ -92,6 +92,20 @@ TEST(ModelCommand, ModelsTheGivenWindingAsCheckChecksIt) {
   EXPECT_NE(given.out.find("40T"), std::string::npos);
 }
 
+TEST(ModelCommand, ModelsStrandsInParallelWithTheirResistance) {
+  const CliResult one = RunCli({"model", "--fill-factor", ".9", "--wire", "15"});
+  const CliResult two = RunCli({"model", "--fill-factor", ".9", "--wire", "15", "--strands", "2"});
+  ASSERT_EQ(two.status, 0) << two.err;
+  EXPECT_NE(two.out.find("wire: 2 strands of AWG 15, "), std::string::npos) << two.out;
+  // The resistance at 20 °C, as the model's header gives it.
+  const auto ohms = [](const std::string& model) {
+    const std::size_t end = model.find(" ohm at 20 degC");
+    const std::size_t start = model.rfind(", ", end) + 2;
+    return std::stod(model.substr(start, end - start));
+  };
+  EXPECT_NEAR(ohms(two.out), ohms(one.out) / 2, ohms(one.out) * 1e-3);
+}
+
 TEST(ModelCommand, ANotPublishedDesignTellsTheRunsMessagesAsDesignDoes) {
   const CliResult model = RunCli({"model", "--efficiency", "89.9"});
   EXPECT_EQ(model.err, RunCli({"design", "--efficiency", "89.9"}).err);

@@ -172,10 +172,9 @@ key alt+g
 
 step="Tab from the grade list round to Close, the last button, out of sight at first"
 # The four limits, Find Designs, Export CSV, Save as PDF, Export Model, Build Sheet, Turns,
-# Wire, Material, Fit Material and Close: "Published Winding" takes no focus while the published
-# winding is
-# checked.
-key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
+# Wire, Strands, Material, Fit Material and Close: "Published Winding" takes no focus while the
+# published winding is checked.
+key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
 key space
 gone "$check"
 active "$summary"

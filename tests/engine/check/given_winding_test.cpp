@@ -158,6 +158,11 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"ThinnerThanTheTable", {std::nullopt, 45.0}, WindingRefusal::Gauge, "AWG 45 "},
         Refused{"BetweenSizes", {31.0, 12.5}, WindingRefusal::Gauge, "AWG 12.5 "},
         Refused{"GaugeNotANumber", {31.0, kNaN}, WindingRefusal::Gauge, "AWG "},
+        Refused{"NoStrands", {31.0, 12.0, 0.0}, WindingRefusal::Strands, "not 0."},
+        Refused{"HalfAStrand", {31.0, 12.0, 1.5}, WindingRefusal::Strands, "not 1.5."},
+        Refused{
+            "OneStrandTooMany", {3.0, 30.0, kMostStrands + 1}, WindingRefusal::Strands, "not 9."},
+        Refused{"StrandsNotANumber", {31.0, 12.0, kNaN}, WindingRefusal::Strands, "not "},
         Refused{"ThickerWireOverfills", {31.0, 9.0}, WindingRefusal::Fill, "31 turns of AWG 9"},
         Refused{"MoreTurnsOverfill",
                 {42.0, std::nullopt},

@@ -6,6 +6,7 @@
 #include <bit>
 #include <cmath>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -71,7 +72,7 @@ class DesignSearchTest : public testing::TestWithParam<SearchCase> {
     r = tables_.record;
     r.CalcType = DesignerPicks;
     RunDesign(entries, r, tables_.catalogue, tables_.wires);
-    EXPECT_EQ(EvaluateCore(r, tables_.wires, GivenWinding{c.turns, c.wireRow}),
+    EXPECT_EQ(EvaluateCore(r, tables_.wires, GivenWinding{c.turns, c.wireRow, c.strands}),
               Evaluation::Completed);
     return CheckOperation(r, RequestOf(GetParam()).materials[c.material],
                           GetParam().limits.alTolerancePercent);
@@ -178,8 +179,10 @@ class FewestTurnsTest : public testing::Test {
                                const DesignLimits& limits) {
     DesignRecord r = tables_.record;
     return SearchCombination(
-        r, CombinationContext{tables_.catalogue, tables_.wires, limits, methodWire_}, row, stack, m,
-        0);
+        r,
+        CombinationContext{tables_.catalogue, tables_.wires, limits, methodWire_,
+                           SearchedWires(tables_.wires, methodWire_)},
+        row, stack, m, 0);
   }
 
   // The low-line inductance at the peak current of `turns` on the core, through the check.
@@ -313,15 +316,19 @@ bool FewestTurnsTest::WalkOne(std::int16_t row, std::int16_t stack, const Materi
   int rises = 0;
   for (double n = *o.fewestTurns; n <= o.mostTurns && rises < 3; ++n) {
     double least = INFINITY;
-    for (int wire = methodWire_; wire >= std::max(1, methodWire_ - 4); --wire) {
+    int tried = 0;
+    for (const WireOption& option : SearchedWires(tables_.wires, methodWire_)) {
+      if (tried == kWiresPerTurnCount)
+        break;
       DesignRecord r = tables_.record;
       r.CoresToStack = stack;
       LoadCore(r, tables_.catalogue, row);
       const bool wound =
-          EvaluateCore(r, tables_.wires, GivenWinding{n, static_cast<std::int16_t>(wire)}) ==
+          EvaluateCore(r, tables_.wires, GivenWinding{n, option.wireRow, option.strands}) ==
           Evaluation::Completed;
       if (r.ActualFillFactor > r.FillFactorLimit)
-        break;
+        continue;
+      ++tried;
       ++walk.checked;
       if (!wound)
         continue;
@@ -361,6 +368,31 @@ struct ParetoCase {
   double volume;
   bool pareto;
 };
+
+// The options a turn count draws from: every gauge in one to four strands with at least the
+// method's copper, the most copper first, so that the first that fit are the thickest.
+TEST_F(FewestTurnsTest, TheWiresTriedAreEveryGaugeInUpToFourStrandsWithTheMethodsCopper) {
+  const std::vector<WireOption> options = SearchedWires(tables_.wires, methodWire_);
+  const double least = tables_.wires.Area[static_cast<std::size_t>(methodWire_)];
+  std::size_t expected = 0;
+  for (std::int16_t row = 1; row <= tables_.wires.RowCount(); ++row) {
+    for (int k = 1; k <= 4; ++k)
+      expected += k * tables_.wires.Area[static_cast<std::size_t>(row)] >= least ? 1 : 0;
+  }
+  EXPECT_EQ(options.size(), expected);
+  std::set<double> strands;
+  for (std::size_t i = 0; i < options.size(); ++i) {
+    const WireOption& o = options[i];
+    const auto row = static_cast<std::size_t>(o.wireRow);
+    EXPECT_EQ(o.copperArea, o.strands * tables_.wires.Area[row]);
+    EXPECT_GE(o.copperArea, least);
+    if (i > 0) {
+      EXPECT_LE(o.copperArea, options[i - 1].copperArea);
+    }
+    strands.insert(o.strands);
+  }
+  EXPECT_EQ(strands, (std::set<double>{1, 2, 3, 4}));
+}
 
 TEST(ParetoFront, HandBuiltCandidatesGetTheirFlags) {
   const ParetoCase cases[] = {

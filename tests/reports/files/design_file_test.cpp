@@ -315,6 +315,12 @@ TEST(DesignFile, KeepsAGivenWindingUnderTheSameMinorVersion) {
       {{std::nullopt, 14.0}, "1.2", R"({"wire":14})"},
       {{36.0, 14.0}, "1.2", R"({"turns":36,"wire":14})"},
       {{36.5, 14.0}, "1.2", R"({"turns":36.5,"wire":14})"},  // refused only by the check
+      // One strand is every winding's; more are kept, and a number out of range only the
+      // check refuses.
+      {{36.0, 14.0, 1.0}, "1.2", R"({"turns":36,"wire":14})"},
+      {{36.0, 17.0, 2.0}, "1.2", R"({"strands":2,"turns":36,"wire":17})"},
+      {{std::nullopt, std::nullopt, 3.0}, "1.2", R"({"strands":3})"},
+      {{36.0, 17.0, 2.5}, "1.2", R"({"strands":2.5,"turns":36,"wire":17})"},
   };
   for (const Case& c : cases) {
     DesignFile design = UnusualDesign();
@@ -327,7 +333,12 @@ TEST(DesignFile, KeepsAGivenWindingUnderTheSameMinorVersion) {
     ASSERT_TRUE(read.read) << read.reason;
     EXPECT_EQ(read.design.part.winding.turns, c.winding.turns);
     EXPECT_EQ(read.design.part.winding.gauge, c.winding.gauge);
+    EXPECT_EQ(read.design.part.winding.StrandCount(), c.winding.StrandCount());
   }
+  const DesignFileRead wrong =
+      DesignFileFromText(R"({"format":"pfc-design","version":"1.2","winding":{"strands":"two"}})");
+  EXPECT_FALSE(wrong.read);
+  EXPECT_NE(wrong.reason.find("winding.strands"), std::string::npos) << wrong.reason;
 }
 
 TEST(DesignFile, ALongTextOfTheFileIsCutShortInTheMessage) {

@@ -40,6 +40,9 @@ TEST(PartFileName, NamesThePartWithWhatIsSafeEverywhere) {
   };
   for (const Case& c : cases)
     EXPECT_EQ(PartFileName(c.part), c.name);
+  BuiltPart stranded = Part("TD-26", 1, kDefaultRolloffGrade, 31, 15);
+  stranded.winding.strands = 2;
+  EXPECT_EQ(PartFileName(stranded), "TD-26x1-31T-AWG15x2");
   EXPECT_EQ(PartFileName(Part(std::string(300, 'A'), 1, 60, 10, 10)).size(),
             kMostPartFileNameBytes);
 }

@@ -79,6 +79,7 @@ TEST_F(FindDesignsFlowTest, TheOperatingCheckShowsExactlyTheFoundWinding) {
     const CheckedDesign& checked = session.checked;
     EXPECT_EQ(checked.Record().Turns, c.turns);
     EXPECT_EQ(checked.Record().WireGauge, c.gauge);
+    EXPECT_EQ(checked.Record().Strands, c.strands);
     EXPECT_EQ(checked.Record().CoresToStack, c.stack);
     EXPECT_EQ(checked.Result().material.permeability, c.permeability);
     EXPECT_EQ(checked.Result().lowLine.totalLossW, c.totalLossW);

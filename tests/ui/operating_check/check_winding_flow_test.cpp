@@ -126,6 +126,28 @@ TEST_F(CheckWindingTest, ADesignFileKeepsTheWindingAndBringsItBack) {
   EXPECT_EQ(CheckValues(session.checked.Result()), Expected(saved.part.winding));
 }
 
+TEST_F(CheckWindingTest, StrandsAreCheckedRefusedAndKeptInTheDesignFile) {
+  EXPECT_EQ(Shown(kStrands), "1");
+  Retype(kWire, "15");
+  Retype(kStrands, "2");
+  const WindingRequest stranded{published.Turns, 15.0, 2.0};
+  EXPECT_EQ(CheckValues(session.checked.Result()), Expected(stranded));
+  EXPECT_EQ(session.checked.Record().Strands, 2);
+  const DesignFile saved = ReadInputFormDesign(kit, session);
+  EXPECT_EQ(saved.part.winding, stranded);
+
+  Retype(kStrands, "9");
+  EXPECT_NE(Shown(kWindingProblem).find("not 9"), std::string::npos) << Shown(kWindingProblem);
+  EXPECT_EQ(kit.ForeColor(kOperatingCheckForm, kWindingProblem), kRed);
+  EXPECT_EQ(CheckValues(session.checked.Result()), Expected(stranded));
+
+  kit.UserClick(kOperatingCheckForm, kPublishedWinding);
+  EXPECT_EQ(Shown(kStrands), "1");
+  ASSERT_EQ(FillInputForm(kit, session, saved), std::nullopt);
+  EXPECT_EQ(Shown(kStrands), "2");
+  EXPECT_EQ(CheckValues(session.checked.Result()), Expected(stranded));
+}
+
 TEST_F(CheckWindingTest, AMaterialFileJoinsTheGradesForTheSession) {
   const int grades = kit.ItemCount(kOperatingCheckForm, kGrade);
   const std::string path = (folder / "mine.json").string();

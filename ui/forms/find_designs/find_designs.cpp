@@ -171,6 +171,8 @@ DesignFile FoundDesignFile(const EntryTexts& entries, const CoreCatalogue& catal
     file.part.material.own = materials[c.material];
   file.part.winding.turns = c.turns;
   file.part.winding.gauge = c.gauge;
+  if (c.strands != 1)
+    file.part.winding.strands = c.strands;
   return file;
 }
 

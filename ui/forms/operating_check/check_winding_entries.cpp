@@ -59,6 +59,8 @@ void ShowCheckedWinding(Toolkit& toolkit, const DesktopSession& session, bool ty
     toolkit.SetText(kOperatingCheckForm, kTurns, EntryText(wound.Turns, session.decimalSeparator));
     toolkit.SetText(kOperatingCheckForm, kWire,
                     EntryText(wound.WireGauge, session.decimalSeparator));
+    toolkit.SetText(kOperatingCheckForm, kStrands,
+                    EntryText(wound.Strands, session.decimalSeparator));
   }
   if (!typing)
     ShowWindingProblem(toolkit, session);
@@ -69,16 +71,21 @@ void WindFromEntries(Toolkit& toolkit, DesktopSession& session) {
   const char separator = session.decimalSeparator;
   const std::string turnsText = toolkit.Text(kOperatingCheckForm, kTurns);
   const std::string wireText = toolkit.Text(kOperatingCheckForm, kWire);
+  const std::string strandsText = toolkit.Text(kOperatingCheckForm, kStrands);
   const EntryNumber turns = ReadEntryNumber(turnsText, separator);
   const EntryNumber wire = ReadEntryNumber(wireText, separator);
-  if (turns.malformed || wire.malformed) {
-    const std::string what =
-        turns.malformed ? "turns \"" + turnsText + "\" are" : "wire size \"" + wireText + "\" is";
+  const EntryNumber strands = ReadEntryNumber(strandsText, separator);
+  if (turns.malformed || wire.malformed || strands.malformed) {
+    const std::string what = turns.malformed  ? "turns \"" + turnsText + "\" are"
+                             : wire.malformed ? "wire size \"" + wireText + "\" is"
+                                              : "strands \"" + strandsText + "\" are";
     toolkit.SetText(kOperatingCheckForm, kWindingProblem, "The " + what + " not a number.");
     toolkit.SetForeColor(kOperatingCheckForm, kWindingProblem, kRed);
     return;
   }
-  session.checked.SetWinding(WindingRequest{turns.value, wire.value}, separator);
+  // One strand is the published winding's, as an empty entry is.
+  const std::optional<double> parallel = strands.value == 1.0 ? std::nullopt : strands.value;
+  session.checked.SetWinding(WindingRequest{turns.value, wire.value, parallel}, separator);
   ShowWindingProblem(toolkit, session);
 }
 

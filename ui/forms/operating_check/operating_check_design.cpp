@@ -173,30 +173,32 @@ void AddLimits(std::vector<ControlDescription>& c) {
 
 // The actions, and the winding to check with the way back to the published one.
 void AddButtonsAndWinding(std::vector<ControlDescription>& c) {
-  c.push_back(Button(kExportCsv, "&Export CSV…", Pixels(12, ButtonY(), 118, 28), Arial(9.75), 6));
-  c.push_back(Button(kSavePdf, "Save as &PDF…", Pixels(138, ButtonY(), 118, 28), Arial(9.75), 7));
+  c.push_back(Button(kExportCsv, "&Export CSV…", Pixels(12, ButtonY(), 110, 28), Arial(9.75), 6));
+  c.push_back(Button(kSavePdf, "Save as &PDF…", Pixels(128, ButtonY(), 110, 28), Arial(9.75), 7));
   c.push_back(
-      Button(kExportModel, "Export &Model…", Pixels(264, ButtonY(), 118, 28), Arial(9.75), 8));
+      Button(kExportModel, "Export &Model…", Pixels(244, ButtonY(), 110, 28), Arial(9.75), 8));
   auto sheet =
-      Button(kBuildSheet, "Build &Sheet…", Pixels(390, ButtonY(), 104, 28), Arial(9.75), 9);
+      Button(kBuildSheet, "Build &Sheet…", Pixels(360, ButtonY(), 100, 28), Arial(9.75), 9);
   sheet.toolTip = "The part as checked, with what the winder needs, to print or save as PDF";
   c.push_back(sheet);
   AddWindingEntry(
-      c, kTurnsCaption, "&Turns", 40, kTurns, 500, 56, 10,
+      c, kTurnsCaption, "&Turns", 40, kTurns, 466, 56, 10,
       "The turns to check; empty for the published design's. The check follows at once");
-  AddWindingEntry(c, kWireCaption, "&Wire (AWG)", 74, kWire, 604, 44, 11,
+  AddWindingEntry(c, kWireCaption, "&Wire (AWG)", 74, kWire, 572, 44, 11,
                   "The wire size to check; empty for the published design's");
-  c.push_back(Button(kPublishedWinding, "Pu&blished Winding", Pixels(732, ButtonY(), 150, 28),
-                     Arial(9.75), 12));
-  auto material = Button(kMaterial, "M&aterial…", Pixels(882, ButtonY(), 80, 28), Arial(9.75), 13);
+  AddWindingEntry(c, kStrandsCaption, "Stra&nds", 54, kStrands, 700, 28, 12,
+                  "Strands of the wire wound in parallel, 1 to 8; empty for one");
+  c.push_back(Button(kPublishedWinding, "Pu&blished Winding", Pixels(792, ButtonY(), 128, 28),
+                     Arial(9.75), 13));
+  auto material = Button(kMaterial, "M&aterial…", Pixels(926, ButtonY(), 84, 28), Arial(9.75), 14);
   material.toolTip = "Add a material file of your own to the list of grades";
   c.push_back(material);
   // Beside Material…, after it in the Tab order.
   auto fit =
-      Button(kFitMaterial, "&Fit Material…", Pixels(968, ButtonY(), 104, 28), Arial(9.75), 14);
+      Button(kFitMaterial, "&Fit Material…", Pixels(1016, ButtonY(), 104, 28), Arial(9.75), 15);
   fit.toolTip = "Fit a material of your own to the points of a supplier's DC-bias curve";
   c.push_back(fit);
-  c.push_back(CloseButton(kClose, "&Close", Pixels(1078, ButtonY(), 110, 28), Arial(9.75), 15));
+  c.push_back(CloseButton(kClose, "&Close", Pixels(1126, ButtonY(), 62, 28), Arial(9.75), 16));
   auto problem =
       Label(kWindingProblem, "", Pixels(12, ButtonY() + 34, 1176, 20), Arial(8.25), kRed);
   problem.shrinkToFit = true;

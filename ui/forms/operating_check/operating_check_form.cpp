@@ -54,7 +54,7 @@ std::string CheckedFileName(const CheckedDesign& checked, const char* kind, cons
     part.material.own = material;
   else
     part.material.grade = static_cast<int>(material.permeability);
-  part.winding = {r.Turns, r.WireGauge};
+  part.winding = {r.Turns, r.WireGauge, r.Strands};
   return PartFileName(part, kind) + "." + extension;
 }
 
@@ -212,7 +212,7 @@ char32_t OperatingCheckForm::KeyPress(std::string_view control, char32_t key) {
 }
 
 void OperatingCheckForm::Change(std::string_view control) {
-  if (control == kTurns || control == kWire) {
+  if (control == kTurns || control == kWire || control == kStrands) {
     typing_ = true;
     WindFromEntries(toolkit_, session_);
     typing_ = false;
