@@ -15,6 +15,7 @@
 #include "cli/design/design_text.h"
 #include "cli/design/explore_json.h"
 #include "cli/json_text.h"
+#include "cli/limit_options.h"
 #include "cli/material/material_command.h"
 #include "cli/optimize/optimize_command.h"
 #include "cli/standard_streams.h"
@@ -68,7 +69,14 @@ std::string ExploreFooter() {
          FormatGeneral(kFieldStrengthLimit) + " Oe, total below " +
          FormatGeneral(kTemperatureCeiling) +
          " °C, fill within the entered fill factor,\n"
-         "Vout >= Vpeak), all of them, and the core and stack the calculator itself chooses.\n"
+         "Vout >= Vpeak), all of them, and the core and stack the calculator itself chooses,\n"
+         "then the operating check of each published pick at the low line with the grade that\n"
+         "matches its core: L at Ipk (% of the target), crest ripple (% of the line-peak "
+         "current),\n"
+         "winding temperature, and whether every verdict of the check, at both lines, keeps the\n"
+         "limits (--min-inductance, --ripple-limit, --max-temperature, --al-tolerance, as check\n"
+         "takes them; with an AL tolerance the inductance and ripple are the worse of the nominal\n"
+         "and the worst-case core).\n"
          "--csv: RFC 4180 with units in the header. --json: an array of objects keyed by the\n"
          "design-record names. A value that does not exist (past a failed Vpeak check) is empty\n"
          "or null.\n"
@@ -136,10 +144,19 @@ bool IsCommand(CLI::App& app, const std::string& name) {
       [&name](const CLI::App* command) { return command->get_name() == name; });
 }
 
-int RunExploreCommand(const DesignOptions& options, bool json, DesignSession& session,
-                      std::ostream& out, std::ostream& err) {
+// The explore command's options as the command line sets them.
+struct ExploreCommand {
+  DesignOptions options;
+  DesignLimits limits;  // what the check columns are judged by
+  bool csv = false;
+  bool json = false;
+};
+
+int RunExploreCommand(const ExploreCommand& exploring, DesignSession& session, std::ostream& out,
+                      std::ostream& err) {
   const Exploration exploration =
-      ExploreDesigns(options.entries, session.record, session.catalogue, session.wires);
+      ExploreDesigns(exploring.options.entries, session.record, session.catalogue, session.wires,
+                     exploring.limits);
   if (exploration.rejected) {
     RunOutcome rejection;
     rejection.messages.push_back(exploration.message);
@@ -147,7 +164,7 @@ int RunExploreCommand(const DesignOptions& options, bool json, DesignSession& se
     err << DesignText(rejection, ResultSummary{});
     return 1;
   }
-  out << (json ? JsonText(ExplorationJson(exploration)) : ExplorationCsv(exploration));
+  out << (exploring.json ? JsonText(ExplorationJson(exploration)) : ExplorationCsv(exploration));
   return 0;
 }
 
@@ -211,13 +228,6 @@ CLI::App* AddDesignCommand(CLI::App& app, DesignCommand& designing, DesignSessio
   return design;
 }
 
-// The explore command's options as the command line sets them.
-struct ExploreCommand {
-  DesignOptions options;
-  bool csv = false;
-  bool json = false;
-};
-
 CLI::App* AddExploreCommand(CLI::App& app, ExploreCommand& exploring, DesignSession& session,
                             StandardStreams streams) {
   CLI::App* explore = app.add_subcommand(
@@ -226,8 +236,9 @@ CLI::App* AddExploreCommand(CLI::App& app, ExploreCommand& exploring, DesignSess
   CLI::Option* csvFlag = explore->add_flag("--csv", exploring.csv, "Print CSV");
   CLI::Option* jsonFlag = explore->add_flag("--json", exploring.json, "Print a JSON array");
   csvFlag->excludes(jsonFlag);
+  AddLimitOptions(*explore, exploring.limits);
   explore->footer(ExploreFooter());
-  AddInputsFileOptions(*explore, exploring.options, session, streams);
+  AddInputsFileOptions(*explore, exploring.options, session, streams, nullptr, &exploring.limits);
   AddCoresOption(*explore, session, streams.in);
   return explore;
 }
@@ -376,7 +387,7 @@ int RunPfcCore(int argc, const char* const* argv, std::istream& in, std::ostream
       err << "pfc-core: explore needs --csv or --json\n";
       return 2;
     }
-    return RunExploreCommand(exploring.options, exploring.json, session, commandOut, err);
+    return RunExploreCommand(exploring, session, commandOut, err);
   }
   return RunDesigning(designing, session, commandOut, out, err);
 }
