@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "cli/check/grade_option.h"
 #include "cli/number_option.h"
 
 namespace pfc {
@@ -10,6 +9,11 @@ namespace {
 
 std::string OptionOf(const char* name) {
   return std::string("--") + name;
+}
+
+// The limit's range, which a design file and the windows admit as well.
+constexpr NumberBounds BoundsOf(const LimitRange& range) {
+  return {range.low, range.high, range.lowIncluded, false, range.unit};
 }
 
 bool Given(const CLI::App& command, const char* name) {
@@ -22,21 +26,22 @@ bool Given(const CLI::App& command, const char* name) {
 std::array<CLI::Option*, 4> AddLimitOptions(CLI::App& command, DesignLimits& limits) {
   CLI::Option* inductance =
       AddNumberOption(command, OptionOf(kMinInductanceName), limits.inductancePercent,
-                      kMinInductanceBounds,
+                      BoundsOf(kMinInductanceRange),
                       "The least inductance at the peak current, % of the target")
           ->type_name("PERCENT");
   CLI::Option* ripple =
-      AddNumberOption(command, OptionOf(kRippleLimitName), limits.ripplePercent, kRippleLimitBounds,
+      AddNumberOption(command, OptionOf(kRippleLimitName), limits.ripplePercent,
+                      BoundsOf(kRippleLimitRange),
                       "The largest ripple at the low-line crest, % of the line-peak current "
                       "(default: not judged)")
           ->type_name("PERCENT");
   CLI::Option* temperature =
       AddNumberOption(command, OptionOf(kMaxTemperatureName), limits.temperatureC,
-                      kMaxTemperatureBounds, "The highest checked winding temperature, °C")
+                      BoundsOf(kMaxTemperatureRange), "The highest checked winding temperature, °C")
           ->type_name("CELSIUS");
   CLI::Option* tolerance =
       AddNumberOption(command, OptionOf(kAlToleranceName), limits.alTolerancePercent,
-                      kAlToleranceBounds,
+                      BoundsOf(kAlToleranceRange),
                       "The core's AL tolerance, %: the inductance and ripple are also judged with "
                       "AL·(1 − tolerance)")
           ->type_name("PERCENT");

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "cli/number_option.h"
-#include "engine/check/design_limits.h"
 #include "engine/method/core_design.h"
 #include "reports/check/material_file.h"
 
@@ -13,17 +12,6 @@
 // bounds, the same refusals.
 namespace pfc {
 
-// The ripple the check admits at the low line's crest, % of the line-peak current; far past
-// what any design that works swings, so that a large limit still leaves the ripple unjudged
-// in effect.
-inline constexpr NumberBounds kRippleLimitBounds{0, 1000, false, false, "%"};
-// The least inductance at the low-line peak current, % of the target.
-inline constexpr NumberBounds kMinInductanceBounds{0, 1000, false, false, "%"};
-// The highest winding temperature, °C.
-inline constexpr NumberBounds kMaxTemperatureBounds{0, 1000, true, false, "°C"};
-// The core's AL tolerance, %.
-inline constexpr NumberBounds kAlToleranceBounds{kLeastAlTolerancePercent, kMostAlTolerancePercent,
-                                                 true, false, "%"};
 // Strands of the wire in parallel.
 inline constexpr NumberBounds kStrandsBounds{1, kMostStrands, true, true, "strands"};
 

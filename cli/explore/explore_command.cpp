@@ -7,6 +7,7 @@
 #include "cli/design/design_text.h"
 #include "cli/explore/explore_json.h"
 #include "cli/json_text.h"
+#include "cli/limit_options.h"
 #include "engine/method/method_constants.h"
 #include "engine/record/number_text.h"
 #include "engine/search/explorer.h"
@@ -27,7 +28,14 @@ std::string ExploreFooter() {
          FormatGeneral(kFieldStrengthLimit) + " Oe, total below " +
          FormatGeneral(kTemperatureCeiling) +
          " °C, fill within the entered fill factor,\n"
-         "Vout >= Vpeak), all of them, and the core and stack the calculator itself chooses.\n"
+         "Vout >= Vpeak), all of them, and the core and stack the calculator itself chooses,\n"
+         "then the operating check of each published pick at the low line with the grade that\n"
+         "matches its core: L at Ipk (% of the target), crest ripple (% of the line-peak "
+         "current),\n"
+         "winding temperature, and whether every verdict of the check, at both lines, keeps the\n"
+         "limits (--min-inductance, --ripple-limit, --max-temperature, --al-tolerance, as check\n"
+         "takes them; with an AL tolerance the inductance and ripple are the worse of the nominal\n"
+         "and the worst-case core).\n"
          "--csv: RFC 4180 with units in the header. --json: an array of objects keyed by the\n"
          "design-record names. A value that does not exist (past a failed Vpeak check) is empty\n"
          "or null.\n"
@@ -44,8 +52,9 @@ CLI::App* AddExploreCommand(CLI::App& app, ExploreCommand& exploring, DesignSess
   AddDesignOptions(*explore, exploring.options, session.catalogue, false);
   AddOutputFormatFlags(*explore, exploring.format,
                        {.json = "Print a JSON array", .csv = "Print CSV"});
+  AddLimitOptions(*explore, exploring.limits);
   explore->footer(ExploreFooter());
-  AddInputsFileOptions(*explore, exploring.options, session, streams);
+  AddInputsFileOptions(*explore, exploring.options, session, streams, nullptr, &exploring.limits);
   AddCoresOption(*explore, session, streams.in);
   return explore;
 }
@@ -57,7 +66,8 @@ int RunExploreCommand(const ExploreCommand& exploring, DesignSession& session, s
     return 2;
   }
   const Exploration exploration =
-      ExploreDesigns(exploring.options.entries, session.record, session.catalogue, session.wires);
+      ExploreDesigns(exploring.options.entries, session.record, session.catalogue, session.wires,
+                     exploring.limits);
   if (exploration.rejected) {
     RunOutcome rejection;
     rejection.messages.push_back(exploration.message);

@@ -6,6 +6,7 @@
 #include "cli/design/design_options.h"
 #include "cli/output_format.h"
 #include "cli/standard_streams.h"
+#include "engine/check/design_limits.h"
 #include "engine/method/design_session.h"
 
 namespace pfc {
@@ -13,6 +14,7 @@ namespace pfc {
 // "pfc-core explore": every core with every stack count at the entered operating point.
 struct ExploreCommand {
   DesignOptions options;
+  DesignLimits limits;  // what the check columns are judged by
   OutputFormat format = OutputFormat::Text;
 };
 

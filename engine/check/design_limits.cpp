@@ -7,18 +7,31 @@
 
 namespace pfc {
 
+const LimitRange* LimitRangeOf(const std::string& name) {
+  const std::pair<const char*, const LimitRange*> ranges[] = {
+      {kMinInductanceName, &kMinInductanceRange},
+      {kRippleLimitName, &kRippleLimitRange},
+      {kMaxTemperatureName, &kMaxTemperatureRange},
+      {kAlToleranceName, &kAlToleranceRange},
+  };
+  for (const auto& [limit, range] : ranges)
+    if (name == limit)
+      return range;
+  return nullptr;
+}
+
+std::string LimitRangeText(const LimitRange& range) {
+  return (range.lowIncluded ? "from " : "above ") + FormatGeneral(range.low) +
+         (range.lowIncluded ? " to " : " up to ") + FormatGeneral(range.high) + " " + range.unit;
+}
+
 std::string LimitRangeProblem(const std::string& name, double value) {
   if (!std::isfinite(value))
     return "is not a finite number";
-  if (name == kAlToleranceName) {
-    if (value >= kLeastAlTolerancePercent && value <= kMostAlTolerancePercent)
-      return {};
-    return "is outside " + FormatGeneral(kLeastAlTolerancePercent) + " to " +
-           FormatGeneral(kMostAlTolerancePercent) + " %";
-  }
-  if ((name == kMinInductanceName || name == kRippleLimitName) && !(value > 0))
-    return "is not a percentage above 0";
-  return {};
+  const LimitRange* range = LimitRangeOf(name);
+  if (range == nullptr || range->Contains(value))
+    return {};
+  return "is outside its range, " + LimitRangeText(*range);
 }
 
 std::string DesignLimitsProblem(const DesignLimits& limits) {

@@ -1,7 +1,9 @@
 #include "engine/search/explorer.h"
 
+#include <algorithm>
 #include <limits>
 
+#include "engine/check/check_verdicts.h"
 #include "engine/check/operating_check.h"
 #include "engine/check/rolloff_grades.h"
 #include "engine/method/calculator_run.h"
@@ -41,22 +43,30 @@ ExploredDesign DescribeDesign(const DesignRecord& r, const CoreCatalogue& catalo
   return d;
 }
 
-void AddOperatingCheck(ExploredDesign& design, const DesignRecord& record) {
+void AddOperatingCheck(ExploredDesign& design, const DesignRecord& record,
+                       const DesignLimits& limits) {
   const RolloffGrade& grade = DefaultGradeFor(record);
-  const LineCheck low = CheckLine(record, grade, LineVoltage::Low);
+  const OperatingCheck check = CheckOperation(record, grade, limits.alTolerancePercent);
+  const LineCheck& low = check.lowLine;
+  const auto figure = [&check](CheckVerdict verdict) {
+    return JudgedFigure(check, verdict, LineVoltage::Low).value_or(kNotEvaluated);
+  };
   design.Checked = true;
   design.CheckGrade = grade.permeability;
   design.CheckSteady = low.Steady();
   design.CheckSaturates = low.saturates;
-  design.CheckLAtIpkPercent = low.atIpk.lPercentOfTarget.value_or(kNotEvaluated);
-  design.CheckRipplePercent = low.rippleAtCrestPercentOfIpkLine.value_or(kNotEvaluated);
-  design.CheckWindingTemperature =
-      low.Steady() ? low.windingTemperatureC.value_or(kNotEvaluated) : kNotEvaluated;
+  design.CheckLAtIpkPercent = figure(CheckVerdict::InductanceAtPeak);
+  design.CheckRipplePercent = figure(CheckVerdict::RippleAtCrest);
+  design.CheckWindingTemperature = low.Steady() ? figure(CheckVerdict::Temperature) : kNotEvaluated;
+  design.CheckMeetsLimits = std::ranges::all_of(JudgeCheck(check, limits),
+                                                [](const VerdictOutcome& v) { return v.Passes(); });
 }
 
 Exploration ExploreDesigns(const EntryTexts& entries, const DesignRecord& record,
-                           const CoreCatalogue& catalogue, const WireTable& wires) {
+                           const CoreCatalogue& catalogue, const WireTable& wires,
+                           const DesignLimits& limits) {
   Exploration exploration;
+  exploration.limits = limits;
   // The calculator's own run names the row it would publish.
   const CalculatorRun calculator = RunCalculator(entries, record, catalogue, wires);
   exploration.calculatorEnding = calculator.outcome.ending;
@@ -80,7 +90,7 @@ Exploration ExploreDesigns(const EntryTexts& entries, const DesignRecord& record
                                 row == calculator.record.CoreIndex &&
                                 stack == calculator.record.CoresToStack;
       if (completed && design.PassesFieldStrength)
-        AddOperatingCheck(design, scratch);
+        AddOperatingCheck(design, scratch, limits);
     }
   }
   return exploration;

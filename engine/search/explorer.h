@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/catalogue/catalogue.h"
+#include "engine/check/design_limits.h"
 #include "engine/method/design_run.h"
 #include "engine/record/design_record.h"
 
@@ -42,10 +43,12 @@ struct ExploredDesign {
   bool PassesVpeak = false;          // Vout ≥ Vpeak
   bool CalculatorChoice = false;     // the core and stack the calculator itself publishes
 
-  // The operating check at the low line with the default roll-off grade. NaN where it has no
-  // number: the evaluation stopped at the line-peak check; the core saturates at some angle
-  // (no ripple, so none of the three); the temperature has no steady state (runaway above
-  // 2000 °C, unsettled, or below the copper law's range: the temperature only).
+  // The operating check at the low line with the default roll-off grade; with an AL tolerance
+  // above 0, the inductance and the ripple are the worse of the nominal and the worst-case
+  // core, as the check judges them. NaN where it has no number: the evaluation stopped at the
+  // line-peak check; the core saturates at some angle (no ripple, so none of the three); the
+  // temperature has no steady state (runaway above 2000 °C, unsettled, or below the copper law's
+  // range: the temperature only).
   double CheckLAtIpkPercent = kNoCheck;       // L at the peak current Ipk, % of the entered L
   double CheckRipplePercent = kNoCheck;       // low-line crest ripple, % of the line-peak current
   double CheckWindingTemperature = kNoCheck;  // °C, steady
@@ -55,6 +58,8 @@ struct ExploredDesign {
   int CheckGrade = 0;           // the roll-off grade of the check, the one that matches the core
   bool CheckSteady = false;     // the low line's temperature settles
   bool CheckSaturates = false;  // the low line saturates the core: no copper loss, no temperature
+  // The check ran and every verdict it judges, at both lines, keeps the limits explored by.
+  bool CheckMeetsLimits = false;
 
   bool PassesAll() const {
     return PassesFieldStrength && PassesTemperature && PassesFillFactor && PassesVpeak;
@@ -91,6 +96,7 @@ void VisitExploredColumns(const ExploredDesign& d, Visitor&& visit) {
   visit("check_l_at_ipk_percent", "", d.CheckLAtIpkPercent);
   visit("check_ripple_percent", "", d.CheckRipplePercent);
   visit("check_winding_temperature_c", "", d.CheckWindingTemperature);
+  visit("check_meets_limits", "", d.CheckMeetsLimits);
 }
 
 struct Exploration {
@@ -102,6 +108,7 @@ struct Exploration {
   // that run publishes.
   RunEnding calculatorEnding = RunEnding::Rejected;
   std::vector<ExploredDesign> designs;  // rows 1 to the last, stacks 1 to 9 within each row
+  DesignLimits limits;                  // what the check columns are judged by
 };
 
 // The design summary of a record that LoadCore and EvaluateCore have just filled; `completed`
@@ -109,13 +116,16 @@ struct Exploration {
 ExploredDesign DescribeDesign(const DesignRecord& record, const CoreCatalogue& catalogue,
                               bool completed);
 
-// Fills the check columns from the low-line operating check of a completed evaluation.
-void AddOperatingCheck(ExploredDesign& design, const DesignRecord& record);
+// Fills the check columns from the operating check of a completed evaluation, judged by the
+// limits (at the worst-case core with an AL tolerance above 0).
+void AddOperatingCheck(ExploredDesign& design, const DesignRecord& record,
+                       const DesignLimits& limits = {});
 
 // Checks the entries as a run would (with the calculator selecting, whatever the form's
 // calculator type), then evaluates every row with every stack count on a copy of the record.
 // The record itself is not changed.
 Exploration ExploreDesigns(const EntryTexts& entries, const DesignRecord& record,
-                           const CoreCatalogue& catalogue, const WireTable& wires);
+                           const CoreCatalogue& catalogue, const WireTable& wires,
+                           const DesignLimits& limits = {});
 
 }  // namespace pfc

@@ -13,9 +13,9 @@
 namespace pfc {
 namespace {
 
-Exploration InProcess(const EntryTexts& entries) {
+Exploration InProcess(const EntryTexts& entries, const DesignLimits& limits = {}) {
   const LoadedTables tables;
-  return ExploreDesigns(entries, tables.record, tables.catalogue, tables.wires);
+  return ExploreDesigns(entries, tables.record, tables.catalogue, tables.wires, limits);
 }
 
 TEST(ExploreCommand, JsonListsEveryDesignAtFullPrecision) {
@@ -52,7 +52,8 @@ TEST(ExploreCommand, JsonListsEveryDesignAtFullPrecision) {
                                             "CalculatorChoice",
                                             "check_l_at_ipk_percent",
                                             "check_ripple_percent",
-                                            "check_winding_temperature_c"}));
+                                            "check_winding_temperature_c",
+                                            "check_meets_limits"}));
 
   EntryTexts entries;
   entries[Entry::Stack] = "3";
@@ -79,6 +80,29 @@ TEST(ExploreCommand, JsonListsEveryDesignAtFullPrecision) {
     }
   }
   EXPECT_EQ(marked, 1);
+}
+
+// The check columns are judged by the limit options, a worst-case core's figures included.
+TEST(ExploreCommand, JudgesTheCheckColumnsByTheLimitOptions) {
+  const CliResult result = RunCli({"explore", "--json", "--min-inductance", "30", "--ripple-limit",
+                                   "40", "--max-temperature", "130", "--al-tolerance", "8"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  const nlohmann::json designs = nlohmann::json::parse(result.out);
+  const Exploration expected = InProcess(
+      EntryTexts{},
+      {.inductancePercent = 30, .ripplePercent = 40, .temperatureC = 130, .alTolerancePercent = 8});
+  ASSERT_EQ(designs.size(), expected.designs.size());
+  int meeting = 0;
+  for (std::size_t i = 0; i < designs.size(); ++i) {
+    const ExploredDesign& d = expected.designs[i];
+    EXPECT_EQ(designs[i]["check_meets_limits"], d.CheckMeetsLimits) << i;
+    if (!designs[i]["check_l_at_ipk_percent"].is_null()) {
+      EXPECT_EQ(designs[i]["check_l_at_ipk_percent"].get<double>(), d.CheckLAtIpkPercent) << i;
+    }
+    meeting += d.CheckMeetsLimits ? 1 : 0;
+  }
+  EXPECT_GT(meeting, 0);
+  EXPECT_LT(meeting, static_cast<int>(designs.size()));
 }
 
 TEST(ExploreCommand, JsonWritesMissingValuesAsNull) {

@@ -16,80 +16,21 @@ if [ "${PFC_KEYBOARD_FLOW_DISPLAY:-}" = "" ]; then
 fi
 
 app="$1"
-scratch="$(mktemp -d)"
-app_pid=""
-wm_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-step=""
-fail() {
-  echo "FAILED at: $step: $*" >&2
-  echo "windows on screen:" >&2
-  xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null | sed 's/^/  /' >&2 || true
-  exit 1
-}
-
-# The title as a pattern that matches it alone.
-exactly() { printf '^%s$' "$(printf '%s' "$1" | sed 's/[][\.*^$()+?{}|]/\\&/g')"; }
-
-# The visible window of exactly this title; fails after a while without one.
-window() {
-  local id
-  for _ in $(seq 100); do
-    id="$(xdotool search --onlyvisible --name "$(exactly "$1")" 2>/dev/null | head -n 1 || true)"
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  fail "no window titled \"$1\""
-}
-
-gone() {
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name "$(exactly "$1")" > /dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "the window \"$1\" is still open"
-}
-
-# Waits until the window of this title has the keyboard.
-active() {
-  local title=""
-  for _ in $(seq 100); do
-    title="$(xdotool getactivewindow getwindowname 2>/dev/null || true)"
-    [ "$title" = "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "\"$1\" should have the keyboard, \"$title\" has"
-}
-
-key() { xdotool key --clearmodifiers "$@"; sleep 0.3; }
-type_text() { xdotool type --delay 60 "$1"; sleep 0.2; }
+# shellcheck source=tests/gui/keyboard_walk_lib.sh
+source "$(dirname "$0")/keyboard_walk_lib.sh"
 
 # The window's frame lies wholly on the 1280x1024 screen, centred on it. The window manager
 # frames and places a new window a moment after it is mapped, so the frame is measured again
 # for a while before the place counts as wrong.
 placed() {
-  local id left top width height frame problem=""
+  local id problem=""
   id="$(window "$1")"
   for _ in $(seq 50); do
     sleep 0.1
-    eval "$(xwininfo -id "$id" | awk -F: '
-      /Absolute upper-left X/ {print "left=" $2+0}
-      /Absolute upper-left Y/ {print "top=" $2+0}
-      /Width/ {print "width=" $2+0}
-      /Height/ {print "height=" $2+0}')"
-    frame="$(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
-    read -r fl fr ft fb <<< "${frame:-0 0 0 0}"
-    left=$((left - fl)); top=$((top - ft))
-    width=$((width + fl + fr)); height=$((height + ft + fb))
+    frame_of "$id"
     if ((left < 0 || top < 0 || left + width > 1280 || top + height > 1024)); then
       problem="is not wholly on the screen: ${width}x${height} at $left,$top"
-    elif ((${left} * 2 + width - 1280 > 2 || 1280 - width - 2 * left > 2 ||
+    elif ((left * 2 + width - 1280 > 2 || 1280 - width - 2 * left > 2 ||
            top * 2 + height - 1024 > 2 || 1024 - height - 2 * top > 2)); then
       problem="is not centred: ${width}x${height} at $left,$top"
     else
@@ -99,25 +40,8 @@ placed() {
   fail "\"$1\" $problem"
 }
 
-file_appears() {
-  for _ in $(seq 100); do
-    [ -s "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "$1 was not written"
-}
-
-openbox --sm-disable > "$scratch/openbox.log" 2>&1 &
-wm_pid=$!
-for _ in $(seq 50); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
-
-export TEMP="$scratch" HOME="$scratch" XDG_CONFIG_HOME="$scratch/config"
-export QTWEBENGINE_DISABLE_SANDBOX=1
-"$app" > "$scratch/app.log" 2>&1 &
-app_pid=$!
+start_window_manager --sm-disable
+start_program "$app"
 
 readonly disclaimer="Power Factor Correction Core Selection"
 readonly inputs="Power factor Correction (PFC) Inputs"

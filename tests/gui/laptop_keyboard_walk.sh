@@ -13,86 +13,23 @@ if [ "${PFC_LAPTOP_WALK_DISPLAY:-}" = "" ]; then
 fi
 
 app="$1"
-scratch="$(mktemp -d)"
-app_pid=""
-wm_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-step=""
-fail() {
-  echo "FAILED at: $step: $*" >&2
-  echo "windows on screen:" >&2
-  xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null | sed 's/^/  /' >&2 || true
-  exit 1
-}
-
-exactly() { printf '^%s$' "$(printf '%s' "$1" | sed 's/[][\.*^$()+?{}|]/\\&/g')"; }
-
-window() {
-  local id
-  for _ in $(seq 100); do
-    id="$(xdotool search --onlyvisible --name "$(exactly "$1")" 2>/dev/null | head -n 1 || true)"
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  fail "no window titled \"$1\""
-}
-
-gone() {
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name "$(exactly "$1")" > /dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "the window \"$1\" is still open"
-}
-
-active() {
-  local title=""
-  for _ in $(seq 100); do
-    title="$(xdotool getactivewindow getwindowname 2>/dev/null || true)"
-    [ "$title" = "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "\"$1\" should have the keyboard, \"$title\" has"
-}
-
-key() { xdotool key --clearmodifiers "$@"; sleep 0.3; }
-type_text() { xdotool type --delay 40 "$1"; sleep 0.2; }
+# shellcheck source=tests/gui/keyboard_walk_lib.sh
+source "$(dirname "$0")/keyboard_walk_lib.sh"
+type_delay=40
 
 # The window's frame, title bar included, lies wholly above the panel.
 fits() {
-  local id left top width height frame problem=""
+  local id problem=""
   id="$(window "$1")"
   for _ in $(seq 30); do
     sleep 0.1
-    eval "$(xwininfo -id "$id" | awk -F: '
-      /Absolute upper-left X/ {print "left=" $2+0}
-      /Absolute upper-left Y/ {print "top=" $2+0}
-      /Width/ {print "width=" $2+0}
-      /Height/ {print "height=" $2+0}')"
-    frame="$(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
-    read -r fl fr ft fb <<< "${frame:-0 0 0 0}"
-    left=$((left - fl)); top=$((top - ft))
-    width=$((width + fl + fr)); height=$((height + ft + fb))
+    frame_of "$id"
     if ((left >= 0 && top >= 0 && left + width <= 1366 && top + height <= 728)); then
       return 0
     fi
     problem="${width}x${height} at $left,$top"
   done
   fail "\"$1\" is not wholly above the panel: $problem"
-}
-
-file_appears() {
-  for _ in $(seq 100); do
-    [ -s "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "$1 was not written"
 }
 
 mkdir -p "$scratch/openbox"
@@ -102,17 +39,8 @@ cat > "$scratch/openbox/rc.xml" <<'XML'
   <margins><top>0</top><bottom>40</bottom><left>0</left><right>0</right></margins>
 </openbox_config>
 XML
-openbox --sm-disable --config-file "$scratch/openbox/rc.xml" > "$scratch/openbox.log" 2>&1 &
-wm_pid=$!
-for _ in $(seq 50); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
-
-export TEMP="$scratch" HOME="$scratch" XDG_CONFIG_HOME="$scratch/config"
-export QTWEBENGINE_DISABLE_SANDBOX=1
-"$app" > "$scratch/app.log" 2>&1 &
-app_pid=$!
+start_window_manager --sm-disable --config-file "$scratch/openbox/rc.xml"
+start_program "$app"
 
 readonly disclaimer="Power Factor Correction Core Selection"
 readonly inputs="Power factor Correction (PFC) Inputs"

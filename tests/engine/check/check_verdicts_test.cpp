@@ -148,7 +148,7 @@ TEST_P(WorstCaseTest, LowersTheInductanceRaisesTheRippleAndIsJudged) {
 
 INSTANTIATE_TEST_SUITE_P(Tolerances, WorstCaseTest,
                          testing::Values(ToleranceCase{"None", 0}, ToleranceCase{"Usual", 8},
-                                         ToleranceCase{"Widest", kMostAlTolerancePercent}),
+                                         ToleranceCase{"Widest", kAlToleranceRange.high}),
                          [](const testing::TestParamInfo<ToleranceCase>& info) {
                            return std::string(info.param.label);
                          });

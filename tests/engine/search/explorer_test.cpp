@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "engine/check/check_verdicts.h"
 #include "engine/check/operating_check.h"
 #include "engine/inputs/pick_list.h"
 #include "engine/method/publication.h"
@@ -37,12 +38,35 @@ void ExpectColumn(double column, const CheckedNumber& figure, const char* name) 
     EXPECT_TRUE(std::isnan(column)) << name;
 }
 
+// Whether every verdict of the check passes.
+bool MeetsLimits(const OperatingCheck& check, const DesignLimits& limits) {
+  for (const VerdictOutcome& verdict : JudgeCheck(check, limits))
+    if (!verdict.Passes())
+      return false;
+  return true;
+}
+
 class ExplorerTest : public testing::TestWithParam<EntryTexts> {};
 
+void ExpectDesignersPicks(const EntryTexts& explored, const DesignLimits& limits);
+
+// The defaults, and limits that some designs meet and others miss, at a worst-case core.
+const DesignLimits kExploredLimits[] = {
+    {},
+    {.inductancePercent = 30, .ripplePercent = 40, .temperatureC = 130, .alTolerancePercent = 8},
+};
+
 TEST_P(ExplorerTest, EveryDesignEqualsTheDesignersPickOfThatCoreAndStack) {
+  for (const DesignLimits& limits : kExploredLimits) {
+    SCOPED_TRACE("AL tolerance " + std::to_string(limits.alTolerancePercent));
+    ExpectDesignersPicks(GetParam(), limits);
+  }
+}
+
+void ExpectDesignersPicks(const EntryTexts& explored, const DesignLimits& limits) {
   LoadedTables tables;
   const Exploration exploration =
-      ExploreDesigns(GetParam(), tables.record, tables.catalogue, tables.wires);
+      ExploreDesigns(explored, tables.record, tables.catalogue, tables.wires, limits);
   ASSERT_FALSE(exploration.rejected) << exploration.message.text;
   ASSERT_EQ(exploration.designs.size(), 279u);
 
@@ -53,7 +77,7 @@ TEST_P(ExplorerTest, EveryDesignEqualsTheDesignersPickOfThatCoreAndStack) {
     for (std::int16_t stack = 1; stack <= 9; ++stack, ++i) {
       const ExploredDesign& d = exploration.designs[i];
       SCOPED_TRACE(d.SelectedCoreSize + " * " + std::to_string(d.CoresToStack));
-      EntryTexts entries = GetParam();
+      EntryTexts entries = explored;
       entries[Entry::Stack] = std::to_string(stack);
       entries.pickCore = true;
       entries[Entry::CoreSize] = PickListEntry(tables.catalogue, row);
@@ -93,16 +117,24 @@ TEST_P(ExplorerTest, EveryDesignEqualsTheDesignersPickOfThatCoreAndStack) {
         ExpectColumn(d.CheckLAtIpkPercent, std::nullopt, "L at Ipk");
         ExpectColumn(d.CheckRipplePercent, std::nullopt, "ripple");
         ExpectColumn(d.CheckWindingTemperature, std::nullopt, "temperature");
+        EXPECT_FALSE(d.CheckMeetsLimits);
         continue;
       }
-      const LineCheck low = CheckLine(picked, DefaultGradeFor(picked), LineVoltage::Low);
+      // The figures and the verdict `check` gives the part at the same limits.
+      const OperatingCheck check =
+          CheckOperation(picked, DefaultGradeFor(picked), limits.alTolerancePercent);
+      const LineCheck& low = check.lowLine;
       EXPECT_EQ(d.CheckGrade, DefaultGradeFor(picked).permeability);
       EXPECT_EQ(d.CheckSteady, low.Steady());
       EXPECT_EQ(d.CheckSaturates, low.saturates);
-      ExpectColumn(d.CheckLAtIpkPercent, low.atIpk.lPercentOfTarget, "L at Ipk");
-      ExpectColumn(d.CheckRipplePercent, low.rippleAtCrestPercentOfIpkLine, "ripple");
+      ExpectColumn(d.CheckLAtIpkPercent,
+                   JudgedFigure(check, CheckVerdict::InductanceAtPeak, LineVoltage::Low),
+                   "L at Ipk");
+      ExpectColumn(d.CheckRipplePercent,
+                   JudgedFigure(check, CheckVerdict::RippleAtCrest, LineVoltage::Low), "ripple");
       ExpectColumn(d.CheckWindingTemperature, low.Steady() ? low.windingTemperatureC : std::nullopt,
                    "temperature");
+      EXPECT_EQ(d.CheckMeetsLimits, MeetsLimits(check, limits));
     }
   }
 }

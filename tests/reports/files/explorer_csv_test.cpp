@@ -37,6 +37,7 @@ TEST(ExplorationCsv, WritesHeaderUnitsAndShortestNumbers) {
   a.CheckLAtIpkPercent = 62.5;
   a.CheckRipplePercent = 0.1 + 0.2;
   a.CheckWindingTemperature = 140.75;
+  a.CheckMeetsLimits = true;
   ExploredDesign b;
   b.SelectedCoreSize = "TD-31";
   b.CoresToStack = 9;

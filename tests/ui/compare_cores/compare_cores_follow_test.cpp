@@ -181,5 +181,36 @@ TEST_F(CompareCoresFollowTest, UseOfAnotherStackCountShowsItsComparisonAtOnce) {
   EXPECT_TRUE(ShowsDesignsOf(session, ReadInputEntries(kit)));
 }
 
+// The check columns are those of the session's limits: at a worst-case core once an AL
+// tolerance is entered, in whichever window, while the pick stays.
+TEST_F(CompareCoresFollowTest, TheCheckColumnsFollowTheSessionsLimits) {
+  DesignLimits limits;
+  limits.alTolerancePercent = 8;
+  session.limits.Set(limits);
+  kit.UserClick(kInputForm, "cmdCompareCores");
+  const EntryTexts entries = ReadInputEntries(kit);
+  const auto checkedAt = [&](const DesignLimits& limits) {
+    return ExploreDesigns(entries, session.record, session.catalogue, session.wires, limits);
+  };
+  const std::size_t index = FindDesign([](const ExploredDesign& d) {
+    return d.Checked && !d.CheckSaturates && d.CoresToStack == 3;
+  });
+  const double worst = session.compareCores.Designs()[index].CheckLAtIpkPercent;
+  EXPECT_EQ(worst, checkedAt(limits).designs[index].CheckLAtIpkPercent);
+  session.compareCores.Pick(index);
+
+  const DesignLimits wider{
+      .inductancePercent = 100, .ripplePercent = 40, .temperatureC = 155, .alTolerancePercent = 20};
+  session.limits.Set(wider);
+
+  const ExploredDesign& shown = session.compareCores.Designs()[index];
+  const ExploredDesign expected = checkedAt(wider).designs[index];
+  EXPECT_LT(shown.CheckLAtIpkPercent, worst);
+  EXPECT_EQ(shown.CheckLAtIpkPercent, expected.CheckLAtIpkPercent);
+  EXPECT_EQ(shown.CheckRipplePercent, expected.CheckRipplePercent);
+  EXPECT_EQ(shown.CheckMeetsLimits, expected.CheckMeetsLimits);
+  EXPECT_EQ(session.compareCores.Picked(), index);
+}
+
 }  // namespace
 }  // namespace pfc::ui::testing

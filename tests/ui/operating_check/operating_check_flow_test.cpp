@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <filesystem>
 #include <optional>
 #include <set>
 
@@ -248,6 +249,9 @@ TEST_F(OperatingCheckTest, ExportWritesTheAngleRowsOfTheChosenGrade) {
 
   ASSERT_EQ(saveRequests.size(), 1u);
   EXPECT_EQ(saveRequests[0].extension, "csv");
+  // The default design's part, the grade chosen and the kind of file.
+  EXPECT_EQ(std::filesystem::path(saveRequests[0].suggestedName).filename(),
+            "TD-26x1-g90-31T-AWG12-check.csv");
   EXPECT_EQ(test::ReadFile(*savePath),
             OperatingCheckCsv(CheckOperation(session.record, *FindRolloffGrade(90))));
   EXPECT_TRUE(kit.Messages().empty());

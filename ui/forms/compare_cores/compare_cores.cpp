@@ -1,5 +1,6 @@
 #include "ui/forms/compare_cores/compare_cores.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -31,8 +32,8 @@ int PickListPosition(Toolkit& toolkit, const std::string& partNo) {
 
 void OpenCompareCores(Toolkit& toolkit, DesktopSession& session) {
   const EntryTexts entries = ReadInputEntries(toolkit);
-  Exploration exploration =
-      ExploreDesigns(entries, session.record, session.catalogue, session.wires);
+  Exploration exploration = ExploreDesigns(entries, session.record, session.catalogue,
+                                           session.wires, session.limits.Get());
   if (exploration.rejected) {
     ShowEntryRefusal(toolkit, exploration.message, exploration.focus);
     return;
@@ -63,8 +64,8 @@ bool FollowInputEntries(Toolkit& toolkit, DesktopSession& session) {
   if (SameComparison(entries, session.compareCores.Entries())) {
     return true;
   }
-  Exploration exploration =
-      ExploreDesigns(entries, session.record, session.catalogue, session.wires);
+  Exploration exploration = ExploreDesigns(entries, session.record, session.catalogue,
+                                           session.wires, session.limits.Get());
   if (exploration.rejected) {
     toolkit.Unload(kCompareCoresForm);
     ShowEntryRefusal(toolkit, exploration.message, exploration.focus);
@@ -82,11 +83,28 @@ void KeepCompareCoresCurrent(Toolkit& toolkit, DesktopSession& session) {
   if (SameComparison(entries, session.compareCores.Entries())) {
     return;
   }
-  Exploration exploration =
-      ExploreDesigns(entries, session.record, session.catalogue, session.wires);
+  Exploration exploration = ExploreDesigns(entries, session.record, session.catalogue,
+                                           session.wires, session.limits.Get());
   if (!exploration.rejected) {
     session.compareCores.Replace(std::move(exploration), entries);
   }
+}
+
+void FollowSessionLimits(DesktopSession& session) {
+  CompareCoresDesigns& shown = session.compareCores;
+  if (shown.Current().limits == session.limits.Get()) {
+    return;
+  }
+  const EntryTexts entries = shown.Entries();
+  Exploration exploration = ExploreDesigns(entries, session.record, session.catalogue,
+                                           session.wires, session.limits.Get());
+  if (exploration.rejected) {
+    return;  // the entries were explored before: only another catalogue can refuse them
+  }
+  // The same designs in the same order, judged anew: the pick stays.
+  const std::optional<std::size_t> picked = shown.Picked();
+  shown.Replace(std::move(exploration), entries);
+  shown.Pick(picked);
 }
 
 void UseExploredDesign(Toolkit& toolkit, DesktopSession& session, const ExploredDesign& design) {

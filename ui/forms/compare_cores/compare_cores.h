@@ -27,6 +27,11 @@ bool FollowInputEntries(Toolkit& toolkit, DesktopSession& session);
 // activated (FollowInputEntries). Nothing when the window is not loaded.
 void KeepCompareCoresCurrent(Toolkit& toolkit, DesktopSession& session);
 
+// The check columns are judged by the session's limits, at the worst-case core with an AL
+// tolerance: when the limits differ from those the designs were explored at, explores the same
+// entries again, keeping the pick.
+void FollowSessionLimits(DesktopSession& session);
+
 // Whether two sets of the input form's entries give the same comparison: every entry counts
 // but the picked core, which the comparison does not use.
 bool SameComparison(const EntryTexts& a, const EntryTexts& b);

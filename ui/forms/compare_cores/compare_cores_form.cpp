@@ -50,6 +50,7 @@ void CompareCoresForm::Form_Load() {
   session_.compareCores.Pick(std::nullopt);
   subscription_ =
       session_.compareCores.Listen([this](CompareCoresDesigns::Change c) { Changed(c); });
+  limitsSubscription_ = session_.limits.Listen([this] { FollowSessionLimits(session_); });
   ShowCounts();
   ShowPickState();
 }

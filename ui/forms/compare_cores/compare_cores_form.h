@@ -31,6 +31,7 @@ class CompareCoresForm final : public FormLogic {
   DesktopSession& session_;
   const DesktopServices& services_;
   CompareCoresDesigns::Subscription subscription_;
+  SessionLimits::Subscription limitsSubscription_;
 };
 
 }  // namespace pfc::ui

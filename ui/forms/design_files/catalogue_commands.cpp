@@ -38,8 +38,8 @@ void FollowInCompareCores(Toolkit& toolkit, DesktopSession& session) {
   if (!toolkit.IsLoaded(kCompareCoresForm))
     return;
   const EntryTexts entries = session.compareCores.Entries();
-  Exploration exploration =
-      ExploreDesigns(entries, session.record, session.catalogue, session.wires);
+  Exploration exploration = ExploreDesigns(entries, session.record, session.catalogue,
+                                           session.wires, session.limits.Get());
   if (exploration.rejected) {
     toolkit.Unload(kCompareCoresForm);
     return;

@@ -7,7 +7,9 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -24,6 +26,20 @@ constexpr qint64 kRedrawMs = 250;
 QColor MaterialColour(std::size_t index, std::size_t count) {
   const int hue = static_cast<int>(index * 300 / std::max<std::size_t>(count, 1));
   return QColor::fromHsv(hue, 210, 200);
+}
+
+// Whether two lists hold the same points in any order; NaNs alike where their bits are.
+bool SamePoints(QList<QPointF> a, QList<QPointF> b) {
+  if (a.size() != b.size())
+    return false;
+  const auto bits = [](const QPointF& p) {
+    return std::pair{std::bit_cast<std::uint64_t>(p.x()), std::bit_cast<std::uint64_t>(p.y())};
+  };
+  const auto before = [&bits](const QPointF& p, const QPointF& q) { return bits(p) < bits(q); };
+  std::sort(a.begin(), a.end(), before);
+  std::sort(b.begin(), b.end(), before);
+  return std::equal(a.begin(), a.end(), b.begin(),
+                    [&bits](const QPointF& p, const QPointF& q) { return bits(p) == bits(q); });
 }
 
 QPointF PointOf(const SearchCandidate& c) {
@@ -149,8 +165,11 @@ void FindDesignsChart::ShowEnded() {
   std::map<const QScatterSeries*, QList<QPointF>> points;
   for (const SearchCandidate& candidate : designs_.Candidates())
     points[SeriesOf(candidate)].append(PointOf(candidate));
+  // The ranked result holds the finds the series took while the search ran, in another
+  // order: a series placed again whole costs the window more than all the search's redraws.
   for (const auto& [material, series] : materials_)
-    series->replace(points[series]);
+    if (!SamePoints(series->points(), points[series]))
+      series->replace(points[series]);
   shown_ = designs_.Candidates().size();
   front_->replace(FrontOf(designs_.Candidates()));
   Fit();

@@ -121,8 +121,12 @@ void FindDesignsTable::Changed(FoundDesigns::Change change) {
     if (first)
       resizeColumnsToContents();
   } else if (change != FoundDesigns::Change::Pick) {
+    // Sized to the first finds already: measuring a thousand rows again costs the window
+    // more than the ranking it shows.
+    const bool sized = model_->rowCount() > 0;
     model_->Reload();
-    resizeColumnsToContents();
+    if (!sized)
+      resizeColumnsToContents();
   }
   showingPick_ = false;
   ShowPick();
