@@ -10,8 +10,8 @@
 #include "reports/files/design_file.h"
 #include "tests/support/file_bytes.h"
 #include "tests/ui/compare_cores_fixture.h"
-#include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/design_files/catalogue_commands.h"
+#include "ui/forms/find_designs/find_designs_design.h"
 #include "ui/forms/operating_check/operating_check_design.h"
 
 namespace pfc::ui::testing {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/forms/session/material_fitting.h"
 #include "ui/forms/session/desktop_services.h"
+#include "ui/forms/session/material_fitting.h"
 #include "ui/toolkit/form_logic.h"
 #include "ui/toolkit/toolkit.h"
 
