@@ -244,6 +244,21 @@ TEST_F(ReportViewerWindow, SaveAfterOpenStillCopiesTheGeneratedReport) {
   EXPECT_TRUE(Text().contains(QStringLiteral("\t99\t")));  // the view is left as it was
 }
 
+// A document the program handed over other than the report (the build sheet) is the one saved:
+// with no report made yet there is none in the temporary folder to copy.
+TEST_F(ReportViewerWindow, SaveCopiesTheDocumentTheProgramShowedLast) {
+  const std::string sheet = test::ReportLikeDocument(pictureUrl_, "77");
+  WriteFile(temp_.File("build-sheet.htm"), sheet);
+  std::filesystem::remove(ReportPath());
+  ASSERT_TRUE(ShowAndWait(temp_.File("build-sheet.htm")));
+  dialogs_->saveAnswers.push_back(Q(temp_.File("sheet")));
+
+  Button("cmdSave")->click();
+
+  EXPECT_EQ(ReadFile(temp_.File("sheet.html")), sheet);
+  EXPECT_TRUE(toolkit_.Messages().empty());
+}
+
 // The title names the file shown, the opened one too; a file that cannot be shown leaves
 // it. Saving offers the name the designer suggested.
 TEST_F(ReportViewerWindow, TheTitleNamesTheShownFileAndSaveOffersTheSuggestion) {

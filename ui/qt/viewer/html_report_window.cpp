@@ -203,6 +203,7 @@ void frmHtmlReport::NameShownFile(const QString& path) {
 
 void frmHtmlReport::ShowFile(const QString& path, const QString& suggestedSaveName) {
   suggestedSaveName_ = suggestedSaveName;
+  shownDocument_ = ToStd(path);
   if (!placed_) {
     // Like every window of the program, it places itself once, when it first appears.
     placed_ = true;
@@ -233,8 +234,11 @@ void frmHtmlReport::cmdSave_Click() {
       break;
     }
   }
-  // Always the generated report, whatever the view shows.
-  if (auto message = SaveReportCopy(ReportFilePath(tempFolder_), ToStd(*name))) {
+  // Always the document the program generated and showed last (the report, or the build
+  // sheet), whatever the view shows after Open.
+  const std::string generated =
+      shownDocument_.empty() ? ReportFilePath(tempFolder_) : shownDocument_;
+  if (auto message = SaveReportCopy(generated, ToStd(*name))) {
     toolkit_.ShowMessage(*message);
   }
 }

@@ -70,6 +70,7 @@ class frmHtmlReport final : public QWidget {
 
   ui::Toolkit& toolkit_;
   const std::string& tempFolder_;
+  std::string shownDocument_;  // the file ShowFile was last given: what Save copies
   std::unique_ptr<ViewerDialogs> dialogs_;
   QWebEngineView* wb_;
   QPushButton* cmdSave_;
