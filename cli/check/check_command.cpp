@@ -77,7 +77,7 @@ constexpr const char* kCheckFooter =
     "and \"winding_set_aside\" (null, or a design file's winding this core does not take:\n"
     "turns, wire, strands, reason); a figure that does not exist is null.\n"
     "--csv: the angle rows of both line voltages, led by a \"line\" column (low or high; with\n"
-    "--al-tolerance also low-worst-case and high-worst-case).\n"
+    "--al-tolerance also low-worst-case and high-worst-case), the strands in the last column.\n"
     "--build-sheet FILE: the part's build sheet, one HTML page (core, material, wire, how to\n"
     "wind it, the wire to cut with two leads of --lead-length mm, the electrical figures,\n"
     "verdicts and chart, the method's beside them), replaced only once whole; - is standard\n"
@@ -320,7 +320,7 @@ int RunCheckCommand(const CheckOptions& options, const CoreCatalogue& catalogue,
       out << JsonText(CheckRunJson(run, record, options.limits));
       break;
     case OutputFormat::Csv:
-      out << OperatingCheckCsv(*run.check);
+      out << OperatingCheckCsv(*run.check, record.Strands);
       break;
     case OutputFormat::Text:
       out << CheckedRunText(options, run, catalogue, record);

@@ -7,7 +7,8 @@ namespace pfc {
 namespace {
 
 // The fields come from the check's own visitor, so a new angle figure needs no edit here.
-void AppendRows(std::string& csv, const char* line, const LineCheck& check) {
+void AppendRows(std::string& csv, const char* line, const LineCheck& check,
+                const std::string& strands) {
   for (const CheckedAngle& angle : check.angles) {
     csv.append(line).append(",").append(std::to_string(angle.deg));
     VisitAngleFigures(angle, [&csv](const char*, const CheckedNumber& figure) {
@@ -15,23 +16,24 @@ void AppendRows(std::string& csv, const char* line, const LineCheck& check) {
       if (figure)
         csv.append(FormatShortest(*figure));
     });
-    csv.append(kCsvLineEnd);
+    csv.append(",").append(strands).append(kCsvLineEnd);
   }
 }
 
 }  // namespace
 
-std::string OperatingCheckCsv(const OperatingCheck& check) {
+std::string OperatingCheckCsv(const OperatingCheck& check, double strands) {
   std::string csv = "line,deg";
   const CheckedAngle names;
   VisitAngleFigures(
       names, [&csv](const char* name, const CheckedNumber&) { csv.append(",").append(name); });
-  csv.append(kCsvLineEnd);
-  AppendRows(csv, "low", check.lowLine);
-  AppendRows(csv, "high", check.highLine);
+  csv.append(",strands").append(kCsvLineEnd);
+  const std::string strandCount = FormatShortest(strands);
+  AppendRows(csv, "low", check.lowLine, strandCount);
+  AppendRows(csv, "high", check.highLine, strandCount);
   if (check.worstCase) {
-    AppendRows(csv, "low-worst-case", check.worstCase->lowLine);
-    AppendRows(csv, "high-worst-case", check.worstCase->highLine);
+    AppendRows(csv, "low-worst-case", check.worstCase->lowLine, strandCount);
+    AppendRows(csv, "high-worst-case", check.worstCase->highLine, strandCount);
   }
   return csv;
 }

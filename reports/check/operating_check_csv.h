@@ -10,7 +10,9 @@ namespace pfc {
 // 91 of the high line, each line starting with the line voltage it belongs to ("low" or
 // "high"), and with a worst-case core its rows after them ("low-worst-case",
 // "high-worst-case"). Numbers in shortest round-trip form with a full stop, an empty field where
-// the check has no number (the ripple where the core saturates); lines end in LF.
-std::string OperatingCheckCsv(const OperatingCheck& check);
+// the check has no number (the ripple where the core saturates); lines end in LF. The last
+// column holds the strands of the wire wound in parallel, so that a file tells a winding of
+// several strands from one of a single wire.
+std::string OperatingCheckCsv(const OperatingCheck& check, double strands);
 
 }  // namespace pfc

@@ -172,7 +172,7 @@ TEST(CheckCommand, CsvHoldsTheAngleRowsOfBothLines) {
     lines.push_back(result.out.substr(start, end - start));
   }
   ASSERT_EQ(lines.size(), 1u + 2 * 91);
-  EXPECT_EQ(lines[0], "line,deg,vin,i_avg,duty,ripple_pp,i_max,flux_swing_t");
+  EXPECT_EQ(lines[0], "line,deg,vin,i_avg,duty,ripple_pp,i_max,flux_swing_t,strands");
   const OperatingCheck expected = InProcess(EntryTexts{}, 26);
   for (int k = 0; k < 91; ++k) {
     for (const auto& [lead, line, offset] :
@@ -181,7 +181,7 @@ TEST(CheckCommand, CsvHoldsTheAngleRowsOfBothLines) {
       const std::string wanted = lead + std::to_string(k) + "," + FormatShortest(*row.vin) + "," +
                                  FormatShortest(*row.iAvg) + "," + FormatShortest(*row.duty) + "," +
                                  FormatShortest(*row.ripplePp) + "," + FormatShortest(*row.iMax) +
-                                 "," + FormatShortest(*row.fluxSwingT);
+                                 "," + FormatShortest(*row.fluxSwingT) + ",1";
       EXPECT_EQ(lines[static_cast<std::size_t>(offset + k)], wanted);
     }
   }

@@ -51,19 +51,20 @@ OperatingCheck CheckWithAwkwardNumbers() {
 
 TEST(OperatingCheckCsv, WritesBothLinesAngleByAngleReadingBackExactly) {
   const OperatingCheck check = CheckWithAwkwardNumbers();
-  const std::string csv = OperatingCheckCsv(check);
+  const std::string csv = OperatingCheckCsv(check, 3);
 
   ASSERT_TRUE(csv.ends_with("\n"));
   std::vector<std::string> lines = Split(csv.substr(0, csv.size() - 1), "\n");
   ASSERT_EQ(lines.size(), 1u + 2 * kCheckedAngles);
-  EXPECT_EQ(Split(lines[0], ","), (std::vector<std::string>{"line", "deg", "vin", "i_avg", "duty",
-                                                            "ripple_pp", "i_max", "flux_swing_t"}));
+  EXPECT_EQ(Split(lines[0], ","),
+            (std::vector<std::string>{"line", "deg", "vin", "i_avg", "duty", "ripple_pp", "i_max",
+                                      "flux_swing_t", "strands"}));
   for (std::size_t i = 1; i < lines.size(); ++i) {
     SCOPED_TRACE(lines[i]);
     const bool low = i <= kCheckedAngles;
     const CheckedAngle& a = (low ? check.lowLine : check.highLine).angles[(i - 1) % kCheckedAngles];
     const std::vector<std::string> fields = Split(lines[i], ",");
-    ASSERT_EQ(fields.size(), 8u);
+    ASSERT_EQ(fields.size(), 9u);
     EXPECT_EQ(fields[0], low ? "low" : "high");
     EXPECT_EQ(fields[1], std::to_string(a.deg));
     EXPECT_EQ(ReadBack(fields[2]), a.vin);
@@ -72,6 +73,7 @@ TEST(OperatingCheckCsv, WritesBothLinesAngleByAngleReadingBackExactly) {
     EXPECT_EQ(ReadBack(fields[5]), a.ripplePp);
     EXPECT_EQ(ReadBack(fields[6]), a.iMax);
     EXPECT_EQ(ReadBack(fields[7]), a.fluxSwingT);
+    EXPECT_EQ(fields[8], "3");
   }
 }
 

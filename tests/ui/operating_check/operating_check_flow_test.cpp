@@ -253,7 +253,7 @@ TEST_F(OperatingCheckTest, ExportWritesTheAngleRowsOfTheChosenGrade) {
   EXPECT_EQ(std::filesystem::path(saveRequests[0].suggestedName).filename(),
             "TD-26x1-g90-31T-AWG12-check.csv");
   EXPECT_EQ(test::ReadFile(*savePath),
-            OperatingCheckCsv(CheckOperation(session.record, *FindRolloffGrade(90))));
+            OperatingCheckCsv(CheckOperation(session.record, *FindRolloffGrade(90)), 1));
   EXPECT_TRUE(kit.Messages().empty());
 }
 

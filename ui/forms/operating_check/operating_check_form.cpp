@@ -247,7 +247,7 @@ void OperatingCheckForm::cmdExportCsv_Click() {
   // The material shapes every ripple in the file, so the suggested name carries it.
   ExportFile(toolkit_, services_,
              CsvFileRequest("Export Operating Check", CheckedFileName(checked, "check", "csv")),
-             OperatingCheckCsv(checked.Result()));
+             OperatingCheckCsv(checked.Result(), checked.Record().Strands));
 }
 
 void OperatingCheckForm::cmdExportModel_Click() {
