@@ -134,9 +134,12 @@ INSTANTIATE_TEST_SUITE_P(
                       LimitedCell{"RippleWithinItsLimit", DesignLimits{.ripplePercent = 20},
                                   Model::kCheckRipple, false},
                       LimitedCell{"TheWholeTarget", DesignLimits{}, Model::kCheckLAtIpk, true},
-                      LimitedCell{"HalfTheTarget", DesignLimits{.inductancePercent = 50},
-                                  Model::kCheckLAtIpk, false},
-                      LimitedCell{"ACoolerWinding", DesignLimits{.temperatureC = 120},
+                      LimitedCell{
+                          "HalfTheTarget",
+                          DesignLimits{.inductancePercent = 50, .ripplePercent = std::nullopt},
+                          Model::kCheckLAtIpk, false},
+                      LimitedCell{"ACoolerWinding",
+                                  DesignLimits{.ripplePercent = std::nullopt, .temperatureC = 120},
                                   Model::kCheckTemperature, true}),
     [](const auto& info) { return std::string(info.param.name); });
 

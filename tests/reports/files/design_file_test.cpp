@@ -140,7 +140,7 @@ struct AcceptedCase {
   std::string text;
   std::vector<std::string> texts;  // the entries read
   int grade;
-  std::optional<double> rippleLimit;
+  std::optional<double> rippleLimit{};
 };
 
 void PrintTo(const AcceptedCase& c, std::ostream* os) {
@@ -504,7 +504,7 @@ TEST(DesignFile, AFileOfVersionOnePointOneKeepsItsGrade) {
   const DesignFileRead read = DesignFileFromText(
       R"({"format":"pfc-design","version":"1.1","rolloff-grade":26,"winding":{"turns":30}})");
   ASSERT_TRUE(read.read) << read.reason;
-  EXPECT_EQ(read.design.part.material, PartMaterial{26});
+  EXPECT_EQ(read.design.part.material, (PartMaterial{26, std::nullopt}));
   EXPECT_EQ(read.design.part.winding, (WindingRequest{30.0, std::nullopt}));
 }
 

@@ -228,10 +228,14 @@ TEST_P(SummaryCheckLine, SaysHowThePublishedDesignFaresAgainstTheLimits) {
 INSTANTIATE_TEST_SUITE_P(
     Limits, SummaryCheckLine,
     ::testing::Values(SummaryOutcome{"Default", DesignLimits{}, "Operating check: MISS", true},
-                      SummaryOutcome{"AFifthOfTheTarget", DesignLimits{.inductancePercent = 10},
-                                     "Operating check: pass", false},
+                      SummaryOutcome{
+                          "AFifthOfTheTarget",
+                          DesignLimits{.inductancePercent = 10, .ripplePercent = std::nullopt},
+                          "Operating check: pass", false},
                       SummaryOutcome{"AFifthAndACoolWinding",
-                                     DesignLimits{.inductancePercent = 10, .temperatureC = 60},
+                                     DesignLimits{.inductancePercent = 10,
+                                                  .ripplePercent = std::nullopt,
+                                                  .temperatureC = 60},
                                      "Operating check: MISS", true}),
     [](const ::testing::TestParamInfo<SummaryOutcome>& info) {
       return std::string(info.param.name);
@@ -248,7 +252,7 @@ TEST_F(LimitsFlowTest, TheSummaryLineIsWrittenWhenTheDesignIsShown) {
 // From the summary and from a check that misses, at the operating point of the input form
 // and with the session's limits; a check that meets every limit has no next step.
 TEST_F(LimitsFlowTest, FindDesignsOpensAtTheSameOperatingPointAndLimits) {
-  session.limits.Set(DesignLimits{.inductancePercent = 10});
+  session.limits.Set(DesignLimits{.inductancePercent = 10, .ripplePercent = std::nullopt});
   OpenCheck();
   EXPECT_FALSE(kit.IsEnabled(kOperatingCheckForm, kFindDesigns));
   EXPECT_EQ(kit.Text(kOperatingCheckForm, check_controls::kNextStep), "");
@@ -264,13 +268,14 @@ TEST_F(LimitsFlowTest, FindDesignsOpensAtTheSameOperatingPointAndLimits) {
 
   ASSERT_TRUE(kit.IsVisible(kFindDesignsForm));
   StopSearch();
-  const DesignLimits expected{.inductancePercent = 50, .temperatureC = 140};
+  const DesignLimits expected{
+      .inductancePercent = 50, .ripplePercent = std::nullopt, .temperatureC = 140};
   EXPECT_EQ(session.limits.Get(), expected);
   EXPECT_EQ(session.foundDesigns.Request().limits, expected);
   EXPECT_EQ(kit.Text(kFindDesignsForm, Box(LimitEntry::Inductance)), "50");
 
   // Open again from the summary with other limits: the search follows them.
-  session.limits.Set(DesignLimits{.inductancePercent = 60});
+  session.limits.Set(DesignLimits{.inductancePercent = 60, .ripplePercent = std::nullopt});
   EXPECT_NE(kit.Text(kFindDesignsForm, find_designs_controls::kLblStatus).find("changed"),
             std::string::npos);
   kit.UserClick(kSummaryForm, kCmdFindDesigns);
@@ -286,7 +291,7 @@ TEST_F(LimitsFlowTest, ADesignFileCarriesTheSessionsLimits) {
   DesignFile design = ReadInputFormDesign(kit, session);
   EXPECT_EQ(design.limits, (DesignLimits{.ripplePercent = 15, .alTolerancePercent = 8}));
 
-  design.limits = DesignLimits{.inductancePercent = 70};
+  design.limits = DesignLimits{.inductancePercent = 70, .ripplePercent = std::nullopt};
   ASSERT_EQ(FillInputForm(kit, session, design), std::nullopt);
   EXPECT_EQ(session.limits.Get(), design.limits);
   EXPECT_EQ(kit.Text(kOperatingCheckForm, Box(LimitEntry::Inductance)), "70");
