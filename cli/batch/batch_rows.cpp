@@ -12,7 +12,7 @@
 #include "engine/record/design_record.h"
 #include "engine/record/number_text.h"
 #include "engine/record/quoted_text.h"
-#include "reports/files/csv_field.h"
+#include "reports/csv/csv_field.h"
 #include "reports/summary/summary_texts.h"
 
 namespace pfc {

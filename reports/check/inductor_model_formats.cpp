@@ -1,7 +1,7 @@
 #include "reports/check/inductor_model_formats.h"
 
 #include "engine/record/number_text.h"
-#include "reports/files/csv_field.h"
+#include "reports/csv/csv_field.h"
 
 namespace pfc::model_files {
 namespace {

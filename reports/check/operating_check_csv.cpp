@@ -1,7 +1,7 @@
 #include "reports/check/operating_check_csv.h"
 
 #include "engine/record/number_text.h"
-#include "reports/files/csv_field.h"
+#include "reports/csv/csv_field.h"
 
 namespace pfc {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "engine/catalogue/catalogue_file.h"
 #include "engine/record/number_text.h"
-#include "reports/files/csv_field.h"
+#include "reports/csv/csv_field.h"
 
 namespace pfc {
 

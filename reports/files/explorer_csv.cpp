@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "engine/record/number_text.h"
-#include "reports/files/csv_field.h"
+#include "reports/csv/csv_field.h"
 
 namespace pfc {
 namespace {

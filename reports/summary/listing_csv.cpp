@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "engine/record/number_text.h"
-#include "reports/files/csv_field.h"
+#include "reports/csv/csv_field.h"
 #include "reports/summary/listing.h"
 
 namespace pfc {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "reports/files/csv_field.h"
+#include "reports/csv/csv_field.h"
 
 namespace pfc {
 namespace {

@@ -1,4 +1,4 @@
-#include "reports/files/csv_field.h"
+#include "reports/csv/csv_field.h"
 
 #include <gtest/gtest.h>
 
